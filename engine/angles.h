@@ -1,0 +1,25 @@
+// Angle constants and the small angle helpers shared by the engine.
+#pragma once
+
+namespace starloom {
+
+// The double nearest pi. It equals std::numbers::pi (checked where the angles are
+// computed); <numbers> is kept out of this header because Qt's moc cannot parse it.
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTwoPi = 2.0 * kPi;      // radians in a full turn
+constexpr double kDegToRad = kPi / 180.0; // radians per degree
+constexpr double kRadToDeg = 180.0 / kPi; // degrees per radian
+
+// An angle in radians brought into 0 <= r < 2 pi by removing whole turns. Any finite x.
+double ReduceRadians(double x);
+
+// The angle of the point (x, y) in radians, by quadrant from the arctangent of y / x:
+// in (-pi/2, pi/2) for x > 0, +-pi/2 on the y axis, and +-(pi - atan|y/x|) for x < 0.
+// Unlike std::atan2 it gives 0 (not pi) for a point on the negative x axis, and 0 at the
+// origin; the callers' quadrant corrections rely on both.
+double ArcTan2(double y, double x);
+
+// Degrees brought into 0 <= a < 360 by whole turns.
+double ReduceDegrees(double a);
+
+} // namespace starloom

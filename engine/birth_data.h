@@ -1,0 +1,35 @@
+// The birth-data record: one person's birth as the form hands it to the engine, the
+// retrograde lookup, the report window and the file writers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace starloom {
+
+struct BirthData {
+    std::string BirthName;
+    std::int16_t BirthMonth = 0;  // 1..12
+    std::int16_t BirthDay = 0;    // 1..31, as chosen
+    std::int16_t BirthYear = 0;   // 1901..2050
+    std::int16_t BirthHour = 0;   // local clock time, 0..23
+    std::int16_t BirthMinute = 0; // local clock time, 0..59
+    std::int16_t ZoneHours = 0;   // magnitude of the zone's whole hours
+    std::int16_t ZoneMinutes = 0; // magnitude of the zone's minutes (0 or 30)
+    // The zone's hours and minutes to add to local clock time to get universal time, as
+    // signed decimal texts from the zone table ("-5" and "-30" for 5 h 30 min east).
+    std::string ZoneHoursText;
+    std::string ZoneMinutesText;
+    std::int16_t LatDegrees = 0;
+    std::int16_t LatMinutes = 0;
+    std::int16_t LonDegrees = 0;
+    std::int16_t LonMinutes = 0;
+    bool LatDirFlag = false; // true for North
+    bool LonDirFlag = false; // true for East
+    bool DstFlag = false;    // the clock time is daylight-saving time
+    std::string BirthCity;
+    std::string BirthState;
+    std::string BirthCountry;
+};
+
+} // namespace starloom

@@ -1,0 +1,204 @@
+// Keplerian planets and the truncated lunar series.
+#include "engine/ephemeris.h"
+
+#include "engine/angles.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace starloom {
+
+static_assert(kPi == std::numbers::pi);
+
+namespace {
+
+constexpr double kDaysPerJulianCentury = 36525.0; // days
+constexpr double kArcsecPerDegree = 3600.0;
+
+// One row of the element table: each element is base + rate * T (T in Julian centuries
+// from J2000). Angles have their base in degrees and their rate in arcseconds per
+// century.
+struct ElementRow {
+    double a, aRate;
+    double e, eRate;
+    double i, iRate;
+    double node, nodeRate;
+    double peri, periRate;
+    double L, LRate;
+};
+
+// Standish (1992), J2000 mean ecliptic and equinox, valid 1800-2050.
+constexpr std::array<ElementRow, kElementBodies> kElements = {{
+    {0.38709893, 0.00000066, 0.20563069, 0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645,
+     573.57, 252.25084, 538101628.29},
+    {0.72333199, 0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298,
+     -108.80, 181.97973, 210664136.06},
+    {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
+     102.94719, 1198.28, 100.46435, 129597740.63},
+    {1.52366231, -0.00007221, 0.09341233, 0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
+     336.04084, 1560.78, 355.45332, 68905103.78},
+    {5.20336301, 0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, 1217.17, 14.75385,
+     839.93, 34.40438, 10925078.35},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, 6.11, 113.71504, -1591.05, 92.43194,
+     -1948.89, 49.94432, 4401052.95},
+    {19.19126393, 0.00152025, 0.04716771, -0.00019150, 0.76986, -2.09, 74.22988, -1681.40,
+     170.96424, 1312.56, 313.23218, 1542547.79},
+    {30.06896348, -0.00125196, 0.00858587, 0.00002510, 1.76917, -3.64, 131.72169, -151.25, 44.97135,
+     -844.43, 304.88003, 786449.21},
+    {39.48168677, -0.00076912, 0.24880766, 0.00006465, 17.14175, 11.07, 110.30347, -37.33,
+     224.06676, -132.25, 238.92881, 522747.90},
+}};
+
+constexpr int kKeplerMaxIterations = 100;  // never reached for e < 0.25
+constexpr double kKeplerTolerance = 1e-12; // radians
+
+double AngleRadians(double baseDegrees, double rateArcsec, double T) {
+    return (baseDegrees + rateArcsec * T / kArcsecPerDegree) * kDegToRad;
+}
+
+// Heliocentric ecliptic x, y (astronomical units) in the plane of the J2000 ecliptic.
+struct PlaneXY {
+    double x, y;
+};
+
+PlaneXY HeliocentricXY(const OrbitalElements &el, bool inEcliptic) {
+    const double M = ReduceRadians(el.L - el.peri);
+    const double nu = SolveKepler(M, el.e);
+    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(nu));
+    if (inEcliptic) // the Earth: inclination and node are not used
+        return {r * std::cos(nu + el.peri), r * std::sin(nu + el.peri)};
+    const double u = el.peri + nu - el.node; // argument of latitude
+    const double cosI = std::cos(el.i);
+    return {r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * cosI),
+            r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * cosI)};
+}
+
+// Periodic terms of the Moon's longitude: multiples of D, M, M', F, the coefficient in
+// degrees, and whether the term is multiplied by the eccentricity factor E.
+struct MoonTerm {
+    int d, m, mp, f;
+    double coefficient;
+    bool timesE;
+};
+
+constexpr std::array<MoonTerm, 25> kMoonTerms = {{
+    {0, 0, 1, 0, 6.288774, false},   {2, 0, -1, 0, 1.274027, false}, {2, 0, 0, 0, 0.658314, false},
+    {0, 0, 2, 0, 0.213618, false},   {0, 1, 0, 0, -0.185116, true},  {0, 0, 0, 2, -0.114332, false},
+    {2, 0, -2, 0, 0.058793, false},  {2, -1, -1, 0, 0.057066, true}, {2, 0, 1, 0, 0.053322, false},
+    {2, -1, 0, 0, 0.045758, true},   {0, 1, -1, 0, -0.040923, true}, {1, 0, 0, 0, -0.034720, false},
+    {0, 1, 1, 0, -0.030383, true},   {2, 0, 0, -2, 0.015327, false}, {0, 0, 1, 2, -0.012528, false},
+    {0, 0, 1, -2, 0.010980, false},  {4, 0, -1, 0, 0.010675, false}, {0, 0, 3, 0, 0.010034, false},
+    {4, 0, -2, 0, 0.008548, false},  {2, 1, -1, 0, -0.007888, true}, {2, 1, 0, 0, -0.006766, true},
+    {1, 0, -1, 0, -0.005163, false}, {1, 1, 0, 0, 0.004987, true},   {2, -1, 1, 0, 0.004036, true},
+    {2, 0, 2, 0, 0.003994, false},
+}};
+
+} // namespace
+
+double ReduceRadians(double x) {
+    const double b = x / kTwoPi;
+    const double w = std::trunc(b);
+    double r = (b - w) * kTwoPi;
+    if (r < 0)
+        r += kTwoPi;
+    return r;
+}
+
+double ReduceDegrees(double a) {
+    while (a >= 360.0)
+        a -= 360.0;
+    while (a < 0.0)
+        a += 360.0;
+    return a;
+}
+
+double ArcTan2(double y, double x) {
+    if (x > 0)
+        return std::atan(y / x);
+    if (x == 0) {
+        if (y == 0)
+            return 0.0;
+        return y > 0 ? kPi / 2 : -kPi / 2;
+    }
+    if (y == 0)
+        return 0.0;
+    const double a = kPi - std::atan(std::fabs(y / x));
+    return y > 0 ? a : -a;
+}
+
+bool LoadOrbitalElements(int index, double d, OrbitalElements &current) {
+    if (index < 0 || index >= kElementBodies)
+        return false;
+    const ElementRow &row = kElements[index];
+    const double T = d / kDaysPerJulianCentury;
+    current.a = row.a + row.aRate * T;
+    current.e = row.e + row.eRate * T;
+    current.i = AngleRadians(row.i, row.iRate, T);
+    current.node = AngleRadians(row.node, row.nodeRate, T);
+    current.peri = AngleRadians(row.peri, row.periRate, T);
+    current.L = ReduceRadians(AngleRadians(row.L, row.LRate, T));
+    return true;
+}
+
+double SolveKepler(double M, double e) {
+    double E = M + e * std::sin(M) * (1.0 + e * std::cos(M));
+    for (int n = 0; n < kKeplerMaxIterations; ++n) {
+        const double E0 = E;
+        E = E0 - (E0 - e * std::sin(E0) - M) / (1.0 - e * std::cos(E0));
+        if (!(std::fabs(E0 - E) > kKeplerTolerance))
+            break;
+    }
+    double nu = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
+    if (nu < 0)
+        nu += kTwoPi;
+    return nu;
+}
+
+double GeocentricLongitude(int index, double d) {
+    OrbitalElements body;
+    OrbitalElements earth;
+    if (!LoadOrbitalElements(index, d, body))
+        return std::numeric_limits<double>::quiet_NaN();
+    LoadOrbitalElements(kEarth, d, earth);
+    const PlaneXY e = HeliocentricXY(earth, true);
+    // The Sun's geocentric position is the negative of the Earth's heliocentric one.
+    const PlaneXY b = index == kEarth ? PlaneXY{0.0, 0.0} : HeliocentricXY(body, false);
+    double lambda = ArcTan2(b.y - e.y, b.x - e.x) * kRadToDeg;
+    while (lambda > 360.0)
+        lambda -= 360.0;
+    while (lambda < 0.0)
+        lambda += 360.0;
+    return lambda;
+}
+
+double PrecessLongitudeToDate(double lambda, double d) {
+    const double T = d / kDaysPerJulianCentury;
+    return ReduceDegrees(lambda + (5029.0966 * T + 1.11113 * T * T) / kArcsecPerDegree);
+}
+
+double MoonLongitude(double T) {
+    const double Lp = 218.3164591 + 481267.88134236 * T;              // mean longitude, degrees
+    const double D = (297.8502042 + 445267.1115168 * T) * kDegToRad;  // mean elongation
+    const double M = (357.5291092 + 35999.0502909 * T) * kDegToRad;   // Sun's mean anomaly
+    const double Mp = (134.9634114 + 477198.8676313 * T) * kDegToRad; // Moon's mean anomaly
+    const double F = (93.2720993 + 483202.0175273 * T) * kDegToRad;   // argument of latitude
+    const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;          // Earth's eccentricity factor
+    double sum = 0.0;
+    for (const MoonTerm &term : kMoonTerms) {
+        const double arg = term.d * D + term.m * M + term.mp * Mp + term.f * F;
+        double value = term.coefficient * std::sin(arg);
+        if (term.timesE)
+            value *= E;
+        sum += value;
+    }
+    double lambda = Lp + sum;
+    while (lambda < 0.0)
+        lambda += 360.0;
+    while (lambda > 360.0)
+        lambda -= 360.0;
+    return lambda;
+}
+
+} // namespace starloom

@@ -1,0 +1,150 @@
+// Calendar and time conversions.
+#include "engine/time_scale.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace starloom {
+
+namespace {
+
+constexpr double kJ2000DayNumber = 2451545.0;     // Julian day number of 2000 January 1
+constexpr double kJ1900DayNumber = 2415020.0;     // Julian day number of 1899 December 31
+constexpr double kDaysPerJulianCentury = 36525.0; // days
+constexpr int kMinutesPerDay = 1440;
+
+// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
+// Days beyond the month's length carry into the next month.
+std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+    y -= m <= 2 ? 1 : 0;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yoe = y - era * 400;
+    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+// The Gregorian date of a count of days since 1970-01-01 (the inverse of DaysFromCivil).
+void CivilFromDays(std::int64_t z, CivilDateTime &out) {
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    out.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    out.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    out.year = static_cast<int>(yoe + era * 400 + (out.month <= 2 ? 1 : 0));
+}
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+} // namespace
+
+double JulianDayNumber(int month, int day, int year) {
+    // Integer day count through months of a year that starts in March (the algorithm
+    // of Fliegel and Van Flandern, as arranged by Hatcher), Julian first, then shifted
+    // by the Gregorian century rule once past the 1582 reform.
+    const std::int64_t m = 12 * (static_cast<std::int64_t>(year) + 4800) + month - 3;
+    std::int64_t j =
+        day + FloorDiv(365 * m + 2 * (m - 12 * FloorDiv(m, 12)) + 7, 12) + FloorDiv(m, 48) - 32083;
+    if (j > 2299171)
+        j = j + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
+    return static_cast<double>(j);
+}
+
+double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
+    // The day count of P. Schlyter's "How to compute planetary positions".
+    const double ut = hour + minute / 60.0;
+    const double y = year;
+    const double m = month;
+    return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) +
+           std::floor(275.0 * m / 9.0) + day - 730531.5 + ut / 24.0;
+}
+
+int ParseZoneText(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return 0;
+    return value;
+}
+
+namespace {
+
+// Minutes to add to the local clock reading for universal time.
+int ZoneCorrectionMinutes(const BirthData &birth) {
+    return ParseZoneText(birth.ZoneHoursText) * 60 + ParseZoneText(birth.ZoneMinutesText) -
+           (birth.DstFlag ? 60 : 0);
+}
+
+} // namespace
+
+double ZoneCorrectionHours(const BirthData &birth) {
+    return ZoneCorrectionMinutes(birth) / 60.0;
+}
+
+SiteAndClock PrepareSiteAndClock(const BirthData &birth) {
+    SiteAndClock clock;
+    const double localHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    clock.SiteLongitude = birth.LonDegrees + birth.LonMinutes / 60.0;
+    if (birth.LonDirFlag)
+        clock.SiteLongitude = -clock.SiteLongitude;
+    clock.SiteLatitude = birth.LatDegrees + birth.LatMinutes / 60.0;
+    if (!birth.LatDirFlag)
+        clock.SiteLatitude = -clock.SiteLatitude;
+    // The zone's own signed offset decides the direction, whatever the hemisphere of the
+    // birthplace: a London birth on summer time is an hour ahead of Greenwich although
+    // London lies west of it.
+    clock.UniversalHours = localHours + ZoneCorrectionHours(birth);
+    clock.DayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    return clock;
+}
+
+double CenturiesSince1900(const SiteAndClock &clock) {
+    return ((clock.DayNumber - kJ1900DayNumber) + clock.UniversalHours / 24.0 - 0.5) /
+           kDaysPerJulianCentury;
+}
+
+double CenturiesSinceJ2000(const SiteAndClock &clock) {
+    return ((clock.DayNumber - kJ2000DayNumber) + clock.UniversalHours / 24.0 - 0.5) /
+           kDaysPerJulianCentury;
+}
+
+double LocalSiderealDegrees(const SiteAndClock &clock) {
+    // Greenwich mean sidereal time at 0 h UT in hours (S. Newcomb), advanced by the
+    // universal hours; the day fraction inside T already carries the sidereal-rate
+    // excess, so the hours enter with factor 1.
+    const double t = CenturiesSince1900(clock);
+    double lst = 15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + clock.UniversalHours) -
+                 clock.SiteLongitude;
+    while (lst >= 360.0)
+        lst -= 360.0;
+    return lst;
+}
+
+CivilDateTime UniversalDateTime(const BirthData &birth) {
+    const std::int64_t localMinutes = birth.BirthHour * 60 + birth.BirthMinute;
+    const std::int64_t utMinutes = localMinutes + ZoneCorrectionMinutes(birth);
+    const std::int64_t dayShift = FloorDiv(utMinutes, kMinutesPerDay);
+    const std::int64_t minuteOfDay = utMinutes - dayShift * kMinutesPerDay;
+    CivilDateTime ut;
+    CivilFromDays(DaysFromCivil(birth.BirthYear, birth.BirthMonth, birth.BirthDay) + dayShift, ut);
+    ut.hour = static_cast<int>(minuteOfDay / 60);
+    ut.minute = static_cast<int>(minuteOfDay % 60);
+    return ut;
+}
+
+} // namespace starloom

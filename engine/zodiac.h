@@ -1,0 +1,30 @@
+// Zodiac texts: how every position reaches the rest of the program.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace starloom {
+
+// The twelve three-letter sign abbreviations run together; sign k (0 = Aries) is the
+// three characters from 3k.
+constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Degrees, minutes and seconds within the sign and the sign's abbreviation, e.g.
+// "15° 30' 0\" Tau" for 45.5 degrees; all parts truncated, no leading zeros. The
+// longitude should lie in 0..360 (its magnitude is used); exactly 360 gives an empty
+// abbreviation. The degree sign is UTF-8.
+std::string FormatZodiacDMS(double longitude);
+
+// The chart form of a DMS text: two-digit degrees, the sign, two-digit minutes
+// ("15 Tau 30"); seconds are dropped. The sign occupies characters 4 to 6 (1-based).
+std::string FormatChartPosition(std::string_view dms);
+
+// Full name of the sign whose abbreviation ends the trimmed text ("Aries" for a text
+// ending "Ari"); empty when it names no sign.
+std::string_view SignNameOfText(std::string_view text);
+
+// Leading and trailing blanks removed.
+std::string_view TrimBlanks(std::string_view text);
+
+} // namespace starloom

@@ -1,0 +1,168 @@
+// Zodiac texts, the ascendant and the three entry operations.
+#include "engine/angles.h"
+#include "engine/chart.h"
+#include "engine/zodiac.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace starloom;
+
+namespace {
+constexpr double kHundredthDegree = 0.01;
+
+BirthData Greenwich(int year, int month, int day, int hour, int minute) {
+    BirthData b;
+    b.BirthYear = year;
+    b.BirthMonth = month;
+    b.BirthDay = day;
+    b.BirthHour = hour;
+    b.BirthMinute = minute;
+    b.ZoneHoursText = "0";
+    b.ZoneMinutesText = "0";
+    b.LatDegrees = 51;
+    b.LatMinutes = 29;
+    b.LatDirFlag = true;
+    return b;
+}
+} // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+private slots:
+    void zodiacTexts_data();
+    void zodiacTexts();
+    void ascendantReference_data();
+    void ascendantReference();
+    void ascendantRisesInTheEast();
+    void positionTables();
+    void moonSignKeptWhenTextNamesNoSign();
+    void dstMovesEveryBodyTogether();
+};
+
+void TestChart::zodiacTexts_data() {
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("dms");
+    QTest::addColumn<QString>("chart");
+    QTest::newRow("45.5") << 45.5 << QString::fromUtf8("15° 30' 0\" Tau") << "15 Tau 30";
+    QTest::newRow("0.25") << 0.25 << QString::fromUtf8("0° 15' 0\" Ari") << "00 Ari 15";
+    QTest::newRow("300.125") << 300.125 << QString::fromUtf8("0° 7' 30\" Aqu") << "00 Aqu 07";
+    QTest::newRow("seconds truncated")
+        << 359.99999 << QString::fromUtf8("29° 59' 59\" Pis") << "29 Pis 59";
+    QTest::newRow("exactly 360: no sign")
+        << 360.0 << QString::fromUtf8("0° 0' 0\" ") << QString::fromUtf8("00 0\" 00");
+}
+
+void TestChart::zodiacTexts() {
+    QFETCH(double, longitude);
+    QFETCH(QString, dms);
+    QFETCH(QString, chart);
+    const std::string text = FormatZodiacDMS(longitude);
+    QCOMPARE(QString::fromStdString(text), dms);
+    QCOMPARE(QString::fromStdString(FormatChartPosition(text)), chart);
+}
+
+void TestChart::ascendantReference_data() {
+    QTest::addColumn<double>("sidereal");
+    QTest::addColumn<double>("obliquity");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("expected");
+    // At sidereal angle 0 the equator's rising point is the first point of Cancer.
+    QTest::newRow("equator, angle 0") << 0.0 << 23.44 << 0.0 << 90.0;
+    // 51.5 N with the obliquity fixed: the ecliptic rises steeply or shallowly.
+    QTest::newRow("51.5 N, angle 0") << 0.0 << 23.44 << 51.5 << 116.57;
+    QTest::newRow("51.5 N, angle 180") << 180.0 << 23.44 << 51.5 << 243.43;
+}
+
+void TestChart::ascendantReference() {
+    QFETCH(double, sidereal);
+    QFETCH(double, obliquity);
+    QFETCH(double, latitude);
+    QFETCH(double, expected);
+    const double asc = AscendantFromSiderealTime(sidereal, obliquity, latitude);
+    QVERIFY2(qAbs(asc - expected) < kHundredthDegree, qPrintable(QString::number(asc, 'f', 6)));
+    if (expected == 90.0)
+        QCOMPARE(QString::fromStdString(FormatZodiacDMS(asc)), QString::fromUtf8("0° 0' 0\" Can"));
+}
+
+// Whatever the sidereal angle and latitude, the ascendant is the ecliptic point on the
+// eastern horizon: altitude zero, hour angle negative (rising).
+void TestChart::ascendantRisesInTheEast() {
+    const double eps = 23.44 * kDegToRad;
+    for (double latitude : {-66.0, -45.0, -10.0, 0.0, 12.5, 51.5, 66.0}) {
+        for (double lst = -170.0; lst < 360.0; lst += 7.5) {
+            const double asc = AscendantFromSiderealTime(lst, 23.44, latitude);
+            QVERIFY(asc >= 0.0 && asc < 360.0);
+            const double lam = asc * kDegToRad;
+            const double ra = std::atan2(std::sin(lam) * std::cos(eps), std::cos(lam));
+            const double dec = std::asin(std::sin(eps) * std::sin(lam));
+            const double ha = lst * kDegToRad - ra;
+            const double phi = latitude * kDegToRad;
+            const double altitude = std::asin(std::sin(phi) * std::sin(dec) +
+                                              std::cos(phi) * std::cos(dec) * std::cos(ha));
+            const QString where = QString("lat %1 lst %2").arg(latitude).arg(lst);
+            QVERIFY2(qAbs(altitude) < 1e-9, qPrintable(where));
+            QVERIFY2(std::sin(ha) < 0.0, qPrintable(where));
+        }
+    }
+}
+
+void TestChart::positionTables() {
+    ChartPositions chart;
+    CalculateChart(Greenwich(1990, 5, 1, 12, 0), chart);
+    const char *names[] = {"Sun",    "Moon",   "Mercury", "Venus", "Mars", "Jupiter",
+                           "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+    for (int i = 0; i < kBodyCount; ++i) {
+        QCOMPARE(chart.ChartBodyNames[i], std::string(names[i]));
+        const std::string &text = chart.PositionText[i];
+        QCOMPARE(text.size(), std::size_t(9));
+        // The text and the number name the same sign, degree and minute.
+        const double lon = chart.Longitude[i];
+        const int sign = int(lon / 30.0);
+        QCOMPARE(text.substr(3, 3), std::string(SignAbbreviations.substr(3 * sign, 3)));
+        QCOMPARE(std::stoi(text.substr(0, 2)), int(lon - 30 * sign));
+        QCOMPARE(std::stoi(text.substr(7, 2)), int(std::floor((lon - std::floor(lon)) * 60.0)));
+    }
+    QVERIFY(chart.ChartBodyNames[11].empty());
+    QVERIFY(chart.PositionText[11].empty());
+    QCOMPARE(chart.PositionText[kAscBody], FormatChartPosition(chart.AscendantText));
+    QCOMPARE(chart.PositionText[kMoonBody], FormatChartPosition(chart.MoonLongitudeText));
+    QCOMPARE(chart.MoonSignName, std::string(SignNameOfText(chart.MoonLongitudeText)));
+    QVERIFY(!chart.MoonSignName.empty());
+    // The Sun at noon on 1 May 1990 stands near 10 degrees 51 of Taurus (tropical, of
+    // date), as any almanac for the year shows.
+    QVERIFY2(qAbs(chart.Longitude[kSunBody] - 40.85) < 0.02,
+             qPrintable(QString::number(chart.Longitude[kSunBody])));
+}
+
+void TestChart::moonSignKeptWhenTextNamesNoSign() {
+    ChartPositions chart;
+    chart.MoonSignName = "Leo";
+    CalculateMoonPosition(Greenwich(1990, 5, 1, 12, 0), chart);
+    const std::string first = chart.MoonSignName;
+    QVERIFY(first != "Leo" || chart.MoonLongitudeText.ends_with("Leo"));
+    QVERIFY(SignNameOfText(FormatZodiacDMS(360.0)).empty());
+}
+
+// A birth entered as 13:00 on daylight-saving time is the same instant as 12:00 on the
+// standard time of the same zone: every body, the ascendant included, must agree.
+void TestChart::dstMovesEveryBodyTogether() {
+    BirthData summer = Greenwich(1985, 7, 20, 13, 0);
+    summer.ZoneHoursText = "5";
+    summer.LonDegrees = 74;
+    summer.DstFlag = true;
+    BirthData standard = summer;
+    standard.BirthHour = 12;
+    standard.DstFlag = false;
+    ChartPositions a;
+    ChartPositions b;
+    CalculateChart(summer, a);
+    CalculateChart(standard, b);
+    for (int i = 0; i < kBodyCount; ++i)
+        QCOMPARE(a.PositionText[i], b.PositionText[i]);
+    QCOMPARE(a.AscendantText, b.AscendantText);
+}
+
+QTEST_APPLESS_MAIN(TestChart)
+#include "test_chart.moc"
