@@ -80,10 +80,12 @@ void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart) {
     const CivilDateTime ut = UniversalDateTime(birth);
     chart.UniversalTime = ut;
     const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    double j2000[kElementBodies];
+    GeocentricLongitudes(d, j2000);
     for (const PlanetSource &source : kPlanetSources) {
         // The element table is of the J2000 equinox; the Moon and the ascendant are of the
         // date, so the planets are brought to the equinox of date as well.
-        const double lambda = PrecessLongitudeToDate(GeocentricLongitude(source.element, d), d);
+        const double lambda = PrecessLongitudeToDate(j2000[source.element], d);
         chart.Longitude[source.chart] = lambda;
         chart.PositionText[source.chart] = FormatChartPosition(FormatZodiacDMS(lambda));
     }

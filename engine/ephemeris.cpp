@@ -156,21 +156,40 @@ double SolveKepler(double M, double e) {
     return nu;
 }
 
+namespace {
+
+// Geocentric longitude in degrees, 0..360, of a body from its elements and the Earth's
+// heliocentric position; the Sun's geocentric position is the negative of the Earth's.
+double LongitudeFromEarth(int index, const OrbitalElements &body, const PlaneXY &earth) {
+    const PlaneXY b = index == kEarth ? PlaneXY{0.0, 0.0} : HeliocentricXY(body, false);
+    double lambda = ArcTan2(b.y - earth.y, b.x - earth.x) * kRadToDeg;
+    while (lambda > 360.0)
+        lambda -= 360.0;
+    while (lambda < 0.0)
+        lambda += 360.0;
+    return lambda;
+}
+
+} // namespace
+
 double GeocentricLongitude(int index, double d) {
     OrbitalElements body;
     OrbitalElements earth;
     if (!LoadOrbitalElements(index, d, body))
         return std::numeric_limits<double>::quiet_NaN();
     LoadOrbitalElements(kEarth, d, earth);
-    const PlaneXY e = HeliocentricXY(earth, true);
-    // The Sun's geocentric position is the negative of the Earth's heliocentric one.
-    const PlaneXY b = index == kEarth ? PlaneXY{0.0, 0.0} : HeliocentricXY(body, false);
-    double lambda = ArcTan2(b.y - e.y, b.x - e.x) * kRadToDeg;
-    while (lambda > 360.0)
-        lambda -= 360.0;
-    while (lambda < 0.0)
-        lambda += 360.0;
-    return lambda;
+    return LongitudeFromEarth(index, body, HeliocentricXY(earth, true));
+}
+
+void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]) {
+    OrbitalElements earth;
+    LoadOrbitalElements(kEarth, d, earth);
+    const PlaneXY earthXY = HeliocentricXY(earth, true);
+    for (int index = 0; index < kElementBodies; ++index) {
+        OrbitalElements body;
+        LoadOrbitalElements(index, d, body);
+        longitudes[index] = LongitudeFromEarth(index, body, earthXY);
+    }
 }
 
 double PrecessLongitudeToDate(double lambda, double d) {

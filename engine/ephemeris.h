@@ -48,6 +48,10 @@ double SolveKepler(double M, double e);
 // for an index outside 0..8.
 double GeocentricLongitude(int index, double d);
 
+// Geocentric longitudes of all nine element-table bodies at once (index 2 holding the
+// Sun), each as GeocentricLongitude would give it; the Earth's orbit is solved only once.
+void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]);
+
 // General precession in longitude from J2000 to the date (J. H. Lieske et al. 1977,
 // IAU 1976 values): the J2000 longitude `lambda` (degrees) at d days from J2000.0 turned
 // into a longitude of the equinox of date, in 0..360.

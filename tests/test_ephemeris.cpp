@@ -20,6 +20,7 @@ private slots:
     void longitudesAtJ2000_data();
     void longitudesAtJ2000();
     void sunIsEarthPlusHalfTurn();
+    void allBodiesAtOnce();
     void againstPublishedPositions_data();
     void againstPublishedPositions();
     void moonAtJ2000();
@@ -68,6 +69,15 @@ void TestEphemeris::sunIsEarthPlusHalfTurn() {
         const double sun = GeocentricLongitude(kEarth, d);
         const double diff = std::remainder(sun - helio - 180.0, 360.0);
         QVERIFY2(qAbs(diff) < 1e-9, qPrintable(QString::number(d)));
+    }
+}
+
+void TestEphemeris::allBodiesAtOnce() {
+    for (double d : {-36000.0, -2636.5, 0.0, 18262.5}) {
+        double all[kElementBodies];
+        GeocentricLongitudes(d, all);
+        for (int index = 0; index < kElementBodies; ++index)
+            QCOMPARE(all[index], GeocentricLongitude(index, d));
     }
 }
 
