@@ -1,0 +1,17 @@
+// The outside world as the program's windows see it: dialogs, the browser and the clock.
+// One instance lives for the whole run and is handed to every window.
+#pragma once
+
+#include "shell/clock.h"
+#include "shell/links.h"
+#include "shell/user_dialogs.h"
+
+namespace starloom {
+
+struct ShellServices {
+    UserDialogs *dialogs = nullptr;
+    LinkOpener *links = nullptr;
+    const Clock *clock = nullptr;
+};
+
+} // namespace starloom
