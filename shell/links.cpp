@@ -2,6 +2,7 @@
 #include "shell/links.h"
 
 #include <QDesktopServices>
+#include <QUrlQuery>
 
 namespace starloom {
 

@@ -11,6 +11,9 @@ inline const QString kHomePageAddress = QStringLiteral("https://starloom.example
 inline const QString kDownloadPageAddress =
     QStringLiteral("https://starloom.example.org/download/");
 
+// A web search engine; the search text goes into its query and nowhere else.
+inline const QString kPlaceSearchAddress = QStringLiteral("https://duckduckgo.com/");
+
 // Hands an address to the desktop's browser. Tests record the addresses instead.
 class LinkOpener {
 public:
@@ -27,5 +30,9 @@ public:
 void OpenOnlineHelpPage(LinkOpener &links);
 void OpenHomePage(LinkOpener &links);
 void OpenDownloadPage(LinkOpener &links);
+
+// Opens a web search for the text. The text is percent-encoded into the query, so nothing
+// typed can change the address itself.
+void OpenWebSearch(LinkOpener &links, const QString &searchText);
 
 } // namespace starloom
