@@ -1,0 +1,50 @@
+// The interpretation report as text runs.
+#include "patterns/report.h"
+
+#include <string_view>
+
+namespace starloom {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void Append(ReportRuns &runs, ReportColour colour, bool bold, std::string_view text,
+            std::string_view ending) {
+    std::string piece(text);
+    piece += ending;
+    runs.push_back(ReportRun{std::move(piece), colour, bold});
+}
+
+// A bold heading on its own line, then the text under it in the same colour.
+void AppendSection(ReportRuns &runs, ReportColour colour, std::string_view heading,
+                   std::string_view text, std::string_view ending) {
+    Append(runs, colour, true, heading, kLineEnd);
+    Append(runs, colour, false, text, ending);
+}
+
+} // namespace
+
+ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags) {
+    ReportRuns runs;
+    for (int slot = 0; slot < kPatternCount; ++slot) {
+        if (!PatternFlags[slot])
+            continue;
+        const PatternText &pattern = PatternTable[slot];
+        Append(runs, kNameColour, true, pattern.Name, kLineEnd);
+        AppendSection(runs, kDescriptionColour, "Pattern", pattern.Description, kLineEnd);
+        AppendSection(runs, kPositiveColour, "Positive Attributes", pattern.Positive, kLineEnd);
+        // The empty line after the negative attributes separates one block from the next.
+        AppendSection(runs, kNegativeColour, "Negative Attributes", pattern.Negative, "\r\n\r\n");
+    }
+    return runs;
+}
+
+std::string ReportPlainText(const ReportRuns &runs) {
+    std::string text;
+    for (const ReportRun &run : runs)
+        text += run.Text;
+    return text;
+}
+
+} // namespace starloom
