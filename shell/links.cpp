@@ -2,7 +2,6 @@
 #include "shell/links.h"
 
 #include <QDesktopServices>
-#include <QUrlQuery>
 
 namespace starloom {
 
