@@ -1,0 +1,354 @@
+// The birth-data form.
+#include "reading/birth_form.h"
+
+#include "reading/keystroke_filter.h"
+#include "reading/number_text.h"
+#include "shell/links.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2050;
+constexpr int kStartYearPosition = 5; // 1906
+constexpr int kCoordinateDigits = 3;  // characters a coordinate box takes
+constexpr int kFebruary = 1;          // month list positions
+constexpr int kApril = 3;
+constexpr int kJune = 5;
+constexpr int kSeptember = 8;
+constexpr int kNovember = 10;
+
+const char *const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit *TextBox(const char *name, QWidget *parent) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QComboBox *List(const char *name, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false); // a fixed list: the user picks, never types
+    return list;
+}
+
+QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *group, int id,
+                     QWidget *parent) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(QLatin1String(name));
+    group->addButton(option, id);
+    return option;
+}
+
+} // namespace
+
+BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *parent)
+    : QMainWindow(parent), state_(state), services_(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    buildControls();
+    buildMenus();
+    loadForm();
+}
+
+void BirthForm::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+    auto *grid = new QGridLayout;
+    outer->addLayout(grid);
+
+    txtName = TextBox("txtName", central);
+    cboMonth = List("cboMonth", central);
+    cboDate = List("cboDate", central);
+    cboYear = List("cboYear", central);
+    cboHour = List("cboHour", central);
+    cboMinute = List("cboMinute", central);
+    cboTimeZone = List("cboTimeZone", central);
+    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    txtLatD = TextBox("txtLatD", central);
+    txtLatM = TextBox("txtLatM", central);
+    txtLonD = TextBox("txtLonD", central);
+    txtLonM = TextBox("txtLonM", central);
+    for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM}) {
+        box->setMaxLength(kCoordinateDigits);
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    }
+    // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
+    latitudeGroup_ = new QButtonGroup(this);
+    longitudeGroup_ = new QButtonGroup(this);
+    optLatSouth[0] = Option("optLatSouth_0", QStringLiteral("South"), latitudeGroup_, 0, central);
+    optLatSouth[1] = Option("optLatSouth_1", QStringLiteral("North"), latitudeGroup_, 1, central);
+    optLongEast[0] = Option("optLongEast_0", QStringLiteral("East"), longitudeGroup_, 0, central);
+    optLongEast[1] = Option("optLongEast_1", QStringLiteral("West"), longitudeGroup_, 1, central);
+    txtCity = TextBox("txtCity", central);
+    txtState = TextBox("txtState", central);
+    txtCountry = TextBox("txtCountry", central);
+
+    auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, services_.dialogs, this);
+    for (QLineEdit *box : {txtName, txtCity, txtState, txtCountry})
+        box->installEventFilter(letters);
+    auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, services_.dialogs, this);
+    for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM})
+        box->installEventFilter(digits);
+
+    int row = 0;
+    grid->addWidget(Caption(QStringLiteral("Name:"), txtName, central), row, 0);
+    grid->addWidget(txtName, row, 1, 1, 5);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Birthday:"), cboMonth, central), row, 0);
+    grid->addWidget(cboMonth, row, 1);
+    grid->addWidget(cboDate, row, 2);
+    grid->addWidget(cboYear, row, 3);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Time Of Birth:"), cboHour, central), row, 0);
+    grid->addWidget(cboHour, row, 1);
+    grid->addWidget(cboMinute, row, 2);
+    grid->addWidget(new QLabel(QStringLiteral("HH/MM/SS"), central), row, 3);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Time Zone:"), cboTimeZone, central), row, 0);
+    grid->addWidget(cboTimeZone, row, 1, 1, 5);
+    ++row;
+    grid->addWidget(chkDST, row, 1, 1, 3);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Latitude:"), txtLatD, central), row, 0);
+    grid->addWidget(txtLatD, row, 1);
+    grid->addWidget(txtLatM, row, 2);
+    grid->addWidget(new QLabel(QStringLiteral("DEG/MIN"), central), row, 3);
+    grid->addWidget(optLatSouth[0], row, 4);
+    grid->addWidget(optLatSouth[1], row, 5);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Longitude:"), txtLonD, central), row, 0);
+    grid->addWidget(txtLonD, row, 1);
+    grid->addWidget(txtLonM, row, 2);
+    grid->addWidget(new QLabel(QStringLiteral("DEG/MIN"), central), row, 3);
+    grid->addWidget(optLongEast[0], row, 4);
+    grid->addWidget(optLongEast[1], row, 5);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("City:"), txtCity, central), row, 0);
+    grid->addWidget(txtCity, row, 1, 1, 5);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("State:"), txtState, central), row, 0);
+    grid->addWidget(txtState, row, 1, 1, 5);
+    ++row;
+    grid->addWidget(Caption(QStringLiteral("Country:"), txtCountry, central), row, 0);
+    grid->addWidget(txtCountry, row, 1, 1, 5);
+
+    Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
+    outer->addWidget(Command1);
+
+    auto *buttons = new QHBoxLayout;
+    cmdCalculate = new QPushButton(QStringLiteral("&Get My Starloom Reading"), central);
+    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate->setDefault(false);
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    buttons->addWidget(cmdCalculate);
+    buttons->addWidget(cmdOpen);
+    outer->addLayout(buttons);
+    connect(cmdCalculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
+    connect(cmdOpen, &QPushButton::clicked, this, &BirthForm::openRequested);
+
+    auto *label1 = new QLabel(
+        QStringLiteral("Know what the distribution of the planets in your natal chart mean "
+                       "with QM Starloom."),
+        central);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    outer->addWidget(label1);
+
+    auto *label8 = new QLabel(central);
+    label8->setObjectName(QStringLiteral("Label8"));
+    label8->setText(QStringLiteral("<a href=\"%1\">Talk about your chart with other readers in "
+                                   "our discussion forum</a>")
+                        .arg(kHomePageAddress.toHtmlEscaped()));
+    label8->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label8->setCursor(Qt::PointingHandCursor);
+    connect(label8, &QLabel::linkActivated, this, [this] { OpenHomePage(*services_.links); });
+    outer->addWidget(label8);
+}
+
+void BirthForm::buildMenus() {
+    auto addAction = [this](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
+            &QAction::triggered, this, &BirthForm::calculateRequested);
+    file->addSeparator();
+    connect(addAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
+            &BirthForm::close);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addAction(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            [this] { OpenOnlineHelpPage(*services_.links); });
+    connect(addAction(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, [this] { OpenHomePage(*services_.links); });
+    help->addSeparator();
+    connect(addAction(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, [this] { OpenDownloadPage(*services_.links); });
+    help->addSeparator();
+    connect(addAction(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, &BirthForm::aboutRequested);
+}
+
+void BirthForm::loadForm() {
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (const char *month : kMonthNames)
+        cboMonth->addItem(QLatin1String(month));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        cboYear->addItem(QString::number(year));
+    for (int hour = 0; hour <= 23; ++hour)
+        cboHour->addItem(QString::number(hour));
+    for (int minute = 0; minute <= 59; ++minute)
+        cboMinute->addItem(QString::number(minute));
+    BuildTimeZoneTables(state_.Zones);
+    for (int zone = 0; zone < kZoneCount; ++zone)
+        cboTimeZone->addItem(QString::fromStdString(state_.Zones.ZoneNames[zone]));
+    FillBodyNames(state_.BodyNames);
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(kStartYearPosition);
+    cboHour->setCurrentIndex(0);
+    cboMinute->setCurrentIndex(0);
+    cboTimeZone->setCurrentIndex(0);
+}
+
+bool BirthForm::refuse(const QString &message, QWidget *focus) {
+    services_.dialogs->showMessage(this, kProgramTitle, message, MessageIcon::Error);
+    if (focus != nullptr)
+        focus->setFocus();
+    return false;
+}
+
+bool BirthForm::ValidateInput() {
+    // A box is empty only when it holds no text at all: blanks count as text.
+    if (txtName->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your Name"), txtName);
+    if (txtLatD->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Degree of Latitude"), txtLatD);
+    if (txtLatM->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Minutes of Latitude"), txtLatM);
+    if (txtLonD->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Degree of Longitude"), txtLonD);
+    if (txtLonM->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Minute of Longitude"), txtLonM);
+    if (txtCity->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your City name"), txtCity);
+    if (txtState->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your State name"), txtState);
+    if (txtCountry->text().isEmpty())
+        return refuse(QStringLiteral("Please Enter Your Country name"), txtCountry);
+    if (latitudeGroup_->checkedId() < 0) {
+        refuse(QStringLiteral("Please Select Direction For The Latitude"), nullptr);
+        optLatSouth[0]->setChecked(true);
+        return false;
+    }
+    if (longitudeGroup_->checkedId() < 0) {
+        refuse(QStringLiteral("Please Select Direction For The Longitude"), nullptr);
+        optLongEast[0]->setChecked(true);
+        return false;
+    }
+    // Every year of the list, 1901 to 2050, is a leap year exactly when it divides by 4.
+    const int month = cboMonth->currentIndex();
+    const int day = cboDate->currentIndex() + 1;
+    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
+    if (month == kFebruary && (leapYear ? day >= 30 : day >= 29)) {
+        services_.dialogs->showMessage(this, kProgramTitle,
+                                       QStringLiteral("Please Enter Correct Date Or Month!"),
+                                       MessageIcon::Information);
+        return false;
+    }
+    if ((month == kApril || month == kJune || month == kSeptember || month == kNovember) &&
+        day == 31) {
+        services_.dialogs->showMessage(this, kProgramTitle,
+                                       QStringLiteral("Please Enter Correct Date Or Month !"),
+                                       MessageIcon::Information);
+        return false;
+    }
+    return checkCoordinates();
+}
+
+// Pasted text or a reading file can put anything into the coordinate boxes; a chart for a
+// place that does not exist, or for the previous reading's place, must not come of it.
+bool BirthForm::checkCoordinates() {
+    std::optional<std::int16_t> value[4];
+    QLineEdit *const boxes[4] = {txtLatD, txtLatM, txtLonD, txtLonM};
+    for (int i = 0; i < 4; ++i) {
+        value[i] = TextToInt16(boxes[i]->text());
+        if (!value[i])
+            return refuse(QStringLiteral("Please enter only numbers"), boxes[i]);
+    }
+    const int latDeg = *value[0];
+    const int latMin = *value[1];
+    const int lonDeg = *value[2];
+    const int lonMin = *value[3];
+    const QString latitude = QStringLiteral("Please Enter Correct Latitude");
+    const QString longitude = QStringLiteral("Please Enter Correct Longitude");
+    if (latDeg < 0 || latDeg > 90)
+        return refuse(latitude, txtLatD);
+    if (latMin < 0 || latMin > 59 || (latDeg == 90 && latMin > 0))
+        return refuse(latitude, txtLatM);
+    if (lonDeg < 0 || lonDeg > 180)
+        return refuse(longitude, txtLonD);
+    if (lonMin < 0 || lonMin > 59 || (lonDeg == 180 && lonMin > 0))
+        return refuse(longitude, txtLonM);
+    return true;
+}
+
+void BirthForm::SearchCoordinates() {
+    if (txtCity->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter City"), txtCity);
+        return;
+    }
+    if (txtState->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter State"), txtState);
+        return;
+    }
+    if (txtCountry->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter Country"), txtCountry);
+        return;
+    }
+    OpenWebSearch(*services_.links, txtCity->text() + QLatin1Char(' ') + txtState->text() +
+                                        QLatin1Char(' ') + txtCountry->text() +
+                                        QStringLiteral(" Latitude Longitude"));
+}
+
+void BirthForm::closeEvent(QCloseEvent *event) {
+    event->accept();
+    emit exitRequested();
+}
+
+} // namespace starloom

@@ -1,0 +1,81 @@
+// The birth-data form: where every reading begins. The user types one person's name,
+// date and clock time of birth, zone, daylight saving, coordinates and birthplace, then
+// asks for the reading.
+#pragma once
+
+#include "reading/reading_state.h"
+#include "shell/services.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace starloom {
+
+class BirthForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the form and runs its load step: the lists, the zone tables, the body names
+    // and the start selections (1 January 1906, 0:00, the first zone).
+    BirthForm(ReadingState &state, ShellServices services, QWidget *parent = nullptr);
+
+    // The checks that run before every calculation. Shows the first failure's message,
+    // moves the focus (or the direction choice) as the failure asks, and returns false;
+    // true when the form may be calculated.
+    bool ValidateInput();
+
+    // The coordinate search: opens a web search for the birthplace's latitude and
+    // longitude once city, state and country are filled in.
+    void SearchCoordinates();
+
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboYear = nullptr;
+    QComboBox *cboHour = nullptr;
+    QComboBox *cboMinute = nullptr;
+    QComboBox *cboTimeZone = nullptr;
+    QCheckBox *chkDST = nullptr;
+    QLineEdit *txtLatD = nullptr;
+    QLineEdit *txtLatM = nullptr;
+    QLineEdit *txtLonD = nullptr;
+    QLineEdit *txtLonM = nullptr;
+    QRadioButton *optLatSouth[2] = {}; // 0 South, 1 North
+    QRadioButton *optLongEast[2] = {}; // 0 East, 1 West
+    QLineEdit *txtCity = nullptr;
+    QLineEdit *txtState = nullptr;
+    QLineEdit *txtCountry = nullptr;
+    QPushButton *cmdCalculate = nullptr;
+    QPushButton *cmdOpen = nullptr;
+    QPushButton *Command1 = nullptr;
+
+signals:
+    void calculateRequested(); // Calculate button or File > Get My Natal Chart
+    void openRequested();      // Open Previously Saved Reading
+    void aboutRequested();     // Help > About Software
+    void exitRequested();      // File > Exit or the close box: the program ends
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void loadForm();
+    bool refuse(const QString &message, QWidget *focus);
+    bool checkCoordinates();
+
+    ReadingState &state_;
+    ShellServices services_;
+    QButtonGroup *latitudeGroup_ = nullptr;
+    QButtonGroup *longitudeGroup_ = nullptr;
+};
+
+} // namespace starloom

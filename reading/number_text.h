@@ -1,0 +1,17 @@
+// How the program reads a number out of a text box.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace starloom {
+
+// Leading and trailing blanks removed, read as a decimal number and converted to a 16-bit
+// signed integer, a fraction going to the nearest integer and a tie to the even one
+// ("2.5" gives 2, "3.5" gives 4). Nothing when the text is not a number or the result
+// does not fit in 16 bits.
+std::optional<std::int16_t> TextToInt16(const QString &text);
+
+} // namespace starloom

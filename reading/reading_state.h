@@ -1,0 +1,28 @@
+// Everything one run of the program shares between the form, the driver, the engine and
+// the file writers: the birth-data record, the zone tables, the body names and the
+// results of the latest reading. One instance lives for the whole run.
+#pragma once
+
+#include "engine/birth_data.h"
+#include "engine/chart.h"
+#include "engine/tables.h"
+
+#include <QString>
+
+#include <array>
+
+namespace starloom {
+
+struct ReadingState {
+    BirthData Birth;                  // rewritten from the form before every calculation
+    TimeZoneTables Zones;             // rebuilt at form load and before every calculation
+    BodyNameTable BodyNames;          // display names with retrograde marks
+    ChartPositions Chart;             // AscendantText, MoonSignName, PositionText, ...
+    std::array<bool, 8> RetroFlags{}; // Mercury .. Pluto retrograde at birth
+    std::array<QString, kSignCount> SignCellText; // bodies collected per sign, Aries first
+    int AscSignIndex = 0;                         // sign holding the ascendant, 0 = Aries
+    QString ReadingFileName;  // last name chosen in the Save As or Export dialog
+    QString SavedReadingFile; // last reading file written by Save As
+};
+
+} // namespace starloom

@@ -1,0 +1,522 @@
+// The birth-data form: lists, keystroke filters, validation, the coordinate search and
+// the reading of the form into the birth-data record.
+#include "reading/birth_form.h"
+#include "reading/driver.h"
+#include "reading/number_text.h"
+#include "support/scripted_services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QUrlQuery>
+
+#include <functional>
+
+using namespace starloom;
+using namespace starloom::testing;
+
+Q_DECLARE_METATYPE(std::function<void(starloom::BirthForm &)>)
+
+namespace {
+
+using FormEdit = std::function<void(BirthForm &)>;
+
+// A form that passes every check: 15 March 1980, 7:05, 28 36 N, 77 12 E.
+void FillValid(BirthForm &form, bool directions = true) {
+    form.txtName->setText(QStringLiteral("Anna"));
+    form.cboMonth->setCurrentIndex(2);
+    form.cboDate->setCurrentIndex(14);
+    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1980")));
+    form.cboHour->setCurrentIndex(7);
+    form.cboMinute->setCurrentIndex(5);
+    form.txtLatD->setText(QStringLiteral("28"));
+    form.txtLatM->setText(QStringLiteral("36"));
+    form.txtLonD->setText(QStringLiteral("77"));
+    form.txtLonM->setText(QStringLiteral("12"));
+    if (directions) {
+        form.optLatSouth[1]->setChecked(true);
+        form.optLongEast[0]->setChecked(true);
+    }
+    form.txtCity->setText(QStringLiteral("New Delhi"));
+    form.txtState->setText(QStringLiteral("Delhi"));
+    form.txtCountry->setText(QStringLiteral("India"));
+}
+
+void SetDate(BirthForm &form, int day, int monthPosition, const QString &year) {
+    form.cboDate->setCurrentIndex(day - 1);
+    form.cboMonth->setCurrentIndex(monthPosition);
+    form.cboYear->setCurrentIndex(form.cboYear->findText(year));
+}
+
+QStringList Captions(const QMenu *menu) {
+    QStringList captions;
+    for (const QAction *action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+} // namespace
+
+class TestBirthForm : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void menus();
+    void keystrokeFilters_data();
+    void keystrokeFilters();
+    void validation_data();
+    void validation();
+    void directionChoiceIsMadeForTheUser();
+    void blankNameBecomesEmptyName();
+    void coordinateSearch_data();
+    void coordinateSearch();
+    void numberRule_data();
+    void numberRule();
+    void recordFromForm();
+    void arrangeWheel();
+
+private:
+    ReadingState *state_ = nullptr;
+    ScriptedShell *shell_ = nullptr;
+    BirthForm *form_ = nullptr;
+};
+
+void TestBirthForm::init() {
+    state_ = new ReadingState;
+    shell_ = new ScriptedShell;
+    form_ = new BirthForm(*state_, shell_->services());
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+}
+
+void TestBirthForm::cleanup() {
+    delete form_;
+    delete shell_;
+    delete state_;
+}
+
+void TestBirthForm::startState() {
+    QCOMPARE(form_->objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("QM Starloom v1.15"));
+    QCOMPARE(form_->cboDate->count(), 31);
+    QCOMPARE(form_->cboDate->itemText(30), QStringLiteral("31"));
+    QCOMPARE(form_->cboMonth->count(), 12);
+    QCOMPARE(form_->cboMonth->itemText(11), QStringLiteral("December"));
+    QCOMPARE(form_->cboYear->count(), 150);
+    QCOMPARE(form_->cboYear->itemText(149), QStringLiteral("2050"));
+    QCOMPARE(form_->cboHour->count(), 24);
+    QCOMPARE(form_->cboMinute->count(), 60);
+    QCOMPARE(form_->cboTimeZone->count(), 71);
+    QCOMPARE(form_->cboTimeZone->itemText(70), QStringLiteral("Yukon War Time,YWT,-8.0"));
+    // 1 January 1906, 0:00, the first zone.
+    QCOMPARE(form_->cboDate->currentText(), QStringLiteral("1"));
+    QCOMPARE(form_->cboMonth->currentText(), QStringLiteral("January"));
+    QCOMPARE(form_->cboYear->currentText(), QStringLiteral("1906"));
+    QCOMPARE(form_->cboHour->currentText(), QStringLiteral("0"));
+    QCOMPARE(form_->cboMinute->currentText(), QStringLiteral("0"));
+    QCOMPARE(form_->cboTimeZone->currentText(),
+             QStringLiteral("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
+    QVERIFY(!form_->chkDST->isChecked());
+    for (QRadioButton *option : {form_->optLatSouth[0], form_->optLatSouth[1],
+                                 form_->optLongEast[0], form_->optLongEast[1]})
+        QVERIFY(!option->isChecked());
+    QCOMPARE(form_->optLatSouth[0]->text(), QStringLiteral("South"));
+    QCOMPARE(form_->optLongEast[1]->text(), QStringLiteral("West"));
+    QCOMPARE(form_->txtLatD->maxLength(), 3);
+    QCOMPARE(form_->Command1->text(), QStringLiteral("Click here to find Latitude && Longitude"));
+    QCOMPARE(state_->BodyNames[10], std::string("Asc"));
+    FIND_CHILD(QComboBox, zones, form_, "cboTimeZone");
+    QVERIFY(!zones->isEditable());
+}
+
+void TestBirthForm::menus() {
+    QStringList titles;
+    for (QAction *action : form_->menuBar()->actions())
+        titles << action->text();
+    QCOMPARE(titles, QStringList({"&File", "&Help"}));
+    FIND_CHILD(QMenu, file, form_->menuBar(), "mnuFile");
+    FIND_CHILD(QMenu, help, form_->menuBar(), "mnuHelp");
+    QCOMPARE(Captions(file), QStringList({"Get My Natal &Chart", "-", "&Exit"}));
+    QCOMPARE(Captions(help), QStringList({"&Online Help", "&Visit Us Online", "-",
+                                          "Check for Software &Update", "-", "&About Software"}));
+    FIND_CHILD(QAction, update, form_, "mnuUpdate");
+    update->trigger();
+    QCOMPARE(shell_->links.opened, QList<QUrl>({QUrl(kDownloadPageAddress)}));
+    QSignalSpy calculate(form_, &BirthForm::calculateRequested);
+    FIND_CHILD(QAction, menuCalculate, form_, "mnuCalculate");
+    menuCalculate->trigger();
+    QTest::mouseClick(form_->cmdCalculate, Qt::LeftButton);
+    QCOMPARE(calculate.count(), 2);
+}
+
+void TestBirthForm::keystrokeFilters_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("message");
+    const QString letters = QStringLiteral("Please enter only letters");
+    const QString numbers = QStringLiteral("Please enter only numbers");
+    QTest::newRow("letter in name") << "txtName" << int(Qt::Key_A) << "a"
+                                    << "a"
+                                    << "";
+    QTest::newRow("blank in city") << "txtCity" << int(Qt::Key_Space) << " "
+                                   << " "
+                                   << "";
+    QTest::newRow("Enter in name") << "txtName" << int(Qt::Key_Return) << "\r"
+                                   << "" << letters;
+    QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << "-"
+                                    << "" << letters;
+    QTest::newRow("full stop in city") << "txtCity" << int(Qt::Key_Period) << "."
+                                       << "" << letters;
+    QTest::newRow("apostrophe in state") << "txtState" << int(Qt::Key_Apostrophe) << "'"
+                                         << "" << letters;
+    QTest::newRow("digit in country") << "txtCountry" << int(Qt::Key_1) << "1"
+                                      << "" << letters;
+    QTest::newRow("accented letter in name")
+        << "txtName" << int(Qt::Key_Eacute) << QString::fromUtf8("é") << "" << letters;
+    QTest::newRow("digit in latitude") << "txtLatD" << int(Qt::Key_4) << "4"
+                                       << "4"
+                                       << "";
+    QTest::newRow("full stop in latitude") << "txtLatM" << int(Qt::Key_Period) << "."
+                                           << "" << numbers;
+    QTest::newRow("letter in longitude") << "txtLonD" << int(Qt::Key_X) << "x"
+                                         << "" << numbers;
+    QTest::newRow("minus in longitude") << "txtLonM" << int(Qt::Key_Minus) << "-"
+                                        << "" << numbers;
+}
+
+void TestBirthForm::keystrokeFilters() {
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, message);
+    auto *edit = form_->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    form_->txtName->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(edit, &press);
+    QCOMPARE(edit->text(), expectedText);
+    if (message.isEmpty()) {
+        QVERIFY(shell_->dialogs.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    QCOMPARE(shell_->dialogs.messages[0].text, message);
+    QCOMPARE(shell_->dialogs.messages[0].icon, MessageIcon::Error);
+    QCOMPARE(shell_->dialogs.messages[0].title, QStringLiteral("QM Starloom"));
+    // A refused letter puts the focus back on its box; a refused digit leaves it alone.
+    if (message.contains(QStringLiteral("letters")))
+        QCOMPARE(form_->focusWidget(), edit);
+    else
+        QCOMPARE(form_->focusWidget(), form_->txtName);
+}
+
+void TestBirthForm::validation_data() {
+    QTest::addColumn<FormEdit>("edit");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("focus");
+    const int error = int(MessageIcon::Error);
+    const int info = int(MessageIcon::Information);
+    auto clear = [](QLineEdit *BirthForm::*box) {
+        return FormEdit([box](BirthForm &f) { (f.*box)->clear(); });
+    };
+    QTest::newRow("1 name empty") << clear(&BirthForm::txtName) << "Please Enter Your Name" << error
+                                  << "txtName";
+    QTest::newRow("2 latitude degrees empty")
+        << clear(&BirthForm::txtLatD) << "Please Enter Degree of Latitude" << error << "txtLatD";
+    QTest::newRow("3 latitude minutes empty")
+        << clear(&BirthForm::txtLatM) << "Please Enter Minutes of Latitude" << error << "txtLatM";
+    QTest::newRow("4 longitude degrees empty")
+        << clear(&BirthForm::txtLonD) << "Please Enter Degree of Longitude" << error << "txtLonD";
+    QTest::newRow("5 longitude minutes empty")
+        << clear(&BirthForm::txtLonM) << "Please Enter Minute of Longitude" << error << "txtLonM";
+    QTest::newRow("6 city empty") << clear(&BirthForm::txtCity) << "Please Enter Your City name"
+                                  << error << "txtCity";
+    QTest::newRow("7 state empty")
+        << clear(&BirthForm::txtState) << "Please Enter Your State name" << error << "txtState";
+    QTest::newRow("8 country empty") << clear(&BirthForm::txtCountry)
+                                     << "Please Enter Your Country name" << error << "txtCountry";
+    QTest::newRow("order: everything empty gives the name first") << FormEdit([](BirthForm &f) {
+        for (QLineEdit *box : {f.txtName, f.txtLatD, f.txtLatM, f.txtLonD, f.txtLonM, f.txtCity,
+                               f.txtState, f.txtCountry})
+            box->clear();
+    }) << "Please Enter Your Name" << error << "txtName";
+    QTest::newRow("11 29 February 1901")
+        << FormEdit([](BirthForm &f) { SetDate(f, 29, 1, "1901"); })
+        << "Please Enter Correct Date Or Month!" << info << "";
+    QTest::newRow("11 30 February 2000 (leap year)")
+        << FormEdit([](BirthForm &f) { SetDate(f, 30, 1, "2000"); })
+        << "Please Enter Correct Date Or Month!" << info << "";
+    QTest::newRow("12 31 April") << FormEdit([](BirthForm &f) { SetDate(f, 31, 3, "1990"); })
+                                 << "Please Enter Correct Date Or Month !" << info << "";
+    QTest::newRow("12 31 November") << FormEdit([](BirthForm &f) { SetDate(f, 31, 10, "2050"); })
+                                    << "Please Enter Correct Date Or Month !" << info << "";
+    QTest::newRow("29 February 2000 passes")
+        << FormEdit([](BirthForm &f) { SetDate(f, 29, 1, "2000"); }) << "" << 0 << "";
+    QTest::newRow("31 March passes")
+        << FormEdit([](BirthForm &f) { SetDate(f, 31, 2, "1990"); }) << "" << 0 << "";
+    QTest::newRow("name of blanks passes")
+        << FormEdit([](BirthForm &f) { f.txtName->setText("   "); }) << "" << 0 << "";
+    // Pasted text that is no number, or no place on Earth, is refused after the twelve steps.
+    QTest::newRow("pasted letters in latitude")
+        << FormEdit([](BirthForm &f) { f.txtLatD->setText("abc"); }) << "Please enter only numbers"
+        << error << "txtLatD";
+    // The boxes take three characters, so pasted "99999" arrives as 999 minutes.
+    QTest::newRow("pasted 99999 in longitude minutes")
+        << FormEdit([](BirthForm &f) { f.txtLonM->setText("99999"); })
+        << "Please Enter Correct Longitude" << error << "txtLonM";
+    QTest::newRow("pasted decimal in longitude")
+        << FormEdit([](BirthForm &f) { f.txtLonD->setText("1.5"); }) << "" << 0 << "";
+    QTest::newRow("pasted blank-only minutes")
+        << FormEdit([](BirthForm &f) { f.txtLatM->setText("  "); }) << "Please enter only numbers"
+        << error << "txtLatM";
+    QTest::newRow("latitude 95") << FormEdit([](BirthForm &f) { f.txtLatD->setText("95"); })
+                                 << "Please Enter Correct Latitude" << error << "txtLatD";
+    QTest::newRow("latitude 90 with minutes") << FormEdit([](BirthForm &f) {
+        f.txtLatD->setText("90");
+        f.txtLatM->setText("1");
+    }) << "Please Enter Correct Latitude" << error
+                                              << "txtLatM";
+    QTest::newRow("latitude 90 exactly passes") << FormEdit([](BirthForm &f) {
+        f.txtLatD->setText("90");
+        f.txtLatM->setText("0");
+    }) << "" << 0 << "";
+    QTest::newRow("latitude minutes 75") << FormEdit([](BirthForm &f) { f.txtLatM->setText("75"); })
+                                         << "Please Enter Correct Latitude" << error << "txtLatM";
+    QTest::newRow("longitude 181") << FormEdit([](BirthForm &f) { f.txtLonD->setText("181"); })
+                                   << "Please Enter Correct Longitude" << error << "txtLonD";
+    QTest::newRow("longitude minutes 60")
+        << FormEdit([](BirthForm &f) { f.txtLonM->setText("60"); })
+        << "Please Enter Correct Longitude" << error << "txtLonM";
+    QTest::newRow("longitude 180 exactly passes") << FormEdit([](BirthForm &f) {
+        f.txtLonD->setText("180");
+        f.txtLonM->setText("0");
+    }) << "" << 0 << "";
+    QTest::newRow("an empty box is reported before a bad number") << FormEdit([](BirthForm &f) {
+        f.txtLatD->setText("abc");
+        f.txtCountry->clear();
+    }) << "Please Enter Your Country name" << error << "txtCountry";
+}
+
+void TestBirthForm::validation() {
+    QFETCH(FormEdit, edit);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(QString, focus);
+    FillValid(*form_);
+    edit(*form_);
+    form_->cmdOpen->setFocus();
+    const bool passed = form_->ValidateInput();
+    if (message.isEmpty()) {
+        QVERIFY(passed);
+        QVERIFY(shell_->dialogs.messages.isEmpty());
+        return;
+    }
+    QVERIFY(!passed);
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    QCOMPARE(shell_->dialogs.messages[0].text, message);
+    QCOMPARE(int(shell_->dialogs.messages[0].icon), icon);
+    QCOMPARE(shell_->dialogs.messages[0].title, QStringLiteral("QM Starloom"));
+    const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cmdOpen") : focus;
+    QCOMPARE(form_->focusWidget()->objectName(), expectedFocus);
+}
+
+void TestBirthForm::directionChoiceIsMadeForTheUser() {
+    FillValid(*form_, false);
+    QVERIFY(!form_->ValidateInput());
+    QCOMPARE(shell_->dialogs.takeOnlyMessage(),
+             QStringLiteral("Please Select Direction For The Latitude"));
+    QVERIFY(form_->optLatSouth[0]->isChecked());
+    QVERIFY(!form_->ValidateInput());
+    QCOMPARE(shell_->dialogs.takeOnlyMessage(),
+             QStringLiteral("Please Select Direction For The Longitude"));
+    QVERIFY(form_->optLongEast[0]->isChecked());
+    QVERIFY(form_->ValidateInput());
+}
+
+void TestBirthForm::blankNameBecomesEmptyName() {
+    FillValid(*form_);
+    form_->txtName->setText(QStringLiteral("   "));
+    form_->txtCity->setText(QStringLiteral("  Pune "));
+    QVERIFY(form_->ValidateInput());
+    ReadFormIntoRecord(*form_, *state_);
+    QCOMPARE(state_->Birth.BirthName, std::string());
+    QCOMPARE(state_->Birth.BirthCity, std::string("Pune"));
+}
+
+void TestBirthForm::coordinateSearch_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("no city") << ""
+                             << "NY"
+                             << "USA"
+                             << "Please Enter City"
+                             << "txtCity";
+    QTest::newRow("no state") << "New York"
+                              << ""
+                              << "USA"
+                              << "Please Enter State"
+                              << "txtState";
+    QTest::newRow("no country") << "New York"
+                                << "NY"
+                                << ""
+                                << "Please Enter Country"
+                                << "txtCountry";
+    QTest::newRow("search") << "New York"
+                            << "NY"
+                            << "USA"
+                            << ""
+                            << "";
+    // Pasted text may hold anything: it must stay inside the query.
+    QTest::newRow("hostile text") << "a&b=c#frag"
+                                  << "../x?y"
+                                  << "%41+ /evil.example"
+                                  << ""
+                                  << "";
+}
+
+void TestBirthForm::coordinateSearch() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    form_->txtCity->setText(city);
+    form_->txtState->setText(state);
+    form_->txtCountry->setText(country);
+    QTest::mouseClick(form_->Command1, Qt::LeftButton);
+    if (!message.isEmpty()) {
+        QCOMPARE(shell_->dialogs.takeOnlyMessage(), message);
+        QCOMPARE(form_->focusWidget()->objectName(), focus);
+        QVERIFY(shell_->links.opened.isEmpty());
+        return;
+    }
+    QCOMPARE(shell_->links.opened.size(), 1);
+    const QUrl url = shell_->links.opened[0];
+    const QUrl search(kPlaceSearchAddress);
+    QCOMPARE(url.scheme(), search.scheme());
+    QCOMPARE(url.host(), search.host());
+    QCOMPARE(url.path(), search.path());
+    QVERIFY(!url.hasFragment());
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItems().size(), 1);
+    QCOMPARE(query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded),
+             city + " " + state + " " + country + " Latitude Longitude");
+}
+
+void TestBirthForm::numberRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -99999: not a number
+    QTest::newRow("plain") << "12" << 12;
+    QTest::newRow("blanks around") << "  7 " << 7;
+    QTest::newRow("2.5 goes to even 2") << "2.5" << 2;
+    QTest::newRow("3.5 goes to even 4") << "3.5" << 4;
+    QTest::newRow("2.6 goes up") << "2.6" << 3;
+    QTest::newRow("negative") << "-3" << -3;
+    QTest::newRow("largest") << "32767" << 32767;
+    QTest::newRow("too large") << "32768" << -99999;
+    QTest::newRow("smallest") << "-32768" << -32768;
+    QTest::newRow("letters") << "abc" << -99999;
+    QTest::newRow("empty") << "" << -99999;
+    QTest::newRow("blanks only") << "   " << -99999;
+    QTest::newRow("digits then letters") << "12a" << -99999;
+}
+
+void TestBirthForm::numberRule() {
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::optional<std::int16_t> value = TextToInt16(text);
+    QCOMPARE(value ? int(*value) : -99999, expected);
+}
+
+void TestBirthForm::recordFromForm() {
+    FillValid(*form_);
+    form_->cboTimeZone->setCurrentIndex(34); // "Indian Time, IST, +5.3"
+    form_->chkDST->setTristate(true);
+    form_->chkDST->setCheckState(Qt::PartiallyChecked);
+    form_->txtLatD->setText(QStringLiteral("2.5"));
+    form_->txtLatM->setText(QStringLiteral("3.5"));
+    ReadFormIntoRecord(*form_, *state_);
+    const BirthData &b = state_->Birth;
+    QCOMPARE(b.BirthName, std::string("Anna"));
+    QCOMPARE(int(b.BirthMonth), 3);
+    QCOMPARE(int(b.BirthDay), 15);
+    QCOMPARE(int(b.BirthYear), 1980);
+    QCOMPARE(int(b.BirthHour), 7);
+    QCOMPARE(int(b.BirthMinute), 5);
+    QCOMPARE(int(b.ZoneHours), 5);
+    QCOMPARE(int(b.ZoneMinutes), 30);
+    QCOMPARE(b.ZoneHoursText, std::string("-5"));
+    QCOMPARE(b.ZoneMinutesText, std::string("-30"));
+    QCOMPARE(int(b.LatDegrees), 2);
+    QCOMPARE(int(b.LatMinutes), 4);
+    QVERIFY(b.LatDirFlag);
+    QVERIFY(b.LonDirFlag);
+    QVERIFY(b.DstFlag); // greyed counts as ticked
+    // Eastern Standard Time; a box that is no number keeps the previous reading's value.
+    form_->cboTimeZone->setCurrentIndex(27);
+    form_->txtLonD->setText(QStringLiteral("abc"));
+    form_->optLongEast[1]->setChecked(true);
+    form_->chkDST->setCheckState(Qt::Unchecked);
+    ReadFormIntoRecord(*form_, *state_);
+    QCOMPARE(int(b.ZoneHours), 5);
+    QCOMPARE(int(b.ZoneMinutes), 0);
+    QCOMPARE(b.ZoneHoursText, std::string("5"));
+    QCOMPARE(b.ZoneMinutesText, std::string("0"));
+    QCOMPARE(int(b.LonDegrees), 77);
+    QVERIFY(!b.LonDirFlag);
+    QVERIFY(!b.DstFlag);
+}
+
+void TestBirthForm::arrangeWheel() {
+    BodyNameTable names;
+    FillBodyNames(names);
+    names[2] += " (R) ";
+    // Sun and Mercury in Aries, the Moon with the ascendant in Aries too.
+    std::array<std::string, 12> aries = {"10 Ari 00", "03 Ari 10", "20 Ari 05", "01 Tau 00",
+                                         "05 Gem 00", "06 Gem 00", "07 Leo 00", "08 Sco 00",
+                                         "09 Sag 00", "10 Cap 00", "15 Ari 30", ""};
+    WheelArrangement wheel = ArrangeWheel(aries, names);
+    QCOMPARE(wheel.SignCellText[0], QStringLiteral("\r\nSun\r\nMoon\r\nMercury (R) \r\nAsc"));
+    QCOMPARE(wheel.SignCellText[1], QStringLiteral("\r\nVenus"));
+    QCOMPARE(wheel.SignCellText[2], QStringLiteral("\r\nMars\r\nJupiter"));
+    QCOMPARE(wheel.SignCellText[3], QString()); // Cancer holds nothing
+    QCOMPARE(wheel.AscSignIndex, 0);
+    QCOMPARE(wheel.FirstHouseSign, 0);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(wheel.HouseCell[i], wheel.SignCellText[i]);
+    // Pisces rising: house 1 is Pisces, house 2 Aries.
+    std::array<std::string, 12> pisces = aries;
+    pisces[10] = "29 Pis 59";
+    pisces[1] = "12 Pis 00";
+    wheel = ArrangeWheel(pisces, names);
+    QCOMPARE(wheel.AscSignIndex, 11);
+    QCOMPARE(wheel.FirstHouseSign, 11);
+    QCOMPARE(wheel.HouseCell[0], QStringLiteral("\r\nMoon\r\nAsc"));
+    QCOMPARE(wheel.HouseCell[1], QStringLiteral("\r\nSun\r\nMercury (R) "));
+    QCOMPARE(wheel.HouseCell[11], QString()); // Aquarius
+    // A text that names no sign is placed nowhere; without an ascendant house 1 is Aries.
+    std::array<std::string, 12> broken = aries;
+    broken[0] = "10 Xyz 00";
+    broken[10] = "short";
+    wheel = ArrangeWheel(broken, names);
+    QCOMPARE(wheel.SignCellText[0], QStringLiteral("\r\nMoon\r\nMercury (R) "));
+    QCOMPARE(wheel.AscSignIndex, 0);
+    QCOMPARE(wheel.FirstHouseSign, -1);
+}
+
+QTEST_MAIN(TestBirthForm)
+#include "test_birth_form.moc"
