@@ -1,0 +1,189 @@
+// Reading file and text export.
+#include "reading/reading_file.h"
+
+#include "reading/birth_form.h"
+#include "reading/number_text.h"
+#include "shell/setting_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QIODevice>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace starloom {
+
+namespace {
+
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+QString Flag(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString Text(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+// Selects the entry whose text equals the line; no match leaves the list alone.
+void SelectEntry(QComboBox *list, const QString &line) {
+    const int index = list->findText(line, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void SelectPosition(QComboBox *list, const QString &line, int offset) {
+    const std::optional<std::int16_t> number = TextToInt16(line);
+    if (!number)
+        return;
+    const int index = *number - offset;
+    if (index >= 0 && index < list->count())
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
+QStringList ReadingFileFields(const BirthData &birth, int zonePosition) {
+    QStringList fields = {
+        Text(birth.BirthName),    Number(birth.BirthMonth), Number(birth.BirthDay),
+        Number(birth.BirthYear),  Number(birth.BirthHour),  Number(birth.BirthMinute),
+        Number(zonePosition),     Number(birth.LonDegrees), Number(birth.LonMinutes),
+        Number(birth.LatDegrees), Number(birth.LatMinutes), Flag(birth.LonDirFlag),
+        Flag(birth.LatDirFlag),   Flag(birth.DstFlag),      Text(birth.BirthCity),
+        Text(birth.BirthState),   Text(birth.BirthCountry)};
+    for (QString &field : fields) {
+        while (field.startsWith(QLatin1Char(' ')))
+            field.remove(0, 1);
+        while (field.endsWith(QLatin1Char(' ')))
+            field.chop(1);
+    }
+    return fields;
+}
+
+QByteArray EncodeReadingFile(const BirthData &birth, int zonePosition) {
+    QByteArray file;
+    for (const QString &field : ReadingFileFields(birth, zonePosition))
+        file += EncodeSettingBytes(field) + kLineEnd;
+    return file;
+}
+
+QStringList ReadReadingFileLines(QIODevice &device) {
+    QStringList lines;
+    QByteArray line;
+    bool lineOpen = false; // bytes (or a CR) seen since the last line end
+    bool afterCr = false;  // the previous byte was a CR: an LF now belongs to it
+    qsizetype consumed = 0;
+    char chunk[4096];
+    while (lines.size() < kReadingFileLines && consumed < kReadingFileByteLimit) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got <= 0)
+            break;
+        for (qint64 i = 0; i < got && lines.size() < kReadingFileLines; ++i) {
+            const char byte = chunk[i];
+            if (afterCr) {
+                afterCr = false;
+                if (byte == '\n')
+                    continue;
+            }
+            if (byte == '\r') {
+                lines.append(DecodeSettingBytes(line));
+                line.clear();
+                lineOpen = false;
+                afterCr = true;
+                continue;
+            }
+            lineOpen = true;
+            if (line.size() < kReadingFileLineLimit)
+                line.append(byte);
+        }
+        consumed += got;
+    }
+    if (lineOpen && lines.size() < kReadingFileLines)
+        lines.append(DecodeSettingBytes(line));
+    return lines;
+}
+
+bool ReadingFileFlag(const QString &line) {
+    const QString text = line.trimmed();
+    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    static const QRegularExpression kDecimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (kDecimal.match(text).hasMatch())
+        return text.toDouble() != 0.0;
+    return true;
+}
+
+void ApplyReadingFile(const QStringList &lines, BirthForm &form) {
+    auto line = [&lines](int number) { return lines.value(number - 1); };
+    form.txtName->setText(line(1));
+    SelectPosition(form.cboMonth, line(2), 1);
+    SelectEntry(form.cboDate, line(3));
+    SelectEntry(form.cboYear, line(4));
+    SelectEntry(form.cboHour, line(5));
+    SelectEntry(form.cboMinute, line(6));
+    SelectPosition(form.cboTimeZone, line(7), 0);
+    form.txtLonD->setText(line(8));
+    form.txtLonM->setText(line(9));
+    form.txtLatD->setText(line(10));
+    form.txtLatM->setText(line(11));
+    form.optLongEast[ReadingFileFlag(line(12)) ? 0 : 1]->setChecked(true);
+    form.optLatSouth[ReadingFileFlag(line(13)) ? 1 : 0]->setChecked(true);
+    form.chkDST->setChecked(ReadingFileFlag(line(14)));
+    form.txtCity->setText(line(15));
+    form.txtState->setText(line(16));
+    form.txtCountry->setText(line(17));
+}
+
+QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {
+    const QLocale locale = QLocale::system();
+    const QStringList lines = {
+        QStringLiteral("Name: ") + Text(birth.BirthName),
+        QStringLiteral("Date of Birth: %1 %2, %3")
+            .arg(locale.monthName(birth.BirthMonth, QLocale::LongFormat))
+            .arg(birth.BirthDay)
+            .arg(birth.BirthYear),
+        QStringLiteral("Time of Birth: %1 Hour %2 Minute")
+            .arg(birth.BirthHour)
+            .arg(birth.BirthMinute),
+        QStringLiteral("Latitude: %1 Degree %2 Minute ")
+            .arg(birth.LatDegrees)
+            .arg(birth.LatMinutes),
+        QStringLiteral("Longitude: %1 Degree %2 Minute ")
+            .arg(birth.LonDegrees)
+            .arg(birth.LonMinutes),
+        QStringLiteral("City: ") + Text(birth.BirthCity),
+        QStringLiteral("State: ") + Text(birth.BirthState),
+        QStringLiteral("Country: ") + Text(birth.BirthCountry),
+    };
+    QByteArray file;
+    for (const QString &line : lines)
+        file += line.toUtf8() + kLineEnd;
+    file += QByteArrayLiteral("\r") + kLineEnd;
+    file += QByteArrayLiteral("Planetary Position") + kLineEnd;
+    for (int i = 0; i < kBodyCount; ++i)
+        file += QByteArray::fromStdString(chart.ChartBodyNames[i] + " " + chart.PositionText[i]) +
+                kLineEnd;
+    return file;
+}
+
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error != nullptr)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+} // namespace starloom

@@ -1,0 +1,50 @@
+// The reading file (a person's birth data, scrambled line by line, so that a reading can be
+// opened again later) and the text export (a readable summary of the data and positions).
+#pragma once
+
+#include "engine/birth_data.h"
+#include "engine/chart.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace starloom {
+
+class BirthForm;
+
+constexpr int kReadingFileLines = 17;
+constexpr qsizetype kReadingFileLineLimit = 4096;    // bytes kept of one line
+constexpr qsizetype kReadingFileByteLimit = 1 << 20; // bytes looked at in all
+
+// The 17 fields of a reading file, unscrambled: the record's fields as plain text, with
+// the zone list position at the moment of saving on line 7.
+QStringList ReadingFileFields(const BirthData &birth, int zonePosition);
+
+// The whole file: each field scrambled, each line ended by CR LF.
+QByteArray EncodeReadingFile(const BirthData &birth, int zonePosition);
+
+// Up to 17 lines of a reading file, unscrambled. A line ends at CR LF or a lone CR; a
+// last line without an end counts. Whatever the file holds, at most 4 KiB of a line and
+// 1 MiB in all are read; lines the file does not have are missing from the list.
+QStringList ReadReadingFileLines(QIODevice &device);
+
+// Whether a flag line reads as true: the word True in any letter case or a non-zero
+// number. False or zero read as false; anything else, a missing line included, as true.
+bool ReadingFileFlag(const QString &line);
+
+// Puts the lines back into the form. A text line fills its box as it stands (a missing
+// one empties it); a list line that is not a number or matches no entry leaves the list
+// as it was.
+void ApplyReadingFile(const QStringList &lines, BirthForm &form);
+
+// The 21 lines of the text export, each ended by CR LF, line 9 a lone CR.
+QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart);
+
+// Writes the whole file or nothing: an earlier file of that name is left untouched when
+// the write fails, and `error` then holds the system's reason.
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error);
+
+} // namespace starloom

@@ -1,0 +1,297 @@
+// The reading file and the text export: bytes on disk, reading back, and safe writing.
+#include "reading/birth_form.h"
+#include "reading/reading_file.h"
+#include "support/scripted_services.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace starloom;
+using namespace starloom::testing;
+
+namespace {
+
+// 15 March 1980, 7:05, Indian Time, 28 36 N, 77 12 E, no daylight saving.
+BirthData Anna() {
+    BirthData b;
+    b.BirthName = "Anna";
+    b.BirthMonth = 3;
+    b.BirthDay = 15;
+    b.BirthYear = 1980;
+    b.BirthHour = 7;
+    b.BirthMinute = 5;
+    b.LatDegrees = 28;
+    b.LatMinutes = 36;
+    b.LonDegrees = 77;
+    b.LonMinutes = 12;
+    b.LatDirFlag = true;
+    b.LonDirFlag = true;
+    b.DstFlag = false;
+    b.BirthCity = "New Delhi";
+    b.BirthState = "Delhi";
+    b.BirthCountry = "India";
+    return b;
+}
+
+QByteArray Shifted(const QByteArray &plain) {
+    QByteArray out = plain;
+    for (char &c : out)
+        c = char((static_cast<unsigned char>(c) + 17) & 0xFF);
+    return out;
+}
+
+QStringList ReadLines(const QByteArray &bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadReadingFileLines(buffer);
+}
+
+// The committed golden file; with STARLOOM_UPDATE_GOLDEN=1 in the environment the actual
+// bytes are written there first (then read the diff before committing it).
+QByteArray Golden(const QString &name, const QByteArray &actual) {
+    const QString path = QStringLiteral(STARLOOM_GOLDEN_DIR "/files/") + name;
+    if (qEnvironmentVariableIsSet("STARLOOM_UPDATE_GOLDEN")) {
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(actual);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("<missing golden file>");
+    return file.readAll();
+}
+
+} // namespace
+
+class TestReadingFile : public QObject {
+    Q_OBJECT
+private slots:
+    void fieldsOfTheFile();
+    void bytesOnDisk();
+    void lineEnds_data();
+    void lineEnds();
+    void limits_data();
+    void limits();
+    void flags_data();
+    void flags();
+    void roundTripThroughTheForm();
+    void fileCutAfterLine10();
+    void textExportGolden();
+    void failedWriteKeepsEarlierFile();
+};
+
+void TestReadingFile::fieldsOfTheFile() {
+    BirthData b = Anna();
+    b.LonDirFlag = false; // West
+    const QStringList fields = ReadingFileFields(b, 34);
+    QCOMPARE(fields.size(), 17);
+    QCOMPARE(fields[1], QStringLiteral("3"));
+    QCOMPARE(fields[2], QStringLiteral("15"));
+    QCOMPARE(fields[6], QStringLiteral("34"));
+    QCOMPARE(fields[7], QStringLiteral("77")); // longitude comes before latitude
+    QCOMPARE(fields[9], QStringLiteral("28"));
+    QCOMPARE(fields[11], QStringLiteral("False"));
+    QCOMPARE(fields[12], QStringLiteral("True"));
+    QCOMPARE(fields[13], QStringLiteral("False"));
+    QCOMPARE(fields[14], QStringLiteral("New Delhi"));
+}
+
+void TestReadingFile::bytesOnDisk() {
+    const QByteArray file = EncodeReadingFile(Anna(), 34);
+    // For plain ASCII every byte is the character's code raised by 17; lines end in CR LF.
+    const QByteArray expected =
+        Shifted("Anna") + "\r\n" + Shifted("3") + "\r\n" + Shifted("15") + "\r\n" +
+        Shifted("1980") + "\r\n" + Shifted("7") + "\r\n" + Shifted("5") + "\r\n" + Shifted("34") +
+        "\r\n" + Shifted("77") + "\r\n" + Shifted("12") + "\r\n" + Shifted("28") + "\r\n" +
+        Shifted("36") + "\r\n" + Shifted("True") + "\r\n" + Shifted("True") + "\r\n" +
+        Shifted("False") + "\r\n" + Shifted("New Delhi") + "\r\n" + Shifted("Delhi") + "\r\n" +
+        Shifted("India") + "\r\n";
+    QCOMPARE(file, expected);
+    // A non-ASCII name keeps every character.
+    BirthData b = Anna();
+    b.BirthName = "G\xC3\xB3mez M\xC3\xBCller";
+    const QStringList lines = ReadLines(EncodeReadingFile(b, 0));
+    QCOMPARE(lines.size(), 17);
+    QCOMPARE(lines[0], QString::fromUtf8("Gómez Müller"));
+}
+
+void TestReadingFile::lineEnds_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    const QByteArray a = Shifted("Ann");
+    const QByteArray b = Shifted("Bo");
+    QTest::newRow("CR LF") << QByteArray(a + "\r\n" + b + "\r\n") << QStringList({"Ann", "Bo"});
+    QTest::newRow("lone CR") << QByteArray(a + "\r" + b + "\r") << QStringList({"Ann", "Bo"});
+    QTest::newRow("last line without end")
+        << QByteArray(a + "\r\n" + b) << QStringList({"Ann", "Bo"});
+    QTest::newRow("empty line kept")
+        << QByteArray(a + "\r\n\r\n" + b) << QStringList({"Ann", "", "Bo"});
+    // A lone LF is no line end: it is the scrambled form of a character of its own.
+    QTest::newRow("lone LF inside a line")
+        << QByteArray(a + "\n" + b) << QStringList({QString::fromUtf8("Annù") + "Bo"});
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+}
+
+void TestReadingFile::lineEnds() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(ReadLines(bytes), lines);
+}
+
+void TestReadingFile::limits_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<int>("firstLineLength");
+    QTest::newRow("10,000 lines") << QByteArray(10000, '\r') << 17 << 0;
+    QTest::newRow("one huge line") << QByteArray(8 << 20, 'R') << 1 << 4096;
+    QTest::newRow("huge first line then more")
+        << QByteArray(QByteArray(100000, 'R') + "\r\n" + Shifted("x") + "\r\n") << 2 << 4096;
+    QByteArray binary(70000, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char((i * 7919) & 0xFF);
+    QTest::newRow("binary") << binary << 17 << -1;
+}
+
+void TestReadingFile::limits() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, lineCount);
+    QFETCH(int, firstLineLength);
+    const QStringList lines = ReadLines(bytes);
+    QCOMPARE(lines.size(), lineCount);
+    for (const QString &line : lines)
+        QVERIFY(line.toUtf8().size() <= 4 * 4096); // at most 4 KiB of bytes per line
+    if (firstLineLength >= 0)
+        QCOMPARE(lines.value(0).size(), firstLineLength);
+}
+
+void TestReadingFile::flags_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("True") << "True" << true;
+    QTest::newRow("tRUE") << "tRUE" << true;
+    QTest::newRow("False") << "False" << false;
+    QTest::newRow("FALSE") << "FALSE" << false;
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("minus one") << "-1" << true;
+    QTest::newRow("two") << "2" << true;
+    QTest::newRow("anything else") << "maybe" << true;
+    QTest::newRow("missing line") << QString() << true;
+}
+
+void TestReadingFile::flags() {
+    QFETCH(QString, line);
+    QFETCH(bool, expected);
+    QCOMPARE(ReadingFileFlag(line), expected);
+}
+
+void TestReadingFile::roundTripThroughTheForm() {
+    ReadingState state;
+    ScriptedShell shell;
+    BirthForm form(state, shell.services());
+    BirthData b = Anna();
+    b.LonDirFlag = false;
+    b.DstFlag = true;
+    ApplyReadingFile(ReadLines(EncodeReadingFile(b, 16)), form);
+    QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
+    QCOMPARE(form.cboMonth->currentText(), QStringLiteral("March"));
+    QCOMPARE(form.cboDate->currentText(), QStringLiteral("15"));
+    QCOMPARE(form.cboYear->currentText(), QStringLiteral("1980"));
+    QCOMPARE(form.cboHour->currentText(), QStringLiteral("7"));
+    QCOMPARE(form.cboMinute->currentText(), QStringLiteral("5"));
+    QCOMPARE(form.cboTimeZone->currentIndex(), 16);
+    QCOMPARE(form.txtLatD->text(), QStringLiteral("28"));
+    QCOMPARE(form.txtLatM->text(), QStringLiteral("36"));
+    QCOMPARE(form.txtLonD->text(), QStringLiteral("77"));
+    QCOMPARE(form.txtLonM->text(), QStringLiteral("12"));
+    QVERIFY(form.optLongEast[1]->isChecked()); // West
+    QVERIFY(form.optLatSouth[1]->isChecked()); // North
+    QVERIFY(form.chkDST->isChecked());
+    QCOMPARE(form.txtCity->text(), QStringLiteral("New Delhi"));
+    QCOMPARE(form.txtCountry->text(), QStringLiteral("India"));
+    QVERIFY(form.ValidateInput());
+}
+
+void TestReadingFile::fileCutAfterLine10() {
+    ReadingState state;
+    ScriptedShell shell;
+    BirthForm form(state, shell.services());
+    form.txtLatM->setText(QStringLiteral("44"));
+    form.txtCity->setText(QStringLiteral("Old"));
+    form.optLongEast[1]->setChecked(true);
+    form.optLatSouth[0]->setChecked(true);
+    QByteArray file = EncodeReadingFile(Anna(), 20);
+    qsizetype cut = 0;
+    for (int line = 0; line < 10; ++line)
+        cut = file.indexOf("\r\n", cut) + 2;
+    file.truncate(cut);
+    ApplyReadingFile(ReadLines(file), form);
+    QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
+    QCOMPARE(form.cboTimeZone->currentIndex(), 20);
+    QCOMPARE(form.txtLatD->text(), QStringLiteral("28"));
+    QVERIFY(form.txtLatM->text().isEmpty());
+    QVERIFY(form.txtCity->text().isEmpty());
+    QVERIFY(form.txtCountry->text().isEmpty());
+    QVERIFY(form.optLongEast[0]->isChecked()); // missing flags act as true: East,
+    QVERIFY(form.optLatSouth[1]->isChecked()); // North,
+    QVERIFY(form.chkDST->isChecked());         // daylight saving ticked
+    QVERIFY(!form.ValidateInput());
+    QCOMPARE(shell.dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Minutes of Latitude"));
+}
+
+void TestReadingFile::textExportGolden() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ChartPositions chart;
+    BirthData b = Anna();
+    b.ZoneHoursText = "-5";
+    b.ZoneMinutesText = "-30";
+    CalculateChart(b, chart);
+    const QByteArray text = MakeTextExport(b, chart);
+    QCOMPARE(text, Golden(QStringLiteral("anna_export.txt"), text));
+    QVERIFY(text.contains("India\r\n\r\r\nPlanetary Position\r\n"));
+    QVERIFY(text.endsWith("\r\n") && text.count("\r\n") == 21);
+}
+
+void TestReadingFile::failedWriteKeepsEarlierFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("anna.act"));
+    QString error;
+    QVERIFY(WriteWholeFile(path, QByteArrayLiteral("first"), &error));
+    auto content = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    };
+
+    // A folder that is not there.
+    QVERIFY(!WriteWholeFile(dir.filePath(QStringLiteral("gone/anna.act")), "x", &error));
+    QVERIFY(!error.isEmpty());
+
+    // A device that fills up half-way through the write: the file-size limit makes the
+    // system refuse the bytes past 1 KiB, as a full disk would.
+    struct rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    error.clear();
+    const bool written = WriteWholeFile(path, QByteArray(64 * 1024, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(content(), QByteArrayLiteral("first"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"anna.act"}));
+}
+
+QTEST_MAIN(TestReadingFile)
+#include "test_reading_file.moc"
