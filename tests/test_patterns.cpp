@@ -114,12 +114,6 @@ void TestPatterns::edgeCases_data() {
     QTest::newRow("ascendant text of five characters is in no sign")
         << "Ari Tau Gem Can Leo Vir Lib Sco Sag Cap 5_Aqu"
         << 2 << "11" << 10 << 0 << false << false << "Splay";
-    QTest::newRow("empty ascendant text is in no sign")
-        << "Ari Tau Gem Can Leo Vir Lib Sco Sag Cap -"
-        << 2 << "11" << 10 << 0 << false << false << "Splay";
-    QTest::newRow("ascendant text of six characters is in its sign")
-        << "Ari Tau Gem Can Leo Vir Lib Sco Sag Cap 15_Aqu"
-        << 1 << "11" << 11 << 0 << false << false << "Splash";
     QTest::newRow("no text names a sign")
         << "- - - - - - - - - - -"
         << 12 << "" << 0 << 0 << true << false << "Bundle Bowl Locomotive";
