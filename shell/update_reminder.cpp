@@ -1,0 +1,68 @@
+// The update reminder.
+#include "shell/update_reminder.h"
+
+#include "shell/setting_text.h"
+
+#include <QSettings>
+
+#include <cmath>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kYearsPerCentury = 100;
+
+// The entry's full key. Its name is scrambled every time it is used, so the plain word
+// never appears in the store.
+QString DurationKey() {
+    return kSettingsSection + QLatin1Char('/') + EncodeSettingText(kDurationEntry);
+}
+
+void StoreToday(QSettings &settings, QDate today) {
+    settings.setValue(DurationKey(), EncodeSettingText(today.toString(Qt::ISODate)));
+    settings.sync();
+}
+
+} // namespace
+
+QDate ReadReminderDate(const QString &text, QDate today, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QDate date = locale.toDate(trimmed, format);
+    if (date.isValid() && !format.contains(QStringLiteral("yyyy"))) {
+        // A two-digit year is read as 19yy; move it to the century nearest today.
+        const auto centuries =
+            int(std::lround(double(today.year() - date.year()) / kYearsPerCentury));
+        date = date.addYears(centuries * kYearsPerCentury);
+    }
+    return date;
+}
+
+void CheckUpdateReminder(QSettings &settings, const ShellServices &services) {
+    const QDate today = services.clock->today();
+    const QString stored = DecodeSettingText(settings.value(DurationKey()).toString());
+    if (stored.isEmpty()) {
+        StoreToday(settings, today);
+        return;
+    }
+    const QDate last = ReadReminderDate(stored, today);
+    if (!last.isValid())
+        return;
+    const qint64 days = today.daysTo(last);
+    if (days >= -kReminderQuietDays && days <= kReminderQuietDays)
+        return;
+    const MessageAnswer answer = services.dialogs->showMessage(
+        nullptr, kProgramTitle,
+        QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
+            QStringLiteral("Do you want to check for an update?"),
+        MessageIcon::Information, MessageButtons::YesNo);
+    StoreToday(settings, today);
+    if (answer == MessageAnswer::Yes)
+        OpenDownloadPage(*services.links);
+}
+
+} // namespace starloom

@@ -1,0 +1,329 @@
+// The update reminder, the single-copy lock and the order of start-up.
+#include "shell/setting_text.h"
+#include "shell/single_instance.h"
+#include "shell/start_up.h"
+#include "shell/update_reminder.h"
+#include "support/scripted_services.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace starloom;
+using namespace starloom::testing;
+
+Q_DECLARE_METATYPE(starloom::MessageAnswer)
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+// "Settings/" and "Duration" with every character code raised by 17, worked out by hand.
+const QString kScrambledKey =
+    QStringLiteral("Settings/") + QString::fromLatin1("\x55\x86\x83\x72\x85\x7A\x80\x7F");
+// A process number above the largest the system ever hands out (2^22 on Linux).
+constexpr qint64 kDeadProcess = 999999999;
+
+} // namespace
+
+class TestShellStartUp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void reminder_data();
+    void reminder();
+    void readReminderDate_data();
+    void readReminderDate();
+    void reminderReadsTheSystemShortDate_data();
+    void reminderReadsTheSystemShortDate();
+    void storedNameAndValueAreScrambled();
+
+    void secondCopyRefusedWhileFirstHoldsLock();
+    void oldLockOfARunningCopyStillRefuses();
+    void staleLockOfADeadCopyIsTakenOver();
+    void unwritableLockFolderDoesNotStopTheProgram();
+
+    void refusedStartTouchesNothing();
+    void acceptedStartRunsReminderThenForm();
+
+private:
+    QString settingsPath() const { return home_->filePath(QStringLiteral("settings.ini")); }
+    QString lockFolder() const { return home_->filePath(QStringLiteral("run")); }
+    void storeRaw(const QString &scrambledValue);
+    QString rawStoredValue();
+
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<ScriptedShell> shell_;
+};
+
+void TestShellStartUp::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestShellStartUp::init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(home_->isValid());
+    qputenv("HOME", QFile::encodeName(home_->path()));
+    settings_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
+    shell_ = std::make_unique<ScriptedShell>();
+    shell_->clock.date = kToday;
+}
+
+void TestShellStartUp::cleanup() {
+    settings_.reset();
+    shell_.reset();
+    home_.reset();
+}
+
+void TestShellStartUp::storeRaw(const QString &scrambledValue) {
+    settings_->setValue(kScrambledKey, scrambledValue);
+    settings_->sync();
+}
+
+QString TestShellStartUp::rawStoredValue() {
+    settings_->sync();
+    return QSettings(settingsPath(), QSettings::IniFormat).value(kScrambledKey).toString();
+}
+
+void TestShellStartUp::reminder_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("stored"); // plain text, scrambled before it is stored
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("reminds");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("pagesOpened");
+
+    const auto iso = [](int days) { return kToday.addDays(days).toString(Qt::ISODate); };
+    const QString today = QStringLiteral("2026-12-07");
+    const auto No = MessageAnswer::No;
+    const auto Yes = MessageAnswer::Yes;
+    QTest::newRow("first start: today stored, silent")
+        << false << QString() << No << false << today << 0;
+    QTest::newRow("empty value: as first start") << true << QString() << No << false << today << 0;
+    QTest::newRow("same day: silent") << true << today << No << false << today << 0;
+    QTest::newRow("14 days ago: silent, date kept")
+        << true << iso(-14) << No << false << iso(-14) << 0;
+    QTest::newRow("15 days ago, No: reminder, new date, no page")
+        << true << iso(-15) << No << true << today << 0;
+    QTest::newRow("15 days ago, Yes: reminder, new date, download page")
+        << true << iso(-15) << Yes << true << today << 1;
+    QTest::newRow("a year ago, Yes") << true << iso(-365) << Yes << true << today << 1;
+    QTest::newRow("14 days ahead: silent") << true << iso(14) << No << false << iso(14) << 0;
+    QTest::newRow("15 days ahead: reminder") << true << iso(15) << No << true << today << 0;
+    QTest::newRow("20 days ahead, clock set back: reminder")
+        << true << iso(20) << Yes << true << today << 1;
+    QTest::newRow("not a date: kept, silent") << true << QStringLiteral("next Tuesday") << Yes
+                                              << false << QStringLiteral("next Tuesday") << 0;
+    QTest::newRow("impossible date: kept, silent") << true << QStringLiteral("2026-02-30") << Yes
+                                                   << false << QStringLiteral("2026-02-30") << 0;
+}
+
+void TestShellStartUp::reminder() {
+    QFETCH(bool, present);
+    QFETCH(QString, stored);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(bool, reminds);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, pagesOpened);
+    if (present)
+        storeRaw(EncodeSettingText(stored));
+    shell_->dialogs.answers = {answer};
+
+    CheckUpdateReminder(*settings_, shell_->services());
+
+    if (reminds) {
+        QCOMPARE(shell_->dialogs.messages.size(), 1);
+        const RecordedMessage message = shell_->dialogs.messages.constFirst();
+        QCOMPARE(message.title, QStringLiteral("QM Starloom"));
+        QCOMPARE(message.text, QStringLiteral("There maybe an update to this software available\r"
+                                              "Do you want to check for an update?"));
+        QCOMPARE(message.icon, MessageIcon::Information);
+        QCOMPARE(message.buttons, MessageButtons::YesNo);
+    } else {
+        QCOMPARE(shell_->dialogs.messages.size(), 0);
+    }
+    QCOMPARE(DecodeSettingText(rawStoredValue()), storedAfter);
+    QCOMPARE(shell_->links.opened.size(), pagesOpened);
+    if (pagesOpened > 0)
+        QCOMPARE(shell_->links.opened.constFirst(), QUrl(kDownloadPageAddress));
+}
+
+void TestShellStartUp::readReminderDate_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("date");
+    const QDate date(2026, 11, 27);
+    QTest::newRow("ISO") << "2026-11-27"
+                         << "C" << date;
+    QTest::newRow("ISO with blanks around") << " 2026-11-27 "
+                                            << "en_US" << date;
+    QTest::newRow("C short, four-digit year") << "27 Nov 2026"
+                                              << "C" << date;
+    QTest::newRow("US short, two-digit year in this century") << "11/27/26"
+                                                              << "en_US" << date;
+    QTest::newRow("US short, 99 is the century before") << "12/31/99"
+                                                        << "en_US" << QDate(1999, 12, 31);
+    QTest::newRow("German short") << "27.11.26"
+                                  << "de_DE" << date;
+    QTest::newRow("US text in German locale") << "11/27/26"
+                                              << "de_DE" << QDate();
+    QTest::newRow("words") << "next Tuesday"
+                           << "en_US" << QDate();
+    QTest::newRow("30 February") << "2026-02-30"
+                                 << "C" << QDate();
+}
+
+void TestShellStartUp::readReminderDate() {
+    QFETCH(QString, text);
+    QFETCH(QString, locale);
+    QFETCH(QDate, date);
+    QCOMPARE(ReadReminderDate(text, kToday, QLocale(locale)), date);
+}
+
+void TestShellStartUp::reminderReadsTheSystemShortDate_data() {
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<bool>("reminds");
+    QTest::newRow("10 days ago: silent") << 10 << false;
+    QTest::newRow("20 days ago: reminder") << 20 << true;
+}
+
+void TestShellStartUp::reminderReadsTheSystemShortDate() {
+    QFETCH(int, daysAgo);
+    QFETCH(bool, reminds);
+    // Older versions wrote the date as the system showed it.
+    const QString shortDate =
+        QLocale::system().toString(kToday.addDays(-daysAgo), QLocale::ShortFormat);
+    storeRaw(EncodeSettingText(shortDate));
+
+    CheckUpdateReminder(*settings_, shell_->services());
+
+    QCOMPARE(shell_->dialogs.messages.size(), reminds ? 1 : 0);
+    QCOMPARE(DecodeSettingText(rawStoredValue()),
+             reminds ? QStringLiteral("2026-12-07") : shortDate);
+}
+
+void TestShellStartUp::storedNameAndValueAreScrambled() {
+    CheckUpdateReminder(*settings_, shell_->services());
+    settings_.reset();
+
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    QVERIFY2(raw.contains("[Settings]"), raw.constData());
+    QVERIFY2(!raw.contains("Duration"), raw.constData());
+    QVERIFY2(!raw.contains("2026-12-07"), raw.constData());
+    QVERIFY2(raw.contains("CACG>BC>AH"), raw.constData()); // "2026-12-07", each code + 17
+
+    const QSettings reread(settingsPath(), QSettings::IniFormat);
+    QCOMPARE(reread.allKeys(), QStringList{kScrambledKey});
+}
+
+void TestShellStartUp::secondCopyRefusedWhileFirstHoldsLock() {
+    SingleInstance first(lockFolder());
+    SingleInstance second(lockFolder());
+    QVERIFY(first.acquire());
+    QVERIFY(first.holdsLock());
+    QVERIFY(!second.acquire());
+    QVERIFY(!second.holdsLock());
+    first.release();
+    QVERIFY(second.acquire());
+    QVERIFY(second.holdsLock());
+}
+
+void TestShellStartUp::oldLockOfARunningCopyStillRefuses() {
+    // A copy that has run for days keeps its lock: age alone never makes it stale.
+    SingleInstance first(lockFolder());
+    QVERIFY(first.acquire());
+    QFile lockFile(first.lockFilePath());
+    QVERIFY(lockFile.open(QIODevice::ReadWrite));
+    QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                 QFileDevice::FileModificationTime));
+    lockFile.close();
+
+    SingleInstance second(lockFolder());
+    QVERIFY(!second.acquire());
+}
+
+void TestShellStartUp::staleLockOfADeadCopyIsTakenOver() {
+    // Make a genuine lock file, then let it name a process that does not exist, as a copy
+    // that crashed would leave it.
+    QByteArray content;
+    QString path;
+    {
+        SingleInstance crashed(lockFolder());
+        QVERIFY(crashed.acquire());
+        path = crashed.lockFilePath();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        content = file.readAll();
+    }
+    QVERIFY(!QFile::exists(path));
+    QList<QByteArray> lines = content.split('\n');
+    QCOMPARE(lines.first(), QByteArray::number(QCoreApplication::applicationPid()));
+    lines.first() = QByteArray::number(kDeadProcess);
+    QFile stale(path);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(lines.join('\n'));
+    stale.close();
+
+    SingleInstance next(lockFolder());
+    QVERIFY(next.acquire());
+    QVERIFY(next.holdsLock());
+}
+
+void TestShellStartUp::unwritableLockFolderDoesNotStopTheProgram() {
+    // A plain file where the folder should be: no lock can ever be made there.
+    QFile blocker(lockFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SingleInstance instance(lockFolder() + QStringLiteral("/inner"));
+    QVERIFY(instance.acquire());
+    QVERIFY(!instance.holdsLock());
+}
+
+void TestShellStartUp::refusedStartTouchesNothing() {
+    SingleInstance running(lockFolder());
+    QVERIFY(running.acquire());
+    SingleInstance second(lockFolder());
+    int formsShown = 0;
+
+    const StartUpResult result =
+        RunStartUp(second, *settings_, shell_->services(), [&] { ++formsShown; });
+
+    QCOMPARE(result, StartUpResult::Refused);
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    const RecordedMessage message = shell_->dialogs.messages.constFirst();
+    QCOMPARE(message.text, QStringLiteral("Application is already running"));
+    QCOMPARE(message.title, QStringLiteral("QM Starloom"));
+    QCOMPARE(message.icon, MessageIcon::Information);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(formsShown, 0);
+    settings_->sync();
+    QVERIFY(!QFile::exists(settingsPath()));
+    QVERIFY(running.holdsLock());
+}
+
+void TestShellStartUp::acceptedStartRunsReminderThenForm() {
+    storeRaw(EncodeSettingText(QStringLiteral("2026-11-01"))); // 36 days ago: reminder due
+    SingleInstance instance(lockFolder());
+    qsizetype messagesBeforeForm = -1;
+
+    const StartUpResult result = RunStartUp(instance, *settings_, shell_->services(), [&] {
+        messagesBeforeForm = shell_->dialogs.messages.size();
+    });
+
+    QCOMPARE(result, StartUpResult::Started);
+    QCOMPARE(messagesBeforeForm, 1);
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    QVERIFY(instance.holdsLock());
+    QCOMPARE(DecodeSettingText(rawStoredValue()), QStringLiteral("2026-12-07"));
+}
+
+QTEST_GUILESS_MAIN(TestShellStartUp)
+#include "test_shell_startup.moc"
