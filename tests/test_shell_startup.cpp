@@ -39,12 +39,9 @@ private slots:
     void reminder();
     void readReminderDate_data();
     void readReminderDate();
-    void reminderReadsTheSystemShortDate_data();
-    void reminderReadsTheSystemShortDate();
     void storedNameAndValueAreScrambled();
 
     void secondCopyRefusedWhileFirstHoldsLock();
-    void oldLockOfARunningCopyStillRefuses();
     void staleLockOfADeadCopyIsTakenOver();
     void unwritableLockFolderDoesNotStopTheProgram();
 
@@ -106,14 +103,12 @@ void TestShellStartUp::reminder_data() {
     QTest::newRow("first start: today stored, silent")
         << false << QString() << No << false << today << 0;
     QTest::newRow("empty value: as first start") << true << QString() << No << false << today << 0;
-    QTest::newRow("same day: silent") << true << today << No << false << today << 0;
     QTest::newRow("14 days ago: silent, date kept")
         << true << iso(-14) << No << false << iso(-14) << 0;
     QTest::newRow("15 days ago, No: reminder, new date, no page")
         << true << iso(-15) << No << true << today << 0;
     QTest::newRow("15 days ago, Yes: reminder, new date, download page")
         << true << iso(-15) << Yes << true << today << 1;
-    QTest::newRow("a year ago, Yes") << true << iso(-365) << Yes << true << today << 1;
     QTest::newRow("14 days ahead: silent") << true << iso(14) << No << false << iso(14) << 0;
     QTest::newRow("15 days ahead: reminder") << true << iso(15) << No << true << today << 0;
     QTest::newRow("20 days ahead, clock set back: reminder")
@@ -186,28 +181,6 @@ void TestShellStartUp::readReminderDate() {
     QCOMPARE(ReadReminderDate(text, kToday, QLocale(locale)), date);
 }
 
-void TestShellStartUp::reminderReadsTheSystemShortDate_data() {
-    QTest::addColumn<int>("daysAgo");
-    QTest::addColumn<bool>("reminds");
-    QTest::newRow("10 days ago: silent") << 10 << false;
-    QTest::newRow("20 days ago: reminder") << 20 << true;
-}
-
-void TestShellStartUp::reminderReadsTheSystemShortDate() {
-    QFETCH(int, daysAgo);
-    QFETCH(bool, reminds);
-    // Older versions wrote the date as the system showed it.
-    const QString shortDate =
-        QLocale::system().toString(kToday.addDays(-daysAgo), QLocale::ShortFormat);
-    storeRaw(EncodeSettingText(shortDate));
-
-    CheckUpdateReminder(*settings_, shell_->services());
-
-    QCOMPARE(shell_->dialogs.messages.size(), reminds ? 1 : 0);
-    QCOMPARE(DecodeSettingText(rawStoredValue()),
-             reminds ? QStringLiteral("2026-12-07") : shortDate);
-}
-
 void TestShellStartUp::storedNameAndValueAreScrambled() {
     CheckUpdateReminder(*settings_, shell_->services());
     settings_.reset();
@@ -234,20 +207,6 @@ void TestShellStartUp::secondCopyRefusedWhileFirstHoldsLock() {
     first.release();
     QVERIFY(second.acquire());
     QVERIFY(second.holdsLock());
-}
-
-void TestShellStartUp::oldLockOfARunningCopyStillRefuses() {
-    // A copy that has run for days keeps its lock: age alone never makes it stale.
-    SingleInstance first(lockFolder());
-    QVERIFY(first.acquire());
-    QFile lockFile(first.lockFilePath());
-    QVERIFY(lockFile.open(QIODevice::ReadWrite));
-    QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-3),
-                                 QFileDevice::FileModificationTime));
-    lockFile.close();
-
-    SingleInstance second(lockFolder());
-    QVERIFY(!second.acquire());
 }
 
 void TestShellStartUp::staleLockOfADeadCopyIsTakenOver() {
