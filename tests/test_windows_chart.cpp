@@ -1,0 +1,562 @@
+// The chart window: its controls and menus, the toolbar switch, the resizing rule, where
+// the report window sits, and which command each button, menu entry and link runs.
+#include "support/scripted_services.h"
+#include "windows/chart_window.h"
+#include "windows/report_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace starloom;
+using starloom::testing::ScriptedShell;
+
+namespace {
+
+const QString kHome = QStringLiteral("https://starloom.example.org/");
+const QString kHelp = QStringLiteral("https://starloom.example.org/help/");
+const QString kDownload = QStringLiteral("https://starloom.example.org/download/");
+
+// The callbacks record their names in the order they ran.
+struct Recorder {
+    QStringList calls;
+    std::function<void()> closeOnBack; // run by `back` after recording, when set
+
+    ChartCommands commands() {
+        auto record = [this](const char *name) {
+            return [this, name] { calls.append(QString::fromLatin1(name)); };
+        };
+        ChartCommands c;
+        c.saveReading = record("saveReading");
+        c.exportText = record("exportText");
+        c.newReading = record("newReading");
+        c.exit = record("exit");
+        c.about = record("about");
+        c.back = [this] {
+            calls.append(QStringLiteral("back"));
+            if (closeOnBack)
+                closeOnBack();
+        };
+        return c;
+    }
+};
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Shows the window in its normal state with the given outer size (frame included), and
+// lets it lay out its scroll bars.
+void ShowAtSize(QMainWindow *window, QSize outer) {
+    window->setWindowState(Qt::WindowNoState);
+    window->show();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(outer - frame);
+    QCoreApplication::sendPostedEvents();
+}
+
+QAction *ToolbarAction(QWidget *window, const QString &key) {
+    auto *toolbar = window->findChild<QToolBar *>(QStringLiteral("TB"));
+    return toolbar ? toolbar->findChild<QAction *>(key) : nullptr;
+}
+
+// Clicks the toolbar's button for a key, as the user does.
+void ClickToolbar(QWidget *window, const QString &key) {
+    auto *toolbar = window->findChild<QToolBar *>(QStringLiteral("TB"));
+    QAction *action = ToolbarAction(window, key);
+    QVERIFY2(toolbar && action, qPrintable(key));
+    QWidget *button = toolbar->widgetForAction(action);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestWindowsChart : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void controlsAndCaptions();
+    void bottomButtons_data();
+    void bottomButtons();
+    void menus_data();
+    void menus();
+    void menuBarHoldsThreeMenus();
+    void toolbarButtons();
+    void viewToolbarTwiceRestoresIt();
+    void freshWindowShowsToolbarAgain();
+    void resizingRule_data();
+    void resizingRule();
+    void reportWindowPlacement();
+    void openingSizeShowsWholeReport();
+    void commands_data();
+    void commands();
+    void leavingDoesNotExit_data();
+    void leavingDoesNotExit();
+    void backCallbackMayCloseTheWindow();
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+
+private:
+    ChartWindow *makeWindow();
+
+    std::unique_ptr<ScriptedShell> m_shell;
+    std::unique_ptr<Recorder> m_recorder;
+    QPointer<ChartWindow> m_window;
+};
+
+ChartWindow *TestWindowsChart::makeWindow() {
+    m_window =
+        new ChartWindow(new ReportWindow(BirthData{}), m_shell->services(), m_recorder->commands());
+    return m_window;
+}
+
+void TestWindowsChart::init() {
+    m_shell = std::make_unique<ScriptedShell>();
+    m_recorder = std::make_unique<Recorder>();
+}
+
+// Deletes what a test left and checks that no window stays on screen.
+void TestWindowsChart::cleanup() {
+    delete m_window; // without a close event, so no command runs
+    DeleteClosedWindows();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+}
+
+void TestWindowsChart::controlsAndCaptions() {
+    ChartWindow *window = makeWindow();
+    QCOMPARE(window->objectName(), QStringLiteral("MDI"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("QM Starloom v1.15"));
+    QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+
+    FIND_CHILD(QWidget, top, window, "picTop");
+    QCOMPARE(top->height(), 57); // 850 twips
+    QCOMPARE(top->palette().color(QPalette::Window), QColor(0, 0, 128));
+    FIND_CHILD(QLabel, heading, top, "lblHeading");
+    QCOMPARE(heading->text(), QStringLiteral("QM Starloom"));
+    QVERIFY(heading->font().bold());
+    QCOMPARE(heading->font().pointSizeF(), 18.0);
+    QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+    FIND_CHILD(QLabel, url, top, "lblURL");
+    QVERIFY(url->text().contains(kHome));
+    QVERIFY(url->font().underline());
+    QCOMPARE(url->palette().color(QPalette::WindowText), QColor(255, 255, 192));
+    QCOMPARE(url->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(heading->geometry().bottom() < url->geometry().top());
+    QVERIFY(url->geometry().bottom() < top->height());
+
+    FIND_CHILD(QWidget, bottom, window, "Picture1");
+    QCOMPARE(bottom->height(), 41); // 615 twips
+    QCOMPARE(bottom->palette().color(QPalette::Window), QColor(0, 0, 128));
+    FIND_CHILD(QLabel, link, bottom, "Label1");
+    QCOMPARE(link->text(), QStringLiteral("For Analysis of this Natal chart log onto ") + kHome);
+    QVERIFY(link->font().bold() && link->font().underline());
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(link->x(), 8); // 120 twips
+
+    // The bands frame the report window: heading above it, buttons below it.
+    auto *area = window->findChild<QMdiArea *>();
+    QVERIFY(area);
+    QCOMPARE(area->subWindowList().size(), 1);
+    QMdiSubWindow *sub = area->subWindowList().first();
+    QCOMPARE(sub->widget(), window->report());
+    QCOMPARE(window->report()->objectName(), QStringLiteral("frmDisplay"));
+    QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(sub->size(), QSize(701, 534));
+    window->show();
+    QVERIFY(top->mapTo(window, QPoint(0, top->height())).y() <= area->mapTo(window, QPoint()).y());
+    QVERIFY(area->mapTo(window, QPoint(0, area->height())).y() <=
+            bottom->mapTo(window, QPoint()).y());
+}
+
+void TestWindowsChart::bottomButtons_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("Save As JPEG") << "cmdSaveAsJPEG"
+                                  << "Save As &JPEG" << QSize(105, 27);
+    QTest::newRow("Back") << "cmdBack"
+                          << "&Back" << QSize(73, 27); // 1095 x 400 twips
+    QTest::newRow("Exit") << "cmdExit"
+                          << "E&xit" << QSize(73, 27);
+}
+
+void TestWindowsChart::bottomButtons() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+    ChartWindow *window = makeWindow();
+    FIND_CHILD(QWidget, bottom, window, "Picture1");
+    auto *button = bottom->findChild<QPushButton *>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->size(), size);
+    QCOMPARE(button->y(), 5); // 77 twips
+    QCOMPARE(button->font().pointSizeF(), 8.25);
+}
+
+void TestWindowsChart::menus_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("captions"); // "-" for a separator
+    QTest::newRow("File")
+        << "mnuFile"
+        << "&File" << QStringList{"mnuNew",      "mnuFileSep0", "mnuSaveAsText", "mnuSaveAsJpeg",
+                                  "mnuFileSep1", "mnuExport",   "mnuFilesep2",   "mnuPrint",
+                                  "mnuFileSep3", "mnuBack",     "mnuFileSep4",   "mnuExit"}
+        << QStringList{"&New", "-",      "Save &As", "Save As &JPEG", "-", "&Export Chart As Text",
+                       "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
+    QTest::newRow("View holds only Toolbar")
+        << "mnuView"
+        << "&View" << QStringList{"mnuToolBar"} << QStringList{"&Toolbar"};
+    QTest::newRow("Help")
+        << "mnuHelp"
+        << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
+                                  "mnuUpdate", "mnuHelpSep2", "mnuAbout"}
+        << QStringList{"&Online Help",   "&Visit Us Online", "-", "Check for Software &Update", "-",
+                       "&About Software"};
+}
+
+void TestWindowsChart::menus() {
+    QFETCH(QString, menu);
+    QFETCH(QString, title);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, captions);
+    ChartWindow *window = makeWindow();
+    auto *found = window->findChild<QMenu *>(menu);
+    QVERIFY(found);
+    QCOMPARE(found->title(), title);
+    QStringList shownNames;
+    QStringList shownCaptions;
+    for (QAction *action : found->actions()) {
+        shownNames.append(action->objectName());
+        shownCaptions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+        QVERIFY(action->isVisible() && action->isEnabled());
+    }
+    QCOMPARE(shownNames, names);
+    QCOMPARE(shownCaptions, captions);
+}
+
+void TestWindowsChart::menuBarHoldsThreeMenus() {
+    ChartWindow *window = makeWindow();
+    QStringList titles;
+    for (QAction *action : window->menuBar()->actions())
+        titles.append(action->text());
+    QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
+    FIND_CHILD(QAction, toolbarEntry, window, "mnuToolBar");
+    QVERIFY(toolbarEntry->isCheckable());
+    QVERIFY(toolbarEntry->isChecked());
+    QCOMPARE(window->createPopupMenu(), nullptr);
+}
+
+void TestWindowsChart::toolbarButtons() {
+    ChartWindow *window = makeWindow();
+    FIND_CHILD(QToolBar, toolbar, window, "TB");
+    QCOMPARE(toolbar->iconSize(), QSize(16, 15));
+    QStringList keys;
+    for (QAction *action : toolbar->actions()) {
+        keys.append(action->objectName());
+        QVERIFY(action->text().isEmpty());
+        QVERIFY(action->toolTip().isEmpty());
+        // Drawn at twice the pixel density, the picture is twice as big and not blank.
+        const QImage image = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
+        QCOMPARE(image.size(), QSize(32, 30));
+        int painted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                painted += qAlpha(image.pixel(x, y)) > 128;
+        QVERIFY2(painted > 150, qPrintable(action->objectName()));
+    }
+    QCOMPARE(keys, (QStringList{"New", "Save", "Print", "Help"}));
+}
+
+void TestWindowsChart::viewToolbarTwiceRestoresIt() {
+    ChartWindow *window = makeWindow();
+    window->show();
+    FIND_CHILD(QToolBar, toolbar, window, "TB");
+    FIND_CHILD(QAction, entry, window, "mnuToolBar");
+    QVERIFY(toolbar->isVisible());
+    entry->trigger();
+    QVERIFY(!entry->isChecked());
+    QVERIFY(!toolbar->isVisible());
+    entry->trigger();
+    QVERIFY(entry->isChecked());
+    QVERIFY(toolbar->isVisible());
+}
+
+// Back, then a new reading: the new chart window starts with the toolbar shown.
+void TestWindowsChart::freshWindowShowsToolbarAgain() {
+    ChartWindow *first = makeWindow();
+    first->show();
+    FIND_CHILD(QAction, entry, first, "mnuToolBar");
+    entry->trigger();
+    FIND_CHILD(QPushButton, back, first, "cmdBack");
+    QTest::mouseClick(back, Qt::LeftButton);
+    DeleteClosedWindows();
+    QVERIFY(m_window.isNull());
+
+    ChartWindow *second = makeWindow();
+    second->show();
+    FIND_CHILD(QAction, again, second, "mnuToolBar");
+    FIND_CHILD(QToolBar, toolbar, second, "TB");
+    QVERIFY(again->isChecked());
+    QVERIFY(toolbar->isVisible());
+}
+
+void TestWindowsChart::resizingRule_data() {
+    QTest::addColumn<int>("width"); // outer width in pixels
+    QTest::addColumn<int>("jpegLeft");
+    QTest::addColumn<int>("backLeft");
+    QTest::addColumn<int>("exitLeft");
+    // In twips: Exit at W - 1095 - 300, Back 100 + 1095 before it, Save As JPEG 100 + 1575
+    // before that; divided by 15 and rounded.
+    QTest::newRow("wide, 1000 px") << 1000 << 716 << 827 << 907;
+    QTest::newRow("design, 8880 twips") << 592 << 308 << 419 << 499;
+    QTest::newRow("narrow, 200 px: negative left edge") << 200 << -84 << 27 << 107;
+    QTest::newRow("narrow, 240 px") << 240 << -44 << 67 << 147;
+}
+
+void TestWindowsChart::resizingRule() {
+    QFETCH(int, width);
+    QFETCH(int, jpegLeft);
+    QFETCH(int, backLeft);
+    QFETCH(int, exitLeft);
+    ChartWindow *window = makeWindow();
+    ShowAtSize(window, QSize(width, 500));
+    QCOMPARE(window->frameGeometry().width(), width);
+    FIND_CHILD(QPushButton, jpeg, window, "cmdSaveAsJPEG");
+    FIND_CHILD(QPushButton, back, window, "cmdBack");
+    FIND_CHILD(QPushButton, exit, window, "cmdExit");
+    QCOMPARE(jpeg->pos(), QPoint(jpegLeft, 5));
+    QCOMPARE(back->pos(), QPoint(backLeft, 5));
+    QCOMPARE(exit->pos(), QPoint(exitLeft, 5));
+    QCOMPARE(jpeg->size(), QSize(105, 27)); // not squeezed when narrow
+    for (const char *name : {"lblHeading", "lblURL"}) {
+        auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+        QVERIFY2(label, name);
+        const int centred = (width - label->width()) / 2;
+        QVERIFY2(qAbs(label->x() - centred) <= 1, name);
+    }
+}
+
+// Centred in the client area when there is room, at the left edge with a scroll bar
+// when there is not; always at the top.
+void TestWindowsChart::reportWindowPlacement() {
+    ChartWindow *window = makeWindow();
+    auto *area = window->findChild<QMdiArea *>();
+    QVERIFY(area);
+    QMdiSubWindow *sub = area->subWindowList().first();
+
+    ShowAtSize(window, QSize(1001, 900));
+    QCOMPARE(area->viewport()->width(), window->width());
+    const int wide = area->viewport()->width();
+    QCOMPARE(sub->pos(), QPoint((wide - 701) / 2, 0));
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+
+    ShowAtSize(window, QSize(500, 900));
+    QCOMPARE(sub->pos(), QPoint(0, 0));
+    QVERIFY(area->horizontalScrollBar()->isVisible());
+    QCOMPARE(area->horizontalScrollBar()->maximum(), 701 - area->viewport()->width());
+
+    // Scrolled to the right, then widened again: centred once more.
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    QVERIFY(sub->x() < 0);
+    ShowAtSize(window, QSize(1201, 900));
+    QCOMPARE(sub->pos(), QPoint((area->viewport()->width() - 701) / 2, 0));
+    QVERIFY(sub->x() > 200);
+}
+
+// The window opens showing the whole report window, or maximised when the screen is too
+// small for that.
+void TestWindowsChart::openingSizeShowsWholeReport() {
+    ChartWindow *window = makeWindow();
+    auto *area = window->findChild<QMdiArea *>();
+    QVERIFY(area);
+    window->show();
+    QCoreApplication::sendPostedEvents();
+    const QSize needed = window->sizeHint();
+    const QRect screen = window->screen()->availableGeometry();
+    if (needed.width() <= screen.width() && needed.height() + 48 <= screen.height()) {
+        QVERIFY(!window->isMaximized());
+        QVERIFY(area->viewport()->width() >= 701);
+        QVERIFY(area->viewport()->height() >= 534);
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    } else {
+        QVERIFY(window->isMaximized());
+    }
+    // At its preferred size the report window fits without scrolling.
+    ShowAtSize(window, window->sizeHint() + (window->frameGeometry().size() - window->size()));
+    QVERIFY(area->viewport()->width() >= 701);
+    QVERIFY(area->viewport()->height() >= 534);
+    QVERIFY(!area->horizontalScrollBar()->isVisible());
+    QVERIFY(!area->verticalScrollBar()->isVisible());
+}
+
+void TestWindowsChart::commands_data() {
+    QTest::addColumn<QString>("kind"); // menu, toolbar, button or link
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("opened"); // address given to the browser, or empty
+    QTest::newRow("File Save As") << "menu"
+                                  << "mnuSaveAsText" << QStringList{"saveReading"} << "";
+    QTest::newRow("toolbar Save") << "toolbar"
+                                  << "Save" << QStringList{"saveReading"} << "";
+    QTest::newRow("File Export") << "menu"
+                                 << "mnuExport" << QStringList{"exportText"} << "";
+    QTest::newRow("Help About") << "menu"
+                                << "mnuAbout" << QStringList{"about"} << "";
+    QTest::newRow("Help Online Help") << "menu"
+                                      << "mnuOnline" << QStringList{} << kHelp;
+    QTest::newRow("toolbar Help") << "toolbar"
+                                  << "Help" << QStringList{} << kHelp;
+    QTest::newRow("Help Visit Us Online") << "menu"
+                                          << "mnuVisit" << QStringList{} << kHome;
+    QTest::newRow("Help Check for Update") << "menu"
+                                           << "mnuUpdate" << QStringList{} << kDownload;
+    QTest::newRow("link Label1") << "link"
+                                 << "Label1" << QStringList{} << kHome;
+    QTest::newRow("link lblURL") << "link"
+                                 << "lblURL" << QStringList{} << kHome;
+    // Saving the image and printing come later; for now they do nothing else.
+    QTest::newRow("button Save As JPEG") << "button"
+                                         << "cmdSaveAsJPEG" << QStringList{} << "";
+    QTest::newRow("File Save As JPEG") << "menu"
+                                       << "mnuSaveAsJpeg" << QStringList{} << "";
+    QTest::newRow("File Print") << "menu"
+                                << "mnuPrint" << QStringList{} << "";
+    QTest::newRow("toolbar Print") << "toolbar"
+                                   << "Print" << QStringList{} << "";
+}
+
+void TestWindowsChart::commands() {
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, opened);
+    ChartWindow *window = makeWindow();
+    window->show();
+    if (kind == QLatin1String("menu")) {
+        auto *action = window->findChild<QAction *>(name);
+        QVERIFY(action);
+        action->trigger();
+    } else if (kind == QLatin1String("toolbar")) {
+        ClickToolbar(window, name);
+    } else {
+        auto *widget = window->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    QCOMPARE(m_recorder->calls, calls);
+    QList<QUrl> expectedLinks;
+    if (!opened.isEmpty())
+        expectedLinks.append(QUrl(opened));
+    QCOMPARE(m_shell->links.opened, expectedLinks);
+    QVERIFY(m_shell->dialogs.messages.isEmpty());
+    QVERIFY(window->isVisible());
+}
+
+void TestWindowsChart::leavingDoesNotExit_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("button Back") << "button"
+                                 << "cmdBack"
+                                 << "back";
+    QTest::newRow("File Back") << "menu"
+                               << "mnuBack"
+                               << "back";
+    QTest::newRow("File New") << "menu"
+                              << "mnuNew"
+                              << "newReading";
+    QTest::newRow("toolbar New") << "toolbar"
+                                 << "New"
+                                 << "newReading";
+}
+
+// Back and New run their command, then close and delete the chart window and the report
+// window with it, and the program goes on.
+void TestWindowsChart::leavingDoesNotExit() {
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, call);
+    ChartWindow *window = makeWindow();
+    QPointer<ReportWindow> report = window->report();
+    window->show();
+    if (kind == QLatin1String("menu")) {
+        auto *action = window->findChild<QAction *>(name);
+        QVERIFY(action);
+        action->trigger();
+    } else if (kind == QLatin1String("toolbar")) {
+        ClickToolbar(window, name);
+    } else {
+        auto *button = window->findChild<QPushButton *>(name);
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(m_recorder->calls, QStringList{call});
+    QVERIFY(!m_window.isNull() && !m_window->isVisible());
+    DeleteClosedWindows();
+    QVERIFY(m_window.isNull());
+    QVERIFY(report.isNull());
+    QCOMPARE(m_recorder->calls, QStringList{call});
+}
+
+// The owner may close the window from its Back command; that close does not end the
+// program either.
+void TestWindowsChart::backCallbackMayCloseTheWindow() {
+    ChartWindow *window = makeWindow();
+    window->show();
+    m_recorder->closeOnBack = [this] { m_window->close(); };
+    FIND_CHILD(QAction, back, window, "mnuBack");
+    back->trigger();
+    DeleteClosedWindows();
+    QVERIFY(m_window.isNull());
+    QCOMPARE(m_recorder->calls, QStringList{"back"});
+}
+
+void TestWindowsChart::closingEndsTheProgram_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("button Exit") << "cmdExit";
+    QTest::newRow("File Exit") << "mnuExit";
+}
+
+// Exit, whichever way, runs the exit command exactly once and closes the window.
+void TestWindowsChart::closingEndsTheProgram() {
+    QFETCH(QString, how);
+    ChartWindow *window = makeWindow();
+    window->show();
+    if (how == QLatin1String("close")) {
+        window->close();
+    } else if (how == QLatin1String("cmdExit")) {
+        FIND_CHILD(QPushButton, exit, window, "cmdExit");
+        QTest::mouseClick(exit, Qt::LeftButton);
+    } else {
+        FIND_CHILD(QAction, exit, window, "mnuExit");
+        exit->trigger();
+    }
+    DeleteClosedWindows();
+    QVERIFY(m_window.isNull());
+    QCOMPARE(m_recorder->calls, QStringList{"exit"});
+}
+
+QTEST_MAIN(TestWindowsChart)
+#include "test_windows_chart.moc"

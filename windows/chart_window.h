@@ -1,0 +1,90 @@
+// The chart window: the frame around the report window, with the heading band, the
+// toolbar, the menus and the bottom band with its three buttons. It shows a finished
+// reading; what it cannot do by itself (files, the birth-data form, ending the program,
+// the About box) it asks of its owner through callbacks.
+#pragma once
+
+#include "shell/services.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QToolBar;
+class QMdiSubWindow;
+
+namespace starloom {
+
+class ReportWindow;
+class ReportArea;
+
+struct ChartCommands {
+    std::function<void()> saveReading; // File > Save As, toolbar Save
+    std::function<void()> exportText;  // File > Export Chart As Text
+    std::function<void()> back;        // File > Back, button Back: show the birth-data form
+    std::function<void()>
+        newReading;              // File > New, toolbar New: forget the saved file, show the form
+    std::function<void()> exit;  // File > Exit, button Exit, close box: end the program
+    std::function<void()> about; // Help > About Software
+};
+
+class ChartWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of `report`, which becomes the only child window. The chart window
+    // deletes itself, and the report window with it, when it is closed. It opens large
+    // enough to show the whole report window, or maximised where the screen is smaller.
+    //
+    // Back and New run their callback and then close the window without running `exit`;
+    // any other close runs `exit` once. A callback may close the window itself, or leave
+    // that to the chart window; it must not delete it directly.
+    ChartWindow(ReportWindow *report, ShellServices services, ChartCommands commands,
+                QWidget *parent = nullptr);
+
+    ReportWindow *report() const;
+
+    // No context menu on the toolbar: the View menu's check mark alone says whether the
+    // toolbar is shown.
+    QMenu *createPopupMenu() override;
+
+public slots:
+    // File > Save As JPEG and the Save As JPEG button.
+    // Placeholder: the image capture and saving come with the image-saving work.
+    void saveChartAsJpeg();
+    // File > Print and the toolbar's Print button.
+    // Placeholder: the printer dialog comes with the image-saving work.
+    void printChart();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    QWidget *buildHeadingBand();
+    QWidget *buildButtonBand();
+    void openToolbarKey(const QString &key);
+    void leaveWith(const std::function<void()> &command);
+    void exitProgram();
+    void openHomePage();
+    void applyResizingRule();
+    void fitToScreen();
+
+    ReportWindow *m_report = nullptr;
+    ShellServices m_services;
+    ChartCommands m_commands;
+    QToolBar *m_toolbar = nullptr;
+    QLabel *m_heading = nullptr;
+    QLabel *m_address = nullptr;
+    QPushButton *m_saveJpeg = nullptr;
+    QPushButton *m_back = nullptr;
+    QPushButton *m_exit = nullptr;
+    ReportArea *m_area = nullptr;
+    bool m_ending = false; // set once the window is on its way out, so `exit` runs at most once
+};
+
+} // namespace starloom

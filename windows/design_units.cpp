@@ -1,0 +1,16 @@
+#include "windows/design_units.h"
+
+#include <QStringList>
+
+namespace starloom {
+
+QFont ProgramFont(qreal pointSize, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace starloom

@@ -1,0 +1,417 @@
+#include "windows/natal_wheel.h"
+
+#include "windows/design_units.h"
+#include "windows/sign_glyphs.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QList>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidgetItem>
+
+namespace starloom {
+
+namespace {
+
+struct TwipPoint {
+    int left;
+    int top;
+};
+
+// Top-left corners of the house cells, index 0 = house 1; houses run counter-clockwise
+// from just below the left horizon.
+constexpr std::array<TwipPoint, kSignCount> kHouseCellCorners = {{{960, 3240},
+                                                                  {1680, 4080},
+                                                                  {2535, 4440},
+                                                                  {3480, 4560},
+                                                                  {4440, 3960},
+                                                                  {5055, 3240},
+                                                                  {5160, 2160},
+                                                                  {4695, 1080},
+                                                                  {3480, 480},
+                                                                  {2400, 600},
+                                                                  {1440, 1200},
+                                                                  {840, 2160}}};
+constexpr int kHouseCellWidth = 435;  // twips
+constexpr int kHouseCellHeight = 195; // twips, one line
+
+// House numbers on the outer ring; index 0 reads "12", index k reads k.
+constexpr std::array<TwipPoint, kSignCount> kHouseNumberCorners = {{{360, 2040},
+                                                                    {345, 3720},
+                                                                    {960, 4920},
+                                                                    {2160, 5760},
+                                                                    {3960, 6000},
+                                                                    {5160, 5400},
+                                                                    {6120, 4080},
+                                                                    {6240, 2400},
+                                                                    {5640, 1200},
+                                                                    {4320, 240},
+                                                                    {2520, 120},
+                                                                    {1320, 720}}};
+
+// Sign-glyph slots, index 0 = house 1, each beside the number of its house.
+constexpr std::array<TwipPoint, kSignCount> kGlyphSlotCorners = {{{280, 3720},
+                                                                  {880, 4920},
+                                                                  {2040, 5800},
+                                                                  {3840, 5975},
+                                                                  {5100, 5400},
+                                                                  {6060, 4080},
+                                                                  {6200, 2400},
+                                                                  {5640, 1200},
+                                                                  {4320, 240},
+                                                                  {2520, 120},
+                                                                  {1320, 720},
+                                                                  {380, 2040}}};
+constexpr int kGlyphSlotSide = 300; // twips
+
+constexpr int kDesignAscendantSign = 6;  // Libra rises in the design arrangement
+constexpr int kSignLabelDrop = 165;      // twips between a house cell and its sign's label
+constexpr int kSignLabelHeight = 195;    // twips
+constexpr qreal kCellFontPoints = 7.0;   // house cells and per-sign labels
+constexpr qreal kNumberFontPoints = 6.0; // house numbers
+constexpr qreal kNumberCornerX = 5.0;    // pixels of a glyph slot left to the house number
+constexpr qreal kNumberCornerY = 5.0;
+
+const QColor kCellTextColour(0, 0, 96);
+const QColor kNumberColour(64, 64, 80);
+
+// The wheel is drawn in a square frame of 200 units centred on the picture, so that the
+// outer rim is at radius 100 whatever the widget's size.
+constexpr qreal kRimRadius = 100.0;
+constexpr qreal kBandInnerRadius = 88.0;  // outer ring of coloured bands: 88..100
+constexpr qreal kScaleInnerRadius = 82.0; // graduated border: 82..88
+constexpr qreal kDiscRadius = 28.0;       // central disc
+constexpr qreal kArrowTail = 68.0;        // the horizon and meridian arrows run outwards
+constexpr qreal kArrowTip = 81.0;         // from tail to tip
+constexpr qreal kSectorDegrees = 30.0;    // one sign, one house
+
+// A path for the part of an annulus between two radii that spans the first sector,
+// counter-clockwise from the positive x axis.
+QPainterPath SectorPath(qreal inner, qreal outer) {
+    QPainterPath path;
+    path.arcMoveTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), 0);
+    path.arcTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), 0, kSectorDegrees);
+    path.arcTo(QRectF(-inner, -inner, 2 * inner, 2 * inner), kSectorDegrees, -kSectorDegrees);
+    path.closeSubpath();
+    return path;
+}
+
+// Qt's rotate() turns clockwise on screen; house angles run counter-clockwise from the
+// left point, so house h (1..12) starts at 180 + 30 (h - 1) degrees counter-clockwise.
+qreal HouseStartRotation(int houseIndex) {
+    return -(180.0 + kSectorDegrees * houseIndex);
+}
+
+void DrawBandsAndSectors(QPainter &p) {
+    const QPainterPath band = SectorPath(kBandInnerRadius, kRimRadius);
+    const QPainterPath sector = SectorPath(kDiscRadius, kScaleInnerRadius);
+    for (int house = 0; house < kSignCount; ++house) {
+        p.save();
+        p.rotate(HouseStartRotation(house));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromHsv(house * 30, 56, 255));
+        p.drawPath(band);
+        p.setBrush(house % 2 ? QColor(255, 255, 255) : QColor(244, 246, 255));
+        p.drawPath(sector);
+        p.restore();
+    }
+}
+
+void DrawScale(QPainter &p) {
+    p.setBrush(QColor(250, 246, 232));
+    p.setPen(Qt::NoPen);
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, 0), kBandInnerRadius, kBandInnerRadius);
+    ring.addEllipse(QPointF(0, 0), kScaleInnerRadius, kScaleInnerRadius);
+    p.drawPath(ring);
+
+    QPen tick(QColor(96, 96, 112));
+    tick.setCosmetic(true);
+    tick.setWidthF(0.8);
+    p.setPen(tick);
+    for (int degree = 0; degree < 360; ++degree) {
+        if (degree % 30 == 0)
+            continue; // the sector lines mark these
+        const qreal length = degree % 10 == 0 ? 4.0 : degree % 5 == 0 ? 2.8 : 1.6;
+        p.save();
+        p.rotate(degree);
+        p.drawLine(QPointF(kBandInnerRadius - length, 0), QPointF(kBandInnerRadius, 0));
+        p.restore();
+    }
+}
+
+void DrawCirclesAndSectorLines(QPainter &p) {
+    QPen line(QColor(48, 48, 96));
+    line.setCosmetic(true);
+    line.setWidthF(1.0);
+    p.setPen(line);
+    p.setBrush(Qt::NoBrush);
+    for (const qreal radius : {kRimRadius, kBandInnerRadius, kScaleInnerRadius})
+        p.drawEllipse(QPointF(0, 0), radius, radius);
+    for (int house = 0; house < kSignCount; ++house) {
+        p.save();
+        p.rotate(HouseStartRotation(house));
+        p.drawLine(QPointF(kDiscRadius, 0), QPointF(kRimRadius, 0));
+        p.restore();
+    }
+}
+
+// The central disc and our mark: an eight-rayed star, long rays on the axes.
+void DrawDisc(QPainter &p) {
+    QRadialGradient shade(QPointF(-8, -8), kDiscRadius * 1.4);
+    shade.setColorAt(0, QColor(40, 56, 168));
+    shade.setColorAt(1, QColor(0, 0, 96));
+    QPen rim(QColor(212, 176, 64));
+    rim.setWidthF(1.6);
+    p.setPen(rim);
+    p.setBrush(shade);
+    p.drawEllipse(QPointF(0, 0), kDiscRadius, kDiscRadius);
+
+    const QColor gold(240, 204, 96);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    for (int ray = 0; ray < 8; ++ray) {
+        const qreal length = ray % 2 ? 13.0 : 21.0;
+        QPainterPath spike;
+        spike.moveTo(0, -3.2);
+        spike.lineTo(length, 0);
+        spike.lineTo(0, 3.2);
+        spike.closeSubpath();
+        p.save();
+        p.rotate(ray * 45.0);
+        p.drawPath(spike);
+        p.restore();
+    }
+    p.setBrush(QColor(0, 0, 96));
+    p.drawEllipse(QPointF(0, 0), 3.6, 3.6);
+    p.setBrush(gold);
+    p.drawEllipse(QPointF(0, 0), 1.8, 1.8);
+}
+
+// Short arrows on the left point (the horizon) and the top point (the meridian).
+void DrawAxisArrows(QPainter &p) {
+    const QColor arrowColour(176, 24, 24);
+    for (const qreal towards : {180.0, 90.0}) {
+        p.save();
+        p.rotate(-towards);
+        QPen shaft(arrowColour);
+        shaft.setWidthF(1.2);
+        p.setPen(shaft);
+        p.drawLine(QPointF(kArrowTail, 0), QPointF(kArrowTip - 3.0, 0));
+        QPainterPath head;
+        head.moveTo(kArrowTip, 0);
+        head.lineTo(kArrowTip - 5.0, -2.0);
+        head.lineTo(kArrowTip - 5.0, 2.0);
+        head.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(arrowColour);
+        p.drawPath(head);
+        p.restore();
+    }
+}
+
+} // namespace
+
+// Keeps each managed label at its design top-left corner and gives it at least its design
+// size, more when its text needs it. A label's setText() invalidates this layout at once,
+// so a house cell has its new size as soon as the driver has written it, shown or not.
+class FittingLayout final : public QLayout {
+public:
+    explicit FittingLayout(QWidget *parent) : QLayout(parent) {
+        setSizeConstraint(QLayout::SetNoConstraint);
+        setContentsMargins(0, 0, 0, 0);
+    }
+    ~FittingLayout() override {
+        while (QLayoutItem *item = takeAt(0))
+            delete item;
+    }
+
+    void addLabel(QLabel *label, const QRect &designRect) {
+        addChildWidget(label);
+        m_entries.append({new QWidgetItem(label), designRect});
+        place(m_entries.last());
+    }
+
+    void addItem(QLayoutItem *item) override { m_entries.append({item, QRect()}); }
+    int count() const override { return static_cast<int>(m_entries.size()); }
+    QLayoutItem *itemAt(int index) const override {
+        return index >= 0 && index < m_entries.size() ? m_entries[index].item : nullptr;
+    }
+    QLayoutItem *takeAt(int index) override {
+        return index >= 0 && index < m_entries.size() ? m_entries.takeAt(index).item : nullptr;
+    }
+    QSize sizeHint() const override { return QSize(kWheelWidth, kWheelHeight); }
+
+    void setGeometry(const QRect &rect) override {
+        QLayout::setGeometry(rect);
+        placeAll();
+    }
+    void invalidate() override {
+        QLayout::invalidate();
+        placeAll();
+    }
+
+private:
+    struct Entry {
+        QLayoutItem *item;
+        QRect designRect;
+    };
+
+    static void place(const Entry &entry) {
+        QWidget *widget = entry.item->widget();
+        if (widget == nullptr || entry.designRect.isNull())
+            return;
+        const QSize size = widget->sizeHint().expandedTo(entry.designRect.size());
+        if (widget->geometry() != QRect(entry.designRect.topLeft(), size))
+            widget->setGeometry(QRect(entry.designRect.topLeft(), size));
+    }
+    void placeAll() {
+        for (const Entry &entry : m_entries)
+            place(entry);
+    }
+
+    QList<Entry> m_entries;
+};
+
+// One image of the sign-glyph array: paints the glyph of its sign as vector strokes, so
+// it is sharp at the screen's device pixel ratio.
+class SignGlyphSlot final : public QWidget {
+public:
+    SignGlyphSlot(int sign, QWidget *parent) : QWidget(parent), m_sign(sign) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    int sign() const { return m_sign; }
+    void setSign(int sign) {
+        if (sign == m_sign)
+            return;
+        m_sign = sign;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        // The house number is written over the slot's top-left corner; the glyph keeps to
+        // the rest of the slot.
+        PaintSignGlyph(painter, QRectF(rect()).adjusted(kNumberCornerX, kNumberCornerY, -0.5, -0.5),
+                       m_sign);
+    }
+
+private:
+    int m_sign;
+};
+
+// A house number. It shares its place on the ring with the glyph of its house, so it is
+// written with a white halo that keeps it legible over the glyph's strokes.
+class HouseNumberLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath digits;
+        digits.addText(QPointF(1.5, QFontMetricsF(font()).ascent()), font(), text());
+        painter.setPen(
+            QPen(QColor(255, 255, 255, 230), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(digits);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::WindowText));
+        painter.drawPath(digits);
+    }
+};
+
+NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picNatal"));
+    resize(kWheelWidth, kWheelHeight);
+    m_layout = new FittingLayout(this);
+
+    QFont numberFont = ProgramFont(kNumberFontPoints, true);
+    QPalette numberPalette = palette();
+    numberPalette.setColor(QPalette::WindowText, kNumberColour);
+    QPalette cellPalette = palette();
+    cellPalette.setColor(QPalette::WindowText, kCellTextColour);
+
+    for (int i = 0; i < kSignCount; ++i) {
+        auto *slot = new SignGlyphSlot((kDesignAscendantSign + i) % kSignCount, this);
+        slot->setObjectName(QStringLiteral("imgSign_%1").arg(i));
+        slot->setGeometry(TwipsRect(kGlyphSlotCorners[i].left, kGlyphSlotCorners[i].top,
+                                    kGlyphSlotSide, kGlyphSlotSide));
+        m_slots[i] = slot;
+    }
+
+    for (int i = 0; i < kSignCount; ++i) {
+        auto *number = new HouseNumberLabel(QString::number(i == 0 ? 12 : i), this);
+        number->setObjectName(QStringLiteral("lblNatalPosition_%1").arg(i));
+        number->setFont(numberFont);
+        number->setPalette(numberPalette);
+        number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        number->setGeometry(TwipsRect(kHouseNumberCorners[i].left, kHouseNumberCorners[i].top,
+                                      kGlyphSlotSide, kHouseCellHeight));
+    }
+
+    const QFont cellFont = ProgramFont(kCellFontPoints);
+    auto makeFittingLabel = [&](const QString &name, const QString &text, const QRect &design) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(false);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(cellFont);
+        label->setPalette(cellPalette);
+        m_layout->addLabel(label, design);
+        return label;
+    };
+    for (int i = 0; i < kSignCount; ++i) {
+        m_cells[i] = makeFittingLabel(QStringLiteral("lblNatal_%1").arg(i), QString(),
+                                      TwipsRect(kHouseCellCorners[i].left, kHouseCellCorners[i].top,
+                                                kHouseCellWidth, kHouseCellHeight));
+    }
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const QString name = QString::fromUtf8(kSignFullNames[sign].data(),
+                                               static_cast<qsizetype>(kSignFullNames[sign].size()));
+        const TwipPoint cell =
+            kHouseCellCorners[(sign - kDesignAscendantSign + kSignCount) % kSignCount];
+        m_signLabels[sign] = makeFittingLabel(
+            QStringLiteral("lblNatal") + name, name,
+            TwipsRect(cell.left, cell.top + kSignLabelDrop, kHouseCellWidth, kSignLabelHeight));
+    }
+}
+
+QLabel *NatalWheel::houseCell(int index) const {
+    return index >= 0 && index < kSignCount ? m_cells[index] : nullptr;
+}
+
+QLabel *NatalWheel::signLabel(int sign) const {
+    return sign >= 0 && sign < kSignCount ? m_signLabels[sign] : nullptr;
+}
+
+void NatalWheel::setGlyph(int slot, int sign) {
+    if (slot < 0 || slot >= kSignCount || sign < 0 || sign >= kSignCount)
+        return;
+    m_slots[slot]->setSign(sign);
+}
+
+int NatalWheel::glyphSign(int slot) const {
+    return slot >= 0 && slot < kSignCount ? m_slots[slot]->sign() : -1;
+}
+
+void NatalWheel::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(width() / 2.0, height() / 2.0);
+    // One pixel of margin keeps the rim's line inside the picture.
+    const qreal side = qMin(width(), height()) - 2.0;
+    p.scale(side / (2 * kRimRadius), side / (2 * kRimRadius));
+    DrawBandsAndSectors(p);
+    DrawScale(p);
+    DrawCirclesAndSectorLines(p);
+    DrawDisc(p);
+    DrawAxisArrows(p);
+}
+
+} // namespace starloom

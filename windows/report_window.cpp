@@ -1,0 +1,269 @@
+#include "windows/report_window.h"
+
+#include "windows/design_units.h"
+#include "windows/natal_wheel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kNameColumnLeft = 120;   // twips inside the positions frame
+constexpr int kNameColumnWidth = 1500; // twips
+constexpr int kValueColumnLeft = 1620; // twips
+constexpr int kValueColumnWidth = 1600;
+constexpr int kRowHeight = 285;        // twips
+constexpr int kFirstRowTop = 300;      // twips
+constexpr int kRowPitch = 327;         // twips from one row's top to the next
+constexpr int kAscendantRowTop = 3600; // twips; the ascendant's value has no name beside it
+constexpr int kHiddenRowsTop = 4200;   // twips, below the frame's visible area
+
+constexpr int kDetailHeight = 195; // twips, one line
+constexpr int kLeftDetailLeft = 120;
+constexpr int kLeftDetailWidth = 3120;
+constexpr int kRightDetailLeft = 3360;
+constexpr int kRightDetailWidth = 3270;
+
+// Captions of the `PlanetName` array. Entries 7 to 12 are never shown; Uranus, Neptune
+// and Pluto appear through entries 13 to 15 instead.
+const std::array<QString, kPlanetLabelCount> kPlanetCaptions = {QStringLiteral("Sun"),
+                                                                QStringLiteral("Moon"),
+                                                                QStringLiteral("Mercury"),
+                                                                QStringLiteral("Venus"),
+                                                                QStringLiteral("Mars"),
+                                                                QStringLiteral("Jupiter"),
+                                                                QStringLiteral("Saturn"),
+                                                                QStringLiteral("Uranus"),
+                                                                QStringLiteral("Neptune"),
+                                                                QStringLiteral("Pluto"),
+                                                                QStringLiteral("Rahu / North Node"),
+                                                                QStringLiteral("Ketu / South Node"),
+                                                                QStringLiteral("P_of_F"),
+                                                                QStringLiteral("Uranus"),
+                                                                QStringLiteral("Neptune"),
+                                                                QStringLiteral("Pluto")};
+
+// The `PlanetName` entry shown in each visible row of the positions table; row r shows
+// the value of `Planet` r beside it.
+constexpr std::array<int, 10> kVisibleNameRows = {0, 1, 2, 3, 4, 5, 6, 13, 14, 15};
+constexpr int kAscendantValue = 10;
+
+QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect) {
+    auto *label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(rect);
+    return label;
+}
+
+QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, const QRect &rect) {
+    auto *frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+QString FromUtf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("QM Starloom v1.05"));
+    setFont(ProgramFont(kSmallFontPoints));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFixedSize(kReportWidth, kReportHeight);
+
+    // The picture holder for the window's captured image sits under everything else.
+    auto *captureHolder =
+        AddLabel(this, QStringLiteral("Picture1"), QString(), TwipsRect(0, 0, 615, 735));
+    captureHolder->hide();
+
+    auto *interpretation = AddFrame(this, QStringLiteral("Frame2"),
+                                    QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
+    m_text = new QTextEdit(interpretation);
+    m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setReadOnly(true);
+    m_text->setUndoRedoEnabled(false);
+    m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
+
+    auto *positions =
+        AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
+                 TwipsRect(0, 3900, 3350, 4005));
+    std::array<QLabel *, kPlanetLabelCount> names{};
+    for (int i = 0; i < kPlanetLabelCount; ++i) {
+        names[i] = AddLabel(positions, QStringLiteral("PlanetName_%1").arg(i), kPlanetCaptions[i],
+                            QRect());
+        m_planetValues[i] =
+            AddLabel(positions, QStringLiteral("Planet_%1").arg(i), QString(), QRect());
+    }
+    auto placeRow = [](QLabel *label, int left, int width, int top) {
+        label->setGeometry(TwipsRect(left, top, width, kRowHeight));
+    };
+    for (int row = 0; row < static_cast<int>(kVisibleNameRows.size()); ++row) {
+        const int top = kFirstRowTop + row * kRowPitch;
+        placeRow(names[kVisibleNameRows[row]], kNameColumnLeft, kNameColumnWidth, top);
+        placeRow(m_planetValues[row], kValueColumnLeft, kValueColumnWidth, top);
+    }
+    placeRow(m_planetValues[kAscendantValue], kValueColumnLeft, kValueColumnWidth,
+             kAscendantRowTop);
+    for (int i = 7; i <= 12; ++i) {
+        placeRow(names[i], kNameColumnLeft, kNameColumnWidth, kHiddenRowsTop + (i - 7) * kRowPitch);
+        names[i]->hide();
+    }
+    for (int i = kAscendantValue + 1; i < kPlanetLabelCount; ++i) {
+        placeRow(m_planetValues[i], kValueColumnLeft, kValueColumnWidth,
+                 kHiddenRowsTop + (i - kAscendantValue - 1) * kRowPitch);
+        m_planetValues[i]->hide();
+    }
+
+    auto *personal =
+        AddFrame(this, QStringLiteral("Frame1"), QStringLiteral("Personal Information"),
+                 TwipsRect(3600, 0, 6750, 1300));
+    const struct {
+        const char *name;
+        const char *designText;
+        int left;
+        int width;
+        int top;
+    } details[] = {
+        {"lblName", "Name: ", kLeftDetailLeft, kLeftDetailWidth, 240},
+        {"lblCity", "City: ", kLeftDetailLeft, kLeftDetailWidth, 480},
+        {"lblState", "State: ", kLeftDetailLeft, kLeftDetailWidth, 720},
+        {"lblCountry", "Country: ", kLeftDetailLeft, kLeftDetailWidth, 960},
+        {"lblDOB", "Date of Birth: ", kRightDetailLeft, kRightDetailWidth, 240},
+        {"lblTOB", "Time of Birth: ", kRightDetailLeft, kRightDetailWidth, 480},
+        {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 720},
+        {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 960},
+    };
+    for (const auto &detail : details) {
+        AddLabel(personal, QString::fromLatin1(detail.name), QString::fromLatin1(detail.designText),
+                 TwipsRect(detail.left, detail.top, detail.width, kDetailHeight));
+    }
+
+    m_wheel = new NatalWheel(this);
+    m_wheel->setGeometry(TwipsRect(3600, 1440, 6750, 6465));
+
+    // Never seen: the last saved image's folder and name, and the other-details frame,
+    // all below the visible area.
+    auto *folder = new QLineEdit(this);
+    folder->setObjectName(QStringLiteral("txtFolder"));
+    folder->setGeometry(TwipsRect(120, 8400, 3000, 285));
+    folder->hide();
+    auto *file = new QLineEdit(this);
+    file->setObjectName(QStringLiteral("txtFile"));
+    file->setGeometry(TwipsRect(3240, 8400, 3000, 285));
+    file->hide();
+
+    auto *other = AddFrame(this, QStringLiteral("fraVedic"), QStringLiteral("Other Details"),
+                           TwipsRect(0, 8800, 6750, 2400));
+    const struct {
+        const char *valueName;
+        const char *caption;
+    } otherRows[] = {{"lblLagna", "Sun Sign"},
+                     {"lblRashi", "Moon Sign"},
+                     {"lblNakshatra", "Nakshatra"},
+                     {"lblPada", "Pada"},
+                     {"lblLord", "Lord"},
+                     {"lblAyanamsha", "Ayanamsha"},
+                     {"lblLagnaPosition", "Lagna Position"}};
+    int top = 240;
+    for (const auto &row : otherRows) {
+        AddLabel(other, QString(), QString::fromLatin1(row.caption),
+                 TwipsRect(120, top, 1800, kRowHeight));
+        AddLabel(other, QString::fromLatin1(row.valueName), QString(),
+                 TwipsRect(2040, top, 2400, kRowHeight));
+        top += kRowPitch;
+    }
+    m_lagna = other->findChild<QLabel *>(QStringLiteral("lblLagna"));
+    m_rashi = other->findChild<QLabel *>(QStringLiteral("lblRashi"));
+    other->hide();
+
+    writeDetails(birth);
+}
+
+// Numbers are written as plain decimal integers. A month outside 1..12 has no name, so the
+// date line then keeps its design text.
+void ReportWindow::writeDetails(const BirthData &birth) {
+    auto set = [this](const char *name, const QString &text) {
+        if (auto *label = findChild<QLabel *>(QString::fromLatin1(name)))
+            label->setText(text);
+    };
+    set("lblName", QStringLiteral("Name: ") + FromUtf8(birth.BirthName));
+    if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
+        set("lblDOB", QStringLiteral("Date of Birth: %1 %2, %3")
+                          .arg(QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat))
+                          .arg(birth.BirthDay)
+                          .arg(birth.BirthYear));
+    }
+    set("lblTOB", QStringLiteral("Time of Birth: %1 Hour %2 Minute")
+                      .arg(birth.BirthHour)
+                      .arg(birth.BirthMinute));
+    set("lblLatitude", QStringLiteral("Latitude: %1 Degree %2 Minute")
+                           .arg(birth.LatDegrees)
+                           .arg(birth.LatMinutes));
+    set("lblLongitude", QStringLiteral("Longitude: %1 Degree %2 Minute")
+                            .arg(birth.LonDegrees)
+                            .arg(birth.LonMinutes));
+    set("lblCity", QStringLiteral("City: ") + FromUtf8(birth.BirthCity));
+    set("lblState", QStringLiteral("State: ") + FromUtf8(birth.BirthState));
+    set("lblCountry", QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry));
+}
+
+QLabel *ReportWindow::planetValue(int i) {
+    return i >= 0 && i < kPlanetLabelCount ? m_planetValues[i] : nullptr;
+}
+
+QLabel *ReportWindow::natalCell(int house) {
+    return m_wheel->houseCell(house);
+}
+
+QLabel *ReportWindow::signWorkingLabel(int sign) {
+    return m_wheel->signLabel(sign);
+}
+
+void ReportWindow::setGlyph(int slot, int signIndex) {
+    m_wheel->setGlyph(slot, signIndex);
+}
+
+int ReportWindow::glyphSign(int slot) const {
+    return m_wheel->glyphSign(slot);
+}
+
+QLabel *ReportWindow::lagnaLabel() {
+    return m_lagna;
+}
+
+QLabel *ReportWindow::rashiLabel() {
+    return m_rashi;
+}
+
+void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
+    m_text->clear();
+    QTextCursor cursor(m_text->document());
+    for (const ReportTextRun &run : runs) {
+        QTextCharFormat format;
+        format.setForeground(run.colour);
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        QString text = run.text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        cursor.insertText(text, format); // each '\n' becomes a paragraph break
+    }
+    m_text->moveCursor(QTextCursor::Start);
+}
+
+} // namespace starloom
