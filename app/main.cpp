@@ -1,30 +1,38 @@
-// Placeholder entry point until the birth-data form exists: prints the positions of a
-// sample birth so that `make run` shows the engine at work.
-#include "engine/chart.h"
+// QM Starloom, the desktop program: one copy per user, the update reminder, then the
+// birth-data form, from which every reading starts.
+#include "reading/birth_form.h"
+#include "reading/reading_session.h"
+#include "shell/about_box.h"
+#include "shell/program_icon.h"
+#include "shell/shutdown.h"
+#include "shell/single_instance.h"
+#include "shell/start_up.h"
 
-#include <cstdio>
+#include <QApplication>
+#include <QSettings>
 
-int main() {
-    using namespace starloom;
-    TimeZoneTables zones;
-    BuildTimeZoneTables(zones);
-    constexpr int kGreenwichMeanTime = 29; // zone list position
-    BirthData birth;
-    birth.BirthName = "Sample";
-    birth.BirthYear = 1990;
-    birth.BirthMonth = 5;
-    birth.BirthDay = 1;
-    birth.BirthHour = 12;
-    birth.ZoneHoursText = zones.ZoneHoursTable[kGreenwichMeanTime];
-    birth.ZoneMinutesText = zones.ZoneMinutesTable[kGreenwichMeanTime];
-    birth.LatDegrees = 51;
-    birth.LatMinutes = 28;
-    birth.LatDirFlag = true;
-    ChartPositions chart;
-    CalculateChart(birth, chart);
-    std::printf("Sample birth: 1 May 1990, 12:00 GMT, 51 N 28, 0 W 00\n");
-    for (int i = 0; i < kBodyCount; ++i)
-        std::printf("%-8s %s  (%.4f)\n", chart.ChartBodyNames[i].c_str(),
-                    chart.PositionText[i].c_str(), chart.Longitude[i]);
-    return 0;
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QM Starloom"));
+    QApplication::setOrganizationName(QStringLiteral("QM Starloom"));
+    QApplication::setWindowIcon(starloom::ProgramIcon());
+    // The program ends through CloseAllAndEnd, not when its last window is hidden: the
+    // form hides while a chart window is up.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    starloom::QtUserDialogs dialogs;
+    starloom::DesktopLinkOpener links;
+    starloom::SystemClock clock;
+    const starloom::ShellServices services{&dialogs, &links, &clock};
+
+    starloom::SingleInstance instance(starloom::SingleInstance::defaultLockFolder());
+    const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
+    starloom::ReadingSession session(
+        services, {[] { starloom::CloseAllAndEnd(); },
+                   [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});
+    const auto result =
+        starloom::RunStartUp(instance, *settings, services, [&session] { session.form().show(); });
+    if (result == starloom::StartUpResult::Refused)
+        return 0;
+    return QApplication::exec();
 }

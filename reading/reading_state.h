@@ -6,6 +6,7 @@
 #include "engine/birth_data.h"
 #include "engine/chart.h"
 #include "engine/tables.h"
+#include "retrograde/retrograde.h"
 
 #include <QString>
 
@@ -14,11 +15,11 @@
 namespace starloom {
 
 struct ReadingState {
-    BirthData Birth;                  // rewritten from the form before every calculation
-    TimeZoneTables Zones;             // rebuilt at form load and before every calculation
-    BodyNameTable BodyNames;          // display names with retrograde marks
-    ChartPositions Chart;             // AscendantText, MoonSignName, PositionText, ...
-    std::array<bool, 8> RetroFlags{}; // Mercury .. Pluto retrograde at birth
+    BirthData Birth;         // rewritten from the form before every calculation
+    TimeZoneTables Zones;    // rebuilt at form load and before every calculation
+    BodyNameTable BodyNames; // display names with retrograde marks
+    ChartPositions Chart;    // AscendantText, MoonSignName, PositionText, ...
+    RetrogradeState Retro;   // RetroFlags: Mercury .. Pluto retrograde at birth
     std::array<QString, kSignCount> SignCellText; // bodies collected per sign, Aries first
     int AscSignIndex = 0;                         // sign holding the ascendant, 0 = Aries
     QString ReadingFileName;  // last name chosen in the Save As or Export dialog

@@ -1,0 +1,208 @@
+// The calculation driver and the file commands.
+#include "reading/reading_session.h"
+
+#include "engine/chart.h"
+#include "patterns/classify.h"
+#include "reading/birth_form.h"
+#include "reading/driver.h"
+#include "reading/reading_file.h"
+#include "retrograde/retrograde.h"
+#include "windows/chart_window.h"
+#include "windows/report_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+
+namespace starloom {
+
+namespace {
+
+const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
+
+QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
+    QList<ReportTextRun> textRuns;
+    for (const ReportRun &run : runs)
+        textRuns.append({QString::fromStdString(run.Text),
+                         QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
+    return textRuns;
+}
+
+} // namespace
+
+ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
+    : services_(services), hooks_(std::move(hooks)),
+      form_(std::make_unique<BirthForm>(state_, services)) {
+    connect(form_.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
+    connect(form_.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
+    connect(form_.get(), &BirthForm::aboutRequested, this, [this] {
+        if (hooks_.showAbout)
+            hooks_.showAbout(form_.get());
+    });
+    connect(form_.get(), &BirthForm::exitRequested, this, [this] {
+        if (hooks_.endProgram)
+            hooks_.endProgram();
+    });
+}
+
+ReadingSession::~ReadingSession() {
+    delete chart_.data();
+}
+
+void ReadingSession::CalculateReading() {
+    if (!form_->ValidateInput())
+        return;
+    BuildTimeZoneTables(state_.Zones);
+    ReadFormIntoRecord(*form_, state_);
+    CalculateAscendant(state_.Birth, state_.Chart);
+    CalculateMoonPosition(state_.Birth, state_.Chart);
+    CalculatePlanetPositions(state_.Birth, state_.Chart);
+    MarkRetrogradePlanets(state_.Birth, state_.Retro, state_.BodyNames);
+
+    // The report window is made with the chart window; making it writes the person's
+    // details from the record just filled.
+    if (chart_ == nullptr) {
+        ChartCommands commands;
+        commands.saveReading = [this] { SaveReadingFile(); };
+        commands.exportText = [this] { ExportReadingText(); };
+        commands.back = [this] { returnToForm(); };
+        commands.newReading = [this] {
+            state_.SavedReadingFile.clear();
+            returnToForm();
+        };
+        commands.exit = [this] {
+            if (hooks_.endProgram)
+                hooks_.endProgram();
+        };
+        commands.about = [this] {
+            if (hooks_.showAbout)
+                hooks_.showAbout(chart_);
+        };
+        chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
+    }
+    fillReportWindow(*chart_->report());
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+    form_->hide();
+}
+
+void ReadingSession::fillReportWindow(ReportWindow &report) {
+    for (int house = 0; house < kSignCount; ++house)
+        report.natalCell(house)->clear();
+    for (int sign = 0; sign < kSignCount; ++sign)
+        report.signWorkingLabel(sign)->clear();
+    for (int i = 0; i < kBodyCount; ++i)
+        report.planetValue(i)->setText(QString::fromStdString(state_.Chart.PositionText[i]));
+    const QString lagna = AscendantSignName(state_.Chart.AscendantText);
+    if (!lagna.isEmpty())
+        report.lagnaLabel()->setText(lagna);
+    report.rashiLabel()->setText(QString::fromStdString(state_.Chart.MoonSignName));
+
+    const WheelArrangement wheel = ArrangeWheel(state_.Chart.PositionText, state_.BodyNames);
+    state_.SignCellText = wheel.SignCellText;
+    state_.AscSignIndex = wheel.AscSignIndex;
+    // The per-sign labels only carry the collected bodies to the houses; once the houses
+    // are filled they stay hidden.
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        report.signWorkingLabel(sign)->setText(wheel.SignCellText[sign]);
+        report.signWorkingLabel(sign)->setVisible(false);
+    }
+    for (int house = 0; house < kSignCount; ++house)
+        report.natalCell(house)->setText(wheel.HouseCell[house]);
+    if (wheel.FirstHouseSign >= 0) {
+        for (int slot = 0; slot < kSignCount; ++slot)
+            report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
+    }
+    report.writeReport(ToTextRuns(ClassifyPlanetaryPattern(state_.Chart.PositionText).Runs));
+}
+
+void ReadingSession::returnToForm() {
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+QWidget *ReadingSession::dialogParent() const {
+    if (chart_ != nullptr && chart_->isVisible())
+        return chart_;
+    return form_.get();
+}
+
+void ReadingSession::reportWriteFailure(const QString &path, const QString &reason) {
+    services_.dialogs->showMessage(dialogParent(), kProgramTitle,
+                                   QStringLiteral("The file %1 could not be written.\n%2")
+                                       .arg(QDir::toNativeSeparators(path), reason),
+                                   MessageIcon::Error);
+}
+
+void ReadingSession::SaveReadingFile() {
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = kProgramTitle;
+    request.filter = kReadingFilter;
+    request.defaultSuffix = QStringLiteral("act");
+    request.proposedName = state_.ReadingFileName;
+    request.confirmOverwrite = true;
+    const QString path = services_.dialogs->chooseFile(dialogParent(), request);
+    if (path.isEmpty())
+        return;
+    state_.ReadingFileName = path;
+    QString reason;
+    if (!WriteWholeFile(path, EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex()),
+                        &reason)) {
+        reportWriteFailure(path, reason);
+        return;
+    }
+    state_.SavedReadingFile = path;
+}
+
+void ReadingSession::ExportReadingText() {
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = QStringLiteral("Select the destination text file ");
+    request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    request.proposedName = state_.ReadingFileName;
+    request.confirmOverwrite = true;
+    const QString path = services_.dialogs->chooseFile(dialogParent(), request);
+    if (path.isEmpty())
+        return;
+    state_.ReadingFileName = path;
+    QString reason;
+    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason))
+        reportWriteFailure(path, reason);
+}
+
+void ReadingSession::OpenReadingFile() {
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = QStringLiteral("Select the source file");
+    request.filter = kReadingFilter;
+    request.defaultSuffix = QStringLiteral("act");
+    request.mustExist = true;
+    const QString path = services_.dialogs->chooseFile(form_.get(), request);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
+        services_.dialogs->showMessage(form_.get(), kProgramTitle,
+                                       QStringLiteral("Please Check The File."),
+                                       MessageIcon::Error);
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        services_.dialogs->showMessage(form_.get(), kProgramTitle,
+                                       QStringLiteral("The file %1 could not be opened.\n%2")
+                                           .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                       MessageIcon::Error);
+        return;
+    }
+    const QStringList lines = ReadReadingFileLines(file);
+    file.close();
+    ApplyReadingFile(lines, *form_);
+    CalculateReading();
+}
+
+} // namespace starloom

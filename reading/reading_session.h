@@ -1,0 +1,61 @@
+// One run of the program's readings: the birth-data form, the shared state, and the chart
+// window of the latest reading. CalculateReading turns the form into a finished reading
+// on the screen; the file commands save, export and reopen readings.
+#pragma once
+
+#include "reading/reading_state.h"
+#include "shell/services.h"
+#include "windows/chart_window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+namespace starloom {
+
+class BirthForm;
+class ReportWindow;
+
+class ReadingSession final : public QObject {
+    Q_OBJECT
+public:
+    // What the session asks of the shell.
+    struct Hooks {
+        std::function<void()> endProgram;         // every window closes, the program ends
+        std::function<void(QWidget *)> showAbout; // the About box, modal over the window
+    };
+
+    ReadingSession(ShellServices services, Hooks hooks);
+    ~ReadingSession() override;
+
+    BirthForm &form() const { return *form_; }
+    ReadingState &state() { return state_; }
+    // The chart window of the latest reading, or null after Back, New or before the first.
+    ChartWindow *chartWindow() const { return chart_; }
+
+    // Validates the form and, when it passes, computes the reading, fills the report
+    // window and shows the chart window in place of the form.
+    void CalculateReading();
+    // The chart window's File commands.
+    void SaveReadingFile();
+    void ExportReadingText();
+    // The form's Open Previously Saved Reading: refills the form from a reading file and
+    // calculates it.
+    void OpenReadingFile();
+
+private:
+    void fillReportWindow(ReportWindow &report);
+    void returnToForm();
+    QWidget *dialogParent() const;
+    void reportWriteFailure(const QString &path, const QString &reason);
+
+    ReadingState state_;
+    ShellServices services_;
+    Hooks hooks_;
+    std::unique_ptr<BirthForm> form_;
+    QPointer<ChartWindow> chart_;
+};
+
+} // namespace starloom

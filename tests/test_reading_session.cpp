@@ -1,0 +1,290 @@
+// One reading from the form to the chart window, the way back, and the file commands.
+#include "reading/birth_form.h"
+#include "reading/driver.h"
+#include "reading/reading_file.h"
+#include "reading/reading_session.h"
+#include "support/scripted_services.h"
+#include "windows/chart_window.h"
+#include "windows/report_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolBar>
+
+using namespace starloom;
+using namespace starloom::testing;
+
+namespace {
+
+// 1 May 1990, 12:00 GMT at Greenwich: Mercury, Uranus, Neptune and Pluto are retrograde.
+void FillMay1990(BirthForm &form) {
+    form.txtName->setText(QStringLiteral("Mary Ann"));
+    form.cboMonth->setCurrentIndex(4);
+    form.cboDate->setCurrentIndex(0);
+    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1990")));
+    form.cboHour->setCurrentIndex(12);
+    form.cboMinute->setCurrentIndex(0);
+    form.cboTimeZone->setCurrentIndex(29); // Greenwich Mean Time
+    form.txtLatD->setText(QStringLiteral("51"));
+    form.txtLatM->setText(QStringLiteral("28"));
+    form.txtLonD->setText(QStringLiteral("0"));
+    form.txtLonM->setText(QStringLiteral("0"));
+    form.optLatSouth[1]->setChecked(true);
+    form.optLongEast[1]->setChecked(true);
+    form.txtCity->setText(QStringLiteral("Greenwich"));
+    form.txtState->setText(QStringLiteral("London"));
+    form.txtCountry->setText(QStringLiteral("England"));
+}
+
+QString ReadFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+} // namespace
+
+class TestReadingSession : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void readingFillsTheWindows();
+    void refusedValidationChangesNothing();
+    void backAndASecondReading();
+    void newForgetsTheSavedFile();
+    void saveThenOpen();
+    void openRefusesOtherNames();
+    void cancelledDialogsWriteNothing();
+    void failedSaveIsReported();
+
+private:
+    QTemporaryDir *dir_ = nullptr;
+    ScriptedShell *shell_ = nullptr;
+    ReadingSession *session_ = nullptr;
+    int endRequests_ = 0;
+};
+
+void TestReadingSession::init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    dir_ = new QTemporaryDir;
+    shell_ = new ScriptedShell;
+    endRequests_ = 0;
+    session_ = new ReadingSession(shell_->services(), {[this] { ++endRequests_; }, {}});
+    session_->form().show();
+}
+
+void TestReadingSession::cleanup() {
+    delete session_;
+    delete shell_;
+    delete dir_;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget *w) { return w->isVisible() && !w->inherits("QMenu"); }),
+             0);
+}
+
+void TestReadingSession::readingFillsTheWindows() {
+    FillMay1990(session_->form());
+    QTest::mouseClick(session_->form().cmdCalculate, Qt::LeftButton);
+    QVERIFY(shell_->dialogs.messages.isEmpty());
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(chart != nullptr);
+    QVERIFY(chart->isVisible());
+    QVERIFY(!session_->form().isVisible());
+    ReportWindow *report = chart->report();
+    const ReadingState &state = session_->state();
+    for (int i = 0; i < 11; ++i)
+        QCOMPARE(report->planetValue(i)->text(),
+                 QString::fromStdString(state.Chart.PositionText[i]));
+    // The retrograde marks of the day reach the wheel: Mercury, Uranus, Neptune, Pluto.
+    QCOMPARE(state.BodyNames[2], std::string("Mercury (R) "));
+    QCOMPARE(state.BodyNames[3], std::string("Venus"));
+    QCOMPARE(state.BodyNames[9], std::string("Pluto (R) "));
+    const WheelArrangement wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
+    int bodies = 0;
+    for (int house = 0; house < 12; ++house) {
+        QCOMPARE(report->natalCell(house)->text(), wheel.HouseCell[house]);
+        QCOMPARE(report->natalCell(house)->text(),
+                 state.SignCellText[(state.AscSignIndex + house) % 12]);
+        bodies += report->natalCell(house)->text().count(QStringLiteral("\r\n"));
+        QVERIFY(!report->signWorkingLabel(house)->isVisible());
+        QCOMPARE(report->glyphSign(house), (state.AscSignIndex + house) % 12);
+    }
+    QCOMPARE(bodies, 11);
+    QVERIFY(report->natalCell(0)->text().endsWith(QStringLiteral("Asc")));
+    QVERIFY(report->natalCell(0)->text().contains(QStringLiteral("Asc")));
+    QVERIFY(std::string(state.Chart.AscendantText)
+                .ends_with(std::string(SignAbbrevTable[state.AscSignIndex])));
+    QCOMPARE(report->lagnaLabel()->text(), QString::fromUtf8(kSignFullNames[state.AscSignIndex]));
+    QCOMPARE(report->rashiLabel()->text(), QString::fromStdString(state.Chart.MoonSignName));
+    FIND_CHILD(QTextEdit, rtb, report, "RTB");
+    QVERIFY(!rtb->toPlainText().isEmpty());
+    FIND_CHILD(QLabel, name, report, "lblName");
+    QCOMPARE(name->text(), QStringLiteral("Name: Mary Ann"));
+}
+
+void TestReadingSession::refusedValidationChangesNothing() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(chart != nullptr);
+    const QString sun = chart->report()->planetValue(0)->text();
+    const BirthData before = session_->state().Birth;
+    session_->form().cboMonth->setCurrentIndex(7);
+    session_->form().txtCity->clear();
+    session_->CalculateReading();
+    QCOMPARE(shell_->dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Your City name"));
+    QCOMPARE(session_->chartWindow(), chart);
+    QCOMPARE(chart->report()->planetValue(0)->text(), sun);
+    QCOMPARE(session_->state().Birth.BirthMonth, before.BirthMonth);
+}
+
+void TestReadingSession::backAndASecondReading() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    QPointer<ChartWindow> first = session_->chartWindow();
+    FIND_CHILD(QToolBar, toolbar, first.data(), "TB");
+    FIND_CHILD(QAction, toolbarToggle, first.data(), "mnuToolBar");
+    toolbarToggle->trigger();
+    QVERIFY(!toolbar->isVisibleTo(first));
+    FIND_CHILD(QPushButton, back, first.data(), "cmdBack");
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(session_->form().isVisible());
+    QCOMPARE(endRequests_, 0);
+    // The form kept its contents; a month later Mercury is direct again.
+    QCOMPARE(session_->form().txtName->text(), QStringLiteral("Mary Ann"));
+    session_->form().cboMonth->setCurrentIndex(5);
+    session_->form().cboDate->setCurrentIndex(14);
+    QTest::mouseClick(session_->form().cmdCalculate, Qt::LeftButton);
+    ChartWindow *second = session_->chartWindow();
+    QVERIFY(second != nullptr);
+    FIND_CHILD(QToolBar, toolbar2, second, "TB");
+    QVERIFY(toolbar2->isVisibleTo(second));
+    QCOMPARE(session_->state().BodyNames[2], std::string("Mercury"));
+    QString allCells;
+    for (int house = 0; house < 12; ++house)
+        allCells += second->report()->natalCell(house)->text();
+    QVERIFY(!allCells.contains(QStringLiteral("Mercury (R)")));
+    QCOMPARE(allCells.count(QStringLiteral("\r\n")), 11);
+    FIND_CHILD(QLabel, dob, second->report(), "lblDOB");
+    QCOMPARE(dob->text(), QStringLiteral("Date of Birth: June 15, 1990"));
+}
+
+void TestReadingSession::newForgetsTheSavedFile() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    const QString path = dir_->filePath(QStringLiteral("mary.act"));
+    shell_->dialogs.fileAnswers = {path};
+    session_->SaveReadingFile();
+    QCOMPARE(session_->state().SavedReadingFile, path);
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    FIND_CHILD(QAction, newAction, chart.data(), "mnuNew");
+    newAction->trigger();
+    QTRY_VERIFY(chart.isNull());
+    QVERIFY(session_->state().SavedReadingFile.isEmpty());
+    QCOMPARE(session_->state().ReadingFileName, path);
+    QVERIFY(session_->form().isVisible());
+}
+
+void TestReadingSession::saveThenOpen() {
+    FillMay1990(session_->form());
+    session_->form().cboTimeZone->setCurrentIndex(16);
+    session_->form().chkDST->setChecked(true);
+    session_->CalculateReading();
+    const QString path = dir_->filePath(QStringLiteral("mary.act"));
+    shell_->dialogs.fileAnswers = {path};
+    session_->SaveReadingFile();
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    const FileDialogRequest save = shell_->dialogs.fileRequests.takeFirst();
+    QCOMPARE(save.title, QStringLiteral("QM Starloom"));
+    QCOMPARE(save.filter, QStringLiteral("QM Astrology Chart Type (*.act)|*.act"));
+    QCOMPARE(save.defaultSuffix, QStringLiteral("act"));
+    QVERIFY(save.confirmOverwrite);
+    QCOMPARE(ReadFile(path).count(QStringLiteral("\r\n")), 17);
+    // The export proposes the name just saved, and the overwrite question protects it.
+    shell_->dialogs.fileAnswers = {dir_->filePath(QStringLiteral("mary.txt"))};
+    session_->ExportReadingText();
+    const FileDialogRequest exportRequest = shell_->dialogs.fileRequests.takeFirst();
+    QCOMPARE(exportRequest.proposedName, path);
+    QCOMPARE(exportRequest.title, QStringLiteral("Select the destination text file "));
+    QCOMPARE(exportRequest.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
+    QVERIFY(exportRequest.confirmOverwrite);
+    QVERIFY(ReadFile(dir_->filePath(QStringLiteral("mary.txt")))
+                .startsWith(QStringLiteral("Name: Mary Ann\r\nDate of Birth: May 1, 1990\r\n")));
+
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(chart.isNull());
+    BirthForm &form = session_->form();
+    form.txtName->setText(QStringLiteral("Someone Else"));
+    form.cboTimeZone->setCurrentIndex(3);
+    form.chkDST->setChecked(false);
+    form.optLatSouth[0]->setChecked(true);
+    shell_->dialogs.fileAnswers = {path};
+    QTest::mouseClick(form.cmdOpen, Qt::LeftButton);
+    const FileDialogRequest open = shell_->dialogs.fileRequests.takeFirst();
+    QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QVERIFY(open.mustExist);
+    QVERIFY(open.proposedName.isEmpty());
+    QCOMPARE(form.txtName->text(), QStringLiteral("Mary Ann"));
+    QCOMPARE(form.cboTimeZone->currentIndex(), 16);
+    QVERIFY(form.chkDST->isChecked());
+    QVERIFY(form.optLatSouth[1]->isChecked());
+    QVERIFY(form.optLongEast[1]->isChecked());
+    QVERIFY(session_->chartWindow() != nullptr);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
+}
+
+void TestReadingSession::openRefusesOtherNames() {
+    const QString path = dir_->filePath(QStringLiteral("mary.ACT"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(EncodeReadingFile(BirthData{}, 0));
+    file.close();
+    shell_->dialogs.fileAnswers = {path};
+    session_->OpenReadingFile();
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    QCOMPARE(shell_->dialogs.messages[0].text, QStringLiteral("Please Check The File."));
+    QCOMPARE(shell_->dialogs.messages[0].icon, MessageIcon::Error);
+    QVERIFY(session_->form().txtName->text().isEmpty());
+    QVERIFY(session_->chartWindow() == nullptr);
+}
+
+void TestReadingSession::cancelledDialogsWriteNothing() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    session_->state().ReadingFileName = QStringLiteral("kept.act");
+    session_->SaveReadingFile();
+    session_->ExportReadingText();
+    session_->OpenReadingFile();
+    QVERIFY(shell_->dialogs.messages.isEmpty());
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 3);
+    QCOMPARE(session_->state().ReadingFileName, QStringLiteral("kept.act"));
+    QVERIFY(QDir(dir_->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestReadingSession::failedSaveIsReported() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    const QString path = dir_->filePath(QStringLiteral("no-such-folder/mary.act"));
+    shell_->dialogs.fileAnswers = {path};
+    session_->SaveReadingFile();
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    QCOMPARE(shell_->dialogs.messages[0].icon, MessageIcon::Error);
+    QCOMPARE(shell_->dialogs.messages[0].title, QStringLiteral("QM Starloom"));
+    QVERIFY(shell_->dialogs.messages[0].text.contains(QStringLiteral("mary.act")));
+    QVERIFY(session_->state().SavedReadingFile.isEmpty());
+}
+
+QTEST_MAIN(TestReadingSession)
+#include "test_reading_session.moc"
