@@ -1,6 +1,7 @@
 #include "windows/chart_window.h"
 
 #include "shell/links.h"
+#include "shell/program_icon.h"
 #include "windows/design_units.h"
 #include "windows/link_label.h"
 #include "windows/report_window.h"
@@ -107,6 +108,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     : QMainWindow(parent), m_report(report), m_services(services), m_commands(std::move(commands)) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildMenus();
