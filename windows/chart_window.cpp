@@ -118,6 +118,9 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     auto *column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    // The bands become children of the client before the report area does, so that a
+    // search for "Picture1" from the chart window finds the bottom band, not the report
+    // window's picture holder of the same name.
     column->addWidget(buildHeadingBand());
     column->addWidget(buildButtonBand());
     m_area = new ReportArea(client);
