@@ -2,7 +2,6 @@
 #include "reading/birth_form.h"
 
 #include "reading/keystroke_filter.h"
-#include "reading/number_text.h"
 #include "shell/links.h"
 
 #include <QAction>
@@ -27,11 +26,6 @@ constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 constexpr int kStartYearPosition = 5; // 1906
 constexpr int kCoordinateDigits = 3;  // characters a coordinate box takes
-constexpr int kFebruary = 1;          // month list positions
-constexpr int kApril = 3;
-constexpr int kJune = 5;
-constexpr int kSeptember = 8;
-constexpr int kNovember = 10;
 
 const char *const kMonthNames[] = {"January",   "February", "March",    "April",
                                    "May",       "June",     "July",     "August",
@@ -254,78 +248,102 @@ bool BirthForm::refuse(const QString &message, QWidget *focus) {
 }
 
 bool BirthForm::ValidateInput() {
-    // A box is empty only when it holds no text at all: blanks count as text.
-    if (txtName->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your Name"), txtName);
-    if (txtLatD->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Degree of Latitude"), txtLatD);
-    if (txtLatM->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Minutes of Latitude"), txtLatM);
-    if (txtLonD->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Degree of Longitude"), txtLonD);
-    if (txtLonM->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Minute of Longitude"), txtLonM);
-    if (txtCity->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your City name"), txtCity);
-    if (txtState->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your State name"), txtState);
-    if (txtCountry->text().isEmpty())
-        return refuse(QStringLiteral("Please Enter Your Country name"), txtCountry);
-    if (latitudeGroup_->checkedId() < 0) {
-        refuse(QStringLiteral("Please Select Direction For The Latitude"), nullptr);
+    const std::optional<Refusal> refusal = CheckFormValues(values());
+    if (!refusal)
+        return true;
+    services_.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
+    if (refusal->field == FormField::LatDirection)
         optLatSouth[0]->setChecked(true);
-        return false;
-    }
-    if (longitudeGroup_->checkedId() < 0) {
-        refuse(QStringLiteral("Please Select Direction For The Longitude"), nullptr);
+    else if (refusal->field == FormField::LonDirection)
         optLongEast[0]->setChecked(true);
-        return false;
-    }
-    // Every year of the list, 1901 to 2050, is a leap year exactly when it divides by 4.
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex() + 1;
-    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
-    if (month == kFebruary && (leapYear ? day >= 30 : day >= 29)) {
-        services_.dialogs->showMessage(this, kProgramTitle,
-                                       QStringLiteral("Please Enter Correct Date Or Month!"),
-                                       MessageIcon::Information);
-        return false;
-    }
-    if ((month == kApril || month == kJune || month == kSeptember || month == kNovember) &&
-        day == 31) {
-        services_.dialogs->showMessage(this, kProgramTitle,
-                                       QStringLiteral("Please Enter Correct Date Or Month !"),
-                                       MessageIcon::Information);
-        return false;
-    }
-    return checkCoordinates();
+    else if (QWidget *focus = widgetOf(refusal->field))
+        focus->setFocus();
+    return false;
 }
 
-// Pasted text or a reading file can put anything into the coordinate boxes; a chart for a
-// place that does not exist, or for the previous reading's place, must not come of it.
-bool BirthForm::checkCoordinates() {
-    std::optional<std::int16_t> value[4];
-    QLineEdit *const boxes[4] = {txtLatD, txtLatM, txtLonD, txtLonM};
-    for (int i = 0; i < 4; ++i) {
-        value[i] = TextToInt16(boxes[i]->text());
-        if (!value[i])
-            return refuse(QStringLiteral("Please enter only numbers"), boxes[i]);
+QWidget *BirthForm::widgetOf(FormField field) const {
+    switch (field) {
+    case FormField::Name:
+        return txtName;
+    case FormField::LatDegrees:
+        return txtLatD;
+    case FormField::LatMinutes:
+        return txtLatM;
+    case FormField::LonDegrees:
+        return txtLonD;
+    case FormField::LonMinutes:
+        return txtLonM;
+    case FormField::City:
+        return txtCity;
+    case FormField::State:
+        return txtState;
+    case FormField::Country:
+        return txtCountry;
+    case FormField::None:
+    case FormField::LatDirection:
+    case FormField::LonDirection:
+        break;
     }
-    const int latDeg = *value[0];
-    const int latMin = *value[1];
-    const int lonDeg = *value[2];
-    const int lonMin = *value[3];
-    const QString latitude = QStringLiteral("Please Enter Correct Latitude");
-    const QString longitude = QStringLiteral("Please Enter Correct Longitude");
-    if (latDeg < 0 || latDeg > 90)
-        return refuse(latitude, txtLatD);
-    if (latMin < 0 || latMin > 59 || (latDeg == 90 && latMin > 0))
-        return refuse(latitude, txtLatM);
-    if (lonDeg < 0 || lonDeg > 180)
-        return refuse(longitude, txtLonD);
-    if (lonMin < 0 || lonMin > 59 || (lonDeg == 180 && lonMin > 0))
-        return refuse(longitude, txtLonM);
-    return true;
+    return nullptr;
+}
+
+FormValues BirthForm::values() const {
+    FormValues v;
+    v.name = txtName->text();
+    v.monthPosition = cboMonth->currentIndex();
+    v.dayText = cboDate->currentText();
+    v.yearText = cboYear->currentText();
+    v.hourText = cboHour->currentText();
+    v.minuteText = cboMinute->currentText();
+    v.zonePosition = cboTimeZone->currentIndex();
+    v.dst = chkDST->checkState() != Qt::Unchecked; // ticked or greyed
+    v.latDegrees = txtLatD->text();
+    v.latMinutes = txtLatM->text();
+    v.lonDegrees = txtLonD->text();
+    v.lonMinutes = txtLonM->text();
+    v.latDirection = latitudeGroup_->checkedId();
+    v.lonDirection = longitudeGroup_->checkedId();
+    v.city = txtCity->text();
+    v.state = txtState->text();
+    v.country = txtCountry->text();
+    return v;
+}
+
+namespace {
+
+void SelectText(QComboBox *list, const QString &text) {
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void SelectPosition(QComboBox *list, int position) {
+    if (position >= 0 && position < list->count())
+        list->setCurrentIndex(position);
+}
+
+} // namespace
+
+void BirthForm::setValues(const FormValues &v) {
+    txtName->setText(v.name);
+    SelectPosition(cboMonth, v.monthPosition);
+    SelectText(cboDate, v.dayText);
+    SelectText(cboYear, v.yearText);
+    SelectText(cboHour, v.hourText);
+    SelectText(cboMinute, v.minuteText);
+    SelectPosition(cboTimeZone, v.zonePosition);
+    chkDST->setCheckState(v.dst ? Qt::Checked : Qt::Unchecked);
+    txtLatD->setText(v.latDegrees);
+    txtLatM->setText(v.latMinutes);
+    txtLonD->setText(v.lonDegrees);
+    txtLonM->setText(v.lonMinutes);
+    if (v.latDirection == 0 || v.latDirection == 1)
+        optLatSouth[v.latDirection]->setChecked(true);
+    if (v.lonDirection == 0 || v.lonDirection == 1)
+        optLongEast[v.lonDirection]->setChecked(true);
+    txtCity->setText(v.city);
+    txtState->setText(v.state);
+    txtCountry->setText(v.country);
 }
 
 void BirthForm::SearchCoordinates() {

@@ -3,6 +3,7 @@
 // asks for the reading.
 #pragma once
 
+#include "reading/form_values.h"
 #include "reading/reading_state.h"
 #include "shell/services.h"
 
@@ -30,6 +31,12 @@ public:
     // moves the focus (or the direction choice) as the failure asks, and returns false;
     // true when the form may be calculated.
     bool ValidateInput();
+
+    // The form's contents as plain values, and the reverse: a list entry that is not in
+    // the list leaves the list as it was; texts go into their boxes as they stand (the
+    // coordinate boxes keep their first three characters).
+    FormValues values() const;
+    void setValues(const FormValues &values);
 
     // The coordinate search: opens a web search for the birthplace's latitude and
     // longitude once city, state and country are filled in.
@@ -70,7 +77,7 @@ private:
     void buildMenus();
     void loadForm();
     bool refuse(const QString &message, QWidget *focus);
-    bool checkCoordinates();
+    QWidget *widgetOf(FormField field) const;
 
     ReadingState &state_;
     ShellServices services_;

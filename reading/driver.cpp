@@ -2,16 +2,7 @@
 #include "reading/driver.h"
 
 #include "engine/zodiac.h"
-#include "reading/birth_form.h"
-#include "reading/number_text.h"
-
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-
-#include <cstdlib>
+#include "retrograde/retrograde.h"
 
 namespace starloom {
 
@@ -19,60 +10,21 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-void SetNumber(std::int16_t &field, const QString &text) {
-    if (const std::optional<std::int16_t> value = TextToInt16(text))
-        field = *value;
-}
-
-void SetMagnitude(std::int16_t &field, const std::string &text) {
-    if (const std::optional<std::int16_t> value = TextToInt16(QString::fromStdString(text)))
-        field = static_cast<std::int16_t>(std::abs(*value));
-}
-
-// The sign named by characters 4 to 6 of a position text, or -1.
-int SignOfPositionText(const std::string &text) {
-    if (text.size() < 6)
-        return -1;
-    return SignIndexOfAbbreviation(std::string_view(text).substr(3, 3));
-}
-
 } // namespace
 
-QString TrimmedBlanks(const QString &text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-void ReadFormIntoRecord(const BirthForm &form, ReadingState &state) {
-    BirthData &birth = state.Birth;
-    birth.BirthName = TrimmedBlanks(form.txtName->text()).toStdString();
-    birth.BirthMonth = static_cast<std::int16_t>(form.cboMonth->currentIndex() + 1);
-    SetNumber(birth.BirthDay, form.cboDate->currentText());
-    SetNumber(birth.BirthYear, form.cboYear->currentText());
-    SetNumber(birth.BirthHour, form.cboHour->currentText());
-    SetNumber(birth.BirthMinute, form.cboMinute->currentText());
-    const int zone = form.cboTimeZone->currentIndex();
-    if (zone >= 0 && zone < kZoneSlots) {
-        SetMagnitude(birth.ZoneHours, state.Zones.ZoneHoursTable[zone]);
-        SetMagnitude(birth.ZoneMinutes, state.Zones.ZoneMinutesTable[zone]);
-        birth.ZoneHoursText = state.Zones.ZoneHoursTable[zone];
-        birth.ZoneMinutesText = state.Zones.ZoneMinutesTable[zone];
-    }
-    SetNumber(birth.LonDegrees, form.txtLonD->text());
-    SetNumber(birth.LonMinutes, form.txtLonM->text());
-    SetNumber(birth.LatDegrees, form.txtLatD->text());
-    SetNumber(birth.LatMinutes, form.txtLatM->text());
-    birth.LonDirFlag = form.optLongEast[0]->isChecked();
-    birth.LatDirFlag = form.optLatSouth[1]->isChecked();
-    birth.DstFlag = form.chkDST->checkState() != Qt::Unchecked; // ticked or greyed
-    birth.BirthCity = TrimmedBlanks(form.txtCity->text()).toStdString();
-    birth.BirthState = TrimmedBlanks(form.txtState->text()).toStdString();
-    birth.BirthCountry = TrimmedBlanks(form.txtCountry->text()).toStdString();
+ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
+    BuildTimeZoneTables(state.Zones);
+    ReadValuesIntoRecord(values, state);
+    CalculateAscendant(state.Birth, state.Chart);
+    CalculateMoonPosition(state.Birth, state.Chart);
+    CalculatePlanetPositions(state.Birth, state.Chart);
+    MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
+    ReadingOutcome outcome;
+    outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
+    state.SignCellText = outcome.Wheel.SignCellText;
+    state.AscSignIndex = outcome.Wheel.AscSignIndex;
+    outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
+    return outcome;
 }
 
 WheelArrangement ArrangeWheel(const std::array<std::string, kBodyCount + 1> &PositionText,

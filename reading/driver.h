@@ -2,6 +2,8 @@
 // birth-data record, and placing the bodies into the twelve houses of the wheel.
 #pragma once
 
+#include "patterns/classify.h"
+#include "reading/form_values.h"
 #include "reading/reading_state.h"
 
 #include <QString>
@@ -10,13 +12,6 @@
 #include <string>
 
 namespace starloom {
-
-class BirthForm;
-
-// Copies the form into state.Birth, field by field. A field whose text is not a number
-// (or does not fit in 16 bits), or a zone position outside the tables, leaves that field
-// as it was. The clock time stays local: the engine applies the zone.
-void ReadFormIntoRecord(const BirthForm &form, ReadingState &state);
 
 // Where the bodies go on the wheel: houses are whole signs counted from the ascendant's.
 struct WheelArrangement {
@@ -38,7 +33,15 @@ WheelArrangement ArrangeWheel(const std::array<std::string, kBodyCount + 1> &Pos
 // text when it names none.
 QString AscendantSignName(const std::string &AscendantText);
 
-// Leading and trailing blanks removed (only blanks: a tab is part of the text).
-QString TrimmedBlanks(const QString &text);
+// What one reading gives the windows and the command-line tool.
+struct ReadingOutcome {
+    WheelArrangement Wheel;
+    PatternReport Patterns;
+};
+
+// One reading of validated values, after the checks: the zone tables, the birth-data
+// record, the engine, the retrograde marks, the wheel (state.SignCellText and
+// state.AscSignIndex) and the planetary patterns.
+ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom

@@ -8,15 +8,19 @@
 
 namespace starloom {
 
-std::optional<std::int16_t> TextToInt16(const QString &text) {
-    // Only blanks are trimmed; a tab or a line break makes the text not a number.
+QString TrimmedBlanks(const QString &text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == QLatin1Char(' '))
         ++first;
     while (last > first && text.at(last - 1) == QLatin1Char(' '))
         --last;
-    const QString trimmed = text.mid(first, last - first);
+    return text.mid(first, last - first);
+}
+
+std::optional<std::int16_t> TextToInt16(const QString &text) {
+    // Only blanks are trimmed; a tab or a line break makes the text not a number.
+    const QString trimmed = TrimmedBlanks(text);
     // Plain decimal notation only: an optional sign, digits with at most one decimal point.
     static const QRegularExpression kDecimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!kDecimal.match(trimmed).hasMatch())

@@ -8,6 +8,9 @@
 
 namespace starloom {
 
+// Leading and trailing blanks removed (only blanks: a tab is part of the text).
+QString TrimmedBlanks(const QString &text);
+
 // Leading and trailing blanks removed, read as a decimal number and converted to a 16-bit
 // signed integer, a fraction going to the nearest integer and a tie to the even one
 // ("2.5" gives 2, "3.5" gives 4). Nothing when the text is not a number or the result

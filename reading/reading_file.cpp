@@ -1,16 +1,12 @@
 // Reading file and text export.
 #include "reading/reading_file.h"
 
-#include "reading/birth_form.h"
+#include "reading/form_values.h"
 #include "reading/number_text.h"
 #include "shell/setting_text.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QIODevice>
-#include <QLineEdit>
 #include <QLocale>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -32,20 +28,24 @@ QString Number(int value) {
     return QString::number(value);
 }
 
-// Selects the entry whose text equals the line; no match leaves the list alone.
-void SelectEntry(QComboBox *list, const QString &line) {
-    const int index = list->findText(line, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
+constexpr qsizetype kCoordinateDigits = 3; // characters a coordinate box takes
+
+// The list entry equal to the line, when the list of `first`..`last` has one.
+void SelectEntry(QString &entry, const QString &line, int first, int last) {
+    bool ok = false;
+    const int value = line.toInt(&ok);
+    if (ok && value >= first && value <= last && QString::number(value) == line)
+        entry = line;
 }
 
-void SelectPosition(QComboBox *list, const QString &line, int offset) {
+// The list position `number - offset`, when the line is a number and the list has it.
+void SelectPosition(int &position, const QString &line, int offset, int count) {
     const std::optional<std::int16_t> number = TextToInt16(line);
     if (!number)
         return;
     const int index = *number - offset;
-    if (index >= 0 && index < list->count())
-        list->setCurrentIndex(index);
+    if (index >= 0 && index < count)
+        position = index;
 }
 
 } // namespace
@@ -58,12 +58,8 @@ QStringList ReadingFileFields(const BirthData &birth, int zonePosition) {
         Number(birth.LatDegrees), Number(birth.LatMinutes), Flag(birth.LonDirFlag),
         Flag(birth.LatDirFlag),   Flag(birth.DstFlag),      Text(birth.BirthCity),
         Text(birth.BirthState),   Text(birth.BirthCountry)};
-    for (QString &field : fields) {
-        while (field.startsWith(QLatin1Char(' ')))
-            field.remove(0, 1);
-        while (field.endsWith(QLatin1Char(' ')))
-            field.chop(1);
-    }
+    for (QString &field : fields)
+        field = TrimmedBlanks(field);
     return fields;
 }
 
@@ -122,25 +118,25 @@ bool ReadingFileFlag(const QString &line) {
     return true;
 }
 
-void ApplyReadingFile(const QStringList &lines, BirthForm &form) {
+void ApplyReadingFile(const QStringList &lines, FormValues &values) {
     auto line = [&lines](int number) { return lines.value(number - 1); };
-    form.txtName->setText(line(1));
-    SelectPosition(form.cboMonth, line(2), 1);
-    SelectEntry(form.cboDate, line(3));
-    SelectEntry(form.cboYear, line(4));
-    SelectEntry(form.cboHour, line(5));
-    SelectEntry(form.cboMinute, line(6));
-    SelectPosition(form.cboTimeZone, line(7), 0);
-    form.txtLonD->setText(line(8));
-    form.txtLonM->setText(line(9));
-    form.txtLatD->setText(line(10));
-    form.txtLatM->setText(line(11));
-    form.optLongEast[ReadingFileFlag(line(12)) ? 0 : 1]->setChecked(true);
-    form.optLatSouth[ReadingFileFlag(line(13)) ? 1 : 0]->setChecked(true);
-    form.chkDST->setChecked(ReadingFileFlag(line(14)));
-    form.txtCity->setText(line(15));
-    form.txtState->setText(line(16));
-    form.txtCountry->setText(line(17));
+    values.name = line(1);
+    SelectPosition(values.monthPosition, line(2), 1, 12);
+    SelectEntry(values.dayText, line(3), 1, 31);
+    SelectEntry(values.yearText, line(4), 1901, 2050);
+    SelectEntry(values.hourText, line(5), 0, 23);
+    SelectEntry(values.minuteText, line(6), 0, 59);
+    SelectPosition(values.zonePosition, line(7), 0, kZoneCount);
+    values.lonDegrees = line(8).left(kCoordinateDigits);
+    values.lonMinutes = line(9).left(kCoordinateDigits);
+    values.latDegrees = line(10).left(kCoordinateDigits);
+    values.latMinutes = line(11).left(kCoordinateDigits);
+    values.lonDirection = ReadingFileFlag(line(12)) ? 0 : 1; // East or West
+    values.latDirection = ReadingFileFlag(line(13)) ? 1 : 0; // North or South
+    values.dst = ReadingFileFlag(line(14));
+    values.city = line(15);
+    values.state = line(16);
+    values.country = line(17);
 }
 
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {

@@ -13,7 +13,7 @@ class QIODevice;
 
 namespace starloom {
 
-class BirthForm;
+struct FormValues;
 
 constexpr int kReadingFileLines = 17;
 constexpr qsizetype kReadingFileLineLimit = 4096;    // bytes kept of one line
@@ -35,10 +35,10 @@ QStringList ReadReadingFileLines(QIODevice &device);
 // number. False or zero read as false; anything else, a missing line included, as true.
 bool ReadingFileFlag(const QString &line);
 
-// Puts the lines back into the form. A text line fills its box as it stands (a missing
-// one empties it); a list line that is not a number or matches no entry leaves the list
-// as it was.
-void ApplyReadingFile(const QStringList &lines, BirthForm &form);
+// Puts the lines back into the form's values. A text line fills its box as it stands (a
+// missing one empties it; a coordinate box keeps its first three characters); a list line
+// that is not a number or matches no entry leaves the list as it was.
+void ApplyReadingFile(const QStringList &lines, FormValues &values);
 
 // The 21 lines of the text export, each ended by CR LF, line 9 a lone CR.
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart);

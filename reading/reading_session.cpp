@@ -1,12 +1,9 @@
 // The calculation driver and the file commands.
 #include "reading/reading_session.h"
 
-#include "engine/chart.h"
-#include "patterns/classify.h"
 #include "reading/birth_form.h"
 #include "reading/driver.h"
 #include "reading/reading_file.h"
-#include "retrograde/retrograde.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 
@@ -53,12 +50,7 @@ ReadingSession::~ReadingSession() {
 void ReadingSession::CalculateReading() {
     if (!form_->ValidateInput())
         return;
-    BuildTimeZoneTables(state_.Zones);
-    ReadFormIntoRecord(*form_, state_);
-    CalculateAscendant(state_.Birth, state_.Chart);
-    CalculateMoonPosition(state_.Birth, state_.Chart);
-    CalculatePlanetPositions(state_.Birth, state_.Chart);
-    MarkRetrogradePlanets(state_.Birth, state_.Retro, state_.BodyNames);
+    const ReadingOutcome outcome = RunReading(form_->values(), state_);
 
     // The report window is made with the chart window; making it writes the person's
     // details from the record just filled.
@@ -81,14 +73,14 @@ void ReadingSession::CalculateReading() {
         };
         chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
     }
-    fillReportWindow(*chart_->report());
+    fillReportWindow(*chart_->report(), outcome);
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
     form_->hide();
 }
 
-void ReadingSession::fillReportWindow(ReportWindow &report) {
+void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome) {
     for (int house = 0; house < kSignCount; ++house)
         report.natalCell(house)->clear();
     for (int sign = 0; sign < kSignCount; ++sign)
@@ -100,9 +92,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report) {
         report.lagnaLabel()->setText(lagna);
     report.rashiLabel()->setText(QString::fromStdString(state_.Chart.MoonSignName));
 
-    const WheelArrangement wheel = ArrangeWheel(state_.Chart.PositionText, state_.BodyNames);
-    state_.SignCellText = wheel.SignCellText;
-    state_.AscSignIndex = wheel.AscSignIndex;
+    const WheelArrangement &wheel = outcome.Wheel;
     // The per-sign labels only carry the collected bodies to the houses; once the houses
     // are filled they stay hidden.
     for (int sign = 0; sign < kSignCount; ++sign) {
@@ -115,7 +105,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report) {
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
-    report.writeReport(ToTextRuns(ClassifyPlanetaryPattern(state_.Chart.PositionText).Runs));
+    report.writeReport(ToTextRuns(outcome.Patterns.Runs));
 }
 
 void ReadingSession::returnToForm() {
@@ -201,7 +191,9 @@ void ReadingSession::OpenReadingFile() {
     }
     const QStringList lines = ReadReadingFileLines(file);
     file.close();
-    ApplyReadingFile(lines, *form_);
+    FormValues values = form_->values();
+    ApplyReadingFile(lines, values);
+    form_->setValues(values);
     CalculateReading();
 }
 

@@ -3,6 +3,7 @@
 // on the screen; the file commands save, export and reopen readings.
 #pragma once
 
+#include "reading/driver.h"
 #include "reading/reading_state.h"
 #include "shell/services.h"
 #include "windows/chart_window.h"
@@ -46,7 +47,7 @@ public:
     void OpenReadingFile();
 
 private:
-    void fillReportWindow(ReportWindow &report);
+    void fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome);
     void returnToForm();
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);

@@ -349,7 +349,7 @@ void TestBirthForm::blankNameBecomesEmptyName() {
     form_->txtName->setText(QStringLiteral("   "));
     form_->txtCity->setText(QStringLiteral("  Pune "));
     QVERIFY(form_->ValidateInput());
-    ReadFormIntoRecord(*form_, *state_);
+    ReadValuesIntoRecord(form_->values(), *state_);
     QCOMPARE(state_->Birth.BirthName, std::string());
     QCOMPARE(state_->Birth.BirthCity, std::string("Pune"));
 }
@@ -449,7 +449,7 @@ void TestBirthForm::recordFromForm() {
     form_->chkDST->setCheckState(Qt::PartiallyChecked);
     form_->txtLatD->setText(QStringLiteral("2.5"));
     form_->txtLatM->setText(QStringLiteral("3.5"));
-    ReadFormIntoRecord(*form_, *state_);
+    ReadValuesIntoRecord(form_->values(), *state_);
     const BirthData &b = state_->Birth;
     QCOMPARE(b.BirthName, std::string("Anna"));
     QCOMPARE(int(b.BirthMonth), 3);
@@ -471,7 +471,7 @@ void TestBirthForm::recordFromForm() {
     form_->txtLonD->setText(QStringLiteral("abc"));
     form_->optLongEast[1]->setChecked(true);
     form_->chkDST->setCheckState(Qt::Unchecked);
-    ReadFormIntoRecord(*form_, *state_);
+    ReadValuesIntoRecord(form_->values(), *state_);
     QCOMPARE(int(b.ZoneHours), 5);
     QCOMPARE(int(b.ZoneMinutes), 0);
     QCOMPARE(b.ZoneHoursText, std::string("5"));

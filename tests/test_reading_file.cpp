@@ -201,7 +201,9 @@ void TestReadingFile::roundTripThroughTheForm() {
     BirthData b = Anna();
     b.LonDirFlag = false;
     b.DstFlag = true;
-    ApplyReadingFile(ReadLines(EncodeReadingFile(b, 16)), form);
+    FormValues values = form.values();
+    ApplyReadingFile(ReadLines(EncodeReadingFile(b, 16)), values);
+    form.setValues(values);
     QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
     QCOMPARE(form.cboMonth->currentText(), QStringLiteral("March"));
     QCOMPARE(form.cboDate->currentText(), QStringLiteral("15"));
@@ -234,7 +236,9 @@ void TestReadingFile::fileCutAfterLine10() {
     for (int line = 0; line < 10; ++line)
         cut = file.indexOf("\r\n", cut) + 2;
     file.truncate(cut);
-    ApplyReadingFile(ReadLines(file), form);
+    FormValues values = form.values();
+    ApplyReadingFile(ReadLines(file), values);
+    form.setValues(values);
     QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
     QCOMPARE(form.cboTimeZone->currentIndex(), 20);
     QCOMPARE(form.txtLatD->text(), QStringLiteral("28"));

@@ -1,0 +1,123 @@
+// Validation and the birth-data record.
+#include "reading/form_values.h"
+
+#include "reading/number_text.h"
+
+#include <cstdlib>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kFebruary = 1; // month list positions
+constexpr int kApril = 3;
+constexpr int kJune = 5;
+constexpr int kSeptember = 8;
+constexpr int kNovember = 10;
+
+Refusal Refuse(const char *message, FormField field) {
+    return Refusal{QString::fromLatin1(message), MessageIcon::Error, field};
+}
+
+// Pasted text or a reading file can put anything into the coordinate boxes; a chart for a
+// place that does not exist, or for the previous reading's place, must not come of it.
+std::optional<Refusal> CheckCoordinates(const FormValues &v) {
+    const std::optional<std::int16_t> latDeg = TextToInt16(v.latDegrees);
+    if (!latDeg)
+        return Refuse("Please enter only numbers", FormField::LatDegrees);
+    const std::optional<std::int16_t> latMin = TextToInt16(v.latMinutes);
+    if (!latMin)
+        return Refuse("Please enter only numbers", FormField::LatMinutes);
+    const std::optional<std::int16_t> lonDeg = TextToInt16(v.lonDegrees);
+    if (!lonDeg)
+        return Refuse("Please enter only numbers", FormField::LonDegrees);
+    const std::optional<std::int16_t> lonMin = TextToInt16(v.lonMinutes);
+    if (!lonMin)
+        return Refuse("Please enter only numbers", FormField::LonMinutes);
+    if (*latDeg < 0 || *latDeg > 90)
+        return Refuse("Please Enter Correct Latitude", FormField::LatDegrees);
+    if (*latMin < 0 || *latMin > 59 || (*latDeg == 90 && *latMin > 0))
+        return Refuse("Please Enter Correct Latitude", FormField::LatMinutes);
+    if (*lonDeg < 0 || *lonDeg > 180)
+        return Refuse("Please Enter Correct Longitude", FormField::LonDegrees);
+    if (*lonMin < 0 || *lonMin > 59 || (*lonDeg == 180 && *lonMin > 0))
+        return Refuse("Please Enter Correct Longitude", FormField::LonMinutes);
+    return std::nullopt;
+}
+
+void SetNumber(std::int16_t &field, const QString &text) {
+    if (const std::optional<std::int16_t> value = TextToInt16(text))
+        field = *value;
+}
+
+void SetMagnitude(std::int16_t &field, const std::string &text) {
+    if (const std::optional<std::int16_t> value = TextToInt16(QString::fromStdString(text)))
+        field = static_cast<std::int16_t>(std::abs(*value));
+}
+
+} // namespace
+
+std::optional<Refusal> CheckFormValues(const FormValues &v) {
+    // A box is empty only when it holds no text at all: blanks count as text.
+    if (v.name.isEmpty())
+        return Refuse("Please Enter Your Name", FormField::Name);
+    if (v.latDegrees.isEmpty())
+        return Refuse("Please Enter Degree of Latitude", FormField::LatDegrees);
+    if (v.latMinutes.isEmpty())
+        return Refuse("Please Enter Minutes of Latitude", FormField::LatMinutes);
+    if (v.lonDegrees.isEmpty())
+        return Refuse("Please Enter Degree of Longitude", FormField::LonDegrees);
+    if (v.lonMinutes.isEmpty())
+        return Refuse("Please Enter Minute of Longitude", FormField::LonMinutes);
+    if (v.city.isEmpty())
+        return Refuse("Please Enter Your City name", FormField::City);
+    if (v.state.isEmpty())
+        return Refuse("Please Enter Your State name", FormField::State);
+    if (v.country.isEmpty())
+        return Refuse("Please Enter Your Country name", FormField::Country);
+    if (v.latDirection < 0)
+        return Refuse("Please Select Direction For The Latitude", FormField::LatDirection);
+    if (v.lonDirection < 0)
+        return Refuse("Please Select Direction For The Longitude", FormField::LonDirection);
+    // Every year of the list, 1901 to 2050, is a leap year exactly when it divides by 4.
+    const int day = v.dayText.toInt();
+    const bool leapYear = v.yearText.toInt() % 4 == 0;
+    if (v.monthPosition == kFebruary && (leapYear ? day >= 30 : day >= 29))
+        return Refusal{QStringLiteral("Please Enter Correct Date Or Month!"),
+                       MessageIcon::Information, FormField::None};
+    const int m = v.monthPosition;
+    if ((m == kApril || m == kJune || m == kSeptember || m == kNovember) && day == 31)
+        return Refusal{QStringLiteral("Please Enter Correct Date Or Month !"),
+                       MessageIcon::Information, FormField::None};
+    return CheckCoordinates(v);
+}
+
+void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
+    BirthData &birth = state.Birth;
+    birth.BirthName = TrimmedBlanks(v.name).toStdString();
+    if (v.monthPosition >= 0 && v.monthPosition < 12)
+        birth.BirthMonth = static_cast<std::int16_t>(v.monthPosition + 1);
+    SetNumber(birth.BirthDay, v.dayText);
+    SetNumber(birth.BirthYear, v.yearText);
+    SetNumber(birth.BirthHour, v.hourText);
+    SetNumber(birth.BirthMinute, v.minuteText);
+    const int zone = v.zonePosition;
+    if (zone >= 0 && zone < kZoneSlots) {
+        SetMagnitude(birth.ZoneHours, state.Zones.ZoneHoursTable[zone]);
+        SetMagnitude(birth.ZoneMinutes, state.Zones.ZoneMinutesTable[zone]);
+        birth.ZoneHoursText = state.Zones.ZoneHoursTable[zone];
+        birth.ZoneMinutesText = state.Zones.ZoneMinutesTable[zone];
+    }
+    SetNumber(birth.LonDegrees, v.lonDegrees);
+    SetNumber(birth.LonMinutes, v.lonMinutes);
+    SetNumber(birth.LatDegrees, v.latDegrees);
+    SetNumber(birth.LatMinutes, v.latMinutes);
+    birth.LonDirFlag = v.lonDirection == 0;
+    birth.LatDirFlag = v.latDirection == 1;
+    birth.DstFlag = v.dst;
+    birth.BirthCity = TrimmedBlanks(v.city).toStdString();
+    birth.BirthState = TrimmedBlanks(v.state).toStdString();
+    birth.BirthCountry = TrimmedBlanks(v.country).toStdString();
+}
+
+} // namespace starloom
