@@ -26,6 +26,20 @@ QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
     return textRuns;
 }
 
+// The save dialogs of the reading file and the text export: both propose the name last
+// chosen and ask before replacing a file.
+FileDialogRequest SaveRequest(const QString &title, const QString &filter, const QString &suffix,
+                              const QString &proposedName) {
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    request.proposedName = proposedName;
+    request.confirmOverwrite = true;
+    return request;
+}
+
 } // namespace
 
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
@@ -128,14 +142,9 @@ void ReadingSession::reportWriteFailure(const QString &path, const QString &reas
 }
 
 void ReadingSession::SaveReadingFile() {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = kProgramTitle;
-    request.filter = kReadingFilter;
-    request.defaultSuffix = QStringLiteral("act");
-    request.proposedName = state_.ReadingFileName;
-    request.confirmOverwrite = true;
-    const QString path = services_.dialogs->chooseFile(dialogParent(), request);
+    const QString path = services_.dialogs->chooseFile(
+        dialogParent(),
+        SaveRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"), state_.ReadingFileName));
     if (path.isEmpty())
         return;
     state_.ReadingFileName = path;
@@ -149,14 +158,10 @@ void ReadingSession::SaveReadingFile() {
 }
 
 void ReadingSession::ExportReadingText() {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = QStringLiteral("Select the destination text file ");
-    request.filter = QStringLiteral("Export Chart As Text (*.txt)|*.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    request.proposedName = state_.ReadingFileName;
-    request.confirmOverwrite = true;
-    const QString path = services_.dialogs->chooseFile(dialogParent(), request);
+    const QString path = services_.dialogs->chooseFile(
+        dialogParent(), SaveRequest(QStringLiteral("Select the destination text file "),
+                                    QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
+                                    QStringLiteral("txt"), state_.ReadingFileName));
     if (path.isEmpty())
         return;
     state_.ReadingFileName = path;
