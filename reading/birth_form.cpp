@@ -111,47 +111,45 @@ void BirthForm::buildControls() {
     for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM})
         box->installEventFilter(digits);
 
+    // Each row: a caption in the first column, its controls side by side in the second.
     int row = 0;
-    grid->addWidget(Caption(QStringLiteral("Name:"), txtName, central), row, 0);
-    grid->addWidget(txtName, row, 1, 1, 5);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Birthday:"), cboMonth, central), row, 0);
-    grid->addWidget(cboMonth, row, 1);
-    grid->addWidget(cboDate, row, 2);
-    grid->addWidget(cboYear, row, 3);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Time Of Birth:"), cboHour, central), row, 0);
-    grid->addWidget(cboHour, row, 1);
-    grid->addWidget(cboMinute, row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("HH/MM/SS"), central), row, 3);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Time Zone:"), cboTimeZone, central), row, 0);
-    grid->addWidget(cboTimeZone, row, 1, 1, 5);
-    ++row;
-    grid->addWidget(chkDST, row, 1, 1, 3);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Latitude:"), txtLatD, central), row, 0);
-    grid->addWidget(txtLatD, row, 1);
-    grid->addWidget(txtLatM, row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("DEG/MIN"), central), row, 3);
-    grid->addWidget(optLatSouth[0], row, 4);
-    grid->addWidget(optLatSouth[1], row, 5);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Longitude:"), txtLonD, central), row, 0);
-    grid->addWidget(txtLonD, row, 1);
-    grid->addWidget(txtLonM, row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("DEG/MIN"), central), row, 3);
-    grid->addWidget(optLongEast[0], row, 4);
-    grid->addWidget(optLongEast[1], row, 5);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("City:"), txtCity, central), row, 0);
-    grid->addWidget(txtCity, row, 1, 1, 5);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("State:"), txtState, central), row, 0);
-    grid->addWidget(txtState, row, 1, 1, 5);
-    ++row;
-    grid->addWidget(Caption(QStringLiteral("Country:"), txtCountry, central), row, 0);
-    grid->addWidget(txtCountry, row, 1, 1, 5);
+    auto addRow = [&](const QString &caption, std::initializer_list<QWidget *> controls,
+                      bool stretchLast) {
+        auto *line = new QHBoxLayout;
+        for (QWidget *control : controls)
+            line->addWidget(control);
+        if (!stretchLast)
+            line->addStretch();
+        if (!caption.isEmpty())
+            grid->addWidget(Caption(caption, *controls.begin(), central), row, 0);
+        grid->addLayout(line, row, 1);
+        ++row;
+    };
+    addRow(QStringLiteral("Name:"), {txtName}, true);
+    addRow(QStringLiteral("Birthday:"), {cboMonth, cboDate, cboYear}, false);
+    addRow(QStringLiteral("Time Of Birth:"),
+           {cboHour, cboMinute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
+    addRow(QStringLiteral("Time Zone:"), {cboTimeZone}, true);
+    addRow(QString(), {chkDST}, false);
+    addRow(QStringLiteral("Latitude:"),
+           {txtLatD, txtLatM, new QLabel(QStringLiteral("DEG/MIN"), central), optLatSouth[0],
+            optLatSouth[1]},
+           false);
+    addRow(QStringLiteral("Longitude:"),
+           {txtLonD, txtLonM, new QLabel(QStringLiteral("DEG/MIN"), central), optLongEast[0],
+            optLongEast[1]},
+           false);
+    addRow(QStringLiteral("City:"), {txtCity}, true);
+    addRow(QStringLiteral("State:"), {txtState}, true);
+    addRow(QStringLiteral("Country:"), {txtCountry}, true);
+
+    // Keyboard order follows the rows: each coordinate's boxes, then its direction.
+    QWidget *const order[] = {txtName,        cboMonth,       cboDate,  cboYear,   cboHour,
+                              cboMinute,      cboTimeZone,    chkDST,   txtLatD,   txtLatM,
+                              optLatSouth[0], optLatSouth[1], txtLonD,  txtLonM,   optLongEast[0],
+                              optLongEast[1], txtCity,        txtState, txtCountry};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
     Command1->setObjectName(QStringLiteral("Command1"));
