@@ -178,8 +178,11 @@ void ReadingSession::OpenReadingFile() {
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
     const QString path = services_.dialogs->chooseFile(form_.get(), request);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenReadingFileAt(path);
+}
+
+void ReadingSession::OpenReadingFileAt(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
         services_.dialogs->showMessage(form_.get(), kProgramTitle,
                                        QStringLiteral("Please Check The File."),

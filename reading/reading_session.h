@@ -45,6 +45,9 @@ public:
     // The form's Open Previously Saved Reading: refills the form from a reading file and
     // calculates it.
     void OpenReadingFile();
+    // The same for a file named from outside the dialog (the command line, a dropped
+    // file): the same name rule, messages and calculation.
+    void OpenReadingFileAt(const QString &path);
 
 private:
     void fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome);
