@@ -1,0 +1,180 @@
+// The retrograde lookup. The station rows are the data; at compile time every row is read
+// into a count of days, so that a lookup is a binary search over whole numbers instead of a
+// scan that reads texts, with the same answer.
+#include "retrograde/retrograde.h"
+
+#include "retrograde/station_period.h"
+#include "retrograde/station_tables.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <span>
+#include <stdexcept>
+
+namespace starloom {
+namespace {
+
+constexpr std::int64_t kMinutesPerDay = 1440; // minutes per day
+
+// Days from 1970-01-01 to a date of the Gregorian calendar (proleptic before 1582), month
+// 1..12; a day beyond the month's length runs on into the next month. H. Hinnant,
+// "chrono-Compatible Low-Level Date Algorithms", days_from_civil.
+constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+constexpr bool IsLeapYear(std::int64_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+constexpr std::int64_t DaysInMonth(std::int64_t year, std::int64_t month) {
+    constexpr std::int64_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kLengths[month - 1];
+}
+
+// Minutes from 1970-01-01 0h of a station row "month,day,year,hour,minute,". The rows are
+// read only while compiling, so a malformed row or an impossible date or time stops the
+// build here.
+constexpr std::int64_t MinutesOfRow(std::string_view row) {
+    std::int64_t fields[5] = {};
+    std::size_t field = 0;
+    bool digits = false;
+    for (const char c : row) {
+        if (c >= '0' && c <= '9' && field < 5) {
+            fields[field] = fields[field] * 10 + (c - '0');
+            digits = true;
+        } else if (c == ',' && digits) {
+            ++field;
+            digits = false;
+        } else {
+            throw std::invalid_argument("station row: not five numbers each followed by a comma");
+        }
+    }
+    const auto [month, day, year, hour, minute] = fields;
+    if (field != 5 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        hour > 23 || minute > 59)
+        throw std::invalid_argument("station row: no such date or time");
+    return DaysFromCivil(year, month, day) * kMinutesPerDay + hour * 60 + minute;
+}
+
+constexpr std::int64_t DayOfMinutes(std::int64_t minutes) {
+    return minutes >= 0 ? minutes / kMinutesPerDay : -((-minutes - 1) / kMinutesPerDay) - 1;
+}
+
+// The calendar dates of a period's two stations, in days from 1970-01-01.
+struct StationDays {
+    std::int32_t Retrograde;
+    std::int32_t Direct;
+};
+
+// Reads every row of a table and checks, while compiling, what the lookup relies on: each
+// period starts before it ends and ends before the next one starts.
+template <std::size_t N>
+constexpr std::array<StationDays, N> DaysOf(const std::array<StationPeriod, N> &periods) {
+    std::array<StationDays, N> days{};
+    std::int64_t previousDirect = std::numeric_limits<std::int64_t>::min();
+    for (std::size_t r = 0; r < N; ++r) {
+        const std::int64_t retrograde = MinutesOfRow(periods[r].Retrograde);
+        const std::int64_t direct = MinutesOfRow(periods[r].Direct);
+        if (!(previousDirect < retrograde && retrograde < direct))
+            throw std::invalid_argument("station table: rows out of time order");
+        previousDirect = direct;
+        days[r] = {std::int32_t(DayOfMinutes(retrograde)), std::int32_t(DayOfMinutes(direct))};
+    }
+    return days;
+}
+
+constexpr auto kMercuryDays = DaysOf(stations::kMercuryStations);
+constexpr auto kVenusDays = DaysOf(stations::kVenusStations);
+constexpr auto kMarsDays = DaysOf(stations::kMarsStations);
+constexpr auto kJupiterDays = DaysOf(stations::kJupiterStations);
+constexpr auto kSaturnDays = DaysOf(stations::kSaturnStations);
+constexpr auto kUranusDays = DaysOf(stations::kUranusStations);
+constexpr auto kNeptuneDays = DaysOf(stations::kNeptuneStations);
+constexpr auto kPlutoDays = DaysOf(stations::kPlutoStations);
+
+struct PlanetTable {
+    std::span<const StationPeriod> Rows;
+    std::span<const StationDays> Days;
+};
+
+// In the order of kRetroPlanetNames.
+constexpr std::array<PlanetTable, kRetroPlanetCount> kTables = {{
+    {stations::kMercuryStations, kMercuryDays},
+    {stations::kVenusStations, kVenusDays},
+    {stations::kMarsStations, kMarsDays},
+    {stations::kJupiterStations, kJupiterDays},
+    {stations::kSaturnStations, kSaturnDays},
+    {stations::kUranusStations, kUranusDays},
+    {stations::kNeptuneStations, kNeptuneDays},
+    {stations::kPlutoStations, kPlutoDays},
+}};
+
+const PlanetTable *TableOf(std::string_view planet) {
+    for (std::size_t p = 0; p < kRetroPlanetNames.size(); ++p) {
+        if (kRetroPlanetNames[p] == planet)
+            return &kTables[p];
+    }
+    return nullptr;
+}
+
+// Days from 1970-01-01 of a moment's date. Months outside 1..12 carry into the year, as
+// days beyond a month's end carry into the next month.
+std::int64_t DayOfMoment(const CivilDateTime &moment) {
+    const std::int64_t monthsFromYearZero = std::int64_t(moment.year) * 12 + (moment.month - 1);
+    const std::int64_t year =
+        monthsFromYearZero >= 0 ? monthsFromYearZero / 12 : -((-monthsFromYearZero - 1) / 12) - 1;
+    return DaysFromCivil(year, monthsFromYearZero - year * 12 + 1, moment.day);
+}
+
+} // namespace
+
+void LoadStationTable(std::string_view planet, StationLists &lists) {
+    lists.StationRetrograde.clear();
+    lists.StationDirect.clear();
+    const PlanetTable *table = TableOf(planet);
+    if (table == nullptr)
+        return;
+    lists.StationRetrograde.reserve(table->Rows.size());
+    lists.StationDirect.reserve(table->Rows.size());
+    for (const StationPeriod &period : table->Rows) {
+        lists.StationRetrograde.push_back(period.Retrograde);
+        lists.StationDirect.push_back(period.Direct);
+    }
+}
+
+bool IsRetrograde(const CivilDateTime &moment, std::string_view planet) {
+    const PlanetTable *table = TableOf(planet);
+    if (table == nullptr)
+        return false;
+    const std::int64_t day = DayOfMoment(moment);
+    // Only the last period that turned retrograde before this day can hold it: every
+    // earlier period ended on or before the date on which that one began.
+    const auto later =
+        std::partition_point(table->Days.begin(), table->Days.end(),
+                             [day](const StationDays &period) { return period.Retrograde < day; });
+    return later != table->Days.begin() && day < std::prev(later)->Direct;
+}
+
+void MarkRetrogradePlanets(const BirthData &birth, RetrogradeState &state,
+                           BodyNameTable &BodyNames) {
+    const CivilDateTime birthMoment{birth.BirthYear, birth.BirthMonth, birth.BirthDay,
+                                    birth.BirthHour, birth.BirthMinute};
+    for (int p = 0; p < kRetroPlanetCount; ++p)
+        state.RetroFlags[p] = IsRetrograde(birthMoment, kRetroPlanetNames[p]);
+    FillBodyNames(BodyNames);
+    for (int p = 0; p < kRetroPlanetCount; ++p) {
+        if (state.RetroFlags[p])
+            BodyNames[p + kFirstPlanetBody] += kRetrogradeMark;
+    }
+}
+
+} // namespace starloom
