@@ -3,7 +3,9 @@
 #include "shell/links.h"
 #include "shell/program_icon.h"
 #include "windows/design_units.h"
+#include "windows/image_saving.h"
 #include "windows/link_label.h"
+#include "windows/printing.h"
 #include "windows/report_window.h"
 #include "windows/toolbar_icons.h"
 
@@ -278,11 +280,12 @@ QWidget *ChartWindow::buildButtonBand() {
 }
 
 void ChartWindow::saveChartAsJpeg() {
-    // Placeholder: capturing the report window and writing the JPEG file come later.
+    SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
 }
 
 void ChartWindow::printChart() {
-    // Placeholder: the printer dialog comes later.
+    if (m_services.dialogs)
+        PrintWindowImage(*m_report, *m_services.dialogs, this);
 }
 
 void ChartWindow::openToolbarKey(const QString &key) {
@@ -326,6 +329,12 @@ void ChartWindow::exitProgram() {
 void ChartWindow::openHomePage() {
     if (m_services.links)
         OpenHomePage(*m_services.links);
+}
+
+void ChartWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_report->holdCapture(CaptureFormImage(*m_report));
 }
 
 void ChartWindow::closeEvent(QCloseEvent *event) {

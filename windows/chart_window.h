@@ -51,14 +51,17 @@ public:
     QMenu *createPopupMenu() override;
 
 public slots:
-    // File > Save As JPEG and the Save As JPEG button.
-    // Placeholder: the image capture and saving come with the image-saving work.
+    // File > Save As JPEG and the Save As JPEG button: the report window as a JPEG file
+    // under a name that replaces no existing file.
     void saveChartAsJpeg();
-    // File > Print and the toolbar's Print button.
-    // Placeholder: the printer dialog comes with the image-saving work.
+    // File > Print and the toolbar's Print button: the printer dialog, then the report
+    // window on one page.
     void printChart();
 
 protected:
+    // Each time this window becomes active, the report window is captured afresh into
+    // its picture holder.
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

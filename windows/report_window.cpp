@@ -88,9 +88,9 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     setFixedSize(kReportWidth, kReportHeight);
 
     // The picture holder for the window's captured image sits under everything else.
-    auto *captureHolder =
+    m_captureHolder =
         AddLabel(this, QStringLiteral("Picture1"), QString(), TwipsRect(0, 0, 615, 735));
-    captureHolder->hide();
+    m_captureHolder->hide();
 
     auto *interpretation = AddFrame(this, QStringLiteral("Frame2"),
                                     QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
@@ -159,14 +159,14 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
 
     // Never seen: the last saved image's folder and name, and the other-details frame,
     // all below the visible area.
-    auto *folder = new QLineEdit(this);
-    folder->setObjectName(QStringLiteral("txtFolder"));
-    folder->setGeometry(TwipsRect(120, 8400, 3000, 285));
-    folder->hide();
-    auto *file = new QLineEdit(this);
-    file->setObjectName(QStringLiteral("txtFile"));
-    file->setGeometry(TwipsRect(3240, 8400, 3000, 285));
-    file->hide();
+    m_imageFolder = new QLineEdit(this);
+    m_imageFolder->setObjectName(QStringLiteral("txtFolder"));
+    m_imageFolder->setGeometry(TwipsRect(120, 8400, 3000, 285));
+    m_imageFolder->hide();
+    m_imageFile = new QLineEdit(this);
+    m_imageFile->setObjectName(QStringLiteral("txtFile"));
+    m_imageFile->setGeometry(TwipsRect(3240, 8400, 3000, 285));
+    m_imageFile->hide();
 
     auto *other = AddFrame(this, QStringLiteral("fraVedic"), QStringLiteral("Other Details"),
                            TwipsRect(0, 8800, 6750, 2400));
@@ -264,6 +264,23 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
         cursor.insertText(text, format); // each '\n' becomes a paragraph break
     }
     m_text->moveCursor(QTextCursor::Start);
+}
+
+// The holder stays hidden and keeps its design size; it only keeps the image.
+void ReportWindow::holdCapture(const QPixmap &image) {
+    m_captureHolder->setPixmap(image);
+}
+
+QPixmap ReportWindow::heldCapture() const {
+    return m_captureHolder->pixmap();
+}
+
+QLineEdit *ReportWindow::imageFileBox() {
+    return m_imageFile;
+}
+
+QLineEdit *ReportWindow::imageFolderBox() {
+    return m_imageFolder;
 }
 
 } // namespace starloom

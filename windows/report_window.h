@@ -14,6 +14,8 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
+class QPixmap;
 class QTextEdit;
 
 namespace starloom {
@@ -55,6 +57,15 @@ public:
     // and weight. CR LF, and a lone CR or LF, start a new line.
     void writeReport(const QList<ReportTextRun> &runs);
 
+    // The picture holder `Picture1`: the last image taken of this window, or a null
+    // pixmap before the first.
+    void holdCapture(const QPixmap &image);
+    QPixmap heldCapture() const;
+    // The hidden boxes `txtFile` and `txtFolder`, which receive the file name chosen for
+    // the last saved image and the folder it was written to.
+    QLineEdit *imageFileBox();
+    QLineEdit *imageFolderBox();
+
 private:
     void writeDetails(const BirthData &birth);
 
@@ -63,6 +74,9 @@ private:
     QTextEdit *m_text = nullptr;
     QLabel *m_lagna = nullptr;
     QLabel *m_rashi = nullptr;
+    QLabel *m_captureHolder = nullptr;
+    QLineEdit *m_imageFile = nullptr;
+    QLineEdit *m_imageFolder = nullptr;
 };
 
 // Design size of the report window, in pixels (10515 x 8010 twips).

@@ -1,0 +1,171 @@
+#include "windows/image_saving.h"
+
+#include "shell/user_dialogs.h"
+#include "windows/report_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kJpegQuality = 100;    // the writer's highest quality
+constexpr int kLastCopyNumber = 999; // numbered variants run from _001 to _999
+
+const QString kJpegExtension = QStringLiteral(".jpg");
+
+// Writes `image` to `path` as a JPEG file. The file appears only when the whole image
+// has been written; until then an earlier file of that name stays as it was. Returns an
+// empty string, or the reason the write failed.
+QString WriteJpeg(const QImage &image, const QString &path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, QByteArrayLiteral("jpg"));
+    writer.setQuality(kJpegQuality);
+    if (!writer.write(image)) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+QDateTime SystemLocalTime() {
+    return QDateTime::currentDateTime();
+}
+
+void SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
+    // The capture comes first, so the image shows the window as it was when the command
+    // began, before the dialog.
+    report.holdCapture(CaptureFormImage(report));
+    if (saving.dialogs == nullptr)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.filter = kJpegFilter;
+    request.defaultSuffix = kJpegSuffix;
+    // No overwrite question: the name is numbered instead of replacing a file.
+    request.confirmOverwrite = false;
+    const QString name = saving.dialogs->chooseFile(saving.parent, request);
+    if (name.isEmpty())
+        return;
+    SaveImageAsJpeg(report, name, true, saving);
+}
+
+void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
+                     const ImageSaving &saving) {
+    // Dialogs hand back paths with '/' on every platform; the splitting below works on
+    // the platform's own separator.
+    QString path = QDir::toNativeSeparators(name);
+    const qsizetype fileStart = path.lastIndexOf(QDir::separator()) + 1;
+    const qsizetype dot = path.indexOf(QLatin1Char('.'), fileStart);
+    if (dot >= 0)
+        path = path.left(dot) + kJpegExtension;
+
+    QString folder;
+    QString file;
+    SplitFolderAndFile(path, folder, file);
+    if (recordName)
+        report.imageFileBox()->setText(file);
+
+    const QString target = MakeUniqueImageName(folder, file, saving);
+    SplitFolderAndFile(target, folder, file);
+    report.imageFolderBox()->setText(folder);
+    if (target.isEmpty())
+        return;
+
+    const QString reason = WriteJpeg(report.heldCapture().toImage(), target);
+    if (!reason.isEmpty() && saving.dialogs != nullptr) {
+        saving.dialogs->showMessage(saving.parent, kProgramTitle,
+                                    QStringLiteral("The image could not be saved as %1.\n\n%2")
+                                        .arg(QDir::toNativeSeparators(target), reason),
+                                    MessageIcon::Error);
+    }
+}
+
+// One existence check per candidate: at most a thousand for a folder that already holds
+// every numbered copy.
+QString MakeUniqueImageName(QString folder, QString file, const ImageSaving &saving) {
+    const QString separator = QDir::separator();
+    if (folder.isEmpty())
+        folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(separator))
+        folder += separator;
+    folder.replace(separator + separator, separator);
+
+    if (file.isEmpty())
+        file = MakeDateStamp(true, saving.localTime) + kJpegExtension;
+    else if (file.contains(QLatin1Char('.')))
+        file.replace(QStringLiteral(".bmp"), kJpegExtension);
+    else
+        file += kJpegExtension;
+
+    if (!FileExists(folder + file))
+        return folder + file;
+    for (int copy = 1; copy <= kLastCopyNumber; ++copy) {
+        QString candidate = file;
+        candidate.replace(QLatin1Char('.'),
+                          QStringLiteral("_%1.").arg(copy, 3, 10, QLatin1Char('0')));
+        if (!FileExists(folder + candidate))
+            return folder + candidate;
+    }
+    if (saving.dialogs != nullptr) {
+        saving.dialogs->showMessage(
+            saving.parent, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file,
+            QStringLiteral("There are too many Copies of this file  ") + file,
+            MessageIcon::Critical);
+    }
+    return {};
+}
+
+QString MakeDateStamp(bool dateOnly, const LocalTimeSource &localTime) {
+    const QDateTime now = localTime ? localTime() : SystemLocalTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const QLatin1Char zero('0');
+    const QString day = QStringLiteral("%1%2%3")
+                            .arg(date.year(), 4, 10, zero)
+                            .arg(date.month(), 2, 10, zero)
+                            .arg(date.day(), 2, 10, zero);
+    if (dateOnly)
+        return day;
+    return day + QStringLiteral("%1%2%3%4")
+                     .arg(time.hour(), 2, 10, zero)
+                     .arg(time.minute(), 2, 10, zero)
+                     .arg(time.second(), 2, 10, zero)
+                     .arg(time.msec(), 3, 10, zero);
+}
+
+void SplitFolderAndFile(const QString &path, QString &folder, QString &file) {
+    const qsizetype last = path.lastIndexOf(QDir::separator());
+    if (last < 0)
+        return;
+    folder = path.left(last);
+    file = path.mid(last + 1);
+}
+
+// A broken link counts as taken too: writing there would replace the link.
+bool FileExists(const QString &path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+QPixmap CaptureFormImage(QWidget &window) {
+    return window.grab();
+}
+
+} // namespace starloom
