@@ -3,6 +3,7 @@
 #include "shell/user_dialogs.h"
 #include "windows/report_window.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -23,17 +24,31 @@ const QString kJpegExtension = QStringLiteral(".jpg");
 // Writes `image` to `path` as a JPEG file. The file appears only when the whole image
 // has been written; until then an earlier file of that name stays as it was. Returns an
 // empty string, or the reason the write failed.
+//
+// The image is encoded in memory first and the bytes then written unbuffered, one call
+// after another until all are out. A device that takes only part of the bytes answers
+// the next call with the system's error, so the reason given is the real one ("File too
+// large", "No space left on device") rather than an unspecified write error.
 QString WriteJpeg(const QImage &image, const QString &path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, QByteArrayLiteral("jpg"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QByteArrayLiteral("jpg"));
     writer.setQuality(kJpegQuality);
-    if (!writer.write(image)) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        return reason;
+    if (!writer.write(image))
+        return writer.errorString();
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
     }
     if (!file.commit())
         return file.errorString();
