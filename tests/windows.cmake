@@ -3,3 +3,8 @@ starloom_add_test(test_windows_chart LABEL gui SERIAL
                   SOURCES test_windows_chart.cpp LIBS starloom_windows)
 starloom_add_test(test_windows_report LABEL gui SERIAL
                   SOURCES test_windows_report.cpp LIBS starloom_windows)
+# Saving the report window as a JPEG image, and printing it.
+starloom_add_test(test_windows_image_names LABEL files
+                  SOURCES test_windows_image_names.cpp LIBS starloom_windows)
+starloom_add_test(test_windows_images LABEL gui SERIAL
+                  SOURCES test_windows_images.cpp LIBS starloom_windows)
