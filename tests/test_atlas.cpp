@@ -1,0 +1,144 @@
+// The offline atlas and what the zone database says about a birth's clock time.
+#include "reading/atlas.h"
+
+#include <QTest>
+
+using namespace starloom;
+
+Q_DECLARE_METATYPE(starloom::ZoneAdvice::LocalTime)
+
+namespace {
+
+int FirstNamed(const QString &label) {
+    const std::vector<int> found = Atlas::shared().named(label);
+    return found.empty() ? -1 : found.front();
+}
+
+} // namespace
+
+class TestAtlas : public QObject {
+    Q_OBJECT
+private slots:
+    void madrid();
+    void prefixSearch();
+    void degreesAndMinutes_data();
+    void degreesAndMinutes();
+    void zoneAdvice_data();
+    void zoneAdvice();
+};
+
+void TestAtlas::madrid() {
+    const int index = FirstNamed(QStringLiteral("Madrid, Madrid, Spain"));
+    QVERIFY(index >= 0);
+    const AtlasPlace &madrid = Atlas::shared().place(index);
+    QCOMPARE(madrid.label(), QStringLiteral("Madrid, Madrid, Spain"));
+    QCOMPARE(madrid.timeZone, QStringLiteral("Europe/Madrid"));
+    // 40 25 N, 3 42 W in the gazetteer, rounded to the minute.
+    const DegreesMinutes lat = ToDegreesMinutes(madrid.latitude);
+    const DegreesMinutes lon = ToDegreesMinutes(madrid.longitude);
+    QCOMPARE(lat.degrees, 40);
+    QCOMPARE(lat.minutes, 25);
+    QVERIFY(lat.positive);
+    QCOMPARE(lon.degrees, 3);
+    QCOMPARE(lon.minutes, 42);
+    QVERIFY(!lon.positive);
+    // A bare name finds the most populous Madrid first.
+    QCOMPARE(FirstNamed(QStringLiteral("madrid")), index);
+    QVERIFY(Atlas::shared().named(QStringLiteral("Nowhere At All Town")).empty());
+}
+
+void TestAtlas::prefixSearch() {
+    const Atlas &atlas = Atlas::shared();
+    QVERIFY(atlas.size() > 20000);
+    const std::vector<int> springs = atlas.startingWith(QStringLiteral("spring"), 8);
+    QCOMPARE(int(springs.size()), 8);
+    for (std::size_t i = 0; i < springs.size(); ++i) {
+        QVERIFY(atlas.place(springs[i]).name.startsWith(QStringLiteral("Spring")));
+        if (i > 0)
+            QVERIFY(atlas.place(springs[i - 1]).population >= atlas.place(springs[i]).population);
+    }
+    // Accents and letter case do not matter.
+    const std::vector<int> zurich = atlas.startingWith(QString::fromUtf8("ZÜR"), 3);
+    QVERIFY(!zurich.empty());
+    QCOMPARE(atlas.place(zurich.front()).name, QStringLiteral("Zurich"));
+    QVERIFY(atlas.startingWith(QString(), 5).empty());
+    QVERIFY(atlas.startingWith(QStringLiteral("qqqqq"), 5).empty());
+}
+
+void TestAtlas::degreesAndMinutes_data() {
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<bool>("positive");
+    QTest::newRow("rounds down") << 51.5074 << 51 << 30 << true;
+    QTest::newRow("rounds up") << 40.4165 << 40 << 25 << true;
+    QTest::newRow("carries into the degree") << 12.9999 << 13 << 0 << true;
+    QTest::newRow("west") << -0.1278 << 0 << 8 << false;
+}
+
+void TestAtlas::degreesAndMinutes() {
+    QFETCH(double, angle);
+    QFETCH(int, degrees);
+    QFETCH(int, minutes);
+    QFETCH(bool, positive);
+    const DegreesMinutes dm = ToDegreesMinutes(angle);
+    QCOMPARE(dm.degrees, degrees);
+    QCOMPARE(dm.minutes, minutes);
+    QCOMPARE(dm.positive, positive);
+}
+
+void TestAtlas::zoneAdvice_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<ZoneAdvice::LocalTime>("localTime");
+    QTest::addColumn<QString>("notice");
+    const auto normal = ZoneAdvice::LocalTime::Normal;
+    // Positions in the zone list: 20 Central European Time, 27 Eastern Standard Time,
+    // 29 Greenwich Mean Time, 34 Indian Time.
+    QTest::newRow("Madrid in summer")
+        << "Europe/Madrid" << QDate(1990, 7, 1) << QTime(12, 0) << 20 << true << normal << "";
+    QTest::newRow("Madrid in winter")
+        << "Europe/Madrid" << QDate(1990, 1, 15) << QTime(12, 0) << 20 << false << normal << "";
+    QTest::newRow("New York, 4 July 1976")
+        << "America/New_York" << QDate(1976, 7, 4) << QTime(12, 0) << 27 << true << normal << "";
+    QTest::newRow("London in summer: GMT with daylight saving")
+        << "Europe/London" << QDate(1990, 7, 1) << QTime(12, 0) << 29 << true << normal << "";
+    QTest::newRow("Delhi") << "Asia/Kolkata" << QDate(1980, 3, 15) << QTime(7, 5) << 34 << false
+                           << normal << "";
+    QTest::newRow("Kathmandu: no entry for 5 h 45 min")
+        << "Asia/Kathmandu" << QDate(2000, 6, 1) << QTime(12, 0) << -1 << false << normal
+        << "UTC+05:45";
+    QTest::newRow("hour skipped in spring")
+        << "America/New_York" << QDate(1990, 4, 1) << QTime(2, 30) << 27 << true
+        << ZoneAdvice::LocalTime::Skipped << "skipped";
+    QTest::newRow("hour repeated in autumn")
+        << "America/New_York" << QDate(1990, 10, 28) << QTime(1, 30) << 27 << true
+        << ZoneAdvice::LocalTime::Repeated << "twice";
+}
+
+void TestAtlas::zoneAdvice() {
+    QFETCH(QString, zone);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    QFETCH(int, position);
+    QFETCH(bool, dst);
+    QFETCH(ZoneAdvice::LocalTime, localTime);
+    QFETCH(QString, notice);
+    TimeZoneTables zones;
+    BuildTimeZoneTables(zones);
+    const ZoneAdvice advice = AdviseZone(zone, date, time, zones);
+    QVERIFY(advice.valid);
+    QCOMPARE(advice.zonePosition, position);
+    QCOMPARE(advice.daylightSaving, dst);
+    QCOMPARE(advice.localTime, localTime);
+    if (notice.isEmpty())
+        QVERIFY2(advice.notice.isEmpty(), qPrintable(advice.notice));
+    else
+        QVERIFY2(advice.notice.contains(notice), qPrintable(advice.notice));
+}
+
+QTEST_APPLESS_MAIN(TestAtlas)
+#include "test_atlas.moc"
