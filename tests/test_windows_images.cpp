@@ -447,11 +447,8 @@ void TestWindowsImages::fitCentred_data() {
     // On 4000 x 1068: height-bound, scale 2, width 1402, left (4000 - 1402) / 2 = 1299.
     QTest::newRow("wide page, height decides")
         << QSizeF(701, 534) << QRectF(0, 0, 4000, 1068) << QRectF(1299, 0, 1402, 1068);
-    QTest::newRow("page of the same shape, moved")
-        << QSizeF(100, 50) << QRectF(10, 20, 300, 150) << QRectF(10, 20, 300, 150);
     QTest::newRow("smaller page shrinks")
         << QSizeF(200, 100) << QRectF(0, 0, 100, 100) << QRectF(0, 25, 100, 50);
-    QTest::newRow("empty image") << QSizeF(0, 0) << QRectF(0, 0, 100, 100) << QRectF();
 }
 
 void TestWindowsImages::fitCentred() {
