@@ -91,8 +91,12 @@ Atlas::Atlas(std::vector<AtlasPlace> places) : places_(std::move(places)) {
     std::sort(byName_.begin(), byName_.end());
 }
 
+Atlas Atlas::readSystemAtlas() {
+    return Atlas(LoadGeonames());
+}
+
 const Atlas &Atlas::shared() {
-    static const Atlas atlas(LoadGeonames());
+    static const Atlas atlas = readSystemAtlas();
     return atlas;
 }
 

@@ -32,6 +32,8 @@ public:
 
     // The cities shipped with the system's geonames library, read on first use.
     static const Atlas &shared();
+    // A fresh copy of the same, read now.
+    static Atlas readSystemAtlas();
 
     int size() const { return static_cast<int>(places_.size()); }
     const AtlasPlace &place(int index) const { return places_[index]; }
