@@ -1,0 +1,133 @@
+// Birthplaces from the atlas on the form.
+#include "reading/place_finder.h"
+
+#include "reading/birth_form.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStandardItemModel>
+
+namespace starloom {
+
+namespace {
+constexpr int kOfferedPlaces = 12; // rows in the completer's list
+constexpr int kAtlasIndexRole = Qt::UserRole + 1;
+} // namespace
+
+PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
+    : QObject(&form), form_(form), notice_(notice), atlas_(atlas), completer_(new QCompleter(this)),
+      offers_(new QStandardItemModel(this)) {
+    if (atlas_ == nullptr) {
+        // Reading the atlas takes a few tenths of a second: do it off the user's thread,
+        // and offer nothing until it is there rather than make a keystroke wait.
+        loading_ = std::async(std::launch::async, [] { return &Atlas::shared(); }).share();
+    }
+    completer_->setModel(offers_);
+    // The offer is already filtered and ordered (largest places first); the completer only
+    // shows it, and puts the bare city name into the box.
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setCompletionRole(Qt::EditRole);
+    completer_->setMaxVisibleItems(kOfferedPlaces);
+    completer_->setWidget(form_.txtCity);
+    connect(form_.txtCity, &QLineEdit::textEdited, this, &PlaceFinder::offerPlaces);
+    connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) { choosePlace(index.row()); });
+    for (QComboBox *list :
+         {form_.cboMonth, form_.cboDate, form_.cboYear, form_.cboHour, form_.cboMinute}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::followZone);
+    }
+    notice_->clear();
+}
+
+PlaceFinder::~PlaceFinder() = default;
+
+const Atlas *PlaceFinder::atlas() const {
+    if (atlas_ != nullptr)
+        return atlas_;
+    if (loading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return nullptr;
+    return loading_.get();
+}
+
+void PlaceFinder::offerPlaces(const QString &typed) {
+    chosen_ = -1; // a typed city is the user's own, not the atlas's
+    notice_->clear();
+    offers_->clear();
+    offered_.clear();
+    const Atlas *places = atlas();
+    if (places != nullptr)
+        offered_ = places->startingWith(typed, kOfferedPlaces);
+    for (const int index : offered_) {
+        const AtlasPlace &place = places->place(index);
+        auto *item = new QStandardItem(place.label());
+        item->setData(place.name, Qt::EditRole);
+        item->setData(place.label(), Qt::DisplayRole);
+        item->setData(index, kAtlasIndexRole);
+        offers_->appendRow(item);
+    }
+    if (offered_.empty())
+        completer_->popup()->hide();
+    else
+        completer_->complete();
+}
+
+void PlaceFinder::choosePlace(int offered) {
+    if (offered < 0 || offered >= static_cast<int>(offered_.size()))
+        return;
+    chosen_ = offered_[offered];
+    const AtlasPlace &place = atlas()->place(chosen_); // offered, so the atlas is there
+    // What the atlas fills in is taken as it is; only typing goes through the filters.
+    form_.txtCity->setText(place.name);
+    form_.txtState->setText(place.state);
+    form_.txtCountry->setText(place.country);
+    const DegreesMinutes lat = ToDegreesMinutes(place.latitude);
+    const DegreesMinutes lon = ToDegreesMinutes(place.longitude);
+    form_.txtLatD->setText(QString::number(lat.degrees));
+    form_.txtLatM->setText(QString::number(lat.minutes));
+    form_.txtLonD->setText(QString::number(lon.degrees));
+    form_.txtLonM->setText(QString::number(lon.minutes));
+    form_.optLatSouth[lat.positive ? 1 : 0]->setChecked(true);
+    form_.optLongEast[lon.positive ? 0 : 1]->setChecked(true);
+    followZone();
+}
+
+std::optional<AtlasPlace> PlaceFinder::chosenPlace() const {
+    if (chosen_ < 0 || form_.txtCity->text() != atlas()->place(chosen_).name)
+        return std::nullopt; // chosen_ is set only from an offer, so the atlas is there
+    return atlas()->place(chosen_);
+}
+
+std::optional<ZoneAdvice> PlaceFinder::adviceForForm() const {
+    const std::optional<AtlasPlace> place = chosenPlace();
+    if (!place)
+        return std::nullopt;
+    const QDate date(form_.cboYear->currentText().toInt(), form_.cboMonth->currentIndex() + 1,
+                     form_.cboDate->currentText().toInt());
+    const QTime time(form_.cboHour->currentText().toInt(), form_.cboMinute->currentText().toInt());
+    if (!date.isValid())
+        return std::nullopt; // 30 February: the form's own check says so on Calculate
+    TimeZoneTables zones;
+    BuildTimeZoneTables(zones);
+    return AdviseZone(place->timeZone, date, time, zones);
+}
+
+void PlaceFinder::followZone() {
+    const std::optional<ZoneAdvice> advice = adviceForForm();
+    if (!advice) {
+        if (chosen_ >= 0)
+            notice_->clear();
+        return;
+    }
+    if (advice->zonePosition >= 0) {
+        form_.cboTimeZone->setCurrentIndex(advice->zonePosition);
+        form_.chkDST->setChecked(advice->daylightSaving);
+    }
+    notice_->setText(advice->notice);
+}
+
+} // namespace starloom
