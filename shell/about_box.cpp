@@ -19,6 +19,9 @@ constexpr int kTextWidth = 380;         // pixels; the description wraps at this
 constexpr qreal kLabelPointSize = 9.0;  // points
 constexpr qreal kTitlePointSize = 12.0; // points
 
+const QString kLicenceText =
+    QStringLiteral("Licensed under the GNU General Public License, version 3 or later.");
+
 // The labels' font, with a close relative where the system has no Verdana.
 QFont LabelFont(qreal pointSize) {
     QFont font;
@@ -54,6 +57,12 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     description->setWordWrap(true);
     description->setFixedWidth(kTextWidth);
 
+    auto *licence = new QLabel(kLicenceText, this);
+    licence->setObjectName(QStringLiteral("lblLicence"));
+    licence->setTextFormat(Qt::PlainText);
+    licence->setWordWrap(true);
+    licence->setFixedWidth(kTextWidth);
+
     auto *separator = new QFrame(this);
     separator->setObjectName(QStringLiteral("linSeparator"));
     separator->setFrameShape(QFrame::HLine);
@@ -79,6 +88,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     auto *text = new QVBoxLayout;
     text->addWidget(title);
     text->addWidget(description);
+    text->addWidget(licence);
     auto *top = new QHBoxLayout;
     top->addWidget(icon);
     top->addLayout(text);
