@@ -433,7 +433,7 @@ void TestWindowsChart::commands_data() {
                                  << "Label1" << QStringList{} << kHome;
     QTest::newRow("link lblURL") << "link"
                                  << "lblURL" << QStringList{} << kHome;
-    // Saving the image and printing come later; for now they do nothing else.
+    // Saving the image and printing run inside the chart window: no command is called.
     QTest::newRow("button Save As JPEG") << "button"
                                          << "cmdSaveAsJPEG" << QStringList{} << "";
     QTest::newRow("File Save As JPEG") << "menu"
