@@ -1,0 +1,260 @@
+// The batch: a reader, a pool of workers and an ordered writer.
+#include "cli/batch.h"
+
+#include "cli/birth_options.h"
+#include "cli/reading_output.h"
+#include "reading/driver.h"
+#include "reading/form_values.h"
+
+#include <QSaveFile>
+
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr std::size_t kRowsPerChunk = 512;  // rows handed to a worker at a time
+constexpr std::size_t kChunksPerThread = 4; // chunks in flight per worker, at most
+
+bool AppendError(std::string &out, long long line, const std::string &message) {
+    out += CompactJson(Json{{"line", line}, {"error", message}});
+    out += '\n';
+    return false;
+}
+
+struct Chunk {
+    std::vector<CsvRecord> records;
+    std::size_t count = 0; // records in use
+    std::string output;
+    bool anyFailed = false;
+    bool done = false;
+};
+
+// Chunks waiting for a worker.
+class ChunkQueue {
+public:
+    void push(Chunk *chunk) {
+        {
+            std::lock_guard lock(mutex_);
+            jobs_.push_back(chunk);
+        }
+        wake_.notify_one();
+    }
+    // The next chunk, or null once the queue is closed and empty.
+    Chunk *pop() {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return closed_ || !jobs_.empty(); });
+        if (jobs_.empty())
+            return nullptr;
+        Chunk *chunk = jobs_.front();
+        jobs_.pop_front();
+        return chunk;
+    }
+    void close() {
+        {
+            std::lock_guard lock(mutex_);
+            closed_ = true;
+        }
+        wake_.notify_all();
+    }
+    void finish(Chunk *chunk) {
+        {
+            std::lock_guard lock(mutex_);
+            chunk->done = true;
+        }
+        finished_.notify_all();
+    }
+    bool isDone(const Chunk *chunk) {
+        std::lock_guard lock(mutex_);
+        return chunk->done;
+    }
+    void waitFor(const Chunk *chunk) {
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, [chunk] { return chunk->done; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable finished_;
+    std::deque<Chunk *> jobs_;
+    bool closed_ = false;
+};
+
+void Work(Chunk &chunk, BatchRowWriter &writer) {
+    chunk.output.clear();
+    chunk.anyFailed = false;
+    for (std::size_t i = 0; i < chunk.count; ++i) {
+        if (!writer.append(chunk.records[i], chunk.output))
+            chunk.anyFailed = true;
+    }
+}
+
+// Standard output, or a file that appears only when everything was written.
+class Sink {
+public:
+    explicit Sink(const std::string &path) {
+        if (!path.empty())
+            file_ = std::make_unique<QSaveFile>(QString::fromStdString(path));
+    }
+    bool open() { return file_ == nullptr || file_->open(QIODevice::WriteOnly); }
+    bool write(const std::string &bytes) {
+        if (file_ != nullptr)
+            return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                   static_cast<qint64>(bytes.size());
+        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    }
+    bool commit() {
+        if (file_ != nullptr)
+            return file_->commit();
+        return std::fflush(stdout) == 0;
+    }
+    void cancel() {
+        if (file_ != nullptr)
+            file_->cancelWriting();
+    }
+    std::string reason() const {
+        return file_ != nullptr ? file_->errorString().toStdString()
+                                : std::string("cannot write to standard output");
+    }
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+};
+
+struct InputFile {
+    std::FILE *file = nullptr;
+    bool owned = false;
+    ~InputFile() {
+        if (owned && file != nullptr)
+            std::fclose(file);
+    }
+};
+
+} // namespace
+
+bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
+    if (!record.error.empty())
+        return AppendError(out, record.line, record.error);
+    FormValues values;
+    std::string error;
+    if (!FormValuesFromRow(record.fields, values, error))
+        return AppendError(out, record.line, error);
+    if (const std::optional<Refusal> refusal = CheckFormValues(values))
+        return AppendError(out, record.line, refusal->message.toStdString());
+    // Each row starts from the state of a program just started, so nothing of an earlier
+    // row stays behind in a field the engine keeps when it cannot set it. Copying into the
+    // same state reuses its strings' storage.
+    state_ = fresh_;
+    const ReadingOutcome outcome = RunReading(values, state_);
+    json_.fill(state_, outcome);
+    json_.appendLine(out);
+    return true;
+}
+
+int RunBatch(const BatchOptions &options, std::string &error) {
+    InputFile input;
+    if (options.input == "-") {
+        input.file = stdin;
+    } else {
+        input.file = std::fopen(options.input.c_str(), "rb");
+        input.owned = true;
+    }
+    if (input.file == nullptr) {
+        error = options.input + ": cannot be opened for reading";
+        return kExitRefused;
+    }
+    CsvReader reader(input.file);
+    CsvRecord header;
+    std::string headerText;
+    if (reader.next(header) && header.error.empty() &&
+        header.fields.size() == static_cast<std::size_t>(kBatchColumns)) {
+        for (std::size_t i = 0; i < header.fields.size(); ++i)
+            headerText += (i > 0 ? "," : "") + header.fields[i];
+    }
+    if (headerText != kBatchHeader) {
+        error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
+        return kExitRefused;
+    }
+
+    Sink sink(options.output);
+    if (!sink.open()) {
+        error = options.output + ": " + sink.reason();
+        return kExitRefused;
+    }
+
+    ChunkQueue queue;
+    std::vector<std::thread> workers;
+    for (int i = 0; i < options.threads; ++i) {
+        workers.emplace_back([&queue] {
+            BatchRowWriter writer;
+            while (Chunk *chunk = queue.pop()) {
+                Work(*chunk, writer);
+                queue.finish(chunk);
+            }
+        });
+    }
+
+    std::deque<std::unique_ptr<Chunk>> pending; // in input order
+    std::vector<std::unique_ptr<Chunk>> spare;
+    bool anyFailed = false;
+    bool writeFailed = false;
+    auto writeFront = [&] {
+        Chunk &front = *pending.front();
+        queue.waitFor(&front);
+        anyFailed = anyFailed || front.anyFailed;
+        if (!writeFailed && !sink.write(front.output))
+            writeFailed = true;
+        spare.push_back(std::move(pending.front()));
+        pending.pop_front();
+    };
+    const std::size_t inFlight = kChunksPerThread * static_cast<std::size_t>(options.threads);
+    for (;;) {
+        std::unique_ptr<Chunk> chunk;
+        if (spare.empty()) {
+            chunk = std::make_unique<Chunk>();
+            chunk->records.resize(kRowsPerChunk);
+        } else {
+            chunk = std::move(spare.back());
+            spare.pop_back();
+        }
+        chunk->count = 0;
+        chunk->done = false;
+        while (chunk->count < kRowsPerChunk && reader.next(chunk->records[chunk->count]))
+            ++chunk->count;
+        if (chunk->count == 0)
+            break;
+        pending.push_back(std::move(chunk));
+        queue.push(pending.back().get());
+        while (pending.size() >= inFlight ||
+               (!pending.empty() && queue.isDone(pending.front().get())))
+            writeFront();
+    }
+    while (!pending.empty())
+        writeFront();
+    queue.close();
+    for (std::thread &worker : workers)
+        worker.join();
+
+    if (reader.failed()) {
+        sink.cancel();
+        error = options.input + ": read error";
+        return kExitRefused;
+    }
+    if (writeFailed || !sink.commit()) {
+        error = (options.output.empty() ? std::string("output") : options.output) + ": " +
+                sink.reason();
+        sink.cancel();
+        return kExitRefused;
+    }
+    return anyFailed ? kExitRowsFailed : kExitOk;
+}
+
+} // namespace starloom::cli

@@ -1,0 +1,238 @@
+// Command-line and batch values into the form's values.
+#include "cli/birth_options.h"
+
+#include "engine/tables.h"
+
+#include <optional>
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr int kFirstYear = 1901; // the form's year list
+constexpr int kLastYear = 2050;
+constexpr std::size_t kNumberDigits = 4;   // digits taken in a list number
+constexpr qsizetype kCoordinateDigits = 3; // characters a coordinate box takes
+
+// A whole number of one to four digits (no sign, no blanks) within first..last.
+std::optional<int> ListNumber(std::string_view text, int first, int last) {
+    if (text.empty() || text.size() > kNumberDigits)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < first || value > last)
+        return std::nullopt;
+    return value;
+}
+
+std::string RangeReason(std::string_view what, int first, int last) {
+    return std::string(what) + " must be a whole number from " + std::to_string(first) + " to " +
+           std::to_string(last);
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Splits "A:B" (exactly one colon) into its two parts.
+bool SplitPair(std::string_view text, std::string_view &first, std::string_view &second) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos || text.find(':', colon + 1) != std::string_view::npos)
+        return false;
+    first = text.substr(0, colon);
+    second = text.substr(colon + 1);
+    return true;
+}
+
+bool AllDigits(std::string_view text, std::size_t minimum, std::size_t maximum) {
+    if (text.size() < minimum || text.size() > maximum)
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// "D:M" followed by one of the two direction letters; `direction` gets 0 for the first
+// letter and 1 for the second.
+bool SetCoordinate(std::string_view text, char letter0, char letter1, QString &degrees,
+                   QString &minutes, int &direction, std::string &error) {
+    std::string_view deg;
+    std::string_view min;
+    const bool shaped = !text.empty() && (text.back() == letter0 || text.back() == letter1) &&
+                        SplitPair(text.substr(0, text.size() - 1), deg, min) &&
+                        AllDigits(deg, 1, kCoordinateDigits) &&
+                        AllDigits(min, 1, kCoordinateDigits);
+    if (!shaped) {
+        error = std::string("must be degrees:minutes (one to three digits each) followed by ") +
+                letter0 + " or " + letter1;
+        return false;
+    }
+    degrees = Text(deg);
+    minutes = Text(min);
+    direction = text.back() == letter0 ? 0 : 1;
+    return true;
+}
+
+// A direction field of a batch row: empty for none chosen.
+bool SetDirection(std::string_view text, char letter0, char letter1, int &direction) {
+    if (text.empty()) {
+        direction = -1;
+        return true;
+    }
+    if (text.size() != 1 || (text[0] != letter0 && text[0] != letter1))
+        return false;
+    direction = text[0] == letter0 ? 0 : 1;
+    return true;
+}
+
+} // namespace
+
+bool SetDate(std::string_view text, FormValues &values, std::string &error) {
+    const std::size_t dash1 = text.find('-');
+    const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : text.find('-', dash1 + 1);
+    if (dash2 == std::string_view::npos || text.find('-', dash2 + 1) != std::string_view::npos) {
+        error = "must be YYYY-MM-DD";
+        return false;
+    }
+    const auto year = ListNumber(text.substr(0, dash1), kFirstYear, kLastYear);
+    const auto month = ListNumber(text.substr(dash1 + 1, dash2 - dash1 - 1), 1, 12);
+    const auto day = ListNumber(text.substr(dash2 + 1), 1, 31);
+    if (!year) {
+        error = RangeReason("the year", kFirstYear, kLastYear);
+        return false;
+    }
+    if (!month) {
+        error = RangeReason("the month", 1, 12);
+        return false;
+    }
+    if (!day) {
+        error = RangeReason("the day", 1, 31);
+        return false;
+    }
+    values.yearText = QString::number(*year);
+    values.monthPosition = *month - 1;
+    values.dayText = QString::number(*day);
+    return true;
+}
+
+bool SetTime(std::string_view text, FormValues &values, std::string &error) {
+    std::string_view hourText;
+    std::string_view minuteText;
+    if (!SplitPair(text, hourText, minuteText) || !AllDigits(hourText, 1, 2) ||
+        !AllDigits(minuteText, 1, 2)) {
+        error = "must be HH:MM";
+        return false;
+    }
+    const auto hour = ListNumber(hourText, 0, 23);
+    const auto minute = ListNumber(minuteText, 0, 59);
+    if (!hour) {
+        error = RangeReason("the hour", 0, 23);
+        return false;
+    }
+    if (!minute) {
+        error = RangeReason("the minute", 0, 59);
+        return false;
+    }
+    values.hourText = QString::number(*hour);
+    values.minuteText = QString::number(*minute);
+    return true;
+}
+
+bool SetZone(std::string_view text, FormValues &values, std::string &error) {
+    const auto zone = ListNumber(text, 0, kZoneCount - 1);
+    if (!zone) {
+        error = RangeReason("the zone", 0, kZoneCount - 1) + " (see the zones command)";
+        return false;
+    }
+    values.zonePosition = *zone;
+    return true;
+}
+
+bool SetLatitude(std::string_view text, FormValues &values, std::string &error) {
+    // Direction 0 is South, 1 North, as the form's option pair.
+    return SetCoordinate(text, 'S', 'N', values.latDegrees, values.latMinutes, values.latDirection,
+                         error);
+}
+
+bool SetLongitude(std::string_view text, FormValues &values, std::string &error) {
+    // Direction 0 is East, 1 West, as the form's option pair.
+    return SetCoordinate(text, 'E', 'W', values.lonDegrees, values.lonMinutes, values.lonDirection,
+                         error);
+}
+
+bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
+                       std::string &error) {
+    if (fields.size() != static_cast<std::size_t>(kBatchColumns)) {
+        error = "expected " + std::to_string(kBatchColumns) + " fields, found " +
+                std::to_string(fields.size());
+        return false;
+    }
+    struct ListColumn {
+        const char *name;
+        int first;
+        int last;
+    };
+    constexpr ListColumn kLists[] = {{"year", kFirstYear, kLastYear},
+                                     {"month", 1, 12},
+                                     {"day", 1, 31},
+                                     {"hour", 0, 23},
+                                     {"minute", 0, 59},
+                                     {"zone", 0, kZoneCount - 1},
+                                     {"dst", 0, 1}};
+    int numbers[std::size(kLists)] = {};
+    for (std::size_t i = 0; i < std::size(kLists); ++i) {
+        const auto number = ListNumber(fields[i + 1], kLists[i].first, kLists[i].last);
+        if (!number) {
+            error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last);
+            return false;
+        }
+        numbers[i] = *number;
+    }
+    FormValues row;
+    row.name = Text(fields[0]);
+    row.yearText = QString::number(numbers[0]);
+    row.monthPosition = numbers[1] - 1;
+    row.dayText = QString::number(numbers[2]);
+    row.hourText = QString::number(numbers[3]);
+    row.minuteText = QString::number(numbers[4]);
+    row.zonePosition = numbers[5];
+    row.dst = numbers[6] == 1;
+
+    const struct {
+        const char *name;
+        QString *box;
+    } coordinates[] = {{"lat_deg", &row.latDegrees},
+                       {"lat_min", &row.latMinutes},
+                       {"lon_deg", &row.lonDegrees},
+                       {"lon_min", &row.lonMinutes}};
+    const std::size_t coordinateColumns[] = {8, 9, 11, 12};
+    for (std::size_t i = 0; i < std::size(coordinates); ++i) {
+        const QString text = Text(fields[coordinateColumns[i]]);
+        if (text.size() > kCoordinateDigits) {
+            error = std::string(coordinates[i].name) + " must be at most three characters";
+            return false;
+        }
+        *coordinates[i].box = text;
+    }
+    if (!SetDirection(fields[10], 'S', 'N', row.latDirection)) {
+        error = "lat_dir must be N, S or empty";
+        return false;
+    }
+    if (!SetDirection(fields[13], 'E', 'W', row.lonDirection)) {
+        error = "lon_dir must be E, W or empty";
+        return false;
+    }
+    row.city = Text(fields[14]);
+    row.state = Text(fields[15]);
+    row.country = Text(fields[16]);
+    values = std::move(row);
+    return true;
+}
+
+} // namespace starloom::cli

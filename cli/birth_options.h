@@ -1,0 +1,50 @@
+// Birth details as the command line and batch rows give them, put into the form's values.
+// Only the shape of each value is judged here (a number where a list entry is picked, a
+// direction letter); whether the birth may be calculated is left to CheckFormValues, so
+// the tool refuses exactly what the form refuses, with the form's messages.
+#pragma once
+
+#include "reading/form_values.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace starloom::cli {
+
+// What a person without a name or place given on the command line is called: words the
+// form's letters-only boxes would take.
+inline constexpr std::string_view kDefaultName = "Anonymous";
+inline constexpr std::string_view kDefaultPlace = "Unknown";
+
+// Each setter checks one value and writes it into `values`; on a malformed value it
+// leaves `values` as it was, sets `error` to a short reason and returns false.
+
+// "YYYY-MM-DD": a year of the form's list (1901..2050), month 1..12, day 1..31; leading
+// zeros optional. February 30 passes here and is refused by the form's date check.
+bool SetDate(std::string_view text, FormValues &values, std::string &error);
+// "HH:MM", hour 0..23 and minute 0..59; leading zeros optional.
+bool SetTime(std::string_view text, FormValues &values, std::string &error);
+// Zone list position 0..70.
+bool SetZone(std::string_view text, FormValues &values, std::string &error);
+// "D:M" and a direction letter last: N or S for a latitude, E or W for a longitude. The
+// degrees and minutes, one to three digits each, go into the boxes as typed; their range is
+// the form's check.
+bool SetLatitude(std::string_view text, FormValues &values, std::string &error);
+bool SetLongitude(std::string_view text, FormValues &values, std::string &error);
+
+// The columns of a batch file, in order.
+inline constexpr std::string_view kBatchHeader =
+    "name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,lon_deg,lon_min,lon_dir,"
+    "city,state,country";
+inline constexpr int kBatchColumns = 17;
+
+// One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,
+// minute and zone are numbers in their lists' ranges; dst is 0 or 1; a direction is N or S
+// (E or W), or empty for none chosen; a coordinate field holds at most three characters
+// (the box's limit). Texts go into their boxes as they stand, so an empty name or place,
+// or a coordinate that is not a number, is the form's refusal.
+bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
+                       std::string &error);
+
+} // namespace starloom::cli

@@ -1,0 +1,476 @@
+// Command dispatch, help texts and the single-reading commands.
+#include "cli/commands.h"
+
+#include "cli/batch.h"
+#include "cli/birth_options.h"
+#include "cli/reading_output.h"
+#include "engine/tables.h"
+#include "reading/reading_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+#ifndef STARLOOM_VERSION
+#error "STARLOOM_VERSION must be defined by the build"
+#endif
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr int kMostThreads = 64;
+
+const char kUsage[] = R"(Usage: starloom-cli <command> [options]
+
+QM Starloom readings from the command line, made by the program's own code.
+
+Commands:
+  reading   one reading from birth details, as text or JSON
+  open      one reading from a reading file (.act)
+  save      write the reading file of a birth
+  export    write the text export of a reading
+  batch     the readings of every row of a CSV file, as JSON Lines
+  zones     the time zones and their list positions
+
+Options:
+  --help      show this help, or a command's help after its name
+  --version   show the version
+
+Exit status: 0 done; 1 a batch ran but some rows were refused; 2 refused (bad
+arguments, birth details the birth-data form refuses, a file that cannot be read
+or written), with a one-line message on standard error.
+)";
+
+const char kBirthHelp[] = R"(Birth details:
+  --date YYYY-MM-DD   date of birth, years 1901 to 2050
+  --time HH:MM        local clock time of birth, 0:00 to 23:59
+  --zone N            time zone list position, 0 to 70 (see 'starloom-cli zones')
+  --dst               the clock time is daylight-saving time
+  --lat D:M(N|S)      latitude in degrees and minutes, e.g. 51:30N
+  --lon D:M(E|W)      longitude in degrees and minutes, e.g. 0:07W or 0:7W
+  --name TEXT         name; "Anonymous" when not given
+  --city TEXT         city; "Unknown" when not given
+  --state TEXT        state; "Unknown" when not given
+  --country TEXT      country; "Unknown" when not given
+--date, --time, --zone, --lat and --lon are required. The details are checked
+as the birth-data form checks them, with its messages: an empty name or place,
+30 February or a latitude beyond 90 degrees is refused.
+)";
+
+const char kReadingHelp[] = R"(Usage: starloom-cli reading [--json] <birth details>
+
+Prints one reading: the personal details, the planetary positions, the twelve
+houses (whole signs from the ascendant's, with the bodies and their retrograde
+marks) and the interpretation. With --json, one JSON object instead.
+
+)";
+
+const char kOpenHelp[] = R"(Usage: starloom-cli open FILE.act [--json]
+
+Prints the reading of a reading file, as the program's Open Previously Saved
+Reading makes it. The name must end in "act" (lower case). The file's details
+are checked as the birth-data form checks them. With --json, one JSON object.
+)";
+
+const char kSaveHelp[] = R"(Usage: starloom-cli save FILE.act <birth details>
+
+Writes the reading file of the birth, byte for byte as the program's Save As
+does. The file is written whole or not at all; an existing file is replaced.
+
+)";
+
+const char kExportHelp[] =
+    R"(Usage: starloom-cli export FILE.txt (<birth details> | --from FILE.act)
+
+Writes the text export of the reading, byte for byte as the program's Export
+Chart As Text does. The file is written whole or not at all; an existing file
+is replaced.
+
+  --from FILE.act     take the birth details from a reading file
+
+)";
+
+const char kBatchHelp[] = R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE]
+
+Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
+breaks) whose first line is the header
+  name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,lon_deg,lon_min,lon_dir,city,state,country
+and writes one JSON object per row, in input order (JSON Lines): the reading's
+object as 'reading --json' gives it, or {"line": N, "error": "..."} for a row
+that is malformed or that the birth-data form refuses (N is the line of the
+input on which the row starts). dst is 0 or 1, lat_dir N or S, lon_dir E or W.
+Empty lines are skipped. IN.csv may be "-" for standard input.
+
+  --threads N   worker threads, 1 to 64 (default: the number of processors)
+  --out FILE    write to FILE, whole or not at all, instead of standard output
+
+Exit status 1 when any row gave an error object, 2 when the input has no header
+or a file cannot be read or written.
+)";
+
+const char kZonesHelp[] = R"(Usage: starloom-cli zones
+
+Lists the 71 time zones of the birth-data form with their list positions, the
+numbers --zone and the batch's zone column take.
+)";
+
+void Print(const std::string &text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int Refuse(const std::string &message) {
+    const std::string line = "starloom-cli: " + message + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    return kExitRefused;
+}
+
+const std::vector<OptionSpec> kBirthOptions = {
+    {"--date", true}, {"--time", true}, {"--zone", true}, {"--dst", false},  {"--lat", true},
+    {"--lon", true},  {"--name", true}, {"--city", true}, {"--state", true}, {"--country", true}};
+
+std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
+    specs.insert(specs.end(), more.begin(), more.end());
+    specs.push_back({"--help", false});
+    return specs;
+}
+
+bool AnyBirthOption(const Arguments &args) {
+    return std::any_of(kBirthOptions.begin(), kBirthOptions.end(),
+                       [&args](const OptionSpec &spec) { return args.has(spec.name); });
+}
+
+// Parses the command's arguments; prints the help and returns true with `status` 0 when
+// --help is among them.
+bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+                 const std::string &help, Arguments &parsed, int &status) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        Print(help);
+        status = kExitOk;
+        return false;
+    }
+    std::string error;
+    if (!ParseArguments(args, specs, parsed, error)) {
+        status = Refuse(error);
+        return false;
+    }
+    return true;
+}
+
+bool ExpectPositionals(const Arguments &args, std::size_t count, const char *what, int &status) {
+    if (args.positionals.size() != count) {
+        status = Refuse(args.positionals.size() < count
+                            ? std::string("missing ") + what
+                            : "unexpected argument '" + args.positionals[count] + "'");
+        return false;
+    }
+    return true;
+}
+
+// The values of the birth options, or of --from's reading file.
+bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::string &error) {
+    if (args.has("--from")) {
+        if (AnyBirthOption(args)) {
+            error = "--from cannot be combined with birth details";
+            return false;
+        }
+        return FormValuesFromReadingFile(args.value("--from"), values, error);
+    }
+    return FormValuesFromOptions(args, values, error);
+}
+
+int WriteFile(const std::string &path, const QByteArray &bytes) {
+    QString reason;
+    if (!WriteWholeFile(QString::fromStdString(path), bytes, &reason))
+        return Refuse(path + ": " + reason.toStdString());
+    return kExitOk;
+}
+
+int PrintReading(const Reading &reading, bool json) {
+    if (json)
+        Print(ReadingJson(reading.state, reading.outcome)
+                  .dump(2, ' ', false, Json::error_handler_t::replace) +
+              "\n");
+    else
+        Print(ReadingText(reading.state, reading.outcome));
+    return kExitOk;
+}
+
+int ReadingCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--json", false}}),
+                     std::string(kReadingHelp) + kBirthHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 0, "", status))
+        return status;
+    FormValues values;
+    std::string error;
+    if (!FormValuesFromOptions(parsed, values, error))
+        return Refuse(error);
+    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    if (reading == nullptr)
+        return Refuse(error);
+    return PrintReading(*reading, parsed.has("--json"));
+}
+
+int OpenCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {{"--json", false}}), kOpenHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 1, "FILE.act", status))
+        return status;
+    FormValues values;
+    std::string error;
+    if (!FormValuesFromReadingFile(parsed.positionals[0], values, error))
+        return Refuse(error);
+    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    if (reading == nullptr)
+        return Refuse(error);
+    return PrintReading(*reading, parsed.has("--json"));
+}
+
+int SaveCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With(kBirthOptions, {}), std::string(kSaveHelp) + kBirthHelp, parsed,
+                     status) ||
+        !ExpectPositionals(parsed, 1, "FILE.act", status))
+        return status;
+    FormValues values;
+    std::string error;
+    if (!FormValuesFromOptions(parsed, values, error))
+        return Refuse(error);
+    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    if (reading == nullptr)
+        return Refuse(error);
+    // Line 7 is the zone list's position, which the form keeps while the chart is shown.
+    return WriteFile(parsed.positionals[0],
+                     EncodeReadingFile(reading->state.Birth, reading->values.zonePosition));
+}
+
+int ExportCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
+                     std::string(kExportHelp) + kBirthHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 1, "FILE.txt", status))
+        return status;
+    FormValues values;
+    std::string error;
+    if (!ValuesFromOptionsOrFile(parsed, values, error))
+        return Refuse(error);
+    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    if (reading == nullptr)
+        return Refuse(error);
+    return WriteFile(parsed.positionals[0],
+                     MakeTextExport(reading->state.Birth, reading->state.Chart));
+}
+
+int BatchCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {{"--threads", true}, {"--out", true}}), kBatchHelp, parsed,
+                     status) ||
+        !ExpectPositionals(parsed, 1, "IN.csv", status))
+        return status;
+    BatchOptions options;
+    options.input = parsed.positionals[0];
+    options.output = parsed.value("--out");
+    options.threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
+    if (parsed.has("--threads")) {
+        const std::string text = parsed.value("--threads");
+        int threads = 0;
+        const bool digits =
+            !text.empty() && text.size() <= 2 &&
+            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (digits)
+            threads = std::stoi(text);
+        if (threads < 1 || threads > kMostThreads)
+            return Refuse("--threads must be a whole number from 1 to " +
+                          std::to_string(kMostThreads));
+        options.threads = threads;
+    }
+    if (parsed.has("--out") && options.output.empty())
+        return Refuse("--out needs a file name");
+    std::string error;
+    status = RunBatch(options, error);
+    if (status == kExitRefused)
+        return Refuse(error);
+    return status;
+}
+
+int ZonesCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {}), kZonesHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 0, "", status))
+        return status;
+    std::string text;
+    for (int position = 0; position < kZoneCount; ++position) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d  ", position);
+        text += number + std::string(kZoneEntries[position].name) + '\n';
+    }
+    Print(text);
+    return kExitOk;
+}
+
+struct Command {
+    const char *name;
+    std::function<int(const std::vector<std::string> &)> run;
+};
+
+} // namespace
+
+bool Arguments::has(const std::string &name) const {
+    return values.count(name) > 0 || std::find(flags.begin(), flags.end(), name) != flags.end();
+}
+
+std::string Arguments::value(const std::string &name) const {
+    const auto found = values.find(name);
+    return found == values.end() ? std::string() : found->second;
+}
+
+bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+                    Arguments &parsed, std::string &error) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            parsed.positionals.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const auto spec = std::find_if(specs.begin(), specs.end(),
+                                       [&name](const OptionSpec &s) { return name == s.name; });
+        if (spec == specs.end()) {
+            error = "unknown option '" + name + "'";
+            return false;
+        }
+        if (parsed.has(name)) {
+            error = name + " given twice";
+            return false;
+        }
+        if (!spec->takesValue) {
+            if (equals != std::string::npos) {
+                error = name + " takes no value";
+                return false;
+            }
+            parsed.flags.push_back(name);
+            continue;
+        }
+        if (equals != std::string::npos) {
+            parsed.values[name] = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            parsed.values[name] = args[++i];
+        } else {
+            error = name + " needs a value";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error) {
+    FormValues result;
+    const struct {
+        const char *name;
+        bool (*set)(std::string_view, FormValues &, std::string &);
+    } required[] = {{"--date", SetDate},
+                    {"--time", SetTime},
+                    {"--zone", SetZone},
+                    {"--lat", SetLatitude},
+                    {"--lon", SetLongitude}};
+    for (const auto &option : required) {
+        if (!args.has(option.name)) {
+            error = std::string("missing ") + option.name;
+            return false;
+        }
+        std::string reason;
+        if (!option.set(args.value(option.name), result, reason)) {
+            error = std::string(option.name) + ": " + reason;
+            return false;
+        }
+    }
+    result.dst = args.has("--dst");
+    const auto text = [&args](const char *name, std::string_view fallback) {
+        const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
+        return QString::fromStdString(given);
+    };
+    result.name = text("--name", kDefaultName);
+    result.city = text("--city", kDefaultPlace);
+    result.state = text("--state", kDefaultPlace);
+    result.country = text("--country", kDefaultPlace);
+    values = std::move(result);
+    return true;
+}
+
+bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error) {
+    // The same rule as the form's opener: the name's last three characters, exactly.
+    if (path.size() < 3 || path.compare(path.size() - 3, 3, "act") != 0) {
+        error = "Please Check The File.";
+        return false;
+    }
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    FormValues result;
+    ApplyReadingFile(ReadReadingFileLines(file), result);
+    values = std::move(result);
+    return true;
+}
+
+std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error) {
+    if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
+        error = refusal->message.toStdString();
+        return nullptr;
+    }
+    auto reading = std::make_unique<Reading>();
+    reading->values = values;
+    reading->outcome = RunReading(reading->values, reading->state);
+    return reading;
+}
+
+int RunCommand(const std::vector<std::string> &args) {
+    static const Command kCommands[] = {
+        {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
+        {"export", ExportCommand},   {"batch", BatchCommand}, {"zones", ZonesCommand},
+    };
+    if (args.empty())
+        return Refuse("missing command (see 'starloom-cli --help')");
+    if (args[0] == "--help") {
+        Print(kUsage);
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        Print("starloom-cli " STARLOOM_VERSION "\n");
+        return kExitOk;
+    }
+    for (const Command &command : kCommands) {
+        if (args[0] == command.name)
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+    return Refuse("unknown command '" + args[0] + "' (see 'starloom-cli --help')");
+}
+
+int Main(int argc, char *argv[]) {
+    // The arguments are taken before the application object exists, so that none of them
+    // is read as an option of Qt's own.
+    std::vector<std::string> args(argv + 1, argv + argc);
+    QCoreApplication app(argc, argv);
+    return RunCommand(args);
+}
+
+} // namespace starloom::cli

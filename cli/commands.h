@@ -1,0 +1,62 @@
+// The commands of starloom-cli and what they share: the option reader, the birth details
+// from options or from a reading file, and one reading run the program's way.
+#pragma once
+
+#include "reading/driver.h"
+#include "reading/form_values.h"
+#include "reading/reading_state.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace starloom::cli {
+
+// The options and plain arguments after the command's name.
+struct Arguments {
+    std::map<std::string, std::string> values; // option name (with "--") to value
+    std::vector<std::string> flags;            // options without a value that were given
+    std::vector<std::string> positionals;
+
+    bool has(const std::string &name) const;
+    std::string value(const std::string &name) const; // empty when not given
+};
+
+struct OptionSpec {
+    const char *name; // with "--"
+    bool takesValue;
+};
+
+// Reads "--name value", "--name=value", flags and plain arguments ("--" ends the options).
+// False, with `error` set, on an unknown option, a missing value or an option given twice.
+bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+                    Arguments &parsed, std::string &error);
+
+// One reading as the program makes it: the values checked, then RunReading on a fresh state.
+struct Reading {
+    FormValues values;
+    ReadingState state;
+    ReadingOutcome outcome;
+};
+
+// The birth options of the reading, save, export and image commands into form values. False,
+// with `error` set, when one is missing or malformed.
+bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error);
+
+// The form's values refilled from a reading file, on top of the form's start values. False,
+// with `error` set, when the name does not end in "act" or the file cannot be read.
+bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error);
+
+// Checks the values as the form does and runs the reading. Null, with `error` set to the
+// form's message, when the form refuses them.
+std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error);
+
+// The whole tool: `args` are the command-line arguments without the program's name.
+// Returns the exit status; output goes to standard output, errors to standard error.
+int RunCommand(const std::vector<std::string> &args);
+
+// The program's entry: sets up the Qt application the command needs and runs it.
+int Main(int argc, char *argv[]);
+
+} // namespace starloom::cli

@@ -1,0 +1,135 @@
+// Comma-separated records, one byte at a time over a fixed buffer.
+#include "cli/csv_reader.h"
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr std::size_t kBlockBytes = 1 << 16; // bytes read from the input at a time
+
+enum class State {
+    FieldStart,  // nothing of the field read yet
+    Unquoted,    // inside a field without quotes
+    Quoted,      // inside a quoted field
+    QuoteInside, // a quote inside a quoted field: the end, or the first of a doubled one
+};
+
+void Fail(CsvRecord &record, const char *why) {
+    if (record.error.empty())
+        record.error = why;
+}
+
+} // namespace
+
+CsvReader::CsvReader(std::FILE *input) : input_(input), buffer_(kBlockBytes) {}
+
+bool CsvReader::fill() {
+    if (failed_)
+        return false;
+    pos_ = 0;
+    end_ = std::fread(buffer_.data(), 1, buffer_.size(), input_);
+    if (end_ == 0 && std::ferror(input_))
+        failed_ = true;
+    if (atStart_ && end_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
+        static_cast<unsigned char>(buffer_[1]) == 0xBB &&
+        static_cast<unsigned char>(buffer_[2]) == 0xBF)
+        pos_ = 3;
+    atStart_ = false;
+    return end_ > 0;
+}
+
+bool CsvReader::next(CsvRecord &record) {
+    for (;;) {
+        record.error.clear();
+        record.line = line_;
+        std::size_t fieldCount = 0;
+        // Starts the next field, emptied; the vector keeps its strings' capacity.
+        auto openField = [&] {
+            if (fieldCount == record.fields.size())
+                record.fields.emplace_back();
+            record.fields[fieldCount].clear();
+            ++fieldCount;
+        };
+        openField();
+        State state = State::FieldStart;
+        bool anything = false; // the record holds at least one byte besides its line end
+        bool ended = false;
+        bool pendingCr = false; // a CR ended the record: an LF right after belongs to it
+
+        while (!ended) {
+            if (pos_ == end_ && !fill())
+                break;
+            const char c = buffer_[pos_];
+            ++pos_;
+            std::string &current = record.fields[fieldCount - 1];
+            switch (state) {
+            case State::Quoted:
+                if (c == '"') {
+                    state = State::QuoteInside;
+                } else {
+                    current += c;
+                    if (c == '\n' || c == '\r') {
+                        // A CR LF inside a quoted field counts as one line.
+                        if (c == '\r' || current.size() < 2 || current[current.size() - 2] != '\r')
+                            ++line_;
+                    }
+                }
+                continue;
+            case State::QuoteInside:
+                if (c == '"') {
+                    current += '"';
+                    state = State::Quoted;
+                    continue;
+                }
+                if (c != ',' && c != '\r' && c != '\n') {
+                    Fail(record, "text after a closing quote");
+                    current += c;
+                    state = State::Unquoted;
+                    continue;
+                }
+                break; // a separator or line end, handled below
+            case State::FieldStart:
+                if (c == '"') {
+                    anything = true;
+                    state = State::Quoted;
+                    continue;
+                }
+                break;
+            case State::Unquoted:
+                break;
+            }
+            // Outside quotes.
+            if (c == ',') {
+                anything = true;
+                openField();
+                state = State::FieldStart;
+            } else if (c == '\r' || c == '\n') {
+                ++line_;
+                ended = true;
+                pendingCr = c == '\r';
+            } else {
+                anything = true;
+                if (c == '"')
+                    Fail(record, "a quote inside a field that does not start with one");
+                current += c;
+                state = State::Unquoted;
+            }
+        }
+        if (pendingCr) {
+            if (pos_ == end_)
+                fill();
+            if (pos_ < end_ && buffer_[pos_] == '\n')
+                ++pos_;
+        }
+        if (state == State::Quoted)
+            Fail(record, "a quoted field is not closed at the end of the input");
+        record.fields.resize(fieldCount);
+        if (anything)
+            return true;
+        if (!ended)
+            return false; // end of the input
+        // A completely empty line: no record.
+    }
+}
+
+} // namespace starloom::cli

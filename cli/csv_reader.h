@@ -1,0 +1,45 @@
+// A streaming reader of comma-separated records (RFC 4180): fields separated by commas,
+// records by CR LF (a lone LF or CR is taken as well), a field in double quotes may hold
+// commas, line breaks and doubled quotes. The input is read in fixed blocks, so memory
+// stays flat however long the file is.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace starloom::cli {
+
+struct CsvRecord {
+    std::vector<std::string> fields;
+    long long line = 0; // line of the input on which the record starts, from 1
+    std::string error;  // why the record is malformed; empty when it is not
+};
+
+class CsvReader {
+public:
+    // Reads from `input`, which stays open and owned by the caller.
+    explicit CsvReader(std::FILE *input);
+
+    // The next record, skipping lines that are completely empty. False at the end of the
+    // input. A malformed record (a quote inside an unquoted field, text after a closing
+    // quote, a quoted field still open at the end) is returned with its error and reading
+    // goes on after it.
+    bool next(CsvRecord &record);
+
+    // Whether reading stopped on an input error rather than at the end of the input.
+    bool failed() const { return failed_; }
+
+private:
+    bool fill();
+
+    std::FILE *input_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    long long line_ = 1;
+    bool atStart_ = true; // a byte-order mark may open the input
+    bool failed_ = false;
+};
+
+} // namespace starloom::cli

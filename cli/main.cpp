@@ -1,0 +1,6 @@
+// starloom-cli: QM Starloom readings from the command line. See `starloom-cli --help`.
+#include "cli/commands.h"
+
+int main(int argc, char *argv[]) {
+    return starloom::cli::Main(argc, argv);
+}

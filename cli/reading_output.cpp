@@ -1,0 +1,299 @@
+// Text and JSON of one reading.
+#include "cli/reading_output.h"
+
+#include "patterns/classify.h"
+#include "patterns/report.h"
+#include "retrograde/retrograde.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr int kNameColumn = 9; // characters of the name column in the positions table
+
+// The text in UTF-8, into storage the string already has where it can.
+void AssignUtf8(std::string &out, const QString &text) {
+    out.clear();
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            const QByteArray utf8 = text.toUtf8();
+            out.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+            return;
+        }
+        out += static_cast<char>(c.unicode());
+    }
+}
+
+bool IsRetrogradeBody(const RetrogradeState &retro, int body) {
+    const int planet = body - kFirstPlanetBody;
+    return planet >= 0 && planet < kRetroPlanetCount && retro.RetroFlags[planet];
+}
+
+// "1990-05-01T12:00Z"; the engine's years are 1900 to 2051.
+std::string IsoMinute(const CivilDateTime &t) {
+    std::string text = "0000-00-00T00:00Z";
+    const auto put = [&text](std::size_t at, std::size_t width, int value) {
+        for (std::size_t i = at + width; i-- > at; value /= 10)
+            text[i] = static_cast<char>('0' + value % 10);
+    };
+    put(0, 4, t.year);
+    put(5, 2, t.month);
+    put(8, 2, t.day);
+    put(11, 2, t.hour);
+    put(14, 2, t.minute);
+    return text;
+}
+
+// CR LF (and a lone CR) to LF, for a terminal.
+std::string UnixLineEnds(const std::string &text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The bodies of a house cell, one per line in the cell, joined by commas; a retrograde
+// mark keeps its letters but not its closing blank.
+std::string HouseBodies(const QString &cell) {
+    std::string bodies;
+    for (const QString &line : cell.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        if (!bodies.empty())
+            bodies += ", ";
+        QString body = line;
+        while (body.endsWith(QLatin1Char(' ')))
+            body.chop(1);
+        bodies += body.toStdString();
+    }
+    return bodies;
+}
+
+// A mark for a value while the object's fixed text is taken: a control character, which
+// no key holds.
+constexpr const char *kValueMark = "\x01";
+
+// Calls `visit` on every value of the object in the order the library writes them: plain
+// values, and arrays that are empty (the pattern list, whose length varies).
+template <typename Visit> void ForEachValue(Json &node, Visit &&visit) {
+    if (node.is_object() || (node.is_array() && !node.empty())) {
+        for (Json &child : node)
+            ForEachValue(child, visit);
+    } else {
+        visit(node);
+    }
+}
+
+} // namespace
+
+std::array<QString, 8> DetailLines(const BirthData &birth) {
+    const auto text = [](const std::string &s) { return QString::fromStdString(s); };
+    return {
+        QStringLiteral("Name: ") + text(birth.BirthName),
+        QStringLiteral("Date of Birth: %1 %2, %3")
+            .arg(QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat))
+            .arg(birth.BirthDay)
+            .arg(birth.BirthYear),
+        QStringLiteral("Time of Birth: %1 Hour %2 Minute")
+            .arg(birth.BirthHour)
+            .arg(birth.BirthMinute),
+        QStringLiteral("Latitude: %1 Degree %2 Minute").arg(birth.LatDegrees).arg(birth.LatMinutes),
+        QStringLiteral("Longitude: %1 Degree %2 Minute")
+            .arg(birth.LonDegrees)
+            .arg(birth.LonMinutes),
+        QStringLiteral("City: ") + text(birth.BirthCity),
+        QStringLiteral("State: ") + text(birth.BirthState),
+        QStringLiteral("Country: ") + text(birth.BirthCountry),
+    };
+}
+
+ReadingJsonWriter::ReadingJsonWriter() {
+    Json bodies = Json::array();
+    for (int body = 0; body < kBodyCount; ++body) {
+        bodies.push_back(Json{{"name", ""},
+                              {"position", ""},
+                              {"sign", ""},
+                              {"longitude", 0.0},
+                              {"retrograde", false}});
+    }
+    Json cells = Json::array();
+    for (int house = 0; house < kSignCount; ++house)
+        cells.push_back("");
+    json_ = Json{{"name", ""},
+                 {"universal_time", ""},
+                 {"bodies", bodies},
+                 {"ascendant_sign", ""},
+                 {"moon_sign", ""},
+                 {"house_cells", cells},
+                 {"patterns", Json::array()}};
+    // The object's shape never changes after this, so the places of its values hold.
+    name_ = json_["name"].get_ptr<std::string *>();
+    universalTime_ = json_["universal_time"].get_ptr<std::string *>();
+    for (int body = 0; body < kBodyCount; ++body) {
+        Json &b = json_["bodies"][body];
+        bodies_[body] = {b["name"].get_ptr<std::string *>(), b["position"].get_ptr<std::string *>(),
+                         b["sign"].get_ptr<std::string *>(), b["longitude"].get_ptr<double *>(),
+                         b["retrograde"].get_ptr<bool *>()};
+    }
+    ascendantSign_ = json_["ascendant_sign"].get_ptr<std::string *>();
+    moonSign_ = json_["moon_sign"].get_ptr<std::string *>();
+    for (int house = 0; house < kSignCount; ++house)
+        houseCells_[house] = json_["house_cells"][house].get_ptr<std::string *>();
+    patterns_ = &json_["patterns"];
+
+    // The fixed text: the object written with every value replaced by a mark that no key
+    // holds, cut at the marks.
+    ForEachValue(json_, [this](Json &value) { values_.push_back(&value); });
+    Json shape = json_;
+    ForEachValue(shape, [](Json &value) { value = kValueMark; });
+    const std::string text = CompactJson(shape);
+    const std::string mark = CompactJson(Json(kValueMark));
+    std::size_t from = 0;
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, from)) {
+        fragments_.push_back(text.substr(from, at - from));
+        from = at + mark.size();
+    }
+    fragments_.push_back(text.substr(from));
+    if (fragments_.size() != values_.size() + 1)
+        throw std::logic_error("JSON writer: the object's text does not match its values");
+
+    const auto slotOf = [this](const Json &value) {
+        return static_cast<std::size_t>(std::find(values_.begin(), values_.end(), &value) -
+                                        values_.begin());
+    };
+    for (int body = 0; body < kBodyCount; ++body) {
+        Json &b = json_["bodies"][body];
+        bodySlots_[body] = {slotOf(b["name"]), slotOf(b["sign"]), slotOf(b["retrograde"])};
+        bodyNameTexts_[body] = CompactJson(Json(std::string(kPlainBodyNames[body])));
+    }
+    ascendantSignSlot_ = slotOf(json_["ascendant_sign"]);
+    moonSignSlot_ = slotOf(json_["moon_sign"]);
+    patternsSlot_ = slotOf(json_["patterns"]);
+    for (int sign = 0; sign < kSignCount; ++sign)
+        signTexts_[sign] = CompactJson(Json(std::string(kSignFullNames[sign])));
+    signTexts_[kSignCount] = CompactJson(Json(std::string()));
+    flagTexts_ = {CompactJson(Json(false)), CompactJson(Json(true))};
+    for (unsigned set = 0; set < (1U << kPatternCount); ++set) {
+        Json list = Json::array();
+        for (int slot = 0; slot < kPatternCount; ++slot) {
+            if ((set & (1U << slot)) != 0)
+                list.push_back(std::string(PatternTable[slot].Name));
+        }
+        patternListTexts_.push_back(CompactJson(list));
+    }
+    knownText_.assign(values_.size(), nullptr);
+}
+
+void ReadingJsonWriter::appendLine(std::string &out) const {
+    // The library's own writer, appending to `out`; between the values the fixed text is
+    // appended to the same string.
+    nlohmann::detail::serializer<Json> writer(nlohmann::detail::output_adapter<char>(out), ' ',
+                                              Json::error_handler_t::replace);
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        out += fragments_[i];
+        if (knownText_[i] != nullptr)
+            out += *knownText_[i];
+        else
+            writer.dump(*values_[i], false, false, 0);
+    }
+    out += fragments_.back();
+    out += '\n';
+}
+
+const std::string *ReadingJsonWriter::KnownSignText(const std::string &name) const {
+    if (name.empty())
+        return &signTexts_[kSignCount];
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        if (name == kSignFullNames[sign])
+            return &signTexts_[sign];
+    }
+    return nullptr;
+}
+
+const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome) {
+    const ChartPositions &chart = state.Chart;
+    *name_ = state.Birth.BirthName;
+    *universalTime_ = IsoMinute(chart.UniversalTime);
+    for (int body = 0; body < kBodyCount; ++body) {
+        const BodyValues &b = bodies_[body];
+        const BodySlots &at = bodySlots_[body];
+        *b.name = chart.ChartBodyNames[body];
+        knownText_[at.name] = *b.name == kPlainBodyNames[body] ? &bodyNameTexts_[body] : nullptr;
+        *b.position = chart.PositionText[body];
+        const int sign = SignOfPositionText(chart.PositionText[body]);
+        b.sign->assign(sign >= 0 ? kSignFullNames[sign] : std::string_view());
+        knownText_[at.sign] = &signTexts_[sign >= 0 ? sign : kSignCount];
+        *b.longitude = chart.Longitude[body];
+        *b.retrograde = IsRetrogradeBody(state.Retro, body);
+        knownText_[at.retrograde] = &flagTexts_[*b.retrograde ? 1 : 0];
+    }
+    // The report window's hidden labels: the ascendant's sign (empty on a fresh window when
+    // the text names none) and the Moon's.
+    AssignUtf8(*ascendantSign_, AscendantSignName(chart.AscendantText));
+    knownText_[ascendantSignSlot_] = KnownSignText(*ascendantSign_);
+    *moonSign_ = chart.MoonSignName;
+    knownText_[moonSignSlot_] = KnownSignText(*moonSign_);
+    for (int house = 0; house < kSignCount; ++house)
+        AssignUtf8(*houseCells_[house], outcome.Wheel.HouseCell[house]);
+    patterns_->clear();
+    unsigned set = 0;
+    for (int slot = 0; slot < kPatternCount; ++slot) {
+        if (outcome.Patterns.Work.PatternFlags[slot]) {
+            patterns_->push_back(std::string(PatternTable[slot].Name));
+            set |= 1U << slot;
+        }
+    }
+    knownText_[patternsSlot_] = &patternListTexts_[set];
+    return json_;
+}
+
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome) {
+    ReadingJsonWriter writer;
+    return writer.fill(state, outcome);
+}
+
+std::string CompactJson(const Json &json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome) {
+    std::string text;
+    for (const QString &line : DetailLines(state.Birth))
+        text += line.toStdString() + '\n';
+
+    text += "\nPlanetary Positions\n";
+    for (int body = 0; body < kBodyCount; ++body) {
+        std::string name(kPlainBodyNames[body]);
+        name.resize(kNameColumn, ' ');
+        text += name + state.Chart.PositionText[body] + '\n';
+    }
+
+    text += "\nHouses\n";
+    const WheelArrangement &wheel = outcome.Wheel;
+    for (int house = 0; house < kSignCount; ++house) {
+        const int sign = (wheel.AscSignIndex + house) % kSignCount;
+        text += (house < 9 ? " " : "") + std::to_string(house + 1) + " " +
+                std::string(kSignFullNames[sign]) + ":";
+        const std::string bodies = HouseBodies(wheel.HouseCell[house]);
+        if (!bodies.empty())
+            text += " " + bodies;
+        text += '\n';
+    }
+
+    text += "\nInterpretation\n";
+    text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
+    return text;
+}
+
+} // namespace starloom::cli

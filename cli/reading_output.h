@@ -1,0 +1,96 @@
+// One finished reading as the tool prints it: as text, the way the result window shows it,
+// or as a JSON object. Both are made from what RunReading left, never recomputed.
+#pragma once
+
+#include "reading/driver.h"
+#include "reading/reading_state.h"
+
+#include <nlohmann/json.hpp>
+
+#include <QString>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace starloom::cli {
+
+using Json = nlohmann::ordered_json;
+
+// The report window's eight detail lines: name, date and time of birth, latitude,
+// longitude, city, state and country.
+std::array<QString, 8> DetailLines(const BirthData &birth);
+
+// The reading as one JSON object: name, universal_time, bodies (name, position, sign,
+// longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns.
+//
+// A batch writes a million of these, so the object is built once with every key in place
+// and each reading only overwrites its values, which keeps the strings' storage; a line is
+// then the object's fixed text (its keys and punctuation, as the library writes them)
+// with only the values written anew.
+class ReadingJsonWriter {
+public:
+    ReadingJsonWriter();
+    ReadingJsonWriter(const ReadingJsonWriter &) = delete;
+    ReadingJsonWriter &operator=(const ReadingJsonWriter &) = delete;
+
+    // Puts the reading's values into the object.
+    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome);
+
+    // Appends the object as filled, on one line ended by LF: the same bytes as
+    // CompactJson(fill(...)) and a line end.
+    void appendLine(std::string &out) const;
+
+private:
+    // The written text of a sign's full name (or of the empty text), or null for any
+    // other text.
+    const std::string *KnownSignText(const std::string &name) const;
+
+    struct BodyValues {
+        std::string *name;
+        std::string *position;
+        std::string *sign;
+        double *longitude;
+        bool *retrograde;
+    };
+    Json json_;
+    std::string *name_;
+    std::string *universalTime_;
+    std::array<BodyValues, kBodyCount> bodies_;
+    std::string *ascendantSign_;
+    std::string *moonSign_;
+    std::array<std::string *, kSignCount> houseCells_;
+    Json *patterns_;
+    // Every value of the object in the order it is written, and the fixed text around
+    // them: fragments_[i] comes before values_[i], the last fragment after the last value.
+    std::vector<const Json *> values_;
+    std::vector<std::string> fragments_;
+    // Values from a short list (body names, signs, flags, the pattern lists) are written
+    // once, here, and fill() points knownText_[i] at the text of value i; null for the
+    // others.
+    std::vector<const std::string *> knownText_;
+    std::array<std::string, kBodyCount> bodyNameTexts_;
+    std::array<std::string, kSignCount + 1> signTexts_; // the last for no sign
+    std::array<std::string, 2> flagTexts_;
+    std::vector<std::string> patternListTexts_; // by the set of flags, slot 0 lowest bit
+    struct BodySlots {
+        std::size_t name;
+        std::size_t sign;
+        std::size_t retrograde;
+    };
+    std::array<BodySlots, kBodyCount> bodySlots_;
+    std::size_t ascendantSignSlot_ = 0;
+    std::size_t moonSignSlot_ = 0;
+    std::size_t patternsSlot_ = 0;
+};
+
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
+
+// The object on one line, strings in UTF-8 (anything else replaced).
+std::string CompactJson(const Json &json);
+
+// The reading as text, lines ended by LF: the details, the positions table, the twelve
+// houses with their bodies and marks, and the interpretation report.
+std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
+
+} // namespace starloom::cli
