@@ -1,24 +1,43 @@
 // QM Starloom, the desktop program: one copy per user, the update reminder, then the
-// birth-data form, from which every reading starts.
+// birth-data form, from which every reading starts. `starloom FILE.act` opens a reading
+// file as the form's Open button does; started while another copy runs, it hands the file
+// to that copy.
+#include "app/outside_open.h"
 #include "reading/birth_form.h"
 #include "reading/reading_session.h"
 #include "shell/about_box.h"
+#include "shell/instance_channel.h"
 #include "shell/program_icon.h"
 #include "shell/shutdown.h"
 #include "shell/single_instance.h"
 #include "shell/start_up.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSettings>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM Starloom"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
     QApplication::setOrganizationName(QStringLiteral("QM Starloom"));
+    // Ties the windows to the installed desktop entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("starloom"));
     QApplication::setWindowIcon(starloom::ProgramIcon());
     // The program ends through CloseAllAndEnd, not when its last window is hidden: the
     // form hides while a chart window is up.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Natal charts and the pattern of the planets in them."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A reading file (.act) to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+    const QString file = starloom::ReadingFileArgument(parser.positionalArguments());
 
     starloom::QtUserDialogs dialogs;
     starloom::DesktopLinkOpener links;
@@ -26,13 +45,24 @@ int main(int argc, char *argv[]) {
     const starloom::ShellServices services{&dialogs, &links, &clock};
 
     starloom::SingleInstance instance(starloom::SingleInstance::defaultLockFolder());
+    starloom::InstanceChannel channel(
+        starloom::InstanceChannel::serverNameFor(instance.lockFolder()));
     const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     starloom::ReadingSession session(
         services, {[] { starloom::CloseAllAndEnd(); },
                    [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});
-    const auto result =
-        starloom::RunStartUp(instance, *settings, services, [&session] { session.form().show(); });
-    if (result == starloom::StartUpResult::Refused)
+
+    // Files wait until the form is up: the one named here, and any a later copy hands over
+    // while the update reminder is still open.
+    starloom::OutsideOpener opener(session);
+    opener.open(file);
+    QObject::connect(&channel, &starloom::InstanceChannel::pathReceived, &opener,
+                     &starloom::OutsideOpener::open, Qt::QueuedConnection);
+
+    const auto result = starloom::RunStartUp(
+        instance, *settings, services, [&session] { session.form().show(); }, &channel, file);
+    if (result != starloom::StartUpResult::Started)
         return 0;
+    opener.start();
     return QApplication::exec();
 }

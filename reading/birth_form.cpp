@@ -9,11 +9,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -50,6 +52,16 @@ QComboBox *List(const char *name, QWidget *parent) {
     return list;
 }
 
+// The local file a drag carries, or an empty string unless it carries exactly one.
+QString OnlyLocalFile(const QMimeData *data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    return urls.constFirst().toLocalFile();
+}
+
 QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *group, int id,
                      QWidget *parent) {
     auto *option = new QRadioButton(caption, parent);
@@ -64,6 +76,7 @@ BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *paren
     : QMainWindow(parent), state_(state), services_(services) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setAcceptDrops(true);
     buildControls();
     buildMenus();
     loadForm();
@@ -365,6 +378,24 @@ void BirthForm::SearchCoordinates() {
 void BirthForm::closeEvent(QCloseEvent *event) {
     event->accept();
     emit exitRequested();
+}
+
+void BirthForm::dragEnterEvent(QDragEnterEvent *event) {
+    if (!OnlyLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BirthForm::dragMoveEvent(QDragMoveEvent *event) {
+    if (!OnlyLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BirthForm::dropEvent(QDropEvent *event) {
+    const QString path = OnlyLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }
 
 } // namespace starloom

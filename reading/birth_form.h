@@ -69,8 +69,16 @@ signals:
     void aboutRequested();     // Help > About Software
     void exitRequested();      // File > Exit or the close box: the program ends
 
+    // One local file was dropped on the form.
+    void fileDropped(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A drag that carries exactly one local file is accepted; dropping it emits fileDropped.
+    // Which files are readings is for the open step to judge, with its own messages.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildControls();

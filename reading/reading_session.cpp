@@ -47,6 +47,9 @@ ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
       form_(std::make_unique<BirthForm>(state_, services)) {
     connect(form_.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
     connect(form_.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
+    // Queued, so that the drop has finished before a message or the chart window appears.
+    connect(form_.get(), &BirthForm::fileDropped, this, &ReadingSession::OpenReadingFileAt,
+            Qt::QueuedConnection);
     connect(form_.get(), &BirthForm::aboutRequested, this, [this] {
         if (hooks_.showAbout)
             hooks_.showAbout(form_.get());

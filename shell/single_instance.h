@@ -12,8 +12,8 @@ namespace starloom {
 // A per-user lock file held for the whole run. The file records the holder's process, so a
 // lock left behind by a copy that crashed is recognised as stale and taken over.
 //
-// A later version may let a second copy pass its file name to the running one; a local
-// server would then be started next to the lock, named after the same folder.
+// A second copy started with a file name passes it to the running copy through an
+// InstanceChannel whose socket lies in the same folder.
 class SingleInstance {
 public:
     // `lockFolder` is created when missing. Tests pass a temporary folder.
@@ -31,6 +31,7 @@ public:
     // Gives the lock up; also done by the destructor.
     void release();
 
+    const QString &lockFolder() const { return lockFolder_; }
     QString lockFilePath() const;
 
     // On Linux the user's runtime folder; elsewhere, or when there is none, the program's

@@ -5,9 +5,10 @@
 //     QtUserDialogs dialogs; DesktopLinkOpener links; SystemClock clock;
 //     const ShellServices services{&dialogs, &links, &clock};
 //     SingleInstance instance(SingleInstance::defaultLockFolder()); // held until main returns
+//     InstanceChannel channel(InstanceChannel::serverNameFor(instance.lockFolder()));
 //     const std::unique_ptr<QSettings> settings = OpenProgramSettings();
-//     if (RunStartUp(instance, *settings, services, [&] { form.show(); }) ==
-//         StartUpResult::Refused)
+//     if (RunStartUp(instance, *settings, services, [&] { form.show(); }, &channel, file) !=
+//         StartUpResult::Started)
 //         return 0;
 //     return app.exec();
 #pragma once
@@ -23,6 +24,7 @@ class QSettings;
 
 namespace starloom {
 
+class InstanceChannel;
 class SingleInstance;
 
 inline const QString kSettingsOrganisation = QStringLiteral("QM Starloom");
@@ -32,15 +34,21 @@ inline const QString kSettingsApplication = QStringLiteral("QM Starloom");
 std::unique_ptr<QSettings> OpenProgramSettings();
 
 enum class StartUpResult {
-    Started, // the birth-data form is shown; run the event loop
-    Refused, // another copy runs; this one has said so and must end without an event loop
+    Started,    // the birth-data form is shown; run the event loop
+    Refused,    // another copy runs; this one has said so and must end without an event loop
+    HandedOver, // another copy runs and has taken the file to open; this one ends quietly
 };
 
-// In order: takes the single-copy lock, or tells the user that the program is already
-// running and returns Refused without touching the settings; runs the update reminder; calls
-// `showBirthDataForm`. `instance` must stay alive for the whole run, since it holds the lock.
+// In order: takes the single-copy lock; when another copy holds it, hands `fileToOpen` (an
+// absolute path, or empty) to that copy through `channel` and returns HandedOver, or, when
+// there is no file or the other copy does not take it, tells the user that the program is
+// already running and returns Refused, without touching the settings either way. Holding the
+// lock, it starts listening on `channel` for later copies, runs the update reminder and calls
+// `showBirthDataForm`. Opening `fileToOpen` in this copy is left to the caller, once the form
+// is shown. `instance` and `channel` must stay alive for the whole run; `channel` may be null.
 StartUpResult RunStartUp(SingleInstance &instance, QSettings &settings,
                          const ShellServices &services,
-                         const std::function<void()> &showBirthDataForm);
+                         const std::function<void()> &showBirthDataForm,
+                         InstanceChannel *channel = nullptr, const QString &fileToOpen = {});
 
 } // namespace starloom
