@@ -44,3 +44,17 @@ format:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Installing and packaging (root, or sudo, for the default PREFIX):
+#   make install [PREFIX=/usr/local]  the programs, desktop entry, icons, reading-file type,
+#                                     manual pages and licence
+#   make package                      a Debian package (.deb) in $(BUILD_DIR), with CPack
+PREFIX ?= /usr/local
+
+.PHONY: install package
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

@@ -19,7 +19,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM Starloom"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QStringLiteral(STARLOOM_VERSION));
     QApplication::setOrganizationName(QStringLiteral("QM Starloom"));
     // Ties the windows to the installed desktop entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("starloom"));
