@@ -1,6 +1,7 @@
 // The interpretation report as text runs.
 #include "patterns/report.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace starloom {
@@ -8,6 +9,7 @@ namespace starloom {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kRunsPerBlock = 7; // the name, and a heading and a text three times
 
 void Append(ReportRuns &runs, ReportColour colour, bool bold, std::string_view text,
             std::string_view ending) {
@@ -27,6 +29,8 @@ void AppendSection(ReportRuns &runs, ReportColour colour, std::string_view headi
 
 ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags) {
     ReportRuns runs;
+    runs.reserve(kRunsPerBlock * static_cast<std::size_t>(
+                                     std::count(PatternFlags.begin(), PatternFlags.end(), true)));
     for (int slot = 0; slot < kPatternCount; ++slot) {
         if (!PatternFlags[slot])
             continue;

@@ -4,11 +4,13 @@
 #include "engine/zodiac.h"
 #include "retrograde/retrograde.h"
 
+#include <string_view>
+
 namespace starloom {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
+constexpr std::string_view kLineBreak = "\r\n";
 
 } // namespace
 
@@ -29,22 +31,32 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
 
 WheelArrangement ArrangeWheel(const std::array<std::string, kBodyCount + 1> &PositionText,
                               const BodyNameTable &BodyNames) {
-    WheelArrangement wheel;
+    // The cells are collected as UTF-8 and each made a QString once: most fit in a short
+    // string's own storage, where appending to QStrings cost two temporaries per body.
+    std::array<std::string, kSignCount> cells;
     for (int body = 0; body < kAscBody; ++body) {
         const int sign = SignOfPositionText(PositionText[body]);
-        if (sign >= 0)
-            wheel.SignCellText[sign] += kLineBreak + QString::fromStdString(BodyNames[body]);
-    }
-    const int ascSign = SignOfPositionText(PositionText[kAscBody]);
-    if (ascSign >= 0)
-        wheel.SignCellText[ascSign] += kLineBreak + QStringLiteral("Asc");
-    wheel.AscSignIndex = 0;
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        if (wheel.SignCellText[sign].contains(QStringLiteral("Asc"))) {
-            wheel.AscSignIndex = sign;
-            break;
+        if (sign >= 0) {
+            cells[sign] += kLineBreak;
+            cells[sign] += BodyNames[body];
         }
     }
+    const int ascSign = SignOfPositionText(PositionText[kAscBody]);
+    if (ascSign >= 0) {
+        cells[ascSign] += kLineBreak;
+        cells[ascSign] += "Asc";
+    }
+    WheelArrangement wheel;
+    wheel.AscSignIndex = -1;
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        if (cells[sign].empty())
+            continue;
+        wheel.SignCellText[sign] = QString::fromStdString(cells[sign]);
+        if (wheel.AscSignIndex < 0 && cells[sign].find("Asc") != std::string::npos)
+            wheel.AscSignIndex = sign;
+    }
+    if (wheel.AscSignIndex < 0)
+        wheel.AscSignIndex = 0;
     for (int house = 0; house < kSignCount; ++house)
         wheel.HouseCell[house] = wheel.SignCellText[(wheel.AscSignIndex + house) % kSignCount];
     wheel.FirstHouseSign = ascSign;
