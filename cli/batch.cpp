@@ -140,18 +140,24 @@ struct InputFile {
 
 } // namespace
 
+BatchRowWriter::BatchRowWriter() {
+    // What the birth-data form's load step fills before any reading.
+    BuildTimeZoneTables(fresh_.Zones);
+    FillBodyNames(fresh_.BodyNames);
+}
+
 bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     if (!record.error.empty())
         return AppendError(out, record.line, record.error);
     FormValues values;
     std::string error;
-    if (!FormValuesFromRow(record.fields, values, error))
+    if (!FormValuesFromRow(record.fields, values, error, texts_))
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
     // Each row starts from the state of a program just started, so nothing of an earlier
-    // row stays behind in a field the engine keeps when it cannot set it. Copying into the
-    // same state reuses its strings' storage.
+    // row stays behind in a field the engine keeps when it cannot set it (and the thread
+    // count cannot change the output). Copying into the same state reuses its storage.
     state_ = fresh_;
     const ReadingOutcome outcome = RunReading(values, state_);
     json_.fill(state_, outcome);

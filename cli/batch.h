@@ -3,6 +3,7 @@
 // memory used does not grow with the file.
 #pragma once
 
+#include "cli/birth_options.h"
 #include "cli/csv_reader.h"
 #include "cli/reading_output.h"
 #include "reading/reading_state.h"
@@ -25,14 +26,17 @@ inline constexpr int kExitRefused = 2;    // bad arguments or input, or a file n
 // Turns data rows into JSON lines; one per worker thread.
 class BatchRowWriter {
 public:
+    BatchRowWriter();
+
     // Appends the JSON line (ended by LF) of one data row to `out`: the reading's object, or
     // {"line": N, "error": "..."} when the row is malformed or the form refuses it. False for
     // an error object.
     bool append(const CsvRecord &record, std::string &out);
 
 private:
+    RowTexts texts_;
     ReadingJsonWriter json_;
-    const ReadingState fresh_{};
+    ReadingState fresh_; // as the program holds it before its first reading
     ReadingState state_;
 };
 

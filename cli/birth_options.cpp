@@ -79,6 +79,11 @@ bool SetCoordinate(std::string_view text, char letter0, char letter1, QString &d
     return true;
 }
 
+// One to three digits without a leading zero (or "0" itself).
+bool CanonicalNumber(std::string_view text) {
+    return AllDigits(text, 1, kCoordinateDigits) && (text.size() == 1 || text[0] != '0');
+}
+
 // A direction field of a batch row: empty for none chosen.
 bool SetDirection(std::string_view text, char letter0, char letter1, int &direction) {
     if (text.empty()) {
@@ -166,8 +171,29 @@ bool SetLongitude(std::string_view text, FormValues &values, std::string &error)
                          error);
 }
 
+QString RowTexts::text(std::size_t column, const std::string &bytes) {
+    if (column >= last_.size())
+        last_.resize(column + 1);
+    Last &last = last_[column];
+    if (last.bytes != bytes || last.text.isNull()) {
+        last.bytes = bytes;
+        last.text = Text(bytes);
+    }
+    return last.text;
+}
+
+QString RowTexts::number(int value) {
+    static const std::vector<QString> kNumbers = [] {
+        std::vector<QString> numbers;
+        for (int n = 0; n <= kLastNumber; ++n)
+            numbers.push_back(QString::number(n));
+        return numbers;
+    }();
+    return value >= 0 && value <= kLastNumber ? kNumbers[value] : QString::number(value);
+}
+
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error) {
+                       std::string &error, RowTexts &texts) {
     if (fields.size() != static_cast<std::size_t>(kBatchColumns)) {
         error = "expected " + std::to_string(kBatchColumns) + " fields, found " +
                 std::to_string(fields.size());
@@ -195,12 +221,12 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         numbers[i] = *number;
     }
     FormValues row;
-    row.name = Text(fields[0]);
-    row.yearText = QString::number(numbers[0]);
+    row.name = texts.text(0, fields[0]);
+    row.yearText = RowTexts::number(numbers[0]);
     row.monthPosition = numbers[1] - 1;
-    row.dayText = QString::number(numbers[2]);
-    row.hourText = QString::number(numbers[3]);
-    row.minuteText = QString::number(numbers[4]);
+    row.dayText = RowTexts::number(numbers[2]);
+    row.hourText = RowTexts::number(numbers[3]);
+    row.minuteText = RowTexts::number(numbers[4]);
     row.zonePosition = numbers[5];
     row.dst = numbers[6] == 1;
 
@@ -213,7 +239,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
                        {"lon_min", &row.lonMinutes}};
     const std::size_t coordinateColumns[] = {8, 9, 11, 12};
     for (std::size_t i = 0; i < std::size(coordinates); ++i) {
-        const QString text = Text(fields[coordinateColumns[i]]);
+        const std::string &field = fields[coordinateColumns[i]];
+        const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
+                                                    : texts.text(coordinateColumns[i], field);
         if (text.size() > kCoordinateDigits) {
             error = std::string(coordinates[i].name) + " must be at most three characters";
             return false;
@@ -228,9 +256,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         error = "lon_dir must be E, W or empty";
         return false;
     }
-    row.city = Text(fields[14]);
-    row.state = Text(fields[15]);
-    row.country = Text(fields[16]);
+    row.city = texts.text(14, fields[14]);
+    row.state = texts.text(15, fields[15]);
+    row.country = texts.text(16, fields[16]);
     values = std::move(row);
     return true;
 }

@@ -39,12 +39,29 @@ inline constexpr std::string_view kBatchHeader =
     "city,state,country";
 inline constexpr int kBatchColumns = 17;
 
+// Makes the QStrings of batch rows with few allocations: a column that repeats the previous
+// row's text shares its string, and small whole numbers share strings made once.
+class RowTexts {
+public:
+    QString text(std::size_t column, const std::string &bytes);
+    // The decimal text of 0..kLastNumber without leading zeros, made once.
+    static QString number(int value);
+    static constexpr int kLastNumber = 2050;
+
+private:
+    struct Last {
+        std::string bytes;
+        QString text;
+    };
+    std::vector<Last> last_;
+};
+
 // One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,
 // minute and zone are numbers in their lists' ranges; dst is 0 or 1; a direction is N or S
 // (E or W), or empty for none chosen; a coordinate field holds at most three characters
 // (the box's limit). Texts go into their boxes as they stand, so an empty name or place,
 // or a coordinate that is not a number, is the form's refusal.
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error);
+                       std::string &error, RowTexts &texts);
 
 } // namespace starloom::cli

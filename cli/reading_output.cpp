@@ -168,22 +168,23 @@ ReadingJsonWriter::ReadingJsonWriter() {
     if (fragments_.size() != values_.size() + 1)
         throw std::logic_error("JSON writer: the object's text does not match its values");
 
-    const auto slotOf = [this](const Json &value) {
+    const auto placeOf = [this](const Json &value) {
         return static_cast<std::size_t>(std::find(values_.begin(), values_.end(), &value) -
                                         values_.begin());
     };
     for (int body = 0; body < kBodyCount; ++body) {
         Json &b = json_["bodies"][body];
-        bodySlots_[body] = {slotOf(b["name"]), slotOf(b["sign"]), slotOf(b["retrograde"])};
+        bodyPlaces_[body] = {placeOf(b["name"]), placeOf(b["sign"]), placeOf(b["retrograde"])};
         bodyNameTexts_[body] = CompactJson(Json(std::string(kPlainBodyNames[body])));
     }
-    ascendantSignSlot_ = slotOf(json_["ascendant_sign"]);
-    moonSignSlot_ = slotOf(json_["moon_sign"]);
-    patternsSlot_ = slotOf(json_["patterns"]);
+    ascendantSignAt_ = placeOf(json_["ascendant_sign"]);
+    moonSignAt_ = placeOf(json_["moon_sign"]);
+    patternsAt_ = placeOf(json_["patterns"]);
     for (int sign = 0; sign < kSignCount; ++sign)
         signTexts_[sign] = CompactJson(Json(std::string(kSignFullNames[sign])));
     signTexts_[kSignCount] = CompactJson(Json(std::string()));
     flagTexts_ = {CompactJson(Json(false)), CompactJson(Json(true))};
+    knownText_.assign(values_.size(), nullptr);
     for (unsigned set = 0; set < (1U << kPatternCount); ++set) {
         Json list = Json::array();
         for (int slot = 0; slot < kPatternCount; ++slot) {
@@ -192,7 +193,6 @@ ReadingJsonWriter::ReadingJsonWriter() {
         }
         patternListTexts_.push_back(CompactJson(list));
     }
-    knownText_.assign(values_.size(), nullptr);
 }
 
 void ReadingJsonWriter::appendLine(std::string &out) const {
@@ -211,7 +211,7 @@ void ReadingJsonWriter::appendLine(std::string &out) const {
     out += '\n';
 }
 
-const std::string *ReadingJsonWriter::KnownSignText(const std::string &name) const {
+const std::string *ReadingJsonWriter::signText(const std::string &name) const {
     if (name.empty())
         return &signTexts_[kSignCount];
     for (int sign = 0; sign < kSignCount; ++sign) {
@@ -227,7 +227,7 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
     *universalTime_ = IsoMinute(chart.UniversalTime);
     for (int body = 0; body < kBodyCount; ++body) {
         const BodyValues &b = bodies_[body];
-        const BodySlots &at = bodySlots_[body];
+        const BodyPlaces &at = bodyPlaces_[body];
         *b.name = chart.ChartBodyNames[body];
         knownText_[at.name] = *b.name == kPlainBodyNames[body] ? &bodyNameTexts_[body] : nullptr;
         *b.position = chart.PositionText[body];
@@ -241,20 +241,25 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
     // The report window's hidden labels: the ascendant's sign (empty on a fresh window when
     // the text names none) and the Moon's.
     AssignUtf8(*ascendantSign_, AscendantSignName(chart.AscendantText));
-    knownText_[ascendantSignSlot_] = KnownSignText(*ascendantSign_);
+    knownText_[ascendantSignAt_] = signText(*ascendantSign_);
     *moonSign_ = chart.MoonSignName;
-    knownText_[moonSignSlot_] = KnownSignText(*moonSign_);
+    knownText_[moonSignAt_] = signText(*moonSign_);
     for (int house = 0; house < kSignCount; ++house)
         AssignUtf8(*houseCells_[house], outcome.Wheel.HouseCell[house]);
-    patterns_->clear();
     unsigned set = 0;
     for (int slot = 0; slot < kPatternCount; ++slot) {
-        if (outcome.Patterns.Work.PatternFlags[slot]) {
-            patterns_->push_back(std::string(PatternTable[slot].Name));
+        if (outcome.Patterns.Work.PatternFlags[slot])
             set |= 1U << slot;
-        }
     }
-    knownText_[patternsSlot_] = &patternListTexts_[set];
+    if (set != patternSet_ || patterns_->empty()) {
+        patterns_->clear();
+        for (int slot = 0; slot < kPatternCount; ++slot) {
+            if ((set & (1U << slot)) != 0)
+                patterns_->push_back(std::string(PatternTable[slot].Name));
+        }
+        patternSet_ = set;
+    }
+    knownText_[patternsAt_] = &patternListTexts_[set];
     return json_;
 }
 

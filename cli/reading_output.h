@@ -25,9 +25,10 @@ std::array<QString, 8> DetailLines(const BirthData &birth);
 // longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns.
 //
 // A batch writes a million of these, so the object is built once with every key in place
-// and each reading only overwrites its values, which keeps the strings' storage; a line is
-// then the object's fixed text (its keys and punctuation, as the library writes them)
-// with only the values written anew.
+// and each reading only overwrites its values, which keeps the strings' storage. A line is
+// the object's fixed text (its keys and punctuation, as the library writes them) with only
+// the values written anew; values from short lists (body names, signs, flags, pattern
+// lists) are written by the library once, when the writer is made.
 class ReadingJsonWriter {
 public:
     ReadingJsonWriter();
@@ -42,9 +43,8 @@ public:
     void appendLine(std::string &out) const;
 
 private:
-    // The written text of a sign's full name (or of the empty text), or null for any
-    // other text.
-    const std::string *KnownSignText(const std::string &name) const;
+    // The written text of a sign's full name or of the empty text; null for any other.
+    const std::string *signText(const std::string &name) const;
 
     struct BodyValues {
         std::string *name;
@@ -61,27 +61,28 @@ private:
     std::string *moonSign_;
     std::array<std::string *, kSignCount> houseCells_;
     Json *patterns_;
+    unsigned patternSet_ = 0; // the flags the pattern list holds, slot 0 lowest bit
+
     // Every value of the object in the order it is written, and the fixed text around
     // them: fragments_[i] comes before values_[i], the last fragment after the last value.
     std::vector<const Json *> values_;
     std::vector<std::string> fragments_;
-    // Values from a short list (body names, signs, flags, the pattern lists) are written
-    // once, here, and fill() points knownText_[i] at the text of value i; null for the
-    // others.
+    // fill() points knownText_[i] at the text of value i when it is one of these; null
+    // for the others, which are written each time.
     std::vector<const std::string *> knownText_;
     std::array<std::string, kBodyCount> bodyNameTexts_;
     std::array<std::string, kSignCount + 1> signTexts_; // the last for no sign
     std::array<std::string, 2> flagTexts_;
-    std::vector<std::string> patternListTexts_; // by the set of flags, slot 0 lowest bit
-    struct BodySlots {
+    std::vector<std::string> patternListTexts_; // by the set of flags
+    struct BodyPlaces {
         std::size_t name;
         std::size_t sign;
         std::size_t retrograde;
     };
-    std::array<BodySlots, kBodyCount> bodySlots_;
-    std::size_t ascendantSignSlot_ = 0;
-    std::size_t moonSignSlot_ = 0;
-    std::size_t patternsSlot_ = 0;
+    std::array<BodyPlaces, kBodyCount> bodyPlaces_; // places in values_
+    std::size_t ascendantSignAt_ = 0;
+    std::size_t moonSignAt_ = 0;
+    std::size_t patternsAt_ = 0;
 };
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
