@@ -3,10 +3,12 @@
 
 #include "cli/batch.h"
 #include "cli/birth_options.h"
+#include "cli/image_command.h"
 #include "cli/reading_output.h"
 #include "engine/tables.h"
 #include "reading/reading_file.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -34,6 +36,7 @@ Commands:
   open      one reading from a reading file (.act)
   save      write the reading file of a birth
   export    write the text export of a reading
+  image     save the result window of a reading as a JPEG image
   batch     the readings of every row of a CSV file, as JSON Lines
   zones     the time zones and their list positions
 
@@ -90,6 +93,17 @@ const char kExportHelp[] =
 Writes the text export of the reading, byte for byte as the program's Export
 Chart As Text does. The file is written whole or not at all; an existing file
 is replaced.
+
+  --from FILE.act     take the birth details from a reading file
+
+)";
+
+const char kImageHelp[] = R"(Usage: starloom-cli image FILE.jpg (<birth details> | --from FILE.act)
+
+Saves the result window of the reading as a JPEG image, as the program's Save As
+JPEG does: the name is cut at the first dot of its file part and given ".jpg";
+when that file exists, the first free name_001.jpg .. name_999.jpg is taken, so
+no file is ever replaced. The window is drawn without a screen.
 
   --from FILE.act     take the birth details from a reading file
 
@@ -270,6 +284,24 @@ int ExportCommand(const std::vector<std::string> &args) {
                      MakeTextExport(reading->state.Birth, reading->state.Chart));
 }
 
+int ImageCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
+                     std::string(kImageHelp) + kBirthHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 1, "FILE.jpg", status))
+        return status;
+    FormValues values;
+    std::string error;
+    if (!ValuesFromOptionsOrFile(parsed, values, error))
+        return Refuse(error);
+    if (const std::optional<Refusal> refusal = CheckFormValues(values))
+        return Refuse(refusal->message.toStdString());
+    if (!SaveReadingImage(values, parsed.positionals[0], error))
+        return Refuse(error);
+    return kExitOk;
+}
+
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
@@ -446,7 +478,8 @@ std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string 
 int RunCommand(const std::vector<std::string> &args) {
     static const Command kCommands[] = {
         {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
-        {"export", ExportCommand},   {"batch", BatchCommand}, {"zones", ZonesCommand},
+        {"export", ExportCommand},   {"image", ImageCommand}, {"batch", BatchCommand},
+        {"zones", ZonesCommand},
     };
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");
@@ -466,9 +499,22 @@ int RunCommand(const std::vector<std::string> &args) {
 }
 
 int Main(int argc, char *argv[]) {
+    // The tool reports its own errors, one line each; Qt's notes about the offscreen
+    // platform and the environment are not for its users.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "starloom-cli: %s\n", qPrintable(text));
+    });
     // The arguments are taken before the application object exists, so that none of them
     // is read as an option of Qt's own.
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Only the image command draws windows, and only on the offscreen platform; the others
+    // need no display at all.
+    if (!args.empty() && args[0] == "image") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return RunCommand(args);
+    }
     QCoreApplication app(argc, argv);
     return RunCommand(args);
 }

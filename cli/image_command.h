@@ -1,0 +1,17 @@
+// starloom-cli image: the result window of a reading saved as a JPEG image.
+#pragma once
+
+#include "reading/form_values.h"
+
+#include <string>
+
+namespace starloom::cli {
+
+// Runs the program's own reading on `values` (already checked) with its birth-data form,
+// chart window and report window on the offscreen platform, then the chart window's
+// Save As JPEG with `path` as the name chosen in its dialog: the name is cut at its first
+// dot and given ".jpg", and a free numbered name is taken when that file exists. Needs a
+// QApplication. False, with `error` set to the program's message, when nothing was saved.
+bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error);
+
+} // namespace starloom::cli
