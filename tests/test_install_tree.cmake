@@ -87,8 +87,8 @@ foreach(page starloom.1 starloom-cli.1)
     endif()
 endforeach()
 
-# The scalable icon as another program draws it, for comparison with the program's own.
-need_program(CONVERT convert imagemagick)
-run_quietly("convert" ${CONVERT} -background none
-            ${PREFIX}/share/icons/hicolor/scalable/apps/starloom.svg -resize 64x64
-            PNG32:${scratch}/scalable-64.png)
+# The scalable icon as the desktop's SVG renderer draws it, for comparison with the
+# program's own drawing.
+need_program(RSVG_CONVERT rsvg-convert librsvg2-bin)
+run_quietly("rsvg-convert" ${RSVG_CONVERT} --width 64 --height 64
+            --output ${scratch}/scalable-64.png ${PREFIX}/share/icons/hicolor/scalable/apps/starloom.svg)

@@ -32,7 +32,7 @@ const QString kReadingType = QStringLiteral("application/x-starloom-reading");
 constexpr int kProgramPatienceMs = 30000; // an installed program answering --version
 // Largest difference of a colour channel, out of 255, allowed between two renderers'
 // pictures of the same drawing (see LargestCoarseDifference).
-constexpr int kRendererTolerance = 64;
+constexpr int kRendererTolerance = 32;
 
 QByteArray ReadAll(const QString &path) {
     QFile file(path);
