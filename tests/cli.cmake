@@ -1,0 +1,16 @@
+# starloom-cli: the tool run as a process, its outputs against golden files, the
+# program's own writers and the desktop driver; included by tests/CMakeLists.txt.
+set(cli_test_definitions
+    STARLOOM_CLI="$<TARGET_FILE:starloom-cli>"
+    STARLOOM_CLI_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden/cli")
+foreach(name test_cli test_cli_batch)
+    starloom_add_test(${name} LABEL cli SOURCES ${name}.cpp test_cli_support.h
+                      LIBS starloom_cli)
+    target_compile_definitions(${name} PRIVATE ${cli_test_definitions})
+    add_dependencies(${name} starloom-cli)
+endforeach()
+# It drives the desktop program's windows beside the tool, so it runs alone.
+starloom_add_test(test_cli_desktop LABEL cli SERIAL
+                  SOURCES test_cli_desktop.cpp test_cli_support.h LIBS starloom_cli)
+target_compile_definitions(test_cli_desktop PRIVATE ${cli_test_definitions})
+add_dependencies(test_cli_desktop starloom-cli)

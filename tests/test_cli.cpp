@@ -1,0 +1,286 @@
+// starloom-cli end to end, one reading at a time: the tool is run as a process and its
+// output compared with golden files, with the program's own file writers, and with the
+// form's refusals.
+#include "reading/driver.h"
+#include "reading/reading_file.h"
+#include "test_cli_support.h"
+
+#include <nlohmann/json.hpp>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace starloom;
+using namespace starloom::clitest;
+
+namespace {
+
+QByteArray ReadAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool WriteAll(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A run that succeeded quietly.
+#define QVERIFY_CLEAN(run)                                                                         \
+    do {                                                                                           \
+        QCOMPARE((run).exitCode, 0);                                                               \
+        QCOMPARE((run).err, QByteArray());                                                         \
+    } while (false)
+
+// The same birth with one option's value replaced (or added when missing).
+QStringList WithOption(QStringList options, const QString &name, const QString &value) {
+    const qsizetype at = options.indexOf(name);
+    if (at >= 0)
+        options[at + 1] = value;
+    else
+        options << name << value;
+    return options;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void readingText_data();
+    void readingText();
+    void readingJson_data();
+    void readingJson();
+    void saveWritesTheProgramsFile();
+    void openGivesTheSameReading();
+    void exportFromOptionsAndFromFile();
+    void zones();
+    void versionAndHelp();
+    void refusals_data();
+    void refusals();
+    void openedFileIsCheckedLikeTheForm();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestCli::readingText_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("golden");
+    for (const Birth &b : FixedBirths())
+        QTest::newRow(qPrintable(b.key)) << b.options << b.key + QStringLiteral(".txt");
+}
+
+void TestCli::readingText() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, golden);
+    const CliRun run = RunCli(QStringList{"reading"} + options);
+    QVERIFY_CLEAN(run);
+    QCOMPARE(run.out, Golden(golden, run.out));
+}
+
+void TestCli::readingJson_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("golden");
+    for (const Birth &b : FixedBirths())
+        QTest::newRow(qPrintable(b.key)) << b.options << b.key + QStringLiteral(".json");
+}
+
+void TestCli::readingJson() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, golden);
+    const CliRun run = RunCli(QStringList{"reading", "--json"} + options);
+    QVERIFY_CLEAN(run);
+    QCOMPARE(run.out, Golden(golden, run.out));
+    const auto json = nlohmann::json::parse(run.out.toStdString());
+    QCOMPARE(json["bodies"].size(), std::size_t(11));
+    QCOMPARE(json["house_cells"].size(), std::size_t(12));
+    QVERIFY(!json["patterns"].empty());
+}
+
+// Byte for byte the file Save As writes after the same reading, zone position on line 7.
+void TestCli::saveWritesTheProgramsFile() {
+    for (const Birth &b : FixedBirths()) {
+        const QString path = dir_.filePath(b.key + QStringLiteral(".act"));
+        const CliRun run = RunCli(QStringList{"save", path} + b.options);
+        QVERIFY_CLEAN(run);
+        QCOMPARE(run.out, QByteArray());
+        ReadingState state;
+        RunReading(b.values, state);
+        QCOMPARE(ReadAll(path), EncodeReadingFile(state.Birth, b.values.zonePosition));
+    }
+    const QString path = dir_.filePath(QStringLiteral("maryann.act"));
+    QCOMPARE(ReadAll(path), Golden(QStringLiteral("maryann.act"), ReadAll(path)));
+}
+
+void TestCli::openGivesTheSameReading() {
+    for (const Birth &b : FixedBirths()) {
+        const QString path = dir_.filePath(b.key + QStringLiteral("_open.act"));
+        QCOMPARE(RunCli(QStringList{"save", path} + b.options).exitCode, 0);
+        const CliRun text = RunCli({"open", path});
+        QVERIFY_CLEAN(text);
+        QCOMPARE(text.out, RunCli(QStringList{"reading"} + b.options).out);
+        const CliRun json = RunCli({"open", path, "--json"});
+        QVERIFY_CLEAN(json);
+        QCOMPARE(json.out, RunCli(QStringList{"reading", "--json"} + b.options).out);
+    }
+}
+
+void TestCli::exportFromOptionsAndFromFile() {
+    const Birth b = Anna();
+    const QString fromOptions = dir_.filePath(QStringLiteral("anna_options.txt"));
+    QVERIFY_CLEAN(RunCli(QStringList{"export", fromOptions} + b.options));
+    ReadingState state;
+    RunReading(b.values, state);
+    QCOMPARE(ReadAll(fromOptions), MakeTextExport(state.Birth, state.Chart));
+    QCOMPARE(ReadAll(fromOptions), Golden(QStringLiteral("anna_export.txt"), ReadAll(fromOptions)));
+
+    const QString act = dir_.filePath(QStringLiteral("anna_export.act"));
+    QCOMPARE(RunCli(QStringList{"save", act} + b.options).exitCode, 0);
+    const QString fromFile = dir_.filePath(QStringLiteral("anna_file.txt"));
+    QVERIFY_CLEAN(RunCli({"export", fromFile, "--from", act}));
+    QCOMPARE(ReadAll(fromFile), ReadAll(fromOptions));
+}
+
+void TestCli::zones() {
+    const CliRun run = RunCli({"zones"});
+    QVERIFY_CLEAN(run);
+    QCOMPARE(run.out.count('\n'), 71);
+    QVERIFY(run.out.startsWith(" 0  Alaska/Hawaii Daylight Time,AHDT,-9.0\n"));
+    QVERIFY(run.out.contains("\n34  Indian Time, IST, +5.3\n"));
+    QVERIFY(run.out.endsWith("\n70  Yukon War Time,YWT,-8.0\n"));
+}
+
+void TestCli::versionAndHelp() {
+    const CliRun version = RunCli({"--version"});
+    QVERIFY_CLEAN(version);
+    QCOMPARE(version.out, QByteArray("starloom-cli 1.15\n"));
+    const CliRun usage = RunCli({"--help"});
+    QVERIFY_CLEAN(usage);
+    for (const char *command : {"reading", "open", "save", "export", "image", "batch", "zones"}) {
+        QVERIFY2(usage.out.contains(QByteArray("\n  ") + command + " "), command);
+        const CliRun help = RunCli({QString::fromLatin1(command), "--help"});
+        QVERIFY_CLEAN(help);
+        QVERIFY2(help.out.startsWith(QByteArray("Usage: starloom-cli ") + command), command);
+    }
+    // The birth options are documented wherever they are taken.
+    QVERIFY(RunCli({"save", "--help"}).out.contains("--country TEXT"));
+}
+
+// Every refusal: the one-line message on standard error, status 2, nothing on standard
+// output, no file written. "@OUT" in an argument stands for a file in a fresh folder.
+void TestCli::refusals_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    const QStringList mary = MaryAnn().options;
+    const auto reading = [](const QStringList &options) {
+        return QStringList{"reading"} + options;
+    };
+    const auto save = [](const QStringList &options) {
+        return QStringList{"save", "@OUT.act"} + options;
+    };
+
+    // The form's own checks, with its messages.
+    QTest::newRow("empty name") << reading(WithOption(mary, "--name", ""))
+                                << "Please Enter Your Name";
+    QTest::newRow("empty city, save")
+        << save(WithOption(mary, "--city", "")) << "Please Enter Your City name";
+    QTest::newRow("empty state, export")
+        << QStringList{"export", "@OUT.txt"} + WithOption(mary, "--state", "")
+        << "Please Enter Your State name";
+    QTest::newRow("empty country, image")
+        << QStringList{"image", "@OUT.jpg"} + WithOption(mary, "--country", "")
+        << "Please Enter Your Country name";
+    QTest::newRow("29 February 1901")
+        << save(WithOption(mary, "--date", "1901-02-29")) << "Please Enter Correct Date Or Month!";
+    QTest::newRow("30 February 2000") << reading(WithOption(mary, "--date", "2000-02-30"))
+                                      << "Please Enter Correct Date Or Month!";
+    QTest::newRow("31 April") << QStringList{"image", "@OUT.jpg"} +
+                                     WithOption(mary, "--date", "1990-04-31")
+                              << "Please Enter Correct Date Or Month !";
+    QTest::newRow("latitude 91") << reading(WithOption(mary, "--lat", "91:00N"))
+                                 << "Please Enter Correct Latitude";
+    QTest::newRow("latitude 90 30")
+        << save(WithOption(mary, "--lat", "90:30S")) << "Please Enter Correct Latitude";
+    QTest::newRow("longitude minutes 60")
+        << reading(WithOption(mary, "--lon", "10:60E")) << "Please Enter Correct Longitude";
+
+    // Malformed arguments.
+    QTest::newRow("month 13") << save(WithOption(mary, "--date", "1990-13-01"))
+                              << "--date: the month must be a whole number from 1 to 12";
+    QTest::newRow("year before the list") << reading(WithOption(mary, "--date", "1900-06-01"))
+                                          << "--date: the year must be a whole number from 1901";
+    QTest::newRow("date with slashes")
+        << reading(WithOption(mary, "--date", "1990/05/01")) << "--date: must be YYYY-MM-DD";
+    QTest::newRow("hour 24") << reading(WithOption(mary, "--time", "24:00"))
+                             << "--time: the hour must be a whole number from 0 to 23";
+    QTest::newRow("zone 71") << save(WithOption(mary, "--zone", "71"))
+                             << "--zone: the zone must be a whole number from 0 to 70";
+    QTest::newRow("latitude without direction")
+        << reading(WithOption(mary, "--lat", "51:28")) << "--lat: must be degrees:minutes";
+    QTest::newRow("latitude with E")
+        << reading(WithOption(mary, "--lat", "51:28E")) << "--lat: must be degrees:minutes";
+    QTest::newRow("four-digit degrees")
+        << reading(WithOption(mary, "--lon", "1000:00W")) << "--lon: must be degrees:minutes";
+    QTest::newRow("missing longitude")
+        << reading(mary.mid(0, mary.indexOf("--lon")) + mary.mid(mary.indexOf("--lon") + 2))
+        << "missing --lon";
+    QTest::newRow("unknown option")
+        << reading(mary + QStringList{"--colour", "red"}) << "unknown option '--colour'";
+    QTest::newRow("option twice") << reading(mary + QStringList{"--date", "1990-05-02"})
+                                  << "--date given twice";
+    QTest::newRow("option without value")
+        << QStringList{"reading", "--date"} << "--date needs a value";
+    QTest::newRow("unknown command") << QStringList{"horoscope"} << "unknown command 'horoscope'";
+    QTest::newRow("no command") << QStringList{} << "missing command";
+    QTest::newRow("save without a file") << QStringList{"save"} + mary << "missing FILE.act";
+    QTest::newRow("from and options")
+        << QStringList{"export", "@OUT.txt", "--from", "x.act", "--date", "1990-05-01"}
+        << "--from cannot be combined with birth details";
+    QTest::newRow("from a name not ending in act")
+        << QStringList{"export", "@OUT.txt", "--from", "anna.ACT"} << "Please Check The File.";
+    QTest::newRow("open a name not ending in act")
+        << QStringList{"open", "anna.txt"} << "Please Check The File.";
+    QTest::newRow("open a missing file") << QStringList{"open", "@OUT.act"} << "@OUT.act: ";
+    QTest::newRow("threads 0") << QStringList{"batch", "in.csv", "--threads", "0"}
+                               << "--threads must be a whole number from 1 to 64";
+}
+
+void TestCli::refusals() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("out"));
+    for (QString &arg : args)
+        arg.replace(QStringLiteral("@OUT"), out);
+    message.replace(QStringLiteral("@OUT"), out);
+    const CliRun run = RunCli(args, folder.path());
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.startsWith("starloom-cli: " + message.toUtf8()), run.err.constData());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// A reading file cut short after line 10 refills name, date, time, zone and longitude;
+// the form then stops at the empty latitude minutes.
+void TestCli::openedFileIsCheckedLikeTheForm() {
+    const QString full = dir_.filePath(QStringLiteral("full.act"));
+    QCOMPARE(RunCli(QStringList{"save", full} + MaryAnn().options).exitCode, 0);
+    QByteArray cut;
+    const QList<QByteArray> lines = ReadAll(full).split('\n');
+    for (int i = 0; i < 10; ++i)
+        cut += lines[i] + '\n';
+    const QString cutPath = dir_.filePath(QStringLiteral("cut.act"));
+    QVERIFY(WriteAll(cutPath, cut));
+    const CliRun run = RunCli({"open", cutPath});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, QByteArray("starloom-cli: Please Enter Minutes of Latitude\n"));
+    const QString export_ = dir_.filePath(QStringLiteral("cut.txt"));
+    QCOMPARE(RunCli({"export", export_, "--from", cutPath}).exitCode, 2);
+    QVERIFY(!QFile::exists(export_));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"

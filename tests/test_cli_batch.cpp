@@ -1,0 +1,265 @@
+// starloom-cli batch: CSV rows to JSON Lines in input order, bad rows reported in their
+// place, the same bytes whatever the thread count; and the CSV reader on its own.
+#include "cli/csv_reader.h"
+#include "test_cli_support.h"
+
+#include <nlohmann/json.hpp>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace starloom;
+using namespace starloom::cli;
+using namespace starloom::clitest;
+
+namespace {
+
+constexpr char kHeader[] = "name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,"
+                           "lon_deg,lon_min,lon_dir,city,state,country";
+
+// Good rows around bad ones; the quoted fields hold a comma, doubled quotes and a line
+// break, so the line numbers of the rows after them count the break.
+const QByteArray kMixedRows =
+    QByteArray(kHeader) + "\r\n" +
+    "Mary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\r\n"
+    "\"Smith, John\",1975,8,23,17,45,34,0,28,36,N,77,12,E,New Delhi,Delhi,India\r\n"
+    "\"The "
+    "\"\"Kid\"\"\",2000,2,29,23,45,8,1,33,52,S,151,12,E,\"Sydney\r\nHarbour\",NSW,Australia\r\n"
+    "Late Feb,1999,2,30,10,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
+    "Too Early,1899,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
+    "Short Row,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London\r\n"
+    "\r\n"
+    "Bad\"Quote,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
+    ",1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
+    "Far North,1990,1,1,0,0,29,0,95,0,N,0,0,W,London,London,England\r\n"
+    "No Direction,1990,1,1,0,0,29,0,51,28,,0,0,W,London,London,England\r\n"
+    "Buenos Aires,1955,7,9,6,30,14,0,34,36,S,58,22,W,Buenos Aires,CABA,Argentina\n";
+
+constexpr int kRefusedEvery = 97; // rows
+
+// Deterministic rows over the whole range of every column, with a refused one now and then.
+QByteArray GeneratedRows(int count) {
+    QByteArray csv = QByteArray(kHeader) + "\n";
+    quint32 seed = 20261207;
+    const auto next = [&seed](int range) {
+        seed = seed * 1664525U + 1013904223U; // Numerical Recipes' LCG
+        return int((seed >> 8) % quint32(range));
+    };
+    for (int i = 0; i < count; ++i) {
+        const bool refused = i % kRefusedEvery == 0; // 31 April
+        csv += QStringLiteral("Person %1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13,%14,City,State,"
+                              "Country\n")
+                   .arg(i)
+                   .arg(1901 + next(150))
+                   .arg(refused ? 4 : 1 + next(12))
+                   .arg(refused ? 31 : 1 + next(28))
+                   .arg(next(24))
+                   .arg(next(60))
+                   .arg(next(71))
+                   .arg(next(2))
+                   .arg(next(90))
+                   .arg(next(60))
+                   .arg(next(2) ? "N" : "S")
+                   .arg(next(180))
+                   .arg(next(60))
+                   .arg(next(2) ? "E" : "W")
+                   .toUtf8();
+    }
+    return csv;
+}
+
+bool WriteAll(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The records of a CSV text as "line: field|field|..." or "line: error", one per record.
+QStringList Records(const QByteArray &csv) {
+    QStringList records;
+    std::FILE *input = fmemopen(const_cast<char *>(csv.constData()), csv.size(), "rb");
+    if (input == nullptr)
+        return {QStringLiteral("<fmemopen failed>")};
+    CsvReader reader(input);
+    CsvRecord record;
+    while (reader.next(record)) {
+        QStringList fields;
+        for (const std::string &field : record.fields)
+            fields << QString::fromStdString(field);
+        records << QStringLiteral("%1: %2")
+                       .arg(record.line)
+                       .arg(record.error.empty() ? fields.join(QLatin1Char('|'))
+                                                 : QString::fromStdString(record.error));
+    }
+    std::fclose(input);
+    return records;
+}
+
+} // namespace
+
+class TestCliBatch : public QObject {
+    Q_OBJECT
+private slots:
+    void csvRecords_data();
+    void csvRecords();
+    void mixedRowsGolden();
+    void goodRowsAreTheReadingsObjects();
+    void threadCountDoesNotChangeTheOutput();
+    void outputFileAndStandardInput();
+    void refusedInputWritesNothing_data();
+    void refusedInputWritesNothing();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestCliBatch::csvRecords_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("records");
+    QTest::newRow("CR LF, LF and a last line without end")
+        << QByteArray("a,b\r\nc,d\ne,f") << QStringList{"1: a|b", "2: c|d", "3: e|f"};
+    QTest::newRow("empty fields") << QByteArray(",,\n") << QStringList{"1: ||"};
+    QTest::newRow("comma and doubled quote inside quotes")
+        << QByteArray("\"x, y\",\"say \"\"hi\"\"\"\n") << QStringList{"1: x, y|say \"hi\""};
+    QTest::newRow("line break inside quotes counts a line")
+        << QByteArray("\"one\r\ntwo\",z\nnext\n") << QStringList{"1: one\r\ntwo|z", "3: next"};
+    QTest::newRow("empty lines skipped")
+        << QByteArray("a\n\n\r\nb\n") << QStringList{"1: a", "4: b"};
+    QTest::newRow("quoted empty field is a record") << QByteArray("\"\"\n") << QStringList{"1: "};
+    QTest::newRow("quote inside an unquoted field")
+        << QByteArray("ab\"c,d\nok\n")
+        << QStringList{"1: a quote inside a field that does not start with one", "2: ok"};
+    QTest::newRow("text after a closing quote")
+        << QByteArray("\"ab\"c,d\nok\n") << QStringList{"1: text after a closing quote", "2: ok"};
+    QTest::newRow("quote left open at the end")
+        << QByteArray("ok\n\"never closed,\nstill\n")
+        << QStringList{"1: ok", "2: a quoted field is not closed at the end of the input"};
+    QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBF"
+                                                           "a,b\n")
+                                             << QStringList{"1: a|b"};
+    QTest::newRow("nothing") << QByteArray() << QStringList{};
+}
+
+void TestCliBatch::csvRecords() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, records);
+    QCOMPARE(Records(csv), records);
+}
+
+void TestCliBatch::mixedRowsGolden() {
+    const QString in = dir_.filePath(QStringLiteral("mixed.csv"));
+    QVERIFY(WriteAll(in, kMixedRows));
+    const CliRun run = RunCli({"batch", in, "--threads", "2"});
+    QCOMPARE(run.exitCode, 1); // some rows were refused
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.out, Golden(QStringLiteral("batch_mixed.jsonl"), run.out));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 12); // 11 rows and the empty text after the last line end
+    QCOMPARE(lines[3],
+             QByteArray("{\"line\":6,\"error\":\"Please Enter Correct Date Or Month!\"}"));
+    QCOMPARE(lines[4], QByteArray("{\"line\":7,\"error\":\"year must be a whole number from 1901 "
+                                  "to 2050\"}"));
+    QCOMPARE(lines[5], QByteArray("{\"line\":8,\"error\":\"expected 17 fields, found 16\"}"));
+    QCOMPARE(lines[7], QByteArray("{\"line\":11,\"error\":\"Please Enter Your Name\"}"));
+    QCOMPARE(lines[8], QByteArray("{\"line\":12,\"error\":\"Please Enter Correct Latitude\"}"));
+    QCOMPARE(lines[9],
+             QByteArray("{\"line\":13,\"error\":\"Please Select Direction For The Latitude\"}"));
+    const auto kid = nlohmann::json::parse(lines[2].toStdString());
+    QCOMPARE(kid["name"].get<std::string>(), std::string("The \"Kid\""));
+}
+
+// A batch line holds the same object as `reading --json` for that birth.
+void TestCliBatch::goodRowsAreTheReadingsObjects() {
+    const QString in = dir_.filePath(QStringLiteral("good.csv"));
+    QVERIFY(WriteAll(in, QByteArray(kHeader) + "\n" +
+                             "Mary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\n"
+                             "Anna,1980,3,15,7,5,34,0,28,36,N,77,12,E,New Delhi,Delhi,India\n" +
+                             QString::fromUtf8("Lucía Pérez,2000,2,29,23,45,8,1,33,52,S,151,12,E,"
+                                               "Sydney,New South Wales,Australia\n")
+                                 .toUtf8()));
+    const CliRun run = RunCli({"batch", in});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    const QList<Birth> births = FixedBirths();
+    QCOMPARE(lines.size(), births.size() + 1);
+    for (int i = 0; i < births.size(); ++i) {
+        const CliRun reading = RunCli(QStringList{"reading", "--json"} + births[i].options);
+        QCOMPARE(reading.exitCode, 0);
+        // (QCOMPARE cannot print a JSON value.)
+        QVERIFY2(nlohmann::json::parse(lines[i].toStdString()) ==
+                     nlohmann::json::parse(reading.out.toStdString()),
+                 lines[i].constData());
+    }
+}
+
+void TestCliBatch::threadCountDoesNotChangeTheOutput() {
+    constexpr int kRows = 3000;
+    const QString in = dir_.filePath(QStringLiteral("many.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(kRows)));
+    const CliRun one = RunCli({"batch", in, "--threads", "1"});
+    QCOMPARE(one.exitCode, 1);
+    QCOMPARE(one.out.count('\n'), kRows);
+    QCOMPARE(one.out.count("{\"line\":"), (kRows - 1) / kRefusedEvery + 1);
+    for (const char *threads : {"2", "7"}) {
+        const CliRun many = RunCli({"batch", in, "--threads", threads});
+        QCOMPARE(many.exitCode, 1);
+        QVERIFY2(many.out == one.out, threads);
+    }
+}
+
+void TestCliBatch::outputFileAndStandardInput() {
+    const QByteArray csv = QByteArray(kHeader) +
+                           "\nMary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\n";
+    const QString in = dir_.filePath(QStringLiteral("one.csv"));
+    QVERIFY(WriteAll(in, csv));
+    const CliRun toStdout = RunCli({"batch", in});
+    QCOMPARE(toStdout.exitCode, 0);
+    const QString out = dir_.filePath(QStringLiteral("one.jsonl"));
+    const CliRun toFile = RunCli({"batch", in, "--out", out});
+    QCOMPARE(toFile.exitCode, 0);
+    QCOMPARE(toFile.out, QByteArray());
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), toStdout.out);
+    const CliRun fromStdin = RunCli({"batch", "-"}, {}, csv);
+    QCOMPARE(fromStdin.exitCode, 0);
+    QCOMPARE(fromStdin.out, toStdout.out);
+}
+
+void TestCliBatch::refusedInputWritesNothing_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no header") << QByteArray("Mary,1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n")
+                               << "the first line must be the header";
+    QTest::newRow("header with a column missing")
+        << QByteArray("name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,"
+                      "lon_deg,lon_min,lon_dir,city,state\n")
+        << "the first line must be the header";
+    QTest::newRow("empty file") << QByteArray() << "the first line must be the header";
+}
+
+void TestCliBatch::refusedInputWritesNothing() {
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString in = folder.filePath(QStringLiteral("in.csv"));
+    QVERIFY(WriteAll(in, csv));
+    const QString out = folder.filePath(QStringLiteral("out.jsonl"));
+    for (const QStringList &args :
+         {QStringList{"batch", in}, QStringList{"batch", in, "--out", out}}) {
+        const CliRun run = RunCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"in.csv"});
+    const CliRun missing = RunCli({"batch", folder.filePath(QStringLiteral("none.csv"))});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY(missing.err.contains("cannot be opened for reading"));
+}
+
+QTEST_GUILESS_MAIN(TestCliBatch)
+#include "test_cli_batch.moc"
