@@ -69,7 +69,16 @@ const char kReadingHelp[] = R"(Usage: starloom-cli reading [--json] <birth detai
 
 Prints one reading: the personal details, the planetary positions, the twelve
 houses (whole signs from the ascendant's, with the bodies and their retrograde
-marks) and the interpretation. With --json, one JSON object instead.
+marks) and the interpretation. With --json, one JSON object instead:
+  name            the name as the reading file keeps it
+  universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
+  bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
+                  ("15 Tau 30"), sign, longitude (degrees) and retrograde
+  ascendant_sign  the ascendant's sign, full name ("Taurus")
+  moon_sign       the Moon's sign, full name
+  house_cells     houses 1 to 12 as the wheel's cells read them: CR LF before
+                  each body, retrograde marks included
+  patterns        the planetary patterns in the report's order
 
 )";
 
