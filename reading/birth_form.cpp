@@ -98,6 +98,9 @@ void BirthForm::buildControls() {
     cboTimeZone = List("cboTimeZone", central);
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
     chkDST->setObjectName(QStringLiteral("chkDST"));
+    lblZoneNotice = new QLabel(central);
+    lblZoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
+    lblZoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
     txtLatD = TextBox("txtLatD", central);
     txtLatM = TextBox("txtLatM", central);
     txtLonD = TextBox("txtLonD", central);
@@ -143,6 +146,7 @@ void BirthForm::buildControls() {
     addRow(QStringLiteral("Time Of Birth:"),
            {cboHour, cboMinute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
     addRow(QStringLiteral("Time Zone:"), {cboTimeZone}, true);
+    addRow(QString(), {lblZoneNotice}, true);
     addRow(QString(), {chkDST}, false);
     addRow(QStringLiteral("Latitude:"),
            {txtLatD, txtLatM, new QLabel(QStringLiteral("DEG/MIN"), central), optLatSouth[0],

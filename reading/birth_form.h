@@ -62,6 +62,9 @@ public:
     QPushButton *cmdCalculate = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *Command1 = nullptr;
+    // One line under the zone list: what the atlas says about the zone and the clock time
+    // of a place chosen from it.
+    QLabel *lblZoneNotice = nullptr;
 
 signals:
     void calculateRequested(); // Calculate button or File > Get My Natal Chart

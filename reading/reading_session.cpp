@@ -3,6 +3,7 @@
 
 #include "reading/birth_form.h"
 #include "reading/driver.h"
+#include "reading/place_finder.h"
 #include "reading/reading_file.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStatusBar>
 
 namespace starloom {
 
@@ -45,6 +47,7 @@ FileDialogRequest SaveRequest(const QString &title, const QString &filter, const
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
     : services_(services), hooks_(std::move(hooks)),
       form_(std::make_unique<BirthForm>(state_, services)) {
+    places_ = new PlaceFinder(*form_, form_->lblZoneNotice);
     connect(form_.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
     connect(form_.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
     // Queued, so that the drop has finished before a message or the chart window appears.
@@ -91,6 +94,7 @@ void ReadingSession::CalculateReading() {
         chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
     }
     fillReportWindow(*chart_->report(), outcome);
+    showTimeUsed(form_->values());
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -123,6 +127,40 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
     report.writeReport(ToTextRuns(outcome.Patterns.Runs));
+}
+
+// The chart window's status bar says which instant the chart was computed for, and warns
+// when the zone or daylight saving differs from what the atlas gives for the chosen place.
+void ReadingSession::showTimeUsed(const FormValues &values) {
+    auto *label = chart_->findChild<QLabel *>(QStringLiteral("lblUniversalTime"));
+    if (label == nullptr) {
+        label = new QLabel(chart_);
+        label->setObjectName(QStringLiteral("lblUniversalTime"));
+        chart_->statusBar()->addWidget(label, 1);
+    }
+    const CivilDateTime &ut = state_.Chart.UniversalTime;
+    QString text = QStringLiteral("Universal time %1-%2-%3 %4:%5")
+                       .arg(ut.year, 4, 10, QLatin1Char('0'))
+                       .arg(ut.month, 2, 10, QLatin1Char('0'))
+                       .arg(ut.day, 2, 10, QLatin1Char('0'))
+                       .arg(ut.hour, 2, 10, QLatin1Char('0'))
+                       .arg(ut.minute, 2, 10, QLatin1Char('0'));
+    if (const std::optional<ZoneAdvice> advice = places_->adviceForForm()) {
+        const bool zoneDiffers =
+            advice->zonePosition < 0 || advice->zonePosition != values.zonePosition;
+        if (zoneDiffers || advice->daylightSaving != values.dst) {
+            const QString zone =
+                advice->zonePosition >= 0
+                    ? QString::fromStdString(state_.Zones.ZoneNames[advice->zonePosition])
+                    : FormatUtcOffset(advice->standardOffsetMinutes);
+            text += QStringLiteral("   Warning: for %1 on this date the atlas gives %2 %3 "
+                                   "daylight saving.")
+                        .arg(places_->chosenPlace()->name, zone,
+                             advice->daylightSaving ? QStringLiteral("with")
+                                                    : QStringLiteral("without"));
+        }
+    }
+    label->setText(text);
 }
 
 void ReadingSession::returnToForm() {

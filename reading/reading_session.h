@@ -17,6 +17,7 @@
 namespace starloom {
 
 class BirthForm;
+class PlaceFinder;
 class ReportWindow;
 
 class ReadingSession final : public QObject {
@@ -33,6 +34,7 @@ public:
 
     BirthForm &form() const { return *form_; }
     ReadingState &state() { return state_; }
+    PlaceFinder &places() const { return *places_; }
     // The chart window of the latest reading, or null after Back, New or before the first.
     ChartWindow *chartWindow() const { return chart_; }
 
@@ -54,11 +56,13 @@ private:
     void returnToForm();
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
+    void showTimeUsed(const FormValues &values);
 
     ReadingState state_;
     ShellServices services_;
     Hooks hooks_;
     std::unique_ptr<BirthForm> form_;
+    PlaceFinder *places_ = nullptr; // owned by the form
     QPointer<ChartWindow> chart_;
 };
 

@@ -1,6 +1,7 @@
 // One reading from the form to the chart window, the way back, and the file commands.
 #include "reading/birth_form.h"
 #include "reading/driver.h"
+#include "reading/place_finder.h"
 #include "reading/reading_file.h"
 #include "reading/reading_session.h"
 #include "support/scripted_services.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +59,7 @@ private slots:
     void init();
     void cleanup();
     void readingFillsTheWindows();
+    void statusBarShowsTheTimeUsed();
     void refusedValidationChangesNothing();
     void backAndASecondReading();
     void newForgetsTheSavedFile();
@@ -129,6 +132,35 @@ void TestReadingSession::readingFillsTheWindows() {
     QVERIFY(!rtb->toPlainText().isEmpty());
     FIND_CHILD(QLabel, name, report, "lblName");
     QCOMPARE(name->text(), QStringLiteral("Name: Mary Ann"));
+}
+
+void TestReadingSession::statusBarShowsTheTimeUsed() {
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    form.cboMonth->setCurrentIndex(6); // 1 July 1990, 12:00
+    PlaceFinder &places = session_->places();
+    // The atlas is read in the background; the offer stays empty until it is there.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (places.offerPlaces(QStringLiteral("Madrid")), places.completer()->model()->rowCount() > 0),
+        10000);
+    places.choosePlace(0);
+    QCOMPARE(form.cboTimeZone->currentIndex(), 20); // Central European Time
+    QVERIFY(form.chkDST->isChecked());
+    session_->CalculateReading();
+    FIND_CHILD(QLabel, status, session_->chartWindow(), "lblUniversalTime");
+    QCOMPARE(status->text(), QStringLiteral("Universal time 1990-07-01 10:00"));
+
+    // Daylight saving cleared by hand: the chart is for 11:00 and the bar says why.
+    session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(session_->chartWindow() == nullptr);
+    form.chkDST->setChecked(false);
+    session_->CalculateReading();
+    FIND_CHILD(QLabel, warned, session_->chartWindow(), "lblUniversalTime");
+    QVERIFY2(warned->text().startsWith(QStringLiteral("Universal time 1990-07-01 11:00")),
+             qPrintable(warned->text()));
+    QVERIFY2(warned->text().contains(
+                 QStringLiteral("Central European Time,CET,+1.0 with daylight saving")),
+             qPrintable(warned->text()));
 }
 
 void TestReadingSession::refusedValidationChangesNothing() {
