@@ -13,7 +13,9 @@ constexpr std::size_t kRunsPerBlock = 7; // the name, and a heading and a text t
 
 void Append(ReportRuns &runs, ReportColour colour, bool bold, std::string_view text,
             std::string_view ending) {
-    std::string piece(text);
+    std::string piece;
+    piece.reserve(text.size() + ending.size());
+    piece += text;
     piece += ending;
     runs.push_back(ReportRun{std::move(piece), colour, bold});
 }
