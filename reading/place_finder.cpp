@@ -41,10 +41,15 @@ PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
          {form_.cboMonth, form_.cboDate, form_.cboYear, form_.cboHour, form_.cboMinute}) {
         connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::followZone);
     }
-    notice_->clear();
+    showNotice(QString());
 }
 
 PlaceFinder::~PlaceFinder() = default;
+
+void PlaceFinder::showNotice(const QString &text) {
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty()); // the line is there only when it has something to say
+}
 
 const Atlas *PlaceFinder::atlas() const {
     if (atlas_ != nullptr)
@@ -56,7 +61,7 @@ const Atlas *PlaceFinder::atlas() const {
 
 void PlaceFinder::offerPlaces(const QString &typed) {
     chosen_ = -1; // a typed city is the user's own, not the atlas's
-    notice_->clear();
+    showNotice(QString());
     offers_->clear();
     offered_.clear();
     const Atlas *places = atlas();
@@ -120,14 +125,14 @@ void PlaceFinder::followZone() {
     const std::optional<ZoneAdvice> advice = adviceForForm();
     if (!advice) {
         if (chosen_ >= 0)
-            notice_->clear();
+            showNotice(QString());
         return;
     }
     if (advice->zonePosition >= 0) {
         form_.cboTimeZone->setCurrentIndex(advice->zonePosition);
         form_.chkDST->setChecked(advice->daylightSaving);
     }
-    notice_->setText(advice->notice);
+    showNotice(advice->notice);
 }
 
 } // namespace starloom

@@ -42,6 +42,7 @@ private:
     // The atlas, or null while it is still being read.
     const Atlas *atlas() const;
     void followZone();
+    void showNotice(const QString &text);
 
     BirthForm &form_;
     QLabel *notice_;
