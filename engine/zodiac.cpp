@@ -3,12 +3,25 @@
 
 #include "engine/tables.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace starloom {
 
 namespace {
+
 constexpr std::string_view kDegreeSign = "\xC2\xB0"; // U+00B0 in UTF-8
+// Room for a DMS text of a longitude below 360 degrees (18 bytes at most), so that it is
+// made with a single allocation.
+constexpr std::size_t kDmsTextBytes = 24;
+
+// Appends a whole number held in a double, as std::to_string writes its long long value.
+void AppendWhole(std::string &text, double value) {
+    char digits[24]; // any long long, with its sign
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value));
+    text.append(digits, end.ptr);
+}
+
 } // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -28,12 +41,15 @@ std::string FormatZodiacDMS(double longitude) {
     const int k = static_cast<int>(std::floor(deg / 30.0));
     while (deg >= 30.0)
         deg -= 30.0;
-    std::string text = std::to_string(static_cast<long long>(deg));
+    // Made in one piece: every position of every reading passes through here.
+    std::string text;
+    text.reserve(kDmsTextBytes);
+    AppendWhole(text, deg);
     text += kDegreeSign;
     text += ' ';
-    text += std::to_string(static_cast<long long>(min));
+    AppendWhole(text, min);
     text += "' ";
-    text += std::to_string(static_cast<long long>(sec));
+    AppendWhole(text, sec);
     text += "\" ";
     if (k >= 0 && k < kSignCount)
         text += SignAbbreviations.substr(3 * k, 3);
