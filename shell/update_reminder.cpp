@@ -4,6 +4,7 @@
 #include "shell/setting_text.h"
 
 #include <QSettings>
+#include <QVariant>
 
 #include <cmath>
 
@@ -44,7 +45,14 @@ QDate ReadReminderDate(const QString &text, QDate today, const QLocale &locale) 
 
 void CheckUpdateReminder(QSettings &settings, const ShellServices &services) {
     const QDate today = services.clock->today();
-    const QString stored = DecodeSettingText(settings.value(DurationKey()).toString());
+    const QVariant value = settings.value(DurationKey());
+    // A value that is there but is no text (a list, a rectangle, a variant that no longer
+    // loads) is not a date either: it is left as it is, not taken for a first start.
+    const int type = value.typeId();
+    if (settings.contains(DurationKey()) && type != QMetaType::QString &&
+        type != QMetaType::QByteArray)
+        return;
+    const QString stored = DecodeSettingText(value.toString());
     if (stored.isEmpty()) {
         StoreToday(settings, today);
         return;

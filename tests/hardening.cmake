@@ -1,0 +1,18 @@
+# Hardening: robustness of the parsers and files against hostile input, the real program
+# driven end to end in an X server, and (in a clang build with -DSTARLOOM_FUZZ=ON) the
+# libFuzzer targets; included by tests/CMakeLists.txt.
+if(STARLOOM_FUZZ)
+    add_subdirectory(fuzz)
+endif()
+
+starloom_add_test(test_robustness LABEL files SOURCES test_robustness.cpp
+                  support/scripted_services.h LIBS starloom_reading SERIAL)
+
+# The desktop program typed into with xdotool in Xvfb: a birth, Calculate, Save As JPEG
+# through the real save dialog, Exit, and a second copy refused.
+if(TARGET starloom)
+    add_test(NAME e2e_desktop
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run_e2e.sh $<TARGET_FILE:starloom>
+                     ${CMAKE_CURRENT_BINARY_DIR}/e2e)
+    set_tests_properties(e2e_desktop PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 300)
+endif()
