@@ -1,6 +1,9 @@
 # QM Starloom: set-up, build, run and test.
 #   make run   installs what is missing, builds and starts the program
-#   make test  installs what is missing, builds and runs every test through CTest
+#   make test  installs what is missing, builds and runs every test through CTest, then
+#              again in a build with AddressSanitizer and UndefinedBehaviorSanitizer, then
+#              each fuzz target for FUZZ_TEST_SECONDS
+#   make fuzz  runs each fuzz target for FUZZ_SECONDS
 
 BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -8,7 +11,8 @@ PACKAGES   := $(shell sed -e 's/\#.*//' deps/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test test-main test-asan test-fuzz fuzz fuzz-build bench \
+        format clean
 
 all: build
 
@@ -32,8 +36,46 @@ build: configure
 run: build
 	./$(BUILD_DIR)/bin/starloom
 
-test: build
+test: test-main test-asan test-fuzz
+
+test-main: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer: any report
+# fails its test. Only Qt's own leaks are suppressed, in tests/sanitizers/lsan.supp.
+ASAN_DIR ?= build-asan
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DSTARLOOM_SANITIZE=ON \
+	      -DSTARLOOM_BUILD_BENCH=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) \
+	    ctest --output-on-failure -j $(JOBS) -LE format
+
+# libFuzzer targets (clang), one per parser of outside input; see tests/fuzz/CMakeLists.txt.
+FUZZ_DIR          ?= build-fuzz
+FUZZ_SECONDS      ?= 300
+FUZZ_TEST_SECONDS ?= 30
+FUZZ_TARGETS      := reading_file batch_csv birth_options
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	      -DCMAKE_CXX_COMPILER=clang++-14 -DSTARLOOM_FUZZ=ON -DSTARLOOM_BUILD_BENCH=OFF \
+	      -DSTARLOOM_FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_all
+
+test-fuzz: fuzz-build
+	cd $(FUZZ_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L fuzz
+
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+	  echo "== fuzz_$$target for $(FUZZ_SECONDS) s"; \
+	  tests/fuzz/run_fuzzer.sh $(FUZZ_DIR)/bin/fuzz_$$target $(FUZZ_SECONDS) \
+	      $(FUZZ_DIR)/tests/fuzz/work/$$target tests/fuzz/corpus/$$target || exit 1; \
+	done
 
 bench: build
 	./$(BUILD_DIR)/bin/starloom-bench
@@ -43,7 +85,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
 
 # Installing and packaging (root, or sudo, for the default PREFIX):
 #   make install [PREFIX=/usr/local]  the programs, desktop entry, icons, reading-file type,
