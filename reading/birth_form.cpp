@@ -205,7 +205,7 @@ void BirthForm::buildControls() {
 }
 
 void BirthForm::buildMenus() {
-    auto addAction = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto addAction = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;
