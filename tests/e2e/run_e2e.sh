@@ -39,7 +39,7 @@ cleanup() {
         import -window root "$out/failure-$(date +%H%M%S).png" 2>/dev/null &&
             echo "screen saved in $out" || true
         for log in "$work"/*.log; do
-            [ -f "$log" ] && { echo "--- $(basename "$log")"; tail -n 40 "$log"; }
+            [ -f "$log" ] && { echo "--- $(basename "$log")"; tail -n 80 "$log"; }
         done
     fi
     for pid in $second_pid $first_pid; do
