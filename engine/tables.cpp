@@ -79,11 +79,22 @@ const std::array<ZoneEntry, kZoneCount> kZoneEntries = {{
     ZoneEntry{"Yukon War Time,YWT,-8.0", "8", "0"},
 }};
 
+namespace {
+
+// Every reading rebuilds the tables, which then mostly hold their texts already; comparing
+// costs less than writing them again.
+void SetText(std::string &slot, std::string_view text) {
+    if (slot != text)
+        slot = text;
+}
+
+} // namespace
+
 void BuildTimeZoneTables(TimeZoneTables &tables) {
     for (int i = 0; i < kZoneCount; ++i) {
-        tables.ZoneNames[i] = kZoneEntries[i].name;
-        tables.ZoneHoursTable[i] = kZoneEntries[i].hours;
-        tables.ZoneMinutesTable[i] = kZoneEntries[i].minutes;
+        SetText(tables.ZoneNames[i], kZoneEntries[i].name);
+        SetText(tables.ZoneHoursTable[i], kZoneEntries[i].hours);
+        SetText(tables.ZoneMinutesTable[i], kZoneEntries[i].minutes);
     }
     tables.ZoneNames[kZoneSlots - 1].clear();
     tables.ZoneHoursTable[kZoneSlots - 1].clear();
