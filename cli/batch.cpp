@@ -138,12 +138,35 @@ struct InputFile {
     }
 };
 
+// Each row starts from a state no reading has touched, so nothing of an earlier row stays
+// behind in a field a reading keeps when it cannot set it (and the thread count cannot
+// change the output). Copying into the same state reuses its storage. The zone tables are
+// left out: every reading rebuilds them whole before it reads them.
+void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
+    // Every member is named: a member added to ReadingState stops the build here until it
+    // is reset as well.
+    auto &[birth, zones, bodyNames, chart, retro, cells, ascSign, fileName, savedFile] = state;
+    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshCells,
+                 freshAscSign, freshFileName, freshSavedFile] = fresh;
+    birth = freshBirth;
+    bodyNames = freshBodyNames;
+    chart = freshChart;
+    retro = freshRetro;
+    cells = freshCells;
+    ascSign = freshAscSign;
+    fileName = freshFileName;
+    savedFile = freshSavedFile;
+    static_cast<void>(zones);
+    static_cast<void>(freshZones);
+}
+
 } // namespace
 
 BatchRowWriter::BatchRowWriter() {
     // What the birth-data form's load step fills before any reading.
     BuildTimeZoneTables(fresh_.Zones);
     FillBodyNames(fresh_.BodyNames);
+    state_ = fresh_;
 }
 
 bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
@@ -155,10 +178,7 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
-    // Each row starts from the state of a program just started, so nothing of an earlier
-    // row stays behind in a field the engine keeps when it cannot set it (and the thread
-    // count cannot change the output). Copying into the same state reuses its storage.
-    state_ = fresh_;
+    ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReading(values, state_);
     json_.fill(state_, outcome);
     json_.appendLine(out);

@@ -118,7 +118,8 @@ std::array<QString, 8> DetailLines(const BirthData &birth) {
     };
 }
 
-ReadingJsonWriter::ReadingJsonWriter() {
+ReadingJsonWriter::ReadingJsonWriter()
+    : writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace) {
     Json bodies = Json::array();
     for (int body = 0; body < kBodyCount; ++body) {
         bodies.push_back(Json{{"name", ""},
@@ -195,20 +196,18 @@ ReadingJsonWriter::ReadingJsonWriter() {
     }
 }
 
-void ReadingJsonWriter::appendLine(std::string &out) const {
-    // The library's own writer, appending to `out`; between the values the fixed text is
-    // appended to the same string.
-    nlohmann::detail::serializer<Json> writer(nlohmann::detail::output_adapter<char>(out), ' ',
-                                              Json::error_handler_t::replace);
+void ReadingJsonWriter::appendLine(std::string &out) {
+    line_.clear();
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        out += fragments_[i];
+        line_ += fragments_[i];
         if (knownText_[i] != nullptr)
-            out += *knownText_[i];
+            line_ += *knownText_[i];
         else
-            writer.dump(*values_[i], false, false, 0);
+            writer_.dump(*values_[i], false, false, 0);
     }
-    out += fragments_.back();
-    out += '\n';
+    line_ += fragments_.back();
+    line_ += '\n';
+    out += line_;
 }
 
 const std::string *ReadingJsonWriter::signText(const std::string &name) const {

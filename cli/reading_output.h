@@ -40,7 +40,7 @@ public:
 
     // Appends the object as filled, on one line ended by LF: the same bytes as
     // CompactJson(fill(...)) and a line end.
-    void appendLine(std::string &out) const;
+    void appendLine(std::string &out);
 
 private:
     // The written text of a sign's full name or of the empty text; null for any other.
@@ -83,6 +83,11 @@ private:
     std::size_t ascendantSignAt_ = 0;
     std::size_t moonSignAt_ = 0;
     std::size_t patternsAt_ = 0;
+
+    // The line being written, and the library's writer bound to it (made once: making
+    // one reads the locale).
+    std::string line_;
+    nlohmann::detail::serializer<Json> writer_;
 };
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
