@@ -59,7 +59,7 @@ test-asan: deps
 FUZZ_DIR          ?= build-fuzz
 FUZZ_SECONDS      ?= 300
 FUZZ_TEST_SECONDS ?= 30
-FUZZ_TARGETS      := reading_file batch_csv birth_options
+FUZZ_TARGETS      := reading_file batch_csv birth_options settings_entry
 
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \

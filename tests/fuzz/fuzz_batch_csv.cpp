@@ -1,8 +1,9 @@
 // libFuzzer target: a batch file as starloom-cli reads it. The bytes are read record by
 // record by the CSV reader, and every record with the batch's number of columns is put
-// into form values and checked as the form checks them.
+// into form values and checked as the form checks them; a row that passes is read.
 #include "cli/birth_options.h"
 #include "cli/csv_reader.h"
+#include "reading/driver.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,8 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         starloom::FormValues values;
         std::string error;
-        if (starloom::cli::FormValuesFromRow(record.fields, values, error, texts))
-            static_cast<void>(starloom::CheckFormValues(values));
+        if (!starloom::cli::FormValuesFromRow(record.fields, values, error, texts) ||
+            starloom::CheckFormValues(values))
+            continue;
+        starloom::ReadingState state;
+        starloom::RunReading(values, state);
     }
     std::fclose(input);
     return 0;
