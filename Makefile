@@ -44,7 +44,7 @@ test-main: build
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer: any report
 # fails its test. Only Qt's own leaks are suppressed, in tests/sanitizers/lsan.supp.
 ASAN_DIR ?= build-asan
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
     LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
