@@ -2,6 +2,7 @@
 #include "patterns/classify.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace starloom {
 
@@ -55,9 +56,10 @@ int SignOfPositionText(std::string_view text) {
     if (text.size() < kSignTextStart + kSignTextLength)
         return -1;
     const std::string_view letters = text.substr(kSignTextStart, kSignTextLength);
-    // A sign's abbreviation is the first three letters of its English name.
+    // A sign's abbreviation is the first three letters of its English name. (A comparison
+    // of a fixed length: every body of every reading is looked up here several times.)
     for (int sign = 0; sign < kSignCount; ++sign) {
-        if (kSignFullNames[sign].substr(0, kSignTextLength) == letters)
+        if (std::memcmp(kSignFullNames[sign].data(), letters.data(), kSignTextLength) == 0)
             return sign;
     }
     return -1;
