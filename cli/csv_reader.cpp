@@ -35,7 +35,8 @@ bool CsvReader::fill() {
         static_cast<unsigned char>(buffer_[2]) == 0xBF)
         pos_ = 3;
     atStart_ = false;
-    return end_ > 0;
+    // An input of a byte-order mark alone holds nothing after it.
+    return pos_ < end_;
 }
 
 bool CsvReader::next(CsvRecord &record) {
