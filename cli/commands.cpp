@@ -6,6 +6,7 @@
 #include "cli/image_command.h"
 #include "cli/reading_output.h"
 #include "engine/tables.h"
+#include "reading/atlas.h"
 #include "reading/reading_file.h"
 
 #include <QApplication>
@@ -60,7 +61,12 @@ const char kBirthHelp[] = R"(Birth details:
   --city TEXT         city; "Unknown" when not given
   --state TEXT        state; "Unknown" when not given
   --country TEXT      country; "Unknown" when not given
---date, --time, --zone, --lat and --lon are required. The details are checked
+  --place NAME        a place from the offline atlas ("Madrid" or "Madrid, Madrid,
+                      Spain"; the most populous match): fills city, state, country,
+                      --lat and --lon, and, unless --zone is given, the zone and
+                      daylight saving the time-zone database gives for the date
+--date and --time are required, and --zone, --lat and --lon unless --place
+gives them. The details are checked
 as the birth-data form checks them, with its messages: an empty name or place,
 30 February or a latitude beyond 90 degrees is refused.
 )";
@@ -153,8 +159,9 @@ int Refuse(const std::string &message) {
 }
 
 const std::vector<OptionSpec> kBirthOptions = {
-    {"--date", true}, {"--time", true}, {"--zone", true}, {"--dst", false},  {"--lat", true},
-    {"--lon", true},  {"--name", true}, {"--city", true}, {"--state", true}, {"--country", true}};
+    {"--date", true},  {"--time", true},    {"--zone", true}, {"--dst", false},
+    {"--lat", true},   {"--lon", true},     {"--name", true}, {"--city", true},
+    {"--state", true}, {"--country", true}, {"--place", true}};
 
 std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
     specs.insert(specs.end(), more.begin(), more.end());
@@ -422,18 +429,70 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
     return true;
 }
 
+namespace {
+
+// The atlas place a --place option names: the most populous match, unless places of that
+// name in the same country make the bare name ambiguous.
+const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
+    const Atlas &atlas = Atlas::shared();
+    const std::vector<int> found = atlas.named(QString::fromStdString(name));
+    if (found.empty()) {
+        error = "--place: no place called \"" + name + "\" in the atlas";
+        return nullptr;
+    }
+    const AtlasPlace &first = atlas.place(found.front());
+    const bool fullLabel = name.find(',') != std::string::npos;
+    std::vector<std::string> sameCountry;
+    for (const int index : found) {
+        if (atlas.place(index).country == first.country)
+            sameCountry.push_back(atlas.place(index).label().toStdString());
+    }
+    if (!fullLabel && sameCountry.size() > 1) {
+        error = "--place: \"" + name + "\" is ambiguous; say which:";
+        for (std::size_t i = 0; i < sameCountry.size() && i < 5; ++i)
+            error += (i == 0 ? " \"" : ", \"") + sameCountry[i] + "\"";
+        if (sameCountry.size() > 5)
+            error += ", ...";
+        return nullptr;
+    }
+    return &first;
+}
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+} // namespace
+
 bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error) {
     FormValues result;
+    const AtlasPlace *place = nullptr;
+    if (args.has("--place")) {
+        place = FindPlace(args.value("--place"), error);
+        if (place == nullptr)
+            return false;
+        const DegreesMinutes lat = ToDegreesMinutes(place->latitude);
+        const DegreesMinutes lon = ToDegreesMinutes(place->longitude);
+        result.latDegrees = Number(lat.degrees);
+        result.latMinutes = Number(lat.minutes);
+        result.latDirection = lat.positive ? 1 : 0;
+        result.lonDegrees = Number(lon.degrees);
+        result.lonMinutes = Number(lon.minutes);
+        result.lonDirection = lon.positive ? 0 : 1;
+    }
     const struct {
         const char *name;
         bool (*set)(std::string_view, FormValues &, std::string &);
-    } required[] = {{"--date", SetDate},
-                    {"--time", SetTime},
-                    {"--zone", SetZone},
-                    {"--lat", SetLatitude},
-                    {"--lon", SetLongitude}};
-    for (const auto &option : required) {
+        bool fromPlace; // a --place option gives it
+    } options[] = {{"--date", SetDate, false},
+                   {"--time", SetTime, false},
+                   {"--zone", SetZone, true},
+                   {"--lat", SetLatitude, true},
+                   {"--lon", SetLongitude, true}};
+    for (const auto &option : options) {
         if (!args.has(option.name)) {
+            if (place != nullptr && option.fromPlace)
+                continue;
             error = std::string("missing ") + option.name;
             return false;
         }
@@ -444,14 +503,33 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
         }
     }
     result.dst = args.has("--dst");
+    if (place != nullptr && !args.has("--zone")) {
+        TimeZoneTables zones;
+        BuildTimeZoneTables(zones);
+        const QDate date(result.yearText.toInt(), result.monthPosition + 1, result.dayText.toInt());
+        const ZoneAdvice advice =
+            AdviseZone(place->timeZone, date,
+                       QTime(result.hourText.toInt(), result.minuteText.toInt()), zones);
+        if (date.isValid() && advice.zonePosition < 0) {
+            error = "--place: " + advice.notice.toStdString() + " Give --zone.";
+            return false;
+        }
+        if (advice.zonePosition >= 0) {
+            result.zonePosition = advice.zonePosition;
+            result.dst = advice.daylightSaving;
+        }
+    }
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
         return QString::fromStdString(given);
     };
     result.name = text("--name", kDefaultName);
-    result.city = text("--city", kDefaultPlace);
-    result.state = text("--state", kDefaultPlace);
-    result.country = text("--country", kDefaultPlace);
+    result.city =
+        args.has("--city") || place == nullptr ? text("--city", kDefaultPlace) : place->name;
+    result.state =
+        args.has("--state") || place == nullptr ? text("--state", kDefaultPlace) : place->state;
+    result.country = args.has("--country") || place == nullptr ? text("--country", kDefaultPlace)
+                                                               : place->country;
     values = std::move(result);
     return true;
 }
