@@ -158,25 +158,25 @@ int Refuse(const std::string &message) {
     return kExitRefused;
 }
 
-const std::vector<OptionSpec> kBirthOptions = {
+const std::vector<OptionRule> kBirthOptions = {
     {"--date", true},  {"--time", true},    {"--zone", true}, {"--dst", false},
     {"--lat", true},   {"--lon", true},     {"--name", true}, {"--city", true},
     {"--state", true}, {"--country", true}, {"--place", true}};
 
-std::vector<OptionSpec> With(std::vector<OptionSpec> specs, std::vector<OptionSpec> more) {
-    specs.insert(specs.end(), more.begin(), more.end());
-    specs.push_back({"--help", false});
-    return specs;
+std::vector<OptionRule> With(std::vector<OptionRule> rules, std::vector<OptionRule> more) {
+    rules.insert(rules.end(), more.begin(), more.end());
+    rules.push_back({"--help", false});
+    return rules;
 }
 
 bool AnyBirthOption(const Arguments &args) {
     return std::any_of(kBirthOptions.begin(), kBirthOptions.end(),
-                       [&args](const OptionSpec &spec) { return args.has(spec.name); });
+                       [&args](const OptionRule &rule) { return args.has(rule.name); });
 }
 
 // Parses the command's arguments; prints the help and returns true with `status` 0 when
 // --help is among them.
-bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
                  const std::string &help, Arguments &parsed, int &status) {
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
         Print(help);
@@ -184,7 +184,7 @@ bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionS
         return false;
     }
     std::string error;
-    if (!ParseArguments(args, specs, parsed, error)) {
+    if (!ParseArguments(args, rules, parsed, error)) {
         status = Refuse(error);
         return false;
     }
@@ -384,7 +384,7 @@ std::string Arguments::value(const std::string &name) const {
     return found == values.end() ? std::string() : found->second;
 }
 
-bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
                     Arguments &parsed, std::string &error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -399,9 +399,9 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&name](const OptionSpec &s) { return name == s.name; });
-        if (spec == specs.end()) {
+        const auto rule = std::find_if(rules.begin(), rules.end(),
+                                       [&name](const OptionRule &s) { return name == s.name; });
+        if (rule == rules.end()) {
             error = "unknown option '" + name + "'";
             return false;
         }
@@ -409,7 +409,7 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
             error = name + " given twice";
             return false;
         }
-        if (!spec->takesValue) {
+        if (!rule->takesValue) {
             if (equals != std::string::npos) {
                 error = name + " takes no value";
                 return false;

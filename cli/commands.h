@@ -23,14 +23,14 @@ struct Arguments {
     std::string value(const std::string &name) const; // empty when not given
 };
 
-struct OptionSpec {
+struct OptionRule {
     const char *name; // with "--"
     bool takesValue;
 };
 
 // Reads "--name value", "--name=value", flags and plain arguments ("--" ends the options).
 // False, with `error` set, on an unknown option, a missing value or an option given twice.
-bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionSpec> &specs,
+bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
                     Arguments &parsed, std::string &error);
 
 // One reading as the program makes it: the values checked, then RunReading on a fresh state.

@@ -287,7 +287,7 @@ struct Anchor {
     const char *direct;
 };
 
-struct PlanetSpec {
+struct PlanetSetup {
     const char *name;
     const char *identifier; // name of the array in the generated file
     HelioFunction helio;
@@ -295,7 +295,7 @@ struct PlanetSpec {
     std::vector<Anchor> anchors; // first period first, last period second
 };
 
-std::vector<PlanetSpec> Planets() {
+std::vector<PlanetSetup> Planets() {
     return {
         {"Mercury",
          "kMercuryStations",
@@ -448,11 +448,11 @@ long long CalendarDayOfMinutes(long long minutes) {
 
 // Puts the anchor rows in place of the computed periods they stand for, cuts the list to
 // the span from the first anchor to the second, and reports. False when anything is off.
-bool ApplyAnchors(const PlanetSpec &spec, std::vector<Period> &periods) {
+bool ApplyAnchors(const PlanetSetup &planet, std::vector<Period> &periods) {
     std::vector<std::size_t> matched;
     std::vector<double> deviations;
-    std::printf("\n%s\n", spec.name);
-    for (const Anchor &anchor : spec.anchors) {
+    std::printf("\n%s\n", planet.name);
+    for (const Anchor &anchor : planet.anchors) {
         const long long r = MinutesOfRow(anchor.retrograde);
         const long long d = MinutesOfRow(anchor.direct);
         const auto near = std::find_if(periods.begin(), periods.end(), [&](const Period &p) {
@@ -493,9 +493,9 @@ bool ApplyAnchors(const PlanetSpec &spec, std::vector<Period> &periods) {
         longest = std::max(longest, days);
     }
     std::printf("  %zu periods (expected %zu), %s to %s, lengths %lld to %lld days\n",
-                periods.size(), spec.expectedRows, periods.front().retrograde.c_str(),
+                periods.size(), planet.expectedRows, periods.front().retrograde.c_str(),
                 periods.back().direct.c_str(), shortest, longest);
-    if (periods.size() != spec.expectedRows) {
+    if (periods.size() != planet.expectedRows) {
         std::printf("  WRONG NUMBER OF PERIODS\n");
         ok = false;
     }
@@ -552,11 +552,11 @@ int main(int argc, char **argv) {
 
     std::string out = kFileHeader;
     bool ok = true;
-    for (const PlanetSpec &spec : Planets()) {
-        std::vector<Period> periods = PairPeriods(FindStations(spec.helio, grid, barycentres));
-        ok = ApplyAnchors(spec, periods) && ok;
+    for (const PlanetSetup &planet : Planets()) {
+        std::vector<Period> periods = PairPeriods(FindStations(planet.helio, grid, barycentres));
+        ok = ApplyAnchors(planet, periods) && ok;
         out += "inline constexpr std::array<StationPeriod, " + std::to_string(periods.size()) +
-               "> " + spec.identifier + " = {{\n";
+               "> " + planet.identifier + " = {{\n";
         for (const Period &p : periods)
             out += "    {\"" + p.retrograde + "\", \"" + p.direct + "\"},\n";
         out += "}};\n\n";
