@@ -213,6 +213,20 @@ bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::str
     return FormValuesFromOptions(args, values, error);
 }
 
+// The command's birth, from its options (or --from's reading file where the command takes
+// one), checked and calculated as the form does. Null after the refusal has been printed,
+// with its exit status in `status`.
+std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllowed, int &status) {
+    FormValues values;
+    std::string error;
+    const bool read = fileAllowed ? ValuesFromOptionsOrFile(args, values, error)
+                                  : FormValuesFromOptions(args, values, error);
+    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error) : nullptr;
+    if (reading == nullptr)
+        status = Refuse(error);
+    return reading;
+}
+
 int WriteFile(const std::string &path, const QByteArray &bytes) {
     QString reason;
     if (!WriteWholeFile(QString::fromStdString(path), bytes, &reason))
@@ -237,13 +251,9 @@ int ReadingCommand(const std::vector<std::string> &args) {
                      std::string(kReadingHelp) + kBirthHelp, parsed, status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
-    FormValues values;
-    std::string error;
-    if (!FormValuesFromOptions(parsed, values, error))
-        return Refuse(error);
-    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, false, status);
     if (reading == nullptr)
-        return Refuse(error);
+        return status;
     return PrintReading(*reading, parsed.has("--json"));
 }
 
@@ -270,13 +280,9 @@ int SaveCommand(const std::vector<std::string> &args) {
                      status) ||
         !ExpectPositionals(parsed, 1, "FILE.act", status))
         return status;
-    FormValues values;
-    std::string error;
-    if (!FormValuesFromOptions(parsed, values, error))
-        return Refuse(error);
-    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, false, status);
     if (reading == nullptr)
-        return Refuse(error);
+        return status;
     // Line 7 is the zone list's position, which the form keeps while the chart is shown.
     return WriteFile(parsed.positionals[0],
                      EncodeReadingFile(reading->state.Birth, reading->values.zonePosition));
@@ -289,13 +295,9 @@ int ExportCommand(const std::vector<std::string> &args) {
                      std::string(kExportHelp) + kBirthHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.txt", status))
         return status;
-    FormValues values;
-    std::string error;
-    if (!ValuesFromOptionsOrFile(parsed, values, error))
-        return Refuse(error);
-    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
-        return Refuse(error);
+        return status;
     return WriteFile(parsed.positionals[0],
                      MakeTextExport(reading->state.Birth, reading->state.Chart));
 }
