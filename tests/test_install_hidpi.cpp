@@ -5,6 +5,7 @@
 #include "reading/reading_session.h"
 #include "shell/about_box.h"
 #include "shell/program_icon.h"
+#include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
@@ -57,25 +58,6 @@ QRect RectIn(const QWidget *child, const QWidget *ancestor) {
     return QRect(child->mapTo(ancestor, QPoint(0, 0)), child->size());
 }
 
-// 1 May 1990, 12:00 GMT at Greenwich.
-void FillForm(BirthForm &form) {
-    form.txtName->setText(QStringLiteral("Mary Ann"));
-    form.cboMonth->setCurrentIndex(4);
-    form.cboDate->setCurrentIndex(0);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1990")));
-    form.cboHour->setCurrentIndex(12);
-    form.cboTimeZone->setCurrentIndex(29);
-    form.txtLatD->setText(QStringLiteral("51"));
-    form.txtLatM->setText(QStringLiteral("28"));
-    form.txtLonD->setText(QStringLiteral("0"));
-    form.txtLonM->setText(QStringLiteral("0"));
-    form.optLatSouth[1]->setChecked(true);
-    form.optLongEast[1]->setChecked(true);
-    form.txtCity->setText(QStringLiteral("Greenwich"));
-    form.txtState->setText(QStringLiteral("London"));
-    form.txtCountry->setText(QStringLiteral("England"));
-}
-
 } // namespace
 
 class TestInstallHiDpi : public QObject {
@@ -109,7 +91,7 @@ void TestInstallHiDpi::init() {
     shell_ = std::make_unique<ScriptedShell>();
     session_ = std::make_unique<ReadingSession>(shell_->services(), ReadingSession::Hooks{});
     session_->form().show();
-    FillForm(session_->form());
+    FillMay1990(session_->form());
     session_->CalculateReading();
     chart_ = session_->chartWindow();
     QVERIFY(chart_ != nullptr);

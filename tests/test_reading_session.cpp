@@ -4,6 +4,7 @@
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
 #include "reading/reading_session.h"
+#include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
@@ -25,26 +26,6 @@ using namespace starloom;
 using namespace starloom::testing;
 
 namespace {
-
-// 1 May 1990, 12:00 GMT at Greenwich: Mercury, Uranus, Neptune and Pluto are retrograde.
-void FillMay1990(BirthForm &form) {
-    form.txtName->setText(QStringLiteral("Mary Ann"));
-    form.cboMonth->setCurrentIndex(4);
-    form.cboDate->setCurrentIndex(0);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1990")));
-    form.cboHour->setCurrentIndex(12);
-    form.cboMinute->setCurrentIndex(0);
-    form.cboTimeZone->setCurrentIndex(29); // Greenwich Mean Time
-    form.txtLatD->setText(QStringLiteral("51"));
-    form.txtLatM->setText(QStringLiteral("28"));
-    form.txtLonD->setText(QStringLiteral("0"));
-    form.txtLonM->setText(QStringLiteral("0"));
-    form.optLatSouth[1]->setChecked(true);
-    form.optLongEast[1]->setChecked(true);
-    form.txtCity->setText(QStringLiteral("Greenwich"));
-    form.txtState->setText(QStringLiteral("London"));
-    form.txtCountry->setText(QStringLiteral("England"));
-}
 
 QString ReadFile(const QString &path) {
     QFile file(path);
