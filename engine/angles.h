@@ -19,7 +19,19 @@ double ReduceRadians(double x);
 // origin; the callers' quadrant corrections rely on both.
 double ArcTan2(double y, double x);
 
-// Degrees brought into 0 <= a < 360 by whole turns.
+// Degrees brought into 0 <= a < 360 by whole turns. Any finite a; NaN or an infinity
+// gives NaN.
 double ReduceDegrees(double a);
+
+// Degrees brought into 0 <= a <= 360 by whole turns, where a positive whole number of
+// turns stays exactly 360 rather than 0. The Moon's and the planets' longitudes keep this
+// form: a body at exactly 360 has no sign in its zodiac text. Any finite a; NaN or an
+// infinity gives NaN.
+double ReduceDegreesKeepingFullTurn(double a);
+
+// Degrees above 360 brought below it by whole turns; values below 360, negative ones
+// included, are returned as they are. Sidereal time and the ascendant are reduced this
+// way. NaN or an infinity gives NaN.
+double ReduceDegreesFromAbove(double a);
 
 } // namespace starloom

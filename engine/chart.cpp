@@ -49,10 +49,7 @@ double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees
         A += kPi;
     if (std::cos(ramc) < 0)
         A += kPi;
-    double asc = A * kRadToDeg;
-    while (asc >= 360.0)
-        asc -= 360.0;
-    return asc;
+    return ReduceDegreesFromAbove(A * kRadToDeg);
 }
 
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart) {
@@ -69,6 +66,10 @@ void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart) {
     const double lambda = MoonLongitude(CenturiesSinceJ2000(clock));
     chart.MoonLongitudeText = FormatZodiacDMS(lambda);
     chart.Longitude[kMoonBody] = lambda;
+    TakeMoonSignFromText(chart);
+}
+
+void TakeMoonSignFromText(ChartPositions &chart) {
     const std::string_view sign = SignNameOfText(chart.MoonLongitudeText);
     if (!sign.empty())
         chart.MoonSignName = sign;

@@ -63,6 +63,10 @@ void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart);
 // Needs CalculateAscendant and CalculateMoonPosition first.
 void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart);
 
+// Sets MoonSignName to the full name of the sign that MoonLongitudeText names; a text that
+// names no sign (a longitude of exactly 360) leaves the previous name in place.
+void TakeMoonSignFromText(ChartPositions &chart);
+
 // The three operations in their fixed order.
 void CalculateChart(const BirthData &birth, ChartPositions &chart);
 

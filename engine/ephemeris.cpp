@@ -106,12 +106,29 @@ double ReduceRadians(double x) {
     return r;
 }
 
+// std::fmod is exact, so these give the same numbers that removing 360 one turn at a
+// time would, but in one step and without looping forever on an infinity.
 double ReduceDegrees(double a) {
-    while (a >= 360.0)
-        a -= 360.0;
-    while (a < 0.0)
-        a += 360.0;
-    return a;
+    double r = std::fmod(a, 360.0);
+    if (r < 0.0)
+        r += 360.0;
+    // A tiny negative remainder rounds up to a full turn when 360 is added.
+    return r >= 360.0 ? 0.0 : r;
+}
+
+double ReduceDegreesKeepingFullTurn(double a) {
+    double r = std::fmod(a, 360.0);
+    if (r < 0.0)
+        r += 360.0;
+    else if (r == 0.0 && a > 0.0)
+        r = 360.0;
+    return r;
+}
+
+double ReduceDegreesFromAbove(double a) {
+    if (std::isinf(a))
+        return std::numeric_limits<double>::quiet_NaN();
+    return a >= 360.0 ? std::fmod(a, 360.0) : a;
 }
 
 double ArcTan2(double y, double x) {
@@ -162,12 +179,7 @@ namespace {
 // heliocentric position; the Sun's geocentric position is the negative of the Earth's.
 double LongitudeFromEarth(int index, const OrbitalElements &body, const PlaneXY &earth) {
     const PlaneXY b = index == kEarth ? PlaneXY{0.0, 0.0} : HeliocentricXY(body, false);
-    double lambda = ArcTan2(b.y - earth.y, b.x - earth.x) * kRadToDeg;
-    while (lambda > 360.0)
-        lambda -= 360.0;
-    while (lambda < 0.0)
-        lambda += 360.0;
-    return lambda;
+    return ReduceDegreesKeepingFullTurn(ArcTan2(b.y - earth.y, b.x - earth.x) * kRadToDeg);
 }
 
 } // namespace
@@ -212,12 +224,7 @@ double MoonLongitude(double T) {
             value *= E;
         sum += value;
     }
-    double lambda = Lp + sum;
-    while (lambda < 0.0)
-        lambda += 360.0;
-    while (lambda > 360.0)
-        lambda -= 360.0;
-    return lambda;
+    return ReduceDegreesKeepingFullTurn(Lp + sum);
 }
 
 } // namespace starloom

@@ -1,6 +1,8 @@
 // Calendar and time conversions.
 #include "engine/time_scale.h"
 
+#include "engine/angles.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -128,11 +130,9 @@ double LocalSiderealDegrees(const SiteAndClock &clock) {
     // universal hours; the day fraction inside T already carries the sidereal-rate
     // excess, so the hours enter with factor 1.
     const double t = CenturiesSince1900(clock);
-    double lst = 15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + clock.UniversalHours) -
-                 clock.SiteLongitude;
-    while (lst >= 360.0)
-        lst -= 360.0;
-    return lst;
+    return ReduceDegreesFromAbove(
+        15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + clock.UniversalHours) -
+        clock.SiteLongitude);
 }
 
 CivilDateTime UniversalDateTime(const BirthData &birth) {

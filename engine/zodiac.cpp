@@ -14,6 +14,9 @@ constexpr std::string_view kDegreeSign = "\xC2\xB0"; // U+00B0 in UTF-8
 // Room for a DMS text of a longitude below 360 degrees (18 bytes at most), so that it is
 // made with a single allocation.
 constexpr std::size_t kDmsTextBytes = 24;
+// Whole degrees up to here still fit the text's integer fields exactly; no longitude the
+// engine computes comes anywhere near it.
+constexpr double kLargestFormattedDegrees = 1e15;
 
 // Appends a whole number held in a double, as std::to_string writes its long long value.
 void AppendWhole(std::string &text, double value) {
@@ -34,13 +37,14 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::string FormatZodiacDMS(double longitude) {
     const double v = std::fabs(longitude);
+    if (!(v < kLargestFormattedDegrees))
+        return {};
     double deg = std::floor(v);
     const double m = 60.0 * (v - deg);
     const double min = std::floor(m);
     const double sec = std::floor(60.0 * (m - min));
     const int k = static_cast<int>(std::floor(deg / 30.0));
-    while (deg >= 30.0)
-        deg -= 30.0;
+    deg = std::fmod(deg, 30.0);
     // Made in one piece: every position of every reading passes through here.
     std::string text;
     text.reserve(kDmsTextBytes);

@@ -12,8 +12,9 @@ constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAq
 
 // Degrees, minutes and seconds within the sign and the sign's abbreviation, e.g.
 // "15° 30' 0\" Tau" for 45.5 degrees; all parts truncated, no leading zeros. The
-// longitude should lie in 0..360 (its magnitude is used); exactly 360 gives an empty
-// abbreviation. The degree sign is UTF-8.
+// longitude should lie in 0..360 (its magnitude is used); exactly 360 and beyond give an
+// empty abbreviation, and NaN, an infinity or a magnitude of 1e15 or more an empty text.
+// The degree sign is UTF-8.
 std::string FormatZodiacDMS(double longitude);
 
 // The chart form of a DMS text: two-digit degrees, the sign, two-digit minutes

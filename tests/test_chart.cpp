@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace starloom;
 
@@ -52,6 +53,11 @@ void TestChart::zodiacTexts_data() {
         << 359.99999 << QString::fromUtf8("29° 59' 59\" Pis") << "29 Pis 59";
     QTest::newRow("exactly 360: no sign")
         << 360.0 << QString::fromUtf8("0° 0' 0\" ") << QString::fromUtf8("00 0\" 00");
+    QTest::newRow("infinity: no text")
+        << std::numeric_limits<double>::infinity() << QString() << QString("0  0");
+    QTest::newRow("NaN: no text") << std::numeric_limits<double>::quiet_NaN() << QString()
+                                  << QString("0  0");
+    QTest::newRow("too large for whole degrees") << 1e300 << QString() << QString("0  0");
 }
 
 void TestChart::zodiacTexts() {
@@ -137,12 +143,21 @@ void TestChart::positionTables() {
 }
 
 void TestChart::moonSignKeptWhenTextNamesNoSign() {
+    const auto name = [](const ChartPositions &c) {
+        return QString::fromStdString(c.MoonSignName);
+    };
     ChartPositions chart;
-    chart.MoonSignName = "Leo";
+    chart.MoonSignName = "Pisces";
+    // Eight days before the full Moon of 9 May 1990 in Scorpio: the Moon in Leo.
     CalculateMoonPosition(Greenwich(1990, 5, 1, 12, 0), chart);
-    const std::string first = chart.MoonSignName;
-    QVERIFY(first != "Leo" || chart.MoonLongitudeText.ends_with("Leo"));
-    QVERIFY(SignNameOfText(FormatZodiacDMS(360.0)).empty());
+    QCOMPARE(name(chart), QString("Leo"));
+    // A Moon at exactly 360 degrees has a text without a sign: the last name stays.
+    chart.MoonLongitudeText = FormatZodiacDMS(360.0);
+    TakeMoonSignFromText(chart);
+    QCOMPARE(name(chart), QString("Leo"));
+    chart.MoonLongitudeText = FormatZodiacDMS(45.5);
+    TakeMoonSignFromText(chart);
+    QCOMPARE(name(chart), QString("Taurus"));
 }
 
 // A birth entered as 13:00 on daylight-saving time is the same instant as 12:00 on the

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace starloom;
 
@@ -30,6 +31,8 @@ private slots:
     void arcTan2();
     void reduceRadians_data();
     void reduceRadians();
+    void reduceDegrees_data();
+    void reduceDegrees();
     void solveKepler_data();
     void solveKepler();
     void solveKeplerStops();
@@ -177,6 +180,42 @@ void TestEphemeris::reduceRadians() {
     const double r = ReduceRadians(x);
     QVERIFY2(qAbs(r - expected) < 1e-9, qPrintable(QString::number(r, 'g', 17)));
     QVERIFY(r >= 0.0 && r < kTwoPi);
+}
+
+// The three ways the engine brings degrees into range: fully into [0, 360), keeping a
+// positive whole turn as 360, and only from above. Non-finite input must come back as NaN
+// instead of looping for ever.
+void TestEphemeris::reduceDegrees_data() {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("full");
+    QTest::addColumn<double>("keepTurn");
+    QTest::addColumn<double>("fromAbove");
+    QTest::newRow("zero") << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("inside") << 123.25 << 123.25 << 123.25 << 123.25;
+    QTest::newRow("exactly 360") << 360.0 << 0.0 << 360.0 << 0.0;
+    QTest::newRow("two turns") << 720.0 << 0.0 << 360.0 << 0.0;
+    QTest::newRow("minus one turn") << -360.0 << 0.0 << 0.0 << -360.0;
+    QTest::newRow("just below zero") << -0.5 << 359.5 << 359.5 << -0.5;
+    QTest::newRow("many turns up") << 3600000.25 << 0.25 << 0.25 << 0.25;
+    QTest::newRow("many turns down") << -3599999.75 << 0.25 << 0.25 << -3599999.75;
+    QTest::newRow("+inf") << inf << nan << nan << nan;
+    QTest::newRow("-inf") << -inf << nan << nan << nan;
+    QTest::newRow("NaN") << nan << nan << nan << nan;
+}
+
+void TestEphemeris::reduceDegrees() {
+    QFETCH(double, a);
+    const auto same = [](double got, double want) {
+        return std::isnan(want) ? std::isnan(got) : got == want;
+    };
+    QFETCH(double, full);
+    QFETCH(double, keepTurn);
+    QFETCH(double, fromAbove);
+    QVERIFY(same(ReduceDegrees(a), full));
+    QVERIFY(same(ReduceDegreesKeepingFullTurn(a), keepTurn));
+    QVERIFY(same(ReduceDegreesFromAbove(a), fromAbove));
 }
 
 void TestEphemeris::solveKepler_data() {
