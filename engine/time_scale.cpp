@@ -2,6 +2,7 @@
 #include "engine/time_scale.h"
 
 #include "engine/angles.h"
+#include "engine/civil_days.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,17 +16,6 @@ constexpr double kJ2000DayNumber = 2451545.0;     // Julian day number of 2000 J
 constexpr double kJ1900DayNumber = 2415020.0;     // Julian day number of 1899 December 31
 constexpr double kDaysPerJulianCentury = 36525.0; // days
 constexpr int kMinutesPerDay = 1440;
-
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
-// Days beyond the month's length carry into the next month.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 // The Gregorian date of a count of days since 1970-01-01 (the inverse of DaysFromCivil).
 void CivilFromDays(std::int64_t z, CivilDateTime &out) {

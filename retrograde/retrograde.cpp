@@ -3,6 +3,7 @@
 // scan that reads texts, with the same answer.
 #include "retrograde/retrograde.h"
 
+#include "engine/civil_days.h"
 #include "retrograde/station_period.h"
 #include "retrograde/station_tables.h"
 
@@ -18,27 +19,6 @@ namespace starloom {
 namespace {
 
 constexpr std::int64_t kMinutesPerDay = 1440; // minutes per day
-
-// Days from 1970-01-01 to a date of the Gregorian calendar (proleptic before 1582), month
-// 1..12; a day beyond the month's length runs on into the next month. H. Hinnant,
-// "chrono-Compatible Low-Level Date Algorithms", days_from_civil.
-constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
-    year -= month <= 2 ? 1 : 0;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t yearOfEra = year - era * 400;
-    const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-constexpr bool IsLeapYear(std::int64_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-constexpr std::int64_t DaysInMonth(std::int64_t year, std::int64_t month) {
-    constexpr std::int64_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kLengths[month - 1];
-}
 
 // Minutes from 1970-01-01 0h of a station row "month,day,year,hour,minute,". The rows are
 // read only while compiling, so a malformed row or an impossible date or time stops the
