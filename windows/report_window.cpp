@@ -28,7 +28,8 @@ constexpr int kAscendantRowTop = 3600; // twips; the ascendant's value has no na
 constexpr int kHiddenRowsTop = 4200;   // twips, below the frame's visible area
 
 constexpr qreal kTabFontPoints = 7.0;
-constexpr int kTabRightMargin = 4; // pixels between the tabs and the frame's right edge
+constexpr int kTabRightMargin = 3; // pixels between the tabs and the frame's right edge
+constexpr int kTabSlack = 3;       // pixels
 
 constexpr int kDetailHeight = 195; // twips, one line
 constexpr int kLeftDetailLeft = 120;
@@ -287,14 +288,19 @@ void ReportWindow::buildDegreesTab(QWidget *frame) {
     m_tabs->setFont(ProgramFont(kTabFontPoints));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
-    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 0px 5px; height: 14px; }"));
+    m_tabs->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 0px 5px; height: 13px; margin-left: 2px; color: #505060;"
+        " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
+        "QTabBar::tab:selected { color: #000080; background: white; }"));
     m_tabs->addTab(QStringLiteral("Signs"));
     m_tabs->addTab(QStringLiteral("Degrees"));
     m_tabs->setTabToolTip(0, QStringLiteral("The planetary patterns by signs"));
     m_tabs->setTabToolTip(1, QStringLiteral("The chart's shape by degrees and its leading planet"));
-    const QSize size = m_tabs->sizeHint();
-    m_tabs->setGeometry(frame->width() - size.width() - kTabRightMargin, 0, size.width(),
-                        m_text->y());
+    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
+    const int width = m_tabs->sizeHint().width() + kTabSlack;
+    m_tabs->setGeometry(frame->width() - width - kTabRightMargin, 0, width, m_text->y());
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int tab) {
         m_text->setVisible(tab == 0);
         m_degrees->setVisible(tab == 1);
