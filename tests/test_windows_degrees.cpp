@@ -177,6 +177,11 @@ void TestWindowsDegrees::degreesTab() {
     tabs->setCurrentIndex(0);
     QVERIFY(rtb->isVisibleTo(&report));
     QVERIFY(!degrees->isVisibleTo(&report));
+    // Alt+D from the keyboard shows the shape by degrees.
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    QTest::keyClick(&report, Qt::Key_D, Qt::AltModifier);
+    QVERIFY(degrees->isVisible());
 }
 
 QTEST_MAIN(TestWindowsDegrees)

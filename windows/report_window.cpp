@@ -293,8 +293,8 @@ void ReportWindow::buildDegreesTab(QWidget *frame) {
         " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
         "QTabBar::tab:selected { color: #000080; background: white; }"));
-    m_tabs->addTab(QStringLiteral("Signs"));
-    m_tabs->addTab(QStringLiteral("Degrees"));
+    m_tabs->addTab(QStringLiteral("&Signs"));
+    m_tabs->addTab(QStringLiteral("&Degrees"));
     m_tabs->setTabToolTip(0, QStringLiteral("The planetary patterns by signs"));
     m_tabs->setTabToolTip(1, QStringLiteral("The chart's shape by degrees and its leading planet"));
     m_tabs->ensurePolished(); // the style sheet's padding is part of the size
