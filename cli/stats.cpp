@@ -105,9 +105,11 @@ bool ParsePositionMethod(const std::string &name, PositionMethod &method, std::s
 }
 
 ReadingOutcome RunReadingBy(PositionMethod method, const FormValues &values, ReadingState &state) {
+    // One case per method: a method added to the enumeration and not handled here is a
+    // compiler warning, and so a build error.
     switch (method) {
     case PositionMethod::Standard:
-        break;
+        return RunReading(values, state);
     }
     return RunReading(values, state);
 }
@@ -205,7 +207,7 @@ std::string StatsText(const StatsResult &result) {
         std::size_t countWidth = 5;
         for (const long long count : table.counts)
             countWidth = std::max(countWidth, std::to_string(count).size());
-        text += "\n" + table.title + " (" + table.note + ")\n";
+        text += "\n" + table.title + (table.note.empty() ? "" : " (" + table.note + ")") + "\n";
         text += "  " + Padded("", labelWidth, false) + "  " + Padded("count", countWidth, true) +
                 "   share\n";
         for (std::size_t i = 0; i < table.labels.size(); ++i) {
