@@ -1,5 +1,7 @@
-// Time to classify one chart's eleven position texts and build its report.
+// Time to classify one chart: by the signs of its eleven position texts, with the report,
+// and by the degrees of its ten planets.
 #include "patterns/classify.h"
+#include "patterns/degree_pattern.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,5 +17,16 @@ void BM_ClassifyPlanetaryPattern(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ClassifyPlanetaryPattern);
+
+// Time to classify one chart's ten planetary longitudes by degrees.
+void BM_ClassifyByDegrees(benchmark::State &state) {
+    const starloom::PlanetLongitudes longitudes = {354.6, 330.2, 338.5, 39.2,  149.0,
+                                                   152.9, 173.6, 235.5, 262.7, 201.1};
+    for (auto _ : state) {
+        starloom::DegreeShape shape = starloom::ClassifyByDegrees(longitudes);
+        benchmark::DoNotOptimize(shape);
+    }
+}
+BENCHMARK(BM_ClassifyByDegrees);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/birth_options.h"
 #include "cli/image_command.h"
 #include "cli/reading_output.h"
+#include "cli/stats.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -39,6 +41,7 @@ Commands:
   export    write the text export of a reading
   image     save the result window of a reading as a JPEG image
   batch     the readings of every row of a CSV file, as JSON Lines
+  stats     how often each pattern and leading planet occurs in a CSV file
   zones     the time zones and their list positions
 
 Options:
@@ -75,7 +78,8 @@ const char kReadingHelp[] = R"(Usage: starloom-cli reading [--json] <birth detai
 
 Prints one reading: the personal details, the planetary positions, the twelve
 houses (whole signs from the ascendant's, with the bodies and their retrograde
-marks) and the interpretation. With --json, one JSON object instead:
+marks), the interpretation and one line on the shape by degrees. With --json,
+one JSON object instead:
   name            the name as the reading file keeps it
   universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
   bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
@@ -85,6 +89,10 @@ marks) and the interpretation. With --json, one JSON object instead:
   house_cells     houses 1 to 12 as the wheel's cells read them: CR LF before
                   each body, retrograde marks included
   patterns        the planetary patterns in the report's order
+  pattern_by_degrees
+                  the shape the ten planets' exact longitudes make: name,
+                  leading (the leading planets, empty when none) and empty_arc
+                  (from and to, in degrees: the largest gap between planets)
 
 )";
 
@@ -140,6 +148,24 @@ Empty lines are skipped. IN.csv may be "-" for standard input.
 
 Exit status 1 when any row gave an error object, 2 when the input has no header
 or a file cannot be read or written.
+)";
+
+const char kStatsHelp[] = R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--plot FILE.svg]
+
+Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
+reading of every row and prints, as tables, the count and share of the readings
+for each planetary pattern by signs, each pattern by degrees and each leading
+planet. Rows that are malformed or that the birth-data form refuses are skipped
+and counted; the reasons of the first ten go to standard error. IN.csv may be
+"-" for standard input.
+
+  --positions METHOD  how the planets' positions are computed: standard (the
+                      program's own formulas; the default)
+  --plot FILE.svg     also draw the tables as a bar chart into an SVG file,
+                      written whole or not at all
+
+Exit status 1 when any row was skipped, 2 when the input has no header or a
+file cannot be read or written.
 )";
 
 const char kZonesHelp[] = R"(Usage: starloom-cli zones
@@ -352,6 +378,31 @@ int BatchCommand(const std::vector<std::string> &args) {
     if (status == kExitRefused)
         return Refuse(error);
     return status;
+}
+
+int StatsCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {{"--positions", true}, {"--plot", true}}), kStatsHelp, parsed,
+                     status) ||
+        !ExpectPositionals(parsed, 1, "IN.csv", status))
+        return status;
+    StatsOptions options;
+    options.input = parsed.positionals[0];
+    std::string error;
+    if (parsed.has("--positions") &&
+        !ParsePositionMethod(parsed.value("--positions"), options.positions, error))
+        return Refuse(error);
+    if (parsed.has("--plot") && parsed.value("--plot").empty())
+        return Refuse("--plot needs a file name");
+    StatsResult result;
+    if (!CountBirths(options, result, error))
+        return Refuse(error);
+    if (parsed.has("--plot") &&
+        !WriteStatsPlot(result, QString::fromStdString(parsed.value("--plot")), error))
+        return Refuse(error);
+    Print(StatsText(result));
+    return result.refused > 0 ? kExitRowsFailed : kExitOk;
 }
 
 int ZonesCommand(const std::vector<std::string> &args) {
@@ -568,7 +619,7 @@ int RunCommand(const std::vector<std::string> &args) {
     static const Command kCommands[] = {
         {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
         {"export", ExportCommand},   {"image", ImageCommand}, {"batch", BatchCommand},
-        {"zones", ZonesCommand},
+        {"zones", ZonesCommand},     {"stats", StatsCommand},
     };
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");
@@ -602,6 +653,13 @@ int Main(int argc, char *argv[]) {
     if (!args.empty() && args[0] == "image") {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
+        return RunCommand(args);
+    }
+    // The chart of the stats command is drawn with fonts, which need the GUI application,
+    // again without a display.
+    if (!args.empty() && args[0] == "stats") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         return RunCommand(args);
     }
     QCoreApplication app(argc, argv);

@@ -1,13 +1,16 @@
 // Text and JSON of one reading.
 #include "cli/reading_output.h"
 
+#include "engine/zodiac.h"
 #include "patterns/classify.h"
+#include "patterns/degree_pattern.h"
 #include "patterns/report.h"
 #include "retrograde/retrograde.h"
 
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace starloom::cli {
@@ -137,7 +140,10 @@ ReadingJsonWriter::ReadingJsonWriter()
                  {"ascendant_sign", ""},
                  {"moon_sign", ""},
                  {"house_cells", cells},
-                 {"patterns", Json::array()}};
+                 {"patterns", Json::array()},
+                 {"pattern_by_degrees", Json{{"name", ""},
+                                             {"leading", Json::array()},
+                                             {"empty_arc", Json{{"from", 0.0}, {"to", 0.0}}}}}};
     // The object's shape never changes after this, so the places of its values hold.
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
@@ -152,6 +158,11 @@ ReadingJsonWriter::ReadingJsonWriter()
     for (int house = 0; house < kSignCount; ++house)
         houseCells_[house] = json_["house_cells"][house].get_ptr<std::string *>();
     patterns_ = &json_["patterns"];
+    Json &byDegrees = json_["pattern_by_degrees"];
+    degreePattern_ = byDegrees["name"].get_ptr<std::string *>();
+    leading_ = &byDegrees["leading"];
+    emptyArcFrom_ = byDegrees["empty_arc"]["from"].get_ptr<double *>();
+    emptyArcTo_ = byDegrees["empty_arc"]["to"].get_ptr<double *>();
 
     // The fixed text: the object written with every value replaced by a mark that no key
     // holds, cut at the marks.
@@ -259,6 +270,14 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
         patternSet_ = set;
     }
     knownText_[patternsAt_] = &patternListTexts_[set];
+
+    const DegreeShape &shape = outcome.PatternsByDegrees;
+    degreePattern_->assign(DegreePatternName(shape.Pattern));
+    leading_->clear();
+    for (int i = 0; i < shape.LeadingCount; ++i)
+        leading_->push_back(std::string(kPlainBodyNames[shape.Leading[i]]));
+    *emptyArcFrom_ = shape.EmptyArcFrom;
+    *emptyArcTo_ = shape.EmptyArcTo;
     return json_;
 }
 
@@ -297,7 +316,26 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 
     text += "\nInterpretation\n";
     text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
+    text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
+}
+
+std::string ShapeByDegreesLine(const DegreeShape &shape) {
+    const auto position = [](double longitude) {
+        return FormatChartPosition(FormatZodiacDMS(longitude));
+    };
+    std::string leading = "no leading planet";
+    if (shape.LeadingCount > 0) {
+        leading = "led by " + std::string(kPlainBodyNames[shape.Leading[0]]);
+        if (shape.LeadingCount == 2)
+            leading += " and " + std::string(kPlainBodyNames[shape.Leading[1]]);
+    }
+    // Tenths of a degree written by hand: the C library's formatting follows the locale.
+    const long long tenths = std::llround(shape.EmptyArcSize * 10.0);
+    const std::string size = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    return "Pattern by degrees: " + std::string(DegreePatternName(shape.Pattern)) + ", " + leading +
+           " (largest empty arc " + size + " degrees, from " + position(shape.EmptyArcFrom) +
+           " to " + position(shape.EmptyArcTo) + ")";
 }
 
 } // namespace starloom::cli

@@ -22,7 +22,8 @@ using Json = nlohmann::ordered_json;
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
 // The reading as one JSON object: name, universal_time, bodies (name, position, sign,
-// longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns.
+// longitude, retrograde), ascendant_sign, moon_sign, house_cells, patterns and
+// pattern_by_degrees (name, leading, empty_arc from and to).
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -62,6 +63,10 @@ private:
     std::array<std::string *, kSignCount> houseCells_;
     Json *patterns_;
     unsigned patternSet_ = 0; // the flags the pattern list holds, slot 0 lowest bit
+    std::string *degreePattern_;
+    Json *leading_;
+    double *emptyArcFrom_;
+    double *emptyArcTo_;
 
     // Every value of the object in the order it is written, and the fixed text around
     // them: fragments_[i] comes before values_[i], the last fragment after the last value.
@@ -96,7 +101,12 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
 std::string CompactJson(const Json &json);
 
 // The reading as text, lines ended by LF: the details, the positions table, the twelve
-// houses with their bodies and marks, and the interpretation report.
+// houses with their bodies and marks, the interpretation report and one line on the shape
+// by degrees.
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
+
+// "Pattern by degrees: Bowl, led by Mars (largest empty arc 187.4 degrees, from 15 Tau 30 to
+// 12 Sco 04)", without a line end.
+std::string ShapeByDegreesLine(const DegreeShape &shape);
 
 } // namespace starloom::cli

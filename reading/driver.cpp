@@ -26,6 +26,7 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     state.SignCellText = outcome.Wheel.SignCellText;
     state.AscSignIndex = outcome.Wheel.AscSignIndex;
     outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
+    outcome.PatternsByDegrees = ClassifyByDegrees(PlanetLongitudesOf(state.Chart.Longitude));
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "patterns/classify.h"
+#include "patterns/degree_pattern.h"
 #include "reading/form_values.h"
 #include "reading/reading_state.h"
 
@@ -37,11 +38,13 @@ QString AscendantSignName(const std::string &AscendantText);
 struct ReadingOutcome {
     WheelArrangement Wheel;
     PatternReport Patterns;
+    // The shape the ten planets' longitudes make, by degrees.
+    DegreeShape PatternsByDegrees;
 };
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
 // record, the engine, the retrograde marks, the wheel (state.SignCellText and
-// state.AscSignIndex) and the planetary patterns.
+// state.AscSignIndex), the planetary patterns and the shape by degrees.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom

@@ -1,6 +1,7 @@
 // The calculation driver and the file commands.
 #include "reading/reading_session.h"
 
+#include "engine/zodiac.h"
 #include "reading/birth_form.h"
 #include "reading/driver.h"
 #include "reading/place_finder.h"
@@ -26,6 +27,34 @@ QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
         textRuns.append({QString::fromStdString(run.Text),
                          QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
     return textRuns;
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A longitude in the chart form of the positions table, "15 Tau 30".
+QString ChartForm(double longitude) {
+    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
+}
+
+ShapeByDegreesView ShapeView(const DegreeShape &shape, const ChartPositions &chart) {
+    ShapeByDegreesView view;
+    view.pattern = FromView(DegreePatternName(shape.Pattern));
+    view.patternText = FromView(DegreePatternText(shape.Pattern));
+    for (int i = 0; i < shape.LeadingCount; ++i) {
+        view.leading.append(shape.Leading[i]);
+        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
+    }
+    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
+    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
+                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
+                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
+    for (int body = 0; body < kPlanetCount; ++body)
+        view.longitudes[body] = chart.Longitude[body];
+    view.emptyArcFrom = shape.EmptyArcFrom;
+    view.emptyArcSize = shape.EmptyArcSize;
+    return view;
 }
 
 // The save dialogs of the reading file and the text export: both propose the name last
@@ -127,6 +156,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
     report.writeReport(ToTextRuns(outcome.Patterns.Runs));
+    report.showShapeByDegrees(ShapeView(outcome.PatternsByDegrees, state_.Chart));
 }
 
 // The chart window's status bar says which instant the chart was computed for, and warns

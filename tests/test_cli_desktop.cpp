@@ -125,7 +125,16 @@ void TestCliDesktop::sameAsTheResultWindow() {
     QVERIFY(rtb != nullptr);
     const QString interpretation = QStringLiteral("\nInterpretation\n");
     QVERIFY(text.contains(interpretation));
-    QCOMPARE(text.mid(text.indexOf(interpretation) + interpretation.size()), rtb->toPlainText());
+    // The interpretation as the window has it, then one line on the shape by degrees that
+    // names the pattern of the window's Degrees tab.
+    const QString tail = text.mid(text.indexOf(interpretation) + interpretation.size());
+    const qsizetype lastLine = tail.lastIndexOf(QLatin1Char('\n'), -2) + 1;
+    QCOMPARE(tail.left(lastLine), rtb->toPlainText());
+    auto *degrees = report->findChild<QTextEdit *>(QStringLiteral("rtbDegrees"));
+    QVERIFY(degrees != nullptr);
+    const QString pattern = degrees->toPlainText().section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(tail.mid(lastLine).startsWith(QStringLiteral("Pattern by degrees: ") + pattern + ", "),
+             qPrintable(tail.mid(lastLine)));
 }
 
 // The file is the capture of the desktop's result window, written as Save As JPEG writes it.

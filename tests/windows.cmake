@@ -8,3 +8,6 @@ starloom_add_test(test_windows_image_names LABEL files
                   SOURCES test_windows_image_names.cpp LIBS starloom_windows)
 starloom_add_test(test_windows_images LABEL gui SERIAL
                   SOURCES test_windows_images.cpp LIBS starloom_windows)
+# The shape by degrees on the wheel and in the report window.
+starloom_add_test(test_windows_degrees LABEL gui SERIAL
+                  SOURCES test_windows_degrees.cpp LIBS starloom_windows)

@@ -1,6 +1,7 @@
 #include "windows/natal_wheel.h"
 
 #include "windows/design_units.h"
+#include "windows/planet_colours.h"
 #include "windows/sign_glyphs.h"
 
 #include <QLabel>
@@ -9,6 +10,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidgetItem>
+
+#include <cmath>
 
 namespace starloom {
 
@@ -187,6 +190,50 @@ void DrawDisc(QPainter &p) {
     p.drawEllipse(QPointF(0, 0), 3.6, 3.6);
     p.setBrush(gold);
     p.drawEllipse(QPointF(0, 0), 1.8, 1.8);
+}
+
+// The largest empty arc, faintly shaded across the houses and the graduated ring so the
+// shape of the chart shows at a glance. Angles as QPainterPath takes them: counter-clockwise
+// on screen from the right-hand point.
+void ShadeEmptyArc(QPainter &p, double startAngle, double sweep) {
+    if (sweep <= 0.0)
+        return;
+    QPainterPath arc;
+    const QRectF outer(-kBandInnerRadius, -kBandInnerRadius, 2 * kBandInnerRadius,
+                       2 * kBandInnerRadius);
+    const QRectF inner(-kDiscRadius, -kDiscRadius, 2 * kDiscRadius, 2 * kDiscRadius);
+    if (sweep >= 360.0) {
+        arc.addEllipse(outer);
+        arc.addEllipse(inner);
+    } else {
+        arc.arcMoveTo(outer, startAngle);
+        arc.arcTo(outer, startAngle, sweep);
+        arc.arcTo(inner, startAngle + sweep, -sweep);
+        arc.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(72, 88, 160, 34));
+    p.drawPath(arc);
+}
+
+// A planet's exact degree: a tick across the graduated ring and a dot just inside it, in the
+// planet's colour, with a white edge so that neighbouring marks stay apart.
+void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour) {
+    constexpr qreal kDotRadius = 1.5;
+    constexpr qreal kDotCentre = kScaleInnerRadius - 2.2;
+    p.save();
+    p.rotate(-screenAngle);
+    QPen tick(colour);
+    tick.setWidthF(1.0);
+    tick.setCapStyle(Qt::FlatCap);
+    p.setPen(tick);
+    p.drawLine(QPointF(kScaleInnerRadius, 0), QPointF(kBandInnerRadius, 0));
+    QPen edge(Qt::white);
+    edge.setWidthF(0.5);
+    p.setPen(edge);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(kDotCentre, 0), kDotRadius, kDotRadius);
+    p.restore();
 }
 
 // Short arrows on the left point (the horizon) and the top point (the meridian).
@@ -399,6 +446,24 @@ int NatalWheel::glyphSign(int slot) const {
     return slot >= 0 && slot < kSignCount ? m_slots[slot]->sign() : -1;
 }
 
+void NatalWheel::setDegreeMarks(const WheelDegreeMarks &marks) {
+    m_marks = marks;
+    m_hasMarks = true;
+    update();
+}
+
+void NatalWheel::clearDegreeMarks() {
+    m_hasMarks = false;
+    update();
+}
+
+// House 1 starts at the left point with 0 degrees of the sign in the first glyph slot, and
+// the signs follow counter-clockwise, so a longitude is turned by the first house's sign.
+double NatalWheel::screenAngleOf(double longitude) const {
+    const double angle = std::fmod(180.0 + longitude - kSectorDegrees * glyphSign(0), 360.0);
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
+
 void NatalWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
@@ -409,9 +474,15 @@ void NatalWheel::paintEvent(QPaintEvent *) {
     p.scale(side / (2 * kRimRadius), side / (2 * kRimRadius));
     DrawBandsAndSectors(p);
     DrawScale(p);
+    if (m_hasMarks)
+        ShadeEmptyArc(p, screenAngleOf(m_marks.EmptyArcFrom), m_marks.EmptyArcSize);
     DrawCirclesAndSectorLines(p);
     DrawDisc(p);
     DrawAxisArrows(p);
+    if (m_hasMarks) {
+        for (int body = 0; body < kWheelPlanetMarks; ++body)
+            DrawDegreeMark(p, screenAngleOf(m_marks.Longitude[body]), PlanetColour(body));
+    }
 }
 
 } // namespace starloom

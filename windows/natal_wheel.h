@@ -16,8 +16,16 @@ namespace starloom {
 class FittingLayout;
 class SignGlyphSlot;
 
-constexpr int kWheelWidth = 450;  // pixels
-constexpr int kWheelHeight = 431; // pixels
+constexpr int kWheelWidth = 450;      // pixels
+constexpr int kWheelHeight = 431;     // pixels
+constexpr int kWheelPlanetMarks = 10; // Sun to Pluto
+
+// Where the ten planets stand by degree, and the largest empty arc between them.
+struct WheelDegreeMarks {
+    std::array<double, kWheelPlanetMarks> Longitude{}; // degrees, Sun first
+    double EmptyArcFrom = 0.0; // degrees; the arc runs towards increasing longitude
+    double EmptyArcSize = 0.0; // degrees, 0..360
+};
 
 class NatalWheel final : public QWidget {
     Q_OBJECT
@@ -40,6 +48,17 @@ public:
     // The sign shown in a slot, or -1 outside 0..11.
     int glyphSign(int slot) const;
 
+    // Marks each planet's exact degree on the graduated ring, in the planet's colour, and
+    // shades the empty arc faintly. The ring turns with the glyphs: 0 degrees of the sign in
+    // slot 0 is the left point, longitude increasing counter-clockwise.
+    void setDegreeMarks(const WheelDegreeMarks &marks);
+    void clearDegreeMarks();
+    bool hasDegreeMarks() const { return m_hasMarks; }
+
+    // Angle on screen, counter-clockwise from the right-hand point in degrees (0..360), at
+    // which the wheel as it stands shows a longitude.
+    double screenAngleOf(double longitude) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -48,6 +67,8 @@ private:
     std::array<QLabel *, kSignCount> m_cells{};
     std::array<QLabel *, kSignCount> m_signLabels{};
     std::array<SignGlyphSlot *, kSignCount> m_slots{};
+    WheelDegreeMarks m_marks;
+    bool m_hasMarks = false;
 };
 
 } // namespace starloom

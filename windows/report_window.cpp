@@ -2,11 +2,13 @@
 
 #include "windows/design_units.h"
 #include "windows/natal_wheel.h"
+#include "windows/planet_colours.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTabBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -24,6 +26,10 @@ constexpr int kFirstRowTop = 300;      // twips
 constexpr int kRowPitch = 327;         // twips from one row's top to the next
 constexpr int kAscendantRowTop = 3600; // twips; the ascendant's value has no name beside it
 constexpr int kHiddenRowsTop = 4200;   // twips, below the frame's visible area
+
+constexpr qreal kTabFontPoints = 7.0;
+constexpr int kTabRightMargin = 3; // pixels between the tabs and the frame's right edge
+constexpr int kTabSlack = 3;       // pixels
 
 constexpr int kDetailHeight = 195; // twips, one line
 constexpr int kLeftDetailLeft = 120;
@@ -99,6 +105,7 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     m_text->setReadOnly(true);
     m_text->setUndoRedoEnabled(false);
     m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
+    buildDegreesTab(interpretation);
 
     auto *positions =
         AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
@@ -264,6 +271,80 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
         cursor.insertText(text, format); // each '\n' becomes a paragraph break
     }
     m_text->moveCursor(QTextCursor::Start);
+}
+
+// Two tabs on the frame's title line, right of its caption: the interpretation text by
+// signs, and the shape by degrees in a box of the same place and size, shown instead.
+void ReportWindow::buildDegreesTab(QWidget *frame) {
+    m_degrees = new QTextEdit(frame);
+    m_degrees->setObjectName(QStringLiteral("rtbDegrees"));
+    m_degrees->setReadOnly(true);
+    m_degrees->setUndoRedoEnabled(false);
+    m_degrees->setGeometry(m_text->geometry());
+    m_degrees->hide();
+
+    m_tabs = new QTabBar(frame);
+    m_tabs->setObjectName(QStringLiteral("tabInterpretation"));
+    m_tabs->setFont(ProgramFont(kTabFontPoints));
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    m_tabs->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 0px 5px; height: 13px; margin-left: 2px; color: #505060;"
+        " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
+        "QTabBar::tab:selected { color: #000080; background: white; }"));
+    m_tabs->addTab(QStringLiteral("&Signs"));
+    m_tabs->addTab(QStringLiteral("&Degrees"));
+    m_tabs->setTabToolTip(0, QStringLiteral("The planetary patterns by signs"));
+    m_tabs->setTabToolTip(1, QStringLiteral("The chart's shape by degrees and its leading planet"));
+    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
+    const int width = m_tabs->sizeHint().width() + kTabSlack;
+    m_tabs->setGeometry(frame->width() - width - kTabRightMargin, 0, width, m_text->y());
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int tab) {
+        m_text->setVisible(tab == 0);
+        m_degrees->setVisible(tab == 1);
+    });
+}
+
+void ReportWindow::showInterpretationTab(int tab) {
+    if (tab >= 0 && tab < m_tabs->count())
+        m_tabs->setCurrentIndex(tab);
+}
+
+void ReportWindow::showShapeByDegrees(const ShapeByDegreesView &shape) {
+    m_degrees->clear();
+    QTextCursor cursor(m_degrees->document());
+    const auto write = [&cursor](const QString &text, const QColor &colour, bool bold) {
+        QTextCharFormat format;
+        format.setForeground(colour);
+        format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+        cursor.insertText(text, format);
+    };
+    const QColor heading(0, 128, 128);
+    write(QStringLiteral("Pattern by Degrees\n"), heading, true);
+    write(shape.pattern + QLatin1Char('\n'), QColor(0, 0, 255), true);
+    write(shape.patternText + QStringLiteral("\n\n"), Qt::black, false);
+    write(shape.leading.size() > 1 ? QStringLiteral("Leading Planets\n")
+                                   : QStringLiteral("Leading Planet\n"),
+          heading, true);
+    if (shape.leading.isEmpty())
+        write(QStringLiteral("none"), Qt::black, false);
+    for (int i = 0; i < shape.leading.size() && i < shape.leadingNames.size(); ++i) {
+        if (i > 0)
+            write(QStringLiteral(", "), Qt::black, false);
+        write(shape.leadingNames[i], PlanetColour(shape.leading[i]), true);
+    }
+    write(QLatin1Char('\n') + shape.sentence + QStringLiteral("\n\n"), Qt::black, false);
+    write(QStringLiteral("Empty Arc\n"), heading, true);
+    write(shape.emptyArc, Qt::black, false);
+    m_degrees->moveCursor(QTextCursor::Start);
+
+    WheelDegreeMarks marks;
+    marks.Longitude = shape.longitudes;
+    marks.EmptyArcFrom = shape.emptyArcFrom;
+    marks.EmptyArcSize = shape.emptyArcSize;
+    m_wheel->setDegreeMarks(marks);
 }
 
 // The holder stays hidden and keeps its design size; it only keeps the image.

@@ -16,6 +16,7 @@
 class QLabel;
 class QLineEdit;
 class QPixmap;
+class QTabBar;
 class QTextEdit;
 
 namespace starloom {
@@ -31,6 +32,20 @@ struct ReportTextRun {
 };
 
 constexpr int kPlanetLabelCount = 16; // `PlanetName` and `Planet` arrays, 0..15
+
+// The chart's shape by degrees as the window shows it: on the interpretation frame's
+// "Degrees" tab, and as marks and a shaded arc on the wheel.
+struct ShapeByDegreesView {
+    QString pattern;     // "Bowl"
+    QString patternText; // one sentence on the shape
+    QList<int> leading;  // the leading planets, chart-body indexes (0 = Sun .. 9 = Pluto)
+    QList<QString> leadingNames;
+    QString sentence; // one sentence on the leading planet's part, or on there being none
+    QString emptyArc; // where the empty arc runs, e.g. "187 degrees, from 15 Tau 30 to ..."
+    std::array<double, 10> longitudes{}; // degrees, Sun first
+    double emptyArcFrom = 0.0;           // degrees
+    double emptyArcSize = 0.0;           // degrees
+};
 
 class ReportWindow final : public QWidget {
     Q_OBJECT
@@ -57,6 +72,12 @@ public:
     // and weight. CR LF, and a lone CR or LF, start a new line.
     void writeReport(const QList<ReportTextRun> &runs);
 
+    // Writes the shape by degrees into the "Degrees" tab of the interpretation frame and
+    // marks it on the wheel. The interpretation text of `RTB` is left as it is.
+    void showShapeByDegrees(const ShapeByDegreesView &shape);
+    // Shows the interpretation text (0) or the shape by degrees (1) in the frame.
+    void showInterpretationTab(int tab);
+
     // The picture holder `Picture1`: the last image taken of this window, or a null
     // pixmap before the first.
     void holdCapture(const QPixmap &image);
@@ -68,10 +89,13 @@ public:
 
 private:
     void writeDetails(const BirthData &birth);
+    void buildDegreesTab(QWidget *frame);
 
     std::array<QLabel *, kPlanetLabelCount> m_planetValues{};
     NatalWheel *m_wheel = nullptr;
     QTextEdit *m_text = nullptr;
+    QTabBar *m_tabs = nullptr;
+    QTextEdit *m_degrees = nullptr;
     QLabel *m_lagna = nullptr;
     QLabel *m_rashi = nullptr;
     QLabel *m_captureHolder = nullptr;

@@ -1,0 +1,222 @@
+// Counting patterns over a batch of births.
+#include "cli/stats.h"
+
+#include "cli/birth_options.h"
+#include "cli/csv_reader.h"
+#include "patterns/degree_pattern.h"
+#include "patterns/pattern_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace starloom::cli {
+
+namespace {
+
+constexpr long long kReasonsShown = 10; // refused rows whose reason goes to standard error
+
+struct MethodName {
+    const char *name;
+    PositionMethod method;
+};
+
+// The names --positions takes.
+constexpr MethodName kMethodNames[] = {{"standard", PositionMethod::Standard}};
+
+std::vector<std::string> Names(auto begin, auto end) {
+    std::vector<std::string> names;
+    for (auto name = begin; name != end; ++name)
+        names.emplace_back(*name);
+    return names;
+}
+
+std::vector<std::string> SignPatternLabels() {
+    std::vector<std::string> labels;
+    for (const PatternText &row : PatternTable)
+        labels.emplace_back(row.Name);
+    return labels;
+}
+
+std::vector<std::string> LeadingLabels() {
+    std::vector<std::string> labels =
+        Names(kPlainBodyNames.begin(), kPlainBodyNames.begin() + kPlanetCount);
+    labels.emplace_back("none");
+    return labels;
+}
+
+void CountSignPatterns(const ReadingState &, const ReadingOutcome &outcome,
+                       std::vector<long long> &counts) {
+    for (int slot = 0; slot < kPatternCount; ++slot)
+        counts[slot] += outcome.Patterns.Work.PatternFlags[slot] ? 1 : 0;
+}
+
+void CountDegreePatterns(const ReadingState &, const ReadingOutcome &outcome,
+                         std::vector<long long> &counts) {
+    ++counts[static_cast<int>(outcome.PatternsByDegrees.Pattern)];
+}
+
+void CountLeadingPlanets(const ReadingState &, const ReadingOutcome &outcome,
+                         std::vector<long long> &counts) {
+    const DegreeShape &shape = outcome.PatternsByDegrees;
+    if (shape.LeadingCount == 0)
+        ++counts[kPlanetCount];
+    for (int i = 0; i < shape.LeadingCount; ++i)
+        ++counts[shape.Leading[i]];
+}
+
+struct InputFile {
+    std::FILE *file = nullptr;
+    bool owned = false;
+    ~InputFile() {
+        if (owned && file != nullptr)
+            std::fclose(file);
+    }
+};
+
+void NoteRefusal(StatsResult &result, long long line, const std::string &reason) {
+    if (++result.refused <= kReasonsShown) {
+        const std::string text =
+            "starloom-cli: line " + std::to_string(line) + ": " + reason + " (row skipped)\n";
+        std::fwrite(text.data(), 1, text.size(), stderr);
+    }
+}
+
+std::string Padded(const std::string &text, std::size_t width, bool right) {
+    if (text.size() >= width)
+        return text;
+    const std::string fill(width - text.size(), ' ');
+    return right ? fill + text : text + fill;
+}
+
+} // namespace
+
+bool ParsePositionMethod(const std::string &name, PositionMethod &method, std::string &error) {
+    std::string known;
+    for (const MethodName &entry : kMethodNames) {
+        if (name == entry.name) {
+            method = entry.method;
+            return true;
+        }
+        known += (known.empty() ? "" : ", ") + std::string(entry.name);
+    }
+    error = "--positions: unknown method '" + name + "' (known: " + known + ")";
+    return false;
+}
+
+ReadingOutcome RunReadingBy(PositionMethod method, const FormValues &values, ReadingState &state) {
+    // One case per method: a method added to the enumeration and not handled here is a
+    // compiler warning, and so a build error.
+    switch (method) {
+    case PositionMethod::Standard:
+        return RunReading(values, state);
+    }
+    return RunReading(values, state);
+}
+
+const std::vector<StatsCounter> &StatsCounters() {
+    static const std::vector<StatsCounter> counters = {
+        {"Patterns by signs", "a chart may show several, so the shares add up to more than 100%",
+         SignPatternLabels(), CountSignPatterns},
+        {"Patterns by degrees", "one per chart",
+         Names(kDegreePatternNames.begin(), kDegreePatternNames.end()), CountDegreePatterns},
+        {kLeadingPlanetsTitle, "a Bucket's handle of two planets counts for both", LeadingLabels(),
+         CountLeadingPlanets},
+    };
+    return counters;
+}
+
+bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error) {
+    InputFile input;
+    if (options.input == "-") {
+        input.file = stdin;
+    } else {
+        input.file = std::fopen(options.input.c_str(), "rb");
+        input.owned = true;
+    }
+    if (input.file == nullptr) {
+        error = options.input + ": cannot be opened for reading";
+        return false;
+    }
+    CsvReader reader(input.file);
+    CsvRecord record;
+    std::string headerText;
+    if (reader.next(record) && record.error.empty()) {
+        for (std::size_t i = 0; i < record.fields.size(); ++i)
+            headerText += (i > 0 ? "," : "") + record.fields[i];
+    }
+    if (headerText != kBatchHeader) {
+        error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
+        return false;
+    }
+
+    result = StatsResult();
+    const std::vector<StatsCounter> &counters = StatsCounters();
+    for (const StatsCounter &counter : counters)
+        result.tables.push_back({counter.title, counter.note, counter.labels,
+                                 std::vector<long long>(counter.labels.size(), 0)});
+
+    // Each row starts from the state the program holds before its first reading, so that
+    // nothing of an earlier row stays behind.
+    auto fresh = std::make_unique<ReadingState>();
+    BuildTimeZoneTables(fresh->Zones);
+    FillBodyNames(fresh->BodyNames);
+    auto state = std::make_unique<ReadingState>();
+    RowTexts texts;
+    while (reader.next(record)) {
+        FormValues values;
+        std::string reason = record.error;
+        if (reason.empty() && FormValuesFromRow(record.fields, values, reason, texts)) {
+            if (const std::optional<Refusal> refusal = CheckFormValues(values))
+                reason = refusal->message.toStdString();
+        }
+        if (!reason.empty()) {
+            NoteRefusal(result, record.line, reason);
+            continue;
+        }
+        *state = *fresh;
+        const ReadingOutcome outcome = RunReadingBy(options.positions, values, *state);
+        ++result.readings;
+        for (std::size_t i = 0; i < counters.size(); ++i)
+            counters[i].count(*state, outcome, result.tables[i].counts);
+    }
+    if (reader.failed()) {
+        error = options.input + ": read error";
+        return false;
+    }
+    return true;
+}
+
+std::string ShareText(long long count, long long total) {
+    if (total <= 0)
+        return "-";
+    // Tenths of a percent, rounded half up, written by hand: the C library's formatting
+    // follows the locale.
+    const long long tenths = (count * 2000 + total) / (2 * total);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+}
+
+std::string StatsText(const StatsResult &result) {
+    std::string text = "Readings: " + std::to_string(result.readings) + "\n";
+    if (result.refused > 0)
+        text += "Rows skipped: " + std::to_string(result.refused) + "\n";
+    for (const StatsTable &table : result.tables) {
+        std::size_t labelWidth = 8;
+        for (const std::string &label : table.labels)
+            labelWidth = std::max(labelWidth, label.size());
+        std::size_t countWidth = 5;
+        for (const long long count : table.counts)
+            countWidth = std::max(countWidth, std::to_string(count).size());
+        text += "\n" + table.title + (table.note.empty() ? "" : " (" + table.note + ")") + "\n";
+        text += "  " + Padded("", labelWidth, false) + "  " + Padded("count", countWidth, true) +
+                "   share\n";
+        for (std::size_t i = 0; i < table.labels.size(); ++i) {
+            text += "  " + Padded(table.labels[i], labelWidth, false) + "  " +
+                    Padded(std::to_string(table.counts[i]), countWidth, true) + "  " +
+                    Padded(ShareText(table.counts[i], result.readings), 6, true) + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace starloom::cli

@@ -1,0 +1,79 @@
+// Counts over a batch of births: how often each planetary pattern, each shape by degrees
+// and each leading planet occurs, as text tables and as a bar chart.
+//
+// Every table is one entry of StatsCounters(): a title, its categories and how one reading
+// adds to their counts. A new kind of count is one more entry there; the reading of the
+// input, the text and the chart follow from it.
+#pragma once
+
+#include "reading/driver.h"
+#include "reading/reading_state.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace starloom::cli {
+
+// How the planets' positions are computed for a reading, as --positions names it.
+enum class PositionMethod { Standard };
+
+// The method a --positions value names ("standard"). False, with `error` set, for a name
+// the tool does not know.
+bool ParsePositionMethod(const std::string &name, PositionMethod &method, std::string &error);
+
+// One reading of checked form values by the given method, on `state`.
+ReadingOutcome RunReadingBy(PositionMethod method, const FormValues &values, ReadingState &state);
+
+// One kind of count.
+struct StatsCounter {
+    std::string title;
+    std::string note; // what a share is of, or how a reading may count more than once
+    std::vector<std::string> labels;
+    // Adds one reading to `counts` (one slot per label).
+    void (*count)(const ReadingState &state, const ReadingOutcome &outcome,
+                  std::vector<long long> &counts);
+};
+
+inline constexpr const char *kLeadingPlanetsTitle = "Leading planets";
+
+// The counts the stats command makes, in the order it prints them.
+const std::vector<StatsCounter> &StatsCounters();
+
+struct StatsTable {
+    std::string title;
+    std::string note;
+    std::vector<std::string> labels;
+    std::vector<long long> counts;
+};
+
+struct StatsResult {
+    long long readings = 0; // rows read and calculated
+    long long refused = 0;  // rows malformed or refused by the form
+    std::vector<StatsTable> tables;
+};
+
+struct StatsOptions {
+    std::string input; // a file, or "-" for standard input
+    PositionMethod positions = PositionMethod::Standard;
+};
+
+// Reads the batch CSV (the batch command's header and rows) and counts its readings. Rows
+// that are malformed or refused are counted and their first few reasons written to
+// standard error. False, with `error` set, when the input cannot be read or its first line
+// is not the header.
+bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error);
+
+// The tables as text: count and share of the readings for each category.
+std::string StatsText(const StatsResult &result);
+
+// The tables as a bar chart in an SVG file. False, with `error` set, when the file cannot be
+// written. Needs a QGuiApplication.
+bool WriteStatsPlot(const StatsResult &result, const QString &path, std::string &error);
+
+// The share of `count` in `total` as a percentage with one decimal ("12.5%"), "-" when the
+// total is 0; the same whatever the locale.
+std::string ShareText(long long count, long long total);
+
+} // namespace starloom::cli

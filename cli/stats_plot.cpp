@@ -1,0 +1,178 @@
+// The statistics as a bar chart: one panel per table, one horizontal bar per category,
+// drawn with QPainter into an SVG document.
+#include "cli/stats.h"
+
+#include "reading/reading_file.h"
+#include "windows/planet_colours.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace starloom::cli {
+
+namespace {
+
+// Layout, in SVG user units (pixels at 100%).
+constexpr qreal kWidth = 760.0;
+constexpr qreal kMargin = 24.0;
+constexpr qreal kLabelColumn = 96.0; // category names, right-aligned against the bars
+constexpr qreal kBarsLeft = kMargin + kLabelColumn + 10.0;
+constexpr qreal kBarsWidth = 470.0;
+constexpr qreal kRowHeight = 21.0;
+constexpr qreal kBarHeight = 14.0;
+constexpr qreal kTitleHeight = 58.0;
+constexpr qreal kPanelHeading = 58.0; // title, note and the scale above the first bar
+constexpr qreal kPanelGap = 22.0;
+
+constexpr int kScreenDotsPerInch = 96; // so that the user units are the viewer's pixels
+
+const QColor kInk(40, 40, 56);
+const QColor kQuietInk(110, 110, 125);
+const QColor kGrid(222, 224, 232);
+
+struct Scale {
+    double top;  // percent at the right end of the bars
+    double step; // percent between grid lines
+};
+
+// A round top for the scale a little above the largest share, so that the bars of one
+// panel can be compared with each other.
+Scale ScaleFor(double largest) {
+    const double step = largest <= 10 ? 2 : largest <= 25 ? 5 : largest <= 60 ? 10 : 20;
+    const double top = std::max(step, std::ceil(largest / step) * step);
+    return {std::min(top, 100.0), step};
+}
+
+// Leading planets in the colours the wheel marks them in; the other panels each in one
+// colour of their own.
+QColor BarColour(const StatsTable &table, std::size_t tableIndex, std::size_t row) {
+    if (table.title == kLeadingPlanetsTitle)
+        return row < 10 ? PlanetColour(static_cast<int>(row)) : QColor(170, 170, 180);
+    const QColor panelColours[] = {QColor(70, 110, 180), QColor(24, 150, 136), QColor(214, 120, 40),
+                                   QColor(130, 90, 170)};
+    return panelColours[tableIndex % std::size(panelColours)];
+}
+
+QFont Font(qreal pixels, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(static_cast<int>(pixels));
+    font.setBold(bold);
+    return font;
+}
+
+QString Text(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+qreal PanelHeight(const StatsTable &table) {
+    return kPanelHeading + kRowHeight * static_cast<qreal>(table.labels.size());
+}
+
+void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long long readings,
+               qreal top) {
+    p.setPen(kInk);
+    p.setFont(Font(15, true));
+    p.drawText(QPointF(kMargin, top + 14), Text(table.title));
+    p.setPen(kQuietInk);
+    p.setFont(Font(11));
+    p.drawText(QPointF(kMargin, top + 29), Text(table.note));
+
+    double largest = 0;
+    for (const long long count : table.counts)
+        largest = std::max(largest, readings > 0 ? 100.0 * count / readings : 0.0);
+    const Scale scale = ScaleFor(largest);
+    const qreal barsTop = top + kPanelHeading;
+    const qreal barsBottom = barsTop + kRowHeight * static_cast<qreal>(table.labels.size());
+    const auto xOf = [&scale](double percent) {
+        return kBarsLeft + kBarsWidth * percent / scale.top;
+    };
+
+    // Grid lines with their percentages above the bars.
+    p.setFont(Font(10));
+    for (double percent = 0; percent <= scale.top + 1e-9; percent += scale.step) {
+        const qreal x = xOf(percent);
+        p.setPen(QPen(kGrid, 1));
+        p.drawLine(QPointF(x, barsTop - 4), QPointF(x, barsBottom));
+        p.setPen(kQuietInk);
+        const QString label = QString::number(percent, 'f', 0) + QLatin1Char('%');
+        const qreal width = QFontMetricsF(p.font()).horizontalAdvance(label);
+        p.drawText(QPointF(x - width / 2, barsTop - 7), label);
+    }
+
+    const QFontMetricsF labels(Font(12));
+    for (std::size_t row = 0; row < table.labels.size(); ++row) {
+        const qreal y = barsTop + kRowHeight * static_cast<qreal>(row);
+        const QString name = Text(table.labels[row]);
+        p.setFont(Font(12));
+        p.setPen(kInk);
+        p.drawText(QPointF(kBarsLeft - 10 - labels.horizontalAdvance(name), y + kBarHeight - 2),
+                   name);
+        const long long count = table.counts[row];
+        const double percent = readings > 0 ? 100.0 * count / readings : 0.0;
+        const qreal right = xOf(percent);
+        p.setPen(Qt::NoPen);
+        p.setBrush(BarColour(table, index, row));
+        if (right > kBarsLeft)
+            p.drawRoundedRect(QRectF(kBarsLeft, y + 1, right - kBarsLeft, kBarHeight), 2, 2);
+        p.setPen(kInk);
+        p.setFont(Font(11, count > 0 && percent >= largest));
+        p.drawText(QPointF(right + 6, y + kBarHeight - 2),
+                   Text(ShareText(count, readings)) + QStringLiteral("  (") +
+                       QString::number(count) + QLatin1Char(')'));
+    }
+    p.setPen(QPen(kQuietInk, 1));
+    p.drawLine(QPointF(kBarsLeft, barsTop - 4), QPointF(kBarsLeft, barsBottom));
+}
+
+} // namespace
+
+bool WriteStatsPlot(const StatsResult &result, const QString &path, std::string &error) {
+    qreal height = kTitleHeight + kMargin;
+    for (const StatsTable &table : result.tables)
+        height += PanelHeight(table) + kPanelGap;
+
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(static_cast<int>(kWidth), static_cast<int>(height)));
+    generator.setViewBox(QRectF(0, 0, kWidth, height));
+    generator.setResolution(kScreenDotsPerInch);
+    const QString title = QStringLiteral("Planetary patterns of %1 births")
+                              .arg(QLocale(QLocale::English).toString(result.readings));
+    generator.setTitle(title);
+    generator.setDescription(QStringLiteral("Made by starloom-cli stats"));
+    {
+        QPainter p(&generator);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(QRectF(0, 0, kWidth, height), Qt::white);
+        p.setPen(kInk);
+        p.setFont(Font(20, true));
+        p.drawText(QPointF(kMargin, kMargin + 14), title);
+        p.setPen(kQuietInk);
+        p.setFont(Font(12));
+        p.drawText(QPointF(kMargin, kMargin + 32),
+                   QStringLiteral("Share of the readings in each category; counts in brackets"));
+        qreal top = kTitleHeight + kMargin;
+        for (std::size_t i = 0; i < result.tables.size(); ++i) {
+            DrawPanel(p, result.tables[i], i, result.readings, top);
+            top += PanelHeight(result.tables[i]) + kPanelGap;
+        }
+    }
+    QString reason;
+    if (!WriteWholeFile(path, svg.data(), &reason)) {
+        error = path.toStdString() + ": " + reason.toStdString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace starloom::cli
