@@ -8,3 +8,6 @@ starloom_add_test(test_windows_image_names LABEL files
                   SOURCES test_windows_image_names.cpp LIBS starloom_windows)
 starloom_add_test(test_windows_images LABEL gui SERIAL
                   SOURCES test_windows_images.cpp LIBS starloom_windows)
+# The aspect grid, the wheel's aspect lines and the orbs dialog.
+starloom_add_test(test_windows_aspects LABEL gui SERIAL
+                  SOURCES test_windows_aspects.cpp LIBS starloom_windows)

@@ -3,11 +3,13 @@
 // per-sign working labels.
 #pragma once
 
+#include "engine/aspects.h"
 #include "engine/tables.h"
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 
@@ -40,6 +42,18 @@ public:
     // The sign shown in a slot, or -1 outside 0..11.
     int glyphSign(int slot) const;
 
+    // The aspects as chords of the central disc, each between its two points' places on
+    // the wheel and coloured by its kind; conjunctions, whose ends meet, draw none. A
+    // point's place follows the houses: 0 degrees of the sign `firstHouseSign` lies on the
+    // left horizon. With no first-house sign (-1) nothing is drawn.
+    void setAspectLines(const PointTable &longitude, const std::vector<Aspect> &aspects,
+                        int firstHouseSign);
+    // Off by default: the disc then shows its emblem and the wheel keeps its usual look.
+    void setAspectLinesShown(bool shown);
+    bool aspectLinesShown() const { return m_linesShown; }
+    // Chords drawn when shown.
+    int aspectLineCount() const { return static_cast<int>(m_lines.size()); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -48,6 +62,15 @@ private:
     std::array<QLabel *, kSignCount> m_cells{};
     std::array<QLabel *, kSignCount> m_signLabels{};
     std::array<SignGlyphSlot *, kSignCount> m_slots{};
+
+    struct Chord {
+        qreal from; // degrees counter-clockwise from the right-hand point of the wheel
+        qreal to;
+        AspectKind kind;
+    };
+    std::vector<Chord> m_lines;
+    std::vector<qreal> m_pointAngles; // the aspect points' places, same measure
+    bool m_linesShown = false;
 };
 
 } // namespace starloom
