@@ -145,13 +145,15 @@ struct InputFile {
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, cells, ascSign, fileName, savedFile] = state;
-    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshCells,
-                 freshAscSign, freshFileName, freshSavedFile] = fresh;
+    auto &[birth, zones, bodyNames, chart, retro, orbs, cells, ascSign, fileName, savedFile] =
+        state;
+    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
+                 freshCells, freshAscSign, freshFileName, freshSavedFile] = fresh;
     birth = freshBirth;
     bodyNames = freshBodyNames;
     chart = freshChart;
     retro = freshRetro;
+    orbs = freshOrbs;
     cells = freshCells;
     ascSign = freshAscSign;
     fileName = freshFileName;

@@ -8,13 +8,15 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace starloom::cli {
 
 namespace {
 
-constexpr int kNameColumn = 9; // characters of the name column in the positions table
+constexpr int kNameColumn = 9;    // characters of the name column in the positions table
+constexpr int kAspectColumn = 12; // characters of the aspect's name in the aspect list
 
 // The text in UTF-8, into storage the string already has where it can.
 void AssignUtf8(std::string &out, const QString &text) {
@@ -137,7 +139,10 @@ ReadingJsonWriter::ReadingJsonWriter()
                  {"ascendant_sign", ""},
                  {"moon_sign", ""},
                  {"house_cells", cells},
-                 {"patterns", Json::array()}};
+                 {"patterns", Json::array()},
+                 {"angles", Json{{"asc", 0.0}, {"mc", 0.0}}},
+                 {"nodes", Json{{"north", 0.0}, {"south", 0.0}, {"kind", "mean"}}},
+                 {"aspects", Json::array()}};
     // The object's shape never changes after this, so the places of its values hold.
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
@@ -152,6 +157,12 @@ ReadingJsonWriter::ReadingJsonWriter()
     for (int house = 0; house < kSignCount; ++house)
         houseCells_[house] = json_["house_cells"][house].get_ptr<std::string *>();
     patterns_ = &json_["patterns"];
+    asc_ = json_["angles"]["asc"].get_ptr<double *>();
+    mc_ = json_["angles"]["mc"].get_ptr<double *>();
+    northNode_ = json_["nodes"]["north"].get_ptr<double *>();
+    southNode_ = json_["nodes"]["south"].get_ptr<double *>();
+    nodeKind_ = json_["nodes"]["kind"].get_ptr<std::string *>();
+    aspects_ = &json_["aspects"];
 
     // The fixed text: the object written with every value replaced by a mark that no key
     // holds, cut at the marks.
@@ -259,6 +270,20 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
         patternSet_ = set;
     }
     knownText_[patternsAt_] = &patternListTexts_[set];
+    *asc_ = chart.Longitude[kAscBody];
+    *mc_ = chart.Midheaven;
+    *northNode_ = chart.NorthNode;
+    *southNode_ = chart.SouthNode;
+    nodeKind_->assign(NodeKindName(chart.Nodes));
+    aspects_->clear();
+    for (const Aspect &aspect : outcome.Aspects) {
+        aspects_->push_back(
+            Json{{"a", std::string(kAspectPointNames[aspect.A])},
+                 {"b", std::string(kAspectPointNames[aspect.B])},
+                 {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
+                 {"orb", aspect.Orb},
+                 {"applying", aspect.Applying}});
+    }
     return json_;
 }
 
@@ -283,6 +308,13 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += name + state.Chart.PositionText[body] + '\n';
     }
 
+    const ChartPositions &chart = state.Chart;
+    const std::string kind = " (" + std::string(NodeKindName(chart.Nodes)) + ")";
+    text += "\nMidheaven and Lunar Nodes\n";
+    text += "MC          " + chart.MidheavenText + '\n';
+    text += "North Node  " + chart.NorthNodeText + kind + '\n';
+    text += "South Node  " + chart.SouthNodeText + kind + '\n';
+
     text += "\nHouses\n";
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
@@ -295,9 +327,34 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += '\n';
     }
 
+    text += "\nAspects\n";
+    if (outcome.Aspects.empty())
+        text += "none\n";
+    for (const Aspect &aspect : outcome.Aspects) {
+        std::string first(kAspectPointNames[aspect.A]);
+        first.resize(kNameColumn, ' ');
+        std::string kindName(kAspectNames[static_cast<int>(aspect.Kind)]);
+        kindName.resize(kAspectColumn, ' ');
+        std::string second(kAspectPointNames[aspect.B]);
+        second.resize(kNameColumn, ' ');
+        text += first + kindName + second + OrbText(aspect.Orb) +
+                (aspect.Applying ? " applying\n" : " separating\n");
+    }
+
     text += "\nInterpretation\n";
     text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
     return text;
+}
+
+std::string OrbText(double orb) {
+    const int minutes = static_cast<int>(std::floor(std::fabs(orb) * 60.0));
+    const int part = minutes % 60;
+    return std::to_string(minutes / 60) + "\u00b0" + (part < 10 ? "0" : "") + std::to_string(part) +
+           "'";
+}
+
+std::string_view NodeKindName(NodeKind kind) {
+    return kind == NodeKind::True ? "true" : "mean";
 }
 
 } // namespace starloom::cli

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace starloom::cli {
@@ -22,7 +23,8 @@ using Json = nlohmann::ordered_json;
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
 // The reading as one JSON object: name, universal_time, bodies (name, position, sign,
-// longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns.
+// longitude, retrograde), ascendant_sign, moon_sign, house_cells, patterns, angles (asc,
+// mc), nodes (north, south, kind) and aspects (a, b, aspect, orb, applying).
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -61,6 +63,12 @@ private:
     std::string *moonSign_;
     std::array<std::string *, kSignCount> houseCells_;
     Json *patterns_;
+    double *asc_;
+    double *mc_;
+    double *northNode_;
+    double *southNode_;
+    std::string *nodeKind_;
+    Json *aspects_;
     unsigned patternSet_ = 0; // the flags the pattern list holds, slot 0 lowest bit
 
     // Every value of the object in the order it is written, and the fixed text around
@@ -95,8 +103,15 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);
 
-// The reading as text, lines ended by LF: the details, the positions table, the twelve
-// houses with their bodies and marks, and the interpretation report.
+// The reading as text, lines ended by LF: the details, the positions table, the midheaven
+// and the lunar nodes, the twelve houses with their bodies and marks, the aspects and the
+// interpretation report.
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
+
+// An orb as whole degrees and minutes, minutes truncated: "2°05'".
+std::string OrbText(double orb);
+
+// "mean" or "true".
+std::string_view NodeKindName(NodeKind kind);
 
 } // namespace starloom::cli

@@ -20,12 +20,14 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     CalculateAscendant(state.Birth, state.Chart);
     CalculateMoonPosition(state.Birth, state.Chart);
     CalculatePlanetPositions(state.Birth, state.Chart);
+    CalculateDailyMotions(state.Birth, state.Chart);
     MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
     ReadingOutcome outcome;
     outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
     state.SignCellText = outcome.Wheel.SignCellText;
     state.AscSignIndex = outcome.Wheel.AscSignIndex;
     outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
+    outcome.Aspects = FindChartAspects(state.Chart, state.Orbs);
     return outcome;
 }
 

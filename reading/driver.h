@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace starloom {
 
@@ -37,11 +38,12 @@ QString AscendantSignName(const std::string &AscendantText);
 struct ReadingOutcome {
     WheelArrangement Wheel;
     PatternReport Patterns;
+    std::vector<Aspect> Aspects; // found with state.Orbs
 };
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
 // record, the engine, the retrograde marks, the wheel (state.SignCellText and
-// state.AscSignIndex) and the planetary patterns.
+// state.AscSignIndex), the planetary patterns and the aspects.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom
