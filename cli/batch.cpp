@@ -182,7 +182,7 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReading(values, state_);
-    json_.fill(state_, outcome);
+    json_.fillForLine(state_, outcome);
     json_.appendLine(out);
     return true;
 }

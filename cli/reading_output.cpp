@@ -121,7 +121,10 @@ std::array<QString, 8> DetailLines(const BirthData &birth) {
 }
 
 ReadingJsonWriter::ReadingJsonWriter()
-    : writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace) {
+    : orb_(0.0),
+      writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace),
+      orbWriter_(nlohmann::detail::output_adapter<char>(aspectsText_), ' ',
+                 Json::error_handler_t::replace) {
     Json bodies = Json::array();
     for (int body = 0; body < kBodyCount; ++body) {
         bodies.push_back(Json{{"name", ""},
@@ -192,6 +195,37 @@ ReadingJsonWriter::ReadingJsonWriter()
     ascendantSignAt_ = placeOf(json_["ascendant_sign"]);
     moonSignAt_ = placeOf(json_["moon_sign"]);
     patternsAt_ = placeOf(json_["patterns"]);
+    aspectsAt_ = placeOf(json_["aspects"]);
+    // One aspect's object cut before each value that is not from a short list: the second
+    // point, the kind, the orb and the flag.
+    {
+        const Json sample = Json::array({Json{{"a", kValueMark},
+                                              {"b", kValueMark},
+                                              {"aspect", kValueMark},
+                                              {"orb", kValueMark},
+                                              {"applying", kValueMark}}});
+        const std::string mark = CompactJson(Json(kValueMark));
+        std::vector<std::string> pieces;
+        const std::string text = CompactJson(sample).substr(1); // without the list's "["
+        std::size_t from = 0;
+        for (std::size_t at = text.find(mark); at != std::string::npos;
+             at = text.find(mark, from)) {
+            pieces.push_back(text.substr(from, at - from));
+            from = at + mark.size();
+        }
+        pieces.push_back(text.substr(from, text.size() - from - 1)); // without the "]"
+        if (pieces.size() != 6)
+            throw std::logic_error("JSON writer: an aspect's text does not match its values");
+        for (int point = 0; point < kAspectPointCount; ++point) {
+            const std::string name = CompactJson(Json(std::string(kAspectPointNames[point])));
+            aspectFirstTexts_[point] = pieces[0] + name + pieces[1];
+            aspectSecondTexts_[point] = name + pieces[2];
+        }
+        for (int kind = 0; kind < kAspectKindCount; ++kind)
+            aspectKindTexts_[kind] = CompactJson(Json(std::string(kAspectNames[kind]))) + pieces[3];
+        for (const bool flag : {false, true})
+            aspectEndTexts_[flag ? 1 : 0] = pieces[4] + CompactJson(Json(flag)) + pieces[5];
+    }
     for (int sign = 0; sign < kSignCount; ++sign)
         signTexts_[sign] = CompactJson(Json(std::string(kSignFullNames[sign])));
     signTexts_[kSignCount] = CompactJson(Json(std::string()));
@@ -232,6 +266,20 @@ const std::string *ReadingJsonWriter::signText(const std::string &name) const {
 }
 
 const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome) {
+    fillForLine(state, outcome);
+    aspects_->clear();
+    for (const Aspect &aspect : outcome.Aspects) {
+        aspects_->push_back(
+            Json{{"a", std::string(kAspectPointNames[aspect.A])},
+                 {"b", std::string(kAspectPointNames[aspect.B])},
+                 {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
+                 {"orb", aspect.Orb},
+                 {"applying", aspect.Applying}});
+    }
+    return json_;
+}
+
+void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutcome &outcome) {
     const ChartPositions &chart = state.Chart;
     *name_ = state.Birth.BirthName;
     *universalTime_ = IsoMinute(chart.UniversalTime);
@@ -275,16 +323,19 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
     *northNode_ = chart.NorthNode;
     *southNode_ = chart.SouthNode;
     nodeKind_->assign(NodeKindName(chart.Nodes));
-    aspects_->clear();
+    aspectsText_.assign(1, '[');
     for (const Aspect &aspect : outcome.Aspects) {
-        aspects_->push_back(
-            Json{{"a", std::string(kAspectPointNames[aspect.A])},
-                 {"b", std::string(kAspectPointNames[aspect.B])},
-                 {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
-                 {"orb", aspect.Orb},
-                 {"applying", aspect.Applying}});
+        if (aspectsText_.size() > 1)
+            aspectsText_ += ',';
+        aspectsText_ += aspectFirstTexts_[aspect.A];
+        aspectsText_ += aspectSecondTexts_[aspect.B];
+        aspectsText_ += aspectKindTexts_[static_cast<int>(aspect.Kind)];
+        orb_ = aspect.Orb;
+        orbWriter_.dump(orb_, false, false, 0);
+        aspectsText_ += aspectEndTexts_[aspect.Applying ? 1 : 0];
     }
-    return json_;
+    aspectsText_ += ']';
+    knownText_[aspectsAt_] = &aspectsText_;
 }
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome) {

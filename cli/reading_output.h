@@ -40,6 +40,10 @@ public:
     // Puts the reading's values into the object.
     const Json &fill(const ReadingState &state, const ReadingOutcome &outcome);
 
+    // The same for appendLine alone: the aspect list, whose length varies, is only
+    // written as text, not built as objects.
+    void fillForLine(const ReadingState &state, const ReadingOutcome &outcome);
+
     // Appends the object as filled, on one line ended by LF: the same bytes as
     // CompactJson(fill(...)) and a line end.
     void appendLine(std::string &out);
@@ -92,10 +96,21 @@ private:
     std::size_t moonSignAt_ = 0;
     std::size_t patternsAt_ = 0;
 
+    // The aspect list's text, written from pieces the library wrote once (names, kinds
+    // and punctuation) and each orb written by the library into it.
+    std::size_t aspectsAt_ = 0;
+    std::string aspectsText_;
+    std::array<std::string, kAspectPointCount> aspectFirstTexts_;  // {"a":"Sun","b":
+    std::array<std::string, kAspectPointCount> aspectSecondTexts_; // "Moon","aspect":
+    std::array<std::string, kAspectKindCount> aspectKindTexts_;    // "trine","orb":
+    std::array<std::string, 2> aspectEndTexts_;                    // ,"applying":false}
+    Json orb_;
+
     // The line being written, and the library's writer bound to it (made once: making
     // one reads the locale).
     std::string line_;
     nlohmann::detail::serializer<Json> writer_;
+    nlohmann::detail::serializer<Json> orbWriter_; // bound to aspectsText_
 };
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
