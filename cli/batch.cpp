@@ -145,13 +145,15 @@ struct InputFile {
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, cells, ascSign, fileName, savedFile] = state;
-    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshCells,
-                 freshAscSign, freshFileName, freshSavedFile] = fresh;
+    auto &[birth, zones, bodyNames, chart, retro, orbs, cells, ascSign, fileName, savedFile] =
+        state;
+    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
+                 freshCells, freshAscSign, freshFileName, freshSavedFile] = fresh;
     birth = freshBirth;
     bodyNames = freshBodyNames;
     chart = freshChart;
     retro = freshRetro;
+    orbs = freshOrbs;
     cells = freshCells;
     ascSign = freshAscSign;
     fileName = freshFileName;
@@ -180,7 +182,7 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReading(values, state_);
-    json_.fill(state_, outcome);
+    json_.fillForLine(state_, outcome);
     json_.appendLine(out);
     return true;
 }

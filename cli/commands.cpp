@@ -76,10 +76,11 @@ as the birth-data form checks them, with its messages: an empty name or place,
 
 const char kReadingHelp[] = R"(Usage: starloom-cli reading [--json] <birth details>
 
-Prints one reading: the personal details, the planetary positions, the twelve
-houses (whole signs from the ascendant's, with the bodies and their retrograde
-marks), the interpretation and one line on the shape by degrees. With --json,
-one JSON object instead:
+Prints one reading: the personal details, the planetary positions, the
+midheaven and the lunar nodes, the twelve houses (whole signs from the
+ascendant's, with the bodies and their retrograde marks), the aspects, the
+interpretation and one line on the shape by degrees. With --json, one JSON
+object instead:
   name            the name as the reading file keeps it
   universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
   bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
@@ -93,6 +94,13 @@ one JSON object instead:
                   the shape the ten planets' exact longitudes make: name,
                   leading (the leading planets, empty when none) and empty_arc
                   (from and to, in degrees: the largest gap between planets)
+  angles          asc and mc: the ascendant's and midheaven's longitudes (degrees)
+  nodes           north and south: the Moon's nodes (degrees); kind "mean"
+  aspects         each aspect as a (the first point), b, aspect ("conjunction",
+                  "opposition", "trine", "square" or "sextile"), orb (degrees
+                  from exact) and applying; points are the ten bodies, Asc and
+                  MC, with the default orbs 8, 8, 7, 7 and 5 degrees (2 more
+                  for the Sun and the Moon)
 
 )";
 

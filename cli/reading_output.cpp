@@ -17,7 +17,8 @@ namespace starloom::cli {
 
 namespace {
 
-constexpr int kNameColumn = 9; // characters of the name column in the positions table
+constexpr int kNameColumn = 9;    // characters of the name column in the positions table
+constexpr int kAspectColumn = 12; // characters of the aspect's name in the aspect list
 
 // The text in UTF-8, into storage the string already has where it can.
 void AssignUtf8(std::string &out, const QString &text) {
@@ -122,7 +123,10 @@ std::array<QString, 8> DetailLines(const BirthData &birth) {
 }
 
 ReadingJsonWriter::ReadingJsonWriter()
-    : writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace) {
+    : orb_(0.0),
+      writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace),
+      orbWriter_(nlohmann::detail::output_adapter<char>(aspectsText_), ' ',
+                 Json::error_handler_t::replace) {
     Json bodies = Json::array();
     for (int body = 0; body < kBodyCount; ++body) {
         bodies.push_back(Json{{"name", ""},
@@ -143,7 +147,10 @@ ReadingJsonWriter::ReadingJsonWriter()
                  {"patterns", Json::array()},
                  {"pattern_by_degrees", Json{{"name", ""},
                                              {"leading", Json::array()},
-                                             {"empty_arc", Json{{"from", 0.0}, {"to", 0.0}}}}}};
+                                             {"empty_arc", Json{{"from", 0.0}, {"to", 0.0}}}}},
+                 {"angles", Json{{"asc", 0.0}, {"mc", 0.0}}},
+                 {"nodes", Json{{"north", 0.0}, {"south", 0.0}, {"kind", "mean"}}},
+                 {"aspects", Json::array()}};
     // The object's shape never changes after this, so the places of its values hold.
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
@@ -163,6 +170,12 @@ ReadingJsonWriter::ReadingJsonWriter()
     leading_ = &byDegrees["leading"];
     emptyArcFrom_ = byDegrees["empty_arc"]["from"].get_ptr<double *>();
     emptyArcTo_ = byDegrees["empty_arc"]["to"].get_ptr<double *>();
+    asc_ = json_["angles"]["asc"].get_ptr<double *>();
+    mc_ = json_["angles"]["mc"].get_ptr<double *>();
+    northNode_ = json_["nodes"]["north"].get_ptr<double *>();
+    southNode_ = json_["nodes"]["south"].get_ptr<double *>();
+    nodeKind_ = json_["nodes"]["kind"].get_ptr<std::string *>();
+    aspects_ = &json_["aspects"];
 
     // The fixed text: the object written with every value replaced by a mark that no key
     // holds, cut at the marks.
@@ -192,6 +205,37 @@ ReadingJsonWriter::ReadingJsonWriter()
     ascendantSignAt_ = placeOf(json_["ascendant_sign"]);
     moonSignAt_ = placeOf(json_["moon_sign"]);
     patternsAt_ = placeOf(json_["patterns"]);
+    aspectsAt_ = placeOf(json_["aspects"]);
+    // One aspect's object cut before each value that is not from a short list: the second
+    // point, the kind, the orb and the flag.
+    {
+        const Json sample = Json::array({Json{{"a", kValueMark},
+                                              {"b", kValueMark},
+                                              {"aspect", kValueMark},
+                                              {"orb", kValueMark},
+                                              {"applying", kValueMark}}});
+        const std::string mark = CompactJson(Json(kValueMark));
+        std::vector<std::string> pieces;
+        const std::string text = CompactJson(sample).substr(1); // without the list's "["
+        std::size_t from = 0;
+        for (std::size_t at = text.find(mark); at != std::string::npos;
+             at = text.find(mark, from)) {
+            pieces.push_back(text.substr(from, at - from));
+            from = at + mark.size();
+        }
+        pieces.push_back(text.substr(from, text.size() - from - 1)); // without the "]"
+        if (pieces.size() != 6)
+            throw std::logic_error("JSON writer: an aspect's text does not match its values");
+        for (int point = 0; point < kAspectPointCount; ++point) {
+            const std::string name = CompactJson(Json(std::string(kAspectPointNames[point])));
+            aspectFirstTexts_[point] = pieces[0] + name + pieces[1];
+            aspectSecondTexts_[point] = name + pieces[2];
+        }
+        for (int kind = 0; kind < kAspectKindCount; ++kind)
+            aspectKindTexts_[kind] = CompactJson(Json(std::string(kAspectNames[kind]))) + pieces[3];
+        for (const bool flag : {false, true})
+            aspectEndTexts_[flag ? 1 : 0] = pieces[4] + CompactJson(Json(flag)) + pieces[5];
+    }
     for (int sign = 0; sign < kSignCount; ++sign)
         signTexts_[sign] = CompactJson(Json(std::string(kSignFullNames[sign])));
     signTexts_[kSignCount] = CompactJson(Json(std::string()));
@@ -232,6 +276,20 @@ const std::string *ReadingJsonWriter::signText(const std::string &name) const {
 }
 
 const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome) {
+    fillForLine(state, outcome);
+    aspects_->clear();
+    for (const Aspect &aspect : outcome.Aspects) {
+        aspects_->push_back(
+            Json{{"a", std::string(kAspectPointNames[aspect.A])},
+                 {"b", std::string(kAspectPointNames[aspect.B])},
+                 {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
+                 {"orb", aspect.Orb},
+                 {"applying", aspect.Applying}});
+    }
+    return json_;
+}
+
+void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutcome &outcome) {
     const ChartPositions &chart = state.Chart;
     *name_ = state.Birth.BirthName;
     *universalTime_ = IsoMinute(chart.UniversalTime);
@@ -278,7 +336,24 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
         leading_->push_back(std::string(kPlainBodyNames[shape.Leading[i]]));
     *emptyArcFrom_ = shape.EmptyArcFrom;
     *emptyArcTo_ = shape.EmptyArcTo;
-    return json_;
+    *asc_ = chart.Longitude[kAscBody];
+    *mc_ = chart.Midheaven;
+    *northNode_ = chart.NorthNode;
+    *southNode_ = chart.SouthNode;
+    nodeKind_->assign(NodeKindName(chart.Nodes));
+    aspectsText_.assign(1, '[');
+    for (const Aspect &aspect : outcome.Aspects) {
+        if (aspectsText_.size() > 1)
+            aspectsText_ += ',';
+        aspectsText_ += aspectFirstTexts_[aspect.A];
+        aspectsText_ += aspectSecondTexts_[aspect.B];
+        aspectsText_ += aspectKindTexts_[static_cast<int>(aspect.Kind)];
+        orb_ = aspect.Orb;
+        orbWriter_.dump(orb_, false, false, 0);
+        aspectsText_ += aspectEndTexts_[aspect.Applying ? 1 : 0];
+    }
+    aspectsText_ += ']';
+    knownText_[aspectsAt_] = &aspectsText_;
 }
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome) {
@@ -302,6 +377,13 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += name + state.Chart.PositionText[body] + '\n';
     }
 
+    const ChartPositions &chart = state.Chart;
+    const std::string kind = " (" + std::string(NodeKindName(chart.Nodes)) + ")";
+    text += "\nMidheaven and Lunar Nodes\n";
+    text += "MC          " + chart.MidheavenText + '\n';
+    text += "North Node  " + chart.NorthNodeText + kind + '\n';
+    text += "South Node  " + chart.SouthNodeText + kind + '\n';
+
     text += "\nHouses\n";
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
@@ -312,6 +394,20 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         if (!bodies.empty())
             text += " " + bodies;
         text += '\n';
+    }
+
+    text += "\nAspects\n";
+    if (outcome.Aspects.empty())
+        text += "none\n";
+    for (const Aspect &aspect : outcome.Aspects) {
+        std::string first(kAspectPointNames[aspect.A]);
+        first.resize(kNameColumn, ' ');
+        std::string kindName(kAspectNames[static_cast<int>(aspect.Kind)]);
+        kindName.resize(kAspectColumn, ' ');
+        std::string second(kAspectPointNames[aspect.B]);
+        second.resize(kNameColumn, ' ');
+        text += first + kindName + second + OrbText(aspect.Orb) +
+                (aspect.Applying ? " applying\n" : " separating\n");
     }
 
     text += "\nInterpretation\n";
@@ -336,6 +432,17 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     return "Pattern by degrees: " + std::string(DegreePatternName(shape.Pattern)) + ", " + leading +
            " (largest empty arc " + size + " degrees, from " + position(shape.EmptyArcFrom) +
            " to " + position(shape.EmptyArcTo) + ")";
+}
+
+std::string OrbText(double orb) {
+    const int minutes = static_cast<int>(std::floor(std::fabs(orb) * 60.0));
+    const int part = minutes % 60;
+    return std::to_string(minutes / 60) + "\u00b0" + (part < 10 ? "0" : "") + std::to_string(part) +
+           "'";
+}
+
+std::string_view NodeKindName(NodeKind kind) {
+    return kind == NodeKind::True ? "true" : "mean";
 }
 
 } // namespace starloom::cli

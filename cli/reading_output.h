@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace starloom::cli {
@@ -22,8 +23,9 @@ using Json = nlohmann::ordered_json;
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
 // The reading as one JSON object: name, universal_time, bodies (name, position, sign,
-// longitude, retrograde), ascendant_sign, moon_sign, house_cells, patterns and
-// pattern_by_degrees (name, leading, empty_arc from and to).
+// longitude, retrograde), ascendant_sign, moon_sign, house_cells, patterns,
+// pattern_by_degrees (name, leading, empty_arc from and to), angles (asc, mc), nodes
+// (north, south, kind) and aspects (a, b, aspect, orb, applying).
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -38,6 +40,10 @@ public:
 
     // Puts the reading's values into the object.
     const Json &fill(const ReadingState &state, const ReadingOutcome &outcome);
+
+    // The same for appendLine alone: the aspect list, whose length varies, is only
+    // written as text, not built as objects.
+    void fillForLine(const ReadingState &state, const ReadingOutcome &outcome);
 
     // Appends the object as filled, on one line ended by LF: the same bytes as
     // CompactJson(fill(...)) and a line end.
@@ -62,6 +68,12 @@ private:
     std::string *moonSign_;
     std::array<std::string *, kSignCount> houseCells_;
     Json *patterns_;
+    double *asc_;
+    double *mc_;
+    double *northNode_;
+    double *southNode_;
+    std::string *nodeKind_;
+    Json *aspects_;
     unsigned patternSet_ = 0; // the flags the pattern list holds, slot 0 lowest bit
     std::string *degreePattern_;
     Json *leading_;
@@ -89,10 +101,21 @@ private:
     std::size_t moonSignAt_ = 0;
     std::size_t patternsAt_ = 0;
 
+    // The aspect list's text, written from pieces the library wrote once (names, kinds
+    // and punctuation) and each orb written by the library into it.
+    std::size_t aspectsAt_ = 0;
+    std::string aspectsText_;
+    std::array<std::string, kAspectPointCount> aspectFirstTexts_;  // {"a":"Sun","b":
+    std::array<std::string, kAspectPointCount> aspectSecondTexts_; // "Moon","aspect":
+    std::array<std::string, kAspectKindCount> aspectKindTexts_;    // "trine","orb":
+    std::array<std::string, 2> aspectEndTexts_;                    // ,"applying":false}
+    Json orb_;
+
     // The line being written, and the library's writer bound to it (made once: making
     // one reads the locale).
     std::string line_;
     nlohmann::detail::serializer<Json> writer_;
+    nlohmann::detail::serializer<Json> orbWriter_; // bound to aspectsText_
 };
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
@@ -100,13 +123,19 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);
 
-// The reading as text, lines ended by LF: the details, the positions table, the twelve
-// houses with their bodies and marks, the interpretation report and one line on the shape
-// by degrees.
+// The reading as text, lines ended by LF: the details, the positions table, the midheaven
+// and the lunar nodes, the twelve houses with their bodies and marks, the aspects, the
+// interpretation report and one line on the shape by degrees.
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
 
 // "Pattern by degrees: Bowl, led by Mars (largest empty arc 187.4 degrees, from 15 Tau 30 to
 // 12 Sco 04)", without a line end.
 std::string ShapeByDegreesLine(const DegreeShape &shape);
+
+// An orb as whole degrees and minutes, minutes truncated: "2°05'".
+std::string OrbText(double orb);
+
+// "mean" or "true".
+std::string_view NodeKindName(NodeKind kind);
 
 } // namespace starloom::cli

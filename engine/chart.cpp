@@ -29,7 +29,51 @@ constexpr std::array<PlanetSource, 9> kPlanetSources = {{
     {kPlutoBody, kPluto},
 }};
 
+constexpr double kDaysPerJulianCentury = 36525.0; // days
+constexpr double kBodyStep = 1.0;                 // days between the two looks at a body
+constexpr double kAngleStep = 0.25;               // hours between the two looks at an angle
+
+// The change from `from` to `to` the short way round, in -180 < change <= 180 degrees.
+double ShortArc(double from, double to) {
+    double change = ReduceDegrees(to - from);
+    if (change > 180.0)
+        change -= 360.0;
+    return change;
+}
+
 } // namespace
+
+double MidheavenFromSiderealTime(double siderealDegrees, double obliquityDegrees) {
+    // The meridian's ecliptic point: tan MC = sin RAMC / (cos RAMC cos e); atan2 keeps it
+    // in the sidereal angle's quadrant, since cos e is positive.
+    const double ramc = siderealDegrees * kDegToRad;
+    const double eps = obliquityDegrees * kDegToRad;
+    return ReduceDegrees(std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) * kRadToDeg);
+}
+
+double MeanLunarNode(double T) {
+    // J. Meeus, "Astronomical Algorithms", 2nd ed., chapter 47, eq. 47.7.
+    const double omega = 125.0445479 - 1934.1362891 * T + 0.0020754 * T * T + T * T * T / 467441.0 -
+                         T * T * T * T / 60616000.0;
+    return ReduceDegrees(omega);
+}
+
+std::string ChartPositionOf(double longitude) {
+    return FormatChartPosition(FormatZodiacDMS(longitude));
+}
+
+void SetMidheaven(double longitude, ChartPositions &chart) {
+    chart.Midheaven = ReduceDegrees(longitude);
+    chart.MidheavenText = ChartPositionOf(chart.Midheaven);
+}
+
+void SetLunarNodes(double northLongitude, NodeKind kind, ChartPositions &chart) {
+    chart.NorthNode = ReduceDegrees(northLongitude);
+    chart.SouthNode = ReduceDegrees(chart.NorthNode + 180.0);
+    chart.Nodes = kind;
+    chart.NorthNodeText = ChartPositionOf(chart.NorthNode);
+    chart.SouthNodeText = ChartPositionOf(chart.SouthNode);
+}
 
 double MeanObliquity1900(double T) {
     return 23.452294 - 0.0130125 * T;
@@ -54,18 +98,21 @@ double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees
 
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart) {
     const SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double asc =
-        AscendantFromSiderealTime(LocalSiderealDegrees(clock),
-                                  MeanObliquity1900(CenturiesSince1900(clock)), clock.SiteLatitude);
+    const double sidereal = LocalSiderealDegrees(clock);
+    const double obliquity = MeanObliquity1900(CenturiesSince1900(clock));
+    const double asc = AscendantFromSiderealTime(sidereal, obliquity, clock.SiteLatitude);
     chart.AscendantText = FormatZodiacDMS(asc);
     chart.Longitude[kAscBody] = asc;
+    SetMidheaven(MidheavenFromSiderealTime(sidereal, obliquity), chart);
 }
 
 void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart) {
     const SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double lambda = MoonLongitude(CenturiesSinceJ2000(clock));
+    const double T = CenturiesSinceJ2000(clock);
+    const double lambda = MoonLongitude(T);
     chart.MoonLongitudeText = FormatZodiacDMS(lambda);
     chart.Longitude[kMoonBody] = lambda;
+    SetLunarNodes(MeanLunarNode(T), NodeKind::Mean, chart);
     TakeMoonSignFromText(chart);
 }
 
@@ -94,10 +141,39 @@ void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart) {
     chart.PositionText[kAscBody] = FormatChartPosition(chart.AscendantText);
 }
 
+void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart) {
+    const CivilDateTime &ut = chart.UniversalTime;
+    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute) + kBodyStep;
+    double j2000[kElementBodies];
+    GeocentricLongitudes(d, j2000);
+    for (const PlanetSource &source : kPlanetSources) {
+        const double later = PrecessLongitudeToDate(j2000[source.element], d);
+        chart.DailyMotion[source.chart] =
+            ShortArc(chart.Longitude[source.chart], later) / kBodyStep;
+    }
+
+    SiteAndClock clock = PrepareSiteAndClock(birth);
+    const double moonLater =
+        MoonLongitude(CenturiesSinceJ2000(clock) + kBodyStep / kDaysPerJulianCentury);
+    chart.DailyMotion[kMoonBody] = ShortArc(chart.Longitude[kMoonBody], moonLater) / kBodyStep;
+
+    clock.UniversalHours += kAngleStep;
+    const double sidereal = LocalSiderealDegrees(clock);
+    const double obliquity = MeanObliquity1900(CenturiesSince1900(clock));
+    const double perDay = 24.0 / kAngleStep;
+    chart.DailyMotion[kAscBody] =
+        ShortArc(chart.Longitude[kAscBody],
+                 AscendantFromSiderealTime(sidereal, obliquity, clock.SiteLatitude)) *
+        perDay;
+    chart.DailyMotion[kMidheavenPoint] =
+        ShortArc(chart.Midheaven, MidheavenFromSiderealTime(sidereal, obliquity)) * perDay;
+}
+
 void CalculateChart(const BirthData &birth, ChartPositions &chart) {
     CalculateAscendant(birth, chart);
     CalculateMoonPosition(birth, chart);
     CalculatePlanetPositions(birth, chart);
+    CalculateDailyMotions(birth, chart);
 }
 
 } // namespace starloom

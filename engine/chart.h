@@ -27,6 +27,15 @@ enum ChartBody : int {
     kAscBody = 10,
 };
 
+// The points aspects are looked for between: the eleven chart bodies, then the midheaven.
+constexpr int kMidheavenPoint = kBodyCount;               // 11
+constexpr int kAspectPointCount = kBodyCount + 1;         // Sun .. Pluto, Asc, MC
+using PointTable = std::array<double, kAspectPointCount>; // one value per point
+
+// Which lunar node a chart carries: the mean node moves smoothly backwards; the true node
+// wobbles about it with the Sun's pull on the Moon's orbit.
+enum class NodeKind { Mean, True };
+
 // What one calculation leaves for the driver, the pattern classifier and the file
 // writers. Each calculation overwrites it, except MoonSignName when the Moon's text names
 // no sign.
@@ -40,6 +49,21 @@ struct ChartPositions {
     // The same eleven positions as tropical longitudes of date, degrees in 0..360.
     std::array<double, kBodyCount> Longitude{};
     CivilDateTime UniversalTime; // the instant the planets were computed for
+
+    // The midheaven and the Moon's ascending (north) and descending (south) nodes:
+    // tropical longitudes of date in 0..360 and their chart-form texts. They take no part
+    // in the tables above, the houses or the patterns.
+    double Midheaven = 0;
+    double NorthNode = 0;
+    double SouthNode = 0;
+    NodeKind Nodes = NodeKind::Mean;
+    std::string MidheavenText; // chart form
+    std::string NorthNodeText; // chart form
+    std::string SouthNodeText; // chart form
+
+    // Speed of each aspect point along the ecliptic, degrees per day (negative when
+    // retrograde); what tells an applying aspect from a separating one.
+    PointTable DailyMotion{};
 };
 
 // Ecliptic longitude of the ascendant in degrees, 0 <= a < 360, for a local sidereal
@@ -48,15 +72,37 @@ struct ChartPositions {
 double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees,
                                  double latitudeDegrees);
 
+// Ecliptic longitude of the midheaven (the ecliptic point on the upper meridian) in
+// degrees, 0 <= mc < 360, for a local sidereal angle (degrees, any finite value) and the
+// obliquity of the ecliptic (degrees, |e| < 90). The midheaven lies in the same quadrant
+// as the sidereal angle: tan MC = tan RAMC / cos e.
+double MidheavenFromSiderealTime(double siderealDegrees, double obliquityDegrees);
+
+// Mean longitude of the Moon's ascending node in degrees, 0 <= a < 360, for T Julian
+// centuries from J2000.0 (J. Meeus, "Astronomical Algorithms", 2nd ed., eq. 47.7; valid
+// for some thousands of years either side of 2000).
+double MeanLunarNode(double T);
+
+// The longitude as the tables show it: "15 Tau 30".
+std::string ChartPositionOf(double longitude);
+
+// Sets the midheaven's longitude (reduced to 0..360) and its text.
+void SetMidheaven(double longitude, ChartPositions &chart);
+
+// Sets the north node (reduced to 0..360), the south node opposite it, their texts and
+// which node they are.
+void SetLunarNodes(double northLongitude, NodeKind kind, ChartPositions &chart);
+
 // Mean obliquity of the ecliptic in degrees for T Julian centuries from 1900 January 0.5
 // (S. Newcomb).
 double MeanObliquity1900(double T);
 
-// Sets AscendantText and Longitude[kAscBody].
+// Sets AscendantText, Longitude[kAscBody] and, from the same sidereal time and
+// obliquity, the midheaven.
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart);
 
-// Sets MoonLongitudeText, MoonSignName (when the text names a sign) and
-// Longitude[kMoonBody].
+// Sets MoonLongitudeText, MoonSignName (when the text names a sign),
+// Longitude[kMoonBody] and the mean lunar nodes.
 void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart);
 
 // Sets ChartBodyNames, PositionText, the Sun's and planets' Longitude and UniversalTime.
@@ -67,7 +113,12 @@ void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart);
 // names no sign (a longitude of exactly 360) leaves the previous name in place.
 void TakeMoonSignFromText(ChartPositions &chart);
 
-// The three operations in their fixed order.
+// Sets DailyMotion: each point's longitude a short while later less its longitude now,
+// per day. The bodies are taken a day later; the ascendant and midheaven, which turn
+// once a day, a quarter of an hour later. Needs the three operations above first.
+void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart);
+
+// The three operations in their fixed order, then the daily motions.
 void CalculateChart(const BirthData &birth, ChartPositions &chart);
 
 } // namespace starloom

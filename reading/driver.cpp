@@ -20,6 +20,7 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     CalculateAscendant(state.Birth, state.Chart);
     CalculateMoonPosition(state.Birth, state.Chart);
     CalculatePlanetPositions(state.Birth, state.Chart);
+    CalculateDailyMotions(state.Birth, state.Chart);
     MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
     ReadingOutcome outcome;
     outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
@@ -27,6 +28,7 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     state.AscSignIndex = outcome.Wheel.AscSignIndex;
     outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
     outcome.PatternsByDegrees = ClassifyByDegrees(PlanetLongitudesOf(state.Chart.Longitude));
+    outcome.Aspects = FindChartAspects(state.Chart, state.Orbs);
     return outcome;
 }
 

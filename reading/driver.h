@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace starloom {
 
@@ -40,11 +41,12 @@ struct ReadingOutcome {
     PatternReport Patterns;
     // The shape the ten planets' longitudes make, by degrees.
     DegreeShape PatternsByDegrees;
+    std::vector<Aspect> Aspects; // found with state.Orbs
 };
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
 // record, the engine, the retrograde marks, the wheel (state.SignCellText and
-// state.AscSignIndex), the planetary patterns and the shape by degrees.
+// state.AscSignIndex), the planetary patterns, the shape by degrees and the aspects.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom

@@ -6,6 +6,8 @@
 #include "reading/driver.h"
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
+#include "shell/start_up.h"
+#include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 
@@ -13,11 +15,17 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
 #include <QStatusBar>
 
 namespace starloom {
 
 namespace {
+
+// `Planet` labels of the midheaven and the two nodes.
+constexpr int kMidheavenValue = 11;
+constexpr int kNorthNodeValue = 12;
+constexpr int kSouthNodeValue = 13;
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 
@@ -99,6 +107,7 @@ ReadingSession::~ReadingSession() {
 void ReadingSession::CalculateReading() {
     if (!form_->ValidateInput())
         return;
+    state_.Orbs = LoadAspectOrbs(*OpenProgramSettings());
     const ReadingOutcome outcome = RunReading(form_->values(), state_);
 
     // The report window is made with the chart window; making it writes the person's
@@ -120,6 +129,8 @@ void ReadingSession::CalculateReading() {
             if (hooks_.showAbout)
                 hooks_.showAbout(chart_);
         };
+        commands.orbs = [this] { return state_.Orbs; };
+        commands.setOrbs = [this](const AspectOrbs &orbs) { changeAspectOrbs(orbs); };
         chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
     }
     fillReportWindow(*chart_->report(), outcome);
@@ -157,6 +168,26 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
     }
     report.writeReport(ToTextRuns(outcome.Patterns.Runs));
     report.showShapeByDegrees(ShapeView(outcome.PatternsByDegrees, state_.Chart));
+    showAspects(report, outcome.Aspects);
+}
+
+void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect> &aspects) {
+    const ChartPositions &chart = state_.Chart;
+    report.planetValue(kMidheavenValue)->setText(QString::fromStdString(chart.MidheavenText));
+    report.planetValue(kNorthNodeValue)->setText(QString::fromStdString(chart.NorthNodeText));
+    report.planetValue(kSouthNodeValue)->setText(QString::fromStdString(chart.SouthNodeText));
+    PointTable longitude{};
+    for (int body = 0; body < kBodyCount; ++body)
+        longitude[body] = chart.Longitude[body];
+    longitude[kMidheavenPoint] = chart.Midheaven;
+    report.showAspects(aspects, longitude, SignOfPositionText(chart.PositionText[kAscBody]));
+}
+
+void ReadingSession::changeAspectOrbs(const AspectOrbs &orbs) {
+    state_.Orbs = orbs;
+    StoreAspectOrbs(*OpenProgramSettings(), orbs);
+    if (chart_ != nullptr)
+        showAspects(*chart_->report(), FindChartAspects(state_.Chart, state_.Orbs));
 }
 
 // The chart window's status bar says which instant the chart was computed for, and warns

@@ -53,6 +53,10 @@ public:
 
 private:
     void fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome);
+    // The midheaven and node rows, the aspect grid and the wheel's aspect lines.
+    void showAspects(ReportWindow &report, const std::vector<Aspect> &aspects);
+    // View > Aspect Orbs… accepted: keep the orbs and show the aspects they give.
+    void changeAspectOrbs(const AspectOrbs &orbs);
     void returnToForm();
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);

@@ -3,6 +3,7 @@
 // results of the latest reading. One instance lives for the whole run.
 #pragma once
 
+#include "engine/aspects.h"
 #include "engine/birth_data.h"
 #include "engine/chart.h"
 #include "engine/tables.h"
@@ -20,6 +21,7 @@ struct ReadingState {
     BodyNameTable BodyNames; // display names with retrograde marks
     ChartPositions Chart;    // AscendantText, MoonSignName, PositionText, ...
     RetrogradeState Retro;   // RetroFlags: Mercury .. Pluto retrograde at birth
+    AspectOrbs Orbs;         // the orbs aspects are found with
     std::array<QString, kSignCount> SignCellText; // bodies collected per sign, Aries first
     int AscSignIndex = 0;                         // sign holding the ascendant, 0 = Aries
     QString ReadingFileName;  // last name chosen in the Save As or Export dialog

@@ -99,6 +99,14 @@ void TestCliDesktop::sameAsTheResultWindow() {
         QCOMPARE(body["retrograde"].get<bool>(),
                  QString::fromStdString(state.BodyNames[i]).endsWith(QStringLiteral(" (R) ")));
     }
+    // The midheaven and the nodes: the positions table's rows after the ascendant.
+    const auto position = [](const nlohmann::json &value) {
+        return QString::fromStdString(ChartPositionOf(value.get<double>()));
+    };
+    QCOMPARE(position(json["angles"]["mc"]), report->planetValue(11)->text());
+    QCOMPARE(position(json["nodes"]["north"]), report->planetValue(12)->text());
+    QCOMPARE(position(json["nodes"]["south"]), report->planetValue(13)->text());
+    QCOMPARE(json["angles"]["asc"].get<double>(), state.Chart.Longitude[kAscBody]);
     QCOMPARE(Text(json["ascendant_sign"]), report->lagnaLabel()->text());
     QCOMPARE(Text(json["moon_sign"]), report->rashiLabel()->text());
     const CivilDateTime &ut = state.Chart.UniversalTime;

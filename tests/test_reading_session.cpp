@@ -4,8 +4,10 @@
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
 #include "reading/reading_session.h"
+#include "shell/start_up.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
+#include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 
@@ -18,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBar>
@@ -40,6 +44,7 @@ private slots:
     void init();
     void cleanup();
     void readingFillsTheWindows();
+    void aspectOrbsAreKeptAndApplied();
     void statusBarShowsTheTimeUsed();
     void refusedValidationChangesNothing();
     void backAndASecondReading();
@@ -58,6 +63,7 @@ private:
 
 void TestReadingSession::init() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QStandardPaths::setTestModeEnabled(true); // the orbs go to a test profile
     dir_ = new QTemporaryDir;
     shell_ = new ScriptedShell;
     endRequests_ = 0;
@@ -113,6 +119,44 @@ void TestReadingSession::readingFillsTheWindows() {
     QVERIFY(!rtb->toPlainText().isEmpty());
     FIND_CHILD(QLabel, name, report, "lblName");
     QCOMPARE(name->text(), QStringLiteral("Name: Mary Ann"));
+}
+
+// View > Aspect Orbs…: the accepted orbs give the aspects at once and are kept for the next
+// reading.
+void TestReadingSession::aspectOrbsAreKeptAndApplied() {
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(chart != nullptr);
+    ReportWindow *report = chart->report();
+    const ChartPositions &positions = session_->state().Chart;
+    QCOMPARE(report->planetValue(11)->text(), QString::fromStdString(positions.MidheavenText));
+    QCOMPARE(report->planetValue(12)->text(), QString::fromStdString(positions.NorthNodeText));
+    QCOMPARE(report->planetValue(13)->text(), QString::fromStdString(positions.SouthNodeText));
+    const std::size_t usual = report->aspects().size();
+    QVERIFY(usual > 0);
+
+    FIND_CHILD(QAction, entry, chart, "mnuAspectOrbs");
+    entry->trigger();
+    FIND_CHILD(AspectOrbsDialog, dialog, chart, "dlgAspectOrbs");
+    AspectOrbs narrow;
+    narrow.Orb.fill(1.0);
+    narrow.LuminaryExtra = 0.0;
+    dialog->setOrbs(narrow);
+    dialog->accept();
+    const std::size_t fewer = report->aspects().size();
+    QVERIFY(fewer < usual);
+    for (const Aspect &aspect : report->aspects())
+        QVERIFY(aspect.Orb <= 1.0);
+
+    // Back and a new reading: the narrow orbs hold.
+    FIND_CHILD(QAction, back, chart, "mnuBack");
+    back->trigger();
+    session_->CalculateReading();
+    QVERIFY(session_->chartWindow() != nullptr);
+    QCOMPARE(session_->chartWindow()->report()->aspects().size(), fewer);
+    QCOMPARE(session_->state().Orbs.Orb[0], 1.0);
+    StoreAspectOrbs(*OpenProgramSettings(), AspectOrbs{});
 }
 
 void TestReadingSession::statusBarShowsTheTimeUsed() {

@@ -227,9 +227,12 @@ void TestWindowsChart::menus_data() {
                                   "mnuFileSep3", "mnuBack",     "mnuFileSep4",   "mnuExit"}
         << QStringList{"&New", "-",      "Save &As", "Save As &JPEG", "-", "&Export Chart As Text",
                        "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
-    QTest::newRow("View holds only Toolbar")
-        << "mnuView"
-        << "&View" << QStringList{"mnuToolBar"} << QStringList{"&Toolbar"};
+    QTest::newRow("View") << "mnuView"
+                          << "&View"
+                          << QStringList{"mnuToolBar", "mnuViewSep1", "mnuAspectLines",
+                                         "mnuAspectOrbs"}
+                          << QStringList{"&Toolbar", "-", "Aspect &Lines",
+                                         QString::fromUtf8("Aspect &Orbs…")};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",

@@ -11,3 +11,6 @@ starloom_add_test(test_windows_images LABEL gui SERIAL
 # The shape by degrees on the wheel and in the report window.
 starloom_add_test(test_windows_degrees LABEL gui SERIAL
                   SOURCES test_windows_degrees.cpp LIBS starloom_windows)
+# The aspect grid, the wheel's aspect lines and the orbs dialog.
+starloom_add_test(test_windows_aspects LABEL gui SERIAL
+                  SOURCES test_windows_aspects.cpp LIBS starloom_windows)

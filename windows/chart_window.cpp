@@ -2,6 +2,7 @@
 
 #include "shell/links.h"
 #include "shell/program_icon.h"
+#include "windows/aspect_orbs_dialog.h"
 #include "windows/design_units.h"
 #include "windows/image_saving.h"
 #include "windows/link_label.h"
@@ -177,6 +178,16 @@ void ChartWindow::buildMenus() {
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, this, [this](bool shown) { m_toolbar->setVisible(shown); });
+    addSeparator(view, "mnuViewSep1");
+    // Off by default, and on each new chart window, like the toolbar's check mark.
+    QAction *lines = view->addAction(QStringLiteral("Aspect &Lines"));
+    lines->setObjectName(QStringLiteral("mnuAspectLines"));
+    lines->setCheckable(true);
+    lines->setChecked(false);
+    connect(lines, &QAction::toggled, this,
+            [this](bool shown) { m_report->setAspectLinesShown(shown); });
+    addEntry(view, "mnuAspectOrbs", QStringLiteral("Aspect &Orbs\u2026"),
+             [this] { editAspectOrbs(); });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -286,6 +297,21 @@ void ChartWindow::saveChartAsJpeg() {
 void ChartWindow::printChart() {
     if (m_services.dialogs)
         PrintWindowImage(*m_report, *m_services.dialogs, this);
+}
+
+void ChartWindow::editAspectOrbs() {
+    if (auto *open = findChild<AspectOrbsDialog *>(); open != nullptr && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *dialog = new AspectOrbsDialog(m_commands.orbs ? m_commands.orbs() : AspectOrbs{}, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (m_commands.setOrbs)
+            m_commands.setOrbs(dialog->orbs());
+    });
+    dialog->open();
 }
 
 void ChartWindow::openToolbarKey(const QString &key) {

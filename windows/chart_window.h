@@ -4,6 +4,7 @@
 // the About box) it asks of its owner through callbacks.
 #pragma once
 
+#include "engine/aspects.h"
 #include "shell/services.h"
 
 #include <QMainWindow>
@@ -29,6 +30,10 @@ struct ChartCommands {
         newReading;              // File > New, toolbar New: forget the saved file, show the form
     std::function<void()> exit;  // File > Exit, button Exit, close box: end the program
     std::function<void()> about; // Help > About Software
+    // View > Aspect Orbs…: the orbs the dialog opens with, and what to do with the orbs
+    // the user accepts (keep them and find the aspects again).
+    std::function<AspectOrbs()> orbs;
+    std::function<void(const AspectOrbs &)> setOrbs;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -57,6 +62,8 @@ public slots:
     // File > Print and the toolbar's Print button: the printer dialog, then the report
     // window on one page.
     void printChart();
+    // View > Aspect Orbs…: the orbs dialog, window-modal; OK hands its orbs to the owner.
+    void editAspectOrbs();
 
 protected:
     // Each time this window becomes active, the report window is captured afresh into

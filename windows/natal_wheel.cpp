@@ -1,5 +1,6 @@
 #include "windows/natal_wheel.h"
 
+#include "windows/chart_glyphs.h"
 #include "windows/design_units.h"
 #include "windows/planet_colours.h"
 #include "windows/sign_glyphs.h"
@@ -10,8 +11,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidgetItem>
+#include <QtMath>
 
 #include <cmath>
+#include <utility>
 
 namespace starloom {
 
@@ -258,6 +261,41 @@ void DrawAxisArrows(QPainter &p) {
     }
 }
 
+// The disc with the aspects in place of the emblem: a pale face, a tick for each point on
+// its rim and a chord for each aspect.
+void DrawAspectDisc(QPainter &p, const std::vector<qreal> &points,
+                    const std::vector<std::pair<QLineF, QColor>> &chords) {
+    QPen rim(QColor(212, 176, 64));
+    rim.setWidthF(1.6);
+    p.setPen(rim);
+    p.setBrush(QColor(255, 253, 244));
+    p.drawEllipse(QPointF(0, 0), kDiscRadius, kDiscRadius);
+    for (const auto &[chord, colour] : chords) {
+        QPen pen(colour);
+        pen.setWidthF(0.9);
+        pen.setCapStyle(Qt::RoundCap);
+        p.setPen(pen);
+        p.drawLine(chord);
+    }
+    QPen tick(QColor(0, 0, 96));
+    tick.setWidthF(1.0);
+    p.setPen(tick);
+    for (const qreal angle : points) {
+        p.save();
+        p.rotate(-angle);
+        p.drawLine(QPointF(kDiscRadius - 2.5, 0), QPointF(kDiscRadius, 0));
+        p.restore();
+    }
+}
+
+constexpr qreal kChordRadius = kDiscRadius - 2.5; // where the chords end, inside the ticks
+
+QPointF OnChordCircle(qreal degrees) {
+    const qreal radians = qDegreesToRadians(degrees);
+    // Counter-clockwise on screen, where y grows downwards.
+    return QPointF(kChordRadius * std::cos(radians), -kChordRadius * std::sin(radians));
+}
+
 } // namespace
 
 // Keeps each managed label at its design top-left corner and gives it at least its design
@@ -464,6 +502,39 @@ double NatalWheel::screenAngleOf(double longitude) const {
     return angle < 0.0 ? angle + 360.0 : angle;
 }
 
+void NatalWheel::setAspectLines(const PointTable &longitude, const std::vector<Aspect> &aspects,
+                                int firstHouseSign) {
+    m_lines.clear();
+    m_pointAngles.clear();
+    if (firstHouseSign >= 0 && firstHouseSign < kSignCount) {
+        // House 1 starts at the left horizon (180 degrees) with 0 degrees of its sign, and
+        // the signs follow counter-clockwise.
+        auto place = [firstHouseSign](double lon) {
+            return static_cast<qreal>(180.0 + lon - 30.0 * firstHouseSign);
+        };
+        for (const double lon : longitude) {
+            if (std::isfinite(lon))
+                m_pointAngles.push_back(place(lon));
+        }
+        for (const Aspect &aspect : aspects) {
+            if (aspect.Kind == AspectKind::Conjunction || aspect.A < 0 ||
+                aspect.B >= kAspectPointCount)
+                continue;
+            m_lines.push_back(
+                {place(longitude[aspect.A]), place(longitude[aspect.B]), aspect.Kind});
+        }
+    }
+    if (m_linesShown)
+        update();
+}
+
+void NatalWheel::setAspectLinesShown(bool shown) {
+    if (shown == m_linesShown)
+        return;
+    m_linesShown = shown;
+    update();
+}
+
 void NatalWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
@@ -477,7 +548,15 @@ void NatalWheel::paintEvent(QPaintEvent *) {
     if (m_hasMarks)
         ShadeEmptyArc(p, screenAngleOf(m_marks.EmptyArcFrom), m_marks.EmptyArcSize);
     DrawCirclesAndSectorLines(p);
-    DrawDisc(p);
+    if (m_linesShown) {
+        std::vector<std::pair<QLineF, QColor>> chords;
+        for (const Chord &chord : m_lines)
+            chords.emplace_back(QLineF(OnChordCircle(chord.from), OnChordCircle(chord.to)),
+                                AspectColour(chord.kind));
+        DrawAspectDisc(p, m_pointAngles, chords);
+    } else {
+        DrawDisc(p);
+    }
     DrawAxisArrows(p);
     if (m_hasMarks) {
         for (int body = 0; body < kWheelPlanetMarks; ++body)

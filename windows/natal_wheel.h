@@ -3,11 +3,13 @@
 // per-sign working labels.
 #pragma once
 
+#include "engine/aspects.h"
 #include "engine/tables.h"
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 
@@ -58,6 +60,17 @@ public:
     // Angle on screen, counter-clockwise from the right-hand point in degrees (0..360), at
     // which the wheel as it stands shows a longitude.
     double screenAngleOf(double longitude) const;
+    // The aspects as chords of the central disc, each between its two points' places on
+    // the wheel and coloured by its kind; conjunctions, whose ends meet, draw none. A
+    // point's place follows the houses: 0 degrees of the sign `firstHouseSign` lies on the
+    // left horizon. With no first-house sign (-1) nothing is drawn.
+    void setAspectLines(const PointTable &longitude, const std::vector<Aspect> &aspects,
+                        int firstHouseSign);
+    // Off by default: the disc then shows its emblem and the wheel keeps its usual look.
+    void setAspectLinesShown(bool shown);
+    bool aspectLinesShown() const { return m_linesShown; }
+    // Chords drawn when shown.
+    int aspectLineCount() const { return static_cast<int>(m_lines.size()); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -69,6 +82,15 @@ private:
     std::array<SignGlyphSlot *, kSignCount> m_slots{};
     WheelDegreeMarks m_marks;
     bool m_hasMarks = false;
+
+    struct Chord {
+        qreal from; // degrees counter-clockwise from the right-hand point of the wheel
+        qreal to;
+        AspectKind kind;
+    };
+    std::vector<Chord> m_lines;
+    std::vector<qreal> m_pointAngles; // the aspect points' places, same measure
+    bool m_linesShown = false;
 };
 
 } // namespace starloom

@@ -1,5 +1,6 @@
 #include "windows/report_window.h"
 
+#include "windows/aspect_grid.h"
 #include "windows/design_units.h"
 #include "windows/natal_wheel.h"
 #include "windows/planet_colours.h"
@@ -21,15 +22,17 @@ constexpr int kNameColumnLeft = 120;   // twips inside the positions frame
 constexpr int kNameColumnWidth = 1500; // twips
 constexpr int kValueColumnLeft = 1620; // twips
 constexpr int kValueColumnWidth = 1600;
-constexpr int kRowHeight = 285;        // twips
-constexpr int kFirstRowTop = 300;      // twips
-constexpr int kRowPitch = 327;         // twips from one row's top to the next
-constexpr int kAscendantRowTop = 3600; // twips; the ascendant's value has no name beside it
-constexpr int kHiddenRowsTop = 4200;   // twips, below the frame's visible area
+constexpr int kRowHeight = 285;   // twips
+constexpr int kFirstRowTop = 300; // twips
+// Twips from one row's top to the next: fourteen rows (the ten bodies, the ascendant,
+// the midheaven and the two nodes) share the frame's height.
+constexpr int kRowPitch = 255;
+constexpr int kHiddenRowsTop = 4200; // twips, below the frame's visible area
+constexpr int kHiddenRowPitch = 327; // twips
 
-constexpr qreal kTabFontPoints = 7.0;
-constexpr int kTabRightMargin = 3; // pixels between the tabs and the frame's right edge
-constexpr int kTabSlack = 3;       // pixels
+constexpr qreal kTabFontPoints = 7.0; // the interpretation frame's tabs
+constexpr int kTabRightMargin = 3;    // pixels between the tabs and the frame's right edge
+constexpr int kTabSlack = 3;          // pixels
 
 constexpr int kDetailHeight = 195; // twips, one line
 constexpr int kLeftDetailLeft = 120;
@@ -37,29 +40,30 @@ constexpr int kLeftDetailWidth = 3120;
 constexpr int kRightDetailLeft = 3360;
 constexpr int kRightDetailWidth = 3270;
 
-// Captions of the `PlanetName` array. Entries 7 to 12 are never shown; Uranus, Neptune
-// and Pluto appear through entries 13 to 15 instead.
-const std::array<QString, kPlanetLabelCount> kPlanetCaptions = {QStringLiteral("Sun"),
-                                                                QStringLiteral("Moon"),
-                                                                QStringLiteral("Mercury"),
-                                                                QStringLiteral("Venus"),
-                                                                QStringLiteral("Mars"),
-                                                                QStringLiteral("Jupiter"),
-                                                                QStringLiteral("Saturn"),
-                                                                QStringLiteral("Uranus"),
-                                                                QStringLiteral("Neptune"),
-                                                                QStringLiteral("Pluto"),
-                                                                QStringLiteral("Rahu / North Node"),
-                                                                QStringLiteral("Ketu / South Node"),
-                                                                QStringLiteral("P_of_F"),
-                                                                QStringLiteral("Uranus"),
-                                                                QStringLiteral("Neptune"),
-                                                                QStringLiteral("Pluto")};
+// Captions of the `PlanetName` array. Entries 7 to 9 are never shown: Uranus, Neptune
+// and Pluto appear through entries 13 to 15 instead. Entries 11, 12 and 10 name the
+// midheaven and the nodes, whose values are in `Planet` 11, 12 and 13.
+const std::array<QString, kPlanetLabelCount> kPlanetCaptions = {
+    QStringLiteral("Sun"),        QStringLiteral("Moon"),       QStringLiteral("Mercury"),
+    QStringLiteral("Venus"),      QStringLiteral("Mars"),       QStringLiteral("Jupiter"),
+    QStringLiteral("Saturn"),     QStringLiteral("Uranus"),     QStringLiteral("Neptune"),
+    QStringLiteral("Pluto"),      QStringLiteral("South Node"), QStringLiteral("MC"),
+    QStringLiteral("North Node"), QStringLiteral("Uranus"),     QStringLiteral("Neptune"),
+    QStringLiteral("Pluto")};
 
 // The `PlanetName` entry shown in each visible row of the positions table; row r shows
-// the value of `Planet` r beside it.
-constexpr std::array<int, 10> kVisibleNameRows = {0, 1, 2, 3, 4, 5, 6, 13, 14, 15};
-constexpr int kAscendantValue = 10;
+// the value of `Planet` r beside it. The ascendant's row (10) has no name.
+constexpr int kNoName = -1;
+constexpr std::array<int, 14> kVisibleNameRows = {0,  1,  2,  3,       4,  5,  6,
+                                                  13, 14, 15, kNoName, 11, 12, 10};
+constexpr std::array<int, 3> kHiddenNames = {7, 8, 9};
+constexpr int kFirstHiddenValue = 14;
+
+// The interpretation frame's three pages: the patterns by signs (the text), the shape by
+// degrees and the aspect grid.
+constexpr int kTextPage = 0;
+constexpr int kDegreesPage = 1;
+constexpr int kAspectPage = 2;
 
 QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, const QRect &rect) {
     auto *label = new QLabel(text, parent);
@@ -105,7 +109,7 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     m_text->setReadOnly(true);
     m_text->setUndoRedoEnabled(false);
     m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
-    buildDegreesTab(interpretation);
+    buildInterpretationTabs(interpretation);
 
     auto *positions =
         AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
@@ -122,18 +126,19 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     };
     for (int row = 0; row < static_cast<int>(kVisibleNameRows.size()); ++row) {
         const int top = kFirstRowTop + row * kRowPitch;
-        placeRow(names[kVisibleNameRows[row]], kNameColumnLeft, kNameColumnWidth, top);
+        if (kVisibleNameRows[row] != kNoName)
+            placeRow(names[kVisibleNameRows[row]], kNameColumnLeft, kNameColumnWidth, top);
         placeRow(m_planetValues[row], kValueColumnLeft, kValueColumnWidth, top);
     }
-    placeRow(m_planetValues[kAscendantValue], kValueColumnLeft, kValueColumnWidth,
-             kAscendantRowTop);
-    for (int i = 7; i <= 12; ++i) {
-        placeRow(names[i], kNameColumnLeft, kNameColumnWidth, kHiddenRowsTop + (i - 7) * kRowPitch);
-        names[i]->hide();
+    for (std::size_t i = 0; i < kHiddenNames.size(); ++i) {
+        QLabel *name = names[kHiddenNames[i]];
+        placeRow(name, kNameColumnLeft, kNameColumnWidth,
+                 kHiddenRowsTop + static_cast<int>(i) * kHiddenRowPitch);
+        name->hide();
     }
-    for (int i = kAscendantValue + 1; i < kPlanetLabelCount; ++i) {
+    for (int i = kFirstHiddenValue; i < kPlanetLabelCount; ++i) {
         placeRow(m_planetValues[i], kValueColumnLeft, kValueColumnWidth,
-                 kHiddenRowsTop + (i - kAscendantValue - 1) * kRowPitch);
+                 kHiddenRowsTop + (i - kFirstHiddenValue) * kHiddenRowPitch);
         m_planetValues[i]->hide();
     }
 
@@ -258,6 +263,24 @@ QLabel *ReportWindow::rashiLabel() {
     return m_rashi;
 }
 
+void ReportWindow::showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
+                               int firstHouseSign) {
+    m_grid->setAspects(aspects);
+    m_wheel->setAspectLines(longitude, aspects, firstHouseSign);
+}
+
+const std::vector<Aspect> &ReportWindow::aspects() const {
+    return m_grid->aspects();
+}
+
+void ReportWindow::setAspectLinesShown(bool shown) {
+    m_wheel->setAspectLinesShown(shown);
+}
+
+bool ReportWindow::aspectLinesShown() const {
+    return m_wheel->aspectLinesShown();
+}
+
 void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
     m_text->clear();
     QTextCursor cursor(m_text->document());
@@ -273,9 +296,9 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
     m_text->moveCursor(QTextCursor::Start);
 }
 
-// Two tabs on the frame's title line, right of its caption: the interpretation text by
-// signs, and the shape by degrees in a box of the same place and size, shown instead.
-void ReportWindow::buildDegreesTab(QWidget *frame) {
+// Tabs on the frame's title line, right of its caption: the interpretation text by signs,
+// the shape by degrees and the aspect grid, each in the same place and size, one shown.
+void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_degrees = new QTextEdit(frame);
     m_degrees->setObjectName(QStringLiteral("rtbDegrees"));
     m_degrees->setReadOnly(true);
@@ -283,27 +306,37 @@ void ReportWindow::buildDegreesTab(QWidget *frame) {
     m_degrees->setGeometry(m_text->geometry());
     m_degrees->hide();
 
+    m_grid = new AspectGrid(frame);
+    m_grid->setObjectName(QStringLiteral("picAspects"));
+    m_grid->setGeometry(m_text->geometry());
+    m_grid->hide();
+
     m_tabs = new QTabBar(frame);
     m_tabs->setObjectName(QStringLiteral("tabInterpretation"));
     m_tabs->setFont(ProgramFont(kTabFontPoints));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
     m_tabs->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 0px 5px; height: 13px; margin-left: 2px; color: #505060;"
+        "QTabBar::tab { padding: 0px 4px; height: 13px; margin-left: 2px; color: #505060;"
         " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
         "QTabBar::tab:selected { color: #000080; background: white; }"));
     m_tabs->addTab(QStringLiteral("&Signs"));
     m_tabs->addTab(QStringLiteral("&Degrees"));
-    m_tabs->setTabToolTip(0, QStringLiteral("The planetary patterns by signs"));
-    m_tabs->setTabToolTip(1, QStringLiteral("The chart's shape by degrees and its leading planet"));
+    m_tabs->addTab(QStringLiteral("&Aspects"));
+    m_tabs->setTabToolTip(kTextPage, QStringLiteral("The planetary patterns by signs"));
+    m_tabs->setTabToolTip(kDegreesPage,
+                          QStringLiteral("The chart's shape by degrees and its leading planet"));
+    m_tabs->setTabToolTip(kAspectPage, QStringLiteral("The aspects between the planets, the "
+                                                      "ascendant and the midheaven"));
     m_tabs->ensurePolished(); // the style sheet's padding is part of the size
     // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
     const int width = m_tabs->sizeHint().width() + kTabSlack;
     m_tabs->setGeometry(frame->width() - width - kTabRightMargin, 0, width, m_text->y());
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int tab) {
-        m_text->setVisible(tab == 0);
-        m_degrees->setVisible(tab == 1);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
+        m_text->setVisible(page == kTextPage);
+        m_degrees->setVisible(page == kDegreesPage);
+        m_grid->setVisible(page == kAspectPage);
     });
 }
 

@@ -3,6 +3,7 @@
 // construction it writes the details from the birth data, and the driver writes the rest.
 #pragma once
 
+#include "engine/aspects.h"
 #include "engine/birth_data.h"
 #include "engine/tables.h"
 
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -21,6 +23,7 @@ class QTextEdit;
 
 namespace starloom {
 
+class AspectGrid;
 class NatalWheel;
 
 // One piece of the interpretation text, written after the previous piece. Line ends
@@ -54,7 +57,8 @@ public:
     // from `birth` as it is now.
     explicit ReportWindow(const BirthData &birth, QWidget *parent = nullptr);
 
-    // Value label `Planet` i (0..15), or nullptr outside that range.
+    // Value label `Planet` i (0..15), or nullptr outside that range. Values 11, 12 and 13
+    // show the midheaven, the north node and the south node.
     QLabel *planetValue(int i);
     // House cell `lblNatal` of house index + 1 (0..11), or nullptr outside that range.
     QLabel *natalCell(int house);
@@ -67,6 +71,14 @@ public:
     int glyphSign(int slot) const;
     QLabel *lagnaLabel();
     QLabel *rashiLabel();
+
+    // The aspects in the grid behind the interpretation's "Aspects" tab and, when they are
+    // shown, as lines in the wheel's central disc (see NatalWheel::setAspectLines).
+    void showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
+                     int firstHouseSign);
+    const std::vector<Aspect> &aspects() const;
+    void setAspectLinesShown(bool shown);
+    bool aspectLinesShown() const;
 
     // Replaces the whole interpretation text with the runs, in order, each in its colour
     // and weight. CR LF, and a lone CR or LF, start a new line.
@@ -89,13 +101,14 @@ public:
 
 private:
     void writeDetails(const BirthData &birth);
-    void buildDegreesTab(QWidget *frame);
+    void buildInterpretationTabs(QWidget *frame);
 
     std::array<QLabel *, kPlanetLabelCount> m_planetValues{};
     NatalWheel *m_wheel = nullptr;
     QTextEdit *m_text = nullptr;
     QTabBar *m_tabs = nullptr;
     QTextEdit *m_degrees = nullptr;
+    AspectGrid *m_grid = nullptr;
     QLabel *m_lagna = nullptr;
     QLabel *m_rashi = nullptr;
     QLabel *m_captureHolder = nullptr;

@@ -1,0 +1,152 @@
+#include "windows/aspect_grid.h"
+
+#include "windows/chart_glyphs.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace starloom {
+
+namespace {
+
+const QColor kLineColour(176, 180, 200);
+const QColor kDiagonalFill(236, 240, 252);
+const QColor kPointColour(0, 0, 96);
+const QColor kOrbColour(48, 48, 64);
+constexpr qreal kGlyphShare = 0.6;    // of an aspect cell's height, for the glyph
+constexpr qreal kMinuteCell = 26.0;   // cells at least this wide show minutes as well
+constexpr qreal kOrbFontShare = 0.24; // of a cell's side, for the orb's font
+
+qreal CellSide(const QRectF &area) {
+    return qMin(area.width(), area.height()) / kAspectPointCount;
+}
+
+QString OrbLabel(const Aspect &aspect, bool minutes) {
+    const int total = static_cast<int>(std::floor(aspect.Orb * 60.0));
+    const QString mark = aspect.Applying ? QStringLiteral("a") : QStringLiteral("s");
+    if (!minutes)
+        return QStringLiteral("%1\u00b0%2").arg(total / 60).arg(mark);
+    return QStringLiteral("%1\u00b0%2'%3")
+        .arg(total / 60)
+        .arg(total % 60, 2, 10, QLatin1Char('0'))
+        .arg(mark);
+}
+
+} // namespace
+
+QRectF AspectGridCell(const QRectF &area, int row, int column) {
+    const qreal side = CellSide(area);
+    const qreal left = area.left() + (area.width() - side * kAspectPointCount) / 2.0;
+    return QRectF(left + column * side, area.top() + row * side, side, side);
+}
+
+bool AspectGridCellAt(const QRectF &area, const QPointF &at, int &row, int &column) {
+    const qreal side = CellSide(area);
+    if (side <= 0)
+        return false;
+    const QRectF first = AspectGridCell(area, 0, 0);
+    const int r = static_cast<int>(std::floor((at.y() - first.top()) / side));
+    const int c = static_cast<int>(std::floor((at.x() - first.left()) / side));
+    if (r < 0 || r >= kAspectPointCount || c < 0 || c > r)
+        return false;
+    row = r;
+    column = c;
+    return true;
+}
+
+void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects) {
+    const qreal side = CellSide(area);
+    if (side <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen line(kLineColour);
+    line.setWidthF(qMax<qreal>(0.5, side / 40.0));
+    const qreal inset = side * 0.14;
+    for (int row = 0; row < kAspectPointCount; ++row) {
+        for (int column = 0; column <= row; ++column) {
+            const QRectF cell = AspectGridCell(area, row, column);
+            painter.setPen(line);
+            painter.setBrush(column == row ? QBrush(kDiagonalFill) : QBrush(Qt::NoBrush));
+            painter.drawRect(cell);
+        }
+        const QRectF diagonal = AspectGridCell(area, row, row);
+        PaintGlyph(painter, diagonal.adjusted(inset, inset, -inset, -inset), PointGlyphPath(row),
+                   kPointColour);
+    }
+
+    QFont font = painter.font();
+    font.setPixelSize(qMax(6, static_cast<int>(side * kOrbFontShare)));
+    painter.setFont(font);
+    const bool minutes = side >= kMinuteCell;
+    for (const Aspect &aspect : aspects) {
+        if (aspect.A < 0 || aspect.B >= kAspectPointCount || aspect.A >= aspect.B)
+            continue;
+        const QRectF cell = AspectGridCell(area, aspect.B, aspect.A);
+        const QRectF glyphBox(cell.left(), cell.top(), cell.width(), cell.height() * kGlyphShare);
+        const qreal glyphInset = side * 0.1;
+        PaintGlyph(painter, glyphBox.adjusted(glyphInset, glyphInset, -glyphInset, 0),
+                   AspectGlyphPath(aspect.Kind), AspectColour(aspect.Kind));
+        painter.setPen(kOrbColour);
+        const QRectF orbBox(cell.left(), glyphBox.bottom(), cell.width(),
+                            cell.bottom() - glyphBox.bottom());
+        painter.drawText(orbBox, Qt::AlignHCenter | Qt::AlignTop, OrbLabel(aspect, minutes));
+    }
+    painter.restore();
+}
+
+QString DescribeAspect(const Aspect &aspect) {
+    const int total = static_cast<int>(std::floor(aspect.Orb * 60.0));
+    const std::string_view kind = kAspectNames[static_cast<int>(aspect.Kind)];
+    return QStringLiteral("%1 %2 %3, orb %4\u00b0%5', %6")
+        .arg(PointName(aspect.A),
+             QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size())),
+             PointName(aspect.B))
+        .arg(total / 60)
+        .arg(total % 60, 2, 10, QLatin1Char('0'))
+        .arg(aspect.Applying ? QStringLiteral("applying") : QStringLiteral("separating"));
+}
+
+AspectGrid::AspectGrid(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void AspectGrid::setAspects(std::vector<Aspect> aspects) {
+    m_aspects = std::move(aspects);
+    update();
+}
+
+void AspectGrid::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    PaintAspectGrid(painter, QRectF(rect()).adjusted(1, 1, -1, -1), m_aspects);
+}
+
+bool AspectGrid::event(QEvent *event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    int row = 0;
+    int column = 0;
+    QString text;
+    if (AspectGridCellAt(QRectF(rect()).adjusted(1, 1, -1, -1), help->pos(), row, column)) {
+        if (row == column) {
+            text = PointName(row);
+        } else {
+            for (const Aspect &aspect : m_aspects) {
+                if (aspect.A == column && aspect.B == row)
+                    text = DescribeAspect(aspect);
+            }
+        }
+    }
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
+}
+
+} // namespace starloom

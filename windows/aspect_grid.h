@@ -1,0 +1,51 @@
+// The aspect grid: the usual triangle with the twelve points' glyphs on its diagonal and,
+// in the cell where a point's column meets another's row, the glyph of their aspect and
+// its orb. One painting function serves the screen, the printed page and the PDF.
+#pragma once
+
+#include "engine/aspects.h"
+
+#include <QRectF>
+#include <QWidget>
+
+#include <vector>
+
+class QPainter;
+
+namespace starloom {
+
+// Cell (row, column) of the grid fitted into `area`: square cells, the grid centred
+// horizontally and at the top. Row r holds point r; its diagonal cell (r, r) the point's
+// glyph, and (r, c) for c < r the aspect between points c and r.
+QRectF AspectGridCell(const QRectF &area, int row, int column);
+
+// The cell under a point of `area`, or false when it is outside the triangle.
+bool AspectGridCellAt(const QRectF &area, const QPointF &at, int &row, int &column);
+
+// Paints the grid into `area` with the painter's current transformation: glyphs, the
+// cells' lines and, under each aspect's glyph, its orb with "a" for applying or "s" for
+// separating ("2°15'a"; whole degrees only where the cells are too small for minutes).
+// The painter's state is left as it was.
+void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects);
+
+// One line about an aspect, e.g. "Sun trine Moon, orb 2°15', applying".
+QString DescribeAspect(const Aspect &aspect);
+
+// The grid as a widget, with each cell's aspect in full as its tool tip.
+class AspectGrid final : public QWidget {
+    Q_OBJECT
+public:
+    explicit AspectGrid(QWidget *parent = nullptr);
+
+    void setAspects(std::vector<Aspect> aspects);
+    const std::vector<Aspect> &aspects() const { return m_aspects; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    std::vector<Aspect> m_aspects;
+};
+
+} // namespace starloom
