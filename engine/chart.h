@@ -8,7 +8,9 @@
 #include "engine/time_scale.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace starloom {
 
@@ -27,6 +29,15 @@ enum ChartBody : int {
     kAscBody = 10,
 };
 
+// How positions are computed: the built-in formulas (mean orbital elements and a short
+// lunar series, the default) or the compiled-in table fitted to a modern ephemeris.
+enum class PositionMethod { Standard, Precise };
+
+// "standard" and "precise", the names the command-line tool and its JSON use.
+std::string_view PositionMethodName(PositionMethod method);
+// The method of one of those names; nothing for any other text.
+std::optional<PositionMethod> PositionMethodFromName(std::string_view name);
+
 // What one calculation leaves for the driver, the pattern classifier and the file
 // writers. Each calculation overwrites it, except MoonSignName when the Moon's text names
 // no sign.
@@ -39,7 +50,11 @@ struct ChartPositions {
     std::array<std::string, kBodyCount + 1> PositionText; // chart form, "15 Tau 30"
     // The same eleven positions as tropical longitudes of date, degrees in 0..360.
     std::array<double, kBodyCount> Longitude{};
-    CivilDateTime UniversalTime; // the instant the planets were computed for
+    CivilDateTime UniversalTime;                      // the instant the planets were computed for
+    PositionMethod Method = PositionMethod::Standard; // how they were computed
+    // Degrees per day of the Sun to Pluto (negative while retrograde); the precise method
+    // gives them, the standard one leaves them 0.
+    std::array<double, kBodyCount> DailyMotion{};
 };
 
 // Ecliptic longitude of the ascendant in degrees, 0 <= a < 360, for a local sidereal

@@ -40,7 +40,8 @@ struct ReadingOutcome {
 };
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
-// record, the engine, the retrograde marks, the wheel (state.SignCellText and
+// record, the engine by state.Method (the standard formulas with the station tables' marks,
+// or the precise table with marks from the planets' motion), the retrograde marks, the wheel (state.SignCellText and
 // state.AscSignIndex) and the planetary patterns.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 

@@ -57,4 +57,10 @@ struct RetrogradeState {
 void MarkRetrogradePlanets(const BirthData &birth, RetrogradeState &state,
                            BodyNameTable &BodyNames);
 
+// The same marks from the planets' motion at the birth instant instead of the tables: a
+// planet is retrograde while its apparent longitude decreases (dailyMotion, degrees per day
+// in chart order, below 0). Used with the precise positions, whose rates are exact.
+void MarkRetrogradeFromMotion(const std::array<double, kBodyCount> &dailyMotion,
+                              RetrogradeState &state, BodyNameTable &BodyNames);
+
 } // namespace starloom

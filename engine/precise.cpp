@@ -1,0 +1,164 @@
+// Precise positions from the Chebyshev table.
+#include "engine/precise.h"
+
+#include "engine/angles.h"
+#include "engine/precise_coefficients.h"
+#include "engine/zodiac.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace starloom {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Greenwich mean sidereal time at J2000.0 UT and its daily rate, degrees (IAU 1982, G. H. S.
+// Aoki et al., 1982): the linear part the table leaves out of mean sidereal time. The rate
+// is split into whole turns and the excess, so that the turns drop out exactly.
+constexpr double kSiderealAtJ2000 = 280.46061837;       // degrees
+constexpr double kSiderealExcessPerDay = 0.98564736629; // degrees per day beyond 360
+
+struct Value {
+    double value;
+    double rate; // per day
+};
+
+// A series' value at an instant, NaN outside it.
+double SeriesValue(int series, double utDays) {
+    const ChebyshevSeries &s = kPreciseSeries[series];
+    ChebyshevPlace place;
+    if (!LocateInSeries(s, utDays, place))
+        return kNaN;
+    return ClenshawSum(place.coefficients, s.coefficientCount, place.x);
+}
+
+// The value and its rate per day. The rate of a piece is the derivative in x scaled by
+// dx/dt = 2 / (the piece's length in days).
+Value SeriesValueAndRate(int series, double utDays) {
+    const ChebyshevSeries &s = kPreciseSeries[series];
+    ChebyshevPlace place;
+    if (!LocateInSeries(s, utDays, place))
+        return {kNaN, kNaN};
+    const double value = ClenshawSum(place.coefficients, s.coefficientCount, place.x);
+    const double perX = ClenshawDerivative(place.coefficients, s.coefficientCount, place.x);
+    return {value, perX * 2.0 / (s.segmentDays * place.span)};
+}
+
+// Degrees into 0 <= a < 360; NaN stays NaN. Unlike repeated subtraction, a value a hair
+// below 0 cannot come out as 360.
+double Reduce360(double a) {
+    double r = std::fmod(a, 360.0);
+    if (r < 0.0)
+        r += 360.0;
+    return r >= 360.0 ? 0.0 : r;
+}
+
+bool IsTableBody(int body) {
+    return body >= kSunBody && body <= kPlutoBody;
+}
+
+} // namespace
+
+double PreciseFirstDay() {
+    double first = -std::numeric_limits<double>::infinity();
+    for (const ChebyshevSeries &s : kPreciseSeries)
+        first = std::max(first, s.firstDay);
+    return first;
+}
+
+double PreciseLastDay() {
+    double last = std::numeric_limits<double>::infinity();
+    for (const ChebyshevSeries &s : kPreciseSeries)
+        last = std::min(last, s.firstDay + s.segmentDays * s.segmentCount);
+    return last;
+}
+
+double NutationInLongitude(double utDays) {
+    return SeriesValue(kNutationLongitudeSeries, utDays);
+}
+
+double TrueObliquity(double utDays) {
+    return SeriesValue(kTrueObliquitySeries, utDays);
+}
+
+double PreciseLongitude(int body, double utDays) {
+    if (!IsTableBody(body))
+        return kNaN;
+    // The table holds each body less the nutation in longitude, which is added back here.
+    return Reduce360(SeriesValue(body, utDays) + NutationInLongitude(utDays));
+}
+
+LongitudeAndRate PreciseLongitudeAndRate(int body, double utDays) {
+    if (!IsTableBody(body))
+        return {kNaN, kNaN};
+    const Value mean = SeriesValueAndRate(body, utDays);
+    const Value nutation = SeriesValueAndRate(kNutationLongitudeSeries, utDays);
+    return {Reduce360(mean.value + nutation.value), mean.rate + nutation.rate};
+}
+
+double TrueNodeLongitude(double utDays) {
+    return Reduce360(SeriesValue(kTrueNodeSeries, utDays) + NutationInLongitude(utDays));
+}
+
+double ApparentSiderealDegrees(double utDays) {
+    // Mean sidereal time (its linear part plus the fitted rest) plus the equation of the
+    // equinoxes, the nutation in longitude projected on the equator.
+    const double turns = utDays - std::floor(utDays);
+    const double linear = kSiderealAtJ2000 + 360.0 * turns + kSiderealExcessPerDay * utDays;
+    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
+    const double equinoxes =
+        NutationInLongitude(utDays) * std::cos(TrueObliquity(utDays) * kDegToRad);
+    return Reduce360(linear + rest + equinoxes);
+}
+
+double PreciseAscendant(double utDays, double eastLongitude, double latitude) {
+    const double ramc = Reduce360(ApparentSiderealDegrees(utDays) + eastLongitude);
+    if (std::isnan(ramc))
+        return kNaN;
+    return AscendantFromSiderealTime(ramc, TrueObliquity(utDays), latitude);
+}
+
+bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
+                    PreciseChartValues &values) {
+    if (!(utDays >= PreciseFirstDay() && utDays <= PreciseLastDay()))
+        return false;
+    const Value nutation = SeriesValueAndRate(kNutationLongitudeSeries, utDays);
+    for (int body = kSunBody; body <= kPlutoBody; ++body) {
+        const Value mean = SeriesValueAndRate(body, utDays);
+        values.longitude[body] = Reduce360(mean.value + nutation.value);
+        values.dailyMotion[body] = mean.rate + nutation.rate;
+    }
+    values.longitude[kAscBody] = PreciseAscendant(utDays, eastLongitude, latitude);
+    values.dailyMotion[kAscBody] = 0.0;
+    return true;
+}
+
+bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {
+    const CivilDateTime ut = UniversalDateTime(birth);
+    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const SiteAndClock clock = PrepareSiteAndClock(birth);
+    PreciseChartValues values;
+    // SiteLongitude counts west positive.
+    if (!PreciseChartAt(d, -clock.SiteLongitude, clock.SiteLatitude, values))
+        return false;
+    for (int i = 0; i < kBodyCount; ++i)
+        chart.ChartBodyNames[i] = kPlainBodyNames[i];
+    chart.Longitude = values.longitude;
+    chart.DailyMotion = values.dailyMotion;
+    for (int body = kSunBody; body <= kPlutoBody; ++body)
+        chart.PositionText[body] = FormatChartPosition(FormatZodiacDMS(values.longitude[body]));
+    chart.MoonLongitudeText = FormatZodiacDMS(values.longitude[kMoonBody]);
+    const std::string_view sign = SignNameOfText(chart.MoonLongitudeText);
+    if (!sign.empty())
+        chart.MoonSignName = sign;
+    chart.AscendantText = FormatZodiacDMS(values.longitude[kAscBody]);
+    chart.PositionText[kAscBody] = FormatChartPosition(chart.AscendantText);
+    chart.UniversalTime = ut;
+    chart.Method = PositionMethod::Precise;
+    return true;
+}
+
+} // namespace starloom
