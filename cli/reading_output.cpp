@@ -131,16 +131,20 @@ ReadingJsonWriter::ReadingJsonWriter()
     Json cells = Json::array();
     for (int house = 0; house < kSignCount; ++house)
         cells.push_back("");
+    // clang-format off
     json_ = Json{{"name", ""},
                  {"universal_time", ""},
+                 {"positions", ""},
                  {"bodies", bodies},
                  {"ascendant_sign", ""},
                  {"moon_sign", ""},
                  {"house_cells", cells},
                  {"patterns", Json::array()}};
+    // clang-format on
     // The object's shape never changes after this, so the places of its values hold.
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
+    positions_ = json_["positions"].get_ptr<std::string *>();
     for (int body = 0; body < kBodyCount; ++body) {
         Json &b = json_["bodies"][body];
         bodies_[body] = {b["name"].get_ptr<std::string *>(), b["position"].get_ptr<std::string *>(),
@@ -224,6 +228,7 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
     const ChartPositions &chart = state.Chart;
     *name_ = state.Birth.BirthName;
     *universalTime_ = IsoMinute(chart.UniversalTime);
+    positions_->assign(PositionMethodName(chart.Method));
     for (int body = 0; body < kBodyCount; ++body) {
         const BodyValues &b = bodies_[body];
         const BodyPlaces &at = bodyPlaces_[body];
