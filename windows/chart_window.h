@@ -29,6 +29,8 @@ struct ChartCommands {
         newReading;              // File > New, toolbar New: forget the saved file, show the form
     std::function<void()> exit;  // File > Exit, button Exit, close box: end the program
     std::function<void()> about; // Help > About Software
+    // View > Precise Positions, with the entry's new check state (true: precise).
+    std::function<void(bool)> precisePositions;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -45,6 +47,9 @@ public:
                 QWidget *parent = nullptr);
 
     ReportWindow *report() const;
+
+    // Sets the check mark of View > Precise Positions without running its command.
+    void setPrecisePositionsChecked(bool checked);
 
     // No context menu on the toolbar: the View menu's check mark alone says whether the
     // toolbar is shown.
@@ -81,6 +86,7 @@ private:
     ShellServices m_services;
     ChartCommands m_commands;
     QToolBar *m_toolbar = nullptr;
+    QAction *m_precisePositions = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
     QPushButton *m_saveJpeg = nullptr;
