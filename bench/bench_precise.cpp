@@ -57,6 +57,20 @@ void BM_PreciseElevenPositions(benchmark::State &state) {
 }
 BENCHMARK(BM_PreciseElevenPositions);
 
+// The same on two instants only, whose table pieces stay in the processor's caches: the
+// difference to the random instants is the time spent fetching coefficients from memory.
+void BM_PreciseWarm(benchmark::State &state) {
+    const std::vector<Instant> &instants = Instants();
+    starloom::PreciseChartValues values;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Instant &at = instants[(i++ & 1) * 7];
+        starloom::PreciseChartAt(at.day, at.eastLongitude, at.latitude, values);
+        benchmark::DoNotOptimize(values);
+    }
+}
+BENCHMARK(BM_PreciseWarm);
+
 // The standard formulas' eleven numbers, without the texts: the Keplerian planets brought to
 // the equinox of date, the lunar series and the ascendant from mean sidereal time.
 void BM_StandardElevenPositions(benchmark::State &state) {

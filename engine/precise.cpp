@@ -32,7 +32,11 @@ double SeriesValue(int series, double utDays) {
     ChebyshevPlace place;
     if (!LocateInSeries(s, utDays, place))
         return kNaN;
-    return ClenshawSum(place.coefficients, s.coefficientCount, place.x);
+    // The split recurrence is the faster; the unused derivative is left out by the compiler.
+    double value = 0.0;
+    double unused = 0.0;
+    ClenshawSumAndDerivative(place.coefficients, s.coefficientCount, place.x, value, unused);
+    return value;
 }
 
 // The value and its rate per day. The rate of a piece is the derivative in x scaled by
@@ -42,18 +46,49 @@ Value SeriesValueAndRate(int series, double utDays) {
     ChebyshevPlace place;
     if (!LocateInSeries(s, utDays, place))
         return {kNaN, kNaN};
-    const double value = ClenshawSum(place.coefficients, s.coefficientCount, place.x);
-    const double perX = ClenshawDerivative(place.coefficients, s.coefficientCount, place.x);
+    double value = 0.0;
+    double perX = 0.0;
+    ClenshawSumAndDerivative(place.coefficients, s.coefficientCount, place.x, value, perX);
     return {value, perX * 2.0 / (s.segmentDays * place.span)};
 }
 
 // Degrees into 0 <= a < 360; NaN stays NaN. Unlike repeated subtraction, a value a hair
 // below 0 cannot come out as 360.
 double Reduce360(double a) {
-    double r = std::fmod(a, 360.0);
+    double r = a - 360.0 * std::floor(a / 360.0);
     if (r < 0.0)
         r += 360.0;
     return r >= 360.0 ? 0.0 : r;
+}
+
+// The span all series cover.
+struct Span {
+    double first;
+    double last;
+};
+
+Span TableSpan() {
+    Span span{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    for (const ChebyshevSeries &s : kPreciseSeries) {
+        span.first = std::max(span.first, s.firstDay);
+        span.last = std::min(span.last, s.firstDay + s.segmentDays * s.segmentCount);
+    }
+    return span;
+}
+
+const Span &CoveredSpan() {
+    static const Span span = TableSpan();
+    return span;
+}
+
+// Apparent sidereal time from the nutation in longitude and the true obliquity (degrees).
+double SiderealFromNutation(double utDays, double nutation, double obliquity) {
+    // Mean sidereal time (its linear part plus the fitted rest) plus the equation of the
+    // equinoxes, the nutation in longitude projected on the equator.
+    const double turns = utDays - std::floor(utDays);
+    const double linear = kSiderealAtJ2000 + 360.0 * turns + kSiderealExcessPerDay * utDays;
+    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
+    return Reduce360(linear + rest + nutation * std::cos(obliquity * kDegToRad));
 }
 
 bool IsTableBody(int body) {
@@ -63,17 +98,11 @@ bool IsTableBody(int body) {
 } // namespace
 
 double PreciseFirstDay() {
-    double first = -std::numeric_limits<double>::infinity();
-    for (const ChebyshevSeries &s : kPreciseSeries)
-        first = std::max(first, s.firstDay);
-    return first;
+    return CoveredSpan().first;
 }
 
 double PreciseLastDay() {
-    double last = std::numeric_limits<double>::infinity();
-    for (const ChebyshevSeries &s : kPreciseSeries)
-        last = std::min(last, s.firstDay + s.segmentDays * s.segmentCount);
-    return last;
+    return CoveredSpan().last;
 }
 
 double NutationInLongitude(double utDays) {
@@ -104,21 +133,25 @@ double TrueNodeLongitude(double utDays) {
 }
 
 double ApparentSiderealDegrees(double utDays) {
-    // Mean sidereal time (its linear part plus the fitted rest) plus the equation of the
-    // equinoxes, the nutation in longitude projected on the equator.
-    const double turns = utDays - std::floor(utDays);
-    const double linear = kSiderealAtJ2000 + 360.0 * turns + kSiderealExcessPerDay * utDays;
-    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
-    const double equinoxes =
-        NutationInLongitude(utDays) * std::cos(TrueObliquity(utDays) * kDegToRad);
-    return Reduce360(linear + rest + equinoxes);
+    return SiderealFromNutation(utDays, NutationInLongitude(utDays), TrueObliquity(utDays));
 }
 
-double PreciseAscendant(double utDays, double eastLongitude, double latitude) {
-    const double ramc = Reduce360(ApparentSiderealDegrees(utDays) + eastLongitude);
+namespace {
+
+double AscendantFromNutation(double utDays, double nutation, double eastLongitude,
+                             double latitude) {
+    const double obliquity = TrueObliquity(utDays);
+    const double ramc =
+        Reduce360(SiderealFromNutation(utDays, nutation, obliquity) + eastLongitude);
     if (std::isnan(ramc))
         return kNaN;
-    return AscendantFromSiderealTime(ramc, TrueObliquity(utDays), latitude);
+    return AscendantFromSiderealTime(ramc, obliquity, latitude);
+}
+
+} // namespace
+
+double PreciseAscendant(double utDays, double eastLongitude, double latitude) {
+    return AscendantFromNutation(utDays, NutationInLongitude(utDays), eastLongitude, latitude);
 }
 
 bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
@@ -131,7 +164,8 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
         values.longitude[body] = Reduce360(mean.value + nutation.value);
         values.dailyMotion[body] = mean.rate + nutation.rate;
     }
-    values.longitude[kAscBody] = PreciseAscendant(utDays, eastLongitude, latitude);
+    values.longitude[kAscBody] =
+        AscendantFromNutation(utDays, nutation.value, eastLongitude, latitude);
     values.dailyMotion[kAscBody] = 0.0;
     return true;
 }
