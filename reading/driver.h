@@ -40,9 +40,9 @@ struct ReadingOutcome {
 };
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
-// record, the engine by state.Method (the standard formulas with the station tables' marks,
-// or the precise table with marks from the planets' motion), the retrograde marks, the wheel (state.SignCellText and
-// state.AscSignIndex) and the planetary patterns.
+// record, the engine and the retrograde marks by state.Method (the standard formulas with
+// the station tables, or the precise table with the planets' motion), the wheel
+// (state.SignCellText and state.AscSignIndex) and the planetary patterns.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom

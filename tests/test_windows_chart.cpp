@@ -227,9 +227,10 @@ void TestWindowsChart::menus_data() {
                                   "mnuFileSep3", "mnuBack",     "mnuFileSep4",   "mnuExit"}
         << QStringList{"&New", "-",      "Save &As", "Save As &JPEG", "-", "&Export Chart As Text",
                        "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
-    QTest::newRow("View holds only Toolbar")
+    QTest::newRow("View holds Toolbar and Precise Positions")
         << "mnuView"
-        << "&View" << QStringList{"mnuToolBar"} << QStringList{"&Toolbar"};
+        << "&View" << QStringList{"mnuToolBar", "mnuPrecisePositions"}
+        << QStringList{"&Toolbar", "&Precise Positions"};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
