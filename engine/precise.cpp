@@ -6,6 +6,7 @@
 #include "engine/zodiac.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -158,11 +159,26 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                     PreciseChartValues &values) {
     if (!(utDays >= PreciseFirstDay() && utDays <= PreciseLastDay()))
         return false;
+    // All pieces are found first and their coefficients asked for, then summed: a random
+    // instant finds few of them in the processor's caches, and the fetches then overlap
+    // instead of each waiting for the sum before it.
+    constexpr int kLineDoubles = 8; // doubles per cache line
+    std::array<ChebyshevPlace, kPlutoBody + 1> places;
+    for (int body = kSunBody; body <= kPlutoBody; ++body) {
+        LocateInSeries(kPreciseSeries[body], utDays, places[body]);
+        const int n = kPreciseSeries[body].coefficientCount;
+        for (int i = 0; i < n; i += kLineDoubles)
+            __builtin_prefetch(places[body].coefficients + i);
+    }
     const Value nutation = SeriesValueAndRate(kNutationLongitudeSeries, utDays);
     for (int body = kSunBody; body <= kPlutoBody; ++body) {
-        const Value mean = SeriesValueAndRate(body, utDays);
-        values.longitude[body] = Reduce360(mean.value + nutation.value);
-        values.dailyMotion[body] = mean.rate + nutation.rate;
+        const ChebyshevSeries &s = kPreciseSeries[body];
+        double value = 0.0;
+        double perX = 0.0;
+        ClenshawSumAndDerivative(places[body].coefficients, s.coefficientCount, places[body].x,
+                                 value, perX);
+        values.longitude[body] = Reduce360(value + nutation.value);
+        values.dailyMotion[body] = perX * 2.0 / (s.segmentDays * places[body].span) + nutation.rate;
     }
     values.longitude[kAscBody] =
         AscendantFromNutation(utDays, nutation.value, eastLongitude, latitude);

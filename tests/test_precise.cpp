@@ -99,18 +99,21 @@ LibraryValue FromLibrary(int quantity, const Instant &at) {
     return result;
 }
 
+// The bodies and the ascendant as a chart gets them; the single-body functions are held to
+// the chart's values in preciseChart().
 double FromTable(int quantity, const Instant &at, double &rate) {
     rate = 0.0;
-    if (quantity <= kPlutoBody) {
-        const LongitudeAndRate lr = PreciseLongitudeAndRate(quantity, at.day);
-        rate = lr.rate;
-        return lr.longitude;
+    PreciseChartValues chart;
+    if (quantity <= kPlutoBody || quantity == kAscendant) {
+        if (!PreciseChartAt(at.day, at.eastLongitude, at.latitude, chart))
+            return std::nan("");
+        const int body = quantity == kAscendant ? int(kAscBody) : quantity;
+        rate = chart.dailyMotion[body];
+        return chart.longitude[body];
     }
     switch (quantity) {
     case kTrueNode:
         return TrueNodeLongitude(at.day);
-    case kAscendant:
-        return PreciseAscendant(at.day, at.eastLongitude, at.latitude);
     case kSiderealTime:
         return ApparentSiderealDegrees(at.day);
     default:
@@ -293,6 +296,16 @@ void TestPrecise::preciseChart() {
     }
     QVERIFY(ArcsecApart(chart.Longitude[kAscBody], FromLibrary(kAscendant, at).value) <=
             kOneArcsec);
+    // The single-body functions give the chart's own values.
+    constexpr double kSame = 1e-9; // degrees
+    for (int body = kSunBody; body <= kPlutoBody; ++body) {
+        const LongitudeAndRate lr = PreciseLongitudeAndRate(body, at.day);
+        QVERIFY(std::fabs(lr.longitude - chart.Longitude[body]) < kSame);
+        QVERIFY(std::fabs(lr.rate - chart.DailyMotion[body]) < kSame);
+        QVERIFY(std::fabs(PreciseLongitude(body, at.day) - chart.Longitude[body]) < kSame);
+    }
+    QVERIFY(std::fabs(PreciseAscendant(at.day, at.eastLongitude, at.latitude) -
+                      chart.Longitude[kAscBody]) < kSame);
     // The texts are made from the longitudes as the standard method makes them.
     QCOMPARE(chart.AscendantText, FormatZodiacDMS(chart.Longitude[kAscBody]));
     QCOMPARE(chart.PositionText[kMoonBody], FormatChartPosition(chart.MoonLongitudeText));
