@@ -51,6 +51,11 @@ int main(int argc, char *argv[]) {
     starloom::ReadingSession session(
         services, {[] { starloom::CloseAllAndEnd(); },
                    [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});
+    // View > Precise Positions is remembered from one run to the next.
+    session.setPositionMethod(starloom::LoadPositionMethod(*settings));
+    session.onPositionMethodChosen([&settings](starloom::PositionMethod method) {
+        starloom::StorePositionMethod(*settings, method);
+    });
 
     // Files wait until the form is up: the one named here, and any a later copy hands over
     // while the update reminder is still open.

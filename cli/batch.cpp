@@ -145,15 +145,16 @@ struct InputFile {
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, orbs, cells, ascSign, fileName, savedFile] =
-        state;
+    auto &[birth, zones, bodyNames, chart, retro, orbs, cells, ascSign, fileName, savedFile,
+           method] = state;
     const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
-                 freshCells, freshAscSign, freshFileName, freshSavedFile] = fresh;
+                 freshCells, freshAscSign, freshFileName, freshSavedFile, freshMethod] = fresh;
     birth = freshBirth;
     bodyNames = freshBodyNames;
     chart = freshChart;
     retro = freshRetro;
     orbs = freshOrbs;
+    method = freshMethod;
     cells = freshCells;
     ascSign = freshAscSign;
     fileName = freshFileName;
@@ -164,10 +165,11 @@ void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
 
 } // namespace
 
-BatchRowWriter::BatchRowWriter() {
+BatchRowWriter::BatchRowWriter(PositionMethod method) {
     // What the birth-data form's load step fills before any reading.
     BuildTimeZoneTables(fresh_.Zones);
     FillBodyNames(fresh_.BodyNames);
+    fresh_.Method = method;
     state_ = fresh_;
 }
 
@@ -221,8 +223,8 @@ int RunBatch(const BatchOptions &options, std::string &error) {
     ChunkQueue queue;
     std::vector<std::thread> workers;
     for (int i = 0; i < options.threads; ++i) {
-        workers.emplace_back([&queue] {
-            BatchRowWriter writer;
+        workers.emplace_back([&queue, &options] {
+            BatchRowWriter writer(options.method);
             while (Chunk *chunk = queue.pop()) {
                 Work(*chunk, writer);
                 queue.finish(chunk);

@@ -74,7 +74,15 @@ as the birth-data form checks them, with its messages: an empty name or place,
 30 February or a latitude beyond 90 degrees is refused.
 )";
 
-const char kReadingHelp[] = R"(Usage: starloom-cli reading [--json] <birth details>
+const char kPositionsHelp[] =
+    R"(  --positions METHOD  standard (the default): the built-in formulas, retrograde
+                      marks from the station tables; precise: the table fitted
+                      to a JPL-based ephemeris, to a hundredth of an arcsecond,
+                      retrograde marks from the planets' motion
+)";
+
+const char kReadingHelp[] =
+    R"(Usage: starloom-cli reading [--json] [--positions METHOD] <birth details>
 
 Prints one reading: the personal details, the planetary positions, the
 midheaven and the lunar nodes, the twelve houses (whole signs from the
@@ -83,6 +91,7 @@ interpretation and one line on the shape by degrees. With --json, one JSON
 object instead:
   name            the name as the reading file keeps it
   universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
+  positions       the method: "standard" or "precise"
   bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
                   ("15 Tau 30"), sign, longitude (degrees) and retrograde
   ascendant_sign  the ascendant's sign, full name ("Taurus")
@@ -119,7 +128,7 @@ does. The file is written whole or not at all; an existing file is replaced.
 )";
 
 const char kExportHelp[] =
-    R"(Usage: starloom-cli export FILE.txt (<birth details> | --from FILE.act)
+    R"(Usage: starloom-cli export FILE.txt [--positions METHOD] (<birth details> | --from FILE.act)
 
 Writes the text export of the reading, byte for byte as the program's Export
 Chart As Text does. The file is written whole or not at all; an existing file
@@ -129,7 +138,8 @@ is replaced.
 
 )";
 
-const char kImageHelp[] = R"(Usage: starloom-cli image FILE.jpg (<birth details> | --from FILE.act)
+const char kImageHelp[] =
+    R"(Usage: starloom-cli image FILE.jpg [--positions METHOD] (<birth details> | --from FILE.act)
 
 Saves the result window of the reading as a JPEG image, as the program's Save As
 JPEG does: the name is cut at the first dot of its file part and given ".jpg";
@@ -140,7 +150,8 @@ no file is ever replaced. The window is drawn without a screen.
 
 )";
 
-const char kBatchHelp[] = R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE]
+const char kBatchHelp[] =
+    R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--positions METHOD]
 
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
 breaks) whose first line is the header
@@ -162,13 +173,13 @@ const char kStatsHelp[] = R"(Usage: starloom-cli stats IN.csv [--positions METHO
 
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
-for each planetary pattern by signs, each pattern by degrees and each leading
-planet. Rows that are malformed or that the birth-data form refuses are skipped
+for each planetary pattern by signs, each pattern by degrees, each leading
+planet and each kind of aspect. Rows that are malformed or that the birth-data form refuses are skipped
 and counted; the reasons of the first ten go to standard error. IN.csv may be
 "-" for standard input.
 
   --positions METHOD  how the planets' positions are computed: standard (the
-                      program's own formulas; the default)
+                      program's own formulas; the default) or precise
   --plot FILE.svg     also draw the tables as a bar chart into an SVG file,
                       written whole or not at all
 
@@ -196,6 +207,23 @@ const std::vector<OptionRule> kBirthOptions = {
     {"--date", true},  {"--time", true},    {"--zone", true}, {"--dst", false},
     {"--lat", true},   {"--lon", true},     {"--name", true}, {"--city", true},
     {"--state", true}, {"--country", true}, {"--place", true}};
+
+const OptionRule kPositionsOption = {"--positions", true};
+
+// The method --positions names; standard when it is not given. False, with `error` set, for
+// any other value.
+bool MethodOfArguments(const Arguments &args, PositionMethod &method, std::string &error) {
+    method = PositionMethod::Standard;
+    if (!args.has("--positions"))
+        return true;
+    const std::optional<PositionMethod> named = PositionMethodFromName(args.value("--positions"));
+    if (!named) {
+        error = "--positions must be standard or precise";
+        return false;
+    }
+    method = *named;
+    return true;
+}
 
 std::vector<OptionRule> With(std::vector<OptionRule> rules, std::vector<OptionRule> more) {
     rules.insert(rules.end(), more.begin(), more.end());
@@ -253,9 +281,11 @@ bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::str
 std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllowed, int &status) {
     FormValues values;
     std::string error;
-    const bool read = fileAllowed ? ValuesFromOptionsOrFile(args, values, error)
-                                  : FormValuesFromOptions(args, values, error);
-    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error) : nullptr;
+    PositionMethod method = PositionMethod::Standard;
+    const bool read = MethodOfArguments(args, method, error) &&
+                      (fileAllowed ? ValuesFromOptionsOrFile(args, values, error)
+                                   : FormValuesFromOptions(args, values, error));
+    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error, method) : nullptr;
     if (reading == nullptr)
         status = Refuse(error);
     return reading;
@@ -281,8 +311,9 @@ int PrintReading(const Reading &reading, bool json) {
 int ReadingCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--json", false}}),
-                     std::string(kReadingHelp) + kBirthHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--json", false}, kPositionsOption}),
+                     std::string(kReadingHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
+                     status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, false, status);
@@ -325,8 +356,9 @@ int SaveCommand(const std::vector<std::string> &args) {
 int ExportCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
-                     std::string(kExportHelp) + kBirthHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
+                     std::string(kExportHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
+                     status) ||
         !ExpectPositionals(parsed, 1, "FILE.txt", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
@@ -339,17 +371,20 @@ int ExportCommand(const std::vector<std::string> &args) {
 int ImageCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
-                     std::string(kImageHelp) + kBirthHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
+                     std::string(kImageHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
+                     status) ||
         !ExpectPositionals(parsed, 1, "FILE.jpg", status))
         return status;
     FormValues values;
     std::string error;
-    if (!ValuesFromOptionsOrFile(parsed, values, error))
+    PositionMethod method = PositionMethod::Standard;
+    if (!MethodOfArguments(parsed, method, error) ||
+        !ValuesFromOptionsOrFile(parsed, values, error))
         return Refuse(error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return Refuse(refusal->message.toStdString());
-    if (!SaveReadingImage(values, parsed.positionals[0], error))
+    if (!SaveReadingImage(values, parsed.positionals[0], error, method))
         return Refuse(error);
     return kExitOk;
 }
@@ -357,11 +392,14 @@ int ImageCommand(const std::vector<std::string> &args) {
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {{"--threads", true}, {"--out", true}}), kBatchHelp, parsed,
-                     status) ||
+    if (!ParseOrHelp(args, With({}, {{"--threads", true}, {"--out", true}, kPositionsOption}),
+                     std::string(kBatchHelp) + kPositionsHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
+    std::string methodError;
+    if (!MethodOfArguments(parsed, options.method, methodError))
+        return Refuse(methodError);
     options.input = parsed.positionals[0];
     options.output = parsed.value("--out");
     options.threads =
@@ -398,8 +436,7 @@ int StatsCommand(const std::vector<std::string> &args) {
     StatsOptions options;
     options.input = parsed.positionals[0];
     std::string error;
-    if (parsed.has("--positions") &&
-        !ParsePositionMethod(parsed.value("--positions"), options.positions, error))
+    if (!MethodOfArguments(parsed, options.positions, error))
         return Refuse(error);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
@@ -612,13 +649,15 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
     return true;
 }
 
-std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error) {
+std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
+                                          PositionMethod method) {
     if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
         error = refusal->message.toStdString();
         return nullptr;
     }
     auto reading = std::make_unique<Reading>();
     reading->values = values;
+    reading->state.Method = method;
     reading->outcome = RunReading(reading->values, reading->state);
     return reading;
 }

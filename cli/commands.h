@@ -48,9 +48,10 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
 // with `error` set, when the name does not end in "act" or the file cannot be read.
 bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error);
 
-// Checks the values as the form does and runs the reading. Null, with `error` set to the
-// form's message, when the form refuses them.
-std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error);
+// Checks the values as the form does and runs the reading by the given method. Null, with
+// `error` set to the form's message, when the form refuses them.
+std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
+                                          PositionMethod method = PositionMethod::Standard);
 
 // The whole tool: `args` are the command-line arguments without the program's name.
 // Returns the exit status; output goes to standard output, errors to standard error.

@@ -1,6 +1,7 @@
 // starloom-cli image: the result window of a reading saved as a JPEG image.
 #pragma once
 
+#include "engine/chart.h"
 #include "reading/form_values.h"
 
 #include <string>
@@ -12,6 +13,8 @@ namespace starloom::cli {
 // Save As JPEG with `path` as the name chosen in its dialog: the name is cut at its first
 // dot and given ".jpg", and a free numbered name is taken when that file exists. Needs a
 // QApplication. False, with `error` set to the program's message, when nothing was saved.
-bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error);
+// The positions are computed by `method`, whatever the user's settings choose.
+bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error,
+                      PositionMethod method = PositionMethod::Standard);
 
 } // namespace starloom::cli

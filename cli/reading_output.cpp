@@ -138,8 +138,10 @@ ReadingJsonWriter::ReadingJsonWriter()
     Json cells = Json::array();
     for (int house = 0; house < kSignCount; ++house)
         cells.push_back("");
+    // clang-format off
     json_ = Json{{"name", ""},
                  {"universal_time", ""},
+                 {"positions", ""},
                  {"bodies", bodies},
                  {"ascendant_sign", ""},
                  {"moon_sign", ""},
@@ -151,9 +153,11 @@ ReadingJsonWriter::ReadingJsonWriter()
                  {"angles", Json{{"asc", 0.0}, {"mc", 0.0}}},
                  {"nodes", Json{{"north", 0.0}, {"south", 0.0}, {"kind", "mean"}}},
                  {"aspects", Json::array()}};
+    // clang-format on
     // The object's shape never changes after this, so the places of its values hold.
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
+    positions_ = json_["positions"].get_ptr<std::string *>();
     for (int body = 0; body < kBodyCount; ++body) {
         Json &b = json_["bodies"][body];
         bodies_[body] = {b["name"].get_ptr<std::string *>(), b["position"].get_ptr<std::string *>(),
@@ -293,6 +297,7 @@ void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutc
     const ChartPositions &chart = state.Chart;
     *name_ = state.Birth.BirthName;
     *universalTime_ = IsoMinute(chart.UniversalTime);
+    positions_->assign(PositionMethodName(chart.Method));
     for (int body = 0; body < kBodyCount; ++body) {
         const BodyValues &b = bodies_[body];
         const BodyPlaces &at = bodyPlaces_[body];

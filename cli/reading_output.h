@@ -22,10 +22,10 @@ using Json = nlohmann::ordered_json;
 // longitude, city, state and country.
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
-// The reading as one JSON object: name, universal_time, bodies (name, position, sign,
-// longitude, retrograde), ascendant_sign, moon_sign, house_cells, patterns,
-// pattern_by_degrees (name, leading, empty_arc from and to), angles (asc, mc), nodes
-// (north, south, kind) and aspects (a, b, aspect, orb, applying).
+// The reading as one JSON object: name, universal_time, positions (the method's name), bodies
+// (name, position, sign, longitude, retrograde), ascendant_sign, moon_sign, house_cells,
+// patterns, pattern_by_degrees (name, leading, empty_arc from and to), angles (asc, mc),
+// nodes (north, south, kind) and aspects (a, b, aspect, orb, applying).
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -63,6 +63,7 @@ private:
     Json json_;
     std::string *name_;
     std::string *universalTime_;
+    std::string *positions_;
     std::array<BodyValues, kBodyCount> bodies_;
     std::string *ascendantSign_;
     std::string *moonSign_;

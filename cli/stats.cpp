@@ -3,6 +3,7 @@
 
 #include "cli/birth_options.h"
 #include "cli/csv_reader.h"
+#include "engine/aspects.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/pattern_table.h"
 
@@ -15,14 +16,6 @@ namespace starloom::cli {
 namespace {
 
 constexpr long long kReasonsShown = 10; // refused rows whose reason goes to standard error
-
-struct MethodName {
-    const char *name;
-    PositionMethod method;
-};
-
-// The names --positions takes.
-constexpr MethodName kMethodNames[] = {{"standard", PositionMethod::Standard}};
 
 std::vector<std::string> Names(auto begin, auto end) {
     std::vector<std::string> names;
@@ -65,6 +58,13 @@ void CountLeadingPlanets(const ReadingState &, const ReadingOutcome &outcome,
         ++counts[shape.Leading[i]];
 }
 
+void CountAspects(const ReadingState &, const ReadingOutcome &outcome,
+                  std::vector<long long> &counts) {
+    const std::array<int, kAspectKindCount> byKind = CountAspectsByKind(outcome.Aspects);
+    for (int kind = 0; kind < kAspectKindCount; ++kind)
+        counts[kind] += byKind[kind];
+}
+
 struct InputFile {
     std::FILE *file = nullptr;
     bool owned = false;
@@ -91,29 +91,6 @@ std::string Padded(const std::string &text, std::size_t width, bool right) {
 
 } // namespace
 
-bool ParsePositionMethod(const std::string &name, PositionMethod &method, std::string &error) {
-    std::string known;
-    for (const MethodName &entry : kMethodNames) {
-        if (name == entry.name) {
-            method = entry.method;
-            return true;
-        }
-        known += (known.empty() ? "" : ", ") + std::string(entry.name);
-    }
-    error = "--positions: unknown method '" + name + "' (known: " + known + ")";
-    return false;
-}
-
-ReadingOutcome RunReadingBy(PositionMethod method, const FormValues &values, ReadingState &state) {
-    // One case per method: a method added to the enumeration and not handled here is a
-    // compiler warning, and so a build error.
-    switch (method) {
-    case PositionMethod::Standard:
-        return RunReading(values, state);
-    }
-    return RunReading(values, state);
-}
-
 const std::vector<StatsCounter> &StatsCounters() {
     static const std::vector<StatsCounter> counters = {
         {"Patterns by signs", "a chart may show several, so the shares add up to more than 100%",
@@ -122,6 +99,8 @@ const std::vector<StatsCounter> &StatsCounters() {
          Names(kDegreePatternNames.begin(), kDegreePatternNames.end()), CountDegreePatterns},
         {kLeadingPlanetsTitle, "a Bucket's handle of two planets counts for both", LeadingLabels(),
          CountLeadingPlanets},
+        {"Aspects", "every aspect counts, so a share above 100% is more than one a chart",
+         Names(kAspectNames.begin(), kAspectNames.end()), CountAspects},
     };
     return counters;
 }
@@ -175,7 +154,8 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
             continue;
         }
         *state = *fresh;
-        const ReadingOutcome outcome = RunReadingBy(options.positions, values, *state);
+        state->Method = options.positions;
+        const ReadingOutcome outcome = RunReading(values, *state);
         ++result.readings;
         for (std::size_t i = 0; i < counters.size(); ++i)
             counters[i].count(*state, outcome, result.tables[i].counts);

@@ -16,16 +16,6 @@
 
 namespace starloom::cli {
 
-// How the planets' positions are computed for a reading, as --positions names it.
-enum class PositionMethod { Standard };
-
-// The method a --positions value names ("standard"). False, with `error` set, for a name
-// the tool does not know.
-bool ParsePositionMethod(const std::string &name, PositionMethod &method, std::string &error);
-
-// One reading of checked form values by the given method, on `state`.
-ReadingOutcome RunReadingBy(PositionMethod method, const FormValues &values, ReadingState &state);
-
 // One kind of count.
 struct StatsCounter {
     std::string title;

@@ -139,6 +139,20 @@ void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart) {
     }
     chart.PositionText[kMoonBody] = FormatChartPosition(chart.MoonLongitudeText);
     chart.PositionText[kAscBody] = FormatChartPosition(chart.AscendantText);
+    chart.Method = PositionMethod::Standard;
+    chart.DailyMotion = {};
+}
+
+std::string_view PositionMethodName(PositionMethod method) {
+    return method == PositionMethod::Precise ? "precise" : "standard";
+}
+
+std::optional<PositionMethod> PositionMethodFromName(std::string_view name) {
+    if (name == "standard")
+        return PositionMethod::Standard;
+    if (name == "precise")
+        return PositionMethod::Precise;
+    return std::nullopt;
 }
 
 void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart) {

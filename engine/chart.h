@@ -8,7 +8,9 @@
 #include "engine/time_scale.h"
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace starloom {
 
@@ -36,6 +38,15 @@ using PointTable = std::array<double, kAspectPointCount>; // one value per point
 // wobbles about it with the Sun's pull on the Moon's orbit.
 enum class NodeKind { Mean, True };
 
+// How positions are computed: the built-in formulas (mean orbital elements and a short
+// lunar series, the default) or the compiled-in table fitted to a modern ephemeris.
+enum class PositionMethod { Standard, Precise };
+
+// "standard" and "precise", the names the command-line tool and its JSON use.
+std::string_view PositionMethodName(PositionMethod method);
+// The method of one of those names; nothing for any other text.
+std::optional<PositionMethod> PositionMethodFromName(std::string_view name);
+
 // What one calculation leaves for the driver, the pattern classifier and the file
 // writers. Each calculation overwrites it, except MoonSignName when the Moon's text names
 // no sign.
@@ -48,7 +59,8 @@ struct ChartPositions {
     std::array<std::string, kBodyCount + 1> PositionText; // chart form, "15 Tau 30"
     // The same eleven positions as tropical longitudes of date, degrees in 0..360.
     std::array<double, kBodyCount> Longitude{};
-    CivilDateTime UniversalTime; // the instant the planets were computed for
+    CivilDateTime UniversalTime;                      // the instant the planets were computed for
+    PositionMethod Method = PositionMethod::Standard; // how they were computed
 
     // The midheaven and the Moon's ascending (north) and descending (south) nodes:
     // tropical longitudes of date in 0..360 and their chart-form texts. They take no part
@@ -62,7 +74,8 @@ struct ChartPositions {
     std::string SouthNodeText; // chart form
 
     // Speed of each aspect point along the ecliptic, degrees per day (negative when
-    // retrograde); what tells an applying aspect from a separating one.
+    // retrograde); what tells an applying aspect from a separating one, and, in the
+    // precise method, which planets are retrograde.
     PointTable DailyMotion{};
 };
 

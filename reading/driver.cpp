@@ -1,6 +1,7 @@
 // Reading the form and arranging the wheel.
 #include "reading/driver.h"
 
+#include "engine/precise.h"
 #include "engine/zodiac.h"
 #include "retrograde/retrograde.h"
 
@@ -17,11 +18,18 @@ constexpr std::string_view kLineBreak = "\r\n";
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     BuildTimeZoneTables(state.Zones);
     ReadValuesIntoRecord(values, state);
-    CalculateAscendant(state.Birth, state.Chart);
-    CalculateMoonPosition(state.Birth, state.Chart);
-    CalculatePlanetPositions(state.Birth, state.Chart);
-    CalculateDailyMotions(state.Birth, state.Chart);
-    MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
+    // The precise table covers every birth the form accepts; should it ever not, the
+    // reading falls back to the standard formulas, and the chart's Method says so.
+    if (state.Method == PositionMethod::Precise &&
+        CalculatePreciseChart(state.Birth, state.Chart)) {
+        MarkRetrogradeFromMotion(state.Chart.DailyMotion, state.Retro, state.BodyNames);
+    } else {
+        CalculateAscendant(state.Birth, state.Chart);
+        CalculateMoonPosition(state.Birth, state.Chart);
+        CalculatePlanetPositions(state.Birth, state.Chart);
+        CalculateDailyMotions(state.Birth, state.Chart);
+        MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
+    }
     ReadingOutcome outcome;
     outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
     state.SignCellText = outcome.Wheel.SignCellText;

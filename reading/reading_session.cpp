@@ -28,6 +28,7 @@ constexpr int kNorthNodeValue = 12;
 constexpr int kSouthNodeValue = 13;
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
+const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
 
 QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
     QList<ReportTextRun> textRuns;
@@ -81,6 +82,18 @@ FileDialogRequest SaveRequest(const QString &title, const QString &filter, const
 
 } // namespace
 
+PositionMethod LoadPositionMethod(QSettings &settings) {
+    return settings.value(kPrecisePositionsKey).toString() == QStringLiteral("true")
+               ? PositionMethod::Precise
+               : PositionMethod::Standard;
+}
+
+bool StorePositionMethod(QSettings &settings, PositionMethod method) {
+    settings.setValue(kPrecisePositionsKey, method == PositionMethod::Precise);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
     : services_(services), hooks_(std::move(hooks)),
       form_(std::make_unique<BirthForm>(state_, services)) {
@@ -108,7 +121,8 @@ void ReadingSession::CalculateReading() {
     if (!form_->ValidateInput())
         return;
     state_.Orbs = LoadAspectOrbs(*OpenProgramSettings());
-    const ReadingOutcome outcome = RunReading(form_->values(), state_);
+    shownValues_ = form_->values();
+    const ReadingOutcome outcome = RunReading(shownValues_, state_);
 
     // The report window is made with the chart window; making it writes the person's
     // details from the record just filled.
@@ -131,10 +145,19 @@ void ReadingSession::CalculateReading() {
         };
         commands.orbs = [this] { return state_.Orbs; };
         commands.setOrbs = [this](const AspectOrbs &orbs) { changeAspectOrbs(orbs); };
+        commands.precisePositions = [this](bool precise) {
+            const PositionMethod method =
+                precise ? PositionMethod::Precise : PositionMethod::Standard;
+            setPositionMethod(method);
+            if (positionMethodChosen_)
+                positionMethodChosen_(method);
+        };
         chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
     }
+    chart_->setPrecisePositionsChecked(state_.Method == PositionMethod::Precise);
     fillReportWindow(*chart_->report(), outcome);
     showTimeUsed(form_->values());
+    showPositionMethod();
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -222,6 +245,32 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
         }
     }
     label->setText(text);
+}
+
+void ReadingSession::setPositionMethod(PositionMethod method) {
+    state_.Method = method;
+    if (chart_ == nullptr)
+        return;
+    chart_->setPrecisePositionsChecked(method == PositionMethod::Precise);
+    // The chart on the screen is computed again from the values it was made of, which
+    // passed the form's checks then.
+    const ReadingOutcome outcome = RunReading(shownValues_, state_);
+    fillReportWindow(*chart_->report(), outcome);
+    showTimeUsed(shownValues_);
+    showPositionMethod();
+}
+
+// The status bar names the method the chart on the screen was computed by.
+void ReadingSession::showPositionMethod() {
+    auto *label = chart_->findChild<QLabel *>(QStringLiteral("lblPositionMethod"));
+    if (label == nullptr) {
+        label = new QLabel(chart_);
+        label->setObjectName(QStringLiteral("lblPositionMethod"));
+        chart_->statusBar()->addPermanentWidget(label);
+    }
+    label->setText(state_.Chart.Method == PositionMethod::Precise
+                       ? QStringLiteral("Positions: precise, JPL-based")
+                       : QStringLiteral("Positions: standard formulas"));
 }
 
 void ReadingSession::returnToForm() {

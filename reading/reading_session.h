@@ -14,7 +14,15 @@
 #include <functional>
 #include <memory>
 
+class QSettings;
+
 namespace starloom {
+
+// The per-user choice of View > Precise Positions in the settings store; the standard
+// method when nothing (or something else) is stored.
+PositionMethod LoadPositionMethod(QSettings &settings);
+// False when the settings store could not be written.
+bool StorePositionMethod(QSettings &settings, PositionMethod method);
 
 class BirthForm;
 class PlaceFinder;
@@ -41,6 +49,13 @@ public:
     // Validates the form and, when it passes, computes the reading, fills the report
     // window and shows the chart window in place of the form.
     void CalculateReading();
+    // How readings are computed from now on; an open chart is computed again at once.
+    void setPositionMethod(PositionMethod method);
+    PositionMethod positionMethod() const { return state_.Method; }
+    // Called when the user picks a method in the chart window's View menu, to remember it.
+    void onPositionMethodChosen(std::function<void(PositionMethod)> remember) {
+        positionMethodChosen_ = std::move(remember);
+    }
     // The chart window's File commands.
     void SaveReadingFile();
     void ExportReadingText();
@@ -61,13 +76,16 @@ private:
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
+    void showPositionMethod();
 
     ReadingState state_;
     ShellServices services_;
     Hooks hooks_;
+    std::function<void(PositionMethod)> positionMethodChosen_;
     std::unique_ptr<BirthForm> form_;
     PlaceFinder *places_ = nullptr; // owned by the form
     QPointer<ChartWindow> chart_;
+    FormValues shownValues_; // the form's values the chart on the screen was made from
 };
 
 } // namespace starloom

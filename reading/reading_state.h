@@ -26,6 +26,9 @@ struct ReadingState {
     int AscSignIndex = 0;                         // sign holding the ascendant, 0 = Aries
     QString ReadingFileName;  // last name chosen in the Save As or Export dialog
     QString SavedReadingFile; // last reading file written by Save As
+    // How readings are computed: the standard formulas unless the user chose the precise
+    // table.
+    PositionMethod Method = PositionMethod::Standard;
 };
 
 } // namespace starloom

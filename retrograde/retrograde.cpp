@@ -144,17 +144,33 @@ bool IsRetrograde(const CivilDateTime &moment, std::string_view planet) {
     return later != table->Days.begin() && day < std::prev(later)->Direct;
 }
 
+namespace {
+
+// The plain names, with the mark appended to each planet flagged retrograde.
+void MarkBodyNames(const RetrogradeState &state, BodyNameTable &BodyNames) {
+    FillBodyNames(BodyNames);
+    for (int p = 0; p < kRetroPlanetCount; ++p) {
+        if (state.RetroFlags[p])
+            BodyNames[p + kFirstPlanetBody] += kRetrogradeMark;
+    }
+}
+
+} // namespace
+
 void MarkRetrogradePlanets(const BirthData &birth, RetrogradeState &state,
                            BodyNameTable &BodyNames) {
     const CivilDateTime birthMoment{birth.BirthYear, birth.BirthMonth, birth.BirthDay,
                                     birth.BirthHour, birth.BirthMinute};
     for (int p = 0; p < kRetroPlanetCount; ++p)
         state.RetroFlags[p] = IsRetrograde(birthMoment, kRetroPlanetNames[p]);
-    FillBodyNames(BodyNames);
-    for (int p = 0; p < kRetroPlanetCount; ++p) {
-        if (state.RetroFlags[p])
-            BodyNames[p + kFirstPlanetBody] += kRetrogradeMark;
-    }
+    MarkBodyNames(state, BodyNames);
+}
+
+void MarkRetrogradeFromMotion(const PointTable &dailyMotion, RetrogradeState &state,
+                              BodyNameTable &BodyNames) {
+    for (int p = 0; p < kRetroPlanetCount; ++p)
+        state.RetroFlags[p] = dailyMotion[p + kFirstPlanetBody] < 0.0;
+    MarkBodyNames(state, BodyNames);
 }
 
 } // namespace starloom

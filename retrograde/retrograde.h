@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/birth_data.h"
+#include "engine/chart.h"
 #include "engine/tables.h"
 #include "engine/time_scale.h"
 
@@ -56,5 +57,11 @@ struct RetrogradeState {
 // the ascendant are never marked.
 void MarkRetrogradePlanets(const BirthData &birth, RetrogradeState &state,
                            BodyNameTable &BodyNames);
+
+// The same marks from the planets' motion at the birth instant instead of the tables: a
+// planet is retrograde while its apparent longitude decreases (dailyMotion, degrees per day
+// in chart order, below 0). Used with the precise positions, whose rates are exact.
+void MarkRetrogradeFromMotion(const PointTable &dailyMotion, RetrogradeState &state,
+                              BodyNameTable &BodyNames);
 
 } // namespace starloom

@@ -60,6 +60,8 @@ private slots:
     void refusals_data();
     void refusals();
     void openedFileIsCheckedLikeTheForm();
+    void positionsMethod_data();
+    void positionsMethod();
 
 private:
     QTemporaryDir dir_;
@@ -243,6 +245,12 @@ void TestCli::refusals_data() {
     QTest::newRow("open a name not ending in act")
         << QStringList{"open", "anna.txt"} << "Please Check The File.";
     QTest::newRow("open a missing file") << QStringList{"open", "@OUT.act"} << "@OUT.act: ";
+    QTest::newRow("positions of another name")
+        << reading(mary + QStringList{"--positions", "exact"})
+        << "--positions must be standard or precise";
+    QTest::newRow("positions in capitals, batch")
+        << QStringList{"batch", "in.csv", "--positions", "Precise"}
+        << "--positions must be standard or precise";
     QTest::newRow("threads 0") << QStringList{"batch", "in.csv", "--threads", "0"}
                                << "--threads must be a whole number from 1 to 64";
 }
@@ -280,6 +288,52 @@ void TestCli::openedFileIsCheckedLikeTheForm() {
     const QString export_ = dir_.filePath(QStringLiteral("cut.txt"));
     QCOMPARE(RunCli({"export", export_, "--from", cutPath}).exitCode, 2);
     QVERIFY(!QFile::exists(export_));
+}
+
+// --positions in each command that computes a reading: the JSON names the method, the export
+// and batch carry the chosen method's positions, and the retrograde marks of 1 May 1990 come
+// out the same from the planets' motion as from the station tables.
+void TestCli::positionsMethod_data() {
+    QTest::addColumn<QStringList>("option");
+    QTest::addColumn<QString>("method");
+    QTest::newRow("default") << QStringList{} << "standard";
+    QTest::newRow("standard") << QStringList{"--positions", "standard"} << "standard";
+    QTest::newRow("precise") << QStringList{"--positions=precise"} << "precise";
+}
+
+void TestCli::positionsMethod() {
+    QFETCH(QStringList, option);
+    QFETCH(QString, method);
+    const Birth mary = MaryAnn();
+    ReadingState expected;
+    expected.Method =
+        method == QStringLiteral("precise") ? PositionMethod::Precise : PositionMethod::Standard;
+    RunReading(mary.values, expected);
+
+    const CliRun run = RunCli(QStringList{"reading", "--json"} + option + mary.options);
+    QVERIFY_CLEAN(run);
+    const auto json = nlohmann::json::parse(run.out.toStdString());
+    QCOMPARE(QString::fromStdString(json["positions"]), method);
+    for (int body = 0; body < kBodyCount; ++body) {
+        const auto &b = json["bodies"][body];
+        QCOMPARE(b["position"].get<std::string>(), expected.Chart.PositionText[body]);
+        const bool retrograde = body == 2 || (body >= 7 && body <= 9);
+        QCOMPARE(b["retrograde"].get<bool>(), retrograde);
+    }
+
+    const QString text = dir_.filePath(QStringLiteral("positions_%1.txt").arg(method));
+    QVERIFY_CLEAN(RunCli(QStringList{"export", text} + option + mary.options));
+    QCOMPARE(ReadAll(text), MakeTextExport(expected.Birth, expected.Chart));
+
+    const QString csv = dir_.filePath(QStringLiteral("positions.csv"));
+    QVERIFY(WriteAll(csv, "name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,"
+                          "lon_deg,lon_min,lon_dir,city,state,country\n"
+                          "Mary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\n"));
+    const CliRun batch = RunCli(QStringList{"batch", csv, "--threads", "1"} + option);
+    QVERIFY_CLEAN(batch);
+    const auto line = nlohmann::json::parse(batch.out.toStdString());
+    QCOMPARE(QString::fromStdString(line["positions"]), method);
+    QCOMPARE(line["bodies"][1]["position"].get<std::string>(), expected.Chart.PositionText[1]);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -83,7 +83,8 @@ void TestCliStats::initTestCase() {
     file.write(Rows());
 }
 
-// Each reading's patterns as the batch writes them, tallied here, give the stats' counts.
+// Each reading's patterns and aspects as the batch writes them, tallied here, give the stats'
+// counts.
 void TestCliStats::countsMatchTheReadings() {
     const CliRun batch = RunCli({"batch", m_csv, "--threads", "1"});
     QMap<QString, long long> expected;
@@ -104,6 +105,8 @@ void TestCliStats::countsMatchTheReadings() {
             ++expected["Leading planets/" + QString::fromStdString(name.get<std::string>())];
         if (shape["leading"].empty())
             ++expected["Leading planets/none"];
+        for (const auto &aspect : json["aspects"])
+            ++expected["Aspects/" + QString::fromStdString(aspect["aspect"].get<std::string>())];
     }
     QCOMPARE(readings, kRows - kRows / kRefusedEvery);
 
@@ -127,7 +130,7 @@ void TestCliStats::refusals_data() {
     QTest::newRow("standard positions")
         << QStringList{"stats", "-", "--positions", "standard"} << one << 0 << QByteArray();
     QTest::newRow("unknown method") << QStringList{"stats", "-", "--positions", "exact"} << one << 2
-                                    << QByteArray("--positions: unknown method 'exact'");
+                                    << QByteArray("--positions must be standard or precise");
     QTest::newRow("no header") << QStringList{"stats", "-"} << QByteArray("a,b\n") << 2
                                << QByteArray("the first line must be the header");
     QTest::newRow("plot into a missing folder")

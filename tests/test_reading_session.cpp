@@ -53,6 +53,9 @@ private slots:
     void openRefusesOtherNames();
     void cancelledDialogsWriteNothing();
     void failedSaveIsReported();
+    void precisePositionsFromTheViewMenu();
+    void positionMethodSetting_data();
+    void positionMethodSetting();
 
 private:
     QTemporaryDir *dir_ = nullptr;
@@ -341,6 +344,88 @@ void TestReadingSession::failedSaveIsReported() {
     QCOMPARE(shell_->dialogs.messages[0].title, QStringLiteral("QM Starloom"));
     QVERIFY(shell_->dialogs.messages[0].text.contains(QStringLiteral("mary.act")));
     QVERIFY(session_->state().SavedReadingFile.isEmpty());
+}
+
+// View > Precise Positions computes the open chart again by the other method, names it in
+// the status bar, hands the choice on to be remembered and keeps it for the next chart.
+void TestReadingSession::precisePositionsFromTheViewMenu() {
+    QList<PositionMethod> chosen;
+    session_->onPositionMethodChosen([&chosen](PositionMethod method) { chosen.append(method); });
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    FIND_CHILD(QAction, precise, chart.data(), "mnuPrecisePositions");
+    FIND_CHILD(QLabel, method, chart.data(), "lblPositionMethod");
+    QVERIFY(precise->isCheckable());
+    QVERIFY(!precise->isChecked());
+    QCOMPARE(precise->text(), QStringLiteral("&Precise Positions"));
+    QCOMPARE(method->text(), QStringLiteral("Positions: standard formulas"));
+    const ReadingState &state = session_->state();
+    const auto standardTexts = state.Chart.PositionText;
+    const double standardSun = state.Chart.Longitude[0];
+
+    precise->trigger();
+    QCOMPARE(chosen, QList<PositionMethod>{PositionMethod::Precise});
+    QCOMPARE(state.Chart.Method, PositionMethod::Precise);
+    QCOMPARE(method->text(), QStringLiteral("Positions: precise, JPL-based"));
+    QVERIFY(state.Chart.Longitude[0] != standardSun);
+    ReportWindow *report = chart->report();
+    for (int i = 0; i < 11; ++i)
+        QCOMPARE(report->planetValue(i)->text(),
+                 QString::fromStdString(state.Chart.PositionText[i]));
+    const WheelArrangement wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
+    for (int house = 0; house < 12; ++house)
+        QCOMPARE(report->natalCell(house)->text(), wheel.HouseCell[house]);
+    // The marks now come from the planets' motion; on this date they are the same four.
+    QCOMPARE(state.BodyNames[2], std::string("Mercury (R) "));
+    QCOMPARE(state.BodyNames[3], std::string("Venus"));
+    QCOMPARE(state.BodyNames[9], std::string("Pluto (R) "));
+
+    // The next chart is precise from the start, with the entry checked.
+    FIND_CHILD(QPushButton, back, chart.data(), "cmdBack");
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTRY_VERIFY(chart.isNull());
+    session_->CalculateReading();
+    FIND_CHILD(QAction, again, session_->chartWindow(), "mnuPrecisePositions");
+    QVERIFY(again->isChecked());
+    QCOMPARE(state.Chart.Method, PositionMethod::Precise);
+
+    // Unchecked, the standard method gives exactly its texts of before.
+    again->trigger();
+    QCOMPARE(chosen, (QList<PositionMethod>{PositionMethod::Precise, PositionMethod::Standard}));
+    QCOMPARE(state.Chart.PositionText, standardTexts);
+    FIND_CHILD(QLabel, label, session_->chartWindow(), "lblPositionMethod");
+    QCOMPARE(label->text(), QStringLiteral("Positions: standard formulas"));
+}
+
+void TestReadingSession::positionMethodSetting_data() {
+    QTest::addColumn<QString>("stored"); // what the settings file holds, empty for nothing
+    QTest::addColumn<bool>("precise");
+    QTest::newRow("nothing stored") << QString() << false;
+    QTest::newRow("precise") << QStringLiteral("true") << true;
+    QTest::newRow("standard") << QStringLiteral("false") << false;
+    QTest::newRow("something else") << QStringLiteral("yes") << false;
+}
+
+void TestReadingSession::positionMethodSetting() {
+    QFETCH(QString, stored);
+    QFETCH(bool, precise);
+    const QString path = dir_->filePath(QStringLiteral("settings.ini"));
+    QFile::remove(path);
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        if (!stored.isEmpty())
+            settings.setValue(QStringLiteral("View/PrecisePositions"), stored);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    const PositionMethod expected = precise ? PositionMethod::Precise : PositionMethod::Standard;
+    QCOMPARE(LoadPositionMethod(settings), expected);
+    // Stored and read back in a fresh store, each way.
+    for (const PositionMethod method : {PositionMethod::Precise, PositionMethod::Standard}) {
+        QVERIFY(StorePositionMethod(settings, method));
+        QSettings reread(path, QSettings::IniFormat);
+        QCOMPARE(LoadPositionMethod(reread), method);
+    }
 }
 
 QTEST_MAIN(TestReadingSession)

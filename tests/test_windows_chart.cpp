@@ -229,9 +229,9 @@ void TestWindowsChart::menus_data() {
                        "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
-                          << QStringList{"mnuToolBar", "mnuViewSep1", "mnuAspectLines",
-                                         "mnuAspectOrbs"}
-                          << QStringList{"&Toolbar", "-", "Aspect &Lines",
+                          << QStringList{"mnuToolBar", "mnuPrecisePositions", "mnuViewSep1",
+                                         "mnuAspectLines", "mnuAspectOrbs"}
+                          << QStringList{"&Toolbar", "&Precise Positions", "-", "Aspect &Lines",
                                          QString::fromUtf8("Aspect &Orbs…")};
     QTest::newRow("Help")
         << "mnuHelp"

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -139,6 +140,11 @@ ReportWindow *ChartWindow::report() const {
     return m_report;
 }
 
+void ChartWindow::setPrecisePositionsChecked(bool checked) {
+    const QSignalBlocker quiet(m_precisePositions);
+    m_precisePositions->setChecked(checked);
+}
+
 void ChartWindow::buildMenus() {
     auto addEntry = [this](QMenu *menu, const char *name, const QString &caption, auto &&slot) {
         QAction *action = menu->addAction(caption);
@@ -178,6 +184,13 @@ void ChartWindow::buildMenus() {
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, this, [this](bool shown) { m_toolbar->setVisible(shown); });
+    m_precisePositions = view->addAction(QStringLiteral("&Precise Positions"));
+    m_precisePositions->setObjectName(QStringLiteral("mnuPrecisePositions"));
+    m_precisePositions->setCheckable(true);
+    connect(m_precisePositions, &QAction::toggled, this, [this](bool precise) {
+        if (m_commands.precisePositions)
+            m_commands.precisePositions(precise);
+    });
     addSeparator(view, "mnuViewSep1");
     // Off by default, and on each new chart window, like the toolbar's check mark.
     QAction *lines = view->addAction(QStringLiteral("Aspect &Lines"));

@@ -34,6 +34,8 @@ struct ChartCommands {
     // the user accepts (keep them and find the aspects again).
     std::function<AspectOrbs()> orbs;
     std::function<void(const AspectOrbs &)> setOrbs;
+    // View > Precise Positions, with the entry's new check state (true: precise).
+    std::function<void(bool)> precisePositions;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -50,6 +52,9 @@ public:
                 QWidget *parent = nullptr);
 
     ReportWindow *report() const;
+
+    // Sets the check mark of View > Precise Positions without running its command.
+    void setPrecisePositionsChecked(bool checked);
 
     // No context menu on the toolbar: the View menu's check mark alone says whether the
     // toolbar is shown.
@@ -88,6 +93,7 @@ private:
     ShellServices m_services;
     ChartCommands m_commands;
     QToolBar *m_toolbar = nullptr;
+    QAction *m_precisePositions = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
     QPushButton *m_saveJpeg = nullptr;

@@ -1,0 +1,10 @@
+# The precise positions against the Swiss Ephemeris itself, and the standard formulas against
+# the same library. The library is linked into this test only.
+include(${PROJECT_SOURCE_DIR}/cmake/SwissEphemeris.cmake)
+if(NOT SWE_FOUND)
+    message(FATAL_ERROR "libswe-dev and swe-standard-data are needed for the tests "
+                        "(deps/debian-packages.txt)")
+endif()
+starloom_add_test(test_precise LABEL engine SOURCES test_precise.cpp
+                  LIBS starloom_reading starloom_retrograde starloom_engine)
+starloom_link_swiss_ephemeris(test_precise)

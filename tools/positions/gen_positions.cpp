@@ -1,0 +1,555 @@
+// Precise-position generator: fits piecewise Chebyshev series to the Swiss Ephemeris (its
+// JPL-derived data files) and writes them as the program's compiled-in coefficient table
+// (engine/precise_coefficients.cpp).
+//
+//   gen_positions <output file> [--jobs N] [--sample K] [--plan Name=days,coefficients]...
+//
+// Built only on request, since it needs the library and its data (Debian packages
+// libswe-dev and swe-standard-data):
+//   cmake -S . -B build -G Ninja -DSTARLOOM_BUILD_TOOLS=ON
+//   cmake --build build --target gen_positions
+//   build/bin/gen_positions engine/precise_coefficients.cpp --jobs 2
+//
+// --sample K fits and checks only every K-th segment and writes nothing; with --plan, which
+// sets a series' segment length and number of coefficients, a quick way to try others.
+//
+// What is fitted, each as a function of universal time (days from J2000.0):
+// - the geocentric apparent ecliptic longitude of date of the Sun, the Moon and Mercury to
+//   Pluto, as the library gives it by default: light-time, aberration, light deflection,
+//   precession and nutation (true equinox of date), with the library's Delta T;
+// - the longitude of the Moon's true (osculating) node;
+//   each of these less the nutation in longitude, which has periods down to five days that
+//   would otherwise be fitted again in every series: the program adds it back;
+// - the nutation in longitude and the true obliquity of the ecliptic;
+// - Greenwich mean sidereal time less a fixed linear term. The apparent sidereal time is
+//   that plus the linear term plus the equation of the equinoxes (nutation in longitude
+//   times the cosine of the true obliquity); what the library adds beyond that product
+//   (its complementary terms, a few thousandths of an arcsecond) stays in the fitted part.
+//
+// Each segment is fitted by interpolation at the Chebyshev nodes of the first kind, which
+// comes within a hair of the best uniform fit. Longitudes are unwrapped across 0/360 within
+// a segment before the fit and are reduced again when evaluated. Every piece is then
+// checked against the library at four times as many instants as it has nodes, spread
+// evenly from its start to its end (so the joins are checked from both sides), with the
+// coefficients as written to the file. A piece that is not within the tolerance is cut
+// (see FitRange); the run fails when any error is still over it.
+#include "engine/chebyshev.h"
+
+#include <swephexp.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kArcsecPerDegree = 3600.0;
+constexpr double kJ2000 = 2451545.0; // Julian day of 2000 January 1, 12 h
+
+// The covered span: two months on each side of 1901-01-01 0h to 2050-12-31 24h UT, more
+// than the widest zone offset can move a local birth time.
+constexpr double kFirstDay = 2415324.5 - kJ2000; // 1900-11-01 0h UT
+constexpr double kLastDay = 2470233.5 - kJ2000;  // 2051-03-03 0h UT
+
+// Largest error allowed between the table and the library at the check instants. The
+// promise is a hundredth of an arcsecond anywhere; a fifth is kept in hand for the
+// largest errors, which fall between the check instants.
+constexpr double kToleranceArcsec = 0.008;
+// Tighter for what the ascendant is made of: near the polar circles the ascendant moves up
+// to some fifty times faster than the sidereal time, so these are kept to a thousandth.
+constexpr double kAscendantPartToleranceArcsec = 0.001;
+// Coefficients are written with as few digits as keep each within this of its value.
+constexpr double kDigitsToleranceDegrees = 1e-6 / kArcsecPerDegree;
+
+// Mean sidereal time's fixed linear term: Greenwich mean sidereal time at J2000.0 UT and
+// its daily rate in degrees (IAU 1982, G. H. S. Aoki et al.), the part the fit leaves out.
+constexpr double kSiderealAtJ2000 = 280.46061837;   // degrees
+constexpr double kSiderealPerDay = 360.98564736629; // degrees per day
+
+enum class Source { Body, NutationLongitude, TrueObliquity, MeanSiderealRest };
+
+struct Plan {
+    const char *name; // the series' name in the table
+    Source source;
+    int planet;         // the library's body number, for Source::Body
+    double segmentDays; // a power of two, so that all series share their joins
+    int coefficients;   // per segment
+    double toleranceArcsec;
+};
+
+// Order: the chart's bodies Sun to Pluto first (the engine's series index equals the
+// chart's body index), then the true node, then what the ascendant needs.
+using Plans = std::array<Plan, 14>;
+const Plans kPlans = {{
+    {"Sun", Source::Body, SE_SUN, 32, 12, kToleranceArcsec},
+    {"Moon", Source::Body, SE_MOON, 16, 30, kToleranceArcsec},
+    {"Mercury", Source::Body, SE_MERCURY, 32, 22, kToleranceArcsec},
+    {"Venus", Source::Body, SE_VENUS, 32, 13, kToleranceArcsec},
+    {"Mars", Source::Body, SE_MARS, 32, 12, kToleranceArcsec},
+    {"Jupiter", Source::Body, SE_JUPITER, 32, 11, kToleranceArcsec},
+    {"Saturn", Source::Body, SE_SATURN, 32, 11, kToleranceArcsec},
+    {"Uranus", Source::Body, SE_URANUS, 32, 11, kToleranceArcsec},
+    {"Neptune", Source::Body, SE_NEPTUNE, 64, 14, kToleranceArcsec},
+    {"Pluto", Source::Body, SE_PLUTO, 64, 14, kToleranceArcsec},
+    {"TrueNode", Source::Body, SE_TRUE_NODE, 8, 24, kToleranceArcsec},
+    {"NutationLongitude", Source::NutationLongitude, 0, 32, 20, kAscendantPartToleranceArcsec},
+    {"TrueObliquity", Source::TrueObliquity, 0, 32, 20, kAscendantPartToleranceArcsec},
+    {"MeanSiderealRest", Source::MeanSiderealRest, 0, 64, 6, kAscendantPartToleranceArcsec},
+}};
+
+[[noreturn]] void Fail(const std::string &message) {
+    std::fprintf(stderr, "gen_positions: %s\n", message.c_str());
+    std::exit(1);
+}
+
+// Nutation in longitude and true obliquity, degrees, at a universal time (days from J2000).
+void Nutation(double day, double &dpsi, double &eps) {
+    double x[6];
+    char error[AS_MAXCH] = "";
+    if (swe_calc_ut(day + kJ2000, SE_ECL_NUT, SEFLG_SWIEPH, x, error) < 0)
+        Fail(std::string("nutation: ") + error);
+    eps = x[0];
+    dpsi = x[2];
+}
+
+// The value of a series from the library, degrees, at a universal time (days from J2000).
+double LibraryValue(const Plan &plan, double day) {
+    switch (plan.source) {
+    case Source::Body: {
+        double x[6];
+        char error[AS_MAXCH] = "";
+        const int flags = swe_calc_ut(day + kJ2000, plan.planet, SEFLG_SWIEPH, x, error);
+        // The library falls back to its analytic theory when a data file is missing, and
+        // says so by dropping the data-file flag; the table must not be made from that.
+        if (flags < 0 || (flags & SEFLG_SWIEPH) == 0)
+            Fail(std::string(plan.name) + ": the ephemeris files were not used: " + error);
+        // Without the nutation in longitude, which the program adds back from its own
+        // series: its short periods (down to five days) would otherwise have to be fitted
+        // again in every body's series.
+        double dpsi, eps;
+        Nutation(day, dpsi, eps);
+        return x[0] - dpsi;
+    }
+    case Source::NutationLongitude: {
+        double dpsi, eps;
+        Nutation(day, dpsi, eps);
+        return dpsi;
+    }
+    case Source::TrueObliquity: {
+        double dpsi, eps;
+        Nutation(day, dpsi, eps);
+        return eps;
+    }
+    case Source::MeanSiderealRest: {
+        double dpsi, eps;
+        Nutation(day, dpsi, eps);
+        const double apparent = swe_sidtime(day + kJ2000) * 15.0;
+        const double linear = kSiderealAtJ2000 + kSiderealPerDay * day;
+        return std::remainder(apparent - dpsi * std::cos(eps * kDegToRad) - linear, 360.0);
+    }
+    }
+    return 0.0;
+}
+
+// The coefficient as the shortest decimal text that stays within kDigitsToleranceDegrees,
+// and that text's value.
+std::string CoefficientText(double c, double &written) {
+    char text[40];
+    for (int digits = 0; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*e", digits, c);
+        written = std::strtod(text, nullptr);
+        if (std::fabs(written - c) <= kDigitsToleranceDegrees)
+            break;
+    }
+    // Shorten the exponent: "1.5e-07" to "1.5e-7", "2e+00" to "2".
+    std::string s = text;
+    const std::size_t e = s.find('e');
+    int exponent = std::atoi(s.c_str() + e + 1);
+    std::string mantissa = s.substr(0, e);
+    if (exponent == 0)
+        return mantissa;
+    return mantissa + "e" + std::to_string(exponent);
+}
+
+struct Fit {
+    std::vector<unsigned> firstPiece; // per segment, as ChebyshevSeries keeps them
+    std::vector<std::string> starts;  // per piece: where it starts in its segment, 0..1
+    std::vector<std::string> texts;   // coefficients as written
+    double worstArcsec = 0.0;
+    double worstDay = 0.0;
+    int cutSegments = 0; // segments of more than one piece
+    int jumps = 0;       // cuts made at a jump of the library's values
+};
+
+// The coefficients of one piece, as written to the file, and the piece's largest error
+// against the library in arcseconds (with the instant of it).
+struct Piece {
+    double start = 0.0; // days from J2000
+    double days = 0.0;
+    std::vector<double> written;
+    std::vector<std::string> texts;
+    double worstArcsec = 0.0;
+    double worstDay = 0.0;
+};
+
+// Fits the piece from `start` for `days`. When `jumpAtEnd`, the library's value jumps at
+// the piece's end, which then belongs to the next piece and is not checked here.
+Piece FitPiece(const Plan &plan, double start, double days, bool jumpAtEnd) {
+    const int n = plan.coefficients;
+    const double half = days / 2.0;
+    // Values at the nodes x_k = cos(pi (k + 1/2) / n), taken in time order (k from n - 1
+    // down to 0) so that each is unwrapped against the one before it.
+    std::vector<double> f(n);
+    double previous = 0.0;
+    for (int k = n - 1; k >= 0; --k) {
+        const double x = std::cos(kPi * (k + 0.5) / n);
+        double v = LibraryValue(plan, start + half * (x + 1.0));
+        if (k != n - 1)
+            v = previous + std::remainder(v - previous, 360.0);
+        f[k] = v;
+        previous = v;
+    }
+    Piece piece;
+    piece.start = start;
+    piece.days = days;
+    piece.written.resize(n);
+    for (int j = 0; j < n; ++j) {
+        double sum = 0.0;
+        for (int k = 0; k < n; ++k)
+            sum += f[k] * std::cos(kPi * j * (k + 0.5) / n);
+        const double c = (j == 0 ? 1.0 : 2.0) * sum / n;
+        piece.texts.push_back(CoefficientText(c, piece.written[j]));
+    }
+    const int checks = 4 * n;
+    for (int i = 0; i < checks || (i == checks && !jumpAtEnd); ++i) {
+        const double x = -1.0 + 2.0 * i / checks;
+        const double day = start + half * (x + 1.0);
+        const double value = starloom::ClenshawSum(piece.written.data(), n, x);
+        const double error =
+            std::fabs(std::remainder(value - LibraryValue(plan, day), 360.0)) * kArcsecPerDegree;
+        if (!(error <= piece.worstArcsec)) { // a NaN is the worst of all
+            piece.worstArcsec = error;
+            piece.worstDay = day;
+        }
+    }
+    return piece;
+}
+
+// A piece that does not fit is cut at a jump of the library's values when there is one
+// near its worst error (the library's values jump where its lunar data files join one
+// segment to the next, since the true node comes from the Moon's velocity, and where it
+// changes from one expression of sidereal time to another), and is halved otherwise, down
+// to this length.
+constexpr double kShortestHalvedPiece = 1.0 / 1024.0; // days
+constexpr double kJumpResolution = 1e-8;              // days, about a millisecond
+constexpr double kRateStep = 0.01;                    // days, for the rate beside a jump
+constexpr double kSmallestJumpArcsec = 0.002;         // smaller steps are left to the halving
+
+struct Jump {
+    double at = 0.0;         // the first instant known to be after the jump, days from J2000
+    double sizeArcsec = 0.0; // the step the value makes there, beyond its steady motion
+};
+
+// The largest jump of the library's values within start..end, found by halving: of the two
+// halves, it lies in the one whose change departs most from the rate seen on either side.
+Jump FindJump(const Plan &plan, double start, double end) {
+    const auto value = [&plan](double day) { return LibraryValue(plan, day); };
+    const double rate = (std::remainder(value(start) - value(start - kRateStep), 360.0) +
+                         std::remainder(value(end + kRateStep) - value(end), 360.0)) /
+                        (2.0 * kRateStep);
+    double low = start;
+    double high = end;
+    double vLow = value(low);
+    double vHigh = value(high);
+    while (high - low > kJumpResolution) {
+        const double mid = (low + high) / 2.0;
+        const double vMid = value(mid);
+        const double left = std::fabs(std::remainder(vMid - vLow, 360.0) - rate * (mid - low));
+        const double right = std::fabs(std::remainder(vHigh - vMid, 360.0) - rate * (high - mid));
+        if (left > right) {
+            high = mid;
+            vHigh = vMid;
+        } else {
+            low = mid;
+            vLow = vMid;
+        }
+    }
+    const double step = std::remainder(vHigh - vLow, 360.0) - rate * (high - low);
+    return {high, std::fabs(step) * kArcsecPerDegree};
+}
+
+// Fits start..end into one piece, or into more where one does not fit, and appends them to
+// `pieces` in time order.
+void FitRange(const Plan &plan, double start, double end, bool jumpAtEnd,
+              std::vector<Piece> &pieces, int &jumps) {
+    Piece piece = FitPiece(plan, start, end - start, jumpAtEnd);
+    if (piece.worstArcsec <= plan.toleranceArcsec) {
+        pieces.push_back(std::move(piece));
+        return;
+    }
+    // Look for a jump within two check intervals of the worst error.
+    const double reach = 2.0 * (end - start) / (4 * plan.coefficients);
+    const Jump jump = FindJump(plan, std::max(start, piece.worstDay - reach),
+                               std::min(end, piece.worstDay + reach));
+    const bool inside =
+        jump.at > start + 2 * kJumpResolution && jump.at < end - 2 * kJumpResolution;
+    if (jump.sizeArcsec > kSmallestJumpArcsec && inside) {
+        ++jumps;
+        FitRange(plan, start, jump.at, true, pieces, jumps);
+        FitRange(plan, jump.at, end, jumpAtEnd, pieces, jumps);
+        return;
+    }
+    if (end - start > kShortestHalvedPiece) {
+        const double mid = (start + end) / 2.0;
+        FitRange(plan, start, mid, false, pieces, jumps);
+        FitRange(plan, mid, end, jumpAtEnd, pieces, jumps);
+        return;
+    }
+    pieces.push_back(std::move(piece)); // the best there is; the run will fail on it
+}
+
+// Fits segment `s` of a plan and appends it to `fit`.
+void FitSegment(const Plan &plan, int s, Fit &fit) {
+    const double start = kFirstDay + s * plan.segmentDays;
+    std::vector<Piece> pieces;
+    FitRange(plan, start, start + plan.segmentDays, false, pieces, fit.jumps);
+    if (pieces.size() > 1)
+        ++fit.cutSegments;
+    fit.firstPiece.push_back(static_cast<unsigned>(fit.starts.size()));
+    for (const Piece &piece : pieces) {
+        if (!(piece.worstArcsec <= fit.worstArcsec)) {
+            fit.worstArcsec = piece.worstArcsec;
+            fit.worstDay = piece.worstDay;
+        }
+        char text[40];
+        std::snprintf(text, sizeof text, "%.17g", (piece.start - start) / plan.segmentDays);
+        fit.starts.push_back(text);
+        fit.texts.insert(fit.texts.end(), piece.texts.begin(), piece.texts.end());
+    }
+}
+
+int SegmentCount(const Plan &plan) {
+    return static_cast<int>(std::ceil((kLastDay - kFirstDay) / plan.segmentDays));
+}
+
+// Runs the plans numbered job, job + jobs, ... and writes, for each, its worst error, its
+// pieces entries and its coefficient texts into `folder`/<index>.
+void RunJob(const Plans &plans, int job, int jobs, int sample, const std::string &folder) {
+    swe_set_ephe_path(SWE_DATA_DIR);
+    for (std::size_t p = job; p < plans.size(); p += jobs) {
+        const Plan &plan = plans[p];
+        Fit fit;
+        const int segments = SegmentCount(plan);
+        for (int s = 0; s < segments; s += sample)
+            FitSegment(plan, s, fit);
+        fit.firstPiece.push_back(static_cast<unsigned>(fit.starts.size()));
+        std::ofstream out(folder + "/" + std::to_string(p));
+        out << fit.worstArcsec << ' ' << fit.worstDay << ' ' << fit.cutSegments << ' ' << fit.jumps
+            << ' ' << fit.firstPiece.size() << ' ' << fit.starts.size() << '\n';
+        for (const unsigned entry : fit.firstPiece)
+            out << entry << '\n';
+        for (const std::string &start : fit.starts)
+            out << start << '\n';
+        for (const std::string &text : fit.texts)
+            out << text << '\n';
+        if (!out)
+            Fail("cannot write the part file of " + std::string(plan.name));
+    }
+    swe_close();
+}
+
+std::string DateOfDay(double day) {
+    int year, month, dayOfMonth;
+    double hour;
+    swe_revjul(day + kJ2000, SE_GREG_CAL, &year, &month, &dayOfMonth, &hour);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %05.2fh", year, month, dayOfMonth, hour);
+    return text;
+}
+
+} // namespace
+
+// Prints, for the segment of `plan` that holds `day`, the error at many instants.
+void Trace(const Plan &plan, double day) {
+    swe_set_ephe_path(SWE_DATA_DIR);
+    const int s = static_cast<int>((day - kFirstDay) / plan.segmentDays);
+    const double start = kFirstDay + s * plan.segmentDays;
+    const Piece piece = FitPiece(plan, start, plan.segmentDays, false);
+    for (int i = 0; i <= 64; ++i) {
+        const double x = -1.0 + 2.0 * i / 64;
+        const double t = start + plan.segmentDays / 2.0 * (x + 1.0);
+        const double value = starloom::ClenshawSum(piece.written.data(), plan.coefficients, x);
+        std::printf("%s %+.4f %+.6f\n", DateOfDay(t).c_str(), x,
+                    std::remainder(value - LibraryValue(plan, t), 360.0) * kArcsecPerDegree);
+    }
+}
+
+int main(int argc, char **argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--trace") == 0) {
+        for (const Plan &plan : kPlans) {
+            if (plan.name == std::string(argv[2]))
+                Trace(plan, std::atof(argv[3]) - kJ2000);
+        }
+        return 0;
+    }
+    if (argc < 2)
+        Fail("usage: gen_positions <output file> [--jobs N] [--sample K]");
+    const std::string output = argv[1];
+    int jobs = 1;
+    int sample = 1;
+    Plans plans = kPlans;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--jobs") == 0) {
+            jobs = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--sample") == 0) {
+            sample = std::max(1, std::atoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--plan") == 0) {
+            const std::string text = argv[i + 1];
+            const std::size_t equals = text.find('=');
+            bool found = false;
+            for (Plan &plan : plans) {
+                if (text.compare(0, equals, plan.name) == 0 && equals == std::strlen(plan.name)) {
+                    plan.segmentDays = std::atof(text.c_str() + equals + 1);
+                    plan.coefficients = std::atoi(text.c_str() + text.find(',') + 1);
+                    found = true;
+                }
+            }
+            if (!found || text.find(',') == std::string::npos)
+                Fail("--plan takes Name=days,coefficients");
+        } else
+            Fail(std::string("unknown option ") + argv[i]);
+    }
+
+    char folderTemplate[] = "/tmp/gen_positions.XXXXXX";
+    if (mkdtemp(folderTemplate) == nullptr)
+        Fail("cannot make a working folder");
+    const std::string folder = folderTemplate;
+    // The library keeps its state in globals, so the work is shared out to processes.
+    std::vector<pid_t> children;
+    for (int job = 0; job < jobs; ++job) {
+        const pid_t pid = fork();
+        if (pid < 0)
+            Fail("fork failed");
+        if (pid == 0) {
+            RunJob(plans, job, jobs, sample, folder);
+            std::_Exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        if (waitpid(pid, &status, 0) < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            Fail("a fitting process failed");
+    }
+
+    bool allWithin = true;
+    std::ostringstream table;
+    std::size_t totalCoefficients = 0;
+    std::size_t totalPieces = 0;
+    std::size_t totalSegments = 0;
+    std::printf("%-18s %5s %4s %6s %6s %5s %5s %12s  %s\n", "series", "days", "coef", "segs",
+                "pieces", "cut", "jumps", "worst (\")", "at");
+    for (std::size_t p = 0; p < plans.size(); ++p) {
+        const Plan &plan = plans[p];
+        const std::string part = folder + "/" + std::to_string(p);
+        std::ifstream in(part);
+        double worst = 0.0;
+        double worstDay = 0.0;
+        int cut = 0;
+        int jumps = 0;
+        std::size_t entries = 0;
+        std::size_t pieceCount = 0;
+        in >> worst >> worstDay >> cut >> jumps >> entries >> pieceCount;
+        std::vector<unsigned> firstPiece(entries);
+        for (unsigned &entry : firstPiece)
+            in >> entry;
+        std::vector<std::string> starts(pieceCount);
+        for (std::string &start : starts)
+            in >> start;
+        std::vector<std::string> texts;
+        for (std::string text; in >> text;)
+            texts.push_back(text);
+        std::remove(part.c_str());
+        const int segments = SegmentCount(plan);
+        std::printf("%-18s %5.0f %4d %6d %6zu %5d %5d %12.6f  %s\n", plan.name, plan.segmentDays,
+                    plan.coefficients, segments, pieceCount, cut, jumps, worst,
+                    DateOfDay(worstDay).c_str());
+        if (!(worst <= plan.toleranceArcsec)) {
+            std::printf("  over the tolerance of %g\"\n", plan.toleranceArcsec);
+            allWithin = false;
+        }
+        totalCoefficients += texts.size();
+        totalPieces += pieceCount;
+        totalSegments += entries;
+        if (sample != 1)
+            continue;
+        if (entries != static_cast<std::size_t>(segments) + 1 ||
+            texts.size() != pieceCount * plan.coefficients)
+            Fail(std::string(plan.name) + ": the part file is incomplete");
+        table << "const unsigned k" << plan.name << "FirstPiece[] = {";
+        for (std::size_t i = 0; i < firstPiece.size(); ++i)
+            table << (i % 12 == 0 ? "\n    " : " ") << firstPiece[i] << ',';
+        table << "\n};\n\n";
+        table << "const double k" << plan.name << "PieceStart[] = {";
+        for (std::size_t i = 0; i < starts.size(); ++i)
+            table << (i % 12 == 0 ? "\n    " : " ") << starts[i] << ',';
+        table << "\n};\n\n";
+        table << "const double k" << plan.name << "[] = {";
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            table << (i % plan.coefficients == 0 ? "\n    " : " ") << texts[i] << ',';
+        table << "\n};\n\n";
+    }
+    rmdir(folder.c_str());
+    std::printf("%zu coefficients, %zu pieces, %zu segments: %.2f MB\n", totalCoefficients,
+                totalPieces, totalSegments,
+                (totalCoefficients * 8.0 + totalPieces * 8.0 + totalSegments * 4.0) / 1e6);
+    if (!allWithin)
+        Fail("the fit is not within the tolerance");
+    if (sample != 1)
+        return 0;
+
+    std::ostringstream file;
+    file << "// Chebyshev coefficients of the precise positions, in degrees: the apparent\n"
+            "// longitudes of the Sun, the Moon and Mercury to Pluto and of the true lunar node\n"
+            "// (each less the nutation in longitude, which the engine adds back), the nutation\n"
+            "// in longitude, the true obliquity and the rest of mean sidereal time, fitted to\n"
+            "// the Swiss Ephemeris with its JPL-derived data files, 1900-11-01 to 2051-03-03 UT.\n"
+            "//\n"
+            "// Generated by tools/positions/gen_positions.cpp. Do not edit by hand; to make it\n"
+            "// again, from the repository root (libswe-dev and swe-standard-data installed):\n"
+            "//   cmake -S . -B build -G Ninja -DSTARLOOM_BUILD_TOOLS=ON\n"
+            "//   cmake --build build --target gen_positions\n"
+            "//   build/bin/gen_positions engine/precise_coefficients.cpp --jobs 2\n"
+            "#include \"engine/precise_coefficients.h\"\n\n"
+            "namespace starloom {\n\nnamespace {\n\n"
+            "// clang-format off\n"
+         << table.str() << "} // namespace\n\n"
+         << "const std::array<ChebyshevSeries, kPreciseSeriesCount> kPreciseSeries = {{\n";
+    for (const Plan &plan : plans) {
+        char line[200];
+        std::snprintf(line, sizeof line,
+                      "    {%.1f, %.0f, %d, %d, k%sFirstPiece, k%sPieceStart, k%s},\n", kFirstDay,
+                      plan.segmentDays, plan.coefficients, SegmentCount(plan), plan.name, plan.name,
+                      plan.name);
+        file << line;
+    }
+    file << "}};\n// clang-format on\n\n} // namespace starloom\n";
+    std::ofstream out(output, std::ios::binary);
+    out << file.str();
+    out.close();
+    if (!out)
+        Fail("cannot write " + output);
+    return 0;
+}
