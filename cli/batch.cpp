@@ -173,14 +173,15 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     if (!record.error.empty())
         return AppendError(out, record.line, record.error);
     FormValues values;
+    TimeSource source;
     std::string error;
-    if (!FormValuesFromRow(record.fields, values, error, texts_))
+    if (!FormValuesFromRow(record.fields, values, error, texts_, &source))
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReading(values, state_);
-    json_.fill(state_, outcome);
+    json_.fill(state_, outcome, ZoneUsed{values.zonePosition, &source});
     json_.appendLine(out);
     return true;
 }
@@ -201,8 +202,10 @@ int RunBatch(const BatchOptions &options, std::string &error) {
     CsvRecord header;
     std::string headerText;
     if (reader.next(header) && header.error.empty() &&
-        header.fields.size() == static_cast<std::size_t>(kBatchColumns)) {
-        for (std::size_t i = 0; i < header.fields.size(); ++i)
+        (header.fields.size() == static_cast<std::size_t>(kBatchColumns) ||
+         (header.fields.size() == static_cast<std::size_t>(kBatchColumns) + 1 &&
+          header.fields.back() == kBatchPlaceColumn))) {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(kBatchColumns); ++i)
             headerText += (i > 0 ? "," : "") + header.fields[i];
     }
     if (headerText != kBatchHeader) {

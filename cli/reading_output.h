@@ -2,6 +2,7 @@
 // or as a JSON object. Both are made from what RunReading left, never recomputed.
 #pragma once
 
+#include "cli/birth_options.h"
 #include "reading/driver.h"
 #include "reading/reading_state.h"
 
@@ -21,8 +22,18 @@ using Json = nlohmann::ordered_json;
 // longitude, city, state and country.
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
-// The reading as one JSON object: name, universal_time, bodies (name, position, sign,
-// longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns.
+// The zone a reading used: its list position (which the record does not keep) and where it
+// came from (null: from the options or a file, by hand).
+struct ZoneUsed {
+    int position = 0;
+    const TimeSource *source = nullptr;
+};
+
+// The reading as one JSON object: name, universal_time, zone (index, name, offset_minutes,
+// dst), bodies (name, position, sign,
+// longitude, retrograde), ascendant_sign, moon_sign, house_cells and patterns; then place
+// (name, state, country, latitude, longitude, time_zone) when the atlas gave the birthplace
+// and time_note when there is one.
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -35,8 +46,12 @@ public:
     ReadingJsonWriter(const ReadingJsonWriter &) = delete;
     ReadingJsonWriter &operator=(const ReadingJsonWriter &) = delete;
 
-    // Puts the reading's values into the object.
-    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome);
+    // Puts the reading's values into the object; the place and the time note, which only
+    // some readings have, are kept apart and written after the rest.
+    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome,
+                     const ZoneUsed &zone);
+    // The place and time note of the last fill, as members to add to the object.
+    const Json &optionalMembers() const { return optional_; }
 
     // Appends the object as filled, on one line ended by LF: the same bytes as
     // CompactJson(fill(...)) and a line end.
@@ -56,6 +71,11 @@ private:
     Json json_;
     std::string *name_;
     std::string *universalTime_;
+    Json::number_integer_t *zoneIndex_;
+    std::string *zoneName_;
+    Json::number_integer_t *zoneOffset_;
+    bool *zoneDst_;
+    Json optional_ = Json::object();
     std::array<BodyValues, kBodyCount> bodies_;
     std::string *ascendantSign_;
     std::string *moonSign_;
@@ -90,13 +110,15 @@ private:
     nlohmann::detail::serializer<Json> writer_;
 };
 
-Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone);
 
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);
 
-// The reading as text, lines ended by LF: the details, the positions table, the twelve
-// houses with their bodies and marks, and the interpretation report.
-std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
+// The reading as text, lines ended by LF: the details, the universal time and the zone
+// used, the positions table, the twelve houses with their bodies and marks, and the
+// interpretation report.
+std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
+                        const ZoneUsed &zone);
 
 } // namespace starloom::cli
