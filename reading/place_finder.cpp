@@ -74,10 +74,6 @@ const Atlas *PlaceFinder::atlas() const {
     return loading_.get();
 }
 
-bool PlaceFinder::zoneFromAtlas() const {
-    return !handZone_ && chosenPlace().has_value();
-}
-
 int PlaceFinder::highlightedOffer() const {
     if (offered_.empty())
         return -1;
@@ -177,18 +173,33 @@ std::optional<ZoneAdvice> PlaceFinder::adviceForForm() const {
 void PlaceFinder::followZone() {
     const std::optional<ZoneAdvice> advice = adviceForForm();
     if (advice && !handZone_ && advice->zonePosition >= 0) {
-        // Each change below re-runs refreshNotice; the last one sees the finished form.
+        // The notice is said once, below, for the finished form.
+        following_ = true;
         form_.cboTimeZone->setCurrentIndex(advice->zonePosition);
         form_.chkDST->setChecked(advice->dstTick);
+        following_ = false;
     }
-    refreshNotice();
+    sayNotice(advice);
+}
+
+bool PlaceFinder::zoneFromAtlas() const {
+    if (handZone_)
+        return false;
+    const std::optional<ZoneAdvice> advice = adviceForForm();
+    return advice && advice->zonePosition == form_.cboTimeZone->currentIndex() &&
+           advice->dstTick == (form_.chkDST->checkState() != Qt::Unchecked);
 }
 
 void PlaceFinder::refreshNotice() {
+    if (!following_)
+        sayNotice(adviceForForm());
+}
+
+void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
     QStringList notes;
     const int position = form_.cboTimeZone->currentIndex();
     const bool ticked = form_.chkDST->checkState() != Qt::Unchecked;
-    if (const std::optional<ZoneAdvice> advice = adviceForForm()) {
+    if (advice) {
         const int formOffset = ZoneEntryOffsetMinutes(
             position, ticked, form_.txtLonD->text().toInt(), form_.txtLonM->text().toInt(),
             form_.optLongEast[0]->isChecked());

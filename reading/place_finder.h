@@ -54,6 +54,7 @@ private:
     void showNotice(const QString &text);
     // Says under the zone list what the user should know about the zone as it stands.
     void refreshNotice();
+    void sayNotice(const std::optional<ZoneAdvice> &advice);
     // The highlighted offer, or the first when none is; -1 when nothing is offered.
     int highlightedOffer() const;
 
@@ -68,6 +69,7 @@ private:
     QTimeZone zone_;            // the chosen place's
     bool handZone_ = false;     // the zone or the tick was set by hand since the place was chosen
     bool notFromAtlas_ = false; // the city box was left holding a name not from the atlas
+    bool following_ = false;    // the zone list and the tick are being set from the atlas
 };
 
 } // namespace starloom
