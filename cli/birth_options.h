@@ -28,7 +28,7 @@ inline constexpr std::string_view kDefaultPlace = "Unknown";
 bool SetDate(std::string_view text, FormValues &values, std::string &error);
 // "HH:MM", hour 0..23 and minute 0..59; leading zeros optional.
 bool SetTime(std::string_view text, FormValues &values, std::string &error);
-// Zone list position 0..70.
+// Zone list position 0..163.
 bool SetZone(std::string_view text, FormValues &values, std::string &error);
 // "D:M" and a direction letter last: N or S for a latitude, E or W for a longitude. The
 // degrees and minutes, one to three digits each, go into the boxes as typed; their range is

@@ -10,7 +10,6 @@ namespace starloom {
 
 constexpr int kZoneCount = 164;            // filled slots, positions 0..163
 constexpr int kZoneSlots = kZoneCount + 1; // slots in each zone table; the last stays empty
-constexpr int kFirstZoneCount = 71;        // positions 0..70, the list's first entries
 // The entry whose offset is the birthplace's own local mean time: longitude / 15 hours,
 // east ahead of Greenwich. Its two numeric columns hold "0"; each birth's longitude gives
 // the real ones (LocalMeanTimeTexts).
