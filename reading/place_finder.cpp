@@ -64,6 +64,13 @@ PlaceFinder::~PlaceFinder() = default;
 void PlaceFinder::showNotice(const QString &text) {
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty()); // the line is there only when it has something to say
+    // A wrapped notice asks for the height of all its lines at the width of the zone list
+    // above it, so the form grows to show them.
+    if (notice_->wordWrap())
+        notice_->setMinimumHeight(text.isEmpty()
+                                      ? 0
+                                      : notice_->heightForWidth(form_.cboTimeZone->width()) +
+                                            notice_->fontMetrics().height() / 2);
 }
 
 const Atlas *PlaceFinder::atlas() const {
