@@ -177,14 +177,15 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     if (!record.error.empty())
         return AppendError(out, record.line, record.error);
     FormValues values;
+    TimeSource source;
     std::string error;
-    if (!FormValuesFromRow(record.fields, values, error, texts_))
+    if (!FormValuesFromRow(record.fields, values, error, texts_, &source))
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReading(values, state_);
-    json_.fillForLine(state_, outcome);
+    json_.fillForLine(state_, outcome, ZoneUsed{values.zonePosition, &source});
     json_.appendLine(out);
     return true;
 }
@@ -203,13 +204,7 @@ int RunBatch(const BatchOptions &options, std::string &error) {
     }
     CsvReader reader(input.file);
     CsvRecord header;
-    std::string headerText;
-    if (reader.next(header) && header.error.empty() &&
-        header.fields.size() == static_cast<std::size_t>(kBatchColumns)) {
-        for (std::size_t i = 0; i < header.fields.size(); ++i)
-            headerText += (i > 0 ? "," : "") + header.fields[i];
-    }
-    if (headerText != kBatchHeader) {
+    if (!(reader.next(header) && header.error.empty() && IsBatchHeader(header.fields))) {
         error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
         return kExitRefused;
     }

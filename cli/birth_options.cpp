@@ -192,13 +192,101 @@ QString RowTexts::number(int value) {
     return value >= 0 && value <= kLastNumber ? kNumbers[value] : QString::number(value);
 }
 
+const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
+    const Atlas &atlas = Atlas::shared();
+    const std::vector<int> found = atlas.named(QString::fromStdString(name));
+    if (found.empty()) {
+        error = "--place: no place called \"" + name + "\" in the atlas";
+        return nullptr;
+    }
+    const AtlasPlace &first = atlas.place(found.front());
+    const bool fullLabel = name.find(',') != std::string::npos;
+    std::vector<std::string> sameCountry;
+    for (const int index : found) {
+        if (atlas.place(index).country == first.country)
+            sameCountry.push_back(atlas.place(index).label().toStdString());
+    }
+    if (!fullLabel && sameCountry.size() > 1) {
+        error = "--place: \"" + name + "\" is ambiguous; say which:";
+        for (std::size_t i = 0; i < sameCountry.size() && i < 5; ++i)
+            error += (i == 0 ? " \"" : ", \"") + sameCountry[i] + "\"";
+        if (sameCountry.size() > 5)
+            error += ", ...";
+        return nullptr;
+    }
+    return &first;
+}
+
+void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values) {
+    const DegreesMinutes lat = ToDegreesMinutes(place.latitude);
+    const DegreesMinutes lon = ToDegreesMinutes(place.longitude);
+    values.latDegrees = QString::number(lat.degrees);
+    values.latMinutes = QString::number(lat.minutes);
+    values.latDirection = lat.positive ? 1 : 0;
+    values.lonDegrees = QString::number(lon.degrees);
+    values.lonMinutes = QString::number(lon.minutes);
+    values.lonDirection = lon.positive ? 0 : 1;
+}
+
+bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
+                  std::string &error) {
+    const QDate date(values.yearText.toInt(), values.monthPosition + 1, values.dayText.toInt());
+    if (!date.isValid())
+        return true; // 30 February: the form's date check refuses it with its own message
+    const ZoneAdvice advice =
+        AdviseZone(place.timeZone, date, QTime(values.hourText.toInt(), values.minuteText.toInt()));
+    if (advice.zonePosition < 0) {
+        error = "--place: " + advice.notice.toStdString() + " Give --zone.";
+        return false;
+    }
+    values.zonePosition = advice.zonePosition;
+    values.dst = advice.dstTick;
+    source.zoneFromAtlas = true;
+    source.timeNote = advice.timeNote;
+    return true;
+}
+
+const AtlasPlace *RowTexts::place(const std::string &name, std::string &error) {
+    if (name != placeName_ || (place_ == nullptr && placeError_.empty())) {
+        placeName_ = name;
+        placeError_.clear();
+        place_ = FindPlace(name, placeError_);
+    }
+    error = placeError_;
+    return place_;
+}
+
+bool IsBatchHeader(const std::vector<std::string> &fields) {
+    const auto columns = static_cast<std::size_t>(kBatchColumns);
+    if (fields.size() != columns &&
+        !(fields.size() == columns + 1 && fields.back() == kBatchPlaceColumn))
+        return false;
+    std::string text;
+    for (std::size_t i = 0; i < columns; ++i)
+        text += (i > 0 ? "," : "") + fields[i];
+    return text == kBatchHeader;
+}
+
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error, RowTexts &texts) {
-    if (fields.size() != static_cast<std::size_t>(kBatchColumns)) {
+                       std::string &error, RowTexts &texts, TimeSource *source) {
+    const bool placeColumn = fields.size() == static_cast<std::size_t>(kBatchColumns) + 1;
+    if (fields.size() != static_cast<std::size_t>(kBatchColumns) && !placeColumn) {
         error = "expected " + std::to_string(kBatchColumns) + " fields, found " +
                 std::to_string(fields.size());
         return false;
     }
+    const AtlasPlace *place = nullptr;
+    if (placeColumn && !fields[kBatchColumns].empty()) {
+        place = texts.place(fields[kBatchColumns], error);
+        if (place == nullptr) {
+            error.replace(0, std::string("--place").size(), "place");
+            return false;
+        }
+    }
+    // With a place, these cells may stay empty for the place to fill.
+    const auto fromPlace = [&fields, place](std::size_t column) {
+        return place != nullptr && fields[column].empty();
+    };
     struct ListColumn {
         const char *name;
         int first;
@@ -212,7 +300,11 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
                                      {"zone", 0, kZoneCount - 1},
                                      {"dst", 0, 1}};
     int numbers[std::size(kLists)] = {};
+    constexpr std::size_t kZoneColumn = 6;
+    constexpr std::size_t kDstColumn = 7;
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
+        if ((i + 1 == kZoneColumn || i + 1 == kDstColumn) && fromPlace(i + 1))
+            continue;
         const auto number = ListNumber(fields[i + 1], kLists[i].first, kLists[i].last);
         if (!number) {
             error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last);
@@ -227,8 +319,10 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     row.dayText = RowTexts::number(numbers[2]);
     row.hourText = RowTexts::number(numbers[3]);
     row.minuteText = RowTexts::number(numbers[4]);
-    row.zonePosition = numbers[5];
-    row.dst = numbers[6] == 1;
+    if (!fromPlace(kZoneColumn))
+        row.zonePosition = numbers[5];
+    if (!fromPlace(kDstColumn))
+        row.dst = numbers[6] == 1;
 
     const struct {
         const char *name;
@@ -238,7 +332,11 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
                        {"lon_deg", &row.lonDegrees},
                        {"lon_min", &row.lonMinutes}};
     const std::size_t coordinateColumns[] = {8, 9, 11, 12};
+    if (place != nullptr)
+        SetPlaceCoordinates(*place, row);
     for (std::size_t i = 0; i < std::size(coordinates); ++i) {
+        if (fromPlace(coordinateColumns[i]))
+            continue;
         const std::string &field = fields[coordinateColumns[i]];
         const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
                                                     : texts.text(coordinateColumns[i], field);
@@ -248,18 +346,32 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         }
         *coordinates[i].box = text;
     }
-    if (!SetDirection(fields[10], 'S', 'N', row.latDirection)) {
+    if (!fromPlace(10) && !SetDirection(fields[10], 'S', 'N', row.latDirection)) {
         error = "lat_dir must be N, S or empty";
         return false;
     }
-    if (!SetDirection(fields[13], 'E', 'W', row.lonDirection)) {
+    if (!fromPlace(13) && !SetDirection(fields[13], 'E', 'W', row.lonDirection)) {
         error = "lon_dir must be E, W or empty";
         return false;
     }
-    row.city = texts.text(14, fields[14]);
-    row.state = texts.text(15, fields[15]);
-    row.country = texts.text(16, fields[16]);
+    row.city = fromPlace(14) ? place->name : texts.text(14, fields[14]);
+    row.state = fromPlace(15) ? place->state : texts.text(15, fields[15]);
+    row.country = fromPlace(16) ? place->country : texts.text(16, fields[16]);
+    TimeSource given;
+    if (place != nullptr) {
+        given.place = *place;
+        if (fromPlace(kZoneColumn)) {
+            if (!SetPlaceZone(*place, row, given, error)) {
+                error.replace(0, std::string("--place").size(), "place");
+                error.replace(error.size() - std::string("Give --zone.").size(), std::string::npos,
+                              "Give the zone.");
+                return false;
+            }
+        }
+    }
     values = std::move(row);
+    if (source != nullptr)
+        *source = std::move(given);
     return true;
 }
 

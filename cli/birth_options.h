@@ -4,7 +4,10 @@
 // the tool refuses exactly what the form refuses, with the form's messages.
 #pragma once
 
+#include "reading/atlas.h"
 #include "reading/form_values.h"
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -25,7 +28,7 @@ inline constexpr std::string_view kDefaultPlace = "Unknown";
 bool SetDate(std::string_view text, FormValues &values, std::string &error);
 // "HH:MM", hour 0..23 and minute 0..59; leading zeros optional.
 bool SetTime(std::string_view text, FormValues &values, std::string &error);
-// Zone list position 0..70.
+// Zone list position 0..163.
 bool SetZone(std::string_view text, FormValues &values, std::string &error);
 // "D:M" and a direction letter last: N or S for a latitude, E or W for a longitude. The
 // degrees and minutes, one to three digits each, go into the boxes as typed; their range is
@@ -33,11 +36,34 @@ bool SetZone(std::string_view text, FormValues &values, std::string &error);
 bool SetLatitude(std::string_view text, FormValues &values, std::string &error);
 bool SetLongitude(std::string_view text, FormValues &values, std::string &error);
 
-// The columns of a batch file, in order.
+// Where the zone of a birth came from, for what the tool prints besides the reading.
+struct TimeSource {
+    std::optional<AtlasPlace> place; // the atlas place that gave the birthplace, if one did
+    bool zoneFromAtlas = false;      // the zone and daylight saving are the atlas's
+    QString timeNote;                // a skipped or repeated clock time, said in one line
+};
+
+// The atlas place a name gives ("Madrid" or "Madrid, Madrid, Spain"): the most populous
+// match, unless places of that name in the same country make a bare name ambiguous. Null,
+// with `error` set, when none or several fit.
+const AtlasPlace *FindPlace(const std::string &name, std::string &error);
+// The place's latitude and longitude into the values, as the form's atlas puts them.
+void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values);
+// The zone and daylight saving the time-zone database gives at the place for the values'
+// date and time, and a note when the clocks skipped or repeated that time. False, with
+// `error` set, when no entry of the zone list fits.
+bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
+                  std::string &error);
+
+// The columns of a batch file, in order; a last column "place" may follow them.
 inline constexpr std::string_view kBatchHeader =
     "name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,lon_deg,lon_min,lon_dir,"
     "city,state,country";
 inline constexpr int kBatchColumns = 17;
+inline constexpr std::string_view kBatchPlaceColumn = "place";
+// True when a batch file's first record is its header: the columns in order, and perhaps
+// the place column after them.
+bool IsBatchHeader(const std::vector<std::string> &fields);
 
 // Makes the QStrings of batch rows with few allocations: a column that repeats the previous
 // row's text shares its string, and small whole numbers share strings made once.
@@ -54,6 +80,15 @@ private:
         QString text;
     };
     std::vector<Last> last_;
+
+public:
+    // The place a batch row names, looked up once for a run of rows that name the same.
+    const AtlasPlace *place(const std::string &name, std::string &error);
+
+private:
+    std::string placeName_;
+    const AtlasPlace *place_ = nullptr;
+    std::string placeError_;
 };
 
 // One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,
@@ -61,7 +96,12 @@ private:
 // (E or W), or empty for none chosen; a coordinate field holds at most three characters
 // (the box's limit). Texts go into their boxes as they stand, so an empty name or place,
 // or a coordinate that is not a number, is the form's refusal.
+//
+// A row with the place column filled takes the place as --place does: its coordinates,
+// city, state and country, and the zone and daylight saving of the time-zone database,
+// wherever the row leaves those cells empty; a cell the row fills wins. `source`, when
+// given, says what the place gave.
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error, RowTexts &texts);
+                       std::string &error, RowTexts &texts, TimeSource *source = nullptr);
 
 } // namespace starloom::cli

@@ -56,7 +56,7 @@ or written), with a one-line message on standard error.
 const char kBirthHelp[] = R"(Birth details:
   --date YYYY-MM-DD   date of birth, years 1901 to 2050
   --time HH:MM        local clock time of birth, 0:00 to 23:59
-  --zone N            time zone list position, 0 to 70 (see 'starloom-cli zones')
+  --zone N            time zone list position, 0 to 163 (see 'starloom-cli zones')
   --dst               the clock time is daylight-saving time
   --lat D:M(N|S)      latitude in degrees and minutes, e.g. 51:30N
   --lon D:M(E|W)      longitude in degrees and minutes, e.g. 0:07W or 0:7W
@@ -68,6 +68,9 @@ const char kBirthHelp[] = R"(Birth details:
                       Spain"; the most populous match): fills city, state, country,
                       --lat and --lon, and, unless --zone is given, the zone and
                       daylight saving the time-zone database gives for the date
+                      and time (a time the clocks skipped is moved forward by the
+                      change, a repeated one is taken the first time; a note on
+                      standard error says so)
 --date and --time are required, and --zone, --lat and --lon unless --place
 gives them. The details are checked
 as the birth-data form checks them, with its messages: an empty name or place,
@@ -84,14 +87,20 @@ const char kPositionsHelp[] =
 const char kReadingHelp[] =
     R"(Usage: starloom-cli reading [--json] [--positions METHOD] <birth details>
 
-Prints one reading: the personal details, the planetary positions, the
-midheaven and the lunar nodes, the twelve houses (whole signs from the
-ascendant's, with the bodies and their retrograde marks), the aspects, the
+Prints one reading: the personal details, the universal time with the zone and
+offset used (and whether the atlas or the options gave them), the planetary
+positions, the midheaven and the lunar nodes, the twelve houses (whole signs from
+the ascendant's, with the bodies and their retrograde marks), the aspects, the
 interpretation and one line on the shape by degrees. With --json, one JSON
 object instead:
   name            the name as the reading file keeps it
   universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
   positions       the method: "standard" or "precise"
+  zone            the zone used: index (list position), name, offset_minutes (east
+                  of Greenwich, daylight saving included) and dst (the tick)
+  place           with --place: name, state, country, latitude, longitude and
+                  time_zone of the atlas place
+  time_note       only when the clocks skipped or repeated the time given
   bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
                   ("15 Tau 30"), sign, longitude (degrees) and retrograde
   ascendant_sign  the ascendant's sign, full name ("Taurus")
@@ -156,11 +165,15 @@ const char kBatchHelp[] =
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
 breaks) whose first line is the header
   name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,lon_deg,lon_min,lon_dir,city,state,country
-and writes one JSON object per row, in input order (JSON Lines): the reading's
+optionally followed by a last column "place", and writes one JSON object per
+row, in input order (JSON Lines): the reading's
 object as 'reading --json' gives it, or {"line": N, "error": "..."} for a row
 that is malformed or that the birth-data form refuses (N is the line of the
 input on which the row starts). dst is 0 or 1, lat_dir N or S, lon_dir E or W.
 Empty lines are skipped. IN.csv may be "-" for standard input.
+A filled place cell works as --place: the atlas place's coordinates, city, state
+and country, and the zone and dst of the time-zone database, fill the cells the
+row leaves empty; an empty place cell means the row's own fields.
 
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
@@ -189,8 +202,9 @@ file cannot be read or written.
 
 const char kZonesHelp[] = R"(Usage: starloom-cli zones
 
-Lists the 71 time zones of the birth-data form with their list positions, the
-numbers --zone and the batch's zone column take.
+Lists the 164 time zones of the birth-data form with their list positions, the
+numbers --zone and the batch's zone column take. "Local Mean Time" takes its
+offset from the birth's longitude: 4 minutes per degree, east ahead of Greenwich.
 )";
 
 void Print(const std::string &text) {
@@ -280,14 +294,25 @@ bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::str
 // with its exit status in `status`.
 std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllowed, int &status) {
     FormValues values;
+    TimeSource source;
     std::string error;
     PositionMethod method = PositionMethod::Standard;
-    const bool read = MethodOfArguments(args, method, error) &&
-                      (fileAllowed ? ValuesFromOptionsOrFile(args, values, error)
-                                   : FormValuesFromOptions(args, values, error));
+    const bool read =
+        MethodOfArguments(args, method, error) &&
+        (fileAllowed && args.has("--from") ? ValuesFromOptionsOrFile(args, values, error)
+                                           : FormValuesFromOptions(args, values, error, &source));
     std::unique_ptr<Reading> reading = read ? CalculateReading(values, error, method) : nullptr;
-    if (reading == nullptr)
+    if (reading == nullptr) {
         status = Refuse(error);
+        return reading;
+    }
+    reading->source = std::move(source);
+    // A clock time the clocks skipped or repeated is read by a rule; say which.
+    if (!reading->source.timeNote.isEmpty()) {
+        const std::string line =
+            "starloom-cli: note: " + reading->source.timeNote.toStdString() + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+    }
     return reading;
 }
 
@@ -299,12 +324,13 @@ int WriteFile(const std::string &path, const QByteArray &bytes) {
 }
 
 int PrintReading(const Reading &reading, bool json) {
+    const ZoneUsed zone{reading.values.zonePosition, &reading.source};
     if (json)
-        Print(ReadingJson(reading.state, reading.outcome)
+        Print(ReadingJson(reading.state, reading.outcome, zone)
                   .dump(2, ' ', false, Json::error_handler_t::replace) +
               "\n");
     else
-        Print(ReadingText(reading.state, reading.outcome));
+        Print(ReadingText(reading.state, reading.outcome, zone));
     return kExitOk;
 }
 
@@ -527,56 +553,17 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
     return true;
 }
 
-namespace {
-
-// The atlas place a --place option names: the most populous match, unless places of that
-// name in the same country make the bare name ambiguous.
-const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
-    const Atlas &atlas = Atlas::shared();
-    const std::vector<int> found = atlas.named(QString::fromStdString(name));
-    if (found.empty()) {
-        error = "--place: no place called \"" + name + "\" in the atlas";
-        return nullptr;
-    }
-    const AtlasPlace &first = atlas.place(found.front());
-    const bool fullLabel = name.find(',') != std::string::npos;
-    std::vector<std::string> sameCountry;
-    for (const int index : found) {
-        if (atlas.place(index).country == first.country)
-            sameCountry.push_back(atlas.place(index).label().toStdString());
-    }
-    if (!fullLabel && sameCountry.size() > 1) {
-        error = "--place: \"" + name + "\" is ambiguous; say which:";
-        for (std::size_t i = 0; i < sameCountry.size() && i < 5; ++i)
-            error += (i == 0 ? " \"" : ", \"") + sameCountry[i] + "\"";
-        if (sameCountry.size() > 5)
-            error += ", ...";
-        return nullptr;
-    }
-    return &first;
-}
-
-QString Number(int value) {
-    return QString::number(value);
-}
-
-} // namespace
-
-bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error) {
+bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error,
+                           TimeSource *source) {
     FormValues result;
+    TimeSource given;
     const AtlasPlace *place = nullptr;
     if (args.has("--place")) {
         place = FindPlace(args.value("--place"), error);
         if (place == nullptr)
             return false;
-        const DegreesMinutes lat = ToDegreesMinutes(place->latitude);
-        const DegreesMinutes lon = ToDegreesMinutes(place->longitude);
-        result.latDegrees = Number(lat.degrees);
-        result.latMinutes = Number(lat.minutes);
-        result.latDirection = lat.positive ? 1 : 0;
-        result.lonDegrees = Number(lon.degrees);
-        result.lonMinutes = Number(lon.minutes);
-        result.lonDirection = lon.positive ? 0 : 1;
+        SetPlaceCoordinates(*place, result);
+        given.place = *place;
     }
     const struct {
         const char *name;
@@ -601,22 +588,8 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
         }
     }
     result.dst = args.has("--dst");
-    if (place != nullptr && !args.has("--zone")) {
-        TimeZoneTables zones;
-        BuildTimeZoneTables(zones);
-        const QDate date(result.yearText.toInt(), result.monthPosition + 1, result.dayText.toInt());
-        const ZoneAdvice advice =
-            AdviseZone(place->timeZone, date,
-                       QTime(result.hourText.toInt(), result.minuteText.toInt()), zones);
-        if (date.isValid() && advice.zonePosition < 0) {
-            error = "--place: " + advice.notice.toStdString() + " Give --zone.";
-            return false;
-        }
-        if (advice.zonePosition >= 0) {
-            result.zonePosition = advice.zonePosition;
-            result.dst = advice.daylightSaving;
-        }
-    }
+    if (place != nullptr && !args.has("--zone") && !SetPlaceZone(*place, result, given, error))
+        return false;
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
         return QString::fromStdString(given);
@@ -629,6 +602,8 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
     result.country = args.has("--country") || place == nullptr ? text("--country", kDefaultPlace)
                                                                : place->country;
     values = std::move(result);
+    if (source != nullptr)
+        *source = std::move(given);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // from options or from a reading file, and one reading run the program's way.
 #pragma once
 
+#include "cli/birth_options.h"
 #include "reading/driver.h"
 #include "reading/form_values.h"
 #include "reading/reading_state.h"
@@ -38,11 +39,14 @@ struct Reading {
     FormValues values;
     ReadingState state;
     ReadingOutcome outcome;
+    TimeSource source; // the atlas place and zone behind it, if any
 };
 
 // The birth options of the reading, save, export and image commands into form values. False,
-// with `error` set, when one is missing or malformed.
-bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error);
+// with `error` set, when one is missing or malformed. `source`, when given, says what --place
+// gave.
+bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error,
+                           TimeSource *source = nullptr);
 
 // The form's values refilled from a reading file, on top of the form's start values. False,
 // with `error` set, when the name does not end in "act" or the file cannot be read.

@@ -142,6 +142,7 @@ ReadingJsonWriter::ReadingJsonWriter()
     json_ = Json{{"name", ""},
                  {"universal_time", ""},
                  {"positions", ""},
+                 {"zone", Json{{"index", 0}, {"name", ""}, {"offset_minutes", 0}, {"dst", false}}},
                  {"bodies", bodies},
                  {"ascendant_sign", ""},
                  {"moon_sign", ""},
@@ -158,6 +159,11 @@ ReadingJsonWriter::ReadingJsonWriter()
     name_ = json_["name"].get_ptr<std::string *>();
     universalTime_ = json_["universal_time"].get_ptr<std::string *>();
     positions_ = json_["positions"].get_ptr<std::string *>();
+    Json &zone = json_["zone"];
+    zoneIndex_ = zone["index"].get_ptr<Json::number_integer_t *>();
+    zoneName_ = zone["name"].get_ptr<std::string *>();
+    zoneOffset_ = zone["offset_minutes"].get_ptr<Json::number_integer_t *>();
+    zoneDst_ = zone["dst"].get_ptr<bool *>();
     for (int body = 0; body < kBodyCount; ++body) {
         Json &b = json_["bodies"][body];
         bodies_[body] = {b["name"].get_ptr<std::string *>(), b["position"].get_ptr<std::string *>(),
@@ -264,7 +270,16 @@ void ReadingJsonWriter::appendLine(std::string &out) {
         else
             writer_.dump(*values_[i], false, false, 0);
     }
-    line_ += fragments_.back();
+    // The object's last fragment closes it; the optional members go in before that.
+    const std::string &last = fragments_.back();
+    line_.append(last, 0, last.size() - 1);
+    for (const auto &[key, value] : optional_.items()) {
+        line_ += ',';
+        writer_.dump(Json(key), false, false, 0);
+        line_ += ':';
+        writer_.dump(value, false, false, 0);
+    }
+    line_ += last.back();
     line_ += '\n';
     out += line_;
 }
@@ -279,8 +294,9 @@ const std::string *ReadingJsonWriter::signText(const std::string &name) const {
     return nullptr;
 }
 
-const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome) {
-    fillForLine(state, outcome);
+const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome,
+                                    const ZoneUsed &zone) {
+    fillForLine(state, outcome, zone);
     aspects_->clear();
     for (const Aspect &aspect : outcome.Aspects) {
         aspects_->push_back(
@@ -293,11 +309,26 @@ const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutc
     return json_;
 }
 
-void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutcome &outcome) {
+void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutcome &outcome,
+                                    const ZoneUsed &zone) {
     const ChartPositions &chart = state.Chart;
     *name_ = state.Birth.BirthName;
     *universalTime_ = IsoMinute(chart.UniversalTime);
     positions_->assign(PositionMethodName(chart.Method));
+    *zoneIndex_ = zone.position;
+    AssignUtf8(*zoneName_, ZoneEntryName(zone.position));
+    *zoneOffset_ = ZoneOffsetMinutesEast(state.Birth);
+    *zoneDst_ = state.Birth.DstFlag;
+    optional_.clear();
+    if (zone.source != nullptr && zone.source->place) {
+        const AtlasPlace &place = *zone.source->place;
+        optional_["place"] = Json{
+            {"name", place.name.toStdString()},       {"state", place.state.toStdString()},
+            {"country", place.country.toStdString()}, {"latitude", place.latitude},
+            {"longitude", place.longitude},           {"time_zone", place.timeZone.toStdString()}};
+    }
+    if (zone.source != nullptr && !zone.source->timeNote.isEmpty())
+        optional_["time_note"] = zone.source->timeNote.toStdString();
     for (int body = 0; body < kBodyCount; ++body) {
         const BodyValues &b = bodies_[body];
         const BodyPlaces &at = bodyPlaces_[body];
@@ -361,19 +392,30 @@ void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutc
     knownText_[aspectsAt_] = &aspectsText_;
 }
 
-Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome) {
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone) {
     ReadingJsonWriter writer;
-    return writer.fill(state, outcome);
+    Json json = writer.fill(state, outcome, zone);
+    for (const auto &[key, value] : writer.optionalMembers().items())
+        json[key] = value;
+    return json;
 }
 
 std::string CompactJson(const Json &json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome) {
+std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
+                        const ZoneUsed &zone) {
     std::string text;
     for (const QString &line : DetailLines(state.Birth))
         text += line.toStdString() + '\n';
+    const bool fromAtlas =
+        zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
+    text += TimeUsedLine(state.Chart.UniversalTime, zone.position, state.Birth.DstFlag,
+                         ZoneOffsetMinutesEast(state.Birth),
+                         fromAtlas ? zone.source->place->timeZone : QString())
+                .toStdString() +
+            '\n';
 
     text += "\nPlanetary Positions\n";
     for (int body = 0; body < kBodyCount; ++body) {

@@ -2,6 +2,7 @@
 // or as a JSON object. Both are made from what RunReading left, never recomputed.
 #pragma once
 
+#include "cli/birth_options.h"
 #include "reading/driver.h"
 #include "reading/reading_state.h"
 
@@ -22,10 +23,19 @@ using Json = nlohmann::ordered_json;
 // longitude, city, state and country.
 std::array<QString, 8> DetailLines(const BirthData &birth);
 
-// The reading as one JSON object: name, universal_time, positions (the method's name), bodies
-// (name, position, sign, longitude, retrograde), ascendant_sign, moon_sign, house_cells,
-// patterns, pattern_by_degrees (name, leading, empty_arc from and to), angles (asc, mc),
-// nodes (north, south, kind) and aspects (a, b, aspect, orb, applying).
+// The zone a reading used: its list position (which the record does not keep) and where it
+// came from (null: from the options or a file, by hand).
+struct ZoneUsed {
+    int position = 0;
+    const TimeSource *source = nullptr;
+};
+
+// The reading as one JSON object: name, universal_time, positions (the method's name), zone
+// (index, name, offset_minutes, dst), bodies (name, position, sign, longitude, retrograde),
+// ascendant_sign, moon_sign, house_cells, patterns, pattern_by_degrees (name, leading,
+// empty_arc from and to), angles (asc, mc), nodes (north, south, kind) and aspects (a, b,
+// aspect, orb, applying); then place (name, state, country, latitude, longitude,
+// time_zone) when the atlas gave the birthplace and time_note when there is one.
 //
 // A batch writes a million of these, so the object is built once with every key in place
 // and each reading only overwrites its values, which keeps the strings' storage. A line is
@@ -38,12 +48,17 @@ public:
     ReadingJsonWriter(const ReadingJsonWriter &) = delete;
     ReadingJsonWriter &operator=(const ReadingJsonWriter &) = delete;
 
-    // Puts the reading's values into the object.
-    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome);
+    // Puts the reading's values into the object; the place and the time note, which only
+    // some readings have, are kept apart and written after the rest.
+    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome,
+                     const ZoneUsed &zone);
+    // The place and time note of the last fill, as members to add to the object.
+    const Json &optionalMembers() const { return optional_; }
 
     // The same for appendLine alone: the aspect list, whose length varies, is only
     // written as text, not built as objects.
-    void fillForLine(const ReadingState &state, const ReadingOutcome &outcome);
+    void fillForLine(const ReadingState &state, const ReadingOutcome &outcome,
+                     const ZoneUsed &zone);
 
     // Appends the object as filled, on one line ended by LF: the same bytes as
     // CompactJson(fill(...)) and a line end.
@@ -64,6 +79,11 @@ private:
     std::string *name_;
     std::string *universalTime_;
     std::string *positions_;
+    Json::number_integer_t *zoneIndex_;
+    std::string *zoneName_;
+    Json::number_integer_t *zoneOffset_;
+    bool *zoneDst_;
+    Json optional_ = Json::object();
     std::array<BodyValues, kBodyCount> bodies_;
     std::string *ascendantSign_;
     std::string *moonSign_;
@@ -119,15 +139,17 @@ private:
     nlohmann::detail::serializer<Json> orbWriter_; // bound to aspectsText_
 };
 
-Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome);
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone);
 
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);
 
-// The reading as text, lines ended by LF: the details, the positions table, the midheaven
-// and the lunar nodes, the twelve houses with their bodies and marks, the aspects, the
-// interpretation report and one line on the shape by degrees.
-std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome);
+// The reading as text, lines ended by LF: the details, the universal time and the zone
+// used, the positions table, the midheaven and the lunar nodes, the twelve houses with their
+// bodies and marks, the aspects, the interpretation report and one line on the shape by
+// degrees.
+std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
+                        const ZoneUsed &zone);
 
 // "Pattern by degrees: Bowl, led by Mars (largest empty arc 187.4 degrees, from 15 Tau 30 to
 // 12 Sco 04)", without a line end.

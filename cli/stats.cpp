@@ -119,12 +119,7 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
     }
     CsvReader reader(input.file);
     CsvRecord record;
-    std::string headerText;
-    if (reader.next(record) && record.error.empty()) {
-        for (std::size_t i = 0; i < record.fields.size(); ++i)
-            headerText += (i > 0 ? "," : "") + record.fields[i];
-    }
-    if (headerText != kBatchHeader) {
+    if (!(reader.next(record) && record.error.empty() && IsBatchHeader(record.fields))) {
         error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
         return false;
     }
@@ -145,7 +140,8 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
     while (reader.next(record)) {
         FormValues values;
         std::string reason = record.error;
-        if (reason.empty() && FormValuesFromRow(record.fields, values, reason, texts)) {
+        TimeSource source;
+        if (reason.empty() && FormValuesFromRow(record.fields, values, reason, texts, &source)) {
             if (const std::optional<Refusal> refusal = CheckFormValues(values))
                 reason = refusal->message.toStdString();
         }

@@ -15,7 +15,7 @@ struct BirthData {
     std::int16_t BirthHour = 0;   // local clock time, 0..23
     std::int16_t BirthMinute = 0; // local clock time, 0..59
     std::int16_t ZoneHours = 0;   // magnitude of the zone's whole hours
-    std::int16_t ZoneMinutes = 0; // magnitude of the zone's minutes (0 or 30)
+    std::int16_t ZoneMinutes = 0; // magnitude of the zone's minutes, 0..59
     // The zone's hours and minutes to add to local clock time to get universal time, as
     // signed decimal texts from the zone table ("-5" and "-30" for 5 h 30 min east).
     std::string ZoneHoursText;

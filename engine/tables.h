@@ -8,8 +8,12 @@
 
 namespace starloom {
 
-constexpr int kZoneSlots = 72; // slots in each zone table; the last stays empty
-constexpr int kZoneCount = 71; // filled slots, positions 0..70
+constexpr int kZoneCount = 164;            // filled slots, positions 0..163
+constexpr int kZoneSlots = kZoneCount + 1; // slots in each zone table; the last stays empty
+// The entry whose offset is the birthplace's own local mean time: longitude / 15 hours,
+// east ahead of Greenwich. Its two numeric columns hold "0"; each birth's longitude gives
+// the real ones (LocalMeanTimeTexts).
+constexpr int kLocalMeanTimePosition = 117;
 constexpr int kBodyCount = 11; // Sun, Moon, Mercury..Pluto, ascendant
 constexpr int kSignCount = 12;
 
@@ -30,9 +34,15 @@ struct TimeZoneTables {
     std::array<std::string, kZoneSlots> ZoneMinutesTable;
 };
 
-// Fills positions 0..70 of the three tables from the zone list and leaves slot 71 empty.
+// Fills the three tables from the zone list and leaves the last slot empty.
 // Running it again gives the same tables.
 void BuildTimeZoneTables(TimeZoneTables &tables);
+
+// The hours and minutes to add to local mean time for universal time at a longitude given
+// in degrees and minutes (east when `east`): 4 minutes of time per degree, rounded to the
+// whole minute, both texts with the same sign ("-0" is written "0").
+void LocalMeanTimeTexts(int lonDegrees, int lonMinutes, bool east, std::string &hours,
+                        std::string &minutes);
 
 // The plain display names of the eleven chart bodies, in chart order.
 constexpr std::array<std::string_view, kBodyCount> kPlainBodyNames = {

@@ -88,6 +88,10 @@ double ZoneCorrectionHours(const BirthData &birth) {
     return ZoneCorrectionMinutes(birth) / 60.0;
 }
 
+int ZoneOffsetMinutesEast(const BirthData &birth) {
+    return -ZoneCorrectionMinutes(birth);
+}
+
 SiteAndClock PrepareSiteAndClock(const BirthData &birth) {
     SiteAndClock clock;
     const double localHours = birth.BirthHour + birth.BirthMinute / 60.0;

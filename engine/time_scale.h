@@ -42,6 +42,10 @@ struct SiteAndClock {
     double DayNumber = 0;      // Julian day number of the local civil date
 };
 
+// The offset from Greenwich the birth's clock kept, in minutes east (daylight saving
+// included): the negative of the correction above.
+int ZoneOffsetMinutesEast(const BirthData &birth);
+
 SiteAndClock PrepareSiteAndClock(const BirthData &birth);
 
 // Julian centuries of universal time from 1900 January 0.5 and from J2000.0.

@@ -49,16 +49,39 @@ bool MorePopulous(const std::vector<AtlasPlace> &places, int a, int b) {
     return a < b;
 }
 
-// The abbreviation inside a zone-list entry: "Central European Time,CET,+1.0" gives "CET".
-QString EntryAbbreviation(const std::string &entry) {
-    const QStringList parts = QString::fromStdString(entry).split(QLatin1Char(','));
-    return parts.size() >= 3 ? parts[1].trimmed() : QString();
+// What the advice needs of each zone-list entry, worked out once.
+struct EntryFacts {
+    QString name;         // "Central European Time"
+    QString abbreviation; // "CET"
+    int offsetMinutes;    // east positive, without the tick
+    bool seasonal;        // a summer, daylight or war time itself
+};
+
+const std::vector<EntryFacts> &Entries() {
+    static const std::vector<EntryFacts> entries = [] {
+        std::vector<EntryFacts> facts;
+        for (const ZoneEntry &entry : kZoneEntries) {
+            const QStringList parts =
+                QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()))
+                    .split(QLatin1Char(','));
+            const QString name = parts.value(0).trimmed();
+            const int correction = ParseZoneText(entry.hours) * 60 + ParseZoneText(entry.minutes);
+            facts.push_back({name, parts.value(1).trimmed(), -correction,
+                             name.contains(QStringLiteral("Daylight")) ||
+                                 name.contains(QStringLiteral("summer"), Qt::CaseInsensitive) ||
+                                 name.contains(QStringLiteral("War"))});
+        }
+        return facts;
+    }();
+    return entries;
 }
 
-bool IsSeasonalEntry(const std::string &entry) {
-    const QString text = QString::fromStdString(entry);
-    return text.contains(QStringLiteral("Daylight")) || text.contains(QStringLiteral("Summer")) ||
-           text.contains(QStringLiteral("War"));
+int RoundedMinutes(int seconds) {
+    return static_cast<int>(std::lround(seconds / 60.0));
+}
+
+QString ClockText(const QDateTime &at) {
+    return at.time().toString(QStringLiteral("HH:mm"));
 }
 
 } // namespace
@@ -149,9 +172,62 @@ QString FormatUtcOffset(int minutesEast) {
         .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
 }
 
-ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time, const TimeZoneTables &zones) {
-    ZoneAdvice advice;
+QString ZoneEntryName(int position) {
+    if (position < 0 || position >= kZoneCount)
+        return {};
+    return Entries()[position].name;
+}
+
+int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinutes, bool east) {
+    int offset = 0;
+    if (position == kLocalMeanTimePosition) {
+        std::string hours;
+        std::string minutes;
+        LocalMeanTimeTexts(lonDegrees, lonMinutes, east, hours, minutes);
+        offset = -(ParseZoneText(hours) * 60 + ParseZoneText(minutes));
+    } else if (position >= 0 && position < kZoneCount)
+        offset = Entries()[position].offsetMinutes;
+    return offset + (dst ? 60 : 0);
+}
+
+bool IsSeasonalZoneEntry(int position) {
+    return position >= 0 && position < kZoneCount && Entries()[position].seasonal;
+}
+
+QString DescribeZone(int position, bool dst, int offsetMinutes) {
+    QString name = ZoneEntryName(position);
+    if (dst)
+        name += QStringLiteral(" with daylight saving");
+    return name + QStringLiteral(", ") + FormatUtcOffset(offsetMinutes);
+}
+
+QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
+                     const QString &atlasZone) {
+    const QString source = atlasZone.isEmpty()
+                               ? QStringLiteral("by hand")
+                               : QStringLiteral("from the atlas (%1)").arg(atlasZone);
+    return QStringLiteral("Universal time %1-%2-%3 %4:%5 \u00b7 %6 \u00b7 %7")
+        .arg(universal.year, 4, 10, QLatin1Char('0'))
+        .arg(universal.month, 2, 10, QLatin1Char('0'))
+        .arg(universal.day, 2, 10, QLatin1Char('0'))
+        .arg(universal.hour, 2, 10, QLatin1Char('0'))
+        .arg(universal.minute, 2, 10, QLatin1Char('0'))
+        .arg(DescribeZone(position, dst, offsetMinutes), source);
+}
+
+ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time) {
     const QTimeZone zone(ianaId.toUtf8());
+    if (!zone.isValid()) {
+        ZoneAdvice advice;
+        advice.notice = QStringLiteral("The time zone %1 is not known on this system.").arg(ianaId);
+        return advice;
+    }
+    return AdviseZone(zone, date, time);
+}
+
+ZoneAdvice AdviseZone(const QTimeZone &zone, QDate date, QTime time) {
+    ZoneAdvice advice;
+    const QString ianaId = QString::fromUtf8(zone.id());
     if (!zone.isValid() || !date.isValid() || !time.isValid()) {
         advice.notice = QStringLiteral("The time zone %1 is not known on this system.").arg(ianaId);
         return advice;
@@ -172,49 +248,99 @@ ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time, const TimeZ
             std::find(instants.begin(), instants.end(), candidate) == instants.end())
             instants.push_back(candidate);
     }
-    // A clock reading that never happened is taken as the moment just after the change.
-    const QDateTime moment =
-        QDateTime::fromSecsSinceEpoch(instants.empty() ? wall - before : instants.front(), Qt::UTC);
-    if (instants.empty())
+    std::sort(instants.begin(), instants.end());
+    // The moment whose offset, abbreviation and summer time decide the entry. A reading the
+    // clocks skipped is taken with the offset in force before the change, as the database
+    // reads it: the birth falls that much after the change (02:30 becomes 03:30). Of a
+    // reading shown twice, the first.
+    QDateTime moment;
+    if (instants.empty()) {
         advice.localTime = ZoneAdvice::LocalTime::Skipped;
-    else if (instants.size() > 1)
-        advice.localTime = ZoneAdvice::LocalTime::Repeated;
-
-    advice.standardOffsetMinutes = zone.standardTimeOffset(moment) / 60;
-    advice.daylightSaving = zone.isDaylightTime(moment);
-
-    // The standard time's own abbreviation tells CET from MET and EST from CDT.
-    QDateTime standardMoment = moment;
-    if (advice.daylightSaving && !zone.isDaylightTime(moment.addMonths(6)))
-        standardMoment = moment.addMonths(6);
-    const QString abbreviation = zone.abbreviation(standardMoment);
-
-    const int wanted = -advice.standardOffsetMinutes; // minutes to add to local time
-    int fallback = -1;
-    for (int position = 0; position < kZoneCount; ++position) {
-        const int minutes = ParseZoneText(zones.ZoneHoursTable[position]) * 60 +
-                            ParseZoneText(zones.ZoneMinutesTable[position]);
-        if (minutes != wanted || IsSeasonalEntry(zones.ZoneNames[position]))
-            continue;
-        if (EntryAbbreviation(zones.ZoneNames[position]) == abbreviation) {
-            advice.zonePosition = position;
-            break;
-        }
-        if (fallback < 0)
-            fallback = position;
+        // wall - after lies before the change, in the offset that was then in force.
+        moment = QDateTime::fromSecsSinceEpoch(wall - after, Qt::UTC);
+    } else {
+        moment = QDateTime::fromSecsSinceEpoch(instants.front(), Qt::UTC);
+        if (instants.size() > 1)
+            advice.localTime = ZoneAdvice::LocalTime::Repeated;
     }
-    if (advice.zonePosition < 0)
-        advice.zonePosition = fallback;
+    const int offsetSeconds = zone.offsetFromUtc(moment);
+    advice.offsetMinutes = RoundedMinutes(offsetSeconds);
+    advice.standardOffsetMinutes = RoundedMinutes(zone.standardTimeOffset(moment));
+    advice.daylightSaving = zone.isDaylightTime(moment);
+    advice.abbreviation = zone.abbreviation(moment);
+    advice.localMeanTime = advice.abbreviation == QStringLiteral("LMT");
+
+    const std::vector<EntryFacts> &entries = Entries();
+    const auto choose = [&advice](int position, bool tick) {
+        advice.zonePosition = position;
+        advice.dstTick = tick;
+    };
+    const auto find = [&entries](auto &&fits) {
+        for (int position = 0; position < kZoneCount; ++position) {
+            if (position != kLocalMeanTimePosition && fits(entries[position]))
+                return position;
+        }
+        return -1;
+    };
+    if (advice.localMeanTime) {
+        choose(kLocalMeanTimePosition, false);
+    } else if (const int named = find([&advice](const EntryFacts &e) {
+                   return e.offsetMinutes == advice.offsetMinutes &&
+                          e.abbreviation == advice.abbreviation;
+               });
+               named >= 0) {
+        choose(named, false);
+    } else {
+        int position = -1;
+        if (advice.daylightSaving && advice.offsetMinutes - advice.standardOffsetMinutes == 60) {
+            // The standard time's own abbreviation tells CET from MET and EST from CDT.
+            QDateTime standardMoment = moment.addMonths(6);
+            const QString standardName =
+                zone.isDaylightTime(standardMoment) ? QString() : zone.abbreviation(standardMoment);
+            const auto standard = [&advice](const EntryFacts &e) {
+                return !e.seasonal && e.offsetMinutes == advice.standardOffsetMinutes;
+            };
+            position = find(
+                [&](const EntryFacts &e) { return standard(e) && e.abbreviation == standardName; });
+            if (position < 0)
+                position = find(standard);
+            if (position >= 0)
+                choose(position, true);
+        }
+        if (position < 0) {
+            // The whole offset without the tick: a summer entry for summer time, a standard
+            // one otherwise, where the list has one of the kind.
+            const auto whole = [&advice](const EntryFacts &e) {
+                return e.offsetMinutes == advice.offsetMinutes;
+            };
+            position = find([&](const EntryFacts &e) {
+                return whole(e) && e.seasonal == advice.daylightSaving;
+            });
+            if (position < 0)
+                position = find(whole);
+            choose(position, false);
+        }
+    }
 
     QStringList notes;
     if (advice.zonePosition < 0)
-        notes << QStringLiteral("No zone in the list has %1, the standard time of %2 on this "
-                                "date; choose the zone yourself.")
-                     .arg(FormatUtcOffset(advice.standardOffsetMinutes), ianaId);
-    if (advice.localTime == ZoneAdvice::LocalTime::Skipped)
-        notes << QStringLiteral("The clocks skipped this time when they changed.");
-    else if (advice.localTime == ZoneAdvice::LocalTime::Repeated)
-        notes << QStringLiteral("This time happened twice when the clocks changed.");
+        notes << QStringLiteral("No zone in the list has %1, the time of %2 on this date; "
+                                "choose the zone yourself.")
+                     .arg(FormatUtcOffset(advice.offsetMinutes), ianaId);
+    const QString clock = time.toString(QStringLiteral("HH:mm"));
+    if (advice.localTime == ZoneAdvice::LocalTime::Skipped) {
+        const QDateTime shifted =
+            QDateTime::fromSecsSinceEpoch(wall - offsetSeconds, Qt::UTC).toTimeZone(zone);
+        advice.timeNote = QStringLiteral("The clocks skipped %1 on this date in %2: read as %3, "
+                                         "shifted forward by the change.")
+                              .arg(clock, ianaId, ClockText(shifted));
+    } else if (advice.localTime == ZoneAdvice::LocalTime::Repeated) {
+        advice.timeNote = QStringLiteral("The clocks showed %1 twice on this date in %2: the first "
+                                         "(daylight-saving) time is used.")
+                              .arg(clock, ianaId);
+    }
+    if (!advice.timeNote.isEmpty())
+        notes << advice.timeNote;
     advice.notice = notes.join(QLatin1Char(' '));
     return advice;
 }

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "engine/tables.h"
+#include "engine/time_scale.h"
 
 #include <QDate>
 #include <QString>
 #include <QTime>
+#include <QTimeZone>
 
 #include <vector>
 
@@ -64,18 +66,47 @@ struct DegreesMinutes {
 DegreesMinutes ToDegreesMinutes(double angle);
 
 // What the zone database says about a local date and clock time in one time zone, and
-// the entry of the program's zone list that matches it.
+// the entry of the program's zone list and the daylight-saving tick that reproduce it.
 struct ZoneAdvice {
     enum class LocalTime { Normal, Skipped, Repeated };
     bool valid = false;            // the zone is known to the database
-    int standardOffsetMinutes = 0; // east of Greenwich positive
-    bool daylightSaving = false;   // summer time in force at that moment
-    int zonePosition = -1;         // list entry for the standard offset; -1: none
+    int offsetMinutes = 0;         // the clock's whole offset, east positive, to the minute
+    int standardOffsetMinutes = 0; // the zone's standard offset then, east positive
+    bool daylightSaving = false;   // the database counts summer time at that moment
+    bool localMeanTime = false;    // the place kept its own mean time then
+    QString abbreviation;          // the database's, e.g. "BDST", "+0545", "LMT"
+    int zonePosition = -1;         // list entry to choose; -1: none fits
+    bool dstTick = false;          // tick "Daylight Saving Time" with that entry
     LocalTime localTime = LocalTime::Normal;
-    QString notice; // one line for the user; empty when all is plain
+    QString timeNote; // a skipped or repeated clock time, said in one line; else empty
+    QString notice;   // everything the user should read (the time note included)
 };
 
-ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time, const TimeZoneTables &zones);
+// The database's offset for a local date and time, and the entry and tick that give the
+// same total offset: the entry with the database's own abbreviation first, then the
+// standard time's entry with the tick, then any entry of the whole offset without it;
+// "Local Mean Time" while the place kept local mean time. A clock time skipped by a change
+// is read with the offset before it (so shifted forward by the gap), a repeated one as its
+// first, daylight-saving occurrence.
+ZoneAdvice AdviseZone(const QTimeZone &zone, QDate date, QTime time);
+ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time);
+
+// The name part of a zone-list entry ("British Double Summer Time" of
+// "British Double Summer Time,BDST,+2.0"); empty outside the list.
+QString ZoneEntryName(int position);
+// The whole offset, east positive in minutes, of an entry with or without the tick; the
+// longitude (degrees and minutes, east or west) gives "Local Mean Time" its offset.
+int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinutes, bool east);
+// True for an entry that is itself a summer, daylight or war time.
+bool IsSeasonalZoneEntry(int position);
+// "Central European Time with daylight saving, UTC+02:00".
+QString DescribeZone(int position, bool dst, int offsetMinutes);
+
+// The line that says which instant a reading is for and how it was found: "Universal time
+// 1944-07-16 12:45 · British Double Summer Time, UTC+02:00 · from the atlas
+// (Europe/London)", or "· by hand" when `atlasZone` is empty.
+QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
+                     const QString &atlasZone);
 
 // "UTC+05:45", "UTC-03:30", "UTC".
 QString FormatUtcOffset(int minutesEast);

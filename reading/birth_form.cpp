@@ -101,6 +101,7 @@ void BirthForm::buildControls() {
     lblZoneNotice = new QLabel(central);
     lblZoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
     lblZoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
+    lblZoneNotice->setWordWrap(true); // a long notice wraps rather than widen the form
     txtLatD = TextBox("txtLatD", central);
     txtLatM = TextBox("txtLatM", central);
     txtLonD = TextBox("txtLonD", central);
@@ -146,7 +147,8 @@ void BirthForm::buildControls() {
     addRow(QStringLiteral("Time Of Birth:"),
            {cboHour, cboMinute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
     addRow(QStringLiteral("Time Zone:"), {cboTimeZone}, true);
-    addRow(QString(), {lblZoneNotice}, true);
+    // Straight into the grid, which gives a wrapped notice the height of all its lines.
+    grid->addWidget(lblZoneNotice, row++, 1);
     addRow(QString(), {chkDST}, false);
     addRow(QStringLiteral("Latitude:"),
            {txtLatD, txtLatM, new QLabel(QStringLiteral("DEG/MIN"), central), optLatSouth[0],

@@ -114,6 +114,13 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     SetNumber(birth.LatMinutes, v.latMinutes);
     birth.LonDirFlag = v.lonDirection == 0;
     birth.LatDirFlag = v.latDirection == 1;
+    if (zone == kLocalMeanTimePosition) {
+        // Local mean time has no fixed offset: the birthplace's longitude gives it.
+        LocalMeanTimeTexts(birth.LonDegrees, birth.LonMinutes, birth.LonDirFlag,
+                           birth.ZoneHoursText, birth.ZoneMinutesText);
+        SetMagnitude(birth.ZoneHours, birth.ZoneHoursText);
+        SetMagnitude(birth.ZoneMinutes, birth.ZoneMinutesText);
+    }
     birth.DstFlag = v.dst;
     birth.BirthCity = TrimmedBlanks(v.city).toStdString();
     birth.BirthState = TrimmedBlanks(v.state).toStdString();

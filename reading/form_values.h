@@ -20,7 +20,7 @@ struct FormValues {
     QString yearText = QStringLiteral("1906");
     QString hourText = QStringLiteral("0");
     QString minuteText = QStringLiteral("0");
-    int zonePosition = 0; // 0..70
+    int zonePosition = 0; // 0..163
     bool dst = false;     // ticked (or greyed)
     QString latDegrees;
     QString latMinutes;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -41,6 +42,20 @@ PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
          {form_.cboMonth, form_.cboDate, form_.cboYear, form_.cboHour, form_.cboMinute}) {
         connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::followZone);
     }
+    // Only the user's own choices are hand choices: `activated` and `clicked` come from the
+    // mouse and the keyboard, never from the atlas or an opened file setting the controls.
+    connect(form_.cboTimeZone, &QComboBox::activated, this, [this] {
+        handZone_ = true;
+        refreshNotice();
+    });
+    connect(form_.chkDST, &QCheckBox::clicked, this, [this] {
+        handZone_ = true;
+        refreshNotice();
+    });
+    connect(form_.cboTimeZone, &QComboBox::currentIndexChanged, this, &PlaceFinder::refreshNotice);
+    connect(form_.chkDST, &QCheckBox::toggled, this, &PlaceFinder::refreshNotice);
+    completer_->popup()->installEventFilter(this);
+    form_.txtCity->installEventFilter(this);
     showNotice(QString());
 }
 
@@ -49,6 +64,13 @@ PlaceFinder::~PlaceFinder() = default;
 void PlaceFinder::showNotice(const QString &text) {
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty()); // the line is there only when it has something to say
+    // A wrapped notice asks for the height of all its lines at the width of the zone list
+    // above it, so the form grows to show them.
+    if (notice_->wordWrap())
+        notice_->setMinimumHeight(text.isEmpty()
+                                      ? 0
+                                      : notice_->heightForWidth(form_.cboTimeZone->width()) +
+                                            notice_->fontMetrics().height() / 2);
 }
 
 const Atlas *PlaceFinder::atlas() const {
@@ -59,9 +81,40 @@ const Atlas *PlaceFinder::atlas() const {
     return loading_.get();
 }
 
+int PlaceFinder::highlightedOffer() const {
+    if (offered_.empty())
+        return -1;
+    const QModelIndex current = completer_->popup()->currentIndex();
+    return current.isValid() ? current.row() : 0;
+}
+
+bool PlaceFinder::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == completer_->popup() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool take = key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter;
+        const int offer = highlightedOffer();
+        if (take && offer >= 0 && completer_->popup()->isVisible()) {
+            completer_->popup()->hide();
+            choosePlace(offer);
+            if (key == Qt::Key_Tab)
+                form_.txtState->setFocus(Qt::TabFocusReason); // Tab still moves on
+            return true;
+        }
+    } else if (watched == form_.txtCity && event->type() == QEvent::FocusOut) {
+        // The list of offers takes the focus for a moment while it is open; that is not
+        // leaving the box.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason &&
+            !completer_->popup()->isVisible()) {
+            notFromAtlas_ = !form_.txtCity->text().isEmpty() && !chosenPlace().has_value();
+            refreshNotice();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void PlaceFinder::offerPlaces(const QString &typed) {
     chosen_ = -1; // a typed city is the user's own, not the atlas's
-    showNotice(QString());
+    refreshNotice();
     offers_->clear();
     offered_.clear();
     const Atlas *places = atlas();
@@ -85,7 +138,10 @@ void PlaceFinder::choosePlace(int offered) {
     if (offered < 0 || offered >= static_cast<int>(offered_.size()))
         return;
     chosen_ = offered_[offered];
+    handZone_ = false; // a place chosen again hands the zone back to the atlas
+    notFromAtlas_ = false;
     const AtlasPlace &place = atlas()->place(chosen_); // offered, so the atlas is there
+    zone_ = QTimeZone(place.timeZone.toUtf8());
     // What the atlas fills in is taken as it is; only typing goes through the filters.
     form_.txtCity->setText(place.name);
     form_.txtState->setText(place.state);
@@ -116,23 +172,62 @@ std::optional<ZoneAdvice> PlaceFinder::adviceForForm() const {
     const QTime time(form_.cboHour->currentText().toInt(), form_.cboMinute->currentText().toInt());
     if (!date.isValid())
         return std::nullopt; // 30 February: the form's own check says so on Calculate
-    TimeZoneTables zones;
-    BuildTimeZoneTables(zones);
-    return AdviseZone(place->timeZone, date, time, zones);
+    if (!zone_.isValid())
+        return AdviseZone(place->timeZone, date, time);
+    return AdviseZone(zone_, date, time);
 }
 
 void PlaceFinder::followZone() {
     const std::optional<ZoneAdvice> advice = adviceForForm();
-    if (!advice) {
-        if (chosen_ >= 0)
-            showNotice(QString());
-        return;
-    }
-    if (advice->zonePosition >= 0) {
+    if (advice && !handZone_ && advice->zonePosition >= 0) {
+        // The notice is said once, below, for the finished form.
+        following_ = true;
         form_.cboTimeZone->setCurrentIndex(advice->zonePosition);
-        form_.chkDST->setChecked(advice->daylightSaving);
+        form_.chkDST->setChecked(advice->dstTick);
+        following_ = false;
     }
-    showNotice(advice->notice);
+    sayNotice(advice);
+}
+
+bool PlaceFinder::zoneFromAtlas() const {
+    if (handZone_)
+        return false;
+    const std::optional<ZoneAdvice> advice = adviceForForm();
+    return advice && advice->zonePosition == form_.cboTimeZone->currentIndex() &&
+           advice->dstTick == (form_.chkDST->checkState() != Qt::Unchecked);
+}
+
+void PlaceFinder::refreshNotice() {
+    if (!following_)
+        sayNotice(adviceForForm());
+}
+
+void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
+    QStringList notes;
+    const int position = form_.cboTimeZone->currentIndex();
+    const bool ticked = form_.chkDST->checkState() != Qt::Unchecked;
+    if (advice) {
+        const int formOffset = ZoneEntryOffsetMinutes(
+            position, ticked, form_.txtLonD->text().toInt(), form_.txtLonM->text().toInt(),
+            form_.optLongEast[0]->isChecked());
+        if (handZone_ && advice->zonePosition >= 0 && formOffset != advice->offsetMinutes) {
+            notes << QStringLiteral("For %1 on this date the atlas gives %2; your choice is kept.")
+                         .arg(chosenPlace()->name,
+                              DescribeZone(advice->zonePosition, advice->dstTick,
+                                           advice->offsetMinutes));
+        }
+        if (!handZone_ || advice->zonePosition < 0)
+            notes << advice->notice;
+        else if (!advice->timeNote.isEmpty())
+            notes << advice->timeNote;
+    }
+    if (ticked && IsSeasonalZoneEntry(position))
+        notes << QStringLiteral("%1 with Daylight Saving Time ticked: daylight time counted twice?")
+                     .arg(ZoneEntryName(position));
+    if (notFromAtlas_)
+        notes << QStringLiteral("Not from the atlas: coordinates and zone are yours to set");
+    notes.removeAll(QString());
+    showNotice(notes.join(QLatin1Char(' ')));
 }
 
 } // namespace starloom

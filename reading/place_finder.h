@@ -1,6 +1,7 @@
 // Birthplaces from the offline atlas on the birth-data form: typing a city offers matching
 // places, choosing one fills the place and its coordinates, and the zone list and the
-// daylight-saving box follow what the zone database says for the date and time entered.
+// daylight-saving box follow what the zone database says for the date and time entered,
+// until the user sets either of them by hand.
 #pragma once
 
 #include "reading/atlas.h"
@@ -35,14 +36,27 @@ public:
     std::optional<AtlasPlace> chosenPlace() const;
     // What the zone database says for the chosen place at the form's date and time.
     std::optional<ZoneAdvice> adviceForForm() const;
+    // True while the zone and the tick are the atlas's for the chosen place; false once the
+    // user has set either by hand, or with no place from the atlas.
+    bool zoneFromAtlas() const;
 
     QCompleter *completer() const { return completer_; }
+
+protected:
+    // Tab and Return in the list of offered places take the highlighted place; leaving the
+    // city box with a name no place was chosen for says so.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The atlas, or null while it is still being read.
     const Atlas *atlas() const;
     void followZone();
     void showNotice(const QString &text);
+    // Says under the zone list what the user should know about the zone as it stands.
+    void refreshNotice();
+    void sayNotice(const std::optional<ZoneAdvice> &advice);
+    // The highlighted offer, or the first when none is; -1 when nothing is offered.
+    int highlightedOffer() const;
 
     BirthForm &form_;
     QLabel *notice_;
@@ -52,6 +66,10 @@ private:
     QStandardItemModel *offers_;
     std::vector<int> offered_;
     int chosen_ = -1;
+    QTimeZone zone_;            // the chosen place's
+    bool handZone_ = false;     // the zone or the tick was set by hand since the place was chosen
+    bool notFromAtlas_ = false; // the city box was left holding a name not from the atlas
+    bool following_ = false;    // the zone list and the tick are being set from the atlas
 };
 
 } // namespace starloom

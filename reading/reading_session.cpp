@@ -213,8 +213,9 @@ void ReadingSession::changeAspectOrbs(const AspectOrbs &orbs) {
         showAspects(*chart_->report(), FindChartAspects(state_.Chart, state_.Orbs));
 }
 
-// The chart window's status bar says which instant the chart was computed for, and warns
-// when the zone or daylight saving differs from what the atlas gives for the chosen place.
+// The chart window's status bar says which instant the chart was computed for, with which
+// zone and offset and where they came from, and warns when the offset differs from what
+// the atlas gives for the chosen place.
 void ReadingSession::showTimeUsed(const FormValues &values) {
     auto *label = chart_->findChild<QLabel *>(QStringLiteral("lblUniversalTime"));
     if (label == nullptr) {
@@ -222,26 +223,18 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
         label->setObjectName(QStringLiteral("lblUniversalTime"));
         chart_->statusBar()->addWidget(label, 1);
     }
-    const CivilDateTime &ut = state_.Chart.UniversalTime;
-    QString text = QStringLiteral("Universal time %1-%2-%3 %4:%5")
-                       .arg(ut.year, 4, 10, QLatin1Char('0'))
-                       .arg(ut.month, 2, 10, QLatin1Char('0'))
-                       .arg(ut.day, 2, 10, QLatin1Char('0'))
-                       .arg(ut.hour, 2, 10, QLatin1Char('0'))
-                       .arg(ut.minute, 2, 10, QLatin1Char('0'));
+    const int offset = ZoneOffsetMinutesEast(state_.Birth);
+    const std::optional<AtlasPlace> place = places_->chosenPlace();
+    QString text = TimeUsedLine(state_.Chart.UniversalTime, values.zonePosition, values.dst, offset,
+                                places_->zoneFromAtlas() ? place->timeZone : QString());
     if (const std::optional<ZoneAdvice> advice = places_->adviceForForm()) {
-        const bool zoneDiffers =
-            advice->zonePosition < 0 || advice->zonePosition != values.zonePosition;
-        if (zoneDiffers || advice->daylightSaving != values.dst) {
+        if (advice->zonePosition < 0 || advice->offsetMinutes != offset) {
             const QString zone =
                 advice->zonePosition >= 0
-                    ? QString::fromStdString(state_.Zones.ZoneNames[advice->zonePosition])
-                    : FormatUtcOffset(advice->standardOffsetMinutes);
-            text += QStringLiteral("   Warning: for %1 on this date the atlas gives %2 %3 "
-                                   "daylight saving.")
-                        .arg(places_->chosenPlace()->name, zone,
-                             advice->daylightSaving ? QStringLiteral("with")
-                                                    : QStringLiteral("without"));
+                    ? DescribeZone(advice->zonePosition, advice->dstTick, advice->offsetMinutes)
+                    : FormatUtcOffset(advice->offsetMinutes);
+            text += QStringLiteral("   Warning: for %1 on this date the atlas gives %2.")
+                        .arg(place->name, zone);
         }
     }
     label->setText(text);

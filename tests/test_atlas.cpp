@@ -93,30 +93,53 @@ void TestAtlas::zoneAdvice_data() {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<int>("position");
     QTest::addColumn<bool>("dst");
+    QTest::addColumn<int>("offset"); // minutes east, from the tz database's own tables
     QTest::addColumn<ZoneAdvice::LocalTime>("localTime");
     QTest::addColumn<QString>("notice");
     const auto normal = ZoneAdvice::LocalTime::Normal;
-    // Positions in the zone list: 20 Central European Time, 27 Eastern Standard Time,
-    // 29 Greenwich Mean Time, 34 Indian Time.
-    QTest::newRow("Madrid in summer")
-        << "Europe/Madrid" << QDate(1990, 7, 1) << QTime(12, 0) << 20 << true << normal << "";
-    QTest::newRow("Madrid in winter")
-        << "Europe/Madrid" << QDate(1990, 1, 15) << QTime(12, 0) << 20 << false << normal << "";
-    QTest::newRow("New York, 4 July 1976")
-        << "America/New_York" << QDate(1976, 7, 4) << QTime(12, 0) << 27 << true << normal << "";
-    QTest::newRow("London in summer: GMT with daylight saving")
-        << "Europe/London" << QDate(1990, 7, 1) << QTime(12, 0) << 29 << true << normal << "";
+    // Positions in the zone list: 15 British Double Summer Time, 16 British Summer Time,
+    // 20 Central European Time, 24 Eastern Daylight Time, 27 Eastern Standard Time,
+    // 29 Greenwich Mean Time, 34 Indian Time, 87 Central European Midsummer Time,
+    // 117 Local Mean Time, 132 Nepal Time. Offsets and abbreviations as zdump prints them.
+    QTest::newRow("Madrid in summer: CEST is CET with the tick")
+        << "Europe/Madrid" << QDate(1990, 7, 1) << QTime(12, 0) << 20 << true << 120 << normal
+        << "";
+    QTest::newRow("Madrid in winter") << "Europe/Madrid" << QDate(1990, 1, 15) << QTime(12, 0) << 20
+                                      << false << 60 << normal << "";
+    QTest::newRow("New York, 4 July 1976: EDT by name")
+        << "America/New_York" << QDate(1976, 7, 4) << QTime(12, 0) << 24 << false << -240 << normal
+        << "";
+    QTest::newRow("London in summer: BST by name")
+        << "Europe/London" << QDate(1990, 7, 1) << QTime(12, 0) << 16 << false << 60 << normal
+        << "";
+    QTest::newRow("London 1944: double summer time")
+        << "Europe/London" << QDate(1944, 7, 16) << QTime(14, 45) << 15 << false << 120 << normal
+        << "";
+    QTest::newRow("London 1947: double summer time again")
+        << "Europe/London" << QDate(1947, 6, 1) << QTime(12, 0) << 15 << false << 120 << normal
+        << "";
+    QTest::newRow("Berlin 1945: midsummer time")
+        << "Europe/Berlin" << QDate(1945, 6, 1) << QTime(12, 0) << 87 << false << 180 << normal
+        << "";
     QTest::newRow("Delhi") << "Asia/Kolkata" << QDate(1980, 3, 15) << QTime(7, 5) << 34 << false
-                           << normal << "";
-    QTest::newRow("Kathmandu: no entry for 5 h 45 min")
-        << "Asia/Kathmandu" << QDate(2000, 6, 1) << QTime(12, 0) << -1 << false << normal
-        << "UTC+05:45";
-    QTest::newRow("hour skipped in spring")
-        << "America/New_York" << QDate(1990, 4, 1) << QTime(2, 30) << 27 << true
-        << ZoneAdvice::LocalTime::Skipped << "skipped";
-    QTest::newRow("hour repeated in autumn")
-        << "America/New_York" << QDate(1990, 10, 28) << QTime(1, 30) << 27 << true
+                           << 330 << normal << "";
+    QTest::newRow("Kathmandu: 5 h 45 min") << "Asia/Kathmandu" << QDate(2000, 6, 1) << QTime(12, 0)
+                                           << 132 << false << 345 << normal << "";
+    QTest::newRow("Kathmandu 1905: local mean time")
+        << "Asia/Kathmandu" << QDate(1905, 6, 1) << QTime(12, 0) << 117 << false << 341 << normal
+        << "";
+    QTest::newRow("New York: hour skipped in spring, read with the offset before")
+        << "America/New_York" << QDate(1990, 4, 1) << QTime(2, 30) << 27 << false << -300
+        << ZoneAdvice::LocalTime::Skipped << "read as 03:30";
+    QTest::newRow("Madrid: hour skipped in spring")
+        << "Europe/Madrid" << QDate(1990, 3, 25) << QTime(2, 30) << 20 << false << 60
+        << ZoneAdvice::LocalTime::Skipped << "read as 03:30";
+    QTest::newRow("New York: hour repeated in autumn, the daylight one")
+        << "America/New_York" << QDate(1990, 10, 28) << QTime(1, 30) << 24 << false << -240
         << ZoneAdvice::LocalTime::Repeated << "twice";
+    QTest::newRow("Madrid: hour repeated in autumn")
+        << "Europe/Madrid" << QDate(1990, 9, 30) << QTime(2, 30) << 20 << true << 120
+        << ZoneAdvice::LocalTime::Repeated << "first (daylight-saving)";
 }
 
 void TestAtlas::zoneAdvice() {
@@ -125,14 +148,15 @@ void TestAtlas::zoneAdvice() {
     QFETCH(QTime, time);
     QFETCH(int, position);
     QFETCH(bool, dst);
+    QFETCH(int, offset);
     QFETCH(ZoneAdvice::LocalTime, localTime);
     QFETCH(QString, notice);
-    TimeZoneTables zones;
-    BuildTimeZoneTables(zones);
-    const ZoneAdvice advice = AdviseZone(zone, date, time, zones);
+    const ZoneAdvice advice = AdviseZone(zone, date, time);
     QVERIFY(advice.valid);
     QCOMPARE(advice.zonePosition, position);
-    QCOMPARE(advice.daylightSaving, dst);
+    QCOMPARE(advice.dstTick, dst);
+    QCOMPARE(advice.offsetMinutes, offset);
+    QCOMPARE(ZoneEntryOffsetMinutes(position, dst, 85, 19, true), offset);
     QCOMPARE(advice.localTime, localTime);
     if (notice.isEmpty())
         QVERIFY2(advice.notice.isEmpty(), qPrintable(advice.notice));

@@ -113,8 +113,10 @@ void TestBirthForm::startState() {
     QCOMPARE(form_->cboYear->itemText(149), QStringLiteral("2050"));
     QCOMPARE(form_->cboHour->count(), 24);
     QCOMPARE(form_->cboMinute->count(), 60);
-    QCOMPARE(form_->cboTimeZone->count(), 71);
+    QCOMPARE(form_->cboTimeZone->count(), 164);
     QCOMPARE(form_->cboTimeZone->itemText(70), QStringLiteral("Yukon War Time,YWT,-8.0"));
+    QCOMPARE(form_->cboTimeZone->itemText(163),
+             QStringLiteral("Western Central Australia Time,ACWST,+8:45"));
     // 1 January 1906, 0:00, the first zone.
     QCOMPARE(form_->cboDate->currentText(), QStringLiteral("1"));
     QCOMPARE(form_->cboMonth->currentText(), QStringLiteral("January"));

@@ -1,8 +1,10 @@
 // starloom-cli reading --place: the atlas on the command line.
 #include "test_cli_support.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 using namespace starloom::clitest;
 
@@ -12,6 +14,9 @@ private slots:
     void placeGivesCoordinatesAndZone();
     void refusals_data();
     void refusals();
+    void databaseTime_data();
+    void databaseTime();
+    void batchPlaceColumn();
 };
 
 void TestCliPlace::placeGivesCoordinatesAndZone() {
@@ -46,9 +51,6 @@ void TestCliPlace::refusals_data() {
         << "Springfield"
         << "1990-07-01"
         << "Springfield, Missouri, United States of America";
-    QTest::newRow("offset missing from the zone list") << "Kathmandu"
-                                                       << "2000-06-01"
-                                                       << "UTC+05:45";
 }
 
 void TestCliPlace::refusals() {
@@ -60,6 +62,107 @@ void TestCliPlace::refusals() {
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
     QCOMPARE(run.err.count('\n'), 1);
+}
+
+void TestCliPlace::databaseTime_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("universal");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<QString>("note");
+    // Offsets from the tz database as zdump prints them.
+    QTest::newRow("London 1947, double summer time")
+        << "London"
+        << "1947-06-01"
+        << "12:00"
+        << "1947-06-01T10:00Z" << 15 << 120 << false << "";
+    QTest::newRow("Berlin 1945, midsummer time") << "Berlin"
+                                                 << "1945-06-01"
+                                                 << "12:00"
+                                                 << "1945-06-01T09:00Z" << 87 << 180 << false << "";
+    QTest::newRow("Kathmandu 2000, 5 h 45 min") << "Kathmandu"
+                                                << "2000-06-01"
+                                                << "12:00"
+                                                << "2000-06-01T06:15Z" << 132 << 345 << false << "";
+    // 85 19 E: 341 minutes of time ahead of Greenwich (4 minutes a degree).
+    QTest::newRow("Kathmandu 1905, before standard time: local mean time")
+        << "Kathmandu"
+        << "1905-06-01"
+        << "12:00"
+        << "1905-06-01T06:19Z" << 117 << 341 << false << "";
+    QTest::newRow("Madrid, skipped hour moved forward")
+        << "Madrid"
+        << "1990-03-25"
+        << "02:30"
+        << "1990-03-25T01:30Z" << 20 << 60 << false << "read as 03:30";
+    QTest::newRow("Madrid, repeated hour taken the first time")
+        << "Madrid"
+        << "1990-09-30"
+        << "02:30"
+        << "1990-09-30T00:30Z" << 20 << 120 << true << "first (daylight-saving)";
+}
+
+void TestCliPlace::databaseTime() {
+    QFETCH(QString, place);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, universal);
+    QFETCH(int, zone);
+    QFETCH(int, offset);
+    QFETCH(bool, dst);
+    QFETCH(QString, note);
+    const CliRun run =
+        RunCli({"reading", "--json", "--date", date, "--time", time, "--place", place});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject reading = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(reading.value("universal_time").toString(), universal);
+    const QJsonObject used = reading.value("zone").toObject();
+    QCOMPARE(used.value("index").toInt(), zone);
+    QCOMPARE(used.value("offset_minutes").toInt(), offset);
+    QCOMPARE(used.value("dst").toBool(), dst);
+    QCOMPARE(reading.value("place").toObject().value("name").toString(), place);
+    QCOMPARE(reading.value("time_note").toString().contains(note), true);
+    QCOMPARE(reading.contains("time_note"), !note.isEmpty());
+    // The note also goes to standard error, one line.
+    QCOMPARE(run.err.isEmpty(), note.isEmpty());
+    if (!note.isEmpty())
+        QVERIFY2(run.err.startsWith("starloom-cli: note: ") && run.err.count('\n') == 1,
+                 run.err.constData());
+}
+
+void TestCliPlace::batchPlaceColumn() {
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("in.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,lon_deg,lon_min,"
+               "lon_dir,city,state,country,place\n"
+               "Ann,1944,7,16,14,45,,,,,,,,,,,,London\n"
+               "Bea,1944,7,16,14,45,29,0,,,,,,,,,,London\n"
+               "Cy,1944,7,16,14,45,29,0,51,30,N,0,7,W,Soho,London,England,\n"
+               "Di,1944,7,16,14,45,,,,,,,,,,,,Nowhere At All Town\n");
+    file.close();
+    const CliRun run = RunCli({"batch", csv, "--threads", "1"});
+    QCOMPARE(run.exitCode, 1);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    const QJsonObject ann = QJsonDocument::fromJson(lines[0]).object();
+    QCOMPARE(ann.value("universal_time").toString(), QStringLiteral("1944-07-16T12:45Z"));
+    QCOMPARE(ann.value("place").toObject().value("time_zone").toString(),
+             QStringLiteral("Europe/London"));
+    // A zone the row gives wins, as --zone does.
+    const QJsonObject bea = QJsonDocument::fromJson(lines[1]).object();
+    QCOMPARE(bea.value("universal_time").toString(), QStringLiteral("1944-07-16T14:45Z"));
+    QVERIFY(bea.contains("place"));
+    // An empty place cell: the row's own fields, no place.
+    const QJsonObject cy = QJsonDocument::fromJson(lines[2]).object();
+    QCOMPARE(cy.value("universal_time").toString(), QStringLiteral("1944-07-16T14:45Z"));
+    QVERIFY(!cy.contains("place"));
+    QVERIFY(QJsonDocument::fromJson(lines[3]).object().value("error").toString().contains(
+        QStringLiteral("no place called")));
 }
 
 QTEST_APPLESS_MAIN(TestCliPlace)

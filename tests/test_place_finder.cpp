@@ -3,12 +3,14 @@
 #include "reading/place_finder.h"
 #include "support/scripted_services.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace starloom;
 using namespace starloom::testing;
@@ -25,6 +27,7 @@ Atlas SmallAtlas() {
         {"Kathmandu", "Central Region", "Nepal", "Asia/Kathmandu", 27.70169, 85.3206, 1442271},
         {"Sydney", "New South Wales", "Australia", "Australia/Sydney", -33.86785, 151.20732,
          4627345},
+        {"London", "England", "United Kingdom", "Europe/London", 51.50853, -0.12574, 7556900},
     });
 }
 
@@ -47,6 +50,11 @@ private slots:
     void offsetMissingFromTheList();
     void typingForgetsTheChoice();
     void southernAndEasternPlace();
+    void keyTakesTheOffer_data();
+    void keyTakesTheOffer();
+    void leavingWithAnUnknownCity();
+    void handChoiceWins();
+    void daylightCountedTwice();
 
 private:
     Atlas atlas_ = SmallAtlas();
@@ -106,8 +114,8 @@ void TestPlaceFinder::zoneFollowsTheDate() {
     finder_->offerPlaces(QStringLiteral("New"));
     finder_->choosePlace(0);
     SetDate(*form_, 1976, 7, 4, 12);
-    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Eastern Standard Time,EST,-5.0"));
-    QVERIFY(form_->chkDST->isChecked());
+    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Eastern Daylight Time,EDT,-4.0"));
+    QVERIFY(!form_->chkDST->isChecked());
     // 2:30 on the morning the clocks went forward never happened in New York.
     SetDate(*form_, 1990, 4, 1, 2);
     form_->cboMinute->setCurrentIndex(30);
@@ -115,12 +123,15 @@ void TestPlaceFinder::zoneFollowsTheDate() {
 }
 
 void TestPlaceFinder::offsetMissingFromTheList() {
+    // 5 h 45 min east was missing from the first 71 entries; the list has it now.
     form_->cboTimeZone->setCurrentIndex(3);
+    form_->chkDST->setChecked(true);
     SetDate(*form_, 2000, 6, 1, 12);
     finder_->offerPlaces(QStringLiteral("kath"));
     finder_->choosePlace(0);
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 3); // the list is left as it was
-    QVERIFY2(notice_->text().contains(QStringLiteral("UTC+05:45")), qPrintable(notice_->text()));
+    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Nepal Time,NPT,+5:45"));
+    QVERIFY(!form_->chkDST->isChecked());
+    QVERIFY2(notice_->text().isEmpty(), qPrintable(notice_->text()));
 }
 
 void TestPlaceFinder::typingForgetsTheChoice() {
@@ -144,9 +155,100 @@ void TestPlaceFinder::southernAndEasternPlace() {
     QVERIFY(form_->optLongEast[0]->isChecked()); // East
     QCOMPARE(form_->txtLatD->text(), QStringLiteral("33"));
     QCOMPARE(form_->txtLatM->text(), QStringLiteral("52"));
+    // January is summer in Sydney.
     QCOMPARE(form_->cboTimeZone->currentText(),
-             QStringLiteral("Australian Eastern Standard Time,AEST,+10.0"));
-    QVERIFY(form_->chkDST->isChecked()); // January is summer in Sydney
+             QStringLiteral("Australian Eastern Daylight Time,AEDT,+11.0"));
+    QVERIFY(!form_->chkDST->isChecked());
+}
+
+void TestPlaceFinder::keyTakesTheOffer_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Tab") << int(Qt::Key_Tab);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+}
+
+void TestPlaceFinder::keyTakesTheOffer() {
+    QFETCH(int, key);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    SetDate(*form_, 1944, 7, 16, 14);
+    form_->txtCity->setFocus();
+    QTest::keyClicks(form_->txtCity, QStringLiteral("London"));
+    QWidget *popup = finder_->completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key(key));
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(form_->txtCountry->text(), QStringLiteral("United Kingdom"));
+    QCOMPARE(form_->txtLatD->text(), QStringLiteral("51"));
+    QVERIFY(form_->optLongEast[1]->isChecked()); // West
+    // Summer 1944: British Double Summer Time, two hours ahead.
+    QCOMPARE(form_->cboTimeZone->currentText(),
+             QStringLiteral("British Double Summer Time,BDST,+2.0"));
+    QVERIFY(!form_->chkDST->isChecked());
+    QVERIFY(finder_->zoneFromAtlas());
+}
+
+void TestPlaceFinder::leavingWithAnUnknownCity() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    form_->txtCity->setFocus();
+    QTest::keyClicks(form_->txtCity, QStringLiteral("Atlantis"));
+    QTest::keyClick(form_->txtCity, Qt::Key_Tab);
+    QTRY_VERIFY(!form_->txtCity->hasFocus());
+    QVERIFY2(notice_->text().contains(
+                 QStringLiteral("Not from the atlas: coordinates and zone are yours to set")),
+             qPrintable(notice_->text()));
+    QVERIFY(!finder_->zoneFromAtlas());
+}
+
+void TestPlaceFinder::handChoiceWins() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_));
+    SetDate(*form_, 1990, 7, 15, 12);
+    form_->txtCity->setFocus();
+    QTest::keyClicks(form_->txtCity, QStringLiteral("Madrid"));
+    QTRY_VERIFY(finder_->completer()->popup()->isVisible());
+    QTest::keyClick(finder_->completer()->popup(), Qt::Key_Return);
+    QCOMPARE(form_->cboTimeZone->currentIndex(), 20); // Central European Time, ticked
+    QVERIFY(form_->chkDST->isChecked());
+
+    // Greenwich Mean Time chosen by hand from the keyboard stays when the day changes; the
+    // atlas only says what it would give.
+    form_->cboTimeZone->setFocus();
+    QTest::keyClicks(form_->cboTimeZone, QStringLiteral("Greenwich"));
+    QCOMPARE(form_->cboTimeZone->currentIndex(), 29);
+    form_->cboDate->setCurrentIndex(15);
+    QCOMPARE(form_->cboTimeZone->currentIndex(), 29);
+    QVERIFY2(notice_->text().contains(QStringLiteral(
+                 "the atlas gives Central European Time with daylight saving, UTC+02:00")),
+             qPrintable(notice_->text()));
+    QVERIFY(!finder_->zoneFromAtlas());
+
+    // The tick cleared by a click stays cleared when the minute changes.
+    QTest::mouseClick(form_->chkDST, Qt::LeftButton);
+    QVERIFY(!form_->chkDST->isChecked());
+    form_->cboMinute->setCurrentIndex(5);
+    QVERIFY(!form_->chkDST->isChecked());
+
+    // Choosing the place again gives the zone back to the atlas.
+    form_->txtCity->setFocus();
+    form_->txtCity->clear();
+    QTest::keyClicks(form_->txtCity, QStringLiteral("Madrid"));
+    QTRY_VERIFY(finder_->completer()->popup()->isVisible());
+    QTest::keyClick(finder_->completer()->popup(), Qt::Key_Tab);
+    QCOMPARE(form_->cboTimeZone->currentIndex(), 20);
+    QVERIFY(form_->chkDST->isChecked());
+    QVERIFY(finder_->zoneFromAtlas());
+}
+
+void TestPlaceFinder::daylightCountedTwice() {
+    form_->cboTimeZone->setCurrentIndex(24); // Eastern Daylight Time
+    QVERIFY(notice_->text().isEmpty());
+    form_->chkDST->click();
+    QVERIFY2(notice_->text().contains(QStringLiteral("daylight time counted twice?")),
+             qPrintable(notice_->text()));
+    form_->cboTimeZone->setCurrentIndex(27); // Eastern Standard Time: ticking it is plain
+    QVERIFY2(notice_->text().isEmpty(), qPrintable(notice_->text()));
 }
 
 QTEST_MAIN(TestPlaceFinder)

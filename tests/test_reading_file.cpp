@@ -85,6 +85,8 @@ private slots:
     void flags_data();
     void flags();
     void roundTripThroughTheForm();
+    void laterZonePositions_data();
+    void laterZonePositions();
     void fileCutAfterLine10();
     void textExportGolden();
     void failedWriteKeepsEarlierFile();
@@ -221,6 +223,39 @@ void TestReadingFile::roundTripThroughTheForm() {
     QCOMPARE(form.txtCity->text(), QStringLiteral("New Delhi"));
     QCOMPARE(form.txtCountry->text(), QStringLiteral("India"));
     QVERIFY(form.ValidateInput());
+}
+
+void TestReadingFile::laterZonePositions_data() {
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<QString>("hours");   // to add to local time for universal time
+    QTest::addColumn<QString>("minutes"); // the same sign as the hours
+    // Nepal Time is 5 h 45 min east; local mean time at 77 12 E is 77.2 x 4 = 308.8, so
+    // 309 minutes of time east (4 minutes per degree).
+    QTest::newRow("Nepal Time") << 132 << 132 << "-5"
+                                << "-45";
+    QTest::newRow("Local Mean Time from the longitude") << 117 << 117 << "-5"
+                                                        << "-9";
+    QTest::newRow("the last entry") << 163 << 163 << "-8"
+                                    << "-45";
+    QTest::newRow("past the list: the list keeps its entry") << 164 << 0 << "9"
+                                                             << "0";
+}
+
+void TestReadingFile::laterZonePositions() {
+    QFETCH(int, saved);
+    QFETCH(int, opened);
+    QFETCH(QString, hours);
+    QFETCH(QString, minutes);
+    BirthData b = Anna(); // 77 12 E
+    FormValues values;
+    ApplyReadingFile(ReadLines(EncodeReadingFile(b, saved)), values);
+    QCOMPARE(values.zonePosition, opened);
+    ReadingState state;
+    BuildTimeZoneTables(state.Zones);
+    ReadValuesIntoRecord(values, state);
+    QCOMPARE(QString::fromStdString(state.Birth.ZoneHoursText), hours);
+    QCOMPARE(QString::fromStdString(state.Birth.ZoneMinutesText), minutes);
 }
 
 void TestReadingFile::fileCutAfterLine10() {

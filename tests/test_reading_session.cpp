@@ -11,6 +11,7 @@
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,6 +47,8 @@ private slots:
     void readingFillsTheWindows();
     void aspectOrbsAreKeptAndApplied();
     void statusBarShowsTheTimeUsed();
+    void placeTypedGivesTheDatabaseTime_data();
+    void placeTypedGivesTheDatabaseTime();
     void refusedValidationChangesNothing();
     void backAndASecondReading();
     void newForgetsTheSavedFile();
@@ -176,19 +179,76 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
     QVERIFY(form.chkDST->isChecked());
     session_->CalculateReading();
     FIND_CHILD(QLabel, status, session_->chartWindow(), "lblUniversalTime");
-    QCOMPARE(status->text(), QStringLiteral("Universal time 1990-07-01 10:00"));
+    QCOMPARE(status->text(),
+             QString::fromUtf8("Universal time 1990-07-01 10:00 \u00b7 Central European Time with "
+                               "daylight saving, UTC+02:00 \u00b7 from the atlas (Europe/Madrid)"));
 
     // Daylight saving cleared by hand: the chart is for 11:00 and the bar says why.
     session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(session_->chartWindow() == nullptr);
-    form.chkDST->setChecked(false);
+    form.chkDST->click();
     session_->CalculateReading();
     FIND_CHILD(QLabel, warned, session_->chartWindow(), "lblUniversalTime");
-    QVERIFY2(warned->text().startsWith(QStringLiteral("Universal time 1990-07-01 11:00")),
-             qPrintable(warned->text()));
-    QVERIFY2(warned->text().contains(
-                 QStringLiteral("Central European Time,CET,+1.0 with daylight saving")),
-             qPrintable(warned->text()));
+    QCOMPARE(warned->text(),
+             QString::fromUtf8("Universal time 1990-07-01 11:00 \u00b7 Central European Time, "
+                               "UTC+01:00 \u00b7 by hand   Warning: for Madrid on this date the "
+                               "atlas gives Central European Time with daylight saving, "
+                               "UTC+02:00."));
+
+    // The same offset by another road is no mismatch: Eastern European Time, UTC+02:00.
+    session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(session_->chartWindow() == nullptr);
+    form.cboTimeZone->setCurrentIndex(26);
+    session_->CalculateReading();
+    FIND_CHILD(QLabel, same, session_->chartWindow(), "lblUniversalTime");
+    QCOMPARE(same->text(),
+             QString::fromUtf8("Universal time 1990-07-01 10:00 \u00b7 Eastern European Time, "
+                               "UTC+02:00 \u00b7 by hand"));
+}
+
+void TestReadingSession::placeTypedGivesTheDatabaseTime_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QDateTime>("local");
+    QTest::addColumn<QString>("expected");
+    // Offsets from the tz database (zdump): BDST +2 in London in the summers of 1944 and
+    // 1947, CEMT +3 in Berlin in June 1945, +0545 in Kathmandu since 1986.
+    QTest::newRow("London 1944") << "London" << QDateTime(QDate(1944, 7, 16), QTime(14, 45))
+                                 << "Universal time 1944-07-16 12:45 \u00b7 British Double Summer "
+                                    "Time, UTC+02:00 \u00b7 from the atlas (Europe/London)";
+    QTest::newRow("London 1947") << "London" << QDateTime(QDate(1947, 6, 1), QTime(12, 0))
+                                 << "Universal time 1947-06-01 10:00 \u00b7 British Double Summer "
+                                    "Time, UTC+02:00 \u00b7 from the atlas (Europe/London)";
+    QTest::newRow("Berlin 1945") << "Berlin" << QDateTime(QDate(1945, 6, 1), QTime(12, 0))
+                                 << "Universal time 1945-06-01 09:00 \u00b7 Central European "
+                                    "Midsummer Time, UTC+03:00 \u00b7 from the atlas "
+                                    "(Europe/Berlin)";
+    QTest::newRow("Kathmandu 2000") << "Kathmandu" << QDateTime(QDate(2000, 6, 1), QTime(12, 0))
+                                    << "Universal time 2000-06-01 06:15 \u00b7 Nepal Time, "
+                                       "UTC+05:45 \u00b7 from the atlas (Asia/Kathmandu)";
+}
+
+void TestReadingSession::placeTypedGivesTheDatabaseTime() {
+    QFETCH(QString, city);
+    QFETCH(QDateTime, local);
+    QFETCH(QString, expected);
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    form.cboYear->setCurrentIndex(form.cboYear->findText(QString::number(local.date().year())));
+    form.cboMonth->setCurrentIndex(local.date().month() - 1);
+    form.cboDate->setCurrentIndex(local.date().day() - 1);
+    form.cboHour->setCurrentIndex(local.time().hour());
+    form.cboMinute->setCurrentIndex(local.time().minute());
+    PlaceFinder &places = session_->places();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (places.offerPlaces(city), places.completer()->model()->rowCount() > 0), 10000);
+    form.txtCity->clear();
+    form.txtCity->setFocus();
+    QTest::keyClicks(form.txtCity, city);
+    QTRY_VERIFY(places.completer()->popup()->isVisible());
+    QTest::keyClick(places.completer()->popup(), Qt::Key_Return);
+    session_->CalculateReading();
+    FIND_CHILD(QLabel, status, session_->chartWindow(), "lblUniversalTime");
+    QCOMPARE(status->text(), QString::fromUtf8(expected.toUtf8()));
 }
 
 void TestReadingSession::refusedValidationChangesNothing() {

@@ -193,10 +193,13 @@ void TestTimeScale::zoneTables() {
     int filled = 0;
     for (const std::string &name : zones.ZoneNames)
         filled += name.empty() ? 0 : 1;
-    QCOMPARE(filled, 71);
-    QVERIFY(zones.ZoneNames[71].empty());
+    QCOMPARE(filled, 164);
+    QVERIFY(zones.ZoneNames[164].empty());
     QCOMPARE(zones.ZoneNames[0], std::string("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
+    // The first 71 positions keep their entries, so saved readings keep their zones.
     QCOMPARE(zones.ZoneNames[70], std::string("Yukon War Time,YWT,-8.0"));
+    QCOMPARE(zones.ZoneNames[kLocalMeanTimePosition],
+             std::string("Local Mean Time,LMT,longitude/15"));
     QCOMPARE(zones.ZoneNames[34], std::string("Indian Time, IST, +5.3"));
     QCOMPARE(zones.ZoneHoursTable[34], std::string("-5"));
     QCOMPARE(zones.ZoneMinutesTable[34], std::string("-30"));
