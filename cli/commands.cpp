@@ -8,15 +8,20 @@
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
+#include "shell/file_io.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #ifndef STARLOOM_VERSION
 #error "STARLOOM_VERSION must be defined by the build"
@@ -137,9 +142,11 @@ Empty lines are skipped. IN.csv may be "-" for standard input.
 
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
+                (not the input; a device or pipe is written into, never replaced)
 
-Exit status 1 when any row gave an error object, 2 when the input has no header
-or a file cannot be read or written.
+A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
+an error object for that row. Exit status 1 when any row gave an error object,
+2 when the input has no header or a file cannot be read or written.
 )";
 
 const char kZonesHelp[] = R"(Usage: starloom-cli zones
@@ -309,6 +316,15 @@ int ImageCommand(const std::vector<std::string> &args) {
                      std::string(kImageHelp) + kBirthHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.jpg", status))
         return status;
+    // The program's own dialog always hands back a file's name; a name that is empty or
+    // names a folder would put the image somewhere the user did not ask for.
+    const std::string &name = parsed.positionals[0];
+    const std::string last = name.substr(name.find_last_of('/') + 1);
+    if (name.empty())
+        return Refuse("the image's file name is empty");
+    if (last.empty() || last == "." || last == ".." ||
+        QFileInfo(QString::fromStdString(name)).isDir())
+        return Refuse(name + ": names a folder, not an image file");
     FormValues values;
     std::string error;
     if (!ValuesFromOptionsOrFile(parsed, values, error))
@@ -542,13 +558,21 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
         error = "Please Check The File.";
         return false;
     }
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + ": " + file.errorString().toStdString();
+    // A pipe or device is refused at once instead of waiting on it; a file that is not a
+    // reading is refused whole, as the form's opener refuses it.
+    QByteArray bytes;
+    QString reason;
+    if (!ReadRegularFile(QString::fromStdString(path), kReadingFileByteLimit, bytes, &reason)) {
+        error = path + ": " + reason.toStdString();
+        return false;
+    }
+    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    if (!lines) {
+        error = "Please Check The File.";
         return false;
     }
     FormValues result;
-    ApplyReadingFile(ReadReadingFileLines(file), result);
+    ApplyReadingFile(*lines, result);
     values = std::move(result);
     return true;
 }
@@ -564,7 +588,9 @@ std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string 
     return reading;
 }
 
-int RunCommand(const std::vector<std::string> &args) {
+namespace {
+
+int Dispatch(const std::vector<std::string> &args) {
     static const Command kCommands[] = {
         {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
         {"export", ExportCommand},   {"image", ImageCommand}, {"batch", BatchCommand},
@@ -587,7 +613,37 @@ int RunCommand(const std::vector<std::string> &args) {
     return Refuse("unknown command '" + args[0] + "' (see 'starloom-cli --help')");
 }
 
+} // namespace
+
+int RunCommand(const std::vector<std::string> &args) {
+    const int status = Dispatch(args);
+    // Output that did not reach its reader is a failure, whatever the command made of it: a
+    // full disk behind a redirection, a closed pipe or terminal. The buffered rest is
+    // written here, and its error is the one to report.
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int reason = errno;
+    if ((!flushed || std::ferror(stdout)) && status != kExitRefused) {
+        std::clearerr(stdout);
+        return Refuse("standard output: " + (reason != 0 ? SystemReason(reason).toStdString()
+                                                         : std::string("write error")));
+    }
+    return status;
+}
+
 int Main(int argc, char *argv[]) {
+    // A standard stream started closed keeps its number taken, by the null device opened
+    // the wrong way round: using the stream then fails with a clear error, and no file the
+    // tool opens later can take its number and receive its output by mistake.
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (opened >= 0 && opened != fd) {
+                ::dup2(opened, fd);
+                ::close(opened);
+            }
+        }
+    }
     // The tool reports its own errors, one line each; Qt's notes about the offscreen
     // platform and the environment are not for its users.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
