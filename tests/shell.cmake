@@ -5,6 +5,3 @@ starloom_add_test(test_shell_startup LABEL files
 starloom_add_test(test_shell_windows LABEL gui
                   SOURCES test_shell_windows.cpp support/scripted_services.h LIBS starloom_shell
                   SERIAL)
-# Checked writes and reads under injected faults: a full tmpfs, a size limit, device nodes.
-starloom_add_test(test_file_io LABEL files SOURCES test_file_io.cpp support/fault_files.h
-                  LIBS starloom_shell)

@@ -64,7 +64,6 @@ private slots:
     void imageNameThatIsAFolder_data();
     void imageNameThatIsAFolder();
     void imagesAtOnceNeverReplace();
-    void killedBatchLeavesNothing();
     void readingFileThatIsNoReading_data();
     void readingFileThatIsNoReading();
 };
@@ -228,28 +227,6 @@ void TestCliFaults::imagesAtOnceNeverReplace() {
     QCOMPARE(images.size(), kAtOnce * kRounds);
     QVERIFY(images.contains(QStringLiteral("chart.jpg")));
     QVERIFY(images.contains(QStringLiteral("chart_007.jpg")));
-}
-
-// A batch killed half-way through its output leaves neither a partial file nor a temporary.
-void TestCliFaults::killedBatchLeavesNothing() {
-    QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("out.jsonl"));
-    QProcess batch;
-    batch.start(QStringLiteral(STARLOOM_CLI), {"batch", "-", "--threads", "1", "--out", out});
-    QVERIFY(batch.waitForStarted());
-    const QByteArray header = QByteArray(kOneRow).left(QByteArray(kOneRow).indexOf('\n') + 1);
-    const QByteArray row = QByteArray(kOneRow).mid(header.size());
-    // More rows than one chunk holds, so some are written; the input stays open.
-    batch.write(header + row.repeated(3000));
-    QVERIFY(batch.waitForBytesWritten());
-    constexpr int kWorkingMs = 1500;
-    QTest::qWait(kWorkingMs);
-    QCOMPARE(batch.state(), QProcess::Running);
-    batch.kill();
-    QVERIFY(batch.waitForFinished());
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
 }
 
 void TestCliFaults::readingFileThatIsNoReading_data() {
