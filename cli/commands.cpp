@@ -142,7 +142,7 @@ Empty lines are skipped. IN.csv may be "-" for standard input.
 
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
-                (not the input; a device or pipe is written into, never replaced)
+                (not the input; a device or pipe is written into)
 
 A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
 an error object for that row. Exit status 1 when any row gave an error object,
