@@ -75,6 +75,7 @@ void TestCliFaults::lostStandardOutput_data() {
     const QList<QPair<const char *, QStringList>> commands = {
         {"reading", QStringList{"reading"} + kBirth},
         {"reading --json", QStringList{"reading", "--json"} + kBirth},
+        {"open", {"open", QStringLiteral(STARLOOM_CLI_GOLDEN_DIR "/maryann.act")}},
         {"zones", {"zones"}},
         {"--help", {"--help"}},
         {"batch", {"batch", "-"}},
