@@ -56,14 +56,15 @@ test-release: deps
 # The batch's worker threads under ThreadSanitizer. Only the tool and its batch tests are
 # built: the rest of the program runs on one thread. Address randomisation is switched off
 # for the run: the sanitizer's runtime cannot map its shadow memory on kernels that
-# randomise more address bits than it expects.
+# randomise more address bits than it expects. The tests start the tool while a thread of
+# their own feeds a pipe, a fork the sanitizer would otherwise refuse.
 TSAN_DIR ?= build-tsan
 
 test-tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DSTARLOOM_TSAN=ON \
 	      -DSTARLOOM_BUILD_BENCH=OFF
 	cmake --build $(TSAN_DIR) -j $(JOBS) --target starloom-cli test_cli_batch
-	cd $(TSAN_DIR) && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+	cd $(TSAN_DIR) && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:die_after_fork=0 \
 	    setarch $$(uname -m) -R ctest --output-on-failure -R '^test_cli_batch$$'
 
 # The whole suite once more with AddressSanitizer and UndefinedBehaviorSanitizer: any report
