@@ -57,7 +57,7 @@ test-release: deps
 # built: the rest of the program runs on one thread. Address randomisation is switched off
 # for the run: the sanitizer's runtime cannot map its shadow memory on kernels that
 # randomise more address bits than it expects. The tests start the tool while a thread of
-# their own feeds a pipe, a fork the sanitizer would otherwise refuse.
+# their own reads a pipe, a fork the sanitizer would otherwise refuse.
 TSAN_DIR ?= build-tsan
 
 test-tsan: deps
