@@ -5,9 +5,9 @@
 #include "cli/reading_output.h"
 #include "reading/driver.h"
 #include "reading/form_values.h"
+#include "shell/file_io.h"
 
-#include <QSaveFile>
-
+#include <cerrno>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -16,12 +16,21 @@
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace starloom::cli {
 
 namespace {
 
-constexpr std::size_t kRowsPerChunk = 512;  // rows handed to a worker at a time
-constexpr std::size_t kChunksPerThread = 4; // chunks in flight per worker, at most
+constexpr std::size_t kRowsPerChunk = 512;                  // rows handed to a worker at a time
+constexpr std::size_t kChunksPerThread = 4;                 // chunks in flight per worker, at most
+constexpr std::size_t kBytesPerChunk = 2 * kCsvRecordLimit; // field bytes in one chunk, about
+
+std::string InputName(const std::string &name) {
+    return name == "-" ? std::string("standard input") : name;
+}
 
 bool AppendError(std::string &out, long long line, const std::string &message) {
     out += CompactJson(Json{{"line", line}, {"error", message}});
@@ -97,36 +106,48 @@ void Work(Chunk &chunk, BatchRowWriter &writer) {
     }
 }
 
-// Standard output, or a file that appears only when everything was written.
+// Standard output, or a file that appears only when everything was written. A device or
+// pipe named as the output (/dev/stdout, /dev/null, a FIFO) is written into as it is; it is
+// never replaced by a regular file.
 class Sink {
 public:
     explicit Sink(const std::string &path) {
         if (!path.empty())
-            file_ = std::make_unique<QSaveFile>(QString::fromStdString(path));
+            file_ = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
+                                                      NodeTarget::WriteInto);
     }
-    bool open() { return file_ == nullptr || file_->open(QIODevice::WriteOnly); }
+    bool open() { return file_ == nullptr || file_->open(); }
     bool write(const std::string &bytes) {
         if (file_ != nullptr)
-            return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                   static_cast<qint64>(bytes.size());
-        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+            return file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size())
+            return true;
+        error_ = errno;
+        return false;
     }
     bool commit() {
         if (file_ != nullptr)
             return file_->commit();
-        return std::fflush(stdout) == 0;
+        errno = 0;
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+            return true;
+        if (error_ == 0)
+            error_ = errno;
+        return false;
     }
     void cancel() {
         if (file_ != nullptr)
-            file_->cancelWriting();
+            file_->cancel();
     }
     std::string reason() const {
-        return file_ != nullptr ? file_->errorString().toStdString()
-                                : std::string("cannot write to standard output");
+        if (file_ != nullptr)
+            return file_->errorString().toStdString();
+        return error_ != 0 ? SystemReason(error_).toStdString() : std::string("write error");
     }
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<WholeFileWriter> file_;
+    int error_ = 0; // the first error writing to standard output
 };
 
 struct InputFile {
@@ -137,6 +158,36 @@ struct InputFile {
             std::fclose(file);
     }
 };
+
+// Opens the batch's input: a file, or standard input for "-". A folder is refused here;
+// on Linux it would open and fail only at the first read.
+bool OpenInput(const std::string &name, InputFile &input, struct stat &info, std::string &error) {
+    if (name == "-") {
+        input.file = stdin;
+    } else {
+        const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            error = name + ": " + SystemReason(errno).toStdString();
+            return false;
+        }
+        input.file = ::fdopen(fd, "rb");
+        if (input.file == nullptr) {
+            ::close(fd);
+            error = name + ": " + SystemReason(errno).toStdString();
+            return false;
+        }
+        input.owned = true;
+    }
+    if (::fstat(::fileno(input.file), &info) != 0) {
+        error = InputName(name) + ": " + SystemReason(errno).toStdString();
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = InputName(name) + ": " + SystemReason(EISDIR).toStdString();
+        return false;
+    }
+    return true;
+}
 
 // Each row starts from a state no reading has touched, so nothing of an earlier row stays
 // behind in a field a reading keeps when it cannot set it (and the thread count cannot
@@ -192,19 +243,26 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
 
 int RunBatch(const BatchOptions &options, std::string &error) {
     InputFile input;
-    if (options.input == "-") {
-        input.file = stdin;
-    } else {
-        input.file = std::fopen(options.input.c_str(), "rb");
-        input.owned = true;
-    }
-    if (input.file == nullptr) {
-        error = options.input + ": cannot be opened for reading";
+    struct stat inputInfo {};
+    if (!OpenInput(options.input, input, inputInfo, error))
+        return kExitRefused;
+    // Writing the output over the input would replace the rows before they are read.
+    struct stat outputInfo {};
+    if (!options.output.empty() && S_ISREG(inputInfo.st_mode) &&
+        ::stat(options.output.c_str(), &outputInfo) == 0 && outputInfo.st_dev == inputInfo.st_dev &&
+        outputInfo.st_ino == inputInfo.st_ino) {
+        error = options.output + ": is the input file; choose another output file";
         return kExitRefused;
     }
     CsvReader reader(input.file);
     CsvRecord header;
-    if (!(reader.next(header) && header.error.empty() && IsBatchHeader(header.fields))) {
+    const bool isHeader =
+        reader.next(header) && header.error.empty() && IsBatchHeader(header.fields);
+    if (reader.failed()) {
+        error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
+        return kExitRefused;
+    }
+    if (!isHeader) {
         error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
         return kExitRefused;
     }
@@ -252,8 +310,15 @@ int RunBatch(const BatchOptions &options, std::string &error) {
         }
         chunk->count = 0;
         chunk->done = false;
-        while (chunk->count < kRowsPerChunk && reader.next(chunk->records[chunk->count]))
+        // A chunk also ends once its rows hold a few records' worth of bytes, so that long
+        // rows cannot multiply the memory by the rows in flight.
+        std::size_t bytes = 0;
+        while (chunk->count < kRowsPerChunk && bytes < kBytesPerChunk &&
+               reader.next(chunk->records[chunk->count])) {
+            for (const std::string &field : chunk->records[chunk->count].fields)
+                bytes += field.size();
             ++chunk->count;
+        }
         if (chunk->count == 0)
             break;
         pending.push_back(std::move(chunk));
@@ -270,11 +335,11 @@ int RunBatch(const BatchOptions &options, std::string &error) {
 
     if (reader.failed()) {
         sink.cancel();
-        error = options.input + ": read error";
+        error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
         return kExitRefused;
     }
     if (writeFailed || !sink.commit()) {
-        error = (options.output.empty() ? std::string("output") : options.output) + ": " +
+        error = (options.output.empty() ? std::string("standard output") : options.output) + ": " +
                 sink.reason();
         sink.cancel();
         return kExitRefused;

@@ -338,12 +338,14 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         if (fromPlace(coordinateColumns[i]))
             continue;
         const std::string &field = fields[coordinateColumns[i]];
-        const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
-                                                    : texts.text(coordinateColumns[i], field);
-        if (text.size() > kCoordinateDigits) {
-            error = std::string(coordinates[i].name) + " must be at most three characters";
+        // The form's coordinate boxes take digits only, three at most; an empty one is the
+        // form's own refusal.
+        if (!field.empty() && !AllDigits(field, 1, kCoordinateDigits)) {
+            error = std::string(coordinates[i].name) + " must be one to three digits";
             return false;
         }
+        const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
+                                                    : texts.text(coordinateColumns[i], field);
         *coordinates[i].box = text;
     }
     if (!fromPlace(10) && !SetDirection(fields[10], 'S', 'N', row.latDirection)) {

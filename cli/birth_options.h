@@ -93,9 +93,9 @@ private:
 
 // One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,
 // minute and zone are numbers in their lists' ranges; dst is 0 or 1; a direction is N or S
-// (E or W), or empty for none chosen; a coordinate field holds at most three characters
-// (the box's limit). Texts go into their boxes as they stand, so an empty name or place,
-// or a coordinate that is not a number, is the form's refusal.
+// (E or W), or empty for none chosen; a coordinate field holds one to three digits (what
+// the box lets through) or nothing. Texts go into their boxes as they stand, so an empty
+// name, place or coordinate is the form's refusal.
 //
 // A row with the place column filled takes the place as --place does: its coordinates,
 // city, state and country, and the zone and daylight saving of the time-zone database,

@@ -9,16 +9,22 @@
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
+#include "shell/file_io.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #ifndef STARLOOM_VERSION
 #error "STARLOOM_VERSION must be defined by the build"
@@ -177,9 +183,11 @@ row leaves empty; an empty place cell means the row's own fields.
 
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
+                (not the input; a device or pipe is written into)
 
-Exit status 1 when any row gave an error object, 2 when the input has no header
-or a file cannot be read or written.
+A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
+an error object for that row. Exit status 1 when any row gave an error object,
+2 when the input has no header or a file cannot be read or written.
 )";
 
 const char kStatsHelp[] = R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--plot FILE.svg]
@@ -187,9 +195,9 @@ const char kStatsHelp[] = R"(Usage: starloom-cli stats IN.csv [--positions METHO
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
 for each planetary pattern by signs, each pattern by degrees, each leading
-planet and each kind of aspect. Rows that are malformed or that the birth-data form refuses are skipped
-and counted; the reasons of the first ten go to standard error. IN.csv may be
-"-" for standard input.
+planet and each kind of aspect. Rows that are malformed or that the birth-data
+form refuses are skipped and counted; the reasons of the first ten go to
+standard error. IN.csv may be "-" for standard input.
 
   --positions METHOD  how the planets' positions are computed: standard (the
                       program's own formulas; the default) or precise
@@ -402,6 +410,15 @@ int ImageCommand(const std::vector<std::string> &args) {
                      status) ||
         !ExpectPositionals(parsed, 1, "FILE.jpg", status))
         return status;
+    // The program's own dialog always hands back a file's name; a name that is empty or
+    // names a folder would put the image somewhere the user did not ask for.
+    const std::string &name = parsed.positionals[0];
+    const std::string last = name.substr(name.find_last_of('/') + 1);
+    if (name.empty())
+        return Refuse("the image's file name is empty");
+    if (last.empty() || last == "." || last == ".." ||
+        QFileInfo(QString::fromStdString(name)).isDir())
+        return Refuse(name + ": names a folder, not an image file");
     FormValues values;
     std::string error;
     PositionMethod method = PositionMethod::Standard;
@@ -613,13 +630,21 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
         error = "Please Check The File.";
         return false;
     }
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + ": " + file.errorString().toStdString();
+    // A pipe or device is refused at once instead of waiting on it; a file that is not a
+    // reading is refused whole, as the form's opener refuses it.
+    QByteArray bytes;
+    QString reason;
+    if (!ReadRegularFile(QString::fromStdString(path), kReadingFileByteLimit, bytes, &reason)) {
+        error = path + ": " + reason.toStdString();
+        return false;
+    }
+    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    if (!lines) {
+        error = "Please Check The File.";
         return false;
     }
     FormValues result;
-    ApplyReadingFile(ReadReadingFileLines(file), result);
+    ApplyReadingFile(*lines, result);
     values = std::move(result);
     return true;
 }
@@ -637,7 +662,9 @@ std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string 
     return reading;
 }
 
-int RunCommand(const std::vector<std::string> &args) {
+namespace {
+
+int Dispatch(const std::vector<std::string> &args) {
     static const Command kCommands[] = {
         {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
         {"export", ExportCommand},   {"image", ImageCommand}, {"batch", BatchCommand},
@@ -660,7 +687,45 @@ int RunCommand(const std::vector<std::string> &args) {
     return Refuse("unknown command '" + args[0] + "' (see 'starloom-cli --help')");
 }
 
+} // namespace
+
+int RunCommand(const std::vector<std::string> &args) {
+    // Every command but batch (which checks its own writes) prints far less than this, so
+    // its whole output is written by the final flush below, whose error is then the
+    // system's real reason rather than a failure left over from an earlier write.
+    // The C library sizes a buffer it allocates itself by the device, so the stream is
+    // given one; it must outlive every write, the one at exit included.
+    constexpr std::size_t kOutputBuffer = 1 << 20; // bytes
+    static char outputBuffer[kOutputBuffer];
+    std::setvbuf(stdout, outputBuffer, _IOFBF, kOutputBuffer);
+    const int status = Dispatch(args);
+    // Output that did not reach its reader is a failure, whatever the command made of it: a
+    // full disk behind a redirection, a closed pipe or terminal. The buffered rest is
+    // written here, and its error is the one to report.
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int reason = errno;
+    if ((!flushed || std::ferror(stdout)) && status != kExitRefused) {
+        std::clearerr(stdout);
+        return Refuse("standard output: " + (reason != 0 ? SystemReason(reason).toStdString()
+                                                         : std::string("write error")));
+    }
+    return status;
+}
+
 int Main(int argc, char *argv[]) {
+    // A standard stream started closed keeps its number taken, by the null device opened
+    // the wrong way round: using the stream then fails with a clear error, and no file the
+    // tool opens later can take its number and receive its output by mistake.
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (opened >= 0 && opened != fd) {
+                ::dup2(opened, fd);
+                ::close(opened);
+            }
+        }
+    }
     // The tool reports its own errors, one line each; Qt's notes about the offscreen
     // platform and the environment are not for its users.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {

@@ -10,6 +10,12 @@
 
 namespace starloom::cli {
 
+// Limits on one record, so that no input can make the reader hold much: a field or a
+// record past its limit is returned with an error, its bytes not kept.
+inline constexpr std::size_t kCsvFieldLimit = 64 * 1024;    // bytes of one field
+inline constexpr std::size_t kCsvRecordLimit = 1024 * 1024; // bytes of one record
+inline constexpr std::size_t kCsvFieldCountLimit = 1024;    // fields of one record
+
 struct CsvRecord {
     std::vector<std::string> fields;
     long long line = 0; // line of the input on which the record starts, from 1
@@ -23,12 +29,14 @@ public:
 
     // The next record, skipping lines that are completely empty. False at the end of the
     // input. A malformed record (a quote inside an unquoted field, text after a closing
-    // quote, a quoted field still open at the end) is returned with its error and reading
-    // goes on after it.
+    // quote, a quoted field still open at the end, a field, record or field count past its
+    // limit) is returned with its error and reading goes on after it.
     bool next(CsvRecord &record);
 
-    // Whether reading stopped on an input error rather than at the end of the input.
+    // Whether reading stopped on an input error rather than at the end of the input, and
+    // the system's error number then.
     bool failed() const { return failed_; }
+    int errorNumber() const { return errorNumber_; }
 
 private:
     bool fill();
@@ -40,6 +48,7 @@ private:
     long long line_ = 1;
     bool atStart_ = true; // a byte-order mark may open the input
     bool failed_ = false;
+    int errorNumber_ = 0;
 };
 
 } // namespace starloom::cli

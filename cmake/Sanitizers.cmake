@@ -4,9 +4,12 @@
 #                           the first report ends the process with a failure
 #   -DSTARLOOM_FUZZ=ON      with clang: the same sanitizers plus libFuzzer's coverage on our
 #                           code, and the fuzz targets of tests/fuzz
+#   -DSTARLOOM_TSAN=ON      ThreadSanitizer on every target of this project, for the code
+#                           that runs on several threads (the batch)
 # Both are set before any folder is added, so they reach every target we build.
 option(STARLOOM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(STARLOOM_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+option(STARLOOM_TSAN "Build with ThreadSanitizer" OFF)
 
 set(STARLOOM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
                              -fno-sanitize-recover=all)
@@ -17,6 +20,9 @@ if(STARLOOM_FUZZ)
     endif()
     add_compile_options(${STARLOOM_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link)
     add_link_options(-fsanitize=address,undefined)
+elseif(STARLOOM_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
 elseif(STARLOOM_SANITIZE)
     add_compile_options(${STARLOOM_SANITIZER_FLAGS})
     add_link_options(-fsanitize=address,undefined)

@@ -123,10 +123,10 @@ void BirthForm::buildControls() {
 
     auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, services_.dialogs, this);
     for (QLineEdit *box : {txtName, txtCity, txtState, txtCountry})
-        box->installEventFilter(letters);
+        letters->watch(box);
     auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, services_.dialogs, this);
     for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM})
-        box->installEventFilter(digits);
+        digits->watch(box);
 
     // Each row: a caption in the first column, its controls side by side in the second.
     int row = 0;

@@ -3,6 +3,7 @@
 
 #include "shell/user_dialogs.h"
 
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,10 +27,52 @@ bool KeystrokeFilter::accepts(Kind kind, QChar c) {
     return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ';
 }
 
+// One filter on the whole application rather than on each box: it sees a key before any
+// filter of the box or of a suggestion list does.
+void KeystrokeFilter::watch(QLineEdit *box) {
+    if (boxes_.isEmpty())
+        QCoreApplication::instance()->installEventFilter(this);
+    boxes_.append(box);
+}
+
+QLineEdit *KeystrokeFilter::boxOfPopup(QObject *watched) const {
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (widget == nullptr || !widget->isWindow() || widget->focusProxy() == nullptr)
+        return nullptr;
+    for (const QPointer<QLineEdit> &box : boxes_) {
+        if (box != nullptr && widget->focusProxy() == box)
+            return box;
+    }
+    return nullptr;
+}
+
 bool KeystrokeFilter::eventFilter(QObject *watched, QEvent *event) {
-    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::InputMethod)
+        return false;
+    if (auto *box = qobject_cast<QLineEdit *>(watched); box != nullptr && boxes_.contains(box))
+        return filterTyped(box, event);
+    // A suggestion list open under a box: keys that choose or close a suggestion are its
+    // own; everything else would be typed into the box.
+    QLineEdit *box = boxOfPopup(watched);
     if (box == nullptr)
         return false;
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return false;
+        default:
+            break;
+        }
+    }
+    if (!filterTyped(box, event))
+        return false;
+    static_cast<QWidget *>(watched)->hide();
+    return true;
+}
+
+bool KeystrokeFilter::filterTyped(QLineEdit *box, QEvent *event) {
     QString typed;
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -39,10 +82,8 @@ bool KeystrokeFilter::eventFilter(QObject *watched, QEvent *event) {
             (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         typed = key->text();
-    } else if (event->type() == QEvent::InputMethod) {
-        typed = static_cast<QInputMethodEvent *>(event)->commitString();
     } else {
-        return false;
+        typed = static_cast<QInputMethodEvent *>(event)->commitString();
     }
     for (const QChar c : std::as_const(typed)) {
         if (!accepts(kind_, c))

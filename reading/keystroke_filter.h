@@ -2,7 +2,9 @@
 // blanks, coordinates take digits. A refused character is dropped and explained.
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class QLineEdit;
 
@@ -19,11 +21,20 @@ public:
     // Whether a typed character may enter a box of this kind.
     static bool accepts(Kind kind, QChar c);
 
+    // Filters what is typed into `box`, also while a suggestion list of the box is open:
+    // such a list takes the keys first and passes them to the box past its filters.
+    void watch(QLineEdit *box);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool refuse(QLineEdit *box);
+    // The watched box a popup stands in for (its focus goes to the box), or null.
+    QLineEdit *boxOfPopup(QObject *watched) const;
+    bool filterTyped(QLineEdit *box, QEvent *event);
+
+    QList<QPointer<QLineEdit>> boxes_;
 
     Kind kind_;
     UserDialogs *dialogs_;

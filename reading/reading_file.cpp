@@ -3,12 +3,13 @@
 
 #include "reading/form_values.h"
 #include "reading/number_text.h"
+#include "shell/file_io.h"
 #include "shell/setting_text.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace starloom {
 
@@ -48,6 +49,44 @@ void SelectPosition(int &position, const QString &line, int offset, int count) {
         position = index;
 }
 
+// The text of a scrambled line. A line cut at the length limit may end inside a
+// character; the incomplete character is left out rather than read as something else.
+QString DecodeLine(QByteArray line, bool cut) {
+    if (cut) {
+        auto plain = [&line](qsizetype i) {
+            return static_cast<unsigned char>(static_cast<unsigned char>(line[i]) - kSettingShift);
+        };
+        qsizetype start = line.size();
+        while (start > 0 && (plain(start - 1) & 0xC0) == 0x80 && line.size() - start < 3)
+            --start;
+        if (start > 0 && plain(start - 1) >= 0xC0) {
+            const unsigned char lead = plain(start - 1);
+            const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+            if (line.size() - (start - 1) < length)
+                line.truncate(start - 1);
+        }
+    }
+    return DecodeSettingBytes(line);
+}
+
+// Whether a line of a reading file holds what the program writes there: text without
+// control characters, whole numbers on the number lines, a flag word or number on the flag
+// lines.
+bool SoundLine(int number, const QString &line) {
+    for (const QChar c : line) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    }
+    static const QRegularExpression kWhole(QStringLiteral("^-?[0-9]+$"));
+    static const QRegularExpression kFlag(
+        QStringLiteral("^(?i:true|false|[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+))$"));
+    if (number >= 2 && number <= 11)
+        return kWhole.match(line).hasMatch();
+    if (number >= 12 && number <= 14)
+        return kFlag.match(line.trimmed()).hasMatch();
+    return true;
+}
+
 } // namespace
 
 QStringList ReadingFileFields(const BirthData &birth, int zonePosition) {
@@ -75,6 +114,7 @@ QStringList ReadReadingFileLines(QIODevice &device) {
     QByteArray line;
     bool lineOpen = false; // bytes (or a CR) seen since the last line end
     bool afterCr = false;  // the previous byte was a CR: an LF now belongs to it
+    bool cut = false;      // the line is longer than the part kept of it
     qsizetype consumed = 0;
     char chunk[4096];
     while (lines.size() < kReadingFileLines && consumed < kReadingFileByteLimit) {
@@ -89,8 +129,9 @@ QStringList ReadReadingFileLines(QIODevice &device) {
                     continue;
             }
             if (byte == '\r') {
-                lines.append(DecodeSettingBytes(line));
+                lines.append(DecodeLine(line, cut));
                 line.clear();
+                cut = false;
                 lineOpen = false;
                 afterCr = true;
                 continue;
@@ -98,11 +139,27 @@ QStringList ReadReadingFileLines(QIODevice &device) {
             lineOpen = true;
             if (line.size() < kReadingFileLineLimit)
                 line.append(byte);
+            else
+                cut = true;
         }
         consumed += got;
     }
     if (lineOpen && lines.size() < kReadingFileLines)
-        lines.append(DecodeSettingBytes(line));
+        lines.append(DecodeLine(line, cut));
+    return lines;
+}
+
+std::optional<QStringList> ParseReadingFile(const QByteArray &bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QStringList lines = ReadReadingFileLines(buffer);
+    if (lines.isEmpty())
+        return std::nullopt;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!SoundLine(static_cast<int>(i) + 1, lines[i]))
+            return std::nullopt;
+    }
     return lines;
 }
 
@@ -172,14 +229,9 @@ QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {
 }
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error != nullptr)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    // A reading or an export belongs in a file of its own: a device or pipe chosen as the
+    // target is refused rather than written into or replaced.
+    return WriteWholeFile(path, bytes, NodeTarget::Refuse, error);
 }
 
 } // namespace starloom

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QIODevice;
 
 namespace starloom {
@@ -30,6 +32,12 @@ QByteArray EncodeReadingFile(const BirthData &birth, int zonePosition);
 // last line without an end counts. Whatever the file holds, at most 4 KiB of a line and
 // 1 MiB in all are read; lines the file does not have are missing from the list.
 QStringList ReadReadingFileLines(QIODevice &device);
+
+// The lines of a whole reading file, or nothing when the bytes are not a reading: an empty
+// file, control characters in a line, a number line (2 to 11) that is not a whole number or
+// a flag line (12 to 14) that is neither a flag word nor a number. A file cut short is a
+// reading; its missing lines are missing from the list.
+std::optional<QStringList> ParseReadingFile(const QByteArray &bytes);
 
 // Whether a flag line reads as true: the word True in any letter case or a non-zero
 // number. False or zero read as false; anything else, a missing line included, as true.

@@ -6,6 +6,7 @@
 #include "reading/driver.h"
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
+#include "shell/file_io.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
@@ -333,18 +334,27 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
                                        MessageIcon::Error);
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A pipe or device is refused before it is opened for reading, where it could wait for
+    // ever; the whole file is judged before anything of it reaches the form, so a file that
+    // is not a reading leaves the user's entries as they were.
+    QByteArray bytes;
+    QString reason;
+    if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
         services_.dialogs->showMessage(form_.get(), kProgramTitle,
                                        QStringLiteral("The file %1 could not be opened.\n%2")
-                                           .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                           .arg(QDir::toNativeSeparators(path), reason),
                                        MessageIcon::Error);
         return;
     }
-    const QStringList lines = ReadReadingFileLines(file);
-    file.close();
+    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    if (!lines) {
+        services_.dialogs->showMessage(form_.get(), kProgramTitle,
+                                       QStringLiteral("Please Check The File."),
+                                       MessageIcon::Error);
+        return;
+    }
     FormValues values = form_->values();
-    ApplyReadingFile(lines, values);
+    ApplyReadingFile(*lines, values);
     form_->setValues(values);
     CalculateReading();
 }

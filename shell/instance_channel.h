@@ -10,6 +10,7 @@ class QLocalSocket;
 namespace starloom {
 
 constexpr int kHandOverTimeoutMs = 5000; // milliseconds a second copy waits for the first
+constexpr int kHandOverRetryMs = 100;    // milliseconds between its attempts
 
 // A per-user local socket next to the single-copy lock. The running copy listens on it; a
 // second copy started with a file name connects, sends the file's path and waits for the

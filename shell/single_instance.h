@@ -3,14 +3,12 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace starloom {
 
-// A per-user lock file held for the whole run. The file records the holder's process, so a
-// lock left behind by a copy that crashed is recognised as stale and taken over.
+// A per-user lock held for the whole run: a lock file on which the running copy holds the
+// system's exclusive lock. The system lets the lock go when the process ends, however it
+// ends, so a file left behind by a copy that crashed (with any content, or none) never
+// keeps the next copy out. The file records the holder's process for people who look.
 //
 // A second copy started with a file name passes it to the running copy through an
 // InstanceChannel whose socket lies in the same folder.
@@ -24,8 +22,11 @@ public:
 
     // Takes the lock. False only when another running copy holds it. When the lock cannot be
     // made at all (the folder cannot be written), this copy runs unguarded and the answer is
-    // true, since a missing lock must not keep the user from the program.
+    // true, since a missing lock must not keep the user from the program; lockProblem() then
+    // says why.
     bool acquire();
+    // Why the last acquire() could make no lock, or empty.
+    const QString &lockProblem() const { return problem_; }
     // Whether this object holds the lock now.
     bool holdsLock() const;
     // Gives the lock up; also done by the destructor.
@@ -40,7 +41,8 @@ public:
 
 private:
     QString lockFolder_;
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1; // the locked file, while held
+    QString problem_;
 };
 
 } // namespace starloom

@@ -30,8 +30,11 @@ class SingleInstance;
 inline const QString kSettingsOrganisation = QStringLiteral("QM Starloom");
 inline const QString kSettingsApplication = QStringLiteral("QM Starloom");
 
-// The user's own settings store, an INI file in the platform's per-user place.
+// The user's own settings store, an INI file in the platform's per-user place. When
+// something other than a file stands at that place, a store for this run only.
 std::unique_ptr<QSettings> OpenProgramSettings();
+// Where the settings store keeps its file.
+QString ProgramSettingsPath();
 
 enum class StartUpResult {
     Started,    // the birth-data form is shown; run the event loop
@@ -40,10 +43,12 @@ enum class StartUpResult {
 };
 
 // In order: takes the single-copy lock; when another copy holds it, hands `fileToOpen` (an
-// absolute path, or empty) to that copy through `channel` and returns HandedOver, or, when
-// there is no file or the other copy does not take it, tells the user that the program is
-// already running and returns Refused, without touching the settings either way. Holding the
-// lock, it starts listening on `channel` for later copies, runs the update reminder and calls
+// absolute path, or empty) to that copy through `channel` and returns HandedOver, trying
+// again for up to kHandOverTimeoutMs while that copy is still starting (and taking the lock
+// if it ends meanwhile), or, when there is no file or the other copy does not take it,
+// tells the user that the program is already running and returns Refused, without touching
+// the settings either way. When no lock can be made at all it says so and starts anyway. Holding
+// the lock, it starts listening on `channel` for later copies, runs the update reminder and calls
 // `showBirthDataForm`. Opening `fileToOpen` in this copy is left to the caller, once the form
 // is shown. `instance` and `channel` must stay alive for the whole run; `channel` may be null.
 StartUpResult RunStartUp(SingleInstance &instance, QSettings &settings,

@@ -8,14 +8,11 @@
 
 namespace starloom {
 
-namespace {
-
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information:
         return QMessageBox::Information;
-    case MessageIcon::Error:
-        return QMessageBox::Warning; // the platform's "stop" sign for refused input
+    case MessageIcon::Error: // refused input shows the stop sign, as every error does
     case MessageIcon::Critical:
         return QMessageBox::Critical;
     case MessageIcon::Question:
@@ -23,6 +20,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+namespace {
 
 // "Description (*.ext)|*.ext" to the dialog's "Description (*.ext)".
 QString ToQtFilter(const QString &filter) {

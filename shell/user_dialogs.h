@@ -3,6 +3,7 @@
 // window.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QPrinter;
@@ -51,6 +52,9 @@ public:
     QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
+
+// The icon a message box shows for each kind of message.
+QMessageBox::Icon ToQtIcon(MessageIcon icon);
 
 // The program's title, used for every message box that names no title of its own.
 inline const QString kProgramTitle = QStringLiteral("QM Starloom");

@@ -3,7 +3,7 @@
 set(cli_test_definitions
     STARLOOM_CLI="$<TARGET_FILE:starloom-cli>"
     STARLOOM_CLI_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden/cli")
-foreach(name test_cli test_cli_batch test_cli_place test_cli_stats)
+foreach(name test_cli test_cli_batch test_cli_place test_cli_stats test_cli_faults)
     starloom_add_test(${name} LABEL cli SOURCES ${name}.cpp test_cli_support.h
                       LIBS starloom_cli)
     target_compile_definitions(${name} PRIVATE ${cli_test_definitions})

@@ -5,9 +5,11 @@
 #include "reading/number_text.h"
 #include "support/scripted_services.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -71,6 +73,8 @@ private slots:
     void menus();
     void keystrokeFilters_data();
     void keystrokeFilters();
+    void filtersHoldWithSuggestionsOpen_data();
+    void filtersHoldWithSuggestionsOpen();
     void validation_data();
     void validation();
     void directionChoiceIsMadeForTheUser();
@@ -220,6 +224,59 @@ void TestBirthForm::keystrokeFilters() {
         QCOMPARE(form_->focusWidget(), edit);
     else
         QCOMPARE(form_->focusWidget(), form_->txtName);
+}
+
+void TestBirthForm::filtersHoldWithSuggestionsOpen_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed"); // before the list opens
+    QTest::addColumn<QString>("key");   // typed while it is open
+    QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<QString>("message");
+    const QString letters = QStringLiteral("Please enter only letters");
+    QTest::newRow("digit in city") << "txtCity"
+                                   << "Lon"
+                                   << "1"
+                                   << "Lon" << letters;
+    QTest::newRow("full stop in city") << "txtCity"
+                                       << "Lon"
+                                       << "."
+                                       << "Lon" << letters;
+    QTest::newRow("letter in city") << "txtCity"
+                                    << "Lon"
+                                    << "d"
+                                    << "Lond"
+                                    << "";
+    QTest::newRow("letter in latitude") << "txtLatD"
+                                        << "1"
+                                        << "x"
+                                        << "1" << QStringLiteral("Please enter only numbers");
+}
+
+// A suggestion list takes the keys while it is open and hands them to the box past the
+// box's own filters; the filters must hold all the same.
+void TestBirthForm::filtersHoldWithSuggestionsOpen() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, key);
+    QFETCH(QString, expectedText);
+    QFETCH(QString, message);
+    auto *edit = form_->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    auto *completer = new QCompleter(QStringList{typed + QStringLiteral("don"), typed + "a"}, edit);
+    completer->setWidget(edit);
+    edit->setFocus();
+    edit->setText(typed);
+    completer->setCompletionPrefix(typed);
+    completer->complete();
+    QVERIFY(completer->popup()->isVisible());
+    QTest::keyClick(completer->popup(), key.at(0).toLatin1());
+    QCOMPARE(edit->text(), expectedText);
+    QCOMPARE(shell_->dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(shell_->dialogs.messages[0].text, message);
+        QVERIFY(!completer->popup()->isVisible());
+    }
+    completer->popup()->hide();
 }
 
 void TestBirthForm::validation_data() {

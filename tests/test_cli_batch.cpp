@@ -1,6 +1,7 @@
 // starloom-cli batch: CSV rows to JSON Lines in input order, bad rows reported in their
 // place, the same bytes whatever the thread count; and the CSV reader on its own.
 #include "cli/csv_reader.h"
+#include "support/fault_files.h"
 #include "test_cli_support.h"
 
 #include <nlohmann/json.hpp>
@@ -10,10 +11,12 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <thread>
 
 using namespace starloom;
 using namespace starloom::cli;
 using namespace starloom::clitest;
+using namespace starloom::testing;
 
 namespace {
 
@@ -110,6 +113,12 @@ private slots:
     void outputFileAndStandardInput();
     void refusedInputWritesNothing_data();
     void refusedInputWritesNothing();
+    void coordinatesAsTheBoxesTakeThem_data();
+    void coordinatesAsTheBoxesTakeThem();
+    void inputThatCannotBeRead_data();
+    void inputThatCannotBeRead();
+    void outputIntoDeviceOrPipe_data();
+    void outputIntoDeviceOrPipe();
 
 private:
     QTemporaryDir dir_;
@@ -140,6 +149,20 @@ void TestCliBatch::csvRecords_data() {
                                                            "a,b\n")
                                              << QStringList{"1: a|b"};
     QTest::newRow("nothing") << QByteArray() << QStringList{};
+    // Past a limit a record is an error line of its own, its bytes not kept; the record after
+    // it is read as usual, on its own line number.
+    QTest::newRow("field over 64 KiB") << QByteArray(70000, 'x') + ",b\nok\n"
+                                       << QStringList{"1: a field is longer than 64 KiB", "2: ok"};
+    QTest::newRow("record over 1 MiB")
+        << QByteArray(60000, 'y').append(',').repeated(20) + "\nok\n"
+        << QStringList{"1: the record is longer than 1 MiB", "2: ok"};
+    QTest::newRow("2000 fields") << QByteArray(2000, ',') + "\nok\n"
+                                 << QStringList{"1: more than 1024 fields in the record", "2: ok"};
+    QTest::newRow("quoted lines over 1 MiB keep the count")
+        << "\"" + QByteArray("a\n").repeated(600000) + "\"\nok\n"
+        << QStringList{"1: a field is longer than 64 KiB", "600002: ok"};
+    QTest::newRow("quote left open for 2 MiB")
+        << "\"" + QByteArray(2 << 20, 'z') << QStringList{"1: a field is longer than 64 KiB"};
 }
 
 void TestCliBatch::csvRecords() {
@@ -258,7 +281,124 @@ void TestCliBatch::refusedInputWritesNothing() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"in.csv"});
     const CliRun missing = RunCli({"batch", folder.filePath(QStringLiteral("none.csv"))});
     QCOMPARE(missing.exitCode, 2);
-    QVERIFY(missing.err.contains("cannot be opened for reading"));
+    QVERIFY(missing.err.contains("none.csv: No such file or directory"));
+}
+
+void TestCliBatch::coordinatesAsTheBoxesTakeThem_data() {
+    QTest::addColumn<QByteArray>("latitude"); // the lat_deg field
+    QTest::addColumn<QByteArray>("result");   // the batch line, or the start of a reading
+    QTest::newRow("digits") << QByteArray("51") << QByteArray("{\"name\"");
+    QTest::newRow("decimal point") << QByteArray("1.5")
+                                   << QByteArray("{\"line\":2,\"error\":\"lat_deg must be one to "
+                                                 "three digits\"}");
+    QTest::newRow("blanks around") << QByteArray(" 5 ")
+                                   << QByteArray("{\"line\":2,\"error\":\"lat_deg must be one to "
+                                                 "three digits\"}");
+    QTest::newRow("sign") << QByteArray("-5")
+                          << QByteArray("{\"line\":2,\"error\":\"lat_deg must be one to three "
+                                        "digits\"}");
+    QTest::newRow("empty: the form's refusal")
+        << QByteArray() << QByteArray("{\"line\":2,\"error\":\"Please Enter Degree of Latitude\"}");
+}
+
+void TestCliBatch::coordinatesAsTheBoxesTakeThem() {
+    QFETCH(QByteArray, latitude);
+    QFETCH(QByteArray, result);
+    const QByteArray csv = QByteArray(kHeader) + "\nMary Ann,1990,5,1,12,0,29,0," + latitude +
+                           ",28,N,0,0,W,Greenwich,London,England\n";
+    const CliRun run = RunCli({"batch", "-"}, {}, csv);
+    QVERIFY2(run.out.startsWith(result), run.out.left(200).constData());
+}
+
+void TestCliBatch::inputThatCannotBeRead_data() {
+    QTest::addColumn<QString>("input"); // "same" writes the output over the input
+    QTest::addColumn<QString>("message");
+    QTest::newRow("output named as the input") << "same"
+                                               << "is the input file";
+    QTest::newRow("output is the input by another path") << "same/."
+                                                         << "is the input file";
+    QTest::newRow("a folder") << "folder"
+                              << "folder: Is a directory";
+    QTest::newRow("standard input closed") << "closed"
+                                           << "standard input: Bad file descriptor";
+}
+
+void TestCliBatch::inputThatCannotBeRead() {
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString in = folder.filePath(QStringLiteral("in.csv"));
+    const QByteArray csv = QByteArray(kHeader) +
+                           "\nMary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\n";
+    QVERIFY(WriteAll(in, csv));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    CliRun run;
+    if (input == QLatin1String("closed")) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"),
+                    {"-c", "exec \"$0\" batch - <&-", QStringLiteral(STARLOOM_CLI)});
+        QVERIFY(shell.waitForFinished());
+        run.exitCode = shell.exitCode();
+        run.err = shell.readAllStandardError();
+    } else if (input.startsWith(QLatin1String("same"))) {
+        const QString out = input == QLatin1String("same")
+                                ? in
+                                : folder.filePath(QStringLiteral("folder/../in.csv"));
+        run = RunCli({"batch", in, "--out", out});
+    } else {
+        run = RunCli({"batch", folder.filePath(input)});
+    }
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    QFile kept(in);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), csv);
+}
+
+void TestCliBatch::outputIntoDeviceOrPipe_data() {
+    QTest::addColumn<QString>("output");
+    QTest::newRow("device") << "device";
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("/dev/stdout into a pipe") << "/dev/stdout";
+}
+
+// A node named as the output takes the lines; it is never replaced by a regular file.
+void TestCliBatch::outputIntoDeviceOrPipe() {
+    QFETCH(QString, output);
+    QTemporaryDir folder;
+    const QString in = folder.filePath(QStringLiteral("in.csv"));
+    QVERIFY(WriteAll(in, QByteArray(kHeader) + "\nMary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,"
+                                               "Greenwich,London,England\n"));
+    QString out = output;
+    QByteArray received;
+    std::thread reader;
+    if (output == QLatin1String("device")) {
+        out = folder.filePath(QStringLiteral("null"));
+        if (!MakeNullDevice(out))
+            QSKIP("making a device node needs root (CAP_MKNOD)");
+    } else if (output == QLatin1String("pipe")) {
+        out = folder.filePath(QStringLiteral("fifo"));
+        QVERIFY(MakePipe(out));
+        reader = std::thread([&] {
+            QFile pipe(out);
+            if (pipe.open(QIODevice::ReadOnly))
+                received = pipe.readAll();
+        });
+    }
+    const mode_t type = NodeType(out);
+    const CliRun run = RunCli({"batch", in, "--out", out});
+    if (reader.joinable())
+        reader.join();
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(NodeType(out), type);
+    if (output == QLatin1String("pipe"))
+        QVERIFY(received.startsWith("{\"name\":\"Mary Ann\""));
+    if (output == QLatin1String("/dev/stdout"))
+        QVERIFY(run.out.startsWith("{\"name\":\"Mary Ann\""));
+    QCOMPARE(QDir(folder.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                 .size(),
+             output == QLatin1String("/dev/stdout") ? 1 : 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliBatch)

@@ -12,12 +12,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
 
 using namespace starloom;
 using namespace starloom::testing;
+
+Q_DECLARE_METATYPE(starloom::StartUpResult)
 
 namespace {
 
@@ -52,6 +55,8 @@ private slots:
     void secondCopyWithFileHandsItOver();
     void secondCopyWithFileRefusedWhenNobodyTakesIt();
     void secondCopyWithoutFileIsRefused();
+    void secondCopyWaitsForAFirstCopyStillStarting_data();
+    void secondCopyWaitsForAFirstCopyStillStarting();
     void firstCopyListensOnlyOnceItHoldsTheLock();
 
 private:
@@ -205,6 +210,47 @@ void TestInstallChannel::secondCopyWithoutFileIsRefused() {
              QStringLiteral("Application is already running"));
     QCoreApplication::processEvents();
     QCOMPARE(received.size(), 0);
+}
+
+void TestInstallChannel::secondCopyWaitsForAFirstCopyStillStarting_data() {
+    QTest::addColumn<bool>("firstEnds"); // else it starts listening
+    QTest::addColumn<StartUpResult>("expected");
+    QTest::newRow("first copy listens late: handed over") << false << StartUpResult::HandedOver;
+    QTest::newRow("first copy ends meanwhile: second starts") << true << StartUpResult::Started;
+}
+
+// Two copies started at the same moment: the first holds the lock but listens only a little
+// later (or ends instead). The second copy's file is neither lost nor refused.
+void TestInstallChannel::secondCopyWaitsForAFirstCopyStillStarting() {
+    QFETCH(bool, firstEnds);
+    QFETCH(StartUpResult, expected);
+    SingleInstance first(lockFolder());
+    QVERIFY(first.acquire());
+    InstanceChannel firstChannel(channelName());
+    QSignalSpy received(&firstChannel, &InstanceChannel::pathReceived);
+    constexpr int kFirstCopyLateMs = 400;
+    QTimer::singleShot(kFirstCopyLateMs, this, [&] {
+        if (firstEnds)
+            first.release();
+        else
+            QVERIFY(firstChannel.listen());
+    });
+
+    ScriptedShell secondShell;
+    std::atomic<StartUpResult> result = StartUpResult::Refused;
+    std::atomic<bool> secondFormShown = false;
+    QVERIFY(RunBeside([&] {
+        SingleInstance second(lockFolder());
+        InstanceChannel secondChannel(channelName());
+        result = RunStartUp(
+            second, *settings_, secondShell.services(), [&] { secondFormShown = true; },
+            &secondChannel, QStringLiteral("/home/ann/ann.act"));
+    }));
+    QCOMPARE(result.load(), expected);
+    QVERIFY(secondShell.dialogs.messages.isEmpty());
+    QCOMPARE(secondFormShown.load(), firstEnds);
+    if (!firstEnds)
+        QVERIFY(QTest::qWaitFor([&] { return received.size() == 1; }, kPatienceMs));
 }
 
 void TestInstallChannel::firstCopyListensOnlyOnceItHoldsTheLock() {

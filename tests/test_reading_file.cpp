@@ -142,6 +142,15 @@ void TestReadingFile::lineEnds_data() {
     QTest::newRow("lone LF inside a line")
         << QByteArray(a + "\n" + b) << QStringList({QString::fromUtf8("Annù") + "Bo"});
     QTest::newRow("empty file") << QByteArray() << QStringList();
+    // 4096 bytes of a line are kept; a character those bytes end inside is left out whole.
+    const QByteArray filler(4094, 'A');
+    QTest::newRow("two-byte character cut at the limit")
+        << Shifted(filler + "A\xC3\xA9z") << QStringList{QString(4095, QLatin1Char('A'))};
+    QTest::newRow("three-byte character cut at the limit")
+        << Shifted(filler + "\xE2\x82\xACz") << QStringList{QString(4094, QLatin1Char('A'))};
+    QTest::newRow("character ending at the limit kept")
+        << Shifted(filler + "\xC3\xA9z")
+        << QStringList{QString(4094, QLatin1Char('A')) + QString::fromUtf8("\xC3\xA9")};
 }
 
 void TestReadingFile::lineEnds() {

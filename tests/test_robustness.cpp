@@ -8,6 +8,8 @@
 #include "reading/reading_session.h"
 #include "shell/setting_text.h"
 #include "shell/update_reminder.h"
+#include "support/fault_files.h"
+#include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
@@ -52,6 +54,30 @@ const QStringList kFormRefusals = {
 
 // Marks a row whose file may end in any of the form's refusals.
 const QString kAnyRefusal = QStringLiteral("<any refusal>");
+// The opener's answer to a file that is not a reading; the form is then left as it was.
+const QString kCheckFile = QStringLiteral("Please Check The File.");
+
+// Everything the form holds, for comparing before and after.
+QStringList FormContents(const BirthForm &form) {
+    const FormValues v = form.values();
+    return {v.name,
+            QString::number(v.monthPosition),
+            v.dayText,
+            v.yearText,
+            v.hourText,
+            v.minuteText,
+            QString::number(v.zonePosition),
+            QString::number(v.dst),
+            v.latDegrees,
+            v.latMinutes,
+            v.lonDegrees,
+            v.lonMinutes,
+            QString::number(v.latDirection),
+            QString::number(v.lonDirection),
+            v.city,
+            v.state,
+            v.country};
+}
 
 // 15 March 1980, 7:05 in London: a birth every check passes.
 BirthData Anna() {
@@ -167,6 +193,10 @@ private slots:
     void garbageInSettings();
     void saveFolderGoneBeforeWrite_data();
     void saveFolderGoneBeforeWrite();
+    void openSomethingNotAFile_data();
+    void openSomethingNotAFile();
+    void failedSaveKeepsTheFile_data();
+    void failedSaveKeepsTheFile();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -199,11 +229,17 @@ void TestRobustness::damagedReadingFile_data() {
     QTest::addColumn<QString>("name");    // the name box afterwards, when a reading is shown
 
     QTest::newRow("sound file: a reading") << AnnaFile() << QString() << "Anna";
-    QTest::newRow("empty file: no name") << QByteArray() << "Please Enter Your Name" << QString();
-    QTest::newRow("random binary") << RandomBytes(20261207, 64 * 1024) << kAnyRefusal << QString();
-    QTest::newRow("binary without line ends")
-        << QByteArray(RandomBytes(7, 4096)).replace('\r', 'x').replace('\n', 'y') << kAnyRefusal
+    QTest::newRow("empty file: not a reading") << QByteArray() << kCheckFile << QString();
+    QTest::newRow("random binary: not a reading")
+        << RandomBytes(20261207, 64 * 1024) << kCheckFile << QString();
+    QTest::newRow("binary without line ends: not a reading")
+        << QByteArray(RandomBytes(7, 4096)).replace('\r', 'x').replace('\n', 'y') << kCheckFile
         << QString();
+    QTest::newRow("letters where the month goes: not a reading")
+        << QByteArray(AnnaFile())
+               .replace("\r\n" + ScrambledBytes("3") + "\r\n",
+                        "\r\n" + ScrambledBytes("March") + "\r\n")
+        << kCheckFile << QString();
     // 'R' lowered by 17 is 'A': one name of 4 KiB, and nothing else.
     QTest::newRow("one 8 MiB line: a name, no latitude")
         << QByteArray(8 << 20, 'R') << "Please Enter Degree of Latitude" << QString();
@@ -211,9 +247,9 @@ void TestRobustness::damagedReadingFile_data() {
         << AnnaFile() + ScrambledBytes("more").append("\r\n").repeated(10000 - 17) << QString()
         << "Anna";
     // Read with the program's shift, the digits of a file scrambled with 30 come out 13
-    // codes too high, as "=" to "F": the latitude is not a number.
-    QTest::newRow("scrambled with another shift")
-        << ScrambledWithShift(30) << "Please enter only numbers" << QString();
+    // codes too high, as "=" to "F": the month is not a number.
+    QTest::newRow("scrambled with another shift: not a reading")
+        << ScrambledWithShift(30) << kCheckFile << QString();
     // A lone lead byte and a stray continuation byte: the line is read as Windows-1252.
     QByteArray badName = AnnaFile();
     badName.replace(0, badName.indexOf('\r'),
@@ -244,6 +280,10 @@ void TestRobustness::damagedReadingFile() {
     int endRequests = 0;
     ReadingSession session(shell_->services(), {[&endRequests] { ++endRequests; }, {}});
     session.form().show();
+    // What the user had typed before choosing the file.
+    FillMay1990(session.form());
+    session.form().txtCity->clear();
+    const QStringList typed = FormContents(session.form());
     session.OpenReadingFileAt(path);
 
     if (message.isEmpty()) {
@@ -260,6 +300,10 @@ void TestRobustness::damagedReadingFile() {
             QCOMPARE(shown.text, message);
         QVERIFY(session.chartWindow() == nullptr);
         QVERIFY(session.form().isVisible());
+        if (message == kCheckFile) {
+            QCOMPARE(shown.icon, MessageIcon::Error);
+            QCOMPARE(FormContents(session.form()), typed);
+        }
     }
     QCOMPARE(endRequests, 0);
     QVERIFY(shell_->dialogs.fileRequests.isEmpty());
@@ -345,6 +389,86 @@ void TestRobustness::saveFolderGoneBeforeWrite() {
              replacedByFile ? QStringList{QStringLiteral("charts")} : QStringList());
     if (replacedByFile)
         QCOMPARE(ReadBytes(folder), QByteArray("not a folder"));
+}
+
+void TestRobustness::openSomethingNotAFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("pipe: no wait for a writer") << "pipe"
+                                                << "not a regular file but a pipe";
+    QTest::newRow("folder") << "folder"
+                            << "not a regular file but a folder";
+}
+
+void TestRobustness::openSomethingNotAFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = dir_->filePath(QStringLiteral("x.act"));
+    QVERIFY(kind == QLatin1String("pipe") ? MakePipe(path) : QDir().mkdir(path));
+    ReadingSession session(shell_->services(), {});
+    session.form().show();
+    FillMay1990(session.form());
+    const QStringList typed = FormContents(session.form());
+    session.OpenReadingFileAt(path);
+    QCOMPARE(shell_->dialogs.takeOnlyMessage(),
+             QStringLiteral("The file %1 could not be opened.\n%2").arg(path, reason));
+    QCOMPARE(FormContents(session.form()), typed);
+    session.form().hide();
+}
+
+void TestRobustness::failedSaveKeepsTheFile_data() {
+    QTest::addColumn<bool>("exportText"); // else Save As
+    QTest::addColumn<QString>("target");  // an earlier file under a size limit, or a device
+    QTest::addColumn<QString>("reason");
+    for (const bool exportText : {false, true}) {
+        const char *command = exportText ? "export" : "save as";
+        QTest::addRow("%s, file-size limit", command) << exportText << "limit"
+                                                      << "File too large";
+        QTest::addRow("%s, device", command) << exportText << "device"
+                                             << "not a regular file but a device";
+    }
+}
+
+// Writing fails part-way: the user is told which file and why, and the earlier file (or
+// the device node) is as it was.
+void TestRobustness::failedSaveKeepsTheFile() {
+    QFETCH(bool, exportText);
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    const QString path = dir_->filePath(QStringLiteral("anna.act"));
+    if (target == QLatin1String("device")) {
+        if (!MakeNullDevice(path))
+            QSKIP("making a device node needs root (CAP_MKNOD)");
+    } else {
+        QVERIFY(WriteBytes(path, "earlier"));
+    }
+    ReadingSession session(shell_->services(), {});
+    FillMay1990(session.form());
+    session.CalculateReading();
+    QVERIFY(session.chartWindow() != nullptr);
+    shell_->dialogs.fileAnswers = {path};
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (target == QLatin1String("limit"))
+            limit = std::make_unique<FileSizeLimit>(4);
+        if (exportText)
+            session.ExportReadingText();
+        else
+            session.SaveReadingFile();
+    }
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    const RecordedMessage shown = shell_->dialogs.messages.constFirst();
+    QCOMPARE(shown.icon, MessageIcon::Error);
+    QCOMPARE(shown.text, QStringLiteral("The file %1 could not be written.\n%2").arg(path, reason));
+    if (target == QLatin1String("device"))
+        QCOMPARE(NodeType(path), mode_t(S_IFCHR));
+    else
+        QCOMPARE(ReadBytes(path), QByteArray("earlier"));
+    QCOMPARE(QDir(dir_->path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("anna.act")});
+    QVERIFY(session.state().SavedReadingFile.isEmpty());
+    delete session.chartWindow();
 }
 
 QTEST_MAIN(TestRobustness)

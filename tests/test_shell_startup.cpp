@@ -3,11 +3,14 @@
 #include "shell/single_instance.h"
 #include "shell/start_up.h"
 #include "shell/update_reminder.h"
+#include "support/fault_files.h"
 #include "support/scripted_services.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,6 +47,11 @@ private slots:
     void secondCopyRefusedWhileFirstHoldsLock();
     void staleLockOfADeadCopyIsTakenOver();
     void unwritableLockFolderDoesNotStopTheProgram();
+    void leftoverLockIsStale_data();
+    void leftoverLockIsStale();
+    void lockHoldsOnAFullDisk();
+    void noLockIsSaidAndStartGoesOn();
+    void settingsNodeIsNeverReplaced();
 
     void refusedStartTouchesNothing();
     void acceptedStartRunsReminderThenForm();
@@ -244,6 +252,102 @@ void TestShellStartUp::unwritableLockFolderDoesNotStopTheProgram() {
     SingleInstance instance(lockFolder() + QStringLiteral("/inner"));
     QVERIFY(instance.acquire());
     QVERIFY(!instance.holdsLock());
+}
+
+void TestShellStartUp::leftoverLockIsStale_data() {
+    QTest::addColumn<QString>("leftover");
+    QTest::newRow("empty file") << "empty";
+    QTest::newRow("random bytes") << "random";
+    QTest::newRow("empty folder") << "folder";
+    QTest::newRow("a live process of the same name") << "namesake";
+}
+
+// Whatever a crashed or foreign program left at the lock's place, no running copy holds
+// the lock, so the next copy starts.
+void TestShellStartUp::leftoverLockIsStale() {
+    QFETCH(QString, leftover);
+    SingleInstance probe(lockFolder());
+    const QString path = probe.lockFilePath();
+    QVERIFY(QDir().mkpath(lockFolder()));
+    QProcess namesake;
+    QFile file(path);
+    if (leftover == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (leftover == QLatin1String("random")) {
+            QByteArray bytes(200, Qt::Uninitialized);
+            QRandomGenerator random(1207);
+            for (char &byte : bytes)
+                byte = static_cast<char>(random.bounded(256));
+            file.write(bytes);
+        } else if (leftover == QLatin1String("namesake")) {
+            // Another program that happens to be called like ours, still running.
+            const QString copy = home_->filePath(QStringLiteral("starloom"));
+            QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), copy));
+            namesake.start(copy, {QStringLiteral("30")});
+            QVERIFY(namesake.waitForStarted());
+            file.write(QByteArray::number(namesake.processId()) + "\nstarloom\n");
+        }
+        file.close();
+    }
+    SingleInstance next(lockFolder());
+    QVERIFY(next.acquire());
+    QVERIFY(next.holdsLock());
+    QVERIFY(next.lockProblem().isEmpty());
+    SingleInstance second(lockFolder());
+    QVERIFY(!second.acquire());
+    namesake.kill();
+    namesake.waitForFinished();
+}
+
+// With no byte free where the lock lives, the lock still keeps a second copy out.
+void TestShellStartUp::lockHoldsOnAFullDisk() {
+    FullDisk disk(lockFolder());
+    if (!disk.mounted())
+        QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
+    QVERIFY(disk.fill());
+    SingleInstance first(lockFolder());
+    SingleInstance second(lockFolder());
+    QVERIFY(first.acquire());
+    QVERIFY(first.holdsLock());
+    QVERIFY(!second.acquire());
+}
+
+void TestShellStartUp::noLockIsSaidAndStartGoesOn() {
+    QFile blocker(lockFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SingleInstance instance(lockFolder() + QStringLiteral("/inner"));
+    int formsShown = 0;
+    QCOMPARE(RunStartUp(instance, *settings_, shell_->services(), [&] { ++formsShown; }),
+             StartUpResult::Started);
+    QCOMPARE(formsShown, 1);
+    const QString said = shell_->dialogs.takeOnlyMessage();
+    QVERIFY2(said.contains(QLatin1String("could not make its lock")) &&
+                 said.contains(QLatin1String("Not a directory")),
+             qPrintable(said));
+}
+
+// The store's file is a link to a device: the start reads nothing from it, writes nothing
+// over it, and the link and the device stay as they were.
+void TestShellStartUp::settingsNodeIsNeverReplaced() {
+    const QString path = ProgramSettingsPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile::remove(path);
+    const QString device = home_->filePath(QStringLiteral("null"));
+    if (!MakeNullDevice(device))
+        QSKIP("making a device node needs root (CAP_MKNOD)");
+    QVERIFY(QFile::link(device, path));
+    {
+        const std::unique_ptr<QSettings> settings = OpenProgramSettings();
+        CheckUpdateReminder(*settings, shell_->services());
+        settings->sync();
+        QCOMPARE(settings->status(), QSettings::NoError);
+    }
+    QCOMPARE(QFileInfo(path).symLinkTarget(), device);
+    QCOMPARE(NodeType(device), mode_t(S_IFCHR));
+    QFile::remove(path);
 }
 
 void TestShellStartUp::refusedStartTouchesNothing() {

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+Q_DECLARE_METATYPE(starloom::MessageIcon)
+
 using namespace starloom;
 using namespace starloom::testing;
 
@@ -81,6 +83,8 @@ private slots:
     void programIconIsDrawn();
     void closeAllAndEndClosesEveryWindowAndEnds();
     void closeAllAndEndFromAWindowsOwnCloseHandler();
+    void messageIcons_data();
+    void messageIcons();
 
 private:
     QTemporaryDir home_;
@@ -199,6 +203,22 @@ void TestShellWindows::closeAllAndEndFromAWindowsOwnCloseHandler() {
     QCOMPARE(form.closeRequests, 1);
     QCOMPARE(chart.closeRequests, 1);
     QVERIFY(VisibleWindows().isEmpty());
+}
+
+void TestShellWindows::messageIcons_data() {
+    QTest::addColumn<MessageIcon>("kind");
+    QTest::addColumn<QMessageBox::Icon>("shown");
+    // Refused input and failures show the stop sign; notices the information sign.
+    QTest::newRow("refused input") << MessageIcon::Error << QMessageBox::Critical;
+    QTest::newRow("failure") << MessageIcon::Critical << QMessageBox::Critical;
+    QTest::newRow("notice") << MessageIcon::Information << QMessageBox::Information;
+    QTest::newRow("question") << MessageIcon::Question << QMessageBox::Question;
+}
+
+void TestShellWindows::messageIcons() {
+    QFETCH(MessageIcon, kind);
+    QFETCH(QMessageBox::Icon, shown);
+    QCOMPARE(ToQtIcon(kind), shown);
 }
 
 QTEST_MAIN(TestShellWindows)

@@ -1,5 +1,6 @@
 #include "windows/image_saving.h"
 
+#include "shell/file_io.h"
 #include "shell/user_dialogs.h"
 #include "windows/report_window.h"
 
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace starloom {
@@ -21,38 +21,52 @@ constexpr int kLastCopyNumber = 999; // numbered variants run from _001 to _999
 
 const QString kJpegExtension = QStringLiteral(".jpg");
 
-// Writes `image` to `path` as a JPEG file. The file appears only when the whole image
-// has been written; until then an earlier file of that name stays as it was. Returns an
-// empty string, or the reason the write failed.
-//
-// The image is encoded in memory first and the bytes then written unbuffered, one call
-// after another until all are out. A device that takes only part of the bytes answers
-// the next call with the system's error, so the reason given is the real one ("File too
-// large", "No space left on device") rather than an unspecified write error.
-QString WriteJpeg(const QImage &image, const QString &path) {
+// The image as JPEG bytes at the highest quality; empty, with `reason` set, on failure.
+QByteArray EncodeJpeg(const QImage &image, QString &reason) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, QByteArrayLiteral("jpg"));
     writer.setQuality(kJpegQuality);
-    if (!writer.write(image))
-        return writer.errorString();
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
+    if (!writer.write(image)) {
+        reason = writer.errorString();
+        return {};
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return bytes;
+}
+
+// The numbered variant `copy` of a file name: every dot becomes "_001." and so on.
+QString NumberedName(const QString &file, int copy) {
+    QString candidate = file;
+    candidate.replace(QLatin1Char('.'), QStringLiteral("_%1.").arg(copy, 3, 10, QLatin1Char('0')));
+    return candidate;
+}
+
+void ShowTooManyCopies(const QString &file, const ImageSaving &saving) {
+    if (saving.dialogs != nullptr) {
+        saving.dialogs->showMessage(
+            saving.parent, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file,
+            QStringLiteral("There are too many Copies of this file  ") + file,
+            MessageIcon::Critical);
+    }
+}
+
+// The folder with its trailing separator, and the file name with its ".jpg": an empty
+// folder is the program's own, an empty name today's date stamp.
+void NormalizeImageTarget(QString &folder, QString &file, const ImageSaving &saving) {
+    const QString separator = QDir::separator();
+    if (folder.isEmpty())
+        folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(separator))
+        folder += separator;
+    folder.replace(separator + separator, separator);
+
+    if (file.isEmpty())
+        file = MakeDateStamp(true, saving.localTime) + kJpegExtension;
+    else if (file.contains(QLatin1Char('.')))
+        file.replace(QStringLiteral(".bmp"), kJpegExtension);
+    else
+        file += kJpegExtension;
 }
 
 } // namespace
@@ -95,13 +109,33 @@ void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
     if (recordName)
         report.imageFileBox()->setText(file);
 
-    const QString target = MakeUniqueImageName(folder, file, saving);
-    SplitFolderAndFile(target, folder, file);
-    report.imageFolderBox()->setText(folder);
-    if (target.isEmpty())
-        return;
-
-    const QString reason = WriteJpeg(report.heldCapture().toImage(), target);
+    // The name is claimed when the file is made, not when it is found free: another
+    // program saving into the same folder at the same moment may take a name in between,
+    // and the next number is tried then.
+    const QString chosenFolder = folder;
+    NormalizeImageTarget(folder, file, saving);
+    QString reason;
+    const QByteArray bytes = EncodeJpeg(report.heldCapture().toImage(), reason);
+    QString target = reason.isEmpty() ? QString() : folder + file;
+    for (int copy = 0; copy <= kLastCopyNumber && reason.isEmpty(); ++copy) {
+        const QString candidate = folder + (copy == 0 ? file : NumberedName(file, copy));
+        if (FileExists(candidate))
+            continue;
+        target = candidate;
+        const ClaimResult claim = WriteNewFile(candidate, bytes, &reason);
+        if (claim == ClaimResult::Written) {
+            reason.clear();
+            break;
+        }
+        if (claim == ClaimResult::Taken)
+            target.clear();
+    }
+    if (target.isEmpty() && reason.isEmpty())
+        ShowTooManyCopies(file, saving);
+    QString writtenFolder = chosenFolder;
+    QString writtenFile;
+    SplitFolderAndFile(target, writtenFolder, writtenFile);
+    report.imageFolderBox()->setText(writtenFolder);
     if (!reason.isEmpty() && saving.dialogs != nullptr) {
         saving.dialogs->showMessage(saving.parent, kProgramTitle,
                                     QStringLiteral("The image could not be saved as %1.\n\n%2")
@@ -113,35 +147,15 @@ void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
 // One existence check per candidate: at most a thousand for a folder that already holds
 // every numbered copy.
 QString MakeUniqueImageName(QString folder, QString file, const ImageSaving &saving) {
-    const QString separator = QDir::separator();
-    if (folder.isEmpty())
-        folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    if (!folder.endsWith(separator))
-        folder += separator;
-    folder.replace(separator + separator, separator);
-
-    if (file.isEmpty())
-        file = MakeDateStamp(true, saving.localTime) + kJpegExtension;
-    else if (file.contains(QLatin1Char('.')))
-        file.replace(QStringLiteral(".bmp"), kJpegExtension);
-    else
-        file += kJpegExtension;
-
+    NormalizeImageTarget(folder, file, saving);
     if (!FileExists(folder + file))
         return folder + file;
     for (int copy = 1; copy <= kLastCopyNumber; ++copy) {
-        QString candidate = file;
-        candidate.replace(QLatin1Char('.'),
-                          QStringLiteral("_%1.").arg(copy, 3, 10, QLatin1Char('0')));
+        const QString candidate = NumberedName(file, copy);
         if (!FileExists(folder + candidate))
             return folder + candidate;
     }
-    if (saving.dialogs != nullptr) {
-        saving.dialogs->showMessage(
-            saving.parent, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file,
-            QStringLiteral("There are too many Copies of this file  ") + file,
-            MessageIcon::Critical);
-    }
+    ShowTooManyCopies(file, saving);
     return {};
 }
 

@@ -1,0 +1,347 @@
+// Checked writes and non-blocking reads on POSIX systems.
+#include "shell/file_io.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace starloom {
+
+namespace {
+
+QByteArray Native(const QString &path) {
+    return QFile::encodeName(path);
+}
+
+// What a node that is not a regular file is, for messages.
+QString NodeKind(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a pipe");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("a device");
+}
+
+QString NotRegular(mode_t mode) {
+    return QStringLiteral("not a regular file but %1").arg(NodeKind(mode));
+}
+
+// Writes all of `size` bytes, resuming after interruptions and partial writes. 0, or the
+// error number of the failing call.
+int WriteAll(int fd, const char *data, qint64 size) {
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, static_cast<size_t>(size));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (done == 0)
+            return EIO;
+        data += done;
+        size -= done;
+    }
+    return 0;
+}
+
+// The folder part of a path, "." for a bare name.
+QByteArray FolderOf(const QByteArray &path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArrayLiteral("/");
+    return path.left(slash);
+}
+
+// A name for a temporary next to `target` that no one else picks: hidden, with the
+// process and a running number in it.
+QByteArray TemporaryName(const QByteArray &target) {
+    static std::atomic<unsigned> counter{0};
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
+    const QByteArray file = target.mid(slash + 1);
+    return folder + '.' + file + '.' + QByteArray::number(::getpid()) + '-' +
+           QByteArray::number(counter.fetch_add(1)) + ".part";
+}
+
+// Gives the unnamed file `fd` the name `name`; fails with EEXIST when the name is taken.
+int LinkUnnamed(int fd, const QByteArray &name) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return 0;
+    const int viaProc = errno;
+    if (viaProc == EEXIST)
+        return EEXIST;
+    // Without /proc, the same by the descriptor (needs more privileges).
+    if (::linkat(fd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+        return 0;
+    return viaProc;
+}
+
+mode_t CurrentUmask() {
+    // The only portable way to read it is to set it; it is put back at once.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+QString SystemReason(int error) {
+    char buffer[256];
+    // The GNU strerror_r returns the text, which may or may not be in the buffer.
+    const char *text = ::strerror_r(error, buffer, sizeof buffer);
+    return QString::fromLocal8Bit(text);
+}
+
+WholeFileWriter::WholeFileWriter(QString path, NodeTarget nodes)
+    : path_(std::move(path)), nodes_(nodes) {}
+
+WholeFileWriter::~WholeFileWriter() {
+    cancel();
+}
+
+bool WholeFileWriter::fail(int error) {
+    return failWith(SystemReason(error));
+}
+
+bool WholeFileWriter::failWith(const QString &reason) {
+    if (error_.isEmpty())
+        error_ = reason;
+    cancel();
+    return false;
+}
+
+bool WholeFileWriter::open() {
+    error_.clear();
+    if (path_.isEmpty())
+        return failWith(SystemReason(ENOENT));
+    const QByteArray path = Native(path_);
+    QByteArray target = path;
+    struct stat st {};
+    const bool exists = ::stat(path.constData(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        const bool writable = S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode);
+        if (nodes_ == NodeTarget::Refuse || !writable)
+            return failWith(NotRegular(st.st_mode));
+        // A device or pipe takes the bytes as they come; nothing is renamed over it.
+        fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd_ < 0)
+            return fail(errno);
+        direct_ = true;
+        return true;
+    }
+    if (exists) {
+        // Through a symbolic link the file it points to is replaced, not the link.
+        if (char *resolved = ::realpath(path.constData(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    } else {
+        struct stat link {};
+        if (::lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            // A link to a file yet to be made: the file is made where it points.
+            char buffer[4096];
+            const ssize_t size = ::readlink(path.constData(), buffer, sizeof buffer - 1);
+            if (size > 0) {
+                const QByteArray points(buffer, size);
+                target = points.startsWith('/') ? points : FolderOf(path) + '/' + points;
+            }
+        }
+    }
+    target_ = QFile::decodeName(target);
+    const QByteArray folder = FolderOf(target);
+    fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        const int unnamed = errno;
+        if (unnamed != EOPNOTSUPP && unnamed != EISDIR && unnamed != EINVAL)
+            return fail(unnamed);
+        // A file system without unnamed files: a hidden temporary, removed on failure.
+        QByteArray name = TemporaryName(target);
+        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0)
+            return fail(errno);
+        tempName_ = QFile::decodeName(name);
+    }
+    // A replaced file keeps its permissions; a new one gets what the user's mask allows.
+    const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (::fchmod(fd_, mode) != 0 && exists)
+        return fail(errno);
+    return true;
+}
+
+bool WholeFileWriter::write(const char *data, qint64 size) {
+    if (fd_ < 0)
+        return failWith(error_.isEmpty() ? SystemReason(EBADF) : error_);
+    if (const int error = WriteAll(fd_, data, size))
+        return fail(error);
+    return true;
+}
+
+bool WholeFileWriter::commit() {
+    if (fd_ < 0)
+        return failWith(error_.isEmpty() ? SystemReason(EBADF) : error_);
+    if (direct_) {
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) != 0 && errno != EINTR)
+            return fail(errno);
+        return true;
+    }
+    // Delayed allocation reports a full disk only here.
+    if (::fsync(fd_) != 0 && errno != EINVAL)
+        return fail(errno);
+    const QByteArray target = Native(target_);
+    QByteArray temporary = Native(tempName_);
+    if (tempName_.isEmpty()) {
+        for (int attempt = 0;; ++attempt) {
+            temporary = TemporaryName(target);
+            const int error = LinkUnnamed(fd_, temporary);
+            if (error == 0)
+                break;
+            if (error != EEXIST || attempt > 100)
+                return fail(error);
+        }
+        tempName_ = QFile::decodeName(temporary);
+    }
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 && errno != EINTR)
+        return fail(errno);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return fail(errno);
+    tempName_.clear();
+    return true;
+}
+
+void WholeFileWriter::cancel() {
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    if (!tempName_.isEmpty())
+        ::unlink(Native(std::exchange(tempName_, QString())).constData());
+}
+
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes,
+                    QString *error) {
+    WholeFileWriter file(path, nodes);
+    if (file.open() && file.write(bytes) && file.commit())
+        return true;
+    if (error != nullptr)
+        *error = file.errorString();
+    return false;
+}
+
+ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *error) {
+    const QByteArray name = Native(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) == 0)
+        return ClaimResult::Taken;
+    auto failed = [error](int number) {
+        if (error != nullptr)
+            *error = SystemReason(number);
+        return ClaimResult::Failed;
+    };
+    const QByteArray folder = FolderOf(name);
+    int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    QByteArray temporary;
+    if (fd < 0) {
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return failed(errno);
+        temporary = TemporaryName(name);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return failed(errno);
+    }
+    auto drop = [&] {
+        if (fd >= 0)
+            ::close(std::exchange(fd, -1));
+        if (!temporary.isEmpty())
+            ::unlink(temporary.constData());
+    };
+    int problem = ::fchmod(fd, 0666 & ~CurrentUmask()) == 0 ? 0 : errno;
+    if (problem == 0)
+        problem = WriteAll(fd, bytes.constData(), bytes.size());
+    if (problem == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+        problem = errno;
+    if (problem != 0) {
+        drop();
+        return failed(problem);
+    }
+    // The name is claimed by a link, which never replaces: of two programs that picked the
+    // same free name, one gets EEXIST and moves on to the next name.
+    int linked = 0;
+    if (temporary.isEmpty()) {
+        linked = LinkUnnamed(fd, name);
+    } else if (::link(temporary.constData(), name.constData()) != 0) {
+        linked = errno;
+        if (linked == EPERM || linked == EOPNOTSUPP)
+            linked = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, name.constData(),
+                                 RENAME_NOREPLACE) == 0
+                         ? 0
+                         : errno;
+    }
+    const int closeError = ::close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
+    if (linked != 0) {
+        drop();
+        return linked == EEXIST ? ClaimResult::Taken : failed(linked);
+    }
+    drop(); // the temporary's own name, if any
+    if (closeError != 0) {
+        ::unlink(name.constData());
+        return failed(closeError);
+    }
+    return ClaimResult::Written;
+}
+
+bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QString *error) {
+    auto failed = [error](const QString &reason) {
+        if (error != nullptr)
+            *error = reason;
+        return false;
+    };
+    // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
+    const int fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return failed(SystemReason(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int number = errno;
+        ::close(fd);
+        return failed(S_ISREG(st.st_mode) || st.st_mode == 0 ? SystemReason(number)
+                                                             : NotRegular(st.st_mode));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QByteArray result;
+    char chunk[1 << 16];
+    while (result.size() < limit) {
+        const ssize_t got = ::read(
+            fd, chunk, static_cast<size_t>(std::min<qint64>(sizeof chunk, limit - result.size())));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int number = errno;
+            ::close(fd);
+            return failed(SystemReason(number));
+        }
+        if (got == 0)
+            break;
+        result.append(chunk, got);
+    }
+    ::close(fd);
+    bytes = std::move(result);
+    return true;
+}
+
+} // namespace starloom

@@ -1,0 +1,71 @@
+// Files written whole or not at all, read without blocking, and claimed without replacing.
+//
+// Every step of a write is checked (each write, the flush to the disk, the close and the
+// final rename), so a full disk or a size limit is reported with the system's reason
+// instead of leaving an empty or cut-short file behind. The bytes go to an unnamed file in
+// the target's folder first; the name appears only once everything is on the disk, so an
+// earlier file stays as it was and a killed program leaves no half-written file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace starloom {
+
+// What to do when the target exists and is not a regular file (a device, a pipe, a
+// socket, a folder). Replacing such a node with a regular file is never done.
+enum class NodeTarget {
+    Refuse,    // the write fails with a message that names the kind of node
+    WriteInto, // the bytes are written straight into a device or pipe (a folder is refused)
+};
+
+// A file written in one or more pieces and made visible by commit().
+class WholeFileWriter {
+public:
+    WholeFileWriter(QString path, NodeTarget nodes);
+    ~WholeFileWriter(); // cancels an uncommitted write
+    WholeFileWriter(const WholeFileWriter &) = delete;
+    WholeFileWriter &operator=(const WholeFileWriter &) = delete;
+
+    bool open();
+    bool write(const char *data, qint64 size);
+    bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    // Flushes to the disk, closes and gives the file its name.
+    bool commit();
+    // Drops what was written; an earlier file of the name is untouched.
+    void cancel();
+
+    // The system's reason for the first failure, without the file's name.
+    const QString &errorString() const { return error_; }
+
+private:
+    bool fail(int error);
+    bool failWith(const QString &reason);
+
+    QString path_;
+    QString target_; // the path with symbolic links followed
+    NodeTarget nodes_;
+    int fd_ = -1;
+    bool direct_ = false; // writing straight into a device or pipe
+    QString tempName_;    // a named temporary, when the file system has no unnamed files
+    QString error_;
+};
+
+// The whole of `bytes` into `path`, replacing a regular file of that name.
+bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes, QString *error);
+
+enum class ClaimResult { Written, Taken, Failed };
+
+// Creates `path` holding `bytes`, but only when nothing of that name exists: two programs
+// claiming the same name at once never both succeed. Taken when the name is already used;
+// Failed, with `error` set, when the file could not be written.
+ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *error);
+
+// Reads at most `limit` bytes of a regular file. Refuses a pipe, device or folder without
+// waiting on it; false with `error` set to the reason.
+bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QString *error);
+
+// The system's text for an error number ("No space left on device").
+QString SystemReason(int error);
+
+} // namespace starloom

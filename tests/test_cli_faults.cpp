@@ -1,0 +1,272 @@
+// starloom-cli when the system says no: output that cannot be written (a full disk, a size
+// limit, a device, a lost standard output), names that are no image file, reading files that
+// are pipes or no reading, and image commands running at once in one folder.
+#include "support/fault_files.h"
+#include "test_cli_support.h"
+
+#include <QDir>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace starloom;
+using namespace starloom::clitest;
+using namespace starloom::testing;
+
+namespace {
+
+const QStringList kBirth = {"--date", "1990-05-01", "--time",  "12:00",  "--zone",    "29",
+                            "--lat",  "51:28N",     "--lon",   "0:00W",  "--name",    "Mary Ann",
+                            "--city", "Greenwich",  "--state", "London", "--country", "England"};
+
+constexpr char kOneRow[] = "name,year,month,day,hour,minute,zone,dst,lat_deg,lat_min,lat_dir,"
+                           "lon_deg,lon_min,lon_dir,city,state,country\n"
+                           "Mary Ann,1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,London,England\n";
+
+// Runs the tool through the shell, which first runs `setup` (redirections, limits).
+CliRun RunShell(const QString &setup, const QStringList &args, const QString &folder = {}) {
+    QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{"-c", setup + QStringLiteral(" exec \"$0\" \"$@\""),
+                              QStringLiteral(STARLOOM_CLI)} +
+                      args);
+    CliRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    return run;
+}
+
+QByteArray Content(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+} // namespace
+
+class TestCliFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void lostStandardOutput_data();
+    void lostStandardOutput();
+    void writeFails_data();
+    void writeFails();
+    void saveRefusesADevice_data();
+    void saveRefusesADevice();
+    void imageNameThatIsAFolder_data();
+    void imageNameThatIsAFolder();
+    void imagesAtOnceNeverReplace();
+    void readingFileThatIsNoReading_data();
+    void readingFileThatIsNoReading();
+};
+
+void TestCliFaults::lostStandardOutput_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("redirect");
+    QTest::addColumn<QString>("reason");
+    const QList<QPair<const char *, QStringList>> commands = {
+        {"reading", QStringList{"reading"} + kBirth},
+        {"reading --json", QStringList{"reading", "--json"} + kBirth},
+        {"open", {"open", QStringLiteral(STARLOOM_CLI_GOLDEN_DIR "/maryann.act")}},
+        {"zones", {"zones"}},
+        {"--help", {"--help"}},
+        {"batch", {"batch", "-"}},
+    };
+    for (const auto &[name, args] : commands) {
+        QTest::addRow("%s into a full device", name) << args << ">/dev/full"
+                                                     << "No space left on device";
+        QTest::addRow("%s into a closed output", name) << args << ">&-"
+                                                       << "Bad file descriptor";
+    }
+}
+
+void TestCliFaults::lostStandardOutput() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, redirect);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    if (args.last() == QLatin1String("-"))
+        args.last() = in;
+    const CliRun run = RunShell(QStringLiteral("exec %1;").arg(redirect), args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("standard output: " + reason.toUtf8()), run.err.constData());
+}
+
+void TestCliFaults::writeFails_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("fullDisk"); // else a file-size limit
+    QTest::addColumn<bool>("earlier");  // a file of the name exists before
+    for (const char *command : {"save", "export", "batch"}) {
+        for (const bool fullDisk : {false, true}) {
+            const char *fault = fullDisk ? "full disk" : "size limit";
+            QTest::addRow("%s, %s, over an earlier file", command, fault)
+                << command << fullDisk << true;
+            QTest::addRow("%s, %s, new file", command, fault) << command << fullDisk << false;
+        }
+    }
+}
+
+// The earlier file stays as it was, a new one is not left behind, and the exit status and
+// message say what happened.
+void TestCliFaults::writeFails() {
+    QFETCH(QString, command);
+    QFETCH(bool, fullDisk);
+    QFETCH(bool, earlier);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    const QString folder = dir.filePath(QStringLiteral("out"));
+    FullDisk disk(folder);
+    if (fullDisk && !disk.mounted())
+        QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN); the size-limit rows cover it");
+    const QString path = folder + QStringLiteral("/anna.out");
+    if (earlier) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    if (fullDisk)
+        QVERIFY(disk.fill());
+    QStringList args = command == QLatin1String("batch") ? QStringList{"batch", in, "--out", path}
+                                                         : QStringList{command, path} + kBirth;
+    // Signals ignored at the exec stay ignored, so the limit fails the write instead of
+    // killing the tool.
+    const CliRun run =
+        RunShell(fullDisk ? QString() : QStringLiteral("trap '' XFSZ; ulimit -f 0;"), args);
+    QCOMPARE(run.exitCode, 2);
+    const QByteArray reason = fullDisk ? "No space left on device" : "File too large";
+    QVERIFY2(run.err.contains(path.toUtf8() + ": " + reason), run.err.constData());
+    QCOMPARE(Content(path), earlier ? QByteArray("earlier") : QByteArray("<none>"));
+    QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral("filler"));
+    QCOMPARE(left, earlier ? QStringList{"anna.out"} : QStringList());
+}
+
+void TestCliFaults::saveRefusesADevice_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save") << "save";
+    QTest::newRow("export") << "export";
+}
+
+void TestCliFaults::saveRefusesADevice() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("null"));
+    if (!MakeNullDevice(device))
+        QSKIP("making a device node needs root (CAP_MKNOD)");
+    const CliRun run = RunCli(QStringList{command, device} + kBirth);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("not a regular file but a device"), run.err.constData());
+    QCOMPARE(NodeType(device), mode_t(S_IFCHR));
+}
+
+void TestCliFaults::imageNameThatIsAFolder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << ""
+                           << "the image's file name is empty";
+    QTest::newRow("this folder") << "."
+                                 << "names a folder";
+    QTest::newRow("the parent folder") << ".."
+                                       << "names a folder";
+    QTest::newRow("ends in a slash") << "sub/"
+                                     << "names a folder";
+    QTest::newRow("an existing folder") << "sub"
+                                        << "names a folder";
+}
+
+// Nothing is written, least of all in a folder above the one named.
+void TestCliFaults::imageNameThatIsAFolder() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString work = dir.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(work + QStringLiteral("/sub")));
+    const CliRun run = RunCli(QStringList{"image", name} + kBirth, work);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"work"});
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"sub"});
+}
+
+// Four image commands with one name in one folder, twice over: eight images, none lost.
+void TestCliFaults::imagesAtOnceNeverReplace() {
+    constexpr int kAtOnce = 4;
+    constexpr int kRounds = 2;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("chart.jpg"));
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (int i = 0; i < kAtOnce; ++i) {
+            running.push_back(std::make_unique<QProcess>());
+            running.back()->start(QStringLiteral(STARLOOM_CLI),
+                                  QStringList{"image", name} + kBirth);
+        }
+        for (const auto &process : running) {
+            QVERIFY(process->waitForFinished(120000));
+            QCOMPARE(process->exitCode(), 0);
+        }
+    }
+    const QStringList images = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(images.size(), kAtOnce * kRounds);
+    QVERIFY(images.contains(QStringLiteral("chart.jpg")));
+    QVERIFY(images.contains(QStringLiteral("chart_007.jpg")));
+}
+
+void TestCliFaults::readingFileThatIsNoReading_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("pipe") << "pipe"
+                          << "not a regular file but a pipe";
+    QTest::newRow("empty file") << "empty"
+                                << "Please Check The File.";
+    QTest::newRow("random bytes") << "random"
+                                  << "Please Check The File.";
+}
+
+// Refused at once, by open and by --from alike; a pipe is not waited on.
+void TestCliFaults::readingFileThatIsNoReading() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.act"));
+    if (kind == QLatin1String("pipe")) {
+        QVERIFY(MakePipe(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == QLatin1String("random")) {
+            QByteArray bytes;
+            for (int i = 0; i < 4096; ++i)
+                bytes += char((i * 7919 + 13) % 256);
+            file.write(bytes);
+        }
+    }
+    for (const QStringList &args : {QStringList{"open", path},
+                                    QStringList{"export", dir.filePath("x.txt"), "--from", path}}) {
+        const CliRun run = RunShell(QString(), args);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    }
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.txt"))));
+}
+
+QTEST_GUILESS_MAIN(TestCliFaults)
+#include "test_cli_faults.moc"
