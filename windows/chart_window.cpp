@@ -2,6 +2,7 @@
 
 #include "shell/links.h"
 #include "shell/program_icon.h"
+#include "shell/shutdown.h"
 #include "windows/design_units.h"
 #include "windows/image_saving.h"
 #include "windows/link_label.h"
@@ -10,6 +11,7 @@
 #include "windows/toolbar_icons.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -28,6 +31,8 @@ const QColor kNavy(0, 0, 128);
 const QColor kLinkYellow(255, 255, 192);
 constexpr qreal kHeadingPoints = 18.0;
 const QString kLinkInvitation = QStringLiteral("For Analysis of this Natal chart log onto ");
+const QString kCaption = QStringLiteral("QM Starloom v1.15");
+constexpr int kNoticeMilliseconds = 6000; // how long a notice stays in the status bar
 
 constexpr int kHeadingBandHeight = 850; // twips
 constexpr int kButtonBandHeight = 615;  // twips
@@ -75,6 +80,9 @@ public:
     void setReport(ReportWindow *report) {
         m_sub = addSubWindow(report, Qt::FramelessWindowHint);
         m_sub->setSystemMenu(nullptr);
+        // A child window that takes the focus itself keeps Tab among its own controls;
+        // without it Tab runs on to the chart window's links and buttons.
+        m_sub->setFocusPolicy(Qt::NoFocus);
         m_sub->show();
         placeReport();
     }
@@ -109,7 +117,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
                          QWidget *parent)
     : QMainWindow(parent), m_report(report), m_services(services), m_commands(std::move(commands)) {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -129,6 +137,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     column->insertWidget(1, m_area, 1);
     setCentralWidget(client);
     m_area->setReport(m_report);
+    buildTabOrder();
 
     fitToScreen();
     applyResizingRule();
@@ -157,18 +166,24 @@ void ChartWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     addEntry(file, "mnuNew", QStringLiteral("&New"), [this] { leaveWith(m_commands.newReading); });
     addSeparator(file, "mnuFileSep0");
-    addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"),
-             [this, run] { run(m_commands.saveReading); });
+    addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"), [this, run] {
+        run(m_commands.saveReading);
+    })->setShortcuts(QKeySequence::Save);
     addEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG"), [this] { saveChartAsJpeg(); });
     addSeparator(file, "mnuFileSep1");
-    addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"),
-             [this, run] { run(m_commands.exportText); });
+    addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"), [this, run] {
+        run(m_commands.exportText);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     addSeparator(file, "mnuFilesep2");
-    addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] { printChart(); });
+    addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] {
+        printChart();
+    })->setShortcuts(QKeySequence::Print);
     addSeparator(file, "mnuFileSep3");
     addEntry(file, "mnuBack", QStringLiteral("&Back"), [this] { leaveWith(m_commands.back); });
     addSeparator(file, "mnuFileSep4");
-    addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
+    addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] {
+        exitProgram();
+    })->setShortcuts(QuitKeys());
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -251,6 +266,8 @@ QWidget *ChartWindow::buildButtonBand() {
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(ProgramFont(kSmallFontPoints));
         button->resize(TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+        // Return and Enter press a focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     };
     m_saveJpeg = makeButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kWideButtonWidth);
@@ -276,11 +293,37 @@ QWidget *ChartWindow::buildButtonBand() {
     link->resize(width, link->heightForWidth(width));
     link->move(TwipsToPixels(kLinkLeft), (band->height() - link->height()) / 2);
     connect(link, &LinkLabel::clicked, this, &ChartWindow::openHomePage);
+    m_link = link;
     return band;
 }
 
+// Top to bottom, left to right: the heading's link, the interpretation text, the bottom
+// band's link, then the three buttons.
+void ChartWindow::buildTabOrder() {
+    auto *text = m_report->findChild<QWidget *>(QStringLiteral("RTB"));
+    QWidget *const order[] = {m_address, text, m_link, m_saveJpeg, m_back, m_exit};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        if (order[i - 1] != nullptr && order[i] != nullptr)
+            setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void ChartWindow::setReadingFile(const QString &path) {
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty()
+                       ? kCaption
+                       : QFileInfo(path).fileName() + QStringLiteral(" \u2014 ") + kCaption);
+}
+
+void ChartWindow::showNotice(const QString &text) {
+    statusBar()->showMessage(text, kNoticeMilliseconds);
+}
+
 void ChartWindow::saveChartAsJpeg() {
-    SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+    const SavedImage saved =
+        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+    if (!saved.written.isEmpty())
+        showNotice(ImageSavedNotice(saved.chosen, saved.written));
 }
 
 void ChartWindow::printChart() {

@@ -46,6 +46,13 @@ public:
 
     ReportWindow *report() const;
 
+    // Names the reading file the shown reading was opened from or saved to: the title
+    // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
+    void setReadingFile(const QString &path);
+    // A line in the status bar that goes away by itself after a few seconds, such as
+    // where a file was just written.
+    void showNotice(const QString &text);
+
     // No context menu on the toolbar: the View menu's check mark alone says whether the
     // toolbar is shown.
     QMenu *createPopupMenu() override;
@@ -67,6 +74,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildTabOrder();
     void buildToolbar();
     QWidget *buildHeadingBand();
     QWidget *buildButtonBand();
@@ -83,6 +91,7 @@ private:
     QToolBar *m_toolbar = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
+    QLabel *m_link = nullptr;
     QPushButton *m_saveJpeg = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
