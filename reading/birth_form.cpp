@@ -3,6 +3,7 @@
 
 #include "reading/keystroke_filter.h"
 #include "shell/links.h"
+#include "shell/shutdown.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace starloom {
@@ -179,9 +181,16 @@ void BirthForm::buildControls() {
     cmdCalculate->setDefault(false);
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    // The platform's Open keys press the button; its caption keeps its own Alt key.
+    auto *openKeys = new QShortcut(QKeySequence::Open, this);
+    connect(openKeys, &QShortcut::activated, cmdOpen, &QPushButton::click);
+    cmdOpen->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOpen);
     outer->addLayout(buttons);
+    // Return and Enter press a focused button, as Space does.
+    for (QPushButton *button : {Command1, cmdCalculate, cmdOpen})
+        button->setAutoDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
     connect(cmdOpen, &QPushButton::clicked, this, &BirthForm::openRequested);
 
@@ -215,8 +224,9 @@ void BirthForm::buildMenus() {
     connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
             &QAction::triggered, this, &BirthForm::calculateRequested);
     file->addSeparator();
-    connect(addAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
-            &BirthForm::close);
+    QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &BirthForm::close);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

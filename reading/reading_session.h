@@ -8,6 +8,7 @@
 #include "shell/services.h"
 #include "windows/chart_window.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 
@@ -57,6 +58,7 @@ private:
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
+    void followReadingFile(const QString &opened);
 
     ReadingState state_;
     ShellServices services_;
@@ -64,6 +66,12 @@ private:
     std::unique_ptr<BirthForm> form_;
     PlaceFinder *places_ = nullptr; // owned by the form
     QPointer<ChartWindow> chart_;
+    // The reading file the chart window names in its title, and that file's contents as
+    // this program writes them: a reading whose data would give other contents is no
+    // longer that file's, and the title drops the name.
+    QString readingFile_;
+    QByteArray readingFileBytes_;
+    QString openingFile_; // set while a reading file's data are being calculated
 };
 
 } // namespace starloom

@@ -81,6 +81,8 @@ private slots:
     void numberRule();
     void recordFromForm();
     void arrangeWheel();
+    void keysOnTheRealWidgets_data();
+    void keysOnTheRealWidgets();
 
 private:
     ReadingState *state_ = nullptr;
@@ -516,6 +518,53 @@ void TestBirthForm::arrangeWheel() {
     QCOMPARE(wheel.SignCellText[0], QStringLiteral("\r\nMoon\r\nMercury (R) "));
     QCOMPARE(wheel.AscSignIndex, 0);
     QCOMPARE(wheel.FirstHouseSign, -1);
+}
+
+void TestBirthForm::keysOnTheRealWidgets_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("outcome"); // the signal sent, or the message shown
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+O in a text box opens")
+        << "txtName" << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
+    QTest::newRow("Ctrl+O on a list opens")
+        << "cboYear" << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
+    QTest::newRow("Ctrl+Q exits") << "txtCity" << int(Qt::Key_Q) << int(Qt::ControlModifier)
+                                  << "exit";
+    QTest::newRow("Return on Calculate")
+        << "cmdCalculate" << int(Qt::Key_Return) << none << "calculate";
+    QTest::newRow("Enter on Open")
+        << "cmdOpen" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open";
+    QTest::newRow("Return on the coordinate search")
+        << "Command1" << int(Qt::Key_Return) << none << "Please Enter City";
+    QTest::newRow("Return in the name box is still refused")
+        << "txtName" << int(Qt::Key_Return) << none << "Please enter only letters";
+}
+
+void TestBirthForm::keysOnTheRealWidgets() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, outcome);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    QSignalSpy calculate(form_, &BirthForm::calculateRequested);
+    QSignalSpy open(form_, &BirthForm::openRequested);
+    QSignalSpy exit(form_, &BirthForm::exitRequested);
+    auto *target = form_->findChild<QWidget *>(focus);
+    QVERIFY2(target, qPrintable(focus));
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QStringList happened;
+    if (!calculate.isEmpty())
+        happened << QStringLiteral("calculate");
+    if (!open.isEmpty())
+        happened << QStringLiteral("open");
+    if (!exit.isEmpty())
+        happened << QStringLiteral("exit");
+    for (const RecordedMessage &message : std::as_const(shell_->dialogs.messages))
+        happened << message.text;
+    QCOMPARE(happened, QStringList{outcome});
 }
 
 QTEST_MAIN(TestBirthForm)
