@@ -4,6 +4,7 @@
 #include "reading/keystroke_filter.h"
 #include "shell/links.h"
 #include "shell/shutdown.h"
+#include "windows/link_label.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -202,15 +203,20 @@ void BirthForm::buildControls() {
     label1->setWordWrap(true);
     outer->addWidget(label1);
 
-    auto *label8 = new QLabel(central);
+    // One stop for Tab in either direction, followed with Return, Enter or Space. (A rich
+    // text label with a keyboard link holds Shift+Tab on its link for ever.)
+    auto *label8 = new LinkLabel(
+        QStringLiteral("Talk about your chart with other readers in our discussion forum"),
+        central);
     label8->setObjectName(QStringLiteral("Label8"));
-    label8->setText(QStringLiteral("<a href=\"%1\">Talk about your chart with other readers in "
-                                   "our discussion forum</a>")
-                        .arg(kHomePageAddress.toHtmlEscaped()));
-    label8->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label8->setCursor(Qt::PointingHandCursor);
-    connect(label8, &QLabel::linkActivated, this, [this] { OpenHomePage(*services_.links); });
-    outer->addWidget(label8);
+    QFont underlined = label8->font();
+    underlined.setUnderline(true);
+    label8->setFont(underlined);
+    QPalette linkColour = label8->palette();
+    linkColour.setColor(QPalette::WindowText, linkColour.color(QPalette::Link));
+    label8->setPalette(linkColour);
+    connect(label8, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.links); });
+    outer->addWidget(label8, 0, Qt::AlignLeft);
 }
 
 void BirthForm::buildMenus() {

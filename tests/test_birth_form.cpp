@@ -83,6 +83,8 @@ private slots:
     void arrangeWheel();
     void keysOnTheRealWidgets_data();
     void keysOnTheRealWidgets();
+    void tabReachesEveryControl_data();
+    void tabReachesEveryControl();
 
 private:
     ReadingState *state_ = nullptr;
@@ -538,6 +540,8 @@ void TestBirthForm::keysOnTheRealWidgets_data() {
         << "cmdOpen" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open";
     QTest::newRow("Return on the coordinate search")
         << "Command1" << int(Qt::Key_Return) << none << "Please Enter City";
+    QTest::newRow("Space on the forum link")
+        << "Label8" << int(Qt::Key_Space) << none << "home page";
     QTest::newRow("Return in the name box is still refused")
         << "txtName" << int(Qt::Key_Return) << none << "Please enter only letters";
 }
@@ -564,7 +568,39 @@ void TestBirthForm::keysOnTheRealWidgets() {
         happened << QStringLiteral("exit");
     for (const RecordedMessage &message : std::as_const(shell_->dialogs.messages))
         happened << message.text;
+    if (shell_->links.opened == QList<QUrl>{QUrl(kHomePageAddress)})
+        happened << QStringLiteral("home page");
     QCOMPARE(happened, QStringList{outcome});
+}
+
+void TestBirthForm::tabReachesEveryControl_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("order"); // from the name box, one key press each
+    // Of each pair of direction buttons one is a stop; the arrow keys choose within it.
+    const QStringList forward{
+        "txtName",      "cboMonth",      "cboDate", "cboYear",  "cboHour",       "cboMinute",
+        "cboTimeZone",  "chkDST",        "txtLatD", "txtLatM",  "optLatSouth_0", "txtLonD",
+        "txtLonM",      "optLongEast_0", "txtCity", "txtState", "txtCountry",    "Command1",
+        "cmdCalculate", "cmdOpen",       "Label8"};
+    QStringList backward(forward.rbegin(), forward.rend() - 1);
+    backward.prepend(forward.first());
+    // Entered from behind, a pair where neither is chosen stops on its second button.
+    backward.replaceInStrings(QStringLiteral("_0"), QStringLiteral("_1"));
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << (forward + QStringList{"txtName"});
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << (backward + QStringList{"txtName"});
+}
+
+void TestBirthForm::tabReachesEveryControl() {
+    QFETCH(int, key);
+    QFETCH(QStringList, order);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    form_->txtName->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, order);
 }
 
 QTEST_MAIN(TestBirthForm)

@@ -652,6 +652,7 @@ void TestWindowsChart::tabReachesEveryControl() {
     ChartWindow *window = makeWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("RTB"));
     FIND_CHILD(QWidget, first, window, "lblURL");
     first->setFocus(Qt::TabFocusReason);
     QStringList visited{QApplication::focusWidget()->objectName()};

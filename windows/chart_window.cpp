@@ -298,7 +298,8 @@ QWidget *ChartWindow::buildButtonBand() {
 }
 
 // Top to bottom, left to right: the heading's link, the interpretation text, the bottom
-// band's link, then the three buttons.
+// band's link, then the three buttons. The window opens with the focus in the text, so
+// that the arrow keys scroll it and Return follows no link.
 void ChartWindow::buildTabOrder() {
     auto *text = m_report->findChild<QWidget *>(QStringLiteral("RTB"));
     QWidget *const order[] = {m_address, text, m_link, m_saveJpeg, m_back, m_exit};
@@ -306,6 +307,8 @@ void ChartWindow::buildTabOrder() {
         if (order[i - 1] != nullptr && order[i] != nullptr)
             setTabOrder(order[i - 1], order[i]);
     }
+    if (text != nullptr)
+        text->setFocus();
 }
 
 void ChartWindow::setReadingFile(const QString &path) {
