@@ -122,6 +122,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildMenus();
+    assignShortcuts();
     buildToolbar();
 
     auto *client = new QWidget(this);
@@ -166,24 +167,18 @@ void ChartWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     addEntry(file, "mnuNew", QStringLiteral("&New"), [this] { leaveWith(m_commands.newReading); });
     addSeparator(file, "mnuFileSep0");
-    addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"), [this, run] {
-        run(m_commands.saveReading);
-    })->setShortcuts(QKeySequence::Save);
+    addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"),
+             [this, run] { run(m_commands.saveReading); });
     addEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG"), [this] { saveChartAsJpeg(); });
     addSeparator(file, "mnuFileSep1");
-    addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"), [this, run] {
-        run(m_commands.exportText);
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"),
+             [this, run] { run(m_commands.exportText); });
     addSeparator(file, "mnuFilesep2");
-    addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] {
-        printChart();
-    })->setShortcuts(QKeySequence::Print);
+    addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] { printChart(); });
     addSeparator(file, "mnuFileSep3");
     addEntry(file, "mnuBack", QStringLiteral("&Back"), [this] { leaveWith(m_commands.back); });
     addSeparator(file, "mnuFileSep4");
-    addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] {
-        exitProgram();
-    })->setShortcuts(QuitKeys());
+    addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -295,6 +290,24 @@ QWidget *ChartWindow::buildButtonBand() {
     connect(link, &LinkLabel::clicked, this, &ChartWindow::openHomePage);
     m_link = link;
     return band;
+}
+
+// The desktop's usual keys for the File commands that have them; the menus show them beside
+// the captions, which keep their Alt letters.
+void ChartWindow::assignShortcuts() {
+    const struct {
+        const char *entry;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuSaveAsText", QKeySequence::keyBindings(QKeySequence::Save)},
+        {"mnuExport", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
+        {"mnuPrint", QKeySequence::keyBindings(QKeySequence::Print)},
+        {"mnuExit", QuitKeys()},
+    };
+    for (const auto &shortcut : shortcuts) {
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(shortcut.entry)))
+            action->setShortcuts(shortcut.keys);
+    }
 }
 
 // Top to bottom, left to right: the heading's link, the interpretation text, the bottom

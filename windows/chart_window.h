@@ -74,6 +74,7 @@ protected:
 
 private:
     void buildMenus();
+    void assignShortcuts();
     void buildTabOrder();
     void buildToolbar();
     QWidget *buildHeadingBand();
