@@ -5,7 +5,6 @@
 #include "windows/report_window.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -119,7 +118,6 @@ private slots:
     void keysOnTheRealWidgets();
     void tabReachesEveryControl_data();
     void tabReachesEveryControl();
-    void titleNamesTheReadingFile();
 
 private:
     ChartWindow *makeWindow();
@@ -597,14 +595,10 @@ void TestWindowsChart::keysOnTheRealWidgets_data() {
         << "cmdBack" << int(Qt::Key_Return) << none << QStringList{"back"};
     QTest::newRow("Enter on Exit")
         << "cmdExit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QStringList{"exit"};
-    QTest::newRow("Space on Back")
-        << "cmdBack" << int(Qt::Key_Space) << none << QStringList{"back"};
     QTest::newRow("Return on the heading's link")
         << "lblURL" << int(Qt::Key_Return) << none << QStringList{kHome};
     QTest::newRow("Space on the bottom link")
         << "Label1" << int(Qt::Key_Space) << none << QStringList{kHome};
-    QTest::newRow("Return in the text does nothing")
-        << "RTB" << int(Qt::Key_Return) << none << QStringList{};
 }
 
 // Keys pressed on the shown, active window, as the user presses them.
@@ -662,17 +656,6 @@ void TestWindowsChart::tabReachesEveryControl() {
     }
     QCOMPARE(visited, order);
     QVERIFY(m_recorder->calls.isEmpty());
-}
-
-void TestWindowsChart::titleNamesTheReadingFile() {
-    ChartWindow *window = makeWindow();
-    const QString path = QDir::toNativeSeparators(QDir::tempPath() + QStringLiteral("/anna.act"));
-    window->setReadingFile(path);
-    QCOMPARE(window->windowTitle(), QString::fromUtf8("anna.act \u2014 QM Starloom v1.15"));
-    QCOMPARE(window->windowFilePath(), path);
-    window->setReadingFile(QString());
-    QCOMPARE(window->windowTitle(), QStringLiteral("QM Starloom v1.15"));
-    QVERIFY(window->windowFilePath().isEmpty());
 }
 
 QTEST_MAIN(TestWindowsChart)
