@@ -133,6 +133,7 @@ void ReadingSession::CalculateReading() {
         commands.back = [this] { returnToForm(); };
         commands.newReading = [this] {
             state_.SavedReadingFile.clear();
+            readingFile_.clear();
             returnToForm();
         };
         commands.exit = [this] {
@@ -158,6 +159,7 @@ void ReadingSession::CalculateReading() {
     fillReportWindow(*chart_->report(), outcome);
     showTimeUsed(form_->values());
     showPositionMethod();
+    followReadingFile(openingFile_);
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -273,6 +275,19 @@ void ReadingSession::showPositionMethod() {
                        : QStringLiteral("Positions: standard formulas"));
 }
 
+// A reading just opened takes the file's name; any other keeps the name of the file it was
+// opened from or saved to only while its data are still that file's.
+void ReadingSession::followReadingFile(const QString &opened) {
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    if (!opened.isEmpty()) {
+        readingFile_ = opened;
+        readingFileBytes_ = contents;
+    } else if (contents != readingFileBytes_) {
+        readingFile_.clear();
+    }
+    chart_->setReadingFile(readingFile_);
+}
+
 void ReadingSession::returnToForm() {
     form_->show();
     form_->raise();
@@ -299,13 +314,19 @@ void ReadingSession::SaveReadingFile() {
     if (path.isEmpty())
         return;
     state_.ReadingFileName = path;
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
     QString reason;
-    if (!WriteWholeFile(path, EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex()),
-                        &reason)) {
+    if (!WriteWholeFile(path, contents, &reason)) {
         reportWriteFailure(path, reason);
         return;
     }
     state_.SavedReadingFile = path;
+    readingFile_ = path;
+    readingFileBytes_ = contents;
+    if (chart_ != nullptr) {
+        chart_->setReadingFile(path);
+        chart_->showNotice(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    }
 }
 
 void ReadingSession::ExportReadingText() {
@@ -317,8 +338,12 @@ void ReadingSession::ExportReadingText() {
         return;
     state_.ReadingFileName = path;
     QString reason;
-    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason))
+    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason)) {
         reportWriteFailure(path, reason);
+        return;
+    }
+    if (chart_ != nullptr)
+        chart_->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
 }
 
 void ReadingSession::OpenReadingFile() {
@@ -353,7 +378,9 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     FormValues values = form_->values();
     ApplyReadingFile(lines, values);
     form_->setValues(values);
+    openingFile_ = path;
     CalculateReading();
+    openingFile_.clear();
 }
 
 } // namespace starloom

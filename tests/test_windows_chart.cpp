@@ -114,6 +114,10 @@ private slots:
     void backCallbackMayCloseTheWindow();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
+    void keysOnTheRealWidgets_data();
+    void keysOnTheRealWidgets();
+    void tabReachesEveryControl_data();
+    void tabReachesEveryControl();
 
 private:
     ChartWindow *makeWindow();
@@ -220,25 +224,29 @@ void TestWindowsChart::menus_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("captions"); // "-" for a separator
+    QTest::addColumn<QStringList>("keys");     // each entry's shortcut, portable text
     QTest::newRow("File")
         << "mnuFile"
         << "&File" << QStringList{"mnuNew",      "mnuFileSep0", "mnuSaveAsText", "mnuSaveAsJpeg",
                                   "mnuFileSep1", "mnuExport",   "mnuFilesep2",   "mnuPrint",
                                   "mnuFileSep3", "mnuBack",     "mnuFileSep4",   "mnuExit"}
         << QStringList{"&New", "-",      "Save &As", "Save As &JPEG", "-", "&Export Chart As Text",
-                       "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
+                       "-",    "&Print", "-",        "&Back",         "-", "E&xit"}
+        << QStringList{"", "", "Ctrl+S", "", "", "Ctrl+E", "", "Ctrl+P", "", "", "", "Ctrl+Q"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
                           << QStringList{"mnuToolBar", "mnuPrecisePositions", "mnuViewSep1",
                                          "mnuAspectLines", "mnuAspectOrbs"}
                           << QStringList{"&Toolbar", "&Precise Positions", "-", "Aspect &Lines",
-                                         QString::fromUtf8("Aspect &Orbs…")};
+                                         QString::fromUtf8("Aspect &Orbs…")}
+                          << QStringList{"", "", "", "", ""};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
                                   "mnuUpdate", "mnuHelpSep2", "mnuAbout"}
         << QStringList{"&Online Help",   "&Visit Us Online", "-", "Check for Software &Update", "-",
-                       "&About Software"};
+                       "&About Software"}
+        << QStringList{"", "", "", "", "", ""};
 }
 
 void TestWindowsChart::menus() {
@@ -246,20 +254,23 @@ void TestWindowsChart::menus() {
     QFETCH(QString, title);
     QFETCH(QStringList, names);
     QFETCH(QStringList, captions);
+    QFETCH(QStringList, keys);
     ChartWindow *window = makeWindow();
     auto *found = window->findChild<QMenu *>(menu);
     QVERIFY(found);
     QCOMPARE(found->title(), title);
     QStringList shownNames;
     QStringList shownCaptions;
+    QStringList shownKeys;
     for (QAction *action : found->actions()) {
         shownNames.append(action->objectName());
         shownCaptions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+        shownKeys.append(action->shortcut().toString(QKeySequence::PortableText));
         QVERIFY(action->isVisible() && action->isEnabled());
     }
     QCOMPARE(shownNames, names);
     QCOMPARE(shownCaptions, captions);
+    QCOMPARE(shownKeys, keys);
 }
 
 void TestWindowsChart::menuBarHoldsThreeMenus() {
@@ -563,6 +574,93 @@ void TestWindowsChart::closingEndsTheProgram() {
     DeleteClosedWindows();
     QVERIFY(m_window.isNull());
     QCOMPARE(m_recorder->calls, QStringList{"exit"});
+}
+
+void TestWindowsChart::keysOnTheRealWidgets_data() {
+    QTest::addColumn<QString>("focus"); // the control that has the focus, by object name
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("outcome"); // what ran, in order
+    const int ctrl = Qt::ControlModifier;
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+S saves the reading")
+        << "RTB" << int(Qt::Key_S) << ctrl << QStringList{"saveReading"};
+    QTest::newRow("Ctrl+E exports the text")
+        << "cmdBack" << int(Qt::Key_E) << ctrl << QStringList{"exportText"};
+    QTest::newRow("Ctrl+P prints")
+        << "RTB" << int(Qt::Key_P) << ctrl << QStringList{"printer dialog"};
+    QTest::newRow("Ctrl+Q exits") << "cmdSaveAsJPEG" << int(Qt::Key_Q) << ctrl
+                                  << QStringList{"exit"};
+    QTest::newRow("Alt+J still saves the image")
+        << "RTB" << int(Qt::Key_J) << int(Qt::AltModifier) << QStringList{"file dialog"};
+    QTest::newRow("Return on Save As JPEG")
+        << "cmdSaveAsJPEG" << int(Qt::Key_Return) << none << QStringList{"file dialog"};
+    QTest::newRow("Return on Back")
+        << "cmdBack" << int(Qt::Key_Return) << none << QStringList{"back"};
+    QTest::newRow("Enter on Exit")
+        << "cmdExit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QStringList{"exit"};
+    QTest::newRow("Return on the heading's link")
+        << "lblURL" << int(Qt::Key_Return) << none << QStringList{kHome};
+    QTest::newRow("Space on the bottom link")
+        << "Label1" << int(Qt::Key_Space) << none << QStringList{kHome};
+}
+
+// Keys pressed on the shown, active window, as the user presses them.
+void TestWindowsChart::keysOnTheRealWidgets() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, outcome);
+    ChartWindow *window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *target = window->findChild<QWidget *>(focus);
+    QVERIFY2(target, qPrintable(focus));
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const auto happened = [this] {
+        QStringList all = m_recorder->calls;
+        if (m_shell->dialogs.printerRequests > 0)
+            all.append(QStringLiteral("printer dialog"));
+        for (int i = 0; i < m_shell->dialogs.fileRequests.size(); ++i)
+            all.append(QStringLiteral("file dialog"));
+        for (const QUrl &url : std::as_const(m_shell->links.opened))
+            all.append(url.toString());
+        return all;
+    };
+    // An Alt key clicks its button the way a mouse click looks, a moment later.
+    QTRY_COMPARE(happened(), outcome);
+}
+
+void TestWindowsChart::tabReachesEveryControl_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("order"); // from the first control, one key press each
+    const QStringList forward{"lblURL",        "tabInterpretation", "RTB",    "Label1",
+                              "cmdSaveAsJPEG", "cmdBack",           "cmdExit"};
+    QStringList backward(forward.rbegin(), forward.rend() - 1);
+    backward.prepend(forward.first());
+    QTest::newRow("Tab, top to bottom") << int(Qt::Key_Tab) << (forward + QStringList{"lblURL"});
+    QTest::newRow("Shift+Tab, the other way")
+        << int(Qt::Key_Backtab) << (backward + QStringList{"lblURL"});
+}
+
+void TestWindowsChart::tabReachesEveryControl() {
+    QFETCH(int, key);
+    QFETCH(QStringList, order);
+    ChartWindow *window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("RTB"));
+    FIND_CHILD(QWidget, first, window, "lblURL");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, order);
+    QVERIFY(m_recorder->calls.isEmpty());
 }
 
 QTEST_MAIN(TestWindowsChart)

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,6 +137,8 @@ private slots:
     void savesNumberedCopies();
     void chosenNameIsCut_data();
     void chosenNameIsCut();
+    void statusBarSaysWhereItWent_data();
+    void statusBarSaysWhereItWent();
     void savedImageIsTheReportWindow();
     void cancelledDialogWritesNothing();
     void tooManyCopiesWritesNothing();
@@ -253,6 +256,46 @@ void TestWindowsImages::chosenNameIsCut() {
     const QString folder = QFileInfo(m_dir->filePath(written)).absolutePath();
     QCOMPARE(window->report()->imageFolderBox()->text(), QDir::toNativeSeparators(folder));
     QVERIFY(m_shell->dialogs.messages.isEmpty());
+}
+
+void TestWindowsImages::statusBarSaysWhereItWent_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("chosen"); // in the temporary folder; empty cancels
+    QTest::addColumn<QString>("notice"); // after the folder and a separator; empty for none
+    QTest::newRow("as chosen") << QStringList{} << "anna.jpg"
+                               << "Saved %1anna.jpg";
+    QTest::newRow("the dialog's JPG suffix is no change") << QStringList{} << "anna.JPG"
+                                                          << "Saved %1anna.jpg";
+    QTest::newRow("numbered") << QStringList{"anna.jpg"} << "anna.JPG"
+                              << "Saved %1anna_001.jpg (anna.jpg already exists)";
+    QTest::newRow("cut at the first dot") << QStringList{} << "my.chart.jpg"
+                                          << "Saved %1my.jpg instead of my.chart.jpg";
+    QTest::newRow("cut and numbered")
+        << QStringList{"my.jpg", "my_001.jpg"} << "my.chart.jpg"
+        << "Saved %1my_002.jpg instead of my.chart.jpg (my.jpg already exists)";
+    QTest::newRow("another extension") << QStringList{} << "anna.png"
+                                       << "Saved %1anna.jpg instead of anna.png";
+    QTest::newRow("cancelled") << QStringList{} << ""
+                               << "";
+    QTest::newRow("not written") << QStringList{} << "missing/anna.jpg"
+                                 << "";
+}
+
+// After each image the status bar names the file written, and says why its name is not
+// the one chosen.
+void TestWindowsImages::statusBarSaysWhereItWent() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, chosen);
+    QFETCH(QString, notice);
+    for (const QString &name : present) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ChartWindow *window = makeWindow();
+    window->show();
+    saveAs({chosen.isEmpty() ? QString() : m_dir->filePath(chosen)});
+    const QString expected = notice.isEmpty() ? QString() : notice.arg(m_folder + kSep);
+    QCOMPARE(window->statusBar()->currentMessage(), expected);
 }
 
 void TestWindowsImages::savedImageIsTheReportWindow() {

@@ -2,6 +2,7 @@
 
 #include "shell/links.h"
 #include "shell/program_icon.h"
+#include "shell/shutdown.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/design_units.h"
 #include "windows/image_saving.h"
@@ -10,7 +11,9 @@
 #include "windows/report_window.h"
 #include "windows/toolbar_icons.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -19,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,6 +34,8 @@ const QColor kNavy(0, 0, 128);
 const QColor kLinkYellow(255, 255, 192);
 constexpr qreal kHeadingPoints = 18.0;
 const QString kLinkInvitation = QStringLiteral("For Analysis of this Natal chart log onto ");
+const QString kCaption = QStringLiteral("QM Starloom v1.15");
+constexpr int kNoticeMilliseconds = 6000; // how long a notice stays in the status bar
 
 constexpr int kHeadingBandHeight = 850; // twips
 constexpr int kButtonBandHeight = 615;  // twips
@@ -63,6 +69,30 @@ void SetTextColour(QWidget *widget, const QColor &colour) {
 
 } // namespace
 
+// The frame round the report window. A child window keeps Tab among its own controls; this
+// one hands it on through the chart window's, in the chart window's order.
+class ReportFrame final : public QMdiSubWindow {
+protected:
+    bool focusNextPrevChild(bool next) override {
+        QWidget *from = QApplication::focusWidget();
+        if (from == nullptr)
+            return QMdiSubWindow::focusNextPrevChild(next);
+        for (QWidget *w = step(from, next); w != nullptr && w != from; w = step(w, next)) {
+            if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
+                w->isEnabled() && w->window() == window()) {
+                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static QWidget *step(QWidget *w, bool next) {
+        return next ? w->nextInFocusChain() : w->previousInFocusChain();
+    }
+};
+
 // The client area between the bands. It holds the report window, centred horizontally
 // and at the top; when the area is smaller than the report window it scrolls, with the
 // report window's left edge at the start of the scrolled range.
@@ -75,8 +105,13 @@ public:
     }
 
     void setReport(ReportWindow *report) {
-        m_sub = addSubWindow(report, Qt::FramelessWindowHint);
+        m_sub = new ReportFrame;
+        m_sub->setWidget(report);
+        addSubWindow(m_sub, Qt::FramelessWindowHint);
         m_sub->setSystemMenu(nullptr);
+        // A child window that takes the focus itself keeps Tab among its own controls;
+        // without it Tab runs on to the chart window's links and buttons.
+        m_sub->setFocusPolicy(Qt::NoFocus);
         m_sub->show();
         placeReport();
     }
@@ -111,11 +146,12 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
                          QWidget *parent)
     : QMainWindow(parent), m_report(report), m_services(services), m_commands(std::move(commands)) {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildMenus();
+    assignShortcuts();
     buildToolbar();
 
     auto *client = new QWidget(this);
@@ -131,6 +167,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     column->insertWidget(1, m_area, 1);
     setCentralWidget(client);
     m_area->setReport(m_report);
+    buildTabOrder();
 
     fitToScreen();
     applyResizingRule();
@@ -275,6 +312,8 @@ QWidget *ChartWindow::buildButtonBand() {
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(ProgramFont(kSmallFontPoints));
         button->resize(TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+        // Return and Enter press a focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     };
     m_saveJpeg = makeButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kWideButtonWidth);
@@ -300,11 +339,63 @@ QWidget *ChartWindow::buildButtonBand() {
     link->resize(width, link->heightForWidth(width));
     link->move(TwipsToPixels(kLinkLeft), (band->height() - link->height()) / 2);
     connect(link, &LinkLabel::clicked, this, &ChartWindow::openHomePage);
+    m_link = link;
     return band;
 }
 
+// The desktop's usual keys for the File commands that have them; the menus show them beside
+// the captions, which keep their Alt letters.
+void ChartWindow::assignShortcuts() {
+    const struct {
+        const char *entry;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuSaveAsText", QKeySequence::keyBindings(QKeySequence::Save)},
+        {"mnuExport", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
+        {"mnuPrint", QKeySequence::keyBindings(QKeySequence::Print)},
+        {"mnuExit", QuitKeys()},
+    };
+    for (const auto &shortcut : shortcuts) {
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(shortcut.entry)))
+            action->setShortcuts(shortcut.keys);
+    }
+}
+
+// Top to bottom, left to right: the heading's link, the interpretation tabs, the page they
+// show (the hidden pages are passed over), the bottom band's link, then the three buttons.
+// The window opens with the focus in the text, so that the arrow keys scroll it and Return
+// follows no link.
+void ChartWindow::buildTabOrder() {
+    QList<QWidget *> order{m_address};
+    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects"}) {
+        auto *part = m_report->findChild<QWidget *>(QString::fromLatin1(name));
+        if (part != nullptr && (part->focusPolicy() & Qt::TabFocus) != 0)
+            order.append(part);
+    }
+    order << m_link << m_saveJpeg << m_back << m_exit;
+    order.removeAll(nullptr);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    if (auto *text = m_report->findChild<QWidget *>(QStringLiteral("RTB")))
+        text->setFocus();
+}
+
+void ChartWindow::setReadingFile(const QString &path) {
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty()
+                       ? kCaption
+                       : QFileInfo(path).fileName() + QStringLiteral(" \u2014 ") + kCaption);
+}
+
+void ChartWindow::showNotice(const QString &text) {
+    statusBar()->showMessage(text, kNoticeMilliseconds);
+}
+
 void ChartWindow::saveChartAsJpeg() {
-    SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+    const SavedImage saved =
+        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+    if (!saved.written.isEmpty())
+        showNotice(ImageSavedNotice(saved.chosen, saved.written));
 }
 
 void ChartWindow::printChart() {

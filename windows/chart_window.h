@@ -55,6 +55,12 @@ public:
 
     // Sets the check mark of View > Precise Positions without running its command.
     void setPrecisePositionsChecked(bool checked);
+    // Names the reading file the shown reading was opened from or saved to: the title
+    // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
+    void setReadingFile(const QString &path);
+    // A line in the status bar that goes away by itself after a few seconds, such as
+    // where a file was just written.
+    void showNotice(const QString &text);
 
     // No context menu on the toolbar: the View menu's check mark alone says whether the
     // toolbar is shown.
@@ -79,6 +85,8 @@ protected:
 
 private:
     void buildMenus();
+    void assignShortcuts();
+    void buildTabOrder();
     void buildToolbar();
     QWidget *buildHeadingBand();
     QWidget *buildButtonBand();
@@ -96,6 +104,7 @@ private:
     QAction *m_precisePositions = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
+    QLabel *m_link = nullptr;
     QPushButton *m_saveJpeg = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
