@@ -8,3 +8,6 @@ starloom_add_test(test_windows_image_names LABEL files
                   SOURCES test_windows_image_names.cpp LIBS starloom_windows)
 starloom_add_test(test_windows_images LABEL gui SERIAL
                   SOURCES test_windows_images.cpp LIBS starloom_windows)
+# The wheel's labels keep clear of each other and of the sector lines.
+starloom_add_test(test_windows_wheel_labels LABEL gui
+                  SOURCES test_windows_wheel_labels.cpp LIBS starloom_windows)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/tables.h"
+#include "windows/wheel_labels.h"
 
 #include <QWidget>
 
@@ -18,6 +19,21 @@ class SignGlyphSlot;
 
 constexpr int kWheelWidth = 450;  // pixels
 constexpr int kWheelHeight = 431; // pixels
+
+// What the wheel shows: the sign of each house (0 = Aries, -1 for none) and the names of
+// the bodies placed in each house.
+struct WheelPicture {
+    std::array<int, kSignCount> houseSign{};
+    std::array<HouseNames, kSignCount> houseNames{};
+};
+
+// The picture of an arrangement: the sign of house 1 (the others follow in zodiac order)
+// and the text of each house cell as the driver writes it.
+WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells);
+
+// Draws the whole wheel, with its glyphs, house numbers and names, as large as fits in
+// `target` and centred on it, in vector strokes and text.
+void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture);
 
 class NatalWheel final : public QWidget {
     Q_OBJECT
@@ -40,10 +56,24 @@ public:
     // The sign shown in a slot, or -1 outside 0..11.
     int glyphSign(int slot) const;
 
+    // What the wheel shows now.
+    WheelPicture picture() const;
+
+    // Places the names of every house whose cell text changed, and moves the glyph slots,
+    // house numbers and cells onto the boxes they are drawn in. Runs by itself when the
+    // wheel is resized on screen or a cell's text changes.
+    void placeLabels();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QRect toPixels(const QRectF &units) const;
+
+    std::array<QLabel *, kSignCount> m_numbers{};
+    mutable std::array<QString, kSignCount> m_placedText{};
+    mutable std::array<HouseNames, kSignCount> m_placedNames{};
     FittingLayout *m_layout = nullptr;
     std::array<QLabel *, kSignCount> m_cells{};
     std::array<QLabel *, kSignCount> m_signLabels{};
