@@ -5,6 +5,7 @@
 #include "reading/driver.h"
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
+#include "reading/reading_sheet.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 
@@ -19,14 +20,6 @@ namespace starloom {
 namespace {
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
-
-QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
-    QList<ReportTextRun> textRuns;
-    for (const ReportRun &run : runs)
-        textRuns.append({QString::fromStdString(run.Text),
-                         QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
-    return textRuns;
-}
 
 // The save dialogs of the reading file and the text export: both propose the name last
 // chosen and ask before replacing a file.
@@ -94,6 +87,7 @@ void ReadingSession::CalculateReading() {
         chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
     }
     fillReportWindow(*chart_->report(), outcome);
+    chart_->setReadingSheet(MakeReadingSheet(state_, outcome, form_->values().zonePosition));
     showTimeUsed(form_->values());
     chart_->show();
     chart_->raise();
@@ -126,7 +120,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
-    report.writeReport(ToTextRuns(outcome.Patterns.Runs));
+    report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
 }
 
 // The chart window's status bar says which instant the chart was computed for, and warns
