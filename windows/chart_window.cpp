@@ -643,6 +643,9 @@ void ChartWindow::showEvent(QShowEvent *event) {
     if (m_placed)
         return;
     m_placed = true;
+    // What was added after the window was made (the status line) may have grown it; the
+    // size it is shown with is the one to keep.
+    m_openingSize = size();
     // A window manager frames the window after it is shown; its real frame may differ from
     // the estimate, so the fit and the centring are checked again once it is there.
     QTimer::singleShot(0, this, &ChartWindow::settleOnScreen);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -179,9 +181,17 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
         {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 720},
         {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 960},
     };
-    // The lines start below the frame's caption with a little room, never on its border.
-    const int captionBottom = QFontMetrics(personal->font()).height() + 2;
-    const int drop = qMax(0, captionBottom - TwipsToPixels(240));
+    // The lines start inside the frame's border with a little room, never on it.
+    QStyleOptionGroupBox box;
+    box.initFrom(personal);
+    box.text = personal->title();
+    box.lineWidth = 1;
+    box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const int contentsTop =
+        personal->style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents,
+                                          personal).top();
+    constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
+    const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(240));
     for (const auto &detail : details) {
         auto *label = new DetailLabel(QString::fromLatin1(detail.designText), personal);
         label->setObjectName(QString::fromLatin1(detail.name));

@@ -48,7 +48,7 @@ cleanup() {
     if [ $status -ne 0 ]; then
         echo "FAILED on $screen"
         import -window root "$out/failure-$screen.png" 2>/dev/null || true
-        [ -f "$work/app.log" ] && tail -n 40 "$work/app.log"
+        [ -f "$work/app.log" ] && tail -n 40 "$work/app.log" || true
     fi
     for pid in $app_pid $wm_pid; do
         kill "$pid" 2>/dev/null || true
@@ -69,9 +69,25 @@ wait_for() {
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# The client area of a window: sets X, Y (absolute), WIDTH and HEIGHT.
+client_geometry() {
+    eval "$(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/ {print "X=" $2+0} /Absolute upper-left Y/ {print "Y=" $2+0}
+        /Width/ {print "WIDTH=" $2+0} /Height/ {print "HEIGHT=" $2+0}')"
+}
+# The largest visible window of that title that the window manager has framed.
 chart_shown() {
-    chart=$(xdotool search --onlyvisible --name 'QM Starloom v1.15' 2>/dev/null | tail -n 1)
-    [ -n "$chart" ] && xprop -id "$chart" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+    local id best=0
+    chart=''
+    for id in $(xdotool search --onlyvisible --name 'QM Starloom v1.15' 2>/dev/null); do
+        xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' || continue
+        client_geometry "$id"
+        if [ $((WIDTH * HEIGHT)) -gt $best ]; then
+            best=$((WIDTH * HEIGHT))
+            chart=$id
+        fi
+    done
+    [ -n "$chart" ]
 }
 
 openbox --sm-disable >"$work/wm.log" 2>&1 &
@@ -84,9 +100,9 @@ wait_for 30 wm_running || { echo "the window manager did not start"; exit 1; }
 app_pid=$!
 chart=''
 wait_for 60 chart_shown || { echo "no framed chart window"; exit 1; }
-sleep 1.5 # the window settles once its frame is known
+sleep 2.5 # the window settles once its frame is known
 
-eval "$(xdotool getwindowgeometry --shell "$chart")" # X, Y, WIDTH, HEIGHT of the client
+client_geometry "$chart"
 read -r left right top bottom < <(xprop -id "$chart" _NET_FRAME_EXTENTS |
                                   sed 's/.*= //; s/,//g')
 state=$(xprop -id "$chart" _NET_WM_STATE)
