@@ -58,6 +58,7 @@ const QString kGeometryKey = QStringLiteral("ChartWindow/Geometry");
 const QString kZoomKey = QStringLiteral("ChartWindow/Zoom");
 const QString kFitKey = QStringLiteral("ChartWindow/FitToWindow");
 const QString kPdfFilter = QStringLiteral("PDF Document (*.pdf)|*.pdf");
+constexpr qreal kPrintMargin = 15.0; // millimetres on every side of a printed page
 
 // The bottom band's link: the invitation above the address. Where the band leaves it less
 // than their width, each line is cut short with an ellipsis rather than running under
@@ -463,6 +464,9 @@ void ChartWindow::printChart() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kProgramTitle);
+    // The paper is the printer's own (A4, Letter, ...); the margins are the document's.
+    printer.setPageMargins(QMarginsF(kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin),
+                           QPageLayout::Millimeter);
     if (!dialogs.choosePrinter(this, printer))
         return;
     QString error;

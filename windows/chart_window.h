@@ -70,8 +70,9 @@ public slots:
     // File > Save As JPEG and the Save As JPEG button: the report window as a JPEG file
     // under a name that replaces no existing file.
     void saveChartAsJpeg();
-    // File > Print and the toolbar's Print button: the printer dialog, then the report
-    // window on one page.
+    // File > Print and the toolbar's Print button: the printer dialog, then the printed
+    // reading on the chosen printer's pages. Without any printer, the user is told so and
+    // may save the PDF instead.
     void printChart();
     // File > Export as PDF: the printed reading as a PDF file, written whole or not at all.
     void exportPdf();

@@ -188,8 +188,9 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     box.lineWidth = 1;
     box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const int contentsTop =
-        personal->style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents,
-                                          personal).top();
+        personal->style()
+            ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, personal)
+            .top();
     constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
     const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(240));
     for (const auto &detail : details) {
