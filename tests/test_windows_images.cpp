@@ -24,6 +24,7 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace starloom;
@@ -469,18 +470,28 @@ void TestWindowsImages::noPrinterOffersPdf() {
 
 void TestWindowsImages::exportPdf_data() {
     QTest::addColumn<QString>("chosen"); // relative to the temporary folder
+    QTest::addColumn<int>("sizeLimit");  // bytes this process may write to a file; 0: no limit
     QTest::addColumn<bool>("written");
-    QTest::newRow("written") << "anna.pdf" << true;
-    QTest::newRow("missing folder: reported, nothing left") << "none/anna.pdf" << false;
+    QTest::newRow("written") << "anna.pdf" << 0 << true;
+    QTest::newRow("missing folder: reported, nothing left") << "none/anna.pdf" << 0 << false;
+    QTest::newRow("file too large: reported, nothing left") << "anna.pdf" << 4096 << false;
 }
 
 void TestWindowsImages::exportPdf() {
     QFETCH(QString, chosen);
+    QFETCH(int, sizeLimit);
     QFETCH(bool, written);
     ChartWindow *window = makeWindow();
     m_shell->dialogs.fileAnswers = {m_dir->filePath(chosen)};
     FIND_CHILD(QAction, exportPdf, window, "mnuExportPdf");
-    exportPdf->trigger();
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0) {
+            limit.emplace(sizeLimit);
+            QVERIFY(limit->ok());
+        }
+        exportPdf->trigger();
+    }
     const FileDialogRequest request = m_shell->dialogs.fileRequests.constFirst();
     QCOMPARE(request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
@@ -494,7 +505,10 @@ void TestWindowsImages::exportPdf() {
     } else {
         QCOMPARE(m_shell->dialogs.messages.size(), 1);
         QCOMPARE(m_shell->dialogs.messages.constFirst().icon, MessageIcon::Error);
-        QVERIFY(m_shell->dialogs.messages.constFirst().text.contains(QStringLiteral("anna.pdf")));
+        const QString text = m_shell->dialogs.messages.constFirst().text;
+        QVERIFY2(text.contains(QStringLiteral("anna.pdf")), qPrintable(text));
+        if (sizeLimit > 0)
+            QVERIFY2(text.contains(SystemReason(EFBIG)), qPrintable(text));
         QCOMPARE(FilesIn(m_folder), QStringList());
     }
 }

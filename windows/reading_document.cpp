@@ -2,6 +2,7 @@
 
 #include "windows/design_units.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -265,14 +266,15 @@ bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, 
     return true;
 }
 
+// The document is made in memory, then written to the file unbuffered, one call after
+// another until all bytes are out: a device that takes only part of them answers the next
+// call with the system's own reason ("File too large", "No space left on device").
 bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(QStringLiteral("QM Starloom - ") + sheet.name);
         pdf.setCreator(QStringLiteral("QM Starloom"));
         pdf.setResolution(kPdfResolution);
@@ -282,16 +284,24 @@ bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &er
                                       QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                                 kPdfMarginMillimetres, kPdfMarginMillimetres),
                                       QPageLayout::Millimeter));
-        if (!WriteReadingDocument(pdf, sheet, error)) {
+        if (!WriteReadingDocument(pdf, sheet, error))
+            return false;
+    }
+    buffer.close();
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = file.errorString();
+        return false;
+    }
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            error = file.errorString();
             file.cancelWriting();
             return false;
         }
-    }
-    // A write that failed part-way (a full disc) is remembered by the file; commit reports it.
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
+        done += written;
     }
     if (!file.commit()) {
         error = file.errorString();
