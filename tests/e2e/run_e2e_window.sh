@@ -75,19 +75,30 @@ client_geometry() {
         /Absolute upper-left X/ {print "X=" $2+0} /Absolute upper-left Y/ {print "Y=" $2+0}
         /Width/ {print "WIDTH=" $2+0} /Height/ {print "HEIGHT=" $2+0}')"
 }
-# The largest visible window of that title that the window manager has framed.
-chart_shown() {
-    local id best=0
-    chart=''
+# The one visible window of that title that the window manager has framed, once it has
+# stayed the only one for two seconds: the birth-data form shows first and hides when the
+# chart window comes up.
+framed_window() {
+    local id found=''
     for id in $(xdotool search --onlyvisible --name 'QM Starloom v1.15' 2>/dev/null); do
-        xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' || continue
-        client_geometry "$id"
-        if [ $((WIDTH * HEIGHT)) -gt $best ]; then
-            best=$((WIDTH * HEIGHT))
-            chart=$id
-        fi
+        xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '= [1-9]\|, [1-9]' || continue
+        [ -z "$found" ] || return 1
+        found=$id
     done
-    [ -n "$chart" ]
+    [ -n "$found" ] && echo "$found"
+}
+seen='' steady=0
+chart_shown() {
+    local now
+    now=$(framed_window) || now=''
+    if [ -n "$now" ] && [ "$now" = "$seen" ]; then
+        steady=$((steady + 1))
+    else
+        steady=0
+    fi
+    seen=$now
+    chart=$now
+    [ $steady -ge 10 ]
 }
 
 openbox --sm-disable >"$work/wm.log" 2>&1 &
@@ -100,7 +111,6 @@ wait_for 30 wm_running || { echo "the window manager did not start"; exit 1; }
 app_pid=$!
 chart=''
 wait_for 60 chart_shown || { echo "no framed chart window"; exit 1; }
-sleep 2.5 # the window settles once its frame is known
 
 client_geometry "$chart"
 read -r left right top bottom < <(xprop -id "$chart" _NET_FRAME_EXTENTS |
