@@ -6,6 +6,7 @@
 #include "reading/driver.h"
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
+#include "reading/reading_sheet.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
@@ -29,14 +30,6 @@ constexpr int kSouthNodeValue = 13;
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
-
-QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
-    QList<ReportTextRun> textRuns;
-    for (const ReportRun &run : runs)
-        textRuns.append({QString::fromStdString(run.Text),
-                         QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
-    return textRuns;
-}
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -157,6 +150,7 @@ void ReadingSession::CalculateReading() {
     }
     chart_->setPrecisePositionsChecked(state_.Method == PositionMethod::Precise);
     fillReportWindow(*chart_->report(), outcome);
+    chart_->setReadingSheet(MakeReadingSheet(state_, outcome, form_->values().zonePosition));
     showTimeUsed(form_->values());
     showPositionMethod();
     followReadingFile(openingFile_);
@@ -191,7 +185,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
-    report.writeReport(ToTextRuns(outcome.Patterns.Runs));
+    report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
     report.showShapeByDegrees(ShapeView(outcome.PatternsByDegrees, state_.Chart));
     showAspects(report, outcome.Aspects);
 }

@@ -7,7 +7,7 @@
 
 namespace starloom {
 
-class LinkLabel final : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);

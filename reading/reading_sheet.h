@@ -1,0 +1,18 @@
+// The printed reading's content gathered from one finished reading.
+#pragma once
+
+#include "reading/driver.h"
+#include "reading/reading_state.h"
+#include "windows/reading_document.h"
+
+namespace starloom {
+
+// The interpretation runs of a report in the windows' form.
+QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs);
+
+// The sheet of the reading in `state` and `outcome`; `zonePosition` is the entry of the
+// zone list the birth was entered with.
+ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
+                              int zonePosition);
+
+} // namespace starloom
