@@ -371,11 +371,6 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_tabs->setFont(ProgramFont(kTabFontPoints));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
-    m_tabs->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 0px 4px; height: 13px; margin-left: 2px; color: #505060;"
-        " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
-        " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
-        "QTabBar::tab:selected { color: #000080; background: white; }"));
     m_tabs->addTab(QStringLiteral("&Signs"));
     m_tabs->addTab(QStringLiteral("&Degrees"));
     m_tabs->addTab(QStringLiteral("&Aspects"));
@@ -384,15 +379,32 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
                           QStringLiteral("The chart's shape by degrees and its leading planet"));
     m_tabs->setTabToolTip(kAspectPage, QStringLiteral("The aspects between the planets, the "
                                                       "ascendant and the midheaven"));
-    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
-    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
-    const int width = m_tabs->sizeHint().width() + kTabSlack;
-    m_tabs->setGeometry(frame->width() - width - kTabRightMargin, 0, width, m_text->y());
+    placeInterpretationTabs(1.0);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
         m_text->setVisible(page == kTextPage);
         m_degrees->setVisible(page == kDegreesPage);
         m_grid->setVisible(page == kAspectPage);
     });
+}
+
+// The tabs at `factor` times their design size, on the frame's title line at its right.
+void ReportWindow::placeInterpretationTabs(qreal factor) {
+    const auto px = [factor](qreal pixels) { return qRound(pixels * factor); };
+    m_tabs->setStyleSheet(
+        QStringLiteral(
+            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: #505060;"
+            " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
+            " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
+            "QTabBar::tab:selected { color: #000080; background: white; }")
+            .arg(px(4))
+            .arg(px(13))
+            .arg(px(2))
+            .arg(px(3)));
+    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
+    const int width = m_tabs->sizeHint().width() + px(kTabSlack);
+    m_tabs->setGeometry(m_tabs->parentWidget()->width() - width - px(kTabRightMargin), 0, width,
+                        m_text->y());
 }
 
 void ReportWindow::showInterpretationTab(int tab) {
@@ -482,6 +494,7 @@ void ReportWindow::setZoom(qreal factor) {
         design.widget->setFont(scaled);
         design.widget->setGeometry(Scaled(design.rect, factor));
     }
+    placeInterpretationTabs(factor);
     setFixedSize(qRound(kReportWidth * factor), qRound(kReportHeight * factor));
     // A hidden wheel hears of its new size only when shown; its labels move now.
     m_wheel->placeLabels();

@@ -111,6 +111,7 @@ public:
 private:
     void writeDetails(const BirthData &birth);
     void buildInterpretationTabs(QWidget *frame);
+    void placeInterpretationTabs(qreal factor);
     // Long detail lines show whole in their tool tips.
     void updateDetailTips();
 
