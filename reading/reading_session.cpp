@@ -31,34 +31,6 @@ constexpr int kSouthNodeValue = 13;
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A longitude in the chart form of the positions table, "15 Tau 30".
-QString ChartForm(double longitude) {
-    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
-}
-
-ShapeByDegreesView ShapeView(const DegreeShape &shape, const ChartPositions &chart) {
-    ShapeByDegreesView view;
-    view.pattern = FromView(DegreePatternName(shape.Pattern));
-    view.patternText = FromView(DegreePatternText(shape.Pattern));
-    for (int i = 0; i < shape.LeadingCount; ++i) {
-        view.leading.append(shape.Leading[i]);
-        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
-    }
-    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
-    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
-                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
-                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
-    for (int body = 0; body < kPlanetCount; ++body)
-        view.longitudes[body] = chart.Longitude[body];
-    view.emptyArcFrom = shape.EmptyArcFrom;
-    view.emptyArcSize = shape.EmptyArcSize;
-    return view;
-}
-
 // The save dialogs of the reading file and the text export: both propose the name last
 // chosen and ask before replacing a file.
 FileDialogRequest SaveRequest(const QString &title, const QString &filter, const QString &suffix,
@@ -186,7 +158,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
     report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
-    report.showShapeByDegrees(ShapeView(outcome.PatternsByDegrees, state_.Chart));
+    report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, state_.Chart));
     showAspects(report, outcome.Aspects);
 }
 

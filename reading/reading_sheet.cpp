@@ -1,5 +1,7 @@
 #include "reading/reading_sheet.h"
 
+#include "engine/zodiac.h"
+
 #include <QLocale>
 
 namespace starloom {
@@ -15,7 +17,35 @@ QString Angle(int degrees, int minutes, QChar direction) {
     return QStringLiteral("%1\u00B0 %2' %3").arg(degrees).arg(minutes).arg(direction);
 }
 
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A longitude in the chart form of the positions table, "15 Tau 30".
+QString ChartForm(double longitude) {
+    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
+}
+
 } // namespace
+
+ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart) {
+    ShapeByDegreesView view;
+    view.pattern = FromView(DegreePatternName(shape.Pattern));
+    view.patternText = FromView(DegreePatternText(shape.Pattern));
+    for (int i = 0; i < shape.LeadingCount; ++i) {
+        view.leading.append(shape.Leading[i]);
+        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
+    }
+    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
+    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
+                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
+                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
+    for (int body = 0; body < kPlanetCount; ++body)
+        view.longitudes[body] = chart.Longitude[body];
+    view.emptyArcFrom = shape.EmptyArcFrom;
+    view.emptyArcSize = shape.EmptyArcSize;
+    return view;
+}
 
 QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs) {
     QList<ReportTextRun> textRuns;
@@ -71,6 +101,11 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
     sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell);
     sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
+    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText)});
+    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText)});
+    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText)});
+    sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
+    sheet.aspects = outcome.Aspects;
     return sheet;
 }
 

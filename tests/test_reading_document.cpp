@@ -112,7 +112,12 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
                                    "Moon sign: Pisces",
                                    "Bundle",
                                    "Seesaw",
-                                   "Splay"};
+                                   "Splay",
+                                   "Pattern by Degrees",
+                                   "Leading Planet: none",
+                                   "Empty Arc: 109.8 degrees, from 09 Tau 13 to 29 Leo 02",
+                                   "Aspects",
+                                   "8\u00B012'a"}; // an orb in the aspect grid
     QTest::newRow("three pattern blocks") << three << annaLines;
 
     // Long names wrap within their column instead of being cut.

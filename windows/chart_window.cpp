@@ -275,10 +275,13 @@ void ChartWindow::setReadingSheet(ReadingSheet sheet) {
 }
 
 ReadingSheet ChartWindow::readingSheet() const {
-    if (m_sheet)
-        return *m_sheet;
     ReadingSheet sheet;
-    sheet.wheel = m_report->wheelPicture();
+    if (m_sheet)
+        sheet = *m_sheet;
+    else
+        sheet.wheel = m_report->wheelPicture();
+    // The aspects as the window shows them now, after any change of orbs.
+    sheet.aspects = m_report->aspects();
     return sheet;
 }
 

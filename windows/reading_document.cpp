@@ -1,5 +1,6 @@
 #include "windows/reading_document.h"
 
+#include "windows/aspect_grid.h"
 #include "windows/design_units.h"
 
 #include <QBuffer>
@@ -243,9 +244,45 @@ void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet) {
     writer.writeRuns(sheet.interpretation, writer.font(kBodyPoints));
 }
 
+// The shape by degrees, in the words of the report window's Degrees tab.
+void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
+    const ShapeByDegreesView &shape = sheet.degrees;
+    if (shape.pattern.isEmpty())
+        return;
+    WriteSectionTitle(writer, QStringLiteral("Pattern by Degrees"));
+    const QFont body = writer.font(kBodyPoints);
+    const QFont bold = writer.font(kBodyPoints, true);
+    writer.writeText(shape.pattern, bold, kHeadingNavy);
+    writer.writeText(shape.patternText, body, kBodyText);
+    const QString leading = shape.leading.size() > 1 ? QStringLiteral("Leading Planets: ")
+                                                     : QStringLiteral("Leading Planet: ");
+    writer.writeText(leading + (shape.leadingNames.isEmpty()
+                                    ? QStringLiteral("none")
+                                    : QStringList(shape.leadingNames).join(QStringLiteral(", "))),
+                     bold, kBodyText);
+    writer.writeText(shape.sentence, body, kBodyText);
+    writer.writeText(QStringLiteral("Empty Arc: ") + shape.emptyArc, body, kBodyText);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+// The aspect grid, as wide as the wheel; a sheet without aspects has none.
+void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
+    if (sheet.aspects.empty())
+        return;
+    WriteSectionTitle(writer, QStringLiteral("Aspects"));
+    const qreal side =
+        qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+    const qreal top = writer.take(side);
+    PaintAspectGrid(writer.painter(),
+                    QRectF(writer.left() + (writer.width() - side) / 2, top, side, side),
+                    sheet.aspects);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
 std::vector<DocumentSection> ReadingSections() {
-    return {WriteHeadingSection,   WriteDetailsSection, WriteWheelSection,
-            WritePositionsSection, WriteSignsSection,   WriteInterpretationSection};
+    return {WriteHeadingSection,    WriteDetailsSection,       WriteWheelSection,
+            WritePositionsSection,  WriteSignsSection,         WriteDegreesSection,
+            WriteAspectGridSection, WriteInterpretationSection};
 }
 
 bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error) {

@@ -34,6 +34,8 @@ struct ReadingSheet {
     QString moonSign;
     WheelPicture wheel;
     QList<ReportTextRun> interpretation;
+    ShapeByDegreesView degrees;
+    std::vector<Aspect> aspects;
 };
 
 // Lays sections out one below the other on the pages of a paged device. Lengths are in the
@@ -87,6 +89,8 @@ void WriteWheelSection(PageWriter &writer, const ReadingSheet &sheet);
 void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet);
 void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet);
 void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet);
+void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet);
+void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet);
 std::vector<DocumentSection> ReadingSections();
 
 // Draws the whole document on a printer or PDF writer that is set up (page size, margins)
