@@ -42,12 +42,12 @@ int main(int argc, char *argv[]) {
     starloom::QtUserDialogs dialogs;
     starloom::DesktopLinkOpener links;
     starloom::SystemClock clock;
-    const starloom::ShellServices services{&dialogs, &links, &clock};
+    const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
+    const starloom::ShellServices services{&dialogs, &links, &clock, settings.get()};
 
     starloom::SingleInstance instance(starloom::SingleInstance::defaultLockFolder());
     starloom::InstanceChannel channel(
         starloom::InstanceChannel::serverNameFor(instance.lockFolder()));
-    const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     starloom::ReadingSession session(
         services, {[] { starloom::CloseAllAndEnd(); },
                    [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});

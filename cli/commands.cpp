@@ -9,7 +9,9 @@
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
+#include "reading/reading_sheet.h"
 #include "shell/file_io.h"
+#include "windows/reading_document.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,6 +48,7 @@ Commands:
   save      write the reading file of a birth
   export    write the text export of a reading
   image     save the result window of a reading as a JPEG image
+  pdf       write the printed reading as a PDF document
   batch     the readings of every row of a CSV file, as JSON Lines
   stats     how often each pattern and leading planet occurs in a CSV file
   zones     the time zones and their list positions
@@ -160,6 +163,19 @@ Saves the result window of the reading as a JPEG image, as the program's Save As
 JPEG does: the name is cut at the first dot of its file part and given ".jpg";
 when that file exists, the first free name_001.jpg .. name_999.jpg is taken, so
 no file is ever replaced. The window is drawn without a screen.
+
+  --from FILE.act     take the birth details from a reading file
+
+)";
+
+const char kPdfHelp[] = R"(Usage: starloom-cli pdf FILE.pdf (<birth details> | --from FILE.act)
+
+Writes the reading as the program prints it and as its Export as PDF writes it:
+the personal details with the time zone, the universal time and the directions
+of latitude and longitude, the wheel, the planetary positions, the ascendant and
+Moon signs and the whole interpretation, over as many pages as it needs. The
+file is written whole or not at all; an existing file is replaced. No screen is
+needed.
 
   --from FILE.act     take the birth details from a reading file
 
@@ -432,6 +448,24 @@ int ImageCommand(const std::vector<std::string> &args) {
     return kExitOk;
 }
 
+int PdfCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
+                     std::string(kPdfHelp) + kBirthHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 1, "FILE.pdf", status))
+        return status;
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
+    if (reading == nullptr)
+        return status;
+    const ReadingSheet sheet =
+        MakeReadingSheet(reading->state, reading->outcome, reading->values.zonePosition);
+    QString reason;
+    if (!WriteReadingPdf(QString::fromStdString(parsed.positionals[0]), sheet, reason))
+        return Refuse(parsed.positionals[0] + ": " + reason.toStdString());
+    return kExitOk;
+}
+
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
@@ -667,8 +701,8 @@ namespace {
 int Dispatch(const std::vector<std::string> &args) {
     static const Command kCommands[] = {
         {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
-        {"export", ExportCommand},   {"image", ImageCommand}, {"batch", BatchCommand},
-        {"zones", ZonesCommand},     {"stats", StatsCommand},
+        {"export", ExportCommand},   {"image", ImageCommand}, {"pdf", PdfCommand},
+        {"batch", BatchCommand},     {"zones", ZonesCommand}, {"stats", StatsCommand},
     };
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");
@@ -735,9 +769,9 @@ int Main(int argc, char *argv[]) {
     // The arguments are taken before the application object exists, so that none of them
     // is read as an option of Qt's own.
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Only the image command draws windows, and only on the offscreen platform; the others
+    // Only the image and pdf commands draw, and only on the offscreen platform; the others
     // need no display at all.
-    if (!args.empty() && args[0] == "image") {
+    if (!args.empty() && (args[0] == "image" || args[0] == "pdf")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
         return RunCommand(args);

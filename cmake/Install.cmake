@@ -1,8 +1,9 @@
 # Installing the desktop program, and its Debian package.
 #   cmake --install <build> [--prefix <folder>]   the two programs, the desktop entry, the
 #                                                 icon, the reading-file type, the manual
-#                                                 pages and the licence
-#   cd <build> && cpack -G DEB                    a .deb of the same files under /usr
+#                                                 pages, the licence and the changelog
+#   cd <build> && cpack -G DEB                    a .deb of the same files under /usr, with
+#                                                 the manual pages and the changelog gzipped
 # The icon's PNG files are drawn at build time by the program's own icon code.
 include(GNUInstallDirs)
 
@@ -45,6 +46,7 @@ endif()
 install(FILES ${STARLOOM_PACKAGING_DIR}/starloom.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${STARLOOM_PACKAGING_DIR}/copyright
+              ${STARLOOM_PACKAGING_DIR}/changelog
         DESTINATION ${STARLOOM_DOC_DIR})
 
 # The Debian package. dpkg-shlibdeps works out the Qt 6 runtime packages the programs need.
@@ -55,13 +57,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "QM Starloom developers <starloom@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://starloom.example.org/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "natal charts and the pattern of the planets in them")
+# Lines of the long description stay within 80 columns with the leading blank dpkg adds.
 set(CPACK_PACKAGE_DESCRIPTION
-    "QM Starloom computes a natal chart with its own formulas: the tropical positions of the\n"
-    "Sun, the Moon, Mercury to Pluto and the ascendant, retrograde marks from built-in\n"
-    "tables, and the planetary pattern of the chart with its interpretation. The result\n"
-    "window shows a natal wheel with whole-sign houses, the positions and the report.\n"
-    "Readings can be saved and reopened, exported as text, saved as JPEG images and\n"
-    "printed. starloom-cli makes the same readings from the command line.")
+    "QM Starloom computes a natal chart with its own formulas: the tropical\n"
+    "positions of the Sun, the Moon, Mercury to Pluto and the ascendant,\n"
+    "retrograde marks from built-in tables, and the planetary pattern of the\n"
+    "chart with its interpretation. The result window shows a natal wheel with\n"
+    "whole-sign houses, the positions and the report. Readings can be saved and\n"
+    "reopened, exported as text, saved as JPEG images and printed. starloom-cli\n"
+    "makes the same readings from the command line.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -71,6 +75,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Manual pages and the changelog gzipped in the package only.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianPackageFiles.cmake)
+set(CPACK_STARLOOM_MANDIR ${CMAKE_INSTALL_MANDIR})
+set(CPACK_STARLOOM_DOCDIR ${STARLOOM_DOC_DIR})
 # Under a Wayland session Qt needs this plugin to run natively rather than through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
 include(CPack)

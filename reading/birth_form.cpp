@@ -3,6 +3,8 @@
 
 #include "reading/keystroke_filter.h"
 #include "shell/links.h"
+#include "shell/shutdown.h"
+#include "windows/link_label.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -18,6 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace starloom {
@@ -71,6 +74,10 @@ QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *gro
 }
 
 } // namespace
+
+BirthForm::~BirthForm() {
+    emit closing();
+}
 
 BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *parent)
     : QMainWindow(parent), state_(state), services_(services) {
@@ -181,9 +188,16 @@ void BirthForm::buildControls() {
     cmdCalculate->setDefault(false);
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    // The platform's Open keys press the button; its caption keeps its own Alt key.
+    auto *openKeys = new QShortcut(QKeySequence::Open, this);
+    connect(openKeys, &QShortcut::activated, cmdOpen, &QPushButton::click);
+    cmdOpen->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
     buttons->addWidget(cmdCalculate);
     buttons->addWidget(cmdOpen);
     outer->addLayout(buttons);
+    // Return and Enter press a focused button, as Space does.
+    for (QPushButton *button : {Command1, cmdCalculate, cmdOpen})
+        button->setAutoDefault(true);
     connect(cmdCalculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
     connect(cmdOpen, &QPushButton::clicked, this, &BirthForm::openRequested);
 
@@ -195,15 +209,20 @@ void BirthForm::buildControls() {
     label1->setWordWrap(true);
     outer->addWidget(label1);
 
-    auto *label8 = new QLabel(central);
+    // One stop for Tab in either direction, followed with Return, Enter or Space. (A rich
+    // text label with a keyboard link holds Shift+Tab on its link for ever.)
+    auto *label8 = new LinkLabel(
+        QStringLiteral("Talk about your chart with other readers in our discussion forum"),
+        central);
     label8->setObjectName(QStringLiteral("Label8"));
-    label8->setText(QStringLiteral("<a href=\"%1\">Talk about your chart with other readers in "
-                                   "our discussion forum</a>")
-                        .arg(kHomePageAddress.toHtmlEscaped()));
-    label8->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label8->setCursor(Qt::PointingHandCursor);
-    connect(label8, &QLabel::linkActivated, this, [this] { OpenHomePage(*services_.links); });
-    outer->addWidget(label8);
+    QFont underlined = label8->font();
+    underlined.setUnderline(true);
+    label8->setFont(underlined);
+    QPalette linkColour = label8->palette();
+    linkColour.setColor(QPalette::WindowText, linkColour.color(QPalette::Link));
+    label8->setPalette(linkColour);
+    connect(label8, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.links); });
+    outer->addWidget(label8, 0, Qt::AlignLeft);
 }
 
 void BirthForm::buildMenus() {
@@ -217,8 +236,9 @@ void BirthForm::buildMenus() {
     connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
             &QAction::triggered, this, &BirthForm::calculateRequested);
     file->addSeparator();
-    connect(addAction(file, "mnuExit", QStringLiteral("&Exit")), &QAction::triggered, this,
-            &BirthForm::close);
+    QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &BirthForm::close);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

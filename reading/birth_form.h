@@ -26,6 +26,8 @@ public:
     // Builds the form and runs its load step: the lists, the zone tables, the body names
     // and the start selections (1 January 1906, 0:00, the first zone).
     BirthForm(ReadingState &state, ShellServices services, QWidget *parent = nullptr);
+    // Says closing() first, while every control still exists.
+    ~BirthForm() override;
 
     // The checks that run before every calculation. Shows the first failure's message,
     // moves the focus (or the direction choice) as the failure asks, and returns false;
@@ -67,6 +69,9 @@ public:
     QLabel *lblZoneNotice = nullptr;
 
 signals:
+    // The form is being destroyed: helpers watching its controls let go of them now, as
+    // the controls send their last events while they are taken down.
+    void closing();
     void calculateRequested(); // Calculate button or File > Get My Natal Chart
     void openRequested();      // Open Previously Saved Reading
     void aboutRequested();     // Help > About Software

@@ -56,6 +56,10 @@ PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
     connect(form_.chkDST, &QCheckBox::toggled, this, &PlaceFinder::refreshNotice);
     completer_->popup()->installEventFilter(this);
     form_.txtCity->installEventFilter(this);
+    connect(&form_, &BirthForm::closing, this, [this] {
+        completer_->popup()->removeEventFilter(this);
+        form_.txtCity->removeEventFilter(this);
+    });
     showNotice(QString());
 }
 

@@ -6,6 +6,7 @@
 #include "reading/driver.h"
 #include "reading/place_finder.h"
 #include "reading/reading_file.h"
+#include "reading/reading_sheet.h"
 #include "shell/file_io.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
@@ -30,42 +31,6 @@ constexpr int kSouthNodeValue = 13;
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
-
-QList<ReportTextRun> ToTextRuns(const ReportRuns &runs) {
-    QList<ReportTextRun> textRuns;
-    for (const ReportRun &run : runs)
-        textRuns.append({QString::fromStdString(run.Text),
-                         QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
-    return textRuns;
-}
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A longitude in the chart form of the positions table, "15 Tau 30".
-QString ChartForm(double longitude) {
-    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
-}
-
-ShapeByDegreesView ShapeView(const DegreeShape &shape, const ChartPositions &chart) {
-    ShapeByDegreesView view;
-    view.pattern = FromView(DegreePatternName(shape.Pattern));
-    view.patternText = FromView(DegreePatternText(shape.Pattern));
-    for (int i = 0; i < shape.LeadingCount; ++i) {
-        view.leading.append(shape.Leading[i]);
-        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
-    }
-    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
-    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
-                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
-                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
-    for (int body = 0; body < kPlanetCount; ++body)
-        view.longitudes[body] = chart.Longitude[body];
-    view.emptyArcFrom = shape.EmptyArcFrom;
-    view.emptyArcSize = shape.EmptyArcSize;
-    return view;
-}
 
 // The save dialogs of the reading file and the text export: both propose the name last
 // chosen and ask before replacing a file.
@@ -134,6 +99,7 @@ void ReadingSession::CalculateReading() {
         commands.back = [this] { returnToForm(); };
         commands.newReading = [this] {
             state_.SavedReadingFile.clear();
+            readingFile_.clear();
             returnToForm();
         };
         commands.exit = [this] {
@@ -157,8 +123,10 @@ void ReadingSession::CalculateReading() {
     }
     chart_->setPrecisePositionsChecked(state_.Method == PositionMethod::Precise);
     fillReportWindow(*chart_->report(), outcome);
+    chart_->setReadingSheet(MakeReadingSheet(state_, outcome, form_->values().zonePosition));
     showTimeUsed(form_->values());
     showPositionMethod();
+    followReadingFile(openingFile_);
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
@@ -190,8 +158,8 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
-    report.writeReport(ToTextRuns(outcome.Patterns.Runs));
-    report.showShapeByDegrees(ShapeView(outcome.PatternsByDegrees, state_.Chart));
+    report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
+    report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, state_.Chart));
     showAspects(report, outcome.Aspects);
 }
 
@@ -267,6 +235,19 @@ void ReadingSession::showPositionMethod() {
                        : QStringLiteral("Positions: standard formulas"));
 }
 
+// A reading just opened takes the file's name; any other keeps the name of the file it was
+// opened from or saved to only while its data are still that file's.
+void ReadingSession::followReadingFile(const QString &opened) {
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    if (!opened.isEmpty()) {
+        readingFile_ = opened;
+        readingFileBytes_ = contents;
+    } else if (contents != readingFileBytes_) {
+        readingFile_.clear();
+    }
+    chart_->setReadingFile(readingFile_);
+}
+
 void ReadingSession::returnToForm() {
     form_->show();
     form_->raise();
@@ -293,13 +274,19 @@ void ReadingSession::SaveReadingFile() {
     if (path.isEmpty())
         return;
     state_.ReadingFileName = path;
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
     QString reason;
-    if (!WriteWholeFile(path, EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex()),
-                        &reason)) {
+    if (!WriteWholeFile(path, contents, &reason)) {
         reportWriteFailure(path, reason);
         return;
     }
     state_.SavedReadingFile = path;
+    readingFile_ = path;
+    readingFileBytes_ = contents;
+    if (chart_ != nullptr) {
+        chart_->setReadingFile(path);
+        chart_->showNotice(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    }
 }
 
 void ReadingSession::ExportReadingText() {
@@ -311,8 +298,12 @@ void ReadingSession::ExportReadingText() {
         return;
     state_.ReadingFileName = path;
     QString reason;
-    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason))
+    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason)) {
         reportWriteFailure(path, reason);
+        return;
+    }
+    if (chart_ != nullptr)
+        chart_->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
 }
 
 void ReadingSession::OpenReadingFile() {
@@ -356,7 +347,9 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     FormValues values = form_->values();
     ApplyReadingFile(*lines, values);
     form_->setValues(values);
+    openingFile_ = path;
     CalculateReading();
+    openingFile_.clear();
 }
 
 } // namespace starloom

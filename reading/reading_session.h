@@ -8,6 +8,7 @@
 #include "shell/services.h"
 #include "windows/chart_window.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QPointer>
 
@@ -77,6 +78,7 @@ private:
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
     void showPositionMethod();
+    void followReadingFile(const QString &opened);
 
     ReadingState state_;
     ShellServices services_;
@@ -86,6 +88,12 @@ private:
     PlaceFinder *places_ = nullptr; // owned by the form
     QPointer<ChartWindow> chart_;
     FormValues shownValues_; // the form's values the chart on the screen was made from
+    // The reading file the chart window names in its title, and that file's contents as
+    // this program writes them: a reading whose data would give other contents is no
+    // longer that file's, and the title drops the name.
+    QString readingFile_;
+    QByteArray readingFileBytes_;
+    QString openingFile_; // set while a reading file's data are being calculated
 };
 
 } // namespace starloom

@@ -6,12 +6,16 @@
 #include "shell/links.h"
 #include "shell/user_dialogs.h"
 
+class QSettings;
+
 namespace starloom {
 
 struct ShellServices {
     UserDialogs *dialogs = nullptr;
     LinkOpener *links = nullptr;
     const Clock *clock = nullptr;
+    // Where windows keep their size, place and view options between runs; none: not kept.
+    QSettings *settings = nullptr;
 };
 
 } // namespace starloom

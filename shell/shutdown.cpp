@@ -28,4 +28,11 @@ void CloseAllAndEnd() {
     QCoreApplication::exit(0);
 }
 
+QList<QKeySequence> QuitKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (keys.isEmpty())
+        keys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    return keys;
+}
+
 } // namespace starloom

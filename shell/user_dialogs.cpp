@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace starloom {
 
@@ -67,6 +68,10 @@ bool QtUserDialogs::choosePrinter(QWidget *parent, QPrinter &printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool UserDialogs::printerInstalled() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 } // namespace starloom

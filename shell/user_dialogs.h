@@ -42,6 +42,9 @@ public:
     // The printer dialog with page selection and print-to-file switched off; true when
     // the user pressed OK (the printer is then set up as chosen).
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+
+    // True when the system offers at least one printer.
+    virtual bool printerInstalled();
 };
 
 // The real dialogs: QMessageBox, QFileDialog and QPrintDialog.

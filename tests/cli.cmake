@@ -14,3 +14,8 @@ starloom_add_test(test_cli_desktop LABEL cli SERIAL
                   SOURCES test_cli_desktop.cpp test_cli_support.h LIBS starloom_cli)
 target_compile_definitions(test_cli_desktop PRIVATE ${cli_test_definitions})
 add_dependencies(test_cli_desktop starloom-cli)
+# The printed reading as a PDF file, from the library and from starloom-cli pdf.
+starloom_add_test(test_reading_document LABEL files
+                  SOURCES test_reading_document.cpp test_cli_support.h LIBS starloom_cli)
+target_compile_definitions(test_reading_document PRIVATE ${cli_test_definitions})
+add_dependencies(test_reading_document starloom-cli)

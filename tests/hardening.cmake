@@ -16,3 +16,11 @@ if(TARGET starloom)
                      ${CMAKE_CURRENT_BINARY_DIR}/e2e)
     set_tests_properties(e2e_desktop PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 300)
 endif()
+
+# The chart window's opening size and place under Openbox at two screen sizes.
+if(TARGET starloom AND TARGET starloom-cli)
+    add_test(NAME e2e_window_size
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run_e2e_window.sh $<TARGET_FILE:starloom>
+                     $<TARGET_FILE:starloom-cli> ${CMAKE_CURRENT_BINARY_DIR}/e2e-window)
+    set_tests_properties(e2e_window_size PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 300)
+endif()

@@ -33,3 +33,11 @@ target_compile_definitions(test_install_tree PRIVATE
                            STARLOOM_VERSION="${PROJECT_VERSION}"
                            STARLOOM_WITH_CLI=$<BOOL:${with_cli}>)
 set_tests_properties(test_install_tree PROPERTIES FIXTURES_REQUIRED installed_tree)
+
+# The Debian package, built as `make package` builds it, checked by lintian.
+add_test(NAME package_lintian
+         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                 -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/package-check
+                 -DCHANGELOG=${PROJECT_SOURCE_DIR}/packaging/changelog
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/test_package_lintian.cmake)
+set_tests_properties(package_lintian PROPERTIES LABELS files TIMEOUT 900)

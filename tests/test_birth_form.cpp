@@ -85,6 +85,10 @@ private slots:
     void numberRule();
     void recordFromForm();
     void arrangeWheel();
+    void keysOnTheRealWidgets_data();
+    void keysOnTheRealWidgets();
+    void tabReachesEveryControl_data();
+    void tabReachesEveryControl();
 
 private:
     ReadingState *state_ = nullptr;
@@ -575,6 +579,87 @@ void TestBirthForm::arrangeWheel() {
     QCOMPARE(wheel.SignCellText[0], QStringLiteral("\r\nMoon\r\nMercury (R) "));
     QCOMPARE(wheel.AscSignIndex, 0);
     QCOMPARE(wheel.FirstHouseSign, -1);
+}
+
+void TestBirthForm::keysOnTheRealWidgets_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("outcome"); // the signal sent, or the message shown
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+O in a text box opens")
+        << "txtName" << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
+    QTest::newRow("Ctrl+O on a list opens")
+        << "cboYear" << int(Qt::Key_O) << int(Qt::ControlModifier) << "open";
+    QTest::newRow("Ctrl+Q exits") << "txtCity" << int(Qt::Key_Q) << int(Qt::ControlModifier)
+                                  << "exit";
+    QTest::newRow("Return on Calculate")
+        << "cmdCalculate" << int(Qt::Key_Return) << none << "calculate";
+    QTest::newRow("Enter on Open")
+        << "cmdOpen" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "open";
+    QTest::newRow("Return on the coordinate search")
+        << "Command1" << int(Qt::Key_Return) << none << "Please Enter City";
+    QTest::newRow("Space on the forum link")
+        << "Label8" << int(Qt::Key_Space) << none << "home page";
+    QTest::newRow("Return in the name box is still refused")
+        << "txtName" << int(Qt::Key_Return) << none << "Please enter only letters";
+}
+
+void TestBirthForm::keysOnTheRealWidgets() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, outcome);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    QSignalSpy calculate(form_, &BirthForm::calculateRequested);
+    QSignalSpy open(form_, &BirthForm::openRequested);
+    QSignalSpy exit(form_, &BirthForm::exitRequested);
+    auto *target = form_->findChild<QWidget *>(focus);
+    QVERIFY2(target, qPrintable(focus));
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QStringList happened;
+    if (!calculate.isEmpty())
+        happened << QStringLiteral("calculate");
+    if (!open.isEmpty())
+        happened << QStringLiteral("open");
+    if (!exit.isEmpty())
+        happened << QStringLiteral("exit");
+    for (const RecordedMessage &message : std::as_const(shell_->dialogs.messages))
+        happened << message.text;
+    if (shell_->links.opened == QList<QUrl>{QUrl(kHomePageAddress)})
+        happened << QStringLiteral("home page");
+    QCOMPARE(happened, QStringList{outcome});
+}
+
+void TestBirthForm::tabReachesEveryControl_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("order"); // from the name box, one key press each
+    // Of each pair of direction buttons one is a stop; the arrow keys choose within it.
+    const QStringList forward{
+        "txtName",      "cboMonth",      "cboDate", "cboYear",  "cboHour",       "cboMinute",
+        "cboTimeZone",  "chkDST",        "txtLatD", "txtLatM",  "optLatSouth_0", "txtLonD",
+        "txtLonM",      "optLongEast_0", "txtCity", "txtState", "txtCountry",    "Command1",
+        "cmdCalculate", "cmdOpen",       "Label8"};
+    QStringList backward(forward.rbegin(), forward.rend() - 1);
+    backward.prepend(forward.first());
+    // Entered from behind, a pair where neither is chosen stops on its second button.
+    backward.replaceInStrings(QStringLiteral("_0"), QStringLiteral("_1"));
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << (forward + QStringList{"txtName"});
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << (backward + QStringList{"txtName"});
+}
+
+void TestBirthForm::tabReachesEveryControl() {
+    QFETCH(int, key);
+    QFETCH(QStringList, order);
+    QVERIFY(QTest::qWaitForWindowActive(form_));
+    form_->txtName->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, order);
 }
 
 QTEST_MAIN(TestBirthForm)

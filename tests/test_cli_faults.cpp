@@ -162,6 +162,7 @@ void TestCliFaults::saveRefusesADevice_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("save") << "save";
     QTest::newRow("export") << "export";
+    QTest::newRow("pdf") << "pdf";
 }
 
 void TestCliFaults::saveRefusesADevice() {

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBar>
@@ -59,6 +60,9 @@ private slots:
     void precisePositionsFromTheViewMenu();
     void positionMethodSetting_data();
     void positionMethodSetting();
+    void fileCommandsByKey_data();
+    void fileCommandsByKey();
+    void titleFollowsTheReadingFile();
 
 private:
     QTemporaryDir *dir_ = nullptr;
@@ -486,6 +490,89 @@ void TestReadingSession::positionMethodSetting() {
         QSettings reread(path, QSettings::IniFormat);
         QCOMPARE(LoadPositionMethod(reread), method);
     }
+}
+
+void TestReadingSession::fileCommandsByKey_data() {
+    QTest::addColumn<int>("key"); // with Ctrl
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("notice"); // %1: the file's full path
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Ctrl+S, Save As")
+        << int(Qt::Key_S) << "mary.act"
+        << "Saved %1" << QString::fromUtf8("mary.act \u2014 QM Starloom v1.15");
+    QTest::newRow("Ctrl+E, Export Chart As Text")
+        << int(Qt::Key_E) << "mary.txt"
+        << "Exported %1" << QStringLiteral("QM Starloom v1.15");
+    QTest::newRow("Ctrl+S into a missing folder") << int(Qt::Key_S) << "missing/mary.act"
+                                                  << "" << QStringLiteral("QM Starloom v1.15");
+}
+
+// The keys on the chart window run the commands through the dialogs; the status bar then
+// says what was written where, and a saved reading file names the window.
+void TestReadingSession::fileCommandsByKey() {
+    QFETCH(int, key);
+    QFETCH(QString, file);
+    QFETCH(QString, notice);
+    QFETCH(QString, title);
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(QTest::qWaitForWindowActive(chart));
+    const QString path = QDir::toNativeSeparators(dir_->filePath(file));
+    shell_->dialogs.fileAnswers = {path};
+    QTest::keyClick(chart, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(chart->statusBar()->currentMessage(), notice.isEmpty() ? notice : notice.arg(path));
+    QCOMPARE(chart->windowTitle(), title);
+    QCOMPARE(QFile::exists(path), !notice.isEmpty());
+}
+
+// Saved or opened, the reading names its file; changed and calculated again, it no longer
+// does; New forgets the file.
+void TestReadingSession::titleFollowsTheReadingFile() {
+    const QString plain = QStringLiteral("QM Starloom v1.15");
+    const QString named = QString::fromUtf8("mary.act \u2014 QM Starloom v1.15");
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    session_->CalculateReading();
+    QCOMPARE(session_->chartWindow()->windowTitle(), plain);
+    const QString path = dir_->filePath(QStringLiteral("mary.act"));
+    shell_->dialogs.fileAnswers = {path};
+    session_->SaveReadingFile();
+    QCOMPARE(session_->chartWindow()->windowTitle(), named);
+
+    // Back and the same reading again: still the file's.
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(chart.isNull());
+    session_->CalculateReading();
+    QCOMPARE(session_->chartWindow()->windowTitle(), named);
+
+    // Back, another zone: no longer the file's data.
+    chart = session_->chartWindow();
+    chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(chart.isNull());
+    form.cboTimeZone->setCurrentIndex(20);
+    session_->CalculateReading();
+    QCOMPARE(session_->chartWindow()->windowTitle(), plain);
+
+    // Opened from the form (Ctrl+O), the file names the window again.
+    chart = session_->chartWindow();
+    chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(chart.isNull());
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    shell_->dialogs.fileAnswers = {path};
+    QTest::keyClick(form.txtName, Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(session_->chartWindow() != nullptr);
+    QCOMPARE(session_->chartWindow()->windowTitle(), named);
+    QCOMPARE(session_->chartWindow()->windowFilePath(), path);
+
+    chart = session_->chartWindow();
+    FIND_CHILD(QAction, newAction, chart.data(), "mnuNew");
+    newAction->trigger();
+    QTRY_VERIFY(chart.isNull());
+    session_->CalculateReading();
+    QCOMPARE(session_->chartWindow()->windowTitle(), plain);
 }
 
 QTEST_MAIN(TestReadingSession)

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -114,6 +116,16 @@ private slots:
     void backCallbackMayCloseTheWindow();
     void closingEndsTheProgram_data();
     void closingEndsTheProgram();
+    void keysOnTheRealWidgets_data();
+    void keysOnTheRealWidgets();
+    void tabReachesEveryControl_data();
+    void tabReachesEveryControl();
+    void zoomScalesTheWholeReport_data();
+    void zoomScalesTheWholeReport();
+    void fitToWindowFollowsTheWindow();
+    void sizePlaceAndZoomAreRemembered();
+    void linkKeepsClearOfButtons_data();
+    void linkKeepsClearOfButtons();
 
 private:
     ChartWindow *makeWindow();
@@ -220,25 +232,46 @@ void TestWindowsChart::menus_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("captions"); // "-" for a separator
-    QTest::newRow("File")
-        << "mnuFile"
-        << "&File" << QStringList{"mnuNew",      "mnuFileSep0", "mnuSaveAsText", "mnuSaveAsJpeg",
-                                  "mnuFileSep1", "mnuExport",   "mnuFilesep2",   "mnuPrint",
-                                  "mnuFileSep3", "mnuBack",     "mnuFileSep4",   "mnuExit"}
-        << QStringList{"&New", "-",      "Save &As", "Save As &JPEG", "-", "&Export Chart As Text",
-                       "-",    "&Print", "-",        "&Back",         "-", "E&xit"};
+    QTest::addColumn<QStringList>("keys");     // each entry's shortcut, portable text
+    QTest::newRow("File") << "mnuFile"
+                          << "&File" << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
+                                                    "mnuSaveAsJpeg", "mnuFileSep1", "mnuExport",
+                                                    "mnuExportPdf",  "mnuFilesep2", "mnuPrint",
+                                                    "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
+                                                    "mnuExit"}
+                          << QStringList{"&New",
+                                         "-",
+                                         "Save &As",
+                                         "Save As &JPEG",
+                                         "-",
+                                         "&Export Chart As Text",
+                                         QString::fromUtf8("Export as &PDF\u2026"),
+                                         "-",
+                                         "&Print",
+                                         "-",
+                                         "&Back",
+                                         "-",
+                                         "E&xit"}
+                          << QStringList{"", "",       "Ctrl+S", "", "", "Ctrl+E", "",
+                                         "", "Ctrl+P", "",       "", "", "Ctrl+Q"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
-                          << QStringList{"mnuToolBar", "mnuPrecisePositions", "mnuViewSep1",
-                                         "mnuAspectLines", "mnuAspectOrbs"}
-                          << QStringList{"&Toolbar", "&Precise Positions", "-", "Aspect &Lines",
-                                         QString::fromUtf8("Aspect &Orbs…")};
+                          << QStringList{"mnuToolBar",     "mnuPrecisePositions", "mnuViewSep1",
+                                         "mnuAspectLines", "mnuAspectOrbs",       "mnuZoom"}
+                          << QStringList{"&Toolbar",
+                                         "&Precise Positions",
+                                         "-",
+                                         "Aspect &Lines",
+                                         QString::fromUtf8("Aspect &Orbs…"),
+                                         "&Zoom"}
+                          << QStringList{"", "", "", "", "", ""};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
                                   "mnuUpdate", "mnuHelpSep2", "mnuAbout"}
         << QStringList{"&Online Help",   "&Visit Us Online", "-", "Check for Software &Update", "-",
-                       "&About Software"};
+                       "&About Software"}
+        << QStringList{"", "", "", "", "", ""};
 }
 
 void TestWindowsChart::menus() {
@@ -246,20 +279,23 @@ void TestWindowsChart::menus() {
     QFETCH(QString, title);
     QFETCH(QStringList, names);
     QFETCH(QStringList, captions);
+    QFETCH(QStringList, keys);
     ChartWindow *window = makeWindow();
     auto *found = window->findChild<QMenu *>(menu);
     QVERIFY(found);
     QCOMPARE(found->title(), title);
     QStringList shownNames;
     QStringList shownCaptions;
+    QStringList shownKeys;
     for (QAction *action : found->actions()) {
         shownNames.append(action->objectName());
         shownCaptions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->objectName()));
+        shownKeys.append(action->shortcut().toString(QKeySequence::PortableText));
         QVERIFY(action->isVisible() && action->isEnabled());
     }
     QCOMPARE(shownNames, names);
     QCOMPARE(shownCaptions, captions);
+    QCOMPARE(shownKeys, keys);
 }
 
 void TestWindowsChart::menuBarHoldsThreeMenus() {
@@ -563,6 +599,207 @@ void TestWindowsChart::closingEndsTheProgram() {
     DeleteClosedWindows();
     QVERIFY(m_window.isNull());
     QCOMPARE(m_recorder->calls, QStringList{"exit"});
+}
+
+void TestWindowsChart::keysOnTheRealWidgets_data() {
+    QTest::addColumn<QString>("focus"); // the control that has the focus, by object name
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QStringList>("outcome"); // what ran, in order
+    const int ctrl = Qt::ControlModifier;
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+S saves the reading")
+        << "RTB" << int(Qt::Key_S) << ctrl << QStringList{"saveReading"};
+    QTest::newRow("Ctrl+E exports the text")
+        << "cmdBack" << int(Qt::Key_E) << ctrl << QStringList{"exportText"};
+    QTest::newRow("Ctrl+P prints")
+        << "RTB" << int(Qt::Key_P) << ctrl << QStringList{"printer dialog"};
+    QTest::newRow("Ctrl+Q exits") << "cmdSaveAsJPEG" << int(Qt::Key_Q) << ctrl
+                                  << QStringList{"exit"};
+    QTest::newRow("Alt+J still saves the image")
+        << "RTB" << int(Qt::Key_J) << int(Qt::AltModifier) << QStringList{"file dialog"};
+    QTest::newRow("Return on Save As JPEG")
+        << "cmdSaveAsJPEG" << int(Qt::Key_Return) << none << QStringList{"file dialog"};
+    QTest::newRow("Return on Back")
+        << "cmdBack" << int(Qt::Key_Return) << none << QStringList{"back"};
+    QTest::newRow("Enter on Exit")
+        << "cmdExit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << QStringList{"exit"};
+    QTest::newRow("Return on the heading's link")
+        << "lblURL" << int(Qt::Key_Return) << none << QStringList{kHome};
+    QTest::newRow("Space on the bottom link")
+        << "Label1" << int(Qt::Key_Space) << none << QStringList{kHome};
+}
+
+// Keys pressed on the shown, active window, as the user presses them.
+void TestWindowsChart::keysOnTheRealWidgets() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QStringList, outcome);
+    ChartWindow *window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *target = window->findChild<QWidget *>(focus);
+    QVERIFY2(target, qPrintable(focus));
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const auto happened = [this] {
+        QStringList all = m_recorder->calls;
+        if (m_shell->dialogs.printerRequests > 0)
+            all.append(QStringLiteral("printer dialog"));
+        for (int i = 0; i < m_shell->dialogs.fileRequests.size(); ++i)
+            all.append(QStringLiteral("file dialog"));
+        for (const QUrl &url : std::as_const(m_shell->links.opened))
+            all.append(url.toString());
+        return all;
+    };
+    // An Alt key clicks its button the way a mouse click looks, a moment later.
+    QTRY_COMPARE(happened(), outcome);
+}
+
+void TestWindowsChart::tabReachesEveryControl_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("order"); // from the first control, one key press each
+    const QStringList forward{"lblURL",        "tabInterpretation", "RTB",    "Label1",
+                              "cmdSaveAsJPEG", "cmdBack",           "cmdExit"};
+    QStringList backward(forward.rbegin(), forward.rend() - 1);
+    backward.prepend(forward.first());
+    QTest::newRow("Tab, top to bottom") << int(Qt::Key_Tab) << (forward + QStringList{"lblURL"});
+    QTest::newRow("Shift+Tab, the other way")
+        << int(Qt::Key_Backtab) << (backward + QStringList{"lblURL"});
+}
+
+void TestWindowsChart::tabReachesEveryControl() {
+    QFETCH(int, key);
+    QFETCH(QStringList, order);
+    ChartWindow *window = makeWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("RTB"));
+    FIND_CHILD(QWidget, first, window, "lblURL");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, order);
+    QVERIFY(m_recorder->calls.isEmpty());
+}
+
+void TestWindowsChart::zoomScalesTheWholeReport_data() {
+    QTest::addColumn<QStringList>("entries"); // Zoom menu entries, in order
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("in once") << QStringList{"mnuZoomIn"} << 1.1;
+    QTest::newRow("in twice") << QStringList{"mnuZoomIn", "mnuZoomIn"} << 1.25;
+    QTest::newRow("out once") << QStringList{"mnuZoomOut"} << 0.9;
+    QTest::newRow("out to the smallest and beyond") << QStringList(8, "mnuZoomOut") << 0.5;
+    QTest::newRow("in to the largest and beyond") << QStringList(9, "mnuZoomIn") << 3.0;
+    QTest::newRow("back to actual size")
+        << QStringList{"mnuZoomIn", "mnuZoomIn", "mnuActualSize"} << 1.0;
+}
+
+// The report window is laid out again at the new scale: its size, its text and the
+// wheel's placement all follow, so it is drawn anew rather than magnified.
+void TestWindowsChart::zoomScalesTheWholeReport() {
+    QFETCH(QStringList, entries);
+    QFETCH(double, zoom);
+    ChartWindow *window = makeWindow();
+    for (const QString &entry : entries) {
+        auto *action = window->findChild<QAction *>(entry);
+        QVERIFY2(action, qPrintable(entry));
+        action->trigger();
+    }
+    QCOMPARE(window->zoom(), zoom);
+    ReportWindow *report = window->report();
+    QCOMPARE(report->size(), QSize(qRound(701 * zoom), qRound(534 * zoom)));
+    FIND_CHILD(QLabel, name, report, "lblName");
+    QCOMPARE(name->font().pointSizeF(), 8.25 * zoom);
+    FIND_CHILD(QWidget, wheel, report, "picNatal");
+    QVERIFY(qAbs(wheel->width() - 450 * zoom) <= 1);
+    QVERIFY(qAbs(wheel->x() - 240 * zoom) <= 1); // 3600 twips
+    FIND_CHILD(QWidget, glyph, wheel, "imgSign_0");
+    // A glyph is 8 of the wheel's 200 units.
+    const qreal unit = (qMin(wheel->width(), wheel->height()) - 2) / 200.0;
+    QVERIFY(qAbs(glyph->width() - 8 * unit) <= 2);
+    auto *area = window->findChild<QMdiArea *>();
+    QCOMPARE(area->subWindowList().first()->size(), report->size());
+
+    const QList<QKeySequence> in =
+        window->findChild<QAction *>(QStringLiteral("mnuZoomIn"))->shortcuts();
+    QVERIFY(in.contains(QKeySequence(QKeySequence::ZoomIn)));
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("mnuZoomOut"))->shortcut(),
+             QKeySequence(QKeySequence::ZoomOut));
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("mnuActualSize"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+0")));
+}
+
+void TestWindowsChart::fitToWindowFollowsTheWindow() {
+    ChartWindow *window = makeWindow();
+    auto *area = window->findChild<QMdiArea *>();
+    FIND_CHILD(QAction, fit, window, "mnuFitToWindow");
+    QVERIFY(fit->isCheckable() && !fit->isChecked());
+    for (const QSize outer : {QSize(1200, 1000), QSize(500, 500)}) {
+        ShowAtSize(window, outer);
+        fit->setChecked(true);
+        QCoreApplication::sendPostedEvents();
+        const QSize report = window->report()->size();
+        const QSize room = area->size();
+        QVERIFY2(report.width() <= room.width() && report.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(report.width())
+                                .arg(report.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        QVERIFY(room.width() - report.width() <= 2 || room.height() - report.height() <= 2);
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+    // A step of its own ends following the window.
+    window->findChild<QAction *>(QStringLiteral("mnuActualSize"))->trigger();
+    QVERIFY(!fit->isChecked());
+    QCOMPARE(window->report()->size(), QSize(701, 534));
+}
+
+// What the user left is what the next chart window opens with.
+void TestWindowsChart::sizePlaceAndZoomAreRemembered() {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ShellServices services = m_shell->services();
+    services.settings = &settings;
+    auto *first = new ChartWindow(new ReportWindow(BirthData{}), services, m_recorder->commands());
+    ShowAtSize(first, QSize(720, 500));
+    first->findChild<QAction *>(QStringLiteral("mnuZoomOut"))->trigger();
+    const QSize size = first->size();
+    first->close();
+    DeleteClosedWindows();
+
+    m_window = new ChartWindow(new ReportWindow(BirthData{}), services, m_recorder->commands());
+    QCOMPARE(m_window->zoom(), 0.9);
+    QCOMPARE(m_window->report()->size(), QSize(631, 481));
+    QCOMPARE(m_window->size(), size);
+    QVERIFY(!m_window->isMaximized());
+}
+
+void TestWindowsChart::linkKeepsClearOfButtons_data() {
+    QTest::addColumn<int>("width"); // outer width in pixels
+    for (const int width : {1000, 701, 560, 450, 320, 200})
+        QTest::addRow("%d px", width) << width;
+}
+
+// The link narrows, its lines ending in an ellipsis, before it would reach the buttons.
+void TestWindowsChart::linkKeepsClearOfButtons() {
+    QFETCH(int, width);
+    ChartWindow *window = makeWindow();
+    ShowAtSize(window, QSize(width, 700));
+    FIND_CHILD(QLabel, link, window, "Label1");
+    FIND_CHILD(QPushButton, jpeg, window, "cmdSaveAsJPEG");
+    QVERIFY2(link->width() == 0 || link->geometry().right() < jpeg->x(),
+             qPrintable(QStringLiteral("link ends at %1, button starts at %2")
+                            .arg(link->geometry().right())
+                            .arg(jpeg->x())));
+    QVERIFY(link->width() <= link->sizeHint().width());
 }
 
 QTEST_MAIN(TestWindowsChart)

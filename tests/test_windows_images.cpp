@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,7 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace starloom;
@@ -53,6 +55,7 @@ public:
         printer.setOutputFileName(m_pdfPath);
         return m_script.choosePrinter(parent, printer);
     }
+    bool printerInstalled() override { return m_script.printerInstalled(); }
 
 private:
     testing::ScriptedDialogs &m_script;
@@ -136,6 +139,8 @@ private slots:
     void savesNumberedCopies();
     void chosenNameIsCut_data();
     void chosenNameIsCut();
+    void statusBarSaysWhereItWent_data();
+    void statusBarSaysWhereItWent();
     void savedImageIsTheReportWindow();
     void cancelledDialogWritesNothing();
     void tooManyCopiesWritesNothing();
@@ -147,6 +152,10 @@ private slots:
     void printsOnePage();
     void cancelledPrintPrintsNothing();
     void unusablePrinterIsReported();
+    void noPrinterOffersPdf_data();
+    void noPrinterOffersPdf();
+    void exportPdf_data();
+    void exportPdf();
     void fitCentred_data();
     void fitCentred();
 
@@ -253,6 +262,46 @@ void TestWindowsImages::chosenNameIsCut() {
     const QString folder = QFileInfo(m_dir->filePath(written)).absolutePath();
     QCOMPARE(window->report()->imageFolderBox()->text(), QDir::toNativeSeparators(folder));
     QVERIFY(m_shell->dialogs.messages.isEmpty());
+}
+
+void TestWindowsImages::statusBarSaysWhereItWent_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("chosen"); // in the temporary folder; empty cancels
+    QTest::addColumn<QString>("notice"); // after the folder and a separator; empty for none
+    QTest::newRow("as chosen") << QStringList{} << "anna.jpg"
+                               << "Saved %1anna.jpg";
+    QTest::newRow("the dialog's JPG suffix is no change") << QStringList{} << "anna.JPG"
+                                                          << "Saved %1anna.jpg";
+    QTest::newRow("numbered") << QStringList{"anna.jpg"} << "anna.JPG"
+                              << "Saved %1anna_001.jpg (anna.jpg already exists)";
+    QTest::newRow("cut at the first dot") << QStringList{} << "my.chart.jpg"
+                                          << "Saved %1my.jpg instead of my.chart.jpg";
+    QTest::newRow("cut and numbered")
+        << QStringList{"my.jpg", "my_001.jpg"} << "my.chart.jpg"
+        << "Saved %1my_002.jpg instead of my.chart.jpg (my.jpg already exists)";
+    QTest::newRow("another extension") << QStringList{} << "anna.png"
+                                       << "Saved %1anna.jpg instead of anna.png";
+    QTest::newRow("cancelled") << QStringList{} << ""
+                               << "";
+    QTest::newRow("not written") << QStringList{} << "missing/anna.jpg"
+                                 << "";
+}
+
+// After each image the status bar names the file written, and says why its name is not
+// the one chosen.
+void TestWindowsImages::statusBarSaysWhereItWent() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, chosen);
+    QFETCH(QString, notice);
+    for (const QString &name : present) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ChartWindow *window = makeWindow();
+    window->show();
+    saveAs({chosen.isEmpty() ? QString() : m_dir->filePath(chosen)});
+    const QString expected = notice.isEmpty() ? QString() : notice.arg(m_folder + kSep);
+    QCOMPARE(window->statusBar()->currentMessage(), expected);
 }
 
 void TestWindowsImages::savedImageIsTheReportWindow() {
@@ -435,6 +484,76 @@ void TestWindowsImages::unusablePrinterIsReported() {
     QCOMPARE(m_shell->dialogs.messages.constFirst().icon, MessageIcon::Error);
     QCOMPARE(m_shell->dialogs.messages.constFirst().title, QStringLiteral("QM Starloom"));
     QCOMPARE(FilesIn(m_folder), QStringList());
+}
+
+void TestWindowsImages::noPrinterOffersPdf_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("Yes: the PDF is written") << true;
+    QTest::newRow("No: nothing") << false;
+}
+
+// Without a printer there is nothing to choose in the printer dialog: the user is told
+// so and may save the PDF instead.
+void TestWindowsImages::noPrinterOffersPdf() {
+    QFETCH(bool, accept);
+    ChartWindow *window = makeWindow();
+    m_shell->dialogs.hasPrinter = false;
+    m_shell->dialogs.answers = {accept ? MessageAnswer::Yes : MessageAnswer::No};
+    m_shell->dialogs.fileAnswers = {path("anna.pdf")};
+    FIND_CHILD(QAction, print, window, "mnuPrint");
+    print->trigger();
+    QCOMPARE(m_shell->dialogs.printerRequests, 0);
+    QCOMPARE(m_shell->dialogs.messages.size(), 1);
+    const testing::RecordedMessage asked = m_shell->dialogs.messages.constFirst();
+    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QVERIFY2(asked.text.contains(QStringLiteral("No printer is installed")),
+             qPrintable(asked.text));
+    QCOMPARE(FilesIn(m_folder), accept ? QStringList{"anna.pdf"} : QStringList{});
+}
+
+void TestWindowsImages::exportPdf_data() {
+    QTest::addColumn<QString>("chosen"); // relative to the temporary folder
+    QTest::addColumn<int>("sizeLimit");  // bytes this process may write to a file; 0: no limit
+    QTest::addColumn<bool>("written");
+    QTest::newRow("written") << "anna.pdf" << 0 << true;
+    QTest::newRow("missing folder: reported, nothing left") << "none/anna.pdf" << 0 << false;
+    QTest::newRow("file too large: reported, nothing left") << "anna.pdf" << 4096 << false;
+}
+
+void TestWindowsImages::exportPdf() {
+    QFETCH(QString, chosen);
+    QFETCH(int, sizeLimit);
+    QFETCH(bool, written);
+    ChartWindow *window = makeWindow();
+    m_shell->dialogs.fileAnswers = {m_dir->filePath(chosen)};
+    FIND_CHILD(QAction, exportPdf, window, "mnuExportPdf");
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0) {
+            limit.emplace(sizeLimit);
+            QVERIFY(limit->ok());
+        }
+        exportPdf->trigger();
+    }
+    const FileDialogRequest request = m_shell->dialogs.fileRequests.constFirst();
+    QCOMPARE(request.filter, QStringLiteral("PDF Document (*.pdf)|*.pdf"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+    QVERIFY(request.confirmOverwrite);
+    QFile pdf(m_dir->filePath(chosen));
+    QCOMPARE(pdf.exists(), written);
+    if (written) {
+        QVERIFY(m_shell->dialogs.messages.isEmpty());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+    } else {
+        QCOMPARE(m_shell->dialogs.messages.size(), 1);
+        QCOMPARE(m_shell->dialogs.messages.constFirst().icon, MessageIcon::Error);
+        const QString text = m_shell->dialogs.messages.constFirst().text;
+        QVERIFY2(text.contains(QStringLiteral("anna.pdf")), qPrintable(text));
+        if (sizeLimit > 0)
+            QVERIFY2(text.contains(SystemReason(EFBIG)), qPrintable(text));
+        QCOMPARE(FilesIn(m_folder), QStringList());
+    }
 }
 
 void TestWindowsImages::fitCentred_data() {

@@ -14,3 +14,6 @@ starloom_add_test(test_windows_degrees LABEL gui SERIAL
 # The aspect grid, the wheel's aspect lines and the orbs dialog.
 starloom_add_test(test_windows_aspects LABEL gui SERIAL
                   SOURCES test_windows_aspects.cpp LIBS starloom_windows)
+# The wheel's labels keep clear of each other and of the sector lines.
+starloom_add_test(test_windows_wheel_labels LABEL gui
+                  SOURCES test_windows_wheel_labels.cpp LIBS starloom_windows)

@@ -2,6 +2,7 @@
 
 #include "shell/links.h"
 #include "shell/program_icon.h"
+#include "shell/shutdown.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/design_units.h"
 #include "windows/image_saving.h"
@@ -10,17 +11,29 @@
 #include "windows/report_window.h"
 #include "windows/toolbar_icons.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <cmath>
 
 namespace starloom {
 
@@ -30,6 +43,8 @@ const QColor kNavy(0, 0, 128);
 const QColor kLinkYellow(255, 255, 192);
 constexpr qreal kHeadingPoints = 18.0;
 const QString kLinkInvitation = QStringLiteral("For Analysis of this Natal chart log onto ");
+const QString kCaption = QStringLiteral("QM Starloom v1.15");
+constexpr int kNoticeMilliseconds = 6000; // how long a notice stays in the status bar
 
 constexpr int kHeadingBandHeight = 850; // twips
 constexpr int kButtonBandHeight = 615;  // twips
@@ -41,8 +56,52 @@ constexpr int kButtonGap = 100;         // twips between buttons
 constexpr int kRightMargin = 300;       // twips from the window's right edge
 constexpr int kLinkLeft = 120;          // twips
 
-// Room for a title bar and frame when deciding whether the window fits on the screen.
-constexpr int kFrameAllowance = 48; // pixels
+// A window manager's frame before the real one is known: a title bar and thin borders.
+// The window is placed again once the frame is known.
+const QMargins kFrameEstimate(6, 30, 6, 6); // pixels
+constexpr int kSettleDelay = 300;           // ms after the first show to check the frame
+
+const QString kGeometryKey = QStringLiteral("ChartWindow/Geometry");
+const QString kZoomKey = QStringLiteral("ChartWindow/Zoom");
+const QString kFitKey = QStringLiteral("ChartWindow/FitToWindow");
+const QString kPdfFilter = QStringLiteral("PDF Document (*.pdf)|*.pdf");
+constexpr qreal kPrintMargin = 15.0; // millimetres on every side of a printed page
+
+// The bottom band's link: the invitation above the address. Where the band leaves it less
+// than their width, each line is cut short with an ellipsis rather than running under
+// the buttons.
+class BandLink final : public LinkLabel {
+public:
+    BandLink(const QString &invitation, const QString &address, QWidget *parent)
+        : LinkLabel(invitation + address, parent), m_lines{invitation.trimmed(), address} {}
+
+    // The width that shows both lines whole.
+    int naturalWidth() const {
+        const QFontMetrics metrics(font());
+        return qMax(metrics.horizontalAdvance(m_lines[0]), metrics.horizontalAdvance(m_lines[1])) +
+               metrics.averageCharWidth();
+    }
+    QSize sizeHint() const override {
+        return QSize(naturalWidth(), 2 * QFontMetrics(font()).height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics(font());
+        const int top = (height() - 2 * metrics.height()) / 2;
+        for (int i = 0; i < 2; ++i) {
+            const QString shown = metrics.elidedText(m_lines[i], Qt::ElideRight, width());
+            painter.drawText(QRect(0, top + i * metrics.height(), width(), metrics.height()),
+                             Qt::AlignLeft | Qt::AlignVCenter, shown);
+        }
+    }
+
+private:
+    QString m_lines[2];
+};
 
 QWidget *NavyBand(const QString &name, int heightTwips, QWidget *parent) {
     auto *band = new QWidget(parent);
@@ -63,6 +122,30 @@ void SetTextColour(QWidget *widget, const QColor &colour) {
 
 } // namespace
 
+// The frame round the report window. A child window keeps Tab among its own controls; this
+// one hands it on through the chart window's, in the chart window's order.
+class ReportFrame final : public QMdiSubWindow {
+protected:
+    bool focusNextPrevChild(bool next) override {
+        QWidget *from = QApplication::focusWidget();
+        if (from == nullptr)
+            return QMdiSubWindow::focusNextPrevChild(next);
+        for (QWidget *w = step(from, next); w != nullptr && w != from; w = step(w, next)) {
+            if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() &&
+                w->isEnabled() && w->window() == window()) {
+                w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static QWidget *step(QWidget *w, bool next) {
+        return next ? w->nextInFocusChain() : w->previousInFocusChain();
+    }
+};
+
 // The client area between the bands. It holds the report window, centred horizontally
 // and at the top; when the area is smaller than the report window it scrolls, with the
 // report window's left edge at the start of the scrolled range.
@@ -75,13 +158,36 @@ public:
     }
 
     void setReport(ReportWindow *report) {
-        m_sub = addSubWindow(report, Qt::FramelessWindowHint);
+        m_sub = new ReportFrame;
+        m_sub->setWidget(report);
+        addSubWindow(m_sub, Qt::FramelessWindowHint);
         m_sub->setSystemMenu(nullptr);
+        // A child window that takes the focus itself keeps Tab among its own controls;
+        // without it Tab runs on to the chart window's links and buttons.
+        m_sub->setFocusPolicy(Qt::NoFocus);
         m_sub->show();
         placeReport();
     }
 
-    QSize sizeHint() const override { return QSize(kReportWidth, kReportHeight); }
+    QSize sizeHint() const override {
+        return m_sub != nullptr ? m_sub->widget()->size() : QSize(kReportWidth, kReportHeight);
+    }
+
+    // After the report window changed its size: the child frame follows it.
+    void reportResized() {
+        if (m_sub == nullptr)
+            return;
+        m_sub->resize(m_sub->widget()->size());
+        placeReport();
+    }
+
+    // The scale at which the report window fills the area without scroll bars.
+    // One pixel to spare, so that rounding never calls up a scroll bar.
+    qreal fitFactor() const {
+        return qMin(qreal(width() - 1) / kReportWidth, qreal(height() - 1) / kReportHeight);
+    }
+
+    std::function<void()> resized; // run after the area has changed size
 
 protected:
     bool viewportEvent(QEvent *event) override {
@@ -89,6 +195,11 @@ protected:
         if (event->type() == QEvent::Resize)
             placeReport();
         return handled;
+    }
+    void resizeEvent(QResizeEvent *event) override {
+        QMdiArea::resizeEvent(event);
+        if (resized)
+            resized();
     }
 
 private:
@@ -111,11 +222,12 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
                          QWidget *parent)
     : QMainWindow(parent), m_report(report), m_services(services), m_commands(std::move(commands)) {
     setObjectName(QStringLiteral("MDI"));
-    setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildMenus();
+    assignShortcuts();
     buildToolbar();
 
     auto *client = new QWidget(this);
@@ -131,6 +243,19 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     column->insertWidget(1, m_area, 1);
     setCentralWidget(client);
     m_area->setReport(m_report);
+    buildTabOrder();
+    // Made now, so that the opening size has room for it.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    if (QSettings *settings = m_services.settings) {
+        const qreal zoom = settings->value(kZoomKey, 1.0).toDouble();
+        applyZoom(zoom >= kZoomSteps[0] && zoom <= 4.0 ? zoom : 1.0);
+        m_fitAction->setChecked(settings->value(kFitKey, false).toBool());
+    }
+    m_area->resized = [this] {
+        if (fitsToWindow())
+            applyZoom(m_area->fitFactor());
+    };
 
     fitToScreen();
     applyResizingRule();
@@ -143,6 +268,65 @@ ReportWindow *ChartWindow::report() const {
 void ChartWindow::setPrecisePositionsChecked(bool checked) {
     const QSignalBlocker quiet(m_precisePositions);
     m_precisePositions->setChecked(checked);
+}
+
+void ChartWindow::setReadingSheet(ReadingSheet sheet) {
+    m_sheet = std::move(sheet);
+}
+
+ReadingSheet ChartWindow::readingSheet() const {
+    ReadingSheet sheet;
+    if (m_sheet)
+        sheet = *m_sheet;
+    else
+        sheet.wheel = m_report->wheelPicture();
+    // The aspects as the window shows them now, after any change of orbs.
+    sheet.aspects = m_report->aspects();
+    return sheet;
+}
+
+qreal ChartWindow::zoom() const {
+    return m_zoom;
+}
+
+bool ChartWindow::fitsToWindow() const {
+    return m_fitAction != nullptr && m_fitAction->isChecked();
+}
+
+void ChartWindow::applyZoom(qreal factor) {
+    if (!(factor > 0))
+        return;
+    m_zoom = factor;
+    m_report->setZoom(factor);
+    m_area->reportResized();
+}
+
+void ChartWindow::setZoom(qreal factor) {
+    m_fitAction->setChecked(false);
+    applyZoom(factor);
+}
+
+void ChartWindow::zoomIn() {
+    for (const qreal step : kZoomSteps) {
+        if (step > m_zoom + 1e-6) {
+            setZoom(step);
+            return;
+        }
+    }
+    setZoom(m_zoom);
+}
+
+void ChartWindow::zoomOut() {
+    qreal below = kZoomSteps[0];
+    for (const qreal step : kZoomSteps) {
+        if (step < m_zoom - 1e-6)
+            below = step;
+    }
+    setZoom(below);
+}
+
+void ChartWindow::setFitToWindow(bool fit) {
+    m_fitAction->setChecked(fit);
 }
 
 void ChartWindow::buildMenus() {
@@ -170,6 +354,7 @@ void ChartWindow::buildMenus() {
     addSeparator(file, "mnuFileSep1");
     addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"),
              [this, run] { run(m_commands.exportText); });
+    addEntry(file, "mnuExportPdf", QStringLiteral("Export as &PDF\u2026"), [this] { exportPdf(); });
     addSeparator(file, "mnuFilesep2");
     addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] { printChart(); });
     addSeparator(file, "mnuFileSep3");
@@ -201,6 +386,27 @@ void ChartWindow::buildMenus() {
             [this](bool shown) { m_report->setAspectLinesShown(shown); });
     addEntry(view, "mnuAspectOrbs", QStringLiteral("Aspect &Orbs\u2026"),
              [this] { editAspectOrbs(); });
+
+    // The report window as a whole, larger or smaller: every part is laid out and drawn
+    // again at the new scale, so text and wheel stay sharp.
+    QMenu *zoom = view->addMenu(QStringLiteral("&Zoom"));
+    zoom->menuAction()->setObjectName(QStringLiteral("mnuZoom"));
+    QAction *larger = addEntry(zoom, "mnuZoomIn", QStringLiteral("Zoom &In"), [this] { zoomIn(); });
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    addEntry(zoom, "mnuZoomOut", QStringLiteral("Zoom &Out"), [this] {
+        zoomOut();
+    })->setShortcut(QKeySequence::ZoomOut);
+    addEntry(zoom, "mnuActualSize", QStringLiteral("&Actual Size"), [this] {
+        setZoom(1.0);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    zoom->addSeparator();
+    m_fitAction = zoom->addAction(QStringLiteral("&Fit to Window"));
+    m_fitAction->setObjectName(QStringLiteral("mnuFitToWindow"));
+    m_fitAction->setCheckable(true);
+    connect(m_fitAction, &QAction::toggled, this, [this](bool fit) {
+        if (fit)
+            applyZoom(m_area->fitFactor());
+    });
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -275,6 +481,8 @@ QWidget *ChartWindow::buildButtonBand() {
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(ProgramFont(kSmallFontPoints));
         button->resize(TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+        // Return and Enter press a focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     };
     m_saveJpeg = makeButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kWideButtonWidth);
@@ -284,32 +492,129 @@ QWidget *ChartWindow::buildButtonBand() {
     connect(m_back, &QPushButton::clicked, this, [this] { leaveWith(m_commands.back); });
     connect(m_exit, &QPushButton::clicked, this, &ChartWindow::exitProgram);
 
-    auto *link = new LinkLabel(kLinkInvitation + kHomePageAddress, band);
+    auto *link = new BandLink(kLinkInvitation, kHomePageAddress, band);
     link->setObjectName(QStringLiteral("Label1"));
     QFont boldUnderlined = ProgramFont(kSmallFontPoints, true);
     boldUnderlined.setUnderline(true);
     link->setFont(boldUnderlined);
     SetTextColour(link, Qt::white);
     // Two lines, the invitation above the address, so that the link stays clear of the
-    // buttons at the window's opening width.
-    link->setWordWrap(true);
-    const QFontMetrics metrics(boldUnderlined);
-    const int width = qMax(metrics.horizontalAdvance(kLinkInvitation.trimmed()),
-                           metrics.horizontalAdvance(kHomePageAddress)) +
-                      metrics.averageCharWidth();
-    link->resize(width, link->heightForWidth(width));
+    // buttons at the window's opening width; the resizing rule narrows it further.
+    link->resize(link->sizeHint());
     link->move(TwipsToPixels(kLinkLeft), (band->height() - link->height()) / 2);
     connect(link, &LinkLabel::clicked, this, &ChartWindow::openHomePage);
+    m_link = link;
     return band;
 }
 
-void ChartWindow::saveChartAsJpeg() {
-    SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+// The desktop's usual keys for the File commands that have them; the menus show them beside
+// the captions, which keep their Alt letters.
+void ChartWindow::assignShortcuts() {
+    const struct {
+        const char *entry;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuSaveAsText", QKeySequence::keyBindings(QKeySequence::Save)},
+        {"mnuExport", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
+        {"mnuPrint", QKeySequence::keyBindings(QKeySequence::Print)},
+        {"mnuExit", QuitKeys()},
+    };
+    for (const auto &shortcut : shortcuts) {
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(shortcut.entry)))
+            action->setShortcuts(shortcut.keys);
+    }
 }
 
+// Top to bottom, left to right: the heading's link, the interpretation tabs, the page they
+// show (the hidden pages are passed over), the bottom band's link, then the three buttons.
+// The window opens with the focus in the text, so that the arrow keys scroll it and Return
+// follows no link.
+void ChartWindow::buildTabOrder() {
+    QList<QWidget *> order{m_address};
+    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects"}) {
+        auto *part = m_report->findChild<QWidget *>(QString::fromLatin1(name));
+        if (part != nullptr && (part->focusPolicy() & Qt::TabFocus) != 0)
+            order.append(part);
+    }
+    order << m_link << m_saveJpeg << m_back << m_exit;
+    order.removeAll(nullptr);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    if (auto *text = m_report->findChild<QWidget *>(QStringLiteral("RTB")))
+        text->setFocus();
+}
+
+void ChartWindow::setReadingFile(const QString &path) {
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty()
+                       ? kCaption
+                       : QFileInfo(path).fileName() + QStringLiteral(" \u2014 ") + kCaption);
+}
+
+void ChartWindow::showNotice(const QString &text) {
+    statusBar()->showMessage(text, kNoticeMilliseconds);
+}
+
+void ChartWindow::saveChartAsJpeg() {
+    const SavedImage saved =
+        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+    if (!saved.written.isEmpty())
+        showNotice(ImageSavedNotice(saved.chosen, saved.written));
+}
+
+// The printer is asked for its page; the document is laid out on it. Without any printer
+// the dialog would offer nothing to print on, so the PDF file is offered instead.
 void ChartWindow::printChart() {
-    if (m_services.dialogs)
-        PrintWindowImage(*m_report, *m_services.dialogs, this);
+    if (m_services.dialogs == nullptr)
+        return;
+    UserDialogs &dialogs = *m_services.dialogs;
+    if (!dialogs.printerInstalled()) {
+        const MessageAnswer answer = dialogs.showMessage(
+            this, kProgramTitle,
+            QStringLiteral("No printer is installed on this computer.\n"
+                           "Do you want to save the reading as a PDF file instead?"),
+            MessageIcon::Question, MessageButtons::YesNo);
+        if (answer == MessageAnswer::Yes)
+            exportPdf();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kProgramTitle);
+    // The paper is the printer's own (A4, Letter, ...); the margins are the document's.
+    printer.setPageMargins(QMarginsF(kPrintMargin, kPrintMargin, kPrintMargin, kPrintMargin),
+                           QPageLayout::Millimeter);
+    if (!dialogs.choosePrinter(this, printer))
+        return;
+    QString error;
+    if (!WriteReadingDocument(printer, readingSheet(), error)) {
+        dialogs.showMessage(this, kProgramTitle,
+                            QStringLiteral("The chart could not be sent to the printer.\n") + error,
+                            MessageIcon::Error);
+    }
+}
+
+void ChartWindow::exportPdf() {
+    if (m_services.dialogs == nullptr)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = QStringLiteral("Export as PDF");
+    request.filter = kPdfFilter;
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    const QString path = m_services.dialogs->chooseFile(this, request);
+    if (!path.isEmpty())
+        writePdfTo(path);
+}
+
+void ChartWindow::writePdfTo(const QString &path) {
+    QString error;
+    if (!WriteReadingPdf(path, readingSheet(), error)) {
+        m_services.dialogs->showMessage(this, kProgramTitle,
+                                        QStringLiteral("The file %1 could not be written.\n%2")
+                                            .arg(QDir::toNativeSeparators(path), error),
+                                        MessageIcon::Error);
+    }
 }
 
 void ChartWindow::editAspectOrbs() {
@@ -377,6 +682,7 @@ void ChartWindow::changeEvent(QEvent *event) {
 }
 
 void ChartWindow::closeEvent(QCloseEvent *event) {
+    saveWindowSettings();
     if (!m_ending) {
         m_ending = true;
         if (m_commands.exit)
@@ -405,22 +711,109 @@ void ChartWindow::applyResizingRule() {
     m_exit->move(TwipsToPixels(exitLeft), top);
     m_back->move(TwipsToPixels(backLeft), top);
     m_saveJpeg->move(TwipsToPixels(jpegLeft), top);
+    // The link gives way first: it ends a small gap before the leftmost button.
+    if (auto *link = static_cast<BandLink *>(m_link)) {
+        const int room = TwipsToPixels(jpegLeft - kButtonGap) - link->x();
+        link->resize(qBound(0, room, link->naturalWidth()), link->height());
+    }
     for (QLabel *label : {m_heading, m_address}) {
         const int left = (outer - PixelsToTwips(label->width())) / 2;
         label->move(TwipsToPixels(left), label->y());
     }
 }
 
+// The opening size and place: as the user left it last time when that still fits the
+// screen; otherwise large enough for the whole report window with its frame and bands,
+// centred on the screen; maximised, with scroll bars, where the screen is smaller.
 void ChartWindow::fitToScreen() {
-    const QSize wanted = sizeHint().expandedTo(QSize(kReportWidth, 0));
+    if (QSettings *settings = m_services.settings) {
+        const QByteArray saved = settings->value(kGeometryKey).toByteArray();
+        if (!saved.isEmpty() && restoreGeometry(saved)) {
+            const QScreen *screen = this->screen();
+            if (screen == nullptr || isMaximized()) {
+                m_restored = true;
+                return;
+            }
+            const QRect available = screen->availableGeometry();
+            if (width() <= available.width() && height() <= available.height()) {
+                // A place off this screen (another monitor, a smaller screen) is dropped.
+                if (!available.contains(geometry()))
+                    move(available.center() - rect().center());
+                m_restored = true;
+                return;
+            }
+        }
+    }
+    placeOnScreen();
+}
+
+void ChartWindow::placeOnScreen() {
+    if (layout() != nullptr)
+        layout()->activate();
+    // Fit to Window follows the window; the opening size is that of the design scale.
+    const QSize scaling =
+        fitsToWindow() ? QSize(kReportWidth, kReportHeight) - m_report->size() : QSize(0, 0);
+    const QSize wanted = (sizeHint() + scaling).expandedTo(QSize(m_report->width(), 0));
     resize(wanted);
+    m_openingSize = wanted;
     const QScreen *screen = this->screen();
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    if (wanted.width() > available.width() ||
-        wanted.height() + kFrameAllowance > available.height())
+    QMargins frame = kFrameEstimate;
+    if (windowHandle() != nullptr && isVisible())
+        frame = windowHandle()->frameMargins();
+    const QSize outer = wanted.grownBy(frame);
+    if (outer.width() > available.width() || outer.height() > available.height()) {
         setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // A window's position is that of its frame's top-left corner.
+    move(available.left() + (available.width() - outer.width()) / 2,
+         available.top() + (available.height() - outer.height()) / 2);
+}
+
+void ChartWindow::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // What was added after the window was made (the status line) may have grown it; the
+    // size it is shown with is the one to keep.
+    m_openingSize = size();
+    // A window manager frames the window after it is shown; its real frame may differ from
+    // the estimate, so the fit and the centring are checked again once it is there.
+    QTimer::singleShot(0, this, &ChartWindow::settleOnScreen);
+    QTimer::singleShot(kSettleDelay, this, &ChartWindow::settleOnScreen);
+}
+
+void ChartWindow::settleOnScreen() {
+    // Only the size this window chose itself is corrected, never one the user has made.
+    if (m_restored || isMaximized() || isFullScreen() || !isVisible() || size() != m_openingSize)
+        return;
+    const QScreen *screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    if (outer.width() > available.width() || outer.height() > available.height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    const QPoint centred(available.left() + (available.width() - outer.width()) / 2,
+                         available.top() + (available.height() - outer.height()) / 2);
+    if (outer.topLeft() != centred)
+        move(centred);
+}
+
+void ChartWindow::saveWindowSettings() {
+    QSettings *settings = m_services.settings;
+    if (settings == nullptr)
+        return;
+    settings->setValue(kGeometryKey, saveGeometry());
+    settings->setValue(kZoomKey, m_zoom);
+    settings->setValue(kFitKey, fitsToWindow());
+    settings->sync();
 }
 
 } // namespace starloom

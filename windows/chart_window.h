@@ -6,10 +6,12 @@
 
 #include "engine/aspects.h"
 #include "shell/services.h"
+#include "windows/reading_document.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -18,6 +20,10 @@ class QToolBar;
 class QMdiSubWindow;
 
 namespace starloom {
+
+// The report window's scales that Zoom In and Zoom Out step through.
+inline constexpr qreal kZoomSteps[] = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
+                                       1.25, 1.5,  1.75, 2.0, 2.5, 3.0};
 
 class ReportWindow;
 class ReportArea;
@@ -55,6 +61,22 @@ public:
 
     // Sets the check mark of View > Precise Positions without running its command.
     void setPrecisePositionsChecked(bool checked);
+    // Names the reading file the shown reading was opened from or saved to: the title
+    // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
+    void setReadingFile(const QString &path);
+    // A line in the status bar that goes away by itself after a few seconds, such as
+    // where a file was just written.
+    void showNotice(const QString &text);
+
+    // What Print and Export as PDF put on paper. Until it is given, the document holds the
+    // report window's name and wheel only.
+    void setReadingSheet(ReadingSheet sheet);
+    ReadingSheet readingSheet() const;
+
+    // The report window's scale: 1 is its design size. Zoom In and Zoom Out step through
+    // kZoomSteps; Fit to Window follows the window's size.
+    qreal zoom() const;
+    bool fitsToWindow() const;
 
     // No context menu on the toolbar: the View menu's check mark alone says whether the
     // toolbar is shown.
@@ -64,11 +86,18 @@ public slots:
     // File > Save As JPEG and the Save As JPEG button: the report window as a JPEG file
     // under a name that replaces no existing file.
     void saveChartAsJpeg();
-    // File > Print and the toolbar's Print button: the printer dialog, then the report
-    // window on one page.
+    // File > Print and the toolbar's Print button: the printer dialog, then the printed
+    // reading on the chosen printer's pages. Without any printer, the user is told so and
+    // may save the PDF instead.
     void printChart();
     // View > Aspect Orbs…: the orbs dialog, window-modal; OK hands its orbs to the owner.
     void editAspectOrbs();
+    // File > Export as PDF: the printed reading as a PDF file, written whole or not at all.
+    void exportPdf();
+    void setZoom(qreal factor);
+    void zoomIn();
+    void zoomOut();
+    void setFitToWindow(bool fit);
 
 protected:
     // Each time this window becomes active, the report window is captured afresh into
@@ -76,9 +105,12 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
+    void assignShortcuts();
+    void buildTabOrder();
     void buildToolbar();
     QWidget *buildHeadingBand();
     QWidget *buildButtonBand();
@@ -88,6 +120,11 @@ private:
     void openHomePage();
     void applyResizingRule();
     void fitToScreen();
+    void placeOnScreen();
+    void settleOnScreen();
+    void saveWindowSettings();
+    void applyZoom(qreal factor);
+    void writePdfTo(const QString &path);
 
     ReportWindow *m_report = nullptr;
     ShellServices m_services;
@@ -96,11 +133,18 @@ private:
     QAction *m_precisePositions = nullptr;
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
+    QLabel *m_link = nullptr;
     QPushButton *m_saveJpeg = nullptr;
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
     ReportArea *m_area = nullptr;
-    bool m_ending = false; // set once the window is on its way out, so `exit` runs at most once
+    QAction *m_fitAction = nullptr;
+    std::optional<ReadingSheet> m_sheet;
+    qreal m_zoom = 1.0;
+    bool m_placed = false;   // the first show has chosen the window's size and place
+    bool m_restored = false; // that size and place came from the settings
+    QSize m_openingSize;     // the size chosen when the window opened
+    bool m_ending = false;   // set once the window is on its way out, so `exit` runs at most once
 };
 
 } // namespace starloom

@@ -69,18 +69,34 @@ void NormalizeImageTarget(QString &folder, QString &file, const ImageSaving &sav
         file += kJpegExtension;
 }
 
+// A chosen name cut at the first dot of its file-name part, with ".jpg" appended; a name
+// without a dot there keeps its whole text (the unique-name step gives it ".jpg").
+QString ImageNameFor(const QString &chosen) {
+    // Dialogs hand back paths with '/' on every platform; the splitting works on the
+    // platform's own separator.
+    const QString path = QDir::toNativeSeparators(chosen);
+    const qsizetype fileStart = path.lastIndexOf(QDir::separator()) + 1;
+    const qsizetype dot = path.indexOf(QLatin1Char('.'), fileStart);
+    return dot >= 0 ? path.left(dot) + kJpegExtension : path;
+}
+
+QString FileNameOf(const QString &path) {
+    const QString native = QDir::toNativeSeparators(path);
+    return native.mid(native.lastIndexOf(QDir::separator()) + 1);
+}
+
 } // namespace
 
 QDateTime SystemLocalTime() {
     return QDateTime::currentDateTime();
 }
 
-void SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
+SavedImage SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
     // The capture comes first, so the image shows the window as it was when the command
     // began, before the dialog.
     report.holdCapture(CaptureFormImage(report));
     if (saving.dialogs == nullptr)
-        return;
+        return {};
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.filter = kJpegFilter;
@@ -89,20 +105,13 @@ void SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
     request.confirmOverwrite = false;
     const QString name = saving.dialogs->chooseFile(saving.parent, request);
     if (name.isEmpty())
-        return;
-    SaveImageAsJpeg(report, name, true, saving);
+        return {};
+    return {name, SaveImageAsJpeg(report, name, true, saving)};
 }
 
-void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
-                     const ImageSaving &saving) {
-    // Dialogs hand back paths with '/' on every platform; the splitting below works on
-    // the platform's own separator.
-    QString path = QDir::toNativeSeparators(name);
-    const qsizetype fileStart = path.lastIndexOf(QDir::separator()) + 1;
-    const qsizetype dot = path.indexOf(QLatin1Char('.'), fileStart);
-    if (dot >= 0)
-        path = path.left(dot) + kJpegExtension;
-
+QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
+                        const ImageSaving &saving) {
+    const QString path = ImageNameFor(name);
     QString folder;
     QString file;
     SplitFolderAndFile(path, folder, file);
@@ -136,12 +145,30 @@ void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
     QString writtenFile;
     SplitFolderAndFile(target, writtenFolder, writtenFile);
     report.imageFolderBox()->setText(writtenFolder);
-    if (!reason.isEmpty() && saving.dialogs != nullptr) {
+    if (reason.isEmpty())
+        return target; // empty when every numbered name was taken
+    if (saving.dialogs != nullptr) {
         saving.dialogs->showMessage(saving.parent, kProgramTitle,
                                     QStringLiteral("The image could not be saved as %1.\n\n%2")
                                         .arg(QDir::toNativeSeparators(target), reason),
                                     MessageIcon::Error);
     }
+    return {};
+}
+
+QString ImageSavedNotice(const QString &chosen, const QString &written) {
+    QString notice = QStringLiteral("Saved ") + QDir::toNativeSeparators(written);
+    if (FileNameOf(chosen).isEmpty())
+        return notice; // a name made from the date: nothing was chosen to differ from
+    QString intended = FileNameOf(ImageNameFor(chosen));
+    if (!intended.contains(QLatin1Char('.')))
+        intended += kJpegExtension;
+    // The extension's letter case is the dialog's doing (it adds "JPG"), not a change.
+    if (intended.compare(FileNameOf(chosen), Qt::CaseInsensitive) != 0)
+        notice += QStringLiteral(" instead of ") + FileNameOf(chosen);
+    if (FileNameOf(written) != intended)
+        notice += QStringLiteral(" (%1 already exists)").arg(intended);
+    return notice;
 }
 
 // One existence check per candidate: at most a thousand for a folder that already holds

@@ -31,18 +31,30 @@ struct ImageSaving {
 inline const QString kJpegSuffix = QStringLiteral("JPG");
 inline const QString kJpegFilter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
 
+// What one Save As JPEG did: the name the user chose, and the file written, empty when
+// nothing was (a cancelled dialog, no free name, a failed write).
+struct SavedImage {
+    QString chosen;
+    QString written;
+};
+
 // File > Save As JPEG: captures `report` into its picture holder, asks for a file name
 // and saves the capture under it. Cancelling the dialog writes nothing.
-void SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving);
+SavedImage SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving);
 
 // Saves the report window's held capture as a JPEG file at quality 100. The name is cut
 // at the first dot of its file-name part and ".jpg" appended; when that file exists, the
 // first free numbered variant is taken (see MakeUniqueImageName). With `recordName` the
 // file name goes into `txtFile`; the folder written to always goes into `txtFolder`.
 // A file is written whole or not at all; a failed write shows an error message that
-// names the file and the reason.
-void SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
-                     const ImageSaving &saving);
+// names the file and the reason. Returns the path written, or an empty string.
+QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordName,
+                        const ImageSaving &saving);
+
+// The line that tells the user where an image went: "Saved <path>", and when the file's
+// name is not the one chosen, what was chosen and why the name differs (cut at its first
+// dot or given the .jpg extension; numbered because the name was taken).
+QString ImageSavedNotice(const QString &chosen, const QString &written);
 
 // The full path of a file that does not exist yet: folder + file, or else the first
 // free variant "stem_001.jpg" .. "stem_999.jpg". An empty folder is the program's own

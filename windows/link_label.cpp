@@ -1,12 +1,15 @@
 #include "windows/link_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace starloom {
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) {
@@ -22,6 +25,29 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
     if (click)
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+// The frame is drawn in the text's own colour, so it shows on any band the link sits on.
+void LinkLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace starloom

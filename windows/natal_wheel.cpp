@@ -14,6 +14,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace starloom {
@@ -76,8 +77,6 @@ constexpr int kSignLabelDrop = 165;      // twips between a house cell and its s
 constexpr int kSignLabelHeight = 195;    // twips
 constexpr qreal kCellFontPoints = 7.0;   // house cells and per-sign labels
 constexpr qreal kNumberFontPoints = 6.0; // house numbers
-constexpr qreal kNumberCornerX = 5.0;    // pixels of a glyph slot left to the house number
-constexpr qreal kNumberCornerY = 5.0;
 
 const QColor kCellTextColour(0, 0, 96);
 const QColor kNumberColour(64, 64, 80);
@@ -296,6 +295,22 @@ QPointF OnChordCircle(qreal degrees) {
     return QPointF(kChordRadius * std::cos(radians), -kChordRadius * std::sin(radians));
 }
 
+// The glyph and the number of each house on the outer ring, and the bodies' names inside
+// the sectors, each in the box the placement gave it.
+void DrawLabels(QPainter &p, const WheelPicture &picture) {
+    p.setPen(kNumberColour);
+    for (int house = 0; house < kSignCount; ++house) {
+        PaintSignGlyph(p, GlyphBox(house), picture.houseSign[house]);
+        PaintWheelText(p, HouseNumberBox(house), QString::number(house + 1), kHouseNumberTextSize,
+                       true);
+    }
+    p.setPen(kCellTextColour);
+    for (const HouseNames &house : picture.houseNames) {
+        for (const PlacedName &name : house.names)
+            PaintWheelText(p, name.box, name.text, house.textSize, false);
+    }
+}
+
 } // namespace
 
 // Keeps each managed label at its design top-left corner and gives it at least its design
@@ -335,7 +350,11 @@ public:
     void invalidate() override {
         QLayout::invalidate();
         placeAll();
+        if (m_changed)
+            m_changed();
     }
+    // Run whenever a managed label's text or size hint changes.
+    void onChange(std::function<void()> changed) { m_changed = std::move(changed); }
 
 private:
     struct Entry {
@@ -357,6 +376,7 @@ private:
     }
 
     QList<Entry> m_entries;
+    std::function<void()> m_changed;
 };
 
 // One image of the sign-glyph array: paints the glyph of its sign as vector strokes, so
@@ -375,38 +395,29 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        // The house number is written over the slot's top-left corner; the glyph keeps to
-        // the rest of the slot.
-        PaintSignGlyph(painter, QRectF(rect()).adjusted(kNumberCornerX, kNumberCornerY, -0.5, -0.5),
-                       m_sign);
-    }
+    // The wheel draws the glyph in the slot's box, together with everything else on it.
+    void paintEvent(QPaintEvent *) override {}
 
 private:
     int m_sign;
 };
 
-// A house number. It shares its place on the ring with the glyph of its house, so it is
-// written with a white halo that keeps it legible over the glyph's strokes.
+// A house number, and a house cell: the wheel writes their texts in their boxes, clear
+// of each other, so the labels themselves paint nothing.
 class HouseNumberLabel final : public QLabel {
 public:
     using QLabel::QLabel;
 
 protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath digits;
-        digits.addText(QPointF(1.5, QFontMetricsF(font()).ascent()), font(), text());
-        painter.setPen(
-            QPen(QColor(255, 255, 255, 230), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(digits);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(palette().color(QPalette::WindowText));
-        painter.drawPath(digits);
-    }
+    void paintEvent(QPaintEvent *) override {}
+};
+
+class HouseCellLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {}
 };
 
 NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
@@ -436,6 +447,7 @@ NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
         number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         number->setGeometry(TwipsRect(kHouseNumberCorners[i].left, kHouseNumberCorners[i].top,
                                       kGlyphSlotSide, kHouseCellHeight));
+        m_numbers[i] = number;
     }
 
     const QFont cellFont = ProgramFont(kCellFontPoints);
@@ -451,9 +463,14 @@ NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
         return label;
     };
     for (int i = 0; i < kSignCount; ++i) {
-        m_cells[i] = makeFittingLabel(QStringLiteral("lblNatal_%1").arg(i), QString(),
-                                      TwipsRect(kHouseCellCorners[i].left, kHouseCellCorners[i].top,
-                                                kHouseCellWidth, kHouseCellHeight));
+        auto *cell = new HouseCellLabel(this);
+        cell->setObjectName(QStringLiteral("lblNatal_%1").arg(i));
+        cell->setTextFormat(Qt::PlainText);
+        cell->setFont(cellFont);
+        cell->setPalette(cellPalette);
+        // The wheel places the cell itself; the layout only reports its text changes.
+        m_layout->addLabel(cell, QRect());
+        m_cells[i] = cell;
     }
     for (int sign = 0; sign < kSignCount; ++sign) {
         const QString name = QString::fromUtf8(kSignFullNames[sign].data(),
@@ -464,6 +481,8 @@ NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
             QStringLiteral("lblNatal") + name, name,
             TwipsRect(cell.left, cell.top + kSignLabelDrop, kHouseCellWidth, kSignLabelHeight));
     }
+    m_layout->onChange([this] { placeLabels(); });
+    placeLabels();
 }
 
 QLabel *NatalWheel::houseCell(int index) const {
@@ -478,6 +497,7 @@ void NatalWheel::setGlyph(int slot, int sign) {
     if (slot < 0 || slot >= kSignCount || sign < 0 || sign >= kSignCount)
         return;
     m_slots[slot]->setSign(sign);
+    update();
 }
 
 int NatalWheel::glyphSign(int slot) const {
@@ -535,33 +555,113 @@ void NatalWheel::setAspectLinesShown(bool shown) {
     update();
 }
 
+WheelPicture NatalWheel::picture() const {
+    WheelPicture shown;
+    for (int house = 0; house < kSignCount; ++house) {
+        shown.houseSign[house] = m_slots[house]->sign();
+        const QString text = m_cells[house]->text();
+        if (text != m_placedText[house]) {
+            m_placedText[house] = text;
+            m_placedNames[house] = PlaceHouseNames(house, CellNames(text));
+        }
+        shown.houseNames[house] = m_placedNames[house];
+    }
+    shown.hasDegreeMarks = m_hasMarks;
+    shown.degreeMarks = m_marks;
+    shown.aspectLinesShown = m_linesShown;
+    shown.aspectLines = m_lines;
+    shown.aspectPointAngles = m_pointAngles;
+    return shown;
+}
+
+// The pixel box of a box in wheel units, as paintEvent maps the units.
+QRect NatalWheel::toPixels(const QRectF &units) const {
+    const qreal scale = (qMin(width(), height()) - 2.0) / (2 * kRimRadius);
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    return QRectF(centre + units.topLeft() * scale, units.size() * scale).toAlignedRect();
+}
+
+void NatalWheel::placeLabels() {
+    const WheelPicture shown = picture();
+    for (int house = 0; house < kSignCount; ++house) {
+        m_slots[house]->setGeometry(toPixels(GlyphBox(house)));
+        // Number label i reads i, and label 0 reads 12.
+        m_numbers[(house + 1) % kSignCount]->setGeometry(toPixels(HouseNumberBox(house)));
+        QRectF block;
+        for (const PlacedName &name : shown.houseNames[house].names)
+            block |= name.box;
+        if (block.isNull()) {
+            // An empty cell keeps a one-line box in the middle of its sector.
+            const qreal middle = qDegreesToRadians(HouseStartDegrees(house) + 15.0);
+            const qreal radius = (kDiscRadius + kScaleInnerRadius) / 2;
+            block = QRectF(0, 0, 12, WheelLineHeight(kLargestNameTextSize));
+            block.moveCenter(QPointF(radius * std::cos(middle), -radius * std::sin(middle)));
+        }
+        const QRect cell = toPixels(block);
+        if (m_cells[house]->geometry() != cell)
+            m_cells[house]->setGeometry(cell);
+    }
+    update();
+}
+
+void NatalWheel::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    placeLabels();
+}
+
 void NatalWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
+    PaintNatalWheel(p, rect(), picture());
+}
+
+WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells) {
+    WheelPicture picture;
+    for (int house = 0; house < kSignCount; ++house) {
+        picture.houseSign[house] = firstHouseSign >= 0 && firstHouseSign < kSignCount
+                                       ? (firstHouseSign + house) % kSignCount
+                                       : -1;
+        picture.houseNames[house] = PlaceHouseNames(house, CellNames(cells[house]));
+    }
+    return picture;
+}
+
+void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &picture) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.translate(width() / 2.0, height() / 2.0);
+    p.translate(target.center());
     // One pixel of margin keeps the rim's line inside the picture.
-    const qreal side = qMin(width(), height()) - 2.0;
+    const qreal side = qMin(target.width(), target.height()) - 2.0;
     p.scale(side / (2 * kRimRadius), side / (2 * kRimRadius));
     DrawBandsAndSectors(p);
     DrawScale(p);
-    if (m_hasMarks)
-        ShadeEmptyArc(p, screenAngleOf(m_marks.EmptyArcFrom), m_marks.EmptyArcSize);
+    // 0 degrees of the sign of house 1 lies on the left point, the signs following
+    // counter-clockwise.
+    const auto screenAngleOf = [&picture](double longitude) {
+        const double angle =
+            std::fmod(180.0 + longitude - kSectorDegrees * picture.houseSign[0], 360.0);
+        return angle < 0.0 ? angle + 360.0 : angle;
+    };
+    const WheelDegreeMarks &marks = picture.degreeMarks;
+    if (picture.hasDegreeMarks)
+        ShadeEmptyArc(p, screenAngleOf(marks.EmptyArcFrom), marks.EmptyArcSize);
     DrawCirclesAndSectorLines(p);
-    if (m_linesShown) {
+    if (picture.aspectLinesShown) {
         std::vector<std::pair<QLineF, QColor>> chords;
-        for (const Chord &chord : m_lines)
+        for (const WheelChord &chord : picture.aspectLines)
             chords.emplace_back(QLineF(OnChordCircle(chord.from), OnChordCircle(chord.to)),
                                 AspectColour(chord.kind));
-        DrawAspectDisc(p, m_pointAngles, chords);
+        DrawAspectDisc(p, picture.aspectPointAngles, chords);
     } else {
         DrawDisc(p);
     }
     DrawAxisArrows(p);
-    if (m_hasMarks) {
+    if (picture.hasDegreeMarks) {
         for (int body = 0; body < kWheelPlanetMarks; ++body)
-            DrawDegreeMark(p, screenAngleOf(m_marks.Longitude[body]), PlanetColour(body));
+            DrawDegreeMark(p, screenAngleOf(marks.Longitude[body]), PlanetColour(body));
     }
+    DrawLabels(p, picture);
+    p.restore();
 }
 
 } // namespace starloom

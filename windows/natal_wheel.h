@@ -5,6 +5,7 @@
 
 #include "engine/aspects.h"
 #include "engine/tables.h"
+#include "windows/wheel_labels.h"
 
 #include <QWidget>
 
@@ -28,6 +29,34 @@ struct WheelDegreeMarks {
     double EmptyArcFrom = 0.0; // degrees; the arc runs towards increasing longitude
     double EmptyArcSize = 0.0; // degrees, 0..360
 };
+
+// What the wheel shows: the sign of each house (0 = Aries, -1 for none) and the names of
+// the bodies placed in each house.
+struct WheelChord {
+    qreal from; // degrees counter-clockwise from the right-hand point of the wheel
+    qreal to;
+    AspectKind kind;
+};
+
+struct WheelPicture {
+    std::array<int, kSignCount> houseSign{};
+    std::array<HouseNames, kSignCount> houseNames{};
+    // The planets' exact degrees and the shaded empty arc, when given.
+    bool hasDegreeMarks = false;
+    WheelDegreeMarks degreeMarks;
+    // The aspect chords in place of the disc's emblem, when shown.
+    bool aspectLinesShown = false;
+    std::vector<WheelChord> aspectLines;
+    std::vector<qreal> aspectPointAngles; // the aspect points' places, same measure
+};
+
+// The picture of an arrangement: the sign of house 1 (the others follow in zodiac order)
+// and the text of each house cell as the driver writes it.
+WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells);
+
+// Draws the whole wheel, with its glyphs, house numbers and names, as large as fits in
+// `target` and centred on it, in vector strokes and text.
+void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture);
 
 class NatalWheel final : public QWidget {
     Q_OBJECT
@@ -72,10 +101,24 @@ public:
     // Chords drawn when shown.
     int aspectLineCount() const { return static_cast<int>(m_lines.size()); }
 
+    // What the wheel shows now.
+    WheelPicture picture() const;
+
+    // Places the names of every house whose cell text changed, and moves the glyph slots,
+    // house numbers and cells onto the boxes they are drawn in. Runs by itself when the
+    // wheel is resized on screen or a cell's text changes.
+    void placeLabels();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QRect toPixels(const QRectF &units) const;
+
+    std::array<QLabel *, kSignCount> m_numbers{};
+    mutable std::array<QString, kSignCount> m_placedText{};
+    mutable std::array<HouseNames, kSignCount> m_placedNames{};
     FittingLayout *m_layout = nullptr;
     std::array<QLabel *, kSignCount> m_cells{};
     std::array<QLabel *, kSignCount> m_signLabels{};
@@ -83,12 +126,7 @@ private:
     WheelDegreeMarks m_marks;
     bool m_hasMarks = false;
 
-    struct Chord {
-        qreal from; // degrees counter-clockwise from the right-hand point of the wheel
-        qreal to;
-        AspectKind kind;
-    };
-    std::vector<Chord> m_lines;
+    std::vector<WheelChord> m_lines;
     std::vector<qreal> m_pointAngles; // the aspect points' places, same measure
     bool m_linesShown = false;
 };

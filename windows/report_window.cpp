@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -83,6 +86,35 @@ QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, 
 
 QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
+}
+
+// A detail line: one line in its box; a text too long for it ends in an ellipsis, and the
+// tool tip then shows it whole. The text itself stays whole.
+class DetailLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void updateTip() {
+        const bool cut = QFontMetrics(font()).horizontalAdvance(text()) > contentsRect().width();
+        setToolTip(cut ? text() : QString());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QString shown = metrics.elidedText(text(), Qt::ElideRight, contentsRect().width());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+};
+
+// Nearest whole pixels of a rectangle scaled by `factor`.
+QRect Scaled(const QRect &rect, qreal factor) {
+    const int left = qRound(rect.left() * factor);
+    const int top = qRound(rect.top() * factor);
+    return QRect(left, top, qRound((rect.left() + rect.width()) * factor) - left,
+                 qRound((rect.top() + rect.height()) * factor) - top);
 }
 
 } // namespace
@@ -161,9 +193,24 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
         {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 720},
         {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 960},
     };
+    // The lines start inside the frame's border with a little room, never on it.
+    QStyleOptionGroupBox box;
+    box.initFrom(personal);
+    box.text = personal->title();
+    box.lineWidth = 1;
+    box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const int contentsTop =
+        personal->style()
+            ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, personal)
+            .top();
+    constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
+    const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(240));
     for (const auto &detail : details) {
-        AddLabel(personal, QString::fromLatin1(detail.name), QString::fromLatin1(detail.designText),
-                 TwipsRect(detail.left, detail.top, detail.width, kDetailHeight));
+        auto *label = new DetailLabel(QString::fromLatin1(detail.designText), personal);
+        label->setObjectName(QString::fromLatin1(detail.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(
+            TwipsRect(detail.left, detail.top, detail.width, kDetailHeight).translated(0, drop));
     }
 
     m_wheel = new NatalWheel(this);
@@ -233,6 +280,14 @@ void ReportWindow::writeDetails(const BirthData &birth) {
     set("lblCity", QStringLiteral("City: ") + FromUtf8(birth.BirthCity));
     set("lblState", QStringLiteral("State: ") + FromUtf8(birth.BirthState));
     set("lblCountry", QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry));
+    updateDetailTips();
+}
+
+void ReportWindow::updateDetailTips() {
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (auto *detail = dynamic_cast<DetailLabel *>(label))
+            detail->updateTip();
+    }
 }
 
 QLabel *ReportWindow::planetValue(int i) {
@@ -316,11 +371,6 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_tabs->setFont(ProgramFont(kTabFontPoints));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
-    m_tabs->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 0px 4px; height: 13px; margin-left: 2px; color: #505060;"
-        " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
-        " border-top-left-radius: 3px; border-top-right-radius: 3px; }"
-        "QTabBar::tab:selected { color: #000080; background: white; }"));
     m_tabs->addTab(QStringLiteral("&Signs"));
     m_tabs->addTab(QStringLiteral("&Degrees"));
     m_tabs->addTab(QStringLiteral("&Aspects"));
@@ -329,15 +379,32 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
                           QStringLiteral("The chart's shape by degrees and its leading planet"));
     m_tabs->setTabToolTip(kAspectPage, QStringLiteral("The aspects between the planets, the "
                                                       "ascendant and the midheaven"));
-    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
-    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
-    const int width = m_tabs->sizeHint().width() + kTabSlack;
-    m_tabs->setGeometry(frame->width() - width - kTabRightMargin, 0, width, m_text->y());
+    placeInterpretationTabs(1.0);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
         m_text->setVisible(page == kTextPage);
         m_degrees->setVisible(page == kDegreesPage);
         m_grid->setVisible(page == kAspectPage);
     });
+}
+
+// The tabs at `factor` times their design size, on the frame's title line at its right.
+void ReportWindow::placeInterpretationTabs(qreal factor) {
+    const auto px = [factor](qreal pixels) { return qRound(pixels * factor); };
+    m_tabs->setStyleSheet(
+        QStringLiteral(
+            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: #505060;"
+            " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
+            " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
+            "QTabBar::tab:selected { color: #000080; background: white; }")
+            .arg(px(4))
+            .arg(px(13))
+            .arg(px(2))
+            .arg(px(3)));
+    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
+    const int width = m_tabs->sizeHint().width() + px(kTabSlack);
+    m_tabs->setGeometry(m_tabs->parentWidget()->width() - width - px(kTabRightMargin), 0, width,
+                        m_text->y());
 }
 
 void ReportWindow::showInterpretationTab(int tab) {
@@ -395,6 +462,43 @@ QLineEdit *ReportWindow::imageFileBox() {
 
 QLineEdit *ReportWindow::imageFolderBox() {
     return m_imageFolder;
+}
+
+WheelPicture ReportWindow::wheelPicture() const {
+    return m_wheel->picture();
+}
+
+// The wheel places its own labels from its size; everything else keeps its design
+// rectangle and font, scaled.
+void ReportWindow::setZoom(qreal factor) {
+    if (!(factor > 0))
+        return;
+    if (m_design.isEmpty()) {
+        m_designPoints = font().pointSizeF();
+        // The window's own parts and those of its frames; composite widgets such as the
+        // text box lay out their insides themselves, and so does the wheel.
+        for (QWidget *child : findChildren<QWidget *>()) {
+            QWidget *parent = child->parentWidget();
+            if (parent == this ||
+                (qobject_cast<QGroupBox *>(parent) != nullptr && parent != m_wheel))
+                m_design.append({child, child->geometry(), child->font().pointSizeF()});
+        }
+    }
+    m_zoom = factor;
+    QFont own = font();
+    own.setPointSizeF(m_designPoints * factor);
+    setFont(own);
+    for (const DesignGeometry &design : m_design) {
+        QFont scaled = design.widget->font();
+        scaled.setPointSizeF(design.points * factor);
+        design.widget->setFont(scaled);
+        design.widget->setGeometry(Scaled(design.rect, factor));
+    }
+    placeInterpretationTabs(factor);
+    setFixedSize(qRound(kReportWidth * factor), qRound(kReportHeight * factor));
+    // A hidden wheel hears of its new size only when shown; its labels move now.
+    m_wheel->placeLabels();
+    updateDetailTips();
 }
 
 } // namespace starloom

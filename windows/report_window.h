@@ -6,6 +6,7 @@
 #include "engine/aspects.h"
 #include "engine/birth_data.h"
 #include "engine/tables.h"
+#include "windows/natal_wheel.h"
 
 #include <QColor>
 #include <QList>
@@ -99,9 +100,30 @@ public:
     QLineEdit *imageFileBox();
     QLineEdit *imageFolderBox();
 
+    // What the wheel shows now.
+    WheelPicture wheelPicture() const;
+
+    // Lays the window out again at `factor` times its design size, fonts included, so
+    // that it is drawn anew at that size rather than magnified.
+    void setZoom(qreal factor);
+    qreal zoom() const { return m_zoom; }
+
 private:
     void writeDetails(const BirthData &birth);
     void buildInterpretationTabs(QWidget *frame);
+    void placeInterpretationTabs(qreal factor);
+    // Long detail lines show whole in their tool tips.
+    void updateDetailTips();
+
+    // A child's geometry and font size at the design scale.
+    struct DesignGeometry {
+        QWidget *widget;
+        QRect rect;
+        qreal points;
+    };
+    QList<DesignGeometry> m_design;
+    qreal m_designPoints = 0;
+    qreal m_zoom = 1.0;
 
     std::array<QLabel *, kPlanetLabelCount> m_planetValues{};
     NatalWheel *m_wheel = nullptr;

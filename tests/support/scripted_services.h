@@ -27,6 +27,7 @@ public:
     QStringList fileAnswers; // taken in order; an empty entry or none left cancels
     int printerRequests = 0;
     bool printerAnswer = false;
+    bool hasPrinter = true; // whether the system offers a printer
 
     MessageAnswer showMessage(QWidget *, const QString &title, const QString &text,
                               MessageIcon icon, MessageButtons buttons) override {
@@ -43,6 +44,7 @@ public:
         ++printerRequests;
         return printerAnswer;
     }
+    bool printerInstalled() override { return hasPrinter; }
     // The text of the only message shown since the last call, or a failure marker.
     QString takeOnlyMessage() {
         if (messages.size() != 1)

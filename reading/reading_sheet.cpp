@@ -1,0 +1,112 @@
+#include "reading/reading_sheet.h"
+
+#include "engine/zodiac.h"
+
+#include <QLocale>
+
+namespace starloom {
+
+namespace {
+
+QString FromUtf8(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// Degrees and minutes with the direction's letter, as an atlas writes them: 28° 36' N.
+QString Angle(int degrees, int minutes, QChar direction) {
+    return QStringLiteral("%1\u00B0 %2' %3").arg(degrees).arg(minutes).arg(direction);
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A longitude in the chart form of the positions table, "15 Tau 30".
+QString ChartForm(double longitude) {
+    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
+}
+
+} // namespace
+
+ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart) {
+    ShapeByDegreesView view;
+    view.pattern = FromView(DegreePatternName(shape.Pattern));
+    view.patternText = FromView(DegreePatternText(shape.Pattern));
+    for (int i = 0; i < shape.LeadingCount; ++i) {
+        view.leading.append(shape.Leading[i]);
+        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
+    }
+    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
+    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
+                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
+                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
+    for (int body = 0; body < kPlanetCount; ++body)
+        view.longitudes[body] = chart.Longitude[body];
+    view.emptyArcFrom = shape.EmptyArcFrom;
+    view.emptyArcSize = shape.EmptyArcSize;
+    return view;
+}
+
+QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs) {
+    QList<ReportTextRun> textRuns;
+    for (const ReportRun &run : runs)
+        textRuns.append({QString::fromStdString(run.Text),
+                         QColor(run.Colour.Red, run.Colour.Green, run.Colour.Blue), run.Bold});
+    return textRuns;
+}
+
+ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
+                              int zonePosition) {
+    const BirthData &birth = state.Birth;
+    ReadingSheet sheet;
+    sheet.name = FromUtf8(birth.BirthName);
+    sheet.leftDetails = {QStringLiteral("Name: ") + sheet.name,
+                         QStringLiteral("City: ") + FromUtf8(birth.BirthCity),
+                         QStringLiteral("State: ") + FromUtf8(birth.BirthState),
+                         QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry)};
+    const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
+                              ? QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat)
+                              : QString::number(birth.BirthMonth);
+    QString zone;
+    if (zonePosition >= 0 && zonePosition < static_cast<int>(state.Zones.ZoneNames.size()))
+        zone = FromUtf8(state.Zones.ZoneNames[zonePosition]);
+    if (birth.DstFlag)
+        zone += QStringLiteral(", daylight saving time");
+    const CivilDateTime &ut = state.Chart.UniversalTime;
+    sheet.rightDetails = {QStringLiteral("Date of Birth: %1 %2, %3")
+                              .arg(month)
+                              .arg(birth.BirthDay)
+                              .arg(birth.BirthYear),
+                          QStringLiteral("Time of Birth: %1 Hour %2 Minute local time")
+                              .arg(birth.BirthHour)
+                              .arg(birth.BirthMinute),
+                          QStringLiteral("Time zone: ") + zone,
+                          QStringLiteral("Universal time: %1-%2-%3 %4:%5")
+                              .arg(ut.year, 4, 10, QLatin1Char('0'))
+                              .arg(ut.month, 2, 10, QLatin1Char('0'))
+                              .arg(ut.day, 2, 10, QLatin1Char('0'))
+                              .arg(ut.hour, 2, 10, QLatin1Char('0'))
+                              .arg(ut.minute, 2, 10, QLatin1Char('0')),
+                          QStringLiteral("Latitude: ") +
+                              Angle(birth.LatDegrees, birth.LatMinutes,
+                                    birth.LatDirFlag ? QLatin1Char('N') : QLatin1Char('S')),
+                          QStringLiteral("Longitude: ") +
+                              Angle(birth.LonDegrees, birth.LonMinutes,
+                                    birth.LonDirFlag ? QLatin1Char('E') : QLatin1Char('W'))};
+    for (int i = 0; i < kBodyCount; ++i) {
+        sheet.positions.append(
+            {FromUtf8(state.BodyNames[i]).trimmed(), FromUtf8(state.Chart.PositionText[i])});
+    }
+    sheet.ascendantSign = AscendantSignName(state.Chart.AscendantText);
+    sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
+    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell);
+    sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
+    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText)});
+    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText)});
+    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText)});
+    sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
+    sheet.aspects = outcome.Aspects;
+    return sheet;
+}
+
+} // namespace starloom

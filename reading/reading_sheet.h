@@ -1,0 +1,21 @@
+// The printed reading's content gathered from one finished reading.
+#pragma once
+
+#include "reading/driver.h"
+#include "reading/reading_state.h"
+#include "windows/reading_document.h"
+
+namespace starloom {
+
+// The interpretation runs of a report in the windows' form.
+QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs);
+
+// The shape by degrees of a chart as the report window and the printed reading show it.
+ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart);
+
+// The sheet of the reading in `state` and `outcome`; `zonePosition` is the entry of the
+// zone list the birth was entered with.
+ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
+                              int zonePosition);
+
+} // namespace starloom

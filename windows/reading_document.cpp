@@ -1,0 +1,339 @@
+#include "windows/reading_document.h"
+
+#include "shell/file_io.h"
+
+#include "windows/aspect_grid.h"
+#include "windows/design_units.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextCharFormat>
+#include <QTextLayout>
+
+namespace starloom {
+
+namespace {
+
+const QColor kHeadingNavy(0, 0, 128);
+const QColor kBodyText(0, 0, 0);
+const QColor kRuleGrey(160, 160, 176);
+
+constexpr qreal kHeadingPoints = 18.0;
+constexpr qreal kSubheadingPoints = 11.0;
+constexpr qreal kBodyPoints = 10.0;
+constexpr qreal kFooterPoints = 8.0;
+constexpr qreal kSectionGapPoints = 10.0;
+constexpr qreal kWheelMillimetres = 105.0; // side of the printed wheel
+constexpr qreal kPointsPerMillimetre = 72.0 / 25.4;
+constexpr qreal kPdfMarginMillimetres = 15.0;
+constexpr int kPdfResolution = 600;        // dots per inch of the PDF's coordinates
+constexpr qreal kNoLigatureSpacing = 0.02; // device pixels, too little to see
+
+// A section's title in navy above a thin rule.
+void WriteSectionTitle(PageWriter &writer, const QString &title) {
+    const QFont font = writer.font(kSubheadingPoints, true);
+    const QFontMetricsF metrics(font, writer.painter().device());
+    const qreal height = metrics.height() + writer.points(3);
+    // The title stays with at least two lines of what follows it.
+    const qreal top = writer.take(height + 2 * writer.points(kBodyPoints) * 1.3);
+    QPainter &p = writer.painter();
+    p.setFont(font);
+    p.setPen(kHeadingNavy);
+    p.drawText(QPointF(writer.left(), top + metrics.ascent()), title);
+    p.setPen(QPen(kRuleGrey, writer.points(0.5)));
+    p.drawLine(QPointF(writer.left(), top + height - writer.points(1.5)),
+               QPointF(writer.left() + writer.width(), top + height - writer.points(1.5)));
+    writer.skip(-(2 * writer.points(kBodyPoints) * 1.3)); // give back the held lines
+}
+
+// The height of word-wrapped text in a column of `width`.
+qreal WrappedHeight(QPainter &painter, const QString &text, const QFont &font, qreal width) {
+    const QFontMetricsF metrics(font, painter.device());
+    return metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text).height();
+}
+
+} // namespace
+
+PageWriter::PageWriter(QPainter &painter, QPagedPaintDevice &device)
+    : m_painter(painter), m_device(device) {
+    // The painter's origin is the top-left corner of the area inside the margins.
+    m_body = QRectF(0, 0, device.width(), device.height());
+    m_pixelsPerPoint = device.logicalDpiY() / 72.0;
+    // Room at the foot of each page for its number.
+    m_body.setHeight(m_body.height() - points(kFooterPoints) * 2.5);
+    startPage();
+}
+
+QFont PageWriter::font(qreal pt, bool bold) const {
+    QFont font = ProgramFont(pt, bold);
+    // Any letter spacing at all turns ligatures off, so that "fi" stays two letters for
+    // whoever searches or copies the document's text.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kNoLigatureSpacing);
+    return font;
+}
+
+void PageWriter::startPage() {
+    ++m_page;
+    m_y = m_body.top();
+    writeFooter();
+}
+
+void PageWriter::writeFooter() {
+    const QFont font = this->font(kFooterPoints);
+    m_painter.save();
+    m_painter.setFont(font);
+    m_painter.setPen(kRuleGrey.darker(150));
+    const QRectF foot(m_body.left(), m_body.bottom() + points(kFooterPoints), m_body.width(),
+                      points(kFooterPoints) * 1.5);
+    m_painter.drawText(foot, Qt::AlignHCenter | Qt::AlignTop,
+                       QStringLiteral("Page %1").arg(m_page));
+    m_painter.restore();
+}
+
+qreal PageWriter::take(qreal height) {
+    if (m_y + height > m_body.bottom() && m_y > m_body.top()) {
+        if (!m_device.newPage())
+            m_ok = false;
+        startPage();
+    }
+    const qreal top = m_y;
+    m_y += height;
+    return top;
+}
+
+void PageWriter::skip(qreal height) {
+    if (m_y > m_body.top())
+        m_y = qMax(m_body.top(), m_y + height);
+}
+
+void PageWriter::writeText(const QString &text, const QFont &font, const QColor &colour) {
+    writeRuns({{text, colour, font.bold()}}, font);
+}
+
+void PageWriter::writeRuns(const QList<ReportTextRun> &runs, const QFont &font) {
+    // Paragraphs with the ranges of each run in them.
+    struct Paragraph {
+        QString text;
+        QList<QTextLayout::FormatRange> formats;
+    };
+    QList<Paragraph> paragraphs(1);
+    for (const ReportTextRun &run : runs) {
+        QString text = run.text;
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const QStringList pieces = text.split(QLatin1Char('\n'));
+        for (int i = 0; i < pieces.size(); ++i) {
+            if (i > 0)
+                paragraphs.append(Paragraph{});
+            Paragraph &paragraph = paragraphs.last();
+            QTextCharFormat format;
+            format.setForeground(run.colour);
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            QTextLayout::FormatRange range;
+            range.start = static_cast<int>(paragraph.text.size());
+            range.length = static_cast<int>(pieces[i].size());
+            range.format = format;
+            paragraph.formats.append(range);
+            paragraph.text += pieces[i];
+        }
+    }
+    const QFontMetricsF metrics(font, m_painter.device());
+    for (const Paragraph &paragraph : paragraphs) {
+        if (paragraph.text.trimmed().isEmpty()) {
+            take(metrics.lineSpacing());
+            continue;
+        }
+        QTextLayout layout(paragraph.text, font, m_painter.device());
+        layout.setFormats(paragraph.formats);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(m_body.width());
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout.endLayout();
+        m_painter.setPen(kBodyText);
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            const qreal top = take(line.height());
+            line.draw(&m_painter, QPointF(m_body.left(), top - line.y()));
+        }
+    }
+}
+
+void WriteHeadingSection(PageWriter &writer, const ReadingSheet &sheet) {
+    writer.writeText(QStringLiteral("QM Starloom"), writer.font(kHeadingPoints, true),
+                     kHeadingNavy);
+    writer.writeText(QStringLiteral("Natal chart of ") + sheet.name,
+                     writer.font(kSubheadingPoints + 1, true), kBodyText);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+// Two columns, each line wrapped within its column.
+void WriteDetailsSection(PageWriter &writer, const ReadingSheet &sheet) {
+    WriteSectionTitle(writer, QStringLiteral("Personal Information"));
+    QPainter &p = writer.painter();
+    const QFont font = writer.font(kBodyPoints);
+    const qreal gap = writer.points(12);
+    const qreal column = (writer.width() - gap) / 2;
+    auto height = [&](const QStringList &lines) {
+        qreal total = 0;
+        for (const QString &line : lines)
+            total += WrappedHeight(p, line, font, column);
+        return total;
+    };
+    const qreal top = writer.take(qMax(height(sheet.leftDetails), height(sheet.rightDetails)));
+    p.setFont(font);
+    p.setPen(kBodyText);
+    const QStringList *columns[] = {&sheet.leftDetails, &sheet.rightDetails};
+    for (int c = 0; c < 2; ++c) {
+        qreal y = top;
+        for (const QString &line : *columns[c]) {
+            const qreal h = WrappedHeight(p, line, font, column);
+            p.drawText(QRectF(writer.left() + c * (column + gap), y, column, h), Qt::TextWordWrap,
+                       line);
+            y += h;
+        }
+    }
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+void WriteWheelSection(PageWriter &writer, const ReadingSheet &sheet) {
+    const qreal side =
+        qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+    const qreal top = writer.take(side);
+    const QRectF target(writer.left() + (writer.width() - side) / 2, top, side, side);
+    PaintNatalWheel(writer.painter(), target, sheet.wheel);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
+    WriteSectionTitle(writer, QStringLiteral("Planetary Positions"));
+    QPainter &p = writer.painter();
+    const QFont font = writer.font(kBodyPoints);
+    const QFontMetricsF metrics(font, p.device());
+    const qreal nameWidth = writer.points(110);
+    for (const ReadingSheet::Position &row : sheet.positions) {
+        const qreal top = writer.take(metrics.lineSpacing());
+        p.setFont(font);
+        p.setPen(kBodyText);
+        p.drawText(QPointF(writer.left(), top + metrics.ascent()), row.body);
+        p.drawText(QPointF(writer.left() + nameWidth, top + metrics.ascent()), row.position);
+    }
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
+    const QFont font = writer.font(kBodyPoints);
+    writer.writeText(QStringLiteral("Ascendant sign: ") + sheet.ascendantSign, font, kBodyText);
+    writer.writeText(QStringLiteral("Moon sign: ") + sheet.moonSign, font, kBodyText);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet) {
+    WriteSectionTitle(writer, QStringLiteral("Interpretation"));
+    writer.writeRuns(sheet.interpretation, writer.font(kBodyPoints));
+}
+
+// The shape by degrees, in the words of the report window's Degrees tab.
+void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
+    const ShapeByDegreesView &shape = sheet.degrees;
+    if (shape.pattern.isEmpty())
+        return;
+    WriteSectionTitle(writer, QStringLiteral("Pattern by Degrees"));
+    const QFont body = writer.font(kBodyPoints);
+    const QFont bold = writer.font(kBodyPoints, true);
+    writer.writeText(shape.pattern, bold, kHeadingNavy);
+    writer.writeText(shape.patternText, body, kBodyText);
+    const QString leading = shape.leading.size() > 1 ? QStringLiteral("Leading Planets: ")
+                                                     : QStringLiteral("Leading Planet: ");
+    writer.writeText(leading + (shape.leadingNames.isEmpty()
+                                    ? QStringLiteral("none")
+                                    : QStringList(shape.leadingNames).join(QStringLiteral(", "))),
+                     bold, kBodyText);
+    writer.writeText(shape.sentence, body, kBodyText);
+    writer.writeText(QStringLiteral("Empty Arc: ") + shape.emptyArc, body, kBodyText);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+// The aspect grid, as wide as the wheel; a sheet without aspects has none.
+void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
+    if (sheet.aspects.empty())
+        return;
+    WriteSectionTitle(writer, QStringLiteral("Aspects"));
+    const qreal side =
+        qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+    const qreal top = writer.take(side);
+    PaintAspectGrid(writer.painter(),
+                    QRectF(writer.left() + (writer.width() - side) / 2, top, side, side),
+                    sheet.aspects);
+    writer.skip(writer.points(kSectionGapPoints));
+}
+
+std::vector<DocumentSection> ReadingSections() {
+    return {WriteHeadingSection,    WriteDetailsSection,       WriteWheelSection,
+            WritePositionsSection,  WriteSignsSection,         WriteDegreesSection,
+            WriteAspectGridSection, WriteInterpretationSection};
+}
+
+bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        error = QStringLiteral("The document could not be started.");
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    PageWriter writer(painter, device);
+    for (const DocumentSection &section : ReadingSections())
+        section(writer, sheet);
+    const bool ok = writer.ok();
+    if (!painter.end() || !ok) {
+        error = QStringLiteral("The document could not be completed.");
+        return false;
+    }
+    return true;
+}
+
+// The document is made in memory, then written to the file unbuffered, one call after
+// another until all bytes are out: a device that takes only part of them answers the next
+// call with the system's own reason ("File too large", "No space left on device").
+bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("QM Starloom - ") + sheet.name);
+        pdf.setCreator(QStringLiteral("QM Starloom"));
+        pdf.setResolution(kPdfResolution);
+        const bool imperial = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+        pdf.setPageLayout(QPageLayout(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4),
+                                      QPageLayout::Portrait,
+                                      QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                                kPdfMarginMillimetres, kPdfMarginMillimetres),
+                                      QPageLayout::Millimeter));
+        if (!WriteReadingDocument(pdf, sheet, error))
+            return false;
+    }
+    buffer.close();
+
+    // A device or pipe given as the name is refused rather than replaced by a file.
+    QString reason;
+    if (!WriteWholeFile(path, bytes, NodeTarget::Refuse, &reason)) {
+        error = reason;
+        return false;
+    }
+    return true;
+}
+
+} // namespace starloom
