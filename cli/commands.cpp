@@ -168,7 +168,8 @@ no file is ever replaced. The window is drawn without a screen.
 
 )";
 
-const char kPdfHelp[] = R"(Usage: starloom-cli pdf FILE.pdf (<birth details> | --from FILE.act)
+const char kPdfHelp[] =
+    R"(Usage: starloom-cli pdf FILE.pdf [--positions METHOD] (<birth details> | --from FILE.act)
 
 Writes the reading as the program prints it and as its Export as PDF writes it:
 the personal details with the time zone, the universal time and the directions
@@ -451,8 +452,8 @@ int ImageCommand(const std::vector<std::string> &args) {
 int PdfCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}}),
-                     std::string(kPdfHelp) + kBirthHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
+                     std::string(kPdfHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.pdf", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);

@@ -219,6 +219,9 @@ void TestReadingDocument::commandLineWritesTheSameDocument() {
     for (const QString &sentence : Sentences(ReportTextRuns(anna.outcome.Patterns.Runs)))
         QVERIFY2(text.contains(sentence), qPrintable(sentence));
     QVERIFY(text.contains(QStringLiteral("Universal time: 1980-03-15 01:35")));
+    // The precise method is chosen as with the other commands.
+    QCOMPARE(RunCli(QStringList{"pdf", pdf, "--positions", "precise"} + Anna().options).exitCode,
+             0);
 
     const CliRun refused =
         RunCli({"pdf", m_dir.filePath(QStringLiteral("none/x.pdf")), "--date", "1980-03-15",
