@@ -85,13 +85,13 @@ void BM_StandardElevenPositions(benchmark::State &state) {
             longitude[index] = starloom::PrecessLongitudeToDate(j2000[index], at.day);
         longitude[9] = starloom::MoonLongitude(at.day / 36525.0);
         starloom::SiteAndClock clock;
-        clock.DayNumber = std::floor(at.day + 0.5) + 2451545.0;
-        clock.UniversalHours = (at.day + 0.5 - std::floor(at.day + 0.5)) * 24.0;
+        clock.Moment = starloom::UniversalMoment::OfDayAndHours(
+            std::floor(at.day + 0.5) + 2451545.0, (at.day + 0.5 - std::floor(at.day + 0.5)) * 24.0);
         clock.SiteLongitude = -at.eastLongitude;
         clock.SiteLatitude = at.latitude;
         longitude[10] = starloom::AscendantFromSiderealTime(
             starloom::LocalSiderealDegrees(clock),
-            starloom::MeanObliquity1900(starloom::CenturiesSince1900(clock)), at.latitude);
+            starloom::MeanObliquity1900(clock.Moment.CenturiesSince1900()), at.latitude);
         benchmark::DoNotOptimize(longitude);
     }
 }

@@ -33,7 +33,8 @@ struct AspectOrbs {
     double LuminaryExtra = 2.0;
 };
 
-// The orb one pair of points is allowed for one kind.
+// The orb in degrees one pair of points (0..11; any other index counts as a point that is
+// neither the Sun nor the Moon) is allowed for one kind.
 double AllowedOrb(const AspectOrbs &orbs, AspectKind kind, int a, int b);
 
 struct Aspect {

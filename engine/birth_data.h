@@ -2,8 +2,10 @@
 // retrograde lookup, the report window and the file writers.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace starloom {
 
@@ -14,8 +16,6 @@ struct BirthData {
     std::int16_t BirthYear = 0;   // 1901..2050
     std::int16_t BirthHour = 0;   // local clock time, 0..23
     std::int16_t BirthMinute = 0; // local clock time, 0..59
-    std::int16_t ZoneHours = 0;   // magnitude of the zone's whole hours
-    std::int16_t ZoneMinutes = 0; // magnitude of the zone's minutes, 0..59
     // The zone's hours and minutes to add to local clock time to get universal time, as
     // signed decimal texts from the zone table ("-5" and "-30" for 5 h 30 min east).
     std::string ZoneHoursText;
@@ -31,5 +31,15 @@ struct BirthData {
     std::string BirthState;
     std::string BirthCountry;
 };
+
+// The English name of a month 1..12 ("January"); empty for any other number. Text that is
+// written to files or read by programs uses these names whatever the machine's language.
+std::string_view EnglishMonthName(int month);
+
+// The eight lines that describe a birth: name, date and time of birth, latitude,
+// longitude, city, state and country ("Date of Birth: March 15, 1980", "Latitude: 28
+// Degree 36 Minute"). The date line carries `monthName` as given (empty when the month has
+// none). Numbers are plain decimal, texts as the record holds them.
+std::array<std::string, 8> BirthDetailLines(const BirthData &birth, std::string_view monthName);
 
 } // namespace starloom

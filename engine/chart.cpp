@@ -29,9 +29,8 @@ constexpr std::array<PlanetSource, 9> kPlanetSources = {{
     {kPlutoBody, kPluto},
 }};
 
-constexpr double kDaysPerJulianCentury = 36525.0; // days
-constexpr double kBodyStep = 1.0;                 // days between the two looks at a body
-constexpr double kAngleStep = 0.25;               // hours between the two looks at an angle
+constexpr int kBodyStepDays = 1;      // days between the two looks at a body
+constexpr int kAngleStepMinutes = 15; // minutes between the two looks at an angle
 
 // The change from `from` to `to` the short way round, in -180 < change <= 180 degrees.
 double ShortArc(double from, double to) {
@@ -99,7 +98,7 @@ double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart) {
     const SiteAndClock clock = PrepareSiteAndClock(birth);
     const double sidereal = LocalSiderealDegrees(clock);
-    const double obliquity = MeanObliquity1900(CenturiesSince1900(clock));
+    const double obliquity = MeanObliquity1900(clock.Moment.CenturiesSince1900());
     const double asc = AscendantFromSiderealTime(sidereal, obliquity, clock.SiteLatitude);
     chart.AscendantText = FormatZodiacDMS(asc);
     chart.Longitude[kAscBody] = asc;
@@ -107,8 +106,7 @@ void CalculateAscendant(const BirthData &birth, ChartPositions &chart) {
 }
 
 void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart) {
-    const SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double T = CenturiesSinceJ2000(clock);
+    const double T = UniversalMoment::OfBirth(birth).CenturiesSinceJ2000();
     const double lambda = MoonLongitude(T);
     chart.MoonLongitudeText = FormatZodiacDMS(lambda);
     chart.Longitude[kMoonBody] = lambda;
@@ -125,9 +123,9 @@ void TakeMoonSignFromText(ChartPositions &chart) {
 void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart) {
     for (int i = 0; i < kBodyCount; ++i)
         chart.ChartBodyNames[i] = kPlainBodyNames[i];
-    const CivilDateTime ut = UniversalDateTime(birth);
-    chart.UniversalTime = ut;
-    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const UniversalMoment moment = UniversalMoment::OfBirth(birth);
+    chart.UniversalTime = moment.Civil();
+    const double d = moment.DaysSinceJ2000();
     double j2000[kElementBodies];
     GeocentricLongitudes(d, j2000);
     for (const PlanetSource &source : kPlanetSources) {
@@ -156,25 +154,24 @@ std::optional<PositionMethod> PositionMethodFromName(std::string_view name) {
 }
 
 void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart) {
-    const CivilDateTime &ut = chart.UniversalTime;
-    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute) + kBodyStep;
+    SiteAndClock clock = PrepareSiteAndClock(birth);
+    const UniversalMoment dayLater = clock.Moment.DaysLater(kBodyStepDays);
+    const double d = dayLater.DaysSinceJ2000();
     double j2000[kElementBodies];
     GeocentricLongitudes(d, j2000);
     for (const PlanetSource &source : kPlanetSources) {
         const double later = PrecessLongitudeToDate(j2000[source.element], d);
         chart.DailyMotion[source.chart] =
-            ShortArc(chart.Longitude[source.chart], later) / kBodyStep;
+            ShortArc(chart.Longitude[source.chart], later) / kBodyStepDays;
     }
 
-    SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double moonLater =
-        MoonLongitude(CenturiesSinceJ2000(clock) + kBodyStep / kDaysPerJulianCentury);
-    chart.DailyMotion[kMoonBody] = ShortArc(chart.Longitude[kMoonBody], moonLater) / kBodyStep;
+    const double moonLater = MoonLongitude(dayLater.CenturiesSinceJ2000());
+    chart.DailyMotion[kMoonBody] = ShortArc(chart.Longitude[kMoonBody], moonLater) / kBodyStepDays;
 
-    clock.UniversalHours += kAngleStep;
+    clock.Moment = clock.Moment.MinutesLater(kAngleStepMinutes);
     const double sidereal = LocalSiderealDegrees(clock);
-    const double obliquity = MeanObliquity1900(CenturiesSince1900(clock));
-    const double perDay = 24.0 / kAngleStep;
+    const double obliquity = MeanObliquity1900(clock.Moment.CenturiesSince1900());
+    const double perDay = 1440.0 / kAngleStepMinutes;
     chart.DailyMotion[kAscBody] =
         ShortArc(chart.Longitude[kAscBody],
                  AscendantFromSiderealTime(sidereal, obliquity, clock.SiteLatitude)) *

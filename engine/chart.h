@@ -44,7 +44,7 @@ enum class PositionMethod { Standard, Precise };
 
 // "standard" and "precise", the names the command-line tool and its JSON use.
 std::string_view PositionMethodName(PositionMethod method);
-// The method of one of those names; nothing for any other text.
+// The method of one of those names (exact, lower case); nothing for any other text.
 std::optional<PositionMethod> PositionMethodFromName(std::string_view name);
 
 // What one calculation leaves for the driver, the pattern classifier and the file
@@ -80,46 +80,56 @@ struct ChartPositions {
 };
 
 // Ecliptic longitude of the ascendant in degrees, 0 <= a < 360, for a local sidereal
-// angle (degrees), the obliquity of the ecliptic (degrees) and the latitude (degrees,
-// north positive; |latitude| < 90).
+// angle (degrees, any finite value, negative ones included), the obliquity of the ecliptic
+// (degrees, 0..90) and the latitude (degrees, north positive; |latitude| < 90). At the
+// poles the tangent of the latitude is unbounded and the result meaningless; NaN in any
+// argument gives NaN.
 double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees,
                                  double latitudeDegrees);
 
 // Ecliptic longitude of the midheaven (the ecliptic point on the upper meridian) in
 // degrees, 0 <= mc < 360, for a local sidereal angle (degrees, any finite value) and the
 // obliquity of the ecliptic (degrees, |e| < 90). The midheaven lies in the same quadrant
-// as the sidereal angle: tan MC = tan RAMC / cos e.
+// as the sidereal angle: tan MC = tan RAMC / cos e. NaN or an infinity gives NaN.
 double MidheavenFromSiderealTime(double siderealDegrees, double obliquityDegrees);
 
 // Mean longitude of the Moon's ascending node in degrees, 0 <= a < 360, for T Julian
-// centuries from J2000.0 (J. Meeus, "Astronomical Algorithms", 2nd ed., eq. 47.7; valid
-// for some thousands of years either side of 2000).
+// centuries of universal time from J2000.0 (J. Meeus, "Astronomical Algorithms", 2nd ed.,
+// eq. 47.7; valid for some thousands of years either side of 2000). NaN or an infinite T
+// gives NaN.
 double MeanLunarNode(double T);
 
-// The longitude as the tables show it: "15 Tau 30".
+// The longitude (degrees, 0..360) as the tables show it: "15 Tau 30" (FormatZodiacDMS,
+// then FormatChartPosition; a longitude of 360 or more, NaN or an infinity gives a text
+// without its sign or numbers).
 std::string ChartPositionOf(double longitude);
 
-// Sets the midheaven's longitude (reduced to 0..360) and its text.
+// Sets the midheaven's longitude (degrees, any finite value, reduced to 0 <= a < 360) and
+// its text.
 void SetMidheaven(double longitude, ChartPositions &chart);
 
-// Sets the north node (reduced to 0..360), the south node opposite it, their texts and
-// which node they are.
+// Sets the north node (degrees, any finite value, reduced to 0 <= a < 360), the south
+// node opposite it, their texts and which node they are.
 void SetLunarNodes(double northLongitude, NodeKind kind, ChartPositions &chart);
 
-// Mean obliquity of the ecliptic in degrees for T Julian centuries from 1900 January 0.5
-// (S. Newcomb).
+// Mean obliquity of the ecliptic in degrees for T Julian centuries of universal time from
+// 1900 January 0.5 (UniversalMoment::CenturiesSince1900; S. Newcomb's linear term, good
+// within a few centuries of 1900).
 double MeanObliquity1900(double T);
 
 // Sets AscendantText, Longitude[kAscBody] and, from the same sidereal time and
-// obliquity, the midheaven.
+// obliquity, the midheaven. The birth's fields are those the form accepts (years
+// 1901..2050, latitudes below 90 degrees); others are computed as they are, and a pole
+// gives a meaningless ascendant.
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart);
 
 // Sets MoonLongitudeText, MoonSignName (when the text names a sign),
-// Longitude[kMoonBody] and the mean lunar nodes.
+// Longitude[kMoonBody] and the mean lunar nodes. Birth fields as above.
 void CalculateMoonPosition(const BirthData &birth, ChartPositions &chart);
 
 // Sets ChartBodyNames, PositionText, the Sun's and planets' Longitude and UniversalTime.
-// Needs CalculateAscendant and CalculateMoonPosition first.
+// Needs CalculateAscendant and CalculateMoonPosition first. Birth fields as above; the
+// day count the planets use is exact from March 1900 to February 2100.
 void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart);
 
 // Sets MoonSignName to the full name of the sign that MoonLongitudeText names; a text that

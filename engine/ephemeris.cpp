@@ -145,18 +145,19 @@ double ArcTan2(double y, double x) {
     return y > 0 ? a : -a;
 }
 
-bool LoadOrbitalElements(int index, double d, OrbitalElements &current) {
+std::optional<OrbitalElements> LoadOrbitalElements(int index, double d) {
     if (index < 0 || index >= kElementBodies)
-        return false;
+        return std::nullopt;
     const ElementRow &row = kElements[index];
     const double T = d / kDaysPerJulianCentury;
+    OrbitalElements current;
     current.a = row.a + row.aRate * T;
     current.e = row.e + row.eRate * T;
     current.i = AngleRadians(row.i, row.iRate, T);
     current.node = AngleRadians(row.node, row.nodeRate, T);
     current.peri = AngleRadians(row.peri, row.periRate, T);
     current.L = ReduceRadians(AngleRadians(row.L, row.LRate, T));
-    return true;
+    return current;
 }
 
 double SolveKepler(double M, double e) {
@@ -184,24 +185,10 @@ double LongitudeFromEarth(int index, const OrbitalElements &body, const PlaneXY 
 
 } // namespace
 
-double GeocentricLongitude(int index, double d) {
-    OrbitalElements body;
-    OrbitalElements earth;
-    if (!LoadOrbitalElements(index, d, body))
-        return std::numeric_limits<double>::quiet_NaN();
-    LoadOrbitalElements(kEarth, d, earth);
-    return LongitudeFromEarth(index, body, HeliocentricXY(earth, true));
-}
-
 void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]) {
-    OrbitalElements earth;
-    LoadOrbitalElements(kEarth, d, earth);
-    const PlaneXY earthXY = HeliocentricXY(earth, true);
-    for (int index = 0; index < kElementBodies; ++index) {
-        OrbitalElements body;
-        LoadOrbitalElements(index, d, body);
-        longitudes[index] = LongitudeFromEarth(index, body, earthXY);
-    }
+    const PlaneXY earthXY = HeliocentricXY(*LoadOrbitalElements(kEarth, d), true);
+    for (int index = 0; index < kElementBodies; ++index)
+        longitudes[index] = LongitudeFromEarth(index, *LoadOrbitalElements(index, d), earthXY);
 }
 
 double PrecessLongitudeToDate(double lambda, double d) {

@@ -7,6 +7,8 @@
 // "Astronomical Algorithms" (first edition, chapter 45) and is of the equinox of date.
 #pragma once
 
+#include <optional>
+
 namespace starloom {
 
 // Body indexes of the element table.
@@ -33,32 +35,36 @@ struct OrbitalElements {
     double L = 0;    // mean longitude, radians in 0..2 pi
 };
 
-// Sets `current` to the elements of body `index` (0..8) at d days from J2000.0.
-// Returns false and leaves `current` unchanged for an index outside 0..8.
-bool LoadOrbitalElements(int index, double d, OrbitalElements &current);
+// The elements of body `index` (0..8) at d days of universal time from J2000.0 (the table
+// is fitted to 1800-2050; outside that the linear rates drift further from the real
+// orbits but the numbers stay finite). Nothing for an index outside 0..8.
+std::optional<OrbitalElements> LoadOrbitalElements(int index, double d);
 
-// True anomaly in radians, 0..2 pi, for mean anomaly M (radians) and eccentricity
-// 0 <= e < 1, by Newton's iteration on Kepler's equation from a second-order start.
-// Converges in a handful of steps for the planets (e < 0.25); the iteration is bounded
-// so that no input can hang it.
+// True anomaly in radians, 0..2 pi, for mean anomaly M (radians, any finite value) and
+// eccentricity 0 <= e < 1, by Newton's iteration on Kepler's equation from a second-order
+// start. Converges in a handful of steps for the planets (e < 0.25); the iteration is
+// bounded so that no input can hang it. An e of 1 or more, or a NaN or infinite M, gives
+// NaN or a meaningless angle.
 double SolveKepler(double M, double e);
 
-// Geocentric ecliptic longitude in degrees, 0..360, of body `index` (0..8) at d days
-// from J2000.0, on the J2000 ecliptic and equinox; index 2 yields the Sun. Returns NaN
-// for an index outside 0..8.
-double GeocentricLongitude(int index, double d);
-
-// Geocentric longitudes of all nine element-table bodies at once (index 2 holding the
-// Sun), each as GeocentricLongitude would give it; the Earth's orbit is solved only once.
+// Geocentric ecliptic longitudes in degrees, 0..360 (a body at exactly a whole turn stays
+// 360), of the nine element-table bodies at d days of universal time from J2000.0, on the
+// J2000 ecliptic and equinox; index 2 holds the Sun. The Earth's orbit is solved once for
+// all of them. Any finite d (see LoadOrbitalElements); NaN or an infinity gives NaN.
 void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]);
 
 // General precession in longitude from J2000 to the date (J. H. Lieske et al. 1977,
-// IAU 1976 values): the J2000 longitude `lambda` (degrees) at d days from J2000.0 turned
-// into a longitude of the equinox of date, in 0..360.
+// IAU 1976 values): the J2000 longitude `lambda` (degrees, any finite value) at d days of
+// universal time from J2000.0 turned into a longitude of the equinox of date, in
+// 0 <= a < 360. The series is good for some centuries either side of 2000; NaN or an
+// infinity in either argument gives NaN.
 double PrecessLongitudeToDate(double lambda, double d);
 
 // The Moon's geocentric ecliptic longitude in degrees on the mean equinox of date, T in
-// Julian centuries from J2000.0. In 0..360; exactly 360 is left as it is.
+// Julian centuries of universal time from J2000.0 (UniversalMoment::CenturiesSinceJ2000).
+// In 0..360; exactly 360 is left as it is. The truncated series is good to a few hundredths
+// of a degree within a century or two of 2000 and drifts further outside; NaN or an
+// infinite T gives NaN.
 double MoonLongitude(double T);
 
 } // namespace starloom

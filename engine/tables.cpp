@@ -222,12 +222,12 @@ void FillBodyNames(BodyNameTable &names) {
         names[i] = kPlainBodyNames[i];
 }
 
-int SignIndexOfAbbreviation(std::string_view abbreviation) {
+std::optional<int> SignIndexOfAbbreviation(std::string_view abbreviation) {
     for (int k = 0; k < kSignCount; ++k) {
         if (SignAbbrevTable[k] == abbreviation)
             return k;
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace starloom

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,7 +41,9 @@ void BuildTimeZoneTables(TimeZoneTables &tables);
 
 // The hours and minutes to add to local mean time for universal time at a longitude given
 // in degrees and minutes (east when `east`): 4 minutes of time per degree, rounded to the
-// whole minute, both texts with the same sign ("-0" is written "0").
+// whole minute, both texts with the same sign ("-0" is written "0"). Degrees 0..180 and
+// minutes 0..59 as the form allows; the magnitude of degrees * 60 + minutes is used, so
+// a signed value gives the offset of its size.
 void LocalMeanTimeTexts(int lonDegrees, int lonMinutes, bool east, std::string &hours,
                         std::string &minutes);
 
@@ -61,8 +64,8 @@ constexpr std::array<std::string_view, kSignCount> kSignFullNames = {
     "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-// Index 0..11 of a three-letter sign abbreviation, or -1 when it names no sign
-// (exact, case-sensitive comparison).
-int SignIndexOfAbbreviation(std::string_view abbreviation);
+// Index 0..11 of a three-letter sign abbreviation; nothing when it names no sign (exact,
+// case-sensitive comparison).
+std::optional<int> SignIndexOfAbbreviation(std::string_view abbreviation);
 
 } // namespace starloom

@@ -3,6 +3,7 @@
 
 #include "engine/angles.h"
 #include "engine/civil_days.h"
+#include "engine/zodiac.h"
 
 #include <charconv>
 #include <cmath>
@@ -16,6 +17,7 @@ constexpr double kJ2000DayNumber = 2451545.0;     // Julian day number of 2000 J
 constexpr double kJ1900DayNumber = 2415020.0;     // Julian day number of 1899 December 31
 constexpr double kDaysPerJulianCentury = 36525.0; // days
 constexpr int kMinutesPerDay = 1440;
+constexpr std::int64_t kUnixEpochDayNumber = 2440588; // Julian day number of 1970-01-01
 
 // The Gregorian date of a count of days since 1970-01-01 (the inverse of DaysFromCivil).
 void CivilFromDays(std::int64_t z, CivilDateTime &out) {
@@ -60,29 +62,107 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
            std::floor(275.0 * m / 9.0) + day - 730531.5 + ut / 24.0;
 }
 
-int ParseZoneText(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+std::optional<int> ParseZoneText(std::string_view text) {
+    text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
-        return 0;
+        return std::nullopt;
     return value;
 }
 
 namespace {
 
-// Minutes to add to the local clock reading for universal time.
+// Minutes to add to the local clock reading for universal time. The zone texts always are
+// numbers; one that is not counts as 0.
 int ZoneCorrectionMinutes(const BirthData &birth) {
-    return ParseZoneText(birth.ZoneHoursText) * 60 + ParseZoneText(birth.ZoneMinutesText) -
-           (birth.DstFlag ? 60 : 0);
+    return ParseZoneText(birth.ZoneHoursText).value_or(0) * 60 +
+           ParseZoneText(birth.ZoneMinutesText).value_or(0) - (birth.DstFlag ? 60 : 0);
+}
+
+// The date and time `minutes` after `from`, with full calendar carry.
+CivilDateTime AddMinutes(const CivilDateTime &from, std::int64_t minutes) {
+    const std::int64_t total = std::int64_t(from.hour) * 60 + from.minute + minutes;
+    const std::int64_t dayShift = FloorDiv(total, kMinutesPerDay);
+    const std::int64_t minuteOfDay = total - dayShift * kMinutesPerDay;
+    CivilDateTime result;
+    CivilFromDays(DaysFromCivil(from.year, from.month, from.day) + dayShift, result);
+    result.hour = static_cast<int>(minuteOfDay / 60);
+    result.minute = static_cast<int>(minuteOfDay % 60);
+    return result;
+}
+
+double CalendarDays(const CivilDateTime &t) {
+    return DaysSinceJ2000(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 } // namespace
+
+UniversalMoment UniversalMoment::OfBirth(const BirthData &birth) {
+    // The zone's own signed offset decides the direction, whatever the hemisphere of the
+    // birthplace: a London birth on summer time is an hour ahead of Greenwich although
+    // London lies west of it.
+    const int correction = ZoneCorrectionMinutes(birth);
+    const CivilDateTime local{birth.BirthYear, birth.BirthMonth, birth.BirthDay, 0, 0};
+    UniversalMoment moment;
+    moment.civil_ = AddMinutes(local, birth.BirthHour * 60 + birth.BirthMinute + correction);
+    moment.calendarDays_ = CalendarDays(moment.civil_);
+    const double localHours = birth.BirthHour + birth.BirthMinute / 60.0;
+    moment.hours_ = localHours + correction / 60.0;
+    moment.dayNumber_ = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    return moment;
+}
+
+UniversalMoment UniversalMoment::OfUniversal(const CivilDateTime &universal) {
+    UniversalMoment moment;
+    moment.civil_ = universal;
+    moment.calendarDays_ = CalendarDays(universal);
+    moment.hours_ = universal.hour + universal.minute / 60.0;
+    moment.dayNumber_ = JulianDayNumber(universal.month, universal.day, universal.year);
+    return moment;
+}
+
+UniversalMoment UniversalMoment::OfDayAndHours(double dayNumber, double hours) {
+    CivilDateTime date;
+    CivilFromDays(static_cast<std::int64_t>(dayNumber) - kUnixEpochDayNumber, date);
+    UniversalMoment moment;
+    moment.civil_ = AddMinutes(date, std::llround(hours * 60.0));
+    moment.calendarDays_ = CalendarDays(moment.civil_);
+    moment.hours_ = hours;
+    moment.dayNumber_ = dayNumber;
+    return moment;
+}
+
+UniversalMoment UniversalMoment::DaysLater(int days) const {
+    UniversalMoment later = *this;
+    later.civil_ = AddMinutes(civil_, std::int64_t(days) * kMinutesPerDay);
+    later.daysAdded_ += days;
+    return later;
+}
+
+UniversalMoment UniversalMoment::MinutesLater(int minutes) const {
+    UniversalMoment later = *this;
+    later.civil_ = AddMinutes(civil_, minutes);
+    later.calendarDays_ = CalendarDays(later.civil_) - daysAdded_;
+    later.hours_ += minutes / 60.0;
+    return later;
+}
+
+double UniversalMoment::DaysSinceJ2000() const {
+    return calendarDays_ + daysAdded_;
+}
+
+double UniversalMoment::CenturiesSince1900() const {
+    return ((dayNumber_ - kJ1900DayNumber) + hours_ / 24.0 - 0.5) / kDaysPerJulianCentury +
+           daysAdded_ / kDaysPerJulianCentury;
+}
+
+double UniversalMoment::CenturiesSinceJ2000() const {
+    return ((dayNumber_ - kJ2000DayNumber) + hours_ / 24.0 - 0.5) / kDaysPerJulianCentury +
+           daysAdded_ / kDaysPerJulianCentury;
+}
 
 double ZoneCorrectionHours(const BirthData &birth) {
     return ZoneCorrectionMinutes(birth) / 60.0;
@@ -94,51 +174,28 @@ int ZoneOffsetMinutesEast(const BirthData &birth) {
 
 SiteAndClock PrepareSiteAndClock(const BirthData &birth) {
     SiteAndClock clock;
-    const double localHours = birth.BirthHour + birth.BirthMinute / 60.0;
     clock.SiteLongitude = birth.LonDegrees + birth.LonMinutes / 60.0;
     if (birth.LonDirFlag)
         clock.SiteLongitude = -clock.SiteLongitude;
     clock.SiteLatitude = birth.LatDegrees + birth.LatMinutes / 60.0;
     if (!birth.LatDirFlag)
         clock.SiteLatitude = -clock.SiteLatitude;
-    // The zone's own signed offset decides the direction, whatever the hemisphere of the
-    // birthplace: a London birth on summer time is an hour ahead of Greenwich although
-    // London lies west of it.
-    clock.UniversalHours = localHours + ZoneCorrectionHours(birth);
-    clock.DayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    clock.Moment = UniversalMoment::OfBirth(birth);
     return clock;
-}
-
-double CenturiesSince1900(const SiteAndClock &clock) {
-    return ((clock.DayNumber - kJ1900DayNumber) + clock.UniversalHours / 24.0 - 0.5) /
-           kDaysPerJulianCentury;
-}
-
-double CenturiesSinceJ2000(const SiteAndClock &clock) {
-    return ((clock.DayNumber - kJ2000DayNumber) + clock.UniversalHours / 24.0 - 0.5) /
-           kDaysPerJulianCentury;
 }
 
 double LocalSiderealDegrees(const SiteAndClock &clock) {
     // Greenwich mean sidereal time at 0 h UT in hours (S. Newcomb), advanced by the
     // universal hours; the day fraction inside T already carries the sidereal-rate
     // excess, so the hours enter with factor 1.
-    const double t = CenturiesSince1900(clock);
+    const double t = clock.Moment.CenturiesSince1900();
     return ReduceDegreesFromAbove(
-        15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + clock.UniversalHours) -
+        15.0 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + clock.Moment.HoursFromMidnight()) -
         clock.SiteLongitude);
 }
 
 CivilDateTime UniversalDateTime(const BirthData &birth) {
-    const std::int64_t localMinutes = birth.BirthHour * 60 + birth.BirthMinute;
-    const std::int64_t utMinutes = localMinutes + ZoneCorrectionMinutes(birth);
-    const std::int64_t dayShift = FloorDiv(utMinutes, kMinutesPerDay);
-    const std::int64_t minuteOfDay = utMinutes - dayShift * kMinutesPerDay;
-    CivilDateTime ut;
-    CivilFromDays(DaysFromCivil(birth.BirthYear, birth.BirthMonth, birth.BirthDay) + dayShift, ut);
-    ut.hour = static_cast<int>(minuteOfDay / 60);
-    ut.minute = static_cast<int>(minuteOfDay % 60);
-    return ut;
+    return UniversalMoment::OfBirth(birth).Civil();
 }
 
 } // namespace starloom

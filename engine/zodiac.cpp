@@ -90,8 +90,8 @@ std::string_view SignNameOfText(std::string_view text) {
     const std::string_view t = TrimBlanks(text);
     if (t.size() < 3)
         return {};
-    const int k = SignIndexOfAbbreviation(t.substr(t.size() - 3));
-    return k < 0 ? std::string_view{} : kSignFullNames[k];
+    const std::optional<int> k = SignIndexOfAbbreviation(t.substr(t.size() - 3));
+    return k ? kSignFullNames[*k] : std::string_view{};
 }
 
 } // namespace starloom

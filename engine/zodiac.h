@@ -18,14 +18,16 @@ constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAq
 std::string FormatZodiacDMS(double longitude);
 
 // The chart form of a DMS text: two-digit degrees, the sign, two-digit minutes
-// ("15 Tau 30"); seconds are dropped. The sign occupies characters 4 to 6 (1-based).
+// ("15 Tau 30"); seconds are dropped. The sign occupies characters 4 to 6 (1-based). Any
+// text is accepted: a missing degree sign or apostrophe leaves the degrees or minutes
+// "0", and the last three characters are taken as the sign whatever they are.
 std::string FormatChartPosition(std::string_view dms);
 
 // Full name of the sign whose abbreviation ends the trimmed text ("Aries" for a text
-// ending "Ari"); empty when it names no sign.
+// ending "Ari"); empty when it names no sign (any text is accepted).
 std::string_view SignNameOfText(std::string_view text);
 
-// Leading and trailing blanks removed.
+// Leading and trailing blanks removed (only blanks: a tab is part of the text).
 std::string_view TrimBlanks(std::string_view text);
 
 } // namespace starloom

@@ -65,7 +65,8 @@ const std::vector<EntryFacts> &Entries() {
                 QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()))
                     .split(QLatin1Char(','));
             const QString name = parts.value(0).trimmed();
-            const int correction = ParseZoneText(entry.hours) * 60 + ParseZoneText(entry.minutes);
+            const int correction = ParseZoneText(entry.hours).value_or(0) * 60 +
+                                   ParseZoneText(entry.minutes).value_or(0);
             facts.push_back({name, parts.value(1).trimmed(), -correction,
                              name.contains(QStringLiteral("Daylight")) ||
                                  name.contains(QStringLiteral("summer"), Qt::CaseInsensitive) ||
@@ -184,7 +185,7 @@ int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinute
         std::string hours;
         std::string minutes;
         LocalMeanTimeTexts(lonDegrees, lonMinutes, east, hours, minutes);
-        offset = -(ParseZoneText(hours) * 60 + ParseZoneText(minutes));
+        offset = -(ParseZoneText(hours).value_or(0) * 60 + ParseZoneText(minutes).value_or(0));
     } else if (position >= 0 && position < kZoneCount)
         offset = Entries()[position].offsetMinutes;
     return offset + (dst ? 60 : 0);

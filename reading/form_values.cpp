@@ -3,8 +3,6 @@
 
 #include "reading/number_text.h"
 
-#include <cstdlib>
-
 namespace starloom {
 
 namespace {
@@ -48,11 +46,6 @@ std::optional<Refusal> CheckCoordinates(const FormValues &v) {
 void SetNumber(std::int16_t &field, const QString &text) {
     if (const std::optional<std::int16_t> value = TextToInt16(text))
         field = *value;
-}
-
-void SetMagnitude(std::int16_t &field, const std::string &text) {
-    if (const std::optional<std::int16_t> value = TextToInt16(QString::fromStdString(text)))
-        field = static_cast<std::int16_t>(std::abs(*value));
 }
 
 } // namespace
@@ -103,8 +96,6 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     SetNumber(birth.BirthMinute, v.minuteText);
     const int zone = v.zonePosition;
     if (zone >= 0 && zone < kZoneSlots) {
-        SetMagnitude(birth.ZoneHours, state.Zones.ZoneHoursTable[zone]);
-        SetMagnitude(birth.ZoneMinutes, state.Zones.ZoneMinutesTable[zone]);
         birth.ZoneHoursText = state.Zones.ZoneHoursTable[zone];
         birth.ZoneMinutesText = state.Zones.ZoneMinutesTable[zone];
     }
@@ -118,8 +109,6 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
         // Local mean time has no fixed offset: the birthplace's longitude gives it.
         LocalMeanTimeTexts(birth.LonDegrees, birth.LonMinutes, birth.LonDirFlag,
                            birth.ZoneHoursText, birth.ZoneMinutesText);
-        SetMagnitude(birth.ZoneHours, birth.ZoneHoursText);
-        SetMagnitude(birth.ZoneMinutes, birth.ZoneMinutesText);
     }
     birth.DstFlag = v.dst;
     birth.BirthCity = TrimmedBlanks(v.city).toStdString();

@@ -82,20 +82,19 @@ constexpr auto kNeptuneDays = DaysOf(stations::kNeptuneStations);
 constexpr auto kPlutoDays = DaysOf(stations::kPlutoStations);
 
 struct PlanetTable {
-    std::span<const StationPeriod> Rows;
     std::span<const StationDays> Days;
 };
 
 // In the order of kRetroPlanetNames.
 constexpr std::array<PlanetTable, kRetroPlanetCount> kTables = {{
-    {stations::kMercuryStations, kMercuryDays},
-    {stations::kVenusStations, kVenusDays},
-    {stations::kMarsStations, kMarsDays},
-    {stations::kJupiterStations, kJupiterDays},
-    {stations::kSaturnStations, kSaturnDays},
-    {stations::kUranusStations, kUranusDays},
-    {stations::kNeptuneStations, kNeptuneDays},
-    {stations::kPlutoStations, kPlutoDays},
+    {kMercuryDays},
+    {kVenusDays},
+    {kMarsDays},
+    {kJupiterDays},
+    {kSaturnDays},
+    {kUranusDays},
+    {kNeptuneDays},
+    {kPlutoDays},
 }};
 
 const PlanetTable *TableOf(std::string_view planet) {
@@ -116,20 +115,6 @@ std::int64_t DayOfMoment(const CivilDateTime &moment) {
 }
 
 } // namespace
-
-void LoadStationTable(std::string_view planet, StationLists &lists) {
-    lists.StationRetrograde.clear();
-    lists.StationDirect.clear();
-    const PlanetTable *table = TableOf(planet);
-    if (table == nullptr)
-        return;
-    lists.StationRetrograde.reserve(table->Rows.size());
-    lists.StationDirect.reserve(table->Rows.size());
-    for (const StationPeriod &period : table->Rows) {
-        lists.StationRetrograde.push_back(period.Retrograde);
-        lists.StationDirect.push_back(period.Direct);
-    }
-}
 
 bool IsRetrograde(const CivilDateTime &moment, std::string_view planet) {
     const PlanetTable *table = TableOf(planet);

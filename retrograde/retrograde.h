@@ -9,7 +9,6 @@
 
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace starloom {
 
@@ -24,18 +23,6 @@ constexpr int kFirstPlanetBody = 2; // BodyNames index of Mercury
 
 // Appended to the display name of a planet that is retrograde at birth.
 constexpr std::string_view kRetrogradeMark = " (R) ";
-
-// A planet's station table as two lists of equal length: row r of StationRetrograde is the
-// start of the planet's r-th retrograde period, row r of StationDirect its end. The rows
-// are texts "month,day,year,hour,minute," in Universal Time and run in time order.
-struct StationLists {
-    std::vector<std::string_view> StationRetrograde;
-    std::vector<std::string_view> StationDirect;
-};
-
-// Replaces the contents of both lists with the rows of the named planet ("Mercury" to
-// "Pluto", exact text). Any other name leaves both lists empty.
-void LoadStationTable(std::string_view planet, StationLists &lists);
 
 // True when the named planet is retrograde on the calendar date of the moment: strictly
 // after the date of one of its retrograde stations and strictly before the date of the

@@ -13,6 +13,13 @@ namespace {
 constexpr double kHundredthDegree = 0.01;
 constexpr double kTwentiethDegree = 0.05;
 constexpr double kTight = 1e-12; // radians
+
+// One body's longitude from the engine's entry point for all nine.
+double Longitude(int index, double d) {
+    double all[kElementBodies];
+    GeocentricLongitudes(d, all);
+    return all[index];
+}
 } // namespace
 
 class TestEphemeris : public QObject {
@@ -57,7 +64,7 @@ void TestEphemeris::longitudesAtJ2000_data() {
 void TestEphemeris::longitudesAtJ2000() {
     QFETCH(int, index);
     QFETCH(double, expected);
-    const double lambda = GeocentricLongitude(index, 0.0);
+    const double lambda = Longitude(index, 0.0);
     QVERIFY2(qAbs(lambda - expected) < kHundredthDegree, qPrintable(QString::number(lambda)));
     // At d = 0 there is no precession to add.
     QCOMPARE(PrecessLongitudeToDate(lambda, 0.0), lambda);
@@ -65,22 +72,23 @@ void TestEphemeris::longitudesAtJ2000() {
 
 void TestEphemeris::sunIsEarthPlusHalfTurn() {
     for (double d : {-36500.0, -3544.5, 0.0, 1234.25, 18262.0}) {
-        OrbitalElements earth;
-        QVERIFY(LoadOrbitalElements(kEarth, d, earth));
-        const double nu = SolveKepler(ReduceRadians(earth.L - earth.peri), earth.e);
-        const double helio = std::fmod((nu + earth.peri) * kRadToDeg + 720.0, 360.0);
-        const double sun = GeocentricLongitude(kEarth, d);
+        const std::optional<OrbitalElements> earth = LoadOrbitalElements(kEarth, d);
+        QVERIFY(earth);
+        const double nu = SolveKepler(ReduceRadians(earth->L - earth->peri), earth->e);
+        const double helio = std::fmod((nu + earth->peri) * kRadToDeg + 720.0, 360.0);
+        const double sun = Longitude(kEarth, d);
         const double diff = std::remainder(sun - helio - 180.0, 360.0);
         QVERIFY2(qAbs(diff) < 1e-9, qPrintable(QString::number(d)));
     }
 }
 
+// Every body's longitude stays within a turn over the whole range of birth years.
 void TestEphemeris::allBodiesAtOnce() {
-    for (double d : {-36000.0, -2636.5, 0.0, 18262.5}) {
+    for (double d = -36000.0; d <= 18262.5; d += 97.25) {
         double all[kElementBodies];
         GeocentricLongitudes(d, all);
         for (int index = 0; index < kElementBodies; ++index)
-            QCOMPARE(all[index], GeocentricLongitude(index, d));
+            QVERIFY2(all[index] >= 0.0 && all[index] <= 360.0, qPrintable(QString::number(d)));
     }
 }
 
@@ -102,7 +110,7 @@ void TestEphemeris::againstPublishedPositions() {
     QFETCH(double, d);
     QFETCH(double, expected);
     QFETCH(double, tolerance);
-    const double lambda = PrecessLongitudeToDate(GeocentricLongitude(index, d), d);
+    const double lambda = PrecessLongitudeToDate(Longitude(index, d), d);
     QVERIFY2(qAbs(lambda - expected) < tolerance, qPrintable(QString::number(lambda, 'f', 5)));
 }
 
@@ -125,22 +133,19 @@ void TestEphemeris::moonNeverNegative() {
 }
 
 void TestEphemeris::loadOrbitalElements() {
-    OrbitalElements el;
-    QVERIFY(LoadOrbitalElements(kMars, 0.0, el));
-    QCOMPARE(el.a, 1.52366231);
-    QCOMPARE(el.e, 0.09341233);
-    QVERIFY(qAbs(el.L - 355.45332 * kDegToRad) < kTight);
+    std::optional<OrbitalElements> el = LoadOrbitalElements(kMars, 0.0);
+    QVERIFY(el);
+    QCOMPARE(el->a, 1.52366231);
+    QCOMPARE(el->e, 0.09341233);
+    QVERIFY(qAbs(el->L - 355.45332 * kDegToRad) < kTight);
     // One century later the rates have been added, angles in arcseconds per century.
-    QVERIFY(LoadOrbitalElements(kMars, 36525.0, el));
-    QVERIFY(qAbs(el.a - (1.52366231 - 0.00007221)) < kTight);
-    QVERIFY(qAbs(el.node - (49.57854 - 1020.19 / 3600.0) * kDegToRad) < kTight);
-    QVERIFY(el.L >= 0.0 && el.L < kTwoPi);
-    const OrbitalElements before = el;
-    QVERIFY(!LoadOrbitalElements(9, 0.0, el));
-    QVERIFY(!LoadOrbitalElements(-1, 0.0, el));
-    QCOMPARE(el.a, before.a);
-    QCOMPARE(el.L, before.L);
-    QVERIFY(std::isnan(GeocentricLongitude(9, 0.0)));
+    el = LoadOrbitalElements(kMars, 36525.0);
+    QVERIFY(el);
+    QVERIFY(qAbs(el->a - (1.52366231 - 0.00007221)) < kTight);
+    QVERIFY(qAbs(el->node - (49.57854 - 1020.19 / 3600.0) * kDegToRad) < kTight);
+    QVERIFY(el->L >= 0.0 && el->L < kTwoPi);
+    QVERIFY(!LoadOrbitalElements(9, 0.0));
+    QVERIFY(!LoadOrbitalElements(-1, 0.0));
 }
 
 void TestEphemeris::arcTan2_data() {

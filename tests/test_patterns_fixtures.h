@@ -23,7 +23,7 @@ inline starloom::PositionTable Positions(const QString &bodies) {
         const QString &token = tokens[body];
         if (token == "-")
             continue;
-        if (starloom::SignIndexOfAbbreviation(token.toStdString()) >= 0) {
+        if (starloom::SignIndexOfAbbreviation(token.toStdString())) {
             char text[16];
             std::snprintf(text, sizeof text, "%02d %s %02d", (body * 7) % 30, qPrintable(token),
                           (body * 13) % 60);

@@ -43,6 +43,8 @@ BirthData Birth(int year, int month, int day, int hour, int minute, int zone, bo
 class TestTimeScale : public QObject {
     Q_OBJECT
 private slots:
+    void monthNames_data();
+    void monthNames();
     void julianDayNumber_data();
     void julianDayNumber();
     void daysSinceJ2000_data();
@@ -153,18 +155,33 @@ void TestTimeScale::universalTime() {
     QFETCH(BirthData, birth);
     QFETCH(double, universalHours);
     QFETCH(QString, utDate);
-    const SiteAndClock clock = PrepareSiteAndClock(birth);
-    QCOMPARE(clock.UniversalHours, universalHours);
-    QCOMPARE(clock.DayNumber, JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear));
-    const CivilDateTime ut = UniversalDateTime(birth);
+    const UniversalMoment moment = UniversalMoment::OfBirth(birth);
+    QCOMPARE(moment.HoursFromMidnight(), universalHours);
+    QCOMPARE(moment.DayNumber(),
+             JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear));
+    const CivilDateTime ut = moment.Civil();
     QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d", ut.year, ut.month, ut.day, ut.hour,
                                ut.minute),
              utDate);
     // The ascendant and Moon (day number and hours) and the planets (calendar date) use
     // one and the same instant.
-    const double fromClock = CenturiesSinceJ2000(clock) * 36525.0;
+    const double fromClock = moment.CenturiesSinceJ2000() * 36525.0;
     const double fromCalendar = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
     QVERIFY2(qAbs(fromClock - fromCalendar) < kExact, qPrintable(QString::number(fromClock)));
+    QCOMPARE(moment.DaysSinceJ2000(), fromCalendar);
+    // The same moment from its universal date and time counts the same days.
+    const UniversalMoment universal = UniversalMoment::OfUniversal(ut);
+    QCOMPARE(universal.DaysSinceJ2000(), fromCalendar);
+    QVERIFY(qAbs(universal.CenturiesSinceJ2000() * 36525.0 - fromCalendar) < kExact);
+    // A day and a quarter of an hour later.
+    const UniversalMoment later = moment.DaysLater(1).MinutesLater(15);
+    QVERIFY(qAbs(later.DaysSinceJ2000() - (fromCalendar + 1.0 + 15.0 / 1440.0)) < kExact);
+    QVERIFY(qAbs(later.CenturiesSinceJ2000() * 36525.0 - (fromClock + 1.0 + 15.0 / 1440.0)) <
+            kExact);
+    const UniversalMoment back = later.MinutesLater(-15).DaysLater(-1);
+    QCOMPARE(back.Civil().day, ut.day);
+    QCOMPARE(back.Civil().hour, ut.hour);
+    QCOMPARE(back.Civil().minute, ut.minute);
 }
 
 void TestTimeScale::siderealTime_data() {
@@ -203,8 +220,11 @@ void TestTimeScale::zoneTables() {
     QCOMPARE(zones.ZoneNames[34], std::string("Indian Time, IST, +5.3"));
     QCOMPARE(zones.ZoneHoursTable[34], std::string("-5"));
     QCOMPARE(zones.ZoneMinutesTable[34], std::string("-30"));
-    QCOMPARE(std::abs(ParseZoneText(zones.ZoneHoursTable[34])), 5);
-    QCOMPARE(std::abs(ParseZoneText(zones.ZoneMinutesTable[34])), 30);
+    QCOMPARE(ParseZoneText(zones.ZoneHoursTable[34]).value_or(0), -5);
+    QCOMPARE(ParseZoneText(zones.ZoneMinutesTable[34]).value_or(0), -30);
+    QCOMPARE(ParseZoneText(" +5 ").value_or(0), 5);
+    QVERIFY(!ParseZoneText("5.5"));
+    QVERIFY(!ParseZoneText(""));
     QCOMPARE(zones.ZoneHoursTable[27], std::string("5"));
     QCOMPARE(zones.ZoneMinutesTable[27], std::string("0"));
     // Rebuilding gives the same tables.
@@ -215,4 +235,21 @@ void TestTimeScale::zoneTables() {
 }
 
 QTEST_APPLESS_MAIN(TestTimeScale)
+void TestTimeScale::monthNames_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0 has none") << 0 << "";
+    QTest::newRow("January") << 1 << "January";
+    QTest::newRow("September") << 9 << "September";
+    QTest::newRow("December") << 12 << "December";
+    QTest::newRow("13 has none") << 13 << "";
+}
+
+// The names files carry, the same on every machine.
+void TestTimeScale::monthNames() {
+    QFETCH(int, month);
+    QFETCH(QString, name);
+    QCOMPARE(QString::fromUtf8(EnglishMonthName(month)), name);
+}
+
 #include "test_time_scale.moc"
