@@ -196,18 +196,15 @@ bool OpenInput(const std::string &name, InputFile &input, struct stat &info, std
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, orbs, cells, ascSign, fileName, savedFile,
-           method] = state;
+    auto &[birth, zones, bodyNames, chart, retro, orbs, fileName, savedFile, method] = state;
     const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
-                 freshCells, freshAscSign, freshFileName, freshSavedFile, freshMethod] = fresh;
+                 freshFileName, freshSavedFile, freshMethod] = fresh;
     birth = freshBirth;
     bodyNames = freshBodyNames;
     chart = freshChart;
     retro = freshRetro;
     orbs = freshOrbs;
     method = freshMethod;
-    cells = freshCells;
-    ascSign = freshAscSign;
     fileName = freshFileName;
     savedFile = freshSavedFile;
     static_cast<void>(zones);

@@ -32,8 +32,6 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     }
     ReadingOutcome outcome;
     outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
-    state.SignCellText = outcome.Wheel.SignCellText;
-    state.AscSignIndex = outcome.Wheel.AscSignIndex;
     outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
     outcome.PatternsByDegrees = ClassifyByDegrees(PlanetLongitudesOf(state.Chart.Longitude));
     outcome.Aspects = FindChartAspects(state.Chart, state.Orbs);

@@ -46,9 +46,8 @@ struct ReadingOutcome {
 
 // One reading of validated values, after the checks: the zone tables, the birth-data
 // record, the engine and the retrograde marks by state.Method (the standard formulas with
-// the station tables, or the precise table with the planets' motion), the wheel
-// (state.SignCellText and state.AscSignIndex), the planetary patterns, the shape by degrees
-// and the aspects.
+// the station tables, or the precise table with the planets' motion), the wheel, the
+// planetary patterns, the shape by degrees and the aspects.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
 } // namespace starloom

@@ -11,19 +11,15 @@
 
 #include <QString>
 
-#include <array>
-
 namespace starloom {
 
 struct ReadingState {
-    BirthData Birth;         // rewritten from the form before every calculation
-    TimeZoneTables Zones;    // rebuilt at form load and before every calculation
-    BodyNameTable BodyNames; // display names with retrograde marks
-    ChartPositions Chart;    // AscendantText, MoonSignName, PositionText, ...
-    RetrogradeState Retro;   // RetroFlags: Mercury .. Pluto retrograde at birth
-    AspectOrbs Orbs;         // the orbs aspects are found with
-    std::array<QString, kSignCount> SignCellText; // bodies collected per sign, Aries first
-    int AscSignIndex = 0;                         // sign holding the ascendant, 0 = Aries
+    BirthData Birth;          // rewritten from the form before every calculation
+    TimeZoneTables Zones;     // rebuilt at form load and before every calculation
+    BodyNameTable BodyNames;  // display names with retrograde marks
+    ChartPositions Chart;     // AscendantText, MoonSignName, PositionText, ...
+    RetrogradeState Retro;    // RetroFlags: Mercury .. Pluto retrograde at birth
+    AspectOrbs Orbs;          // the orbs aspects are found with
     QString ReadingFileName;  // last name chosen in the Save As or Export dialog
     QString SavedReadingFile; // last reading file written by Save As
     // How readings are computed: the standard formulas unless the user chose the precise
