@@ -9,10 +9,7 @@ namespace starloom::cli {
 
 namespace {
 
-constexpr int kFirstYear = 1901; // the form's year list
-constexpr int kLastYear = 2050;
-constexpr std::size_t kNumberDigits = 4;   // digits taken in a list number
-constexpr qsizetype kCoordinateDigits = 3; // characters a coordinate box takes
+constexpr std::size_t kNumberDigits = 4; // digits taken in a list number
 
 // A whole number of one to four digits (no sign, no blanks) within first..last.
 std::optional<int> ListNumber(std::string_view text, int first, int last) {

@@ -7,8 +7,6 @@
 #include "patterns/report.h"
 #include "retrograde/retrograde.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -100,27 +98,6 @@ template <typename Visit> void ForEachValue(Json &node, Visit &&visit) {
 }
 
 } // namespace
-
-std::array<QString, 8> DetailLines(const BirthData &birth) {
-    const auto text = [](const std::string &s) { return QString::fromStdString(s); };
-    return {
-        QStringLiteral("Name: ") + text(birth.BirthName),
-        QStringLiteral("Date of Birth: %1 %2, %3")
-            .arg(QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat))
-            .arg(birth.BirthDay)
-            .arg(birth.BirthYear),
-        QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-            .arg(birth.BirthHour)
-            .arg(birth.BirthMinute),
-        QStringLiteral("Latitude: %1 Degree %2 Minute").arg(birth.LatDegrees).arg(birth.LatMinutes),
-        QStringLiteral("Longitude: %1 Degree %2 Minute")
-            .arg(birth.LonDegrees)
-            .arg(birth.LonMinutes),
-        QStringLiteral("City: ") + text(birth.BirthCity),
-        QStringLiteral("State: ") + text(birth.BirthState),
-        QStringLiteral("Country: ") + text(birth.BirthCountry),
-    };
-}
 
 ReadingJsonWriter::ReadingJsonWriter()
     : orb_(0.0),
@@ -407,8 +384,9 @@ std::string CompactJson(const Json &json) {
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
                         const ZoneUsed &zone) {
     std::string text;
-    for (const QString &line : DetailLines(state.Birth))
-        text += line.toStdString() + '\n';
+    for (const std::string &line :
+         BirthDetailLines(state.Birth, EnglishMonthName(state.Birth.BirthMonth)))
+        text += line + '\n';
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
     text += TimeUsedLine(state.Chart.UniversalTime, zone.position, state.Birth.DstFlag,

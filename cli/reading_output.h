@@ -19,10 +19,6 @@ namespace starloom::cli {
 
 using Json = nlohmann::ordered_json;
 
-// The report window's eight detail lines: name, date and time of birth, latitude,
-// longitude, city, state and country.
-std::array<QString, 8> DetailLines(const BirthData &birth);
-
 // The zone a reading used: its list position (which the record does not keep) and where it
 // came from (null: from the options or a file, by hand).
 struct ZoneUsed {

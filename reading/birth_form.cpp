@@ -27,14 +27,7 @@ namespace starloom {
 
 namespace {
 
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
 constexpr int kStartYearPosition = 5; // 1906
-constexpr int kCoordinateDigits = 3;  // characters a coordinate box takes
-
-const char *const kMonthNames[] = {"January",   "February", "March",    "April",
-                                   "May",       "June",     "July",     "August",
-                                   "September", "October",  "November", "December"};
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -257,8 +250,8 @@ void BirthForm::buildMenus() {
 void BirthForm::loadForm() {
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (const char *month : kMonthNames)
-        cboMonth->addItem(QLatin1String(month));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(QString::fromUtf8(EnglishMonthName(month)));
     for (int year = kFirstYear; year <= kLastYear; ++year)
         cboYear->addItem(QString::number(year));
     for (int hour = 0; hour <= 23; ++hour)

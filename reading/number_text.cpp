@@ -8,14 +8,21 @@
 
 namespace starloom {
 
+QStringView TrimBlanks(QStringView text) {
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
+    return text;
+}
+
 QString TrimmedBlanks(const QString &text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    return TrimBlanks(text).toString();
+}
+
+bool IsPlainDecimal(QStringView text) {
+    static const QRegularExpression kDecimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    return kDecimal.match(text).hasMatch();
 }
 
 namespace {
@@ -27,10 +34,7 @@ constexpr qsizetype kFastDigits = 5; // digits of the largest 16-bit magnitude, 
 // general rule below (which gives the same value), as a batch of readings reads several
 // such numbers per birth. False when the text is not of that shape.
 bool ReadPlainWholeNumber(QStringView text, int &value) {
-    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
-        text.chop(1);
+    text = TrimBlanks(text);
     bool negative = false;
     if (!text.isEmpty() && (text.front() == QLatin1Char('-') || text.front() == QLatin1Char('+'))) {
         negative = text.front() == QLatin1Char('-');
@@ -60,9 +64,7 @@ std::optional<std::int16_t> TextToInt16(const QString &text) {
     }
     // Only blanks are trimmed; a tab or a line break makes the text not a number.
     const QString trimmed = TrimmedBlanks(text);
-    // Plain decimal notation only: an optional sign, digits with at most one decimal point.
-    static const QRegularExpression kDecimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!kDecimal.match(trimmed).hasMatch())
+    if (!IsPlainDecimal(trimmed))
         return std::nullopt;
     bool ok = false;
     const double value = trimmed.toDouble(&ok);

@@ -9,7 +9,12 @@
 namespace starloom {
 
 // Leading and trailing blanks removed (only blanks: a tab is part of the text).
+QStringView TrimBlanks(QStringView text);
 QString TrimmedBlanks(const QString &text);
+
+// Whether the whole text is a number in plain decimal notation: an optional sign, then
+// digits with at most one decimal point ("-2", "2.", ".5"); no blanks, no exponent.
+bool IsPlainDecimal(QStringView text);
 
 // Leading and trailing blanks removed, read as a decimal number and converted to a 16-bit
 // signed integer, a fraction going to the nearest integer and a tie to the even one

@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QIODevice>
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace starloom {
@@ -28,8 +27,6 @@ QString Text(const std::string &text) {
 QString Number(int value) {
     return QString::number(value);
 }
-
-constexpr qsizetype kCoordinateDigits = 3; // characters a coordinate box takes
 
 // The list entry equal to the line, when the list of `first`..`last` has one.
 void SelectEntry(QString &entry, const QString &line, int first, int last) {
@@ -69,6 +66,11 @@ QString DecodeLine(QByteArray line, bool cut) {
     return DecodeSettingBytes(line);
 }
 
+bool IsFlagWord(const QString &text) {
+    return text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0 ||
+           text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0;
+}
+
 // Whether a line of a reading file holds what the program writes there: text without
 // control characters, whole numbers on the number lines, a flag word or number on the flag
 // lines.
@@ -78,12 +80,10 @@ bool SoundLine(int number, const QString &line) {
             return false;
     }
     static const QRegularExpression kWhole(QStringLiteral("^-?[0-9]+$"));
-    static const QRegularExpression kFlag(
-        QStringLiteral("^(?i:true|false|[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+))$"));
     if (number >= 2 && number <= 11)
         return kWhole.match(line).hasMatch();
     if (number >= 12 && number <= 14)
-        return kFlag.match(line.trimmed()).hasMatch();
+        return IsFlagWord(line.trimmed()) || IsPlainDecimal(line.trimmed());
     return true;
 }
 
@@ -169,8 +169,7 @@ bool ReadingFileFlag(const QString &line) {
         return true;
     if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
         return false;
-    static const QRegularExpression kDecimal(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (kDecimal.match(text).hasMatch())
+    if (IsPlainDecimal(text))
         return text.toDouble() != 0.0;
     return true;
 }
@@ -180,7 +179,7 @@ void ApplyReadingFile(const QStringList &lines, FormValues &values) {
     values.name = line(1);
     SelectPosition(values.monthPosition, line(2), 1, 12);
     SelectEntry(values.dayText, line(3), 1, 31);
-    SelectEntry(values.yearText, line(4), 1901, 2050);
+    SelectEntry(values.yearText, line(4), kFirstYear, kLastYear);
     SelectEntry(values.hourText, line(5), 0, 23);
     SelectEntry(values.minuteText, line(6), 0, 59);
     SelectPosition(values.zonePosition, line(7), 0, kZoneCount);
@@ -197,29 +196,13 @@ void ApplyReadingFile(const QStringList &lines, FormValues &values) {
 }
 
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {
-    const QLocale locale = QLocale::system();
-    const QStringList lines = {
-        QStringLiteral("Name: ") + Text(birth.BirthName),
-        QStringLiteral("Date of Birth: %1 %2, %3")
-            .arg(locale.monthName(birth.BirthMonth, QLocale::LongFormat))
-            .arg(birth.BirthDay)
-            .arg(birth.BirthYear),
-        QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-            .arg(birth.BirthHour)
-            .arg(birth.BirthMinute),
-        QStringLiteral("Latitude: %1 Degree %2 Minute ")
-            .arg(birth.LatDegrees)
-            .arg(birth.LatMinutes),
-        QStringLiteral("Longitude: %1 Degree %2 Minute ")
-            .arg(birth.LonDegrees)
-            .arg(birth.LonMinutes),
-        QStringLiteral("City: ") + Text(birth.BirthCity),
-        QStringLiteral("State: ") + Text(birth.BirthState),
-        QStringLiteral("Country: ") + Text(birth.BirthCountry),
-    };
+    // A file reads the same on every machine, so its month names are English.
+    std::array<std::string, 8> lines = BirthDetailLines(birth, EnglishMonthName(birth.BirthMonth));
+    lines[3] += ' '; // the latitude and longitude lines end with a blank
+    lines[4] += ' ';
     QByteArray file;
-    for (const QString &line : lines)
-        file += line.toUtf8() + kLineEnd;
+    for (const std::string &line : lines)
+        file += Text(line).toUtf8() + kLineEnd;
     file += QByteArrayLiteral("\r") + kLineEnd;
     file += QByteArrayLiteral("Planetary Position") + kLineEnd;
     for (int i = 0; i < kBodyCount; ++i)

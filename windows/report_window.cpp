@@ -254,32 +254,20 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     writeDetails(birth);
 }
 
-// Numbers are written as plain decimal integers. A month outside 1..12 has no name, so the
-// date line then keeps its design text.
+// A month outside 1..12 has no name, so the date line then keeps its design text.
 void ReportWindow::writeDetails(const BirthData &birth) {
-    auto set = [this](const char *name, const QString &text) {
-        if (auto *label = findChild<QLabel *>(QString::fromLatin1(name)))
-            label->setText(text);
-    };
-    set("lblName", QStringLiteral("Name: ") + FromUtf8(birth.BirthName));
-    if (birth.BirthMonth >= 1 && birth.BirthMonth <= 12) {
-        set("lblDOB", QStringLiteral("Date of Birth: %1 %2, %3")
-                          .arg(QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat))
-                          .arg(birth.BirthDay)
-                          .arg(birth.BirthYear));
+    // On screen the month is named in the user's own language, unlike the files.
+    const QString month = QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat);
+    const std::array<std::string, 8> lines = BirthDetailLines(birth, month.toStdString());
+    constexpr const char *kNames[8] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",
+                                       "lblLongitude", "lblCity", "lblState", "lblCountry"};
+    const bool monthNamed = birth.BirthMonth >= 1 && birth.BirthMonth <= 12;
+    for (int i = 0; i < 8; ++i) {
+        if (i == 1 && !monthNamed)
+            continue;
+        if (auto *label = findChild<QLabel *>(QString::fromLatin1(kNames[i])))
+            label->setText(FromUtf8(lines[i]));
     }
-    set("lblTOB", QStringLiteral("Time of Birth: %1 Hour %2 Minute")
-                      .arg(birth.BirthHour)
-                      .arg(birth.BirthMinute));
-    set("lblLatitude", QStringLiteral("Latitude: %1 Degree %2 Minute")
-                           .arg(birth.LatDegrees)
-                           .arg(birth.LatMinutes));
-    set("lblLongitude", QStringLiteral("Longitude: %1 Degree %2 Minute")
-                            .arg(birth.LonDegrees)
-                            .arg(birth.LonMinutes));
-    set("lblCity", QStringLiteral("City: ") + FromUtf8(birth.BirthCity));
-    set("lblState", QStringLiteral("State: ") + FromUtf8(birth.BirthState));
-    set("lblCountry", QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry));
     updateDetailTips();
 }
 
