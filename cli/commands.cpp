@@ -459,8 +459,8 @@ int PdfCommand(const std::vector<std::string> &args) {
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
         return status;
-    const ReadingSheet sheet =
-        MakeReadingSheet(reading->state, reading->outcome, reading->values.zonePosition);
+    const ReadingSheet sheet = MakeReadingSheet(reading->state, reading->outcome,
+                                                reading->values.zonePosition, QLocale::c());
     QString reason;
     if (!WriteReadingPdf(QString::fromStdString(parsed.positionals[0]), sheet, reason))
         return Refuse(parsed.positionals[0] + ": " + reason.toStdString());

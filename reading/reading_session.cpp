@@ -123,7 +123,8 @@ void ReadingSession::CalculateReading() {
     }
     chart_->setPrecisePositionsChecked(state_.Method == PositionMethod::Precise);
     fillReportWindow(*chart_->report(), outcome);
-    chart_->setReadingSheet(MakeReadingSheet(state_, outcome, form_->values().zonePosition));
+    chart_->setReadingSheet(
+        MakeReadingSheet(state_, outcome, form_->values().zonePosition, QLocale::system()));
     showTimeUsed(form_->values());
     showPositionMethod();
     followReadingFile(openingFile_);

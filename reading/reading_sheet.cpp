@@ -56,7 +56,7 @@ QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs) {
 }
 
 ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
-                              int zonePosition) {
+                              int zonePosition, const QLocale &language) {
     const BirthData &birth = state.Birth;
     ReadingSheet sheet;
     sheet.name = FromUtf8(birth.BirthName);
@@ -65,7 +65,7 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                          QStringLiteral("State: ") + FromUtf8(birth.BirthState),
                          QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry)};
     const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
-                              ? QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat)
+                              ? language.monthName(birth.BirthMonth, QLocale::LongFormat)
                               : QString::number(birth.BirthMonth);
     QString zone;
     if (zonePosition >= 0 && zonePosition < static_cast<int>(state.Zones.ZoneNames.size()))

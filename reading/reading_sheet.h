@@ -5,6 +5,8 @@
 #include "reading/reading_state.h"
 #include "windows/reading_document.h"
 
+#include <QLocale>
+
 namespace starloom {
 
 // The interpretation runs of a report in the windows' form.
@@ -14,8 +16,9 @@ QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs);
 ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart);
 
 // The sheet of the reading in `state` and `outcome`; `zonePosition` is the entry of the
-// zone list the birth was entered with.
+// zone list the birth was entered with. The month of birth is named in `language`: the
+// user's own for what the desktop prints, a fixed one for files a script makes.
 ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
-                              int zonePosition);
+                              int zonePosition, const QLocale &language);
 
 } // namespace starloom

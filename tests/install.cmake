@@ -12,7 +12,7 @@ target_compile_definitions(test_install_open PRIVATE STARLOOM_PROGRAM="$<TARGET_
 starloom_add_test(test_install_hidpi LABEL gui SERIAL
                   SOURCES test_install_hidpi.cpp support/scripted_services.h LIBS starloom_reading)
 set_tests_properties(test_install_hidpi PROPERTIES
-                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2")
+                     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 
 # An install into a fresh folder of the build tree, checked with the desktop's own tools by
 # a script, then from inside by a Qt test.

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTest>
 
@@ -23,9 +22,6 @@ struct CliRun {
 inline CliRun RunCli(const QStringList &args, const QString &folder = {},
                      const QByteArray &input = {}) {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(env);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     process.start(QStringLiteral(STARLOOM_CLI), args);

@@ -99,7 +99,8 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
 
     // Anna's real reading, with three pattern blocks in its interpretation.
     const Reading anna = Calculate(Anna().values);
-    ReadingSheet three = MakeReadingSheet(anna.state, anna.outcome, anna.values.zonePosition);
+    ReadingSheet three =
+        MakeReadingSheet(anna.state, anna.outcome, anna.values.zonePosition, QLocale::c());
     std::array<bool, kPatternCount> flags{};
     flags[kBundleSlot] = flags[kSeesawSlot] = flags[kSplaySlot] = true;
     three.interpretation = ReportTextRuns(BuildPatternReport(flags));
@@ -128,14 +129,15 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
     longValues.city = QStringLiteral("Llanfairpwllgwyngyll near the Menai Strait");
     const Reading lucia = Calculate(longValues);
     QTest::newRow("long names") << MakeReadingSheet(lucia.state, lucia.outcome,
-                                                    lucia.values.zonePosition)
+                                                    lucia.values.zonePosition, QLocale::c())
                                 << QStringList{QStringLiteral("Name: ") + longValues.name,
                                                QStringLiteral("State: ") + longValues.state,
                                                QStringLiteral("City: ") + longValues.city,
                                                "Time zone: Australian Eastern Standard Time"};
 
     // Eleven bodies in one sign: the wheel crowded into house 5.
-    ReadingSheet crowded = MakeReadingSheet(anna.state, anna.outcome, anna.values.zonePosition);
+    ReadingSheet crowded =
+        MakeReadingSheet(anna.state, anna.outcome, anna.values.zonePosition, QLocale::c());
     std::array<QString, kSignCount> cells;
     for (const ReadingSheet::Position &row : crowded.positions)
         cells[4] += QStringLiteral("\r\n") + row.body;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -212,8 +213,10 @@ void TestWindowsReport::detailLines_data() {
     const BirthData march = MarchBirth();
     QTest::newRow("name") << march << "lblName"
                           << "Name: Anna Lindqvist";
-    QTest::newRow("date, month in words") << march << "lblDOB"
-                                          << "Date of Birth: March 5, 1980";
+    // On screen the month is named in the user's language: "March" on an English system.
+    QTest::newRow("date, month in words")
+        << march << "lblDOB"
+        << "Date of Birth: " + QLocale::system().monthName(3, QLocale::LongFormat) + " 5, 1980";
     QTest::newRow("time") << march << "lblTOB"
                           << "Time of Birth: 7 Hour 5 Minute";
     QTest::newRow("latitude, no direction") << march << "lblLatitude"
