@@ -5,13 +5,17 @@
 #include "windows/report_window.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -452,35 +456,45 @@ void TestWindowsChart::commands_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<QString>("opened"); // address given to the browser, or empty
+    QTest::addColumn<QString>("effect"); // "jpeg", "print" or nothing to check beyond
     QTest::newRow("File Save As") << "menu"
-                                  << "mnuSaveAsText" << QStringList{"saveReading"} << "";
+                                  << "mnuSaveAsText" << QStringList{"saveReading"} << ""
+                                  << "";
     QTest::newRow("toolbar Save") << "toolbar"
-                                  << "Save" << QStringList{"saveReading"} << "";
+                                  << "Save" << QStringList{"saveReading"} << ""
+                                  << "";
     QTest::newRow("File Export") << "menu"
-                                 << "mnuExport" << QStringList{"exportText"} << "";
+                                 << "mnuExport" << QStringList{"exportText"} << ""
+                                 << "";
     QTest::newRow("Help About") << "menu"
-                                << "mnuAbout" << QStringList{"about"} << "";
+                                << "mnuAbout" << QStringList{"about"} << ""
+                                << "";
     QTest::newRow("Help Online Help") << "menu"
-                                      << "mnuOnline" << QStringList{} << kHelp;
+                                      << "mnuOnline" << QStringList{} << kHelp << "";
     QTest::newRow("toolbar Help") << "toolbar"
-                                  << "Help" << QStringList{} << kHelp;
+                                  << "Help" << QStringList{} << kHelp << "";
     QTest::newRow("Help Visit Us Online") << "menu"
-                                          << "mnuVisit" << QStringList{} << kHome;
+                                          << "mnuVisit" << QStringList{} << kHome << "";
     QTest::newRow("Help Check for Update") << "menu"
-                                           << "mnuUpdate" << QStringList{} << kDownload;
+                                           << "mnuUpdate" << QStringList{} << kDownload << "";
     QTest::newRow("link Label1") << "link"
-                                 << "Label1" << QStringList{} << kHome;
+                                 << "Label1" << QStringList{} << kHome << "";
     QTest::newRow("link lblURL") << "link"
-                                 << "lblURL" << QStringList{} << kHome;
-    // Saving the image and printing run inside the chart window: no command is called.
+                                 << "lblURL" << QStringList{} << kHome << "";
+    // Saving the image and printing run inside the chart window: no command is called, and
+    // the image or the printed pages come out.
     QTest::newRow("button Save As JPEG") << "button"
-                                         << "cmdSaveAsJPEG" << QStringList{} << "";
+                                         << "cmdSaveAsJPEG" << QStringList{} << ""
+                                         << "jpeg";
     QTest::newRow("File Save As JPEG") << "menu"
-                                       << "mnuSaveAsJpeg" << QStringList{} << "";
+                                       << "mnuSaveAsJpeg" << QStringList{} << ""
+                                       << "jpeg";
     QTest::newRow("File Print") << "menu"
-                                << "mnuPrint" << QStringList{} << "";
+                                << "mnuPrint" << QStringList{} << ""
+                                << "print";
     QTest::newRow("toolbar Print") << "toolbar"
-                                   << "Print" << QStringList{} << "";
+                                   << "Print" << QStringList{} << ""
+                                   << "print";
 }
 
 void TestWindowsChart::commands() {
@@ -488,6 +502,16 @@ void TestWindowsChart::commands() {
     QFETCH(QString, name);
     QFETCH(QStringList, calls);
     QFETCH(QString, opened);
+    QFETCH(QString, effect);
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("chart.jpg"));
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    m_shell->dialogs.fileAnswers = {image};
+    m_shell->dialogs.printerAnswer = true;
+    m_shell->dialogs.onPrinterChosen = [&printed](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+    };
     ChartWindow *window = makeWindow();
     window->show();
     if (kind == QLatin1String("menu")) {
@@ -508,6 +532,23 @@ void TestWindowsChart::commands() {
     QCOMPARE(m_shell->links.opened, expectedLinks);
     QVERIFY(m_shell->dialogs.messages.isEmpty());
     QVERIFY(window->isVisible());
+    // The image is a JPEG of the report window at its design size.
+    QImageReader reader(image);
+    QCOMPARE(reader.canRead(), effect == QLatin1String("jpeg"));
+    if (effect == QLatin1String("jpeg")) {
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.read().size(), QSize(701, 534));
+    }
+    // The printer received pages: a PDF with one page object or more.
+    QFile pdf(printed);
+    QCOMPARE(pdf.exists(), effect == QLatin1String("print"));
+    if (effect == QLatin1String("print")) {
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page\\b"));
+        QVERIFY2(QString::fromLatin1(bytes).count(kPage) >= 1, "no page printed");
+    }
 }
 
 void TestWindowsChart::leavingDoesNotExit_data() {

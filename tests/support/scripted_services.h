@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
+
 namespace starloom::testing {
 
 struct RecordedMessage {
@@ -28,6 +30,8 @@ public:
     int printerRequests = 0;
     bool printerAnswer = false;
     bool hasPrinter = true; // whether the system offers a printer
+    // Run on the printer when the dialog is accepted: a test may point it at a file.
+    std::function<void(QPrinter &)> onPrinterChosen;
 
     MessageAnswer showMessage(QWidget *, const QString &title, const QString &text,
                               MessageIcon icon, MessageButtons buttons) override {
@@ -40,8 +44,10 @@ public:
         fileRequests.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    bool choosePrinter(QWidget *, QPrinter &) override {
+    bool choosePrinter(QWidget *, QPrinter &printer) override {
         ++printerRequests;
+        if (printerAnswer && onPrinterChosen)
+            onPrinterChosen(printer);
         return printerAnswer;
     }
     bool printerInstalled() override { return hasPrinter; }
