@@ -107,20 +107,20 @@ UniversalMoment UniversalMoment::OfBirth(const BirthData &birth) {
     const int correction = ZoneCorrectionMinutes(birth);
     const CivilDateTime local{birth.BirthYear, birth.BirthMonth, birth.BirthDay, 0, 0};
     UniversalMoment moment;
-    moment.civil_ = AddMinutes(local, birth.BirthHour * 60 + birth.BirthMinute + correction);
-    moment.calendarDays_ = CalendarDays(moment.civil_);
+    moment.m_civil = AddMinutes(local, birth.BirthHour * 60 + birth.BirthMinute + correction);
+    moment.m_calendarDays = CalendarDays(moment.m_civil);
     const double localHours = birth.BirthHour + birth.BirthMinute / 60.0;
-    moment.hours_ = localHours + correction / 60.0;
-    moment.dayNumber_ = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
+    moment.m_hours = localHours + correction / 60.0;
+    moment.m_dayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
     return moment;
 }
 
 UniversalMoment UniversalMoment::OfUniversal(const CivilDateTime &universal) {
     UniversalMoment moment;
-    moment.civil_ = universal;
-    moment.calendarDays_ = CalendarDays(universal);
-    moment.hours_ = universal.hour + universal.minute / 60.0;
-    moment.dayNumber_ = JulianDayNumber(universal.month, universal.day, universal.year);
+    moment.m_civil = universal;
+    moment.m_calendarDays = CalendarDays(universal);
+    moment.m_hours = universal.hour + universal.minute / 60.0;
+    moment.m_dayNumber = JulianDayNumber(universal.month, universal.day, universal.year);
     return moment;
 }
 
@@ -128,40 +128,40 @@ UniversalMoment UniversalMoment::OfDayAndHours(double dayNumber, double hours) {
     CivilDateTime date;
     CivilFromDays(static_cast<std::int64_t>(dayNumber) - kUnixEpochDayNumber, date);
     UniversalMoment moment;
-    moment.civil_ = AddMinutes(date, std::llround(hours * 60.0));
-    moment.calendarDays_ = CalendarDays(moment.civil_);
-    moment.hours_ = hours;
-    moment.dayNumber_ = dayNumber;
+    moment.m_civil = AddMinutes(date, std::llround(hours * 60.0));
+    moment.m_calendarDays = CalendarDays(moment.m_civil);
+    moment.m_hours = hours;
+    moment.m_dayNumber = dayNumber;
     return moment;
 }
 
 UniversalMoment UniversalMoment::DaysLater(int days) const {
     UniversalMoment later = *this;
-    later.civil_ = AddMinutes(civil_, std::int64_t(days) * kMinutesPerDay);
-    later.daysAdded_ += days;
+    later.m_civil = AddMinutes(m_civil, std::int64_t(days) * kMinutesPerDay);
+    later.m_daysAdded += days;
     return later;
 }
 
 UniversalMoment UniversalMoment::MinutesLater(int minutes) const {
     UniversalMoment later = *this;
-    later.civil_ = AddMinutes(civil_, minutes);
-    later.calendarDays_ = CalendarDays(later.civil_) - daysAdded_;
-    later.hours_ += minutes / 60.0;
+    later.m_civil = AddMinutes(m_civil, minutes);
+    later.m_calendarDays = CalendarDays(later.m_civil) - m_daysAdded;
+    later.m_hours += minutes / 60.0;
     return later;
 }
 
 double UniversalMoment::DaysSinceJ2000() const {
-    return calendarDays_ + daysAdded_;
+    return m_calendarDays + m_daysAdded;
 }
 
 double UniversalMoment::CenturiesSince1900() const {
-    return ((dayNumber_ - kJ1900DayNumber) + hours_ / 24.0 - 0.5) / kDaysPerJulianCentury +
-           daysAdded_ / kDaysPerJulianCentury;
+    return ((m_dayNumber - kJ1900DayNumber) + m_hours / 24.0 - 0.5) / kDaysPerJulianCentury +
+           m_daysAdded / kDaysPerJulianCentury;
 }
 
 double UniversalMoment::CenturiesSinceJ2000() const {
-    return ((dayNumber_ - kJ2000DayNumber) + hours_ / 24.0 - 0.5) / kDaysPerJulianCentury +
-           daysAdded_ / kDaysPerJulianCentury;
+    return ((m_dayNumber - kJ2000DayNumber) + m_hours / 24.0 - 0.5) / kDaysPerJulianCentury +
+           m_daysAdded / kDaysPerJulianCentury;
 }
 
 double ZoneCorrectionHours(const BirthData &birth) {

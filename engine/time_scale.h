@@ -62,7 +62,7 @@ public:
     UniversalMoment MinutesLater(int minutes) const;
 
     // The universal date and time, to the minute, with full calendar carry.
-    const CivilDateTime &Civil() const { return civil_; }
+    const CivilDateTime &Civil() const { return m_civil; }
     // Days from 2000 January 1, 12 h UT (DaysSinceJ2000 of the universal date and time).
     double DaysSinceJ2000() const;
     // Julian centuries of 36525 days from J2000.0 (2000 January 1, 12 h UT).
@@ -70,16 +70,16 @@ public:
     // Julian centuries of 36525 days from 1900 January 0.5 (1899 December 31, 12 h UT).
     double CenturiesSince1900() const;
     // Universal hours since the midnight that begins the day of DayNumber(); any value.
-    double HoursFromMidnight() const { return hours_; }
+    double HoursFromMidnight() const { return m_hours; }
     // Julian day number of the civil date the hours count from.
-    double DayNumber() const { return dayNumber_; }
+    double DayNumber() const { return m_dayNumber; }
 
 private:
-    CivilDateTime civil_;
-    double calendarDays_ = 0; // DaysSinceJ2000 of civil_
-    double dayNumber_ = 0;
-    double hours_ = 0;
-    double daysAdded_ = 0; // whole days added since the counts above were made
+    CivilDateTime m_civil;
+    double m_calendarDays = 0; // DaysSinceJ2000 of m_civil
+    double m_dayNumber = 0;
+    double m_hours = 0;
+    double m_daysAdded = 0; // whole days added since the counts above were made
 };
 
 // Hours to add to local clock time for universal time: the zone table's signed hours
