@@ -127,6 +127,19 @@ inline void ClenshawSumAndDerivative(const double *c, int n, double x, double &v
 inline void ClenshawTwoSumsAndDerivatives(const double *ca, int na, double xa, const double *cb,
                                           int nb, double xb, double &va, double &da, double &vb,
                                           double &db) {
+    if (na == nb) { // as a table is mostly made: step for step, nothing to choose
+        ClenshawRun a(ca, na, xa);
+        ClenshawRun b(cb, nb, xb);
+        ClenshawRun::Pair k = ClenshawRun::Degrees(a.Top());
+        for (int j = a.Top() - 1; j >= 0; --j) {
+            k -= 2.0;
+            a.Step(j, k);
+            b.Step(j, k);
+        }
+        a.Finish(va, da);
+        b.Finish(vb, db);
+        return;
+    }
     // The longer run takes its first steps alone.
     const bool bLonger = nb > na;
     ClenshawRun longer(bLonger ? cb : ca, bLonger ? nb : na, bLonger ? xb : xa);

@@ -83,8 +83,9 @@ Value SeriesValueAndRate(int series, double utDays) {
 // Degrees into 0 <= a < 360; NaN stays NaN. Unlike repeated subtraction, a value a hair
 // below 0 cannot come out as 360.
 double Reduce360(double a) {
-    // A product in place of the quotient: a turn off, it is put right below.
-    double r = a - 360.0 * std::floor(a * (1.0 / 360.0));
+    // Whole turns towards zero, by a product in place of the quotient: what is a turn off
+    // (a below 0, or the product rounded) is put right below.
+    double r = a - 360.0 * std::trunc(a * (1.0 / 360.0));
     if (r < 0.0)
         r += 360.0;
     return r >= 360.0 ? 0.0 : r;

@@ -2,6 +2,7 @@
 // JPL-derived data files (Debian's libswe-dev and swe-standard-data): the reference the
 // precise table was fitted to, called here at instants the fit never saw.
 #include "engine/chart.h"
+#include "engine/chebyshev.h"
 #include "engine/precise.h"
 #include "engine/time_scale.h"
 #include "engine/zodiac.h"
@@ -280,6 +281,8 @@ private slots:
     void standardAgainstLibrary_data();
     void standardAgainstLibrary();
     void preciseChart();
+    void sumsSideBySide_data();
+    void sumsSideBySide();
     void retrogradeFromMotion();
     void outsideTheTable();
     void methodNames();
@@ -402,6 +405,51 @@ void TestPrecise::preciseChart() {
     CalculateChart(birth, chart);
     QCOMPARE(chart.Method, PositionMethod::Standard);
     QVERIFY(std::fabs(chart.DailyMotion[kSunBody] - sunRate) < 0.01);
+}
+
+void TestPrecise::sumsSideBySide_data() {
+    QTest::addColumn<int>("firstCount");
+    QTest::addColumn<int>("secondCount");
+    QTest::newRow("equal lengths") << 8 << 8;
+    QTest::newRow("first longer") << 9 << 4;
+    QTest::newRow("second longer") << 3 << 12;
+    QTest::newRow("one coefficient") << 1 << 6;
+}
+
+void TestPrecise::sumsSideBySide() {
+    // Two series summed side by side, each against the closed forms at x = cos t:
+    // T_k(x) = cos kt and T_k'(x) = k sin kt / sin t.
+    QFETCH(int, firstCount);
+    QFETCH(int, secondCount);
+    const auto coefficients = [](int n, double scale) {
+        std::vector<double> c;
+        for (int k = 0; k < n; ++k)
+            c.push_back(scale * (k % 2 == 0 ? 1.0 : -1.0) / (k + 1.0));
+        return c;
+    };
+    const auto closedForm = [](const std::vector<double> &c, double t, double &derivative) {
+        double value = 0.0;
+        derivative = 0.0;
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            value += c[k] * std::cos(k * t);
+            derivative += c[k] * k * std::sin(k * t) / std::sin(t);
+        }
+        return value;
+    };
+    const std::vector<double> a = coefficients(firstCount, 3.0);
+    const std::vector<double> b = coefficients(secondCount, -0.5);
+    constexpr double kTa = 1.1; // radians: x = cos t
+    constexpr double kTb = 2.3;
+    constexpr double kClose = 1e-12;
+    double va = 0.0, da = 0.0, vb = 0.0, db = 0.0;
+    ClenshawTwoSumsAndDerivatives(a.data(), firstCount, std::cos(kTa), b.data(), secondCount,
+                                  std::cos(kTb), va, da, vb, db);
+    double expectedDa = 0.0;
+    double expectedDb = 0.0;
+    QVERIFY(std::fabs(va - closedForm(a, kTa, expectedDa)) < kClose);
+    QVERIFY(std::fabs(vb - closedForm(b, kTb, expectedDb)) < kClose);
+    QVERIFY(std::fabs(da - expectedDa) < kClose);
+    QVERIFY(std::fabs(db - expectedDb) < kClose);
 }
 
 void TestPrecise::retrogradeFromMotion() {
