@@ -27,69 +27,129 @@ struct Value {
     double rate; // per day
 };
 
-// A series' value at an instant, NaN outside it.
-double SeriesValue(int series, double utDays) {
-    const ChebyshevSeries &s = kPreciseSeries[series];
-    ChebyshevPlace place;
-    if (!LocateInSeries(s, utDays, place))
-        return kNaN;
-    // The split recurrence is the faster; the unused derivative is left out by the compiler.
-    double value = 0.0;
-    double unused = 0.0;
-    ClenshawSumAndDerivative(place.coefficients, s.coefficientCount, place.x, value, unused);
-    return value;
+// What the lookups need beyond the table: 1 / segmentDays of each series, and the span
+// all series cover.
+struct TableFacts {
+    std::array<double, kPreciseSeriesCount> segmentsPerDay{};
+    double first = -std::numeric_limits<double>::infinity();
+    double last = std::numeric_limits<double>::infinity();
+
+    TableFacts() {
+        for (int i = 0; i < kPreciseSeriesCount; ++i) {
+            const ChebyshevSeries &s = kPreciseSeries[i];
+            segmentsPerDay[i] = 1.0 / s.segmentDays;
+            first = std::max(first, s.firstDay);
+            last = std::min(last, s.firstDay + s.segmentDays * s.segmentCount);
+        }
+    }
+};
+
+const TableFacts &Facts() {
+    static const TableFacts facts;
+    return facts;
 }
 
-// The value and its rate per day. The rate of a piece is the derivative in x scaled by
-// dx/dt = 2 / (the piece's length in days).
-Value SeriesValueAndRate(int series, double utDays) {
-    const ChebyshevSeries &s = kPreciseSeries[series];
-    ChebyshevPlace place;
-    if (!LocateInSeries(s, utDays, place))
-        return {kNaN, kNaN};
-    double value = 0.0;
+bool Locate(int series, double utDays, ChebyshevPlace &place) {
+    return LocateInSeries(kPreciseSeries[series], Facts().segmentsPerDay[series], utDays, place);
+}
+
+// The value and its rate per day of a located series.
+Value Evaluate(int series, const ChebyshevPlace &place) {
+    Value v;
     double perX = 0.0;
-    ClenshawSumAndDerivative(place.coefficients, s.coefficientCount, place.x, value, perX);
-    return {value, perX * 2.0 / (s.segmentDays * place.span)};
+    ClenshawSumAndDerivative(place.coefficients, kPreciseSeries[series].coefficientCount, place.x,
+                             v.value, perX);
+    v.rate = perX * place.perDay;
+    return v;
+}
+
+// A series' value at an instant, NaN outside it.
+double SeriesValue(int series, double utDays) {
+    ChebyshevPlace place;
+    if (!Locate(series, utDays, place))
+        return kNaN;
+    // The unused rate is left out by the compiler.
+    return Evaluate(series, place).value;
+}
+
+// The value and its rate per day.
+Value SeriesValueAndRate(int series, double utDays) {
+    ChebyshevPlace place;
+    if (!Locate(series, utDays, place))
+        return {kNaN, kNaN};
+    return Evaluate(series, place);
 }
 
 // Degrees into 0 <= a < 360; NaN stays NaN. Unlike repeated subtraction, a value a hair
 // below 0 cannot come out as 360.
 double Reduce360(double a) {
-    double r = a - 360.0 * std::floor(a / 360.0);
+    // Whole turns towards zero, by a product in place of the quotient: what is a turn off
+    // (a below 0, or the product rounded) is put right below.
+    double r = a - 360.0 * std::trunc(a * (1.0 / 360.0));
     if (r < 0.0)
         r += 360.0;
     return r >= 360.0 ? 0.0 : r;
 }
 
-// The span all series cover.
-struct Span {
-    double first;
-    double last;
-};
-
-Span TableSpan() {
-    Span span{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
-    for (const ChebyshevSeries &s : kPreciseSeries) {
-        span.first = std::max(span.first, s.firstDay);
-        span.last = std::min(span.last, s.firstDay + s.segmentDays * s.segmentCount);
-    }
-    return span;
-}
-
-const Span &CoveredSpan() {
-    static const Span span = TableSpan();
-    return span;
-}
-
-// Apparent sidereal time from the nutation in longitude and the true obliquity (degrees).
-double SiderealFromNutation(double utDays, double nutation, double obliquity) {
+// Apparent sidereal time, degrees (not reduced to a turn), from the fitted rest of mean
+// sidereal time, the nutation in longitude and the cosine of the true obliquity.
+double SiderealFromParts(double utDays, double rest, double nutation, double cosObliquity) {
     // Mean sidereal time (its linear part plus the fitted rest) plus the equation of the
     // equinoxes, the nutation in longitude projected on the equator.
     const double turns = utDays - std::floor(utDays);
     const double linear = kSiderealAtJ2000 + 360.0 * turns + kSiderealExcessPerDay * utDays;
-    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
-    return Reduce360(linear + rest + nutation * std::cos(obliquity * kDegToRad));
+    return linear + rest + nutation * cosObliquity;
+}
+
+// The sine and cosine of the true obliquity without calling the trigonometric functions:
+// the obliquity stays within a few hundredths of a degree of kObliquityNear over the
+// table's years, so that its sine and cosine follow from those of kObliquityNear and of
+// the small difference d (radians), whose series are cut after the term in d^5, less than
+// 1e-20 here.
+constexpr double kObliquityNear = 23.4375; // degrees; 23 7/16, exact in binary
+const double kSinObliquityNear = std::sin(kObliquityNear * kDegToRad);
+const double kCosObliquityNear = std::cos(kObliquityNear * kDegToRad);
+
+struct SineAndCosine {
+    double sine;
+    double cosine;
+};
+
+SineAndCosine ObliquitySineAndCosine(double obliquity) {
+    const double d = (obliquity - kObliquityNear) * kDegToRad;
+    const double d2 = d * d;
+    const double cosD = 1.0 - d2 * (0.5 - d2 * (1.0 / 24.0));
+    const double sinD = d * (1.0 - d2 * ((1.0 / 6.0) - d2 * (1.0 / 120.0)));
+    return {kSinObliquityNear * cosD + kCosObliquityNear * sinD,
+            kCosObliquityNear * cosD - kSinObliquityNear * sinD};
+}
+
+// Apparent sidereal time from the nutation in longitude and the true obliquity (degrees).
+double SiderealFromNutation(double utDays, double nutation, double obliquity) {
+    return Reduce360(SiderealFromParts(utDays, SeriesValue(kMeanSiderealRestSeries, utDays),
+                                       nutation, ObliquitySineAndCosine(obliquity).cosine));
+}
+
+// The ascendant, degrees 0 <= a < 360, from the local apparent sidereal time (degrees, any
+// number of turns), the obliquity's sine and cosine and the latitude (degrees): the
+// ecliptic point rising in the east, tan A = cos RAMC / -(sin RAMC cos e + sin e tan phi),
+// in the quadrant where sin A has the sign of cos RAMC.
+double AscendantFromParts(double localSidereal, SineAndCosine obliquity, double latitude) {
+    // Both sides multiplied by cos phi > 0, which leaves the angle as it is and needs no
+    // tangent.
+    const double ramc = localSidereal * kDegToRad;
+    const double phi = latitude * kDegToRad;
+    const double y = std::cos(ramc) * std::cos(phi);
+    const double x =
+        -(std::sin(ramc) * obliquity.cosine * std::cos(phi) + obliquity.sine * std::sin(phi));
+    // The arctangent of y / x, in the quadrant of (x, y), as 0 <= A < 2 pi.
+    double a = std::atan(y / x);
+    if (x < 0.0)
+        a += kPi;
+    else if (a < 0.0)
+        a += kTwoPi;
+    const double degrees = a * kRadToDeg;
+    return degrees >= 360.0 ? 0.0 : degrees; // a hair below 0 is 0, not 360
 }
 
 bool IsTableBody(int body) {
@@ -99,11 +159,11 @@ bool IsTableBody(int body) {
 } // namespace
 
 double PreciseFirstDay() {
-    return CoveredSpan().first;
+    return Facts().first;
 }
 
 double PreciseLastDay() {
-    return CoveredSpan().last;
+    return Facts().last;
 }
 
 double NutationInLongitude(double utDays) {
@@ -137,51 +197,84 @@ double ApparentSiderealDegrees(double utDays) {
     return SiderealFromNutation(utDays, NutationInLongitude(utDays), TrueObliquity(utDays));
 }
 
-namespace {
-
-double AscendantFromNutation(double utDays, double nutation, double eastLongitude,
-                             double latitude) {
-    const double obliquity = TrueObliquity(utDays);
-    const double ramc =
-        Reduce360(SiderealFromNutation(utDays, nutation, obliquity) + eastLongitude);
-    if (std::isnan(ramc))
-        return kNaN;
-    return AscendantFromSiderealTime(ramc, obliquity, latitude);
-}
-
-} // namespace
-
 double PreciseAscendant(double utDays, double eastLongitude, double latitude) {
-    return AscendantFromNutation(utDays, NutationInLongitude(utDays), eastLongitude, latitude);
+    const double nutation = NutationInLongitude(utDays);
+    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
+    const SineAndCosine obliquity = ObliquitySineAndCosine(TrueObliquity(utDays));
+    const double sidereal = SiderealFromParts(utDays, rest, nutation, obliquity.cosine);
+    if (std::isnan(sidereal))
+        return kNaN;
+    return AscendantFromParts(sidereal + eastLongitude, obliquity, latitude);
 }
 
 bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                     PreciseChartValues &values) {
-    if (!(utDays >= PreciseFirstDay() && utDays <= PreciseLastDay()))
+    const TableFacts &facts = Facts();
+    if (!(utDays >= facts.first && utDays <= facts.last))
         return false;
     // All pieces are found first and their coefficients asked for, then summed: a random
     // instant finds few of them in the processor's caches, and the fetches then overlap
-    // instead of each waiting for the sum before it.
+    // instead of each waiting for the sum before it. The series of the table's bodies come
+    // first, then the three the ascendant needs.
     constexpr int kLineDoubles = 8; // doubles per cache line
-    std::array<ChebyshevPlace, kPlutoBody + 1> places;
-    for (int body = kSunBody; body <= kPlutoBody; ++body) {
-        LocateInSeries(kPreciseSeries[body], utDays, places[body]);
-        const int n = kPreciseSeries[body].coefficientCount;
-        for (int i = 0; i < n; i += kLineDoubles)
-            __builtin_prefetch(places[body].coefficients + i);
+    constexpr std::array<int, kPlutoBody + 4> kChartSeries = {kSunSeries,
+                                                              kMoonSeries,
+                                                              kMercurySeries,
+                                                              kVenusSeries,
+                                                              kMarsSeries,
+                                                              kJupiterSeries,
+                                                              kSaturnSeries,
+                                                              kUranusSeries,
+                                                              kNeptuneSeries,
+                                                              kPlutoSeries,
+                                                              kNutationLongitudeSeries,
+                                                              kTrueObliquitySeries,
+                                                              kMeanSiderealRestSeries};
+    std::array<ChebyshevPlace, kPreciseSeriesCount> places; // by series
+    for (const int series : kChartSeries) {
+        LocateInSeries(kPreciseSeries[series], facts.segmentsPerDay[series], utDays,
+                       places[series]);
+        // Every cache line the piece's coefficients touch: one per line's worth from the
+        // first, and the last.
+        const double *c = places[series].coefficients;
+        const int n = kPreciseSeries[series].coefficientCount;
+        __builtin_prefetch(c);
+        for (int i = kLineDoubles; i < n; i += kLineDoubles)
+            __builtin_prefetch(c + i);
+        __builtin_prefetch(c + n - 1);
     }
-    const Value nutation = SeriesValueAndRate(kNutationLongitudeSeries, utDays);
-    for (int body = kSunBody; body <= kPlutoBody; ++body) {
-        const ChebyshevSeries &s = kPreciseSeries[body];
-        double value = 0.0;
-        double perX = 0.0;
-        ClenshawSumAndDerivative(places[body].coefficients, s.coefficientCount, places[body].x,
-                                 value, perX);
-        values.longitude[body] = Reduce360(value + nutation.value);
-        values.dailyMotion[body] = perX * 2.0 / (s.segmentDays * places[body].span) + nutation.rate;
+    // The sums, by series, in pairs of like length side by side.
+    std::array<Value, kPreciseSeriesCount> sums;
+    constexpr std::array<std::array<int, 2>, 6> kSideBySide = {{
+        {kMoonSeries, kMercurySeries},
+        {kNutationLongitudeSeries, kTrueObliquitySeries},
+        {kNeptuneSeries, kPlutoSeries},
+        {kVenusSeries, kUranusSeries},
+        {kSunSeries, kMarsSeries},
+        {kJupiterSeries, kSaturnSeries},
+    }};
+    for (const auto &[first, second] : kSideBySide) {
+        const ChebyshevPlace &a = places[first];
+        const ChebyshevPlace &b = places[second];
+        double perXa = 0.0;
+        double perXb = 0.0;
+        ClenshawTwoSumsAndDerivatives(a.coefficients, kPreciseSeries[first].coefficientCount, a.x,
+                                      b.coefficients, kPreciseSeries[second].coefficientCount, b.x,
+                                      sums[first].value, perXa, sums[second].value, perXb);
+        sums[first].rate = perXa * a.perDay;
+        sums[second].rate = perXb * b.perDay;
     }
-    values.longitude[kAscBody] =
-        AscendantFromNutation(utDays, nutation.value, eastLongitude, latitude);
+    sums[kMeanSiderealRestSeries] =
+        Evaluate(kMeanSiderealRestSeries, places[kMeanSiderealRestSeries]);
+    const Value &nutation = sums[kNutationLongitudeSeries];
+    for (int body = kSunBody; body <= kPlutoBody; ++body) {
+        values.longitude[body] = Reduce360(sums[body].value + nutation.value);
+        values.dailyMotion[body] = sums[body].rate + nutation.rate;
+    }
+    const SineAndCosine obliquity = ObliquitySineAndCosine(sums[kTrueObliquitySeries].value);
+    const double rest = sums[kMeanSiderealRestSeries].value;
+    const double sidereal = SiderealFromParts(utDays, rest, nutation.value, obliquity.cosine);
+    values.longitude[kAscBody] = AscendantFromParts(sidereal + eastLongitude, obliquity, latitude);
     values.dailyMotion[kAscBody] = 0.0;
     return true;
 }
