@@ -192,7 +192,7 @@ bool OpenInput(const std::string &name, InputFile &input, struct stat &info, std
 // Each row starts from a state no reading has touched, so nothing of an earlier row stays
 // behind in a field a reading keeps when it cannot set it (and the thread count cannot
 // change the output). Copying into the same state reuses its storage. The zone tables are
-// left out: every reading rebuilds them whole before it reads them.
+// left out: the worker builds them once and no reading writes them.
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
@@ -235,7 +235,7 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
-    const ReadingOutcome outcome = RunReading(values, state_);
+    const ReadingOutcome outcome = RunReadingOnBuiltZones(values, state_);
     json_.fillForLine(state_, outcome, ZoneUsed{values.zonePosition, &source});
     json_.appendLine(out);
     return true;
