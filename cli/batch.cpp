@@ -236,8 +236,7 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
         return AppendError(out, record.line, refusal->message.toStdString());
     ResetExceptZones(state_, fresh_);
     const ReadingOutcome outcome = RunReadingOnBuiltZones(values, state_);
-    json_.fillForLine(state_, outcome, ZoneUsed{values.zonePosition, &source});
-    json_.appendLine(out);
+    json_.appendLine(state_, outcome, ZoneUsed{values.zonePosition, &source}, out);
     return true;
 }
 
