@@ -22,6 +22,8 @@ struct CsvRecord {
     std::string error;  // why the record is malformed; empty when it is not
 };
 
+struct CsvProgress; // the record being read, and where the reading stands in it
+
 class CsvReader {
 public:
     // Reads from `input`, which stays open and owned by the caller.
@@ -40,6 +42,10 @@ public:
 
 private:
     bool fill();
+    // Reads the bytes of one record: the CR or LF that ended it, or 0 at the end of the
+    // input.
+    char readRecord(CsvProgress &progress);
+    void skipLfAfterCr();
 
     std::FILE *input_;
     std::vector<char> buffer_;
