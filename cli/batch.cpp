@@ -240,39 +240,102 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     return true;
 }
 
-int RunBatch(const BatchOptions &options, std::string &error) {
-    InputFile input;
-    struct stat inputInfo {};
-    if (!OpenInput(options.input, input, inputInfo, error))
-        return kExitRefused;
-    // Writing the output over the input would replace the rows before they are read.
+namespace {
+
+// Writing the output over the input would replace the rows before they are read.
+bool OutputIsTheInput(const std::string &output, const struct stat &inputInfo) {
     struct stat outputInfo {};
-    if (!options.output.empty() && S_ISREG(inputInfo.st_mode) &&
-        ::stat(options.output.c_str(), &outputInfo) == 0 && outputInfo.st_dev == inputInfo.st_dev &&
-        outputInfo.st_ino == inputInfo.st_ino) {
-        error = options.output + ": is the input file; choose another output file";
-        return kExitRefused;
-    }
-    CsvReader reader(input.file);
+    return !output.empty() && S_ISREG(inputInfo.st_mode) &&
+           ::stat(output.c_str(), &outputInfo) == 0 && outputInfo.st_dev == inputInfo.st_dev &&
+           outputInfo.st_ino == inputInfo.st_ino;
+}
+
+// Reads the first record, which must be the header.
+bool ReadHeader(CsvReader &reader, const std::string &input, std::string &error) {
     CsvRecord header;
     const bool isHeader =
         reader.next(header) && header.error.empty() && IsBatchHeader(header.fields);
     if (reader.failed()) {
-        error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
-        return kExitRefused;
+        error = InputName(input) + ": " + SystemReason(reader.errorNumber()).toStdString();
+        return false;
     }
     if (!isHeader) {
-        error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
-        return kExitRefused;
+        error = input + ": the first line must be the header " + std::string(kBatchHeader);
+        return false;
+    }
+    return true;
+}
+
+// Fills the chunk with the next rows; false when the input has none left. A chunk also
+// ends once its rows hold a few records' worth of bytes, so that long rows cannot
+// multiply the memory by the rows in flight.
+bool ReadChunk(CsvReader &reader, Chunk &chunk) {
+    chunk.count = 0;
+    chunk.done = false;
+    std::size_t bytes = 0;
+    while (chunk.count < kRowsPerChunk && bytes < kBytesPerChunk &&
+           reader.next(chunk.records[chunk.count])) {
+        for (const std::string &field : chunk.records[chunk.count].fields)
+            bytes += field.size();
+        ++chunk.count;
+    }
+    return chunk.count > 0;
+}
+
+// The chunks handed to the workers, written out in input order as they finish; written
+// chunks are kept for reuse.
+class InputOrder {
+public:
+    InputOrder(ChunkQueue &queue, Sink &sink, std::size_t inFlight)
+        : m_queue(queue), m_sink(sink), m_inFlight(inFlight) {}
+
+    Chunk &freeChunk() {
+        if (m_spare.empty()) {
+            m_spare.push_back(std::make_unique<Chunk>());
+            m_spare.back()->records.resize(kRowsPerChunk);
+        }
+        return *m_spare.back();
+    }
+    // Hands the chunk freeChunk() gave to the workers, then writes every chunk at the
+    // front that is finished, waiting for the first while too many are in flight.
+    void send() {
+        m_pending.push_back(std::move(m_spare.back()));
+        m_spare.pop_back();
+        m_queue.push(m_pending.back().get());
+        while (m_pending.size() >= m_inFlight ||
+               (!m_pending.empty() && m_queue.isDone(m_pending.front().get())))
+            writeFront();
+    }
+    void writeAll() {
+        while (!m_pending.empty())
+            writeFront();
+    }
+    bool anyFailed() const { return m_anyFailed; }
+    bool writeFailed() const { return m_writeFailed; }
+
+private:
+    void writeFront() {
+        Chunk &front = *m_pending.front();
+        m_queue.waitFor(&front);
+        m_anyFailed = m_anyFailed || front.anyFailed;
+        if (!m_writeFailed && !m_sink.write(front.output))
+            m_writeFailed = true;
+        m_spare.push_back(std::move(m_pending.front()));
+        m_pending.pop_front();
     }
 
-    Sink sink(options.output);
-    if (!sink.open()) {
-        error = options.output + ": " + sink.reason();
-        return kExitRefused;
-    }
+    ChunkQueue &m_queue;
+    Sink &m_sink;
+    const std::size_t m_inFlight;
+    std::deque<std::unique_ptr<Chunk>> m_pending; // in input order
+    std::vector<std::unique_ptr<Chunk>> m_spare;
+    bool m_anyFailed = false;
+    bool m_writeFailed = false;
+};
 
-    ChunkQueue queue;
+// Every data row read, worked by the worker threads and written in input order.
+void ProcessRows(CsvReader &reader, ChunkQueue &queue, InputOrder &order,
+                 const BatchOptions &options) {
     std::vector<std::thread> workers;
     for (int i = 0; i < options.threads; ++i) {
         workers.emplace_back([&queue, &options] {
@@ -283,67 +346,50 @@ int RunBatch(const BatchOptions &options, std::string &error) {
             }
         });
     }
-
-    std::deque<std::unique_ptr<Chunk>> pending; // in input order
-    std::vector<std::unique_ptr<Chunk>> spare;
-    bool anyFailed = false;
-    bool writeFailed = false;
-    auto writeFront = [&] {
-        Chunk &front = *pending.front();
-        queue.waitFor(&front);
-        anyFailed = anyFailed || front.anyFailed;
-        if (!writeFailed && !sink.write(front.output))
-            writeFailed = true;
-        spare.push_back(std::move(pending.front()));
-        pending.pop_front();
-    };
-    const std::size_t inFlight = kChunksPerThread * static_cast<std::size_t>(options.threads);
-    for (;;) {
-        std::unique_ptr<Chunk> chunk;
-        if (spare.empty()) {
-            chunk = std::make_unique<Chunk>();
-            chunk->records.resize(kRowsPerChunk);
-        } else {
-            chunk = std::move(spare.back());
-            spare.pop_back();
-        }
-        chunk->count = 0;
-        chunk->done = false;
-        // A chunk also ends once its rows hold a few records' worth of bytes, so that long
-        // rows cannot multiply the memory by the rows in flight.
-        std::size_t bytes = 0;
-        while (chunk->count < kRowsPerChunk && bytes < kBytesPerChunk &&
-               reader.next(chunk->records[chunk->count])) {
-            for (const std::string &field : chunk->records[chunk->count].fields)
-                bytes += field.size();
-            ++chunk->count;
-        }
-        if (chunk->count == 0)
-            break;
-        pending.push_back(std::move(chunk));
-        queue.push(pending.back().get());
-        while (pending.size() >= inFlight ||
-               (!pending.empty() && queue.isDone(pending.front().get())))
-            writeFront();
-    }
-    while (!pending.empty())
-        writeFront();
+    while (ReadChunk(reader, order.freeChunk()))
+        order.send();
+    order.writeAll();
     queue.close();
     for (std::thread &worker : workers)
         worker.join();
+}
+
+} // namespace
+
+int RunBatch(const BatchOptions &options, std::string &error) {
+    InputFile input;
+    struct stat inputInfo {};
+    if (!OpenInput(options.input, input, inputInfo, error))
+        return kExitRefused;
+    if (OutputIsTheInput(options.output, inputInfo)) {
+        error = options.output + ": is the input file; choose another output file";
+        return kExitRefused;
+    }
+    CsvReader reader(input.file);
+    if (!ReadHeader(reader, options.input, error))
+        return kExitRefused;
+    Sink sink(options.output);
+    if (!sink.open()) {
+        error = options.output + ": " + sink.reason();
+        return kExitRefused;
+    }
+
+    ChunkQueue queue;
+    InputOrder order(queue, sink, kChunksPerThread * static_cast<std::size_t>(options.threads));
+    ProcessRows(reader, queue, order, options);
 
     if (reader.failed()) {
         sink.cancel();
         error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
         return kExitRefused;
     }
-    if (writeFailed || !sink.commit()) {
+    if (order.writeFailed() || !sink.commit()) {
         error = (options.output.empty() ? std::string("standard output") : options.output) + ": " +
                 sink.reason();
         sink.cancel();
         return kExitRefused;
     }
-    return anyFailed ? kExitRowsFailed : kExitOk;
+    return order.anyFailed() ? kExitRowsFailed : kExitOk;
 }
 
 } // namespace starloom::cli
