@@ -85,7 +85,7 @@ std::string HouseBodies(const QString &cell) {
 
 // A text of printable ASCII without a quote or a backslash: written as it stands between
 // two quotes, it is already the JSON string the library would write.
-bool IsPlainText(std::string_view text) {
+[[gnu::always_inline]] inline bool IsPlainText(std::string_view text) {
     for (const char c : text) {
         if (c < 0x20 || c > 0x7E || c == '"' || c == '\\')
             return false;
@@ -390,42 +390,42 @@ void ReadingJsonWriter::finishLine(std::string &out) {
     out += '\n';
 }
 
-char *ReadingJsonWriter::room(std::size_t bytes) {
+[[gnu::always_inline]] inline char *ReadingJsonWriter::room(std::size_t bytes) {
     if (m_used + bytes > m_skeleton.size())
         m_skeleton.resize(std::max(2 * m_skeleton.size(), m_used + bytes));
     return m_skeleton.data() + m_used;
 }
 
-void ReadingJsonWriter::put(char *end) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::put(char *end) {
     m_used = static_cast<std::size_t>(end - m_skeleton.data());
 }
 
-char *ReadingJsonWriter::separate(char *at) {
+[[gnu::always_inline]] inline char *ReadingJsonWriter::separate(char *at) {
     if (!m_first)
         *at++ = ',';
     m_first = false;
     return at;
 }
 
-void ReadingJsonWriter::slot() {
+[[gnu::always_inline]] inline void ReadingJsonWriter::slot() {
     put(separate(room(1)));
     m_slots.push_back(m_used);
 }
 
-void ReadingJsonWriter::open(char bracket) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::open(char bracket) {
     char *at = separate(room(2));
     *at++ = bracket;
     put(at);
     m_first = true;
 }
 
-void ReadingJsonWriter::close(char bracket) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::close(char bracket) {
     *room(1) = bracket;
     ++m_used;
     m_first = false;
 }
 
-void ReadingJsonWriter::key(std::string_view name) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::key(std::string_view name) {
     char *at = separate(room(name.size() + 4));
     *at++ = '"';
     at = std::copy(name.begin(), name.end(), at);
@@ -435,7 +435,7 @@ void ReadingJsonWriter::key(std::string_view name) {
     m_first = true; // the value follows without a comma
 }
 
-void ReadingJsonWriter::text(std::string_view value) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::text(std::string_view value) {
     if (!IsPlainText(value)) {
         slot();
         m_values.push_back(std::string(value));
@@ -453,7 +453,7 @@ void ReadingJsonWriter::text(const QString &value) {
     text(std::string_view(m_utf8));
 }
 
-void ReadingJsonWriter::number(double value) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::number(double value) {
     slot();
     m_values.push_back(value);
 }
@@ -463,7 +463,7 @@ void ReadingJsonWriter::integer(long long value) {
     m_values.push_back(static_cast<Json::number_integer_t>(value));
 }
 
-void ReadingJsonWriter::flag(bool value) {
+[[gnu::always_inline]] inline void ReadingJsonWriter::flag(bool value) {
     const std::string_view word = value ? "true" : "false";
     char *at = separate(room(word.size() + 1));
     put(std::copy(word.begin(), word.end(), at));
