@@ -51,50 +51,50 @@ class ChunkQueue {
 public:
     void push(Chunk *chunk) {
         {
-            std::lock_guard lock(mutex_);
-            jobs_.push_back(chunk);
+            std::lock_guard lock(m_mutex);
+            m_jobs.push_back(chunk);
         }
-        wake_.notify_one();
+        m_wake.notify_one();
     }
     // The next chunk, or null once the queue is closed and empty.
     Chunk *pop() {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return closed_ || !jobs_.empty(); });
-        if (jobs_.empty())
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_closed || !m_jobs.empty(); });
+        if (m_jobs.empty())
             return nullptr;
-        Chunk *chunk = jobs_.front();
-        jobs_.pop_front();
+        Chunk *chunk = m_jobs.front();
+        m_jobs.pop_front();
         return chunk;
     }
     void close() {
         {
-            std::lock_guard lock(mutex_);
-            closed_ = true;
+            std::lock_guard lock(m_mutex);
+            m_closed = true;
         }
-        wake_.notify_all();
+        m_wake.notify_all();
     }
     void finish(Chunk *chunk) {
         {
-            std::lock_guard lock(mutex_);
+            std::lock_guard lock(m_mutex);
             chunk->done = true;
         }
-        finished_.notify_all();
+        m_finished.notify_all();
     }
     bool isDone(const Chunk *chunk) {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(m_mutex);
         return chunk->done;
     }
     void waitFor(const Chunk *chunk) {
-        std::unique_lock lock(mutex_);
-        finished_.wait(lock, [chunk] { return chunk->done; });
+        std::unique_lock lock(m_mutex);
+        m_finished.wait(lock, [chunk] { return chunk->done; });
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable finished_;
-    std::deque<Chunk *> jobs_;
-    bool closed_ = false;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_finished;
+    std::deque<Chunk *> m_jobs;
+    bool m_closed = false;
 };
 
 void Work(Chunk &chunk, BatchRowWriter &writer) {
@@ -113,41 +113,41 @@ class Sink {
 public:
     explicit Sink(const std::string &path) {
         if (!path.empty())
-            file_ = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
-                                                      NodeTarget::WriteInto);
+            m_file = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
+                                                       NodeTarget::WriteInto);
     }
-    bool open() { return file_ == nullptr || file_->open(); }
+    bool open() { return m_file == nullptr || m_file->open(); }
     bool write(const std::string &bytes) {
-        if (file_ != nullptr)
-            return file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (m_file != nullptr)
+            return m_file->write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size())
             return true;
-        error_ = errno;
+        m_error = errno;
         return false;
     }
     bool commit() {
-        if (file_ != nullptr)
-            return file_->commit();
+        if (m_file != nullptr)
+            return m_file->commit();
         errno = 0;
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return true;
-        if (error_ == 0)
-            error_ = errno;
+        if (m_error == 0)
+            m_error = errno;
         return false;
     }
     void cancel() {
-        if (file_ != nullptr)
-            file_->cancel();
+        if (m_file != nullptr)
+            m_file->cancel();
     }
     std::string reason() const {
-        if (file_ != nullptr)
-            return file_->errorString().toStdString();
-        return error_ != 0 ? SystemReason(error_).toStdString() : std::string("write error");
+        if (m_file != nullptr)
+            return m_file->errorString().toStdString();
+        return m_error != 0 ? SystemReason(m_error).toStdString() : std::string("write error");
     }
 
 private:
-    std::unique_ptr<WholeFileWriter> file_;
-    int error_ = 0; // the first error writing to standard output
+    std::unique_ptr<WholeFileWriter> m_file;
+    int m_error = 0; // the first error writing to standard output
 };
 
 struct InputFile {
@@ -218,10 +218,10 @@ void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
 
 BatchRowWriter::BatchRowWriter(PositionMethod method) {
     // What the birth-data form's load step fills before any reading.
-    BuildTimeZoneTables(fresh_.Zones);
-    FillBodyNames(fresh_.BodyNames);
-    fresh_.Method = method;
-    state_ = fresh_;
+    BuildTimeZoneTables(m_fresh.Zones);
+    FillBodyNames(m_fresh.BodyNames);
+    m_fresh.Method = method;
+    m_state = m_fresh;
 }
 
 bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
@@ -230,13 +230,13 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     FormValues values;
     TimeSource source;
     std::string error;
-    if (!FormValuesFromRow(record.fields, values, error, texts_, &source))
+    if (!FormValuesFromRow(record.fields, values, error, m_texts, &source))
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
-    ResetExceptZones(state_, fresh_);
-    const ReadingOutcome outcome = RunReadingOnBuiltZones(values, state_);
-    json_.appendLine(state_, outcome, ZoneUsed{values.zonePosition, &source}, out);
+    ResetExceptZones(m_state, m_fresh);
+    const ReadingOutcome outcome = RunReadingOnBuiltZones(values, m_state);
+    m_json.appendLine(m_state, outcome, ZoneUsed{values.zonePosition, &source}, out);
     return true;
 }
 

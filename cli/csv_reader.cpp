@@ -138,31 +138,31 @@ bool TakeUnquoted(CsvProgress &p, char c, long long &line) {
 
 } // namespace
 
-CsvReader::CsvReader(std::FILE *input) : input_(input), buffer_(kBlockBytes) {}
+CsvReader::CsvReader(std::FILE *input) : m_input(input), m_buffer(kBlockBytes) {}
 
 bool CsvReader::fill() {
-    if (failed_)
+    if (m_failed)
         return false;
-    pos_ = 0;
+    m_pos = 0;
     errno = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), input_);
-    if (end_ == 0 && std::ferror(input_)) {
-        failed_ = true;
-        errorNumber_ = errno != 0 ? errno : EIO;
+    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_input);
+    if (m_end == 0 && std::ferror(m_input)) {
+        m_failed = true;
+        m_errorNumber = errno != 0 ? errno : EIO;
     }
-    if (atStart_ && end_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
-        static_cast<unsigned char>(buffer_[1]) == 0xBB &&
-        static_cast<unsigned char>(buffer_[2]) == 0xBF)
-        pos_ = 3;
-    atStart_ = false;
+    if (m_atStart && m_end >= 3 && static_cast<unsigned char>(m_buffer[0]) == 0xEF &&
+        static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
+        static_cast<unsigned char>(m_buffer[2]) == 0xBF)
+        m_pos = 3;
+    m_atStart = false;
     // An input of a byte-order mark alone holds nothing after it.
-    return pos_ < end_;
+    return m_pos < m_end;
 }
 
 bool CsvReader::next(CsvRecord &record) {
     for (;;) {
         record.error.clear();
-        record.line = line_;
+        record.line = m_line;
         CsvProgress progress(record);
         OpenField(progress);
         const char end = readRecord(progress);
@@ -183,24 +183,24 @@ bool CsvReader::next(CsvRecord &record) {
 
 char CsvReader::readRecord(CsvProgress &progress) {
     for (;;) {
-        if (pos_ == end_ && !fill())
+        if (m_pos == m_end && !fill())
             return 0;
-        const char c = buffer_[pos_];
-        ++pos_;
+        const char c = m_buffer[m_pos];
+        ++m_pos;
         const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;
-        if (quoted && TakeQuoted(progress, c, line_))
+        if (quoted && TakeQuoted(progress, c, m_line))
             continue;
-        if (TakeUnquoted(progress, c, line_))
+        if (TakeUnquoted(progress, c, m_line))
             return c;
     }
 }
 
 // A CR ended the record: an LF right after it belongs to the same line end.
 void CsvReader::skipLfAfterCr() {
-    if (pos_ == end_)
+    if (m_pos == m_end)
         fill();
-    if (pos_ < end_ && buffer_[pos_] == '\n')
-        ++pos_;
+    if (m_pos < m_end && m_buffer[m_pos] == '\n')
+        ++m_pos;
 }
 
 } // namespace starloom::cli

@@ -37,8 +37,8 @@ public:
 
     // Whether reading stopped on an input error rather than at the end of the input, and
     // the system's error number then.
-    bool failed() const { return failed_; }
-    int errorNumber() const { return errorNumber_; }
+    bool failed() const { return m_failed; }
+    int errorNumber() const { return m_errorNumber; }
 
 private:
     bool fill();
@@ -47,14 +47,14 @@ private:
     char readRecord(CsvProgress &progress);
     void skipLfAfterCr();
 
-    std::FILE *input_;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    long long line_ = 1;
-    bool atStart_ = true; // a byte-order mark may open the input
-    bool failed_ = false;
-    int errorNumber_ = 0;
+    std::FILE *m_input;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    long long m_line = 1;
+    bool m_atStart = true; // a byte-order mark may open the input
+    bool m_failed = false;
+    int m_errorNumber = 0;
 };
 
 } // namespace starloom::cli
