@@ -4,8 +4,9 @@
 //
 // Writes N rows (default 1,000,000) of births spread over every column's range into a
 // temporary folder, runs the tool once on them with --out in the same folder, and prints
-// the wall time, the CPU times and the tool's peak resident memory (from wait4). The
-// folder is removed afterwards. Not part of the tests: the figures depend on the machine.
+// the wall time, the CPU times (in all and per row) and the tool's peak resident memory
+// (from wait4). The folder is removed afterwards. Not part of the tests: the figures depend
+// on the machine.
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -124,8 +125,11 @@ int main(int argc, char *argv[]) {
                 WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     std::printf("  rows written   %ld\n", CountLines(out));
     std::printf("  wall time      %.2f s\n", wall);
+    const double cpu = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     std::printf("  CPU time       %.2f s user, %.2f s system\n", seconds(usage.ru_utime),
                 seconds(usage.ru_stime));
+    if (rows > 0)
+        std::printf("  CPU per row    %.1f us\n", cpu / static_cast<double>(rows) * 1e6);
     std::printf("  peak resident  %.1f MB\n", usage.ru_maxrss / kKibPerMib);
     fs::remove_all(folder);
     return 0;

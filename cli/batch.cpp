@@ -51,50 +51,50 @@ class ChunkQueue {
 public:
     void push(Chunk *chunk) {
         {
-            std::lock_guard lock(mutex_);
-            jobs_.push_back(chunk);
+            std::lock_guard lock(m_mutex);
+            m_jobs.push_back(chunk);
         }
-        wake_.notify_one();
+        m_wake.notify_one();
     }
     // The next chunk, or null once the queue is closed and empty.
     Chunk *pop() {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return closed_ || !jobs_.empty(); });
-        if (jobs_.empty())
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_closed || !m_jobs.empty(); });
+        if (m_jobs.empty())
             return nullptr;
-        Chunk *chunk = jobs_.front();
-        jobs_.pop_front();
+        Chunk *chunk = m_jobs.front();
+        m_jobs.pop_front();
         return chunk;
     }
     void close() {
         {
-            std::lock_guard lock(mutex_);
-            closed_ = true;
+            std::lock_guard lock(m_mutex);
+            m_closed = true;
         }
-        wake_.notify_all();
+        m_wake.notify_all();
     }
     void finish(Chunk *chunk) {
         {
-            std::lock_guard lock(mutex_);
+            std::lock_guard lock(m_mutex);
             chunk->done = true;
         }
-        finished_.notify_all();
+        m_finished.notify_all();
     }
     bool isDone(const Chunk *chunk) {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(m_mutex);
         return chunk->done;
     }
     void waitFor(const Chunk *chunk) {
-        std::unique_lock lock(mutex_);
-        finished_.wait(lock, [chunk] { return chunk->done; });
+        std::unique_lock lock(m_mutex);
+        m_finished.wait(lock, [chunk] { return chunk->done; });
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable finished_;
-    std::deque<Chunk *> jobs_;
-    bool closed_ = false;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_finished;
+    std::deque<Chunk *> m_jobs;
+    bool m_closed = false;
 };
 
 void Work(Chunk &chunk, BatchRowWriter &writer) {
@@ -113,41 +113,41 @@ class Sink {
 public:
     explicit Sink(const std::string &path) {
         if (!path.empty())
-            file_ = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
-                                                      NodeTarget::WriteInto);
+            m_file = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
+                                                       NodeTarget::WriteInto);
     }
-    bool open() { return file_ == nullptr || file_->open(); }
+    bool open() { return m_file == nullptr || m_file->open(); }
     bool write(const std::string &bytes) {
-        if (file_ != nullptr)
-            return file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (m_file != nullptr)
+            return m_file->write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size())
             return true;
-        error_ = errno;
+        m_error = errno;
         return false;
     }
     bool commit() {
-        if (file_ != nullptr)
-            return file_->commit();
+        if (m_file != nullptr)
+            return m_file->commit();
         errno = 0;
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return true;
-        if (error_ == 0)
-            error_ = errno;
+        if (m_error == 0)
+            m_error = errno;
         return false;
     }
     void cancel() {
-        if (file_ != nullptr)
-            file_->cancel();
+        if (m_file != nullptr)
+            m_file->cancel();
     }
     std::string reason() const {
-        if (file_ != nullptr)
-            return file_->errorString().toStdString();
-        return error_ != 0 ? SystemReason(error_).toStdString() : std::string("write error");
+        if (m_file != nullptr)
+            return m_file->errorString().toStdString();
+        return m_error != 0 ? SystemReason(m_error).toStdString() : std::string("write error");
     }
 
 private:
-    std::unique_ptr<WholeFileWriter> file_;
-    int error_ = 0; // the first error writing to standard output
+    std::unique_ptr<WholeFileWriter> m_file;
+    int m_error = 0; // the first error writing to standard output
 };
 
 struct InputFile {
@@ -192,7 +192,7 @@ bool OpenInput(const std::string &name, InputFile &input, struct stat &info, std
 // Each row starts from a state no reading has touched, so nothing of an earlier row stays
 // behind in a field a reading keeps when it cannot set it (and the thread count cannot
 // change the output). Copying into the same state reuses its storage. The zone tables are
-// left out: every reading rebuilds them whole before it reads them.
+// left out: the worker builds them once and no reading writes them.
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
@@ -215,10 +215,10 @@ void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
 
 BatchRowWriter::BatchRowWriter(PositionMethod method) {
     // What the birth-data form's load step fills before any reading.
-    BuildTimeZoneTables(fresh_.Zones);
-    FillBodyNames(fresh_.BodyNames);
-    fresh_.Method = method;
-    state_ = fresh_;
+    BuildTimeZoneTables(m_fresh.Zones);
+    FillBodyNames(m_fresh.BodyNames);
+    m_fresh.Method = method;
+    m_state = m_fresh;
 }
 
 bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
@@ -227,50 +227,112 @@ bool BatchRowWriter::append(const CsvRecord &record, std::string &out) {
     FormValues values;
     TimeSource source;
     std::string error;
-    if (!FormValuesFromRow(record.fields, values, error, texts_, &source))
+    if (!FormValuesFromRow(record.fields, values, error, m_texts, &source))
         return AppendError(out, record.line, error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return AppendError(out, record.line, refusal->message.toStdString());
-    ResetExceptZones(state_, fresh_);
-    const ReadingOutcome outcome = RunReading(values, state_);
-    json_.fillForLine(state_, outcome, ZoneUsed{values.zonePosition, &source});
-    json_.appendLine(out);
+    ResetExceptZones(m_state, m_fresh);
+    const ReadingOutcome outcome = RunReadingOnBuiltZones(values, m_state);
+    m_json.appendLine(m_state, outcome, ZoneUsed{values.zonePosition, &source}, out);
     return true;
 }
 
-int RunBatch(const BatchOptions &options, std::string &error) {
-    InputFile input;
-    struct stat inputInfo {};
-    if (!OpenInput(options.input, input, inputInfo, error))
-        return kExitRefused;
-    // Writing the output over the input would replace the rows before they are read.
+namespace {
+
+// Writing the output over the input would replace the rows before they are read.
+bool OutputIsTheInput(const std::string &output, const struct stat &inputInfo) {
     struct stat outputInfo {};
-    if (!options.output.empty() && S_ISREG(inputInfo.st_mode) &&
-        ::stat(options.output.c_str(), &outputInfo) == 0 && outputInfo.st_dev == inputInfo.st_dev &&
-        outputInfo.st_ino == inputInfo.st_ino) {
-        error = options.output + ": is the input file; choose another output file";
-        return kExitRefused;
-    }
-    CsvReader reader(input.file);
+    return !output.empty() && S_ISREG(inputInfo.st_mode) &&
+           ::stat(output.c_str(), &outputInfo) == 0 && outputInfo.st_dev == inputInfo.st_dev &&
+           outputInfo.st_ino == inputInfo.st_ino;
+}
+
+// Reads the first record, which must be the header.
+bool ReadHeader(CsvReader &reader, const std::string &input, std::string &error) {
     CsvRecord header;
     const bool isHeader =
         reader.next(header) && header.error.empty() && IsBatchHeader(header.fields);
     if (reader.failed()) {
-        error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
-        return kExitRefused;
+        error = InputName(input) + ": " + SystemReason(reader.errorNumber()).toStdString();
+        return false;
     }
     if (!isHeader) {
-        error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
-        return kExitRefused;
+        error = input + ": the first line must be the header " + std::string(kBatchHeader);
+        return false;
+    }
+    return true;
+}
+
+// Fills the chunk with the next rows; false when the input has none left. A chunk also
+// ends once its rows hold a few records' worth of bytes, so that long rows cannot
+// multiply the memory by the rows in flight.
+bool ReadChunk(CsvReader &reader, Chunk &chunk) {
+    chunk.count = 0;
+    chunk.done = false;
+    std::size_t bytes = 0;
+    while (chunk.count < kRowsPerChunk && bytes < kBytesPerChunk &&
+           reader.next(chunk.records[chunk.count])) {
+        for (const std::string &field : chunk.records[chunk.count].fields)
+            bytes += field.size();
+        ++chunk.count;
+    }
+    return chunk.count > 0;
+}
+
+// The chunks handed to the workers, written out in input order as they finish; written
+// chunks are kept for reuse.
+class InputOrder {
+public:
+    InputOrder(ChunkQueue &queue, Sink &sink, std::size_t inFlight)
+        : m_queue(queue), m_sink(sink), m_inFlight(inFlight) {}
+
+    Chunk &freeChunk() {
+        if (m_spare.empty()) {
+            m_spare.push_back(std::make_unique<Chunk>());
+            m_spare.back()->records.resize(kRowsPerChunk);
+        }
+        return *m_spare.back();
+    }
+    // Hands the chunk freeChunk() gave to the workers, then writes every chunk at the
+    // front that is finished, waiting for the first while too many are in flight.
+    void send() {
+        m_pending.push_back(std::move(m_spare.back()));
+        m_spare.pop_back();
+        m_queue.push(m_pending.back().get());
+        while (m_pending.size() >= m_inFlight ||
+               (!m_pending.empty() && m_queue.isDone(m_pending.front().get())))
+            writeFront();
+    }
+    void writeAll() {
+        while (!m_pending.empty())
+            writeFront();
+    }
+    bool anyFailed() const { return m_anyFailed; }
+    bool writeFailed() const { return m_writeFailed; }
+
+private:
+    void writeFront() {
+        Chunk &front = *m_pending.front();
+        m_queue.waitFor(&front);
+        m_anyFailed = m_anyFailed || front.anyFailed;
+        if (!m_writeFailed && !m_sink.write(front.output))
+            m_writeFailed = true;
+        m_spare.push_back(std::move(m_pending.front()));
+        m_pending.pop_front();
     }
 
-    Sink sink(options.output);
-    if (!sink.open()) {
-        error = options.output + ": " + sink.reason();
-        return kExitRefused;
-    }
+    ChunkQueue &m_queue;
+    Sink &m_sink;
+    const std::size_t m_inFlight;
+    std::deque<std::unique_ptr<Chunk>> m_pending; // in input order
+    std::vector<std::unique_ptr<Chunk>> m_spare;
+    bool m_anyFailed = false;
+    bool m_writeFailed = false;
+};
 
-    ChunkQueue queue;
+// Every data row read, worked by the worker threads and written in input order.
+void ProcessRows(CsvReader &reader, ChunkQueue &queue, InputOrder &order,
+                 const BatchOptions &options) {
     std::vector<std::thread> workers;
     for (int i = 0; i < options.threads; ++i) {
         workers.emplace_back([&queue, &options] {
@@ -281,67 +343,50 @@ int RunBatch(const BatchOptions &options, std::string &error) {
             }
         });
     }
-
-    std::deque<std::unique_ptr<Chunk>> pending; // in input order
-    std::vector<std::unique_ptr<Chunk>> spare;
-    bool anyFailed = false;
-    bool writeFailed = false;
-    auto writeFront = [&] {
-        Chunk &front = *pending.front();
-        queue.waitFor(&front);
-        anyFailed = anyFailed || front.anyFailed;
-        if (!writeFailed && !sink.write(front.output))
-            writeFailed = true;
-        spare.push_back(std::move(pending.front()));
-        pending.pop_front();
-    };
-    const std::size_t inFlight = kChunksPerThread * static_cast<std::size_t>(options.threads);
-    for (;;) {
-        std::unique_ptr<Chunk> chunk;
-        if (spare.empty()) {
-            chunk = std::make_unique<Chunk>();
-            chunk->records.resize(kRowsPerChunk);
-        } else {
-            chunk = std::move(spare.back());
-            spare.pop_back();
-        }
-        chunk->count = 0;
-        chunk->done = false;
-        // A chunk also ends once its rows hold a few records' worth of bytes, so that long
-        // rows cannot multiply the memory by the rows in flight.
-        std::size_t bytes = 0;
-        while (chunk->count < kRowsPerChunk && bytes < kBytesPerChunk &&
-               reader.next(chunk->records[chunk->count])) {
-            for (const std::string &field : chunk->records[chunk->count].fields)
-                bytes += field.size();
-            ++chunk->count;
-        }
-        if (chunk->count == 0)
-            break;
-        pending.push_back(std::move(chunk));
-        queue.push(pending.back().get());
-        while (pending.size() >= inFlight ||
-               (!pending.empty() && queue.isDone(pending.front().get())))
-            writeFront();
-    }
-    while (!pending.empty())
-        writeFront();
+    while (ReadChunk(reader, order.freeChunk()))
+        order.send();
+    order.writeAll();
     queue.close();
     for (std::thread &worker : workers)
         worker.join();
+}
+
+} // namespace
+
+int RunBatch(const BatchOptions &options, std::string &error) {
+    InputFile input;
+    struct stat inputInfo {};
+    if (!OpenInput(options.input, input, inputInfo, error))
+        return kExitRefused;
+    if (OutputIsTheInput(options.output, inputInfo)) {
+        error = options.output + ": is the input file; choose another output file";
+        return kExitRefused;
+    }
+    CsvReader reader(input.file);
+    if (!ReadHeader(reader, options.input, error))
+        return kExitRefused;
+    Sink sink(options.output);
+    if (!sink.open()) {
+        error = options.output + ": " + sink.reason();
+        return kExitRefused;
+    }
+
+    ChunkQueue queue;
+    InputOrder order(queue, sink, kChunksPerThread * static_cast<std::size_t>(options.threads));
+    ProcessRows(reader, queue, order, options);
 
     if (reader.failed()) {
         sink.cancel();
         error = InputName(options.input) + ": " + SystemReason(reader.errorNumber()).toStdString();
         return kExitRefused;
     }
-    if (writeFailed || !sink.commit()) {
+    if (order.writeFailed() || !sink.commit()) {
         error = (options.output.empty() ? std::string("standard output") : options.output) + ": " +
                 sink.reason();
         sink.cancel();
         return kExitRefused;
     }
-    return anyFailed ? kExitRowsFailed : kExitOk;
+    return order.anyFailed() ? kExitRowsFailed : kExitOk;
 }
 
 } // namespace starloom::cli

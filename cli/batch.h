@@ -35,10 +35,10 @@ public:
     bool append(const CsvRecord &record, std::string &out);
 
 private:
-    RowTexts texts_;
-    ReadingJsonWriter json_;
-    ReadingState fresh_; // as the program holds it before its first reading
-    ReadingState state_;
+    RowTexts m_texts;
+    ReadingJsonWriter m_json;
+    ReadingState m_fresh; // as the program holds it before its first reading
+    ReadingState m_state;
 };
 
 // Runs the batch. kExitRefused, with `error` set, when the input cannot be read, its first

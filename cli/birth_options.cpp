@@ -169,9 +169,9 @@ bool SetLongitude(std::string_view text, FormValues &values, std::string &error)
 }
 
 QString RowTexts::text(std::size_t column, const std::string &bytes) {
-    if (column >= last_.size())
-        last_.resize(column + 1);
-    Last &last = last_[column];
+    if (column >= m_last.size())
+        m_last.resize(column + 1);
+    Last &last = m_last[column];
     if (last.bytes != bytes || last.text.isNull()) {
         last.bytes = bytes;
         last.text = Text(bytes);
@@ -244,13 +244,13 @@ bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &sourc
 }
 
 const AtlasPlace *RowTexts::place(const std::string &name, std::string &error) {
-    if (name != placeName_ || (place_ == nullptr && placeError_.empty())) {
-        placeName_ = name;
-        placeError_.clear();
-        place_ = FindPlace(name, placeError_);
+    if (name != m_placeName || (m_place == nullptr && m_placeError.empty())) {
+        m_placeName = name;
+        m_placeError.clear();
+        m_place = FindPlace(name, m_placeError);
     }
-    error = placeError_;
-    return place_;
+    error = m_placeError;
+    return m_place;
 }
 
 bool IsBatchHeader(const std::vector<std::string> &fields) {

@@ -79,16 +79,16 @@ private:
         std::string bytes;
         QString text;
     };
-    std::vector<Last> last_;
+    std::vector<Last> m_last;
 
 public:
     // The place a batch row names, looked up once for a run of rows that name the same.
     const AtlasPlace *place(const std::string &name, std::string &error);
 
 private:
-    std::string placeName_;
-    const AtlasPlace *place_ = nullptr;
-    std::string placeError_;
+    std::string m_placeName;
+    const AtlasPlace *m_place = nullptr;
+    std::string m_placeError;
 };
 
 // One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,

@@ -25,156 +25,182 @@ void Fail(CsvRecord &record, const char *why) {
 
 } // namespace
 
-CsvReader::CsvReader(std::FILE *input) : input_(input), buffer_(kBlockBytes) {}
+struct CsvProgress {
+    explicit CsvProgress(CsvRecord &r) : record(r) {}
+    CsvRecord &record;
+    std::size_t fieldCount = 0;
+    std::size_t recordBytes = 0;
+    bool tooLong = false;  // past a limit: the rest of the record is read but not kept
+    bool anything = false; // the record holds at least one byte besides its line end
+    State state = State::FieldStart;
+    char previous = 0; // the byte before this one inside a quoted field
+};
+
+namespace {
+
+// A record past a limit keeps one empty field and its error.
+void GiveUp(CsvProgress &p, const char *why) {
+    Fail(p.record, why);
+    p.tooLong = true;
+    p.fieldCount = 1;
+    std::string().swap(p.record.fields[0]);
+}
+
+// Starts the next field, emptied; the vector keeps its strings' capacity, except the
+// large capacity a long field left behind.
+void OpenField(CsvProgress &p) {
+    if (p.tooLong)
+        return;
+    if (p.fieldCount == kCsvFieldCountLimit) {
+        GiveUp(p, "more than 1024 fields in the record");
+        return;
+    }
+    std::vector<std::string> &fields = p.record.fields;
+    if (p.fieldCount == fields.size())
+        fields.emplace_back();
+    std::string &field = fields[p.fieldCount];
+    if (field.capacity() > kKeptCapacity)
+        std::string().swap(field);
+    else
+        field.clear();
+    ++p.fieldCount;
+}
+
+// Appends to the current field within the limits.
+void Keep(CsvProgress &p, char c) {
+    if (p.tooLong)
+        return;
+    std::string &current = p.record.fields[p.fieldCount - 1];
+    if (++p.recordBytes > kCsvRecordLimit)
+        GiveUp(p, "the record is longer than 1 MiB");
+    else if (current.size() >= kCsvFieldLimit)
+        GiveUp(p, "a field is longer than 64 KiB");
+    else
+        current += c;
+}
+
+// A byte inside quotes, or right after a quote that may close them. False when the byte
+// is a separator or line end after the closing quote, which is read as outside quotes.
+bool TakeQuoted(CsvProgress &p, char c, long long &line) {
+    if (p.state == State::Quoted) {
+        if (c == '"') {
+            p.state = State::QuoteInside;
+        } else {
+            Keep(p, c);
+            // A CR LF inside a quoted field counts as one line.
+            if (c == '\r' || (c == '\n' && p.previous != '\r'))
+                ++line;
+        }
+        p.previous = c;
+        return true;
+    }
+    // QuoteInside: a doubled quote, or the end of the quoted text.
+    if (c == '"') {
+        Keep(p, '"');
+        p.previous = c;
+        p.state = State::Quoted;
+        return true;
+    }
+    if (c != ',' && c != '\r' && c != '\n') {
+        Fail(p.record, "text after a closing quote");
+        Keep(p, c);
+        p.state = State::Unquoted;
+        return true;
+    }
+    return false;
+}
+
+// A byte outside quotes. True when it ends the record (a line end).
+bool TakeUnquoted(CsvProgress &p, char c, long long &line) {
+    if (p.state == State::FieldStart && c == '"') {
+        p.anything = true;
+        p.previous = 0;
+        p.state = State::Quoted;
+        return false;
+    }
+    if (c == ',') {
+        p.anything = true;
+        OpenField(p);
+        p.state = State::FieldStart;
+        return false;
+    }
+    if (c == '\r' || c == '\n') {
+        ++line;
+        return true;
+    }
+    p.anything = true;
+    if (c == '"')
+        Fail(p.record, "a quote inside a field that does not start with one");
+    Keep(p, c);
+    p.state = State::Unquoted;
+    return false;
+}
+
+} // namespace
+
+CsvReader::CsvReader(std::FILE *input) : m_input(input), m_buffer(kBlockBytes) {}
 
 bool CsvReader::fill() {
-    if (failed_)
+    if (m_failed)
         return false;
-    pos_ = 0;
+    m_pos = 0;
     errno = 0;
-    end_ = std::fread(buffer_.data(), 1, buffer_.size(), input_);
-    if (end_ == 0 && std::ferror(input_)) {
-        failed_ = true;
-        errorNumber_ = errno != 0 ? errno : EIO;
+    m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_input);
+    if (m_end == 0 && std::ferror(m_input)) {
+        m_failed = true;
+        m_errorNumber = errno != 0 ? errno : EIO;
     }
-    if (atStart_ && end_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
-        static_cast<unsigned char>(buffer_[1]) == 0xBB &&
-        static_cast<unsigned char>(buffer_[2]) == 0xBF)
-        pos_ = 3;
-    atStart_ = false;
+    if (m_atStart && m_end >= 3 && static_cast<unsigned char>(m_buffer[0]) == 0xEF &&
+        static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
+        static_cast<unsigned char>(m_buffer[2]) == 0xBF)
+        m_pos = 3;
+    m_atStart = false;
     // An input of a byte-order mark alone holds nothing after it.
-    return pos_ < end_;
+    return m_pos < m_end;
 }
 
 bool CsvReader::next(CsvRecord &record) {
     for (;;) {
         record.error.clear();
-        record.line = line_;
-        std::size_t fieldCount = 0;
-        std::size_t recordBytes = 0;
-        bool tooLong = false; // past a limit: the rest of the record is read but not kept
-        // A record past a limit keeps one empty field and its error.
-        auto giveUp = [&](const char *why) {
-            Fail(record, why);
-            tooLong = true;
-            fieldCount = 1;
-            std::string().swap(record.fields[0]);
-        };
-        // Starts the next field, emptied; the vector keeps its strings' capacity, except
-        // the large capacity a long field left behind.
-        auto openField = [&] {
-            if (tooLong)
-                return;
-            if (fieldCount == kCsvFieldCountLimit) {
-                giveUp("more than 1024 fields in the record");
-                return;
-            }
-            if (fieldCount == record.fields.size())
-                record.fields.emplace_back();
-            std::string &field = record.fields[fieldCount];
-            if (field.capacity() > kKeptCapacity)
-                std::string().swap(field);
-            else
-                field.clear();
-            ++fieldCount;
-        };
-        // Appends to the current field within the limits.
-        auto keep = [&](char c) {
-            if (tooLong)
-                return;
-            std::string &current = record.fields[fieldCount - 1];
-            if (++recordBytes > kCsvRecordLimit)
-                giveUp("the record is longer than 1 MiB");
-            else if (current.size() >= kCsvFieldLimit)
-                giveUp("a field is longer than 64 KiB");
-            else
-                current += c;
-        };
-        openField();
-        State state = State::FieldStart;
-        bool anything = false; // the record holds at least one byte besides its line end
-        bool ended = false;
-        bool pendingCr = false; // a CR ended the record: an LF right after belongs to it
-        char previous = 0;      // the byte before this one inside a quoted field
-
-        while (!ended) {
-            if (pos_ == end_ && !fill())
-                break;
-            const char c = buffer_[pos_];
-            ++pos_;
-            switch (state) {
-            case State::Quoted:
-                if (c == '"') {
-                    state = State::QuoteInside;
-                } else {
-                    keep(c);
-                    if (c == '\n' || c == '\r') {
-                        // A CR LF inside a quoted field counts as one line.
-                        if (c == '\r' || previous != '\r')
-                            ++line_;
-                    }
-                }
-                previous = c;
-                continue;
-            case State::QuoteInside:
-                if (c == '"') {
-                    keep('"');
-                    previous = c;
-                    state = State::Quoted;
-                    continue;
-                }
-                if (c != ',' && c != '\r' && c != '\n') {
-                    Fail(record, "text after a closing quote");
-                    keep(c);
-                    state = State::Unquoted;
-                    continue;
-                }
-                break; // a separator or line end, handled below
-            case State::FieldStart:
-                if (c == '"') {
-                    anything = true;
-                    previous = 0;
-                    state = State::Quoted;
-                    continue;
-                }
-                break;
-            case State::Unquoted:
-                break;
-            }
-            // Outside quotes.
-            if (c == ',') {
-                anything = true;
-                openField();
-                state = State::FieldStart;
-            } else if (c == '\r' || c == '\n') {
-                ++line_;
-                ended = true;
-                pendingCr = c == '\r';
-            } else {
-                anything = true;
-                if (c == '"')
-                    Fail(record, "a quote inside a field that does not start with one");
-                keep(c);
-                state = State::Unquoted;
-            }
-        }
-        if (pendingCr) {
-            if (pos_ == end_)
-                fill();
-            if (pos_ < end_ && buffer_[pos_] == '\n')
-                ++pos_;
-        }
-        if (state == State::Quoted)
+        record.line = m_line;
+        CsvProgress progress(record);
+        OpenField(progress);
+        const char end = readRecord(progress);
+        if (end == '\r')
+            skipLfAfterCr();
+        if (progress.state == State::Quoted)
             Fail(record, "a quoted field is not closed at the end of the input");
-        record.fields.resize(fieldCount);
+        record.fields.resize(progress.fieldCount);
         if (record.fields.capacity() > kKeptFields)
             record.fields.shrink_to_fit();
-        if (anything)
+        if (progress.anything)
             return true;
-        if (!ended)
+        if (end == 0)
             return false; // end of the input
         // A completely empty line: no record.
     }
+}
+
+char CsvReader::readRecord(CsvProgress &progress) {
+    for (;;) {
+        if (m_pos == m_end && !fill())
+            return 0;
+        const char c = m_buffer[m_pos];
+        ++m_pos;
+        const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;
+        if (quoted && TakeQuoted(progress, c, m_line))
+            continue;
+        if (TakeUnquoted(progress, c, m_line))
+            return c;
+    }
+}
+
+// A CR ended the record: an LF right after it belongs to the same line end.
+void CsvReader::skipLfAfterCr() {
+    if (m_pos == m_end)
+        fill();
+    if (m_pos < m_end && m_buffer[m_pos] == '\n')
+        ++m_pos;
 }
 
 } // namespace starloom::cli

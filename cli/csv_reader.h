@@ -22,6 +22,8 @@ struct CsvRecord {
     std::string error;  // why the record is malformed; empty when it is not
 };
 
+struct CsvProgress; // the record being read, and where the reading stands in it
+
 class CsvReader {
 public:
     // Reads from `input`, which stays open and owned by the caller.
@@ -35,20 +37,24 @@ public:
 
     // Whether reading stopped on an input error rather than at the end of the input, and
     // the system's error number then.
-    bool failed() const { return failed_; }
-    int errorNumber() const { return errorNumber_; }
+    bool failed() const { return m_failed; }
+    int errorNumber() const { return m_errorNumber; }
 
 private:
     bool fill();
+    // Reads the bytes of one record: the CR or LF that ended it, or 0 at the end of the
+    // input.
+    char readRecord(CsvProgress &progress);
+    void skipLfAfterCr();
 
-    std::FILE *input_;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    long long line_ = 1;
-    bool atStart_ = true; // a byte-order mark may open the input
-    bool failed_ = false;
-    int errorNumber_ = 0;
+    std::FILE *m_input;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    long long m_line = 1;
+    bool m_atStart = true; // a byte-order mark may open the input
+    bool m_failed = false;
+    int m_errorNumber = 0;
 };
 
 } // namespace starloom::cli

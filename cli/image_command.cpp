@@ -19,20 +19,20 @@ namespace {
 // name given, every message is kept to be reported.
 class CommandLineDialogs final : public UserDialogs {
 public:
-    explicit CommandLineDialogs(QString fileName) : fileName_(std::move(fileName)) {}
+    explicit CommandLineDialogs(QString fileName) : m_fileName(std::move(fileName)) {}
 
     MessageAnswer showMessage(QWidget *, const QString &, const QString &text, MessageIcon,
                               MessageButtons buttons) override {
         messages.append(text);
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
-    QString chooseFile(QWidget *, const FileDialogRequest &) override { return fileName_; }
+    QString chooseFile(QWidget *, const FileDialogRequest &) override { return m_fileName; }
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
 
     QStringList messages;
 
 private:
-    QString fileName_;
+    QString m_fileName;
 };
 
 class NoLinks final : public LinkOpener {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace starloom::cli {
 
@@ -82,299 +81,369 @@ std::string HouseBodies(const QString &cell) {
     return bodies;
 }
 
-// A mark for a value while the object's fixed text is taken: a control character, which
-// no key holds.
-constexpr const char *kValueMark = "\x01";
-
-// Calls `visit` on every value of the object in the order the library writes them: plain
-// values, and arrays that are empty (the pattern list, whose length varies).
-template <typename Visit> void ForEachValue(Json &node, Visit &&visit) {
-    if (node.is_object() || (node.is_array() && !node.empty())) {
-        for (Json &child : node)
-            ForEachValue(child, visit);
-    } else {
-        visit(node);
+// A text of printable ASCII without a quote or a backslash: written as it stands between
+// two quotes, it is already the JSON string the library would write.
+[[gnu::always_inline]] inline bool IsPlainText(std::string_view text) {
+    for (const char c : text) {
+        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\')
+            return false;
     }
+    return true;
+}
+
+// The full name of the sign a chart-form position text names, or the empty text.
+std::string_view SignOfPosition(const std::string &positionText) {
+    const int sign = SignOfPositionText(positionText);
+    return sign >= 0 ? kSignFullNames[sign] : std::string_view();
+}
+
+// The end of the element that starts at `at` in the text of a flat array written by the
+// library: past the closing quote of a string, else at the comma or bracket after it.
+std::size_t ElementEnd(const std::string &array, std::size_t at) {
+    std::size_t i = at;
+    if (array[i] == '"') {
+        ++i;
+        while (array[i] != '"')
+            i += array[i] == '\\' ? 2 : 1;
+        return i + 1;
+    }
+    while (array[i] != ',' && array[i] != ']')
+        ++i;
+    return i;
 }
 
 } // namespace
 
-ReadingJsonWriter::ReadingJsonWriter()
-    : orb_(0.0),
-      writer_(nlohmann::detail::output_adapter<char>(line_), ' ', Json::error_handler_t::replace),
-      orbWriter_(nlohmann::detail::output_adapter<char>(aspectsText_), ' ',
-                 Json::error_handler_t::replace) {
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone) {
+    const ChartPositions &chart = state.Chart;
+    const BirthData &birth = state.Birth;
     Json bodies = Json::array();
     for (int body = 0; body < kBodyCount; ++body) {
-        bodies.push_back(Json{{"name", ""},
-                              {"position", ""},
-                              {"sign", ""},
-                              {"longitude", 0.0},
-                              {"retrograde", false}});
+        bodies.push_back(Json{{"name", chart.ChartBodyNames[body]},
+                              {"position", chart.PositionText[body]},
+                              {"sign", std::string(SignOfPosition(chart.PositionText[body]))},
+                              {"longitude", chart.Longitude[body]},
+                              {"retrograde", IsRetrogradeBody(state.Retro, body)}});
     }
     Json cells = Json::array();
-    for (int house = 0; house < kSignCount; ++house)
-        cells.push_back("");
-    // clang-format off
-    json_ = Json{{"name", ""},
-                 {"universal_time", ""},
-                 {"positions", ""},
-                 {"zone", Json{{"index", 0}, {"name", ""}, {"offset_minutes", 0}, {"dst", false}}},
-                 {"bodies", bodies},
-                 {"ascendant_sign", ""},
-                 {"moon_sign", ""},
-                 {"house_cells", cells},
-                 {"patterns", Json::array()},
-                 {"pattern_by_degrees", Json{{"name", ""},
-                                             {"leading", Json::array()},
-                                             {"empty_arc", Json{{"from", 0.0}, {"to", 0.0}}}}},
-                 {"angles", Json{{"asc", 0.0}, {"mc", 0.0}}},
-                 {"nodes", Json{{"north", 0.0}, {"south", 0.0}, {"kind", "mean"}}},
-                 {"aspects", Json::array()}};
-    // clang-format on
-    // The object's shape never changes after this, so the places of its values hold.
-    name_ = json_["name"].get_ptr<std::string *>();
-    universalTime_ = json_["universal_time"].get_ptr<std::string *>();
-    positions_ = json_["positions"].get_ptr<std::string *>();
-    Json &zone = json_["zone"];
-    zoneIndex_ = zone["index"].get_ptr<Json::number_integer_t *>();
-    zoneName_ = zone["name"].get_ptr<std::string *>();
-    zoneOffset_ = zone["offset_minutes"].get_ptr<Json::number_integer_t *>();
-    zoneDst_ = zone["dst"].get_ptr<bool *>();
-    for (int body = 0; body < kBodyCount; ++body) {
-        Json &b = json_["bodies"][body];
-        bodies_[body] = {b["name"].get_ptr<std::string *>(), b["position"].get_ptr<std::string *>(),
-                         b["sign"].get_ptr<std::string *>(), b["longitude"].get_ptr<double *>(),
-                         b["retrograde"].get_ptr<bool *>()};
+    for (const QString &cell : outcome.Wheel.HouseCell)
+        cells.push_back(cell.toStdString());
+    Json patterns = Json::array();
+    for (int slot = 0; slot < kPatternCount; ++slot) {
+        if (outcome.Patterns.Work.PatternFlags[slot])
+            patterns.push_back(std::string(PatternTable[slot].Name));
     }
-    ascendantSign_ = json_["ascendant_sign"].get_ptr<std::string *>();
-    moonSign_ = json_["moon_sign"].get_ptr<std::string *>();
-    for (int house = 0; house < kSignCount; ++house)
-        houseCells_[house] = json_["house_cells"][house].get_ptr<std::string *>();
-    patterns_ = &json_["patterns"];
-    Json &byDegrees = json_["pattern_by_degrees"];
-    degreePattern_ = byDegrees["name"].get_ptr<std::string *>();
-    leading_ = &byDegrees["leading"];
-    emptyArcFrom_ = byDegrees["empty_arc"]["from"].get_ptr<double *>();
-    emptyArcTo_ = byDegrees["empty_arc"]["to"].get_ptr<double *>();
-    asc_ = json_["angles"]["asc"].get_ptr<double *>();
-    mc_ = json_["angles"]["mc"].get_ptr<double *>();
-    northNode_ = json_["nodes"]["north"].get_ptr<double *>();
-    southNode_ = json_["nodes"]["south"].get_ptr<double *>();
-    nodeKind_ = json_["nodes"]["kind"].get_ptr<std::string *>();
-    aspects_ = &json_["aspects"];
-
-    // The fixed text: the object written with every value replaced by a mark that no key
-    // holds, cut at the marks.
-    ForEachValue(json_, [this](Json &value) { values_.push_back(&value); });
-    Json shape = json_;
-    ForEachValue(shape, [](Json &value) { value = kValueMark; });
-    const std::string text = CompactJson(shape);
-    const std::string mark = CompactJson(Json(kValueMark));
-    std::size_t from = 0;
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, from)) {
-        fragments_.push_back(text.substr(from, at - from));
-        from = at + mark.size();
-    }
-    fragments_.push_back(text.substr(from));
-    if (fragments_.size() != values_.size() + 1)
-        throw std::logic_error("JSON writer: the object's text does not match its values");
-
-    const auto placeOf = [this](const Json &value) {
-        return static_cast<std::size_t>(std::find(values_.begin(), values_.end(), &value) -
-                                        values_.begin());
-    };
-    for (int body = 0; body < kBodyCount; ++body) {
-        Json &b = json_["bodies"][body];
-        bodyPlaces_[body] = {placeOf(b["name"]), placeOf(b["sign"]), placeOf(b["retrograde"])};
-        bodyNameTexts_[body] = CompactJson(Json(std::string(kPlainBodyNames[body])));
-    }
-    ascendantSignAt_ = placeOf(json_["ascendant_sign"]);
-    moonSignAt_ = placeOf(json_["moon_sign"]);
-    patternsAt_ = placeOf(json_["patterns"]);
-    aspectsAt_ = placeOf(json_["aspects"]);
-    // One aspect's object cut before each value that is not from a short list: the second
-    // point, the kind, the orb and the flag.
-    {
-        const Json sample = Json::array({Json{{"a", kValueMark},
-                                              {"b", kValueMark},
-                                              {"aspect", kValueMark},
-                                              {"orb", kValueMark},
-                                              {"applying", kValueMark}}});
-        const std::string mark = CompactJson(Json(kValueMark));
-        std::vector<std::string> pieces;
-        const std::string text = CompactJson(sample).substr(1); // without the list's "["
-        std::size_t from = 0;
-        for (std::size_t at = text.find(mark); at != std::string::npos;
-             at = text.find(mark, from)) {
-            pieces.push_back(text.substr(from, at - from));
-            from = at + mark.size();
-        }
-        pieces.push_back(text.substr(from, text.size() - from - 1)); // without the "]"
-        if (pieces.size() != 6)
-            throw std::logic_error("JSON writer: an aspect's text does not match its values");
-        for (int point = 0; point < kAspectPointCount; ++point) {
-            const std::string name = CompactJson(Json(std::string(kAspectPointNames[point])));
-            aspectFirstTexts_[point] = pieces[0] + name + pieces[1];
-            aspectSecondTexts_[point] = name + pieces[2];
-        }
-        for (int kind = 0; kind < kAspectKindCount; ++kind)
-            aspectKindTexts_[kind] = CompactJson(Json(std::string(kAspectNames[kind]))) + pieces[3];
-        for (const bool flag : {false, true})
-            aspectEndTexts_[flag ? 1 : 0] = pieces[4] + CompactJson(Json(flag)) + pieces[5];
-    }
-    for (int sign = 0; sign < kSignCount; ++sign)
-        signTexts_[sign] = CompactJson(Json(std::string(kSignFullNames[sign])));
-    signTexts_[kSignCount] = CompactJson(Json(std::string()));
-    flagTexts_ = {CompactJson(Json(false)), CompactJson(Json(true))};
-    knownText_.assign(values_.size(), nullptr);
-    for (unsigned set = 0; set < (1U << kPatternCount); ++set) {
-        Json list = Json::array();
-        for (int slot = 0; slot < kPatternCount; ++slot) {
-            if ((set & (1U << slot)) != 0)
-                list.push_back(std::string(PatternTable[slot].Name));
-        }
-        patternListTexts_.push_back(CompactJson(list));
-    }
-}
-
-void ReadingJsonWriter::appendLine(std::string &out) {
-    line_.clear();
-    for (std::size_t i = 0; i < values_.size(); ++i) {
-        line_ += fragments_[i];
-        if (knownText_[i] != nullptr)
-            line_ += *knownText_[i];
-        else
-            writer_.dump(*values_[i], false, false, 0);
-    }
-    // The object's last fragment closes it; the optional members go in before that.
-    const std::string &last = fragments_.back();
-    line_.append(last, 0, last.size() - 1);
-    for (const auto &[key, value] : optional_.items()) {
-        line_ += ',';
-        writer_.dump(Json(key), false, false, 0);
-        line_ += ':';
-        writer_.dump(value, false, false, 0);
-    }
-    line_ += last.back();
-    line_ += '\n';
-    out += line_;
-}
-
-const std::string *ReadingJsonWriter::signText(const std::string &name) const {
-    if (name.empty())
-        return &signTexts_[kSignCount];
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        if (name == kSignFullNames[sign])
-            return &signTexts_[sign];
-    }
-    return nullptr;
-}
-
-const Json &ReadingJsonWriter::fill(const ReadingState &state, const ReadingOutcome &outcome,
-                                    const ZoneUsed &zone) {
-    fillForLine(state, outcome, zone);
-    aspects_->clear();
+    const DegreeShape &shape = outcome.PatternsByDegrees;
+    Json leading = Json::array();
+    for (int i = 0; i < shape.LeadingCount; ++i)
+        leading.push_back(std::string(kPlainBodyNames[shape.Leading[i]]));
+    Json aspects = Json::array();
     for (const Aspect &aspect : outcome.Aspects) {
-        aspects_->push_back(
-            Json{{"a", std::string(kAspectPointNames[aspect.A])},
-                 {"b", std::string(kAspectPointNames[aspect.B])},
-                 {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
-                 {"orb", aspect.Orb},
-                 {"applying", aspect.Applying}});
+        aspects.push_back(Json{{"a", std::string(kAspectPointNames[aspect.A])},
+                               {"b", std::string(kAspectPointNames[aspect.B])},
+                               {"aspect", std::string(kAspectNames[static_cast<int>(aspect.Kind)])},
+                               {"orb", aspect.Orb},
+                               {"applying", aspect.Applying}});
     }
-    return json_;
-}
-
-void ReadingJsonWriter::fillForLine(const ReadingState &state, const ReadingOutcome &outcome,
-                                    const ZoneUsed &zone) {
-    const ChartPositions &chart = state.Chart;
-    *name_ = state.Birth.BirthName;
-    *universalTime_ = IsoMinute(chart.UniversalTime);
-    positions_->assign(PositionMethodName(chart.Method));
-    *zoneIndex_ = zone.position;
-    AssignUtf8(*zoneName_, ZoneEntryName(zone.position));
-    *zoneOffset_ = ZoneOffsetMinutesEast(state.Birth);
-    *zoneDst_ = state.Birth.DstFlag;
-    optional_.clear();
+    // clang-format off
+    Json json = {
+        {"name", birth.BirthName},
+        {"universal_time", IsoMinute(chart.UniversalTime)},
+        {"positions", std::string(PositionMethodName(chart.Method))},
+        {"zone", Json{{"index", zone.position},
+                      {"name", ZoneEntryName(zone.position).toStdString()},
+                      {"offset_minutes", ZoneOffsetMinutesEast(birth)},
+                      {"dst", birth.DstFlag}}},
+        {"bodies", std::move(bodies)},
+        {"ascendant_sign", std::string(SignNameOfText(chart.AscendantText))},
+        {"moon_sign", chart.MoonSignName},
+        {"house_cells", std::move(cells)},
+        {"patterns", std::move(patterns)},
+        {"pattern_by_degrees", Json{{"name", std::string(DegreePatternName(shape.Pattern))},
+                                    {"leading", std::move(leading)},
+                                    {"empty_arc", Json{{"from", shape.EmptyArcFrom},
+                                                       {"to", shape.EmptyArcTo}}}}},
+        {"angles", Json{{"asc", chart.Longitude[kAscBody]}, {"mc", chart.Midheaven}}},
+        {"nodes", Json{{"north", chart.NorthNode},
+                       {"south", chart.SouthNode},
+                       {"kind", std::string(NodeKindName(chart.Nodes))}}},
+        {"aspects", std::move(aspects)}};
+    // clang-format on
     if (zone.source != nullptr && zone.source->place) {
         const AtlasPlace &place = *zone.source->place;
-        optional_["place"] = Json{
+        json["place"] = Json{
             {"name", place.name.toStdString()},       {"state", place.state.toStdString()},
             {"country", place.country.toStdString()}, {"latitude", place.latitude},
             {"longitude", place.longitude},           {"time_zone", place.timeZone.toStdString()}};
     }
     if (zone.source != nullptr && !zone.source->timeNote.isEmpty())
-        optional_["time_note"] = zone.source->timeNote.toStdString();
-    for (int body = 0; body < kBodyCount; ++body) {
-        const BodyValues &b = bodies_[body];
-        const BodyPlaces &at = bodyPlaces_[body];
-        *b.name = chart.ChartBodyNames[body];
-        knownText_[at.name] = *b.name == kPlainBodyNames[body] ? &bodyNameTexts_[body] : nullptr;
-        *b.position = chart.PositionText[body];
-        const int sign = SignOfPositionText(chart.PositionText[body]);
-        b.sign->assign(sign >= 0 ? kSignFullNames[sign] : std::string_view());
-        knownText_[at.sign] = &signTexts_[sign >= 0 ? sign : kSignCount];
-        *b.longitude = chart.Longitude[body];
-        *b.retrograde = IsRetrogradeBody(state.Retro, body);
-        knownText_[at.retrograde] = &flagTexts_[*b.retrograde ? 1 : 0];
-    }
-    // The report window's hidden labels: the ascendant's sign (empty on a fresh window when
-    // the text names none) and the Moon's.
-    AssignUtf8(*ascendantSign_, AscendantSignName(chart.AscendantText));
-    knownText_[ascendantSignAt_] = signText(*ascendantSign_);
-    *moonSign_ = chart.MoonSignName;
-    knownText_[moonSignAt_] = signText(*moonSign_);
-    for (int house = 0; house < kSignCount; ++house)
-        AssignUtf8(*houseCells_[house], outcome.Wheel.HouseCell[house]);
-    unsigned set = 0;
-    for (int slot = 0; slot < kPatternCount; ++slot) {
-        if (outcome.Patterns.Work.PatternFlags[slot])
-            set |= 1U << slot;
-    }
-    if (set != patternSet_ || patterns_->empty()) {
-        patterns_->clear();
-        for (int slot = 0; slot < kPatternCount; ++slot) {
-            if ((set & (1U << slot)) != 0)
-                patterns_->push_back(std::string(PatternTable[slot].Name));
-        }
-        patternSet_ = set;
-    }
-    knownText_[patternsAt_] = &patternListTexts_[set];
-
-    const DegreeShape &shape = outcome.PatternsByDegrees;
-    degreePattern_->assign(DegreePatternName(shape.Pattern));
-    leading_->clear();
-    for (int i = 0; i < shape.LeadingCount; ++i)
-        leading_->push_back(std::string(kPlainBodyNames[shape.Leading[i]]));
-    *emptyArcFrom_ = shape.EmptyArcFrom;
-    *emptyArcTo_ = shape.EmptyArcTo;
-    *asc_ = chart.Longitude[kAscBody];
-    *mc_ = chart.Midheaven;
-    *northNode_ = chart.NorthNode;
-    *southNode_ = chart.SouthNode;
-    nodeKind_->assign(NodeKindName(chart.Nodes));
-    aspectsText_.assign(1, '[');
-    for (const Aspect &aspect : outcome.Aspects) {
-        if (aspectsText_.size() > 1)
-            aspectsText_ += ',';
-        aspectsText_ += aspectFirstTexts_[aspect.A];
-        aspectsText_ += aspectSecondTexts_[aspect.B];
-        aspectsText_ += aspectKindTexts_[static_cast<int>(aspect.Kind)];
-        orb_ = aspect.Orb;
-        orbWriter_.dump(orb_, false, false, 0);
-        aspectsText_ += aspectEndTexts_[aspect.Applying ? 1 : 0];
-    }
-    aspectsText_ += ']';
-    knownText_[aspectsAt_] = &aspectsText_;
+        json["time_note"] = zone.source->timeNote.toStdString();
+    return json;
 }
 
-Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone) {
-    ReadingJsonWriter writer;
-    Json json = writer.fill(state, outcome, zone);
-    for (const auto &[key, value] : writer.optionalMembers().items())
-        json[key] = value;
-    return json;
+ReadingJsonWriter::ReadingJsonWriter() {
+    m_zoneNames.reserve(kZoneCount);
+    for (int position = 0; position < kZoneCount; ++position)
+        m_zoneNames.push_back(ZoneEntryName(position).toStdString());
+}
+
+void ReadingJsonWriter::appendLine(const ReadingState &state, const ReadingOutcome &outcome,
+                                   const ZoneUsed &zone, std::string &out) {
+    m_used = 0;
+    m_slots.clear();
+    m_values.clear();
+    m_first = true;
+    open('{');
+    writeBirth(state, zone);
+    writeBodies(state);
+    writeSigns(state, outcome);
+    writeShapeAndAngles(state.Chart, outcome.PatternsByDegrees);
+    writeAspects(outcome.Aspects);
+    writePlace(zone);
+    close('}');
+    finishLine(out);
+}
+
+void ReadingJsonWriter::writeBirth(const ReadingState &state, const ZoneUsed &zone) {
+    const ChartPositions &chart = state.Chart;
+    key("name");
+    text(state.Birth.BirthName);
+    key("universal_time");
+    text(IsoMinute(chart.UniversalTime));
+    key("positions");
+    text(PositionMethodName(chart.Method));
+    key("zone");
+    open('{');
+    key("index");
+    integer(zone.position);
+    key("name");
+    const bool listed = zone.position >= 0 && zone.position < kZoneCount;
+    text(listed ? std::string_view(m_zoneNames[zone.position]) : std::string_view());
+    key("offset_minutes");
+    integer(ZoneOffsetMinutesEast(state.Birth));
+    key("dst");
+    flag(state.Birth.DstFlag);
+    close('}');
+}
+
+void ReadingJsonWriter::writeBodies(const ReadingState &state) {
+    const ChartPositions &chart = state.Chart;
+    key("bodies");
+    open('[');
+    for (int body = 0; body < kBodyCount; ++body) {
+        open('{');
+        key("name");
+        text(chart.ChartBodyNames[body]);
+        key("position");
+        text(chart.PositionText[body]);
+        key("sign");
+        text(SignOfPosition(chart.PositionText[body]));
+        key("longitude");
+        number(chart.Longitude[body]);
+        key("retrograde");
+        flag(IsRetrogradeBody(state.Retro, body));
+        close('}');
+    }
+    close(']');
+}
+
+void ReadingJsonWriter::writeSigns(const ReadingState &state, const ReadingOutcome &outcome) {
+    // The report window's hidden labels: the ascendant's sign (empty when the text names
+    // none) and the Moon's.
+    key("ascendant_sign");
+    text(SignNameOfText(state.Chart.AscendantText));
+    key("moon_sign");
+    text(state.Chart.MoonSignName);
+    key("house_cells");
+    open('[');
+    for (const QString &cell : outcome.Wheel.HouseCell)
+        text(cell);
+    close(']');
+    key("patterns");
+    open('[');
+    for (int slot = 0; slot < kPatternCount; ++slot) {
+        if (outcome.Patterns.Work.PatternFlags[slot])
+            text(PatternTable[slot].Name);
+    }
+    close(']');
+}
+
+void ReadingJsonWriter::writeShapeAndAngles(const ChartPositions &chart, const DegreeShape &shape) {
+    key("pattern_by_degrees");
+    open('{');
+    key("name");
+    text(DegreePatternName(shape.Pattern));
+    key("leading");
+    open('[');
+    for (int i = 0; i < shape.LeadingCount; ++i)
+        text(kPlainBodyNames[shape.Leading[i]]);
+    close(']');
+    key("empty_arc");
+    open('{');
+    key("from");
+    number(shape.EmptyArcFrom);
+    key("to");
+    number(shape.EmptyArcTo);
+    close('}');
+    close('}');
+    key("angles");
+    open('{');
+    key("asc");
+    number(chart.Longitude[kAscBody]);
+    key("mc");
+    number(chart.Midheaven);
+    close('}');
+    key("nodes");
+    open('{');
+    key("north");
+    number(chart.NorthNode);
+    key("south");
+    number(chart.SouthNode);
+    key("kind");
+    text(NodeKindName(chart.Nodes));
+    close('}');
+}
+
+void ReadingJsonWriter::writeAspects(const std::vector<Aspect> &aspects) {
+    key("aspects");
+    open('[');
+    for (const Aspect &aspect : aspects) {
+        open('{');
+        key("a");
+        text(kAspectPointNames[aspect.A]);
+        key("b");
+        text(kAspectPointNames[aspect.B]);
+        key("aspect");
+        text(kAspectNames[static_cast<int>(aspect.Kind)]);
+        key("orb");
+        number(aspect.Orb);
+        key("applying");
+        flag(aspect.Applying);
+        close('}');
+    }
+    close(']');
+}
+
+void ReadingJsonWriter::writePlace(const ZoneUsed &zone) {
+    if (zone.source == nullptr)
+        return;
+    if (zone.source->place) {
+        const AtlasPlace &place = *zone.source->place;
+        key("place");
+        open('{');
+        key("name");
+        text(place.name);
+        key("state");
+        text(place.state);
+        key("country");
+        text(place.country);
+        key("latitude");
+        number(place.latitude);
+        key("longitude");
+        number(place.longitude);
+        key("time_zone");
+        text(place.timeZone);
+        close('}');
+    }
+    if (!zone.source->timeNote.isEmpty()) {
+        key("time_note");
+        text(zone.source->timeNote);
+    }
+}
+
+void ReadingJsonWriter::finishLine(std::string &out) {
+    m_valuesText = m_values.dump(-1, ' ', false, Json::error_handler_t::replace);
+    const std::string_view skeleton(m_skeleton.data(), m_used);
+    std::size_t from = 0; // in the skeleton
+    std::size_t at = 1;   // in the values' text, past its "["
+    for (const std::size_t place : m_slots) {
+        const std::size_t end = ElementEnd(m_valuesText, at);
+        out.append(skeleton.substr(from, place - from));
+        out.append(m_valuesText, at, end - at);
+        from = place;
+        at = end + 1; // past the comma
+    }
+    out.append(skeleton.substr(from));
+    out += '\n';
+}
+
+[[gnu::always_inline]] inline char *ReadingJsonWriter::room(std::size_t bytes) {
+    if (m_used + bytes > m_skeleton.size())
+        m_skeleton.resize(std::max(2 * m_skeleton.size(), m_used + bytes));
+    return m_skeleton.data() + m_used;
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::put(char *end) {
+    m_used = static_cast<std::size_t>(end - m_skeleton.data());
+}
+
+[[gnu::always_inline]] inline char *ReadingJsonWriter::separate(char *at) {
+    if (!m_first)
+        *at++ = ',';
+    m_first = false;
+    return at;
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::slot() {
+    put(separate(room(1)));
+    m_slots.push_back(m_used);
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::open(char bracket) {
+    char *at = separate(room(2));
+    *at++ = bracket;
+    put(at);
+    m_first = true;
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::close(char bracket) {
+    *room(1) = bracket;
+    ++m_used;
+    m_first = false;
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::key(std::string_view name) {
+    char *at = separate(room(name.size() + 4));
+    *at++ = '"';
+    at = std::copy(name.begin(), name.end(), at);
+    *at++ = '"';
+    *at++ = ':';
+    put(at);
+    m_first = true; // the value follows without a comma
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::text(std::string_view value) {
+    if (!IsPlainText(value)) {
+        slot();
+        m_values.push_back(std::string(value));
+        return;
+    }
+    char *at = separate(room(value.size() + 3));
+    *at++ = '"';
+    at = std::copy(value.begin(), value.end(), at);
+    *at++ = '"';
+    put(at);
+}
+
+void ReadingJsonWriter::text(const QString &value) {
+    AssignUtf8(m_utf8, value);
+    text(std::string_view(m_utf8));
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::number(double value) {
+    slot();
+    m_values.push_back(value);
+}
+
+void ReadingJsonWriter::integer(long long value) {
+    slot();
+    m_values.push_back(static_cast<Json::number_integer_t>(value));
+}
+
+[[gnu::always_inline]] inline void ReadingJsonWriter::flag(bool value) {
+    const std::string_view word = value ? "true" : "false";
+    char *at = separate(room(word.size() + 1));
+    put(std::copy(word.begin(), word.end(), at));
 }
 
 std::string CompactJson(const Json &json) {

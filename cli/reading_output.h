@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,110 +33,63 @@ struct ZoneUsed {
 // empty_arc from and to), angles (asc, mc), nodes (north, south, kind) and aspects (a, b,
 // aspect, orb, applying); then place (name, state, country, latitude, longitude,
 // time_zone) when the atlas gave the birthplace and time_note when there is one.
+Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone);
+
+// Writes readings as JSON lines: the bytes of CompactJson(ReadingJson(...)) and a line end,
+// at the pace a batch of a million rows needs, where building and dumping the whole object
+// for every row would cost more than the reading itself.
 //
-// A batch writes a million of these, so the object is built once with every key in place
-// and each reading only overwrites its values, which keeps the strings' storage. A line is
-// the object's fixed text (its keys and punctuation, as the library writes them) with only
-// the values written anew; values from short lists (body names, signs, flags, pattern
-// lists) are written by the library once, when the writer is made.
+// The keys and punctuation are written here, in the object's order. The values that
+// need the library (every number, and every text with anything to escape) are collected
+// in one array per line, which the library writes in a single dump(); each element of
+// that text then takes its place in the line. A text of printable ASCII without a quote
+// or a backslash is its own JSON string and goes in directly.
 class ReadingJsonWriter {
 public:
     ReadingJsonWriter();
     ReadingJsonWriter(const ReadingJsonWriter &) = delete;
     ReadingJsonWriter &operator=(const ReadingJsonWriter &) = delete;
 
-    // Puts the reading's values into the object; the place and the time note, which only
-    // some readings have, are kept apart and written after the rest.
-    const Json &fill(const ReadingState &state, const ReadingOutcome &outcome,
-                     const ZoneUsed &zone);
-    // The place and time note of the last fill, as members to add to the object.
-    const Json &optionalMembers() const { return optional_; }
-
-    // The same for appendLine alone: the aspect list, whose length varies, is only
-    // written as text, not built as objects.
-    void fillForLine(const ReadingState &state, const ReadingOutcome &outcome,
-                     const ZoneUsed &zone);
-
-    // Appends the object as filled, on one line ended by LF: the same bytes as
-    // CompactJson(fill(...)) and a line end.
-    void appendLine(std::string &out);
+    // Appends the reading's object on one line, ended by LF, to `out`.
+    void appendLine(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone,
+                    std::string &out);
 
 private:
-    // The written text of a sign's full name or of the empty text; null for any other.
-    const std::string *signText(const std::string &name) const;
+    // The line's parts, in writing order.
+    void writeBirth(const ReadingState &state, const ZoneUsed &zone);
+    void writeBodies(const ReadingState &state);
+    void writeSigns(const ReadingState &state, const ReadingOutcome &outcome);
+    void writeShapeAndAngles(const ChartPositions &chart, const DegreeShape &shape);
+    void writeAspects(const std::vector<Aspect> &aspects);
+    void writePlace(const ZoneUsed &zone);
+    // The skeleton with the library's text of the values put in their places.
+    void finishLine(std::string &out);
 
-    struct BodyValues {
-        std::string *name;
-        std::string *position;
-        std::string *sign;
-        double *longitude;
-        bool *retrograde;
-    };
-    Json json_;
-    std::string *name_;
-    std::string *universalTime_;
-    std::string *positions_;
-    Json::number_integer_t *zoneIndex_;
-    std::string *zoneName_;
-    Json::number_integer_t *zoneOffset_;
-    bool *zoneDst_;
-    Json optional_ = Json::object();
-    std::array<BodyValues, kBodyCount> bodies_;
-    std::string *ascendantSign_;
-    std::string *moonSign_;
-    std::array<std::string *, kSignCount> houseCells_;
-    Json *patterns_;
-    double *asc_;
-    double *mc_;
-    double *northNode_;
-    double *southNode_;
-    std::string *nodeKind_;
-    Json *aspects_;
-    unsigned patternSet_ = 0; // the flags the pattern list holds, slot 0 lowest bit
-    std::string *degreePattern_;
-    Json *leading_;
-    double *emptyArcFrom_;
-    double *emptyArcTo_;
+    void open(char bracket);
+    void close(char bracket);
+    void key(std::string_view name); // a key of ours: plain ASCII, nothing to escape
+    void text(std::string_view value);
+    void text(const QString &value);
+    void number(double value);
+    void integer(long long value);
+    void flag(bool value);
+    void slot(); // the next value is the library's
 
-    // Every value of the object in the order it is written, and the fixed text around
-    // them: fragments_[i] comes before values_[i], the last fragment after the last value.
-    std::vector<const Json *> values_;
-    std::vector<std::string> fragments_;
-    // fill() points knownText_[i] at the text of value i when it is one of these; null
-    // for the others, which are written each time.
-    std::vector<const std::string *> knownText_;
-    std::array<std::string, kBodyCount> bodyNameTexts_;
-    std::array<std::string, kSignCount + 1> signTexts_; // the last for no sign
-    std::array<std::string, 2> flagTexts_;
-    std::vector<std::string> patternListTexts_; // by the set of flags
-    struct BodyPlaces {
-        std::size_t name;
-        std::size_t sign;
-        std::size_t retrograde;
-    };
-    std::array<BodyPlaces, kBodyCount> bodyPlaces_; // places in values_
-    std::size_t ascendantSignAt_ = 0;
-    std::size_t moonSignAt_ = 0;
-    std::size_t patternsAt_ = 0;
+    // The skeleton is written in place: room for `bytes` more at its end, the comma before
+    // a value or key unless it comes first, and the end of what was written.
+    char *room(std::size_t bytes);
+    char *separate(char *at);
+    void put(char *end);
 
-    // The aspect list's text, written from pieces the library wrote once (names, kinds
-    // and punctuation) and each orb written by the library into it.
-    std::size_t aspectsAt_ = 0;
-    std::string aspectsText_;
-    std::array<std::string, kAspectPointCount> aspectFirstTexts_;  // {"a":"Sun","b":
-    std::array<std::string, kAspectPointCount> aspectSecondTexts_; // "Moon","aspect":
-    std::array<std::string, kAspectKindCount> aspectKindTexts_;    // "trine","orb":
-    std::array<std::string, 2> aspectEndTexts_;                    // ,"applying":false}
-    Json orb_;
-
-    // The line being written, and the library's writer bound to it (made once: making
-    // one reads the locale).
-    std::string line_;
-    nlohmann::detail::serializer<Json> writer_;
-    nlohmann::detail::serializer<Json> orbWriter_; // bound to aspectsText_
+    std::string m_skeleton; // the line without the values the library writes: m_used bytes
+    std::size_t m_used = 0;
+    std::vector<std::size_t> m_slots;     // where in m_skeleton each of those values goes
+    Json m_values = Json::array();        // those values, in the order of m_slots
+    bool m_first = true;                  // nothing written yet in the open object or array
+    std::string m_valuesText;             // m_values as the library wrote it
+    std::string m_utf8;                   // a QString's text in UTF-8
+    std::vector<std::string> m_zoneNames; // by list position
 };
-
-Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone);
 
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);

@@ -31,6 +31,9 @@ double AllowedOrb(const AspectOrbs &orbs, AspectKind kind, int a, int b) {
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs) {
     std::vector<Aspect> found;
+    // Room for every pair at once: a chart has about twenty aspects, and growing the list
+    // one doubling at a time cost several allocations per chart in a batch.
+    found.reserve(kAspectPointCount * (kAspectPointCount - 1) / 2);
     for (int a = 0; a < kAspectPointCount; ++a) {
         for (int b = a + 1; b < kAspectPointCount; ++b) {
             // The horizon and the meridian are the chart's frame, not bodies in it.

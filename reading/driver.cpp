@@ -17,6 +17,10 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
     BuildTimeZoneTables(state.Zones);
+    return RunReadingOnBuiltZones(values, state);
+}
+
+ReadingOutcome RunReadingOnBuiltZones(const FormValues &values, ReadingState &state) {
     ReadValuesIntoRecord(values, state);
     // The precise table covers every birth the form accepts; should it ever not, the
     // reading falls back to the standard formulas, and the chart's Method says so.

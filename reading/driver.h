@@ -50,4 +50,10 @@ struct ReadingOutcome {
 // planetary patterns, the shape by degrees and the aspects.
 ReadingOutcome RunReading(const FormValues &values, ReadingState &state);
 
+// RunReading for a state whose zone tables are already built and never written: the
+// tables are read as they stand instead of being rebuilt. A batch builds them once per
+// worker; rebuilding them for every row cost about as much as the ascendant, the Moon and
+// the planets together.
+ReadingOutcome RunReadingOnBuiltZones(const FormValues &values, ReadingState &state);
+
 } // namespace starloom

@@ -1,6 +1,7 @@
 // starloom-cli batch: CSV rows to JSON Lines in input order, bad rows reported in their
 // place, the same bytes whatever the thread count; and the CSV reader on its own.
 #include "cli/csv_reader.h"
+#include "cli/reading_output.h"
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
@@ -109,6 +110,8 @@ private slots:
     void csvRecords();
     void mixedRowsGolden();
     void goodRowsAreTheReadingsObjects();
+    void writerLineIsTheCompactObject_data();
+    void writerLineIsTheCompactObject();
     void threadCountDoesNotChangeTheOutput();
     void outputFileAndStandardInput();
     void refusedInputWritesNothing_data();
@@ -215,6 +218,57 @@ void TestCliBatch::goodRowsAreTheReadingsObjects() {
                      nlohmann::json::parse(reading.out.toStdString()),
                  lines[i].constData());
     }
+}
+
+// The batch's line writer puts together what the library writes for the values; the whole
+// object dumped by the library is the reference. One writer serves every row, so a row
+// cannot keep anything of the one before it (a place, a longer aspect list).
+void TestCliBatch::writerLineIsTheCompactObject_data() {
+    QTest::addColumn<int>("birth");       // in FixedBirths()
+    QTest::addColumn<QByteArray>("name"); // bytes put into the record after the reading
+    QTest::addColumn<bool>("place");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("plain") << 0 << QByteArray("Mary Ann") << false << QString();
+    QTest::newRow("quote and backslash")
+        << 1 << QByteArray("The \"Kid\" \\o/") << false << QString();
+    QTest::newRow("control characters")
+        << 2 << QByteArray("Tab\there\x01\x1f\x7f") << false << QString();
+    QTest::newRow("beyond ASCII") << 2
+                                  << QByteArray("Luc\xc3\xad"
+                                                "a \xe2\x9c\x93")
+                                  << true
+                                  << QString::fromUtf8("Clocks went forward at 02:00 \xe2\x86\x92");
+    QTest::newRow("not UTF-8, replaced")
+        << 0 << QByteArray("Bad \xff\xfe end") << false << QString();
+    QTest::newRow("empty, after a place") << 1 << QByteArray() << false << QString();
+}
+
+void TestCliBatch::writerLineIsTheCompactObject() {
+    QFETCH(int, birth);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, place);
+    QFETCH(QString, note);
+    static ReadingJsonWriter writer;
+    ReadingState state;
+    const ReadingOutcome outcome = RunReading(FixedBirths()[birth].values, state);
+    state.Birth.BirthName = name.toStdString();
+    TimeSource source;
+    if (place) {
+        source.place = AtlasPlace{QString::fromUtf8("Z\xc3\xbcrich \"Altstadt\""),
+                                  QStringLiteral("Z\u00fcrich"),
+                                  QStringLiteral("Switzerland"),
+                                  QStringLiteral("Europe/Zurich"),
+                                  47.36667,
+                                  8.55,
+                                  0};
+    }
+    source.timeNote = note;
+    const ZoneUsed zone{FixedBirths()[birth].values.zonePosition, &source};
+    std::string line = "kept|";
+    writer.appendLine(state, outcome, zone, line);
+    QCOMPARE(
+        QByteArray::fromStdString(line),
+        QByteArray::fromStdString("kept|" + CompactJson(ReadingJson(state, outcome, zone)) + "\n"));
 }
 
 void TestCliBatch::threadCountDoesNotChangeTheOutput() {
