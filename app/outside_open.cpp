@@ -1,8 +1,8 @@
 // Reading files named from outside the program.
 #include "app/outside_open.h"
 
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>

@@ -1,7 +1,7 @@
 // The single-copy lock.
 #include "shell/single_instance.h"
 
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The birth-data form: lists, keystroke filters, validation, the coordinate search and
 // the reading of the form into the birth-data record.
-#include "reading/birth_form.h"
 #include "reading/driver.h"
+#include "reading/gui/birth_form.h"
 #include "reading/number_text.h"
 #include "support/scripted_services.h"
 

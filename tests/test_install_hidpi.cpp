@@ -1,8 +1,8 @@
 // At 200 % scaling (QT_SCALE_FACTOR=2, set by CTest) every picture the program draws stays
 // sharp: the wheel, the sign glyphs, the toolbar icons, the program icon and the form's text
 // are drawn at the device's full resolution, never drawn at one pixel per unit and doubled.
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
 #include "shell/program_icon.h"
 #include "support/sample_form.h"

@@ -1,9 +1,9 @@
 // Reading files from outside the form's Open button: `starloom FILE.act`, a file handed over
 // by a second copy, and a file dropped on the birth-data form.
 #include "app/outside_open.h"
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
 #include "shell/instance_channel.h"
 #include "shell/single_instance.h"
 #include "support/scripted_services.h"

@@ -1,6 +1,6 @@
 // Choosing a birthplace from the atlas on the birth-data form.
-#include "reading/birth_form.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
 #include "support/scripted_services.h"
 
 #include <QAbstractItemView>

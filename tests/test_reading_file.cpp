@@ -1,5 +1,5 @@
 // The reading file and the text export: bytes on disk, reading back, and safe writing.
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
 #include "reading/reading_file.h"
 #include "support/scripted_services.h"
 

@@ -1,9 +1,9 @@
 // One reading from the form to the chart window, the way back, and the file commands.
-#include "reading/birth_form.h"
 #include "reading/driver.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
 #include "shell/start_up.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"

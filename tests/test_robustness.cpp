@@ -3,10 +3,10 @@
 // where the reminder date should be; and a save folder that goes away while the user picks
 // a name.
 #include "engine/birth_data.h"
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 #include "shell/update_reminder.h"
 #include "support/fault_files.h"
 #include "support/sample_form.h"

@@ -4,9 +4,9 @@
 // each of the zone's changes, 1901 to 2050.
 #include "engine/time_scale.h"
 #include "reading/atlas.h"
-#include "reading/birth_form.h"
 #include "reading/form_values.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
 #include "support/scripted_services.h"
 
 #include <QCheckBox>

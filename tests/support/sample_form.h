@@ -3,7 +3,7 @@
 // retrograde.
 #pragma once
 
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
 
 #include <QComboBox>
 #include <QLineEdit>

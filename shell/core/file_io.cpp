@@ -1,5 +1,5 @@
 // Checked writes and non-blocking reads on POSIX systems.
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include <QDir>
 #include <QFileInfo>

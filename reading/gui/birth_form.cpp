@@ -1,7 +1,7 @@
 // The birth-data form.
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
 
-#include "reading/keystroke_filter.h"
+#include "reading/gui/keystroke_filter.h"
 #include "shell/links.h"
 #include "shell/shutdown.h"
 #include "windows/link_label.h"

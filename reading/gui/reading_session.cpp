@@ -1,13 +1,13 @@
 // The calculation driver and the file commands.
-#include "reading/reading_session.h"
+#include "reading/gui/reading_session.h"
 
 #include "engine/zodiac.h"
-#include "reading/birth_form.h"
 #include "reading/driver.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "reading/gui/reading_sheet.h"
 #include "reading/reading_file.h"
-#include "reading/reading_sheet.h"
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"

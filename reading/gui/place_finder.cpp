@@ -1,7 +1,7 @@
 // Birthplaces from the atlas on the form.
-#include "reading/place_finder.h"
+#include "reading/gui/place_finder.h"
 
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // Keystroke filters.
-#include "reading/keystroke_filter.h"
+#include "reading/gui/keystroke_filter.h"
 
 #include "shell/user_dialogs.h"
 
