@@ -9,6 +9,7 @@
 #include "shell/core/setting_text.h"
 #include "shell/update_reminder.h"
 #include "support/fault_files.h"
+#include "support/form_controls.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
@@ -282,7 +283,7 @@ void TestRobustness::damagedReadingFile() {
     session.form().show();
     // What the user had typed before choosing the file.
     FillMay1990(session.form());
-    session.form().txtCity->clear();
+    Controls(session.form()).txtCity->clear();
     const QStringList typed = FormContents(session.form());
     session.OpenReadingFileAt(path);
 
@@ -290,7 +291,7 @@ void TestRobustness::damagedReadingFile() {
         QCOMPARE(shell_->dialogs.messages.size(), 0);
         QVERIFY(session.chartWindow() != nullptr);
         QVERIFY(session.chartWindow()->isVisible());
-        QCOMPARE(session.form().txtName->text(), name);
+        QCOMPARE(Controls(session.form()).txtName->text(), name);
     } else {
         QCOMPARE(shell_->dialogs.messages.size(), 1);
         const RecordedMessage shown = shell_->dialogs.messages.constFirst();

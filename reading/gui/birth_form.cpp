@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -77,6 +78,7 @@ QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *gro
 
 BirthForm::~BirthForm() {
     emit closing();
+    m_city->removeEventFilter(this);
 }
 
 BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *parent)
@@ -96,43 +98,52 @@ void BirthForm::buildControls() {
     auto *grid = new QGridLayout;
     outer->addLayout(grid);
 
-    txtName = TextBox("txtName", central);
-    cboMonth = List("cboMonth", central);
-    cboDate = List("cboDate", central);
-    cboYear = List("cboYear", central);
-    cboHour = List("cboHour", central);
-    cboMinute = List("cboMinute", central);
-    cboTimeZone = List("cboTimeZone", central);
-    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
-    chkDST->setObjectName(QStringLiteral("chkDST"));
-    lblZoneNotice = new QLabel(central);
-    lblZoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
-    lblZoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
-    lblZoneNotice->setWordWrap(true); // a long notice wraps rather than widen the form
-    txtLatD = TextBox("txtLatD", central);
-    txtLatM = TextBox("txtLatM", central);
-    txtLonD = TextBox("txtLonD", central);
-    txtLonM = TextBox("txtLonM", central);
-    for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM}) {
+    m_name = TextBox("txtName", central);
+    m_month = List("cboMonth", central);
+    m_day = List("cboDate", central);
+    m_year = List("cboYear", central);
+    m_hour = List("cboHour", central);
+    m_minute = List("cboMinute", central);
+    m_zone = List("cboTimeZone", central);
+    m_dst = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    m_dst->setObjectName(QStringLiteral("chkDST"));
+    m_zoneNotice = new QLabel(central);
+    m_zoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
+    m_zoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
+    m_zoneNotice->setWordWrap(true); // a long notice wraps rather than widen the form
+    m_latDegrees = TextBox("txtLatD", central);
+    m_latMinutes = TextBox("txtLatM", central);
+    m_lonDegrees = TextBox("txtLonD", central);
+    m_lonMinutes = TextBox("txtLonM", central);
+    for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes}) {
         box->setMaxLength(kCoordinateDigits);
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     }
     // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
     latitudeGroup_ = new QButtonGroup(this);
     longitudeGroup_ = new QButtonGroup(this);
-    optLatSouth[0] = Option("optLatSouth_0", QStringLiteral("South"), latitudeGroup_, 0, central);
-    optLatSouth[1] = Option("optLatSouth_1", QStringLiteral("North"), latitudeGroup_, 1, central);
-    optLongEast[0] = Option("optLongEast_0", QStringLiteral("East"), longitudeGroup_, 0, central);
-    optLongEast[1] = Option("optLongEast_1", QStringLiteral("West"), longitudeGroup_, 1, central);
-    txtCity = TextBox("txtCity", central);
-    txtState = TextBox("txtState", central);
-    txtCountry = TextBox("txtCountry", central);
+    m_latitude[0] = Option("optLatSouth_0", QStringLiteral("South"), latitudeGroup_, 0, central);
+    m_latitude[1] = Option("optLatSouth_1", QStringLiteral("North"), latitudeGroup_, 1, central);
+    m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), longitudeGroup_, 0, central);
+    m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), longitudeGroup_, 1, central);
+    m_city = TextBox("txtCity", central);
+    m_state = TextBox("txtState", central);
+    m_country = TextBox("txtCountry", central);
+
+    // What the user does to the birthplace, the date and the zone, for the place finder.
+    connect(m_city, &QLineEdit::textEdited, this, &BirthForm::cityEdited);
+    for (QComboBox *list : {m_month, m_day, m_year, m_hour, m_minute})
+        connect(list, &QComboBox::currentIndexChanged, this, &BirthForm::birthTimeChanged);
+    connect(m_zone, &QComboBox::activated, this, &BirthForm::zoneSetByHand);
+    connect(m_dst, &QCheckBox::clicked, this, &BirthForm::zoneSetByHand);
+    connect(m_zone, &QComboBox::currentIndexChanged, this, &BirthForm::zoneChanged);
+    connect(m_dst, &QCheckBox::toggled, this, &BirthForm::zoneChanged);
 
     auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, services_.dialogs, this);
-    for (QLineEdit *box : {txtName, txtCity, txtState, txtCountry})
+    for (QLineEdit *box : {m_name, m_city, m_state, m_country})
         letters->watch(box);
     auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, services_.dialogs, this);
-    for (QLineEdit *box : {txtLatD, txtLatM, txtLonD, txtLonM})
+    for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes})
         digits->watch(box);
 
     // Each row: a caption in the first column, its controls side by side in the second.
@@ -149,57 +160,58 @@ void BirthForm::buildControls() {
         grid->addLayout(line, row, 1);
         ++row;
     };
-    addRow(QStringLiteral("Name:"), {txtName}, true);
-    addRow(QStringLiteral("Birthday:"), {cboMonth, cboDate, cboYear}, false);
+    addRow(QStringLiteral("Name:"), {m_name}, true);
+    addRow(QStringLiteral("Birthday:"), {m_month, m_day, m_year}, false);
     addRow(QStringLiteral("Time Of Birth:"),
-           {cboHour, cboMinute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
-    addRow(QStringLiteral("Time Zone:"), {cboTimeZone}, true);
+           {m_hour, m_minute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
+    addRow(QStringLiteral("Time Zone:"), {m_zone}, true);
     // Straight into the grid, which gives a wrapped notice the height of all its lines.
-    grid->addWidget(lblZoneNotice, row++, 1);
-    addRow(QString(), {chkDST}, false);
+    grid->addWidget(m_zoneNotice, row++, 1);
+    addRow(QString(), {m_dst}, false);
     addRow(QStringLiteral("Latitude:"),
-           {txtLatD, txtLatM, new QLabel(QStringLiteral("DEG/MIN"), central), optLatSouth[0],
-            optLatSouth[1]},
+           {m_latDegrees, m_latMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
+            m_latitude[0], m_latitude[1]},
            false);
     addRow(QStringLiteral("Longitude:"),
-           {txtLonD, txtLonM, new QLabel(QStringLiteral("DEG/MIN"), central), optLongEast[0],
-            optLongEast[1]},
+           {m_lonDegrees, m_lonMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
+            m_longitude[0], m_longitude[1]},
            false);
-    addRow(QStringLiteral("City:"), {txtCity}, true);
-    addRow(QStringLiteral("State:"), {txtState}, true);
-    addRow(QStringLiteral("Country:"), {txtCountry}, true);
+    addRow(QStringLiteral("City:"), {m_city}, true);
+    addRow(QStringLiteral("State:"), {m_state}, true);
+    addRow(QStringLiteral("Country:"), {m_country}, true);
 
     // Keyboard order follows the rows: each coordinate's boxes, then its direction.
-    QWidget *const order[] = {txtName,        cboMonth,       cboDate,  cboYear,   cboHour,
-                              cboMinute,      cboTimeZone,    chkDST,   txtLatD,   txtLatM,
-                              optLatSouth[0], optLatSouth[1], txtLonD,  txtLonM,   optLongEast[0],
-                              optLongEast[1], txtCity,        txtState, txtCountry};
+    QWidget *const order[] = {m_name,       m_month,      m_day,          m_year,
+                              m_hour,       m_minute,     m_zone,         m_dst,
+                              m_latDegrees, m_latMinutes, m_latitude[0],  m_latitude[1],
+                              m_lonDegrees, m_lonMinutes, m_longitude[0], m_longitude[1],
+                              m_city,       m_state,      m_country};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    connect(Command1, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
-    outer->addWidget(Command1);
+    m_search = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
+    m_search->setObjectName(QStringLiteral("Command1"));
+    connect(m_search, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
+    outer->addWidget(m_search);
 
     auto *buttons = new QHBoxLayout;
-    cmdCalculate = new QPushButton(QStringLiteral("&Get My Starloom Reading"), central);
-    cmdCalculate->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate->setDefault(false);
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
-    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    m_calculate = new QPushButton(QStringLiteral("&Get My Starloom Reading"), central);
+    m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_calculate->setDefault(false);
+    m_open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    m_open->setObjectName(QStringLiteral("cmdOpen"));
     // The platform's Open keys press the button; its caption keeps its own Alt key.
     auto *openKeys = new QShortcut(QKeySequence::Open, this);
-    connect(openKeys, &QShortcut::activated, cmdOpen, &QPushButton::click);
-    cmdOpen->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
-    buttons->addWidget(cmdCalculate);
-    buttons->addWidget(cmdOpen);
+    connect(openKeys, &QShortcut::activated, m_open, &QPushButton::click);
+    m_open->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_open);
     outer->addLayout(buttons);
     // Return and Enter press a focused button, as Space does.
-    for (QPushButton *button : {Command1, cmdCalculate, cmdOpen})
+    for (QPushButton *button : {m_search, m_calculate, m_open})
         button->setAutoDefault(true);
-    connect(cmdCalculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
-    connect(cmdOpen, &QPushButton::clicked, this, &BirthForm::openRequested);
+    connect(m_calculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
+    connect(m_open, &QPushButton::clicked, this, &BirthForm::openRequested);
 
     auto *label1 = new QLabel(
         QStringLiteral("Know what the distribution of the planets in your natal chart mean "
@@ -256,25 +268,25 @@ void BirthForm::buildMenus() {
 
 void BirthForm::loadForm() {
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+        m_day->addItem(QString::number(day));
     for (const char *month : kMonthNames)
-        cboMonth->addItem(QLatin1String(month));
+        m_month->addItem(QLatin1String(month));
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        cboYear->addItem(QString::number(year));
+        m_year->addItem(QString::number(year));
     for (int hour = 0; hour <= 23; ++hour)
-        cboHour->addItem(QString::number(hour));
+        m_hour->addItem(QString::number(hour));
     for (int minute = 0; minute <= 59; ++minute)
-        cboMinute->addItem(QString::number(minute));
+        m_minute->addItem(QString::number(minute));
     BuildTimeZoneTables(state_.Zones);
     for (int zone = 0; zone < kZoneCount; ++zone)
-        cboTimeZone->addItem(QString::fromStdString(state_.Zones.ZoneNames[zone]));
+        m_zone->addItem(QString::fromStdString(state_.Zones.ZoneNames[zone]));
     FillBodyNames(state_.BodyNames);
-    cboDate->setCurrentIndex(0);
-    cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(kStartYearPosition);
-    cboHour->setCurrentIndex(0);
-    cboMinute->setCurrentIndex(0);
-    cboTimeZone->setCurrentIndex(0);
+    m_day->setCurrentIndex(0);
+    m_month->setCurrentIndex(0);
+    m_year->setCurrentIndex(kStartYearPosition);
+    m_hour->setCurrentIndex(0);
+    m_minute->setCurrentIndex(0);
+    m_zone->setCurrentIndex(0);
 }
 
 bool BirthForm::refuse(const QString &message, QWidget *focus) {
@@ -290,32 +302,37 @@ bool BirthForm::ValidateInput() {
         return true;
     services_.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
     if (refusal->field == FormField::LatDirection)
-        optLatSouth[0]->setChecked(true);
+        m_latitude[0]->setChecked(true);
     else if (refusal->field == FormField::LonDirection)
-        optLongEast[0]->setChecked(true);
-    else if (QWidget *focus = widgetOf(refusal->field))
-        focus->setFocus();
+        m_longitude[0]->setChecked(true);
+    else
+        focusField(refusal->field);
     return false;
+}
+
+void BirthForm::focusField(FormField field, Qt::FocusReason reason) {
+    if (QWidget *focus = widgetOf(field))
+        focus->setFocus(reason);
 }
 
 QWidget *BirthForm::widgetOf(FormField field) const {
     switch (field) {
     case FormField::Name:
-        return txtName;
+        return m_name;
     case FormField::LatDegrees:
-        return txtLatD;
+        return m_latDegrees;
     case FormField::LatMinutes:
-        return txtLatM;
+        return m_latMinutes;
     case FormField::LonDegrees:
-        return txtLonD;
+        return m_lonDegrees;
     case FormField::LonMinutes:
-        return txtLonM;
+        return m_lonMinutes;
     case FormField::City:
-        return txtCity;
+        return m_city;
     case FormField::State:
-        return txtState;
+        return m_state;
     case FormField::Country:
-        return txtCountry;
+        return m_country;
     case FormField::None:
     case FormField::LatDirection:
     case FormField::LonDirection:
@@ -326,23 +343,23 @@ QWidget *BirthForm::widgetOf(FormField field) const {
 
 FormValues BirthForm::values() const {
     FormValues v;
-    v.name = txtName->text();
-    v.monthPosition = cboMonth->currentIndex();
-    v.dayText = cboDate->currentText();
-    v.yearText = cboYear->currentText();
-    v.hourText = cboHour->currentText();
-    v.minuteText = cboMinute->currentText();
-    v.zonePosition = cboTimeZone->currentIndex();
-    v.dst = chkDST->checkState() != Qt::Unchecked; // ticked or greyed
-    v.latDegrees = txtLatD->text();
-    v.latMinutes = txtLatM->text();
-    v.lonDegrees = txtLonD->text();
-    v.lonMinutes = txtLonM->text();
+    v.name = m_name->text();
+    v.monthPosition = m_month->currentIndex();
+    v.dayText = m_day->currentText();
+    v.yearText = m_year->currentText();
+    v.hourText = m_hour->currentText();
+    v.minuteText = m_minute->currentText();
+    v.zonePosition = m_zone->currentIndex();
+    v.dst = m_dst->checkState() != Qt::Unchecked; // ticked or greyed
+    v.latDegrees = m_latDegrees->text();
+    v.latMinutes = m_latMinutes->text();
+    v.lonDegrees = m_lonDegrees->text();
+    v.lonMinutes = m_lonMinutes->text();
     v.latDirection = latitudeGroup_->checkedId();
     v.lonDirection = longitudeGroup_->checkedId();
-    v.city = txtCity->text();
-    v.state = txtState->text();
-    v.country = txtCountry->text();
+    v.city = m_city->text();
+    v.state = m_state->text();
+    v.country = m_country->text();
     return v;
 }
 
@@ -362,43 +379,86 @@ void SelectPosition(QComboBox *list, int position) {
 } // namespace
 
 void BirthForm::setValues(const FormValues &v) {
-    txtName->setText(v.name);
-    SelectPosition(cboMonth, v.monthPosition);
-    SelectText(cboDate, v.dayText);
-    SelectText(cboYear, v.yearText);
-    SelectText(cboHour, v.hourText);
-    SelectText(cboMinute, v.minuteText);
-    SelectPosition(cboTimeZone, v.zonePosition);
-    chkDST->setCheckState(v.dst ? Qt::Checked : Qt::Unchecked);
-    txtLatD->setText(v.latDegrees);
-    txtLatM->setText(v.latMinutes);
-    txtLonD->setText(v.lonDegrees);
-    txtLonM->setText(v.lonMinutes);
+    m_name->setText(v.name);
+    SelectPosition(m_month, v.monthPosition);
+    SelectText(m_day, v.dayText);
+    SelectText(m_year, v.yearText);
+    SelectText(m_hour, v.hourText);
+    SelectText(m_minute, v.minuteText);
+    SelectPosition(m_zone, v.zonePosition);
+    m_dst->setCheckState(v.dst ? Qt::Checked : Qt::Unchecked);
+    m_latDegrees->setText(v.latDegrees);
+    m_latMinutes->setText(v.latMinutes);
+    m_lonDegrees->setText(v.lonDegrees);
+    m_lonMinutes->setText(v.lonMinutes);
     if (v.latDirection == 0 || v.latDirection == 1)
-        optLatSouth[v.latDirection]->setChecked(true);
+        m_latitude[v.latDirection]->setChecked(true);
     if (v.lonDirection == 0 || v.lonDirection == 1)
-        optLongEast[v.lonDirection]->setChecked(true);
-    txtCity->setText(v.city);
-    txtState->setText(v.state);
-    txtCountry->setText(v.country);
+        m_longitude[v.lonDirection]->setChecked(true);
+    m_city->setText(v.city);
+    m_state->setText(v.state);
+    m_country->setText(v.country);
 }
 
 void BirthForm::SearchCoordinates() {
-    if (txtCity->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter City"), txtCity);
+    if (m_city->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter City"), m_city);
         return;
     }
-    if (txtState->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter State"), txtState);
+    if (m_state->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter State"), m_state);
         return;
     }
-    if (txtCountry->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter Country"), txtCountry);
+    if (m_country->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter Country"), m_country);
         return;
     }
-    OpenWebSearch(*services_.links, txtCity->text() + QLatin1Char(' ') + txtState->text() +
-                                        QLatin1Char(' ') + txtCountry->text() +
+    OpenWebSearch(*services_.links, m_city->text() + QLatin1Char(' ') + m_state->text() +
+                                        QLatin1Char(' ') + m_country->text() +
                                         QStringLiteral(" Latitude Longitude"));
+}
+
+void BirthForm::setPlace(const AtlasPlace &place) {
+    m_city->setText(place.name);
+    m_state->setText(place.state);
+    m_country->setText(place.country);
+    const DegreesMinutes lat = ToDegreesMinutes(place.latitude);
+    const DegreesMinutes lon = ToDegreesMinutes(place.longitude);
+    m_latDegrees->setText(QString::number(lat.degrees));
+    m_latMinutes->setText(QString::number(lat.minutes));
+    m_lonDegrees->setText(QString::number(lon.degrees));
+    m_lonMinutes->setText(QString::number(lon.minutes));
+    m_latitude[lat.positive ? 1 : 0]->setChecked(true);
+    m_longitude[lon.positive ? 0 : 1]->setChecked(true);
+}
+
+void BirthForm::chooseZone(int position, bool dst) {
+    m_zone->setCurrentIndex(position);
+    m_dst->setChecked(dst);
+}
+
+void BirthForm::showZoneNotice(const QString &text) {
+    m_zoneNotice->setText(text);
+    m_zoneNotice->setVisible(!text.isEmpty());
+    // A wrapped notice asks for the height of all its lines at the width of the zone list
+    // above it, so the form grows to show them.
+    m_zoneNotice->setMinimumHeight(text.isEmpty() ? 0
+                                                  : m_zoneNotice->heightForWidth(m_zone->width()) +
+                                                        m_zoneNotice->fontMetrics().height() / 2);
+}
+
+void BirthForm::attachCityCompleter(QCompleter *completer) {
+    completer->setWidget(m_city);
+    m_city->installEventFilter(this);
+}
+
+bool BirthForm::eventFilter(QObject *watched, QEvent *event) {
+    // The list of offered places takes the focus for a moment while it is open; that is
+    // not leaving the box.
+    if (watched == m_city && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+        emit cityLeft();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void BirthForm::closeEvent(QCloseEvent *event) {

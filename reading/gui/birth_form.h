@@ -3,6 +3,7 @@
 // asks for the reading.
 #pragma once
 
+#include "reading/atlas.h"
 #include "reading/form_values.h"
 #include "reading/reading_state.h"
 #include "shell/services.h"
@@ -13,6 +14,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,29 +46,18 @@ public:
     // longitude once city, state and country are filled in.
     void SearchCoordinates();
 
-    QLineEdit *txtName = nullptr;
-    QComboBox *cboMonth = nullptr;
-    QComboBox *cboDate = nullptr;
-    QComboBox *cboYear = nullptr;
-    QComboBox *cboHour = nullptr;
-    QComboBox *cboMinute = nullptr;
-    QComboBox *cboTimeZone = nullptr;
-    QCheckBox *chkDST = nullptr;
-    QLineEdit *txtLatD = nullptr;
-    QLineEdit *txtLatM = nullptr;
-    QLineEdit *txtLonD = nullptr;
-    QLineEdit *txtLonM = nullptr;
-    QRadioButton *optLatSouth[2] = {}; // 0 South, 1 North
-    QRadioButton *optLongEast[2] = {}; // 0 East, 1 West
-    QLineEdit *txtCity = nullptr;
-    QLineEdit *txtState = nullptr;
-    QLineEdit *txtCountry = nullptr;
-    QPushButton *cmdCalculate = nullptr;
-    QPushButton *cmdOpen = nullptr;
-    QPushButton *Command1 = nullptr;
-    // One line under the zone list: what the atlas says about the zone and the clock time
-    // of a place chosen from it.
-    QLabel *lblZoneNotice = nullptr;
+    // A place from the atlas: its name, state, country, coordinates and their directions go
+    // into their boxes as they are (only typing goes through the keystroke filters).
+    void setPlace(const AtlasPlace &place);
+    // Sets the zone list to `position` and the daylight-saving tick.
+    void chooseZone(int position, bool dst);
+    // The line under the zone list; it is shown only while it has something to say.
+    void showZoneNotice(const QString &text);
+    // Offers `completer`'s places under the city box as the user types, and from then on
+    // says cityLeft() when the box loses the focus.
+    void attachCityCompleter(QCompleter *completer);
+    // Puts the keyboard focus on the box (or the direction) of `field`.
+    void focusField(FormField field, Qt::FocusReason reason = Qt::OtherFocusReason);
 
 signals:
     // The form is being destroyed: helpers watching its controls let go of them now, as
@@ -80,6 +71,18 @@ signals:
     // One local file was dropped on the form.
     void fileDropped(const QString &path);
 
+    // What the user does to the birthplace, the date and the zone. The user's own text in
+    // the city box:
+    void cityEdited(const QString &text);
+    // The city box lost the focus, other than to the list of offered places.
+    void cityLeft();
+    // The date or the clock time of birth changed, whoever changed it.
+    void birthTimeChanged();
+    // The zone list or the daylight-saving tick changed, whoever changed it.
+    void zoneChanged();
+    // The user picked a zone or clicked the tick (never the program setting them).
+    void zoneSetByHand();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // A drag that carries exactly one local file is accepted; dropping it emits fileDropped.
@@ -87,6 +90,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -99,6 +103,33 @@ private:
     ShellServices services_;
     QButtonGroup *latitudeGroup_ = nullptr;
     QButtonGroup *longitudeGroup_ = nullptr;
+
+    // The controls, by their object names: txtName, cboMonth, cboDate, cboYear, cboHour,
+    // cboMinute, cboTimeZone, chkDST, txtLatD, txtLatM, txtLonD, txtLonM, optLatSouth_0
+    // (South) and _1 (North), optLongEast_0 (East) and _1 (West), txtCity, txtState,
+    // txtCountry, cmdCalculate, cmdOpen, Command1 (the coordinate search) and lblZoneNotice.
+    QLineEdit *m_name = nullptr;
+    QComboBox *m_month = nullptr;
+    QComboBox *m_day = nullptr;
+    QComboBox *m_year = nullptr;
+    QComboBox *m_hour = nullptr;
+    QComboBox *m_minute = nullptr;
+    QComboBox *m_zone = nullptr;
+    QCheckBox *m_dst = nullptr;
+    QLineEdit *m_latDegrees = nullptr;
+    QLineEdit *m_latMinutes = nullptr;
+    QLineEdit *m_lonDegrees = nullptr;
+    QLineEdit *m_lonMinutes = nullptr;
+    QRadioButton *m_latitude[2] = {};  // 0 South, 1 North
+    QRadioButton *m_longitude[2] = {}; // 0 East, 1 West
+    QLineEdit *m_city = nullptr;
+    QLineEdit *m_state = nullptr;
+    QLineEdit *m_country = nullptr;
+    QPushButton *m_calculate = nullptr;
+    QPushButton *m_open = nullptr;
+    QPushButton *m_search = nullptr;
+    // What the atlas says about the zone and the clock time of a place chosen from it.
+    QLabel *m_zoneNotice = nullptr;
 };
 
 } // namespace starloom

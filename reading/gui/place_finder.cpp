@@ -4,13 +4,8 @@
 #include "reading/gui/birth_form.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStandardItemModel>
 
 namespace starloom {
@@ -20,8 +15,8 @@ constexpr int kOfferedPlaces = 12; // rows in the completer's list
 constexpr int kAtlasIndexRole = Qt::UserRole + 1;
 } // namespace
 
-PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
-    : QObject(&form), form_(form), notice_(notice), atlas_(atlas), completer_(new QCompleter(this)),
+PlaceFinder::PlaceFinder(BirthForm &form, const Atlas *atlas)
+    : QObject(&form), form_(form), atlas_(atlas), completer_(new QCompleter(this)),
       offers_(new QStandardItemModel(this)) {
     if (atlas_ == nullptr) {
         // Reading the atlas takes a few tenths of a second: do it off the user's thread,
@@ -34,47 +29,34 @@ PlaceFinder::PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas)
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setCompletionRole(Qt::EditRole);
     completer_->setMaxVisibleItems(kOfferedPlaces);
-    completer_->setWidget(form_.txtCity);
-    connect(form_.txtCity, &QLineEdit::textEdited, this, &PlaceFinder::offerPlaces);
+    form_.attachCityCompleter(completer_);
+    connect(&form_, &BirthForm::cityEdited, this, &PlaceFinder::offerPlaces);
     connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &index) { choosePlace(index.row()); });
-    for (QComboBox *list :
-         {form_.cboMonth, form_.cboDate, form_.cboYear, form_.cboHour, form_.cboMinute}) {
-        connect(list, &QComboBox::currentIndexChanged, this, &PlaceFinder::followZone);
-    }
-    // Only the user's own choices are hand choices: `activated` and `clicked` come from the
-    // mouse and the keyboard, never from the atlas or an opened file setting the controls.
-    connect(form_.cboTimeZone, &QComboBox::activated, this, [this] {
+    connect(&form_, &BirthForm::birthTimeChanged, this, &PlaceFinder::followZone);
+    // Only the user's own choices are hand choices, never the atlas or an opened file
+    // setting the controls.
+    connect(&form_, &BirthForm::zoneSetByHand, this, [this] {
         handZone_ = true;
         refreshNotice();
     });
-    connect(form_.chkDST, &QCheckBox::clicked, this, [this] {
-        handZone_ = true;
+    connect(&form_, &BirthForm::zoneChanged, this, &PlaceFinder::refreshNotice);
+    connect(&form_, &BirthForm::cityLeft, this, [this] {
+        if (completer_->popup()->isVisible())
+            return;
+        notFromAtlas_ = !form_.values().city.isEmpty() && !chosenPlace().has_value();
         refreshNotice();
     });
-    connect(form_.cboTimeZone, &QComboBox::currentIndexChanged, this, &PlaceFinder::refreshNotice);
-    connect(form_.chkDST, &QCheckBox::toggled, this, &PlaceFinder::refreshNotice);
     completer_->popup()->installEventFilter(this);
-    form_.txtCity->installEventFilter(this);
-    connect(&form_, &BirthForm::closing, this, [this] {
-        completer_->popup()->removeEventFilter(this);
-        form_.txtCity->removeEventFilter(this);
-    });
+    connect(&form_, &BirthForm::closing, this,
+            [this] { completer_->popup()->removeEventFilter(this); });
     showNotice(QString());
 }
 
 PlaceFinder::~PlaceFinder() = default;
 
 void PlaceFinder::showNotice(const QString &text) {
-    notice_->setText(text);
-    notice_->setVisible(!text.isEmpty()); // the line is there only when it has something to say
-    // A wrapped notice asks for the height of all its lines at the width of the zone list
-    // above it, so the form grows to show them.
-    if (notice_->wordWrap())
-        notice_->setMinimumHeight(text.isEmpty()
-                                      ? 0
-                                      : notice_->heightForWidth(form_.cboTimeZone->width()) +
-                                            notice_->fontMetrics().height() / 2);
+    form_.showZoneNotice(text);
 }
 
 const Atlas *PlaceFinder::atlas() const {
@@ -101,16 +83,8 @@ bool PlaceFinder::eventFilter(QObject *watched, QEvent *event) {
             completer_->popup()->hide();
             choosePlace(offer);
             if (key == Qt::Key_Tab)
-                form_.txtState->setFocus(Qt::TabFocusReason); // Tab still moves on
+                form_.focusField(FormField::State, Qt::TabFocusReason); // Tab still moves on
             return true;
-        }
-    } else if (watched == form_.txtCity && event->type() == QEvent::FocusOut) {
-        // The list of offers takes the focus for a moment while it is open; that is not
-        // leaving the box.
-        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason &&
-            !completer_->popup()->isVisible()) {
-            notFromAtlas_ = !form_.txtCity->text().isEmpty() && !chosenPlace().has_value();
-            refreshNotice();
         }
     }
     return QObject::eventFilter(watched, event);
@@ -146,23 +120,12 @@ void PlaceFinder::choosePlace(int offered) {
     notFromAtlas_ = false;
     const AtlasPlace &place = atlas()->place(chosen_); // offered, so the atlas is there
     zone_ = QTimeZone(place.timeZone.toUtf8());
-    // What the atlas fills in is taken as it is; only typing goes through the filters.
-    form_.txtCity->setText(place.name);
-    form_.txtState->setText(place.state);
-    form_.txtCountry->setText(place.country);
-    const DegreesMinutes lat = ToDegreesMinutes(place.latitude);
-    const DegreesMinutes lon = ToDegreesMinutes(place.longitude);
-    form_.txtLatD->setText(QString::number(lat.degrees));
-    form_.txtLatM->setText(QString::number(lat.minutes));
-    form_.txtLonD->setText(QString::number(lon.degrees));
-    form_.txtLonM->setText(QString::number(lon.minutes));
-    form_.optLatSouth[lat.positive ? 1 : 0]->setChecked(true);
-    form_.optLongEast[lon.positive ? 0 : 1]->setChecked(true);
+    form_.setPlace(place);
     followZone();
 }
 
 std::optional<AtlasPlace> PlaceFinder::chosenPlace() const {
-    if (chosen_ < 0 || form_.txtCity->text() != atlas()->place(chosen_).name)
+    if (chosen_ < 0 || form_.values().city != atlas()->place(chosen_).name)
         return std::nullopt; // chosen_ is set only from an offer, so the atlas is there
     return atlas()->place(chosen_);
 }
@@ -171,9 +134,9 @@ std::optional<ZoneAdvice> PlaceFinder::adviceForForm() const {
     const std::optional<AtlasPlace> place = chosenPlace();
     if (!place)
         return std::nullopt;
-    const QDate date(form_.cboYear->currentText().toInt(), form_.cboMonth->currentIndex() + 1,
-                     form_.cboDate->currentText().toInt());
-    const QTime time(form_.cboHour->currentText().toInt(), form_.cboMinute->currentText().toInt());
+    const FormValues values = form_.values();
+    const QDate date(values.yearText.toInt(), values.monthPosition + 1, values.dayText.toInt());
+    const QTime time(values.hourText.toInt(), values.minuteText.toInt());
     if (!date.isValid())
         return std::nullopt; // 30 February: the form's own check says so on Calculate
     if (!zone_.isValid())
@@ -186,8 +149,7 @@ void PlaceFinder::followZone() {
     if (advice && !handZone_ && advice->zonePosition >= 0) {
         // The notice is said once, below, for the finished form.
         following_ = true;
-        form_.cboTimeZone->setCurrentIndex(advice->zonePosition);
-        form_.chkDST->setChecked(advice->dstTick);
+        form_.chooseZone(advice->zonePosition, advice->dstTick);
         following_ = false;
     }
     sayNotice(advice);
@@ -197,8 +159,8 @@ bool PlaceFinder::zoneFromAtlas() const {
     if (handZone_)
         return false;
     const std::optional<ZoneAdvice> advice = adviceForForm();
-    return advice && advice->zonePosition == form_.cboTimeZone->currentIndex() &&
-           advice->dstTick == (form_.chkDST->checkState() != Qt::Unchecked);
+    const FormValues values = form_.values();
+    return advice && advice->zonePosition == values.zonePosition && advice->dstTick == values.dst;
 }
 
 void PlaceFinder::refreshNotice() {
@@ -208,12 +170,13 @@ void PlaceFinder::refreshNotice() {
 
 void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
     QStringList notes;
-    const int position = form_.cboTimeZone->currentIndex();
-    const bool ticked = form_.chkDST->checkState() != Qt::Unchecked;
+    const FormValues values = form_.values();
+    const int position = values.zonePosition;
+    const bool ticked = values.dst;
     if (advice) {
-        const int formOffset = ZoneEntryOffsetMinutes(
-            position, ticked, form_.txtLonD->text().toInt(), form_.txtLonM->text().toInt(),
-            form_.optLongEast[0]->isChecked());
+        const int formOffset =
+            ZoneEntryOffsetMinutes(position, ticked, values.lonDegrees.toInt(),
+                                   values.lonMinutes.toInt(), values.lonDirection == 0);
         if (handZone_ && advice->zonePosition >= 0 && formOffset != advice->offsetMinutes) {
             notes << QStringLiteral("For %1 on this date the atlas gives %2; your choice is kept.")
                          .arg(chosenPlace()->name,

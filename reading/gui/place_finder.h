@@ -13,7 +13,6 @@
 #include <vector>
 
 class QCompleter;
-class QLabel;
 class QStandardItemModel;
 
 namespace starloom {
@@ -23,9 +22,9 @@ class BirthForm;
 class PlaceFinder final : public QObject {
     Q_OBJECT
 public:
-    // Works on the form's boxes and lists; `notice` is the line under the zone list. The
-    // atlas is read in the background so that the form comes up at once.
-    PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas = nullptr);
+    // Works on the form's place, date and zone, and says what it finds under the form's
+    // zone list. The atlas is read in the background so that the form comes up at once.
+    explicit PlaceFinder(BirthForm &form, const Atlas *atlas = nullptr);
     ~PlaceFinder() override;
 
     // Offers the places whose name starts with the text (what typing does).
@@ -43,8 +42,7 @@ public:
     QCompleter *completer() const { return completer_; }
 
 protected:
-    // Tab and Return in the list of offered places take the highlighted place; leaving the
-    // city box with a name no place was chosen for says so.
+    // Tab and Return in the list of offered places take the highlighted place.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -59,7 +57,6 @@ private:
     int highlightedOffer() const;
 
     BirthForm &form_;
-    QLabel *notice_;
     const Atlas *atlas_;
     std::shared_future<const Atlas *> loading_; // the shared atlas, read in the background
     QCompleter *completer_;

@@ -63,7 +63,7 @@ bool StorePositionMethod(QSettings &settings, PositionMethod method) {
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
     : services_(services), hooks_(std::move(hooks)),
       form_(std::make_unique<BirthForm>(state_, services)) {
-    places_ = new PlaceFinder(*form_, form_->lblZoneNotice);
+    places_ = new PlaceFinder(*form_);
     connect(form_.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
     connect(form_.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
     // Queued, so that the drop has finished before a message or the chart window appears.
@@ -238,7 +238,7 @@ void ReadingSession::showPositionMethod() {
 // A reading just opened takes the file's name; any other keeps the name of the file it was
 // opened from or saved to only while its data are still that file's.
 void ReadingSession::followReadingFile(const QString &opened) {
-    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->values().zonePosition);
     if (!opened.isEmpty()) {
         readingFile_ = opened;
         readingFileBytes_ = contents;
@@ -274,7 +274,7 @@ void ReadingSession::SaveReadingFile() {
     if (path.isEmpty())
         return;
     state_.ReadingFileName = path;
-    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->values().zonePosition);
     QString reason;
     if (!WriteWholeFile(path, contents, &reason)) {
         reportWriteFailure(path, reason);
