@@ -310,6 +310,33 @@ int ReportWindow::glyphSign(int slot) const {
     return m_wheel->glyphSign(slot);
 }
 
+void ReportWindow::showPosition(int i, const QString &text) {
+    if (QLabel *value = planetValue(i))
+        value->setText(text);
+}
+
+void ReportWindow::showChartSigns(const QString &ascendantSign, const QString &moonSign) {
+    if (!ascendantSign.isEmpty())
+        m_lagna->setText(ascendantSign);
+    m_rashi->setText(moonSign);
+}
+
+void ReportWindow::showWheel(const std::array<QString, 12> &signCells,
+                             const std::array<QString, 12> &houseCells) {
+    // What an earlier reading left goes first, pictures included.
+    for (int i = 0; i < 12; ++i) {
+        natalCell(i)->clear();
+        signWorkingLabel(i)->clear();
+    }
+    for (std::size_t sign = 0; sign < signCells.size(); ++sign) {
+        QLabel *label = signWorkingLabel(static_cast<int>(sign));
+        label->setText(signCells[sign]);
+        label->setVisible(false);
+    }
+    for (std::size_t house = 0; house < houseCells.size(); ++house)
+        natalCell(static_cast<int>(house))->setText(houseCells[house]);
+}
+
 QLabel *ReportWindow::lagnaLabel() {
     return m_lagna;
 }

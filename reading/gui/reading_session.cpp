@@ -134,26 +134,13 @@ void ReadingSession::CalculateReading() {
 }
 
 void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome) {
-    for (int house = 0; house < kSignCount; ++house)
-        report.natalCell(house)->clear();
-    for (int sign = 0; sign < kSignCount; ++sign)
-        report.signWorkingLabel(sign)->clear();
     for (int i = 0; i < kBodyCount; ++i)
-        report.planetValue(i)->setText(QString::fromStdString(state_.Chart.PositionText[i]));
-    const QString lagna = AscendantSignName(state_.Chart.AscendantText);
-    if (!lagna.isEmpty())
-        report.lagnaLabel()->setText(lagna);
-    report.rashiLabel()->setText(QString::fromStdString(state_.Chart.MoonSignName));
+        report.showPosition(i, QString::fromStdString(state_.Chart.PositionText[i]));
+    report.showChartSigns(AscendantSignName(state_.Chart.AscendantText),
+                          QString::fromStdString(state_.Chart.MoonSignName));
 
     const WheelArrangement &wheel = outcome.Wheel;
-    // The per-sign labels only carry the collected bodies to the houses; once the houses
-    // are filled they stay hidden.
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        report.signWorkingLabel(sign)->setText(wheel.SignCellText[sign]);
-        report.signWorkingLabel(sign)->setVisible(false);
-    }
-    for (int house = 0; house < kSignCount; ++house)
-        report.natalCell(house)->setText(wheel.HouseCell[house]);
+    report.showWheel(wheel.SignCellText, wheel.HouseCell);
     if (wheel.FirstHouseSign >= 0) {
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
@@ -165,9 +152,9 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
 
 void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect> &aspects) {
     const ChartPositions &chart = state_.Chart;
-    report.planetValue(kMidheavenValue)->setText(QString::fromStdString(chart.MidheavenText));
-    report.planetValue(kNorthNodeValue)->setText(QString::fromStdString(chart.NorthNodeText));
-    report.planetValue(kSouthNodeValue)->setText(QString::fromStdString(chart.SouthNodeText));
+    report.showPosition(kMidheavenValue, QString::fromStdString(chart.MidheavenText));
+    report.showPosition(kNorthNodeValue, QString::fromStdString(chart.NorthNodeText));
+    report.showPosition(kSouthNodeValue, QString::fromStdString(chart.SouthNodeText));
     PointTable longitude{};
     for (int body = 0; body < kBodyCount; ++body)
         longitude[body] = chart.Longitude[body];
