@@ -32,7 +32,7 @@ QFont LabelFont(qreal pointSize) {
 
 } // namespace
 
-frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_(links) {
+frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_links(links) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kAboutCaption);
     setWindowIcon(ProgramIcon());
@@ -68,17 +68,17 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    homePage_ = new QLabel(QStringLiteral("Click here to visit ") + kHomePageAddress, this);
-    homePage_->setObjectName(QStringLiteral("lblHomePage"));
-    homePage_->setTextFormat(Qt::PlainText);
-    homePage_->setCursor(Qt::PointingHandCursor);
+    m_homePage = new QLabel(QStringLiteral("Click here to visit ") + kHomePageAddress, this);
+    m_homePage->setObjectName(QStringLiteral("lblHomePage"));
+    m_homePage->setTextFormat(Qt::PlainText);
+    m_homePage->setCursor(Qt::PointingHandCursor);
     QFont linkFont = LabelFont(kLabelPointSize);
     linkFont.setUnderline(true);
-    homePage_->setFont(linkFont);
-    QPalette linkColours = homePage_->palette();
+    m_homePage->setFont(linkFont);
+    QPalette linkColours = m_homePage->palette();
     linkColours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    homePage_->setPalette(linkColours);
-    homePage_->installEventFilter(this);
+    m_homePage->setPalette(linkColours);
+    m_homePage->installEventFilter(this);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -93,7 +93,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     top->addWidget(icon);
     top->addLayout(text);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(homePage_);
+    bottom->addWidget(m_homePage);
     bottom->addStretch();
     bottom->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
@@ -104,12 +104,12 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == homePage_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_homePage && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         // A press dragged off the link before it is released is no click.
         if (mouse->button() == Qt::LeftButton &&
-            homePage_->rect().contains(mouse->position().toPoint()))
-            OpenHomePage(links_);
+            m_homePage->rect().contains(mouse->position().toPoint()))
+            OpenHomePage(m_links);
     }
     return QDialog::eventFilter(watched, event);
 }

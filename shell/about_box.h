@@ -27,8 +27,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    LinkOpener &links_;
-    QLabel *homePage_ = nullptr;
+    LinkOpener &m_links;
+    QLabel *m_homePage = nullptr;
 };
 
 // Shows the About box modally over `parent` and returns when it is closed.

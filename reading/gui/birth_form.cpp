@@ -82,7 +82,7 @@ BirthForm::~BirthForm() {
 }
 
 BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *parent)
-    : QMainWindow(parent), state_(state), services_(services) {
+    : QMainWindow(parent), m_readingState(state), m_services(services) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QM Starloom v1.15"));
     setAcceptDrops(true);
@@ -120,12 +120,12 @@ void BirthForm::buildControls() {
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     }
     // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
-    latitudeGroup_ = new QButtonGroup(this);
-    longitudeGroup_ = new QButtonGroup(this);
-    m_latitude[0] = Option("optLatSouth_0", QStringLiteral("South"), latitudeGroup_, 0, central);
-    m_latitude[1] = Option("optLatSouth_1", QStringLiteral("North"), latitudeGroup_, 1, central);
-    m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), longitudeGroup_, 0, central);
-    m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), longitudeGroup_, 1, central);
+    m_latitudeGroup = new QButtonGroup(this);
+    m_longitudeGroup = new QButtonGroup(this);
+    m_latitude[0] = Option("optLatSouth_0", QStringLiteral("South"), m_latitudeGroup, 0, central);
+    m_latitude[1] = Option("optLatSouth_1", QStringLiteral("North"), m_latitudeGroup, 1, central);
+    m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), m_longitudeGroup, 0, central);
+    m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), m_longitudeGroup, 1, central);
     m_city = TextBox("txtCity", central);
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
@@ -139,10 +139,10 @@ void BirthForm::buildControls() {
     connect(m_zone, &QComboBox::currentIndexChanged, this, &BirthForm::zoneChanged);
     connect(m_dst, &QCheckBox::toggled, this, &BirthForm::zoneChanged);
 
-    auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, services_.dialogs, this);
+    auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, m_services.dialogs, this);
     for (QLineEdit *box : {m_name, m_city, m_state, m_country})
         letters->watch(box);
-    auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, services_.dialogs, this);
+    auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, m_services.dialogs, this);
     for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes})
         digits->watch(box);
 
@@ -233,7 +233,7 @@ void BirthForm::buildControls() {
     QPalette linkColour = label8->palette();
     linkColour.setColor(QPalette::WindowText, linkColour.color(QPalette::Link));
     label8->setPalette(linkColour);
-    connect(label8, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.links); });
+    connect(label8, &LinkLabel::clicked, this, [this] { OpenHomePage(*m_services.links); });
     outer->addWidget(label8, 0, Qt::AlignLeft);
 }
 
@@ -255,12 +255,12 @@ void BirthForm::buildMenus() {
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(addAction(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [this] { OpenOnlineHelpPage(*services_.links); });
+            [this] { OpenOnlineHelpPage(*m_services.links); });
     connect(addAction(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [this] { OpenHomePage(*services_.links); });
+            this, [this] { OpenHomePage(*m_services.links); });
     help->addSeparator();
     connect(addAction(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [this] { OpenDownloadPage(*services_.links); });
+            &QAction::triggered, this, [this] { OpenDownloadPage(*m_services.links); });
     help->addSeparator();
     connect(addAction(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
             this, &BirthForm::aboutRequested);
@@ -277,10 +277,10 @@ void BirthForm::loadForm() {
         m_hour->addItem(QString::number(hour));
     for (int minute = 0; minute <= 59; ++minute)
         m_minute->addItem(QString::number(minute));
-    BuildTimeZoneTables(state_.Zones);
+    BuildTimeZoneTables(m_readingState.Zones);
     for (int zone = 0; zone < kZoneCount; ++zone)
-        m_zone->addItem(QString::fromStdString(state_.Zones.ZoneNames[zone]));
-    FillBodyNames(state_.BodyNames);
+        m_zone->addItem(QString::fromStdString(m_readingState.Zones.ZoneNames[zone]));
+    FillBodyNames(m_readingState.BodyNames);
     m_day->setCurrentIndex(0);
     m_month->setCurrentIndex(0);
     m_year->setCurrentIndex(kStartYearPosition);
@@ -290,7 +290,7 @@ void BirthForm::loadForm() {
 }
 
 bool BirthForm::refuse(const QString &message, QWidget *focus) {
-    services_.dialogs->showMessage(this, kProgramTitle, message, MessageIcon::Error);
+    m_services.dialogs->showMessage(this, kProgramTitle, message, MessageIcon::Error);
     if (focus != nullptr)
         focus->setFocus();
     return false;
@@ -300,7 +300,7 @@ bool BirthForm::ValidateInput() {
     const std::optional<Refusal> refusal = CheckFormValues(values());
     if (!refusal)
         return true;
-    services_.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
+    m_services.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
     if (refusal->field == FormField::LatDirection)
         m_latitude[0]->setChecked(true);
     else if (refusal->field == FormField::LonDirection)
@@ -355,8 +355,8 @@ FormValues BirthForm::values() const {
     v.latMinutes = m_latMinutes->text();
     v.lonDegrees = m_lonDegrees->text();
     v.lonMinutes = m_lonMinutes->text();
-    v.latDirection = latitudeGroup_->checkedId();
-    v.lonDirection = longitudeGroup_->checkedId();
+    v.latDirection = m_latitudeGroup->checkedId();
+    v.lonDirection = m_longitudeGroup->checkedId();
     v.city = m_city->text();
     v.state = m_state->text();
     v.country = m_country->text();
@@ -413,9 +413,9 @@ void BirthForm::SearchCoordinates() {
         refuse(QStringLiteral("Please Enter Country"), m_country);
         return;
     }
-    OpenWebSearch(*services_.links, m_city->text() + QLatin1Char(' ') + m_state->text() +
-                                        QLatin1Char(' ') + m_country->text() +
-                                        QStringLiteral(" Latitude Longitude"));
+    OpenWebSearch(*m_services.links, m_city->text() + QLatin1Char(' ') + m_state->text() +
+                                         QLatin1Char(' ') + m_country->text() +
+                                         QStringLiteral(" Latitude Longitude"));
 }
 
 void BirthForm::setPlace(const AtlasPlace &place) {

@@ -99,10 +99,10 @@ private:
     bool refuse(const QString &message, QWidget *focus);
     QWidget *widgetOf(FormField field) const;
 
-    ReadingState &state_;
-    ShellServices services_;
-    QButtonGroup *latitudeGroup_ = nullptr;
-    QButtonGroup *longitudeGroup_ = nullptr;
+    ReadingState &m_readingState;
+    ShellServices m_services;
+    QButtonGroup *m_latitudeGroup = nullptr;
+    QButtonGroup *m_longitudeGroup = nullptr;
 
     // The controls, by their object names: txtName, cboMonth, cboDate, cboYear, cboHour,
     // cboMinute, cboTimeZone, chkDST, txtLatD, txtLatM, txtLonD, txtLonM, optLatSouth_0

@@ -16,74 +16,74 @@ constexpr int kAtlasIndexRole = Qt::UserRole + 1;
 } // namespace
 
 PlaceFinder::PlaceFinder(BirthForm &form, const Atlas *atlas)
-    : QObject(&form), form_(form), atlas_(atlas), completer_(new QCompleter(this)),
-      offers_(new QStandardItemModel(this)) {
-    if (atlas_ == nullptr) {
+    : QObject(&form), m_form(form), m_atlas(atlas), m_completer(new QCompleter(this)),
+      m_offers(new QStandardItemModel(this)) {
+    if (m_atlas == nullptr) {
         // Reading the atlas takes a few tenths of a second: do it off the user's thread,
         // and offer nothing until it is there rather than make a keystroke wait.
-        loading_ = std::async(std::launch::async, [] { return &Atlas::shared(); }).share();
+        m_loading = std::async(std::launch::async, [] { return &Atlas::shared(); }).share();
     }
-    completer_->setModel(offers_);
+    m_completer->setModel(m_offers);
     // The offer is already filtered and ordered (largest places first); the completer only
     // shows it, and puts the bare city name into the box.
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setCompletionRole(Qt::EditRole);
-    completer_->setMaxVisibleItems(kOfferedPlaces);
-    form_.attachCityCompleter(completer_);
-    connect(&form_, &BirthForm::cityEdited, this, &PlaceFinder::offerPlaces);
-    connect(completer_, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setCompletionRole(Qt::EditRole);
+    m_completer->setMaxVisibleItems(kOfferedPlaces);
+    m_form.attachCityCompleter(m_completer);
+    connect(&m_form, &BirthForm::cityEdited, this, &PlaceFinder::offerPlaces);
+    connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &index) { choosePlace(index.row()); });
-    connect(&form_, &BirthForm::birthTimeChanged, this, &PlaceFinder::followZone);
+    connect(&m_form, &BirthForm::birthTimeChanged, this, &PlaceFinder::followZone);
     // Only the user's own choices are hand choices, never the atlas or an opened file
     // setting the controls.
-    connect(&form_, &BirthForm::zoneSetByHand, this, [this] {
-        handZone_ = true;
+    connect(&m_form, &BirthForm::zoneSetByHand, this, [this] {
+        m_handZone = true;
         refreshNotice();
     });
-    connect(&form_, &BirthForm::zoneChanged, this, &PlaceFinder::refreshNotice);
-    connect(&form_, &BirthForm::cityLeft, this, [this] {
-        if (completer_->popup()->isVisible())
+    connect(&m_form, &BirthForm::zoneChanged, this, &PlaceFinder::refreshNotice);
+    connect(&m_form, &BirthForm::cityLeft, this, [this] {
+        if (m_completer->popup()->isVisible())
             return;
-        notFromAtlas_ = !form_.values().city.isEmpty() && !chosenPlace().has_value();
+        m_notFromAtlas = !m_form.values().city.isEmpty() && !chosenPlace().has_value();
         refreshNotice();
     });
-    completer_->popup()->installEventFilter(this);
-    connect(&form_, &BirthForm::closing, this,
-            [this] { completer_->popup()->removeEventFilter(this); });
+    m_completer->popup()->installEventFilter(this);
+    connect(&m_form, &BirthForm::closing, this,
+            [this] { m_completer->popup()->removeEventFilter(this); });
     showNotice(QString());
 }
 
 PlaceFinder::~PlaceFinder() = default;
 
 void PlaceFinder::showNotice(const QString &text) {
-    form_.showZoneNotice(text);
+    m_form.showZoneNotice(text);
 }
 
 const Atlas *PlaceFinder::atlas() const {
-    if (atlas_ != nullptr)
-        return atlas_;
-    if (loading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+    if (m_atlas != nullptr)
+        return m_atlas;
+    if (m_loading.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return nullptr;
-    return loading_.get();
+    return m_loading.get();
 }
 
 int PlaceFinder::highlightedOffer() const {
-    if (offered_.empty())
+    if (m_offered.empty())
         return -1;
-    const QModelIndex current = completer_->popup()->currentIndex();
+    const QModelIndex current = m_completer->popup()->currentIndex();
     return current.isValid() ? current.row() : 0;
 }
 
 bool PlaceFinder::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == completer_->popup() && event->type() == QEvent::KeyPress) {
+    if (watched == m_completer->popup() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const bool take = key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter;
         const int offer = highlightedOffer();
-        if (take && offer >= 0 && completer_->popup()->isVisible()) {
-            completer_->popup()->hide();
+        if (take && offer >= 0 && m_completer->popup()->isVisible()) {
+            m_completer->popup()->hide();
             choosePlace(offer);
             if (key == Qt::Key_Tab)
-                form_.focusField(FormField::State, Qt::TabFocusReason); // Tab still moves on
+                m_form.focusField(FormField::State, Qt::TabFocusReason); // Tab still moves on
             return true;
         }
     }
@@ -91,99 +91,99 @@ bool PlaceFinder::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void PlaceFinder::offerPlaces(const QString &typed) {
-    chosen_ = -1; // a typed city is the user's own, not the atlas's
+    m_chosen = -1; // a typed city is the user's own, not the atlas's
     refreshNotice();
-    offers_->clear();
-    offered_.clear();
+    m_offers->clear();
+    m_offered.clear();
     const Atlas *places = atlas();
     if (places != nullptr)
-        offered_ = places->startingWith(typed, kOfferedPlaces);
-    for (const int index : offered_) {
+        m_offered = places->startingWith(typed, kOfferedPlaces);
+    for (const int index : m_offered) {
         const AtlasPlace &place = places->place(index);
         auto *item = new QStandardItem(place.label());
         item->setData(place.name, Qt::EditRole);
         item->setData(place.label(), Qt::DisplayRole);
         item->setData(index, kAtlasIndexRole);
-        offers_->appendRow(item);
+        m_offers->appendRow(item);
     }
-    if (offered_.empty())
-        completer_->popup()->hide();
+    if (m_offered.empty())
+        m_completer->popup()->hide();
     else
-        completer_->complete();
+        m_completer->complete();
 }
 
 void PlaceFinder::choosePlace(int offered) {
-    if (offered < 0 || offered >= static_cast<int>(offered_.size()))
+    if (offered < 0 || offered >= static_cast<int>(m_offered.size()))
         return;
-    chosen_ = offered_[offered];
-    handZone_ = false; // a place chosen again hands the zone back to the atlas
-    notFromAtlas_ = false;
-    const AtlasPlace &place = atlas()->place(chosen_); // offered, so the atlas is there
-    zone_ = QTimeZone(place.timeZone.toUtf8());
-    form_.setPlace(place);
+    m_chosen = m_offered[offered];
+    m_handZone = false; // a place chosen again hands the zone back to the atlas
+    m_notFromAtlas = false;
+    const AtlasPlace &place = atlas()->place(m_chosen); // offered, so the atlas is there
+    m_zone = QTimeZone(place.timeZone.toUtf8());
+    m_form.setPlace(place);
     followZone();
 }
 
 std::optional<AtlasPlace> PlaceFinder::chosenPlace() const {
-    if (chosen_ < 0 || form_.values().city != atlas()->place(chosen_).name)
-        return std::nullopt; // chosen_ is set only from an offer, so the atlas is there
-    return atlas()->place(chosen_);
+    if (m_chosen < 0 || m_form.values().city != atlas()->place(m_chosen).name)
+        return std::nullopt; // m_chosen is set only from an offer, so the atlas is there
+    return atlas()->place(m_chosen);
 }
 
 std::optional<ZoneAdvice> PlaceFinder::adviceForForm() const {
     const std::optional<AtlasPlace> place = chosenPlace();
     if (!place)
         return std::nullopt;
-    const FormValues values = form_.values();
+    const FormValues values = m_form.values();
     const QDate date(values.yearText.toInt(), values.monthPosition + 1, values.dayText.toInt());
     const QTime time(values.hourText.toInt(), values.minuteText.toInt());
     if (!date.isValid())
         return std::nullopt; // 30 February: the form's own check says so on Calculate
-    if (!zone_.isValid())
+    if (!m_zone.isValid())
         return AdviseZone(place->timeZone, date, time);
-    return AdviseZone(zone_, date, time);
+    return AdviseZone(m_zone, date, time);
 }
 
 void PlaceFinder::followZone() {
     const std::optional<ZoneAdvice> advice = adviceForForm();
-    if (advice && !handZone_ && advice->zonePosition >= 0) {
+    if (advice && !m_handZone && advice->zonePosition >= 0) {
         // The notice is said once, below, for the finished form.
-        following_ = true;
-        form_.chooseZone(advice->zonePosition, advice->dstTick);
-        following_ = false;
+        m_following = true;
+        m_form.chooseZone(advice->zonePosition, advice->dstTick);
+        m_following = false;
     }
     sayNotice(advice);
 }
 
 bool PlaceFinder::zoneFromAtlas() const {
-    if (handZone_)
+    if (m_handZone)
         return false;
     const std::optional<ZoneAdvice> advice = adviceForForm();
-    const FormValues values = form_.values();
+    const FormValues values = m_form.values();
     return advice && advice->zonePosition == values.zonePosition && advice->dstTick == values.dst;
 }
 
 void PlaceFinder::refreshNotice() {
-    if (!following_)
+    if (!m_following)
         sayNotice(adviceForForm());
 }
 
 void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
     QStringList notes;
-    const FormValues values = form_.values();
+    const FormValues values = m_form.values();
     const int position = values.zonePosition;
     const bool ticked = values.dst;
     if (advice) {
         const int formOffset =
             ZoneEntryOffsetMinutes(position, ticked, values.lonDegrees.toInt(),
                                    values.lonMinutes.toInt(), values.lonDirection == 0);
-        if (handZone_ && advice->zonePosition >= 0 && formOffset != advice->offsetMinutes) {
+        if (m_handZone && advice->zonePosition >= 0 && formOffset != advice->offsetMinutes) {
             notes << QStringLiteral("For %1 on this date the atlas gives %2; your choice is kept.")
                          .arg(chosenPlace()->name,
                               DescribeZone(advice->zonePosition, advice->dstTick,
                                            advice->offsetMinutes));
         }
-        if (!handZone_ || advice->zonePosition < 0)
+        if (!m_handZone || advice->zonePosition < 0)
             notes << advice->notice;
         else if (!advice->timeNote.isEmpty())
             notes << advice->timeNote;
@@ -191,7 +191,7 @@ void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
     if (ticked && IsSeasonalZoneEntry(position))
         notes << QStringLiteral("%1 with Daylight Saving Time ticked: daylight time counted twice?")
                      .arg(ZoneEntryName(position));
-    if (notFromAtlas_)
+    if (m_notFromAtlas)
         notes << QStringLiteral("Not from the atlas: coordinates and zone are yours to set");
     notes.removeAll(QString());
     showNotice(notes.join(QLatin1Char(' ')));

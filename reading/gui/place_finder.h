@@ -39,7 +39,7 @@ public:
     // user has set either by hand, or with no place from the atlas.
     bool zoneFromAtlas() const;
 
-    QCompleter *completer() const { return completer_; }
+    QCompleter *completer() const { return m_completer; }
 
 protected:
     // Tab and Return in the list of offered places take the highlighted place.
@@ -56,17 +56,17 @@ private:
     // The highlighted offer, or the first when none is; -1 when nothing is offered.
     int highlightedOffer() const;
 
-    BirthForm &form_;
-    const Atlas *atlas_;
-    std::shared_future<const Atlas *> loading_; // the shared atlas, read in the background
-    QCompleter *completer_;
-    QStandardItemModel *offers_;
-    std::vector<int> offered_;
-    int chosen_ = -1;
-    QTimeZone zone_;            // the chosen place's
-    bool handZone_ = false;     // the zone or the tick was set by hand since the place was chosen
-    bool notFromAtlas_ = false; // the city box was left holding a name not from the atlas
-    bool following_ = false;    // the zone list and the tick are being set from the atlas
+    BirthForm &m_form;
+    const Atlas *m_atlas;
+    std::shared_future<const Atlas *> m_loading; // the shared atlas, read in the background
+    QCompleter *m_completer;
+    QStandardItemModel *m_offers;
+    std::vector<int> m_offered;
+    int m_chosen = -1;
+    QTimeZone m_zone;            // the chosen place's
+    bool m_handZone = false;     // the zone or the tick was set by hand since the place was chosen
+    bool m_notFromAtlas = false; // the city box was left holding a name not from the atlas
+    bool m_following = false;    // the zone list and the tick are being set from the atlas
 };
 
 } // namespace starloom
