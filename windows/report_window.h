@@ -119,6 +119,14 @@ public:
     qreal zoom() const { return m_zoom; }
 
 private:
+    // The window's parts, built in this order by the constructor.
+    void createCaptureHolder();
+    void createInterpretationFrame(); // the interpretation text and its tabs
+    void createPositionsFrame();
+    void createPersonalFrame(); // the eight detail lines
+    void createWheel();
+    void createImageNameBoxes(); // the last saved image's folder and name, never seen
+    void createOtherDetailsFrame();
     void writeDetails(const BirthData &birth);
     void buildInterpretationTabs(QWidget *frame);
     void placeInterpretationTabs(qreal factor);

@@ -97,7 +97,16 @@ void BirthForm::buildControls() {
     auto *outer = new QVBoxLayout(central);
     auto *grid = new QGridLayout;
     outer->addLayout(grid);
+    createInputs(central);
+    forwardUserChanges();
+    createKeystrokeFilters();
+    layOutInputs(central, grid);
+    createButtons(central, outer);
+    createTexts(central, outer);
+}
 
+// The boxes, lists and choices of the birth data, each under its object name.
+void BirthForm::createInputs(QWidget *central) {
     m_name = TextBox("txtName", central);
     m_month = List("cboMonth", central);
     m_day = List("cboDate", central);
@@ -129,8 +138,10 @@ void BirthForm::buildControls() {
     m_city = TextBox("txtCity", central);
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
+}
 
-    // What the user does to the birthplace, the date and the zone, for the place finder.
+// What the user does to the birthplace, the date and the zone, for the place finder.
+void BirthForm::forwardUserChanges() {
     connect(m_city, &QLineEdit::textEdited, this, &BirthForm::cityEdited);
     for (QComboBox *list : {m_month, m_day, m_year, m_hour, m_minute})
         connect(list, &QComboBox::currentIndexChanged, this, &BirthForm::birthTimeChanged);
@@ -138,14 +149,18 @@ void BirthForm::buildControls() {
     connect(m_dst, &QCheckBox::clicked, this, &BirthForm::zoneSetByHand);
     connect(m_zone, &QComboBox::currentIndexChanged, this, &BirthForm::zoneChanged);
     connect(m_dst, &QCheckBox::toggled, this, &BirthForm::zoneChanged);
+}
 
+void BirthForm::createKeystrokeFilters() {
     auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, m_services.dialogs, this);
     for (QLineEdit *box : {m_name, m_city, m_state, m_country})
         letters->watch(box);
     auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, m_services.dialogs, this);
     for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes})
         digits->watch(box);
+}
 
+void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
     // Each row: a caption in the first column, its controls side by side in the second.
     int row = 0;
     auto addRow = [&](const QString &caption, std::initializer_list<QWidget *> controls,
@@ -188,7 +203,9 @@ void BirthForm::buildControls() {
                               m_city,       m_state,      m_country};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
+void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
     m_search = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
     m_search->setObjectName(QStringLiteral("Command1"));
     connect(m_search, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
@@ -212,7 +229,10 @@ void BirthForm::buildControls() {
         button->setAutoDefault(true);
     connect(m_calculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
     connect(m_open, &QPushButton::clicked, this, &BirthForm::openRequested);
+}
 
+// The line about the program and the link to the discussion forum.
+void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
     auto *label1 = new QLabel(
         QStringLiteral("Know what the distribution of the planets in your natal chart mean "
                        "with QM Starloom."),

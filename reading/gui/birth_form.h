@@ -14,11 +14,13 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QCompleter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace starloom {
 
@@ -93,7 +95,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The controls, built in this order by buildControls().
     void buildControls();
+    void createInputs(QWidget *central);
+    void forwardUserChanges();
+    void createKeystrokeFilters();
+    void layOutInputs(QWidget *central, QGridLayout *grid);
+    void createButtons(QWidget *central, QVBoxLayout *outer);
+    void createTexts(QWidget *central, QVBoxLayout *outer);
     void buildMenus();
     void loadForm();
     bool refuse(const QString &message, QWidget *focus);
