@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class QLabel;
 
 namespace starloom {
 
@@ -22,13 +21,8 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(LinkOpener &links, QWidget *parent = nullptr);
 
-protected:
-    // A left click released over the home-page link opens the home page.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     LinkOpener &m_links;
-    QLabel *m_homePage = nullptr;
 };
 
 // Shows the About box modally over `parent` and returns when it is closed.

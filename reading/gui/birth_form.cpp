@@ -2,9 +2,9 @@
 #include "reading/gui/birth_form.h"
 
 #include "reading/gui/keystroke_filter.h"
+#include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/shutdown.h"
-#include "windows/link_label.h"
 
 #include <QAction>
 #include <QButtonGroup>
