@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-
 namespace starloom {
 
 inline const QString kAboutCaption = QStringLiteral("QM Starloom v1.15");
