@@ -3,8 +3,8 @@
 // file as the form's Open button does; started while another copy runs, it hands the file
 // to that copy.
 #include "app/outside_open.h"
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
 #include "shell/instance_channel.h"
 #include "shell/program_icon.h"

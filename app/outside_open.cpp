@@ -1,8 +1,8 @@
 // Reading files named from outside the program.
 #include "app/outside_open.h"
 
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -29,17 +29,17 @@ QString ReadingFileArgument(const QStringList &positionalArguments) {
 }
 
 OutsideOpener::OutsideOpener(ReadingSession &session, QObject *parent)
-    : QObject(parent), session_(session), baseLoopLevel_(QThread::currentThread()->loopLevel()) {}
+    : QObject(parent), m_session(session), m_baseLoopLevel(QThread::currentThread()->loopLevel()) {}
 
 void OutsideOpener::start() {
-    started_ = true;
+    m_started = true;
     openWaitingFile();
 }
 
 void OutsideOpener::open(const QString &path) {
     if (path.isEmpty())
         return;
-    waiting_ = path;
+    m_waiting = path;
     if (QWidget *modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
@@ -50,16 +50,16 @@ void OutsideOpener::open(const QString &path) {
 // Not inside a modal window's own event loop, even one whose window has just closed: the
 // command that opened it has not yet finished.
 bool OutsideOpener::mayOpenNow() const {
-    return started_ && QApplication::activeModalWidget() == nullptr &&
-           QThread::currentThread()->loopLevel() <= baseLoopLevel_ + 1;
+    return m_started && QApplication::activeModalWidget() == nullptr &&
+           QThread::currentThread()->loopLevel() <= m_baseLoopLevel + 1;
 }
 
 void OutsideOpener::openWaitingFile() {
-    if (waiting_.isEmpty())
+    if (m_waiting.isEmpty())
         return;
     if (mayOpenNow() && leaveChart()) {
         watchIdle(false);
-        openNow(std::exchange(waiting_, QString()));
+        openNow(std::exchange(m_waiting, QString()));
         return;
     }
     watchIdle(true);
@@ -67,7 +67,7 @@ void OutsideOpener::openWaitingFile() {
 
 void OutsideOpener::watchIdle(bool watch) {
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    if (watch == watchingIdle_ || dispatcher == nullptr)
+    if (watch == m_watchingIdle || dispatcher == nullptr)
         return;
     if (watch)
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
@@ -75,11 +75,11 @@ void OutsideOpener::watchIdle(bool watch) {
     else
         disconnect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                    &OutsideOpener::openWaitingFile);
-    watchingIdle_ = watch;
+    m_watchingIdle = watch;
 }
 
 bool OutsideOpener::leaveChart() {
-    QPointer<ChartWindow> chart = session_.chartWindow();
+    QPointer<ChartWindow> chart = m_session.chartWindow();
     if (chart == nullptr)
         return true;
     if (chart->isVisible()) {
@@ -95,13 +95,13 @@ bool OutsideOpener::leaveChart() {
 }
 
 void OutsideOpener::openNow(const QString &path) {
-    BirthForm &form = session_.form();
+    BirthForm &form = m_session.form();
     if (form.isMinimized())
         form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.show();
     form.raise();
     form.activateWindow();
-    session_.OpenReadingFileAt(path);
+    m_session.OpenReadingFileAt(path);
 }
 
 } // namespace starloom

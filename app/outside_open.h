@@ -39,7 +39,7 @@ public:
     // The program has started and its form is shown: opens the waiting file, if any.
     void start();
     // The file waiting to be opened, or empty.
-    const QString &waitingFile() const { return waiting_; }
+    const QString &waitingFile() const { return m_waiting; }
 
 public slots:
     // Opens `path` now, or as soon as nothing holds it back.
@@ -55,11 +55,11 @@ private:
     bool leaveChart();
     void openNow(const QString &path);
 
-    ReadingSession &session_;
-    int baseLoopLevel_;
-    bool started_ = false;
-    bool watchingIdle_ = false;
-    QString waiting_;
+    ReadingSession &m_session;
+    int m_baseLoopLevel;
+    bool m_started = false;
+    bool m_watchingIdle = false;
+    QString m_waiting;
 };
 
 } // namespace starloom

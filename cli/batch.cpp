@@ -5,7 +5,7 @@
 #include "cli/reading_output.h"
 #include "reading/driver.h"
 #include "reading/form_values.h"
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include <cerrno>
 #include <condition_variable>

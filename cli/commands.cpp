@@ -3,21 +3,16 @@
 
 #include "cli/batch.h"
 #include "cli/birth_options.h"
-#include "cli/image_command.h"
 #include "cli/reading_output.h"
 #include "cli/stats.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
-#include "reading/reading_sheet.h"
-#include "shell/file_io.h"
-#include "windows/reading_document.h"
+#include "shell/core/file_io.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -419,7 +414,7 @@ int ExportCommand(const std::vector<std::string> &args) {
                      MakeTextExport(reading->state.Birth, reading->state.Chart));
 }
 
-int ImageCommand(const std::vector<std::string> &args) {
+int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
@@ -444,12 +439,14 @@ int ImageCommand(const std::vector<std::string> &args) {
         return Refuse(error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return Refuse(refusal->message.toStdString());
-    if (!SaveReadingImage(values, parsed.positionals[0], error, method))
+    if (!drawing.saveImage)
+        return Refuse("image: this build of the tool draws no images");
+    if (!drawing.saveImage(values, parsed.positionals[0], error, method))
         return Refuse(error);
     return kExitOk;
 }
 
-int PdfCommand(const std::vector<std::string> &args) {
+int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
@@ -459,11 +456,11 @@ int PdfCommand(const std::vector<std::string> &args) {
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
         return status;
-    const ReadingSheet sheet = MakeReadingSheet(reading->state, reading->outcome,
-                                                reading->values.zonePosition, QLocale::c());
-    QString reason;
-    if (!WriteReadingPdf(QString::fromStdString(parsed.positionals[0]), sheet, reason))
-        return Refuse(parsed.positionals[0] + ": " + reason.toStdString());
+    if (!drawing.writePdf)
+        return Refuse("pdf: this build of the tool draws no documents");
+    std::string reason;
+    if (!drawing.writePdf(*reading, parsed.positionals[0], reason))
+        return Refuse(parsed.positionals[0] + ": " + reason);
     return kExitOk;
 }
 
@@ -504,7 +501,7 @@ int BatchCommand(const std::vector<std::string> &args) {
     return status;
 }
 
-int StatsCommand(const std::vector<std::string> &args) {
+int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With({}, {{"--positions", true}, {"--plot", true}}), kStatsHelp, parsed,
@@ -518,11 +515,12 @@ int StatsCommand(const std::vector<std::string> &args) {
         return Refuse(error);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
+    if (parsed.has("--plot") && !drawing.writeStatsPlot)
+        return Refuse("--plot: this build of the tool draws no charts");
     StatsResult result;
     if (!CountBirths(options, result, error))
         return Refuse(error);
-    if (parsed.has("--plot") &&
-        !WriteStatsPlot(result, QString::fromStdString(parsed.value("--plot")), error))
+    if (parsed.has("--plot") && !drawing.writeStatsPlot(result, parsed.value("--plot"), error))
         return Refuse(error);
     Print(StatsText(result));
     return result.refused > 0 ? kExitRowsFailed : kExitOk;
@@ -699,11 +697,16 @@ std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string 
 
 namespace {
 
-int Dispatch(const std::vector<std::string> &args) {
-    static const Command kCommands[] = {
-        {"reading", ReadingCommand}, {"open", OpenCommand},   {"save", SaveCommand},
-        {"export", ExportCommand},   {"image", ImageCommand}, {"pdf", PdfCommand},
-        {"batch", BatchCommand},     {"zones", ZonesCommand}, {"stats", StatsCommand},
+int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
+    auto drawn = [&drawing](int (*command)(const std::vector<std::string> &, const Drawing &)) {
+        return [&drawing, command](const std::vector<std::string> &rest) {
+            return command(rest, drawing);
+        };
+    };
+    const Command commands[] = {
+        {"reading", ReadingCommand}, {"open", OpenCommand},          {"save", SaveCommand},
+        {"export", ExportCommand},   {"image", drawn(ImageCommand)}, {"pdf", drawn(PdfCommand)},
+        {"batch", BatchCommand},     {"zones", ZonesCommand},        {"stats", drawn(StatsCommand)},
     };
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");
@@ -715,7 +718,7 @@ int Dispatch(const std::vector<std::string> &args) {
         Print("starloom-cli " STARLOOM_VERSION "\n");
         return kExitOk;
     }
-    for (const Command &command : kCommands) {
+    for (const Command &command : commands) {
         if (args[0] == command.name)
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
     }
@@ -724,7 +727,7 @@ int Dispatch(const std::vector<std::string> &args) {
 
 } // namespace
 
-int RunCommand(const std::vector<std::string> &args) {
+int RunCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     // Every command but batch (which checks its own writes) prints far less than this, so
     // its whole output is written by the final flush below, whose error is then the
     // system's real reason rather than a failure left over from an earlier write.
@@ -733,7 +736,7 @@ int RunCommand(const std::vector<std::string> &args) {
     constexpr std::size_t kOutputBuffer = 1 << 20; // bytes
     static char outputBuffer[kOutputBuffer];
     std::setvbuf(stdout, outputBuffer, _IOFBF, kOutputBuffer);
-    const int status = Dispatch(args);
+    const int status = Dispatch(args, drawing);
     // Output that did not reach its reader is a failure, whatever the command made of it: a
     // full disk behind a redirection, a closed pipe or terminal. The buffered rest is
     // written here, and its error is the one to report.
@@ -748,7 +751,7 @@ int RunCommand(const std::vector<std::string> &args) {
     return status;
 }
 
-int Main(int argc, char *argv[]) {
+int Main(int argc, char *argv[], const Drawing &drawing) {
     // A standard stream started closed keeps its number taken, by the null device opened
     // the wrong way round: using the stream then fails with a clear error, and no file the
     // tool opens later can take its number and receive its output by mistake.
@@ -770,22 +773,14 @@ int Main(int argc, char *argv[]) {
     // The arguments are taken before the application object exists, so that none of them
     // is read as an option of Qt's own.
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Only the image and pdf commands draw, and only on the offscreen platform; the others
-    // need no display at all.
-    if (!args.empty() && (args[0] == "image" || args[0] == "pdf")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        return RunCommand(args);
-    }
-    // The chart of the stats command is drawn with fonts, which need the GUI application,
-    // again without a display.
-    if (!args.empty() && args[0] == "stats") {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
-        return RunCommand(args);
-    }
-    QCoreApplication app(argc, argv);
-    return RunCommand(args);
+    // The commands that draw bring their own GUI application; the others need no display
+    // and none of Qt's GUI modules.
+    std::unique_ptr<QCoreApplication> app;
+    if (drawing.application)
+        app = drawing.application(argc, argv, args);
+    if (app == nullptr)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    return RunCommand(args, drawing);
 }
 
 } // namespace starloom::cli

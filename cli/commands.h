@@ -7,12 +7,17 @@
 #include "reading/form_values.h"
 #include "reading/reading_state.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+class QCoreApplication;
+
 namespace starloom::cli {
+
+struct StatsResult;
 
 // The options and plain arguments after the command's name.
 struct Arguments {
@@ -57,11 +62,31 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
 std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
                                           PositionMethod method = PositionMethod::Standard);
 
+// What the commands that draw need of Qt's GUI modules, which every other command does
+// without. The program hands them in; a command whose part is missing refuses to run.
+struct Drawing {
+    // The GUI application the command in `args` draws with, or null when the core
+    // application will do.
+    std::function<std::unique_ptr<QCoreApplication>(int &argc, char **argv,
+                                                    const std::vector<std::string> &args)>
+        application;
+    // The image command's reading saved as a JPEG image (values already checked).
+    std::function<bool(const FormValues &values, const std::string &path, std::string &error,
+                       PositionMethod method)>
+        saveImage;
+    // The printed reading written to a PDF file; `error` is the reason only.
+    std::function<bool(const Reading &reading, const std::string &path, std::string &error)>
+        writePdf;
+    // The stats command's tables drawn as a bar chart into an SVG file.
+    std::function<bool(const StatsResult &result, const std::string &path, std::string &error)>
+        writeStatsPlot;
+};
+
 // The whole tool: `args` are the command-line arguments without the program's name.
 // Returns the exit status; output goes to standard output, errors to standard error.
-int RunCommand(const std::vector<std::string> &args);
+int RunCommand(const std::vector<std::string> &args, const Drawing &drawing = {});
 
 // The program's entry: sets up the Qt application the command needs and runs it.
-int Main(int argc, char *argv[]);
+int Main(int argc, char *argv[], const Drawing &drawing = {});
 
 } // namespace starloom::cli

@@ -1,8 +1,8 @@
 // The image command: the desktop program's windows, driven without a screen.
 #include "cli/image_command.h"
 
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "shell/services.h"
 #include "windows/chart_window.h"
 #include "windows/image_saving.h"

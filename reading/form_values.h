@@ -4,7 +4,7 @@
 #pragma once
 
 #include "reading/reading_state.h"
-#include "shell/user_dialogs.h"
+#include "shell/core/messages.h"
 
 #include <QString>
 

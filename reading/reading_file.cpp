@@ -3,8 +3,8 @@
 
 #include "reading/form_values.h"
 #include "reading/number_text.h"
-#include "shell/file_io.h"
-#include "shell/setting_text.h"
+#include "shell/core/file_io.h"
+#include "shell/core/setting_text.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,12 +1,13 @@
 // The About box.
 #include "shell/about_box.h"
 
+#include "shell/link_label.h"
+#include "shell/program_font.h"
 #include "shell/program_icon.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,22 +23,14 @@ constexpr qreal kTitlePointSize = 12.0; // points
 const QString kLicenceText =
     QStringLiteral("Licensed under the GNU General Public License, version 3 or later.");
 
-// The labels' font, with a close relative where the system has no Verdana.
-QFont LabelFont(qreal pointSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 } // namespace
 
-frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_(links) {
+frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_links(links) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kAboutCaption);
     setWindowIcon(ProgramIcon());
     setModal(true);
-    setFont(LabelFont(kLabelPointSize));
+    setFont(ProgramFont(kLabelPointSize));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgIcon"));
@@ -47,7 +40,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     auto *title = new QLabel(kAboutCaption, this);
     title->setObjectName(QStringLiteral("lblTitle"));
     title->setTextFormat(Qt::PlainText);
-    QFont titleFont = LabelFont(kTitlePointSize);
+    QFont titleFont = ProgramFont(kTitlePointSize);
     titleFont.setBold(true);
     title->setFont(titleFont);
 
@@ -68,17 +61,15 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    homePage_ = new QLabel(QStringLiteral("Click here to visit ") + kHomePageAddress, this);
-    homePage_->setObjectName(QStringLiteral("lblHomePage"));
-    homePage_->setTextFormat(Qt::PlainText);
-    homePage_->setCursor(Qt::PointingHandCursor);
-    QFont linkFont = LabelFont(kLabelPointSize);
+    auto *homePage = new LinkLabel(QStringLiteral("Click here to visit ") + kHomePageAddress, this);
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    QFont linkFont = ProgramFont(kLabelPointSize);
     linkFont.setUnderline(true);
-    homePage_->setFont(linkFont);
-    QPalette linkColours = homePage_->palette();
+    homePage->setFont(linkFont);
+    QPalette linkColours = homePage->palette();
     linkColours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    homePage_->setPalette(linkColours);
-    homePage_->installEventFilter(this);
+    homePage->setPalette(linkColours);
+    connect(homePage, &LinkLabel::clicked, this, [this] { OpenHomePage(m_links); });
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -93,7 +84,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     top->addWidget(icon);
     top->addLayout(text);
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(homePage_);
+    bottom->addWidget(homePage);
     bottom->addStretch();
     bottom->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
@@ -101,17 +92,6 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), links_
     layout->addWidget(separator);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == homePage_ && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        // A press dragged off the link before it is released is no click.
-        if (mouse->button() == Qt::LeftButton &&
-            homePage_->rect().contains(mouse->position().toPoint()))
-            OpenHomePage(links_);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void ShowAboutBox(QWidget *parent, const ShellServices &services) {

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace starloom {
 
 inline const QString kAboutCaption = QStringLiteral("QM Starloom v1.15");
@@ -22,13 +20,8 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(LinkOpener &links, QWidget *parent = nullptr);
 
-protected:
-    // A left click released over the home-page link opens the home page.
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    LinkOpener &links_;
-    QLabel *homePage_ = nullptr;
+    LinkOpener &m_links;
 };
 
 // Shows the About box modally over `parent` and returns when it is closed.

@@ -19,34 +19,34 @@ constexpr auto kStreamVersion = QDataStream::Qt_6_0; // both copies are the same
 } // namespace
 
 InstanceChannel::InstanceChannel(QString serverName, QObject *parent)
-    : QObject(parent), serverName_(std::move(serverName)) {}
+    : QObject(parent), m_serverName(std::move(serverName)) {}
 
 InstanceChannel::~InstanceChannel() = default;
 
 bool InstanceChannel::listen() {
     if (isListening())
         return true;
-    if (server_ == nullptr) {
-        server_ = new QLocalServer(this);
-        server_->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(server_, &QLocalServer::newConnection, this, &InstanceChannel::takeConnections);
+    if (m_server == nullptr) {
+        m_server = new QLocalServer(this);
+        m_server->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::takeConnections);
     }
-    if (server_->listen(serverName_))
+    if (m_server->listen(m_serverName))
         return true;
     // Only a copy that ended without cleaning up leaves the name taken while we hold the lock.
-    if (server_->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalServer::removeServer(serverName_);
-        return server_->listen(serverName_);
+    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+        QLocalServer::removeServer(m_serverName);
+        return m_server->listen(m_serverName);
     }
     return false;
 }
 
 bool InstanceChannel::isListening() const {
-    return server_ != nullptr && server_->isListening();
+    return m_server != nullptr && m_server->isListening();
 }
 
 void InstanceChannel::takeConnections() {
-    while (QLocalSocket *socket = server_->nextPendingConnection()) {
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
         // The message may have arrived with the connection.
@@ -80,7 +80,7 @@ bool InstanceChannel::sendPath(const QString &path, int timeoutMs) const {
     if (path.isEmpty())
         return false;
     QLocalSocket socket;
-    socket.connectToServer(serverName_);
+    socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMs))
         return false;
     {

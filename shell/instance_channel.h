@@ -39,7 +39,7 @@ public:
     // false when nothing listens, the copy does not answer in time, or the path is empty.
     bool sendPath(const QString &path, int timeoutMs = kHandOverTimeoutMs) const;
 
-    const QString &serverName() const { return serverName_; }
+    const QString &serverName() const { return m_serverName; }
 
     // The channel's name for the lock folder `lockFolder`: a socket inside it on Unix, where
     // that folder is private to the user; a pipe name derived from the folder elsewhere.
@@ -54,8 +54,8 @@ private:
     void takeConnections();
     void readFrom(QLocalSocket *socket);
 
-    QString serverName_;
-    QLocalServer *server_ = nullptr;
+    QString m_serverName;
+    QLocalServer *m_server = nullptr;
 };
 
 } // namespace starloom

@@ -1,7 +1,7 @@
 // The single-copy lock.
 #include "shell/single_instance.h"
 
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,7 @@ namespace {
 const QString kLockFileName = QStringLiteral("qm-starloom.lock");
 } // namespace
 
-SingleInstance::SingleInstance(QString lockFolder) : lockFolder_(std::move(lockFolder)) {}
+SingleInstance::SingleInstance(QString lockFolder) : m_lockFolder(std::move(lockFolder)) {}
 
 SingleInstance::~SingleInstance() {
     release();
@@ -29,8 +29,8 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::acquire() {
     if (holdsLock())
         return true;
-    problem_.clear();
-    QDir().mkpath(lockFolder_);
+    m_problem.clear();
+    QDir().mkpath(m_lockFolder);
     const QByteArray path = QFile::encodeName(lockFilePath());
     // A few rounds at most: each one that fails below has removed what stood in the way.
     for (int round = 0; round < 4; ++round) {
@@ -43,7 +43,7 @@ bool SingleInstance::acquire() {
                 continue;
             if (error == ELOOP && ::unlink(path.constData()) == 0)
                 continue;
-            problem_ = lockFilePath() + QStringLiteral(": ") + SystemReason(error);
+            m_problem = lockFilePath() + QStringLiteral(": ") + SystemReason(error);
             return true;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -51,7 +51,7 @@ bool SingleInstance::acquire() {
             ::close(fd);
             if (error == EWOULDBLOCK)
                 return false;
-            problem_ = lockFilePath() + QStringLiteral(": ") + SystemReason(error);
+            m_problem = lockFilePath() + QStringLiteral(": ") + SystemReason(error);
             return true;
         }
         // A copy that was ending may have removed the file between our open and our lock;
@@ -69,29 +69,29 @@ bool SingleInstance::acquire() {
         const bool noted = ::ftruncate(fd, 0) == 0 &&
                            ::pwrite(fd, holder.constData(), holder.size(), 0) == holder.size();
         static_cast<void>(noted);
-        fd_ = fd;
+        m_fd = fd;
         return true;
     }
-    problem_ = lockFilePath() + QStringLiteral(": ") + SystemReason(EAGAIN);
+    m_problem = lockFilePath() + QStringLiteral(": ") + SystemReason(EAGAIN);
     return true;
 }
 
 bool SingleInstance::holdsLock() const {
-    return fd_ >= 0;
+    return m_fd >= 0;
 }
 
 void SingleInstance::release() {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return;
     // Removed while still locked: a copy that opened the old file meanwhile finds, once it
     // has the lock, that the name no longer leads to it, and tries again.
     ::unlink(QFile::encodeName(lockFilePath()).constData());
-    ::close(fd_);
-    fd_ = -1;
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 QString SingleInstance::lockFilePath() const {
-    return QDir(lockFolder_).filePath(kLockFileName);
+    return QDir(m_lockFolder).filePath(kLockFileName);
 }
 
 QString SingleInstance::defaultLockFolder() {

@@ -26,13 +26,13 @@ public:
     // says why.
     bool acquire();
     // Why the last acquire() could make no lock, or empty.
-    const QString &lockProblem() const { return problem_; }
+    const QString &lockProblem() const { return m_problem; }
     // Whether this object holds the lock now.
     bool holdsLock() const;
     // Gives the lock up; also done by the destructor.
     void release();
 
-    const QString &lockFolder() const { return lockFolder_; }
+    const QString &lockFolder() const { return m_lockFolder; }
     QString lockFilePath() const;
 
     // On Linux the user's runtime folder; elsewhere, or when there is none, the program's
@@ -40,9 +40,9 @@ public:
     static QString defaultLockFolder();
 
 private:
-    QString lockFolder_;
-    int fd_ = -1; // the locked file, while held
-    QString problem_;
+    QString m_lockFolder;
+    int m_fd = -1; // the locked file, while held
+    QString m_problem;
 };
 
 } // namespace starloom

@@ -1,7 +1,7 @@
 // The update reminder.
 #include "shell/update_reminder.h"
 
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 
 #include <QSettings>
 #include <QVariant>

@@ -3,6 +3,8 @@
 // window.
 #pragma once
 
+#include "shell/core/messages.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -10,10 +12,6 @@ class QPrinter;
 class QWidget;
 
 namespace starloom {
-
-enum class MessageIcon { Information, Error, Critical, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
 
 // What a file dialog must show and enforce.
 struct FileDialogRequest {
@@ -58,8 +56,5 @@ public:
 
 // The icon a message box shows for each kind of message.
 QMessageBox::Icon ToQtIcon(MessageIcon icon);
-
-// The program's title, used for every message box that names no title of its own.
-inline const QString kProgramTitle = QStringLiteral("QM Starloom");
 
 } // namespace starloom

@@ -11,11 +11,11 @@ foreach(name test_cli test_cli_batch test_cli_place test_cli_stats test_cli_faul
 endforeach()
 # It drives the desktop program's windows beside the tool, so it runs alone.
 starloom_add_test(test_cli_desktop LABEL cli SERIAL
-                  SOURCES test_cli_desktop.cpp test_cli_support.h LIBS starloom_cli)
+                  SOURCES test_cli_desktop.cpp test_cli_support.h LIBS starloom_cli_gui)
 target_compile_definitions(test_cli_desktop PRIVATE ${cli_test_definitions})
 add_dependencies(test_cli_desktop starloom-cli)
 # The printed reading as a PDF file, from the library and from starloom-cli pdf.
 starloom_add_test(test_reading_document LABEL files
-                  SOURCES test_reading_document.cpp test_cli_support.h LIBS starloom_cli)
+                  SOURCES test_reading_document.cpp test_cli_support.h LIBS starloom_cli_gui)
 target_compile_definitions(test_reading_document PRIVATE ${cli_test_definitions})
 add_dependencies(test_reading_document starloom-cli)

@@ -6,7 +6,7 @@ if(STARLOOM_FUZZ)
 endif()
 
 starloom_add_test(test_robustness LABEL files SOURCES test_robustness.cpp
-                  support/scripted_services.h LIBS starloom_reading SERIAL)
+                  support/scripted_services.h LIBS starloom_reading_gui SERIAL)
 
 # The desktop program typed into with xdotool in Xvfb: a birth, Calculate, Save As JPEG
 # through the real save dialog, Exit, and a second copy refused.

@@ -10,7 +10,7 @@ add_dependencies(test_install_open starloom)
 target_compile_definitions(test_install_open PRIVATE STARLOOM_PROGRAM="$<TARGET_FILE:starloom>")
 
 starloom_add_test(test_install_hidpi LABEL gui SERIAL
-                  SOURCES test_install_hidpi.cpp support/scripted_services.h LIBS starloom_reading)
+                  SOURCES test_install_hidpi.cpp support/scripted_services.h LIBS starloom_reading_gui)
 set_tests_properties(test_install_hidpi PROPERTIES
                      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 

@@ -1,8 +1,9 @@
 // The birth-data form: lists, keystroke filters, validation, the coordinate search and
 // the reading of the form into the birth-data record.
-#include "reading/birth_form.h"
 #include "reading/driver.h"
+#include "reading/gui/birth_form.h"
 #include "reading/number_text.h"
+#include "support/form_controls.h"
 #include "support/scripted_services.h"
 
 #include <QAbstractItemView>
@@ -30,29 +31,30 @@ using FormEdit = std::function<void(BirthForm &)>;
 
 // A form that passes every check: 15 March 1980, 7:05, 28 36 N, 77 12 E.
 void FillValid(BirthForm &form, bool directions = true) {
-    form.txtName->setText(QStringLiteral("Anna"));
-    form.cboMonth->setCurrentIndex(2);
-    form.cboDate->setCurrentIndex(14);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1980")));
-    form.cboHour->setCurrentIndex(7);
-    form.cboMinute->setCurrentIndex(5);
-    form.txtLatD->setText(QStringLiteral("28"));
-    form.txtLatM->setText(QStringLiteral("36"));
-    form.txtLonD->setText(QStringLiteral("77"));
-    form.txtLonM->setText(QStringLiteral("12"));
+    Controls(form).txtName->setText(QStringLiteral("Anna"));
+    Controls(form).cboMonth->setCurrentIndex(2);
+    Controls(form).cboDate->setCurrentIndex(14);
+    Controls(form).cboYear->setCurrentIndex(
+        Controls(form).cboYear->findText(QStringLiteral("1980")));
+    Controls(form).cboHour->setCurrentIndex(7);
+    Controls(form).cboMinute->setCurrentIndex(5);
+    Controls(form).txtLatD->setText(QStringLiteral("28"));
+    Controls(form).txtLatM->setText(QStringLiteral("36"));
+    Controls(form).txtLonD->setText(QStringLiteral("77"));
+    Controls(form).txtLonM->setText(QStringLiteral("12"));
     if (directions) {
-        form.optLatSouth[1]->setChecked(true);
-        form.optLongEast[0]->setChecked(true);
+        Controls(form).optLatSouth[1]->setChecked(true);
+        Controls(form).optLongEast[0]->setChecked(true);
     }
-    form.txtCity->setText(QStringLiteral("New Delhi"));
-    form.txtState->setText(QStringLiteral("Delhi"));
-    form.txtCountry->setText(QStringLiteral("India"));
+    Controls(form).txtCity->setText(QStringLiteral("New Delhi"));
+    Controls(form).txtState->setText(QStringLiteral("Delhi"));
+    Controls(form).txtCountry->setText(QStringLiteral("India"));
 }
 
 void SetDate(BirthForm &form, int day, int monthPosition, const QString &year) {
-    form.cboDate->setCurrentIndex(day - 1);
-    form.cboMonth->setCurrentIndex(monthPosition);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(year));
+    Controls(form).cboDate->setCurrentIndex(day - 1);
+    Controls(form).cboMonth->setCurrentIndex(monthPosition);
+    Controls(form).cboYear->setCurrentIndex(Controls(form).cboYear->findText(year));
 }
 
 QStringList Captions(const QMenu *menu) {
@@ -113,34 +115,35 @@ void TestBirthForm::cleanup() {
 void TestBirthForm::startState() {
     QCOMPARE(form_->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(form_->windowTitle(), QStringLiteral("QM Starloom v1.15"));
-    QCOMPARE(form_->cboDate->count(), 31);
-    QCOMPARE(form_->cboDate->itemText(30), QStringLiteral("31"));
-    QCOMPARE(form_->cboMonth->count(), 12);
-    QCOMPARE(form_->cboMonth->itemText(11), QStringLiteral("December"));
-    QCOMPARE(form_->cboYear->count(), 150);
-    QCOMPARE(form_->cboYear->itemText(149), QStringLiteral("2050"));
-    QCOMPARE(form_->cboHour->count(), 24);
-    QCOMPARE(form_->cboMinute->count(), 60);
-    QCOMPARE(form_->cboTimeZone->count(), 164);
-    QCOMPARE(form_->cboTimeZone->itemText(70), QStringLiteral("Yukon War Time,YWT,-8.0"));
-    QCOMPARE(form_->cboTimeZone->itemText(163),
+    QCOMPARE(Controls(*form_).cboDate->count(), 31);
+    QCOMPARE(Controls(*form_).cboDate->itemText(30), QStringLiteral("31"));
+    QCOMPARE(Controls(*form_).cboMonth->count(), 12);
+    QCOMPARE(Controls(*form_).cboMonth->itemText(11), QStringLiteral("December"));
+    QCOMPARE(Controls(*form_).cboYear->count(), 150);
+    QCOMPARE(Controls(*form_).cboYear->itemText(149), QStringLiteral("2050"));
+    QCOMPARE(Controls(*form_).cboHour->count(), 24);
+    QCOMPARE(Controls(*form_).cboMinute->count(), 60);
+    QCOMPARE(Controls(*form_).cboTimeZone->count(), 164);
+    QCOMPARE(Controls(*form_).cboTimeZone->itemText(70), QStringLiteral("Yukon War Time,YWT,-8.0"));
+    QCOMPARE(Controls(*form_).cboTimeZone->itemText(163),
              QStringLiteral("Western Central Australia Time,ACWST,+8:45"));
     // 1 January 1906, 0:00, the first zone.
-    QCOMPARE(form_->cboDate->currentText(), QStringLiteral("1"));
-    QCOMPARE(form_->cboMonth->currentText(), QStringLiteral("January"));
-    QCOMPARE(form_->cboYear->currentText(), QStringLiteral("1906"));
-    QCOMPARE(form_->cboHour->currentText(), QStringLiteral("0"));
-    QCOMPARE(form_->cboMinute->currentText(), QStringLiteral("0"));
-    QCOMPARE(form_->cboTimeZone->currentText(),
+    QCOMPARE(Controls(*form_).cboDate->currentText(), QStringLiteral("1"));
+    QCOMPARE(Controls(*form_).cboMonth->currentText(), QStringLiteral("January"));
+    QCOMPARE(Controls(*form_).cboYear->currentText(), QStringLiteral("1906"));
+    QCOMPARE(Controls(*form_).cboHour->currentText(), QStringLiteral("0"));
+    QCOMPARE(Controls(*form_).cboMinute->currentText(), QStringLiteral("0"));
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(),
              QStringLiteral("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
-    QVERIFY(!form_->chkDST->isChecked());
-    for (QRadioButton *option : {form_->optLatSouth[0], form_->optLatSouth[1],
-                                 form_->optLongEast[0], form_->optLongEast[1]})
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
+    for (QRadioButton *option : {Controls(*form_).optLatSouth[0], Controls(*form_).optLatSouth[1],
+                                 Controls(*form_).optLongEast[0], Controls(*form_).optLongEast[1]})
         QVERIFY(!option->isChecked());
-    QCOMPARE(form_->optLatSouth[0]->text(), QStringLiteral("South"));
-    QCOMPARE(form_->optLongEast[1]->text(), QStringLiteral("West"));
-    QCOMPARE(form_->txtLatD->maxLength(), 3);
-    QCOMPARE(form_->Command1->text(), QStringLiteral("Click here to find Latitude && Longitude"));
+    QCOMPARE(Controls(*form_).optLatSouth[0]->text(), QStringLiteral("South"));
+    QCOMPARE(Controls(*form_).optLongEast[1]->text(), QStringLiteral("West"));
+    QCOMPARE(Controls(*form_).txtLatD->maxLength(), 3);
+    QCOMPARE(Controls(*form_).Command1->text(),
+             QStringLiteral("Click here to find Latitude && Longitude"));
     QCOMPARE(state_->BodyNames[10], std::string("Asc"));
     FIND_CHILD(QComboBox, zones, form_, "cboTimeZone");
     QVERIFY(!zones->isEditable());
@@ -162,7 +165,7 @@ void TestBirthForm::menus() {
     QSignalSpy calculate(form_, &BirthForm::calculateRequested);
     FIND_CHILD(QAction, menuCalculate, form_, "mnuCalculate");
     menuCalculate->trigger();
-    QTest::mouseClick(form_->cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(Controls(*form_).cmdCalculate, Qt::LeftButton);
     QCOMPARE(calculate.count(), 2);
 }
 
@@ -211,7 +214,7 @@ void TestBirthForm::keystrokeFilters() {
     QFETCH(QString, message);
     auto *edit = form_->findChild<QLineEdit *>(box);
     QVERIFY(edit);
-    form_->txtName->setFocus();
+    Controls(*form_).txtName->setFocus();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(edit, &press);
     QCOMPARE(edit->text(), expectedText);
@@ -227,7 +230,7 @@ void TestBirthForm::keystrokeFilters() {
     if (message.contains(QStringLiteral("letters")))
         QCOMPARE(form_->focusWidget(), edit);
     else
-        QCOMPARE(form_->focusWidget(), form_->txtName);
+        QCOMPARE(form_->focusWidget(), Controls(*form_).txtName);
 }
 
 void TestBirthForm::filtersHoldWithSuggestionsOpen_data() {
@@ -290,28 +293,32 @@ void TestBirthForm::validation_data() {
     QTest::addColumn<QString>("focus");
     const int error = int(MessageIcon::Error);
     const int info = int(MessageIcon::Information);
-    auto clear = [](QLineEdit *BirthForm::*box) {
-        return FormEdit([box](BirthForm &f) { (f.*box)->clear(); });
+    auto clear = [](QLineEdit *FormControls::*box) {
+        return FormEdit([box](BirthForm &f) { (Controls(f).*box)->clear(); });
     };
-    QTest::newRow("1 name empty") << clear(&BirthForm::txtName) << "Please Enter Your Name" << error
-                                  << "txtName";
+    QTest::newRow("1 name empty") << clear(&FormControls::txtName) << "Please Enter Your Name"
+                                  << error << "txtName";
     QTest::newRow("2 latitude degrees empty")
-        << clear(&BirthForm::txtLatD) << "Please Enter Degree of Latitude" << error << "txtLatD";
+        << clear(&FormControls::txtLatD) << "Please Enter Degree of Latitude" << error << "txtLatD";
     QTest::newRow("3 latitude minutes empty")
-        << clear(&BirthForm::txtLatM) << "Please Enter Minutes of Latitude" << error << "txtLatM";
+        << clear(&FormControls::txtLatM) << "Please Enter Minutes of Latitude" << error
+        << "txtLatM";
     QTest::newRow("4 longitude degrees empty")
-        << clear(&BirthForm::txtLonD) << "Please Enter Degree of Longitude" << error << "txtLonD";
+        << clear(&FormControls::txtLonD) << "Please Enter Degree of Longitude" << error
+        << "txtLonD";
     QTest::newRow("5 longitude minutes empty")
-        << clear(&BirthForm::txtLonM) << "Please Enter Minute of Longitude" << error << "txtLonM";
-    QTest::newRow("6 city empty") << clear(&BirthForm::txtCity) << "Please Enter Your City name"
+        << clear(&FormControls::txtLonM) << "Please Enter Minute of Longitude" << error
+        << "txtLonM";
+    QTest::newRow("6 city empty") << clear(&FormControls::txtCity) << "Please Enter Your City name"
                                   << error << "txtCity";
     QTest::newRow("7 state empty")
-        << clear(&BirthForm::txtState) << "Please Enter Your State name" << error << "txtState";
-    QTest::newRow("8 country empty") << clear(&BirthForm::txtCountry)
+        << clear(&FormControls::txtState) << "Please Enter Your State name" << error << "txtState";
+    QTest::newRow("8 country empty") << clear(&FormControls::txtCountry)
                                      << "Please Enter Your Country name" << error << "txtCountry";
     QTest::newRow("order: everything empty gives the name first") << FormEdit([](BirthForm &f) {
-        for (QLineEdit *box : {f.txtName, f.txtLatD, f.txtLatM, f.txtLonD, f.txtLonM, f.txtCity,
-                               f.txtState, f.txtCountry})
+        for (QLineEdit *box : {Controls(f).txtName, Controls(f).txtLatD, Controls(f).txtLatM,
+                               Controls(f).txtLonD, Controls(f).txtLonM, Controls(f).txtCity,
+                               Controls(f).txtState, Controls(f).txtCountry})
             box->clear();
     }) << "Please Enter Your Name" << error << "txtName";
     QTest::newRow("11 29 February 1901")
@@ -329,45 +336,48 @@ void TestBirthForm::validation_data() {
     QTest::newRow("31 March passes")
         << FormEdit([](BirthForm &f) { SetDate(f, 31, 2, "1990"); }) << "" << 0 << "";
     QTest::newRow("name of blanks passes")
-        << FormEdit([](BirthForm &f) { f.txtName->setText("   "); }) << "" << 0 << "";
+        << FormEdit([](BirthForm &f) { Controls(f).txtName->setText("   "); }) << "" << 0 << "";
     // Pasted text that is no number, or no place on Earth, is refused after the twelve steps.
     QTest::newRow("pasted letters in latitude")
-        << FormEdit([](BirthForm &f) { f.txtLatD->setText("abc"); }) << "Please enter only numbers"
-        << error << "txtLatD";
+        << FormEdit([](BirthForm &f) { Controls(f).txtLatD->setText("abc"); })
+        << "Please enter only numbers" << error << "txtLatD";
     // The boxes take three characters, so pasted "99999" arrives as 999 minutes.
     QTest::newRow("pasted 99999 in longitude minutes")
-        << FormEdit([](BirthForm &f) { f.txtLonM->setText("99999"); })
+        << FormEdit([](BirthForm &f) { Controls(f).txtLonM->setText("99999"); })
         << "Please Enter Correct Longitude" << error << "txtLonM";
     QTest::newRow("pasted decimal in longitude")
-        << FormEdit([](BirthForm &f) { f.txtLonD->setText("1.5"); }) << "" << 0 << "";
+        << FormEdit([](BirthForm &f) { Controls(f).txtLonD->setText("1.5"); }) << "" << 0 << "";
     QTest::newRow("pasted blank-only minutes")
-        << FormEdit([](BirthForm &f) { f.txtLatM->setText("  "); }) << "Please enter only numbers"
-        << error << "txtLatM";
-    QTest::newRow("latitude 95") << FormEdit([](BirthForm &f) { f.txtLatD->setText("95"); })
+        << FormEdit([](BirthForm &f) { Controls(f).txtLatM->setText("  "); })
+        << "Please enter only numbers" << error << "txtLatM";
+    QTest::newRow("latitude 95") << FormEdit(
+                                        [](BirthForm &f) { Controls(f).txtLatD->setText("95"); })
                                  << "Please Enter Correct Latitude" << error << "txtLatD";
     QTest::newRow("latitude 90 with minutes") << FormEdit([](BirthForm &f) {
-        f.txtLatD->setText("90");
-        f.txtLatM->setText("1");
+        Controls(f).txtLatD->setText("90");
+        Controls(f).txtLatM->setText("1");
     }) << "Please Enter Correct Latitude" << error
                                               << "txtLatM";
     QTest::newRow("latitude 90 exactly passes") << FormEdit([](BirthForm &f) {
-        f.txtLatD->setText("90");
-        f.txtLatM->setText("0");
+        Controls(f).txtLatD->setText("90");
+        Controls(f).txtLatM->setText("0");
     }) << "" << 0 << "";
-    QTest::newRow("latitude minutes 75") << FormEdit([](BirthForm &f) { f.txtLatM->setText("75"); })
-                                         << "Please Enter Correct Latitude" << error << "txtLatM";
-    QTest::newRow("longitude 181") << FormEdit([](BirthForm &f) { f.txtLonD->setText("181"); })
-                                   << "Please Enter Correct Longitude" << error << "txtLonD";
+    QTest::newRow("latitude minutes 75")
+        << FormEdit([](BirthForm &f) { Controls(f).txtLatM->setText("75"); })
+        << "Please Enter Correct Latitude" << error << "txtLatM";
+    QTest::newRow("longitude 181")
+        << FormEdit([](BirthForm &f) { Controls(f).txtLonD->setText("181"); })
+        << "Please Enter Correct Longitude" << error << "txtLonD";
     QTest::newRow("longitude minutes 60")
-        << FormEdit([](BirthForm &f) { f.txtLonM->setText("60"); })
+        << FormEdit([](BirthForm &f) { Controls(f).txtLonM->setText("60"); })
         << "Please Enter Correct Longitude" << error << "txtLonM";
     QTest::newRow("longitude 180 exactly passes") << FormEdit([](BirthForm &f) {
-        f.txtLonD->setText("180");
-        f.txtLonM->setText("0");
+        Controls(f).txtLonD->setText("180");
+        Controls(f).txtLonM->setText("0");
     }) << "" << 0 << "";
     QTest::newRow("an empty box is reported before a bad number") << FormEdit([](BirthForm &f) {
-        f.txtLatD->setText("abc");
-        f.txtCountry->clear();
+        Controls(f).txtLatD->setText("abc");
+        Controls(f).txtCountry->clear();
     }) << "Please Enter Your Country name" << error << "txtCountry";
 }
 
@@ -378,7 +388,7 @@ void TestBirthForm::validation() {
     QFETCH(QString, focus);
     FillValid(*form_);
     edit(*form_);
-    form_->cmdOpen->setFocus();
+    Controls(*form_).cmdOpen->setFocus();
     const bool passed = form_->ValidateInput();
     if (message.isEmpty()) {
         QVERIFY(passed);
@@ -399,18 +409,18 @@ void TestBirthForm::directionChoiceIsMadeForTheUser() {
     QVERIFY(!form_->ValidateInput());
     QCOMPARE(shell_->dialogs.takeOnlyMessage(),
              QStringLiteral("Please Select Direction For The Latitude"));
-    QVERIFY(form_->optLatSouth[0]->isChecked());
+    QVERIFY(Controls(*form_).optLatSouth[0]->isChecked());
     QVERIFY(!form_->ValidateInput());
     QCOMPARE(shell_->dialogs.takeOnlyMessage(),
              QStringLiteral("Please Select Direction For The Longitude"));
-    QVERIFY(form_->optLongEast[0]->isChecked());
+    QVERIFY(Controls(*form_).optLongEast[0]->isChecked());
     QVERIFY(form_->ValidateInput());
 }
 
 void TestBirthForm::blankNameBecomesEmptyName() {
     FillValid(*form_);
-    form_->txtName->setText(QStringLiteral("   "));
-    form_->txtCity->setText(QStringLiteral("  Pune "));
+    Controls(*form_).txtName->setText(QStringLiteral("   "));
+    Controls(*form_).txtCity->setText(QStringLiteral("  Pune "));
     QVERIFY(form_->ValidateInput());
     ReadValuesIntoRecord(form_->values(), *state_);
     QCOMPARE(state_->Birth.BirthName, std::string());
@@ -457,10 +467,10 @@ void TestBirthForm::coordinateSearch() {
     QFETCH(QString, country);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    form_->txtCity->setText(city);
-    form_->txtState->setText(state);
-    form_->txtCountry->setText(country);
-    QTest::mouseClick(form_->Command1, Qt::LeftButton);
+    Controls(*form_).txtCity->setText(city);
+    Controls(*form_).txtState->setText(state);
+    Controls(*form_).txtCountry->setText(country);
+    QTest::mouseClick(Controls(*form_).Command1, Qt::LeftButton);
     if (!message.isEmpty()) {
         QCOMPARE(shell_->dialogs.takeOnlyMessage(), message);
         QCOMPARE(form_->focusWidget()->objectName(), focus);
@@ -507,11 +517,11 @@ void TestBirthForm::numberRule() {
 
 void TestBirthForm::recordFromForm() {
     FillValid(*form_);
-    form_->cboTimeZone->setCurrentIndex(34); // "Indian Time, IST, +5.3"
-    form_->chkDST->setTristate(true);
-    form_->chkDST->setCheckState(Qt::PartiallyChecked);
-    form_->txtLatD->setText(QStringLiteral("2.5"));
-    form_->txtLatM->setText(QStringLiteral("3.5"));
+    Controls(*form_).cboTimeZone->setCurrentIndex(34); // "Indian Time, IST, +5.3"
+    Controls(*form_).chkDST->setTristate(true);
+    Controls(*form_).chkDST->setCheckState(Qt::PartiallyChecked);
+    Controls(*form_).txtLatD->setText(QStringLiteral("2.5"));
+    Controls(*form_).txtLatM->setText(QStringLiteral("3.5"));
     ReadValuesIntoRecord(form_->values(), *state_);
     const BirthData &b = state_->Birth;
     QCOMPARE(b.BirthName, std::string("Anna"));
@@ -528,10 +538,10 @@ void TestBirthForm::recordFromForm() {
     QVERIFY(b.LonDirFlag);
     QVERIFY(b.DstFlag); // greyed counts as ticked
     // Eastern Standard Time; a box that is no number keeps the previous reading's value.
-    form_->cboTimeZone->setCurrentIndex(27);
-    form_->txtLonD->setText(QStringLiteral("abc"));
-    form_->optLongEast[1]->setChecked(true);
-    form_->chkDST->setCheckState(Qt::Unchecked);
+    Controls(*form_).cboTimeZone->setCurrentIndex(27);
+    Controls(*form_).txtLonD->setText(QStringLiteral("abc"));
+    Controls(*form_).optLongEast[1]->setChecked(true);
+    Controls(*form_).chkDST->setCheckState(Qt::Unchecked);
     ReadValuesIntoRecord(form_->values(), *state_);
     QCOMPARE(b.ZoneHoursText, std::string("5"));
     QCOMPARE(b.ZoneMinutesText, std::string("0"));
@@ -649,7 +659,7 @@ void TestBirthForm::tabReachesEveryControl() {
     QFETCH(int, key);
     QFETCH(QStringList, order);
     QVERIFY(QTest::qWaitForWindowActive(form_));
-    form_->txtName->setFocus(Qt::TabFocusReason);
+    Controls(*form_).txtName->setFocus(Qt::TabFocusReason);
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));

@@ -1,7 +1,7 @@
 // starloom-cli against the desktop program: for the same birth, the tool's text and JSON
 // hold what the result window shows, and its image is the window's own capture.
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "support/scripted_services.h"
 #include "test_cli_support.h"
 #include "windows/chart_window.h"

@@ -1,10 +1,11 @@
 // At 200 % scaling (QT_SCALE_FACTOR=2, set by CTest) every picture the program draws stays
 // sharp: the wheel, the sign glyphs, the toolbar icons, the program icon and the form's text
 // are drawn at the device's full resolution, never drawn at one pixel per unit and doubled.
-#include "reading/birth_form.h"
-#include "reading/reading_session.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
 #include "shell/program_icon.h"
+#include "support/form_controls.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
@@ -186,8 +187,8 @@ void TestInstallHiDpi::formIsSharp() {
     QCOMPARE(grab.size(), form.size() * kScale);
     const QImage image = grab.toImage();
     // Text is drawn at full resolution too.
-    for (QWidget *control :
-         {static_cast<QWidget *>(form.cmdCalculate), static_cast<QWidget *>(form.txtName)}) {
+    for (QWidget *control : {static_cast<QWidget *>(Controls(form).cmdCalculate),
+                             static_cast<QWidget *>(Controls(form).txtName)}) {
         const int mixed = MixedBlocks(image, DeviceRect(RectIn(control, &form)));
         QVERIFY2(mixed >= kFewestMixedBlocks,
                  qPrintable(

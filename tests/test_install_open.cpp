@@ -1,11 +1,12 @@
 // Reading files from outside the form's Open button: `starloom FILE.act`, a file handed over
 // by a second copy, and a file dropped on the birth-data form.
 #include "app/outside_open.h"
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
 #include "shell/instance_channel.h"
 #include "shell/single_instance.h"
+#include "support/form_controls.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
@@ -203,7 +204,7 @@ void TestInstallOpen::commandLineFileWaitsForTheStart() {
     QVERIFY(opener.waitingFile().isEmpty());
     QCOMPARE(NameOnChart(*session_), QStringLiteral("Name: Ann Lee"));
     QVERIFY(!session_->form().isVisible());
-    QCOMPARE(session_->form().txtCity->text(), QStringLiteral("Greenwich"));
+    QCOMPARE(Controls(session_->form()).txtCity->text(), QStringLiteral("Greenwich"));
     QVERIFY(shell_->dialogs.messages.isEmpty());
 }
 
@@ -221,7 +222,7 @@ void TestInstallOpen::fileWhileAChartIsUpGoesBackFirst() {
     QVERIFY(opener.waitingFile().isEmpty());
     QVERIFY(first.isNull());
     QCOMPARE(NameOnChart(*session_), QStringLiteral("Name: Bob Ray"));
-    QCOMPARE(session_->form().txtName->text(), QStringLiteral("Bob Ray"));
+    QCOMPARE(Controls(session_->form()).txtName->text(), QStringLiteral("Bob Ray"));
     QVERIFY(!session_->form().isVisible());
     QVERIFY(shell_->dialogs.messages.isEmpty());
 }
@@ -368,13 +369,13 @@ void TestInstallOpen::droppedOtherFileGetsTheOpenMessage() {
     BirthForm &form = session_->form();
     form.show();
     const std::unique_ptr<QMimeData> data(Urls({QUrl::fromLocalFile(path)}));
-    const auto [entered, dropped] = DragAndDrop(form.txtName, *data);
+    const auto [entered, dropped] = DragAndDrop(Controls(form).txtName, *data);
     QVERIFY(entered);
     QVERIFY(dropped);
     QTRY_COMPARE_WITH_TIMEOUT(shell_->dialogs.messages.size(), 1, kPatienceMs);
     QCOMPARE(shell_->dialogs.messages.constFirst().text, QStringLiteral("Please Check The File."));
     QCOMPARE(shell_->dialogs.messages.constFirst().icon, MessageIcon::Error);
-    QVERIFY(form.txtName->text().isEmpty());
+    QVERIFY(Controls(form).txtName->text().isEmpty());
     QVERIFY(session_->chartWindow() == nullptr);
     form.hide();
 }

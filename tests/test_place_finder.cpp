@@ -1,6 +1,7 @@
 // Choosing a birthplace from the atlas on the birth-data form.
-#include "reading/birth_form.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "support/form_controls.h"
 #include "support/scripted_services.h"
 
 #include <QAbstractItemView>
@@ -32,10 +33,11 @@ Atlas SmallAtlas() {
 }
 
 void SetDate(BirthForm &form, int year, int month, int day, int hour) {
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QString::number(year)));
-    form.cboMonth->setCurrentIndex(month - 1);
-    form.cboDate->setCurrentIndex(day - 1);
-    form.cboHour->setCurrentIndex(hour);
+    Controls(form).cboYear->setCurrentIndex(
+        Controls(form).cboYear->findText(QString::number(year)));
+    Controls(form).cboMonth->setCurrentIndex(month - 1);
+    Controls(form).cboDate->setCurrentIndex(day - 1);
+    Controls(form).cboHour->setCurrentIndex(hour);
 }
 
 } // namespace
@@ -69,8 +71,8 @@ void TestPlaceFinder::init() {
     state_ = new ReadingState;
     shell_ = new ScriptedShell;
     form_ = new BirthForm(*state_, shell_->services());
-    notice_ = new QLabel(form_);
-    finder_ = new PlaceFinder(*form_, notice_, &atlas_);
+    notice_ = Controls(*form_).lblZoneNotice;
+    finder_ = new PlaceFinder(*form_, &atlas_);
 }
 
 void TestPlaceFinder::cleanup() {
@@ -88,17 +90,18 @@ void TestPlaceFinder::choosingFillsThePlace() {
     QCOMPARE(offer->index(1, 0).data().toString(),
              QStringLiteral("Madrid, Cundinamarca, Colombia"));
     finder_->choosePlace(0);
-    QCOMPARE(form_->txtCity->text(), QStringLiteral("Madrid"));
-    QCOMPARE(form_->txtState->text(), QStringLiteral("Madrid"));
-    QCOMPARE(form_->txtCountry->text(), QStringLiteral("Spain"));
-    QCOMPARE(form_->txtLatD->text(), QStringLiteral("40"));
-    QCOMPARE(form_->txtLatM->text(), QStringLiteral("25"));
-    QCOMPARE(form_->txtLonD->text(), QStringLiteral("3"));
-    QCOMPARE(form_->txtLonM->text(), QStringLiteral("42"));
-    QVERIFY(form_->optLatSouth[1]->isChecked()); // North
-    QVERIFY(form_->optLongEast[1]->isChecked()); // West
-    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Central European Time,CET,+1.0"));
-    QVERIFY(form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).txtCity->text(), QStringLiteral("Madrid"));
+    QCOMPARE(Controls(*form_).txtState->text(), QStringLiteral("Madrid"));
+    QCOMPARE(Controls(*form_).txtCountry->text(), QStringLiteral("Spain"));
+    QCOMPARE(Controls(*form_).txtLatD->text(), QStringLiteral("40"));
+    QCOMPARE(Controls(*form_).txtLatM->text(), QStringLiteral("25"));
+    QCOMPARE(Controls(*form_).txtLonD->text(), QStringLiteral("3"));
+    QCOMPARE(Controls(*form_).txtLonM->text(), QStringLiteral("42"));
+    QVERIFY(Controls(*form_).optLatSouth[1]->isChecked()); // North
+    QVERIFY(Controls(*form_).optLongEast[1]->isChecked()); // West
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(),
+             QStringLiteral("Central European Time,CET,+1.0"));
+    QVERIFY(Controls(*form_).chkDST->isChecked());
     QVERIFY(notice_->text().isEmpty());
     QVERIFY(finder_->chosenPlace().has_value());
 }
@@ -107,30 +110,31 @@ void TestPlaceFinder::zoneFollowsTheDate() {
     SetDate(*form_, 1990, 7, 1, 12);
     finder_->offerPlaces(QStringLiteral("Madrid"));
     finder_->choosePlace(0);
-    QVERIFY(form_->chkDST->isChecked());
+    QVERIFY(Controls(*form_).chkDST->isChecked());
     SetDate(*form_, 1990, 1, 15, 12); // winter: the same zone, no daylight saving
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 20);
-    QVERIFY(!form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).cboTimeZone->currentIndex(), 20);
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
     finder_->offerPlaces(QStringLiteral("New"));
     finder_->choosePlace(0);
     SetDate(*form_, 1976, 7, 4, 12);
-    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Eastern Daylight Time,EDT,-4.0"));
-    QVERIFY(!form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(),
+             QStringLiteral("Eastern Daylight Time,EDT,-4.0"));
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
     // 2:30 on the morning the clocks went forward never happened in New York.
     SetDate(*form_, 1990, 4, 1, 2);
-    form_->cboMinute->setCurrentIndex(30);
+    Controls(*form_).cboMinute->setCurrentIndex(30);
     QVERIFY2(notice_->text().contains(QStringLiteral("skipped")), qPrintable(notice_->text()));
 }
 
 void TestPlaceFinder::offsetMissingFromTheList() {
     // 5 h 45 min east was missing from the first 71 entries; the list has it now.
-    form_->cboTimeZone->setCurrentIndex(3);
-    form_->chkDST->setChecked(true);
+    Controls(*form_).cboTimeZone->setCurrentIndex(3);
+    Controls(*form_).chkDST->setChecked(true);
     SetDate(*form_, 2000, 6, 1, 12);
     finder_->offerPlaces(QStringLiteral("kath"));
     finder_->choosePlace(0);
-    QCOMPARE(form_->cboTimeZone->currentText(), QStringLiteral("Nepal Time,NPT,+5:45"));
-    QVERIFY(!form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(), QStringLiteral("Nepal Time,NPT,+5:45"));
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
     QVERIFY2(notice_->text().isEmpty(), qPrintable(notice_->text()));
 }
 
@@ -138,27 +142,27 @@ void TestPlaceFinder::typingForgetsTheChoice() {
     finder_->offerPlaces(QStringLiteral("Madrid"));
     finder_->choosePlace(0);
     QVERIFY(finder_->chosenPlace().has_value());
-    form_->txtCity->setText(QStringLiteral("Madrid del Norte"));
+    Controls(*form_).txtCity->setText(QStringLiteral("Madrid del Norte"));
     QVERIFY(!finder_->chosenPlace().has_value());
     QVERIFY(!finder_->adviceForForm().has_value());
     finder_->offerPlaces(QStringLiteral("zzz"));
     QCOMPARE(finder_->completer()->model()->rowCount(), 0);
     finder_->choosePlace(0); // nothing offered: nothing happens
-    QCOMPARE(form_->txtCity->text(), QStringLiteral("Madrid del Norte"));
+    QCOMPARE(Controls(*form_).txtCity->text(), QStringLiteral("Madrid del Norte"));
 }
 
 void TestPlaceFinder::southernAndEasternPlace() {
     SetDate(*form_, 1990, 1, 10, 10);
     finder_->offerPlaces(QStringLiteral("syd"));
     finder_->choosePlace(0);
-    QVERIFY(form_->optLatSouth[0]->isChecked()); // South
-    QVERIFY(form_->optLongEast[0]->isChecked()); // East
-    QCOMPARE(form_->txtLatD->text(), QStringLiteral("33"));
-    QCOMPARE(form_->txtLatM->text(), QStringLiteral("52"));
+    QVERIFY(Controls(*form_).optLatSouth[0]->isChecked()); // South
+    QVERIFY(Controls(*form_).optLongEast[0]->isChecked()); // East
+    QCOMPARE(Controls(*form_).txtLatD->text(), QStringLiteral("33"));
+    QCOMPARE(Controls(*form_).txtLatM->text(), QStringLiteral("52"));
     // January is summer in Sydney.
-    QCOMPARE(form_->cboTimeZone->currentText(),
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(),
              QStringLiteral("Australian Eastern Daylight Time,AEDT,+11.0"));
-    QVERIFY(!form_->chkDST->isChecked());
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
 }
 
 void TestPlaceFinder::keyTakesTheOffer_data() {
@@ -172,29 +176,29 @@ void TestPlaceFinder::keyTakesTheOffer() {
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
     SetDate(*form_, 1944, 7, 16, 14);
-    form_->txtCity->setFocus();
-    QTest::keyClicks(form_->txtCity, QStringLiteral("London"));
+    Controls(*form_).txtCity->setFocus();
+    QTest::keyClicks(Controls(*form_).txtCity, QStringLiteral("London"));
     QWidget *popup = finder_->completer()->popup();
     QTRY_VERIFY(popup->isVisible());
     QTest::keyClick(popup, Qt::Key(key));
     QVERIFY(!popup->isVisible());
-    QCOMPARE(form_->txtCountry->text(), QStringLiteral("United Kingdom"));
-    QCOMPARE(form_->txtLatD->text(), QStringLiteral("51"));
-    QVERIFY(form_->optLongEast[1]->isChecked()); // West
+    QCOMPARE(Controls(*form_).txtCountry->text(), QStringLiteral("United Kingdom"));
+    QCOMPARE(Controls(*form_).txtLatD->text(), QStringLiteral("51"));
+    QVERIFY(Controls(*form_).optLongEast[1]->isChecked()); // West
     // Summer 1944: British Double Summer Time, two hours ahead.
-    QCOMPARE(form_->cboTimeZone->currentText(),
+    QCOMPARE(Controls(*form_).cboTimeZone->currentText(),
              QStringLiteral("British Double Summer Time,BDST,+2.0"));
-    QVERIFY(!form_->chkDST->isChecked());
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
     QVERIFY(finder_->zoneFromAtlas());
 }
 
 void TestPlaceFinder::leavingWithAnUnknownCity() {
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
-    form_->txtCity->setFocus();
-    QTest::keyClicks(form_->txtCity, QStringLiteral("Atlantis"));
-    QTest::keyClick(form_->txtCity, Qt::Key_Tab);
-    QTRY_VERIFY(!form_->txtCity->hasFocus());
+    Controls(*form_).txtCity->setFocus();
+    QTest::keyClicks(Controls(*form_).txtCity, QStringLiteral("Atlantis"));
+    QTest::keyClick(Controls(*form_).txtCity, Qt::Key_Tab);
+    QTRY_VERIFY(!Controls(*form_).txtCity->hasFocus());
     QVERIFY2(notice_->text().contains(
                  QStringLiteral("Not from the atlas: coordinates and zone are yours to set")),
              qPrintable(notice_->text()));
@@ -205,49 +209,49 @@ void TestPlaceFinder::handChoiceWins() {
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_));
     SetDate(*form_, 1990, 7, 15, 12);
-    form_->txtCity->setFocus();
-    QTest::keyClicks(form_->txtCity, QStringLiteral("Madrid"));
+    Controls(*form_).txtCity->setFocus();
+    QTest::keyClicks(Controls(*form_).txtCity, QStringLiteral("Madrid"));
     QTRY_VERIFY(finder_->completer()->popup()->isVisible());
     QTest::keyClick(finder_->completer()->popup(), Qt::Key_Return);
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 20); // Central European Time, ticked
-    QVERIFY(form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).cboTimeZone->currentIndex(), 20); // Central European Time, ticked
+    QVERIFY(Controls(*form_).chkDST->isChecked());
 
     // Greenwich Mean Time chosen by hand from the keyboard stays when the day changes; the
     // atlas only says what it would give.
-    form_->cboTimeZone->setFocus();
-    QTest::keyClicks(form_->cboTimeZone, QStringLiteral("Greenwich"));
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 29);
-    form_->cboDate->setCurrentIndex(15);
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 29);
+    Controls(*form_).cboTimeZone->setFocus();
+    QTest::keyClicks(Controls(*form_).cboTimeZone, QStringLiteral("Greenwich"));
+    QCOMPARE(Controls(*form_).cboTimeZone->currentIndex(), 29);
+    Controls(*form_).cboDate->setCurrentIndex(15);
+    QCOMPARE(Controls(*form_).cboTimeZone->currentIndex(), 29);
     QVERIFY2(notice_->text().contains(QStringLiteral(
                  "the atlas gives Central European Time with daylight saving, UTC+02:00")),
              qPrintable(notice_->text()));
     QVERIFY(!finder_->zoneFromAtlas());
 
     // The tick cleared by a click stays cleared when the minute changes.
-    QTest::mouseClick(form_->chkDST, Qt::LeftButton);
-    QVERIFY(!form_->chkDST->isChecked());
-    form_->cboMinute->setCurrentIndex(5);
-    QVERIFY(!form_->chkDST->isChecked());
+    QTest::mouseClick(Controls(*form_).chkDST, Qt::LeftButton);
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
+    Controls(*form_).cboMinute->setCurrentIndex(5);
+    QVERIFY(!Controls(*form_).chkDST->isChecked());
 
     // Choosing the place again gives the zone back to the atlas.
-    form_->txtCity->setFocus();
-    form_->txtCity->clear();
-    QTest::keyClicks(form_->txtCity, QStringLiteral("Madrid"));
+    Controls(*form_).txtCity->setFocus();
+    Controls(*form_).txtCity->clear();
+    QTest::keyClicks(Controls(*form_).txtCity, QStringLiteral("Madrid"));
     QTRY_VERIFY(finder_->completer()->popup()->isVisible());
     QTest::keyClick(finder_->completer()->popup(), Qt::Key_Tab);
-    QCOMPARE(form_->cboTimeZone->currentIndex(), 20);
-    QVERIFY(form_->chkDST->isChecked());
+    QCOMPARE(Controls(*form_).cboTimeZone->currentIndex(), 20);
+    QVERIFY(Controls(*form_).chkDST->isChecked());
     QVERIFY(finder_->zoneFromAtlas());
 }
 
 void TestPlaceFinder::daylightCountedTwice() {
-    form_->cboTimeZone->setCurrentIndex(24); // Eastern Daylight Time
+    Controls(*form_).cboTimeZone->setCurrentIndex(24); // Eastern Daylight Time
     QVERIFY(notice_->text().isEmpty());
-    form_->chkDST->click();
+    Controls(*form_).chkDST->click();
     QVERIFY2(notice_->text().contains(QStringLiteral("daylight time counted twice?")),
              qPrintable(notice_->text()));
-    form_->cboTimeZone->setCurrentIndex(27); // Eastern Standard Time: ticking it is plain
+    Controls(*form_).cboTimeZone->setCurrentIndex(27); // Eastern Standard Time: ticking it is plain
     QVERIFY2(notice_->text().isEmpty(), qPrintable(notice_->text()));
 }
 

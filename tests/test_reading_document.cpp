@@ -4,7 +4,7 @@
 // that cannot be written leaves nothing behind.
 #include "patterns/report.h"
 #include "reading/driver.h"
-#include "reading/reading_sheet.h"
+#include "reading/gui/reading_sheet.h"
 #include "test_cli_support.h"
 #include "windows/reading_document.h"
 

@@ -1,6 +1,7 @@
 // The reading file and the text export: bytes on disk, reading back, and safe writing.
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
 #include "reading/reading_file.h"
+#include "support/form_controls.h"
 #include "support/scripted_services.h"
 
 #include <QBuffer>
@@ -215,22 +216,22 @@ void TestReadingFile::roundTripThroughTheForm() {
     FormValues values = form.values();
     ApplyReadingFile(ReadLines(EncodeReadingFile(b, 16)), values);
     form.setValues(values);
-    QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
-    QCOMPARE(form.cboMonth->currentText(), QStringLiteral("March"));
-    QCOMPARE(form.cboDate->currentText(), QStringLiteral("15"));
-    QCOMPARE(form.cboYear->currentText(), QStringLiteral("1980"));
-    QCOMPARE(form.cboHour->currentText(), QStringLiteral("7"));
-    QCOMPARE(form.cboMinute->currentText(), QStringLiteral("5"));
-    QCOMPARE(form.cboTimeZone->currentIndex(), 16);
-    QCOMPARE(form.txtLatD->text(), QStringLiteral("28"));
-    QCOMPARE(form.txtLatM->text(), QStringLiteral("36"));
-    QCOMPARE(form.txtLonD->text(), QStringLiteral("77"));
-    QCOMPARE(form.txtLonM->text(), QStringLiteral("12"));
-    QVERIFY(form.optLongEast[1]->isChecked()); // West
-    QVERIFY(form.optLatSouth[1]->isChecked()); // North
-    QVERIFY(form.chkDST->isChecked());
-    QCOMPARE(form.txtCity->text(), QStringLiteral("New Delhi"));
-    QCOMPARE(form.txtCountry->text(), QStringLiteral("India"));
+    QCOMPARE(Controls(form).txtName->text(), QStringLiteral("Anna"));
+    QCOMPARE(Controls(form).cboMonth->currentText(), QStringLiteral("March"));
+    QCOMPARE(Controls(form).cboDate->currentText(), QStringLiteral("15"));
+    QCOMPARE(Controls(form).cboYear->currentText(), QStringLiteral("1980"));
+    QCOMPARE(Controls(form).cboHour->currentText(), QStringLiteral("7"));
+    QCOMPARE(Controls(form).cboMinute->currentText(), QStringLiteral("5"));
+    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 16);
+    QCOMPARE(Controls(form).txtLatD->text(), QStringLiteral("28"));
+    QCOMPARE(Controls(form).txtLatM->text(), QStringLiteral("36"));
+    QCOMPARE(Controls(form).txtLonD->text(), QStringLiteral("77"));
+    QCOMPARE(Controls(form).txtLonM->text(), QStringLiteral("12"));
+    QVERIFY(Controls(form).optLongEast[1]->isChecked()); // West
+    QVERIFY(Controls(form).optLatSouth[1]->isChecked()); // North
+    QVERIFY(Controls(form).chkDST->isChecked());
+    QCOMPARE(Controls(form).txtCity->text(), QStringLiteral("New Delhi"));
+    QCOMPARE(Controls(form).txtCountry->text(), QStringLiteral("India"));
     QVERIFY(form.ValidateInput());
 }
 
@@ -271,10 +272,10 @@ void TestReadingFile::fileCutAfterLine10() {
     ReadingState state;
     ScriptedShell shell;
     BirthForm form(state, shell.services());
-    form.txtLatM->setText(QStringLiteral("44"));
-    form.txtCity->setText(QStringLiteral("Old"));
-    form.optLongEast[1]->setChecked(true);
-    form.optLatSouth[0]->setChecked(true);
+    Controls(form).txtLatM->setText(QStringLiteral("44"));
+    Controls(form).txtCity->setText(QStringLiteral("Old"));
+    Controls(form).optLongEast[1]->setChecked(true);
+    Controls(form).optLatSouth[0]->setChecked(true);
     QByteArray file = EncodeReadingFile(Anna(), 20);
     qsizetype cut = 0;
     for (int line = 0; line < 10; ++line)
@@ -283,15 +284,15 @@ void TestReadingFile::fileCutAfterLine10() {
     FormValues values = form.values();
     ApplyReadingFile(ReadLines(file), values);
     form.setValues(values);
-    QCOMPARE(form.txtName->text(), QStringLiteral("Anna"));
-    QCOMPARE(form.cboTimeZone->currentIndex(), 20);
-    QCOMPARE(form.txtLatD->text(), QStringLiteral("28"));
-    QVERIFY(form.txtLatM->text().isEmpty());
-    QVERIFY(form.txtCity->text().isEmpty());
-    QVERIFY(form.txtCountry->text().isEmpty());
-    QVERIFY(form.optLongEast[0]->isChecked()); // missing flags act as true: East,
-    QVERIFY(form.optLatSouth[1]->isChecked()); // North,
-    QVERIFY(form.chkDST->isChecked());         // daylight saving ticked
+    QCOMPARE(Controls(form).txtName->text(), QStringLiteral("Anna"));
+    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 20);
+    QCOMPARE(Controls(form).txtLatD->text(), QStringLiteral("28"));
+    QVERIFY(Controls(form).txtLatM->text().isEmpty());
+    QVERIFY(Controls(form).txtCity->text().isEmpty());
+    QVERIFY(Controls(form).txtCountry->text().isEmpty());
+    QVERIFY(Controls(form).optLongEast[0]->isChecked()); // missing flags act as true: East,
+    QVERIFY(Controls(form).optLatSouth[1]->isChecked()); // North,
+    QVERIFY(Controls(form).chkDST->isChecked());         // daylight saving ticked
     QVERIFY(!form.ValidateInput());
     QCOMPARE(shell.dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Minutes of Latitude"));
 }

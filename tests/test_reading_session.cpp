@@ -1,10 +1,11 @@
 // One reading from the form to the chart window, the way back, and the file commands.
-#include "reading/birth_form.h"
 #include "reading/driver.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
 #include "shell/start_up.h"
+#include "support/form_controls.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/aspect_orbs_dialog.h"
@@ -93,7 +94,7 @@ void TestReadingSession::cleanup() {
 
 void TestReadingSession::readingFillsTheWindows() {
     FillMay1990(session_->form());
-    QTest::mouseClick(session_->form().cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(Controls(session_->form()).cmdCalculate, Qt::LeftButton);
     QVERIFY(shell_->dialogs.messages.isEmpty());
     ChartWindow *chart = session_->chartWindow();
     QVERIFY(chart != nullptr);
@@ -172,15 +173,15 @@ void TestReadingSession::aspectOrbsAreKeptAndApplied() {
 void TestReadingSession::statusBarShowsTheTimeUsed() {
     BirthForm &form = session_->form();
     FillMay1990(form);
-    form.cboMonth->setCurrentIndex(6); // 1 July 1990, 12:00
+    Controls(form).cboMonth->setCurrentIndex(6); // 1 July 1990, 12:00
     PlaceFinder &places = session_->places();
     // The atlas is read in the background; the offer stays empty until it is there.
     QTRY_VERIFY_WITH_TIMEOUT(
         (places.offerPlaces(QStringLiteral("Madrid")), places.completer()->model()->rowCount() > 0),
         10000);
     places.choosePlace(0);
-    QCOMPARE(form.cboTimeZone->currentIndex(), 20); // Central European Time
-    QVERIFY(form.chkDST->isChecked());
+    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 20); // Central European Time
+    QVERIFY(Controls(form).chkDST->isChecked());
     session_->CalculateReading();
     FIND_CHILD(QLabel, status, session_->chartWindow(), "lblUniversalTime");
     QCOMPARE(status->text(),
@@ -190,7 +191,7 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
     // Daylight saving cleared by hand: the chart is for 11:00 and the bar says why.
     session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(session_->chartWindow() == nullptr);
-    form.chkDST->click();
+    Controls(form).chkDST->click();
     session_->CalculateReading();
     FIND_CHILD(QLabel, warned, session_->chartWindow(), "lblUniversalTime");
     QCOMPARE(warned->text(),
@@ -202,7 +203,7 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
     // The same offset by another road is no mismatch: Eastern European Time, UTC+02:00.
     session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(session_->chartWindow() == nullptr);
-    form.cboTimeZone->setCurrentIndex(26);
+    Controls(form).cboTimeZone->setCurrentIndex(26);
     session_->CalculateReading();
     FIND_CHILD(QLabel, same, session_->chartWindow(), "lblUniversalTime");
     QCOMPARE(same->text(),
@@ -237,17 +238,18 @@ void TestReadingSession::placeTypedGivesTheDatabaseTime() {
     QFETCH(QString, expected);
     BirthForm &form = session_->form();
     FillMay1990(form);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QString::number(local.date().year())));
-    form.cboMonth->setCurrentIndex(local.date().month() - 1);
-    form.cboDate->setCurrentIndex(local.date().day() - 1);
-    form.cboHour->setCurrentIndex(local.time().hour());
-    form.cboMinute->setCurrentIndex(local.time().minute());
+    Controls(form).cboYear->setCurrentIndex(
+        Controls(form).cboYear->findText(QString::number(local.date().year())));
+    Controls(form).cboMonth->setCurrentIndex(local.date().month() - 1);
+    Controls(form).cboDate->setCurrentIndex(local.date().day() - 1);
+    Controls(form).cboHour->setCurrentIndex(local.time().hour());
+    Controls(form).cboMinute->setCurrentIndex(local.time().minute());
     PlaceFinder &places = session_->places();
     QTRY_VERIFY_WITH_TIMEOUT(
         (places.offerPlaces(city), places.completer()->model()->rowCount() > 0), 10000);
-    form.txtCity->clear();
-    form.txtCity->setFocus();
-    QTest::keyClicks(form.txtCity, city);
+    Controls(form).txtCity->clear();
+    Controls(form).txtCity->setFocus();
+    QTest::keyClicks(Controls(form).txtCity, city);
     QTRY_VERIFY(places.completer()->popup()->isVisible());
     QTest::keyClick(places.completer()->popup(), Qt::Key_Return);
     session_->CalculateReading();
@@ -262,8 +264,8 @@ void TestReadingSession::refusedValidationChangesNothing() {
     QVERIFY(chart != nullptr);
     const QString sun = chart->report()->planetValue(0)->text();
     const BirthData before = session_->state().Birth;
-    session_->form().cboMonth->setCurrentIndex(7);
-    session_->form().txtCity->clear();
+    Controls(session_->form()).cboMonth->setCurrentIndex(7);
+    Controls(session_->form()).txtCity->clear();
     session_->CalculateReading();
     QCOMPARE(shell_->dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Your City name"));
     QCOMPARE(session_->chartWindow(), chart);
@@ -285,10 +287,10 @@ void TestReadingSession::backAndASecondReading() {
     QVERIFY(session_->form().isVisible());
     QCOMPARE(endRequests_, 0);
     // The form kept its contents; a month later Mercury is direct again.
-    QCOMPARE(session_->form().txtName->text(), QStringLiteral("Mary Ann"));
-    session_->form().cboMonth->setCurrentIndex(5);
-    session_->form().cboDate->setCurrentIndex(14);
-    QTest::mouseClick(session_->form().cmdCalculate, Qt::LeftButton);
+    QCOMPARE(Controls(session_->form()).txtName->text(), QStringLiteral("Mary Ann"));
+    Controls(session_->form()).cboMonth->setCurrentIndex(5);
+    Controls(session_->form()).cboDate->setCurrentIndex(14);
+    QTest::mouseClick(Controls(session_->form()).cmdCalculate, Qt::LeftButton);
     ChartWindow *second = session_->chartWindow();
     QVERIFY(second != nullptr);
     FIND_CHILD(QToolBar, toolbar2, second, "TB");
@@ -322,8 +324,8 @@ void TestReadingSession::newForgetsTheSavedFile() {
 
 void TestReadingSession::saveThenOpen() {
     FillMay1990(session_->form());
-    session_->form().cboTimeZone->setCurrentIndex(16);
-    session_->form().chkDST->setChecked(true);
+    Controls(session_->form()).cboTimeZone->setCurrentIndex(16);
+    Controls(session_->form()).chkDST->setChecked(true);
     session_->CalculateReading();
     const QString path = dir_->filePath(QStringLiteral("mary.act"));
     shell_->dialogs.fileAnswers = {path};
@@ -350,21 +352,21 @@ void TestReadingSession::saveThenOpen() {
     chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(chart.isNull());
     BirthForm &form = session_->form();
-    form.txtName->setText(QStringLiteral("Someone Else"));
-    form.cboTimeZone->setCurrentIndex(3);
-    form.chkDST->setChecked(false);
-    form.optLatSouth[0]->setChecked(true);
+    Controls(form).txtName->setText(QStringLiteral("Someone Else"));
+    Controls(form).cboTimeZone->setCurrentIndex(3);
+    Controls(form).chkDST->setChecked(false);
+    Controls(form).optLatSouth[0]->setChecked(true);
     shell_->dialogs.fileAnswers = {path};
-    QTest::mouseClick(form.cmdOpen, Qt::LeftButton);
+    QTest::mouseClick(Controls(form).cmdOpen, Qt::LeftButton);
     const FileDialogRequest open = shell_->dialogs.fileRequests.takeFirst();
     QCOMPARE(open.title, QStringLiteral("Select the source file"));
     QVERIFY(open.mustExist);
     QVERIFY(open.proposedName.isEmpty());
-    QCOMPARE(form.txtName->text(), QStringLiteral("Mary Ann"));
-    QCOMPARE(form.cboTimeZone->currentIndex(), 16);
-    QVERIFY(form.chkDST->isChecked());
-    QVERIFY(form.optLatSouth[1]->isChecked());
-    QVERIFY(form.optLongEast[1]->isChecked());
+    QCOMPARE(Controls(form).txtName->text(), QStringLiteral("Mary Ann"));
+    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 16);
+    QVERIFY(Controls(form).chkDST->isChecked());
+    QVERIFY(Controls(form).optLatSouth[1]->isChecked());
+    QVERIFY(Controls(form).optLongEast[1]->isChecked());
     QVERIFY(session_->chartWindow() != nullptr);
     QVERIFY(!form.isVisible());
     QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
@@ -381,7 +383,7 @@ void TestReadingSession::openRefusesOtherNames() {
     QCOMPARE(shell_->dialogs.messages.size(), 1);
     QCOMPARE(shell_->dialogs.messages[0].text, QStringLiteral("Please Check The File."));
     QCOMPARE(shell_->dialogs.messages[0].icon, MessageIcon::Error);
-    QVERIFY(session_->form().txtName->text().isEmpty());
+    QVERIFY(Controls(session_->form()).txtName->text().isEmpty());
     QVERIFY(session_->chartWindow() == nullptr);
 }
 
@@ -553,7 +555,7 @@ void TestReadingSession::titleFollowsTheReadingFile() {
     chart = session_->chartWindow();
     chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(chart.isNull());
-    form.cboTimeZone->setCurrentIndex(20);
+    Controls(form).cboTimeZone->setCurrentIndex(20);
     session_->CalculateReading();
     QCOMPARE(session_->chartWindow()->windowTitle(), plain);
 
@@ -563,7 +565,7 @@ void TestReadingSession::titleFollowsTheReadingFile() {
     QTRY_VERIFY(chart.isNull());
     QVERIFY(QTest::qWaitForWindowActive(&form));
     shell_->dialogs.fileAnswers = {path};
-    QTest::keyClick(form.txtName, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(Controls(form).txtName, Qt::Key_O, Qt::ControlModifier);
     QVERIFY(session_->chartWindow() != nullptr);
     QCOMPARE(session_->chartWindow()->windowTitle(), named);
     QCOMPARE(session_->chartWindow()->windowFilePath(), path);

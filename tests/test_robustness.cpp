@@ -3,12 +3,13 @@
 // where the reminder date should be; and a save folder that goes away while the user picks
 // a name.
 #include "engine/birth_data.h"
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
-#include "reading/reading_session.h"
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 #include "shell/update_reminder.h"
 #include "support/fault_files.h"
+#include "support/form_controls.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/chart_window.h"
@@ -282,7 +283,7 @@ void TestRobustness::damagedReadingFile() {
     session.form().show();
     // What the user had typed before choosing the file.
     FillMay1990(session.form());
-    session.form().txtCity->clear();
+    Controls(session.form()).txtCity->clear();
     const QStringList typed = FormContents(session.form());
     session.OpenReadingFileAt(path);
 
@@ -290,7 +291,7 @@ void TestRobustness::damagedReadingFile() {
         QCOMPARE(shell_->dialogs.messages.size(), 0);
         QVERIFY(session.chartWindow() != nullptr);
         QVERIFY(session.chartWindow()->isVisible());
-        QCOMPARE(session.form().txtName->text(), name);
+        QCOMPARE(Controls(session.form()).txtName->text(), name);
     } else {
         QCOMPARE(shell_->dialogs.messages.size(), 1);
         const RecordedMessage shown = shell_->dialogs.messages.constFirst();

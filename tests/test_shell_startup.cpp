@@ -1,5 +1,5 @@
 // The update reminder, the single-copy lock and the order of start-up.
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 #include "shell/single_instance.h"
 #include "shell/start_up.h"
 #include "shell/update_reminder.h"

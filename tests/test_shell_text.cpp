@@ -1,5 +1,5 @@
 // Scrambled setting and reading-file text: bytes, round trips, line safety, old files.
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -4,9 +4,10 @@
 // each of the zone's changes, 1901 to 2050.
 #include "engine/time_scale.h"
 #include "reading/atlas.h"
-#include "reading/birth_form.h"
 #include "reading/form_values.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "support/form_controls.h"
 #include "support/scripted_services.h"
 
 #include <QCheckBox>
@@ -77,8 +78,7 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
     ReadingState state;
     ScriptedShell shell;
     BirthForm form(state, shell.services());
-    auto *notice = new QLabel(&form);
-    PlaceFinder finder(form, notice, &atlas);
+    PlaceFinder finder(form, &atlas);
     BuildTimeZoneTables(state.Zones);
 
     int cases = 0;
@@ -113,11 +113,11 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
         }
 
         for (const QDateTime &wall : walls) {
-            SetList(form.cboYear, QString::number(wall.date().year()));
-            form.cboMonth->setCurrentIndex(wall.date().month() - 1);
-            SetList(form.cboDate, QString::number(wall.date().day()));
-            SetList(form.cboHour, QString::number(wall.time().hour()));
-            SetList(form.cboMinute, QString::number(wall.time().minute()));
+            SetList(Controls(form).cboYear, QString::number(wall.date().year()));
+            Controls(form).cboMonth->setCurrentIndex(wall.date().month() - 1);
+            SetList(Controls(form).cboDate, QString::number(wall.date().day()));
+            SetList(Controls(form).cboHour, QString::number(wall.time().hour()));
+            SetList(Controls(form).cboMinute, QString::number(wall.time().minute()));
             ReadValuesIntoRecord(form.values(), state);
             const CivilDateTime ut = UniversalDateTime(state.Birth);
             const qint64 formInstant =
@@ -130,13 +130,13 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
                                QStringLiteral("LMT")) {
                 // Before standard time the place's own mean time: 4 minutes per degree of
                 // longitude east of Greenwich, rounded to the minute.
-                const double lon =
-                    form.txtLonD->text().toInt() + form.txtLonM->text().toInt() / 60.0;
+                const double lon = Controls(form).txtLonD->text().toInt() +
+                                   Controls(form).txtLonM->text().toInt() / 60.0;
                 const qint64 lmt =
-                    std::lround(lon * 4.0) * (form.optLongEast[0]->isChecked() ? 1 : -1);
+                    std::lround(lon * 4.0) * (Controls(form).optLongEast[0]->isChecked() ? 1 : -1);
                 const qint64 expected =
                     QDateTime(wall.date(), wall.time(), Qt::UTC).toSecsSinceEpoch() - lmt * 60;
-                right = form.cboTimeZone->currentIndex() == kLocalMeanTimePosition &&
+                right = Controls(form).cboTimeZone->currentIndex() == kLocalMeanTimePosition &&
                         formInstant == expected;
             } else if (instant) {
                 right = std::llabs(formInstant - *instant) <= kHalfMinute;
@@ -149,8 +149,8 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
                                 .arg(place.timeZone, wall.toString(Qt::ISODate))
                                 .arg(QDateTime::fromSecsSinceEpoch(formInstant, Qt::UTC)
                                          .toString(Qt::ISODate))
-                                .arg(form.cboTimeZone->currentText())
-                                .arg(form.chkDST->isChecked())
+                                .arg(Controls(form).cboTimeZone->currentText())
+                                .arg(Controls(form).chkDST->isChecked())
                                 .arg(instant ? QDateTime::fromSecsSinceEpoch(*instant, Qt::UTC)
                                                    .toString(Qt::ISODate)
                                              : QStringLiteral("none"));

@@ -1,12 +1,12 @@
 #include "windows/chart_window.h"
 
+#include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
 #include "shell/shutdown.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/design_units.h"
 #include "windows/image_saving.h"
-#include "windows/link_label.h"
 #include "windows/printing.h"
 #include "windows/report_window.h"
 #include "windows/toolbar_icons.h"

@@ -2,7 +2,8 @@
 // and written in Verdana. These helpers turn the design values into Qt geometry and fonts.
 #pragma once
 
-#include <QFont>
+#include "shell/program_font.h"
+
 #include <QRect>
 
 namespace starloom {
@@ -25,10 +26,6 @@ constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                  TwipsToPixels(height));
 }
-
-// Verdana at the given size; where Verdana is not installed, DejaVu Sans, then the
-// platform's sans-serif face.
-QFont ProgramFont(qreal pointSize, bool bold = false);
 
 constexpr qreal kSmallFontPoints = 8.25; // labels, buttons and links
 

@@ -1,6 +1,6 @@
 #include "windows/image_saving.h"
 
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 #include "shell/user_dialogs.h"
 #include "windows/report_window.h"
 

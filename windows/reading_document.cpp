@@ -1,6 +1,6 @@
 #include "windows/reading_document.h"
 
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include "windows/aspect_grid.h"
 #include "windows/design_units.h"

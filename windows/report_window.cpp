@@ -129,11 +129,25 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     setPalette(white);
     setFixedSize(kReportWidth, kReportHeight);
 
+    // The children in the order of their stacking and of the keyboard's path.
+    createCaptureHolder();
+    createInterpretationFrame();
+    createPositionsFrame();
+    createPersonalFrame();
+    createWheel();
+    createImageNameBoxes();
+    createOtherDetailsFrame();
+    writeDetails(birth);
+}
+
+void ReportWindow::createCaptureHolder() {
     // The picture holder for the window's captured image sits under everything else.
     m_captureHolder =
         AddLabel(this, QStringLiteral("Picture1"), QString(), TwipsRect(0, 0, 615, 735));
     m_captureHolder->hide();
+}
 
+void ReportWindow::createInterpretationFrame() {
     auto *interpretation = AddFrame(this, QStringLiteral("Frame2"),
                                     QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
     m_text = new QTextEdit(interpretation);
@@ -142,7 +156,9 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     m_text->setUndoRedoEnabled(false);
     m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
     buildInterpretationTabs(interpretation);
+}
 
+void ReportWindow::createPositionsFrame() {
     auto *positions =
         AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
                  TwipsRect(0, 3900, 3350, 4005));
@@ -173,7 +189,9 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
                  kHiddenRowsTop + (i - kFirstHiddenValue) * kHiddenRowPitch);
         m_planetValues[i]->hide();
     }
+}
 
+void ReportWindow::createPersonalFrame() {
     auto *personal =
         AddFrame(this, QStringLiteral("Frame1"), QStringLiteral("Personal Information"),
                  TwipsRect(3600, 0, 6750, 1300));
@@ -212,10 +230,14 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
         label->setGeometry(
             TwipsRect(detail.left, detail.top, detail.width, kDetailHeight).translated(0, drop));
     }
+}
 
+void ReportWindow::createWheel() {
     m_wheel = new NatalWheel(this);
     m_wheel->setGeometry(TwipsRect(3600, 1440, 6750, 6465));
+}
 
+void ReportWindow::createImageNameBoxes() {
     // Never seen: the last saved image's folder and name, and the other-details frame,
     // all below the visible area.
     m_imageFolder = new QLineEdit(this);
@@ -226,7 +248,9 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     m_imageFile->setObjectName(QStringLiteral("txtFile"));
     m_imageFile->setGeometry(TwipsRect(3240, 8400, 3000, 285));
     m_imageFile->hide();
+}
 
+void ReportWindow::createOtherDetailsFrame() {
     auto *other = AddFrame(this, QStringLiteral("fraVedic"), QStringLiteral("Other Details"),
                            TwipsRect(0, 8800, 6750, 2400));
     const struct {
@@ -250,8 +274,6 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     m_lagna = other->findChild<QLabel *>(QStringLiteral("lblLagna"));
     m_rashi = other->findChild<QLabel *>(QStringLiteral("lblRashi"));
     other->hide();
-
-    writeDetails(birth);
 }
 
 // A month outside 1..12 has no name, so the date line then keeps its design text.
@@ -296,6 +318,33 @@ void ReportWindow::setGlyph(int slot, int signIndex) {
 
 int ReportWindow::glyphSign(int slot) const {
     return m_wheel->glyphSign(slot);
+}
+
+void ReportWindow::showPosition(int i, const QString &text) {
+    if (QLabel *value = planetValue(i))
+        value->setText(text);
+}
+
+void ReportWindow::showChartSigns(const QString &ascendantSign, const QString &moonSign) {
+    if (!ascendantSign.isEmpty())
+        m_lagna->setText(ascendantSign);
+    m_rashi->setText(moonSign);
+}
+
+void ReportWindow::showWheel(const std::array<QString, 12> &signCells,
+                             const std::array<QString, 12> &houseCells) {
+    // What an earlier reading left goes first, pictures included.
+    for (int i = 0; i < 12; ++i) {
+        natalCell(i)->clear();
+        signWorkingLabel(i)->clear();
+    }
+    for (std::size_t sign = 0; sign < signCells.size(); ++sign) {
+        QLabel *label = signWorkingLabel(static_cast<int>(sign));
+        label->setText(signCells[sign]);
+        label->setVisible(false);
+    }
+    for (std::size_t house = 0; house < houseCells.size(); ++house)
+        natalCell(static_cast<int>(house))->setText(houseCells[house]);
 }
 
 QLabel *ReportWindow::lagnaLabel() {

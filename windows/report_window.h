@@ -73,6 +73,16 @@ public:
     QLabel *lagnaLabel();
     QLabel *rashiLabel();
 
+    // Row i (0..15) of the positions table shows `text`; other rows are ignored.
+    void showPosition(int i, const QString &text);
+    // The signs of the ascendant and the Moon; an empty ascendant sign leaves its label as
+    // it was.
+    void showChartSigns(const QString &ascendantSign, const QString &moonSign);
+    // The wheel's contents: the bodies each sign holds (0 = Aries; the per-sign labels only
+    // carry them to the houses and stay hidden) and the text of each house (0 = house 1).
+    void showWheel(const std::array<QString, 12> &signCells,
+                   const std::array<QString, 12> &houseCells);
+
     // The aspects in the grid behind the interpretation's "Aspects" tab and, when they are
     // shown, as lines in the wheel's central disc (see NatalWheel::setAspectLines).
     void showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
@@ -109,6 +119,14 @@ public:
     qreal zoom() const { return m_zoom; }
 
 private:
+    // The window's parts, built in this order by the constructor.
+    void createCaptureHolder();
+    void createInterpretationFrame(); // the interpretation text and its tabs
+    void createPositionsFrame();
+    void createPersonalFrame(); // the eight detail lines
+    void createWheel();
+    void createImageNameBoxes(); // the last saved image's folder and name, never seen
+    void createOtherDetailsFrame();
     void writeDetails(const BirthData &birth);
     void buildInterpretationTabs(QWidget *frame);
     void placeInterpretationTabs(qreal factor);

@@ -2,7 +2,7 @@
 // bytes are the stored characters (U+0000 to U+00FF, as the scrambled store holds them);
 // they are unscrambled and read as a date in the ISO form and in the short date forms of a
 // few locales, and the day difference the reminder works out is taken.
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 #include "shell/update_reminder.h"
 
 #include <QDate>

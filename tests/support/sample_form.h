@@ -3,7 +3,8 @@
 // retrograde.
 #pragma once
 
-#include "reading/birth_form.h"
+#include "reading/gui/birth_form.h"
+#include "support/form_controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,22 +13,23 @@
 namespace starloom::testing {
 
 inline void FillMay1990(BirthForm &form) {
-    form.txtName->setText(QStringLiteral("Mary Ann"));
-    form.cboMonth->setCurrentIndex(4);
-    form.cboDate->setCurrentIndex(0);
-    form.cboYear->setCurrentIndex(form.cboYear->findText(QStringLiteral("1990")));
-    form.cboHour->setCurrentIndex(12);
-    form.cboMinute->setCurrentIndex(0);
-    form.cboTimeZone->setCurrentIndex(29); // Greenwich Mean Time
-    form.txtLatD->setText(QStringLiteral("51"));
-    form.txtLatM->setText(QStringLiteral("28"));
-    form.txtLonD->setText(QStringLiteral("0"));
-    form.txtLonM->setText(QStringLiteral("0"));
-    form.optLatSouth[1]->setChecked(true);
-    form.optLongEast[1]->setChecked(true);
-    form.txtCity->setText(QStringLiteral("Greenwich"));
-    form.txtState->setText(QStringLiteral("London"));
-    form.txtCountry->setText(QStringLiteral("England"));
+    Controls(form).txtName->setText(QStringLiteral("Mary Ann"));
+    Controls(form).cboMonth->setCurrentIndex(4);
+    Controls(form).cboDate->setCurrentIndex(0);
+    Controls(form).cboYear->setCurrentIndex(
+        Controls(form).cboYear->findText(QStringLiteral("1990")));
+    Controls(form).cboHour->setCurrentIndex(12);
+    Controls(form).cboMinute->setCurrentIndex(0);
+    Controls(form).cboTimeZone->setCurrentIndex(29); // Greenwich Mean Time
+    Controls(form).txtLatD->setText(QStringLiteral("51"));
+    Controls(form).txtLatM->setText(QStringLiteral("28"));
+    Controls(form).txtLonD->setText(QStringLiteral("0"));
+    Controls(form).txtLonM->setText(QStringLiteral("0"));
+    Controls(form).optLatSouth[1]->setChecked(true);
+    Controls(form).optLongEast[1]->setChecked(true);
+    Controls(form).txtCity->setText(QStringLiteral("Greenwich"));
+    Controls(form).txtState->setText(QStringLiteral("London"));
+    Controls(form).txtCountry->setText(QStringLiteral("England"));
 }
 
 } // namespace starloom::testing

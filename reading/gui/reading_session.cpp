@@ -1,13 +1,13 @@
 // The calculation driver and the file commands.
-#include "reading/reading_session.h"
+#include "reading/gui/reading_session.h"
 
 #include "engine/zodiac.h"
-#include "reading/birth_form.h"
 #include "reading/driver.h"
-#include "reading/place_finder.h"
+#include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
+#include "reading/gui/reading_sheet.h"
 #include "reading/reading_file.h"
-#include "reading/reading_sheet.h"
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
@@ -61,114 +61,101 @@ bool StorePositionMethod(QSettings &settings, PositionMethod method) {
 }
 
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
-    : services_(services), hooks_(std::move(hooks)),
-      form_(std::make_unique<BirthForm>(state_, services)) {
-    places_ = new PlaceFinder(*form_, form_->lblZoneNotice);
-    connect(form_.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
-    connect(form_.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
+    : m_services(services), m_hooks(std::move(hooks)),
+      m_form(std::make_unique<BirthForm>(m_state, services)) {
+    m_places = new PlaceFinder(*m_form);
+    connect(m_form.get(), &BirthForm::calculateRequested, this, &ReadingSession::CalculateReading);
+    connect(m_form.get(), &BirthForm::openRequested, this, &ReadingSession::OpenReadingFile);
     // Queued, so that the drop has finished before a message or the chart window appears.
-    connect(form_.get(), &BirthForm::fileDropped, this, &ReadingSession::OpenReadingFileAt,
+    connect(m_form.get(), &BirthForm::fileDropped, this, &ReadingSession::OpenReadingFileAt,
             Qt::QueuedConnection);
-    connect(form_.get(), &BirthForm::aboutRequested, this, [this] {
-        if (hooks_.showAbout)
-            hooks_.showAbout(form_.get());
+    connect(m_form.get(), &BirthForm::aboutRequested, this, [this] {
+        if (m_hooks.showAbout)
+            m_hooks.showAbout(m_form.get());
     });
-    connect(form_.get(), &BirthForm::exitRequested, this, [this] {
-        if (hooks_.endProgram)
-            hooks_.endProgram();
+    connect(m_form.get(), &BirthForm::exitRequested, this, [this] {
+        if (m_hooks.endProgram)
+            m_hooks.endProgram();
     });
 }
 
 ReadingSession::~ReadingSession() {
-    delete chart_.data();
+    delete m_chart.data();
 }
 
 void ReadingSession::CalculateReading() {
-    if (!form_->ValidateInput())
+    if (!m_form->ValidateInput())
         return;
-    state_.Orbs = LoadAspectOrbs(*OpenProgramSettings());
-    shownValues_ = form_->values();
-    const ReadingOutcome outcome = RunReading(shownValues_, state_);
+    m_state.Orbs = LoadAspectOrbs(*OpenProgramSettings());
+    m_shownValues = m_form->values();
+    const ReadingOutcome outcome = RunReading(m_shownValues, m_state);
 
     // The report window is made with the chart window; making it writes the person's
     // details from the record just filled.
-    if (chart_ == nullptr) {
+    if (m_chart == nullptr) {
         ChartCommands commands;
         commands.saveReading = [this] { SaveReadingFile(); };
         commands.exportText = [this] { ExportReadingText(); };
         commands.back = [this] { returnToForm(); };
         commands.newReading = [this] {
-            state_.SavedReadingFile.clear();
-            readingFile_.clear();
+            m_state.SavedReadingFile.clear();
+            m_readingFile.clear();
             returnToForm();
         };
         commands.exit = [this] {
-            if (hooks_.endProgram)
-                hooks_.endProgram();
+            if (m_hooks.endProgram)
+                m_hooks.endProgram();
         };
         commands.about = [this] {
-            if (hooks_.showAbout)
-                hooks_.showAbout(chart_);
+            if (m_hooks.showAbout)
+                m_hooks.showAbout(m_chart);
         };
-        commands.orbs = [this] { return state_.Orbs; };
+        commands.orbs = [this] { return m_state.Orbs; };
         commands.setOrbs = [this](const AspectOrbs &orbs) { changeAspectOrbs(orbs); };
         commands.precisePositions = [this](bool precise) {
             const PositionMethod method =
                 precise ? PositionMethod::Precise : PositionMethod::Standard;
             setPositionMethod(method);
-            if (positionMethodChosen_)
-                positionMethodChosen_(method);
+            if (m_positionMethodChosen)
+                m_positionMethodChosen(method);
         };
-        chart_ = new ChartWindow(new ReportWindow(state_.Birth), services_, std::move(commands));
+        m_chart = new ChartWindow(new ReportWindow(m_state.Birth), m_services, std::move(commands));
     }
-    chart_->setPrecisePositionsChecked(state_.Method == PositionMethod::Precise);
-    fillReportWindow(*chart_->report(), outcome);
-    chart_->setReadingSheet(
-        MakeReadingSheet(state_, outcome, form_->values().zonePosition, QLocale::system()));
-    showTimeUsed(form_->values());
+    m_chart->setPrecisePositionsChecked(m_state.Method == PositionMethod::Precise);
+    fillReportWindow(*m_chart->report(), outcome);
+    m_chart->setReadingSheet(
+        MakeReadingSheet(m_state, outcome, m_form->values().zonePosition, QLocale::system()));
+    showTimeUsed(m_form->values());
     showPositionMethod();
-    followReadingFile(openingFile_);
-    chart_->show();
-    chart_->raise();
-    chart_->activateWindow();
-    form_->hide();
+    followReadingFile(m_openingFile);
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+    m_form->hide();
 }
 
 void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome) {
-    for (int house = 0; house < kSignCount; ++house)
-        report.natalCell(house)->clear();
-    for (int sign = 0; sign < kSignCount; ++sign)
-        report.signWorkingLabel(sign)->clear();
     for (int i = 0; i < kBodyCount; ++i)
-        report.planetValue(i)->setText(QString::fromStdString(state_.Chart.PositionText[i]));
-    const QString lagna = AscendantSignName(state_.Chart.AscendantText);
-    if (!lagna.isEmpty())
-        report.lagnaLabel()->setText(lagna);
-    report.rashiLabel()->setText(QString::fromStdString(state_.Chart.MoonSignName));
+        report.showPosition(i, QString::fromStdString(m_state.Chart.PositionText[i]));
+    report.showChartSigns(AscendantSignName(m_state.Chart.AscendantText),
+                          QString::fromStdString(m_state.Chart.MoonSignName));
 
     const WheelArrangement &wheel = outcome.Wheel;
-    // The per-sign labels only carry the collected bodies to the houses; once the houses
-    // are filled they stay hidden.
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        report.signWorkingLabel(sign)->setText(wheel.SignCellText[sign]);
-        report.signWorkingLabel(sign)->setVisible(false);
-    }
-    for (int house = 0; house < kSignCount; ++house)
-        report.natalCell(house)->setText(wheel.HouseCell[house]);
+    report.showWheel(wheel.SignCellText, wheel.HouseCell);
     if (wheel.FirstHouseSign >= 0) {
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
     report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
-    report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, state_.Chart));
+    report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, m_state.Chart));
     showAspects(report, outcome.Aspects);
 }
 
 void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect> &aspects) {
-    const ChartPositions &chart = state_.Chart;
-    report.planetValue(kMidheavenValue)->setText(QString::fromStdString(chart.MidheavenText));
-    report.planetValue(kNorthNodeValue)->setText(QString::fromStdString(chart.NorthNodeText));
-    report.planetValue(kSouthNodeValue)->setText(QString::fromStdString(chart.SouthNodeText));
+    const ChartPositions &chart = m_state.Chart;
+    report.showPosition(kMidheavenValue, QString::fromStdString(chart.MidheavenText));
+    report.showPosition(kNorthNodeValue, QString::fromStdString(chart.NorthNodeText));
+    report.showPosition(kSouthNodeValue, QString::fromStdString(chart.SouthNodeText));
     PointTable longitude{};
     for (int body = 0; body < kBodyCount; ++body)
         longitude[body] = chart.Longitude[body];
@@ -177,27 +164,27 @@ void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect>
 }
 
 void ReadingSession::changeAspectOrbs(const AspectOrbs &orbs) {
-    state_.Orbs = orbs;
+    m_state.Orbs = orbs;
     StoreAspectOrbs(*OpenProgramSettings(), orbs);
-    if (chart_ != nullptr)
-        showAspects(*chart_->report(), FindChartAspects(state_.Chart, state_.Orbs));
+    if (m_chart != nullptr)
+        showAspects(*m_chart->report(), FindChartAspects(m_state.Chart, m_state.Orbs));
 }
 
 // The chart window's status bar says which instant the chart was computed for, with which
 // zone and offset and where they came from, and warns when the offset differs from what
 // the atlas gives for the chosen place.
 void ReadingSession::showTimeUsed(const FormValues &values) {
-    auto *label = chart_->findChild<QLabel *>(QStringLiteral("lblUniversalTime"));
+    auto *label = m_chart->findChild<QLabel *>(QStringLiteral("lblUniversalTime"));
     if (label == nullptr) {
-        label = new QLabel(chart_);
+        label = new QLabel(m_chart);
         label->setObjectName(QStringLiteral("lblUniversalTime"));
-        chart_->statusBar()->addWidget(label, 1);
+        m_chart->statusBar()->addWidget(label, 1);
     }
-    const int offset = ZoneOffsetMinutesEast(state_.Birth);
-    const std::optional<AtlasPlace> place = places_->chosenPlace();
-    QString text = TimeUsedLine(state_.Chart.UniversalTime, values.zonePosition, values.dst, offset,
-                                places_->zoneFromAtlas() ? place->timeZone : QString());
-    if (const std::optional<ZoneAdvice> advice = places_->adviceForForm()) {
+    const int offset = ZoneOffsetMinutesEast(m_state.Birth);
+    const std::optional<AtlasPlace> place = m_places->chosenPlace();
+    QString text = TimeUsedLine(m_state.Chart.UniversalTime, values.zonePosition, values.dst,
+                                offset, m_places->zoneFromAtlas() ? place->timeZone : QString());
+    if (const std::optional<ZoneAdvice> advice = m_places->adviceForForm()) {
         if (advice->zonePosition < 0 || advice->offsetMinutes != offset) {
             const QString zone =
                 advice->zonePosition >= 0
@@ -211,27 +198,27 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
 }
 
 void ReadingSession::setPositionMethod(PositionMethod method) {
-    state_.Method = method;
-    if (chart_ == nullptr)
+    m_state.Method = method;
+    if (m_chart == nullptr)
         return;
-    chart_->setPrecisePositionsChecked(method == PositionMethod::Precise);
+    m_chart->setPrecisePositionsChecked(method == PositionMethod::Precise);
     // The chart on the screen is computed again from the values it was made of, which
     // passed the form's checks then.
-    const ReadingOutcome outcome = RunReading(shownValues_, state_);
-    fillReportWindow(*chart_->report(), outcome);
-    showTimeUsed(shownValues_);
+    const ReadingOutcome outcome = RunReading(m_shownValues, m_state);
+    fillReportWindow(*m_chart->report(), outcome);
+    showTimeUsed(m_shownValues);
     showPositionMethod();
 }
 
 // The status bar names the method the chart on the screen was computed by.
 void ReadingSession::showPositionMethod() {
-    auto *label = chart_->findChild<QLabel *>(QStringLiteral("lblPositionMethod"));
+    auto *label = m_chart->findChild<QLabel *>(QStringLiteral("lblPositionMethod"));
     if (label == nullptr) {
-        label = new QLabel(chart_);
+        label = new QLabel(m_chart);
         label->setObjectName(QStringLiteral("lblPositionMethod"));
-        chart_->statusBar()->addPermanentWidget(label);
+        m_chart->statusBar()->addPermanentWidget(label);
     }
-    label->setText(state_.Chart.Method == PositionMethod::Precise
+    label->setText(m_state.Chart.Method == PositionMethod::Precise
                        ? QStringLiteral("Positions: precise, JPL-based")
                        : QStringLiteral("Positions: standard formulas"));
 }
@@ -239,72 +226,72 @@ void ReadingSession::showPositionMethod() {
 // A reading just opened takes the file's name; any other keeps the name of the file it was
 // opened from or saved to only while its data are still that file's.
 void ReadingSession::followReadingFile(const QString &opened) {
-    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    const QByteArray contents = EncodeReadingFile(m_state.Birth, m_form->values().zonePosition);
     if (!opened.isEmpty()) {
-        readingFile_ = opened;
-        readingFileBytes_ = contents;
-    } else if (contents != readingFileBytes_) {
-        readingFile_.clear();
+        m_readingFile = opened;
+        m_readingFileBytes = contents;
+    } else if (contents != m_readingFileBytes) {
+        m_readingFile.clear();
     }
-    chart_->setReadingFile(readingFile_);
+    m_chart->setReadingFile(m_readingFile);
 }
 
 void ReadingSession::returnToForm() {
-    form_->show();
-    form_->raise();
-    form_->activateWindow();
+    m_form->show();
+    m_form->raise();
+    m_form->activateWindow();
 }
 
 QWidget *ReadingSession::dialogParent() const {
-    if (chart_ != nullptr && chart_->isVisible())
-        return chart_;
-    return form_.get();
+    if (m_chart != nullptr && m_chart->isVisible())
+        return m_chart;
+    return m_form.get();
 }
 
 void ReadingSession::reportWriteFailure(const QString &path, const QString &reason) {
-    services_.dialogs->showMessage(dialogParent(), kProgramTitle,
-                                   QStringLiteral("The file %1 could not be written.\n%2")
-                                       .arg(QDir::toNativeSeparators(path), reason),
-                                   MessageIcon::Error);
+    m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
+                                    QStringLiteral("The file %1 could not be written.\n%2")
+                                        .arg(QDir::toNativeSeparators(path), reason),
+                                    MessageIcon::Error);
 }
 
 void ReadingSession::SaveReadingFile() {
-    const QString path = services_.dialogs->chooseFile(
+    const QString path = m_services.dialogs->chooseFile(
         dialogParent(),
-        SaveRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"), state_.ReadingFileName));
+        SaveRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"), m_state.ReadingFileName));
     if (path.isEmpty())
         return;
-    state_.ReadingFileName = path;
-    const QByteArray contents = EncodeReadingFile(state_.Birth, form_->cboTimeZone->currentIndex());
+    m_state.ReadingFileName = path;
+    const QByteArray contents = EncodeReadingFile(m_state.Birth, m_form->values().zonePosition);
     QString reason;
     if (!WriteWholeFile(path, contents, &reason)) {
         reportWriteFailure(path, reason);
         return;
     }
-    state_.SavedReadingFile = path;
-    readingFile_ = path;
-    readingFileBytes_ = contents;
-    if (chart_ != nullptr) {
-        chart_->setReadingFile(path);
-        chart_->showNotice(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+    m_state.SavedReadingFile = path;
+    m_readingFile = path;
+    m_readingFileBytes = contents;
+    if (m_chart != nullptr) {
+        m_chart->setReadingFile(path);
+        m_chart->showNotice(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
     }
 }
 
 void ReadingSession::ExportReadingText() {
-    const QString path = services_.dialogs->chooseFile(
+    const QString path = m_services.dialogs->chooseFile(
         dialogParent(), SaveRequest(QStringLiteral("Select the destination text file "),
                                     QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
-                                    QStringLiteral("txt"), state_.ReadingFileName));
+                                    QStringLiteral("txt"), m_state.ReadingFileName));
     if (path.isEmpty())
         return;
-    state_.ReadingFileName = path;
+    m_state.ReadingFileName = path;
     QString reason;
-    if (!WriteWholeFile(path, MakeTextExport(state_.Birth, state_.Chart), &reason)) {
+    if (!WriteWholeFile(path, MakeTextExport(m_state.Birth, m_state.Chart), &reason)) {
         reportWriteFailure(path, reason);
         return;
     }
-    if (chart_ != nullptr)
-        chart_->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
+    if (m_chart != nullptr)
+        m_chart->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
 }
 
 void ReadingSession::OpenReadingFile() {
@@ -314,16 +301,16 @@ void ReadingSession::OpenReadingFile() {
     request.filter = kReadingFilter;
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
-    const QString path = services_.dialogs->chooseFile(form_.get(), request);
+    const QString path = m_services.dialogs->chooseFile(m_form.get(), request);
     if (!path.isEmpty())
         OpenReadingFileAt(path);
 }
 
 void ReadingSession::OpenReadingFileAt(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
-        services_.dialogs->showMessage(form_.get(), kProgramTitle,
-                                       QStringLiteral("Please Check The File."),
-                                       MessageIcon::Error);
+        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+                                        QStringLiteral("Please Check The File."),
+                                        MessageIcon::Error);
         return;
     }
     // A pipe or device is refused before it is opened for reading, where it could wait for
@@ -332,25 +319,25 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     QByteArray bytes;
     QString reason;
     if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
-        services_.dialogs->showMessage(form_.get(), kProgramTitle,
-                                       QStringLiteral("The file %1 could not be opened.\n%2")
-                                           .arg(QDir::toNativeSeparators(path), reason),
-                                       MessageIcon::Error);
+        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+                                        QStringLiteral("The file %1 could not be opened.\n%2")
+                                            .arg(QDir::toNativeSeparators(path), reason),
+                                        MessageIcon::Error);
         return;
     }
     const std::optional<QStringList> lines = ParseReadingFile(bytes);
     if (!lines) {
-        services_.dialogs->showMessage(form_.get(), kProgramTitle,
-                                       QStringLiteral("Please Check The File."),
-                                       MessageIcon::Error);
+        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+                                        QStringLiteral("Please Check The File."),
+                                        MessageIcon::Error);
         return;
     }
-    FormValues values = form_->values();
+    FormValues values = m_form->values();
     ApplyReadingFile(*lines, values);
-    form_->setValues(values);
-    openingFile_ = path;
+    m_form->setValues(values);
+    m_openingFile = path;
     CalculateReading();
-    openingFile_.clear();
+    m_openingFile.clear();
 }
 
 } // namespace starloom

@@ -1,5 +1,5 @@
 // Scrambled text: UTF-8 with every byte shifted, read back with a Windows-1252 fallback.
-#include "shell/setting_text.h"
+#include "shell/core/setting_text.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "reading/reading_sheet.h"
+#include "reading/gui/reading_sheet.h"
 
 #include "engine/zodiac.h"
 

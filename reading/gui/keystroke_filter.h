@@ -34,10 +34,10 @@ private:
     QLineEdit *boxOfPopup(QObject *watched) const;
     bool filterTyped(QLineEdit *box, QEvent *event);
 
-    QList<QPointer<QLineEdit>> boxes_;
+    QList<QPointer<QLineEdit>> m_boxes;
 
-    Kind kind_;
-    UserDialogs *dialogs_;
+    Kind m_kind;
+    UserDialogs *m_dialogs;
 };
 
 } // namespace starloom

@@ -1,4 +1,4 @@
-#include "windows/design_units.h"
+#include "shell/program_font.h"
 
 #include <QStringList>
 

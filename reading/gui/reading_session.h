@@ -41,21 +41,21 @@ public:
     ReadingSession(ShellServices services, Hooks hooks);
     ~ReadingSession() override;
 
-    BirthForm &form() const { return *form_; }
-    ReadingState &state() { return state_; }
-    PlaceFinder &places() const { return *places_; }
+    BirthForm &form() const { return *m_form; }
+    ReadingState &state() { return m_state; }
+    PlaceFinder &places() const { return *m_places; }
     // The chart window of the latest reading, or null after Back, New or before the first.
-    ChartWindow *chartWindow() const { return chart_; }
+    ChartWindow *chartWindow() const { return m_chart; }
 
     // Validates the form and, when it passes, computes the reading, fills the report
     // window and shows the chart window in place of the form.
     void CalculateReading();
     // How readings are computed from now on; an open chart is computed again at once.
     void setPositionMethod(PositionMethod method);
-    PositionMethod positionMethod() const { return state_.Method; }
+    PositionMethod positionMethod() const { return m_state.Method; }
     // Called when the user picks a method in the chart window's View menu, to remember it.
     void onPositionMethodChosen(std::function<void(PositionMethod)> remember) {
-        positionMethodChosen_ = std::move(remember);
+        m_positionMethodChosen = std::move(remember);
     }
     // The chart window's File commands.
     void SaveReadingFile();
@@ -80,20 +80,20 @@ private:
     void showPositionMethod();
     void followReadingFile(const QString &opened);
 
-    ReadingState state_;
-    ShellServices services_;
-    Hooks hooks_;
-    std::function<void(PositionMethod)> positionMethodChosen_;
-    std::unique_ptr<BirthForm> form_;
-    PlaceFinder *places_ = nullptr; // owned by the form
-    QPointer<ChartWindow> chart_;
-    FormValues shownValues_; // the form's values the chart on the screen was made from
+    ReadingState m_state;
+    ShellServices m_services;
+    Hooks m_hooks;
+    std::function<void(PositionMethod)> m_positionMethodChosen;
+    std::unique_ptr<BirthForm> m_form;
+    PlaceFinder *m_places = nullptr; // owned by the form
+    QPointer<ChartWindow> m_chart;
+    FormValues m_shownValues; // the form's values the chart on the screen was made from
     // The reading file the chart window names in its title, and that file's contents as
     // this program writes them: a reading whose data would give other contents is no
     // longer that file's, and the title drops the name.
-    QString readingFile_;
-    QByteArray readingFileBytes_;
-    QString openingFile_; // set while a reading file's data are being calculated
+    QString m_readingFile;
+    QByteArray m_readingFileBytes;
+    QString m_openingFile; // set while a reading file's data are being calculated
 };
 
 } // namespace starloom

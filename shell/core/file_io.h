@@ -36,19 +36,19 @@ public:
     void cancel();
 
     // The system's reason for the first failure, without the file's name.
-    const QString &errorString() const { return error_; }
+    const QString &errorString() const { return m_error; }
 
 private:
     bool fail(int error);
     bool failWith(const QString &reason);
 
-    QString path_;
-    QString target_; // the path with symbolic links followed
-    NodeTarget nodes_;
-    int fd_ = -1;
-    bool direct_ = false; // writing straight into a device or pipe
-    QString tempName_;    // a named temporary, when the file system has no unnamed files
-    QString error_;
+    QString m_path;
+    QString m_target; // the path with symbolic links followed
+    NodeTarget m_nodes;
+    int m_fd = -1;
+    bool m_direct = false; // writing straight into a device or pipe
+    QString m_tempName;    // a named temporary, when the file system has no unnamed files
+    QString m_error;
 };
 
 // The whole of `bytes` into `path`, replacing a regular file of that name.

@@ -1,5 +1,5 @@
 // Keystroke filters.
-#include "reading/keystroke_filter.h"
+#include "reading/gui/keystroke_filter.h"
 
 #include "shell/user_dialogs.h"
 
@@ -16,7 +16,7 @@ constexpr char16_t kDelete = 127;
 } // namespace
 
 KeystrokeFilter::KeystrokeFilter(Kind kind, UserDialogs *dialogs, QObject *parent)
-    : QObject(parent), kind_(kind), dialogs_(dialogs) {}
+    : QObject(parent), m_kind(kind), m_dialogs(dialogs) {}
 
 bool KeystrokeFilter::accepts(Kind kind, QChar c) {
     const char16_t u = c.unicode();
@@ -30,16 +30,16 @@ bool KeystrokeFilter::accepts(Kind kind, QChar c) {
 // One filter on the whole application rather than on each box: it sees a key before any
 // filter of the box or of a suggestion list does.
 void KeystrokeFilter::watch(QLineEdit *box) {
-    if (boxes_.isEmpty())
+    if (m_boxes.isEmpty())
         QCoreApplication::instance()->installEventFilter(this);
-    boxes_.append(box);
+    m_boxes.append(box);
 }
 
 QLineEdit *KeystrokeFilter::boxOfPopup(QObject *watched) const {
     auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr || !widget->isWindow() || widget->focusProxy() == nullptr)
         return nullptr;
-    for (const QPointer<QLineEdit> &box : boxes_) {
+    for (const QPointer<QLineEdit> &box : m_boxes) {
         if (box != nullptr && widget->focusProxy() == box)
             return box;
     }
@@ -49,7 +49,7 @@ QLineEdit *KeystrokeFilter::boxOfPopup(QObject *watched) const {
 bool KeystrokeFilter::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::InputMethod)
         return false;
-    if (auto *box = qobject_cast<QLineEdit *>(watched); box != nullptr && boxes_.contains(box))
+    if (auto *box = qobject_cast<QLineEdit *>(watched); box != nullptr && m_boxes.contains(box))
         return filterTyped(box, event);
     // A suggestion list open under a box: keys that choose or close a suggestion are its
     // own; everything else would be typed into the box.
@@ -86,20 +86,20 @@ bool KeystrokeFilter::filterTyped(QLineEdit *box, QEvent *event) {
         typed = static_cast<QInputMethodEvent *>(event)->commitString();
     }
     for (const QChar c : std::as_const(typed)) {
-        if (!accepts(kind_, c))
+        if (!accepts(m_kind, c))
             return refuse(box);
     }
     return false;
 }
 
 bool KeystrokeFilter::refuse(QLineEdit *box) {
-    if (kind_ == Kind::Letters) {
-        dialogs_->showMessage(box->window(), kProgramTitle,
-                              QStringLiteral("Please enter only letters"), MessageIcon::Error);
+    if (m_kind == Kind::Letters) {
+        m_dialogs->showMessage(box->window(), kProgramTitle,
+                               QStringLiteral("Please enter only letters"), MessageIcon::Error);
         box->setFocus();
     } else {
-        dialogs_->showMessage(box->window(), kProgramTitle,
-                              QStringLiteral("Please enter only numbers"), MessageIcon::Error);
+        m_dialogs->showMessage(box->window(), kProgramTitle,
+                               QStringLiteral("Please enter only numbers"), MessageIcon::Error);
     }
     return true;
 }

@@ -1,5 +1,5 @@
 // Checked writes and non-blocking reads on POSIX systems.
-#include "shell/file_io.h"
+#include "shell/core/file_io.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,7 +109,7 @@ QString SystemReason(int error) {
 }
 
 WholeFileWriter::WholeFileWriter(QString path, NodeTarget nodes)
-    : path_(std::move(path)), nodes_(nodes) {}
+    : m_path(std::move(path)), m_nodes(nodes) {}
 
 WholeFileWriter::~WholeFileWriter() {
     cancel();
@@ -120,29 +120,29 @@ bool WholeFileWriter::fail(int error) {
 }
 
 bool WholeFileWriter::failWith(const QString &reason) {
-    if (error_.isEmpty())
-        error_ = reason;
+    if (m_error.isEmpty())
+        m_error = reason;
     cancel();
     return false;
 }
 
 bool WholeFileWriter::open() {
-    error_.clear();
-    if (path_.isEmpty())
+    m_error.clear();
+    if (m_path.isEmpty())
         return failWith(SystemReason(ENOENT));
-    const QByteArray path = Native(path_);
+    const QByteArray path = Native(m_path);
     QByteArray target = path;
     struct stat st {};
     const bool exists = ::stat(path.constData(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
         const bool writable = S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode);
-        if (nodes_ == NodeTarget::Refuse || !writable)
+        if (m_nodes == NodeTarget::Refuse || !writable)
             return failWith(NotRegular(st.st_mode));
         // A device or pipe takes the bytes as they come; nothing is renamed over it.
-        fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-        if (fd_ < 0)
+        m_fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        if (m_fd < 0)
             return fail(errno);
-        direct_ = true;
+        m_direct = true;
         return true;
     }
     if (exists) {
@@ -163,74 +163,74 @@ bool WholeFileWriter::open() {
             }
         }
     }
-    target_ = QFile::decodeName(target);
+    m_target = QFile::decodeName(target);
     const QByteArray folder = FolderOf(target);
-    fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
+    m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
         const int unnamed = errno;
         if (unnamed != EOPNOTSUPP && unnamed != EISDIR && unnamed != EINVAL)
             return fail(unnamed);
         // A file system without unnamed files: a hidden temporary, removed on failure.
         QByteArray name = TemporaryName(target);
-        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0)
+        m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd < 0)
             return fail(errno);
-        tempName_ = QFile::decodeName(name);
+        m_tempName = QFile::decodeName(name);
     }
     // A replaced file keeps its permissions; a new one gets what the user's mask allows.
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-    if (::fchmod(fd_, mode) != 0 && exists)
+    if (::fchmod(m_fd, mode) != 0 && exists)
         return fail(errno);
     return true;
 }
 
 bool WholeFileWriter::write(const char *data, qint64 size) {
-    if (fd_ < 0)
-        return failWith(error_.isEmpty() ? SystemReason(EBADF) : error_);
-    if (const int error = WriteAll(fd_, data, size))
+    if (m_fd < 0)
+        return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
+    if (const int error = WriteAll(m_fd, data, size))
         return fail(error);
     return true;
 }
 
 bool WholeFileWriter::commit() {
-    if (fd_ < 0)
-        return failWith(error_.isEmpty() ? SystemReason(EBADF) : error_);
-    if (direct_) {
-        const int fd = std::exchange(fd_, -1);
+    if (m_fd < 0)
+        return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
+    if (m_direct) {
+        const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0 && errno != EINTR)
             return fail(errno);
         return true;
     }
     // Delayed allocation reports a full disk only here.
-    if (::fsync(fd_) != 0 && errno != EINVAL)
+    if (::fsync(m_fd) != 0 && errno != EINVAL)
         return fail(errno);
-    const QByteArray target = Native(target_);
-    QByteArray temporary = Native(tempName_);
-    if (tempName_.isEmpty()) {
+    const QByteArray target = Native(m_target);
+    QByteArray temporary = Native(m_tempName);
+    if (m_tempName.isEmpty()) {
         for (int attempt = 0;; ++attempt) {
             temporary = TemporaryName(target);
-            const int error = LinkUnnamed(fd_, temporary);
+            const int error = LinkUnnamed(m_fd, temporary);
             if (error == 0)
                 break;
             if (error != EEXIST || attempt > 100)
                 return fail(error);
         }
-        tempName_ = QFile::decodeName(temporary);
+        m_tempName = QFile::decodeName(temporary);
     }
-    const int fd = std::exchange(fd_, -1);
+    const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0 && errno != EINTR)
         return fail(errno);
     if (::rename(temporary.constData(), target.constData()) != 0)
         return fail(errno);
-    tempName_.clear();
+    m_tempName.clear();
     return true;
 }
 
 void WholeFileWriter::cancel() {
-    if (fd_ >= 0)
-        ::close(std::exchange(fd_, -1));
-    if (!tempName_.isEmpty())
-        ::unlink(Native(std::exchange(tempName_, QString())).constData());
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
+    if (!m_tempName.isEmpty())
+        ::unlink(Native(std::exchange(m_tempName, QString())).constData());
 }
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes,

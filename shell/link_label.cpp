@@ -1,4 +1,4 @@
-#include "windows/link_label.h"
+#include "shell/link_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

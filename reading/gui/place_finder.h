@@ -13,7 +13,6 @@
 #include <vector>
 
 class QCompleter;
-class QLabel;
 class QStandardItemModel;
 
 namespace starloom {
@@ -23,9 +22,9 @@ class BirthForm;
 class PlaceFinder final : public QObject {
     Q_OBJECT
 public:
-    // Works on the form's boxes and lists; `notice` is the line under the zone list. The
-    // atlas is read in the background so that the form comes up at once.
-    PlaceFinder(BirthForm &form, QLabel *notice, const Atlas *atlas = nullptr);
+    // Works on the form's place, date and zone, and says what it finds under the form's
+    // zone list. The atlas is read in the background so that the form comes up at once.
+    explicit PlaceFinder(BirthForm &form, const Atlas *atlas = nullptr);
     ~PlaceFinder() override;
 
     // Offers the places whose name starts with the text (what typing does).
@@ -40,11 +39,10 @@ public:
     // user has set either by hand, or with no place from the atlas.
     bool zoneFromAtlas() const;
 
-    QCompleter *completer() const { return completer_; }
+    QCompleter *completer() const { return m_completer; }
 
 protected:
-    // Tab and Return in the list of offered places take the highlighted place; leaving the
-    // city box with a name no place was chosen for says so.
+    // Tab and Return in the list of offered places take the highlighted place.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -58,18 +56,17 @@ private:
     // The highlighted offer, or the first when none is; -1 when nothing is offered.
     int highlightedOffer() const;
 
-    BirthForm &form_;
-    QLabel *notice_;
-    const Atlas *atlas_;
-    std::shared_future<const Atlas *> loading_; // the shared atlas, read in the background
-    QCompleter *completer_;
-    QStandardItemModel *offers_;
-    std::vector<int> offered_;
-    int chosen_ = -1;
-    QTimeZone zone_;            // the chosen place's
-    bool handZone_ = false;     // the zone or the tick was set by hand since the place was chosen
-    bool notFromAtlas_ = false; // the city box was left holding a name not from the atlas
-    bool following_ = false;    // the zone list and the tick are being set from the atlas
+    BirthForm &m_form;
+    const Atlas *m_atlas;
+    std::shared_future<const Atlas *> m_loading; // the shared atlas, read in the background
+    QCompleter *m_completer;
+    QStandardItemModel *m_offers;
+    std::vector<int> m_offered;
+    int m_chosen = -1;
+    QTimeZone m_zone;            // the chosen place's
+    bool m_handZone = false;     // the zone or the tick was set by hand since the place was chosen
+    bool m_notFromAtlas = false; // the city box was left holding a name not from the atlas
+    bool m_following = false;    // the zone list and the tick are being set from the atlas
 };
 
 } // namespace starloom

@@ -1,0 +1,500 @@
+// The birth-data form.
+#include "reading/gui/birth_form.h"
+
+#include "reading/gui/keystroke_filter.h"
+#include "shell/link_label.h"
+#include "shell/links.h"
+#include "shell/shutdown.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace starloom {
+
+namespace {
+
+constexpr int kStartYearPosition = 5; // 1906
+
+QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit *TextBox(const char *name, QWidget *parent) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QComboBox *List(const char *name, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false); // a fixed list: the user picks, never types
+    return list;
+}
+
+// The local file a drag carries, or an empty string unless it carries exactly one.
+QString OnlyLocalFile(const QMimeData *data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    return urls.constFirst().toLocalFile();
+}
+
+QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *group, int id,
+                     QWidget *parent) {
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(QLatin1String(name));
+    group->addButton(option, id);
+    return option;
+}
+
+} // namespace
+
+BirthForm::~BirthForm() {
+    emit closing();
+    m_city->removeEventFilter(this);
+}
+
+BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *parent)
+    : QMainWindow(parent), m_readingState(state), m_services(services) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("QM Starloom v1.15"));
+    setAcceptDrops(true);
+    buildControls();
+    buildMenus();
+    loadForm();
+}
+
+void BirthForm::buildControls() {
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+    auto *grid = new QGridLayout;
+    outer->addLayout(grid);
+    createInputs(central);
+    forwardUserChanges();
+    createKeystrokeFilters();
+    layOutInputs(central, grid);
+    createButtons(central, outer);
+    createTexts(central, outer);
+}
+
+// The boxes, lists and choices of the birth data, each under its object name.
+void BirthForm::createInputs(QWidget *central) {
+    m_name = TextBox("txtName", central);
+    m_month = List("cboMonth", central);
+    m_day = List("cboDate", central);
+    m_year = List("cboYear", central);
+    m_hour = List("cboHour", central);
+    m_minute = List("cboMinute", central);
+    m_zone = List("cboTimeZone", central);
+    m_dst = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    m_dst->setObjectName(QStringLiteral("chkDST"));
+    m_zoneNotice = new QLabel(central);
+    m_zoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
+    m_zoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
+    m_zoneNotice->setWordWrap(true); // a long notice wraps rather than widen the form
+    m_latDegrees = TextBox("txtLatD", central);
+    m_latMinutes = TextBox("txtLatM", central);
+    m_lonDegrees = TextBox("txtLonD", central);
+    m_lonMinutes = TextBox("txtLonM", central);
+    for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes}) {
+        box->setMaxLength(kCoordinateDigits);
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    }
+    // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
+    m_latitudeGroup = new QButtonGroup(this);
+    m_longitudeGroup = new QButtonGroup(this);
+    m_latitude[0] = Option("optLatSouth_0", QStringLiteral("South"), m_latitudeGroup, 0, central);
+    m_latitude[1] = Option("optLatSouth_1", QStringLiteral("North"), m_latitudeGroup, 1, central);
+    m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), m_longitudeGroup, 0, central);
+    m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), m_longitudeGroup, 1, central);
+    m_city = TextBox("txtCity", central);
+    m_state = TextBox("txtState", central);
+    m_country = TextBox("txtCountry", central);
+}
+
+// What the user does to the birthplace, the date and the zone, for the place finder.
+void BirthForm::forwardUserChanges() {
+    connect(m_city, &QLineEdit::textEdited, this, &BirthForm::cityEdited);
+    for (QComboBox *list : {m_month, m_day, m_year, m_hour, m_minute})
+        connect(list, &QComboBox::currentIndexChanged, this, &BirthForm::birthTimeChanged);
+    connect(m_zone, &QComboBox::activated, this, &BirthForm::zoneSetByHand);
+    connect(m_dst, &QCheckBox::clicked, this, &BirthForm::zoneSetByHand);
+    connect(m_zone, &QComboBox::currentIndexChanged, this, &BirthForm::zoneChanged);
+    connect(m_dst, &QCheckBox::toggled, this, &BirthForm::zoneChanged);
+}
+
+void BirthForm::createKeystrokeFilters() {
+    auto *letters = new KeystrokeFilter(KeystrokeFilter::Kind::Letters, m_services.dialogs, this);
+    for (QLineEdit *box : {m_name, m_city, m_state, m_country})
+        letters->watch(box);
+    auto *digits = new KeystrokeFilter(KeystrokeFilter::Kind::Digits, m_services.dialogs, this);
+    for (QLineEdit *box : {m_latDegrees, m_latMinutes, m_lonDegrees, m_lonMinutes})
+        digits->watch(box);
+}
+
+void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
+    // Each row: a caption in the first column, its controls side by side in the second.
+    int row = 0;
+    auto addRow = [&](const QString &caption, std::initializer_list<QWidget *> controls,
+                      bool stretchLast) {
+        auto *line = new QHBoxLayout;
+        for (QWidget *control : controls)
+            line->addWidget(control);
+        if (!stretchLast)
+            line->addStretch();
+        if (!caption.isEmpty())
+            grid->addWidget(Caption(caption, *controls.begin(), central), row, 0);
+        grid->addLayout(line, row, 1);
+        ++row;
+    };
+    addRow(QStringLiteral("Name:"), {m_name}, true);
+    addRow(QStringLiteral("Birthday:"), {m_month, m_day, m_year}, false);
+    addRow(QStringLiteral("Time Of Birth:"),
+           {m_hour, m_minute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
+    addRow(QStringLiteral("Time Zone:"), {m_zone}, true);
+    // Straight into the grid, which gives a wrapped notice the height of all its lines.
+    grid->addWidget(m_zoneNotice, row++, 1);
+    addRow(QString(), {m_dst}, false);
+    addRow(QStringLiteral("Latitude:"),
+           {m_latDegrees, m_latMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
+            m_latitude[0], m_latitude[1]},
+           false);
+    addRow(QStringLiteral("Longitude:"),
+           {m_lonDegrees, m_lonMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
+            m_longitude[0], m_longitude[1]},
+           false);
+    addRow(QStringLiteral("City:"), {m_city}, true);
+    addRow(QStringLiteral("State:"), {m_state}, true);
+    addRow(QStringLiteral("Country:"), {m_country}, true);
+
+    // Keyboard order follows the rows: each coordinate's boxes, then its direction.
+    QWidget *const order[] = {m_name,       m_month,      m_day,          m_year,
+                              m_hour,       m_minute,     m_zone,         m_dst,
+                              m_latDegrees, m_latMinutes, m_latitude[0],  m_latitude[1],
+                              m_lonDegrees, m_lonMinutes, m_longitude[0], m_longitude[1],
+                              m_city,       m_state,      m_country};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
+    m_search = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
+    m_search->setObjectName(QStringLiteral("Command1"));
+    connect(m_search, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
+    outer->addWidget(m_search);
+
+    auto *buttons = new QHBoxLayout;
+    m_calculate = new QPushButton(QStringLiteral("&Get My Starloom Reading"), central);
+    m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
+    m_calculate->setDefault(false);
+    m_open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    m_open->setObjectName(QStringLiteral("cmdOpen"));
+    // The platform's Open keys press the button; its caption keeps its own Alt key.
+    auto *openKeys = new QShortcut(QKeySequence::Open, this);
+    connect(openKeys, &QShortcut::activated, m_open, &QPushButton::click);
+    m_open->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
+    buttons->addWidget(m_calculate);
+    buttons->addWidget(m_open);
+    outer->addLayout(buttons);
+    // Return and Enter press a focused button, as Space does.
+    for (QPushButton *button : {m_search, m_calculate, m_open})
+        button->setAutoDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, &BirthForm::calculateRequested);
+    connect(m_open, &QPushButton::clicked, this, &BirthForm::openRequested);
+}
+
+// The line about the program and the link to the discussion forum.
+void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
+    auto *label1 = new QLabel(
+        QStringLiteral("Know what the distribution of the planets in your natal chart mean "
+                       "with QM Starloom."),
+        central);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    outer->addWidget(label1);
+
+    // One stop for Tab in either direction, followed with Return, Enter or Space. (A rich
+    // text label with a keyboard link holds Shift+Tab on its link for ever.)
+    auto *label8 = new LinkLabel(
+        QStringLiteral("Talk about your chart with other readers in our discussion forum"),
+        central);
+    label8->setObjectName(QStringLiteral("Label8"));
+    QFont underlined = label8->font();
+    underlined.setUnderline(true);
+    label8->setFont(underlined);
+    QPalette linkColour = label8->palette();
+    linkColour.setColor(QPalette::WindowText, linkColour.color(QPalette::Link));
+    label8->setPalette(linkColour);
+    connect(label8, &LinkLabel::clicked, this, [this] { OpenHomePage(*m_services.links); });
+    outer->addWidget(label8, 0, Qt::AlignLeft);
+}
+
+void BirthForm::buildMenus() {
+    auto addAction = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
+            &QAction::triggered, this, &BirthForm::calculateRequested);
+    file->addSeparator();
+    QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
+    exit->setShortcuts(QuitKeys());
+    connect(exit, &QAction::triggered, this, &BirthForm::close);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addAction(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+            [this] { OpenOnlineHelpPage(*m_services.links); });
+    connect(addAction(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, [this] { OpenHomePage(*m_services.links); });
+    help->addSeparator();
+    connect(addAction(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, [this] { OpenDownloadPage(*m_services.links); });
+    help->addSeparator();
+    connect(addAction(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, &BirthForm::aboutRequested);
+}
+
+void BirthForm::loadForm() {
+    for (int day = 1; day <= 31; ++day)
+        m_day->addItem(QString::number(day));
+    for (int month = 1; month <= 12; ++month)
+        m_month->addItem(QString::fromUtf8(EnglishMonthName(month)));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        m_year->addItem(QString::number(year));
+    for (int hour = 0; hour <= 23; ++hour)
+        m_hour->addItem(QString::number(hour));
+    for (int minute = 0; minute <= 59; ++minute)
+        m_minute->addItem(QString::number(minute));
+    BuildTimeZoneTables(m_readingState.Zones);
+    for (int zone = 0; zone < kZoneCount; ++zone)
+        m_zone->addItem(QString::fromStdString(m_readingState.Zones.ZoneNames[zone]));
+    FillBodyNames(m_readingState.BodyNames);
+    m_day->setCurrentIndex(0);
+    m_month->setCurrentIndex(0);
+    m_year->setCurrentIndex(kStartYearPosition);
+    m_hour->setCurrentIndex(0);
+    m_minute->setCurrentIndex(0);
+    m_zone->setCurrentIndex(0);
+}
+
+bool BirthForm::refuse(const QString &message, QWidget *focus) {
+    m_services.dialogs->showMessage(this, kProgramTitle, message, MessageIcon::Error);
+    if (focus != nullptr)
+        focus->setFocus();
+    return false;
+}
+
+bool BirthForm::ValidateInput() {
+    const std::optional<Refusal> refusal = CheckFormValues(values());
+    if (!refusal)
+        return true;
+    m_services.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
+    if (refusal->field == FormField::LatDirection)
+        m_latitude[0]->setChecked(true);
+    else if (refusal->field == FormField::LonDirection)
+        m_longitude[0]->setChecked(true);
+    else
+        focusField(refusal->field);
+    return false;
+}
+
+void BirthForm::focusField(FormField field, Qt::FocusReason reason) {
+    if (QWidget *focus = widgetOf(field))
+        focus->setFocus(reason);
+}
+
+QWidget *BirthForm::widgetOf(FormField field) const {
+    switch (field) {
+    case FormField::Name:
+        return m_name;
+    case FormField::LatDegrees:
+        return m_latDegrees;
+    case FormField::LatMinutes:
+        return m_latMinutes;
+    case FormField::LonDegrees:
+        return m_lonDegrees;
+    case FormField::LonMinutes:
+        return m_lonMinutes;
+    case FormField::City:
+        return m_city;
+    case FormField::State:
+        return m_state;
+    case FormField::Country:
+        return m_country;
+    case FormField::None:
+    case FormField::LatDirection:
+    case FormField::LonDirection:
+        break;
+    }
+    return nullptr;
+}
+
+FormValues BirthForm::values() const {
+    FormValues v;
+    v.name = m_name->text();
+    v.monthPosition = m_month->currentIndex();
+    v.dayText = m_day->currentText();
+    v.yearText = m_year->currentText();
+    v.hourText = m_hour->currentText();
+    v.minuteText = m_minute->currentText();
+    v.zonePosition = m_zone->currentIndex();
+    v.dst = m_dst->checkState() != Qt::Unchecked; // ticked or greyed
+    v.latDegrees = m_latDegrees->text();
+    v.latMinutes = m_latMinutes->text();
+    v.lonDegrees = m_lonDegrees->text();
+    v.lonMinutes = m_lonMinutes->text();
+    v.latDirection = m_latitudeGroup->checkedId();
+    v.lonDirection = m_longitudeGroup->checkedId();
+    v.city = m_city->text();
+    v.state = m_state->text();
+    v.country = m_country->text();
+    return v;
+}
+
+namespace {
+
+void SelectText(QComboBox *list, const QString &text) {
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+void SelectPosition(QComboBox *list, int position) {
+    if (position >= 0 && position < list->count())
+        list->setCurrentIndex(position);
+}
+
+} // namespace
+
+void BirthForm::setValues(const FormValues &v) {
+    m_name->setText(v.name);
+    SelectPosition(m_month, v.monthPosition);
+    SelectText(m_day, v.dayText);
+    SelectText(m_year, v.yearText);
+    SelectText(m_hour, v.hourText);
+    SelectText(m_minute, v.minuteText);
+    SelectPosition(m_zone, v.zonePosition);
+    m_dst->setCheckState(v.dst ? Qt::Checked : Qt::Unchecked);
+    m_latDegrees->setText(v.latDegrees);
+    m_latMinutes->setText(v.latMinutes);
+    m_lonDegrees->setText(v.lonDegrees);
+    m_lonMinutes->setText(v.lonMinutes);
+    if (v.latDirection == 0 || v.latDirection == 1)
+        m_latitude[v.latDirection]->setChecked(true);
+    if (v.lonDirection == 0 || v.lonDirection == 1)
+        m_longitude[v.lonDirection]->setChecked(true);
+    m_city->setText(v.city);
+    m_state->setText(v.state);
+    m_country->setText(v.country);
+}
+
+void BirthForm::SearchCoordinates() {
+    if (m_city->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter City"), m_city);
+        return;
+    }
+    if (m_state->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter State"), m_state);
+        return;
+    }
+    if (m_country->text().isEmpty()) {
+        refuse(QStringLiteral("Please Enter Country"), m_country);
+        return;
+    }
+    OpenWebSearch(*m_services.links, m_city->text() + QLatin1Char(' ') + m_state->text() +
+                                         QLatin1Char(' ') + m_country->text() +
+                                         QStringLiteral(" Latitude Longitude"));
+}
+
+void BirthForm::setPlace(const AtlasPlace &place) {
+    m_city->setText(place.name);
+    m_state->setText(place.state);
+    m_country->setText(place.country);
+    const DegreesMinutes lat = ToDegreesMinutes(place.latitude);
+    const DegreesMinutes lon = ToDegreesMinutes(place.longitude);
+    m_latDegrees->setText(QString::number(lat.degrees));
+    m_latMinutes->setText(QString::number(lat.minutes));
+    m_lonDegrees->setText(QString::number(lon.degrees));
+    m_lonMinutes->setText(QString::number(lon.minutes));
+    m_latitude[lat.positive ? 1 : 0]->setChecked(true);
+    m_longitude[lon.positive ? 0 : 1]->setChecked(true);
+}
+
+void BirthForm::chooseZone(int position, bool dst) {
+    m_zone->setCurrentIndex(position);
+    m_dst->setChecked(dst);
+}
+
+void BirthForm::showZoneNotice(const QString &text) {
+    m_zoneNotice->setText(text);
+    m_zoneNotice->setVisible(!text.isEmpty());
+    // A wrapped notice asks for the height of all its lines at the width of the zone list
+    // above it, so the form grows to show them.
+    m_zoneNotice->setMinimumHeight(text.isEmpty() ? 0
+                                                  : m_zoneNotice->heightForWidth(m_zone->width()) +
+                                                        m_zoneNotice->fontMetrics().height() / 2);
+}
+
+void BirthForm::attachCityCompleter(QCompleter *completer) {
+    completer->setWidget(m_city);
+    m_city->installEventFilter(this);
+}
+
+bool BirthForm::eventFilter(QObject *watched, QEvent *event) {
+    // The list of offered places takes the focus for a moment while it is open; that is
+    // not leaving the box.
+    if (watched == m_city && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+        emit cityLeft();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void BirthForm::closeEvent(QCloseEvent *event) {
+    event->accept();
+    emit exitRequested();
+}
+
+void BirthForm::dragEnterEvent(QDragEnterEvent *event) {
+    if (!OnlyLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BirthForm::dragMoveEvent(QDragMoveEvent *event) {
+    if (!OnlyLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BirthForm::dropEvent(QDropEvent *event) {
+    const QString path = OnlyLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
+}
+
+} // namespace starloom
