@@ -2,6 +2,7 @@
 // hold what the result window shows, and its image is the window's own capture.
 #include "reading/gui/birth_form.h"
 #include "reading/gui/reading_session.h"
+#include "support/report_labels.h"
 #include "support/scripted_services.h"
 #include "test_cli_support.h"
 #include "windows/chart_window.h"
@@ -90,11 +91,11 @@ void TestCliDesktop::sameAsTheResultWindow() {
     const auto json = nlohmann::json::parse(jsonRun.out.toStdString());
     QCOMPARE(Text(json["name"]), b.values.name);
     for (int house = 0; house < 12; ++house)
-        QCOMPARE(Text(json["house_cells"][house]), report->natalCell(house)->text());
+        QCOMPARE(Text(json["house_cells"][house]), HouseCell(*report, house)->text());
     const ReadingState &state = session_->state();
     for (int i = 0; i < 11; ++i) {
         const auto &body = json["bodies"][i];
-        QCOMPARE(Text(body["position"]), report->planetValue(i)->text());
+        QCOMPARE(Text(body["position"]), PlanetValue(*report, i)->text());
         QCOMPARE(body["longitude"].get<double>(), state.Chart.Longitude[i]);
         // The wheel shows the retrograde mark after the name.
         QCOMPARE(body["retrograde"].get<bool>(),
@@ -104,12 +105,12 @@ void TestCliDesktop::sameAsTheResultWindow() {
     const auto position = [](const nlohmann::json &value) {
         return QString::fromStdString(ChartPositionOf(value.get<double>()));
     };
-    QCOMPARE(position(json["angles"]["mc"]), report->planetValue(11)->text());
-    QCOMPARE(position(json["nodes"]["north"]), report->planetValue(12)->text());
-    QCOMPARE(position(json["nodes"]["south"]), report->planetValue(13)->text());
+    QCOMPARE(position(json["angles"]["mc"]), PlanetValue(*report, 11)->text());
+    QCOMPARE(position(json["nodes"]["north"]), PlanetValue(*report, 12)->text());
+    QCOMPARE(position(json["nodes"]["south"]), PlanetValue(*report, 13)->text());
     QCOMPARE(json["angles"]["asc"].get<double>(), state.Chart.Longitude[kAscBody]);
-    QCOMPARE(Text(json["ascendant_sign"]), report->lagnaLabel()->text());
-    QCOMPARE(Text(json["moon_sign"]), report->rashiLabel()->text());
+    QCOMPARE(Text(json["ascendant_sign"]), LagnaLabel(*report)->text());
+    QCOMPARE(Text(json["moon_sign"]), RashiLabel(*report)->text());
     const CivilDateTime &ut = state.Chart.UniversalTime;
     QCOMPARE(Text(json["universal_time"]), QStringLiteral("%1-%2-%3T%4:%5Z")
                                                .arg(ut.year, 4, 10, QLatin1Char('0'))

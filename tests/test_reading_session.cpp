@@ -6,6 +6,7 @@
 #include "reading/reading_file.h"
 #include "shell/start_up.h"
 #include "support/form_controls.h"
+#include "support/report_labels.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/aspect_orbs_dialog.h"
@@ -103,7 +104,7 @@ void TestReadingSession::readingFillsTheWindows() {
     ReportWindow *report = chart->report();
     const ReadingState &state = session_->state();
     for (int i = 0; i < 11; ++i)
-        QCOMPARE(report->planetValue(i)->text(),
+        QCOMPARE(PlanetValue(*report, i)->text(),
                  QString::fromStdString(state.Chart.PositionText[i]));
     // The retrograde marks of the day reach the wheel: Mercury, Uranus, Neptune, Pluto.
     QCOMPARE(state.BodyNames[2], std::string("Mercury (R) "));
@@ -112,20 +113,20 @@ void TestReadingSession::readingFillsTheWindows() {
     const WheelArrangement wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
     int bodies = 0;
     for (int house = 0; house < 12; ++house) {
-        QCOMPARE(report->natalCell(house)->text(), wheel.HouseCell[house]);
-        QCOMPARE(report->natalCell(house)->text(),
+        QCOMPARE(HouseCell(*report, house)->text(), wheel.HouseCell[house]);
+        QCOMPARE(HouseCell(*report, house)->text(),
                  wheel.SignCellText[(wheel.AscSignIndex + house) % 12]);
-        bodies += report->natalCell(house)->text().count(QStringLiteral("\r\n"));
-        QVERIFY(!report->signWorkingLabel(house)->isVisible());
+        bodies += HouseCell(*report, house)->text().count(QStringLiteral("\r\n"));
+        QVERIFY(!SignLabel(*report, house)->isVisible());
         QCOMPARE(report->glyphSign(house), (wheel.AscSignIndex + house) % 12);
     }
     QCOMPARE(bodies, 11);
-    QVERIFY(report->natalCell(0)->text().endsWith(QStringLiteral("Asc")));
-    QVERIFY(report->natalCell(0)->text().contains(QStringLiteral("Asc")));
+    QVERIFY(HouseCell(*report, 0)->text().endsWith(QStringLiteral("Asc")));
+    QVERIFY(HouseCell(*report, 0)->text().contains(QStringLiteral("Asc")));
     QVERIFY(std::string(state.Chart.AscendantText)
                 .ends_with(std::string(SignAbbrevTable[wheel.AscSignIndex])));
-    QCOMPARE(report->lagnaLabel()->text(), QString::fromUtf8(kSignFullNames[wheel.AscSignIndex]));
-    QCOMPARE(report->rashiLabel()->text(), QString::fromStdString(state.Chart.MoonSignName));
+    QCOMPARE(LagnaLabel(*report)->text(), QString::fromUtf8(kSignFullNames[wheel.AscSignIndex]));
+    QCOMPARE(RashiLabel(*report)->text(), QString::fromStdString(state.Chart.MoonSignName));
     FIND_CHILD(QTextEdit, rtb, report, "RTB");
     QVERIFY(!rtb->toPlainText().isEmpty());
     FIND_CHILD(QLabel, name, report, "lblName");
@@ -141,9 +142,9 @@ void TestReadingSession::aspectOrbsAreKeptAndApplied() {
     QVERIFY(chart != nullptr);
     ReportWindow *report = chart->report();
     const ChartPositions &positions = session_->state().Chart;
-    QCOMPARE(report->planetValue(11)->text(), QString::fromStdString(positions.MidheavenText));
-    QCOMPARE(report->planetValue(12)->text(), QString::fromStdString(positions.NorthNodeText));
-    QCOMPARE(report->planetValue(13)->text(), QString::fromStdString(positions.SouthNodeText));
+    QCOMPARE(PlanetValue(*report, 11)->text(), QString::fromStdString(positions.MidheavenText));
+    QCOMPARE(PlanetValue(*report, 12)->text(), QString::fromStdString(positions.NorthNodeText));
+    QCOMPARE(PlanetValue(*report, 13)->text(), QString::fromStdString(positions.SouthNodeText));
     const std::size_t usual = report->aspects().size();
     QVERIFY(usual > 0);
 
@@ -262,14 +263,14 @@ void TestReadingSession::refusedValidationChangesNothing() {
     session_->CalculateReading();
     ChartWindow *chart = session_->chartWindow();
     QVERIFY(chart != nullptr);
-    const QString sun = chart->report()->planetValue(0)->text();
+    const QString sun = PlanetValue(*chart->report(), 0)->text();
     const BirthData before = session_->state().Birth;
     Controls(session_->form()).cboMonth->setCurrentIndex(7);
     Controls(session_->form()).txtCity->clear();
     session_->CalculateReading();
     QCOMPARE(shell_->dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Your City name"));
     QCOMPARE(session_->chartWindow(), chart);
-    QCOMPARE(chart->report()->planetValue(0)->text(), sun);
+    QCOMPARE(PlanetValue(*chart->report(), 0)->text(), sun);
     QCOMPARE(session_->state().Birth.BirthMonth, before.BirthMonth);
 }
 
@@ -298,7 +299,7 @@ void TestReadingSession::backAndASecondReading() {
     QCOMPARE(session_->state().BodyNames[2], std::string("Mercury"));
     QString allCells;
     for (int house = 0; house < 12; ++house)
-        allCells += second->report()->natalCell(house)->text();
+        allCells += HouseCell(*second->report(), house)->text();
     QVERIFY(!allCells.contains(QStringLiteral("Mercury (R)")));
     QCOMPARE(allCells.count(QStringLiteral("\r\n")), 11);
     FIND_CHILD(QLabel, dob, second->report(), "lblDOB");
@@ -438,11 +439,11 @@ void TestReadingSession::precisePositionsFromTheViewMenu() {
     QVERIFY(state.Chart.Longitude[0] != standardSun);
     ReportWindow *report = chart->report();
     for (int i = 0; i < 11; ++i)
-        QCOMPARE(report->planetValue(i)->text(),
+        QCOMPARE(PlanetValue(*report, i)->text(),
                  QString::fromStdString(state.Chart.PositionText[i]));
     const WheelArrangement wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
     for (int house = 0; house < 12; ++house)
-        QCOMPARE(report->natalCell(house)->text(), wheel.HouseCell[house]);
+        QCOMPARE(HouseCell(*report, house)->text(), wheel.HouseCell[house]);
     // The marks now come from the planets' motion; on this date they are the same four.
     QCOMPARE(state.BodyNames[2], std::string("Mercury (R) "));
     QCOMPARE(state.BodyNames[3], std::string("Venus"));

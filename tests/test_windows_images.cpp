@@ -231,8 +231,19 @@ void TestWindowsImages::savesNumberedCopies() {
     saveAs({path("anna.JPG"), path("anna.JPG"), path("anna.JPG")});
     QCOMPARE(FilesIn(m_folder), (QStringList{"anna.jpg", "anna_001.jpg", "anna_002.jpg"}));
     QVERIFY(m_shell->dialogs.messages.isEmpty());
-    QCOMPARE(window->report()->imageFileBox()->text(), QStringLiteral("anna.jpg"));
-    QCOMPARE(window->report()->imageFolderBox()->text(), m_folder);
+    QCOMPARE(window->report()->lastImage().file, QStringLiteral("anna.jpg"));
+    QCOMPARE(window->report()->lastImage().folder, m_folder);
+    // Saved without recording its name, the image moves the folder box and leaves the
+    // name box as it was.
+    QVERIFY(QDir(m_folder).mkdir(QStringLiteral("sub")));
+    const QString sub = path(QStringLiteral("sub"));
+    QCOMPARE(SaveImageAsJpeg(*window->report(), sub + kSep + QStringLiteral("bert.jpg"), false,
+                             ImageSaving{m_dialogs.get(), window}),
+             sub + kSep + QStringLiteral("bert.jpg"));
+    FIND_CHILD(QLineEdit, folderBox, window->report(), "txtFolder");
+    FIND_CHILD(QLineEdit, fileBox, window->report(), "txtFile");
+    QCOMPARE(folderBox->text(), sub);
+    QCOMPARE(fileBox->text(), QStringLiteral("anna.jpg"));
 }
 
 void TestWindowsImages::chosenNameIsCut_data() {
@@ -258,9 +269,9 @@ void TestWindowsImages::chosenNameIsCut() {
     ChartWindow *window = makeWindow();
     saveAs({m_dir->filePath(chosen)});
     QVERIFY2(QFile::exists(m_dir->filePath(written)), qPrintable(written));
-    QCOMPARE(window->report()->imageFileBox()->text(), fileBox);
+    QCOMPARE(window->report()->lastImage().file, fileBox);
     const QString folder = QFileInfo(m_dir->filePath(written)).absolutePath();
-    QCOMPARE(window->report()->imageFolderBox()->text(), QDir::toNativeSeparators(folder));
+    QCOMPARE(window->report()->lastImage().folder, QDir::toNativeSeparators(folder));
     QVERIFY(m_shell->dialogs.messages.isEmpty());
 }
 
@@ -326,8 +337,8 @@ void TestWindowsImages::cancelledDialogWritesNothing() {
     QCOMPARE(m_shell->dialogs.fileRequests.size(), 1);
     QCOMPARE(FilesIn(m_folder), QStringList());
     QVERIFY(m_shell->dialogs.messages.isEmpty());
-    QCOMPARE(window->report()->imageFileBox()->text(), QString());
-    QCOMPARE(window->report()->imageFolderBox()->text(), QString());
+    QCOMPARE(window->report()->lastImage().file, QString());
+    QCOMPARE(window->report()->lastImage().folder, QString());
 }
 
 void TestWindowsImages::tooManyCopiesWritesNothing() {

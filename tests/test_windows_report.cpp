@@ -1,5 +1,6 @@
 // The report window: its controls, the details written on load, the positions table, the
 // natal wheel's cells and glyphs, and the interpretation text.
+#include "support/report_labels.h"
 #include "support/scripted_services.h"
 #include "windows/report_window.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -16,6 +18,7 @@
 #include <QTextFragment>
 
 using namespace starloom;
+using namespace starloom::testing;
 
 namespace {
 
@@ -129,8 +132,8 @@ void TestWindowsReport::controlsAndCaptions() {
     for (const char *name : {"lblLagna", "lblRashi", "lblNakshatra", "lblPada", "lblLord",
                              "lblAyanamsha", "lblLagnaPosition"})
         QVERIFY2(vedic->findChild<QLabel *>(QString::fromLatin1(name)), name);
-    QCOMPARE(report.lagnaLabel(), vedic->findChild<QLabel *>(QStringLiteral("lblLagna")));
-    QCOMPARE(report.rashiLabel(), vedic->findChild<QLabel *>(QStringLiteral("lblRashi")));
+    QCOMPARE(LagnaLabel(report), vedic->findChild<QLabel *>(QStringLiteral("lblLagna")));
+    QCOMPARE(RashiLabel(report), vedic->findChild<QLabel *>(QStringLiteral("lblRashi")));
 
     FIND_CHILD(QTextEdit, rtb, &report, "RTB");
     QVERIFY(rtb->isReadOnly());
@@ -178,9 +181,7 @@ void TestWindowsReport::positionRows() {
     QVERIFY(name);
     QCOMPARE(name->text(), caption);
     QCOMPARE(name->geometry(), QRect(8, top, 100, 19)); // left 120, width 1500, height 285
-    QLabel *value = report.planetValue(valueIndex);
-    QVERIFY(value);
-    QCOMPARE(value->objectName(), QStringLiteral("Planet_%1").arg(valueIndex));
+    QLabel *value = PlanetValue(report, valueIndex);
     QCOMPARE(value->parentWidget(), frame);
     QCOMPARE(value->geometry(), QRect(108, top, 107, 19)); // left 1620, width 1600
     QVERIFY(name->isVisibleTo(&report) && value->isVisibleTo(&report));
@@ -188,8 +189,8 @@ void TestWindowsReport::positionRows() {
 
 void TestWindowsReport::unusedPositionLabelsStayOutOfSight() {
     ReportWindow report(MarchBirth());
-    QLabel *ascendant = report.planetValue(10);
-    QVERIFY(ascendant && ascendant->isVisibleTo(&report));
+    QLabel *ascendant = PlanetValue(report, 10);
+    QVERIFY(ascendant->isVisibleTo(&report));
     QCOMPARE(ascendant->y(), 190); // 2850 twips
     FIND_CHILD(QWidget, frame, &report, "fraWestern");
     const QStringList expected = {QStringLiteral("Uranus"), QStringLiteral("Neptune"),
@@ -201,9 +202,12 @@ void TestWindowsReport::unusedPositionLabelsStayOutOfSight() {
         QVERIFY(!name->isVisibleTo(&report));
     }
     for (int i = 14; i <= 15; ++i)
-        QVERIFY(report.planetValue(i) && !report.planetValue(i)->isVisibleTo(&report));
-    QCOMPARE(report.planetValue(16), nullptr);
-    QCOMPARE(report.planetValue(-1), nullptr);
+        QVERIFY(!PlanetValue(report, i)->isVisibleTo(&report));
+    // Sixteen value labels, Planet_0 .. Planet_15, and no others.
+    QVERIFY(!HasWidgetNamed(report, PlanetValueName(16)));
+    QVERIFY(!HasWidgetNamed(report, PlanetValueName(-1)));
+    QCOMPARE(report.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Planet_"))).size(),
+             kPlanetLabelCount);
 }
 
 void TestWindowsReport::detailLines_data() {
@@ -357,9 +361,7 @@ void TestWindowsReport::glyphIndicesOutsideRangeChangeNothing() {
 // empty size when cleared.
 void TestWindowsReport::houseCellGrowsWithItsText() {
     ReportWindow report(MarchBirth());
-    QLabel *cell = report.natalCell(4);
-    QVERIFY(cell);
-    QCOMPARE(cell->objectName(), QStringLiteral("lblNatal_4"));
+    QLabel *cell = HouseCell(report, 4);
     const QRect empty = cell->geometry();
 
     const QString text = QStringLiteral("\r\nSun\r\nMercury (R) \r\nVenus\r\nAsc");
@@ -376,9 +378,15 @@ void TestWindowsReport::houseCellGrowsWithItsText() {
     cell->setText(QString());
     QCOMPARE(cell->geometry(), empty);
 
-    QCOMPARE(report.natalCell(12), nullptr);
-    QCOMPARE(report.signWorkingLabel(12), nullptr);
-    QCOMPARE(report.signWorkingLabel(11)->objectName(), QStringLiteral("lblNatalPisces"));
+    // Twelve house cells and twelve sign labels, lblNatalAries .. lblNatalPisces.
+    QVERIFY(!HasWidgetNamed(report, HouseCellName(12)));
+    QCOMPARE(report.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblNatal_"))).size(),
+             12);
+    QVERIFY(HasWidgetNamed(report, QStringLiteral("lblNatalPisces")));
+    QCOMPARE(
+        report.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblNatal[A-Z][a-z]+$")))
+            .size(),
+        12);
 }
 
 void TestWindowsReport::longDetailsShowWholeInTooltip_data() {
@@ -473,10 +481,10 @@ void TestWindowsReport::writingTheReportReplacesIt() {
 void TestWindowsReport::renderingPaintsWheelGlyphsAndCells() {
     ReportWindow report(MarchBirth());
     for (int sign = 0; sign < 12; ++sign)
-        report.signWorkingLabel(sign)->hide();
+        SignLabel(report, sign)->hide();
     FIND_CHILD(QWidget, wheel, &report, "picNatal");
     FIND_CHILD(QWidget, slot, wheel, "imgSign_0");
-    QLabel *cell = report.natalCell(3);
+    QLabel *cell = HouseCell(report, 3);
     const QRect wheelRect = RectIn(wheel, &report);
     const QPoint centre = wheelRect.center();
 

@@ -115,8 +115,7 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
     QString folder;
     QString file;
     SplitFolderAndFile(path, folder, file);
-    if (recordName)
-        report.imageFileBox()->setText(file);
+    const QString chosenFile = recordName ? file : report.lastImage().file;
 
     // The name is claimed when the file is made, not when it is found free: another
     // program saving into the same folder at the same moment may take a name in between,
@@ -144,7 +143,7 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
     QString writtenFolder = chosenFolder;
     QString writtenFile;
     SplitFolderAndFile(target, writtenFolder, writtenFile);
-    report.imageFolderBox()->setText(writtenFolder);
+    report.rememberImage({writtenFolder, chosenFile});
     if (reason.isEmpty())
         return target; // empty when every numbered name was taken
     if (saving.dialogs != nullptr) {

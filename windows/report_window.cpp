@@ -300,18 +300,6 @@ void ReportWindow::updateDetailTips() {
     }
 }
 
-QLabel *ReportWindow::planetValue(int i) {
-    return i >= 0 && i < kPlanetLabelCount ? m_planetValues[i] : nullptr;
-}
-
-QLabel *ReportWindow::natalCell(int house) {
-    return m_wheel->houseCell(house);
-}
-
-QLabel *ReportWindow::signWorkingLabel(int sign) {
-    return m_wheel->signLabel(sign);
-}
-
 void ReportWindow::setGlyph(int slot, int signIndex) {
     m_wheel->setGlyph(slot, signIndex);
 }
@@ -321,8 +309,8 @@ int ReportWindow::glyphSign(int slot) const {
 }
 
 void ReportWindow::showPosition(int i, const QString &text) {
-    if (QLabel *value = planetValue(i))
-        value->setText(text);
+    if (i >= 0 && i < kPlanetLabelCount)
+        m_planetValues[i]->setText(text);
 }
 
 void ReportWindow::showChartSigns(const QString &ascendantSign, const QString &moonSign) {
@@ -335,24 +323,16 @@ void ReportWindow::showWheel(const std::array<QString, 12> &signCells,
                              const std::array<QString, 12> &houseCells) {
     // What an earlier reading left goes first, pictures included.
     for (int i = 0; i < 12; ++i) {
-        natalCell(i)->clear();
-        signWorkingLabel(i)->clear();
+        m_wheel->houseCell(i)->clear();
+        m_wheel->signLabel(i)->clear();
     }
     for (std::size_t sign = 0; sign < signCells.size(); ++sign) {
-        QLabel *label = signWorkingLabel(static_cast<int>(sign));
+        QLabel *label = m_wheel->signLabel(static_cast<int>(sign));
         label->setText(signCells[sign]);
         label->setVisible(false);
     }
     for (std::size_t house = 0; house < houseCells.size(); ++house)
-        natalCell(static_cast<int>(house))->setText(houseCells[house]);
-}
-
-QLabel *ReportWindow::lagnaLabel() {
-    return m_lagna;
-}
-
-QLabel *ReportWindow::rashiLabel() {
-    return m_rashi;
+        m_wheel->houseCell(static_cast<int>(house))->setText(houseCells[house]);
 }
 
 void ReportWindow::showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
@@ -493,12 +473,13 @@ QPixmap ReportWindow::heldCapture() const {
     return m_captureHolder->pixmap();
 }
 
-QLineEdit *ReportWindow::imageFileBox() {
-    return m_imageFile;
+LastImage ReportWindow::lastImage() const {
+    return {m_imageFolder->text(), m_imageFile->text()};
 }
 
-QLineEdit *ReportWindow::imageFolderBox() {
-    return m_imageFolder;
+void ReportWindow::rememberImage(const LastImage &image) {
+    m_imageFolder->setText(image.folder);
+    m_imageFile->setText(image.file);
 }
 
 WheelPicture ReportWindow::wheelPicture() const {

@@ -51,6 +51,12 @@ struct ShapeByDegreesView {
     double emptyArcSize = 0.0;           // degrees
 };
 
+// Where the last image of the window was saved. Empty before the first.
+struct LastImage {
+    QString folder;
+    QString file;
+};
+
 class ReportWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -58,22 +64,15 @@ public:
     // from `birth` as it is now.
     explicit ReportWindow(const BirthData &birth, QWidget *parent = nullptr);
 
-    // Value label `Planet` i (0..15), or nullptr outside that range. Values 11, 12 and 13
-    // show the midheaven, the north node and the south node.
-    QLabel *planetValue(int i);
-    // House cell `lblNatal` of house index + 1 (0..11), or nullptr outside that range.
-    QLabel *natalCell(int house);
-    // Working label lblNatalAries .. lblNatalPisces (0 = Aries), or nullptr outside 0..11.
-    QLabel *signWorkingLabel(int sign);
     // Shows image list entry signIndex + 1 (the glyph of sign signIndex, 0 = Aries) in glyph
     // slot `imgSign` slot (house slot + 1). Indices outside 0..11 leave the slots as they are.
     void setGlyph(int slot, int signIndex);
     // The sign whose glyph a slot shows, or -1 outside 0..11.
     int glyphSign(int slot) const;
-    QLabel *lagnaLabel();
-    QLabel *rashiLabel();
 
-    // Row i (0..15) of the positions table shows `text`; other rows are ignored.
+    // Row i (0..15) of the positions table, value label `Planet` i, shows `text`; other
+    // rows are ignored. Values 11, 12 and 13 show the midheaven, the north node and the
+    // south node.
     void showPosition(int i, const QString &text);
     // The signs of the ascendant and the Moon; an empty ascendant sign leaves its label as
     // it was.
@@ -105,10 +104,10 @@ public:
     // pixmap before the first.
     void holdCapture(const QPixmap &image);
     QPixmap heldCapture() const;
-    // The hidden boxes `txtFile` and `txtFolder`, which receive the file name chosen for
-    // the last saved image and the folder it was written to.
-    QLineEdit *imageFileBox();
-    QLineEdit *imageFolderBox();
+    // The last saved image: the folder it was written to and the file name chosen for it,
+    // kept in the hidden boxes `txtFolder` and `txtFile`.
+    LastImage lastImage() const;
+    void rememberImage(const LastImage &image);
 
     // What the wheel shows now.
     WheelPicture wheelPicture() const;
