@@ -9,6 +9,18 @@
 
 namespace starloom {
 
+FileDialogRequest SaveFileRequest(const QString &title, const QString &filter,
+                                  const QString &suffix, const QString &proposedName) {
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    request.proposedName = proposedName;
+    request.confirmOverwrite = true;
+    return request;
+}
+
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information:

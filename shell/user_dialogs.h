@@ -25,6 +25,11 @@ struct FileDialogRequest {
     bool mustExist = false;        // open: the chosen file must exist
 };
 
+// A save dialog that proposes `proposedName`, adds `suffix` when the user types none and asks
+// before replacing an existing file.
+FileDialogRequest SaveFileRequest(const QString &title, const QString &filter,
+                                  const QString &suffix, const QString &proposedName = QString());
+
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;

@@ -596,13 +596,8 @@ void ChartWindow::printChart() {
 void ChartWindow::exportPdf() {
     if (m_services.dialogs == nullptr)
         return;
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = QStringLiteral("Export as PDF");
-    request.filter = kPdfFilter;
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.confirmOverwrite = true;
-    const QString path = m_services.dialogs->chooseFile(this, request);
+    const QString path = m_services.dialogs->chooseFile(
+        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf")));
     if (!path.isEmpty())
         writePdfTo(path);
 }

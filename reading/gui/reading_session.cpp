@@ -32,20 +32,6 @@ constexpr int kSouthNodeValue = 13;
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
 
-// The save dialogs of the reading file and the text export: both propose the name last
-// chosen and ask before replacing a file.
-FileDialogRequest SaveRequest(const QString &title, const QString &filter, const QString &suffix,
-                              const QString &proposedName) {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = title;
-    request.filter = filter;
-    request.defaultSuffix = suffix;
-    request.proposedName = proposedName;
-    request.confirmOverwrite = true;
-    return request;
-}
-
 } // namespace
 
 PositionMethod LoadPositionMethod(QSettings &settings) {
@@ -257,8 +243,8 @@ void ReadingSession::reportWriteFailure(const QString &path, const QString &reas
 
 void ReadingSession::SaveReadingFile() {
     const QString path = m_services.dialogs->chooseFile(
-        dialogParent(),
-        SaveRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"), m_state.ReadingFileName));
+        dialogParent(), SaveFileRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"),
+                                        m_state.ReadingFileName));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
@@ -279,9 +265,9 @@ void ReadingSession::SaveReadingFile() {
 
 void ReadingSession::ExportReadingText() {
     const QString path = m_services.dialogs->chooseFile(
-        dialogParent(), SaveRequest(QStringLiteral("Select the destination text file "),
-                                    QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
-                                    QStringLiteral("txt"), m_state.ReadingFileName));
+        dialogParent(), SaveFileRequest(QStringLiteral("Select the destination text file "),
+                                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
+                                        QStringLiteral("txt"), m_state.ReadingFileName));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
