@@ -24,12 +24,9 @@ if [ -z "${STARLOOM_E2E_INSIDE:-}" ]; then
 fi
 
 # --- set-up --------------------------------------------------------------------------------
-work=$(mktemp -d "${TMPDIR:-/tmp}/starloom-e2e.XXXXXX")
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/saved"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1 QT_AUTO_SCREEN_SCALE_FACTOR=0
-unset QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+. "$(dirname "$0")/e2e_session.sh"
+e2e_private_session starloom-e2e
+mkdir -p "$work/saved"
 first_pid='' second_pid=''
 step='set-up'
 
@@ -50,17 +47,6 @@ cleanup() {
     exit $status
 }
 trap cleanup EXIT
-
-# Runs a command until it succeeds, every 0.2 s, for at most `seconds`.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
 
 # Visible top-level windows whose title matches, one id a line.
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | sort -n || true; }

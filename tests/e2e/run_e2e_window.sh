@@ -35,12 +35,8 @@ fi
 screen=$STARLOOM_E2E_SCREEN
 screen_width=${screen%x*}
 screen_height=${screen#*x}
-work=$(mktemp -d "${TMPDIR:-/tmp}/starloom-e2e-window.XXXXXX")
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 QT_SCALE_FACTOR=1 QT_AUTO_SCREEN_SCALE_FACTOR=0
-unset QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
+. "$(dirname "$0")/e2e_session.sh"
+e2e_private_session starloom-e2e-window
 wm_pid='' app_pid=''
 
 cleanup() {
@@ -57,16 +53,6 @@ cleanup() {
     exit $status
 }
 trap cleanup EXIT
-
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 # The client area of a window: sets X, Y (absolute), WIDTH and HEIGHT.
