@@ -56,6 +56,11 @@ int main(int argc, char *argv[]) {
     session.onPositionMethodChosen([&settings](starloom::PositionMethod method) {
         starloom::StorePositionMethod(*settings, method);
     });
+    // So is View > House System.
+    session.setHouseSystem(starloom::LoadHouseSystem(*settings));
+    session.onHouseSystemChosen([&settings](starloom::HouseSystem system) {
+        starloom::StoreHouseSystem(*settings, system);
+    });
 
     // Files wait until the form is up: the one named here, and any a later copy hands over
     // while the update reminder is still open.

@@ -196,15 +196,17 @@ bool OpenInput(const std::string &name, InputFile &input, struct stat &info, std
 void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
     // Every member is named: a member added to ReadingState stops the build here until it
     // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, orbs, fileName, savedFile, method] = state;
+    auto &[birth, zones, bodyNames, chart, retro, orbs, fileName, savedFile, method, houses] =
+        state;
     const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
-                 freshFileName, freshSavedFile, freshMethod] = fresh;
+                 freshFileName, freshSavedFile, freshMethod, freshHouses] = fresh;
     birth = freshBirth;
     bodyNames = freshBodyNames;
     chart = freshChart;
     retro = freshRetro;
     orbs = freshOrbs;
     method = freshMethod;
+    houses = freshHouses;
     fileName = freshFileName;
     savedFile = freshSavedFile;
     static_cast<void>(zones);
@@ -213,11 +215,12 @@ void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
 
 } // namespace
 
-BatchRowWriter::BatchRowWriter(PositionMethod method) {
+BatchRowWriter::BatchRowWriter(ChartChoice choice) {
     // What the birth-data form's load step fills before any reading.
     BuildTimeZoneTables(m_fresh.Zones);
     FillBodyNames(m_fresh.BodyNames);
-    m_fresh.Method = method;
+    m_fresh.Method = choice.Method;
+    m_fresh.Houses = choice.Houses;
     m_state = m_fresh;
 }
 
@@ -336,7 +339,7 @@ void ProcessRows(CsvReader &reader, ChunkQueue &queue, InputOrder &order,
     std::vector<std::thread> workers;
     for (int i = 0; i < options.threads; ++i) {
         workers.emplace_back([&queue, &options] {
-            BatchRowWriter writer(options.method);
+            BatchRowWriter writer(options.chart);
             while (Chunk *chunk = queue.pop()) {
                 Work(*chunk, writer);
                 queue.finish(chunk);

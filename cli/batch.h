@@ -16,7 +16,7 @@ struct BatchOptions {
     std::string input;  // a file, or "-" for standard input
     std::string output; // a file written whole or not at all; empty for standard output
     int threads = 1;    // worker threads, 1 or more
-    PositionMethod method = PositionMethod::Standard;
+    ChartChoice chart;  // positions method and house system
 };
 
 // Exit statuses of the tool.
@@ -27,7 +27,7 @@ inline constexpr int kExitRefused = 2;    // bad arguments or input, or a file n
 // Turns data rows into JSON lines; one per worker thread.
 class BatchRowWriter {
 public:
-    explicit BatchRowWriter(PositionMethod method = PositionMethod::Standard);
+    explicit BatchRowWriter(ChartChoice choice = {});
 
     // Appends the JSON line (ended by LF) of one data row to `out`: the reading's object, or
     // {"line": N, "error": "..."} when the row is malformed or the form refuses it. False for

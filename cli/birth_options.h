@@ -23,7 +23,7 @@ inline constexpr std::string_view kDefaultPlace = "Unknown";
 // Each setter checks one value and writes it into `values`; on a malformed value it
 // leaves `values` as it was, sets `error` to a short reason and returns false.
 
-// "YYYY-MM-DD": a year of the form's list (1901..2050), month 1..12, day 1..31; leading
+// "YYYY-MM-DD": a year of the form's list (1800..2199), month 1..12, day 1..31; leading
 // zeros optional. February 30 passes here and is refused by the form's date check.
 bool SetDate(std::string_view text, FormValues &values, std::string &error);
 // "HH:MM", hour 0..23 and minute 0..59; leading zeros optional.
@@ -72,7 +72,7 @@ public:
     QString text(std::size_t column, const std::string &bytes);
     // The decimal text of 0..kLastNumber without leading zeros, made once.
     static QString number(int value);
-    static constexpr int kLastNumber = 2050;
+    static constexpr int kLastNumber = kLastYear;
 
 private:
     struct Last {

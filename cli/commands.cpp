@@ -47,6 +47,7 @@ Commands:
   batch     the readings of every row of a CSV file, as JSON Lines
   stats     how often each pattern and leading planet occurs in a CSV file
   zones     the time zones and their list positions
+  houses    the house systems --houses takes
 
 Options:
   --help      show this help, or a command's help after its name
@@ -58,7 +59,7 @@ or written), with a one-line message on standard error.
 )";
 
 const char kBirthHelp[] = R"(Birth details:
-  --date YYYY-MM-DD   date of birth, years 1901 to 2050
+  --date YYYY-MM-DD   date of birth, years 1800 to 2199
   --time HH:MM        local clock time of birth, 0:00 to 23:59
   --zone N            time zone list position, 0 to 163 (see 'starloom-cli zones')
   --dst               the clock time is daylight-saving time
@@ -88,25 +89,38 @@ const char kPositionsHelp[] =
                       retrograde marks from the planets' motion
 )";
 
+const char kHousesHelp[] =
+    R"(  --houses SYSTEM     how the sky is divided into houses: whole-sign (the
+                      default: whole signs from the ascendant's), equal, porphyry,
+                      placidus, koch, regiomontanus, campanus, alcabitius,
+                      topocentric or morinus (see 'starloom-cli houses')
+)";
+
 const char kReadingHelp[] =
-    R"(Usage: starloom-cli reading [--json] [--positions METHOD] <birth details>
+    R"(Usage: starloom-cli reading [--json] [--positions METHOD] [--houses SYSTEM] <birth details>
 
 Prints one reading: the personal details, the universal time with the zone and
 offset used (and whether the atlas or the options gave them), the planetary
-positions, the midheaven and the lunar nodes, the twelve houses (whole signs from
-the ascendant's, with the bodies and their retrograde marks), the aspects, the
-interpretation and one line on the shape by degrees. With --json, one JSON
+positions with each body's house, the midheaven and the lunar nodes, the twelve
+houses (each with its cusp, the bodies and their retrograde marks), the aspects,
+the interpretation and one line on the shape by degrees. Births before 1901 or
+after 2050 are computed with the precise table, whatever --positions says, and a
+note says so; a house system that is undefined at the place and time (Placidus,
+Koch or Topocentric inside the polar circles) gives Porphyry houses, with a note. With --json, one JSON
 object instead:
   name            the name as the reading file keeps it
   universal_time  the instant the planets were computed for, e.g. 1990-05-01T12:00Z
   positions       the method: "standard" or "precise"
+  positions_note  only when the method is not the one asked for (a birth outside
+                  1901..2050 is computed with the precise table)
   zone            the zone used: index (list position), name, offset_minutes (east
                   of Greenwich, daylight saving included) and dst (the tick)
   place           with --place: name, state, country, latitude, longitude and
                   time_zone of the atlas place
   time_note       only when the clocks skipped or repeated the time given
   bodies          Sun, Moon, Mercury .. Pluto and Asc, each with name, position
-                  ("15 Tau 30"), sign, longitude (degrees) and retrograde
+                  ("15 Tau 30"), sign, longitude (degrees), retrograde and house
+                  (1 to 12; the ascendant is in house 1)
   ascendant_sign  the ascendant's sign, full name ("Taurus")
   moon_sign       the Moon's sign, full name
   house_cells     houses 1 to 12 as the wheel's cells read them: CR LF before
@@ -116,6 +130,9 @@ object instead:
                   the shape the ten planets' exact longitudes make: name,
                   leading (the leading planets, empty when none) and empty_arc
                   (from and to, in degrees: the largest gap between planets)
+  houses          system (its command-line name), cusps (12 longitudes in degrees,
+                  house 1 first) and, only when the system asked for is undefined
+                  there, note (why, and that Porphyry houses are given)
   angles          asc and mc: the ascendant's and midheaven's longitudes (degrees)
   nodes           north and south: the Moon's nodes (degrees); kind "mean"
   aspects         each aspect as a (the first point), b, aspect ("conjunction",
@@ -141,7 +158,7 @@ does. The file is written whole or not at all; an existing file is replaced.
 )";
 
 const char kExportHelp[] =
-    R"(Usage: starloom-cli export FILE.txt [--positions METHOD] (<birth details> | --from FILE.act)
+    R"(Usage: starloom-cli export FILE.txt [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the text export of the reading, byte for byte as the program's Export
 Chart As Text does. The file is written whole or not at all; an existing file
@@ -152,7 +169,7 @@ is replaced.
 )";
 
 const char kImageHelp[] =
-    R"(Usage: starloom-cli image FILE.jpg [--positions METHOD] (<birth details> | --from FILE.act)
+    R"(Usage: starloom-cli image FILE.jpg [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Saves the result window of the reading as a JPEG image, as the program's Save As
 JPEG does: the name is cut at the first dot of its file part and given ".jpg";
@@ -164,7 +181,7 @@ no file is ever replaced. The window is drawn without a screen.
 )";
 
 const char kPdfHelp[] =
-    R"(Usage: starloom-cli pdf FILE.pdf [--positions METHOD] (<birth details> | --from FILE.act)
+    R"(Usage: starloom-cli pdf FILE.pdf [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the reading as the program prints it and as its Export as PDF writes it:
 the personal details with the time zone, the universal time and the directions
@@ -179,6 +196,7 @@ needed.
 
 const char kBatchHelp[] =
     R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--positions METHOD]
+                          [--houses SYSTEM]
 
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
 breaks) whose first line is the header
@@ -202,22 +220,33 @@ an error object for that row. Exit status 1 when any row gave an error object,
 2 when the input has no header or a file cannot be read or written.
 )";
 
-const char kStatsHelp[] = R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--plot FILE.svg]
+const char kStatsHelp[] =
+    R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--houses SYSTEM] [--plot FILE.svg]
 
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
 for each planetary pattern by signs, each pattern by degrees, each leading
-planet and each kind of aspect. Rows that are malformed or that the birth-data
+planet, each kind of aspect and the bodies in each house. Rows that are malformed or that the birth-data
 form refuses are skipped and counted; the reasons of the first ten go to
 standard error. IN.csv may be "-" for standard input.
 
   --positions METHOD  how the planets' positions are computed: standard (the
                       program's own formulas; the default) or precise
+  --houses SYSTEM     the house system the bodies are counted by (whole-sign, the
+                      default; see 'starloom-cli houses')
   --plot FILE.svg     also draw the tables as a bar chart into an SVG file,
                       written whole or not at all
 
 Exit status 1 when any row was skipped, 2 when the input has no header or a
 file cannot be read or written.
+)";
+
+const char kHousesListHelp[] = R"(Usage: starloom-cli houses
+
+Lists the house systems --houses takes, with their names as the program shows
+them. Where Placidus, Koch or Topocentric houses do not exist (inside the polar
+circles at some sidereal times) or at a pole, a chart gives Porphyry houses and
+says so.
 )";
 
 const char kZonesHelp[] = R"(Usage: starloom-cli zones
@@ -243,19 +272,40 @@ const std::vector<OptionRule> kBirthOptions = {
     {"--state", true}, {"--country", true}, {"--place", true}};
 
 const OptionRule kPositionsOption = {"--positions", true};
+const OptionRule kHousesOption = {"--houses", true};
 
-// The method --positions names; standard when it is not given. False, with `error` set, for
-// any other value.
-bool MethodOfArguments(const Arguments &args, PositionMethod &method, std::string &error) {
-    method = PositionMethod::Standard;
-    if (!args.has("--positions"))
-        return true;
-    const std::optional<PositionMethod> named = PositionMethodFromName(args.value("--positions"));
-    if (!named) {
-        error = "--positions must be standard or precise";
-        return false;
+// Every house system's command-line name, "a, b, ... or z".
+std::string HouseSystemNameList() {
+    std::string list;
+    for (std::size_t i = 0; i < kHouseSystems.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == kHouseSystems.size() ? " or " : ", ";
+        list += HouseSystemName(kHouseSystems[i]);
     }
-    method = *named;
+    return list;
+}
+
+// The method --positions names and the system --houses names; standard and whole signs when
+// they are not given. False, with `error` set, for any other value.
+bool ChoiceOfArguments(const Arguments &args, ChartChoice &choice, std::string &error) {
+    choice = {};
+    if (args.has("--positions")) {
+        const std::optional<PositionMethod> named =
+            PositionMethodFromName(args.value("--positions"));
+        if (!named) {
+            error = "--positions must be standard or precise";
+            return false;
+        }
+        choice.Method = *named;
+    }
+    if (args.has("--houses")) {
+        const std::optional<HouseSystem> named = HouseSystemFromName(args.value("--houses"));
+        if (!named) {
+            error = "--houses must be " + HouseSystemNameList();
+            return false;
+        }
+        choice.Houses = *named;
+    }
     return true;
 }
 
@@ -316,12 +366,12 @@ std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllo
     FormValues values;
     TimeSource source;
     std::string error;
-    PositionMethod method = PositionMethod::Standard;
+    ChartChoice choice;
     const bool read =
-        MethodOfArguments(args, method, error) &&
+        ChoiceOfArguments(args, choice, error) &&
         (fileAllowed && args.has("--from") ? ValuesFromOptionsOrFile(args, values, error)
                                            : FormValuesFromOptions(args, values, error, &source));
-    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error, method) : nullptr;
+    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error, choice) : nullptr;
     if (reading == nullptr) {
         status = Refuse(error);
         return reading;
@@ -357,9 +407,10 @@ int PrintReading(const Reading &reading, bool json) {
 int ReadingCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--json", false}, kPositionsOption}),
-                     std::string(kReadingHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
-                     status) ||
+    if (!ParseOrHelp(args,
+                     With(kBirthOptions, {{"--json", false}, kPositionsOption, kHousesOption}),
+                     std::string(kReadingHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
+                     parsed, status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, false, status);
@@ -402,9 +453,9 @@ int SaveCommand(const std::vector<std::string> &args) {
 int ExportCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
-                     std::string(kExportHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
-                     status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
+                     std::string(kExportHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
+                     parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.txt", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
@@ -417,9 +468,9 @@ int ExportCommand(const std::vector<std::string> &args) {
 int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
-                     std::string(kImageHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed,
-                     status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
+                     std::string(kImageHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
+                     parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.jpg", status))
         return status;
     // The program's own dialog always hands back a file's name; a name that is empty or
@@ -433,15 +484,15 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return Refuse(name + ": names a folder, not an image file");
     FormValues values;
     std::string error;
-    PositionMethod method = PositionMethod::Standard;
-    if (!MethodOfArguments(parsed, method, error) ||
+    ChartChoice choice;
+    if (!ChoiceOfArguments(parsed, choice, error) ||
         !ValuesFromOptionsOrFile(parsed, values, error))
         return Refuse(error);
     if (const std::optional<Refusal> refusal = CheckFormValues(values))
         return Refuse(refusal->message.toStdString());
     if (!drawing.saveImage)
         return Refuse("image: this build of the tool draws no images");
-    if (!drawing.saveImage(values, parsed.positionals[0], error, method))
+    if (!drawing.saveImage(values, parsed.positionals[0], error, choice))
         return Refuse(error);
     return kExitOk;
 }
@@ -449,8 +500,9 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
 int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption}),
-                     std::string(kPdfHelp) + kPositionsHelp + "\n" + kBirthHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
+                     std::string(kPdfHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
+                     parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.pdf", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
@@ -467,13 +519,14 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {{"--threads", true}, {"--out", true}, kPositionsOption}),
-                     std::string(kBatchHelp) + kPositionsHelp, parsed, status) ||
+    if (!ParseOrHelp(
+            args, With({}, {{"--threads", true}, {"--out", true}, kPositionsOption, kHousesOption}),
+            std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
     std::string methodError;
-    if (!MethodOfArguments(parsed, options.method, methodError))
+    if (!ChoiceOfArguments(parsed, options.chart, methodError))
         return Refuse(methodError);
     options.input = parsed.positionals[0];
     options.output = parsed.value("--out");
@@ -504,14 +557,14 @@ int BatchCommand(const std::vector<std::string> &args) {
 int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {{"--positions", true}, {"--plot", true}}), kStatsHelp, parsed,
-                     status) ||
+    if (!ParseOrHelp(args, With({}, {kPositionsOption, kHousesOption, {"--plot", true}}),
+                     kStatsHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     StatsOptions options;
     options.input = parsed.positionals[0];
     std::string error;
-    if (!MethodOfArguments(parsed, options.positions, error))
+    if (!ChoiceOfArguments(parsed, options.chart, error))
         return Refuse(error);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
@@ -537,6 +590,22 @@ int ZonesCommand(const std::vector<std::string> &args) {
         char number[8];
         std::snprintf(number, sizeof number, "%2d  ", position);
         text += number + std::string(kZoneEntries[position].name) + '\n';
+    }
+    Print(text);
+    return kExitOk;
+}
+
+int HousesCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {}), kHousesListHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 0, "", status))
+        return status;
+    std::string text;
+    for (const HouseSystem system : kHouseSystems) {
+        std::string name(HouseSystemName(system));
+        name.resize(15, ' ');
+        text += name + std::string(HouseSystemTitle(system)) + '\n';
     }
     Print(text);
     return kExitOk;
@@ -683,14 +752,15 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
 }
 
 std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
-                                          PositionMethod method) {
+                                          ChartChoice choice) {
     if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
         error = refusal->message.toStdString();
         return nullptr;
     }
     auto reading = std::make_unique<Reading>();
     reading->values = values;
-    reading->state.Method = method;
+    reading->state.Method = choice.Method;
+    reading->state.Houses = choice.Houses;
     reading->outcome = RunReading(reading->values, reading->state);
     return reading;
 }
@@ -707,6 +777,7 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
         {"reading", ReadingCommand}, {"open", OpenCommand},          {"save", SaveCommand},
         {"export", ExportCommand},   {"image", drawn(ImageCommand)}, {"pdf", drawn(PdfCommand)},
         {"batch", BatchCommand},     {"zones", ZonesCommand},        {"stats", drawn(StatsCommand)},
+        {"houses", HousesCommand},
     };
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");

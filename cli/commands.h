@@ -57,10 +57,10 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
 // with `error` set, when the name does not end in "act" or the file cannot be read.
 bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error);
 
-// Checks the values as the form does and runs the reading by the given method. Null, with
-// `error` set to the form's message, when the form refuses them.
+// Checks the values as the form does and runs the reading by the given method and houses. Null,
+// with `error` set to the form's message, when the form refuses them.
 std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
-                                          PositionMethod method = PositionMethod::Standard);
+                                          ChartChoice choice = {});
 
 // What the commands that draw need of Qt's GUI modules, which every other command does
 // without. The program hands them in; a command whose part is missing refuses to run.
@@ -72,7 +72,7 @@ struct Drawing {
         application;
     // The image command's reading saved as a JPEG image (values already checked).
     std::function<bool(const FormValues &values, const std::string &path, std::string &error,
-                       PositionMethod method)>
+                       ChartChoice choice)>
         saveImage;
     // The printed reading written to a PDF file; `error` is the reason only.
     std::function<bool(const Reading &reading, const std::string &path, std::string &error)>

@@ -49,14 +49,15 @@ std::string OneLine(QString text) {
 } // namespace
 
 bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error,
-                      PositionMethod method) {
+                      ChartChoice choice) {
     // A dialog hands back a full path; a name without a folder would otherwise go to the
     // program's own folder.
     CommandLineDialogs dialogs(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
     NoLinks links;
     SystemClock clock;
     ReadingSession session(ShellServices{&dialogs, &links, &clock}, {});
-    session.setPositionMethod(method);
+    session.setPositionMethod(choice.Method);
+    session.setHouseSystem(choice.Houses);
     session.form().setValues(values);
     session.CalculateReading();
     ChartWindow *chart = session.chartWindow();

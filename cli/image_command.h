@@ -13,8 +13,9 @@ namespace starloom::cli {
 // Save As JPEG with `path` as the name chosen in its dialog: the name is cut at its first
 // dot and given ".jpg", and a free numbered name is taken when that file exists. Needs a
 // QApplication. False, with `error` set to the program's message, when nothing was saved.
-// The positions are computed by `method`, whatever the user's settings choose.
+// The positions and houses are computed as `choice` says, whatever the user's settings
+// choose.
 bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error,
-                      PositionMethod method = PositionMethod::Standard);
+                      ChartChoice choice = {});
 
 } // namespace starloom::cli

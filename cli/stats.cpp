@@ -150,7 +150,8 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
             continue;
         }
         *state = *fresh;
-        state->Method = options.positions;
+        state->Method = options.chart.Method;
+        state->Houses = options.chart.Houses;
         const ReadingOutcome outcome = RunReading(values, *state);
         ++result.readings;
         for (std::size_t i = 0; i < counters.size(); ++i)

@@ -46,7 +46,7 @@ struct StatsResult {
 
 struct StatsOptions {
     std::string input; // a file, or "-" for standard input
-    PositionMethod positions = PositionMethod::Standard;
+    ChartChoice chart; // positions method and house system
 };
 
 // Reads the batch CSV (the batch command's header and rows) and counts its readings. Rows

@@ -281,7 +281,7 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
 
 bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {
     const CivilDateTime ut = UniversalDateTime(birth);
-    const double d = DaysSinceJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const double d = ExactDaysSinceJ2000(ut);
     const SiteAndClock clock = PrepareSiteAndClock(birth);
     PreciseChartValues values;
     // SiteLongitude counts west positive.

@@ -62,6 +62,16 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
            std::floor(275.0 * m / 9.0) + day - 730531.5 + ut / 24.0;
 }
 
+double ExactDaysSinceJ2000(const CivilDateTime &t) {
+    const double formula = DaysSinceJ2000(t.year, t.month, t.day, t.hour, t.minute);
+    // Both counts of the date's midnight are whole numbers plus one half, so their
+    // difference is a whole number of days, exactly.
+    constexpr double kJ2000DayNumber = 2451545.0; // Julian day number of 2000 January 1
+    const double skipped = (JulianDayNumber(t.month, t.day, t.year) - kJ2000DayNumber - 0.5) -
+                           DaysSinceJ2000(t.year, t.month, t.day, 0, 0);
+    return skipped == 0.0 ? formula : formula + skipped;
+}
+
 std::optional<int> ParseZoneText(std::string_view text) {
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+')

@@ -31,6 +31,11 @@ double JulianDayNumber(int month, int day, int year);
 // 28 February 2100 only; outside that span it drifts by a day per skipped leap day.
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
 
+// The same count for any Gregorian date and time (after 1582-10-15): the formula above,
+// corrected by the whole days its missing century rule gains or loses outside 1 March 1900
+// to 28 February 2100. Inside that span it is the formula's value to the last bit.
+double ExactDaysSinceJ2000(const CivilDateTime &universal);
+
 // One moment of universal time, and the day and century counts the formulas take from it.
 //
 // The moment is held in the two exact forms the formulas were written for: the universal

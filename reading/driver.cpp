@@ -22,23 +22,22 @@ ReadingOutcome RunReading(const FormValues &values, ReadingState &state) {
 
 ReadingOutcome RunReadingOnBuiltZones(const FormValues &values, ReadingState &state) {
     ReadValuesIntoRecord(values, state);
-    // The precise table covers every birth the form accepts; should it ever not, the
-    // reading falls back to the standard formulas, and the chart's Method says so.
-    if (state.Method == PositionMethod::Precise &&
-        CalculatePreciseChart(state.Birth, state.Chart)) {
-        MarkRetrogradeFromMotion(state.Chart.DailyMotion, state.Retro, state.BodyNames);
-    } else {
-        CalculateAscendant(state.Birth, state.Chart);
-        CalculateMoonPosition(state.Birth, state.Chart);
-        CalculatePlanetPositions(state.Birth, state.Chart);
-        CalculateDailyMotions(state.Birth, state.Chart);
-        MarkRetrogradePlanets(state.Birth, state.Retro, state.BodyNames);
-    }
+    ChartRequest request;
+    request.Method = state.Method;
+    request.Houses = state.Houses;
+    request.Orbs = state.Orbs;
+    request.Stations = &IsRetrograde;
     ReadingOutcome outcome;
-    outcome.Wheel = ArrangeWheel(state.Chart.PositionText, state.BodyNames);
+    outcome.Chart = CalculateNatalChart(state.Birth, request);
+    const std::string previousMoonSign = state.Chart.MoonSignName;
+    state.Chart = PositionsOf(outcome.Chart);
+    if (state.Chart.MoonSignName.empty()) // a Moon at exactly 360 names no sign
+        state.Chart.MoonSignName = previousMoonSign;
+    MarkRetrogradeFromChart(outcome.Chart, state.Retro, state.BodyNames);
+    outcome.Wheel = ArrangeChartWheel(outcome.Chart, state.Chart.PositionText, state.BodyNames);
     outcome.Patterns = ClassifyPlanetaryPattern(state.Chart.PositionText);
     outcome.PatternsByDegrees = ClassifyByDegrees(PlanetLongitudesOf(state.Chart.Longitude));
-    outcome.Aspects = FindChartAspects(state.Chart, state.Orbs);
+    outcome.Aspects = outcome.Chart.Aspects;
     return outcome;
 }
 
@@ -73,6 +72,25 @@ WheelArrangement ArrangeWheel(const std::array<std::string, kBodyCount + 1> &Pos
     for (int house = 0; house < kSignCount; ++house)
         wheel.HouseCell[house] = wheel.SignCellText[(wheel.AscSignIndex + house) % kSignCount];
     wheel.FirstHouseSign = ascSign;
+    return wheel;
+}
+
+WheelArrangement ArrangeChartWheel(const NatalChart &chart,
+                                   const std::array<std::string, kBodyCount + 1> &PositionText,
+                                   const BodyNameTable &BodyNames) {
+    WheelArrangement wheel = ArrangeWheel(PositionText, BodyNames);
+    if (chart.Houses.used == HouseSystem::WholeSign)
+        return wheel;
+    std::array<std::string, kSignCount> cells;
+    for (int body = 0; body < kAscBody; ++body) {
+        std::string &cell = cells[chart.Bodies[body].House - 1];
+        cell += kLineBreak;
+        cell += BodyNames[body];
+    }
+    cells[0] += kLineBreak;
+    cells[0] += "Asc";
+    for (int house = 0; house < kSignCount; ++house)
+        wheel.HouseCell[house] = QString::fromStdString(cells[house]);
     return wheel;
 }
 

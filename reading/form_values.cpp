@@ -3,6 +3,8 @@
 
 #include "reading/number_text.h"
 
+#include "engine/precise.h"
+
 namespace starloom {
 
 namespace {
@@ -40,7 +42,41 @@ std::optional<Refusal> CheckCoordinates(const FormValues &v) {
         return Refuse("Please Enter Correct Longitude", FormField::LonDegrees);
     if (*lonMin < 0 || *lonMin > 59 || (*lonDeg == 180 && *lonMin > 0))
         return Refuse("Please Enter Correct Longitude", FormField::LonMinutes);
+    // At a pole the horizon and the equator coincide: no point of the ecliptic rises in the
+    // east, so there is neither an ascendant nor houses.
+    if (*latDeg == 90)
+        return Refuse("At a pole (latitude 90 degrees) no point of the zodiac rises in the east, "
+                      "so a chart has no ascendant. Please enter a latitude below 90 degrees.",
+                      FormField::LatDegrees);
     return std::nullopt;
+}
+
+// Charts can be cast for universal times the precise table holds. Only a birth in the first
+// or the last year of the list can fall outside it, carried across New Year by its zone.
+std::optional<Refusal> CheckUniversalMoment(const FormValues &v) {
+    const int year = v.yearText.toInt();
+    if (year != kFirstYear && year != kLastYear)
+        return std::nullopt;
+    ReadingState state;
+    BuildTimeZoneTables(state.Zones);
+    ReadValuesIntoRecord(v, state);
+    const CivilDateTime ut = UniversalDateTime(state.Birth);
+    const double days = ExactDaysSinceJ2000(ut);
+    if (days >= PreciseFirstDay() && days <= PreciseLastDay())
+        return std::nullopt;
+    const QString when = QStringLiteral("%1-%2-%3 %4:%5")
+                             .arg(ut.year, 4, 10, QLatin1Char('0'))
+                             .arg(ut.month, 2, 10, QLatin1Char('0'))
+                             .arg(ut.day, 2, 10, QLatin1Char('0'))
+                             .arg(ut.hour, 2, 10, QLatin1Char('0'))
+                             .arg(ut.minute, 2, 10, QLatin1Char('0'));
+    return Refusal{QStringLiteral("This birth falls at %1 universal time. Charts can be cast "
+                                  "from 1 January %2 00:00 to 31 December %3 23:59 universal "
+                                  "time.")
+                       .arg(when)
+                       .arg(kFirstYear)
+                       .arg(kLastYear),
+                   MessageIcon::Error, FormField::None};
 }
 
 void SetNumber(std::int16_t &field, const QString &text) {
@@ -72,9 +108,10 @@ std::optional<Refusal> CheckFormValues(const FormValues &v) {
         return Refuse("Please Select Direction For The Latitude", FormField::LatDirection);
     if (v.lonDirection < 0)
         return Refuse("Please Select Direction For The Longitude", FormField::LonDirection);
-    // Every year of the list, 1901 to 2050, is a leap year exactly when it divides by 4.
+    // The Gregorian rule: 1800, 1900 and 2100 have no 29 February.
     const int day = v.dayText.toInt();
-    const bool leapYear = v.yearText.toInt() % 4 == 0;
+    const int year = v.yearText.toInt();
+    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     if (v.monthPosition == kFebruary && (leapYear ? day >= 30 : day >= 29))
         return Refusal{QStringLiteral("Please Enter Correct Date Or Month!"),
                        MessageIcon::Information, FormField::None};
@@ -82,7 +119,9 @@ std::optional<Refusal> CheckFormValues(const FormValues &v) {
     if ((m == kApril || m == kJune || m == kSeptember || m == kNovember) && day == 31)
         return Refusal{QStringLiteral("Please Enter Correct Date Or Month !"),
                        MessageIcon::Information, FormField::None};
-    return CheckCoordinates(v);
+    if (std::optional<Refusal> refusal = CheckCoordinates(v))
+        return refusal;
+    return CheckUniversalMoment(v);
 }
 
 void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {

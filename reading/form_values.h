@@ -12,8 +12,8 @@
 
 namespace starloom {
 
-constexpr int kFirstYear = 1901;     // the years a birth may fall in
-constexpr int kLastYear = 2050;      // (the year list of the form)
+constexpr int kFirstYear = 1800;     // the years a birth may fall in
+constexpr int kLastYear = 2199;      // (the year list of the form)
 constexpr int kCoordinateDigits = 3; // characters a coordinate box takes
 
 // Everything the user can enter, as the form holds it: texts as typed, list positions.

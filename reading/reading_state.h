@@ -6,12 +6,19 @@
 #include "engine/aspects.h"
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/houses.h"
 #include "engine/tables.h"
 #include "retrograde/retrograde.h"
 
 #include <QString>
 
 namespace starloom {
+
+// How a chart is to be computed: the positions method and the house system.
+struct ChartChoice {
+    PositionMethod Method = PositionMethod::Standard;
+    HouseSystem Houses = HouseSystem::WholeSign;
+};
 
 struct ReadingState {
     BirthData Birth;          // rewritten from the form before every calculation
@@ -25,6 +32,9 @@ struct ReadingState {
     // How readings are computed: the standard formulas unless the user chose the precise
     // table.
     PositionMethod Method = PositionMethod::Standard;
+    // How the sky is divided into houses: whole signs from the ascendant's unless the user
+    // chose another system.
+    HouseSystem Houses = HouseSystem::WholeSign;
 };
 
 } // namespace starloom

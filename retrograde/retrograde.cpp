@@ -158,4 +158,11 @@ void MarkRetrogradeFromMotion(const PointTable &dailyMotion, RetrogradeState &st
     MarkBodyNames(state, BodyNames);
 }
 
+void MarkRetrogradeFromChart(const NatalChart &chart, RetrogradeState &state,
+                             BodyNameTable &BodyNames) {
+    for (int p = 0; p < kRetroPlanetCount; ++p)
+        state.RetroFlags[p] = IsRetrogradePlanet(chart, p);
+    MarkBodyNames(state, BodyNames);
+}
+
 } // namespace starloom

@@ -4,6 +4,7 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/natal_chart.h"
 #include "engine/tables.h"
 #include "engine/time_scale.h"
 
@@ -50,5 +51,10 @@ void MarkRetrogradePlanets(const BirthData &birth, RetrogradeState &state,
 // in chart order, below 0). Used with the precise positions, whose rates are exact.
 void MarkRetrogradeFromMotion(const PointTable &dailyMotion, RetrogradeState &state,
                               BodyNameTable &BodyNames);
+
+// The marks a computed chart carries (its planets' Retrograde flags), into RetroFlags and
+// the display names as above.
+void MarkRetrogradeFromChart(const NatalChart &chart, RetrogradeState &state,
+                             BodyNameTable &BodyNames);
 
 } // namespace starloom

@@ -119,8 +119,9 @@ void TestBirthForm::startState() {
     QCOMPARE(Controls(*form_).cboDate->itemText(30), QStringLiteral("31"));
     QCOMPARE(Controls(*form_).cboMonth->count(), 12);
     QCOMPARE(Controls(*form_).cboMonth->itemText(11), QStringLiteral("December"));
-    QCOMPARE(Controls(*form_).cboYear->count(), 150);
-    QCOMPARE(Controls(*form_).cboYear->itemText(149), QStringLiteral("2050"));
+    QCOMPARE(Controls(*form_).cboYear->count(), 400);
+    QCOMPARE(Controls(*form_).cboYear->itemText(0), QStringLiteral("1800"));
+    QCOMPARE(Controls(*form_).cboYear->itemText(399), QStringLiteral("2199"));
     QCOMPARE(Controls(*form_).cboHour->count(), 24);
     QCOMPARE(Controls(*form_).cboMinute->count(), 60);
     QCOMPARE(Controls(*form_).cboTimeZone->count(), 164);
@@ -358,9 +359,17 @@ void TestBirthForm::validation_data() {
         Controls(f).txtLatM->setText("1");
     }) << "Please Enter Correct Latitude" << error
                                               << "txtLatM";
-    QTest::newRow("latitude 90 exactly passes") << FormEdit([](BirthForm &f) {
-        Controls(f).txtLatD->setText("90");
-        Controls(f).txtLatM->setText("0");
+    QTest::newRow("latitude 90 exactly: no ascendant")
+        << FormEdit([](BirthForm &f) {
+               Controls(f).txtLatD->setText("90");
+               Controls(f).txtLatM->setText("0");
+           })
+        << "At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart "
+           "has no ascendant. Please enter a latitude below 90 degrees."
+        << error << "txtLatD";
+    QTest::newRow("latitude 89:59 passes") << FormEdit([](BirthForm &f) {
+        Controls(f).txtLatD->setText("89");
+        Controls(f).txtLatM->setText("59");
     }) << "" << 0 << "";
     QTest::newRow("latitude minutes 75")
         << FormEdit([](BirthForm &f) { Controls(f).txtLatM->setText("75"); })

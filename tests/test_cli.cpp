@@ -213,8 +213,8 @@ void TestCli::refusals_data() {
     // Malformed arguments.
     QTest::newRow("month 13") << save(WithOption(mary, "--date", "1990-13-01"))
                               << "--date: the month must be a whole number from 1 to 12";
-    QTest::newRow("year before the list") << reading(WithOption(mary, "--date", "1900-06-01"))
-                                          << "--date: the year must be a whole number from 1901";
+    QTest::newRow("year before the list") << reading(WithOption(mary, "--date", "1799-12-31"))
+                                          << "--date: the year must be a whole number from 1800";
     QTest::newRow("date with slashes")
         << reading(WithOption(mary, "--date", "1990/05/01")) << "--date: must be YYYY-MM-DD";
     QTest::newRow("hour 24") << reading(WithOption(mary, "--time", "24:00"))

@@ -33,7 +33,7 @@ const QByteArray kMixedRows =
     "\"The "
     "\"\"Kid\"\"\",2000,2,29,23,45,8,1,33,52,S,151,12,E,\"Sydney\r\nHarbour\",NSW,Australia\r\n"
     "Late Feb,1999,2,30,10,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
-    "Too Early,1899,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
+    "Too Early,1799,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
     "Short Row,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London\r\n"
     "\r\n"
     "Bad\"Quote,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\r\n"
@@ -185,8 +185,8 @@ void TestCliBatch::mixedRowsGolden() {
     QCOMPARE(lines.size(), 12); // 11 rows and the empty text after the last line end
     QCOMPARE(lines[3],
              QByteArray("{\"line\":6,\"error\":\"Please Enter Correct Date Or Month!\"}"));
-    QCOMPARE(lines[4], QByteArray("{\"line\":7,\"error\":\"year must be a whole number from 1901 "
-                                  "to 2050\"}"));
+    QCOMPARE(lines[4], QByteArray("{\"line\":7,\"error\":\"year must be a whole number from 1800 "
+                                  "to 2199\"}"));
     QCOMPARE(lines[5], QByteArray("{\"line\":8,\"error\":\"expected 17 fields, found 16\"}"));
     QCOMPARE(lines[7], QByteArray("{\"line\":11,\"error\":\"Please Enter Your Name\"}"));
     QCOMPARE(lines[8], QByteArray("{\"line\":12,\"error\":\"Please Enter Correct Latitude\"}"));

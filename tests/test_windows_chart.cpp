@@ -260,15 +260,14 @@ void TestWindowsChart::menus_data() {
                                          "", "Ctrl+P", "",       "", "", "Ctrl+Q"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
-                          << QStringList{"mnuToolBar",     "mnuPrecisePositions", "mnuViewSep1",
-                                         "mnuAspectLines", "mnuAspectOrbs",       "mnuZoom"}
-                          << QStringList{"&Toolbar",
-                                         "&Precise Positions",
-                                         "-",
-                                         "Aspect &Lines",
-                                         QString::fromUtf8("Aspect &Orbs…"),
+                          << QStringList{"mnuToolBar",  "mnuPrecisePositions", "mnuHouseSystem",
+                                         "mnuViewSep1", "mnuAspectLines",      "mnuAspectOrbs",
+                                         "mnuZoom"}
+                          << QStringList{"&Toolbar",      "&Precise Positions",
+                                         "&House System", "-",
+                                         "Aspect &Lines", QString::fromUtf8("Aspect &Orbs…"),
                                          "&Zoom"}
-                          << QStringList{"", "", "", "", "", ""};
+                          << QStringList{"", "", "", "", "", "", ""};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",

@@ -11,6 +11,7 @@
 #include "windows/report_window.h"
 #include "windows/toolbar_icons.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -270,6 +271,12 @@ void ChartWindow::setPrecisePositionsChecked(bool checked) {
     m_precisePositions->setChecked(checked);
 }
 
+void ChartWindow::setHouseSystemChecked(HouseSystem system) {
+    QAction *entry = m_houseSystems[static_cast<int>(system)];
+    const QSignalBlocker quiet(entry);
+    entry->setChecked(true);
+}
+
 void ChartWindow::setReadingSheet(ReadingSheet sheet) {
     m_sheet = std::move(sheet);
 }
@@ -376,6 +383,25 @@ void ChartWindow::buildMenus() {
         if (m_commands.precisePositions)
             m_commands.precisePositions(precise);
     });
+    // The house systems, one checked at a time; the chart is cast again at once.
+    QMenu *houses = view->addMenu(QStringLiteral("&House System"));
+    houses->menuAction()->setObjectName(QStringLiteral("mnuHouseSystem"));
+    auto *houseGroup = new QActionGroup(houses);
+    houseGroup->setExclusive(true);
+    for (const HouseSystem system : kHouseSystems) {
+        const QString title = QString::fromUtf8(HouseSystemTitle(system));
+        QAction *entry = houses->addAction(title);
+        // "mnuHousesWholeSign", "mnuHousesPlacidus", ...
+        entry->setObjectName(QStringLiteral("mnuHouses") + QString(title).remove(QLatin1Char(' ')));
+        entry->setCheckable(true);
+        houseGroup->addAction(entry);
+        m_houseSystems[static_cast<int>(system)] = entry;
+        connect(entry, &QAction::triggered, this, [this, system] {
+            if (m_commands.houseSystem)
+                m_commands.houseSystem(system);
+        });
+    }
+    m_houseSystems[static_cast<int>(HouseSystem::WholeSign)]->setChecked(true);
     addSeparator(view, "mnuViewSep1");
     // Off by default, and on each new chart window, like the toolbar's check mark.
     QAction *lines = view->addAction(QStringLiteral("Aspect &Lines"));

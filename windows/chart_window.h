@@ -5,11 +5,13 @@
 #pragma once
 
 #include "engine/aspects.h"
+#include "engine/houses.h"
 #include "shell/services.h"
 #include "windows/reading_document.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -42,6 +44,8 @@ struct ChartCommands {
     std::function<void(const AspectOrbs &)> setOrbs;
     // View > Precise Positions, with the entry's new check state (true: precise).
     std::function<void(bool)> precisePositions;
+    // View > House System, with the system picked.
+    std::function<void(HouseSystem)> houseSystem;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -61,6 +65,8 @@ public:
 
     // Sets the check mark of View > Precise Positions without running its command.
     void setPrecisePositionsChecked(bool checked);
+    // Checks the entry of `system` in View > House System without running its command.
+    void setHouseSystemChecked(HouseSystem system);
     // Names the reading file the shown reading was opened from or saved to: the title
     // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
     void setReadingFile(const QString &path);
@@ -131,6 +137,7 @@ private:
     ChartCommands m_commands;
     QToolBar *m_toolbar = nullptr;
     QAction *m_precisePositions = nullptr;
+    std::array<QAction *, kHouseSystemCount> m_houseSystems{};
     QLabel *m_heading = nullptr;
     QLabel *m_address = nullptr;
     QLabel *m_link = nullptr;

@@ -510,6 +510,13 @@ void NatalWheel::setDegreeMarks(const WheelDegreeMarks &marks) {
     update();
 }
 
+void NatalWheel::setHouses(const WheelHouses &houses) {
+    m_houses = houses;
+    m_hasHouses = true;
+    setToolTip(houses.note);
+    update();
+}
+
 void NatalWheel::clearDegreeMarks() {
     m_hasMarks = false;
     update();
@@ -571,6 +578,8 @@ WheelPicture NatalWheel::picture() const {
     shown.aspectLinesShown = m_linesShown;
     shown.aspectLines = m_lines;
     shown.aspectPointAngles = m_pointAngles;
+    shown.hasHouses = m_hasHouses;
+    shown.houses = m_houses;
     return shown;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/aspects.h"
+#include "engine/houses.h"
 #include "engine/tables.h"
 #include "windows/wheel_labels.h"
 
@@ -38,6 +39,16 @@ struct WheelChord {
     AspectKind kind;
 };
 
+// The chart's angles and houses as the wheel marks them: the ascendant and midheaven at
+// their exact degrees and, for a house system other than whole signs, the twelve cusps.
+struct WheelHouses {
+    double ascendant = 0.0;  // degrees
+    double midheaven = 0.0;  // degrees
+    bool cuspsShown = false; // false for whole signs, whose houses are the sectors
+    HouseCuspTable cusps{};  // degrees, house 1 first
+    QString note;            // why the houses are not of the system asked for, or empty
+};
+
 struct WheelPicture {
     std::array<int, kSignCount> houseSign{};
     std::array<HouseNames, kSignCount> houseNames{};
@@ -48,6 +59,9 @@ struct WheelPicture {
     bool aspectLinesShown = false;
     std::vector<WheelChord> aspectLines;
     std::vector<qreal> aspectPointAngles; // the aspect points' places, same measure
+    // The angles at their degrees and the cusps, when given.
+    bool hasHouses = false;
+    WheelHouses houses;
 };
 
 // The picture of an arrangement: the sign of house 1 (the others follow in zodiac order)
@@ -84,6 +98,8 @@ public:
     // slot 0 is the left point, longitude increasing counter-clockwise.
     void setDegreeMarks(const WheelDegreeMarks &marks);
     void clearDegreeMarks();
+    // The angles and cusps of the chart shown.
+    void setHouses(const WheelHouses &houses);
     bool hasDegreeMarks() const { return m_hasMarks; }
 
     // Angle on screen, counter-clockwise from the right-hand point in degrees (0..360), at
@@ -125,6 +141,8 @@ private:
     std::array<SignGlyphSlot *, kSignCount> m_slots{};
     WheelDegreeMarks m_marks;
     bool m_hasMarks = false;
+    WheelHouses m_houses;
+    bool m_hasHouses = false;
 
     std::vector<WheelChord> m_lines;
     std::vector<qreal> m_pointAngles; // the aspect points' places, same measure

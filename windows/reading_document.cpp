@@ -229,6 +229,8 @@ void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
         p.setPen(kBodyText);
         p.drawText(QPointF(writer.left(), top + metrics.ascent()), row.body);
         p.drawText(QPointF(writer.left() + nameWidth, top + metrics.ascent()), row.position);
+        if (!row.house.isEmpty())
+            p.drawText(QPointF(writer.left() + 2 * nameWidth, top + metrics.ascent()), row.house);
     }
     writer.skip(writer.points(kSectionGapPoints));
 }
@@ -237,6 +239,10 @@ void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
     const QFont font = writer.font(kBodyPoints);
     writer.writeText(QStringLiteral("Ascendant sign: ") + sheet.ascendantSign, font, kBodyText);
     writer.writeText(QStringLiteral("Moon sign: ") + sheet.moonSign, font, kBodyText);
+    if (!sheet.houses.isEmpty())
+        writer.writeText(sheet.houses, font, kBodyText);
+    for (const QString &note : sheet.notes)
+        writer.writeText(note, font, kBodyText);
     writer.skip(writer.points(kSectionGapPoints));
 }
 

@@ -28,10 +28,13 @@ struct ReadingSheet {
     struct Position {
         QString body;     // display name with its retrograde mark, "Asc" for the ascendant
         QString position; // chart form, "15 Tau 30"
+        QString house;    // "House 7"; empty for the midheaven and the nodes
     };
     QList<Position> positions;
     QString ascendantSign;
     QString moonSign;
+    QString houses;    // "Houses: Placidus", the system the cusps are of
+    QStringList notes; // how the chart was computed, when not as asked
     WheelPicture wheel;
     QList<ReportTextRun> interpretation;
     ShapeByDegreesView degrees;

@@ -25,6 +25,8 @@ constexpr int kNameColumnLeft = 120;   // twips inside the positions frame
 constexpr int kNameColumnWidth = 1500; // twips
 constexpr int kValueColumnLeft = 1620; // twips
 constexpr int kValueColumnWidth = 1600;
+constexpr int kHouseColumnLeft = 2640; // twips
+constexpr int kHouseColumnWidth = 540;
 constexpr int kRowHeight = 285;   // twips
 constexpr int kFirstRowTop = 300; // twips
 // Twips from one row's top to the next: fourteen rows (the ten bodies, the ascendant,
@@ -189,6 +191,15 @@ void ReportWindow::createPositionsFrame() {
                  kHiddenRowsTop + (i - kFirstHiddenValue) * kHiddenRowPitch);
         m_planetValues[i]->hide();
     }
+    // Each body's house at the right of its row: "H7". Rows 0..10 are the bodies and the
+    // ascendant, in chart order.
+    for (int body = 0; body < kBodyCount; ++body) {
+        m_houseValues[body] =
+            AddLabel(positions, QStringLiteral("PlanetHouse_%1").arg(body), QString(), QRect());
+        m_houseValues[body]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        placeRow(m_houseValues[body], kHouseColumnLeft, kHouseColumnWidth,
+                 kFirstRowTop + body * kRowPitch);
+    }
 }
 
 void ReportWindow::createPersonalFrame() {
@@ -311,6 +322,21 @@ int ReportWindow::glyphSign(int slot) const {
 void ReportWindow::showPosition(int i, const QString &text) {
     if (i >= 0 && i < kPlanetLabelCount)
         m_planetValues[i]->setText(text);
+}
+
+void ReportWindow::showHouses(const std::array<int, kBodyCount> &houses) {
+    for (int body = 0; body < kBodyCount; ++body) {
+        m_houseValues[body]->setText(QStringLiteral("H%1").arg(houses[body]));
+        m_houseValues[body]->setToolTip(QStringLiteral("House %1").arg(houses[body]));
+    }
+}
+
+void ReportWindow::showWheelHouses(const WheelHouses &houses) {
+    m_wheel->setHouses(houses);
+}
+
+void ReportWindow::showChartNote(const QString &note) {
+    m_wheel->setToolTip(note);
 }
 
 void ReportWindow::showChartSigns(const QString &ascendantSign, const QString &moonSign) {

@@ -82,6 +82,14 @@ public:
     void showWheel(const std::array<QString, 12> &signCells,
                    const std::array<QString, 12> &houseCells);
 
+    // Each body's house (1..12, Sun .. Pluto and the ascendant) beside its position.
+    void showHouses(const std::array<int, kBodyCount> &houses);
+    // The angles at their degrees and the cusps on the wheel, with the chart's note.
+    void showWheelHouses(const WheelHouses &houses);
+    // A note on how the chart was computed (the method or houses used instead of those
+    // asked for); empty for none.
+    void showChartNote(const QString &note);
+
     // The aspects in the grid behind the interpretation's "Aspects" tab and, when they are
     // shown, as lines in the wheel's central disc (see NatalWheel::setAspectLines).
     void showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
@@ -143,6 +151,7 @@ private:
     qreal m_zoom = 1.0;
 
     std::array<QLabel *, kPlanetLabelCount> m_planetValues{};
+    std::array<QLabel *, kBodyCount> m_houseValues{};
     NatalWheel *m_wheel = nullptr;
     QTextEdit *m_text = nullptr;
     QTabBar *m_tabs = nullptr;

@@ -28,7 +28,8 @@ namespace starloom {
 
 namespace {
 
-constexpr int kStartYearPosition = 5; // 1906
+constexpr int kStartYear = 1906; // the year the form starts on
+constexpr int kStartYearPosition = kStartYear - kFirstYear;
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
     auto *label = new QLabel(text, parent);

@@ -31,6 +31,7 @@ constexpr int kSouthNodeValue = 13;
 
 const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
+const QString kHouseSystemKey = QStringLiteral("View/HouseSystem");
 
 } // namespace
 
@@ -38,6 +39,18 @@ PositionMethod LoadPositionMethod(QSettings &settings) {
     return settings.value(kPrecisePositionsKey).toString() == QStringLiteral("true")
                ? PositionMethod::Precise
                : PositionMethod::Standard;
+}
+
+HouseSystem LoadHouseSystem(QSettings &settings) {
+    const std::optional<HouseSystem> stored =
+        HouseSystemFromName(settings.value(kHouseSystemKey).toString().toStdString());
+    return stored.value_or(HouseSystem::WholeSign);
+}
+
+bool StoreHouseSystem(QSettings &settings, HouseSystem system) {
+    settings.setValue(kHouseSystemKey, QString::fromUtf8(HouseSystemName(system)));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 bool StorePositionMethod(QSettings &settings, PositionMethod method) {
@@ -105,19 +118,35 @@ void ReadingSession::CalculateReading() {
             if (m_positionMethodChosen)
                 m_positionMethodChosen(method);
         };
+        commands.houseSystem = [this](HouseSystem system) {
+            setHouseSystem(system);
+            if (m_houseSystemChosen)
+                m_houseSystemChosen(system);
+        };
         m_chart = new ChartWindow(new ReportWindow(m_state.Birth), m_services, std::move(commands));
     }
-    m_chart->setPrecisePositionsChecked(m_state.Method == PositionMethod::Precise);
-    fillReportWindow(*m_chart->report(), outcome);
-    m_chart->setReadingSheet(
-        MakeReadingSheet(m_state, outcome, m_form->values().zonePosition, QLocale::system()));
-    showTimeUsed(m_form->values());
-    showPositionMethod();
+    showReading(outcome);
     followReadingFile(m_openingFile);
     m_chart->show();
     m_chart->raise();
     m_chart->activateWindow();
     m_form->hide();
+}
+
+void ReadingSession::showReading(const ReadingOutcome &outcome) {
+    m_chart->setPrecisePositionsChecked(m_state.Method == PositionMethod::Precise);
+    m_chart->setHouseSystemChecked(m_state.Houses);
+    fillReportWindow(*m_chart->report(), outcome);
+    m_chart->setReadingSheet(
+        MakeReadingSheet(m_state, outcome, m_shownValues.zonePosition, QLocale::system()));
+    showTimeUsed(m_shownValues);
+    showPositionMethod(outcome.Chart);
+}
+
+void ReadingSession::recalculateShownChart() {
+    if (m_chart == nullptr)
+        return;
+    showReading(RunReading(m_shownValues, m_state));
 }
 
 void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome) {
@@ -132,6 +161,11 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
     }
+    std::array<int, kBodyCount> houses{};
+    for (int body = 0; body < kBodyCount; ++body)
+        houses[body] = outcome.Chart.Bodies[body].House;
+    report.showHouses(houses);
+    report.showWheelHouses(WheelHousesOf(outcome.Chart));
     report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
     report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, m_state.Chart));
     showAspects(report, outcome.Aspects);
@@ -185,28 +219,44 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
 
 void ReadingSession::setPositionMethod(PositionMethod method) {
     m_state.Method = method;
-    if (m_chart == nullptr)
-        return;
-    m_chart->setPrecisePositionsChecked(method == PositionMethod::Precise);
-    // The chart on the screen is computed again from the values it was made of, which
-    // passed the form's checks then.
-    const ReadingOutcome outcome = RunReading(m_shownValues, m_state);
-    fillReportWindow(*m_chart->report(), outcome);
-    showTimeUsed(m_shownValues);
-    showPositionMethod();
+    recalculateShownChart();
 }
 
-// The status bar names the method the chart on the screen was computed by.
-void ReadingSession::showPositionMethod() {
-    auto *label = m_chart->findChild<QLabel *>(QStringLiteral("lblPositionMethod"));
-    if (label == nullptr) {
-        label = new QLabel(m_chart);
-        label->setObjectName(QStringLiteral("lblPositionMethod"));
-        m_chart->statusBar()->addPermanentWidget(label);
-    }
-    label->setText(m_state.Chart.Method == PositionMethod::Precise
+void ReadingSession::setHouseSystem(HouseSystem system) {
+    m_state.Houses = system;
+    recalculateShownChart();
+}
+
+// The status bar names the method the chart on the screen was computed by and its house
+// system; a note on either (a date outside the standard formulas' years, houses undefined
+// at the place) is the labels' tooltip and the wheel's.
+void ReadingSession::showPositionMethod(const NatalChart &chart) {
+    const auto statusLabel = [this](const QString &name) {
+        auto *label = m_chart->findChild<QLabel *>(name);
+        if (label == nullptr) {
+            label = new QLabel(m_chart);
+            label->setObjectName(name);
+            m_chart->statusBar()->addPermanentWidget(label);
+        }
+        return label;
+    };
+    QLabel *method = statusLabel(QStringLiteral("lblPositionMethod"));
+    QString text = chart.Method == PositionMethod::Precise
                        ? QStringLiteral("Positions: precise, JPL-based")
-                       : QStringLiteral("Positions: standard formulas"));
+                       : QStringLiteral("Positions: standard formulas");
+    if (chart.PreciseForDate)
+        text += QStringLiteral(" (date outside %1\u2013%2)")
+                    .arg(kStandardFirstYear)
+                    .arg(kStandardLastYear);
+    method->setText(text);
+    method->setToolTip(QString::fromStdString(PositionsNote(chart)));
+    QLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"));
+    text = QStringLiteral("Houses: ") + QString::fromUtf8(HouseSystemTitle(chart.Houses.used));
+    if (chart.Houses.used != chart.Houses.requested)
+        text += QStringLiteral(" (%1 undefined here)")
+                    .arg(QString::fromUtf8(HouseSystemTitle(chart.Houses.requested)));
+    houses->setText(text);
+    houses->setToolTip(QString::fromStdString(HousesNote(chart)));
 }
 
 // A reading just opened takes the file's name; any other keeps the name of the file it was

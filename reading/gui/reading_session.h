@@ -24,6 +24,10 @@ namespace starloom {
 PositionMethod LoadPositionMethod(QSettings &settings);
 // False when the settings store could not be written.
 bool StorePositionMethod(QSettings &settings, PositionMethod method);
+// The per-user choice of View > House System; whole signs when nothing (or something
+// unknown) is stored.
+HouseSystem LoadHouseSystem(QSettings &settings);
+bool StoreHouseSystem(QSettings &settings, HouseSystem system);
 
 class BirthForm;
 class PlaceFinder;
@@ -57,6 +61,13 @@ public:
     void onPositionMethodChosen(std::function<void(PositionMethod)> remember) {
         m_positionMethodChosen = std::move(remember);
     }
+    // The house system of readings from now on; an open chart is cast again at once.
+    void setHouseSystem(HouseSystem system);
+    HouseSystem houseSystem() const { return m_state.Houses; }
+    // Called when the user picks a system in the chart window's View menu, to remember it.
+    void onHouseSystemChosen(std::function<void(HouseSystem)> remember) {
+        m_houseSystemChosen = std::move(remember);
+    }
     // The chart window's File commands.
     void SaveReadingFile();
     void ExportReadingText();
@@ -69,6 +80,11 @@ public:
 
 private:
     void fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome);
+    // The chart on the screen computed again from the values it was made of (which passed
+    // the form's checks then), with the method and houses now chosen: the window, the
+    // printed reading and the status bar all show the new chart.
+    void recalculateShownChart();
+    void showReading(const ReadingOutcome &outcome);
     // The midheaven and node rows, the aspect grid and the wheel's aspect lines.
     void showAspects(ReportWindow &report, const std::vector<Aspect> &aspects);
     // View > Aspect Orbs… accepted: keep the orbs and show the aspects they give.
@@ -77,13 +93,14 @@ private:
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
-    void showPositionMethod();
+    void showPositionMethod(const NatalChart &chart);
     void followReadingFile(const QString &opened);
 
     ReadingState m_state;
     ShellServices m_services;
     Hooks m_hooks;
     std::function<void(PositionMethod)> m_positionMethodChosen;
+    std::function<void(HouseSystem)> m_houseSystemChosen;
     std::unique_ptr<BirthForm> m_form;
     PlaceFinder *m_places = nullptr; // owned by the form
     QPointer<ChartWindow> m_chart;

@@ -55,6 +55,16 @@ QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs) {
     return textRuns;
 }
 
+WheelHouses WheelHousesOf(const NatalChart &chart) {
+    WheelHouses houses;
+    houses.ascendant = chart.Ascendant;
+    houses.midheaven = chart.Midheaven;
+    houses.cuspsShown = chart.Houses.used != HouseSystem::WholeSign;
+    houses.cusps = chart.Houses.cusps;
+    houses.note = QString::fromStdString(HousesNote(chart));
+    return houses;
+}
+
 ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &outcome,
                               int zonePosition, const QLocale &language) {
     const BirthData &birth = state.Birth;
@@ -93,17 +103,31 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                           QStringLiteral("Longitude: ") +
                               Angle(birth.LonDegrees, birth.LonMinutes,
                                     birth.LonDirFlag ? QLatin1Char('E') : QLatin1Char('W'))};
+    const NatalChart &chart = outcome.Chart;
     for (int i = 0; i < kBodyCount; ++i) {
-        sheet.positions.append(
-            {FromUtf8(state.BodyNames[i]).trimmed(), FromUtf8(state.Chart.PositionText[i])});
+        sheet.positions.append({FromUtf8(state.BodyNames[i]).trimmed(),
+                                FromUtf8(state.Chart.PositionText[i]),
+                                QStringLiteral("House %1").arg(chart.Bodies[i].House)});
+    }
+    sheet.rightDetails.append(QStringLiteral("Positions: ") +
+                              (chart.Method == PositionMethod::Precise
+                                   ? QStringLiteral("precise, JPL-based")
+                                   : QStringLiteral("standard formulas")));
+    sheet.houses =
+        QStringLiteral("Houses: ") + FromUtf8(std::string(HouseSystemTitle(chart.Houses.used)));
+    for (const std::string &note : {PositionsNote(chart), HousesNote(chart)}) {
+        if (!note.empty())
+            sheet.notes.append(FromUtf8(note));
     }
     sheet.ascendantSign = AscendantSignName(state.Chart.AscendantText);
     sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
     sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell);
+    sheet.wheel.hasHouses = true;
+    sheet.wheel.houses = WheelHousesOf(chart);
     sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
-    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText)});
-    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText)});
-    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText)});
+    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText), {}});
+    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
+    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText), {}});
     sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
     sheet.aspects = outcome.Aspects;
     return sheet;

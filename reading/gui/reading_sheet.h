@@ -15,6 +15,9 @@ QList<ReportTextRun> ReportTextRuns(const ReportRuns &runs);
 // The shape by degrees of a chart as the report window and the printed reading show it.
 ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart);
 
+// The angles and cusps of a chart as the wheel marks them, with its notes.
+WheelHouses WheelHousesOf(const NatalChart &chart);
+
 // The sheet of the reading in `state` and `outcome`; `zonePosition` is the entry of the
 // zone list the birth was entered with. The month of birth is named in `language`: the
 // user's own for what the desktop prints, a fixed one for files a script makes.
