@@ -123,8 +123,14 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const
                               {"position", chart.PositionText[body]},
                               {"sign", std::string(SignOfPosition(chart.PositionText[body]))},
                               {"longitude", chart.Longitude[body]},
-                              {"retrograde", IsRetrogradeBody(state.Retro, body)}});
+                              {"retrograde", IsRetrogradeBody(state.Retro, body)},
+                              {"house", outcome.Chart.Bodies[body].House}});
     }
+    const HouseCusps &cusps = outcome.Chart.Houses;
+    Json houses = {{"system", std::string(HouseSystemName(cusps.used))},
+                   {"cusps", Json(cusps.cusps)}};
+    if (const std::string note = HousesNote(outcome.Chart); !note.empty())
+        houses["note"] = note;
     Json cells = Json::array();
     for (const QString &cell : outcome.Wheel.HouseCell)
         cells.push_back(cell.toStdString());
@@ -159,6 +165,7 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const
         {"moon_sign", chart.MoonSignName},
         {"house_cells", std::move(cells)},
         {"patterns", std::move(patterns)},
+        {"houses", std::move(houses)},
         {"pattern_by_degrees", Json{{"name", std::string(DegreePatternName(shape.Pattern))},
                                     {"leading", std::move(leading)},
                                     {"empty_arc", Json{{"from", shape.EmptyArcFrom},
@@ -169,6 +176,8 @@ Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const
                        {"kind", std::string(NodeKindName(chart.Nodes))}}},
         {"aspects", std::move(aspects)}};
     // clang-format on
+    if (const std::string note = PositionsNote(outcome.Chart); !note.empty())
+        json["positions_note"] = note;
     if (zone.source != nullptr && zone.source->place) {
         const AtlasPlace &place = *zone.source->place;
         json["place"] = Json{
@@ -195,10 +204,15 @@ void ReadingJsonWriter::appendLine(const ReadingState &state, const ReadingOutco
     m_first = true;
     open('{');
     writeBirth(state, zone);
-    writeBodies(state);
+    writeBodies(state, outcome.Chart);
     writeSigns(state, outcome);
+    writeHouses(outcome.Chart);
     writeShapeAndAngles(state.Chart, outcome.PatternsByDegrees);
     writeAspects(outcome.Aspects);
+    if (const std::string note = PositionsNote(outcome.Chart); !note.empty()) {
+        key("positions_note");
+        text(note);
+    }
     writePlace(zone);
     close('}');
     finishLine(out);
@@ -226,7 +240,7 @@ void ReadingJsonWriter::writeBirth(const ReadingState &state, const ZoneUsed &zo
     close('}');
 }
 
-void ReadingJsonWriter::writeBodies(const ReadingState &state) {
+void ReadingJsonWriter::writeBodies(const ReadingState &state, const NatalChart &natal) {
     const ChartPositions &chart = state.Chart;
     key("bodies");
     open('[');
@@ -242,6 +256,8 @@ void ReadingJsonWriter::writeBodies(const ReadingState &state) {
         number(chart.Longitude[body]);
         key("retrograde");
         flag(IsRetrogradeBody(state.Retro, body));
+        key("house");
+        integer(natal.Bodies[body].House);
         close('}');
     }
     close(']');
@@ -266,6 +282,23 @@ void ReadingJsonWriter::writeSigns(const ReadingState &state, const ReadingOutco
             text(PatternTable[slot].Name);
     }
     close(']');
+}
+
+void ReadingJsonWriter::writeHouses(const NatalChart &chart) {
+    key("houses");
+    open('{');
+    key("system");
+    text(HouseSystemName(chart.Houses.used));
+    key("cusps");
+    open('[');
+    for (const double cusp : chart.Houses.cusps)
+        number(cusp);
+    close(']');
+    if (const std::string note = HousesNote(chart); !note.empty()) {
+        key("note");
+        text(note);
+    }
+    close('}');
 }
 
 void ReadingJsonWriter::writeShapeAndAngles(const ChartPositions &chart, const DegreeShape &shape) {
@@ -464,11 +497,16 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
                 .toStdString() +
             '\n';
 
+    const NatalChart &natal = outcome.Chart;
+    if (const std::string note = PositionsNote(natal); !note.empty())
+        text += "Note: " + note + '\n';
+
     text += "\nPlanetary Positions\n";
     for (int body = 0; body < kBodyCount; ++body) {
         std::string name(kPlainBodyNames[body]);
         name.resize(kNameColumn, ' ');
-        text += name + state.Chart.PositionText[body] + '\n';
+        text += name + state.Chart.PositionText[body] + "  house " +
+                std::to_string(natal.Bodies[body].House) + '\n';
     }
 
     const ChartPositions &chart = state.Chart;
@@ -478,12 +516,17 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
     text += "North Node  " + chart.NorthNodeText + kind + '\n';
     text += "South Node  " + chart.SouthNodeText + kind + '\n';
 
-    text += "\nHouses\n";
+    text += "\nHouses (" + std::string(HouseSystemTitle(natal.Houses.used)) + ")\n";
+    if (const std::string note = HousesNote(natal); !note.empty())
+        text += "Note: " + note + '\n';
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
-        const int sign = (wheel.AscSignIndex + house) % kSignCount;
-        text += (house < 9 ? " " : "") + std::to_string(house + 1) + " " +
-                std::string(kSignFullNames[sign]) + ":";
+        // Whole-sign houses are named by their signs, the others by their cusps.
+        const std::string cusp =
+            natal.Houses.used == HouseSystem::WholeSign
+                ? std::string(kSignFullNames[(wheel.AscSignIndex + house) % kSignCount])
+                : ChartPositionOf(natal.Houses.cusps[house]);
+        text += (house < 9 ? " " : "") + std::to_string(house + 1) + " " + cusp + ":";
         const std::string bodies = HouseBodies(wheel.HouseCell[house]);
         if (!bodies.empty())
             text += " " + bodies;

@@ -57,7 +57,8 @@ public:
 private:
     // The line's parts, in writing order.
     void writeBirth(const ReadingState &state, const ZoneUsed &zone);
-    void writeBodies(const ReadingState &state);
+    void writeBodies(const ReadingState &state, const NatalChart &natal);
+    void writeHouses(const NatalChart &chart);
     void writeSigns(const ReadingState &state, const ReadingOutcome &outcome);
     void writeShapeAndAngles(const ChartPositions &chart, const DegreeShape &shape);
     void writeAspects(const std::vector<Aspect> &aspects);

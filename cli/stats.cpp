@@ -65,6 +65,21 @@ void CountAspects(const ReadingState &, const ReadingOutcome &outcome,
         counts[kind] += byKind[kind];
 }
 
+// "House 1" .. "House 12".
+std::vector<std::string> HouseLabels() {
+    std::vector<std::string> labels;
+    for (int house = 1; house <= kHouseCount; ++house)
+        labels.push_back("House " + std::to_string(house));
+    return labels;
+}
+
+// The ten planets, Sun to Pluto, each by its house.
+void CountBodiesByHouse(const ReadingState &, const ReadingOutcome &outcome,
+                        std::vector<long long> &counts) {
+    for (int body = kSunBody; body <= kPlutoBody; ++body)
+        ++counts[outcome.Chart.Bodies[body].House - 1];
+}
+
 struct InputFile {
     std::FILE *file = nullptr;
     bool owned = false;
@@ -101,6 +116,9 @@ const std::vector<StatsCounter> &StatsCounters() {
          CountLeadingPlanets},
         {"Aspects", "every aspect counts, so a share above 100% is more than one a chart",
          Names(kAspectNames.begin(), kAspectNames.end()), CountAspects},
+        {"Bodies by house",
+         "the Sun, the Moon and the planets each count once, so the shares add up to 1000%",
+         HouseLabels(), CountBodiesByHouse},
     };
     return counters;
 }
