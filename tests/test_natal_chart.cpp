@@ -1,0 +1,146 @@
+// The chart of numbers: its houses, its method by date and the text forms made from it.
+#include "engine/natal_chart.h"
+#include "engine/precise.h"
+#include "retrograde/retrograde.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace starloom;
+
+namespace {
+
+BirthData Birth(int year, int month, int day, int hour, int minute, int latDegrees, bool north,
+                int lonDegrees, bool east) {
+    BirthData b;
+    b.BirthYear = static_cast<std::int16_t>(year);
+    b.BirthMonth = static_cast<std::int16_t>(month);
+    b.BirthDay = static_cast<std::int16_t>(day);
+    b.BirthHour = static_cast<std::int16_t>(hour);
+    b.BirthMinute = static_cast<std::int16_t>(minute);
+    b.ZoneHoursText = "0";
+    b.ZoneMinutesText = "0";
+    b.LatDegrees = static_cast<std::int16_t>(latDegrees);
+    b.LatDirFlag = north;
+    b.LonDegrees = static_cast<std::int16_t>(lonDegrees);
+    b.LonDirFlag = east;
+    return b;
+}
+
+NatalChart Cast(const BirthData &birth, HouseSystem system,
+                PositionMethod method = PositionMethod::Standard) {
+    ChartRequest request;
+    request.Method = method;
+    request.Houses = system;
+    request.Stations = &IsRetrograde;
+    return CalculateNatalChart(birth, request);
+}
+
+// Seeded random births across the standard formulas' years and all latitudes the
+// ordinary systems are defined at.
+BirthData RandomBirth(QRandomGenerator &random) {
+    return Birth(1901 + random.bounded(150), 1 + random.bounded(12), 1 + random.bounded(28),
+                 random.bounded(24), random.bounded(60), random.bounded(66), random.bounded(2),
+                 random.bounded(180), random.bounded(2));
+}
+
+} // namespace
+
+class TestNatalChart : public QObject {
+    Q_OBJECT
+private slots:
+    void textsAreTheFormulasOwn();
+    void wholeSignHousesCountSignsFromTheAscendant();
+    void everySystemPutsTheAscendantInHouseOne_data();
+    void everySystemPutsTheAscendantInHouseOne();
+    void methodFollowsTheDate_data();
+    void methodFollowsTheDate();
+};
+
+// What the seed's program shows must not change: the texts made from the chart's numbers
+// are those the three entry operations write, for any birth the standard method takes.
+void TestNatalChart::textsAreTheFormulasOwn() {
+    QRandomGenerator random(20261207);
+    for (int i = 0; i < 2000; ++i) {
+        const BirthData birth = RandomBirth(random);
+        ChartPositions direct;
+        CalculateChart(birth, direct);
+        const ChartPositions made = PositionsOf(Cast(birth, HouseSystem::WholeSign));
+        QCOMPARE(made.PositionText, direct.PositionText);
+        QCOMPARE(made.AscendantText, direct.AscendantText);
+        QCOMPARE(made.MidheavenText, direct.MidheavenText);
+        QCOMPARE(made.NorthNodeText, direct.NorthNodeText);
+        QCOMPARE(made.DailyMotion, direct.DailyMotion);
+    }
+}
+
+void TestNatalChart::wholeSignHousesCountSignsFromTheAscendant() {
+    QRandomGenerator random(1879);
+    for (int i = 0; i < 2000; ++i) {
+        const NatalChart chart = Cast(RandomBirth(random), HouseSystem::WholeSign);
+        const int ascSign = static_cast<int>(chart.Ascendant / 30.0);
+        for (int body = 0; body < kBodyCount; ++body) {
+            const int sign = static_cast<int>(chart.Bodies[body].Longitude / 30.0) % 12;
+            QCOMPARE(chart.Bodies[body].House, (sign - ascSign + 12) % 12 + 1);
+        }
+        QCOMPARE(chart.Houses.cusps[0], ascSign * 30.0);
+    }
+}
+
+void TestNatalChart::everySystemPutsTheAscendantInHouseOne_data() {
+    QTest::addColumn<int>("system");
+    for (const HouseSystem system : kHouseSystems)
+        QTest::newRow(HouseSystemName(system).data()) << static_cast<int>(system);
+}
+
+// Each body lies between the cusps of its house; the ascendant is in house 1 in every
+// system (Morinus's first cusp need not be the ascendant).
+void TestNatalChart::everySystemPutsTheAscendantInHouseOne() {
+    QFETCH(int, system);
+    QRandomGenerator random(static_cast<quint32>(system) + 7);
+    for (int i = 0; i < 300; ++i) {
+        const NatalChart chart = Cast(RandomBirth(random), static_cast<HouseSystem>(system));
+        QCOMPARE(chart.Bodies[kAscBody].House, 1);
+        for (int body = 0; body < kAscBody; ++body) {
+            const int house = chart.Bodies[body].House;
+            const double from = chart.Houses.cusps[house - 1];
+            const double to = chart.Houses.cusps[house % 12];
+            const double span = std::fmod(to - from + 360.0, 360.0);
+            const double into = std::fmod(chart.Bodies[body].Longitude - from + 360.0, 360.0);
+            QVERIFY2(into < span,
+                     qPrintable(QStringLiteral("body %1 house %2").arg(body).arg(house)));
+        }
+    }
+}
+
+void TestNatalChart::methodFollowsTheDate_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("precise");
+    QTest::newRow("1800: precise") << 1800 << true;
+    QTest::newRow("1879: precise") << 1879 << true;
+    QTest::newRow("1900: precise") << 1900 << true;
+    QTest::newRow("1901: standard") << 1901 << false;
+    QTest::newRow("2050: standard") << 2050 << false;
+    QTest::newRow("2051: precise") << 2051 << true;
+    QTest::newRow("2199: precise") << 2199 << true;
+}
+
+// Outside the formulas' years the chart comes from the precise table, says so, and marks
+// retrograde planets by their motion.
+void TestNatalChart::methodFollowsTheDate() {
+    QFETCH(int, year);
+    QFETCH(bool, precise);
+    const NatalChart chart =
+        Cast(Birth(year, 6, 15, 12, 0, 48, true, 10, true), HouseSystem::Placidus);
+    QCOMPARE(chart.Method, precise ? PositionMethod::Precise : PositionMethod::Standard);
+    QCOMPARE(chart.PreciseForDate, precise);
+    QCOMPARE(PositionsNote(chart).empty(), !precise);
+    QCOMPARE(chart.UniversalTime.year, year);
+    if (precise) {
+        for (int body = kMercuryBody; body <= kPlutoBody; ++body)
+            QCOMPARE(chart.Bodies[body].Retrograde, chart.Bodies[body].DailyMotion < 0);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestNatalChart)
+#include "test_natal_chart.moc"
