@@ -545,6 +545,9 @@ void NatalWheel::setGlyph(int slot, int sign) {
     if (slot < 0 || slot >= kSignCount || sign < 0 || sign >= kSignCount)
         return;
     m_slots[slot]->setSign(sign);
+    // The cusps stand where the ring shows their degrees, which turns with house 1's sign.
+    if (slot == 0 && m_hasHouses)
+        placeLabels();
     update();
 }
 
@@ -562,7 +565,7 @@ void NatalWheel::setHouses(const WheelHouses &houses) {
     m_houses = houses;
     m_hasHouses = true;
     setToolTip(houses.note);
-    update();
+    placeLabels();
 }
 
 void NatalWheel::clearDegreeMarks() {
