@@ -4,7 +4,8 @@
 #include "windows/natal_wheel.h"
 #include "windows/wheel_labels.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QtMath>
 
@@ -67,6 +68,28 @@ QString Cell(const QStringList &bodies) {
     return text;
 }
 
+// Counter-clockwise angle of a screen point (y downwards) from a screen angle, 0..360.
+qreal AngleFrom(const QPointF &point, qreal start) {
+    const qreal degrees = qRadiansToDegrees(std::atan2(-point.y(), point.x()));
+    return std::fmod(degrees - start + 720.0, 360.0);
+}
+
+// Bodies per house for the wheels with houses: house 6 runs across 0 degrees of Aries.
+const std::array<QString, 12> kHouseCells = {"\r\nPluto (R) \r\nAsc",
+                                             "",
+                                             "\r\nSaturn (R) \r\nUranus (R) \r\nNeptune (R) ",
+                                             "",
+                                             "",
+                                             "\r\nMars",
+                                             "\r\nVenus",
+                                             "\r\nSun\r\nMoon\r\nMercury",
+                                             "\r\nJupiter",
+                                             "",
+                                             "",
+                                             ""};
+
+using Cusps = QList<double>;
+
 } // namespace
 
 class TestWindowsWheelLabels : public QObject {
@@ -77,6 +100,10 @@ private slots:
     void namesKeepClear();
     void cellNames_data();
     void cellNames();
+    void housesOnTheWheel_data();
+    void housesOnTheWheel();
+    void cornerNote_data();
+    void cornerNote();
 };
 
 // Each glyph and number sits in its own house on the band, off the sector lines, and no
@@ -168,6 +195,137 @@ void TestWindowsWheelLabels::cellNames() {
     QFETCH(QString, cell);
     QFETCH(QStringList, names);
     QCOMPARE(CellNames(cell), names);
+}
+
+void TestWindowsWheelLabels::housesOnTheWheel_data() {
+    QTest::addColumn<int>("firstSign");
+    QTest::addColumn<bool>("hasHouses");
+    QTest::addColumn<bool>("cuspsShown");
+    QTest::addColumn<double>("ascendant");
+    QTest::addColumn<double>("midheaven");
+    QTest::addColumn<Cusps>("cusps");
+    QTest::addColumn<double>("ascendantAngle"); // screen angles, worked by hand
+    QTest::addColumn<double>("midheavenAngle");
+    // London, 1990-06-21 14:30 UT: Asc 25 Lib 57, MC 4 Leo 34; Porphyry trisects the
+    // quadrants, and 0 degrees of Libra on the left point turns no longitude.
+    const Cusps porphyry = {205.956, 238.827, 271.698, 304.569, 331.698, 358.827,
+                            25.956,  58.827,  91.698,  124.569, 151.698, 178.827};
+    QTest::newRow("Porphyry, Libra rising")
+        << 6 << true << true << 205.956 << 124.569 << porphyry << 205.956 << 124.569;
+    // Equal houses from 14 Cap 30 with Capricorn in house 1: 180 + 284.5 - 270.
+    Cusps equal;
+    for (int house = 0; house < 12; ++house)
+        equal.append(std::fmod(284.5 + 30.0 * house, 360.0));
+    QTest::newRow("Equal, Capricorn rising")
+        << 9 << true << true << 284.5 << 200.0 << equal << 194.5 << 110.0;
+    Cusps wholeSigns;
+    for (int house = 0; house < 12; ++house)
+        wholeSigns.append(180.0 + 30.0 * house - (house >= 6 ? 360.0 : 0.0));
+    QTest::newRow("whole signs, Libra rising")
+        << 6 << true << false << 205.956 << 124.569 << wholeSigns << 205.956 << 124.569;
+    QTest::newRow("no houses given")
+        << 6 << false << false << 205.956 << 124.569 << wholeSigns << 180.0 << 90.0;
+}
+
+// The arrows point at the angles' degrees and the cusps divide the houses where the ring
+// shows the cusps' degrees; each house's names and its cell stand between its own cusps.
+// Whole signs keep the fixed sectors and places of the wheel without houses.
+void TestWindowsWheelLabels::housesOnTheWheel() {
+    QFETCH(int, firstSign);
+    QFETCH(bool, hasHouses);
+    QFETCH(bool, cuspsShown);
+    QFETCH(double, ascendant);
+    QFETCH(double, midheaven);
+    QFETCH(Cusps, cusps);
+    QFETCH(double, ascendantAngle);
+    QFETCH(double, midheavenAngle);
+    WheelHouses houses;
+    houses.ascendant = ascendant;
+    houses.midheaven = midheaven;
+    houses.cuspsShown = cuspsShown;
+    for (int house = 0; house < 12; ++house)
+        houses.cusps[house] = cusps[house];
+    NatalWheel wheel;
+    for (int slot = 0; slot < 12; ++slot) {
+        wheel.setGlyph(slot, (firstSign + slot) % 12);
+        wheel.houseCell(slot)->setText(kHouseCells[slot]);
+    }
+    if (hasHouses)
+        wheel.setHouses(houses);
+    const WheelPicture shown = wheel.picture();
+    const WheelHouseLayout layout = WheelHouseLayoutOf(shown);
+    QVERIFY(qAbs(layout.ascendantAngle - ascendantAngle) < kTolerance);
+    QVERIFY(qAbs(layout.midheavenAngle - midheavenAngle) < kTolerance);
+    QCOMPARE(layout.cuspsShown, cuspsShown);
+    const WheelPicture printed = hasHouses ? MakeWheelPicture(firstSign, kHouseCells, houses)
+                                           : MakeWheelPicture(firstSign, kHouseCells);
+    const WheelPicture withoutHouses = MakeWheelPicture(firstSign, kHouseCells);
+    const QPointF centre(wheel.width() / 2.0, wheel.height() / 2.0);
+    qreal spans = 0.0;
+    for (int house = 0; house < 12; ++house) {
+        const QString where = QStringLiteral("house %1").arg(house + 1);
+        const HouseNames &names = shown.houseNames[house];
+        // The printed wheel places the names as the screen does.
+        QCOMPARE(printed.houseNames[house].names.size(), names.names.size());
+        for (int i = 0; i < names.names.size(); ++i)
+            QCOMPARE(printed.houseNames[house].names[i].box, names.names[i].box);
+        const HouseSector sector = layout.sectors[house];
+        if (!cuspsShown) {
+            QCOMPARE(sector.start, WholeSignSector(house).start);
+            QCOMPARE(sector.span, WholeSignSector(house).span);
+            QCOMPARE(names.names.size(), withoutHouses.houseNames[house].names.size());
+            for (int i = 0; i < names.names.size(); ++i)
+                QCOMPARE(names.names[i].box, withoutHouses.houseNames[house].names[i].box);
+            continue;
+        }
+        QVERIFY2(qAbs(sector.start - wheel.screenAngleOf(cusps[house])) < kTolerance,
+                 qPrintable(where));
+        spans += sector.span;
+        for (const PlacedName &name : names.names) {
+            for (const QPointF &corner : Corners(name.box)) {
+                const qreal angle = AngleFrom(corner, sector.start);
+                QVERIFY2(angle > 0.0 && angle < sector.span, qPrintable(where + " " + name.text));
+                QVERIFY2(std::hypot(corner.x(), corner.y()) <= kScaleInner, qPrintable(where));
+            }
+            QVERIFY2(!name.box.intersects(CuspNumberBox(sector, house)), qPrintable(where));
+        }
+        const QPointF number = CuspNumberBox(sector, house).center();
+        QVERIFY2(qAbs(AngleFrom(number, sector.start) - sector.span / 2) < 1e-3, qPrintable(where));
+        const QPointF cell = QRectF(wheel.houseCell(house)->geometry()).center() - centre;
+        const qreal cellAngle = AngleFrom(QPointF(cell.x(), cell.y()), sector.start);
+        QVERIFY2(cellAngle > 0.0 && cellAngle < sector.span, qPrintable(where));
+    }
+    if (cuspsShown)
+        QVERIFY(qAbs(spans - 360.0) < kTolerance);
+}
+
+void TestWindowsWheelLabels::cornerNote_data() {
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<qreal>("halfWidth");
+    QTest::addColumn<qreal>("halfHeight");
+    const QString fallback = "Placidus houses are not available yet; Porphyry houses are shown "
+                             "instead.";
+    QTest::newRow("screen wheel, 450 x 431 pixels") << fallback << 104.9 << 100.5;
+    QTest::newRow("printed wheel, square") << fallback << 101.0 << 101.0;
+    QTest::newRow("no note") << "" << 101.0 << 101.0;
+}
+
+// The note keeps every word, in the picture's lower left corner, clear of the rim.
+void TestWindowsWheelLabels::cornerNote() {
+    QFETCH(QString, note);
+    QFETCH(qreal, halfWidth);
+    QFETCH(qreal, halfHeight);
+    const QList<PlacedName> lines = PlaceCornerNote(note, halfWidth, halfHeight);
+    QStringList words;
+    for (const PlacedName &line : lines) {
+        words.append(line.text);
+        QVERIFY(line.box.width() >= WheelTextWidth(line.text, kNoteTextSize, false) - kTolerance);
+        for (const QPointF &corner : Corners(line.box)) {
+            QVERIFY2(std::hypot(corner.x(), corner.y()) > kRim, qPrintable(line.text));
+            QVERIFY(qAbs(corner.x()) <= halfWidth && qAbs(corner.y()) <= halfHeight);
+        }
+    }
+    QCOMPARE(words.join(' '), note);
 }
 
 QTEST_MAIN(TestWindowsWheelLabels)

@@ -80,6 +80,7 @@ constexpr qreal kNumberFontPoints = 6.0; // house numbers
 
 const QColor kCellTextColour(0, 0, 96);
 const QColor kNumberColour(64, 64, 80);
+const QColor kNoteColour(88, 88, 104);
 
 // The wheel is drawn in a square frame of 200 units centred on the picture, so that the
 // outer rim is at radius 100 whatever the widget's size.
@@ -108,7 +109,21 @@ qreal HouseStartRotation(int houseIndex) {
     return -(180.0 + kSectorDegrees * houseIndex);
 }
 
-void DrawBandsAndSectors(QPainter &p) {
+// The part of an annulus between two radii from `start` through `span` degrees, counter-
+// clockwise on screen from the right-hand point.
+QPainterPath AnnulusPath(qreal inner, qreal outer, qreal start, qreal span) {
+    const QRectF outerBox(-outer, -outer, 2 * outer, 2 * outer);
+    QPainterPath path;
+    path.arcMoveTo(outerBox, start);
+    path.arcTo(outerBox, start, span);
+    path.arcTo(QRectF(-inner, -inner, 2 * inner, 2 * inner), start + span, -span);
+    path.closeSubpath();
+    return path;
+}
+
+// The coloured bands of the signs, and the houses' sectors shaded in turn: the signs' own
+// sectors for whole signs, from cusp to cusp otherwise.
+void DrawBandsAndSectors(QPainter &p, const WheelHouseLayout &layout) {
     const QPainterPath band = SectorPath(kBandInnerRadius, kRimRadius);
     const QPainterPath sector = SectorPath(kDiscRadius, kScaleInnerRadius);
     for (int house = 0; house < kSignCount; ++house) {
@@ -117,9 +132,17 @@ void DrawBandsAndSectors(QPainter &p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor::fromHsv(house * 30, 56, 255));
         p.drawPath(band);
-        p.setBrush(house % 2 ? QColor(255, 255, 255) : QColor(244, 246, 255));
-        p.drawPath(sector);
+        const QColor shade = house % 2 ? QColor(255, 255, 255) : QColor(244, 246, 255);
+        p.setBrush(shade);
+        if (!layout.cuspsShown)
+            p.drawPath(sector);
         p.restore();
+        if (layout.cuspsShown) {
+            const HouseSector &own = layout.sectors[house];
+            p.setPen(Qt::NoPen);
+            p.setBrush(shade);
+            p.drawPath(AnnulusPath(kDiscRadius, kScaleInnerRadius, own.start, own.span));
+        }
     }
 }
 
@@ -146,7 +169,11 @@ void DrawScale(QPainter &p) {
     }
 }
 
-void DrawCirclesAndSectorLines(QPainter &p) {
+// The rings, and the lines between the signs. With cusps shown, the sign lines cross only
+// the zodiac's rings and the cusps divide the houses: each cusp line runs from the disc
+// across the graduated ring to its degree, those of the angular houses (1, 4, 7, 10)
+// heavier.
+void DrawCirclesAndSectorLines(QPainter &p, const WheelHouseLayout &layout) {
     QPen line(QColor(48, 48, 96));
     line.setCosmetic(true);
     line.setWidthF(1.0);
@@ -154,10 +181,25 @@ void DrawCirclesAndSectorLines(QPainter &p) {
     p.setBrush(Qt::NoBrush);
     for (const qreal radius : {kRimRadius, kBandInnerRadius, kScaleInnerRadius})
         p.drawEllipse(QPointF(0, 0), radius, radius);
+    const qreal signLineFrom = layout.cuspsShown ? kScaleInnerRadius : kDiscRadius;
     for (int house = 0; house < kSignCount; ++house) {
         p.save();
         p.rotate(HouseStartRotation(house));
-        p.drawLine(QPointF(kDiscRadius, 0), QPointF(kRimRadius, 0));
+        p.drawLine(QPointF(signLineFrom, 0), QPointF(kRimRadius, 0));
+        p.restore();
+    }
+    if (!layout.cuspsShown)
+        return;
+    for (int house = 0; house < kSignCount; ++house) {
+        const bool angular = house % 3 == 0;
+        QPen cusp(angular ? QColor(24, 24, 72) : QColor(72, 72, 120));
+        cusp.setCosmetic(true);
+        cusp.setWidthF(angular ? 2.0 : 1.0);
+        cusp.setCapStyle(Qt::FlatCap);
+        p.setPen(cusp);
+        p.save();
+        p.rotate(-layout.sectors[house].start);
+        p.drawLine(QPointF(kDiscRadius, 0), QPointF(kBandInnerRadius, 0));
         p.restore();
     }
 }
@@ -238,10 +280,11 @@ void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour) {
     p.restore();
 }
 
-// Short arrows on the left point (the horizon) and the top point (the meridian).
-void DrawAxisArrows(QPainter &p) {
+// Short arrows at the ascendant (the horizon) and the midheaven (the meridian), pointing
+// at their degrees on the graduated ring.
+void DrawAxisArrows(QPainter &p, const WheelHouseLayout &layout) {
     const QColor arrowColour(176, 24, 24);
-    for (const qreal towards : {180.0, 90.0}) {
+    for (const double towards : {layout.ascendantAngle, layout.midheavenAngle}) {
         p.save();
         p.rotate(-towards);
         QPen shaft(arrowColour);
@@ -295,14 +338,19 @@ QPointF OnChordCircle(qreal degrees) {
     return QPointF(kChordRadius * std::cos(radians), -kChordRadius * std::sin(radians));
 }
 
-// The glyph and the number of each house on the outer ring, and the bodies' names inside
-// the sectors, each in the box the placement gave it.
-void DrawLabels(QPainter &p, const WheelPicture &picture) {
+// The glyph of each sign on the outer ring; the number of each house beside its sign's
+// glyph for whole signs, round the disc between the cusps otherwise; and the bodies' names
+// inside the houses, each in the box the placement gave it.
+void DrawLabels(QPainter &p, const WheelPicture &picture, const WheelHouseLayout &layout) {
     p.setPen(kNumberColour);
     for (int house = 0; house < kSignCount; ++house) {
         PaintSignGlyph(p, GlyphBox(house), picture.houseSign[house]);
-        PaintWheelText(p, HouseNumberBox(house), QString::number(house + 1), kHouseNumberTextSize,
-                       true);
+        if (layout.cuspsShown)
+            PaintWheelText(p, CuspNumberBox(layout.sectors[house], house),
+                           QString::number(house + 1), kCuspNumberTextSize, true);
+        else
+            PaintWheelText(p, HouseNumberBox(house), QString::number(house + 1),
+                           kHouseNumberTextSize, true);
     }
     p.setPen(kCellTextColour);
     for (const HouseNames &house : picture.houseNames) {
@@ -497,6 +545,9 @@ void NatalWheel::setGlyph(int slot, int sign) {
     if (slot < 0 || slot >= kSignCount || sign < 0 || sign >= kSignCount)
         return;
     m_slots[slot]->setSign(sign);
+    // The cusps stand where the ring shows their degrees, which turns with house 1's sign.
+    if (slot == 0 && m_hasHouses)
+        placeLabels();
     update();
 }
 
@@ -514,7 +565,7 @@ void NatalWheel::setHouses(const WheelHouses &houses) {
     m_houses = houses;
     m_hasHouses = true;
     setToolTip(houses.note);
-    update();
+    placeLabels();
 }
 
 void NatalWheel::clearDegreeMarks() {
@@ -525,8 +576,7 @@ void NatalWheel::clearDegreeMarks() {
 // House 1 starts at the left point with 0 degrees of the sign in the first glyph slot, and
 // the signs follow counter-clockwise, so a longitude is turned by the first house's sign.
 double NatalWheel::screenAngleOf(double longitude) const {
-    const double angle = std::fmod(180.0 + longitude - kSectorDegrees * glyphSign(0), 360.0);
-    return angle < 0.0 ? angle + 360.0 : angle;
+    return WheelScreenAngle(glyphSign(0), longitude);
 }
 
 void NatalWheel::setAspectLines(const PointTable &longitude, const std::vector<Aspect> &aspects,
@@ -564,12 +614,23 @@ void NatalWheel::setAspectLinesShown(bool shown) {
 
 WheelPicture NatalWheel::picture() const {
     WheelPicture shown;
-    for (int house = 0; house < kSignCount; ++house) {
+    for (int house = 0; house < kSignCount; ++house)
         shown.houseSign[house] = m_slots[house]->sign();
+    shown.hasHouses = m_hasHouses;
+    shown.houses = m_houses;
+    const WheelHouseLayout layout = WheelHouseLayoutOf(shown);
+    for (int house = 0; house < kSignCount; ++house) {
         const QString text = m_cells[house]->text();
-        if (text != m_placedText[house]) {
+        const HouseSector &sector = layout.sectors[house];
+        HouseSector &placedIn = m_placedSectors[house];
+        if (text != m_placedText[house] || sector.start != placedIn.start ||
+            sector.span != placedIn.span || layout.cuspsShown != m_placedByCusps[house]) {
             m_placedText[house] = text;
-            m_placedNames[house] = PlaceHouseNames(house, CellNames(text));
+            placedIn = sector;
+            m_placedByCusps[house] = layout.cuspsShown;
+            m_placedNames[house] = layout.cuspsShown
+                                       ? PlaceSectorNames(sector, CellNames(text), kCuspNamesInner)
+                                       : PlaceHouseNames(house, CellNames(text));
         }
         shown.houseNames[house] = m_placedNames[house];
     }
@@ -578,8 +639,6 @@ WheelPicture NatalWheel::picture() const {
     shown.aspectLinesShown = m_linesShown;
     shown.aspectLines = m_lines;
     shown.aspectPointAngles = m_pointAngles;
-    shown.hasHouses = m_hasHouses;
-    shown.houses = m_houses;
     return shown;
 }
 
@@ -592,17 +651,22 @@ QRect NatalWheel::toPixels(const QRectF &units) const {
 
 void NatalWheel::placeLabels() {
     const WheelPicture shown = picture();
+    const WheelHouseLayout layout = WheelHouseLayoutOf(shown);
     for (int house = 0; house < kSignCount; ++house) {
         m_slots[house]->setGeometry(toPixels(GlyphBox(house)));
         // Number label i reads i, and label 0 reads 12.
-        m_numbers[(house + 1) % kSignCount]->setGeometry(toPixels(HouseNumberBox(house)));
+        m_numbers[(house + 1) % kSignCount]->setGeometry(
+            toPixels(layout.cuspsShown ? CuspNumberBox(layout.sectors[house], house)
+                                       : HouseNumberBox(house)));
         QRectF block;
         for (const PlacedName &name : shown.houseNames[house].names)
             block |= name.box;
         if (block.isNull()) {
             // An empty cell keeps a one-line box in the middle of its sector.
-            const qreal middle = qDegreesToRadians(HouseStartDegrees(house) + 15.0);
-            const qreal radius = (kDiscRadius + kScaleInnerRadius) / 2;
+            const HouseSector &sector = layout.sectors[house];
+            const qreal middle = qDegreesToRadians(sector.start + sector.span / 2);
+            const qreal inner = layout.cuspsShown ? kCuspNamesInner : kDiscRadius;
+            const qreal radius = (inner + kScaleInnerRadius) / 2;
             block = QRectF(0, 0, 12, WheelLineHeight(kLargestNameTextSize));
             block.moveCenter(QPointF(radius * std::cos(middle), -radius * std::sin(middle)));
         }
@@ -635,6 +699,47 @@ WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSig
     return picture;
 }
 
+WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells,
+                              const WheelHouses &houses) {
+    WheelPicture picture = MakeWheelPicture(firstHouseSign, cells);
+    picture.hasHouses = true;
+    picture.houses = houses;
+    const WheelHouseLayout layout = WheelHouseLayoutOf(picture);
+    if (layout.cuspsShown) {
+        for (int house = 0; house < kSignCount; ++house)
+            picture.houseNames[house] =
+                PlaceSectorNames(layout.sectors[house], CellNames(cells[house]), kCuspNamesInner);
+    }
+    return picture;
+}
+
+double WheelScreenAngle(int firstHouseSign, double longitude) {
+    const double angle = std::fmod(180.0 + longitude - kSectorDegrees * firstHouseSign, 360.0);
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
+
+WheelHouseLayout WheelHouseLayoutOf(const WheelPicture &picture) {
+    WheelHouseLayout layout;
+    for (int house = 0; house < kSignCount; ++house)
+        layout.sectors[house] = WholeSignSector(house);
+    if (!picture.hasHouses)
+        return layout;
+    const int first = picture.houseSign[0];
+    const WheelHouses &houses = picture.houses;
+    layout.ascendantAngle = WheelScreenAngle(first, houses.ascendant);
+    layout.midheavenAngle = WheelScreenAngle(first, houses.midheaven);
+    layout.cuspsShown = houses.cuspsShown;
+    if (layout.cuspsShown) {
+        for (int house = 0; house < kSignCount; ++house) {
+            const double from = houses.cusps[house];
+            const double span =
+                std::fmod(houses.cusps[(house + 1) % kSignCount] - from + 720.0, 360.0);
+            layout.sectors[house] = {WheelScreenAngle(first, from), span};
+        }
+    }
+    return layout;
+}
+
 void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &picture) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -642,19 +747,18 @@ void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &pict
     // One pixel of margin keeps the rim's line inside the picture.
     const qreal side = qMin(target.width(), target.height()) - 2.0;
     p.scale(side / (2 * kRimRadius), side / (2 * kRimRadius));
-    DrawBandsAndSectors(p);
+    const WheelHouseLayout layout = WheelHouseLayoutOf(picture);
+    DrawBandsAndSectors(p, layout);
     DrawScale(p);
     // 0 degrees of the sign of house 1 lies on the left point, the signs following
     // counter-clockwise.
     const auto screenAngleOf = [&picture](double longitude) {
-        const double angle =
-            std::fmod(180.0 + longitude - kSectorDegrees * picture.houseSign[0], 360.0);
-        return angle < 0.0 ? angle + 360.0 : angle;
+        return WheelScreenAngle(picture.houseSign[0], longitude);
     };
     const WheelDegreeMarks &marks = picture.degreeMarks;
     if (picture.hasDegreeMarks)
         ShadeEmptyArc(p, screenAngleOf(marks.EmptyArcFrom), marks.EmptyArcSize);
-    DrawCirclesAndSectorLines(p);
+    DrawCirclesAndSectorLines(p, layout);
     if (picture.aspectLinesShown) {
         std::vector<std::pair<QLineF, QColor>> chords;
         for (const WheelChord &chord : picture.aspectLines)
@@ -664,12 +768,20 @@ void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &pict
     } else {
         DrawDisc(p);
     }
-    DrawAxisArrows(p);
+    DrawAxisArrows(p, layout);
     if (picture.hasDegreeMarks) {
         for (int body = 0; body < kWheelPlanetMarks; ++body)
             DrawDegreeMark(p, screenAngleOf(marks.Longitude[body]), PlanetColour(body));
     }
-    DrawLabels(p, picture);
+    DrawLabels(p, picture, layout);
+    if (picture.hasHouses && !picture.houses.note.isEmpty()) {
+        const qreal unitsPerPixel = 2 * kRimRadius / side;
+        p.setPen(kNoteColour);
+        for (const PlacedName &line :
+             PlaceCornerNote(picture.houses.note, target.width() / 2 * unitsPerPixel,
+                             target.height() / 2 * unitsPerPixel))
+            PaintWheelText(p, line.box, line.text, kNoteTextSize, false);
+    }
     p.restore();
 }
 

@@ -65,8 +65,26 @@ struct WheelPicture {
 };
 
 // The picture of an arrangement: the sign of house 1 (the others follow in zodiac order)
-// and the text of each house cell as the driver writes it.
+// and the text of each house cell as the driver writes it; with the chart's angles and
+// houses, each cell's names are placed in its house between the cusps.
 WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells);
+WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells,
+                              const WheelHouses &houses);
+
+// Angle on screen, counter-clockwise from the right-hand point in degrees (0..360), of a
+// longitude on a wheel with 0 degrees of `firstHouseSign` at the left point.
+double WheelScreenAngle(int firstHouseSign, double longitude);
+
+// Where a picture's angles and houses go, in screen angles: the horizon and meridian
+// arrows, and each house's sector (the fixed 30-degree ones for whole signs, from cusp to
+// cusp otherwise). A picture without houses has its arrows on the left and top points.
+struct WheelHouseLayout {
+    double ascendantAngle = 180.0;
+    double midheavenAngle = 90.0;
+    bool cuspsShown = false;
+    std::array<HouseSector, kSignCount> sectors{};
+};
+WheelHouseLayout WheelHouseLayoutOf(const WheelPicture &picture);
 
 // Draws the whole wheel, with its glyphs, house numbers and names, as large as fits in
 // `target` and centred on it, in vector strokes and text.
@@ -135,6 +153,8 @@ private:
     std::array<QLabel *, kSignCount> m_numbers{};
     mutable std::array<QString, kSignCount> m_placedText{};
     mutable std::array<HouseNames, kSignCount> m_placedNames{};
+    mutable std::array<HouseSector, kSignCount> m_placedSectors{};
+    mutable std::array<bool, kSignCount> m_placedByCusps{};
     FittingLayout *m_layout = nullptr;
     std::array<QLabel *, kSignCount> m_cells{};
     std::array<QLabel *, kSignCount> m_signLabels{};

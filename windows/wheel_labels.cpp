@@ -32,17 +32,19 @@ struct Vec {
 // The part of a house's sector that may hold names, in math coordinates (y upwards).
 class SectorRegion {
 public:
-    explicit SectorRegion(int house) {
-        const qreal a1 = qDegreesToRadians(HouseStartDegrees(house));
-        const qreal a2 = qDegreesToRadians(HouseStartDegrees(house) + kHouseSectorDegrees);
+    SectorRegion(const HouseSector &sector, qreal innerRadius) {
+        const qreal a1 = qDegreesToRadians(sector.start);
+        const qreal a2 = qDegreesToRadians(sector.start + sector.span);
         m_start = {std::cos(a1), std::sin(a1)};
         m_end = {std::cos(a2), std::sin(a2)};
-        m_inner = kWheelDiscRadius + kClearance;
+        m_inner = innerRadius + kClearance;
         m_outer = kWheelScaleInner - kClearance;
         m_left = m_bottom = std::numeric_limits<qreal>::max();
         m_right = m_top = std::numeric_limits<qreal>::lowest();
-        for (int step = 0; step <= 30; ++step) {
-            const qreal a = a1 + (a2 - a1) * step / 30.0;
+        // One step a degree or finer, so the bounds hold the arc's extreme points closely.
+        const int steps = qMax(30, static_cast<int>(std::ceil(sector.span)));
+        for (int step = 0; step <= steps; ++step) {
+            const qreal a = a1 + (a2 - a1) * step / steps;
             for (const qreal r : {m_inner, m_outer}) {
                 m_left = qMin(m_left, r * std::cos(a));
                 m_right = qMax(m_right, r * std::cos(a));
@@ -161,6 +163,10 @@ qreal HouseStartDegrees(int house) {
     return 180.0 + kHouseSectorDegrees * house;
 }
 
+HouseSector WholeSignSector(int house) {
+    return {HouseStartDegrees(house), kHouseSectorDegrees};
+}
+
 namespace {
 
 QPointF OnBand(int house, qreal offsetDegrees) {
@@ -181,6 +187,15 @@ QRectF HouseNumberBox(int house) {
     QRectF box(0, 0, WheelTextWidth(number, kHouseNumberTextSize, true),
                WheelLineHeight(kHouseNumberTextSize));
     box.moveCenter(OnBand(house, kNumberOffset));
+    return box;
+}
+
+QRectF CuspNumberBox(const HouseSector &sector, int house) {
+    const QString number = QString::number(house + 1);
+    const qreal a = qDegreesToRadians(sector.start + sector.span / 2);
+    QRectF box(0, 0, WheelTextWidth(number, kCuspNumberTextSize, true),
+               WheelLineHeight(kCuspNumberTextSize));
+    box.moveCenter(QPointF(kCuspNumberRadius * std::cos(a), -kCuspNumberRadius * std::sin(a)));
     return box;
 }
 
@@ -205,10 +220,15 @@ qreal WheelLineHeight(qreal textSize) {
 }
 
 HouseNames PlaceHouseNames(int house, const QStringList &names) {
+    return PlaceSectorNames(WholeSignSector(house), names, kWheelDiscRadius);
+}
+
+HouseNames PlaceSectorNames(const HouseSector &sector, const QStringList &names,
+                            qreal innerRadius) {
     HouseNames result;
     if (names.isEmpty())
         return result;
-    const SectorRegion region(house);
+    const SectorRegion region(sector, innerRadius);
     for (qreal size = kLargestNameTextSize; size >= kSmallestNameTextSize - 1e-9;
          size -= kSizeStep) {
         QList<qreal> widths;
@@ -251,6 +271,50 @@ HouseNames PlaceHouseNames(int house, const QStringList &names) {
         y += lineHeight;
     }
     return result;
+}
+
+QList<PlacedName> PlaceCornerNote(const QString &note, qreal halfWidth, qreal halfHeight) {
+    constexpr qreal kMargin = 0.8; // units from the picture's edges
+    constexpr qreal kRimGap = 1.5; // units kept free outside the rim
+    constexpr int kMostLines = 8;
+    const QStringList words = note.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {};
+    const qreal lineHeight = WheelLineHeight(kNoteTextSize);
+    const qreal space = WheelTextWidth(QStringLiteral(" "), kNoteTextSize, false);
+    const qreal left = -halfWidth + kMargin;
+    const qreal bottom = halfHeight - kMargin;
+    const qreal clear = kWheelRimRadius + kRimGap;
+    // The room of line k of n, counting from the top: from the left edge to the rim at the
+    // line's upper edge, the nearer one to the centre.
+    auto room = [&](int k, int n) {
+        const qreal top = bottom - (n - k) * lineHeight;
+        const qreal rimX = top >= clear ? 0.0 : -std::sqrt(clear * clear - top * top);
+        return QRectF(left, top, qMax(0.0, rimX - left), lineHeight);
+    };
+    QList<PlacedName> placed;
+    for (int lines = 1; lines <= kMostLines; ++lines) {
+        placed.clear();
+        int next = 0;
+        for (int k = 0; k < lines && next < words.size(); ++k) {
+            const QRectF box = room(k, lines);
+            QString text;
+            qreal width = 0.0;
+            while (next < words.size()) {
+                const qreal word = WheelTextWidth(words[next], kNoteTextSize, false);
+                const qreal wider = text.isEmpty() ? word : width + space + word;
+                if (wider > box.width())
+                    break;
+                text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + words[next++];
+                width = wider;
+            }
+            if (!text.isEmpty())
+                placed.append({text, QRectF(box.left(), box.top(), width, lineHeight)});
+        }
+        if (next == words.size())
+            return placed;
+    }
+    return placed;
 }
 
 void PaintWheelText(QPainter &painter, const QRectF &box, const QString &text, qreal textSize,

@@ -48,12 +48,22 @@ QStringList CellNames(const QString &cellText);
 // 0..11 (house 1..12) begins; houses run counter-clockwise from the left point.
 qreal HouseStartDegrees(int house);
 
+// A house's sector on the wheel: the math angle (degrees) at which it begins and its
+// width counter-clockwise, less than a half turn. Whole-sign houses are the fixed 30-degree
+// sectors; the houses of other systems run from cusp to cusp.
+struct HouseSector {
+    qreal start = 0.0;
+    qreal span = kHouseSectorDegrees;
+};
+HouseSector WholeSignSector(int house);
+
 // The boxes, in wheel units, of the sign glyph and of the house number of a house index.
 QRectF GlyphBox(int house);
 QRectF HouseNumberBox(int house);
 
 // The text sizes (em height in units) of the house numbers and of the body names.
 constexpr qreal kHouseNumberTextSize = 4.2;
+constexpr qreal kCuspNumberTextSize = 3.8;
 constexpr qreal kLargestNameTextSize = 4.4;
 constexpr qreal kSmallestNameTextSize = 2.4;
 
@@ -69,6 +79,23 @@ qreal WheelLineHeight(qreal textSize);
 // graduated border, clear of both sector lines: the largest size at which all of them fit,
 // in rows that follow the shape of the sector, near its middle.
 HouseNames PlaceHouseNames(int house, const QStringList &names);
+
+// When the houses run from cusp to cusp, their numbers stand on a small ring round the
+// central disc, each in the middle of its house, and the names keep outside that ring.
+constexpr qreal kCuspNumberRadius = 33.0; // units, the numbers' centres
+constexpr qreal kCuspNamesInner = 36.5;   // units, the inner edge of the names' room
+QRectF CuspNumberBox(const HouseSector &sector, int house);
+
+// Places names as PlaceHouseNames does, in any sector, between `innerRadius` and the
+// graduated border.
+HouseNames PlaceSectorNames(const HouseSector &sector, const QStringList &names, qreal innerRadius);
+
+// A short note in the lower left corner of the picture, outside the rim: its words in
+// lines from the bottom edge upwards, each line as long as the room between the picture's
+// left edge and the rim allows at its height. `halfWidth` and `halfHeight` are half the
+// picture's size in units. Lines that find no room are left off.
+constexpr qreal kNoteTextSize = 3.4;
+QList<PlacedName> PlaceCornerNote(const QString &note, qreal halfWidth, qreal halfHeight);
 
 // Writes `text` with its box's top-left corner at `box.topLeft()`, at `textSize` units, on
 // a painter whose coordinates are wheel units.

@@ -121,9 +121,8 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     }
     sheet.ascendantSign = AscendantSignName(state.Chart.AscendantText);
     sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
-    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell);
-    sheet.wheel.hasHouses = true;
-    sheet.wheel.houses = WheelHousesOf(chart);
+    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell,
+                                   WheelHousesOf(chart));
     sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
     sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText), {}});
     sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
