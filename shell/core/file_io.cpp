@@ -1,5 +1,6 @@
 // Checked writes and non-blocking reads on POSIX systems.
 #include "shell/core/file_io.h"
+#include "shell/core/file_io_calls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,13 @@
 namespace starloom {
 
 namespace {
+
+int SystemOpen(const char *path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+// Constant-initialised, so it holds the real calls before any code runs.
+WriterCalls g_calls{SystemOpen, ::fsync, ::close, ::rename};
 
 QByteArray Native(const QString &path) {
     return QFile::encodeName(path);
@@ -101,6 +109,14 @@ mode_t CurrentUmask() {
 
 } // namespace
 
+WriterCalls SystemWriterCalls() {
+    return {SystemOpen, ::fsync, ::close, ::rename};
+}
+
+void SetWriterCalls(const WriterCalls &calls) {
+    g_calls = calls;
+}
+
 QString SystemReason(int error) {
     char buffer[256];
     // The GNU strerror_r returns the text, which may or may not be in the buffer.
@@ -139,7 +155,7 @@ bool WholeFileWriter::open() {
         if (m_nodes == NodeTarget::Refuse || !writable)
             return failWith(NotRegular(st.st_mode));
         // A device or pipe takes the bytes as they come; nothing is renamed over it.
-        m_fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        m_fd = g_calls.open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY, 0);
         if (m_fd < 0)
             return fail(errno);
         m_direct = true;
@@ -165,14 +181,14 @@ bool WholeFileWriter::open() {
     }
     m_target = QFile::decodeName(target);
     const QByteArray folder = FolderOf(target);
-    m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    m_fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         const int unnamed = errno;
         if (unnamed != EOPNOTSUPP && unnamed != EISDIR && unnamed != EINVAL)
             return fail(unnamed);
         // A file system without unnamed files: a hidden temporary, removed on failure.
         QByteArray name = TemporaryName(target);
-        m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_fd = g_calls.open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd < 0)
             return fail(errno);
         m_tempName = QFile::decodeName(name);
@@ -197,12 +213,12 @@ bool WholeFileWriter::commit() {
         return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
     if (m_direct) {
         const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR)
+        if (g_calls.close(fd) != 0 && errno != EINTR)
             return fail(errno);
         return true;
     }
     // Delayed allocation reports a full disk only here.
-    if (::fsync(m_fd) != 0 && errno != EINVAL)
+    if (g_calls.fsync(m_fd) != 0 && errno != EINVAL)
         return fail(errno);
     const QByteArray target = Native(m_target);
     QByteArray temporary = Native(m_tempName);
@@ -218,9 +234,9 @@ bool WholeFileWriter::commit() {
         m_tempName = QFile::decodeName(temporary);
     }
     const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0 && errno != EINTR)
+    if (g_calls.close(fd) != 0 && errno != EINTR)
         return fail(errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
+    if (g_calls.rename(temporary.constData(), target.constData()) != 0)
         return fail(errno);
     m_tempName.clear();
     return true;
@@ -228,7 +244,7 @@ bool WholeFileWriter::commit() {
 
 void WholeFileWriter::cancel() {
     if (m_fd >= 0)
-        ::close(std::exchange(m_fd, -1));
+        g_calls.close(std::exchange(m_fd, -1));
     if (!m_tempName.isEmpty())
         ::unlink(Native(std::exchange(m_tempName, QString())).constData());
 }
@@ -254,26 +270,26 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
         return ClaimResult::Failed;
     };
     const QByteArray folder = FolderOf(name);
-    int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    int fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     QByteArray temporary;
     if (fd < 0) {
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return failed(errno);
         temporary = TemporaryName(name);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = g_calls.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0)
             return failed(errno);
     }
     auto drop = [&] {
         if (fd >= 0)
-            ::close(std::exchange(fd, -1));
+            g_calls.close(std::exchange(fd, -1));
         if (!temporary.isEmpty())
             ::unlink(temporary.constData());
     };
     int problem = ::fchmod(fd, 0666 & ~CurrentUmask()) == 0 ? 0 : errno;
     if (problem == 0)
         problem = WriteAll(fd, bytes.constData(), bytes.size());
-    if (problem == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+    if (problem == 0 && g_calls.fsync(fd) != 0 && errno != EINVAL)
         problem = errno;
     if (problem != 0) {
         drop();
@@ -292,7 +308,7 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
                          ? 0
                          : errno;
     }
-    const int closeError = ::close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
+    const int closeError = g_calls.close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
     if (linked != 0) {
         drop();
         return linked == EEXIST ? ClaimResult::Taken : failed(linked);
