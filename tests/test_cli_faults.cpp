@@ -59,6 +59,8 @@ private slots:
     void lostStandardOutput();
     void writeFails_data();
     void writeFails();
+    void sizeLimitSignalDoesNotKill_data();
+    void sizeLimitSignalDoesNotKill();
     void saveRefusesADevice_data();
     void saveRefusesADevice();
     void imageNameThatIsAFolder_data();
@@ -156,6 +158,36 @@ void TestCliFaults::writeFails() {
     QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     left.removeAll(QStringLiteral("filler"));
     QCOMPARE(left, earlier ? QStringList{"anna.out"} : QStringList());
+}
+
+void TestCliFaults::sizeLimitSignalDoesNotKill_data() {
+    QTest::addColumn<QString>("command");
+    for (const char *command : {"save", "export", "pdf", "image", "batch"})
+        QTest::newRow(command) << command;
+}
+
+// Past the file-size limit the system also sends a signal whose default action ends the
+// tool without a word; the tool reports the failed write instead, like any other.
+void TestCliFaults::sizeLimitSignalDoesNotKill() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    const QString folder = dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + (command == QLatin1String("image") ? "/anna.jpg" : "/anna.out");
+    const QStringList args = command == QLatin1String("batch")
+                                 ? QStringList{"batch", in, "--out", path}
+                                 : QStringList{command, path} + kBirth;
+    const CliRun run = RunShell(QStringLiteral("trap - XFSZ; ulimit -f 0;"), args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+    QVERIFY2(run.err.contains("File too large"), run.err.constData());
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestCliFaults::saveRefusesADevice_data() {

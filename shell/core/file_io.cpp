@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -122,6 +123,14 @@ QString SystemReason(int error) {
     // The GNU strerror_r returns the text, which may or may not be in the buffer.
     const char *text = ::strerror_r(error, buffer, sizeof buffer);
     return QString::fromLocal8Bit(text);
+}
+
+void ReportFileSizeLimitAsError() {
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 WholeFileWriter::WholeFileWriter(QString path, NodeTarget nodes)

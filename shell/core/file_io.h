@@ -68,4 +68,11 @@ bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QStri
 // The system's text for an error number ("No space left on device").
 QString SystemReason(int error);
 
+// A write past the file-size limit (ulimit -f) also raises SIGXFSZ, whose default action
+// ends the program at once, without a word about which file failed. Called at the start of
+// main, this catches the signal with a handler that does nothing, so the write fails with
+// EFBIG "File too large" and is reported like any other failed write. A handler rather than
+// ignoring it: programs started from this one get the default action back when they start.
+void ReportFileSizeLimitAsError();
+
 } // namespace starloom
