@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace starloom;
 using namespace starloom::clitest;
@@ -61,6 +63,8 @@ private slots:
     void writeFails();
     void sizeLimitSignalDoesNotKill_data();
     void sizeLimitSignalDoesNotKill();
+    void replacedFileKeepsItsOwnerAndMode_data();
+    void replacedFileKeepsItsOwnerAndMode();
     void saveRefusesADevice_data();
     void saveRefusesADevice();
     void imageNameThatIsAFolder_data();
@@ -188,6 +192,86 @@ void TestCliFaults::sizeLimitSignalDoesNotKill() {
     QVERIFY2(run.err.contains("File too large"), run.err.constData());
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+void TestCliFaults::replacedFileKeepsItsOwnerAndMode_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("otherOwner"); // the earlier file belongs to another user
+    QTest::addColumn<bool>("hardLink");   // the earlier file has a second name
+    QTest::addColumn<QString>("refusal"); // empty when the file is replaced
+    const QString readOnly = QStringLiteral("the file is read-only; it was not replaced");
+    const QString linked =
+        QStringLiteral("the file has other names (hard links); it was not replaced");
+    for (const char *command : {"save", "batch"}) {
+        QTest::addRow("%s, 0444 refused", command) << command << 0444 << false << false << readOnly;
+        QTest::addRow("%s, 0555 refused", command) << command << 0555 << false << false << readOnly;
+        QTest::addRow("%s, 0640 kept", command) << command << 0640 << false << false << QString();
+        QTest::addRow("%s, 0604 kept", command) << command << 0604 << false << false << QString();
+        QTest::addRow("%s, another user's file keeps its owner", command)
+            << command << 0644 << true << false << QString();
+        QTest::addRow("%s, hard link refused", command)
+            << command << 0644 << false << true << linked;
+    }
+}
+
+// Replacing a file by renaming a new one over it would hand the name to a new file with
+// the tool's owner and mode, and leave a second name of the old file with the old bytes.
+void TestCliFaults::replacedFileKeepsItsOwnerAndMode() {
+    QFETCH(QString, command);
+    QFETCH(int, mode);
+    QFETCH(bool, otherOwner);
+    QFETCH(bool, hardLink);
+    QFETCH(QString, refusal);
+    constexpr uid_t kOtherUser = 4321; // an id no account of the test machine needs to have
+    if (otherOwner && ::geteuid() != 0)
+        QSKIP("giving a file to another user needs root");
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    const QString path = dir.filePath(QStringLiteral("anna.out"));
+    const QString second = dir.filePath(QStringLiteral("second name"));
+    const QByteArray native = QFile::encodeName(path);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    QCOMPARE(::chmod(native.constData(), mode_t(mode)), 0);
+    if (otherOwner)
+        QCOMPARE(::chown(native.constData(), kOtherUser, kOtherUser), 0);
+    if (hardLink)
+        QCOMPARE(::link(native.constData(), QFile::encodeName(second).constData()), 0);
+    struct stat before {};
+    QCOMPARE(::stat(native.constData(), &before), 0);
+    const QStringList args = command == QLatin1String("batch")
+                                 ? QStringList{"batch", in, "--out", path}
+                                 : QStringList{command, path} + kBirth;
+    const CliRun run = RunCli(args);
+    struct stat after {};
+    QCOMPARE(::stat(native.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    if (refusal.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(Content(path) != QByteArray("earlier"));
+    } else {
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains((path + QStringLiteral(": ") + refusal).toUtf8()),
+                 run.err.constData());
+        QCOMPARE(Content(path), QByteArray("earlier"));
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_nlink, before.st_nlink);
+    }
+    QStringList expected = {"anna.out", "in.csv"};
+    if (hardLink)
+        expected.append(QStringLiteral("second name"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             expected);
 }
 
 void TestCliFaults::saveRefusesADevice_data() {

@@ -188,6 +188,21 @@ bool WholeFileWriter::open() {
             }
         }
     }
+    if (exists) {
+        // A file its owner may not write is kept from changes on purpose; renaming a new file
+        // over it would change it all the same (only the folder's permission is asked), so
+        // it is refused here as opening it for writing would be.
+        if ((st.st_mode & S_IWUSR) == 0)
+            return failWith(QStringLiteral("the file is read-only; it was not replaced"));
+        // A file with other names (hard links) cannot be replaced by renaming: the name
+        // given would get the new bytes and the other names keep the old ones. Writing the
+        // bytes into the file itself would reach every name, but a failure part-way (a full
+        // disk, a crash) would then leave the only copy cut short, which this writer never
+        // does. Refusing keeps the file whole; the user can save under another name.
+        if (st.st_nlink > 1)
+            return failWith(
+                QStringLiteral("the file has other names (hard links); it was not replaced"));
+    }
     m_target = QFile::decodeName(target);
     const QByteArray folder = FolderOf(target);
     m_fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -202,7 +217,17 @@ bool WholeFileWriter::open() {
             return fail(errno);
         m_tempName = QFile::decodeName(name);
     }
-    // A replaced file keeps its permissions; a new one gets what the user's mask allows.
+    // A replaced file keeps its owner and group where the system lets us give them: root
+    // may give the file to anyone, another user only to a group of their own. Where it may
+    // not (EPERM), the file becomes the user's own, as any file they write does.
+    if (exists && ::fchown(m_fd, st.st_uid, st.st_gid) != 0) {
+        if (errno != EPERM)
+            return fail(errno);
+        if (::fchown(m_fd, static_cast<uid_t>(-1), st.st_gid) != 0 && errno != EPERM)
+            return fail(errno);
+    }
+    // A replaced file keeps its permissions (set after the owner, whose change clears the
+    // set-user-ID and set-group-ID bits); a new one gets what the user's mask allows.
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
     if (::fchmod(m_fd, mode) != 0 && exists)
         return fail(errno);
