@@ -8,8 +8,12 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace starloom;
@@ -52,6 +56,28 @@ QByteArray Content(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
+// A process started with posix_spawn, killed and waited for if the test ends before it does.
+struct Child {
+    pid_t pid = -1;
+    int input = -1; // the write end of its standard input
+    ~Child() {
+        if (input >= 0)
+            ::close(input);
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+    // The status waitpid gives, or -1.
+    int wait() {
+        int status = -1;
+        if (::waitpid(pid, &status, 0) != pid)
+            return -1;
+        pid = -1;
+        return status;
+    }
+};
+
 } // namespace
 
 class TestCliFaults : public QObject {
@@ -63,6 +89,8 @@ private slots:
     void writeFails();
     void sizeLimitSignalDoesNotKill_data();
     void sizeLimitSignalDoesNotKill();
+    void interruptedBatchLeavesNoTemporary_data();
+    void interruptedBatchLeavesNoTemporary();
     void replacedFileKeepsItsOwnerAndMode_data();
     void replacedFileKeepsItsOwnerAndMode();
     void saveRefusesADevice_data();
@@ -191,6 +219,69 @@ void TestCliFaults::sizeLimitSignalDoesNotKill() {
     QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
     QVERIFY2(run.err.contains("File too large"), run.err.constData());
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestCliFaults::interruptedBatchLeavesNoTemporary_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// A batch ended by a signal part-way through writing its output on a file system without
+// unnamed temporary files: the hidden temporary goes with it, and the tool still ends by
+// the signal, so whoever started it sees how it ended.
+void TestCliFaults::interruptedBatchLeavesNoTemporary() {
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("anna.out"));
+    int input[2];
+    QCOMPARE(::pipe2(input, O_CLOEXEC), 0);
+    Child child;
+    child.input = input[1];
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+    // Signals ignored or blocked where the test was started would stay so in the tool.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t endings;
+    sigemptyset(&endings);
+    posix_spawnattr_setsigmask(&attributes, &endings);
+    for (const int each : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&endings, each);
+    posix_spawnattr_setsigdefault(&attributes, &endings);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    const QByteArray out = QFile::encodeName(path);
+    const char *argv[] = {STARLOOM_CLI_NAMED, "batch", "-", "--threads", "1", "--out",
+                          out.constData(),    nullptr};
+    const int spawned = ::posix_spawn(&child.pid, STARLOOM_CLI_NAMED, &actions, &attributes,
+                                      const_cast<char *const *>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ::close(input[0]);
+    QCOMPARE(spawned, 0);
+    // Rows enough for blocks of them to be read and written while the input stays open.
+    const QByteArray header = QByteArray(kOneRow).left(QByteArray(kOneRow).indexOf('\n') + 1);
+    const QByteArray row = QByteArray(kOneRow).mid(header.size());
+    const QByteArray rows = header + row.repeated(5000);
+    const auto oldPipe = std::signal(SIGPIPE, SIG_IGN); // the tool may be gone already
+    const bool wrote = ::write(child.input, rows.constData(), rows.size()) == rows.size();
+    std::signal(SIGPIPE, oldPipe);
+    QVERIFY(wrote);
+    // The temporary is there and being written to.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&dir] {
+            const QFileInfoList files = QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden);
+            return files.size() == 1 && files.first().size() > 0;
+        }(),
+        60000);
+    QCOMPARE(::kill(child.pid, signal), 0);
+    const int status = child.wait();
+    QVERIFY2(WIFSIGNALED(status), qPrintable(QString::number(status)));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
 

@@ -8,11 +8,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <mutex>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,15 +82,221 @@ QByteArray FolderOf(const QByteArray &path) {
     return path.left(slash);
 }
 
-// A name for a temporary next to `target` that no one else picks: hidden, with the
-// process and a running number in it.
+constexpr char kTemporaryMark[] = ".starloom-"; // between the target's name and the machine
+constexpr char kTemporaryEnd[] = ".part";
+constexpr qsizetype kHostTagLength = 32; // bytes of the machine's name kept, at most
+
+// The machine's name as temporaries carry it: letters and digits, anything else as "_".
+// A folder on a network file system is shared by several machines, and a process number
+// means something only on the machine that gave it.
+const QByteArray &HostTag() {
+    static const QByteArray tag = [] {
+        char name[HOST_NAME_MAX + 1] = {};
+        QByteArray host = ::gethostname(name, HOST_NAME_MAX) == 0 ? QByteArray(name) : "";
+        host.truncate(kHostTagLength);
+        for (char &c : host) {
+            const bool kept =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            if (!kept)
+                c = '_';
+        }
+        return host.isEmpty() ? QByteArrayLiteral("_") : host;
+    }();
+    return tag;
+}
+
+// A name for a temporary next to `target` that no one else picks: hidden, with the program's
+// mark, the machine, the process and a running number: ".NAME.starloom-HOST-PID-N.part".
+// The target's name is cut where the whole would be longer than a file name may be
+// (NAME_MAX), at the start of a UTF-8 character.
 QByteArray TemporaryName(const QByteArray &target) {
     static std::atomic<unsigned> counter{0};
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
-    const QByteArray file = target.mid(slash + 1);
-    return folder + '.' + file + '.' + QByteArray::number(::getpid()) + '-' +
-           QByteArray::number(counter.fetch_add(1)) + ".part";
+    const QByteArray ending = kTemporaryMark + HostTag() + '-' + QByteArray::number(::getpid()) +
+                              '-' + QByteArray::number(counter.fetch_add(1)) + kTemporaryEnd;
+    QByteArray file = target.mid(slash + 1);
+    const qsizetype room = NAME_MAX - 1 - ending.size();
+    if (file.size() > room) {
+        qsizetype cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(file[cut]) & 0xC0) == 0x80)
+            --cut;
+        file.truncate(cut);
+    }
+    return folder + '.' + file + ending;
+}
+
+// The process of this machine that made the temporary `name` (a name TemporaryName gives),
+// or 0 when the name does not have exactly that form or comes from another machine.
+pid_t TemporaryOwner(std::string_view name) {
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 10 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!name.starts_with('.') || !name.ends_with(kTemporaryEnd))
+        return 0;
+    name.remove_suffix(std::strlen(kTemporaryEnd));
+    const std::size_t dash = name.rfind('-');
+    if (dash == std::string_view::npos || !digits(name.substr(dash + 1)))
+        return 0;
+    name = name.substr(0, dash);
+    const std::size_t processDash = name.rfind('-');
+    if (processDash == std::string_view::npos)
+        return 0;
+    const std::string_view process = name.substr(processDash + 1);
+    name = name.substr(0, processDash);
+    const std::string_view host(HostTag().constData(), HostTag().size());
+    if (!name.ends_with(host))
+        return 0;
+    name.remove_suffix(host.size());
+    // At least one byte of the target's name before the mark.
+    if (name.size() < 2 + std::strlen(kTemporaryMark) || !name.ends_with(kTemporaryMark))
+        return 0;
+    long long pid = 0;
+    if (!digits(process) ||
+        std::from_chars(process.data(), process.data() + process.size(), pid).ec != std::errc{} ||
+        pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+// Removes from `folder` the temporaries of writers that no longer run: killed outright, or
+// on a machine that went down. Only regular files of this user that have exactly the
+// temporaries' form of name are touched; whatever fails is left for a later write.
+void RemoveLeftoverTemporaries(const QByteArray &folder) {
+    DIR *dir = ::opendir(folder.constData());
+    if (dir == nullptr)
+        return;
+    const int dirFd = ::dirfd(dir);
+    const pid_t self = ::getpid();
+    while (const dirent *entry = ::readdir(dir)) {
+        const pid_t owner = TemporaryOwner(entry->d_name);
+        // kill with no signal asks whether the process exists; EPERM: it does, another
+        // user's.
+        if (owner == 0 || owner == self || ::kill(owner, 0) == 0 || errno == EPERM)
+            continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid())
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// The named temporaries that exist now (or are about to), where a signal handler can find
+// them: a fixed table, since the handler may neither allocate nor lock. A slot is taken
+// and given back with atomic operations only; the handler claims each live slot before it
+// removes its file, so a slot is never rewritten under it.
+enum SlotState : int { kFree, kFilling, kLive, kRemoving };
+struct LiveTemporary {
+    std::atomic<int> state{kFree};
+    pid_t owner = 0; // a child forked before exec must not remove its parent's files
+    char path[PATH_MAX] = {};
+};
+static_assert(std::atomic<int>::is_always_lock_free);
+constexpr int kLiveTemporaries = 16; // more at once than a program writes; the rest go unlisted
+LiveTemporary g_live[kLiveTemporaries];
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Removes the live temporaries, then ends the program by the same signal with its default
+// action, so whoever started it sees how it ended. Only async-signal-safe calls.
+void RemoveTemporariesAndEnd(int signal) {
+    const pid_t self = ::getpid();
+    for (LiveTemporary &slot : g_live) {
+        int live = kLive;
+        if (slot.state.compare_exchange_strong(live, kRemoving) && slot.owner == self)
+            ::unlink(slot.path);
+    }
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
+    // Blocked while this handler runs; delivered, and ending the program, when it returns.
+    ::raise(signal);
+}
+
+// Once, before the first named temporary. A signal the program was started ignoring
+// (nohup, a background job) or that something else handles is left as it is.
+void CatchEndingSignals() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        struct sigaction action {};
+        action.sa_handler = RemoveTemporariesAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (const int signal : kEndingSignals)
+            sigaddset(&action.sa_mask, signal);
+        for (const int signal : kEndingSignals) {
+            struct sigaction old {};
+            if (::sigaction(signal, nullptr, &old) == 0 && (old.sa_flags & SA_SIGINFO) == 0 &&
+                old.sa_handler == SIG_DFL)
+                ::sigaction(signal, &action, nullptr);
+        }
+    });
+}
+
+// Lists `path` (relative to the folder the program is in now) for removal by a signal; the
+// slot, or -1 when the table is full or the path too long (a later write removes the file
+// if it is left).
+int RememberTemporary(const QByteArray &path) {
+    CatchEndingSignals();
+    QByteArray absolute = path;
+    if (!path.startsWith('/')) {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) == nullptr)
+            return -1;
+        absolute = QByteArray(here) + '/' + path;
+    }
+    if (absolute.size() >= PATH_MAX)
+        return -1;
+    for (int i = 0; i < kLiveTemporaries; ++i) {
+        int unused = kFree;
+        if (!g_live[i].state.compare_exchange_strong(unused, kFilling))
+            continue;
+        std::memcpy(g_live[i].path, absolute.constData(), absolute.size() + 1);
+        g_live[i].owner = ::getpid();
+        g_live[i].state.store(kLive);
+        return i;
+    }
+    return -1;
+}
+
+// The file has its final name, or is gone: its slot is free again. A slot a handler has
+// claimed stays claimed; the program is ending.
+void ForgetTemporary(int &slot) {
+    if (slot < 0)
+        return;
+    int live = kLive;
+    g_live[std::exchange(slot, -1)].state.compare_exchange_strong(live, kFree);
+}
+
+// A new empty hidden temporary next to `target`, open for writing and listed for removal
+// by a signal. The descriptor, or -1 with errno set.
+int CreateTemporary(const QByteArray &target, QByteArray &name, int &slot) {
+    for (int attempt = 0;; ++attempt) {
+        name = TemporaryName(target);
+        // Listed before it exists, so that no moment is left in which a signal would miss it.
+        slot = RememberTemporary(name);
+        const int fd =
+            g_calls.open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        ForgetTemporary(slot);
+        name.clear();
+        // Taken: a leftover of an ended process that had this process's number.
+        if (error != EEXIST || attempt > 100) {
+            errno = error;
+            return -1;
+        }
+    }
+}
+
+// Unlinks the named temporary, if any, and gives back its slot.
+void RemoveTemporary(QByteArray &name, int &slot) {
+    if (!name.isEmpty())
+        ::unlink(std::exchange(name, QByteArray()).constData());
+    ForgetTemporary(slot);
 }
 
 // Gives the unnamed file `fd` the name `name`; fails with EEXIST when the name is taken.
@@ -205,17 +417,16 @@ bool WholeFileWriter::open() {
     }
     m_target = QFile::decodeName(target);
     const QByteArray folder = FolderOf(target);
+    RemoveLeftoverTemporaries(folder);
     m_fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         const int unnamed = errno;
         if (unnamed != EOPNOTSUPP && unnamed != EISDIR && unnamed != EINVAL)
             return fail(unnamed);
         // A file system without unnamed files: a hidden temporary, removed on failure.
-        QByteArray name = TemporaryName(target);
-        m_fd = g_calls.open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_fd = CreateTemporary(target, m_tempName, m_tempSlot);
         if (m_fd < 0)
             return fail(errno);
-        m_tempName = QFile::decodeName(name);
     }
     // A replaced file keeps its owner and group where the system lets us give them: root
     // may give the file to anyone, another user only to a group of their own. Where it may
@@ -255,32 +466,35 @@ bool WholeFileWriter::commit() {
     if (g_calls.fsync(m_fd) != 0 && errno != EINVAL)
         return fail(errno);
     const QByteArray target = Native(m_target);
-    QByteArray temporary = Native(m_tempName);
     if (m_tempName.isEmpty()) {
         for (int attempt = 0;; ++attempt) {
-            temporary = TemporaryName(target);
+            const QByteArray temporary = TemporaryName(target);
+            // Listed before the name exists, as in CreateTemporary.
+            m_tempSlot = RememberTemporary(temporary);
             const int error = LinkUnnamed(m_fd, temporary);
-            if (error == 0)
+            if (error == 0) {
+                m_tempName = temporary;
                 break;
+            }
+            ForgetTemporary(m_tempSlot);
             if (error != EEXIST || attempt > 100)
                 return fail(error);
         }
-        m_tempName = QFile::decodeName(temporary);
     }
     const int fd = std::exchange(m_fd, -1);
     if (g_calls.close(fd) != 0 && errno != EINTR)
         return fail(errno);
-    if (g_calls.rename(temporary.constData(), target.constData()) != 0)
+    if (g_calls.rename(m_tempName.constData(), target.constData()) != 0)
         return fail(errno);
     m_tempName.clear();
+    ForgetTemporary(m_tempSlot);
     return true;
 }
 
 void WholeFileWriter::cancel() {
     if (m_fd >= 0)
         g_calls.close(std::exchange(m_fd, -1));
-    if (!m_tempName.isEmpty())
-        ::unlink(Native(std::exchange(m_tempName, QString())).constData());
+    RemoveTemporary(m_tempName, m_tempSlot);
 }
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes,
@@ -304,21 +518,21 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
         return ClaimResult::Failed;
     };
     const QByteArray folder = FolderOf(name);
+    RemoveLeftoverTemporaries(folder);
     int fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     QByteArray temporary;
+    int slot = -1;
     if (fd < 0) {
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return failed(errno);
-        temporary = TemporaryName(name);
-        fd = g_calls.open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = CreateTemporary(name, temporary, slot);
         if (fd < 0)
             return failed(errno);
     }
     auto drop = [&] {
         if (fd >= 0)
             g_calls.close(std::exchange(fd, -1));
-        if (!temporary.isEmpty())
-            ::unlink(temporary.constData());
+        RemoveTemporary(temporary, slot);
     };
     int problem = ::fchmod(fd, 0666 & ~CurrentUmask()) == 0 ? 0 : errno;
     if (problem == 0)
