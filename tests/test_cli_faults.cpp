@@ -1,6 +1,8 @@
 // starloom-cli when the system says no: output that cannot be written (a full disk, a size
-// limit, a device, a lost standard output), names that are no image file, reading files that
-// are pipes or no reading, and image commands running at once in one folder.
+// limit, a device, a lost standard output), files that may not be replaced (read-only, with
+// hard links) or keep their owner, a batch ended by a signal, names that are no image file,
+// reading files that are pipes or no reading, and image commands running at once in one
+// folder.
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
