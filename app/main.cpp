@@ -6,6 +6,7 @@
 #include "reading/gui/birth_form.h"
 #include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
+#include "shell/core/file_io.h"
 #include "shell/instance_channel.h"
 #include "shell/program_icon.h"
 #include "shell/shutdown.h"
@@ -17,6 +18,7 @@
 #include <QSettings>
 
 int main(int argc, char *argv[]) {
+    starloom::ReportFileSizeLimitAsError();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QM Starloom"));
     QApplication::setApplicationVersion(QStringLiteral(STARLOOM_VERSION));

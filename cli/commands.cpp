@@ -823,6 +823,7 @@ int RunCommand(const std::vector<std::string> &args, const Drawing &drawing) {
 }
 
 int Main(int argc, char *argv[], const Drawing &drawing) {
+    ReportFileSizeLimitAsError();
     // A standard stream started closed keeps its number taken, by the null device opened
     // the wrong way round: using the stream then fails with a clear error, and no file the
     // tool opens later can take its number and receive its output by mistake.

@@ -9,6 +9,13 @@ foreach(name test_cli test_cli_batch test_cli_place test_cli_stats test_cli_faul
     target_compile_definitions(${name} PRIVATE ${cli_test_definitions})
     add_dependencies(${name} starloom-cli)
 endforeach()
+# The tool's core on a file system without unnamed temporary files, for the faults test.
+add_executable(starloom-cli-named support/cli_named_temporaries_main.cpp)
+target_link_libraries(starloom-cli-named PRIVATE starloom_cli)
+starloom_defaults(starloom-cli-named)
+target_compile_definitions(test_cli_faults PRIVATE
+                           STARLOOM_CLI_NAMED="$<TARGET_FILE:starloom-cli-named>")
+add_dependencies(test_cli_faults starloom-cli-named)
 # It drives the desktop program's windows beside the tool, so it runs alone.
 starloom_add_test(test_cli_desktop LABEL cli SERIAL
                   SOURCES test_cli_desktop.cpp test_cli_support.h LIBS starloom_cli_gui)

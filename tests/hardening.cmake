@@ -7,6 +7,8 @@ endif()
 
 starloom_add_test(test_robustness LABEL files SOURCES test_robustness.cpp
                   support/scripted_services.h LIBS starloom_reading_gui SERIAL)
+# The checked writer with its system calls failing one at a time.
+starloom_add_test(test_file_io LABEL files SOURCES test_file_io.cpp LIBS starloom_shell_core)
 
 # The desktop program typed into with xdotool in Xvfb: a birth, Calculate, Save As JPEG
 # through the real save dialog, Exit, and a second copy refused.

@@ -1,6 +1,8 @@
 // starloom-cli when the system says no: output that cannot be written (a full disk, a size
-// limit, a device, a lost standard output), names that are no image file, reading files that
-// are pipes or no reading, and image commands running at once in one folder.
+// limit, a device, a lost standard output), files that may not be replaced (read-only, with
+// hard links) or keep their owner, a batch ended by a signal, names that are no image file,
+// reading files that are pipes or no reading, and image commands running at once in one
+// folder.
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
@@ -8,7 +10,13 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace starloom;
 using namespace starloom::clitest;
@@ -50,6 +58,28 @@ QByteArray Content(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
+// A process started with posix_spawn, killed and waited for if the test ends before it does.
+struct Child {
+    pid_t pid = -1;
+    int input = -1; // the write end of its standard input
+    ~Child() {
+        if (input >= 0)
+            ::close(input);
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+    // The status waitpid gives, or -1.
+    int wait() {
+        int status = -1;
+        if (::waitpid(pid, &status, 0) != pid)
+            return -1;
+        pid = -1;
+        return status;
+    }
+};
+
 } // namespace
 
 class TestCliFaults : public QObject {
@@ -59,6 +89,12 @@ private slots:
     void lostStandardOutput();
     void writeFails_data();
     void writeFails();
+    void sizeLimitSignalDoesNotKill_data();
+    void sizeLimitSignalDoesNotKill();
+    void interruptedBatchLeavesNoTemporary_data();
+    void interruptedBatchLeavesNoTemporary();
+    void replacedFileKeepsItsOwnerAndMode_data();
+    void replacedFileKeepsItsOwnerAndMode();
     void saveRefusesADevice_data();
     void saveRefusesADevice();
     void imageNameThatIsAFolder_data();
@@ -156,6 +192,179 @@ void TestCliFaults::writeFails() {
     QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     left.removeAll(QStringLiteral("filler"));
     QCOMPARE(left, earlier ? QStringList{"anna.out"} : QStringList());
+}
+
+void TestCliFaults::sizeLimitSignalDoesNotKill_data() {
+    QTest::addColumn<QString>("command");
+    for (const char *command : {"save", "export", "pdf", "image", "batch"})
+        QTest::newRow(command) << command;
+}
+
+// Past the file-size limit the system also sends a signal whose default action ends the
+// tool without a word; the tool reports the failed write instead, like any other.
+void TestCliFaults::sizeLimitSignalDoesNotKill() {
+    QFETCH(QString, command);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    const QString folder = dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + (command == QLatin1String("image") ? "/anna.jpg" : "/anna.out");
+    const QStringList args = command == QLatin1String("batch")
+                                 ? QStringList{"batch", in, "--out", path}
+                                 : QStringList{command, path} + kBirth;
+    const CliRun run = RunShell(QStringLiteral("trap - XFSZ; ulimit -f 0;"), args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(path.toUtf8()), run.err.constData());
+    QVERIFY2(run.err.contains("File too large"), run.err.constData());
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestCliFaults::interruptedBatchLeavesNoTemporary_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// A batch ended by a signal part-way through writing its output on a file system without
+// unnamed temporary files: the hidden temporary goes with it, and the tool still ends by
+// the signal, so whoever started it sees how it ended.
+void TestCliFaults::interruptedBatchLeavesNoTemporary() {
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("anna.out"));
+    int input[2];
+    QCOMPARE(::pipe2(input, O_CLOEXEC), 0);
+    Child child;
+    child.input = input[1];
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+    // Signals ignored or blocked where the test was started would stay so in the tool.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t endings;
+    sigemptyset(&endings);
+    posix_spawnattr_setsigmask(&attributes, &endings);
+    for (const int each : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&endings, each);
+    posix_spawnattr_setsigdefault(&attributes, &endings);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    const QByteArray out = QFile::encodeName(path);
+    const char *argv[] = {STARLOOM_CLI_NAMED, "batch", "-", "--threads", "1", "--out",
+                          out.constData(),    nullptr};
+    const int spawned = ::posix_spawn(&child.pid, STARLOOM_CLI_NAMED, &actions, &attributes,
+                                      const_cast<char *const *>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ::close(input[0]);
+    QCOMPARE(spawned, 0);
+    // Rows enough for blocks of them to be read and written while the input stays open.
+    const QByteArray header = QByteArray(kOneRow).left(QByteArray(kOneRow).indexOf('\n') + 1);
+    const QByteArray row = QByteArray(kOneRow).mid(header.size());
+    const QByteArray rows = header + row.repeated(5000);
+    const auto oldPipe = std::signal(SIGPIPE, SIG_IGN); // the tool may be gone already
+    const bool wrote = ::write(child.input, rows.constData(), rows.size()) == rows.size();
+    std::signal(SIGPIPE, oldPipe);
+    QVERIFY(wrote);
+    // The temporary is there and being written to.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&dir] {
+            const QFileInfoList files = QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden);
+            return files.size() == 1 && files.first().size() > 0;
+        }(),
+        60000);
+    QCOMPARE(::kill(child.pid, signal), 0);
+    const int status = child.wait();
+    QVERIFY2(WIFSIGNALED(status), qPrintable(QString::number(status)));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestCliFaults::replacedFileKeepsItsOwnerAndMode_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("otherOwner"); // the earlier file belongs to another user
+    QTest::addColumn<bool>("hardLink");   // the earlier file has a second name
+    QTest::addColumn<QString>("refusal"); // empty when the file is replaced
+    const QString readOnly = QStringLiteral("the file is read-only; it was not replaced");
+    const QString linked =
+        QStringLiteral("the file has other names (hard links); it was not replaced");
+    for (const char *command : {"save", "batch"}) {
+        QTest::addRow("%s, 0444 refused", command) << command << 0444 << false << false << readOnly;
+        QTest::addRow("%s, 0555 refused", command) << command << 0555 << false << false << readOnly;
+        QTest::addRow("%s, 0640 kept", command) << command << 0640 << false << false << QString();
+        QTest::addRow("%s, 0604 kept", command) << command << 0604 << false << false << QString();
+        QTest::addRow("%s, another user's file keeps its owner", command)
+            << command << 0644 << true << false << QString();
+        QTest::addRow("%s, hard link refused", command)
+            << command << 0644 << false << true << linked;
+    }
+}
+
+// Replacing a file by renaming a new one over it would hand the name to a new file with
+// the tool's owner and mode, and leave a second name of the old file with the old bytes.
+void TestCliFaults::replacedFileKeepsItsOwnerAndMode() {
+    QFETCH(QString, command);
+    QFETCH(int, mode);
+    QFETCH(bool, otherOwner);
+    QFETCH(bool, hardLink);
+    QFETCH(QString, refusal);
+    constexpr uid_t kOtherUser = 4321; // an id no account of the test machine needs to have
+    if (otherOwner && ::geteuid() != 0)
+        QSKIP("giving a file to another user needs root");
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile csv(in);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(kOneRow);
+    csv.close();
+    const QString path = dir.filePath(QStringLiteral("anna.out"));
+    const QString second = dir.filePath(QStringLiteral("second name"));
+    const QByteArray native = QFile::encodeName(path);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier");
+    }
+    QCOMPARE(::chmod(native.constData(), mode_t(mode)), 0);
+    if (otherOwner)
+        QCOMPARE(::chown(native.constData(), kOtherUser, kOtherUser), 0);
+    if (hardLink)
+        QCOMPARE(::link(native.constData(), QFile::encodeName(second).constData()), 0);
+    struct stat before {};
+    QCOMPARE(::stat(native.constData(), &before), 0);
+    const QStringList args = command == QLatin1String("batch")
+                                 ? QStringList{"batch", in, "--out", path}
+                                 : QStringList{command, path} + kBirth;
+    const CliRun run = RunCli(args);
+    struct stat after {};
+    QCOMPARE(::stat(native.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    if (refusal.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(Content(path) != QByteArray("earlier"));
+    } else {
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains((path + QStringLiteral(": ") + refusal).toUtf8()),
+                 run.err.constData());
+        QCOMPARE(Content(path), QByteArray("earlier"));
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_nlink, before.st_nlink);
+    }
+    QStringList expected = {"anna.out", "in.csv"};
+    if (hardLink)
+        expected.append(QStringLiteral("second name"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             expected);
 }
 
 void TestCliFaults::saveRefusesADevice_data() {

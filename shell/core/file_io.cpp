@@ -1,5 +1,6 @@
 // Checked writes and non-blocking reads on POSIX systems.
 #include "shell/core/file_io.h"
+#include "shell/core/file_io_calls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -7,10 +8,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <mutex>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +27,13 @@
 namespace starloom {
 
 namespace {
+
+int SystemOpen(const char *path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+// Constant-initialised, so it holds the real calls before any code runs.
+WriterCalls g_calls{SystemOpen, ::fsync, ::close, ::rename};
 
 QByteArray Native(const QString &path) {
     return QFile::encodeName(path);
@@ -67,15 +82,221 @@ QByteArray FolderOf(const QByteArray &path) {
     return path.left(slash);
 }
 
-// A name for a temporary next to `target` that no one else picks: hidden, with the
-// process and a running number in it.
+constexpr char kTemporaryMark[] = ".starloom-"; // between the target's name and the machine
+constexpr char kTemporaryEnd[] = ".part";
+constexpr qsizetype kHostTagLength = 32; // bytes of the machine's name kept, at most
+
+// The machine's name as temporaries carry it: letters and digits, anything else as "_".
+// A folder on a network file system is shared by several machines, and a process number
+// means something only on the machine that gave it.
+const QByteArray &HostTag() {
+    static const QByteArray tag = [] {
+        char name[HOST_NAME_MAX + 1] = {};
+        QByteArray host = ::gethostname(name, HOST_NAME_MAX) == 0 ? QByteArray(name) : "";
+        host.truncate(kHostTagLength);
+        for (char &c : host) {
+            const bool kept =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            if (!kept)
+                c = '_';
+        }
+        return host.isEmpty() ? QByteArrayLiteral("_") : host;
+    }();
+    return tag;
+}
+
+// A name for a temporary next to `target` that no one else picks: hidden, with the program's
+// mark, the machine, the process and a running number: ".NAME.starloom-HOST-PID-N.part".
+// The target's name is cut where the whole would be longer than a file name may be
+// (NAME_MAX), at the start of a UTF-8 character.
 QByteArray TemporaryName(const QByteArray &target) {
     static std::atomic<unsigned> counter{0};
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
-    const QByteArray file = target.mid(slash + 1);
-    return folder + '.' + file + '.' + QByteArray::number(::getpid()) + '-' +
-           QByteArray::number(counter.fetch_add(1)) + ".part";
+    const QByteArray ending = kTemporaryMark + HostTag() + '-' + QByteArray::number(::getpid()) +
+                              '-' + QByteArray::number(counter.fetch_add(1)) + kTemporaryEnd;
+    QByteArray file = target.mid(slash + 1);
+    const qsizetype room = NAME_MAX - 1 - ending.size();
+    if (file.size() > room) {
+        qsizetype cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(file[cut]) & 0xC0) == 0x80)
+            --cut;
+        file.truncate(cut);
+    }
+    return folder + '.' + file + ending;
+}
+
+// The process of this machine that made the temporary `name` (a name TemporaryName gives),
+// or 0 when the name does not have exactly that form or comes from another machine.
+pid_t TemporaryOwner(std::string_view name) {
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 10 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!name.starts_with('.') || !name.ends_with(kTemporaryEnd))
+        return 0;
+    name.remove_suffix(std::strlen(kTemporaryEnd));
+    const std::size_t dash = name.rfind('-');
+    if (dash == std::string_view::npos || !digits(name.substr(dash + 1)))
+        return 0;
+    name = name.substr(0, dash);
+    const std::size_t processDash = name.rfind('-');
+    if (processDash == std::string_view::npos)
+        return 0;
+    const std::string_view process = name.substr(processDash + 1);
+    name = name.substr(0, processDash);
+    const std::string_view host(HostTag().constData(), HostTag().size());
+    if (!name.ends_with(host))
+        return 0;
+    name.remove_suffix(host.size());
+    // At least one byte of the target's name before the mark.
+    if (name.size() < 2 + std::strlen(kTemporaryMark) || !name.ends_with(kTemporaryMark))
+        return 0;
+    long long pid = 0;
+    if (!digits(process) ||
+        std::from_chars(process.data(), process.data() + process.size(), pid).ec != std::errc{} ||
+        pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+// Removes from `folder` the temporaries of writers that no longer run: killed outright, or
+// on a machine that went down. Only regular files of this user that have exactly the
+// temporaries' form of name are touched; whatever fails is left for a later write.
+void RemoveLeftoverTemporaries(const QByteArray &folder) {
+    DIR *dir = ::opendir(folder.constData());
+    if (dir == nullptr)
+        return;
+    const int dirFd = ::dirfd(dir);
+    const pid_t self = ::getpid();
+    while (const dirent *entry = ::readdir(dir)) {
+        const pid_t owner = TemporaryOwner(entry->d_name);
+        // kill with no signal asks whether the process exists; EPERM: it does, another
+        // user's.
+        if (owner == 0 || owner == self || ::kill(owner, 0) == 0 || errno == EPERM)
+            continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::geteuid())
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// The named temporaries that exist now (or are about to), where a signal handler can find
+// them: a fixed table, since the handler may neither allocate nor lock. A slot is taken
+// and given back with atomic operations only; the handler claims each live slot before it
+// removes its file, so a slot is never rewritten under it.
+enum SlotState : int { kFree, kFilling, kLive, kRemoving };
+struct LiveTemporary {
+    std::atomic<int> state{kFree};
+    pid_t owner = 0; // a child forked before exec must not remove its parent's files
+    char path[PATH_MAX] = {};
+};
+static_assert(std::atomic<int>::is_always_lock_free);
+constexpr int kLiveTemporaries = 16; // more at once than a program writes; the rest go unlisted
+LiveTemporary g_live[kLiveTemporaries];
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Removes the live temporaries, then ends the program by the same signal with its default
+// action, so whoever started it sees how it ended. Only async-signal-safe calls.
+void RemoveTemporariesAndEnd(int signal) {
+    const pid_t self = ::getpid();
+    for (LiveTemporary &slot : g_live) {
+        int live = kLive;
+        if (slot.state.compare_exchange_strong(live, kRemoving) && slot.owner == self)
+            ::unlink(slot.path);
+    }
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
+    // Blocked while this handler runs; delivered, and ending the program, when it returns.
+    ::raise(signal);
+}
+
+// Once, before the first named temporary. A signal the program was started ignoring
+// (nohup, a background job) or that something else handles is left as it is.
+void CatchEndingSignals() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        struct sigaction action {};
+        action.sa_handler = RemoveTemporariesAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (const int signal : kEndingSignals)
+            sigaddset(&action.sa_mask, signal);
+        for (const int signal : kEndingSignals) {
+            struct sigaction old {};
+            if (::sigaction(signal, nullptr, &old) == 0 && (old.sa_flags & SA_SIGINFO) == 0 &&
+                old.sa_handler == SIG_DFL)
+                ::sigaction(signal, &action, nullptr);
+        }
+    });
+}
+
+// Lists `path` (relative to the folder the program is in now) for removal by a signal; the
+// slot, or -1 when the table is full or the path too long (a later write removes the file
+// if it is left).
+int RememberTemporary(const QByteArray &path) {
+    CatchEndingSignals();
+    QByteArray absolute = path;
+    if (!path.startsWith('/')) {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) == nullptr)
+            return -1;
+        absolute = QByteArray(here) + '/' + path;
+    }
+    if (absolute.size() >= PATH_MAX)
+        return -1;
+    for (int i = 0; i < kLiveTemporaries; ++i) {
+        int unused = kFree;
+        if (!g_live[i].state.compare_exchange_strong(unused, kFilling))
+            continue;
+        std::memcpy(g_live[i].path, absolute.constData(), absolute.size() + 1);
+        g_live[i].owner = ::getpid();
+        g_live[i].state.store(kLive);
+        return i;
+    }
+    return -1;
+}
+
+// The file has its final name, or is gone: its slot is free again. A slot a handler has
+// claimed stays claimed; the program is ending.
+void ForgetTemporary(int &slot) {
+    if (slot < 0)
+        return;
+    int live = kLive;
+    g_live[std::exchange(slot, -1)].state.compare_exchange_strong(live, kFree);
+}
+
+// A new empty hidden temporary next to `target`, open for writing and listed for removal
+// by a signal. The descriptor, or -1 with errno set.
+int CreateTemporary(const QByteArray &target, QByteArray &name, int &slot) {
+    for (int attempt = 0;; ++attempt) {
+        name = TemporaryName(target);
+        // Listed before it exists, so that no moment is left in which a signal would miss it.
+        slot = RememberTemporary(name);
+        const int fd =
+            g_calls.open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        const int error = errno;
+        ForgetTemporary(slot);
+        name.clear();
+        // Taken: a leftover of an ended process that had this process's number.
+        if (error != EEXIST || attempt > 100) {
+            errno = error;
+            return -1;
+        }
+    }
+}
+
+// Unlinks the named temporary, if any, and gives back its slot.
+void RemoveTemporary(QByteArray &name, int &slot) {
+    if (!name.isEmpty())
+        ::unlink(std::exchange(name, QByteArray()).constData());
+    ForgetTemporary(slot);
 }
 
 // Gives the unnamed file `fd` the name `name`; fails with EEXIST when the name is taken.
@@ -101,11 +322,27 @@ mode_t CurrentUmask() {
 
 } // namespace
 
+WriterCalls SystemWriterCalls() {
+    return {SystemOpen, ::fsync, ::close, ::rename};
+}
+
+void SetWriterCalls(const WriterCalls &calls) {
+    g_calls = calls;
+}
+
 QString SystemReason(int error) {
     char buffer[256];
     // The GNU strerror_r returns the text, which may or may not be in the buffer.
     const char *text = ::strerror_r(error, buffer, sizeof buffer);
     return QString::fromLocal8Bit(text);
+}
+
+void ReportFileSizeLimitAsError() {
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 WholeFileWriter::WholeFileWriter(QString path, NodeTarget nodes)
@@ -139,7 +376,7 @@ bool WholeFileWriter::open() {
         if (m_nodes == NodeTarget::Refuse || !writable)
             return failWith(NotRegular(st.st_mode));
         // A device or pipe takes the bytes as they come; nothing is renamed over it.
-        m_fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        m_fd = g_calls.open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY, 0);
         if (m_fd < 0)
             return fail(errno);
         m_direct = true;
@@ -163,21 +400,45 @@ bool WholeFileWriter::open() {
             }
         }
     }
+    if (exists) {
+        // A file its owner may not write is kept from changes on purpose; renaming a new file
+        // over it would change it all the same (only the folder's permission is asked), so
+        // it is refused here as opening it for writing would be.
+        if ((st.st_mode & S_IWUSR) == 0)
+            return failWith(QStringLiteral("the file is read-only; it was not replaced"));
+        // A file with other names (hard links) cannot be replaced by renaming: the name
+        // given would get the new bytes and the other names keep the old ones. Writing the
+        // bytes into the file itself would reach every name, but a failure part-way (a full
+        // disk, a crash) would then leave the only copy cut short, which this writer never
+        // does. Refusing keeps the file whole; the user can save under another name.
+        if (st.st_nlink > 1)
+            return failWith(
+                QStringLiteral("the file has other names (hard links); it was not replaced"));
+    }
     m_target = QFile::decodeName(target);
     const QByteArray folder = FolderOf(target);
-    m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    RemoveLeftoverTemporaries(folder);
+    m_fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (m_fd < 0) {
         const int unnamed = errno;
         if (unnamed != EOPNOTSUPP && unnamed != EISDIR && unnamed != EINVAL)
             return fail(unnamed);
         // A file system without unnamed files: a hidden temporary, removed on failure.
-        QByteArray name = TemporaryName(target);
-        m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_fd = CreateTemporary(target, m_tempName, m_tempSlot);
         if (m_fd < 0)
             return fail(errno);
-        m_tempName = QFile::decodeName(name);
     }
-    // A replaced file keeps its permissions; a new one gets what the user's mask allows.
+    // A replaced file keeps its owner and group where the system lets us give them: root
+    // may give the file to anyone, another user only to a group of their own. Where it may
+    // not (EPERM), the file becomes the user's own, as any file they write does.
+    if (exists && ::fchown(m_fd, st.st_uid, st.st_gid) != 0) {
+        if (errno != EPERM)
+            return fail(errno);
+        if (::fchown(m_fd, static_cast<uid_t>(-1), st.st_gid) != 0 && errno != EPERM)
+            return fail(errno);
+    }
+    // A replaced file keeps its permissions (set after the owner, whose change clears the
+    // set-user-ID and set-group-ID bits); a new one gets what the user's mask allows.
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
     if (::fchmod(m_fd, mode) != 0 && exists)
         return fail(errno);
@@ -197,40 +458,43 @@ bool WholeFileWriter::commit() {
         return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
     if (m_direct) {
         const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR)
+        if (g_calls.close(fd) != 0 && errno != EINTR)
             return fail(errno);
         return true;
     }
     // Delayed allocation reports a full disk only here.
-    if (::fsync(m_fd) != 0 && errno != EINVAL)
+    if (g_calls.fsync(m_fd) != 0 && errno != EINVAL)
         return fail(errno);
     const QByteArray target = Native(m_target);
-    QByteArray temporary = Native(m_tempName);
     if (m_tempName.isEmpty()) {
         for (int attempt = 0;; ++attempt) {
-            temporary = TemporaryName(target);
+            const QByteArray temporary = TemporaryName(target);
+            // Listed before the name exists, as in CreateTemporary.
+            m_tempSlot = RememberTemporary(temporary);
             const int error = LinkUnnamed(m_fd, temporary);
-            if (error == 0)
+            if (error == 0) {
+                m_tempName = temporary;
                 break;
+            }
+            ForgetTemporary(m_tempSlot);
             if (error != EEXIST || attempt > 100)
                 return fail(error);
         }
-        m_tempName = QFile::decodeName(temporary);
     }
     const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0 && errno != EINTR)
+    if (g_calls.close(fd) != 0 && errno != EINTR)
         return fail(errno);
-    if (::rename(temporary.constData(), target.constData()) != 0)
+    if (g_calls.rename(m_tempName.constData(), target.constData()) != 0)
         return fail(errno);
     m_tempName.clear();
+    ForgetTemporary(m_tempSlot);
     return true;
 }
 
 void WholeFileWriter::cancel() {
     if (m_fd >= 0)
-        ::close(std::exchange(m_fd, -1));
-    if (!m_tempName.isEmpty())
-        ::unlink(Native(std::exchange(m_tempName, QString())).constData());
+        g_calls.close(std::exchange(m_fd, -1));
+    RemoveTemporary(m_tempName, m_tempSlot);
 }
 
 bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes,
@@ -254,26 +518,26 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
         return ClaimResult::Failed;
     };
     const QByteArray folder = FolderOf(name);
-    int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    RemoveLeftoverTemporaries(folder);
+    int fd = g_calls.open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     QByteArray temporary;
+    int slot = -1;
     if (fd < 0) {
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             return failed(errno);
-        temporary = TemporaryName(name);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = CreateTemporary(name, temporary, slot);
         if (fd < 0)
             return failed(errno);
     }
     auto drop = [&] {
         if (fd >= 0)
-            ::close(std::exchange(fd, -1));
-        if (!temporary.isEmpty())
-            ::unlink(temporary.constData());
+            g_calls.close(std::exchange(fd, -1));
+        RemoveTemporary(temporary, slot);
     };
     int problem = ::fchmod(fd, 0666 & ~CurrentUmask()) == 0 ? 0 : errno;
     if (problem == 0)
         problem = WriteAll(fd, bytes.constData(), bytes.size());
-    if (problem == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+    if (problem == 0 && g_calls.fsync(fd) != 0 && errno != EINVAL)
         problem = errno;
     if (problem != 0) {
         drop();
@@ -292,7 +556,7 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
                          ? 0
                          : errno;
     }
-    const int closeError = ::close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
+    const int closeError = g_calls.close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
     if (linked != 0) {
         drop();
         return linked == EEXIST ? ClaimResult::Taken : failed(linked);

@@ -5,6 +5,13 @@
 // instead of leaving an empty or cut-short file behind. The bytes go to an unnamed file in
 // the target's folder first; the name appears only once everything is on the disk, so an
 // earlier file stays as it was and a killed program leaves no half-written file.
+//
+// Where the file system has no unnamed files (network and FAT file systems), the bytes go
+// to a hidden temporary ".NAME.starloom-HOST-PID-N.part" in the folder instead. SIGINT,
+// SIGTERM and SIGHUP remove it before the program ends (by the same signal, as it would
+// have without). What a harder end leaves (SIGKILL, a power cut) is removed by the next
+// write into the folder: a regular file of the user's that has exactly that form of name,
+// made on this machine by a process that no longer runs.
 #pragma once
 
 #include <QByteArray>
@@ -47,7 +54,8 @@ private:
     NodeTarget m_nodes;
     int m_fd = -1;
     bool m_direct = false; // writing straight into a device or pipe
-    QString m_tempName;    // a named temporary, when the file system has no unnamed files
+    QByteArray m_tempName; // a named temporary, when the file system has no unnamed files
+    int m_tempSlot = -1;   // its place among the temporaries a signal removes
     QString m_error;
 };
 
@@ -67,5 +75,12 @@ bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QStri
 
 // The system's text for an error number ("No space left on device").
 QString SystemReason(int error);
+
+// A write past the file-size limit (ulimit -f) also raises SIGXFSZ, whose default action
+// ends the program at once, without a word about which file failed. Called at the start of
+// main, this catches the signal with a handler that does nothing, so the write fails with
+// EFBIG "File too large" and is reported like any other failed write. A handler rather than
+// ignoring it: programs started from this one get the default action back when they start.
+void ReportFileSizeLimitAsError();
 
 } // namespace starloom
