@@ -81,9 +81,10 @@ struct ChartPositions {
 
 // Ecliptic longitude of the ascendant in degrees, 0 <= a < 360, for a local sidereal
 // angle (degrees, any finite value, negative ones included), the obliquity of the ecliptic
-// (degrees, 0..90) and the latitude (degrees, north positive; |latitude| < 90). At the
-// poles the tangent of the latitude is unbounded and the result meaningless; NaN in any
-// argument gives NaN.
+// (degrees, 0..90) and the latitude (degrees, north positive; |latitude| < 90): the point
+// of the ecliptic on the eastern horizon, inside the polar circles too. At the poles the
+// tangent of the latitude is unbounded and the result meaningless; NaN in any argument
+// gives NaN.
 double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees,
                                  double latitudeDegrees);
 
