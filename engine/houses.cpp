@@ -9,6 +9,7 @@
 
 #include "engine/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace starloom {
@@ -53,103 +54,214 @@ constexpr SinCos kMinus30{-0.5, kHalfRootThree};
 constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 
 // The angle a + b.
-SinCos Turn(SinCos a, SinCos b) {
+[[gnu::always_inline]] inline SinCos Turn(SinCos a, SinCos b) {
     return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
 }
 
 // The angle a - b.
-SinCos TurnBack(SinCos a, SinCos b) {
+[[gnu::always_inline]] inline SinCos TurnBack(SinCos a, SinCos b) {
     return {a.sin * b.cos - a.cos * b.sin, a.cos * b.cos + a.sin * b.sin};
 }
 
 // The angle 2a.
-SinCos Double(SinCos a) {
+[[gnu::always_inline]] inline SinCos Double(SinCos a) {
     return {2.0 * a.sin * a.cos, (a.cos - a.sin) * (a.cos + a.sin)};
 }
 
-SinCos OfRadians(double radians) {
-    return {std::sin(radians), std::cos(radians)};
+// --- Sines, cosines and directions --------------------------------------------------------
+// A house system costs a handful of sines, cosines and arctangents, so these are our own:
+// the library functions of the C runtime take care over the last bit of every result and
+// over arguments of any size, and would cost several times what the houses themselves do.
+// Here the arguments are reduced in degrees, where that is exact, to a range where a short
+// Taylor series (coefficients 1/n!, J. Meeus, "Astronomical Algorithms", chapter 3, on
+// series) is good to a few units of the last place; what remains is well below 1e-14
+// degree, far inside the 0.001" the cusps are checked to.
+
+// The sine and cosine of r radians, |r| <= pi/4 (45 degrees), from their Taylor series cut
+// before the terms in r^17 and r^18, which stay below 5e-17 there. The polynomials in r^2
+// are summed in pairs of terms (Estrin's scheme) rather than one term after the other,
+// which shortens the chain of dependent operations to a third.
+[[gnu::always_inline]] inline SinCos OfSmallRadians(double r) {
+    const double z = r * r;
+    const double z2 = z * z;
+    const double z4 = z2 * z2;
+    // sin r = r (s0 + s1 z + ... + s7 z^7), cos r = c0 + c1 z + ... + c8 z^8.
+    const double s01 = 1.0 + z * (-1.0 / 6.0);
+    const double s23 = 1.0 / 120.0 + z * (-1.0 / 5040.0);
+    const double s45 = 1.0 / 362880.0 + z * (-1.0 / 39916800.0);
+    const double s67 = 1.0 / 6227020800.0 + z * (-1.0 / 1307674368000.0);
+    const double c01 = 1.0 + z * (-1.0 / 2.0);
+    const double c23 = 1.0 / 24.0 + z * (-1.0 / 720.0);
+    const double c45 = 1.0 / 40320.0 + z * (-1.0 / 3628800.0);
+    const double c67 = 1.0 / 479001600.0 + z * (-1.0 / 87178291200.0);
+    const double c8 = 1.0 / 20922789888000.0;
+    const double sin = r * ((s01 + z2 * s23) + z4 * (s45 + z2 * s67));
+    const double cos = (c01 + z2 * c23) + z4 * ((c45 + z2 * c67) + z4 * c8);
+    return {sin, cos};
 }
 
-// Degrees of any size. The reduction is done in degrees, where it is exact: whole turns
-// first, then the nearest quarter turn, which leaves at most 45 degrees for the sine and
-// cosine proper and gives exact zeros and ones at the quarter points.
-SinCos OfDegrees(double degrees) {
-    const double turn = std::fmod(degrees, 360.0);
-    const double quarters = std::nearbyint(turn / 90.0);
-    const SinCos rest = OfRadians((turn - 90.0 * quarters) * kDegToRad);
-    switch (static_cast<int>(quarters) & 3) {
-    case 0:
-        return rest;
-    case 1:
-        return {rest.cos, -rest.sin};
-    case 2:
-        return {-rest.sin, -rest.cos};
-    default:
-        return {-rest.cos, rest.sin};
+// The sines and cosines of 0, 90, 180 and 270 degrees.
+constexpr std::array<SinCos, 4> kQuarterTurns = {
+    {{0.0, 1.0}, {1.0, 0.0}, {0.0, -1.0}, {-1.0, 0.0}}};
+
+// Degrees of any finite size. The nearest whole number of quarter turns is taken off in
+// degrees, which is exact (the difference of two numbers within a factor two of each other),
+// leaving at most 45 degrees for the series; turning the result back by the quarter turns
+// multiplies by zeros and ones only, so the quarter points come out exactly.
+[[gnu::always_inline]] inline SinCos OfDegrees(double degrees) {
+    constexpr double kMostDirect = 1e15;                  // degrees: beyond, whole turns go first
+    constexpr double kRoundingShift = 6755399441055744.0; // 1.5 * 2^52: x + it - it rounds x
+    if (!(std::fabs(degrees) < kMostDirect))
+        degrees = std::fmod(degrees, 360.0);
+    const double quarters = (degrees * (1.0 / 90.0) + kRoundingShift) - kRoundingShift;
+    const SinCos rest = OfSmallRadians((degrees - 90.0 * quarters) * kDegToRad);
+    return Turn(kQuarterTurns[static_cast<long long>(quarters) & 3], rest);
+}
+
+// Degrees from a little below 0 to below 720 brought into 0 <= a < 360; a value a hair
+// below 0 comes out 0, not 360, and a negative zero as zero.
+[[gnu::always_inline]] inline double Wrap360(double degrees) {
+    // The turn to add is looked up rather than branched on: for random angles a branch here
+    // is mispredicted half the time.
+    constexpr std::array<double, 3> kTurn = {360.0, 0.0, -360.0};
+    const double wrapped = degrees + kTurn[(degrees >= 360.0) - (degrees < 0.0) + 1];
+    return wrapped >= 360.0 ? 0.0 : wrapped + 0.0;
+}
+
+// The longitude opposite one in 0..360, also in 0..360.
+[[gnu::always_inline]] inline double Opposite(double degrees) {
+    constexpr std::array<double, 2> kHalfTurn = {180.0, -180.0};
+    return degrees + kHalfTurn[degrees >= 180.0];
+}
+
+// The Taylor series of the arctangent (in degrees) about the nodes c = k/32, k = 0..32:
+// atan(c + d) = a0 + a1 d + ... + a9 d^9. With g = atan' = 1 / (1 + x^2), the identity
+// (1 + x^2) g = 1 written about c gives g's coefficients one from the two before it,
+// (1 + c^2) g_n = -(2c g_(n-1) + g_(n-2)), and a_(n+1) = g_n / (n + 1). About the nearest
+// node |d| <= 1/64, and the first term left out, below 1e-19, is far below the rounding.
+constexpr int kArcTangentNodeCount = 32;
+constexpr int kArcTangentTerms = 10; // a0 .. a9
+struct ArcTangentSeries {
+    std::array<std::array<double, kArcTangentTerms>, kArcTangentNodeCount + 1> node{};
+    ArcTangentSeries() {
+        for (int k = 0; k <= kArcTangentNodeCount; ++k) {
+            const double c = static_cast<double>(k) / kArcTangentNodeCount;
+            const double q = 1.0 + c * c;
+            std::array<double, kArcTangentTerms> g{};
+            g[0] = 1.0 / q;
+            g[1] = -2.0 * c * g[0] / q;
+            for (int n = 2; n < kArcTangentTerms; ++n)
+                g[n] = -(2.0 * c * g[n - 1] + g[n - 2]) / q;
+            node[k][0] = std::atan(c) * kRadToDeg;
+            for (int n = 1; n < kArcTangentTerms; ++n)
+                node[k][n] = g[n - 1] / n * kRadToDeg;
+        }
     }
+};
+const ArcTangentSeries kArcTangentSeries;
+
+// How the direction in the first octant, a, becomes the direction of the point: offset +
+// sign * a, by whether |y| > |x| (bit 0), x < 0 (bit 1) and y < 0 (bit 2). Looking the
+// folding up instead of branching on it saves the mispredicted branches of random points.
+struct Unfold {
+    double offset;
+    double sign;
+};
+constexpr std::array<Unfold, 8> kUnfold = {{
+    {0.0, 1.0},    // a
+    {90.0, -1.0},  // 90 - a
+    {180.0, -1.0}, // 180 - a
+    {90.0, 1.0},   // 180 - (90 - a)
+    {360.0, -1.0}, // 360 - a
+    {270.0, 1.0},  // 360 - (90 - a)
+    {180.0, 1.0},  // 360 - (180 - a)
+    {270.0, -1.0}, // 360 - (180 - (90 - a))
+}};
+
+// The direction of the point (x, y) in degrees, 0 <= a < 360 (0 at the origin): the ratio
+// t = min/max of |x| and |y|, in 0..1, goes through the series about its nearest node, and
+// the result is unfolded from the first octant.
+[[gnu::always_inline]] inline double DirectionDegrees(double y, double x) {
+    const double ax = std::fabs(x);
+    const double ay = std::fabs(y);
+    const double num = std::min(ax, ay);
+    const double den = std::max(ax, ay);
+    const double t = num / (den > 0.0 ? den : 1.0);
+    const int k = static_cast<int>(t * kArcTangentNodeCount + 0.5);
+    const double d = t - k * (1.0 / kArcTangentNodeCount); // exact
+    const std::array<double, kArcTangentTerms> &a = kArcTangentSeries.node[k];
+    // Summed in pairs of terms (Estrin's scheme).
+    const double d2 = d * d;
+    const double d4 = d2 * d2;
+    const double high = (a[5] + d * a[6]) + d2 * ((a[7] + d * a[8]) + d2 * a[9]);
+    const double first = a[0] + d * (((a[1] + d * a[2]) + d2 * (a[3] + d * a[4])) + d4 * high);
+    const Unfold &unfold = kUnfold[(ay > ax) | (x < 0.0) << 1 | (y < 0.0) << 2];
+    const double direction = unfold.offset + unfold.sign * first;
+    return direction >= 360.0 ? 0.0 : direction;
 }
 
-// Degrees into 0 <= a < 360; a value a hair below 0 comes out 0, not 360.
-double Reduce360(double degrees) {
-    double r = std::fmod(degrees, 360.0);
-    if (r < 0.0)
-        r += 360.0;
-    // + 0.0 turns a negative zero into zero.
-    return r >= 360.0 ? 0.0 : r + 0.0;
-}
-
-// The direction of (x, y) in degrees, 0 <= a < 360.
-double DirectionDegrees(double y, double x) {
-    return Reduce360(std::atan2(y, x) * kRadToDeg);
+// The arcsine of s (|s| <= 1, a little more is taken as 1), degrees.
+[[gnu::always_inline]] inline double ArcSineDegrees(double s) {
+    const double c2 = 1.0 - s * s;
+    const double a = DirectionDegrees(s, c2 > 0.0 ? std::sqrt(c2) : 0.0);
+    return a > 180.0 ? a - 360.0 : a;
 }
 
 // --- The sky of one chart ---------------------------------------------------------------
 
 struct Sky {
-    SinCos ramc;       // local sidereal angle, the right ascension of the meridian
-    double sinE = 0.0; // obliquity of the ecliptic
-    double cosE = 1.0; //
-    double tanPhi = 0; // latitude
-    // Whether the horizon formula's plain answer is the setting point, so that it and every
-    // cusp found the same way are turned half a circle (see HorizonIntersection).
-    bool turned = false;
+    SinCos ramc;         // local sidereal angle, the right ascension of the meridian
+    double sinE = 0.0;   // obliquity of the ecliptic
+    double cosE = 1.0;   //
+    double sinPhi = 0.0; // latitude
+    double cosPhi = 1.0; //
+    double tanPhi = 0.0; //
 };
 
 // The ecliptic point on the horizon of a place whose sidereal angle is `x` and whose
 // latitude has tangent `tanPole` (J. Meeus, chapter 14, for the horizon's equation):
 //   tan A = cos X / -(sin X cos e + sin e tan pole),
-// taken in the half of the circle where sin A has the sign of cos X, then turned by 180
-// degrees when the sky is `turned`.
-//
-// The horizon cuts the ecliptic at two opposite points, and the formula's quadrant rule
-// picks the rising one only outside the polar circles. The rising point lies on the eastern
-// side of the meridian, where its direction makes a positive product with the east point
-// (right ascension RAMC + 90); for the formula's answer that product has the sign of
-// cos e + sin RAMC sin e tan phi, which is positive whenever |phi| < 90 - e and turns
-// negative inside the polar circles for part of the day. Then the answer is the setting
-// point, and the ascendant is its opposite. The house circles of Regiomontanus and
-// Campanus pass through the north and south points of the horizon; turning their
-// intersections together with the ascendant keeps each cusp on the half of its circle that
-// belongs to its house (above the horizon for 11 and 12, below for 2 and 3). Topocentric
-// cusps are turned the same way.
-double HorizonIntersection(const Sky &sky, SinCos x, double tanPole) {
-    const double y = x.cos;
-    const double across = -(x.sin * sky.cosE + sky.sinE * tanPole);
-    return sky.turned ? DirectionDegrees(-y, -across) : DirectionDegrees(y, across);
+// as the direction (sin A, cos A) times a positive number, in the half of the circle where
+// sin A has the sign of cos X. That is the rising point wherever |pole| < 90 - e, and so
+// for every house circle at a latitude outside the polar circles.
+[[gnu::always_inline]] inline SinCos HorizonPoint(const Sky &sky, SinCos x, double tanPole) {
+    return {x.cos, -(x.sin * sky.cosE + sky.sinE * tanPole)};
+}
+
+[[gnu::always_inline]] inline double HorizonIntersection(const Sky &sky, SinCos x, double tanPole) {
+    const SinCos point = HorizonPoint(sky, x, tanPole);
+    return DirectionDegrees(point.sin, point.cos);
+}
+
+// The ascendant's direction (times a positive number): the rising one of the two points
+// where the horizon meets the ecliptic. HorizonPoint's answer, multiplied by cos phi > 0 to
+// spare the tangent, lies east of the meridian, where its direction makes a positive
+// product with the east point (right ascension RAMC + 90), when
+// cos e cos phi + sin RAMC sin e sin phi > 0. That holds whenever |phi| < 90 - e; inside
+// the polar circles it fails for part of the day, exactly while the midheaven is below the
+// horizon (its meridian altitude 90 - |phi - d| is negative, tan d = tan e sin RAMC), and
+// the ascendant is then the opposite point.
+bool MidheavenDown(const Sky &sky) {
+    return sky.cosE * sky.cosPhi + sky.ramc.sin * sky.sinE * sky.sinPhi < 0.0;
+}
+
+SinCos AscendantPoint(const Sky &sky, bool midheavenDown) {
+    const double sin = sky.ramc.cos * sky.cosPhi;
+    const double cos = -(sky.ramc.sin * sky.cosE * sky.cosPhi + sky.sinE * sky.sinPhi);
+    return midheavenDown ? SinCos{-sin, -cos} : SinCos{sin, cos};
 }
 
 // The ecliptic point with right ascension `ra`, where the hour circle of that right
 // ascension cuts the ecliptic: tan L = tan RA / cos e, in the quadrant of RA. With the
 // sidereal angle it is the midheaven: the ecliptic point on the upper meridian, whether or
 // not that point is above the horizon (inside the polar circles it may not be).
-double EclipticOfRightAscension(const Sky &sky, SinCos ra) {
+[[gnu::always_inline]] inline double EclipticOfRightAscension(const Sky &sky, SinCos ra) {
     return DirectionDegrees(ra.sin, ra.cos * sky.cosE);
 }
 
 // The ecliptic longitude of the point of the equator at right ascension `ra`, seen along
 // the great circle through the poles of the ecliptic: tan L = tan RA cos e.
-double EclipticOfEquatorPoint(const Sky &sky, SinCos ra) {
+[[gnu::always_inline]] inline double EclipticOfEquatorPoint(const Sky &sky, SinCos ra) {
     return DirectionDegrees(ra.sin * sky.cosE, ra.cos);
 }
 
@@ -159,26 +271,45 @@ double EclipticOfEquatorPoint(const Sky &sky, SinCos ra) {
 
 constexpr int kCusp1 = 0, kCusp2 = 1, kCusp3 = 2, kCusp10 = 9, kCusp11 = 10, kCusp12 = 11;
 
+// The first degrees of the signs, twice round.
+constexpr std::array<double, 2 *kHouseCount> kSignStarts = {0,   30,  60,  90,  120, 150, 180, 210,
+                                                            240, 270, 300, 330, 0,   30,  60,  90,
+                                                            120, 150, 180, 210, 240, 270, 300, 330};
+
+// The sign of a longitude in 0..360, floor(L / 30), by a product and a correction, which is
+// exact where the quotient rounded to a whole number might not be.
+int SignOf(double longitude) {
+    int sign = static_cast<int>(longitude * (1.0 / 30.0));
+    if (30.0 * sign > longitude)
+        --sign;
+    else if (30.0 * (sign + 1) <= longitude)
+        ++sign;
+    return sign < 0 ? 0 : (sign > 11 ? 11 : sign);
+}
+
 void WholeSignCusps(double ascendant, HouseCuspTable &cusps) {
-    const int first = static_cast<int>(ascendant / 30.0) % 12;
-    for (int n = 0; n < kHouseCount; ++n)
-        cusps[n] = 30.0 * ((first + n) % 12);
+    std::copy_n(kSignStarts.begin() + SignOf(ascendant), kHouseCount, cusps.begin());
 }
 
 void EqualCusps(double ascendant, HouseCuspTable &cusps) {
+    // The first degrees of the signs from the ascendant's on, each plus the ascendant's
+    // degree within its sign: no sum reaches 360.
+    const int sign = SignOf(ascendant);
+    const double within = ascendant - 30.0 * sign; // exact
     for (int n = 0; n < kHouseCount; ++n)
-        cusps[n] = Reduce360(ascendant + 30.0 * n);
+        cusps[n] = kSignStarts[sign + n] + within;
 }
 
 // Porphyry: the arcs of longitude from the midheaven to the ascendant and from the
 // ascendant to the lower meridian, each cut into three.
 void PorphyryCusps(double ascendant, double midheaven, HouseCuspTable &cusps) {
-    const double upper = Reduce360(ascendant - midheaven); // midheaven to ascendant
-    const double lower = 180.0 - upper;                    // ascendant to the lower meridian
-    cusps[kCusp11] = Reduce360(midheaven + upper / 3.0);
-    cusps[kCusp12] = Reduce360(midheaven + 2.0 * upper / 3.0);
-    cusps[kCusp2] = Reduce360(ascendant + lower / 3.0);
-    cusps[kCusp3] = Reduce360(ascendant + 2.0 * lower / 3.0);
+    const double upper = Wrap360(ascendant - midheaven); // midheaven to ascendant
+    const double lower = 180.0 - upper;                  // ascendant to the lower meridian
+    constexpr double kThird = 1.0 / 3.0;
+    cusps[kCusp11] = Wrap360(midheaven + upper * kThird);
+    cusps[kCusp12] = Wrap360(midheaven + 2.0 * upper * kThird);
+    cusps[kCusp2] = Wrap360(ascendant + lower * kThird);
+    cusps[kCusp3] = Wrap360(ascendant + 2.0 * lower * kThird);
 }
 
 // Placidus: a cusp is the ecliptic point that has run a third (cusps 11 and 3) or two
@@ -188,40 +319,51 @@ void PorphyryCusps(double ascendant, double midheaven, HouseCuspTable &cusps) {
 // RA = RAMC + 30 + AD/3, cusp 12 at RAMC + 60 + 2 AD/3, cusp 2 at RAMC + 120 + 2 AD/3 and
 // cusp 3 at RAMC + 150 + AD/3 (the lower ones on the nocturnal semi-arc, 90 - AD).
 //
-// With w = AD/3 and RA = RAMC + c + m w (m = 1 or 2) the condition reads
+// With w = AD/3 (|w| < 30 degrees) and RA = RAMC + c + m w (m = 1 or 2) the condition reads
 //   F(w) = sin 3w - K sin(RAMC + c + m w) = 0,  K = tan phi tan e,
-// solved by Newton's method from the value of AD at RA = RAMC + c. Outside the polar circles
-// |K| < 1 and F' = 3 (cos 3w - (m/3) K cos RA) stays positive, so the root is single and
-// Newton's steps converge quickly to the last bits.
-double PlacidusCusp(const Sky &sky, double K, SinCos start, int m) {
-    constexpr int kMostSteps = 12;
-    constexpr double kEnough = 1e-13; // radians: the step below which the next is nothing
-    const double s0 = K * start.sin;
-    double w = std::asin(s0 < -1.0 ? -1.0 : (s0 > 1.0 ? 1.0 : s0)) / 3.0;
-    SinCos ra = start;
-    for (int step = 0; step < kMostSteps; ++step) {
-        const SinCos third = OfRadians(w);
-        ra = Turn(start, m == 1 ? third : Double(third));
-        const double sin3 = third.sin * (3.0 - 4.0 * third.sin * third.sin);
-        const double cos3 = third.cos * (4.0 * third.cos * third.cos - 3.0);
-        const double f = sin3 - K * ra.sin;
-        const double slope = 3.0 * cos3 - m * K * ra.cos;
-        const double change = f / slope;
-        w -= change;
-        if (std::fabs(change) < kEnough) {
-            ra = Turn(start, m == 1 ? OfRadians(w) : Double(OfRadians(w)));
-            break;
-        }
-    }
-    return EclipticOfRightAscension(sky, ra);
-}
-
+// whose derivatives F' = 3 cos 3w - m K cos RA and F'' = -9 sin 3w + m^2 K sin RA come from
+// the same sines and cosines. Outside the polar circles |K| < 1, F' stays positive and the
+// root is single; Halley's method (each step w -= 2 F F' / (2 F'^2 - F F'')) triples the
+// correct digits per step from the value of AD at RA = RAMC + c, and four steps reach the
+// last bits anywhere within 66 degrees of latitude, three at most latitudes. The four
+// cusps are solved side by side, which lets the processor overlap their arithmetic.
 void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
+    constexpr int kMostSteps = 8;
+    constexpr double kConverged = 1e-8; // radians: a step this small leaves ~1e-24 behind
+    constexpr std::array<int, 4> kCusp = {kCusp11, kCusp12, kCusp2, kCusp3};
+    constexpr std::array<double, 4> kM = {1.0, 2.0, 2.0, 1.0};
+    const std::array<SinCos, 4> start = {Turn(sky.ramc, k30), Turn(sky.ramc, k60),
+                                         Turn(sky.ramc, k120), Turn(sky.ramc, k150)};
     const double K = sky.tanPhi * sky.sinE / sky.cosE;
-    cusps[kCusp11] = PlacidusCusp(sky, K, Turn(sky.ramc, k30), 1);
-    cusps[kCusp12] = PlacidusCusp(sky, K, Turn(sky.ramc, k60), 2);
-    cusps[kCusp2] = PlacidusCusp(sky, K, Turn(sky.ramc, k120), 2);
-    cusps[kCusp3] = PlacidusCusp(sky, K, Turn(sky.ramc, k150), 1);
+    std::array<double, 4> w;
+    std::array<SinCos, 4> ra; // RAMC + c + m w, before the last step
+    std::array<double, 4> step{};
+    for (int j = 0; j < 4; ++j)
+        w[j] = ArcSineDegrees(K * start[j].sin) * (kDegToRad / 3.0);
+    for (int round = 0; round < kMostSteps; ++round) {
+        double largest = 0.0;
+        for (int j = 0; j < 4; ++j) {
+            const SinCos third = OfSmallRadians(w[j]);
+            ra[j] = Turn(start[j], kM[j] == 1.0 ? third : Double(third));
+            const double s2 = third.sin * third.sin;
+            const double sin3 = third.sin * (3.0 - 4.0 * s2);
+            const double cos3 = third.cos * (1.0 - 4.0 * s2);
+            const double f = sin3 - K * ra[j].sin;
+            const double f1 = 3.0 * cos3 - kM[j] * K * ra[j].cos;
+            const double f2 = -9.0 * sin3 + kM[j] * kM[j] * K * ra[j].sin;
+            step[j] = 2.0 * f * f1 / (2.0 * f1 * f1 - f * f2);
+            w[j] -= step[j];
+            largest = std::max(largest, std::fabs(step[j]));
+        }
+        if (largest < kConverged)
+            break;
+    }
+    for (int j = 0; j < 4; ++j) {
+        // The last step turns RA by -m step, small enough for sin = x, cos = 1 - x^2/2.
+        const double turn = -kM[j] * step[j];
+        cusps[kCusp[j]] =
+            EclipticOfRightAscension(sky, Turn(ra[j], {turn, 1.0 - 0.5 * turn * turn}));
+    }
 }
 
 // Koch: the midheaven's degree takes its diurnal semi-arc, 90 + AD (AD its ascensional
@@ -233,8 +375,7 @@ void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
 // RAMC + 60 + 2 AD/3, all at the birthplace's latitude.
 void KochCusps(const Sky &sky, HouseCuspTable &cusps) {
     const double K = sky.tanPhi * sky.sinE / sky.cosE;
-    const double ad = std::asin(K * sky.ramc.sin);
-    const SinCos third = OfRadians(ad / 3.0);
+    const SinCos third = OfSmallRadians(ArcSineDegrees(K * sky.ramc.sin) * (kDegToRad / 3.0));
     const SinCos twoThirds = Double(third);
     cusps[kCusp11] =
         HorizonIntersection(sky, TurnBack(Turn(sky.ramc, kMinus60), twoThirds), sky.tanPhi);
@@ -273,8 +414,8 @@ void RegiomontanusCusps(const Sky &sky, HouseCuspTable &cusps) {
 // Topocentric (W. Polich and A. P. Nelson Page): the same sidereal steps as
 // Regiomontanus, with the poles' tangents a third and two thirds of tan phi.
 void TopocentricCusps(const Sky &sky, HouseCuspTable &cusps) {
-    const double near = sky.tanPhi / 3.0;
-    const double far = 2.0 * sky.tanPhi / 3.0;
+    const double near = sky.tanPhi * (1.0 / 3.0);
+    const double far = sky.tanPhi * (2.0 / 3.0);
     CuspsOnCircles(sky, {kMinus60, kMinus30, k30, k60, near, far, far, near}, cusps);
 }
 
@@ -300,18 +441,20 @@ void CampanusCusps(const Sky &sky, double cosPhi, HouseCuspTable &cusps) {
     CuspsOnCircles(sky, {less30, less60, more60, more30, pole30, pole60, pole60, pole30}, cusps);
 }
 
-// Alcabitius: the ascendant's diurnal semi-arc S (its right ascension less the sidereal
-// angle, 90 + its ascensional difference) cut into thirds along the equator; the cusps are
-// the ecliptic points on the hour circles there: right ascensions RAMC + S/3 and
-// RAMC + 2S/3 for 11 and 12, and the nocturnal semi-arc 180 - S cut the same way for 2 and
-// 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3.
-void AlcabitiusCusps(const Sky &sky, double ascendant, HouseCuspTable &cusps) {
-    const double sinDecl = sky.sinE * std::sin(ascendant * kDegToRad);
+// Alcabitius: the ascendant's diurnal semi-arc S (90 + its ascensional difference, from its
+// declination d: sin d = sin e sin A, sin AD = tan phi tan d) cut into thirds along the
+// equator; the cusps are the ecliptic points on the hour circles there: right ascensions
+// RAMC + S/3 and RAMC + 2S/3 for 11 and 12, and the nocturnal semi-arc 180 - S cut the same
+// way for 2 and 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3. `ascendant` is the ascendant's
+// direction (times a positive number).
+void AlcabitiusCusps(const Sky &sky, SinCos ascendant, HouseCuspTable &cusps) {
+    const double sinA =
+        ascendant.sin / std::sqrt(ascendant.sin * ascendant.sin + ascendant.cos * ascendant.cos);
+    const double sinDecl = sky.sinE * sinA;
     const double tanDecl = sinDecl / std::sqrt(1.0 - sinDecl * sinDecl);
-    double sinAd = sky.tanPhi * tanDecl;
-    sinAd = sinAd < -1.0 ? -1.0 : (sinAd > 1.0 ? 1.0 : sinAd);
-    const double semiArc = 0.5 * kPi + std::asin(sinAd);
-    const SinCos third = OfRadians(semiArc / 3.0);
+    const double semiArc = 90.0 + ArcSineDegrees(sky.tanPhi * tanDecl); // degrees
+    // S/3 lies in 0..60 degrees: the series takes S/3 - 30, turned back by 30.
+    const SinCos third = Turn(OfSmallRadians((semiArc * (1.0 / 3.0) - 30.0) * kDegToRad), k30);
     const SinCos twoThirds = Double(third);
     cusps[kCusp11] = EclipticOfRightAscension(sky, Turn(sky.ramc, third));
     cusps[kCusp12] = EclipticOfRightAscension(sky, Turn(sky.ramc, twoThirds));
@@ -325,7 +468,7 @@ void MorinusCusps(const Sky &sky, HouseCuspTable &cusps) {
     SinCos ra{sky.ramc.cos, -sky.ramc.sin}; // RAMC + 90
     for (int n = 0; n < kHouseCount / 2; ++n) {
         cusps[n] = EclipticOfEquatorPoint(sky, ra);
-        cusps[n + 6] = Reduce360(cusps[n] + 180.0);
+        cusps[n + 6] = Opposite(cusps[n]);
         ra = Turn(ra, k30);
     }
 }
@@ -361,22 +504,30 @@ bool QuadrantsInOrder(const HouseCuspTable &cusps) {
                                                kCusp2,  kCusp3,  kCusp10 - 6};
     double total = 0.0;
     for (int i = 0; i + 1 < static_cast<int>(kUpperHalf.size()); ++i)
-        total += Reduce360(cusps[kUpperHalf[i + 1]] - cusps[kUpperHalf[i]]);
+        total += Wrap360(cusps[kUpperHalf[i + 1]] - cusps[kUpperHalf[i]]);
     return total < 270.0;
 }
 
-// The cusps of `system` from the sky and the angles already in `houses`.
-void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, HouseCusps &houses) {
-    HouseCuspTable &cusps = houses.cusps;
+// The angles of the chart: the ascendant's direction (times a positive number) and the two
+// longitudes, degrees.
+struct Angles {
+    SinCos ascendantPoint;
+    double ascendant;
+    double midheaven;
+};
+
+// All twelve cusps of `system`.
+void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, const Angles &angles,
+               HouseCuspTable &cusps) {
     switch (system) {
     case HouseSystem::WholeSign:
-        WholeSignCusps(houses.ascendant, cusps);
+        WholeSignCusps(angles.ascendant, cusps);
         break;
     case HouseSystem::Equal:
-        EqualCusps(houses.ascendant, cusps);
+        EqualCusps(angles.ascendant, cusps);
         break;
     case HouseSystem::Porphyry:
-        PorphyryCusps(houses.ascendant, houses.midheaven, cusps);
+        PorphyryCusps(angles.ascendant, angles.midheaven, cusps);
         break;
     case HouseSystem::Placidus:
         PlacidusCusps(sky, cusps);
@@ -391,7 +542,7 @@ void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, HouseCusps &ho
         CampanusCusps(sky, cosPhi, cusps);
         break;
     case HouseSystem::Alcabitius:
-        AlcabitiusCusps(sky, houses.ascendant, cusps);
+        AlcabitiusCusps(sky, angles.ascendantPoint, cusps);
         break;
     case HouseSystem::Topocentric:
         TopocentricCusps(sky, cusps);
@@ -401,10 +552,10 @@ void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, HouseCusps &ho
         break;
     }
     if (IsQuadrantSystem(system)) {
-        cusps[kCusp1] = houses.ascendant;
-        cusps[kCusp10] = houses.midheaven;
+        cusps[kCusp1] = angles.ascendant;
+        cusps[kCusp10] = angles.midheaven;
         for (const int n : {kCusp10, kCusp11, kCusp12, kCusp1, kCusp2, kCusp3})
-            cusps[(n + 6) % kHouseCount] = Reduce360(cusps[n] + 180.0);
+            cusps[(n + 6) % kHouseCount] = Opposite(cusps[n]);
     }
 }
 
@@ -432,9 +583,6 @@ std::optional<HouseSystem> HouseSystemFromName(std::string_view name) {
 
 HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double obliquityDegrees,
                                double latitudeDegrees) {
-    HouseCusps houses;
-    houses.requested = system;
-    houses.used = system;
     double latitude = FiniteOrZero(latitudeDegrees);
     const double obliquity = FiniteOrZero(obliquityDegrees);
     const bool pole = std::fabs(latitude) >= 90.0;
@@ -448,31 +596,38 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
     sky.sinE = e.sin;
     sky.cosE = e.cos;
     const SinCos phi = OfDegrees(latitude);
+    sky.sinPhi = phi.sin;
+    sky.cosPhi = phi.cos;
     sky.tanPhi = phi.sin / phi.cos;
-    // The midheaven is below the horizon (see HorizonIntersection).
-    sky.turned = sky.cosE + sky.ramc.sin * sky.sinE * sky.tanPhi < 0.0;
-    houses.ascendant = HorizonIntersection(sky, sky.ramc, sky.tanPhi);
-    houses.midheaven = EclipticOfRightAscension(sky, sky.ramc);
+    const bool midheavenDown = MidheavenDown(sky); // only ever inside the polar circles
+    Angles angles;
+    angles.ascendantPoint = AscendantPoint(sky, midheavenDown);
+    angles.ascendant = DirectionDegrees(angles.ascendantPoint.sin, angles.ascendantPoint.cos);
+    angles.midheaven = EclipticOfRightAscension(sky, sky.ramc);
 
+    HouseSystem used = system;
+    HouseFallback fallback = HouseFallback::None;
     if (pole) {
-        houses.used = HouseSystem::Porphyry;
-        houses.fallback = HouseFallback::Pole;
+        used = HouseSystem::Porphyry;
+        fallback = HouseFallback::Pole;
     } else if (polar && (NeedsRisingEcliptic(system) ||
-                         (sky.turned && NeedsMidheavenAboveHorizon(system)))) {
-        houses.used = HouseSystem::Porphyry;
-        houses.fallback = HouseFallback::PolarCircle;
+                         (midheavenDown && NeedsMidheavenAboveHorizon(system)))) {
+        used = HouseSystem::Porphyry;
+        fallback = HouseFallback::PolarCircle;
     }
-    FillCusps(houses.used, sky, phi.cos, houses);
-    if (polar && houses.used == HouseSystem::Topocentric && !QuadrantsInOrder(houses.cusps)) {
-        houses.used = HouseSystem::Porphyry;
-        houses.fallback = HouseFallback::PolarCircle;
-        FillCusps(houses.used, sky, phi.cos, houses);
+    HouseCuspTable cusps; // every one filled below
+    FillCusps(used, sky, phi.cos, angles, cusps);
+    if (polar && used == HouseSystem::Topocentric && !QuadrantsInOrder(cusps)) {
+        used = HouseSystem::Porphyry;
+        fallback = HouseFallback::PolarCircle;
+        FillCusps(used, sky, phi.cos, angles, cusps);
     }
-    return houses;
+    return {system, used, fallback, angles.ascendant, angles.midheaven, cusps};
 }
 
 int HouseOfLongitude(double longitude, const HouseCuspTable &cusps) {
-    const double at = std::isfinite(longitude) ? Reduce360(longitude) : 0.0;
+    double at = std::isfinite(longitude) ? std::fmod(longitude, 360.0) : 0.0;
+    at = Wrap360(at);
     for (int n = 0; n < kHouseCount; ++n) {
         const double from = cusps[n];
         const double to = cusps[(n + 1) % kHouseCount];
