@@ -72,50 +72,53 @@ constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 // A house system costs a handful of sines, cosines and arctangents, so these are our own:
 // the library functions of the C runtime take care over the last bit of every result and
 // over arguments of any size, and would cost several times what the houses themselves do.
-// Here the arguments are reduced in degrees, where that is exact, to a range where a short
-// Taylor series (coefficients 1/n!, J. Meeus, "Astronomical Algorithms", chapter 3, on
-// series) is good to a few units of the last place; what remains is well below 1e-14
-// degree, far inside the 0.001" the cusps are checked to.
-
-// The sine and cosine of r radians, |r| <= pi/4 (45 degrees), from their Taylor series cut
-// before the terms in r^17 and r^18, which stay below 5e-17 there. The polynomials in r^2
-// are summed in pairs of terms (Estrin's scheme) rather than one term after the other,
-// which shortens the chain of dependent operations to a third.
-[[gnu::always_inline]] inline SinCos OfSmallRadians(double r) {
-    const double z = r * r;
-    const double z2 = z * z;
-    const double z4 = z2 * z2;
-    // sin r = r (s0 + s1 z + ... + s7 z^7), cos r = c0 + c1 z + ... + c8 z^8.
-    const double s01 = 1.0 + z * (-1.0 / 6.0);
-    const double s23 = 1.0 / 120.0 + z * (-1.0 / 5040.0);
-    const double s45 = 1.0 / 362880.0 + z * (-1.0 / 39916800.0);
-    const double s67 = 1.0 / 6227020800.0 + z * (-1.0 / 1307674368000.0);
-    const double c01 = 1.0 + z * (-1.0 / 2.0);
-    const double c23 = 1.0 / 24.0 + z * (-1.0 / 720.0);
-    const double c45 = 1.0 / 40320.0 + z * (-1.0 / 3628800.0);
-    const double c67 = 1.0 / 479001600.0 + z * (-1.0 / 87178291200.0);
-    const double c8 = 1.0 / 20922789888000.0;
-    const double sin = r * ((s01 + z2 * s23) + z4 * (s45 + z2 * s67));
-    const double cos = (c01 + z2 * c23) + z4 * ((c45 + z2 * c67) + z4 * c8);
-    return {sin, cos};
-}
+// Arguments are split in degrees, where that is exact, into a tabulated part and a small
+// rest for a short Taylor series (coefficients 1/n!); what the series leave out is below
+// 1e-18 and the rounding a few units of the last place, well below 1e-14 degree and far
+// inside the 0.001" the cusps are checked to.
 
 // The sines and cosines of 0, 90, 180 and 270 degrees.
 constexpr std::array<SinCos, 4> kQuarterTurns = {
     {{0.0, 1.0}, {1.0, 0.0}, {0.0, -1.0}, {-1.0, 0.0}}};
 
-// Degrees of any finite size. The nearest whole number of quarter turns is taken off in
-// degrees, which is exact (the difference of two numbers within a factor two of each other),
-// leaving at most 45 degrees for the series; turning the result back by the quarter turns
-// multiplies by zeros and ones only, so the quarter points come out exactly.
-[[gnu::always_inline]] inline SinCos OfDegrees(double degrees) {
-    constexpr double kMostDirect = 1e15;                  // degrees: beyond, whole turns go first
+// The sines and cosines of the whole degrees 0..359, each from the sine and cosine of its
+// rest after whole quarter turns (so that the quarter points are exact zeros and ones).
+struct WholeDegrees {
+    std::array<SinCos, 360> at{};
+    WholeDegrees() {
+        for (int d = 0; d < 360; ++d) {
+            const double rest = (d % 90) * kDegToRad;
+            at[d] = Turn(kQuarterTurns[d / 90], {std::sin(rest), std::cos(rest)});
+        }
+    }
+};
+const WholeDegrees kWholeDegrees;
+
+// The sine and cosine of d degrees, |d| < 360: the nearest whole degree from the table,
+// turned by the rest r (at most half a degree, exact in degrees), whose sine and cosine
+// are r - r^3/6 + r^5/120 and 1 - r^2/2 + r^4/24 in radians (what is left out stays below
+// 1e-15).
+[[gnu::always_inline]] inline SinCos OfLessThanTurn(double degrees) {
     constexpr double kRoundingShift = 6755399441055744.0; // 1.5 * 2^52: x + it - it rounds x
-    if (!(std::fabs(degrees) < kMostDirect))
-        degrees = std::fmod(degrees, 360.0);
-    const double quarters = (degrees * (1.0 / 90.0) + kRoundingShift) - kRoundingShift;
-    const SinCos rest = OfSmallRadians((degrees - 90.0 * quarters) * kDegToRad);
-    return Turn(kQuarterTurns[static_cast<long long>(quarters) & 3], rest);
+    const double whole = (degrees + kRoundingShift) - kRoundingShift;
+    const double r = (degrees - whole) * kDegToRad;
+    const double r2 = r * r;
+    const SinCos rest = {r * (1.0 + r2 * (-1.0 / 6.0 + r2 * (1.0 / 120.0))),
+                         1.0 + r2 * (-0.5 + r2 * (1.0 / 24.0))};
+    int index = static_cast<int>(whole);
+    index += index < 0 ? 360 : 0;
+    index -= index >= 360 ? 360 : 0;
+    return Turn(kWholeDegrees.at[index], rest);
+}
+
+// The sine and cosine of any finite number of degrees.
+[[gnu::always_inline]] inline SinCos OfDegrees(double degrees) {
+    return OfLessThanTurn(std::fabs(degrees) < 360.0 ? degrees : std::fmod(degrees, 360.0));
+}
+
+// The sine and cosine of an angle in radians, less than a turn.
+[[gnu::always_inline]] inline SinCos OfRadians(double radians) {
+    return OfLessThanTurn(radians * kRadToDeg);
 }
 
 // Degrees from a little below 0 to below 720 brought into 0 <= a < 360; a value a hair
@@ -134,13 +137,13 @@ constexpr std::array<SinCos, 4> kQuarterTurns = {
     return degrees + kHalfTurn[degrees >= 180.0];
 }
 
-// The Taylor series of the arctangent (in degrees) about the nodes c = k/32, k = 0..32:
-// atan(c + d) = a0 + a1 d + ... + a9 d^9. With g = atan' = 1 / (1 + x^2), the identity
+// The Taylor series of the arctangent (in degrees) about the nodes c = k/64, k = 0..64:
+// atan(c + d) = a0 + a1 d + ... + a8 d^8. With g = atan' = 1 / (1 + x^2), the identity
 // (1 + x^2) g = 1 written about c gives g's coefficients one from the two before it,
 // (1 + c^2) g_n = -(2c g_(n-1) + g_(n-2)), and a_(n+1) = g_n / (n + 1). About the nearest
-// node |d| <= 1/64, and the first term left out, below 1e-19, is far below the rounding.
-constexpr int kArcTangentNodeCount = 32;
-constexpr int kArcTangentTerms = 10; // a0 .. a9
+// node |d| <= 1/128, and the first term left out, below 1e-19, is far below the rounding.
+constexpr int kArcTangentNodeCount = 64;
+constexpr int kArcTangentTerms = 9; // a0 .. a8
 struct ArcTangentSeries {
     std::array<std::array<double, kArcTangentTerms>, kArcTangentNodeCount + 1> node{};
     ArcTangentSeries() {
@@ -193,7 +196,7 @@ constexpr std::array<Unfold, 8> kUnfold = {{
     // Summed in pairs of terms (Estrin's scheme).
     const double d2 = d * d;
     const double d4 = d2 * d2;
-    const double high = (a[5] + d * a[6]) + d2 * ((a[7] + d * a[8]) + d2 * a[9]);
+    const double high = (a[5] + d * a[6]) + d2 * (a[7] + d * a[8]);
     const double first = a[0] + d * (((a[1] + d * a[2]) + d2 * (a[3] + d * a[4])) + d4 * high);
     const Unfold &unfold = kUnfold[(ay > ax) | (x < 0.0) << 1 | (y < 0.0) << 2];
     const double direction = unfold.offset + unfold.sign * first;
@@ -210,12 +213,14 @@ constexpr std::array<Unfold, 8> kUnfold = {{
 // --- The sky of one chart ---------------------------------------------------------------
 
 struct Sky {
-    SinCos ramc;         // local sidereal angle, the right ascension of the meridian
-    double sinE = 0.0;   // obliquity of the ecliptic
-    double cosE = 1.0;   //
-    double sinPhi = 0.0; // latitude
-    double cosPhi = 1.0; //
-    double tanPhi = 0.0; //
+    double ramcDegrees = 0.0; // local sidereal angle, the right ascension of the meridian,
+                              // less than a turn either way
+    SinCos ramc;              // its sine and cosine
+    double sinE = 0.0;        // obliquity of the ecliptic
+    double cosE = 1.0;        //
+    double sinPhi = 0.0;      // latitude
+    double cosPhi = 1.0;      //
+    double tanPhi = 0.0;      //
 };
 
 // The ecliptic point on the horizon of a place whose sidereal angle is `x` and whose
@@ -288,7 +293,9 @@ int SignOf(double longitude) {
 }
 
 void WholeSignCusps(double ascendant, HouseCuspTable &cusps) {
-    std::copy_n(kSignStarts.begin() + SignOf(ascendant), kHouseCount, cusps.begin());
+    const int sign = SignOf(ascendant);
+    for (int n = 0; n < kHouseCount; ++n)
+        cusps[n] = kSignStarts[sign + n];
 }
 
 void EqualCusps(double ascendant, HouseCuspTable &cusps) {
@@ -324,12 +331,12 @@ void PorphyryCusps(double ascendant, double midheaven, HouseCuspTable &cusps) {
 // whose derivatives F' = 3 cos 3w - m K cos RA and F'' = -9 sin 3w + m^2 K sin RA come from
 // the same sines and cosines. Outside the polar circles |K| < 1, F' stays positive and the
 // root is single; Halley's method (each step w -= 2 F F' / (2 F'^2 - F F'')) triples the
-// correct digits per step from the value of AD at RA = RAMC + c, and four steps reach the
-// last bits anywhere within 66 degrees of latitude, three at most latitudes. The four
-// cusps are solved side by side, which lets the processor overlap their arithmetic.
+// correct digits per step, and three steps reach the last bits anywhere within 66 degrees
+// of latitude, two at most latitudes. The four cusps are solved side by side, which lets
+// the processor overlap their arithmetic.
 void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
     constexpr int kMostSteps = 8;
-    constexpr double kConverged = 1e-8; // radians: a step this small leaves ~1e-24 behind
+    constexpr double kConverged = 1e-5; // radians: the next step is of the order of its cube
     constexpr std::array<int, 4> kCusp = {kCusp11, kCusp12, kCusp2, kCusp3};
     constexpr std::array<double, 4> kM = {1.0, 2.0, 2.0, 1.0};
     const std::array<SinCos, 4> start = {Turn(sky.ramc, k30), Turn(sky.ramc, k60),
@@ -338,12 +345,15 @@ void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
     std::array<double, 4> w;
     std::array<SinCos, 4> ra; // RAMC + c + m w, before the last step
     std::array<double, 4> step{};
+    // The start is the root of F linearised about w = 0 (sin 3w ~ 3w, sin m w ~ m w,
+    // cos m w ~ 1): within 0.6 degree of the root within 66 degrees of latitude, close
+    // enough for two or three steps.
     for (int j = 0; j < 4; ++j)
-        w[j] = ArcSineDegrees(K * start[j].sin) * (kDegToRad / 3.0);
+        w[j] = K * start[j].sin / (3.0 - kM[j] * K * start[j].cos);
     for (int round = 0; round < kMostSteps; ++round) {
         double largest = 0.0;
         for (int j = 0; j < 4; ++j) {
-            const SinCos third = OfSmallRadians(w[j]);
+            const SinCos third = OfRadians(w[j]);
             ra[j] = Turn(start[j], kM[j] == 1.0 ? third : Double(third));
             const double s2 = third.sin * third.sin;
             const double sin3 = third.sin * (3.0 - 4.0 * s2);
@@ -375,7 +385,7 @@ void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
 // RAMC + 60 + 2 AD/3, all at the birthplace's latitude.
 void KochCusps(const Sky &sky, HouseCuspTable &cusps) {
     const double K = sky.tanPhi * sky.sinE / sky.cosE;
-    const SinCos third = OfSmallRadians(ArcSineDegrees(K * sky.ramc.sin) * (kDegToRad / 3.0));
+    const SinCos third = OfRadians(ArcSineDegrees(K * sky.ramc.sin) * (kDegToRad / 3.0));
     const SinCos twoThirds = Double(third);
     cusps[kCusp11] =
         HorizonIntersection(sky, TurnBack(Turn(sky.ramc, kMinus60), twoThirds), sky.tanPhi);
@@ -441,20 +451,18 @@ void CampanusCusps(const Sky &sky, double cosPhi, HouseCuspTable &cusps) {
     CuspsOnCircles(sky, {less30, less60, more60, more30, pole30, pole60, pole60, pole30}, cusps);
 }
 
-// Alcabitius: the ascendant's diurnal semi-arc S (90 + its ascensional difference, from its
-// declination d: sin d = sin e sin A, sin AD = tan phi tan d) cut into thirds along the
-// equator; the cusps are the ecliptic points on the hour circles there: right ascensions
-// RAMC + S/3 and RAMC + 2S/3 for 11 and 12, and the nocturnal semi-arc 180 - S cut the same
-// way for 2 and 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3. `ascendant` is the ascendant's
-// direction (times a positive number).
+// Alcabitius: the ascendant's diurnal semi-arc S cut into thirds along the equator; the
+// cusps are the ecliptic points on the hour circles there: right ascensions RAMC + S/3 and
+// RAMC + 2S/3 for 11 and 12, and the nocturnal semi-arc 180 - S cut the same way for 2 and
+// 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3. The ascendant is rising, so S is the hour
+// angle it still has to go to the meridian: its right ascension (tan RA = tan A cos e) less
+// the sidereal angle. (The same S as 90 + the ascensional difference, but without that
+// formula's loss of digits near the poles.) `ascendant` is the ascendant's direction.
 void AlcabitiusCusps(const Sky &sky, SinCos ascendant, HouseCuspTable &cusps) {
-    const double sinA =
-        ascendant.sin / std::sqrt(ascendant.sin * ascendant.sin + ascendant.cos * ascendant.cos);
-    const double sinDecl = sky.sinE * sinA;
-    const double tanDecl = sinDecl / std::sqrt(1.0 - sinDecl * sinDecl);
-    const double semiArc = 90.0 + ArcSineDegrees(sky.tanPhi * tanDecl); // degrees
-    // S/3 lies in 0..60 degrees: the series takes S/3 - 30, turned back by 30.
-    const SinCos third = Turn(OfSmallRadians((semiArc * (1.0 / 3.0) - 30.0) * kDegToRad), k30);
+    const double ra = DirectionDegrees(ascendant.sin * sky.cosE, ascendant.cos);
+    const double semiArc = Wrap360(ra - sky.ramcDegrees); // degrees, 0..180
+    // S/3 lies in 0..60 degrees.
+    const SinCos third = OfLessThanTurn(semiArc * (1.0 / 3.0));
     const SinCos twoThirds = Double(third);
     cusps[kCusp11] = EclipticOfRightAscension(sky, Turn(sky.ramc, third));
     cusps[kCusp12] = EclipticOfRightAscension(sky, Turn(sky.ramc, twoThirds));
@@ -554,8 +562,12 @@ void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, const Angles &
     if (IsQuadrantSystem(system)) {
         cusps[kCusp1] = angles.ascendant;
         cusps[kCusp10] = angles.midheaven;
-        for (const int n : {kCusp10, kCusp11, kCusp12, kCusp1, kCusp2, kCusp3})
-            cusps[(n + 6) % kHouseCount] = Opposite(cusps[n]);
+        cusps[kCusp10 - 6] = Opposite(cusps[kCusp10]);
+        cusps[kCusp11 - 6] = Opposite(cusps[kCusp11]);
+        cusps[kCusp12 - 6] = Opposite(cusps[kCusp12]);
+        cusps[kCusp1 + 6] = Opposite(cusps[kCusp1]);
+        cusps[kCusp2 + 6] = Opposite(cusps[kCusp2]);
+        cusps[kCusp3 + 6] = Opposite(cusps[kCusp3]);
     }
 }
 
@@ -591,11 +603,14 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
     const bool polar = std::fabs(latitude) >= 90.0 - obliquity;
 
     Sky sky;
-    sky.ramc = OfDegrees(FiniteOrZero(ramcDegrees));
+    sky.ramcDegrees = FiniteOrZero(ramcDegrees);
+    if (!(std::fabs(sky.ramcDegrees) < 360.0))
+        sky.ramcDegrees = std::fmod(sky.ramcDegrees, 360.0);
+    sky.ramc = OfLessThanTurn(sky.ramcDegrees);
     const SinCos e = OfDegrees(obliquity);
     sky.sinE = e.sin;
     sky.cosE = e.cos;
-    const SinCos phi = OfDegrees(latitude);
+    const SinCos phi = OfLessThanTurn(latitude);
     sky.sinPhi = phi.sin;
     sky.cosPhi = phi.cos;
     sky.tanPhi = phi.sin / phi.cos;
