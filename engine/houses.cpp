@@ -74,7 +74,7 @@ constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 // over arguments of any size, and would cost several times what the houses themselves do.
 // Arguments are split in degrees, where that is exact, into a tabulated part and a small
 // rest for a short Taylor series (coefficients 1/n!); what the series leave out is below
-// 1e-18 and the rounding a few units of the last place, well below 1e-14 degree and far
+// 1e-15 and the rounding a few units of the last place, well below 1e-13 degree and far
 // inside the 0.001" the cusps are checked to.
 
 // The sines and cosines of 0, 90, 180 and 270 degrees.
@@ -99,7 +99,8 @@ const WholeDegrees kWholeDegrees;
 // are r - r^3/6 + r^5/120 and 1 - r^2/2 + r^4/24 in radians (what is left out stays below
 // 1e-15).
 [[gnu::always_inline]] inline SinCos OfLessThanTurn(double degrees) {
-    constexpr double kRoundingShift = 6755399441055744.0; // 1.5 * 2^52: x + it - it rounds x
+    // Adding and taking away 1.5 * 2^52 rounds to a whole number in double arithmetic.
+    constexpr double kRoundingShift = 6755399441055744.0;
     const double whole = (degrees + kRoundingShift) - kRoundingShift;
     const double r = (degrees - whole) * kDegToRad;
     const double r2 = r * r;
@@ -277,9 +278,9 @@ SinCos AscendantPoint(const Sky &sky, bool midheavenDown) {
 constexpr int kCusp1 = 0, kCusp2 = 1, kCusp3 = 2, kCusp10 = 9, kCusp11 = 10, kCusp12 = 11;
 
 // The first degrees of the signs, twice round.
-constexpr std::array<double, 2 *kHouseCount> kSignStarts = {0,   30,  60,  90,  120, 150, 180, 210,
-                                                            240, 270, 300, 330, 0,   30,  60,  90,
-                                                            120, 150, 180, 210, 240, 270, 300, 330};
+constexpr std::array<double, kHouseCount * 2> kSignStarts = {
+    0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330,
+    0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330};
 
 // The sign of a longitude in 0..360, floor(L / 30), by a product and a correction, which is
 // exact where the quotient rounded to a whole number might not be.

@@ -50,7 +50,7 @@ std::optional<HouseSystem> HouseSystemFromName(std::string_view name);
 // Why a chart's houses are not of the system asked for.
 enum class HouseFallback {
     None,
-    PolarCircle, // the system's cusps do not exist at this latitude (Placidus, Koch)
+    PolarCircle, // inside a polar circle the system has no houses at this hour
     Pole,        // at a geographic pole no point of the ecliptic rises in the east
 };
 
@@ -71,13 +71,18 @@ constexpr double kPoleStandInLatitude = 89.9999;
 // obliquity of the ecliptic (degrees, 0 < e < 90) and the geographic latitude (degrees, north
 // positive, -90..90). Cusp 1 is the ascendant and cusp 10 the midheaven in every quadrant
 // system (Porphyry, Placidus, Koch, Regiomontanus, Campanus, Alcabitius, Topocentric); Equal
-// and Whole Sign count from the ascendant; Morinus cusps are not tied to the angles.
+// and Whole Sign count from the ascendant; Morinus cusps are not tied to the angles. The
+// ascendant is the same eastern point AscendantFromSiderealTime gives (to 1e-11 degree).
 //
-// Placidus and Koch houses do not exist inside the polar circles (|latitude| >= 90 - e),
-// where part of the ecliptic never rises or sets: Porphyry houses are given instead, with
-// fallback PolarCircle. At a pole (|latitude| >= 90) every system gives way to Porphyry
-// houses for kPoleStandInLatitude of the same hemisphere, with fallback Pole. A latitude
-// beyond +-90 counts as the pole, a non-finite argument as 0. The result is never NaN.
+// Where a system has no houses, Porphyry houses are given instead, with the reason:
+// - PolarCircle, inside the polar circles (|latitude| >= 90 - e): Placidus and Koch at every
+//   hour, since part of the ecliptic never rises or sets there; Regiomontanus, Campanus and
+//   Topocentric while the midheaven is below the horizon, when their cusps would run
+//   backwards from the ascendant (and Topocentric whenever its cusps come out of order);
+// - Pole, at a pole (|latitude| >= 90), for every system: Porphyry houses for
+//   kPoleStandInLatitude of the same hemisphere.
+// A latitude beyond +-90 counts as the pole, a non-finite argument as 0. The result is never
+// NaN.
 HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double obliquityDegrees,
                                double latitudeDegrees);
 
