@@ -10,7 +10,9 @@
 #include "engine/angles.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace starloom {
 
@@ -165,7 +167,7 @@ struct ArcTangentSeries {
 const ArcTangentSeries kArcTangentSeries;
 
 // How the direction in the first octant, a, becomes the direction of the point: offset +
-// sign * a, by whether |y| > |x| (bit 0), x < 0 (bit 1) and y < 0 (bit 2). Looking the
+// sign * a, by whether |y| > |x| (bit 0), x is negative (bit 1) and y is (bit 2). Looking the
 // folding up instead of branching on it saves the mispredicted branches of random points.
 struct Unfold {
     double offset;
@@ -182,7 +184,7 @@ constexpr std::array<Unfold, 8> kUnfold = {{
     {270.0, -1.0}, // 360 - (180 - (90 - a))
 }};
 
-// The direction of the point (x, y) in degrees, 0 <= a < 360 (0 at the origin): the ratio
+// The direction of the point (x, y) in degrees, 0 <= a < 360 (0 or 180 at the origin): the ratio
 // t = min/max of |x| and |y|, in 0..1, goes through the series about its nearest node, and
 // the result is unfolded from the first octant.
 [[gnu::always_inline]] inline double DirectionDegrees(double y, double x) {
@@ -199,7 +201,12 @@ constexpr std::array<Unfold, 8> kUnfold = {{
     const double d4 = d2 * d2;
     const double high = (a[5] + d * a[6]) + d2 * (a[7] + d * a[8]);
     const double first = a[0] + d * (((a[1] + d * a[2]) + d2 * (a[3] + d * a[4])) + d4 * high);
-    const Unfold &unfold = kUnfold[(ay > ax) | (x < 0.0) << 1 | (y < 0.0) << 2];
+    // The sign bits of x and y (a negative zero counts as negative, which changes nothing
+    // but the origin's direction).
+    const auto negative = [](double v) {
+        return static_cast<int>(std::bit_cast<std::uint64_t>(v) >> 63);
+    };
+    const Unfold &unfold = kUnfold[(ay > ax) | negative(x) << 1 | negative(y) << 2];
     const double direction = unfold.offset + unfold.sign * first;
     return direction >= 360.0 ? 0.0 : direction;
 }
