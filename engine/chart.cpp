@@ -80,19 +80,36 @@ double MeanObliquity1900(double T) {
 
 double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees,
                                  double latitudeDegrees) {
-    // The ecliptic point rising in the east: tan A = cos RAMC / -(sin RAMC cos e +
-    // sin e tan phi), with the quadrant taken from the sign of cos RAMC.
+    // The ecliptic point on the horizon: tan A = cos RAMC / -(sin RAMC cos e + sin e tan phi),
+    // with the quadrant taken from the sign of cos RAMC.
     const double ramc = siderealDegrees * kDegToRad;
     const double eps = obliquityDegrees * kDegToRad;
     const double phi = latitudeDegrees * kDegToRad;
-    const double y = std::cos(ramc);
-    const double x = -std::sin(ramc) * std::cos(eps) - std::sin(eps) * std::tan(phi);
+    const double sinRamc = std::sin(ramc);
+    const double cosRamc = std::cos(ramc);
+    const double sinEps = std::sin(eps);
+    const double cosEps = std::cos(eps);
+    const double tanPhi = std::tan(phi);
+    const double y = cosRamc;
+    const double x = -sinRamc * cosEps - sinEps * tanPhi;
     double A = ArcTan2(y, x);
     if (A < 0)
         A += kPi;
-    if (std::cos(ramc) < 0)
+    if (cosRamc < 0)
         A += kPi;
-    return ReduceDegreesFromAbove(A * kRadToDeg);
+    double asc = ReduceDegreesFromAbove(A * kRadToDeg);
+    // The horizon meets the ecliptic in two opposite points, and that quadrant rule picks
+    // the rising one only outside the polar circles. The point found lies east of the
+    // meridian (a positive product with the east point, right ascension RAMC + 90) when
+    // cos e + sin RAMC sin e tan phi > 0, which always holds for |phi| < 90 - e; inside the
+    // polar circles it fails for part of the day (while the midheaven is below the
+    // horizon), and the found point is then the setting one: the ascendant is opposite.
+    if (cosEps + sinRamc * sinEps * tanPhi < 0.0) {
+        asc += 180.0;
+        if (asc >= 360.0)
+            asc -= 360.0;
+    }
+    return asc;
 }
 
 void CalculateAscendant(const BirthData &birth, ChartPositions &chart) {

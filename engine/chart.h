@@ -81,16 +81,20 @@ struct ChartPositions {
 
 // Ecliptic longitude of the ascendant in degrees, 0 <= a < 360, for a local sidereal
 // angle (degrees, any finite value, negative ones included), the obliquity of the ecliptic
-// (degrees, 0..90) and the latitude (degrees, north positive; |latitude| < 90). At the
-// poles the tangent of the latitude is unbounded and the result meaningless; NaN in any
-// argument gives NaN.
+// (degrees, 0..90) and the latitude (degrees, north positive; |latitude| < 90): the point
+// of the ecliptic on the eastern horizon, inside the polar circles too. At the poles the
+// tangent of the latitude is unbounded and the result meaningless; NaN in any argument
+// gives NaN.
 double AscendantFromSiderealTime(double siderealDegrees, double obliquityDegrees,
                                  double latitudeDegrees);
 
 // Ecliptic longitude of the midheaven (the ecliptic point on the upper meridian) in
 // degrees, 0 <= mc < 360, for a local sidereal angle (degrees, any finite value) and the
 // obliquity of the ecliptic (degrees, |e| < 90). The midheaven lies in the same quadrant
-// as the sidereal angle: tan MC = tan RAMC / cos e. NaN or an infinity gives NaN.
+// as the sidereal angle: tan MC = tan RAMC / cos e. NaN or an infinity gives NaN. Inside
+// the polar circles this point is below the horizon for part of the day; it stays the
+// midheaven then (the Swiss Ephemeris reports the same point, except with Regiomontanus,
+// Campanus and Topocentric houses, where it gives the lower meridian's point instead).
 double MidheavenFromSiderealTime(double siderealDegrees, double obliquityDegrees);
 
 // Mean longitude of the Moon's ascending node in degrees, 0 <= a < 360, for T Julian

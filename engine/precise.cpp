@@ -133,15 +133,28 @@ double SiderealFromNutation(double utDays, double nutation, double obliquity) {
 // The ascendant, degrees 0 <= a < 360, from the local apparent sidereal time (degrees, any
 // number of turns), the obliquity's sine and cosine and the latitude (degrees): the
 // ecliptic point rising in the east, tan A = cos RAMC / -(sin RAMC cos e + sin e tan phi),
-// in the quadrant where sin A has the sign of cos RAMC.
+// in the quadrant where sin A has the sign of cos RAMC, or the opposite one inside the
+// polar circles while that point is the setting one.
 double AscendantFromParts(double localSidereal, SineAndCosine obliquity, double latitude) {
     // Both sides multiplied by cos phi > 0, which leaves the angle as it is and needs no
     // tangent.
     const double ramc = localSidereal * kDegToRad;
     const double phi = latitude * kDegToRad;
-    const double y = std::cos(ramc) * std::cos(phi);
-    const double x =
-        -(std::sin(ramc) * obliquity.cosine * std::cos(phi) + obliquity.sine * std::sin(phi));
+    const double sinRamc = std::sin(ramc);
+    const double cosPhi = std::cos(phi);
+    const double sinPhi = std::sin(phi);
+    double y = std::cos(ramc) * cosPhi;
+    double x = -(sinRamc * obliquity.cosine * cosPhi + obliquity.sine * sinPhi);
+    // The point (x, y) stands for lies east of the meridian, its direction making a positive
+    // product with the east point (right ascension RAMC + 90), when
+    // cos e cos phi + sin RAMC sin e sin phi > 0. That always holds for |phi| < 90 - e;
+    // inside the polar circles it fails for part of the day (while the midheaven is below
+    // the horizon), and the rising point is then the opposite one. Turning both parts leaves
+    // y / x, and so the arctangent, as it is.
+    if (obliquity.cosine * cosPhi + sinRamc * obliquity.sine * sinPhi < 0.0) {
+        x = -x;
+        y = -y;
+    }
     // The arctangent of y / x, in the quadrant of (x, y), as 0 <= A < 2 pi.
     double a = std::atan(y / x);
     if (x < 0.0)

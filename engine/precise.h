@@ -42,7 +42,8 @@ double TrueObliquity(double utDays);
 double ApparentSiderealDegrees(double utDays);
 
 // Ascendant in degrees, 0 <= a < 360, for a place at `eastLongitude` degrees (east
-// positive) and `latitude` degrees (north positive, |latitude| < 90).
+// positive) and `latitude` degrees (north positive, |latitude| < 90): the point of the
+// ecliptic on the eastern horizon, inside the polar circles too.
 double PreciseAscendant(double utDays, double eastLongitude, double latitude);
 
 // The eleven positions of a chart as numbers: the apparent longitudes of the Sun to Pluto

@@ -1,6 +1,7 @@
 // Zodiac texts, the ascendant and the three entry operations.
 #include "engine/angles.h"
 #include "engine/chart.h"
+#include "engine/precise.h"
 #include "engine/zodiac.h"
 
 #include <QTest>
@@ -93,23 +94,39 @@ void TestChart::ascendantReference() {
 }
 
 // Whatever the sidereal angle and latitude, the ascendant is the ecliptic point on the
-// eastern horizon: altitude zero, hour angle negative (rising).
+// eastern horizon: altitude zero, hour angle negative (rising). Inside the polar circles the
+// plain arctangent gives the setting point for part of the day; both methods must not.
 void TestChart::ascendantRisesInTheEast() {
-    const double eps = 23.44 * kDegToRad;
-    for (double latitude : {-66.0, -45.0, -10.0, 0.0, 12.5, 51.5, 66.0}) {
-        for (double lst = -170.0; lst < 360.0; lst += 7.5) {
-            const double asc = AscendantFromSiderealTime(lst, 23.44, latitude);
-            QVERIFY(asc >= 0.0 && asc < 360.0);
-            const double lam = asc * kDegToRad;
-            const double ra = std::atan2(std::sin(lam) * std::cos(eps), std::cos(lam));
-            const double dec = std::asin(std::sin(eps) * std::sin(lam));
-            const double ha = lst * kDegToRad - ra;
-            const double phi = latitude * kDegToRad;
-            const double altitude = std::asin(std::sin(phi) * std::sin(dec) +
-                                              std::cos(phi) * std::cos(dec) * std::cos(ha));
-            const QString where = QString("lat %1 lst %2").arg(latitude).arg(lst);
-            QVERIFY2(qAbs(altitude) < 1e-9, qPrintable(where));
-            QVERIFY2(std::sin(ha) < 0.0, qPrintable(where));
+    const auto check = [](double asc, double lst, double obliquity, double latitude,
+                          const char *method) {
+        const QString where = QString("%1: lat %2 lst %3").arg(method).arg(latitude).arg(lst);
+        QVERIFY2(asc >= 0.0 && asc < 360.0, qPrintable(where));
+        const double eps = obliquity * kDegToRad;
+        const double lam = asc * kDegToRad;
+        const double ra = std::atan2(std::sin(lam) * std::cos(eps), std::cos(lam));
+        const double dec = std::asin(std::sin(eps) * std::sin(lam));
+        const double ha = lst * kDegToRad - ra;
+        const double phi = latitude * kDegToRad;
+        const double altitude =
+            std::asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(ha));
+        QVERIFY2(qAbs(altitude) < 1e-9, qPrintable(where));
+        QVERIFY2(std::sin(ha) < 0.0, qPrintable(where));
+    };
+    constexpr double kDay = 3456.5; // days from J2000.0, for the precise method's sky
+    const double siderealAtGreenwich = ApparentSiderealDegrees(kDay);
+    const double trueObliquity = TrueObliquity(kDay);
+    for (double latitude : {-89.9, -80.0, -70.0, -66.6, -66.0, -45.0, -10.0, 0.0, 12.5, 51.5, 66.0,
+                            66.6, 67.0, 70.0, 80.0, 89.0, 89.9}) {
+        for (double lst = -170.0; lst < 360.0; lst += 2.5) {
+            check(AscendantFromSiderealTime(lst, 23.44, latitude), lst, 23.44, latitude,
+                  "standard");
+            if (QTest::currentTestFailed())
+                return;
+            const double east = lst - siderealAtGreenwich;
+            check(PreciseAscendant(kDay, east, latitude), siderealAtGreenwich + east, trueObliquity,
+                  latitude, "precise");
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 }
