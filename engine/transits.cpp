@@ -212,8 +212,8 @@ void Search::window(double from, double to, std::array<Sample, kTransitBodyCount
         knots[body] = a;
     }
     std::sort(m_events.begin(), m_events.end(), [](const TransitEvent &x, const TransitEvent &y) {
-        return std::tie(x.Day, x.Body, x.Kind, x.NatalPoint, x.Aspect, x.Sign, x.House) <
-               std::tie(y.Day, y.Body, y.Kind, y.NatalPoint, y.Aspect, y.Sign, y.House);
+        return std::tie(x.Day, x.Body, x.Kind, x.NatalPoint, x.Aspect, x.House, x.Sign) <
+               std::tie(y.Day, y.Body, y.Kind, y.NatalPoint, y.Aspect, y.House, y.Sign);
     });
 }
 
