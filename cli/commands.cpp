@@ -4,7 +4,9 @@
 #include "cli/batch.h"
 #include "cli/birth_options.h"
 #include "cli/reading_output.h"
+#include "cli/second_chart_output.h"
 #include "cli/stats.h"
+#include "engine/precise.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
 #include "reading/reading_file.h"
@@ -48,6 +50,12 @@ Commands:
   stats     how often each pattern and leading planet occurs in a CSV file
   zones     the time zones and their list positions
   houses    the house systems --houses takes
+  transits  the exact transits to a reading over a range of dates, one a line
+  progressions
+            the secondary progressions of a reading to a date
+  directions
+            the solar arc directions of a reading to a date
+  synastry  two readings compared: their positions and cross aspects
 
 Options:
   --help      show this help, or a command's help after its name
@@ -254,6 +262,85 @@ const char kZonesHelp[] = R"(Usage: starloom-cli zones
 Lists the 164 time zones of the birth-data form with their list positions, the
 numbers --zone and the batch's zone column take. "Local Mean Time" takes its
 offset from the birth's longitude: 4 minutes per degree, east ahead of Greenwich.
+)";
+
+const char kTransitsHelp[] =
+    R"(Usage: starloom-cli transits (<birth details> | --from FILE.act) --start DATE --end DATE
+                             [--json] [--positions METHOD] [--houses SYSTEM]
+
+Prints every transit event from the start of --start to the end of --end, one
+a line in time order, written as it is found: each exact aspect (conjunction,
+opposition, trine, square, sextile) of a transiting Sun, Moon, Mercury ..
+Pluto or true North Node to a natal point (the ten bodies, Asc and MC), each
+station of Mercury .. Pluto (turning retrograde or direct) and each ingress of
+a transiting body into a sign or into a natal house (by the reading's cusps).
+Moments are universal time to the nearest minute, found as exact roots of the
+precise positions; a retrograde pass gives its own events. The natal chart is
+computed by --positions and --houses; the transiting bodies always by the
+precise table, so the dates must lie within its span.
+
+  --start DATE   YYYY-MM-DD (from its midnight) or YYYY-MM-DDTHH:MM, universal time
+  --end DATE     YYYY-MM-DD (to the midnight that ends it) or YYYY-MM-DDTHH:MM
+  --json         JSON Lines, one object per event: time ("2024-04-01T22:15Z"),
+                 kind ("aspect", "station" or "ingress"), body, and for an aspect
+                 aspect and natal (the natal point's name as in the reading's
+                 bodies, or "MC"), for a station direction ("retrograde" or
+                 "direct"), for an ingress sign (its full name) or house (1 to 12)
+  --from FILE.act  take the birth details from a reading file
+
+)";
+
+// The part of the progressions and directions help after what each chart is.
+const char kMovingChartHelp[] =
+    R"(
+Prints the natal chart and the second chart side by side (each point with the
+natal house it falls in) and the aspects between them, natal point first, with
+an orb of 1 degree for every kind, applying or separating as the second chart
+moves. With --json, one object: kind, date, first (the natal chart) and second
+(the progressed or directed chart), each with name, universal_time, positions
+(the method), bodies (name, position, sign, longitude, retrograde and house, as
+the reading's; the second chart's house is the natal house it falls in) and
+angles (asc, mc); arc (degrees, as above); aspects (a: the natal point, b: the
+second chart's point, aspect, orb, applying).
+
+  --date DATE          the date the chart is made for: YYYY-MM-DD (its
+                       midnight) or YYYY-MM-DDTHH:MM, universal time
+  --birth-date DATE    the date of birth, YYYY-MM-DD: what --date is among the
+                       birth details below
+  --from FILE.act      take the birth details from a reading file
+
+)";
+
+const char kProgressionsAbout[] =
+    R"(Secondary progressions: the chart of the day N days after birth for N years of
+life (tropical years), the bodies by the precise table. The progressed MC moves
+by the solar arc in right ascension: the natal sidereal angle (RAMC) grows by
+the arc the Sun has moved in right ascension since birth, and the MC and Asc
+follow from it with the natal latitude and obliquity. The MC is the meridian's
+point and the meridian turns with right ascension, so this keeps the
+progressed MC on the progressed meridian and the Asc consistent with it, where
+the Sun's arc in longitude added to the MC would not. arc is that arc.
+)";
+
+const char kDirectionsAbout[] =
+    R"(Solar arc directions: every natal point (the ten bodies, Asc and MC) moved
+forwards by the solar arc, the progressed Sun's longitude (one day after birth
+for each year of life, by the precise table) less the Sun's at birth. arc is
+that arc, in degrees.
+)";
+
+const char kSynastryHelp[] =
+    R"(Usage: starloom-cli synastry A.act B.act [--json] [--positions METHOD] [--houses SYSTEM]
+
+Compares two readings: both charts' positions (each point of B with the house
+of A it falls in) and every aspect between a point of A and a point of B (the
+ten bodies, Asc and MC), with the natal orbs 8, 8, 7, 7 and 5 degrees (2 more
+for the Sun and the Moon), applying or separating as both charts moved at
+birth. With --json, one object: kind ("synastry"), first (A) and second (B),
+each with name, universal_time, positions, bodies (as the reading's; B's house
+is A's house it falls in) and angles (asc, mc), and aspects (a: A's point, b:
+B's point, aspect, orb, applying).
+
 )";
 
 void Print(const std::string &text) {
@@ -611,6 +698,158 @@ int HousesCommand(const std::vector<std::string> &args) {
     return kExitOk;
 }
 
+// The moment an option names (a date alone: its midnight, or with `endOfDay` the one that
+// ends it), refused when missing or malformed.
+bool MomentOption(const Arguments &args, const char *name, bool endOfDay, double &day,
+                  std::string &error) {
+    if (!args.has(name)) {
+        error = std::string("missing ") + name;
+        return false;
+    }
+    if (!ParseUniversalMoment(args.value(name), endOfDay, day, error)) {
+        error = std::string(name) + ": " + error;
+        return false;
+    }
+    return true;
+}
+
+// Two charts and their cross aspects, as text or as the JSON object (indented as the
+// reading's).
+int PrintSecondChart(const ChartPair &pair, bool json) {
+    Print(json ? SecondChartJson(pair).dump(2, ' ', false, Json::error_handler_t::replace) + "\n"
+               : SecondChartText(pair));
+    return kExitOk;
+}
+
+int TransitsCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args,
+                     With(kBirthOptions, {{"--from", true},
+                                          {"--start", true},
+                                          {"--end", true},
+                                          {"--json", false},
+                                          kPositionsOption,
+                                          kHousesOption}),
+                     std::string(kTransitsHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
+                     parsed, status) ||
+        !ExpectPositionals(parsed, 0, "", status))
+        return status;
+    double from = 0;
+    double to = 0;
+    std::string error;
+    if (!MomentOption(parsed, "--start", false, from, error) ||
+        !MomentOption(parsed, "--end", true, to, error))
+        return Refuse(error);
+    if (to < from)
+        return Refuse("--end lies before --start");
+    if (from < PreciseFirstDay() || to > PreciseLastDay())
+        return Refuse("transits are computed from the precise table: --start and --end must lie "
+                      "within " +
+                      PreciseSpanText());
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
+    if (reading == nullptr)
+        return status;
+    PrintTransitEvents(reading->outcome.Chart, from, to, parsed.has("--json"));
+    return kExitOk; // a failed write is reported with the output's final flush
+}
+
+// The progressions and directions commands: the date of birth is --birth-date, since --date
+// names the date the chart is made for.
+int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kind) {
+    const bool progressions = kind == SecondChartKind::Progressions;
+    std::vector<OptionRule> birthOptions;
+    for (const OptionRule &rule : kBirthOptions)
+        birthOptions.push_back(std::string(rule.name) == "--date" ? OptionRule{"--birth-date", true}
+                                                                  : rule);
+    const std::string help = std::string("Usage: starloom-cli ") +
+                             (progressions ? "progressions" : "directions") +
+                             " (<birth details> | --from FILE.act) --date DATE\n"
+                             "          [--json] [--positions METHOD] [--houses SYSTEM]\n\n" +
+                             (progressions ? kProgressionsAbout : kDirectionsAbout) +
+                             kMovingChartHelp + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp;
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args,
+                     With(birthOptions, {{"--from", true},
+                                         {"--date", true},
+                                         {"--json", false},
+                                         kPositionsOption,
+                                         kHousesOption}),
+                     help, parsed, status) ||
+        !ExpectPositionals(parsed, 0, "", status))
+        return status;
+    double target = 0;
+    std::string error;
+    if (!MomentOption(parsed, "--date", false, target, error))
+        return Refuse(error);
+    // The birth's options as the other commands take them.
+    Arguments birth = parsed;
+    birth.values.erase("--date");
+    if (parsed.has("--birth-date")) {
+        birth.values["--date"] = parsed.value("--birth-date");
+        birth.values.erase("--birth-date");
+    } else if (!parsed.has("--from")) {
+        return Refuse("missing --birth-date");
+    }
+    const std::unique_ptr<Reading> reading = ReadingOfArguments(birth, true, status);
+    if (reading == nullptr)
+        return status;
+    ChartPair pair;
+    pair.kind = kind;
+    pair.first = &reading->outcome.Chart;
+    pair.firstName = reading->state.Birth.BirthName;
+    pair.secondName = pair.firstName;
+    pair.targetDay = target;
+    const bool made = progressions ? ProgressedChart(*pair.first, target, pair.second)
+                                   : SolarArcChart(*pair.first, target, pair.second);
+    if (!made)
+        return Refuse("--date: the progressed moment must lie within the precise table, " +
+                      PreciseSpanText());
+    pair.aspects = CrossAspects(*pair.first, pair.second, kMovingChartOrbs);
+    return PrintSecondChart(pair, parsed.has("--json"));
+}
+
+int ProgressionsCommand(const std::vector<std::string> &args) {
+    return MovingChartCommand(args, SecondChartKind::Progressions);
+}
+
+int DirectionsCommand(const std::vector<std::string> &args) {
+    return MovingChartCommand(args, SecondChartKind::Directions);
+}
+
+int SynastryCommand(const std::vector<std::string> &args) {
+    Arguments parsed;
+    int status = kExitOk;
+    if (!ParseOrHelp(args, With({}, {{"--json", false}, kPositionsOption, kHousesOption}),
+                     std::string(kSynastryHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
+        !ExpectPositionals(parsed, 2, "A.act and B.act", status))
+        return status;
+    std::string error;
+    ChartChoice choice;
+    if (!ChoiceOfArguments(parsed, choice, error))
+        return Refuse(error);
+    std::unique_ptr<Reading> readings[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string &path = parsed.positionals[i];
+        FormValues values;
+        if (!FormValuesFromReadingFile(path, values, error))
+            return Refuse(error);
+        readings[i] = CalculateReading(values, error, choice);
+        if (readings[i] == nullptr)
+            return Refuse(path + ": " + error);
+    }
+    ChartPair pair;
+    pair.kind = SecondChartKind::Synastry;
+    pair.first = &readings[0]->outcome.Chart;
+    pair.firstName = readings[0]->state.Birth.BirthName;
+    pair.secondNatal = &readings[1]->outcome.Chart;
+    pair.secondName = readings[1]->state.Birth.BirthName;
+    pair.second = SynastryChart(*pair.secondNatal);
+    pair.aspects = CrossAspects(*pair.first, pair.second, readings[0]->state.Orbs);
+    return PrintSecondChart(pair, parsed.has("--json"));
+}
+
 struct Command {
     const char *name;
     std::function<int(const std::vector<std::string> &)> run;
@@ -779,6 +1018,11 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
         {"batch", BatchCommand},     {"zones", ZonesCommand},        {"stats", drawn(StatsCommand)},
         {"houses", HousesCommand},
     };
+    // The second charts over a reading.
+    const Command secondCharts[] = {{"transits", TransitsCommand},
+                                    {"progressions", ProgressionsCommand},
+                                    {"directions", DirectionsCommand},
+                                    {"synastry", SynastryCommand}};
     if (args.empty())
         return Refuse("missing command (see 'starloom-cli --help')");
     if (args[0] == "--help") {
@@ -790,6 +1034,10 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
         return kExitOk;
     }
     for (const Command &command : commands) {
+        if (args[0] == command.name)
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+    for (const Command &command : secondCharts) {
         if (args[0] == command.name)
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
     }

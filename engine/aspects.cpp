@@ -28,6 +28,38 @@ double AllowedOrb(const AspectOrbs &orbs, AspectKind kind, int a, int b) {
     return orbs.Orb[static_cast<int>(kind)] + extra;
 }
 
+namespace {
+
+// The aspect between point a at longitude la moving at va and point b at lb moving at vb
+// (degrees, degrees per day): the kind nearest exact within its orb; false when none is.
+bool AspectBetween(int a, double la, double va, int b, double lb, double vb, const AspectOrbs &orbs,
+                   Aspect &aspect) {
+    if (!std::isfinite(la) || !std::isfinite(lb))
+        return false;
+    const double s = SignedSeparation(la, lb);
+    const double separation = std::fabs(s);
+    int best = -1;
+    double bestOrb = 0;
+    for (int kind = 0; kind < kAspectKindCount; ++kind) {
+        const double orb = std::fabs(separation - kAspectAngles[kind]);
+        if (orb <= AllowedOrb(orbs, static_cast<AspectKind>(kind), a, b) &&
+            (best < 0 || orb < bestOrb)) {
+            best = kind;
+            bestOrb = orb;
+        }
+    }
+    if (best < 0)
+        return false;
+    // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies when that
+    // drives the separation towards the exact angle.
+    const double offExact = separation - kAspectAngles[best];
+    const double widening = (s < 0 ? -1.0 : 1.0) * (vb - va);
+    aspect = {a, b, static_cast<AspectKind>(best), bestOrb, offExact * widening < 0};
+    return true;
+}
+
+} // namespace
+
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs) {
     std::vector<Aspect> found;
@@ -39,28 +71,26 @@ std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &d
             // The horizon and the meridian are the chart's frame, not bodies in it.
             if (a == kAscBody && b == kMidheavenPoint)
                 continue;
-            if (!std::isfinite(longitude[a]) || !std::isfinite(longitude[b]))
-                continue;
-            const double s = SignedSeparation(longitude[a], longitude[b]);
-            const double separation = std::fabs(s);
-            int best = -1;
-            double bestOrb = 0;
-            for (int kind = 0; kind < kAspectKindCount; ++kind) {
-                const double orb = std::fabs(separation - kAspectAngles[kind]);
-                if (orb <= AllowedOrb(orbs, static_cast<AspectKind>(kind), a, b) &&
-                    (best < 0 || orb < bestOrb)) {
-                    best = kind;
-                    bestOrb = orb;
-                }
-            }
-            if (best < 0)
-                continue;
-            // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies
-            // when that drives the separation towards the exact angle.
-            const double offExact = separation - kAspectAngles[best];
-            const double widening = (s < 0 ? -1.0 : 1.0) * (dailyMotion[b] - dailyMotion[a]);
-            found.push_back(
-                {a, b, static_cast<AspectKind>(best), bestOrb, offExact * widening < 0});
+            Aspect aspect;
+            if (AspectBetween(a, longitude[a], dailyMotion[a], b, longitude[b], dailyMotion[b],
+                              orbs, aspect))
+                found.push_back(aspect);
+        }
+    }
+    return found;
+}
+
+std::vector<Aspect> FindCrossAspects(const PointTable &firstLongitude,
+                                     const PointTable &firstMotion,
+                                     const PointTable &secondLongitude,
+                                     const PointTable &secondMotion, const AspectOrbs &orbs) {
+    std::vector<Aspect> found;
+    for (int a = 0; a < kAspectPointCount; ++a) {
+        for (int b = 0; b < kAspectPointCount; ++b) {
+            Aspect aspect;
+            if (AspectBetween(a, firstLongitude[a], firstMotion[a], b, secondLongitude[b],
+                              secondMotion[b], orbs, aspect))
+                found.push_back(aspect);
         }
     }
     return found;

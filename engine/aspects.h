@@ -38,8 +38,8 @@ struct AspectOrbs {
 double AllowedOrb(const AspectOrbs &orbs, AspectKind kind, int a, int b);
 
 struct Aspect {
-    int A = 0; // aspect point, 0..11, A < B
-    int B = 0;
+    int A = 0; // aspect point, 0..11, A < B (between two charts: A of the first, B of the
+    int B = 0; // second)
     AspectKind Kind = AspectKind::Conjunction;
     double Orb = 0;        // degrees from exact, >= 0
     bool Applying = false; // the orb is shrinking; false when it grows or holds
@@ -51,6 +51,15 @@ struct Aspect {
 // including its limit. Longitudes are degrees in any range; motions are degrees per day.
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs);
+
+// The aspects between the points of two charts: point A of the first (0..11) to point B of
+// the second, every pair (the same point of both included), at most one aspect a pair, the
+// kind nearest exact; ordered by A then B. Orbs, longitudes and motions as above; the
+// applying judgement takes both motions (a chart that stands still has motions 0).
+std::vector<Aspect> FindCrossAspects(const PointTable &firstLongitude,
+                                     const PointTable &firstMotion,
+                                     const PointTable &secondLongitude,
+                                     const PointTable &secondMotion, const AspectOrbs &orbs);
 
 // The same for a computed chart: its eleven longitudes and midheaven, and its motions.
 std::vector<Aspect> FindChartAspects(const ChartPositions &chart, const AspectOrbs &orbs);

@@ -26,3 +26,8 @@ starloom_add_test(test_reading_document LABEL files
                   SOURCES test_reading_document.cpp test_cli_support.h LIBS starloom_cli_gui)
 target_compile_definitions(test_reading_document PRIVATE ${cli_test_definitions})
 add_dependencies(test_reading_document starloom-cli)
+# The second charts over a reading: transits, progressions, directions and synastry.
+starloom_add_test(test_cli_second LABEL cli SOURCES test_cli_second.cpp test_cli_support.h
+                  LIBS starloom_cli)
+target_compile_definitions(test_cli_second PRIVATE ${cli_test_definitions})
+add_dependencies(test_cli_second starloom-cli)
