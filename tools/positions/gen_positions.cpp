@@ -95,6 +95,7 @@ struct Plan {
     double segmentDays; // a power of two, so that all series share their joins
     int coefficients;   // per segment
     double toleranceArcsec;
+    bool scanForJumps = false; // see BreaksWithin
 };
 
 // Order: the chart's bodies Sun to Pluto first (the engine's series index equals the
@@ -114,7 +115,10 @@ const Plans kPlans = {{
     {"Uranus", Source::Body, SE_URANUS, 16, 8, kToleranceArcsec},
     {"Neptune", Source::Body, SE_NEPTUNE, 16, 8, kToleranceArcsec},
     {"Pluto", Source::Body, SE_PLUTO, 16, 8, kToleranceArcsec},
-    {"TrueNode", Source::Body, SE_TRUE_NODE, 8, 24, kToleranceArcsec},
+    // The node, which a chart takes once and not in its eleven positions, is cut at every
+    // break of the library's values first (BreaksWithin); between them sixteen coefficients
+    // (two cache lines) hold sixteen days.
+    {"TrueNode", Source::Body, SE_TRUE_NODE, 16, 16, kToleranceArcsec, true},
     {"NutationLongitude", Source::NutationLongitude, 0, 8, 8, kAscendantPartToleranceArcsec},
     {"TrueObliquity", Source::TrueObliquity, 0, 8, 8, kAscendantPartToleranceArcsec},
     {"MeanSiderealRest", Source::MeanSiderealRest, 0, 64, 8, kAscendantPartToleranceArcsec},
@@ -125,8 +129,25 @@ const Plans kPlans = {{
     std::exit(1);
 }
 
+// The library's data files for 1200-1800 and 1800-2400 overlap around 1800 January 1 (the
+// Moon's from 1799-12-23 to 1800-01-19, the planets' from 1800-01-01 to 1800-03-21, TT), and
+// there the library goes on with whichever of the two it has open, so that its answer
+// depends on the calls before: by up to 0.02" for the true node, and by 0.045" for the Moon
+// at 1800-01-01 0h UT right after another body. Within that stretch it is asked afresh, with
+// no file open, as a program asking about that one instant would ask it.
+constexpr double kFilesOverlapFirst = 2378486.5 - kJ2000; // 1799-12-22 0h UT
+constexpr double kFilesOverlapLast = 2378577.5 - kJ2000;  // 1800-03-23 0h UT
+
+void AfreshWhereFilesOverlap(double day) {
+    if (day >= kFilesOverlapFirst && day <= kFilesOverlapLast) {
+        swe_close();
+        swe_set_ephe_path(SWE_DATA_DIR);
+    }
+}
+
 // Nutation in longitude and true obliquity, degrees, at a universal time (days from J2000).
 void Nutation(double day, double &dpsi, double &eps) {
+    AfreshWhereFilesOverlap(day);
     double x[6];
     char error[AS_MAXCH] = "";
     if (swe_calc_ut(day + kJ2000, SE_ECL_NUT, SEFLG_SWIEPH, x, error) < 0)
@@ -141,6 +162,7 @@ double LibraryValue(const Plan &plan, double day) {
     case Source::Body: {
         double x[6];
         char error[AS_MAXCH] = "";
+        AfreshWhereFilesOverlap(day);
         const int flags = swe_calc_ut(day + kJ2000, plan.planet, SEFLG_SWIEPH, x, error);
         // The library falls back to its analytic theory when a data file is missing, and
         // says so by dropping the data-file flag; the table must not be made from that.
@@ -166,6 +188,7 @@ double LibraryValue(const Plan &plan, double day) {
     case Source::MeanSiderealRest: {
         double dpsi, eps;
         Nutation(day, dpsi, eps);
+        AfreshWhereFilesOverlap(day);
         const double apparent = swe_sidtime(day + kJ2000) * 15.0;
         const double linear = kSiderealAtJ2000 + kSiderealPerDay * day;
         return std::remainder(apparent - dpsi * std::cos(eps * kDegToRad) - linear, 360.0);
@@ -309,11 +332,142 @@ void FitRange(const Plan &plan, double start, double end, bool jumpAtEnd,
     pieces.push_back(std::move(piece)); // the best there is; the run will fail on it
 }
 
+// The true node's breaks, where the library's lunar files join one polynomial to the next
+// (about every 27.55 days): the node jumps there by up to a few tenths of an arcsecond and
+// its rate changes by up to an arcsecond a day. A fit across one can stay within the
+// tolerance at every check instant and be several times over it between them, so the
+// node's segments are first scanned for breaks at a close, even step and cut at each one
+// before they are fitted. Where the node moves smoothly, the cubic through four samples
+// kScanStep apart foretells the next to some hundred-thousandths of an arcsecond; a break
+// shows as a sample that departs from it.
+constexpr double kScanStep = 1.0 / 32.0;     // days, 45 minutes
+constexpr int kScanMargin = 5;               // samples beyond either end of the segment
+constexpr double kSameBranchArcsec = 0.0005; // a value this near the cubic is before a break
+constexpr double kBreakArcsec = 0.002;       // a departure this large is a break
+
+// The library's values from kScanMargin steps before `start` to as many after the segment's
+// `steps`, unwrapped across 0/360.
+std::vector<double> ScanValues(const Plan &plan, double start, int steps) {
+    std::vector<double> values(steps + 2 * kScanMargin + 1);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i] = LibraryValue(plan, start + (static_cast<int>(i) - kScanMargin) * kScanStep);
+        if (i > 0)
+            values[i] = values[i - 1] + std::remainder(values[i] - values[i - 1], 360.0);
+    }
+    return values;
+}
+
+// The value at `x` of the cubic through (0, v[0]), (1, v[1]), (2, v[2]), (3, v[3])
+// (Lagrange's formula).
+double CubicThrough(const double *v, double x) {
+    double sum = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        double weight = 1.0;
+        for (int j = 0; j < 4; ++j) {
+            if (j != i)
+                weight *= (x - j) / (i - j);
+        }
+        sum += weight * v[i];
+    }
+    return sum;
+}
+
+// The first instant after a break, to kJumpResolution, from the scanned values `v` when
+// sample `i` is known to lie after it. The samples before `i` are taken back one by one
+// while the cubic through the four after each foretells it; the break lies between the
+// first it does not and the next. There it is found by halving: the middle instant is after
+// the break when its value lies on the cubic through the values at high, high + d, high + 2d
+// and high + 3d (d the width left), which never reach back across it.
+double BreakBefore(const Plan &plan, const std::vector<double> &v, int i, double dayOfFirst) {
+    int j = i - 1;
+    while (j > i - 4 && j >= 0 &&
+           std::fabs(v[j] - CubicThrough(&v[j + 1], -1.0)) * kArcsecPerDegree < kSameBranchArcsec)
+        --j;
+    double low = dayOfFirst + j * kScanStep;
+    double high = low + kScanStep;
+    while (high - low > kJumpResolution) {
+        const double mid = (low + high) / 2.0;
+        const double d = high - low;
+        double after[4];
+        for (int k = 0; k < 4; ++k) {
+            after[k] = LibraryValue(plan, high + k * d);
+            if (k > 0)
+                after[k] = after[k - 1] + std::remainder(after[k] - after[k - 1], 360.0);
+        }
+        const double expected = CubicThrough(after, -0.5);
+        const double value = LibraryValue(plan, mid);
+        if (std::fabs(std::remainder(value - expected, 360.0)) * kArcsecPerDegree <
+            kSameBranchArcsec)
+            high = mid;
+        else
+            low = mid;
+    }
+    return high;
+}
+
+// The breaks within start..end, in time order, from the scanned values `v` (ScanValues).
+std::vector<double> BreaksWithin(const Plan &plan, double start, double end,
+                                 const std::vector<double> &v) {
+    const double dayOfFirst = start - kScanMargin * kScanStep;
+    std::vector<double> breaks;
+    for (int i = 4; i + 3 < static_cast<int>(v.size()); ++i) {
+        const double departure = (v[i] - CubicThrough(&v[i - 4], 4.0)) * kArcsecPerDegree;
+        if (std::fabs(departure) <= kBreakArcsec)
+            continue;
+        const double at = BreakBefore(plan, v, i, dayOfFirst);
+        if (at > start + 2 * kJumpResolution && at < end - 2 * kJumpResolution)
+            breaks.push_back(at);
+        i += 3; // the next cubic starts after the break
+    }
+    return breaks;
+}
+
+// Instants around a break at which a fit is checked besides its own, days from it.
+constexpr std::array<double, 8> kAroundBreak = {-1e-3, -1e-4, -1e-6, -2 * kJumpResolution,
+                                                0.0,   1e-6,  1e-4,  1e-3};
+
 // Fits segment `s` of a plan and appends it to `fit`.
 void FitSegment(const Plan &plan, int s, Fit &fit) {
     const double start = kFirstDay + s * plan.segmentDays;
+    const double end = start + plan.segmentDays;
     std::vector<Piece> pieces;
-    FitRange(plan, start, start + plan.segmentDays, false, pieces, fit.jumps);
+    double from = start;
+    std::vector<double> scan;
+    std::vector<double> breaks;
+    const int steps = static_cast<int>(std::lround(plan.segmentDays / kScanStep));
+    if (plan.scanForJumps) {
+        scan = ScanValues(plan, start, steps);
+        breaks = BreaksWithin(plan, start, end, scan);
+        for (const double at : breaks) {
+            FitRange(plan, from, at, true, pieces, fit.jumps);
+            ++fit.jumps;
+            from = at;
+        }
+    }
+    FitRange(plan, from, end, false, pieces, fit.jumps);
+    // The scanned samples make a check of their own, at every step through the segment, and
+    // so do a few instants close on either side of each break.
+    const auto check = [&pieces, &plan](double day, double library) {
+        std::size_t p = 0;
+        while (p + 1 < pieces.size() && pieces[p + 1].start <= day)
+            ++p;
+        Piece &piece = pieces[p];
+        const double x = 2.0 * (day - piece.start) / piece.days - 1.0;
+        const double value = starloom::ClenshawSum(piece.coefficients.data(), plan.coefficients, x);
+        const double error = std::fabs(std::remainder(value - library, 360.0)) * kArcsecPerDegree;
+        if (!(error <= piece.worstArcsec)) {
+            piece.worstArcsec = error;
+            piece.worstDay = day;
+        }
+    };
+    for (int i = 0; i <= steps && !scan.empty(); ++i)
+        check(start + i * kScanStep, scan[i + kScanMargin]);
+    for (const double at : breaks) {
+        for (const double offset : kAroundBreak) {
+            if (at + offset >= start && at + offset <= end)
+                check(at + offset, LibraryValue(plan, at + offset));
+        }
+    }
     if (pieces.size() > 1)
         ++fit.cutSegments;
     fit.firstPiece.push_back(static_cast<std::uint32_t>(fit.starts.size()));
@@ -452,15 +606,17 @@ std::string TableText(const Plans &plans, const std::vector<Fit> &fits) {
            "Chebyshev coefficients of the precise positions, in degrees: the apparent longitudes\n"
            "of the Sun, the Moon and Mercury to Pluto and of the true lunar node (each less the\n"
            "nutation in longitude, which the engine adds back), the nutation in longitude, the\n"
-           "true obliquity and the rest of mean sidereal time, fitted to the Swiss Ephemeris "
+           "true obliquity and the rest of mean sidereal time, fitted to the Swiss Ephemeris\n"
+           "(version "
         << version
-        << "\n"
-           "with its JPL-derived data files. Made for "
+        << ") with its JPL-derived data files.\n"
+           "\n"
+           "Range: "
         << DateAtMidnight(kRangeFirstDay) << " 0h UT up to " << DateAtMidnight(kRangeEndDay)
-        << " 0h UT (days " << kRangeFirstDay << "\n"
-        << "to " << kRangeEndDay << " from J2000.0, the end excluded); fitted from "
-        << DateAtMidnight(kFirstDay) << " to " << DateAtMidnight(kLastDay)
-        << ".\n"
+        << " 0h UT, the end excluded (days " << kRangeFirstDay << " to\n"
+        << kRangeEndDay << " from J2000.0); fitted from " << DateAtMidnight(kFirstDay) << " to "
+        << DateAtMidnight(kLastDay)
+        << " 0h UT.\n"
            "\n"
            "Generated by tools/positions/gen_positions.cpp, with engine/precise_table_digest.h\n"
            "(the size and hash the program checks at start-up). Do not edit by hand; to make both\n"
@@ -530,9 +686,10 @@ std::string DigestHeader(const std::vector<unsigned char> &table) {
             "constexpr std::size_t kPreciseTableBytes = "
          << table.size()
          << ";\n"
+            "// XXH64 of the whole file, seed 0 (engine/hash64.h).\n"
             "constexpr std::uint64_t kPreciseTableHash = "
          << hash
-         << "; // XXH64, seed 0 (engine/hash64.h)\n"
+         << ";\n"
             "// The range the table is made for, days of universal time from J2000.0: "
          << DateAtMidnight(kRangeFirstDay)
          << " 0h\n"
