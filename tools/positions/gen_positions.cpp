@@ -340,10 +340,9 @@ void FitRange(const Plan &plan, double start, double end, bool jumpAtEnd,
 // before they are fitted. Where the node moves smoothly, the cubic through four samples
 // kScanStep apart foretells the next to some hundred-thousandths of an arcsecond; a break
 // shows as a sample that departs from it.
-constexpr double kScanStep = 1.0 / 32.0;     // days, 45 minutes
-constexpr int kScanMargin = 5;               // samples beyond either end of the segment
-constexpr double kSameBranchArcsec = 0.0005; // a value this near the cubic is before a break
-constexpr double kBreakArcsec = 0.002;       // a departure this large is a break
+constexpr double kScanStep = 1.0 / 32.0; // days, 45 minutes
+constexpr int kScanMargin = 5;           // samples beyond either end of the segment
+constexpr double kBreakArcsec = 0.002;   // a departure this large is a break
 
 // The library's values from kScanMargin steps before `start` to as many after the segment's
 // `steps`, unwrapped across 0/360.
@@ -372,35 +371,61 @@ double CubicThrough(const double *v, double x) {
     return sum;
 }
 
-// The first instant after a break, to kJumpResolution, from the scanned values `v` when
-// sample `i` is known to lie after it. The samples before `i` are taken back one by one
-// while the cubic through the four after each foretells it; the break lies between the
-// first it does not and the next. There it is found by halving: the middle instant is after
-// the break when its value lies on the cubic through the values at high, high + d, high + 2d
-// and high + 3d (d the width left), which never reach back across it.
-double BreakBefore(const Plan &plan, const std::vector<double> &v, int i, double dayOfFirst) {
-    int j = i - 1;
-    while (j > i - 4 && j >= 0 &&
-           std::fabs(v[j] - CubicThrough(&v[j + 1], -1.0)) * kArcsecPerDegree < kSameBranchArcsec)
-        --j;
-    double low = dayOfFirst + j * kScanStep;
-    double high = low + kScanStep;
-    while (high - low > kJumpResolution) {
-        const double mid = (low + high) / 2.0;
-        const double d = high - low;
-        double after[4];
-        for (int k = 0; k < 4; ++k) {
-            after[k] = LibraryValue(plan, high + k * d);
+// One side of a bracket around a break: the library's values at `anchor` and four more
+// `step` apart going away from the bracket (a negative step for the side before it),
+// unwrapped across 0/360.
+struct BreakSide {
+    double anchor;
+    double step;
+    double v[5];
+
+    BreakSide(const Plan &plan, double anchorDay, double stepDays)
+        : anchor(anchorDay), step(stepDays) {
+        for (int k = 0; k < 5; ++k) {
+            v[k] = LibraryValue(plan, anchor + k * step);
             if (k > 0)
-                after[k] = after[k - 1] + std::remainder(after[k] - after[k - 1], 360.0);
+                v[k] = v[k - 1] + std::remainder(v[k] - v[k - 1], 360.0);
         }
-        const double expected = CubicThrough(after, -0.5);
-        const double value = LibraryValue(plan, mid);
-        if (std::fabs(std::remainder(value - expected, 360.0)) * kArcsecPerDegree <
-            kSameBranchArcsec)
-            high = mid;
+    }
+    // The cubic through the four values nearest the bracket, carried on to `day`.
+    double At(double day) const { return CubicThrough(v, (day - anchor) / step); }
+    // The size of its fourth difference, degrees: how far that cubic may stray.
+    double Roughness() const {
+        return std::fabs(v[0] - 4.0 * v[1] + 6.0 * v[2] - 4.0 * v[3] + v[4]);
+    }
+};
+
+// The first instant after a break that lies after `low` and no later than `high`, to
+// kJumpResolution, by narrowing the bracket. Each side of it is carried into the bracket by
+// a cubic from values close outside it; the two differ there by the break's jump plus its
+// change of rate times the time from it, which may pass through zero near the break.
+// A probe instant where they differ by well more than either may stray from the truth
+// falls on the side whose value it takes: the middle of the bracket, or a quarter in from
+// either end where they differ more. When they differ little all across the bracket, it
+// matters little where within it the cut falls.
+double BreakBetween(const Plan &plan, double low, double high) {
+    while (high - low > kJumpResolution) {
+        const double quarter = (high - low) / 4.0;
+        const BreakSide before(plan, low, -quarter);
+        const BreakSide after(plan, high, quarter);
+        const double stray =
+            20.0 * std::max(before.Roughness(), after.Roughness()) + 1e-5 / kArcsecPerDegree;
+        double probe = std::nan("");
+        for (const double part : {2.0, 1.0, 3.0}) {
+            const double day = low + part * quarter;
+            if (std::fabs(after.At(day) - before.At(day)) > stray) {
+                probe = day;
+                break;
+            }
+        }
+        if (std::isnan(probe))
+            return low + 2.0 * quarter;
+        const double expected = before.At(probe);
+        const double value = expected + std::remainder(LibraryValue(plan, probe) - expected, 360.0);
+        if (std::fabs(value - expected) < std::fabs(value - after.At(probe)))
+            low = probe;
         else
-            low = mid;
+            high = probe;
     }
     return high;
 }
@@ -414,7 +439,10 @@ std::vector<double> BreaksWithin(const Plan &plan, double start, double end,
         const double departure = (v[i] - CubicThrough(&v[i - 4], 4.0)) * kArcsecPerDegree;
         if (std::fabs(departure) <= kBreakArcsec)
             continue;
-        const double at = BreakBefore(plan, v, i, dayOfFirst);
+        // Sample i is after the break, and samples up to i - 4 are before it: had it come
+        // earlier, the samples would have departed from their cubic sooner.
+        const double at =
+            BreakBetween(plan, dayOfFirst + (i - 4) * kScanStep, dayOfFirst + i * kScanStep);
         if (at > start + 2 * kJumpResolution && at < end - 2 * kJumpResolution)
             breaks.push_back(at);
         i += 3; // the next cubic starts after the break
