@@ -6,10 +6,11 @@
 // Every longitude here is geocentric, apparent and of date: light-time, aberration and
 // light deflection applied, referred to the true equinox and ecliptic of date (precession
 // and nutation). Times are universal time in days from J2000.0 (2000 January 1, 12 h UT),
-// the value DaysSinceJ2000 gives; Delta T is built into the table. The table serves the
-// instants from PreciseFirstDay() up to, not including, PreciseLastDay(): 1800-01-01 0h UT
-// to the end of 2199-12-31 UT. Outside that, and when the table is damaged (see
-// PreciseTableStatus), every function returns NaN or false.
+// the Julian date less 2451545, as JulianDaysSinceJ2000 gives them (DaysSinceJ2000 agrees
+// with it from 1900-03-01 to 2100-02-28 only); Delta T is built into the table. The table serves
+// the instants from PreciseFirstDay() up to, not including, PreciseLastDay(): 1800-01-01 0h UT to
+// the end of 2199-12-31 UT. Outside that, and when the table is damaged (see PreciseTableStatus),
+// every function returns NaN or false.
 #pragma once
 
 #include "engine/birth_data.h"

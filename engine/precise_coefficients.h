@@ -75,9 +75,6 @@ struct PreciseTable {
 // engine/precise.h).
 std::string ReadPreciseTable(std::span<const unsigned char> bytes, PreciseTable &table);
 
-// The compiled-in table of the engine until engine/precise_table.bin replaces it.
-extern const std::array<ChebyshevSeries, kPreciseSeriesCount> kPreciseSeries;
-
 // The table built into the engine (engine/precise_table.bin), at an address that is a
 // multiple of kPreciseTableAlignment.
 std::span<const unsigned char> EmbeddedPreciseTable();

@@ -53,6 +53,15 @@ double JulianDayNumber(int month, int day, int year) {
     return static_cast<double>(j);
 }
 
+double JulianDaysSinceJ2000(const CivilDateTime &universal) {
+    // The day number less J2000's and the half day from noon to midnight is a whole number
+    // and a half, exact in a double; the hours are then added as DaysSinceJ2000 adds them.
+    const double ut = universal.hour + universal.minute / 60.0;
+    return (JulianDayNumber(universal.month, universal.day, universal.year) - kJ2000DayNumber -
+            0.5) +
+           ut / 24.0;
+}
+
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
     // The day count of P. Schlyter's "How to compute planetary positions".
     const double ut = hour + minute / 60.0;

@@ -31,6 +31,12 @@ double JulianDayNumber(int month, int day, int year);
 // 28 February 2100 only; outside that span it drifts by a day per skipped leap day.
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
 
+// Days from 2000 January 1, 12 h universal time, to a universal date and time of the
+// Gregorian calendar (after 1582-10-15; month 1..12, day 1..31, hour 0..23, minute 0..59),
+// century leap-year rule included: the Julian date less 2451545 for every such date. Bit for
+// bit DaysSinceJ2000 from 1 March 1900 to 28 February 2100.
+double JulianDaysSinceJ2000(const CivilDateTime &universal);
+
 // One moment of universal time, and the day and century counts the formulas take from it.
 //
 // The moment is held in the two exact forms the formulas were written for: the universal
