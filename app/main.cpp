@@ -3,6 +3,7 @@
 // file as the form's Open button does; started while another copy runs, it hands the file
 // to that copy.
 #include "app/outside_open.h"
+#include "app/table_check.h"
 #include "reading/gui/birth_form.h"
 #include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
@@ -42,6 +43,10 @@ int main(int argc, char *argv[]) {
     const QString file = starloom::ReadingFileArgument(parser.positionalArguments());
 
     starloom::QtUserDialogs dialogs;
+    // Charts may come from the built-in table of precise positions: the program does not
+    // start on a damaged one.
+    if (!starloom::ConfirmPreciseTable(starloom::PreciseTableStatus(), dialogs))
+        return 2;
     starloom::DesktopLinkOpener links;
     starloom::SystemClock clock;
     const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();

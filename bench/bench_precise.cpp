@@ -1,11 +1,13 @@
 // The eleven positions of one chart (Sun to Pluto and the ascendant) at random instants of
-// 1901-2050 and random places, three ways in one run: the precise table, the Swiss
-// Ephemeris itself with its data files, and the standard formulas. Each iteration takes the
-// next instant of a fixed random list, so that no cache holds the answer.
+// the precise table's range, 1800-2199, and random places, three ways in one run: the
+// precise table, the Swiss Ephemeris itself with its data files, and the standard formulas.
+// Each iteration takes the next instant of a fixed random list, so that no cache holds the
+// answer. Then the check of the built-in table that the programs make at start.
 #include "engine/angles.h"
 #include "engine/chart.h"
 #include "engine/ephemeris.h"
 #include "engine/precise.h"
+#include "engine/precise_coefficients.h"
 #include "engine/time_scale.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +18,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -32,8 +35,9 @@ struct Instant {
 const std::vector<Instant> &Instants() {
     static const std::vector<Instant> instants = [] {
         std::mt19937_64 random(17);
-        std::uniform_real_distribution<double> day(starloom::DaysSinceJ2000(1901, 1, 1, 0, 0),
-                                                   starloom::DaysSinceJ2000(2050, 12, 31, 23, 59));
+        std::uniform_real_distribution<double> day(
+            starloom::JulianDaysSinceJ2000({1800, 1, 1, 0, 0}),
+            starloom::JulianDaysSinceJ2000({2199, 12, 31, 23, 59}));
         std::uniform_real_distribution<double> latitude(-66.0, 66.0);
         std::uniform_real_distribution<double> longitude(-180.0, 180.0);
         std::vector<Instant> list;
@@ -70,6 +74,19 @@ void BM_PreciseWarm(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_PreciseWarm);
+
+// The whole check of the built-in table, hash and layout, as PreciseTableStatus makes it
+// once at start (here with the table already in memory).
+void BM_PreciseTableCheck(benchmark::State &state) {
+    for (auto _ : state) {
+        const starloom::PreciseTableCheck check =
+            starloom::CheckPreciseTable(starloom::EmbeddedPreciseTable());
+        benchmark::DoNotOptimize(check.intact);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(starloom::EmbeddedPreciseTable().size()));
+}
+BENCHMARK(BM_PreciseTableCheck)->Unit(benchmark::kMillisecond);
 
 // The standard formulas' eleven numbers, without the texts: the Keplerian planets brought to
 // the equinox of date, the lunar series and the ascendant from mean sidereal time.

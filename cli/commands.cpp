@@ -1084,6 +1084,11 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
             }
         }
     }
+    // Every reading may need the built-in table of precise positions: the tool does not run
+    // on a damaged one.
+    if (const PreciseTableCheck &table = PreciseTableStatus(); !table.intact)
+        return Refuse("the built-in table of precise positions is damaged (" + table.reason +
+                      "); install the program again");
     // The tool reports its own errors, one line each; Qt's notes about the offscreen
     // platform and the environment are not for its users.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {

@@ -182,7 +182,7 @@ bool ParseUniversalMoment(std::string_view text, bool endOfDay, double &day, std
         error = "'" + std::string(text) + "' is not a day of the calendar";
         return false;
     }
-    day = ExactDaysSinceJ2000(t) + (endOfDay && !withTime ? 1.0 : 0.0);
+    day = JulianDaysSinceJ2000(t) + (endOfDay && !withTime ? 1.0 : 0.0);
     return true;
 }
 

@@ -30,7 +30,7 @@ void StandardHouseFrame(const BirthData &birth, NatalChart &chart) {
 // The same from the precise table: apparent sidereal time and the true obliquity.
 void PreciseHouseFrame(const BirthData &birth, NatalChart &chart) {
     const SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double d = ExactDaysSinceJ2000(chart.UniversalTime);
+    const double d = JulianDaysSinceJ2000(chart.UniversalTime);
     chart.LocalSidereal = ApparentSiderealDegrees(d) - clock.SiteLongitude; // west positive
     chart.Obliquity = TrueObliquity(d);
     chart.Latitude = clock.SiteLatitude;

@@ -3,6 +3,7 @@
 
 #include "engine/angles.h"
 #include "engine/precise_coefficients.h"
+#include "engine/precise_table_digest.h"
 #include "engine/zodiac.h"
 
 #include <algorithm>
@@ -27,20 +28,25 @@ struct Value {
     double rate; // per day
 };
 
-// What the lookups need beyond the table: 1 / segmentDays of each series, and the span
-// all series cover.
+// The built-in table once it has passed its check, with what the lookups need beyond it:
+// 1 / segmentDays of each series, and the range served. A damaged table serves nothing: its
+// range is empty and its series start at NaN, where no lookup finds a piece.
 struct TableFacts {
+    PreciseTable table;
     std::array<double, kPreciseSeriesCount> segmentsPerDay{};
-    double first = -std::numeric_limits<double>::infinity();
-    double last = std::numeric_limits<double>::infinity();
+    double first = std::numeric_limits<double>::infinity();
+    double end = -std::numeric_limits<double>::infinity();
 
     TableFacts() {
-        for (int i = 0; i < kPreciseSeriesCount; ++i) {
-            const ChebyshevSeries &s = kPreciseSeries[i];
-            segmentsPerDay[i] = 1.0 / s.segmentDays;
-            first = std::max(first, s.firstDay);
-            last = std::min(last, s.firstDay + s.segmentDays * s.segmentCount);
-        }
+        for (ChebyshevSeries &series : table.series)
+            series.firstDay = kNaN;
+        if (!PreciseTableStatus().intact ||
+            !ReadPreciseTable(EmbeddedPreciseTable(), table).empty())
+            return;
+        for (int i = 0; i < kPreciseSeriesCount; ++i)
+            segmentsPerDay[i] = 1.0 / table.series[i].segmentDays;
+        first = table.firstDay;
+        end = table.endDay;
     }
 };
 
@@ -49,21 +55,33 @@ const TableFacts &Facts() {
     return facts;
 }
 
+const ChebyshevSeries &Series(int series) {
+    return Facts().table.series[series];
+}
+
+// Within the range the table serves.
+bool InRange(double utDays) {
+    const TableFacts &facts = Facts();
+    return utDays >= facts.first && utDays < facts.end;
+}
+
+// Finds the piece anywhere in the table, the month fitted beyond either end of its range
+// included.
 bool Locate(int series, double utDays, ChebyshevPlace &place) {
-    return LocateInSeries(kPreciseSeries[series], Facts().segmentsPerDay[series], utDays, place);
+    return LocateInSeries(Series(series), Facts().segmentsPerDay[series], utDays, place);
 }
 
 // The value and its rate per day of a located series.
 Value Evaluate(int series, const ChebyshevPlace &place) {
     Value v;
     double perX = 0.0;
-    ClenshawSumAndDerivative(place.coefficients, kPreciseSeries[series].coefficientCount, place.x,
-                             v.value, perX);
+    ClenshawSumAndDerivative(place.coefficients, Series(series).coefficientCount, place.x, v.value,
+                             perX);
     v.rate = perX * place.perDay;
     return v;
 }
 
-// A series' value at an instant, NaN outside it.
+// A series' value at an instant, NaN outside the table.
 double SeriesValue(int series, double utDays) {
     ChebyshevPlace place;
     if (!Locate(series, utDays, place))
@@ -130,6 +148,16 @@ double SiderealFromNutation(double utDays, double nutation, double obliquity) {
                                        nutation, ObliquitySineAndCosine(obliquity).cosine));
 }
 
+// Apparent sidereal time and true obliquity anywhere in the table, beyond the range too.
+double SiderealInTable(double utDays) {
+    return SiderealFromNutation(utDays, SeriesValue(kNutationLongitudeSeries, utDays),
+                                SeriesValue(kTrueObliquitySeries, utDays));
+}
+
+double ObliquityInTable(double utDays) {
+    return SeriesValue(kTrueObliquitySeries, utDays);
+}
+
 // The ascendant, degrees 0 <= a < 360, from the local apparent sidereal time (degrees, any
 // number of turns), the obliquity's sine and cosine and the latitude (degrees): the
 // ecliptic point rising in the east, tan A = cos RAMC / -(sin RAMC cos e + sin e tan phi),
@@ -169,33 +197,44 @@ bool IsTableBody(int body) {
     return body >= kSunBody && body <= kPlutoBody;
 }
 
+// The ascendant anywhere in the table, beyond the range too.
+double AscendantInTable(double utDays, double eastLongitude, double latitude) {
+    const double nutation = SeriesValue(kNutationLongitudeSeries, utDays);
+    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
+    const SineAndCosine obliquity = ObliquitySineAndCosine(ObliquityInTable(utDays));
+    const double sidereal = SiderealFromParts(utDays, rest, nutation, obliquity.cosine);
+    if (std::isnan(sidereal))
+        return kNaN;
+    return AscendantFromParts(sidereal + eastLongitude, obliquity, latitude);
+}
+
 } // namespace
 
 double PreciseFirstDay() {
-    return Facts().first;
+    return kPreciseTableFirstDay;
 }
 
 double PreciseLastDay() {
-    return Facts().last;
+    return kPreciseTableEndDay;
 }
 
 double NutationInLongitude(double utDays) {
-    return SeriesValue(kNutationLongitudeSeries, utDays);
+    return InRange(utDays) ? SeriesValue(kNutationLongitudeSeries, utDays) : kNaN;
 }
 
 double TrueObliquity(double utDays) {
-    return SeriesValue(kTrueObliquitySeries, utDays);
+    return InRange(utDays) ? ObliquityInTable(utDays) : kNaN;
 }
 
 double PreciseLongitude(int body, double utDays) {
-    if (!IsTableBody(body))
+    if (!IsTableBody(body) || !InRange(utDays))
         return kNaN;
     // The table holds each body less the nutation in longitude, which is added back here.
     return Reduce360(SeriesValue(body, utDays) + NutationInLongitude(utDays));
 }
 
 LongitudeAndRate PreciseLongitudeAndRate(int body, double utDays) {
-    if (!IsTableBody(body))
+    if (!IsTableBody(body) || !InRange(utDays))
         return {kNaN, kNaN};
     const Value mean = SeriesValueAndRate(body, utDays);
     const Value nutation = SeriesValueAndRate(kNutationLongitudeSeries, utDays);
@@ -207,23 +246,17 @@ double TrueNodeLongitude(double utDays) {
 }
 
 double ApparentSiderealDegrees(double utDays) {
-    return SiderealFromNutation(utDays, NutationInLongitude(utDays), TrueObliquity(utDays));
+    return InRange(utDays) ? SiderealInTable(utDays) : kNaN;
 }
 
 double PreciseAscendant(double utDays, double eastLongitude, double latitude) {
-    const double nutation = NutationInLongitude(utDays);
-    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
-    const SineAndCosine obliquity = ObliquitySineAndCosine(TrueObliquity(utDays));
-    const double sidereal = SiderealFromParts(utDays, rest, nutation, obliquity.cosine);
-    if (std::isnan(sidereal))
-        return kNaN;
-    return AscendantFromParts(sidereal + eastLongitude, obliquity, latitude);
+    return InRange(utDays) ? AscendantInTable(utDays, eastLongitude, latitude) : kNaN;
 }
 
 bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                     PreciseChartValues &values) {
     const TableFacts &facts = Facts();
-    if (!(utDays >= facts.first && utDays <= facts.last))
+    if (!(utDays >= facts.first && utDays < facts.end))
         return false;
     // All pieces are found first and their coefficients asked for, then summed: a random
     // instant finds few of them in the processor's caches, and the fetches then overlap
@@ -245,12 +278,12 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                                                               kMeanSiderealRestSeries};
     std::array<ChebyshevPlace, kPreciseSeriesCount> places; // by series
     for (const int series : kChartSeries) {
-        LocateInSeries(kPreciseSeries[series], facts.segmentsPerDay[series], utDays,
+        LocateInSeries(facts.table.series[series], facts.segmentsPerDay[series], utDays,
                        places[series]);
         // Every cache line the piece's coefficients touch: one per line's worth from the
         // first, and the last.
         const double *c = places[series].coefficients;
-        const int n = kPreciseSeries[series].coefficientCount;
+        const int n = facts.table.series[series].coefficientCount;
         __builtin_prefetch(c);
         for (int i = kLineDoubles; i < n; i += kLineDoubles)
             __builtin_prefetch(c + i);
@@ -271,8 +304,9 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
         const ChebyshevPlace &b = places[second];
         double perXa = 0.0;
         double perXb = 0.0;
-        ClenshawTwoSumsAndDerivatives(a.coefficients, kPreciseSeries[first].coefficientCount, a.x,
-                                      b.coefficients, kPreciseSeries[second].coefficientCount, b.x,
+        ClenshawTwoSumsAndDerivatives(a.coefficients, facts.table.series[first].coefficientCount,
+                                      a.x, b.coefficients,
+                                      facts.table.series[second].coefficientCount, b.x,
                                       sums[first].value, perXa, sums[second].value, perXb);
         sums[first].rate = perXa * a.perDay;
         sums[second].rate = perXb * b.perDay;
@@ -294,7 +328,7 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
 
 bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {
     const CivilDateTime ut = UniversalDateTime(birth);
-    const double d = ExactDaysSinceJ2000(ut);
+    const double d = JulianDaysSinceJ2000(ut);
     const SiteAndClock clock = PrepareSiteAndClock(birth);
     PreciseChartValues values;
     // SiteLongitude counts west positive.
@@ -317,10 +351,11 @@ bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {
     chart.Method = PositionMethod::Precise;
 
     // The midheaven from the same apparent sidereal time and true obliquity that give the
-    // ascendant, and the true node; the angles' daily motion from a quarter of an hour on.
+    // ascendant, and the true node; the angles' daily motion from a quarter of an hour on,
+    // which the table holds past the end of its range too.
     const double east = -clock.SiteLongitude;
     const auto midheavenAt = [east](double day) {
-        return MidheavenFromSiderealTime(ApparentSiderealDegrees(day) + east, TrueObliquity(day));
+        return MidheavenFromSiderealTime(SiderealInTable(day) + east, ObliquityInTable(day));
     };
     SetMidheaven(midheavenAt(d), chart);
     SetLunarNodes(TrueNodeLongitude(d), NodeKind::True, chart);
@@ -330,7 +365,7 @@ bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {
         return change / kAngleStepDays;
     };
     chart.DailyMotion[kAscBody] = perDay(
-        chart.Longitude[kAscBody], PreciseAscendant(d + kAngleStepDays, east, clock.SiteLatitude));
+        chart.Longitude[kAscBody], AscendantInTable(d + kAngleStepDays, east, clock.SiteLatitude));
     chart.DailyMotion[kMidheavenPoint] = perDay(chart.Midheaven, midheavenAt(d + kAngleStepDays));
     return true;
 }

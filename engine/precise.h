@@ -1,24 +1,51 @@
 // Precise positions: the apparent places of the Sun, the Moon and the planets to a small
-// fraction of an arcsecond, from the compiled-in Chebyshev table fitted to a modern
-// JPL-based ephemeris (engine/precise_coefficients.cpp), and the ascendant from the apparent
-// sidereal time and the true obliquity.
+// fraction of an arcsecond, from the built-in Chebyshev table fitted to a modern JPL-based
+// ephemeris (engine/precise_table.bin), and the ascendant from the apparent sidereal time
+// and the true obliquity.
 //
 // Every longitude here is geocentric, apparent and of date: light-time, aberration and
 // light deflection applied, referred to the true equinox and ecliptic of date (precession
 // and nutation). Times are universal time in days from J2000.0 (2000 January 1, 12 h UT),
-// the value DaysSinceJ2000 gives; Delta T is built into the table. The table covers
-// PreciseFirstDay() to PreciseLastDay() (late 1900 to early 2051); outside that every
-// function returns NaN.
+// the Julian date less 2451545, as JulianDaysSinceJ2000 gives them (DaysSinceJ2000 agrees
+// with it from 1900-03-01 to 2100-02-28 only); Delta T is built into the table. The table serves
+// the instants from PreciseFirstDay() up to, not including, PreciseLastDay(): 1800-01-01 0h UT to
+// the end of 2199-12-31 UT. Outside that, and when the table is damaged (see PreciseTableStatus),
+// every function returns NaN or false.
 #pragma once
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
 
+#include <span>
+#include <string>
+
 namespace starloom {
 
-// The span the table covers, days of universal time from J2000.0.
+// The range of the table, days of universal time from J2000.0: its first instant,
+// 1800-01-01 0h UT (-73048.5), and the instant just after its last, 2200-01-01 0h UT
+// (73048.5), the end of 2199-12-31. An instant t is served when
+// PreciseFirstDay() <= t < PreciseLastDay(): the minutes 1800-01-01 00:00 to 2199-12-31
+// 23:59 are, 1799-12-31 23:59 and 2200-01-01 00:00 are not.
 double PreciseFirstDay();
 double PreciseLastDay();
+
+// Whether a table is whole: its size and its 64-bit hash are those the generator recorded
+// (engine/precise_table_digest.h), and its layout reads back (ReadPreciseTable in
+// engine/precise_coefficients.h) with the range above. `reason` says what is wrong, in a
+// few English words ("its hash is ..., not ..."), and is empty when the table is intact.
+struct PreciseTableCheck {
+    bool intact = false;
+    std::string reason;
+};
+
+// The check of the table built into the program, made once on first call: it hashes every
+// byte of the table, a few milliseconds. The programs call it at start and refuse to run
+// when it fails; the functions below use no table that has not passed it.
+const PreciseTableCheck &PreciseTableStatus();
+
+// The same check of any bytes (a copy of the table, say), which must start at an address
+// that is a multiple of 8.
+PreciseTableCheck CheckPreciseTable(std::span<const unsigned char> bytes);
 
 struct LongitudeAndRate {
     double longitude = 0.0; // degrees, 0 <= longitude < 360

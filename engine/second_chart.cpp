@@ -38,7 +38,7 @@ double SunRightAscension(double utDays) {
 }
 
 double BirthDay(const NatalChart &natal) {
-    return ExactDaysSinceJ2000(natal.UniversalTime);
+    return JulianDaysSinceJ2000(natal.UniversalTime);
 }
 
 // The sidereal angle of the progressed meridian at the progressed moment `day`: the natal one

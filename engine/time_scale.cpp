@@ -53,6 +53,15 @@ double JulianDayNumber(int month, int day, int year) {
     return static_cast<double>(j);
 }
 
+double JulianDaysSinceJ2000(const CivilDateTime &universal) {
+    // The day number less J2000's and the half day from noon to midnight is a whole number
+    // and a half, exact in a double; the hours are then added as DaysSinceJ2000 adds them.
+    const double ut = universal.hour + universal.minute / 60.0;
+    return (JulianDayNumber(universal.month, universal.day, universal.year) - kJ2000DayNumber -
+            0.5) +
+           ut / 24.0;
+}
+
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
     // The day count of P. Schlyter's "How to compute planetary positions".
     const double ut = hour + minute / 60.0;
@@ -60,16 +69,6 @@ double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
     const double m = month;
     return 367.0 * y - std::floor(7.0 * (y + std::floor((m + 9.0) / 12.0)) / 4.0) +
            std::floor(275.0 * m / 9.0) + day - 730531.5 + ut / 24.0;
-}
-
-double ExactDaysSinceJ2000(const CivilDateTime &t) {
-    const double formula = DaysSinceJ2000(t.year, t.month, t.day, t.hour, t.minute);
-    // Both counts of the date's midnight are whole numbers plus one half, so their
-    // difference is a whole number of days, exactly.
-    constexpr double kJ2000DayNumber = 2451545.0; // Julian day number of 2000 January 1
-    const double skipped = (JulianDayNumber(t.month, t.day, t.year) - kJ2000DayNumber - 0.5) -
-                           DaysSinceJ2000(t.year, t.month, t.day, 0, 0);
-    return skipped == 0.0 ? formula : formula + skipped;
 }
 
 std::optional<int> ParseZoneText(std::string_view text) {

@@ -31,10 +31,11 @@ double JulianDayNumber(int month, int day, int year);
 // 28 February 2100 only; outside that span it drifts by a day per skipped leap day.
 double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
 
-// The same count for any Gregorian date and time (after 1582-10-15): the formula above,
-// corrected by the whole days its missing century rule gains or loses outside 1 March 1900
-// to 28 February 2100. Inside that span it is the formula's value to the last bit.
-double ExactDaysSinceJ2000(const CivilDateTime &universal);
+// Days from 2000 January 1, 12 h universal time, to a universal date and time of the
+// Gregorian calendar (after 1582-10-15; month 1..12, day 1..31, hour 0..23, minute 0..59),
+// century leap-year rule included: the Julian date less 2451545 for every such date. Bit for
+// bit DaysSinceJ2000 from 1 March 1900 to 28 February 2100.
+double JulianDaysSinceJ2000(const CivilDateTime &universal);
 
 // One moment of universal time, and the day and century counts the formulas take from it.
 //

@@ -61,8 +61,8 @@ std::optional<Refusal> CheckUniversalMoment(const FormValues &v) {
     BuildTimeZoneTables(state.Zones);
     ReadValuesIntoRecord(v, state);
     const CivilDateTime ut = UniversalDateTime(state.Birth);
-    const double days = ExactDaysSinceJ2000(ut);
-    if (days >= PreciseFirstDay() && days <= PreciseLastDay())
+    const double days = JulianDaysSinceJ2000(ut);
+    if (days >= PreciseFirstDay() && days < PreciseLastDay())
         return std::nullopt;
     const QString when = QStringLiteral("%1-%2-%3 %4:%5")
                              .arg(ut.year, 4, 10, QLatin1Char('0'))

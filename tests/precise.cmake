@@ -8,6 +8,7 @@ endif()
 starloom_add_test(test_precise LABEL engine SOURCES test_precise.cpp
                   LIBS starloom_reading starloom_retrograde starloom_engine)
 starloom_link_swiss_ephemeris(test_precise)
+target_compile_definitions(test_precise PRIVATE STARLOOM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 # The house cusps against the same library's house routine.
 starloom_add_test(test_houses LABEL engine SOURCES test_houses.cpp LIBS starloom_engine)
 starloom_link_swiss_ephemeris(test_houses)

@@ -1,8 +1,9 @@
 // starloom-cli when the system says no: output that cannot be written (a full disk, a size
 // limit, a device, a lost standard output), files that may not be replaced (read-only, with
 // hard links) or keep their owner, a batch ended by a signal, names that are no image file,
-// reading files that are pipes or no reading, and image commands running at once in one
-// folder.
+// reading files that are pipes or no reading, image commands running at once in one
+// folder, and a damaged built-in table.
+#include "engine/precise_table_digest.h"
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
@@ -102,6 +103,8 @@ private slots:
     void imagesAtOnceNeverReplace();
     void readingFileThatIsNoReading_data();
     void readingFileThatIsNoReading();
+    void damagedTableRefusesToStart_data();
+    void damagedTableRefusesToStart();
 };
 
 void TestCliFaults::lostStandardOutput_data() {
@@ -476,6 +479,49 @@ void TestCliFaults::readingFileThatIsNoReading() {
         QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.txt"))));
+}
+
+void TestCliFaults::damagedTableRefusesToStart_data() {
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("an intact copy runs") << false;
+    QTest::newRow("a copy with one bit of its table flipped is refused") << true;
+}
+
+void TestCliFaults::damagedTableRefusesToStart() {
+    // A copy of the tool whose built-in table, found by its first line, has one bit flipped
+    // half-way through.
+    QFETCH(bool, damaged);
+    QFile tool(QStringLiteral(STARLOOM_CLI));
+    QVERIFY(tool.open(QIODevice::ReadOnly));
+    QByteArray image = tool.readAll();
+    const QByteArray firstLine = "QM Starloom precise-position table, format ";
+    const qsizetype table = image.indexOf(firstLine);
+    QVERIFY(table >= 0);
+    QCOMPARE(image.indexOf(firstLine, table + 1), qsizetype(-1));
+    if (damaged)
+        image[table + static_cast<qsizetype>(kPreciseTableBytes / 2)] ^= 0x10;
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("starloom-cli"));
+    QFile out(copy);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(out.write(image), image.size());
+    out.close();
+    QVERIFY(out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcess process;
+    process.start(copy, {QStringLiteral("zones")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), damaged ? 2 : 0);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.readAllStandardOutput().isEmpty(), damaged);
+    if (damaged) {
+        QVERIFY2(err.startsWith("starloom-cli: the built-in table of precise positions is "
+                                "damaged (its hash is ") &&
+                     err.endsWith("); install the program again\n"),
+                 err.constData());
+    } else {
+        QVERIFY2(err.isEmpty(), err.constData());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)

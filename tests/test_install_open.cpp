@@ -1,6 +1,10 @@
 // Reading files from outside the form's Open button: `starloom FILE.act`, a file handed over
-// by a second copy, and a file dropped on the birth-data form.
+// by a second copy, and a file dropped on the birth-data form; and the start refused on a
+// damaged built-in table.
 #include "app/outside_open.h"
+#include "app/table_check.h"
+#include "engine/precise_coefficients.h"
+#include "engine/precise_table_digest.h"
 #include "reading/gui/birth_form.h"
 #include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
@@ -128,6 +132,9 @@ private slots:
     void dragsThatAreNotOneLocalFile();
 
     void secondProgramCopyHandsItsFileOver();
+
+    void damagedTableStopsTheStart_data();
+    void damagedTableStopsTheStart();
 
 private:
     QString writeReading(const QString &fileName, const BirthData &birth);
@@ -443,6 +450,32 @@ void TestInstallOpen::secondProgramCopyHandsItsFileOver() {
              QDir(readings).filePath(QStringLiteral("ann.act")));
     // The second copy wrote no settings: it never got as far as the update reminder.
     QVERIFY(!QDir(dir_->filePath(QStringLiteral("config"))).exists());
+}
+
+void TestInstallOpen::damagedTableStopsTheStart_data() {
+    QTest::addColumn<bool>("intact");
+    QTest::newRow("intact: the program starts, nothing said") << true;
+    QTest::newRow("damaged: an error box with the reason, no start") << false;
+}
+
+void TestInstallOpen::damagedTableStopsTheStart() {
+    QFETCH(bool, intact);
+    // The real check, of the built-in table or of its first 64 bytes alone.
+    const PreciseTableCheck check =
+        intact ? PreciseTableStatus() : CheckPreciseTable(EmbeddedPreciseTable().first(64));
+    QCOMPARE(ConfirmPreciseTable(check, shell_->dialogs), intact);
+    if (intact) {
+        QVERIFY(shell_->dialogs.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    const RecordedMessage message = shell_->dialogs.messages.first();
+    QCOMPARE(message.title, QStringLiteral("QM Starloom"));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.text, QStringLiteral("The built-in table of precise positions is damaged (it "
+                                          "has 64 bytes, not %1). Please install QM Starloom "
+                                          "again.")
+                               .arg(kPreciseTableBytes));
 }
 
 QTEST_MAIN(TestInstallOpen)

@@ -21,7 +21,7 @@ constexpr double kOneArcsec = 1.0 / 3600.0; // degrees: the precise table's prom
 constexpr double kSame = 1e-9;              // degrees: the same number by another road
 
 double Day(int year, int month, int day, int hour = 0, int minute = 0) {
-    return ExactDaysSinceJ2000({year, month, day, hour, minute});
+    return JulianDaysSinceJ2000({year, month, day, hour, minute});
 }
 
 double Apart(double a, double b) {
@@ -136,7 +136,7 @@ void TestSecondChart::progressions() {
     QFETCH(int, birth);
     QFETCH(double, years);
     const NatalChart natal = Birth(birth);
-    const double born = ExactDaysSinceJ2000(natal.UniversalTime);
+    const double born = JulianDaysSinceJ2000(natal.UniversalTime);
     SecondChart chart;
     QVERIFY(ProgressedChart(natal, born + years * kTropicalYearDays, chart));
     // One day after birth for each year of life.
@@ -161,7 +161,7 @@ void TestSecondChart::directions() {
     QFETCH(int, birth);
     QFETCH(double, years);
     const NatalChart natal = Birth(birth);
-    const double born = ExactDaysSinceJ2000(natal.UniversalTime);
+    const double born = JulianDaysSinceJ2000(natal.UniversalTime);
     SecondChart chart;
     QVERIFY(SolarArcChart(natal, born + years * kTropicalYearDays, chart));
     // The arc is the Sun's motion from birth to the progressed moment, about a degree a year.
@@ -179,7 +179,7 @@ void TestSecondChart::directions() {
 void TestSecondChart::atBirthTheAnglesAreNatal() {
     for (int birth = 0; birth < 3; ++birth) {
         const NatalChart natal = Birth(birth);
-        const double born = ExactDaysSinceJ2000(natal.UniversalTime);
+        const double born = JulianDaysSinceJ2000(natal.UniversalTime);
         SecondChart progressed;
         SecondChart directed;
         QVERIFY(ProgressedChart(natal, born, progressed));
@@ -198,7 +198,7 @@ void TestSecondChart::outsideTheTable() {
     chart.Arc = 123.0;
     QVERIFY(!TransitChartAt(PreciseLastDay() + 1, 0.0, 0.0, chart));
     // A date whose progressed moment lies a day past the table's end.
-    const double born = ExactDaysSinceJ2000(natal.UniversalTime);
+    const double born = JulianDaysSinceJ2000(natal.UniversalTime);
     const double far = born + (PreciseLastDay() + 1 - born) * kTropicalYearDays;
     QVERIFY(!ProgressedChart(natal, far, chart));
     QVERIFY(!SolarArcChart(natal, far, chart));

@@ -38,7 +38,7 @@ double Wrap360(double a) {
 }
 
 double Day(int year, int month, int day, int hour = 0, int minute = 0) {
-    return ExactDaysSinceJ2000({year, month, day, hour, minute});
+    return JulianDaysSinceJ2000({year, month, day, hour, minute});
 }
 
 // The library's apparent geocentric longitude of a transiting body (chart bodies Sun .. Pluto

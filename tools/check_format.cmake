@@ -12,9 +12,6 @@ file(GLOB_RECURSE sources
      ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
      ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h
      ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h)
-# The generated coefficient table is left as its generator writes it (it says so in its
-# first lines): formatting seven megabytes of numbers would only slow the check.
-list(FILTER sources EXCLUDE REGEX "/engine/precise_coefficients\\.cpp$")
 if(NOT sources)
     return()
 endif()
