@@ -31,7 +31,7 @@ starloom::NatalChart Reading() {
 // are not all in the caches from the iteration before.
 void BM_TransitEventsOfAYear(benchmark::State &state) {
     const starloom::NatalChart natal = Reading();
-    const double first = starloom::ExactDaysSinceJ2000({2000, 1, 1, 0, 0});
+    const double first = starloom::JulianDaysSinceJ2000({2000, 1, 1, 0, 0});
     constexpr int kYears = 40;
     int year = 0;
     long long events = 0;
@@ -54,7 +54,7 @@ BENCHMARK(BM_TransitEventsOfAYear)->Unit(benchmark::kMillisecond);
 // cross aspects (one-degree orbs).
 void BM_TransitChartStep(benchmark::State &state) {
     const starloom::NatalChart natal = Reading();
-    double day = starloom::ExactDaysSinceJ2000({2024, 1, 1, 0, 0});
+    double day = starloom::JulianDaysSinceJ2000({2024, 1, 1, 0, 0});
     for (auto _ : state) {
         starloom::SecondChart sky;
         starloom::TransitChartAt(day, 0.0, natal.Latitude, sky);
