@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -361,10 +362,11 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
                                         MessageIcon::Error);
         return;
     }
-    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    ReadingFileFault fault;
+    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
     if (!lines) {
         m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
-                                        QStringLiteral("Please Check The File."),
+                                        ReadingFileRefusal(QFileInfo(path).fileName(), fault),
                                         MessageIcon::Error);
         return;
     }
