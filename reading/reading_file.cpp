@@ -260,6 +260,15 @@ void ApplyReadingFile(const QStringList &lines, FormValues &values) {
     values.country = line(17);
 }
 
+QString SafeFileStem(const QString &name) {
+    QString stem = TrimmedBlanks(name);
+    for (QChar &c : stem) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|.").contains(c))
+            c = QLatin1Char('_');
+    }
+    return stem.isEmpty() ? QStringLiteral("reading") : stem;
+}
+
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {
     // A file reads the same on every machine, so its month names are English.
     std::array<std::string, 8> lines = BirthDetailLines(birth, EnglishMonthName(birth.BirthMonth));

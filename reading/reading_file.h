@@ -62,6 +62,11 @@ bool ReadingFileFlag(const QString &line);
 // that is not a number or matches no entry leaves the list as it was.
 void ApplyReadingFile(const QStringList &lines, FormValues &values);
 
+// A person's name as the stem of a file name: each character no file name may hold (a
+// slash, a backslash, : * ? " < > |, a control character) and each dot (which would start
+// an extension) becomes '_', and blanks at both ends go. "reading" when nothing is left.
+QString SafeFileStem(const QString &name);
+
 // The 21 lines of the text export, each ended by CR LF, line 9 a lone CR.
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart);
 

@@ -90,6 +90,8 @@ private slots:
     void laterZonePositions();
     void damagedFileIsRefusedWhole_data();
     void damagedFileIsRefusedWhole();
+    void safeFileStem_data();
+    void safeFileStem();
     void fileCutAfterLine10();
     void textExportGolden();
     void failedWriteKeepsEarlierFile();
@@ -319,6 +321,27 @@ void TestReadingFile::damagedFileIsRefusedWhole() {
     QCOMPARE(lines ? QString() : ReadingFileRefusal(QStringLiteral("anna.act"), fault), message);
     if (lines)
         QCOMPARE(lines->size(), 17);
+}
+
+void TestReadingFile::safeFileStem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stem");
+    QTest::newRow("plain name") << "Ada Lovelace"
+                                << "Ada Lovelace";
+    QTest::newRow("blanks at the ends") << "  Ada "
+                                        << "Ada";
+    QTest::newRow("folders and an extension") << "../x/ada.act"
+                                              << "___x_ada_act";
+    QTest::newRow("forbidden characters") << "a:b*c?d\"e<f>g|h\\i\tj"
+                                          << "a_b_c_d_e_f_g_h_i_j";
+    QTest::newRow("nothing left") << "   "
+                                  << "reading";
+}
+
+void TestReadingFile::safeFileStem() {
+    QFETCH(QString, name);
+    QFETCH(QString, stem);
+    QCOMPARE(SafeFileStem(name), stem);
 }
 
 void TestReadingFile::fileCutAfterLine10() {

@@ -56,6 +56,8 @@ private slots:
     void backAndASecondReading();
     void newForgetsTheSavedFile();
     void saveThenOpen();
+    void dialogsProposeTheirOwnKind_data();
+    void dialogsProposeTheirOwnKind();
     void openRefusesOtherNames();
     void cancelledDialogsWriteNothing();
     void failedSaveIsReported();
@@ -338,11 +340,11 @@ void TestReadingSession::saveThenOpen() {
     QCOMPARE(save.defaultSuffix, QStringLiteral("act"));
     QVERIFY(save.confirmOverwrite);
     QCOMPARE(ReadFile(path).count(QStringLiteral("\r\n")), 17);
-    // The export proposes the name just saved, and the overwrite question protects it.
+    // The export proposes the name just saved with its own extension, never the reading file.
     shell_->dialogs.fileAnswers = {dir_->filePath(QStringLiteral("mary.txt"))};
     session_->ExportReadingText();
     const FileDialogRequest exportRequest = shell_->dialogs.fileRequests.takeFirst();
-    QCOMPARE(exportRequest.proposedName, path);
+    QCOMPARE(exportRequest.proposedName, dir_->filePath(QStringLiteral("mary.txt")));
     QCOMPARE(exportRequest.title, QStringLiteral("Select the destination text file "));
     QCOMPARE(exportRequest.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
     QVERIFY(exportRequest.confirmOverwrite);
@@ -371,6 +373,45 @@ void TestReadingSession::saveThenOpen() {
     QVERIFY(session_->chartWindow() != nullptr);
     QVERIFY(!form.isVisible());
     QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
+}
+
+void TestReadingSession::dialogsProposeTheirOwnKind_data() {
+    QTest::addColumn<bool>("saved"); // as mary.act first
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("proposed"); // @ stands for the test's folder
+    QTest::newRow("Save As: the person's name") << false << "mnuSaveAsText"
+                                                << "Mary Ann.act";
+    QTest::newRow("Export: the person's name") << false << "mnuExport"
+                                               << "Mary Ann.txt";
+    QTest::newRow("Save As after saving") << true << "mnuSaveAsText"
+                                          << "@/mary.act";
+    QTest::newRow("Export after saving") << true << "mnuExport"
+                                         << "@/mary.txt";
+    QTest::newRow("JPEG after saving") << true << "mnuSaveAsJpeg"
+                                       << "@/mary.jpg";
+    QTest::newRow("PDF after saving") << true << "mnuExportPdf"
+                                      << "@/mary.pdf";
+}
+
+// Each save dialog proposes a file of its own kind, so that Return never replaces a file of
+// another kind.
+void TestReadingSession::dialogsProposeTheirOwnKind() {
+    QFETCH(bool, saved);
+    QFETCH(QString, entry);
+    QFETCH(QString, proposed);
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    if (saved) {
+        shell_->dialogs.fileAnswers = {dir_->filePath(QStringLiteral("mary.act"))};
+        session_->SaveReadingFile();
+        shell_->dialogs.fileRequests.clear();
+    }
+    auto *action = session_->chartWindow()->findChild<QAction *>(entry);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(shell_->dialogs.fileRequests[0].proposedName,
+             proposed.replace(QLatin1Char('@'), dir_->path()));
 }
 
 void TestReadingSession::openRefusesOtherNames() {

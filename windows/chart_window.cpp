@@ -583,7 +583,8 @@ void ChartWindow::showNotice(const QString &text) {
 
 void ChartWindow::saveChartAsJpeg() {
     const SavedImage saved =
-        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime,
+                                               proposedName(QStringLiteral("jpg"))});
     if (!saved.written.isEmpty())
         showNotice(ImageSavedNotice(saved.chosen, saved.written));
 }
@@ -623,9 +624,17 @@ void ChartWindow::exportPdf() {
     if (m_services.dialogs == nullptr)
         return;
     const QString path = m_services.dialogs->chooseFile(
-        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf")));
+        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf"),
+                              proposedName(QStringLiteral("pdf"))));
     if (!path.isEmpty())
         writePdfTo(path);
+}
+
+QString ChartWindow::proposedName(const QString &extension) const {
+    if (!m_commands.documentName)
+        return {};
+    const QString stem = m_commands.documentName();
+    return stem.isEmpty() ? stem : stem + QLatin1Char('.') + extension;
 }
 
 void ChartWindow::writePdfTo(const QString &path) {

@@ -46,6 +46,9 @@ struct ChartCommands {
     std::function<void(bool)> precisePositions;
     // View > House System, with the system picked.
     std::function<void(HouseSystem)> houseSystem;
+    // The name the save dialogs propose, without its extension: each dialog adds that of
+    // the kind of file it writes. None: the dialogs propose no name.
+    std::function<QString()> documentName;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -131,6 +134,8 @@ private:
     void saveWindowSettings();
     void applyZoom(qreal factor);
     void writePdfTo(const QString &path);
+    // The document's name with the extension of the file a dialog writes, or nothing.
+    QString proposedName(const QString &extension) const;
 
     ReportWindow *m_report = nullptr;
     ShellServices m_services;

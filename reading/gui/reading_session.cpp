@@ -110,6 +110,7 @@ void ReadingSession::CalculateReading() {
             if (m_hooks.showAbout)
                 m_hooks.showAbout(m_chart);
         };
+        commands.documentName = [this] { return proposedStem(); };
         commands.orbs = [this] { return m_state.Orbs; };
         commands.setOrbs = [this](const AspectOrbs &orbs) { changeAspectOrbs(orbs); };
         commands.precisePositions = [this](bool precise) {
@@ -273,6 +274,21 @@ void ReadingSession::followReadingFile(const QString &opened) {
     m_chart->setReadingFile(m_readingFile);
 }
 
+// A dialog never proposes a file of another kind: each adds its own extension to the
+// reading file's name while the reading on the screen is that file's, and to the person's
+// name, in the folder last chosen, otherwise.
+QString ReadingSession::proposedStem() const {
+    if (!m_readingFile.isEmpty()) {
+        const QFileInfo file(m_readingFile);
+        return QDir(file.path()).filePath(file.completeBaseName());
+    }
+    const QString stem = SafeFileStem(QString::fromStdString(m_state.Birth.BirthName));
+    const QString folder = QFileInfo(m_state.ReadingFileName).path();
+    return m_state.ReadingFileName.isEmpty() || folder == QLatin1String(".")
+               ? stem
+               : QDir(folder).filePath(stem);
+}
+
 void ReadingSession::returnToForm() {
     m_form->show();
     m_form->raise();
@@ -295,7 +311,7 @@ void ReadingSession::reportWriteFailure(const QString &path, const QString &reas
 void ReadingSession::SaveReadingFile() {
     const QString path = m_services.dialogs->chooseFile(
         dialogParent(), SaveFileRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"),
-                                        m_state.ReadingFileName));
+                                        proposedStem() + QStringLiteral(".act")));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
@@ -316,9 +332,10 @@ void ReadingSession::SaveReadingFile() {
 
 void ReadingSession::ExportReadingText() {
     const QString path = m_services.dialogs->chooseFile(
-        dialogParent(), SaveFileRequest(QStringLiteral("Select the destination text file "),
-                                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
-                                        QStringLiteral("txt"), m_state.ReadingFileName));
+        dialogParent(),
+        SaveFileRequest(QStringLiteral("Select the destination text file "),
+                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"),
+                        proposedStem() + QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;

@@ -95,6 +95,8 @@ private:
     void showTimeUsed(const FormValues &values);
     void showPositionMethod(const NatalChart &chart);
     void followReadingFile(const QString &opened);
+    // Where the save dialogs start, without an extension (see documentName).
+    QString proposedStem() const;
 
     ReadingState m_state;
     ShellServices m_services;
