@@ -62,6 +62,8 @@ private slots:
     void cancelledDialogsWriteNothing();
     void failedSaveIsReported();
     void precisePositionsFromTheViewMenu();
+    void printedSheetFollowsTheWindow_data();
+    void printedSheetFollowsTheWindow();
     void positionMethodSetting_data();
     void positionMethodSetting();
     void fileCommandsByKey_data();
@@ -505,6 +507,41 @@ void TestReadingSession::precisePositionsFromTheViewMenu() {
     QCOMPARE(state.Chart.PositionText, standardTexts);
     FIND_CHILD(QLabel, label, session_->chartWindow(), "lblPositionMethod");
     QCOMPARE(label->text(), QStringLiteral("Positions: standard formulas"));
+}
+
+void TestReadingSession::printedSheetFollowsTheWindow_data() {
+    QTest::addColumn<QString>("entry"); // of the View menu
+    QTest::newRow("Precise Positions") << "mnuPrecisePositions";
+    QTest::newRow("House System: Equal") << "mnuHousesEqual";
+}
+
+// What Print and Export as PDF put on paper is the chart on the screen, also after the chart
+// was cast again by another method or house system.
+void TestReadingSession::printedSheetFollowsTheWindow() {
+    QFETCH(QString, entry);
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    auto *action = chart->findChild<QAction *>(entry);
+    QVERIFY(action);
+    const auto shown = [chart] {
+        QStringList texts{chart->findChild<QLabel *>(QStringLiteral("lblHouseSystem"))->text()};
+        for (int i = 0; i < 11; ++i)
+            texts << PlanetValue(*chart->report(), i)->text();
+        return texts;
+    };
+    const auto printed = [chart] {
+        const ReadingSheet sheet = chart->readingSheet();
+        QStringList texts{sheet.houses};
+        for (int i = 0; i < 11; ++i)
+            texts << sheet.positions.value(i).position;
+        return texts;
+    };
+    const QStringList before = shown();
+    QCOMPARE(printed(), before);
+    action->trigger();
+    QVERIFY(shown() != before);
+    QCOMPARE(printed(), shown());
 }
 
 void TestReadingSession::positionMethodSetting_data() {
