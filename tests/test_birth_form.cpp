@@ -184,8 +184,13 @@ void TestBirthForm::keystrokeFilters_data() {
     QTest::newRow("blank in city") << "txtCity" << int(Qt::Key_Space) << " "
                                    << " "
                                    << "";
-    QTest::newRow("Enter in name") << "txtName" << int(Qt::Key_Return) << "\r"
-                                   << "" << letters;
+    // Keys that are no characters are not typed: no message.
+    QTest::newRow("Return in name") << "txtName" << int(Qt::Key_Return) << "\r"
+                                    << ""
+                                    << "";
+    QTest::newRow("Escape in latitude") << "txtLatD" << int(Qt::Key_Escape) << "\x1b"
+                                        << ""
+                                        << "";
     QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << "-"
                                     << "" << letters;
     QTest::newRow("full stop in city") << "txtCity" << int(Qt::Key_Period) << "."
@@ -616,8 +621,26 @@ void TestBirthForm::keysOnTheRealWidgets_data() {
         << "Command1" << int(Qt::Key_Return) << none << "Please Enter City";
     QTest::newRow("Space on the forum link")
         << "Label8" << int(Qt::Key_Space) << none << "home page";
-    QTest::newRow("Return in the name box is still refused")
-        << "txtName" << int(Qt::Key_Return) << none << "Please enter only letters";
+    // Return or Enter in any box of the form asks for the reading; Escape and the keys that
+    // are no characters do nothing there, and no filter speaks up.
+    const char *boxes[] = {"txtName",       "cboMonth",    "cboDate", "cboYear",       "cboHour",
+                           "cboMinute",     "cboTimeZone", "chkDST",  "txtLatD",       "txtLatM",
+                           "optLatSouth_0", "txtLonD",     "txtLonM", "optLongEast_0", "txtCity",
+                           "txtState",      "txtCountry"};
+    for (const char *box : boxes) {
+        QTest::newRow(qPrintable(QStringLiteral("Return in %1").arg(box)))
+            << box << int(Qt::Key_Return) << none << "calculate";
+        QTest::newRow(qPrintable(QStringLiteral("Enter in %1").arg(box)))
+            << box << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "calculate";
+        QTest::newRow(qPrintable(QStringLiteral("Escape in %1").arg(box)))
+            << box << int(Qt::Key_Escape) << none << "";
+    }
+    for (const int key : {int(Qt::Key_F2), int(Qt::Key_Up), int(Qt::Key_Home)}) {
+        for (const char *box : {"txtName", "txtLatM"})
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1 in %2").arg(QKeySequence(key).toString(), box)))
+                << box << key << none << "";
+    }
 }
 
 void TestBirthForm::keysOnTheRealWidgets() {
@@ -644,7 +667,7 @@ void TestBirthForm::keysOnTheRealWidgets() {
         happened << message.text;
     if (shell_->links.opened == QList<QUrl>{QUrl(kHomePageAddress)})
         happened << QStringLiteral("home page");
-    QCOMPARE(happened, QStringList{outcome});
+    QCOMPARE(happened, outcome.isEmpty() ? QStringList() : QStringList{outcome});
 }
 
 void TestBirthForm::tabReachesEveryControl_data() {

@@ -15,6 +15,7 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -473,6 +474,16 @@ bool BirthForm::eventFilter(QObject *watched, QEvent *event) {
         static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
         emit cityLeft();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void BirthForm::keyPressEvent(QKeyEvent *event) {
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (returnKey && !(event->modifiers() & chords)) {
+        m_calculate->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void BirthForm::closeEvent(QCloseEvent *event) {

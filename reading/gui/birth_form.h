@@ -93,6 +93,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Return or Enter that no control took (a box, a list, a choice) asks for the reading.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The controls, built in this order by buildControls().
