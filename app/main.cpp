@@ -40,7 +40,7 @@ int main(int argc, char *argv[]) {
     const QString file = starloom::ReadingFileArgument(parser.positionalArguments());
 
     starloom::QtUserDialogs dialogs;
-    starloom::DesktopLinkOpener links;
+    starloom::DesktopLinkOpener links(&dialogs);
     starloom::SystemClock clock;
     const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     const starloom::ShellServices services{&dialogs, &links, &clock, settings.get()};

@@ -146,6 +146,9 @@ void TestBirthForm::startState() {
     QCOMPARE(Controls(*form_).Command1->text(),
              QStringLiteral("Click here to find Latitude && Longitude"));
     QCOMPARE(state_->BodyNames[10], std::string("Asc"));
+    // The offline atlas is found by typing into the city box; the box says so.
+    QCOMPARE(Controls(*form_).txtCity->placeholderText(),
+             QStringLiteral("Type a city to search the atlas"));
     FIND_CHILD(QComboBox, zones, form_, "cboTimeZone");
     QVERIFY(!zones->isEditable());
 }

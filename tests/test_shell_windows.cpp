@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -85,6 +86,9 @@ private slots:
     void closeAllAndEndFromAWindowsOwnCloseHandler();
     void messageIcons_data();
     void messageIcons();
+    void linkWithoutBrowser_data();
+    void linkWithoutBrowser();
+    void messageTextCanBeCopied();
 
 private:
     QTemporaryDir home_;
@@ -219,6 +223,64 @@ void TestShellWindows::messageIcons() {
     QFETCH(MessageIcon, kind);
     QFETCH(QMessageBox::Icon, shown);
     QCOMPARE(ToQtIcon(kind), shown);
+}
+
+using PageOpener = std::function<void(LinkOpener &)>;
+Q_DECLARE_METATYPE(PageOpener)
+
+void TestShellWindows::linkWithoutBrowser_data() {
+    QTest::addColumn<PageOpener>("openPage");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("Online Help") << PageOpener(OpenOnlineHelpPage) << kOnlineHelpAddress;
+    QTest::newRow("Visit Us Online, links") << PageOpener(OpenHomePage) << kHomePageAddress;
+    QTest::newRow("Check for Software Update")
+        << PageOpener(OpenDownloadPage) << kDownloadPageAddress;
+    QTest::newRow("Latitude & Longitude search")
+        << PageOpener([](LinkOpener &links) { OpenWebSearch(links, QStringLiteral("Pune")); })
+        << kPlaceSearchAddress + QStringLiteral("?q=Pune");
+}
+
+// Without a browser every link says so, with the address to copy; with one, nothing is said.
+void TestShellWindows::linkWithoutBrowser() {
+    QFETCH(PageOpener, openPage);
+    QFETCH(QString, address);
+    QList<QUrl> handed;
+    bool browserThere = false;
+    DesktopLinkOpener links(&shell_.dialogs, [&](const QUrl &url) {
+        handed << url;
+        return browserThere;
+    });
+    openPage(links);
+    QCOMPARE(handed, QList<QUrl>{QUrl(address)});
+    QCOMPARE(shell_.dialogs.messages.size(), 1);
+    const RecordedMessage said = shell_.dialogs.messages.takeFirst();
+    QCOMPARE(said.title, QStringLiteral("QM Starloom"));
+    QVERIFY2(said.text.endsWith(QStringLiteral("\n\n") + address), qPrintable(said.text));
+    browserThere = true;
+    openPage(links);
+    QVERIFY(shell_.dialogs.messages.isEmpty());
+}
+
+// The real message box lets the user select its text, to copy an address or a path, also
+// under a style whose boxes would not (the plain Windows style's).
+void TestShellWindows::messageTextCanBeCopied() {
+    const QString usualStyle = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Windows"));
+    QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    Qt::TextInteractionFlags flags;
+    QTimer::singleShot(0, [&flags] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            flags = label->textInteractionFlags();
+        box->accept();
+    });
+    QtUserDialogs dialogs;
+    dialogs.showMessage(nullptr, kProgramTitle, NoBrowserMessage(QUrl(kHomePageAddress)),
+                        MessageIcon::Information, MessageButtons::Ok);
+    QApplication::setStyle(usualStyle);
+    QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
 }
 
 QTEST_MAIN(TestShellWindows)

@@ -131,6 +131,8 @@ void BirthForm::createInputs(QWidget *central) {
     m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), m_longitudeGroup, 0, central);
     m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), m_longitudeGroup, 1, central);
     m_city = TextBox("txtCity", central);
+    // Typing offers places from the offline atlas, which fill in coordinates and zone.
+    m_city->setPlaceholderText(QStringLiteral("Type a city to search the atlas"));
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
 }
