@@ -81,6 +81,7 @@ private slots:
     void aboutBoxIsModal();
     void aboutBoxLinkOpensHomePage();
     void aboutBoxOkCloses();
+    void aboutBoxOpensOnOk();
     void programIconIsDrawn();
     void closeAllAndEndClosesEveryWindowAndEnds();
     void closeAllAndEndFromAWindowsOwnCloseHandler();
@@ -155,6 +156,19 @@ void TestShellWindows::aboutBoxOkCloses() {
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     FIND_CHILD(QPushButton, ok, &box, "cmdOK");
     QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(shell_.links.opened.isEmpty());
+}
+
+// The box opens with the focus on OK, so that Return closes it rather than follow the link.
+void TestShellWindows::aboutBoxOpensOnOk() {
+    frmAbout box(shell_.links);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    FIND_CHILD(QPushButton, ok, &box, "cmdOK");
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!box.isVisible());
     QCOMPARE(box.result(), int(QDialog::Accepted));
     QVERIFY(shell_.links.opened.isEmpty());
