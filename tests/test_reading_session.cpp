@@ -53,6 +53,7 @@ private slots:
     void placeTypedGivesTheDatabaseTime_data();
     void placeTypedGivesTheDatabaseTime();
     void refusedValidationChangesNothing();
+    void zoneNoteKeepsTheFormsHeight();
     void backAndASecondReading();
     void newForgetsTheSavedFile();
     void saveThenOpen();
@@ -276,6 +277,31 @@ void TestReadingSession::refusedValidationChangesNothing() {
     QCOMPARE(session_->chartWindow(), chart);
     QCOMPARE(PlanetValue(*chart->report(), 0)->text(), sun);
     QCOMPARE(session_->state().Birth.BirthMonth, before.BirthMonth);
+}
+
+// A note under the zone list takes the room it needs and no more: the form keeps its height
+// while the note stays, however often the date changes, and gives the room back after.
+void TestReadingSession::zoneNoteKeepsTheFormsHeight() {
+    BirthForm &form = session_->form();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto height = [&form] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+        return form.height();
+    };
+    const int plain = height();
+    Controls(form).cboTimeZone->setCurrentIndex(16); // British Summer Time, ticked again:
+    Controls(form).chkDST->setChecked(true);         // daylight time counted twice
+    QVERIFY(Controls(form).lblZoneNotice->isVisible());
+    const int withNote = height();
+    QVERIFY(withNote > plain);
+    for (int change = 1; change <= 35; ++change) {
+        Controls(form).cboDate->setCurrentIndex(change % 28);
+        QCOMPARE(height(), withNote);
+    }
+    Controls(form).chkDST->setChecked(false);
+    QVERIFY(!Controls(form).lblZoneNotice->isVisible());
+    QCOMPARE(height(), plain);
 }
 
 void TestReadingSession::backAndASecondReading() {

@@ -31,6 +31,7 @@ namespace {
 
 constexpr int kStartYear = 1906; // the year the form starts on
 constexpr int kStartYearPosition = kStartYear - kFirstYear;
+constexpr int kUnboundedHeight = 1 << 20; // pixels: room enough for any wrapped text
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -455,13 +456,44 @@ void BirthForm::chooseZone(int position, bool dst) {
 }
 
 void BirthForm::showZoneNotice(const QString &text) {
+    // A wrapped notice takes the height of all its lines at the width of the zone list
+    // above it, and half a line to spare.
+    const QFontMetrics metrics = m_zoneNotice->fontMetrics();
+    const int room = text.isEmpty()
+                         ? 0
+                         : metrics.boundingRect(QRect(0, 0, m_zone->width(), kUnboundedHeight),
+                                                Qt::TextWordWrap, text)
+                                   .height() +
+                               metrics.height() / 2;
     m_zoneNotice->setText(text);
+    if (room == m_noticeRoom && m_zoneNotice->isHidden() == text.isEmpty())
+        return; // the same room as before: nothing else moves
+    const bool shown = isVisible();
+    const int neededBefore = shown ? neededHeight() : 0;
+    const int heightBefore = height();
     m_zoneNotice->setVisible(!text.isEmpty());
-    // A wrapped notice asks for the height of all its lines at the width of the zone list
-    // above it, so the form grows to show them.
-    m_zoneNotice->setMinimumHeight(text.isEmpty() ? 0
-                                                  : m_zoneNotice->heightForWidth(m_zone->width()) +
-                                                        m_zoneNotice->fontMetrics().height() / 2);
+    m_zoneNotice->setMinimumHeight(room);
+    m_noticeRoom = room;
+    if (!shown)
+        return; // laid out when the form is shown
+    // The form grows by itself when it must; what it grew for a notice it gives back when
+    // the notice needs less room, and no more (room the user added stays).
+    const int neededAfter = neededHeight();
+    m_noticeGrowth += height() - heightBefore;
+    const int giveBack = qMin(m_noticeGrowth, neededBefore - neededAfter);
+    if (giveBack > 0) {
+        resize(width(), height() - giveBack);
+        m_noticeGrowth -= giveBack;
+    }
+}
+
+// The contents' layout first, then the window's, which takes its least size from them (and
+// grows to it at once when it is smaller).
+int BirthForm::neededHeight() const {
+    centralWidget()->layout()->activate();
+    layout()->invalidate();
+    layout()->activate();
+    return minimumHeight();
 }
 
 void BirthForm::attachCityCompleter(QCompleter *completer) {

@@ -108,6 +108,8 @@ private:
     void buildMenus();
     void loadForm();
     bool refuse(const QString &message, QWidget *focus);
+    // The least height the form's contents need now.
+    int neededHeight() const;
     QWidget *widgetOf(FormField field) const;
 
     ReadingState &m_readingState;
@@ -141,6 +143,8 @@ private:
     QPushButton *m_search = nullptr;
     // What the atlas says about the zone and the clock time of a place chosen from it.
     QLabel *m_zoneNotice = nullptr;
+    int m_noticeRoom = 0;   // pixels the notice takes
+    int m_noticeGrowth = 0; // pixels the form grew to make room for the notice
 };
 
 } // namespace starloom
