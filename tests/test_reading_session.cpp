@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -56,6 +57,8 @@ private slots:
     void zoneNoteKeepsTheFormsHeight();
     void backAndASecondReading();
     void newForgetsTheSavedFile();
+    void formComesBackWhole_data();
+    void formComesBackWhole();
     void saveThenOpen();
     void dialogsProposeTheirOwnKind_data();
     void dialogsProposeTheirOwnKind();
@@ -351,6 +354,59 @@ void TestReadingSession::newForgetsTheSavedFile() {
     QVERIFY(session_->state().SavedReadingFile.isEmpty());
     QCOMPARE(session_->state().ReadingFileName, path);
     QVERIFY(session_->form().isVisible());
+}
+
+void TestReadingSession::formComesBackWhole_data() {
+    QTest::addColumn<QString>("entry"); // of the chart window's File menu
+    QTest::addColumn<QString>("name");  // in the form afterwards
+    QTest::newRow("Back keeps the birth") << "mnuBack"
+                                          << "Mary Ann";
+    QTest::newRow("New starts afresh") << "mnuNew"
+                                       << "";
+}
+
+// After Back or New the form comes back whole on the chart window's screen, centred, wherever
+// it was before; New brings it back as it started, Back as the user left it.
+void TestReadingSession::formComesBackWhole() {
+    QFETCH(QString, entry);
+    QFETCH(QString, name);
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    form.move(form.screen()->availableGeometry().bottomRight() - QPoint(40, 40));
+    session_->CalculateReading();
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    auto *action = chart->findChild<QAction *>(entry);
+    QVERIFY(action);
+    const QRect screen = chart->screen()->availableGeometry();
+    action->trigger();
+    QTRY_VERIFY(chart.isNull());
+    QVERIFY(form.isVisible());
+    const QRect frame = form.frameGeometry();
+    QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(frame.x())
+                                                    .arg(frame.y())
+                                                    .arg(frame.width())
+                                                    .arg(frame.height())));
+    QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
+    const FormValues values = form.values();
+    QCOMPARE(values.name, name);
+    if (name.isEmpty()) { // the start: 1 January 1906, 0:00, the first zone, nothing chosen
+        const FormValues start;
+        QCOMPARE(
+            QStringList(
+                {values.dayText, values.yearText, values.hourText, values.latDegrees, values.city}),
+            QStringList({start.dayText, start.yearText, start.hourText, QString(), QString()}));
+        QCOMPARE(values.monthPosition, 0);
+        QCOMPARE(values.zonePosition, 0);
+        QCOMPARE(values.latDirection, -1);
+        QCOMPARE(values.lonDirection, -1);
+        QVERIFY(!values.dst);
+        QVERIFY(!Controls(form).lblZoneNotice->isVisible());
+    } else {
+        QCOMPARE(values.yearText, QStringLiteral("1990"));
+        QCOMPARE(values.lonDirection, 1);
+    }
 }
 
 void TestReadingSession::saveThenOpen() {
@@ -679,6 +735,7 @@ void TestReadingSession::titleFollowsTheReadingFile() {
     FIND_CHILD(QAction, newAction, chart.data(), "mnuNew");
     newAction->trigger();
     QTRY_VERIFY(chart.isNull());
+    FillMay1990(form); // New starts from a blank form
     session_->CalculateReading();
     QCOMPARE(session_->chartWindow()->windowTitle(), plain);
 }

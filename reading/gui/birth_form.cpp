@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -416,6 +417,35 @@ void BirthForm::setValues(const FormValues &v) {
     m_city->setText(v.city);
     m_state->setText(v.state);
     m_country->setText(v.country);
+}
+
+void BirthForm::startAfresh() {
+    setValues(FormValues{});
+    // Neither button of a pair is chosen at the start; an exclusive group keeps one.
+    for (QButtonGroup *group : {m_latitudeGroup, m_longitudeGroup}) {
+        group->setExclusive(false);
+        for (QAbstractButton *button : group->buttons())
+            button->setChecked(false);
+        group->setExclusive(true);
+    }
+    showZoneNotice(QString());
+    m_name->setFocus();
+}
+
+void BirthForm::showCentredOn(QScreen *screen) {
+    if (screen == nullptr)
+        screen = this->screen();
+    if (screen != nullptr) {
+        // The frame as the window manager drew it when the form was last shown; before the
+        // first show only the form itself is known.
+        const QRect available = screen->availableGeometry();
+        const QSize outer = frameGeometry().size().boundedTo(available.size());
+        move(available.left() + (available.width() - outer.width()) / 2,
+             available.top() + (available.height() - outer.height()) / 2);
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void BirthForm::SearchCoordinates() {

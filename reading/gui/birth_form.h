@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScreen;
 class QVBoxLayout;
 
 namespace starloom {
@@ -43,6 +44,11 @@ public:
     // coordinate boxes keep their first three characters).
     FormValues values() const;
     void setValues(const FormValues &values);
+    // Every control back at its start: empty boxes, 1 January 1906, 0:00, the first zone,
+    // no direction chosen, daylight saving clear, no notice.
+    void startAfresh();
+    // Shows the form whole on `screen` (its own when null), centred there, with the focus.
+    void showCentredOn(QScreen *screen);
 
     // The coordinate search: opens a web search for the birthplace's latitude and
     // longitude once city, state and country are filled in.

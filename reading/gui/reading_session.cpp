@@ -96,11 +96,11 @@ void ReadingSession::CalculateReading() {
         ChartCommands commands;
         commands.saveReading = [this] { SaveReadingFile(); };
         commands.exportText = [this] { ExportReadingText(); };
-        commands.back = [this] { returnToForm(); };
+        commands.back = [this] { returnToForm(false); };
         commands.newReading = [this] {
             m_state.SavedReadingFile.clear();
             m_readingFile.clear();
-            returnToForm();
+            returnToForm(true);
         };
         commands.exit = [this] {
             if (m_hooks.endProgram)
@@ -289,10 +289,12 @@ QString ReadingSession::proposedStem() const {
                : QDir(folder).filePath(stem);
 }
 
-void ReadingSession::returnToForm() {
-    m_form->show();
-    m_form->raise();
-    m_form->activateWindow();
+void ReadingSession::returnToForm(bool afresh) {
+    if (afresh) {
+        m_places->forgetPlace();
+        m_form->startAfresh();
+    }
+    m_form->showCentredOn(m_chart != nullptr ? m_chart->screen() : nullptr);
 }
 
 QWidget *ReadingSession::dialogParent() const {

@@ -89,7 +89,8 @@ private:
     void showAspects(ReportWindow &report, const std::vector<Aspect> &aspects);
     // View > Aspect Orbs… accepted: keep the orbs and show the aspects they give.
     void changeAspectOrbs(const AspectOrbs &orbs);
-    void returnToForm();
+    // Back and New: the form in place of the chart window, on its screen; New empties it.
+    void returnToForm(bool afresh);
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
