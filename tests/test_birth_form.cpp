@@ -160,7 +160,13 @@ void TestBirthForm::menus() {
     QCOMPARE(titles, QStringList({"&File", "&Help"}));
     FIND_CHILD(QMenu, file, form_->menuBar(), "mnuFile");
     FIND_CHILD(QMenu, help, form_->menuBar(), "mnuHelp");
-    QCOMPARE(Captions(file), QStringList({"Get My Natal &Chart", "-", "&Exit"}));
+    QCOMPARE(Captions(file),
+             QStringList({"Get My Natal &Chart", QString::fromUtf8("&Open\u2026"), "-", "&Exit"}));
+    FIND_CHILD(QAction, open, form_, "mnuOpen");
+    QCOMPARE(open->shortcut(), QKeySequence(QKeySequence::Open));
+    QSignalSpy opened(form_, &BirthForm::openRequested);
+    open->trigger();
+    QCOMPARE(opened.count(), 1);
     QCOMPARE(Captions(help), QStringList({"&Online Help", "&Visit Us Online", "-",
                                           "Check for Software &Update", "-", "&About Software"}));
     FIND_CHILD(QAction, update, form_, "mnuUpdate");

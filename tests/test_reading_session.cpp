@@ -4,6 +4,7 @@
 #include "reading/gui/place_finder.h"
 #include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
+#include "shell/core/setting_text.h"
 #include "shell/start_up.h"
 #include "support/form_controls.h"
 #include "support/report_labels.h"
@@ -63,6 +64,8 @@ private slots:
     void dialogsProposeTheirOwnKind_data();
     void dialogsProposeTheirOwnKind();
     void openRefusesOtherNames();
+    void openFromTheChartWindow_data();
+    void openFromTheChartWindow();
     void cancelledDialogsWriteNothing();
     void failedSaveIsReported();
     void precisePositionsFromTheViewMenu();
@@ -496,6 +499,70 @@ void TestReadingSession::dialogsProposeTheirOwnKind() {
     QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
     QCOMPARE(shell_->dialogs.fileRequests[0].proposedName,
              proposed.replace(QLatin1Char('@'), dir_->path()));
+}
+
+void TestReadingSession::openFromTheChartWindow_data() {
+    QTest::addColumn<QString>("city");    // of the reading in the file; "2999": year 2999
+    QTest::addColumn<QString>("message"); // shown, or empty
+    QTest::addColumn<QString>("shown");   // "chart" with the file's reading, "old chart", "form"
+    QTest::newRow("a reading: its chart in place of the old") << "Pune"
+                                                              << ""
+                                                              << "chart";
+    QTest::newRow("a damaged file: the old chart stays")
+        << "2999" << QString::fromUtf8("anna.act, line 4: year 2999 is outside 1800\u20132199")
+        << "old chart";
+    QTest::newRow("a reading the form refuses: the form comes back")
+        << ""
+        << "Please Enter Your City name"
+        << "form";
+}
+
+// File > Open (Ctrl+O) in the chart window opens a reading file as the form's Open does.
+void TestReadingSession::openFromTheChartWindow() {
+    QFETCH(QString, city);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    BirthData anna;
+    anna.BirthName = "Anna";
+    anna.BirthMonth = 3;
+    anna.BirthDay = 15;
+    anna.BirthYear = 1980;
+    anna.LatDegrees = 18;
+    anna.LonDegrees = 73;
+    anna.BirthCity = city.toStdString();
+    anna.BirthState = anna.BirthCountry = "India";
+    QByteArray bytes = EncodeReadingFile(anna, 34);
+    if (city == QLatin1String("2999"))
+        bytes.replace(EncodeSettingBytes(QStringLiteral("1980")),
+                      EncodeSettingBytes(QStringLiteral("2999")));
+    const QString path = dir_->filePath(QStringLiteral("anna.act"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    QPointer<ChartWindow> old = session_->chartWindow();
+    QVERIFY(QTest::qWaitForWindowActive(old));
+    shell_->dialogs.fileAnswers = {path};
+    QTest::keyClick(old, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(shell_->dialogs.fileRequests[0].title, QStringLiteral("Select the source file"));
+    QCOMPARE(shell_->dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(shell_->dialogs.messages[0].text, message);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(session_->form().isVisible(), shown == QLatin1String("form"));
+    QCOMPARE(old.isNull(), shown != QLatin1String("old chart"));
+    const QString name = Controls(session_->form()).txtName->text();
+    if (shown == QLatin1String("chart")) {
+        FIND_CHILD(QLabel, label, session_->chartWindow()->report(), "lblName");
+        QCOMPARE(label->text(), QStringLiteral("Name: Anna"));
+        QCOMPARE(session_->chartWindow()->windowFilePath(), path);
+    }
+    QCOMPARE(name, shown == QLatin1String("old chart") ? QStringLiteral("Mary Ann")
+                                                       : QStringLiteral("Anna"));
+    QCOMPARE(endRequests_, 0);
 }
 
 void TestReadingSession::openRefusesOtherNames() {

@@ -33,6 +33,7 @@ class ReportArea;
 struct ChartCommands {
     std::function<void()> saveReading; // File > Save As, toolbar Save
     std::function<void()> exportText;  // File > Export Chart As Text
+    std::function<void()> openReading; // File > Open: a reading file, as the form opens one
     std::function<void()> back;        // File > Back, button Back: show the birth-data form
     std::function<void()>
         newReading;              // File > New, toolbar New: forget the saved file, show the form
@@ -73,6 +74,9 @@ public:
     // Names the reading file the shown reading was opened from or saved to: the title
     // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
     void setReadingFile(const QString &path);
+    // Closes the window as Back does, without running `exit` nor any other command: the
+    // owner shows another window in its place first.
+    void leave();
     // A line in the status bar that goes away by itself after a few seconds, such as
     // where a file was just written.
     void showNotice(const QString &text);

@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace starloom {
@@ -216,10 +215,9 @@ void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
     m_calculate->setDefault(false);
     m_open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
-    // The platform's Open keys press the button; its caption keeps its own Alt key.
-    auto *openKeys = new QShortcut(QKeySequence::Open, this);
-    connect(openKeys, &QShortcut::activated, m_open, &QPushButton::click);
-    m_open->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
+    // The platform's Open keys (File > Open) press the button; its caption keeps its own
+    // Alt key.
+    m_open->setToolTip(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
     buttons->addWidget(m_calculate);
     buttons->addWidget(m_open);
     outer->addLayout(buttons);
@@ -266,6 +264,9 @@ void BirthForm::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
             &QAction::triggered, this, &BirthForm::calculateRequested);
+    QAction *open = addAction(file, "mnuOpen", QStringLiteral("&Open\u2026"));
+    open->setShortcuts(QKeySequence::Open);
+    connect(open, &QAction::triggered, m_open, &QPushButton::click);
     file->addSeparator();
     QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
     exit->setShortcuts(QuitKeys());

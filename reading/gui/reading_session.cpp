@@ -83,9 +83,9 @@ ReadingSession::~ReadingSession() {
     delete m_chart.data();
 }
 
-void ReadingSession::CalculateReading() {
+bool ReadingSession::CalculateReading() {
     if (!m_form->ValidateInput())
-        return;
+        return false;
     m_state.Orbs = LoadAspectOrbs(*OpenProgramSettings());
     m_shownValues = m_form->values();
     const ReadingOutcome outcome = RunReading(m_shownValues, m_state);
@@ -96,6 +96,7 @@ void ReadingSession::CalculateReading() {
         ChartCommands commands;
         commands.saveReading = [this] { SaveReadingFile(); };
         commands.exportText = [this] { ExportReadingText(); };
+        commands.openReading = [this] { OpenReadingFile(); };
         commands.back = [this] { returnToForm(false); };
         commands.newReading = [this] {
             m_state.SavedReadingFile.clear();
@@ -133,6 +134,7 @@ void ReadingSession::CalculateReading() {
     m_chart->raise();
     m_chart->activateWindow();
     m_form->hide();
+    return true;
 }
 
 void ReadingSession::showReading(const ReadingOutcome &outcome) {
@@ -357,14 +359,14 @@ void ReadingSession::OpenReadingFile() {
     request.filter = kReadingFilter;
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
-    const QString path = m_services.dialogs->chooseFile(m_form.get(), request);
+    const QString path = m_services.dialogs->chooseFile(dialogParent(), request);
     if (!path.isEmpty())
         OpenReadingFileAt(path);
 }
 
 void ReadingSession::OpenReadingFileAt(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         QStringLiteral("Please Check The File."),
                                         MessageIcon::Error);
         return;
@@ -375,7 +377,7 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     QByteArray bytes;
     QString reason;
     if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         QStringLiteral("The file %1 could not be opened.\n%2")
                                             .arg(QDir::toNativeSeparators(path), reason),
                                         MessageIcon::Error);
@@ -384,7 +386,7 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     ReadingFileFault fault;
     const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
     if (!lines) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         ReadingFileRefusal(QFileInfo(path).fileName(), fault),
                                         MessageIcon::Error);
         return;
@@ -392,9 +394,19 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     FormValues values = m_form->values();
     ApplyReadingFile(*lines, values);
     m_form->setValues(values);
+    // Opened from a chart window, the reading gets a window of its own (the report window
+    // writes the person's details when it is made); the old one closes once the new one, or
+    // the form with the refused field, is up.
+    QPointer<ChartWindow> previous = m_chart;
+    m_chart = nullptr;
     m_openingFile = path;
-    CalculateReading();
+    const bool shown = CalculateReading();
     m_openingFile.clear();
+    if (previous == nullptr)
+        return;
+    if (!shown)
+        m_form->showCentredOn(previous->screen());
+    previous->leave();
 }
 
 } // namespace starloom

@@ -52,8 +52,8 @@ public:
     ChartWindow *chartWindow() const { return m_chart; }
 
     // Validates the form and, when it passes, computes the reading, fills the report
-    // window and shows the chart window in place of the form.
-    void CalculateReading();
+    // window and shows the chart window in place of the form. False when the form refused.
+    bool CalculateReading();
     // How readings are computed from now on; an open chart is computed again at once.
     void setPositionMethod(PositionMethod method);
     PositionMethod positionMethod() const { return m_state.Method; }
@@ -71,8 +71,8 @@ public:
     // The chart window's File commands.
     void SaveReadingFile();
     void ExportReadingText();
-    // The form's Open Previously Saved Reading: refills the form from a reading file and
-    // calculates it.
+    // The form's Open Previously Saved Reading and the chart window's File > Open: refills
+    // the form from a reading file and calculates it.
     void OpenReadingFile();
     // The same for a file named from outside the dialog (the command line, a dropped
     // file): the same name rule, messages and calculation.
