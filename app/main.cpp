@@ -47,7 +47,7 @@ int main(int argc, char *argv[]) {
     // start on a damaged one.
     if (!starloom::ConfirmPreciseTable(starloom::PreciseTableStatus(), dialogs))
         return 2;
-    starloom::DesktopLinkOpener links;
+    starloom::DesktopLinkOpener links(&dialogs);
     starloom::SystemClock clock;
     const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     const starloom::ShellServices services{&dialogs, &links, &clock, settings.get()};

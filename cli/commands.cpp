@@ -979,9 +979,11 @@ bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std:
         error = path + ": " + reason.toStdString();
         return false;
     }
-    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    ReadingFileFault fault;
+    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
     if (!lines) {
-        error = "Please Check The File.";
+        error = ReadingFileRefusal(QFileInfo(QString::fromStdString(path)).fileName(), fault)
+                    .toStdString();
         return false;
     }
     FormValues result;

@@ -54,7 +54,8 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
                            TimeSource *source = nullptr);
 
 // The form's values refilled from a reading file, on top of the form's start values. False,
-// with `error` set, when the name does not end in "act" or the file cannot be read.
+// with `error` set, when the name does not end in "act", the file cannot be read or it is
+// not a whole reading (the message then names the file and the line).
 bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error);
 
 // Checks the values as the form does and runs the reading by the given method and houses. Null,

@@ -71,20 +71,66 @@ bool IsFlagWord(const QString &text) {
            text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0;
 }
 
-// Whether a line of a reading file holds what the program writes there: text without
-// control characters, whole numbers on the number lines, a flag word or number on the flag
-// lines.
-bool SoundLine(int number, const QString &line) {
+// What each number line may hold: the lists' entries, and for the coordinates the ranges
+// the form accepts.
+struct NumberLine {
+    const char *name;
+    int first;
+    int last;
+};
+constexpr NumberLine kNumberLines[] = {
+    {"month", 1, 12},
+    {"day", 1, 31},
+    {"year", kFirstYear, kLastYear},
+    {"hour", 0, 23},
+    {"minute", 0, 59},
+    {"time zone", 0, kZoneCount - 1},
+    {"longitude degrees", 0, 180},
+    {"longitude minutes", 0, 59},
+    {"latitude degrees", 0, 90},
+    {"latitude minutes", 0, 59},
+};
+constexpr int kFirstNumberLine = 2;
+constexpr const char *kFlagNames[] = {"longitude direction", "latitude direction",
+                                      "daylight saving"};
+constexpr int kFirstFlagLine = 12;
+
+// A line's text as a message quotes it: a long one is cut short.
+QString Quoted(const QString &line) {
+    constexpr qsizetype kQuotedLength = 24; // characters
+    return QLatin1Char('"') +
+           (line.size() > kQuotedLength ? line.left(kQuotedLength) + QChar(0x2026) : line) +
+           QLatin1Char('"');
+}
+
+// Why a line of a reading file is not what this program writes there; empty when it is.
+QString LineFault(int number, const QString &line) {
     for (const QChar c : line) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
+            return QStringLiteral("the line holds control characters");
     }
-    static const QRegularExpression kWhole(QStringLiteral("^-?[0-9]+$"));
-    if (number >= 2 && number <= 11)
-        return kWhole.match(line).hasMatch();
-    if (number >= 12 && number <= 14)
-        return IsFlagWord(line.trimmed()) || IsPlainDecimal(line.trimmed());
-    return true;
+    const int numberIndex = number - kFirstNumberLine;
+    if (numberIndex >= 0 && numberIndex < static_cast<int>(std::size(kNumberLines))) {
+        const NumberLine &kind = kNumberLines[numberIndex];
+        const QString name = QString::fromLatin1(kind.name);
+        static const QRegularExpression kWhole(QStringLiteral("^-?[0-9]+$"));
+        if (!kWhole.match(line).hasMatch())
+            return QStringLiteral("%1 %2 is not a whole number").arg(name, Quoted(line));
+        bool ok = false;
+        const qlonglong value = line.toLongLong(&ok);
+        if (!ok || value < kind.first || value > kind.last)
+            return QStringLiteral("%1 %2 is outside %3\u2013%4")
+                .arg(name, ok ? line : Quoted(line))
+                .arg(kind.first)
+                .arg(kind.last);
+        return {};
+    }
+    const int flagIndex = number - kFirstFlagLine;
+    if (flagIndex >= 0 && flagIndex < static_cast<int>(std::size(kFlagNames)) &&
+        !IsFlagWord(line.trimmed()) && !IsPlainDecimal(line.trimmed()))
+        return QStringLiteral("%1 %2 is neither True nor False")
+            .arg(QString::fromLatin1(kFlagNames[flagIndex]), Quoted(line));
+    return {};
 }
 
 } // namespace
@@ -149,18 +195,37 @@ QStringList ReadReadingFileLines(QIODevice &device) {
     return lines;
 }
 
-std::optional<QStringList> ParseReadingFile(const QByteArray &bytes) {
+std::optional<QStringList> ParseReadingFile(const QByteArray &bytes, ReadingFileFault *fault) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     const QStringList lines = ReadReadingFileLines(buffer);
-    if (lines.isEmpty())
-        return std::nullopt;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!SoundLine(static_cast<int>(i) + 1, lines[i]))
-            return std::nullopt;
+    ReadingFileFault found;
+    if (lines.isEmpty()) {
+        found.reason = QStringLiteral("the file is empty");
+    } else if (lines.size() < kReadingFileLines) {
+        found.line = static_cast<int>(lines.size()) + 1;
+        found.reason = QStringLiteral("the file ends before this line (a reading file has "
+                                      "%1 lines)")
+                           .arg(kReadingFileLines);
+    } else {
+        for (int number = 1; number <= kReadingFileLines && found.reason.isEmpty(); ++number) {
+            found.reason = LineFault(number, lines[number - 1]);
+            found.line = number;
+        }
+        if (found.reason.isEmpty())
+            return lines;
     }
-    return lines;
+    if (fault != nullptr)
+        *fault = found;
+    return std::nullopt;
+}
+
+QString ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault) {
+    if (fault.line <= 0)
+        return QStringLiteral("%1: %2").arg(fileName, fault.reason);
+    return QStringLiteral("%1, line %2: %3")
+        .arg(fileName, QString::number(fault.line), fault.reason);
 }
 
 bool ReadingFileFlag(const QString &line) {
@@ -193,6 +258,15 @@ void ApplyReadingFile(const QStringList &lines, FormValues &values) {
     values.city = line(15);
     values.state = line(16);
     values.country = line(17);
+}
+
+QString SafeFileStem(const QString &name) {
+    QString stem = TrimmedBlanks(name);
+    for (QChar &c : stem) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|.").contains(c))
+            c = QLatin1Char('_');
+    }
+    return stem.isEmpty() ? QStringLiteral("reading") : stem;
 }
 
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {

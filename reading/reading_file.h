@@ -33,11 +33,25 @@ QByteArray EncodeReadingFile(const BirthData &birth, int zonePosition);
 // 1 MiB in all are read; lines the file does not have are missing from the list.
 QStringList ReadReadingFileLines(QIODevice &device);
 
-// The lines of a whole reading file, or nothing when the bytes are not a reading: an empty
-// file, control characters in a line, a number line (2 to 11) that is not a whole number or
-// a flag line (12 to 14) that is neither a flag word nor a number. A file cut short is a
-// reading; its missing lines are missing from the list.
-std::optional<QStringList> ParseReadingFile(const QByteArray &bytes);
+// Why the bytes of a file are not a reading this program wrote: the first line that is
+// wrong (0 for the file as a whole) and what is wrong with it, in the user's words.
+struct ReadingFileFault {
+    int line = 0;
+    QString reason; // "year 2999 is outside 1800–2199"
+};
+
+// The 17 lines of a reading file, or nothing (with the first fault in `fault`) unless the
+// file is whole and every line holds what this program writes there: text without control
+// characters, whole numbers within their lists or ranges on lines 2 to 11, a flag word or
+// number on lines 12 to 14. Lines after the 17th are not read. The line-by-line rule of
+// ApplyReadingFile is for such files only: anything else is refused whole, so that a
+// damaged file never shows as some other chart.
+std::optional<QStringList> ParseReadingFile(const QByteArray &bytes,
+                                            ReadingFileFault *fault = nullptr);
+
+// What the user is told of a refused file: "anna.act, line 4: year 2999 is outside
+// 1800–2199", named by `fileName` (the name without its folder).
+QString ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault);
 
 // Whether a flag line reads as true: the word True in any letter case or a non-zero
 // number. False or zero read as false; anything else, a missing line included, as true.
@@ -47,6 +61,11 @@ bool ReadingFileFlag(const QString &line);
 // missing one empties it; a coordinate box keeps its first three characters); a list line
 // that is not a number or matches no entry leaves the list as it was.
 void ApplyReadingFile(const QStringList &lines, FormValues &values);
+
+// A person's name as the stem of a file name: each character no file name may hold (a
+// slash, a backslash, : * ? " < > |, a control character) and each dot (which would start
+// an extension) becomes '_', and blanks at both ends go. "reading" when nothing is left.
+QString SafeFileStem(const QString &name);
 
 // The 21 lines of the text export, each ended by CR LF, line 9 a lone CR.
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart);

@@ -27,7 +27,8 @@ struct ReadingState {
     ChartPositions Chart;     // AscendantText, MoonSignName, PositionText, ...
     RetrogradeState Retro;    // RetroFlags: Mercury .. Pluto retrograde at birth
     AspectOrbs Orbs;          // the orbs aspects are found with
-    QString ReadingFileName;  // last name chosen in the Save As or Export dialog
+    QString ReadingFileName;  // last name chosen in the Save As or Export dialog (the
+                              // folder the save dialogs start in)
     QString SavedReadingFile; // last reading file written by Save As
     // How readings are computed: the standard formulas unless the user chose the precise
     // table.

@@ -92,6 +92,9 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_link
     layout->addWidget(separator);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The box opens on OK, so that Return closes it; Tab still reaches the link.
+    setTabOrder(ok, homePage);
+    ok->setFocus();
 }
 
 void ShowAboutBox(QWidget *parent, const ShellServices &services) {

@@ -1,12 +1,33 @@
 // Web pages.
 #include "shell/links.h"
 
+#include "shell/user_dialogs.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 
 namespace starloom {
 
+DesktopLinkOpener::DesktopLinkOpener(UserDialogs *dialogs,
+                                     std::function<bool(const QUrl &)> browser)
+    : m_dialogs(dialogs), m_browser(std::move(browser)) {
+    if (!m_browser)
+        m_browser = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+}
+
 void DesktopLinkOpener::open(const QUrl &url) {
-    QDesktopServices::openUrl(url);
+    if (m_browser(url) || m_dialogs == nullptr)
+        return;
+    QWidget *parent = QApplication::activeModalWidget();
+    if (parent == nullptr)
+        parent = QApplication::activeWindow();
+    m_dialogs->showMessage(parent, kProgramTitle, NoBrowserMessage(url), MessageIcon::Information);
+}
+
+QString NoBrowserMessage(const QUrl &url) {
+    return QStringLiteral("No web browser could be started for this page. To visit it, copy "
+                          "its address into a browser:\n\n%1")
+        .arg(url.toString());
 }
 
 void OpenOnlineHelpPage(LinkOpener &links) {

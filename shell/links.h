@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 namespace starloom {
 
 inline const QString kOnlineHelpAddress = QStringLiteral("https://starloom.example.org/help/");
@@ -21,11 +23,25 @@ public:
     virtual void open(const QUrl &url) = 0;
 };
 
-// Opens addresses through QDesktopServices; nothing is reported when no browser is set up.
+class UserDialogs;
+
+// Opens addresses in the desktop's browser. When no browser takes an address, the user is
+// told so in a message that shows the address, to copy into a browser by hand.
 class DesktopLinkOpener final : public LinkOpener {
 public:
+    // `browser` hands an address on and says whether that worked; by default the desktop's
+    // (QDesktopServices).
+    explicit DesktopLinkOpener(UserDialogs *dialogs,
+                               std::function<bool(const QUrl &)> browser = {});
     void open(const QUrl &url) override;
+
+private:
+    UserDialogs *m_dialogs;
+    std::function<bool(const QUrl &)> m_browser;
 };
+
+// The message for an address no browser took.
+QString NoBrowserMessage(const QUrl &url);
 
 void OpenOnlineHelpPage(LinkOpener &links);
 void OpenHomePage(LinkOpener &links);

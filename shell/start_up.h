@@ -2,7 +2,7 @@
 //
 // app/main.cpp, in outline:
 //     QApplication app(argc, argv);
-//     QtUserDialogs dialogs; DesktopLinkOpener links; SystemClock clock;
+//     QtUserDialogs dialogs; DesktopLinkOpener links(&dialogs); SystemClock clock;
 //     const ShellServices services{&dialogs, &links, &clock};
 //     SingleInstance instance(SingleInstance::defaultLockFolder()); // held until main returns
 //     InstanceChannel channel(InstanceChannel::serverNameFor(instance.lockFolder()));

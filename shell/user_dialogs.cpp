@@ -50,6 +50,8 @@ MessageAnswer QtUserDialogs::showMessage(QWidget *parent, const QString &title, 
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     parent);
+    // The text can be selected and copied: an address to visit by hand, a path, a reason.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int result = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;

@@ -19,6 +19,15 @@ if(TARGET starloom)
     set_tests_properties(e2e_desktop PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
+# The birth-data form under Openbox: Return and Escape in every box, the form's height with a
+# note as the date changes, and the export's proposed name beside a saved reading file.
+if(TARGET starloom)
+    add_test(NAME e2e_form
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run_e2e_form.sh $<TARGET_FILE:starloom>
+                     ${CMAKE_CURRENT_BINARY_DIR}/e2e-form)
+    set_tests_properties(e2e_form PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 300)
+endif()
+
 # The chart window's opening size and place under Openbox at two screen sizes.
 if(TARGET starloom AND TARGET starloom-cli)
     add_test(NAME e2e_window_size

@@ -3,6 +3,7 @@
 // form's refusals.
 #include "reading/driver.h"
 #include "reading/reading_file.h"
+#include "shell/core/setting_text.h"
 #include "test_cli_support.h"
 
 #include <nlohmann/json.hpp>
@@ -59,7 +60,8 @@ private slots:
     void versionAndHelp();
     void refusals_data();
     void refusals();
-    void openedFileIsCheckedLikeTheForm();
+    void damagedFileIsRefusedWhole_data();
+    void damagedFileIsRefusedWhole();
     void positionsMethod_data();
     void positionsMethod();
 
@@ -273,22 +275,45 @@ void TestCli::refusals() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-// A reading file cut short after line 10 refills name, date, time, zone and longitude;
-// the form then stops at the empty latitude minutes.
-void TestCli::openedFileIsCheckedLikeTheForm() {
+void TestCli::damagedFileIsRefusedWhole_data() {
+    QTest::addColumn<int>("line"); // the line of Mary Ann's file that is replaced, or cut
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("cut after line 10")
+        << 11 << QByteArray()
+        << QByteArray("bad.act, line 11: the file ends before this line (a reading file has 17 "
+                      "lines)");
+    QTest::newRow("year 2999")
+        << 4 << QByteArray("2999")
+        << QString::fromUtf8("bad.act, line 4: year 2999 is outside 1800\u20132199").toUtf8();
+}
+
+// A file this program did not write, open and --from alike: refused whole, naming the file
+// and the line, and nothing written.
+void TestCli::damagedFileIsRefusedWhole() {
+    QFETCH(int, line);
+    QFETCH(QByteArray, plain);
+    QFETCH(QByteArray, message);
     const QString full = dir_.filePath(QStringLiteral("full.act"));
     QCOMPARE(RunCli(QStringList{"save", full} + MaryAnn().options).exitCode, 0);
-    QByteArray cut;
-    const QList<QByteArray> lines = ReadAll(full).split('\n');
-    for (int i = 0; i < 10; ++i)
-        cut += lines[i] + '\n';
-    const QString cutPath = dir_.filePath(QStringLiteral("cut.act"));
-    QVERIFY(WriteAll(cutPath, cut));
-    const CliRun run = RunCli({"open", cutPath});
-    QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.err, QByteArray("starloom-cli: Please Enter Minutes of Latitude\n"));
-    const QString export_ = dir_.filePath(QStringLiteral("cut.txt"));
-    QCOMPARE(RunCli({"export", export_, "--from", cutPath}).exitCode, 2);
+    QList<QByteArray> lines = ReadAll(full).split('\n');
+    if (plain.isEmpty()) {
+        lines = lines.mid(0, line - 1);
+        lines.append(QByteArray());
+    } else {
+        for (char &byte : plain)
+            byte = char(byte + kSettingShift);
+        lines[line - 1] = plain + '\r';
+    }
+    const QString bad = dir_.filePath(QStringLiteral("bad.act"));
+    QVERIFY(WriteAll(bad, lines.join('\n')));
+    const QString export_ = dir_.filePath(QStringLiteral("bad.txt"));
+    for (const QStringList &args :
+         {QStringList{"open", bad}, QStringList{"export", export_, "--from", bad}}) {
+        const CliRun run = RunCli(args);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, "starloom-cli: " + message + '\n');
+    }
     QVERIFY(!QFile::exists(export_));
 }
 

@@ -449,9 +449,9 @@ void TestCliFaults::readingFileThatIsNoReading_data() {
     QTest::newRow("pipe") << "pipe"
                           << "not a regular file but a pipe";
     QTest::newRow("empty file") << "empty"
-                                << "Please Check The File.";
+                                << "x.act: the file is empty";
     QTest::newRow("random bytes") << "random"
-                                  << "Please Check The File.";
+                                  << "x.act, line ";
 }
 
 // Refused at once, by open and by --from alike; a pipe is not waited on.

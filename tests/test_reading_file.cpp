@@ -88,6 +88,10 @@ private slots:
     void roundTripThroughTheForm();
     void laterZonePositions_data();
     void laterZonePositions();
+    void damagedFileIsRefusedWhole_data();
+    void damagedFileIsRefusedWhole();
+    void safeFileStem_data();
+    void safeFileStem();
     void fileCutAfterLine10();
     void textExportGolden();
     void failedWriteKeepsEarlierFile();
@@ -248,8 +252,6 @@ void TestReadingFile::laterZonePositions_data() {
                                                         << "-9";
     QTest::newRow("the last entry") << 163 << 163 << "-8"
                                     << "-45";
-    QTest::newRow("past the list: the list keeps its entry") << 164 << 0 << "9"
-                                                             << "0";
 }
 
 void TestReadingFile::laterZonePositions() {
@@ -259,13 +261,87 @@ void TestReadingFile::laterZonePositions() {
     QFETCH(QString, minutes);
     BirthData b = Anna(); // 77 12 E
     FormValues values;
-    ApplyReadingFile(ReadLines(EncodeReadingFile(b, saved)), values);
+    const std::optional<QStringList> lines = ParseReadingFile(EncodeReadingFile(b, saved));
+    QVERIFY(lines);
+    ApplyReadingFile(*lines, values);
     QCOMPARE(values.zonePosition, opened);
     ReadingState state;
     BuildTimeZoneTables(state.Zones);
     ReadValuesIntoRecord(values, state);
     QCOMPARE(QString::fromStdString(state.Birth.ZoneHoursText), hours);
     QCOMPARE(QString::fromStdString(state.Birth.ZoneMinutesText), minutes);
+}
+
+void TestReadingFile::damagedFileIsRefusedWhole_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message"); // empty: the file is a reading
+    const auto with = [](int line, const QByteArray &plain) {
+        QList<QByteArray> lines = EncodeReadingFile(Anna(), 34).split('\n');
+        lines[line - 1] = Shifted(plain) + '\r';
+        return lines.join('\n');
+    };
+    const QString range = QStringLiteral("anna.act, line %1: %2 is outside %3\u2013%4");
+    QTest::newRow("year 2999") << with(4, "2999") << range.arg(4).arg("year 2999", "1800", "2199");
+    QTest::newRow("year 1799") << with(4, "1799") << range.arg(4).arg("year 1799", "1800", "2199");
+    QTest::newRow("month 13") << with(2, "13") << range.arg(2).arg("month 13", "1", "12");
+    QTest::newRow("day 32") << with(3, "32") << range.arg(3).arg("day 32", "1", "31");
+    QTest::newRow("hour 24") << with(5, "24") << range.arg(5).arg("hour 24", "0", "23");
+    QTest::newRow("minute 60") << with(6, "60") << range.arg(6).arg("minute 60", "0", "59");
+    for (const char *zone : {"999", "164", "-1", "65536"})
+        QTest::newRow(qPrintable(QStringLiteral("zone %1").arg(zone)))
+            << with(7, zone) << range.arg(7).arg(QStringLiteral("time zone ") + zone, "0", "163");
+    QTest::newRow("latitude 95") << with(10, "95")
+                                 << range.arg(10).arg("latitude degrees 95", "0", "90");
+    QTest::newRow("month as a word")
+        << with(2, "March") << "anna.act, line 2: month \"March\" is not a whole number";
+    QTest::newRow("flag neither True nor False")
+        << with(14, "maybe")
+        << "anna.act, line 14: daylight saving \"maybe\" is neither True nor False";
+    QTest::newRow("control character in the city")
+        << with(15, "New\tDelhi") << "anna.act, line 15: the line holds control characters";
+    QTest::newRow("cut after line 10")
+        << EncodeReadingFile(Anna(), 34).left(EncodeReadingFile(Anna(), 34).indexOf(Shifted("36")))
+        << "anna.act, line 11: the file ends before this line (a reading file has 17 lines)";
+    QTest::newRow("empty") << QByteArray() << "anna.act: the file is empty";
+    // What this program writes is read as it always was.
+    QTest::newRow("the program's own file") << EncodeReadingFile(Anna(), 163) << QString();
+    QFile golden(QStringLiteral(STARLOOM_GOLDEN_DIR "/cli/maryann.act"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QTest::newRow("golden file of the command-line tool") << golden.readAll() << QString();
+    QTest::newRow("flags as numbers, lines after the 17th")
+        << with(12, "0") + Shifted("more") + "\r\n"
+        << QString();
+}
+
+void TestReadingFile::damagedFileIsRefusedWhole() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    ReadingFileFault fault;
+    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
+    QCOMPARE(lines ? QString() : ReadingFileRefusal(QStringLiteral("anna.act"), fault), message);
+    if (lines)
+        QCOMPARE(lines->size(), 17);
+}
+
+void TestReadingFile::safeFileStem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stem");
+    QTest::newRow("plain name") << "Ada Lovelace"
+                                << "Ada Lovelace";
+    QTest::newRow("blanks at the ends") << "  Ada "
+                                        << "Ada";
+    QTest::newRow("folders and an extension") << "../x/ada.act"
+                                              << "___x_ada_act";
+    QTest::newRow("forbidden characters") << "a:b*c?d\"e<f>g|h\\i\tj"
+                                          << "a_b_c_d_e_f_g_h_i_j";
+    QTest::newRow("nothing left") << "   "
+                                  << "reading";
+}
+
+void TestReadingFile::safeFileStem() {
+    QFETCH(QString, name);
+    QFETCH(QString, stem);
+    QCOMPARE(SafeFileStem(name), stem);
 }
 
 void TestReadingFile::fileCutAfterLine10() {
@@ -281,6 +357,8 @@ void TestReadingFile::fileCutAfterLine10() {
     for (int line = 0; line < 10; ++line)
         cut = file.indexOf("\r\n", cut) + 2;
     file.truncate(cut);
+    // The opener refuses such a file whole; applied line by line, it fills what it has.
+    QVERIFY(!ParseReadingFile(file));
     FormValues values = form.values();
     ApplyReadingFile(ReadLines(file), values);
     form.setValues(values);

@@ -4,6 +4,7 @@
 #include "reading/gui/place_finder.h"
 #include "reading/gui/reading_session.h"
 #include "reading/reading_file.h"
+#include "shell/core/setting_text.h"
 #include "shell/start_up.h"
 #include "support/form_controls.h"
 #include "support/report_labels.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -34,6 +36,27 @@ using namespace starloom;
 using namespace starloom::testing;
 
 namespace {
+
+// Everything the form holds, for comparing.
+QStringList Contents(const FormValues &v) {
+    return {v.name,
+            v.dayText,
+            v.yearText,
+            v.hourText,
+            v.minuteText,
+            v.latDegrees,
+            v.latMinutes,
+            v.lonDegrees,
+            v.lonMinutes,
+            v.city,
+            v.state,
+            v.country,
+            QString::number(v.monthPosition),
+            QString::number(v.zonePosition),
+            QString::number(v.latDirection),
+            QString::number(v.lonDirection),
+            QString::number(v.dst)};
+}
 
 QString ReadFile(const QString &path) {
     QFile file(path);
@@ -53,13 +76,22 @@ private slots:
     void placeTypedGivesTheDatabaseTime_data();
     void placeTypedGivesTheDatabaseTime();
     void refusedValidationChangesNothing();
+    void zoneNoteKeepsTheFormsHeight();
     void backAndASecondReading();
     void newForgetsTheSavedFile();
+    void formComesBackWhole_data();
+    void formComesBackWhole();
     void saveThenOpen();
+    void dialogsProposeTheirOwnKind_data();
+    void dialogsProposeTheirOwnKind();
     void openRefusesOtherNames();
+    void openFromTheChartWindow_data();
+    void openFromTheChartWindow();
     void cancelledDialogsWriteNothing();
     void failedSaveIsReported();
     void precisePositionsFromTheViewMenu();
+    void printedSheetFollowsTheWindow_data();
+    void printedSheetFollowsTheWindow();
     void positionMethodSetting_data();
     void positionMethodSetting();
     void fileCommandsByKey_data();
@@ -274,6 +306,31 @@ void TestReadingSession::refusedValidationChangesNothing() {
     QCOMPARE(session_->state().Birth.BirthMonth, before.BirthMonth);
 }
 
+// A note under the zone list takes the room it needs and no more: the form keeps its height
+// while the note stays, however often the date changes, and gives the room back after.
+void TestReadingSession::zoneNoteKeepsTheFormsHeight() {
+    BirthForm &form = session_->form();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto height = [&form] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+        return form.height();
+    };
+    const int plain = height();
+    Controls(form).cboTimeZone->setCurrentIndex(16); // British Summer Time, ticked again:
+    Controls(form).chkDST->setChecked(true);         // daylight time counted twice
+    QVERIFY(Controls(form).lblZoneNotice->isVisible());
+    const int withNote = height();
+    QVERIFY(withNote > plain);
+    for (int change = 1; change <= 35; ++change) {
+        Controls(form).cboDate->setCurrentIndex(change % 28);
+        QCOMPARE(height(), withNote);
+    }
+    Controls(form).chkDST->setChecked(false);
+    QVERIFY(!Controls(form).lblZoneNotice->isVisible());
+    QCOMPARE(height(), plain);
+}
+
 void TestReadingSession::backAndASecondReading() {
     FillMay1990(session_->form());
     session_->CalculateReading();
@@ -323,6 +380,37 @@ void TestReadingSession::newForgetsTheSavedFile() {
     QVERIFY(session_->form().isVisible());
 }
 
+void TestReadingSession::formComesBackWhole_data() {
+    QTest::addColumn<QString>("entry"); // of the chart window's File menu
+    QTest::addColumn<bool>("afresh");   // the form as it started, or as the user left it
+    QTest::newRow("Back keeps the birth") << "mnuBack" << false;
+    QTest::newRow("New starts afresh") << "mnuNew" << true;
+}
+
+// After Back or New the form comes back whole on the chart window's screen, centred, wherever
+// it was before.
+void TestReadingSession::formComesBackWhole() {
+    QFETCH(QString, entry);
+    QFETCH(bool, afresh);
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    const QStringList typed = Contents(form.values());
+    form.move(form.screen()->availableGeometry().bottomRight() - QPoint(40, 40));
+    session_->CalculateReading();
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    const QRect screen = chart->screen()->availableGeometry();
+    auto *action = chart->findChild<QAction *>(entry);
+    QVERIFY(action);
+    action->trigger();
+    QTRY_VERIFY(chart.isNull());
+    QVERIFY(form.isVisible());
+    const QRect frame = form.frameGeometry();
+    QVERIFY(screen.contains(frame));
+    QVERIFY((frame.center() - screen.center()).manhattanLength() <= 2);
+    QCOMPARE(Contents(form.values()), afresh ? Contents(FormValues{}) : typed);
+    QCOMPARE(Controls(form).lblZoneNotice->isVisible(), false);
+}
+
 void TestReadingSession::saveThenOpen() {
     FillMay1990(session_->form());
     Controls(session_->form()).cboTimeZone->setCurrentIndex(16);
@@ -338,11 +426,11 @@ void TestReadingSession::saveThenOpen() {
     QCOMPARE(save.defaultSuffix, QStringLiteral("act"));
     QVERIFY(save.confirmOverwrite);
     QCOMPARE(ReadFile(path).count(QStringLiteral("\r\n")), 17);
-    // The export proposes the name just saved, and the overwrite question protects it.
+    // The export proposes the name just saved with its own extension, never the reading file.
     shell_->dialogs.fileAnswers = {dir_->filePath(QStringLiteral("mary.txt"))};
     session_->ExportReadingText();
     const FileDialogRequest exportRequest = shell_->dialogs.fileRequests.takeFirst();
-    QCOMPARE(exportRequest.proposedName, path);
+    QCOMPARE(exportRequest.proposedName, dir_->filePath(QStringLiteral("mary.txt")));
     QCOMPARE(exportRequest.title, QStringLiteral("Select the destination text file "));
     QCOMPARE(exportRequest.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
     QVERIFY(exportRequest.confirmOverwrite);
@@ -371,6 +459,107 @@ void TestReadingSession::saveThenOpen() {
     QVERIFY(session_->chartWindow() != nullptr);
     QVERIFY(!form.isVisible());
     QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
+}
+
+void TestReadingSession::dialogsProposeTheirOwnKind_data() {
+    QTest::addColumn<bool>("saved"); // as mary.act first
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("proposed"); // @ stands for the test's folder
+    QTest::newRow("Save As: the person's name") << false << "mnuSaveAsText"
+                                                << "Mary Ann.act";
+    QTest::newRow("Export: the person's name") << false << "mnuExport"
+                                               << "Mary Ann.txt";
+    QTest::newRow("Save As after saving") << true << "mnuSaveAsText"
+                                          << "@/mary.act";
+    QTest::newRow("Export after saving") << true << "mnuExport"
+                                         << "@/mary.txt";
+    QTest::newRow("JPEG after saving") << true << "mnuSaveAsJpeg"
+                                       << "@/mary.jpg";
+    QTest::newRow("PDF after saving") << true << "mnuExportPdf"
+                                      << "@/mary.pdf";
+}
+
+// Each save dialog proposes a file of its own kind, so that Return never replaces a file of
+// another kind.
+void TestReadingSession::dialogsProposeTheirOwnKind() {
+    QFETCH(bool, saved);
+    QFETCH(QString, entry);
+    QFETCH(QString, proposed);
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    if (saved) {
+        shell_->dialogs.fileAnswers = {dir_->filePath(QStringLiteral("mary.act"))};
+        session_->SaveReadingFile();
+        shell_->dialogs.fileRequests.clear();
+    }
+    auto *action = session_->chartWindow()->findChild<QAction *>(entry);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(shell_->dialogs.fileRequests[0].proposedName,
+             proposed.replace(QLatin1Char('@'), dir_->path()));
+}
+
+void TestReadingSession::openFromTheChartWindow_data() {
+    QTest::addColumn<QByteArray>("year"); // of the reading in the file
+    QTest::addColumn<QByteArray>("city");
+    QTest::addColumn<QString>("message"); // shown, or empty
+    QTest::addColumn<QString>("shown");   // "chart" of the file's reading, "old chart", "form"
+    QTest::newRow("a reading: its chart in place of the old")
+        << QByteArray("1980") << QByteArray("Pune") << ""
+        << "chart";
+    QTest::newRow("a damaged file: the old chart and the form stay")
+        << QByteArray("2999") << QByteArray("Pune")
+        << QString::fromUtf8("anna.act, line 4: year 2999 is outside 1800\u20132199")
+        << "old chart";
+    QTest::newRow("a reading the form refuses: the form comes back")
+        << QByteArray("1980") << QByteArray() << "Please Enter Your City name"
+        << "form";
+}
+
+// File > Open (Ctrl+O) in the chart window opens a reading file as the form's Open does.
+void TestReadingSession::openFromTheChartWindow() {
+    QFETCH(QByteArray, year);
+    QFETCH(QByteArray, city);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QByteArray bytes;
+    for (const QByteArray &field :
+         {QByteArray("Anna"), QByteArray("3"), QByteArray("15"), year, QByteArray("7"),
+          QByteArray("5"), QByteArray("34"), QByteArray("73"), QByteArray("51"), QByteArray("18"),
+          QByteArray("31"), QByteArray("True"), QByteArray("True"), QByteArray("False"), city,
+          QByteArray("MH"), QByteArray("India")})
+        bytes += EncodeSettingBytes(QString::fromLatin1(field)) + "\r\n";
+    const QString path = dir_->filePath(QStringLiteral("anna.act"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    FillMay1990(session_->form());
+    const QStringList typed = Contents(session_->form().values());
+    session_->CalculateReading();
+    QPointer<ChartWindow> old = session_->chartWindow();
+    QVERIFY(QTest::qWaitForWindowActive(old));
+    shell_->dialogs.fileAnswers = {path};
+    QTest::keyClick(old, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(shell_->dialogs.fileRequests.size(), 1);
+    QCOMPARE(shell_->dialogs.fileRequests[0].title, QStringLiteral("Select the source file"));
+    QCOMPARE(shell_->dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(shell_->dialogs.messages[0].text, message);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(session_->form().isVisible(), shown == QLatin1String("form"));
+    QCOMPARE(old.isNull(), shown != QLatin1String("old chart"));
+    if (shown == QLatin1String("old chart"))
+        QCOMPARE(Contents(session_->form().values()), typed);
+    else
+        QCOMPARE(Controls(session_->form()).txtName->text(), QStringLiteral("Anna"));
+    if (shown == QLatin1String("chart")) {
+        FIND_CHILD(QLabel, label, session_->chartWindow()->report(), "lblName");
+        QCOMPARE(label->text(), QStringLiteral("Name: Anna"));
+        QCOMPARE(session_->chartWindow()->windowFilePath(), path);
+    }
+    QCOMPARE(endRequests_, 0);
 }
 
 void TestReadingSession::openRefusesOtherNames() {
@@ -464,6 +653,41 @@ void TestReadingSession::precisePositionsFromTheViewMenu() {
     QCOMPARE(state.Chart.PositionText, standardTexts);
     FIND_CHILD(QLabel, label, session_->chartWindow(), "lblPositionMethod");
     QCOMPARE(label->text(), QStringLiteral("Positions: standard formulas"));
+}
+
+void TestReadingSession::printedSheetFollowsTheWindow_data() {
+    QTest::addColumn<QString>("entry"); // of the View menu
+    QTest::newRow("Precise Positions") << "mnuPrecisePositions";
+    QTest::newRow("House System: Equal") << "mnuHousesEqual";
+}
+
+// What Print and Export as PDF put on paper is the chart on the screen, also after the chart
+// was cast again by another method or house system.
+void TestReadingSession::printedSheetFollowsTheWindow() {
+    QFETCH(QString, entry);
+    FillMay1990(session_->form());
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    auto *action = chart->findChild<QAction *>(entry);
+    QVERIFY(action);
+    const auto shown = [chart] {
+        QStringList texts{chart->findChild<QLabel *>(QStringLiteral("lblHouseSystem"))->text()};
+        for (int i = 0; i < 11; ++i)
+            texts << PlanetValue(*chart->report(), i)->text();
+        return texts;
+    };
+    const auto printed = [chart] {
+        const ReadingSheet sheet = chart->readingSheet();
+        QStringList texts{sheet.houses};
+        for (int i = 0; i < 11; ++i)
+            texts << sheet.positions.value(i).position;
+        return texts;
+    };
+    const QStringList before = shown();
+    QCOMPARE(printed(), before);
+    action->trigger();
+    QVERIFY(shown() != before);
+    QCOMPARE(printed(), shown());
 }
 
 void TestReadingSession::positionMethodSetting_data() {
@@ -575,6 +799,7 @@ void TestReadingSession::titleFollowsTheReadingFile() {
     FIND_CHILD(QAction, newAction, chart.data(), "mnuNew");
     newAction->trigger();
     QTRY_VERIFY(chart.isNull());
+    FillMay1990(form); // New starts from a blank form
     session_->CalculateReading();
     QCOMPARE(session_->chartWindow()->windowTitle(), plain);
 }

@@ -55,8 +55,11 @@ const QStringList kFormRefusals = {
 
 // Marks a row whose file may end in any of the form's refusals.
 const QString kAnyRefusal = QStringLiteral("<any refusal>");
-// The opener's answer to a file that is not a reading; the form is then left as it was.
-const QString kCheckFile = QStringLiteral("Please Check The File.");
+// The opener's answer to a file that is not a whole reading names the file and the line;
+// the form is then left as it was. Marks a row refused at a line that depends on its bytes.
+const QString kRefusedFile = QStringLiteral("damaged.act");
+const QString kEndsAt = QStringLiteral(
+    "damaged.act, line %1: the file ends before this line (a reading file has 17 lines)");
 
 // Everything the form holds, for comparing before and after.
 QStringList FormContents(const BirthForm &form) {
@@ -230,27 +233,39 @@ void TestRobustness::damagedReadingFile_data() {
     QTest::addColumn<QString>("name");    // the name box afterwards, when a reading is shown
 
     QTest::newRow("sound file: a reading") << AnnaFile() << QString() << "Anna";
-    QTest::newRow("empty file: not a reading") << QByteArray() << kCheckFile << QString();
-    QTest::newRow("random binary: not a reading")
-        << RandomBytes(20261207, 64 * 1024) << kCheckFile << QString();
-    QTest::newRow("binary without line ends: not a reading")
-        << QByteArray(RandomBytes(7, 4096)).replace('\r', 'x').replace('\n', 'y') << kCheckFile
+    QTest::newRow("empty file: refused")
+        << QByteArray() << "damaged.act: the file is empty" << QString();
+    QTest::newRow("random binary: refused")
+        << RandomBytes(20261207, 64 * 1024) << kRefusedFile << QString();
+    QTest::newRow("binary without line ends: refused")
+        << QByteArray(RandomBytes(7, 4096)).replace('\r', 'x').replace('\n', 'y') << kRefusedFile
         << QString();
-    QTest::newRow("letters where the month goes: not a reading")
+    QTest::newRow("letters where the month goes: refused")
         << QByteArray(AnnaFile())
                .replace("\r\n" + ScrambledBytes("3") + "\r\n",
                         "\r\n" + ScrambledBytes("March") + "\r\n")
-        << kCheckFile << QString();
+        << "damaged.act, line 2: month \"March\" is not a whole number" << QString();
+    QTest::newRow("year past the list: refused")
+        << QByteArray(AnnaFile()).replace(ScrambledBytes("1980"), ScrambledBytes("2999"))
+        << QString::fromUtf8("damaged.act, line 4: year 2999 is outside 1800\u20132199")
+        << QString();
+    QTest::newRow("zone past the list: refused")
+        << QByteArray(AnnaFile())
+               .replace("\r\n" + ScrambledBytes("29") + "\r\n",
+                        "\r\n" + ScrambledBytes("999") + "\r\n")
+        << QString::fromUtf8("damaged.act, line 7: time zone 999 is outside 0\u2013163")
+        << QString();
     // 'R' lowered by 17 is 'A': one name of 4 KiB, and nothing else.
-    QTest::newRow("one 8 MiB line: a name, no latitude")
-        << QByteArray(8 << 20, 'R') << "Please Enter Degree of Latitude" << QString();
+    QTest::newRow("one 8 MiB line: refused at line 2")
+        << QByteArray(8 << 20, 'R') << kEndsAt.arg(2) << QString();
     QTest::newRow("10,000 lines: the first 17 count")
         << AnnaFile() + ScrambledBytes("more").append("\r\n").repeated(10000 - 17) << QString()
         << "Anna";
     // Read with the program's shift, the digits of a file scrambled with 30 come out 13
     // codes too high, as "=" to "F": the month is not a number.
-    QTest::newRow("scrambled with another shift: not a reading")
-        << ScrambledWithShift(30) << kCheckFile << QString();
+    QTest::newRow("scrambled with another shift: refused")
+        << ScrambledWithShift(30) << "damaged.act, line 2: month \"@\" is not a whole number"
+        << QString();
     // A lone lead byte and a stray continuation byte: the line is read as Windows-1252.
     QByteArray badName = AnnaFile();
     badName.replace(0, badName.indexOf('\r'),
@@ -258,15 +273,14 @@ void TestRobustness::damagedReadingFile_data() {
                                    "a\x80"));
     QTest::newRow("invalid UTF-8 in the name: a reading")
         << badName << QString() << QStringLiteral("An\u00E9a\u20AC");
-    QTest::newRow("three lines: no latitude")
-        << FirstLines(3) << "Please Enter Degree of Latitude" << QString();
+    QTest::newRow("three lines: refused at line 4") << FirstLines(3) << kEndsAt.arg(4) << QString();
     // Cut inside the city's line: that line counts, the state's and country's do not.
-    QTest::newRow("cut inside line 15: no state")
-        << AnnaFile().left(AnnaFile().indexOf(ScrambledBytes("London")) + 3)
-        << "Please Enter Your State name" << QString();
-    QTest::newRow("NUL bytes instead of line ends")
-        << QByteArray(AnnaFile()).replace('\r', '\0').replace('\n', '\0')
-        << "Please Enter Degree of Latitude" << QString();
+    QTest::newRow("cut inside line 15: refused at line 16")
+        << AnnaFile().left(AnnaFile().indexOf(ScrambledBytes("London")) + 3) << kEndsAt.arg(16)
+        << QString();
+    QTest::newRow("NUL bytes instead of line ends: refused at line 2")
+        << QByteArray(AnnaFile()).replace('\r', '\0').replace('\n', '\0') << kEndsAt.arg(2)
+        << QString();
 }
 
 // Each file goes the whole way: the name rule, the decoder, the form, the checks and, when
@@ -297,11 +311,14 @@ void TestRobustness::damagedReadingFile() {
         const RecordedMessage shown = shell_->dialogs.messages.constFirst();
         if (message == kAnyRefusal)
             QVERIFY2(kFormRefusals.contains(shown.text), qPrintable(shown.text));
+        else if (message == kRefusedFile)
+            QVERIFY2(shown.text.startsWith(kRefusedFile + QStringLiteral(", line ")),
+                     qPrintable(shown.text));
         else
             QCOMPARE(shown.text, message);
         QVERIFY(session.chartWindow() == nullptr);
         QVERIFY(session.form().isVisible());
-        if (message == kCheckFile) {
+        if (message.startsWith(kRefusedFile)) {
             QCOMPARE(shown.icon, MessageIcon::Error);
             QCOMPARE(FormContents(session.form()), typed);
         }

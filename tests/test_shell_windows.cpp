@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -80,11 +81,15 @@ private slots:
     void aboutBoxIsModal();
     void aboutBoxLinkOpensHomePage();
     void aboutBoxOkCloses();
+    void aboutBoxOpensOnOk();
     void programIconIsDrawn();
     void closeAllAndEndClosesEveryWindowAndEnds();
     void closeAllAndEndFromAWindowsOwnCloseHandler();
     void messageIcons_data();
     void messageIcons();
+    void linkWithoutBrowser_data();
+    void linkWithoutBrowser();
+    void messageTextCanBeCopied();
 
 private:
     QTemporaryDir home_;
@@ -156,6 +161,19 @@ void TestShellWindows::aboutBoxOkCloses() {
     QVERIFY(shell_.links.opened.isEmpty());
 }
 
+// The box opens with the focus on OK, so that Return closes it rather than follow the link.
+void TestShellWindows::aboutBoxOpensOnOk() {
+    frmAbout box(shell_.links);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    FIND_CHILD(QPushButton, ok, &box, "cmdOK");
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(shell_.links.opened.isEmpty());
+}
+
 void TestShellWindows::programIconIsDrawn() {
     const QIcon icon = ProgramIcon();
     QVERIFY(!icon.isNull());
@@ -219,6 +237,64 @@ void TestShellWindows::messageIcons() {
     QFETCH(MessageIcon, kind);
     QFETCH(QMessageBox::Icon, shown);
     QCOMPARE(ToQtIcon(kind), shown);
+}
+
+using PageOpener = std::function<void(LinkOpener &)>;
+Q_DECLARE_METATYPE(PageOpener)
+
+void TestShellWindows::linkWithoutBrowser_data() {
+    QTest::addColumn<PageOpener>("openPage");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("Online Help") << PageOpener(OpenOnlineHelpPage) << kOnlineHelpAddress;
+    QTest::newRow("Visit Us Online, links") << PageOpener(OpenHomePage) << kHomePageAddress;
+    QTest::newRow("Check for Software Update")
+        << PageOpener(OpenDownloadPage) << kDownloadPageAddress;
+    QTest::newRow("Latitude & Longitude search")
+        << PageOpener([](LinkOpener &links) { OpenWebSearch(links, QStringLiteral("Pune")); })
+        << kPlaceSearchAddress + QStringLiteral("?q=Pune");
+}
+
+// Without a browser every link says so, with the address to copy; with one, nothing is said.
+void TestShellWindows::linkWithoutBrowser() {
+    QFETCH(PageOpener, openPage);
+    QFETCH(QString, address);
+    QList<QUrl> handed;
+    bool browserThere = false;
+    DesktopLinkOpener links(&shell_.dialogs, [&](const QUrl &url) {
+        handed << url;
+        return browserThere;
+    });
+    openPage(links);
+    QCOMPARE(handed, QList<QUrl>{QUrl(address)});
+    QCOMPARE(shell_.dialogs.messages.size(), 1);
+    const RecordedMessage said = shell_.dialogs.messages.takeFirst();
+    QCOMPARE(said.title, QStringLiteral("QM Starloom"));
+    QVERIFY2(said.text.endsWith(QStringLiteral("\n\n") + address), qPrintable(said.text));
+    browserThere = true;
+    openPage(links);
+    QVERIFY(shell_.dialogs.messages.isEmpty());
+}
+
+// The real message box lets the user select its text, to copy an address or a path, also
+// under a style whose boxes would not (the plain Windows style's).
+void TestShellWindows::messageTextCanBeCopied() {
+    const QString usualStyle = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Windows"));
+    QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("windows"));
+    Qt::TextInteractionFlags flags;
+    QTimer::singleShot(0, [&flags] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            flags = label->textInteractionFlags();
+        box->accept();
+    });
+    QtUserDialogs dialogs;
+    dialogs.showMessage(nullptr, kProgramTitle, NoBrowserMessage(QUrl(kHomePageAddress)),
+                        MessageIcon::Information, MessageButtons::Ok);
+    QApplication::setStyle(usualStyle);
+    QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
 }
 
 QTEST_MAIN(TestShellWindows)

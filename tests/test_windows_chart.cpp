@@ -49,6 +49,7 @@ struct Recorder {
         c.saveReading = record("saveReading");
         c.exportText = record("exportText");
         c.newReading = record("newReading");
+        c.openReading = record("openReading");
         c.exit = [this] {
             calls.append(QStringLiteral("exit"));
             if (closeOnExit)
@@ -238,26 +239,27 @@ void TestWindowsChart::menus_data() {
     QTest::addColumn<QStringList>("captions"); // "-" for a separator
     QTest::addColumn<QStringList>("keys");     // each entry's shortcut, portable text
     QTest::newRow("File") << "mnuFile"
-                          << "&File" << QStringList{"mnuNew",        "mnuFileSep0", "mnuSaveAsText",
-                                                    "mnuSaveAsJpeg", "mnuFileSep1", "mnuExport",
-                                                    "mnuExportPdf",  "mnuFilesep2", "mnuPrint",
-                                                    "mnuFileSep3",   "mnuBack",     "mnuFileSep4",
-                                                    "mnuExit"}
+                          << "&File" << QStringList{"mnuNew",        "mnuOpen",       "mnuFileSep0",
+                                                    "mnuSaveAsText", "mnuSaveAsJpeg", "mnuFileSep1",
+                                                    "mnuExport",     "mnuExportPdf",  "mnuFilesep2",
+                                                    "mnuPrint",      "mnuFileSep3",   "mnuBack",
+                                                    "mnuFileSep4",   "mnuExit"}
                           << QStringList{"&New",
+                                         QString::fromUtf8("&Open\u2026"),
                                          "-",
                                          "Save &As",
                                          "Save As &JPEG",
                                          "-",
                                          "&Export Chart As Text",
-                                         QString::fromUtf8("Export as &PDF\u2026"),
+                                         QString::fromUtf8("Export as P&DF\u2026"),
                                          "-",
                                          "&Print",
                                          "-",
                                          "&Back",
                                          "-",
                                          "E&xit"}
-                          << QStringList{"", "",       "Ctrl+S", "", "", "Ctrl+E", "",
-                                         "", "Ctrl+P", "",       "", "", "Ctrl+Q"};
+                          << QStringList{"", "Ctrl+O", "",       "Ctrl+S", "", "", "Ctrl+E",
+                                         "", "",       "Ctrl+P", "",       "", "", "Ctrl+Q"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
                           << QStringList{"mnuToolBar",  "mnuPrecisePositions", "mnuHouseSystem",
@@ -299,6 +301,16 @@ void TestWindowsChart::menus() {
     QCOMPARE(shownNames, names);
     QCOMPARE(shownCaptions, captions);
     QCOMPARE(shownKeys, keys);
+    // Each entry has a mnemonic of its own within the menu.
+    QStringList mnemonics;
+    for (const QString &caption : std::as_const(shownCaptions)) {
+        const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < caption.size()) {
+            const QString letter = caption.mid(amp + 1, 1).toLower();
+            QVERIFY2(!mnemonics.contains(letter), qPrintable(letter + QStringLiteral(" twice")));
+            mnemonics << letter;
+        }
+    }
 }
 
 void TestWindowsChart::menuBarHoldsThreeMenus() {
@@ -462,6 +474,9 @@ void TestWindowsChart::commands_data() {
     QTest::newRow("toolbar Save") << "toolbar"
                                   << "Save" << QStringList{"saveReading"} << ""
                                   << "";
+    QTest::newRow("File Open") << "menu"
+                               << "mnuOpen" << QStringList{"openReading"} << ""
+                               << "";
     QTest::newRow("File Export") << "menu"
                                  << "mnuExport" << QStringList{"exportText"} << ""
                                  << "";

@@ -354,6 +354,8 @@ void ChartWindow::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addEntry(file, "mnuNew", QStringLiteral("&New"), [this] { leaveWith(m_commands.newReading); });
+    addEntry(file, "mnuOpen", QStringLiteral("&Open\u2026"),
+             [this, run] { run(m_commands.openReading); });
     addSeparator(file, "mnuFileSep0");
     addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"),
              [this, run] { run(m_commands.saveReading); });
@@ -361,7 +363,8 @@ void ChartWindow::buildMenus() {
     addSeparator(file, "mnuFileSep1");
     addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"),
              [this, run] { run(m_commands.exportText); });
-    addEntry(file, "mnuExportPdf", QStringLiteral("Export as &PDF\u2026"), [this] { exportPdf(); });
+    // D, as P is Print's.
+    addEntry(file, "mnuExportPdf", QStringLiteral("Export as P&DF\u2026"), [this] { exportPdf(); });
     addSeparator(file, "mnuFilesep2");
     addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] { printChart(); });
     addSeparator(file, "mnuFileSep3");
@@ -540,6 +543,7 @@ void ChartWindow::assignShortcuts() {
         const char *entry;
         QList<QKeySequence> keys;
     } shortcuts[] = {
+        {"mnuOpen", QKeySequence::keyBindings(QKeySequence::Open)},
         {"mnuSaveAsText", QKeySequence::keyBindings(QKeySequence::Save)},
         {"mnuExport", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
         {"mnuPrint", QKeySequence::keyBindings(QKeySequence::Print)},
@@ -583,7 +587,8 @@ void ChartWindow::showNotice(const QString &text) {
 
 void ChartWindow::saveChartAsJpeg() {
     const SavedImage saved =
-        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime});
+        SaveChartAsJpeg(*m_report, ImageSaving{m_services.dialogs, this, SystemLocalTime,
+                                               proposedName(QStringLiteral("jpg"))});
     if (!saved.written.isEmpty())
         showNotice(ImageSavedNotice(saved.chosen, saved.written));
 }
@@ -623,9 +628,17 @@ void ChartWindow::exportPdf() {
     if (m_services.dialogs == nullptr)
         return;
     const QString path = m_services.dialogs->chooseFile(
-        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf")));
+        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf"),
+                              proposedName(QStringLiteral("pdf"))));
     if (!path.isEmpty())
         writePdfTo(path);
+}
+
+QString ChartWindow::proposedName(const QString &extension) const {
+    if (!m_commands.documentName)
+        return {};
+    const QString stem = m_commands.documentName();
+    return stem.isEmpty() ? stem : stem + QLatin1Char('.') + extension;
 }
 
 void ChartWindow::writePdfTo(const QString &path) {
@@ -678,6 +691,10 @@ void ChartWindow::leaveWith(const std::function<void()> &command) {
         command();
     if (self)
         close();
+}
+
+void ChartWindow::leave() {
+    leaveWith({});
 }
 
 void ChartWindow::exitProgram() {

@@ -33,6 +33,7 @@ class ReportArea;
 struct ChartCommands {
     std::function<void()> saveReading; // File > Save As, toolbar Save
     std::function<void()> exportText;  // File > Export Chart As Text
+    std::function<void()> openReading; // File > Open: a reading file, as the form opens one
     std::function<void()> back;        // File > Back, button Back: show the birth-data form
     std::function<void()>
         newReading;              // File > New, toolbar New: forget the saved file, show the form
@@ -46,6 +47,9 @@ struct ChartCommands {
     std::function<void(bool)> precisePositions;
     // View > House System, with the system picked.
     std::function<void(HouseSystem)> houseSystem;
+    // The name the save dialogs propose, without its extension: each dialog adds that of
+    // the kind of file it writes. None: the dialogs propose no name.
+    std::function<QString()> documentName;
 };
 
 class ChartWindow final : public QMainWindow {
@@ -70,6 +74,9 @@ public:
     // Names the reading file the shown reading was opened from or saved to: the title
     // becomes "anna.act — QM Starloom v1.15". An empty path brings back the plain caption.
     void setReadingFile(const QString &path);
+    // Closes the window as Back does, without running `exit` nor any other command: the
+    // owner shows another window in its place first.
+    void leave();
     // A line in the status bar that goes away by itself after a few seconds, such as
     // where a file was just written.
     void showNotice(const QString &text);
@@ -131,6 +138,8 @@ private:
     void saveWindowSettings();
     void applyZoom(qreal factor);
     void writePdfTo(const QString &path);
+    // The document's name with the extension of the file a dialog writes, or nothing.
+    QString proposedName(const QString &extension) const;
 
     ReportWindow *m_report = nullptr;
     ShellServices m_services;

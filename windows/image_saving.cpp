@@ -103,6 +103,7 @@ SavedImage SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
     request.defaultSuffix = kJpegSuffix;
     // No overwrite question: the name is numbered instead of replacing a file.
     request.confirmOverwrite = false;
+    request.proposedName = saving.proposedName;
     const QString name = saving.dialogs->chooseFile(saving.parent, request);
     if (name.isEmpty())
         return {};

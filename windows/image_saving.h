@@ -25,6 +25,7 @@ struct ImageSaving {
     UserDialogs *dialogs = nullptr;
     QWidget *parent = nullptr;
     LocalTimeSource localTime = SystemLocalTime;
+    QString proposedName{}; // what the save dialog offers; empty: nothing
 };
 
 // The chosen file's default suffix (without the dot) and the save dialog's filter.

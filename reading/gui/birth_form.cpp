@@ -15,13 +15,14 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace starloom {
@@ -30,6 +31,7 @@ namespace {
 
 constexpr int kStartYear = 1906; // the year the form starts on
 constexpr int kStartYearPosition = kStartYear - kFirstYear;
+constexpr int kUnboundedHeight = 1 << 20; // pixels: room enough for any wrapped text
 
 QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -130,6 +132,8 @@ void BirthForm::createInputs(QWidget *central) {
     m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), m_longitudeGroup, 0, central);
     m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), m_longitudeGroup, 1, central);
     m_city = TextBox("txtCity", central);
+    // Typing offers places from the offline atlas, which fill in coordinates and zone.
+    m_city->setPlaceholderText(QStringLiteral("Type a city to search the atlas"));
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
 }
@@ -211,10 +215,9 @@ void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
     m_calculate->setDefault(false);
     m_open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
-    // The platform's Open keys press the button; its caption keeps its own Alt key.
-    auto *openKeys = new QShortcut(QKeySequence::Open, this);
-    connect(openKeys, &QShortcut::activated, m_open, &QPushButton::click);
-    m_open->setToolTip(openKeys->key().toString(QKeySequence::NativeText));
+    // The platform's Open keys (File > Open) press the button; its caption keeps its own
+    // Alt key.
+    m_open->setToolTip(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
     buttons->addWidget(m_calculate);
     buttons->addWidget(m_open);
     outer->addLayout(buttons);
@@ -261,6 +264,9 @@ void BirthForm::buildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
             &QAction::triggered, this, &BirthForm::calculateRequested);
+    QAction *open = addAction(file, "mnuOpen", QStringLiteral("&Open\u2026"));
+    open->setShortcuts(QKeySequence::Open);
+    connect(open, &QAction::triggered, m_open, &QPushButton::click);
     file->addSeparator();
     QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
     exit->setShortcuts(QuitKeys());
@@ -414,6 +420,35 @@ void BirthForm::setValues(const FormValues &v) {
     m_country->setText(v.country);
 }
 
+void BirthForm::startAfresh() {
+    setValues(FormValues{});
+    // Neither button of a pair is chosen at the start; an exclusive group keeps one.
+    for (QButtonGroup *group : {m_latitudeGroup, m_longitudeGroup}) {
+        group->setExclusive(false);
+        for (QAbstractButton *button : group->buttons())
+            button->setChecked(false);
+        group->setExclusive(true);
+    }
+    showZoneNotice(QString());
+    m_name->setFocus();
+}
+
+void BirthForm::showCentredOn(QScreen *screen) {
+    if (screen == nullptr)
+        screen = this->screen();
+    if (screen != nullptr) {
+        // The frame as the window manager drew it when the form was last shown; before the
+        // first show only the form itself is known.
+        const QRect available = screen->availableGeometry();
+        const QSize outer = frameGeometry().size().boundedTo(available.size());
+        move(available.left() + (available.width() - outer.width()) / 2,
+             available.top() + (available.height() - outer.height()) / 2);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void BirthForm::SearchCoordinates() {
     if (m_city->text().isEmpty()) {
         refuse(QStringLiteral("Please Enter City"), m_city);
@@ -452,13 +487,44 @@ void BirthForm::chooseZone(int position, bool dst) {
 }
 
 void BirthForm::showZoneNotice(const QString &text) {
+    // A wrapped notice takes the height of all its lines at the width of the zone list
+    // above it, and half a line to spare.
+    const QFontMetrics metrics = m_zoneNotice->fontMetrics();
+    const int room = text.isEmpty()
+                         ? 0
+                         : metrics.boundingRect(QRect(0, 0, m_zone->width(), kUnboundedHeight),
+                                                Qt::TextWordWrap, text)
+                                   .height() +
+                               metrics.height() / 2;
     m_zoneNotice->setText(text);
+    if (room == m_noticeRoom && m_zoneNotice->isHidden() == text.isEmpty())
+        return; // the same room as before: nothing else moves
+    const bool shown = isVisible();
+    const int neededBefore = shown ? neededHeight() : 0;
+    const int heightBefore = height();
     m_zoneNotice->setVisible(!text.isEmpty());
-    // A wrapped notice asks for the height of all its lines at the width of the zone list
-    // above it, so the form grows to show them.
-    m_zoneNotice->setMinimumHeight(text.isEmpty() ? 0
-                                                  : m_zoneNotice->heightForWidth(m_zone->width()) +
-                                                        m_zoneNotice->fontMetrics().height() / 2);
+    m_zoneNotice->setMinimumHeight(room);
+    m_noticeRoom = room;
+    if (!shown)
+        return; // laid out when the form is shown
+    // The form grows by itself when it must; what it grew for a notice it gives back when
+    // the notice needs less room, and no more (room the user added stays).
+    const int neededAfter = neededHeight();
+    m_noticeGrowth += height() - heightBefore;
+    const int giveBack = qMin(m_noticeGrowth, neededBefore - neededAfter);
+    if (giveBack > 0) {
+        resize(width(), height() - giveBack);
+        m_noticeGrowth -= giveBack;
+    }
+}
+
+// The contents' layout first, then the window's, which takes its least size from them (and
+// grows to it at once when it is smaller).
+int BirthForm::neededHeight() const {
+    centralWidget()->layout()->activate();
+    layout()->invalidate();
+    layout()->activate();
+    return minimumHeight();
 }
 
 void BirthForm::attachCityCompleter(QCompleter *completer) {
@@ -473,6 +539,16 @@ bool BirthForm::eventFilter(QObject *watched, QEvent *event) {
         static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
         emit cityLeft();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void BirthForm::keyPressEvent(QKeyEvent *event) {
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (returnKey && !(event->modifiers() & chords)) {
+        m_calculate->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void BirthForm::closeEvent(QCloseEvent *event) {

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScreen;
 class QVBoxLayout;
 
 namespace starloom {
@@ -43,6 +44,11 @@ public:
     // coordinate boxes keep their first three characters).
     FormValues values() const;
     void setValues(const FormValues &values);
+    // Every control back at its start: empty boxes, 1 January 1906, 0:00, the first zone,
+    // no direction chosen, daylight saving clear, no notice.
+    void startAfresh();
+    // Shows the form whole on `screen` (its own when null), centred there, with the focus.
+    void showCentredOn(QScreen *screen);
 
     // The coordinate search: opens a web search for the birthplace's latitude and
     // longitude once city, state and country are filled in.
@@ -93,6 +99,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Return or Enter that no control took (a box, a list, a choice) asks for the reading.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The controls, built in this order by buildControls().
@@ -106,6 +114,8 @@ private:
     void buildMenus();
     void loadForm();
     bool refuse(const QString &message, QWidget *focus);
+    // The least height the form's contents need now.
+    int neededHeight() const;
     QWidget *widgetOf(FormField field) const;
 
     ReadingState &m_readingState;
@@ -139,6 +149,8 @@ private:
     QPushButton *m_search = nullptr;
     // What the atlas says about the zone and the clock time of a place chosen from it.
     QLabel *m_zoneNotice = nullptr;
+    int m_noticeRoom = 0;   // pixels the notice takes
+    int m_noticeGrowth = 0; // pixels the form grew to make room for the notice
 };
 
 } // namespace starloom

@@ -13,6 +13,10 @@ namespace starloom {
 namespace {
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kDelete = 127;
+
+bool IsControlCode(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == kDelete;
+}
 } // namespace
 
 KeystrokeFilter::KeystrokeFilter(Kind kind, UserDialogs *dialogs, QObject *parent)
@@ -86,6 +90,10 @@ bool KeystrokeFilter::filterTyped(QLineEdit *box, QEvent *event) {
         typed = static_cast<QInputMethodEvent *>(event)->commitString();
     }
     for (const QChar c : std::as_const(typed)) {
+        // Return, Enter and Escape come with control codes as their text; they are keys
+        // for the form, not characters for the box.
+        if (IsControlCode(c))
+            continue;
         if (!accepts(m_kind, c))
             return refuse(box);
     }

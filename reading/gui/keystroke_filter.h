@@ -18,7 +18,8 @@ public:
     enum class Kind { Letters, Digits };
     KeystrokeFilter(Kind kind, UserDialogs *dialogs, QObject *parent);
 
-    // Whether a typed character may enter a box of this kind.
+    // Whether a typed character may enter a box of this kind. Keys that type no character
+    // (Return, Escape, Tab, arrows, function keys, shortcuts) are never refused.
     static bool accepts(Kind kind, QChar c);
 
     // Filters what is typed into `box`, also while a suggestion list of the box is open:

@@ -155,6 +155,15 @@ void PlaceFinder::followZone() {
     sayNotice(advice);
 }
 
+void PlaceFinder::forgetPlace() {
+    m_chosen = -1;
+    m_handZone = false;
+    m_notFromAtlas = false;
+    m_offers->clear();
+    m_offered.clear();
+    refreshNotice();
+}
+
 bool PlaceFinder::zoneFromAtlas() const {
     if (m_handZone)
         return false;

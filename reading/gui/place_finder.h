@@ -38,6 +38,8 @@ public:
     // True while the zone and the tick are the atlas's for the chosen place; false once the
     // user has set either by hand, or with no place from the atlas.
     bool zoneFromAtlas() const;
+    // A blank form: no place chosen, nothing set by hand, nothing to say.
+    void forgetPlace();
 
     QCompleter *completer() const { return m_completer; }
 

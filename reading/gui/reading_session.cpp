@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -82,9 +83,9 @@ ReadingSession::~ReadingSession() {
     delete m_chart.data();
 }
 
-void ReadingSession::CalculateReading() {
+bool ReadingSession::CalculateReading() {
     if (!m_form->ValidateInput())
-        return;
+        return false;
     m_state.Orbs = LoadAspectOrbs(*OpenProgramSettings());
     m_shownValues = m_form->values();
     const ReadingOutcome outcome = RunReading(m_shownValues, m_state);
@@ -95,11 +96,12 @@ void ReadingSession::CalculateReading() {
         ChartCommands commands;
         commands.saveReading = [this] { SaveReadingFile(); };
         commands.exportText = [this] { ExportReadingText(); };
-        commands.back = [this] { returnToForm(); };
+        commands.openReading = [this] { OpenReadingFile(); };
+        commands.back = [this] { returnToForm(false); };
         commands.newReading = [this] {
             m_state.SavedReadingFile.clear();
             m_readingFile.clear();
-            returnToForm();
+            returnToForm(true);
         };
         commands.exit = [this] {
             if (m_hooks.endProgram)
@@ -109,6 +111,7 @@ void ReadingSession::CalculateReading() {
             if (m_hooks.showAbout)
                 m_hooks.showAbout(m_chart);
         };
+        commands.documentName = [this] { return proposedStem(); };
         commands.orbs = [this] { return m_state.Orbs; };
         commands.setOrbs = [this](const AspectOrbs &orbs) { changeAspectOrbs(orbs); };
         commands.precisePositions = [this](bool precise) {
@@ -131,6 +134,7 @@ void ReadingSession::CalculateReading() {
     m_chart->raise();
     m_chart->activateWindow();
     m_form->hide();
+    return true;
 }
 
 void ReadingSession::showReading(const ReadingOutcome &outcome) {
@@ -272,10 +276,27 @@ void ReadingSession::followReadingFile(const QString &opened) {
     m_chart->setReadingFile(m_readingFile);
 }
 
-void ReadingSession::returnToForm() {
-    m_form->show();
-    m_form->raise();
-    m_form->activateWindow();
+// A dialog never proposes a file of another kind: each adds its own extension to the
+// reading file's name while the reading on the screen is that file's, and to the person's
+// name, in the folder last chosen, otherwise.
+QString ReadingSession::proposedStem() const {
+    if (!m_readingFile.isEmpty()) {
+        const QFileInfo file(m_readingFile);
+        return QDir(file.path()).filePath(file.completeBaseName());
+    }
+    const QString stem = SafeFileStem(QString::fromStdString(m_state.Birth.BirthName));
+    const QString folder = QFileInfo(m_state.ReadingFileName).path();
+    return m_state.ReadingFileName.isEmpty() || folder == QLatin1String(".")
+               ? stem
+               : QDir(folder).filePath(stem);
+}
+
+void ReadingSession::returnToForm(bool afresh) {
+    if (afresh) {
+        m_places->forgetPlace();
+        m_form->startAfresh();
+    }
+    m_form->showCentredOn(m_chart != nullptr ? m_chart->screen() : nullptr);
 }
 
 QWidget *ReadingSession::dialogParent() const {
@@ -294,7 +315,7 @@ void ReadingSession::reportWriteFailure(const QString &path, const QString &reas
 void ReadingSession::SaveReadingFile() {
     const QString path = m_services.dialogs->chooseFile(
         dialogParent(), SaveFileRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"),
-                                        m_state.ReadingFileName));
+                                        proposedStem() + QStringLiteral(".act")));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
@@ -315,9 +336,10 @@ void ReadingSession::SaveReadingFile() {
 
 void ReadingSession::ExportReadingText() {
     const QString path = m_services.dialogs->chooseFile(
-        dialogParent(), SaveFileRequest(QStringLiteral("Select the destination text file "),
-                                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"),
-                                        QStringLiteral("txt"), m_state.ReadingFileName));
+        dialogParent(),
+        SaveFileRequest(QStringLiteral("Select the destination text file "),
+                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"),
+                        proposedStem() + QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
@@ -337,14 +359,14 @@ void ReadingSession::OpenReadingFile() {
     request.filter = kReadingFilter;
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
-    const QString path = m_services.dialogs->chooseFile(m_form.get(), request);
+    const QString path = m_services.dialogs->chooseFile(dialogParent(), request);
     if (!path.isEmpty())
         OpenReadingFileAt(path);
 }
 
 void ReadingSession::OpenReadingFileAt(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         QStringLiteral("Please Check The File."),
                                         MessageIcon::Error);
         return;
@@ -355,25 +377,36 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     QByteArray bytes;
     QString reason;
     if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         QStringLiteral("The file %1 could not be opened.\n%2")
                                             .arg(QDir::toNativeSeparators(path), reason),
                                         MessageIcon::Error);
         return;
     }
-    const std::optional<QStringList> lines = ParseReadingFile(bytes);
+    ReadingFileFault fault;
+    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
     if (!lines) {
-        m_services.dialogs->showMessage(m_form.get(), kProgramTitle,
-                                        QStringLiteral("Please Check The File."),
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
+                                        ReadingFileRefusal(QFileInfo(path).fileName(), fault),
                                         MessageIcon::Error);
         return;
     }
     FormValues values = m_form->values();
     ApplyReadingFile(*lines, values);
     m_form->setValues(values);
+    // Opened from a chart window, the reading gets a window of its own (the report window
+    // writes the person's details when it is made); the old one closes once the new one, or
+    // the form with the refused field, is up.
+    QPointer<ChartWindow> previous = m_chart;
+    m_chart = nullptr;
     m_openingFile = path;
-    CalculateReading();
+    const bool shown = CalculateReading();
     m_openingFile.clear();
+    if (previous == nullptr)
+        return;
+    if (!shown)
+        m_form->showCentredOn(previous->screen());
+    previous->leave();
 }
 
 } // namespace starloom

@@ -52,8 +52,8 @@ public:
     ChartWindow *chartWindow() const { return m_chart; }
 
     // Validates the form and, when it passes, computes the reading, fills the report
-    // window and shows the chart window in place of the form.
-    void CalculateReading();
+    // window and shows the chart window in place of the form. False when the form refused.
+    bool CalculateReading();
     // How readings are computed from now on; an open chart is computed again at once.
     void setPositionMethod(PositionMethod method);
     PositionMethod positionMethod() const { return m_state.Method; }
@@ -71,8 +71,8 @@ public:
     // The chart window's File commands.
     void SaveReadingFile();
     void ExportReadingText();
-    // The form's Open Previously Saved Reading: refills the form from a reading file and
-    // calculates it.
+    // The form's Open Previously Saved Reading and the chart window's File > Open: refills
+    // the form from a reading file and calculates it.
     void OpenReadingFile();
     // The same for a file named from outside the dialog (the command line, a dropped
     // file): the same name rule, messages and calculation.
@@ -89,12 +89,15 @@ private:
     void showAspects(ReportWindow &report, const std::vector<Aspect> &aspects);
     // View > Aspect Orbs… accepted: keep the orbs and show the aspects they give.
     void changeAspectOrbs(const AspectOrbs &orbs);
-    void returnToForm();
+    // Back and New: the form in place of the chart window, on its screen; New empties it.
+    void returnToForm(bool afresh);
     QWidget *dialogParent() const;
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
     void showPositionMethod(const NatalChart &chart);
     void followReadingFile(const QString &opened);
+    // Where the save dialogs start, without an extension (see documentName).
+    QString proposedStem() const;
 
     ReadingState m_state;
     ShellServices m_services;
