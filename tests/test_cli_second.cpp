@@ -86,7 +86,7 @@ void TestCliSecond::transitsRefused_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
     QTest::newRow("before the precise table")
-        << QStringList{"--start", "1850-01-01", "--end", "1850-12-31"} << "must lie within";
+        << QStringList{"--start", "1799-06-01", "--end", "1799-12-31"} << "must lie within";
     QTest::newRow("no such day") << QStringList{"--start", "2023-02-29", "--end", "2023-03-31"}
                                  << "--start: '2023-02-29' is not a day of the calendar";
     QTest::newRow("end before start") << QStringList{"--start", "2024-03-01", "--end", "2024-02-01"}
