@@ -1,13 +1,16 @@
 // The offline atlas of birthplaces: about 24,000 cities with their state, country,
-// coordinates, population and time zone, and what the time-zone database says about a
-// local clock time at one of them.
+// coordinates, population and time zone, completed with the main city of every zone of the
+// time-zone database, and what that database says about a local clock time at one of them.
 #pragma once
 
 #include "engine/tables.h"
 #include "engine/time_scale.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QTimeZone>
 
@@ -23,16 +26,50 @@ struct AtlasPlace {
     double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
     quint32 population = 0;
+    QString countryCode{};    // ISO 3166 alpha-2, e.g. "ES"; empty when not known
+    QStringList otherNames{}; // further names the place is found by, e.g. "Calcutta"
 
     // "Springfield, Missouri, United States of America"
     QString label() const;
 };
 
+// One line of the time-zone database's zone table (zone1970.tab or zone.tab): a zone, the
+// country it serves first and the position of its main city.
+struct ZoneTableEntry {
+    QString countryCode;  // ISO 3166 alpha-2
+    QString zoneId;       // "Asia/Singapore"
+    double latitude = 0;  // degrees, north positive
+    double longitude = 0; // degrees, east positive
+
+    // The main city as the zone's name gives it: its last part with blanks for
+    // underscores ("America/Argentina/Buenos_Aires" gives "Buenos Aires").
+    QString cityName() const;
+};
+
+// The lines of a zone table, in file order; comment lines and lines whose coordinates do
+// not read as ISO 6709 degrees and minutes (with or without seconds) are left out.
+std::vector<ZoneTableEntry> ParseZoneTable(const QByteArray &text);
+
+// Country names by ISO 3166 code from the database's iso3166.tab.
+QHash<QString, QString> ParseCountryNames(const QByteArray &text);
+
+// Makes every zone's main city findable among `places`: a city the list already has under
+// that name near the zone's position is left as it is; one the list has under another name
+// in the same zone nearby ("New York City" for America/New_York) is also found by the
+// zone's name; any other is added with the zone's position, its country as its state and
+// its country's name as the list writes it (else `countryNames`'). Then the former names
+// of renamed zone cities that the database still carries as links ("Calcutta" for
+// Kolkata) find the present city, where no place of the list has that name itself.
+void CompleteFromZoneTable(std::vector<AtlasPlace> &places,
+                           const std::vector<ZoneTableEntry> &zones,
+                           const QHash<QString, QString> &countryNames);
+
 class Atlas {
 public:
     explicit Atlas(std::vector<AtlasPlace> places);
 
-    // The cities shipped with the system's geonames library, read on first use.
+    // The cities shipped with the system's geonames library, completed from the system's
+    // zone table (CompleteFromZoneTable), read on first use.
     static const Atlas &shared();
     // A fresh copy of the same, read now.
     static Atlas readSystemAtlas();
@@ -40,12 +77,12 @@ public:
     int size() const { return static_cast<int>(places_.size()); }
     const AtlasPlace &place(int index) const { return places_[index]; }
 
-    // Places whose name starts with the prefix, letter case and accents ignored, the most
-    // populous first; at most `limit` of them.
+    // Places whose name or one of their other names starts with the prefix, letter case
+    // and accents ignored, the most populous first, each once; at most `limit` of them.
     std::vector<int> startingWith(const QString &prefix, int limit) const;
 
-    // Places whose name or label equals the text, letter case and accents ignored, the
-    // most populous first.
+    // Places whose name, label or one of their other names equals the text, letter case
+    // and accents ignored, the most populous first.
     std::vector<int> named(const QString &text) const;
 
 private:

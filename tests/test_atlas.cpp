@@ -1,6 +1,7 @@
 // The offline atlas and what the zone database says about a birth's clock time.
 #include "reading/atlas.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace starloom;
@@ -21,6 +22,9 @@ class TestAtlas : public QObject {
 private slots:
     void madrid();
     void prefixSearch();
+    void zoneTableCompletesTheList_data();
+    void zoneTableCompletesTheList();
+    void everyZoneCityIsFound();
     void degreesAndMinutes_data();
     void degreesAndMinutes();
     void zoneAdvice_data();
@@ -63,6 +67,100 @@ void TestAtlas::prefixSearch() {
     QCOMPARE(atlas.place(zurich.front()).name, QStringLiteral("Zurich"));
     QVERIFY(atlas.startingWith(QString(), 5).empty());
     QVERIFY(atlas.startingWith(QStringLiteral("qqqqq"), 5).empty());
+}
+
+// A list of three cities completed from five lines of a zone table, as tzdata writes them.
+void TestAtlas::zoneTableCompletesTheList_data() {
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("label"); // of the one place found; empty: none
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::newRow("London is the list's own") << "London"
+                                              << "London, England, United Kingdom"
+                                              << "Europe/London" << 51.50853 << -0.12574;
+    QTest::newRow("New York finds New York City") << "New York"
+                                                  << "New York City, New York, United States"
+                                                  << "America/New_York" << 40.71427 << -74.00597;
+    // +0117+10351 and +3608-00521 in the zone table.
+    QTest::newRow("Singapore added") << "singapore"
+                                     << "Singapore, Singapore, Singapore"
+                                     << "Asia/Singapore" << 1 + 17 / 60.0 << 103 + 51 / 60.0;
+    QTest::newRow("Gibraltar added, country named by iso3166.tab")
+        << "Gibraltar"
+        << "Gibraltar, Gibraltar, Gibraltar"
+        << "Europe/Gibraltar" << 36 + 8 / 60.0 << -(5 + 21 / 60.0);
+    QTest::newRow("Paris added, its country named as the list names it")
+        << "Paris"
+        << "Paris, France, France"
+        << "Europe/Paris" << 48 + 52 / 60.0 << 2 + 20 / 60.0;
+    QTest::newRow("Calcutta, the link's former name, finds Kolkata")
+        << "Calcutta"
+        << "Kolkata, West Bengal, India"
+        << "Asia/Kolkata" << 22.56263 << 88.36304;
+    QTest::newRow("no former name without its zone's city") << "Saigon"
+                                                            << ""
+                                                            << "" << 0.0 << 0.0;
+}
+
+void TestAtlas::zoneTableCompletesTheList() {
+    QFETCH(QString, search);
+    QFETCH(QString, label);
+    QFETCH(QString, zone);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    std::vector<AtlasPlace> places = {
+        {"London", "England", "United Kingdom", "Europe/London", 51.50853, -0.12574, 7556900, "GB"},
+        {"New York City", "New York", "United States", "America/New_York", 40.71427, -74.00597,
+         8175133, "US"},
+        {"Kolkata", "West Bengal", "India", "Asia/Kolkata", 22.56263, 88.36304, 4631392, "IN"},
+        {"Nice", "Provence", "France", "Europe/Paris", 43.70313, 7.26608, 338620, "FR"}};
+    const QByteArray zoneTable = "# comment line\n"
+                                 "GB\t+513030-0000731\tEurope/London\n"
+                                 "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
+                                 "SG,AQ,MY\t+0117+10351\tAsia/Singapore\tpeninsular Malaysia\n"
+                                 "GI\t+3608-00521\tEurope/Gibraltar\n"
+                                 "FR\t+4852+00220\tEurope/Paris\n"
+                                 "IN\t+2232+08822\tAsia/Kolkata\n"
+                                 "XX\tbad\tEtc/Nowhere\n";
+    const QByteArray countries = "GI\tGibraltar\nSG\tSingapore\nFR\tFrance (ignored)\n";
+    CompleteFromZoneTable(places, ParseZoneTable(zoneTable), ParseCountryNames(countries));
+    QCOMPARE(int(places.size()), 7); // Singapore, Gibraltar and Paris added
+    const Atlas atlas(places);
+    const std::vector<int> found = atlas.named(search);
+    QCOMPARE(int(found.size()), label.isEmpty() ? 0 : 1);
+    if (label.isEmpty())
+        return;
+    const AtlasPlace &place = atlas.place(found.front());
+    QCOMPARE(place.label(), label);
+    QCOMPARE(place.timeZone, zone);
+    QVERIFY(qAbs(place.latitude - latitude) < 1e-6 && qAbs(place.longitude - longitude) < 1e-6);
+    // Typing the start of the name offers the place once.
+    QCOMPARE(atlas.startingWith(search.left(4), 5), found);
+}
+
+// The main city of every zone in the system's own zone table is in the atlas.
+void TestAtlas::everyZoneCityIsFound() {
+    QFile table(QStringLiteral("/usr/share/zoneinfo/zone.tab"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    int zones = 0;
+    while (!table.atEnd()) {
+        const QByteArray line = table.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        QString city = QString::fromUtf8(line.split('\t').value(2)).section(QLatin1Char('/'), -1);
+        city.replace(QLatin1Char('_'), QLatin1Char(' '));
+        QVERIFY2(!Atlas::shared().named(city).empty(), qPrintable(city));
+        ++zones;
+    }
+    QVERIFY(zones > 300);
+    const int singapore = FirstNamed(QStringLiteral("Singapore"));
+    QVERIFY(singapore >= 0);
+    QCOMPARE(Atlas::shared().place(singapore).timeZone, QStringLiteral("Asia/Singapore"));
+    QCOMPARE(Atlas::shared().place(FirstNamed(QStringLiteral("Gibraltar"))).timeZone,
+             QStringLiteral("Europe/Gibraltar"));
+    QCOMPARE(Atlas::shared().place(FirstNamed(QStringLiteral("Calcutta"))).name,
+             QStringLiteral("Kolkata"));
 }
 
 void TestAtlas::degreesAndMinutes_data() {
