@@ -416,6 +416,68 @@ int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinute
     return offset + (dst ? 60 : 0);
 }
 
+QString ZoneListText(int position) {
+    if (position < 0 || position >= kZoneCount)
+        return {};
+    const EntryFacts &entry = Entries()[position];
+    const QString offset = position == kLocalMeanTimePosition
+                               ? QStringLiteral("from the longitude")
+                               : FormatUtcOffset(entry.offsetMinutes);
+    return QStringLiteral("%1, %2, %3").arg(entry.name, entry.abbreviation, offset);
+}
+
+namespace {
+
+// Compares names as a reader orders them: letter case ignored, and a run of digits by the
+// number it writes.
+int CompareNaturally(const QString &a, const QString &b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit())
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit())
+                ++endB;
+            const qulonglong numberA = a.mid(i, endA - i).toULongLong();
+            const qulonglong numberB = b.mid(j, endB - j).toULongLong();
+            if (numberA != numberB)
+                return numberA < numberB ? -1 : 1;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const QChar x = a[i].toCaseFolded();
+        const QChar y = b[j].toCaseFolded();
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return (a.size() - i > 0) - (b.size() - j > 0);
+}
+
+} // namespace
+
+const std::vector<int> &ZoneListOrder() {
+    static const std::vector<int> order = [] {
+        std::vector<int> positions(kZoneCount);
+        for (int i = 0; i < kZoneCount; ++i)
+            positions[i] = i;
+        const std::vector<EntryFacts> &entries = Entries();
+        std::stable_sort(positions.begin(), positions.end(), [&entries](int a, int b) {
+            const int byName = CompareNaturally(entries[a].name, entries[b].name);
+            if (byName != 0)
+                return byName < 0;
+            return entries[a].offsetMinutes < entries[b].offsetMinutes;
+        });
+        return positions;
+    }();
+    return order;
+}
+
 bool IsSeasonalZoneEntry(int position) {
     return position >= 0 && position < kZoneCount && Entries()[position].seasonal;
 }

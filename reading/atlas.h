@@ -136,6 +136,14 @@ QString ZoneEntryName(int position);
 int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinutes, bool east);
 // True for an entry that is itself a summer, daylight or war time.
 bool IsSeasonalZoneEntry(int position);
+// An entry as the zone lists show it, its offset written the one way: "Indian Time, IST,
+// UTC+05:30" (the table's own text says "+5.3"), "Local Mean Time, LMT, from the
+// longitude"; empty outside the list.
+QString ZoneListText(int position);
+// The list positions in the order the lists show them: by name, letter case ignored and
+// numbers within a name by their value ("USSR Zone 3" before "USSR Zone 10"), then by
+// offset. Reading files keep storing the positions themselves.
+const std::vector<int> &ZoneListOrder();
 // "Central European Time with daylight saving, UTC+02:00".
 QString DescribeZone(int position, bool dst, int offsetMinutes);
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace starloom;
 
 Q_DECLARE_METATYPE(starloom::ZoneAdvice::LocalTime)
@@ -25,6 +27,8 @@ private slots:
     void zoneTableCompletesTheList_data();
     void zoneTableCompletesTheList();
     void everyZoneCityIsFound();
+    void zoneListSortedInOneFormat_data();
+    void zoneListSortedInOneFormat();
     void degreesAndMinutes_data();
     void degreesAndMinutes();
     void zoneAdvice_data();
@@ -161,6 +165,43 @@ void TestAtlas::everyZoneCityIsFound() {
              QStringLiteral("Europe/Gibraltar"));
     QCOMPARE(Atlas::shared().place(FirstNamed(QStringLiteral("Calcutta"))).name,
              QStringLiteral("Kolkata"));
+}
+
+void TestAtlas::zoneListSortedInOneFormat_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("before"); // the entry shown just before it; empty: the first
+    QTest::newRow("first") << 71 << "Addis Ababa Mean Time, ADMT, UTC+02:35"
+                           << "";
+    QTest::newRow("+5.3 is five and a half hours") << 34 << "Indian Time, IST, UTC+05:30"
+                                                   << "Howrah Mean Time, HMT, UTC+05:53";
+    QTest::newRow("Nepal among the N's, not after Yukon") << 132 << "Nepal Time, NPT, UTC+05:45"
+                                                          << "Mountain War Time, MWT, UTC-06:00";
+    QTest::newRow("Greenwich") << 29 << "Greenwich Mean Time, GMT, UTC"
+                               << "Funchal Mean Time, FMT, UTC-01:08";
+    QTest::newRow("zone numbers by their value") << 62 << "USSR Zone 10, UZ10, UTC+11:00"
+                                                 << "USSR Zone 6, USZ6, UTC+07:00";
+    QTest::newRow("USSR after Universal") << 63 << "USSR Zone 3, USZ3, UTC+04:00"
+                                          << "Universal Time, UT, UTC";
+    QTest::newRow("local mean time")
+        << kLocalMeanTimePosition << "Local Mean Time, LMT, from the longitude"
+        << "Line Islands Time, LINT, UTC+14:00";
+}
+
+void TestAtlas::zoneListSortedInOneFormat() {
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    QFETCH(QString, before);
+    const std::vector<int> &order = ZoneListOrder();
+    QCOMPARE(int(order.size()), kZoneCount);
+    QCOMPARE(ZoneListText(position), text);
+    const auto at = std::find(order.begin(), order.end(), position);
+    QVERIFY(at != order.end());
+    QCOMPARE(at == order.begin() ? QString() : ZoneListText(*(at - 1)), before);
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < kZoneCount; ++i)
+        QCOMPARE(sorted[i], i); // every position once
 }
 
 void TestAtlas::degreesAndMinutes_data() {
