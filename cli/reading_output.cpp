@@ -491,9 +491,11 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += line + '\n';
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
+    ZoneSource source;
+    if (fromAtlas)
+        source = {ZoneSource::Kind::Atlas, zone.source->place->timeZone};
     text += TimeUsedLine(state.Chart.UniversalTime, zone.position, state.Birth.DstFlag,
-                         ZoneOffsetMinutesEast(state.Birth),
-                         fromAtlas ? zone.source->place->timeZone : QString())
+                         ZoneOffsetMinutesEast(state.Birth), source)
                 .toStdString() +
             '\n';
 

@@ -489,18 +489,24 @@ QString DescribeZone(int position, bool dst, int offsetMinutes) {
     return name + QStringLiteral(", ") + FormatUtcOffset(offsetMinutes);
 }
 
-QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
-                     const QString &atlasZone) {
-    const QString source = atlasZone.isEmpty()
-                               ? QStringLiteral("by hand")
-                               : QStringLiteral("from the atlas (%1)").arg(atlasZone);
-    return QStringLiteral("Universal time %1-%2-%3 %4:%5 \u00b7 %6 \u00b7 %7")
+QString UniversalTimeText(const CivilDateTime &universal) {
+    return QStringLiteral("%1-%2-%3 %4:%5")
         .arg(universal.year, 4, 10, QLatin1Char('0'))
         .arg(universal.month, 2, 10, QLatin1Char('0'))
         .arg(universal.day, 2, 10, QLatin1Char('0'))
         .arg(universal.hour, 2, 10, QLatin1Char('0'))
-        .arg(universal.minute, 2, 10, QLatin1Char('0'))
-        .arg(DescribeZone(position, dst, offsetMinutes), source);
+        .arg(universal.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
+                     const ZoneSource &source) {
+    QString from = QStringLiteral("by hand");
+    if (source.kind == ZoneSource::Kind::Atlas)
+        from = QStringLiteral("from the atlas (%1)").arg(source.name);
+    else if (source.kind == ZoneSource::Kind::ReadingFile)
+        from = QStringLiteral("from the reading file %1").arg(source.name);
+    return QStringLiteral("Universal time %1 \u00b7 %2 \u00b7 %3")
+        .arg(UniversalTimeText(universal), DescribeZone(position, dst, offsetMinutes), from);
 }
 
 ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time) {

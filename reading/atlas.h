@@ -147,11 +147,21 @@ const std::vector<int> &ZoneListOrder();
 // "Central European Time with daylight saving, UTC+02:00".
 QString DescribeZone(int position, bool dst, int offsetMinutes);
 
+// A universal date and time as the program writes them: "1944-07-16 12:45".
+QString UniversalTimeText(const CivilDateTime &universal);
+
+// Where the zone of a reading came from.
+struct ZoneSource {
+    enum class Kind { ByHand, Atlas, ReadingFile };
+    Kind kind = Kind::ByHand;
+    QString name; // the atlas's zone ("Europe/London") or the reading file's name
+};
+
 // The line that says which instant a reading is for and how it was found: "Universal time
 // 1944-07-16 12:45 · British Double Summer Time, UTC+02:00 · from the atlas
-// (Europe/London)", or "· by hand" when `atlasZone` is empty.
+// (Europe/London)", "· from the reading file anna.act" or "· by hand".
 QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
-                     const QString &atlasZone);
+                     const ZoneSource &source);
 
 // "UTC+05:45", "UTC-03:30", "UTC".
 QString FormatUtcOffset(int minutesEast);

@@ -50,6 +50,7 @@ private slots:
     void readingFillsTheWindows();
     void aspectOrbsAreKeptAndApplied();
     void statusBarShowsTheTimeUsed();
+    void statusBarReadableAtOpeningSize();
     void placeTypedGivesTheDatabaseTime_data();
     void placeTypedGivesTheDatabaseTime();
     void refusedValidationChangesNothing();
@@ -212,6 +213,34 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
                                "UTC+02:00 \u00b7 by hand"));
 }
 
+// At the chart window's opening size each text of the status bar is whole, or cut with an
+// ellipsis and whole in its tool tip; none runs past the window's edge, and the time line
+// keeps room to be read.
+void TestReadingSession::statusBarReadableAtOpeningSize() {
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    SelectZone(Controls(form).cboTimeZone, 137); // Newfoundland Standard Time (until 1935)
+    Controls(form).chkDST->setChecked(true);
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    QStatusBar *bar = chart->statusBar();
+    int shown = 0;
+    for (QLabel *label : bar->findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        ++shown;
+        const QString name = label->objectName();
+        QVERIFY2(bar->rect().contains(label->geometry()), qPrintable(name));
+        const bool whole = QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                           label->contentsRect().width();
+        QVERIFY2(whole || label->toolTip().startsWith(label->text()), qPrintable(name));
+    }
+    QCOMPARE(shown, 3);
+    FIND_CHILD(QLabel, time, chart, "lblUniversalTime");
+    QVERIFY(time->width() >= bar->width() / 3);
+}
+
 void TestReadingSession::placeTypedGivesTheDatabaseTime_data() {
     QTest::addColumn<QString>("city");
     QTest::addColumn<QDateTime>("local");
@@ -371,6 +400,10 @@ void TestReadingSession::saveThenOpen() {
     QVERIFY(session_->chartWindow() != nullptr);
     QVERIFY(!form.isVisible());
     QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
+    // The zone came from the file, and the status bar says so.
+    FIND_CHILD(QLabel, time, session_->chartWindow(), "lblUniversalTime");
+    QVERIFY2(time->text().endsWith(QStringLiteral("\u00b7 from the reading file mary.act")),
+             qPrintable(time->text()));
 }
 
 void TestReadingSession::openRefusesOtherNames() {
