@@ -104,8 +104,9 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
     std::array<bool, kPatternCount> flags{};
     flags[kBundleSlot] = flags[kSeesawSlot] = flags[kSplaySlot] = true;
     three.interpretation = ReportTextRuns(BuildPatternReport(flags));
-    // Zone 34 is "Indian Time, IST, +5.3"; 7:05 there is 1:35 universal time.
-    const QStringList annaLines = {"Time zone: Indian Time, IST, +5.3",
+    // Zone 34 is "Indian Time, IST, +5.3", five and a half hours: 7:05 there is 1:35
+    // universal time. The zone is named as the window names it.
+    const QStringList annaLines = {"Time zone: Indian Time, UTC+05:30",
                                    "Universal time: 1980-03-15 01:35",
                                    "Latitude: 28\u00B0 36' N",
                                    "Longitude: 77\u00B0 12' E",
@@ -133,7 +134,8 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
                                 << QStringList{QStringLiteral("Name: ") + longValues.name,
                                                QStringLiteral("State: ") + longValues.state,
                                                QStringLiteral("City: ") + longValues.city,
-                                               "Time zone: Australian Eastern Standard Time"};
+                                               "Time zone: Australian Eastern Standard Time "
+                                               "with daylight saving, UTC+11:00"};
 
     // Eleven bodies in one sign: the wheel crowded into house 5.
     ReadingSheet crowded =
