@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -401,10 +402,16 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_degrees->setGeometry(m_text->geometry());
     m_degrees->hide();
 
-    m_grid = new AspectGrid(frame);
+    // The grid keeps its orbs at the text's size; where the frame is too small for the
+    // whole grid at that size, it scrolls.
+    m_gridArea = new QScrollArea(frame);
+    m_gridArea->setObjectName(QStringLiteral("scrAspects"));
+    m_gridArea->setWidgetResizable(true);
+    m_grid = new AspectGrid;
     m_grid->setObjectName(QStringLiteral("picAspects"));
-    m_grid->setGeometry(m_text->geometry());
-    m_grid->hide();
+    m_gridArea->setWidget(m_grid);
+    m_gridArea->setGeometry(m_text->geometry());
+    m_gridArea->hide();
 
     m_tabs = new QTabBar(frame);
     m_tabs->setObjectName(QStringLiteral("tabInterpretation"));
@@ -423,7 +430,7 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
         m_text->setVisible(page == kTextPage);
         m_degrees->setVisible(page == kDegreesPage);
-        m_grid->setVisible(page == kAspectPage);
+        m_gridArea->setVisible(page == kAspectPage);
     });
 }
 

@@ -19,6 +19,7 @@
 class QLabel;
 class QLineEdit;
 class QPixmap;
+class QScrollArea;
 class QTabBar;
 class QTextEdit;
 
@@ -160,6 +161,7 @@ private:
     QTabBar *m_tabs = nullptr;
     QTextEdit *m_degrees = nullptr;
     AspectGrid *m_grid = nullptr;
+    QScrollArea *m_gridArea = nullptr; // holds the grid
     QLabel *m_lagna = nullptr;
     QLabel *m_rashi = nullptr;
     QLabel *m_captureHolder = nullptr;
