@@ -148,6 +148,16 @@ void TestReadingSession::aspectOrbsAreKeptAndApplied() {
     QCOMPARE(PlanetValue(*report, 13)->text(), QString::fromStdString(positions.SouthNodeText));
     const std::size_t usual = report->aspects().size();
     QVERIFY(usual > 0);
+    // The printed wheel marks the planets' degrees, and draws the aspect lines once the
+    // window shows them.
+    QVERIFY(chart->readingSheet().wheel.hasDegreeMarks);
+    QCOMPARE(chart->readingSheet().wheel.degreeMarks.Longitude[kMarsBody],
+             positions.Longitude[kMarsBody]);
+    QVERIFY(!chart->readingSheet().wheel.aspectLinesShown);
+    FIND_CHILD(QAction, lines, chart, "mnuAspectLines");
+    lines->trigger();
+    QVERIFY(chart->readingSheet().wheel.aspectLinesShown);
+    QVERIFY(!chart->readingSheet().wheel.aspectLines.empty());
 
     FIND_CHILD(QAction, entry, chart, "mnuAspectOrbs");
     entry->trigger();

@@ -123,6 +123,11 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
     sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText), {}});
     sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
+    // The planets' exact degrees and the empty arc, as the window's wheel marks them.
+    sheet.wheel.hasDegreeMarks = true;
+    sheet.wheel.degreeMarks.Longitude = sheet.degrees.longitudes;
+    sheet.wheel.degreeMarks.EmptyArcFrom = sheet.degrees.emptyArcFrom;
+    sheet.wheel.degreeMarks.EmptyArcSize = sheet.degrees.emptyArcSize;
     sheet.aspects = outcome.Aspects;
     return sheet;
 }
