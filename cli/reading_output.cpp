@@ -486,8 +486,8 @@ std::string CompactJson(const Json &json) {
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
                         const ZoneUsed &zone) {
     std::string text;
-    for (const std::string &line :
-         BirthDetailLines(state.Birth, EnglishMonthName(state.Birth.BirthMonth)))
+    for (const std::string &line : BirthDetailLines(
+             state.Birth, EnglishMonthName(state.Birth.BirthMonth), DirectionLetters::Shown))
         text += line + '\n';
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;

@@ -29,8 +29,8 @@ void TestCliPlace::placeGivesCoordinatesAndZone() {
     const CliRun text = RunCli(
         {"reading", "--date", "1990-07-01", "--time", "12:00", "--place", "Madrid, Madrid, Spain"});
     QCOMPARE(text.exitCode, 0);
-    QVERIFY(text.out.contains("Latitude: 40 Degree 25 Minute"));
-    QVERIFY(text.out.contains("Longitude: 3 Degree 42 Minute"));
+    QVERIFY(text.out.contains("Latitude: 40 Degree 25 Minute N\n"));
+    QVERIFY(text.out.contains("Longitude: 3 Degree 42 Minute W\n"));
     QVERIFY(text.out.contains("City: Madrid"));
     QVERIFY(text.out.contains("Country: Spain"));
     // A former name the zone database keeps as a link finds the city of today.
