@@ -259,9 +259,10 @@ says so.
 
 const char kZonesHelp[] = R"(Usage: starloom-cli zones
 
-Lists the 164 time zones of the birth-data form with their list positions, the
-numbers --zone and the batch's zone column take. "Local Mean Time" takes its
-offset from the birth's longitude: 4 minutes per degree, east ahead of Greenwich.
+Lists the 164 time zones of the birth-data form by name, as the form shows them,
+each after its list position: the number --zone and the batch's zone column
+take. "Local Mean Time" takes its offset from the birth's longitude: 4 minutes
+per degree, east ahead of Greenwich.
 )";
 
 const char kTransitsHelp[] =
@@ -673,10 +674,10 @@ int ZonesCommand(const std::vector<std::string> &args) {
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     std::string text;
-    for (int position = 0; position < kZoneCount; ++position) {
+    for (const int position : ZoneListOrder()) {
         char number[8];
-        std::snprintf(number, sizeof number, "%2d  ", position);
-        text += number + std::string(kZoneEntries[position].name) + '\n';
+        std::snprintf(number, sizeof number, "%3d  ", position);
+        text += number + ZoneListText(position).toStdString() + '\n';
     }
     Print(text);
     return kExitOk;

@@ -486,14 +486,16 @@ std::string CompactJson(const Json &json) {
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
                         const ZoneUsed &zone) {
     std::string text;
-    for (const std::string &line :
-         BirthDetailLines(state.Birth, EnglishMonthName(state.Birth.BirthMonth)))
+    for (const std::string &line : BirthDetailLines(
+             state.Birth, EnglishMonthName(state.Birth.BirthMonth), DirectionLetters::Shown))
         text += line + '\n';
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
+    ZoneSource source;
+    if (fromAtlas)
+        source = {ZoneSource::Kind::Atlas, zone.source->place->timeZone};
     text += TimeUsedLine(state.Chart.UniversalTime, zone.position, state.Birth.DstFlag,
-                         ZoneOffsetMinutesEast(state.Birth),
-                         fromAtlas ? zone.source->place->timeZone : QString())
+                         ZoneOffsetMinutesEast(state.Birth), source)
                 .toStdString() +
             '\n';
 

@@ -36,10 +36,16 @@ struct BirthData {
 // written to files or read by programs uses these names whatever the machine's language.
 std::string_view EnglishMonthName(int month);
 
+// Whether the latitude and longitude lines end with the direction's letter, N or S and E
+// or W. The files and texts of the first version have none, and keep their format.
+enum class DirectionLetters { Omitted, Shown };
+
 // The eight lines that describe a birth: name, date and time of birth, latitude,
 // longitude, city, state and country ("Date of Birth: March 15, 1980", "Latitude: 28
-// Degree 36 Minute"). The date line carries `monthName` as given (empty when the month has
-// none). Numbers are plain decimal, texts as the record holds them.
-std::array<std::string, 8> BirthDetailLines(const BirthData &birth, std::string_view monthName);
+// Degree 36 Minute", or with the letters "Latitude: 33 Degree 52 Minute S"). The date line
+// carries `monthName` as given (empty when the month has none). Numbers are plain decimal,
+// texts as the record holds them.
+std::array<std::string, 8> BirthDetailLines(const BirthData &birth, std::string_view monthName,
+                                            DirectionLetters letters = DirectionLetters::Omitted);
 
 } // namespace starloom

@@ -4,10 +4,12 @@
 #include "engine/time_scale.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 // GLib names a structure member "signals", which Qt defines as a keyword macro.
 #pragma push_macro("signals")
@@ -37,10 +39,87 @@ std::vector<AtlasPlace> LoadGeonames() {
         place.latitude = geonames_city_get_latitude(city);
         place.longitude = geonames_city_get_longitude(city);
         place.population = geonames_city_get_population(city);
+        place.countryCode = QString::fromUtf8(geonames_city_get_country_code(city));
         geonames_city_free(city);
         places.push_back(std::move(place));
     }
     return places;
+}
+
+constexpr double kEarthRadiusKm = 6371.0; // mean radius
+// A zone's main city and a city of the list of the same name are one place within this.
+constexpr double kSameCityKm = 100.0;
+// A city of the list in the same zone this near a zone's main city is that city under
+// another name ("New York City" for New York).
+constexpr double kNearbyKm = 30.0;
+
+// Zone cities that were renamed, each by the link that keeps its former name and the zone
+// named after it now, from the time-zone database's file of backward links. Not every link
+// is a former name: many join zones that merely keep the same clocks (America/Montreal to
+// Toronto, Asia/Chongqing to Shanghai), so only the renamings are listed.
+struct FormerName {
+    const char *link;
+    const char *zone;
+};
+constexpr FormerName kFormerNames[] = {
+    {"Africa/Asmera", "Africa/Asmara"},
+    {"America/Godthab", "America/Nuuk"},
+    {"Asia/Ashkhabad", "Asia/Ashgabat"},
+    {"Asia/Calcutta", "Asia/Kolkata"},
+    {"Asia/Dacca", "Asia/Dhaka"},
+    {"Asia/Katmandu", "Asia/Kathmandu"},
+    {"Asia/Macao", "Asia/Macau"},
+    {"Asia/Rangoon", "Asia/Yangon"},
+    {"Asia/Saigon", "Asia/Ho_Chi_Minh"},
+    {"Asia/Thimbu", "Asia/Thimphu"},
+    {"Asia/Ujung_Pandang", "Asia/Makassar"},
+    {"Asia/Ulan_Bator", "Asia/Ulaanbaatar"},
+    {"Atlantic/Faeroe", "Atlantic/Faroe"},
+    {"Europe/Kiev", "Europe/Kyiv"},
+    {"Pacific/Ponape", "Pacific/Pohnpei"},
+    {"Pacific/Truk", "Pacific/Chuuk"},
+};
+
+// Great-circle distance by the haversine formula (R. W. Sinnott, "Virtues of the
+// Haversine", Sky and Telescope 68, 1984).
+double DistanceKm(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double kRadiansPerDegree = 0.0174532925199433;
+    const double dLat = (lat2 - lat1) * kRadiansPerDegree;
+    const double dLon = (lon2 - lon1) * kRadiansPerDegree;
+    const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                     std::cos(lat1 * kRadiansPerDegree) * std::cos(lat2 * kRadiansPerDegree) *
+                         std::sin(dLon / 2) * std::sin(dLon / 2);
+    return 2.0 * kEarthRadiusKm * std::asin(std::sqrt(std::min(1.0, a)));
+}
+
+// One coordinate of ISO 6709 as the zone tables write it: a sign, then degrees of
+// `degreeDigits` digits, minutes and, optionally, seconds.
+std::optional<double> ParseIso6709(QStringView text, int degreeDigits) {
+    const int length = static_cast<int>(text.size());
+    if ((length != 1 + degreeDigits + 2 && length != 1 + degreeDigits + 4) ||
+        (text[0] != QLatin1Char('+') && text[0] != QLatin1Char('-')))
+        return std::nullopt;
+    for (int i = 1; i < length; ++i) {
+        if (!text[i].isDigit())
+            return std::nullopt;
+    }
+    const double degrees = text.mid(1, degreeDigits).toInt();
+    const double minutes = text.mid(1 + degreeDigits, 2).toInt();
+    const double seconds =
+        length > 1 + degreeDigits + 2 ? text.mid(3 + degreeDigits, 2).toInt() : 0;
+    const double value = degrees + minutes / 60.0 + seconds / 3600.0;
+    return text[0] == QLatin1Char('-') ? -value : value;
+}
+
+// The folder of the time-zone database's files, as the C library finds it.
+QString ZoneInfoFolder() {
+    const QString folder = qEnvironmentVariable("TZDIR");
+    return folder.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : folder;
+}
+
+QByteArray ReadZoneInfoFile(const QString &name) {
+    QFile file(ZoneInfoFolder() + QLatin1Char('/') + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool MorePopulous(const std::vector<AtlasPlace> &places, int a, int b) {
@@ -87,6 +166,128 @@ QString ClockText(const QDateTime &at) {
 
 } // namespace
 
+QString ZoneTableEntry::cityName() const {
+    QString city = zoneId.section(QLatin1Char('/'), -1);
+    city.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return city;
+}
+
+std::vector<ZoneTableEntry> ParseZoneTable(const QByteArray &text) {
+    std::vector<ZoneTableEntry> entries;
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() < 3)
+            continue;
+        const QString position = QString::fromLatin1(fields[1]);
+        // The longitude starts at the second sign.
+        qsizetype split = -1;
+        for (qsizetype i = 1; i < position.size() && split < 0; ++i) {
+            if (position[i] == QLatin1Char('+') || position[i] == QLatin1Char('-'))
+                split = i;
+        }
+        if (split < 0)
+            continue;
+        const std::optional<double> latitude = ParseIso6709(QStringView(position).left(split), 2);
+        const std::optional<double> longitude = ParseIso6709(QStringView(position).mid(split), 3);
+        if (!latitude || !longitude)
+            continue;
+        ZoneTableEntry entry;
+        entry.countryCode = QString::fromLatin1(fields[0].split(',').value(0));
+        entry.zoneId = QString::fromUtf8(fields[2].trimmed());
+        entry.latitude = *latitude;
+        entry.longitude = *longitude;
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+QHash<QString, QString> ParseCountryNames(const QByteArray &text) {
+    QHash<QString, QString> names;
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() >= 2)
+            names.insert(QString::fromLatin1(fields[0]), QString::fromUtf8(fields[1].trimmed()));
+    }
+    return names;
+}
+
+void CompleteFromZoneTable(std::vector<AtlasPlace> &places,
+                           const std::vector<ZoneTableEntry> &zones,
+                           const QHash<QString, QString> &countryNames) {
+    QHash<QString, std::vector<int>> byName; // folded name or other name
+    QHash<QString, std::vector<int>> byZone;
+    QHash<QString, QString> listCountries; // the list's own name of each country code
+    const auto index = [&](int i) {
+        const AtlasPlace &place = places[i];
+        byName[FoldForSearch(place.name)].push_back(i);
+        for (const QString &other : place.otherNames)
+            byName[FoldForSearch(other)].push_back(i);
+        byZone[place.timeZone].push_back(i);
+        if (!place.countryCode.isEmpty() && !listCountries.contains(place.countryCode))
+            listCountries.insert(place.countryCode, place.country);
+    };
+    for (int i = 0; i < static_cast<int>(places.size()); ++i)
+        index(i);
+
+    QHash<QString, int> cityOfZone;
+    for (const ZoneTableEntry &zone : zones) {
+        if (cityOfZone.contains(zone.zoneId))
+            continue; // both tables list most zones
+        const QString name = zone.cityName();
+        const QString key = FoldForSearch(name);
+        const auto distance = [&](int i) {
+            return DistanceKm(zone.latitude, zone.longitude, places[i].latitude,
+                              places[i].longitude);
+        };
+        int found = -1;
+        for (const int i : byName.value(key)) {
+            if (distance(i) <= kSameCityKm && (found < 0 || distance(i) < distance(found)))
+                found = i;
+        }
+        if (found < 0) {
+            for (const int i : byZone.value(zone.zoneId)) {
+                if (distance(i) <= kNearbyKm && (found < 0 || MorePopulous(places, i, found)))
+                    found = i;
+            }
+            if (found >= 0) {
+                places[found].otherNames.append(name);
+                byName[key].push_back(found);
+            }
+        }
+        if (found < 0) {
+            AtlasPlace place;
+            place.name = name;
+            place.country =
+                listCountries.value(zone.countryCode, countryNames.value(zone.countryCode));
+            place.state = place.country; // as the list writes its cities of city states
+            place.timeZone = zone.zoneId;
+            place.latitude = zone.latitude;
+            place.longitude = zone.longitude;
+            place.countryCode = zone.countryCode;
+            places.push_back(std::move(place));
+            found = static_cast<int>(places.size()) - 1;
+            index(found);
+        }
+        cityOfZone.insert(zone.zoneId, found);
+    }
+
+    for (const FormerName &former : kFormerNames) {
+        const auto city = cityOfZone.constFind(QString::fromLatin1(former.zone));
+        if (city == cityOfZone.constEnd() || !QTimeZone(QByteArray(former.link)).isValid())
+            continue;
+        const QString name = ZoneTableEntry{{}, QString::fromLatin1(former.link)}.cityName();
+        const QString key = FoldForSearch(name);
+        if (byName.contains(key))
+            continue; // a place of that name is found by it, not the renamed city
+        places[*city].otherNames.append(name);
+        byName[key].push_back(*city);
+    }
+}
+
 QString AtlasPlace::label() const {
     QStringList parts = {name};
     if (!state.isEmpty())
@@ -110,13 +311,23 @@ QString FoldForSearch(const QString &text) {
 
 Atlas::Atlas(std::vector<AtlasPlace> places) : places_(std::move(places)) {
     byName_.reserve(places_.size());
-    for (int i = 0; i < size(); ++i)
+    for (int i = 0; i < size(); ++i) {
         byName_.emplace_back(FoldForSearch(places_[i].name), i);
+        for (const QString &other : places_[i].otherNames)
+            byName_.emplace_back(FoldForSearch(other), i);
+    }
     std::sort(byName_.begin(), byName_.end());
 }
 
 Atlas Atlas::readSystemAtlas() {
-    return Atlas(LoadGeonames());
+    std::vector<AtlasPlace> places = LoadGeonames();
+    std::vector<ZoneTableEntry> zones =
+        ParseZoneTable(ReadZoneInfoFile(QStringLiteral("zone.tab")));
+    for (ZoneTableEntry &zone : ParseZoneTable(ReadZoneInfoFile(QStringLiteral("zone1970.tab"))))
+        zones.push_back(std::move(zone));
+    CompleteFromZoneTable(places, zones,
+                          ParseCountryNames(ReadZoneInfoFile(QStringLiteral("iso3166.tab"))));
+    return Atlas(std::move(places));
 }
 
 const Atlas &Atlas::shared() {
@@ -132,6 +343,9 @@ std::vector<int> Atlas::startingWith(const QString &prefix, int limit) const {
     auto it = std::lower_bound(byName_.begin(), byName_.end(), std::make_pair(key, -1));
     for (; it != byName_.end() && it->first.startsWith(key); ++it)
         found.push_back(it->second);
+    // A place found by two of its names is offered once.
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     const auto byPopulation = [this](int a, int b) { return MorePopulous(places_, a, b); };
     if (static_cast<int>(found.size()) > limit) {
         std::partial_sort(found.begin(), found.begin() + limit, found.end(), byPopulation);
@@ -145,10 +359,21 @@ std::vector<int> Atlas::startingWith(const QString &prefix, int limit) const {
 std::vector<int> Atlas::named(const QString &text) const {
     const QString key = FoldForSearch(text.trimmed());
     std::vector<int> found;
-    for (int i = 0; i < size(); ++i) {
-        if (FoldForSearch(places_[i].name) == key || FoldForSearch(places_[i].label()) == key)
-            found.push_back(i);
+    // Names and other names from the sorted index; only a text with a comma can be a label
+    // that is more than the name.
+    const auto [first, last] =
+        std::equal_range(byName_.begin(), byName_.end(), std::make_pair(key, 0),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (auto it = first; it != last; ++it)
+        found.push_back(it->second);
+    if (key.contains(QLatin1Char(','))) {
+        for (int i = 0; i < size(); ++i) {
+            if (FoldForSearch(places_[i].label()) == key)
+                found.push_back(i);
+        }
     }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     std::sort(found.begin(), found.end(),
               [this](int a, int b) { return MorePopulous(places_, a, b); });
     return found;
@@ -191,6 +416,68 @@ int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinute
     return offset + (dst ? 60 : 0);
 }
 
+QString ZoneListText(int position) {
+    if (position < 0 || position >= kZoneCount)
+        return {};
+    const EntryFacts &entry = Entries()[position];
+    const QString offset = position == kLocalMeanTimePosition
+                               ? QStringLiteral("from the longitude")
+                               : FormatUtcOffset(entry.offsetMinutes);
+    return QStringLiteral("%1, %2, %3").arg(entry.name, entry.abbreviation, offset);
+}
+
+namespace {
+
+// Compares names as a reader orders them: letter case ignored, and a run of digits by the
+// number it writes.
+int CompareNaturally(const QString &a, const QString &b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit())
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit())
+                ++endB;
+            const qulonglong numberA = a.mid(i, endA - i).toULongLong();
+            const qulonglong numberB = b.mid(j, endB - j).toULongLong();
+            if (numberA != numberB)
+                return numberA < numberB ? -1 : 1;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const QChar x = a[i].toCaseFolded();
+        const QChar y = b[j].toCaseFolded();
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    return (a.size() - i > 0) - (b.size() - j > 0);
+}
+
+} // namespace
+
+const std::vector<int> &ZoneListOrder() {
+    static const std::vector<int> order = [] {
+        std::vector<int> positions(kZoneCount);
+        for (int i = 0; i < kZoneCount; ++i)
+            positions[i] = i;
+        const std::vector<EntryFacts> &entries = Entries();
+        std::stable_sort(positions.begin(), positions.end(), [&entries](int a, int b) {
+            const int byName = CompareNaturally(entries[a].name, entries[b].name);
+            if (byName != 0)
+                return byName < 0;
+            return entries[a].offsetMinutes < entries[b].offsetMinutes;
+        });
+        return positions;
+    }();
+    return order;
+}
+
 bool IsSeasonalZoneEntry(int position) {
     return position >= 0 && position < kZoneCount && Entries()[position].seasonal;
 }
@@ -202,18 +489,24 @@ QString DescribeZone(int position, bool dst, int offsetMinutes) {
     return name + QStringLiteral(", ") + FormatUtcOffset(offsetMinutes);
 }
 
-QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
-                     const QString &atlasZone) {
-    const QString source = atlasZone.isEmpty()
-                               ? QStringLiteral("by hand")
-                               : QStringLiteral("from the atlas (%1)").arg(atlasZone);
-    return QStringLiteral("Universal time %1-%2-%3 %4:%5 \u00b7 %6 \u00b7 %7")
+QString UniversalTimeText(const CivilDateTime &universal) {
+    return QStringLiteral("%1-%2-%3 %4:%5")
         .arg(universal.year, 4, 10, QLatin1Char('0'))
         .arg(universal.month, 2, 10, QLatin1Char('0'))
         .arg(universal.day, 2, 10, QLatin1Char('0'))
         .arg(universal.hour, 2, 10, QLatin1Char('0'))
-        .arg(universal.minute, 2, 10, QLatin1Char('0'))
-        .arg(DescribeZone(position, dst, offsetMinutes), source);
+        .arg(universal.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
+                     const ZoneSource &source) {
+    QString from = QStringLiteral("by hand");
+    if (source.kind == ZoneSource::Kind::Atlas)
+        from = QStringLiteral("from the atlas (%1)").arg(source.name);
+    else if (source.kind == ZoneSource::Kind::ReadingFile)
+        from = QStringLiteral("from the reading file %1").arg(source.name);
+    return QStringLiteral("Universal time %1 \u00b7 %2 \u00b7 %3")
+        .arg(UniversalTimeText(universal), DescribeZone(position, dst, offsetMinutes), from);
 }
 
 ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time) {

@@ -1,7 +1,10 @@
 // The offline atlas and what the zone database says about a birth's clock time.
 #include "reading/atlas.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace starloom;
 
@@ -21,6 +24,11 @@ class TestAtlas : public QObject {
 private slots:
     void madrid();
     void prefixSearch();
+    void zoneTableCompletesTheList_data();
+    void zoneTableCompletesTheList();
+    void everyZoneCityIsFound();
+    void zoneListSortedInOneFormat_data();
+    void zoneListSortedInOneFormat();
     void degreesAndMinutes_data();
     void degreesAndMinutes();
     void zoneAdvice_data();
@@ -63,6 +71,137 @@ void TestAtlas::prefixSearch() {
     QCOMPARE(atlas.place(zurich.front()).name, QStringLiteral("Zurich"));
     QVERIFY(atlas.startingWith(QString(), 5).empty());
     QVERIFY(atlas.startingWith(QStringLiteral("qqqqq"), 5).empty());
+}
+
+// A list of three cities completed from five lines of a zone table, as tzdata writes them.
+void TestAtlas::zoneTableCompletesTheList_data() {
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("label"); // of the one place found; empty: none
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::newRow("London is the list's own") << "London"
+                                              << "London, England, United Kingdom"
+                                              << "Europe/London" << 51.50853 << -0.12574;
+    QTest::newRow("New York finds New York City") << "New York"
+                                                  << "New York City, New York, United States"
+                                                  << "America/New_York" << 40.71427 << -74.00597;
+    // +0117+10351 and +3608-00521 in the zone table.
+    QTest::newRow("Singapore added") << "singapore"
+                                     << "Singapore, Singapore, Singapore"
+                                     << "Asia/Singapore" << 1 + 17 / 60.0 << 103 + 51 / 60.0;
+    QTest::newRow("Gibraltar added, country named by iso3166.tab")
+        << "Gibraltar"
+        << "Gibraltar, Gibraltar, Gibraltar"
+        << "Europe/Gibraltar" << 36 + 8 / 60.0 << -(5 + 21 / 60.0);
+    QTest::newRow("Paris added, its country named as the list names it")
+        << "Paris"
+        << "Paris, France, France"
+        << "Europe/Paris" << 48 + 52 / 60.0 << 2 + 20 / 60.0;
+    QTest::newRow("Calcutta, the link's former name, finds Kolkata")
+        << "Calcutta"
+        << "Kolkata, West Bengal, India"
+        << "Asia/Kolkata" << 22.56263 << 88.36304;
+    QTest::newRow("no former name without its zone's city") << "Saigon"
+                                                            << ""
+                                                            << "" << 0.0 << 0.0;
+}
+
+void TestAtlas::zoneTableCompletesTheList() {
+    QFETCH(QString, search);
+    QFETCH(QString, label);
+    QFETCH(QString, zone);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    std::vector<AtlasPlace> places = {
+        {"London", "England", "United Kingdom", "Europe/London", 51.50853, -0.12574, 7556900, "GB"},
+        {"New York City", "New York", "United States", "America/New_York", 40.71427, -74.00597,
+         8175133, "US"},
+        {"Kolkata", "West Bengal", "India", "Asia/Kolkata", 22.56263, 88.36304, 4631392, "IN"},
+        {"Nice", "Provence", "France", "Europe/Paris", 43.70313, 7.26608, 338620, "FR"}};
+    const QByteArray zoneTable = "# comment line\n"
+                                 "GB\t+513030-0000731\tEurope/London\n"
+                                 "US\t+404251-0740023\tAmerica/New_York\tEastern (most areas)\n"
+                                 "SG,AQ,MY\t+0117+10351\tAsia/Singapore\tpeninsular Malaysia\n"
+                                 "GI\t+3608-00521\tEurope/Gibraltar\n"
+                                 "FR\t+4852+00220\tEurope/Paris\n"
+                                 "IN\t+2232+08822\tAsia/Kolkata\n"
+                                 "XX\tbad\tEtc/Nowhere\n";
+    const QByteArray countries = "GI\tGibraltar\nSG\tSingapore\nFR\tFrance (ignored)\n";
+    CompleteFromZoneTable(places, ParseZoneTable(zoneTable), ParseCountryNames(countries));
+    QCOMPARE(int(places.size()), 7); // Singapore, Gibraltar and Paris added
+    const Atlas atlas(places);
+    const std::vector<int> found = atlas.named(search);
+    QCOMPARE(int(found.size()), label.isEmpty() ? 0 : 1);
+    if (label.isEmpty())
+        return;
+    const AtlasPlace &place = atlas.place(found.front());
+    QCOMPARE(place.label(), label);
+    QCOMPARE(place.timeZone, zone);
+    QVERIFY(qAbs(place.latitude - latitude) < 1e-6 && qAbs(place.longitude - longitude) < 1e-6);
+    // Typing the start of the name offers the place once.
+    QCOMPARE(atlas.startingWith(search.left(4), 5), found);
+}
+
+// The main city of every zone in the system's own zone table is in the atlas.
+void TestAtlas::everyZoneCityIsFound() {
+    QFile table(QStringLiteral("/usr/share/zoneinfo/zone.tab"));
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    int zones = 0;
+    while (!table.atEnd()) {
+        const QByteArray line = table.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        QString city = QString::fromUtf8(line.split('\t').value(2)).section(QLatin1Char('/'), -1);
+        city.replace(QLatin1Char('_'), QLatin1Char(' '));
+        QVERIFY2(!Atlas::shared().named(city).empty(), qPrintable(city));
+        ++zones;
+    }
+    QVERIFY(zones > 300);
+    const int singapore = FirstNamed(QStringLiteral("Singapore"));
+    QVERIFY(singapore >= 0);
+    QCOMPARE(Atlas::shared().place(singapore).timeZone, QStringLiteral("Asia/Singapore"));
+    QCOMPARE(Atlas::shared().place(FirstNamed(QStringLiteral("Gibraltar"))).timeZone,
+             QStringLiteral("Europe/Gibraltar"));
+    QCOMPARE(Atlas::shared().place(FirstNamed(QStringLiteral("Calcutta"))).name,
+             QStringLiteral("Kolkata"));
+}
+
+void TestAtlas::zoneListSortedInOneFormat_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("before"); // the entry shown just before it; empty: the first
+    QTest::newRow("first") << 71 << "Addis Ababa Mean Time, ADMT, UTC+02:35"
+                           << "";
+    QTest::newRow("+5.3 is five and a half hours") << 34 << "Indian Time, IST, UTC+05:30"
+                                                   << "Howrah Mean Time, HMT, UTC+05:53";
+    QTest::newRow("Nepal among the N's, not after Yukon") << 132 << "Nepal Time, NPT, UTC+05:45"
+                                                          << "Mountain War Time, MWT, UTC-06:00";
+    QTest::newRow("Greenwich") << 29 << "Greenwich Mean Time, GMT, UTC"
+                               << "Funchal Mean Time, FMT, UTC-01:08";
+    QTest::newRow("zone numbers by their value") << 62 << "USSR Zone 10, UZ10, UTC+11:00"
+                                                 << "USSR Zone 6, USZ6, UTC+07:00";
+    QTest::newRow("USSR after Universal") << 63 << "USSR Zone 3, USZ3, UTC+04:00"
+                                          << "Universal Time, UT, UTC";
+    QTest::newRow("local mean time")
+        << kLocalMeanTimePosition << "Local Mean Time, LMT, from the longitude"
+        << "Line Islands Time, LINT, UTC+14:00";
+}
+
+void TestAtlas::zoneListSortedInOneFormat() {
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    QFETCH(QString, before);
+    const std::vector<int> &order = ZoneListOrder();
+    QCOMPARE(int(order.size()), kZoneCount);
+    QCOMPARE(ZoneListText(position), text);
+    const auto at = std::find(order.begin(), order.end(), position);
+    QVERIFY(at != order.end());
+    QCOMPARE(at == order.begin() ? QString() : ZoneListText(*(at - 1)), before);
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < kZoneCount; ++i)
+        QCOMPARE(sorted[i], i); // every position once
 }
 
 void TestAtlas::degreesAndMinutes_data() {

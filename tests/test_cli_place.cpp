@@ -29,10 +29,17 @@ void TestCliPlace::placeGivesCoordinatesAndZone() {
     const CliRun text = RunCli(
         {"reading", "--date", "1990-07-01", "--time", "12:00", "--place", "Madrid, Madrid, Spain"});
     QCOMPARE(text.exitCode, 0);
-    QVERIFY(text.out.contains("Latitude: 40 Degree 25 Minute"));
-    QVERIFY(text.out.contains("Longitude: 3 Degree 42 Minute"));
+    QVERIFY(text.out.contains("Latitude: 40 Degree 25 Minute N\n"));
+    QVERIFY(text.out.contains("Longitude: 3 Degree 42 Minute W\n"));
     QVERIFY(text.out.contains("City: Madrid"));
     QVERIFY(text.out.contains("Country: Spain"));
+    // A former name the zone database keeps as a link finds the city of today.
+    const CliRun calcutta = RunCli(
+        {"reading", "--json", "--date", "1980-03-15", "--time", "07:05", "--place", "Calcutta"});
+    QCOMPARE(calcutta.exitCode, 0);
+    const QJsonObject kolkata = QJsonDocument::fromJson(calcutta.out).object();
+    QCOMPARE(kolkata.value("place").toObject().value("name").toString(), QStringLiteral("Kolkata"));
+    QCOMPARE(kolkata.value("universal_time").toString(), QStringLiteral("1980-03-15T01:35Z"));
     // A zone given on the command line wins over the atlas's.
     const CliRun own = RunCli({"reading", "--json", "--date", "1990-07-01", "--time", "12:00",
                                "--zone", "29", "--place", "Madrid"});
@@ -93,6 +100,18 @@ void TestCliPlace::databaseTime_data() {
         << "1905-06-01"
         << "12:00"
         << "1905-06-01T06:19Z" << 117 << 341 << false << "";
+    // Cities the zone table gives the atlas: Singapore keeps UTC+08:00 since 1982, and
+    // Gibraltar follows Central European Time with summer time.
+    QTest::newRow("Singapore, from the zone table")
+        << "Singapore"
+        << "1990-07-01"
+        << "12:00"
+        << "1990-07-01T04:00Z" << 10 << 480 << false << "";
+    QTest::newRow("Gibraltar, from the zone table")
+        << "Gibraltar"
+        << "1990-07-01"
+        << "12:00"
+        << "1990-07-01T10:00Z" << 20 << 120 << true << "";
     QTest::newRow("Madrid, skipped hour moved forward")
         << "Madrid"
         << "1990-03-25"

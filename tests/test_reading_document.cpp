@@ -10,6 +10,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -80,6 +83,7 @@ private slots:
     void initTestCase();
     void pdfHoldsTheWholeReading_data();
     void pdfHoldsTheWholeReading();
+    void headingsStayWithTheirText();
     void commandLineWritesTheSameDocument();
     void unwritableFileLeavesNothing();
 
@@ -104,8 +108,9 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
     std::array<bool, kPatternCount> flags{};
     flags[kBundleSlot] = flags[kSeesawSlot] = flags[kSplaySlot] = true;
     three.interpretation = ReportTextRuns(BuildPatternReport(flags));
-    // Zone 34 is "Indian Time, IST, +5.3"; 7:05 there is 1:35 universal time.
-    const QStringList annaLines = {"Time zone: Indian Time, IST, +5.3",
+    // Zone 34 is "Indian Time, IST, +5.3", five and a half hours: 7:05 there is 1:35
+    // universal time. The zone is named as the window names it.
+    const QStringList annaLines = {"Time zone: Indian Time, UTC+05:30",
                                    "Universal time: 1980-03-15 01:35",
                                    "Latitude: 28\u00B0 36' N",
                                    "Longitude: 77\u00B0 12' E",
@@ -133,7 +138,8 @@ void TestReadingDocument::pdfHoldsTheWholeReading_data() {
                                 << QStringList{QStringLiteral("Name: ") + longValues.name,
                                                QStringLiteral("State: ") + longValues.state,
                                                QStringLiteral("City: ") + longValues.city,
-                                               "Time zone: Australian Eastern Standard Time"};
+                                               "Time zone: Australian Eastern Standard Time "
+                                               "with daylight saving, UTC+11:00"};
 
     // Eleven bodies in one sign: the wheel crowded into house 5.
     ReadingSheet crowded =
@@ -208,6 +214,53 @@ void TestReadingDocument::pdfHoldsTheWholeReading() {
             for (int x = 0; x < image.width(); ++x)
                 ink += QColor(image.pixel(x, y)).lightness() < 240;
         QVERIFY2(ink > kLeastInk * image.width() * image.height(), qPrintable(name));
+    }
+}
+
+// Wherever the page ends, no heading is left at its foot: "Pattern by Degrees" keeps the
+// pattern's name and sentence, and each heading of the interpretation keeps the first
+// lines of its text.
+void TestReadingDocument::headingsStayWithTheirText() {
+    const Reading anna = Calculate(Anna().values);
+    ReadingSheet sheet =
+        MakeReadingSheet(anna.state, anna.outcome, anna.values.zonePosition, QLocale::c());
+    std::array<bool, kPatternCount> flags{};
+    flags[kBundleSlot] = flags[kSeesawSlot] = flags[kSplaySlot] = true;
+    sheet.interpretation = ReportTextRuns(BuildPatternReport(flags));
+    const QStringList headings = {
+        "Pattern by Degrees",  "Interpretation",     "Bundle", "Seesaw", "Splay", "Pattern",
+        "Positive Attributes", "Negative Attributes"};
+    const QString pdf = m_dir.filePath(QStringLiteral("headings.pdf"));
+    constexpr int kSteps = 24; // the Degrees section starts 7 points further down each time
+    for (int step = 0; step < kSteps; ++step) {
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(600);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+            QPainter painter(&writer);
+            PageWriter pages(painter, writer);
+            pages.take(pages.height() - pages.points(12 + 7 * step));
+            WriteDegreesSection(pages, sheet);
+            WriteInterpretationSection(pages, sheet);
+        }
+        const QStringList pageTexts =
+            QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"})).split('\f');
+        QVERIFY(pageTexts.size() >= 3);
+        for (int page = 0; page < pageTexts.size(); ++page) {
+            QStringList lines = pageTexts[page].split('\n', Qt::SkipEmptyParts);
+            lines.removeIf([](const QString &line) {
+                return line.trimmed().isEmpty() || line.startsWith(QStringLiteral("Page "));
+            });
+            if (lines.isEmpty())
+                continue;
+            const QString where = QStringLiteral("step %1, page %2").arg(step).arg(page + 1);
+            QVERIFY2(!headings.contains(lines.last().trimmed()),
+                     qPrintable(where + QLatin1Char(' ') + lines.last()));
+            if (pageTexts[page].contains(QStringLiteral("Pattern by Degrees")))
+                QVERIFY2(pageTexts[page].simplified().contains(sheet.degrees.patternText),
+                         qPrintable(where));
+        }
     }
 }
 

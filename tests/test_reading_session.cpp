@@ -73,6 +73,7 @@ private slots:
     void readingFillsTheWindows();
     void aspectOrbsAreKeptAndApplied();
     void statusBarShowsTheTimeUsed();
+    void statusBarReadableAtOpeningSize();
     void placeTypedGivesTheDatabaseTime_data();
     void placeTypedGivesTheDatabaseTime();
     void refusedValidationChangesNothing();
@@ -179,6 +180,16 @@ void TestReadingSession::aspectOrbsAreKeptAndApplied() {
     QCOMPARE(PlanetValue(*report, 13)->text(), QString::fromStdString(positions.SouthNodeText));
     const std::size_t usual = report->aspects().size();
     QVERIFY(usual > 0);
+    // The printed wheel marks the planets' degrees, and draws the aspect lines once the
+    // window shows them.
+    QVERIFY(chart->readingSheet().wheel.hasDegreeMarks);
+    QCOMPARE(chart->readingSheet().wheel.degreeMarks.Longitude[kMarsBody],
+             positions.Longitude[kMarsBody]);
+    QVERIFY(!chart->readingSheet().wheel.aspectLinesShown);
+    FIND_CHILD(QAction, lines, chart, "mnuAspectLines");
+    lines->trigger();
+    QVERIFY(chart->readingSheet().wheel.aspectLinesShown);
+    QVERIFY(!chart->readingSheet().wheel.aspectLines.empty());
 
     FIND_CHILD(QAction, entry, chart, "mnuAspectOrbs");
     entry->trigger();
@@ -213,7 +224,7 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
         (places.offerPlaces(QStringLiteral("Madrid")), places.completer()->model()->rowCount() > 0),
         10000);
     places.choosePlace(0);
-    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 20); // Central European Time
+    QCOMPARE(ZonePosition(Controls(form).cboTimeZone), 20); // Central European Time
     QVERIFY(Controls(form).chkDST->isChecked());
     session_->CalculateReading();
     FIND_CHILD(QLabel, status, session_->chartWindow(), "lblUniversalTime");
@@ -236,12 +247,40 @@ void TestReadingSession::statusBarShowsTheTimeUsed() {
     // The same offset by another road is no mismatch: Eastern European Time, UTC+02:00.
     session_->chartWindow()->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(session_->chartWindow() == nullptr);
-    Controls(form).cboTimeZone->setCurrentIndex(26);
+    SelectZone(Controls(form).cboTimeZone, 26);
     session_->CalculateReading();
     FIND_CHILD(QLabel, same, session_->chartWindow(), "lblUniversalTime");
     QCOMPARE(same->text(),
              QString::fromUtf8("Universal time 1990-07-01 10:00 \u00b7 Eastern European Time, "
                                "UTC+02:00 \u00b7 by hand"));
+}
+
+// At the chart window's opening size each text of the status bar is whole, or cut with an
+// ellipsis and whole in its tool tip; none runs past the window's edge, and the time line
+// keeps room to be read.
+void TestReadingSession::statusBarReadableAtOpeningSize() {
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    SelectZone(Controls(form).cboTimeZone, 137); // Newfoundland Standard Time (until 1935)
+    Controls(form).chkDST->setChecked(true);
+    session_->CalculateReading();
+    ChartWindow *chart = session_->chartWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    QStatusBar *bar = chart->statusBar();
+    int shown = 0;
+    for (QLabel *label : bar->findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        ++shown;
+        const QString name = label->objectName();
+        QVERIFY2(bar->rect().contains(label->geometry()), qPrintable(name));
+        const bool whole = QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                           label->contentsRect().width();
+        QVERIFY2(whole || label->toolTip().startsWith(label->text()), qPrintable(name));
+    }
+    QCOMPARE(shown, 3);
+    FIND_CHILD(QLabel, time, chart, "lblUniversalTime");
+    QVERIFY(time->width() >= bar->width() / 3);
 }
 
 void TestReadingSession::placeTypedGivesTheDatabaseTime_data() {
@@ -413,7 +452,7 @@ void TestReadingSession::formComesBackWhole() {
 
 void TestReadingSession::saveThenOpen() {
     FillMay1990(session_->form());
-    Controls(session_->form()).cboTimeZone->setCurrentIndex(16);
+    SelectZone(Controls(session_->form()).cboTimeZone, 16);
     Controls(session_->form()).chkDST->setChecked(true);
     session_->CalculateReading();
     const QString path = dir_->filePath(QStringLiteral("mary.act"));
@@ -442,7 +481,7 @@ void TestReadingSession::saveThenOpen() {
     QTRY_VERIFY(chart.isNull());
     BirthForm &form = session_->form();
     Controls(form).txtName->setText(QStringLiteral("Someone Else"));
-    Controls(form).cboTimeZone->setCurrentIndex(3);
+    SelectZone(Controls(form).cboTimeZone, 3);
     Controls(form).chkDST->setChecked(false);
     Controls(form).optLatSouth[0]->setChecked(true);
     shell_->dialogs.fileAnswers = {path};
@@ -452,13 +491,17 @@ void TestReadingSession::saveThenOpen() {
     QVERIFY(open.mustExist);
     QVERIFY(open.proposedName.isEmpty());
     QCOMPARE(Controls(form).txtName->text(), QStringLiteral("Mary Ann"));
-    QCOMPARE(Controls(form).cboTimeZone->currentIndex(), 16);
+    QCOMPARE(ZonePosition(Controls(form).cboTimeZone), 16);
     QVERIFY(Controls(form).chkDST->isChecked());
     QVERIFY(Controls(form).optLatSouth[1]->isChecked());
     QVERIFY(Controls(form).optLongEast[1]->isChecked());
     QVERIFY(session_->chartWindow() != nullptr);
     QVERIFY(!form.isVisible());
     QCOMPARE(session_->state().Birth.BirthName, std::string("Mary Ann"));
+    // The zone came from the file, and the status bar says so.
+    FIND_CHILD(QLabel, time, session_->chartWindow(), "lblUniversalTime");
+    QVERIFY2(time->text().endsWith(QStringLiteral("\u00b7 from the reading file mary.act")),
+             qPrintable(time->text()));
 }
 
 void TestReadingSession::dialogsProposeTheirOwnKind_data() {
@@ -780,7 +823,7 @@ void TestReadingSession::titleFollowsTheReadingFile() {
     chart = session_->chartWindow();
     chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
     QTRY_VERIFY(chart.isNull());
-    Controls(form).cboTimeZone->setCurrentIndex(20);
+    SelectZone(Controls(form).cboTimeZone, 20);
     session_->CalculateReading();
     QCOMPARE(session_->chartWindow()->windowTitle(), plain);
 

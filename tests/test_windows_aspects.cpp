@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QtMath>
 
 using namespace starloom;
 using namespace starloom::testing;
@@ -60,6 +61,7 @@ private slots:
     void gridPaintsEachAspectInItsCell();
     void describeAspect();
     void aspectsTabKeepsTheText();
+    void orbsReadableOnScreen();
     void wheelLinesOnlyWhenShown();
     void orbSettings_data();
     void orbSettings();
@@ -143,10 +145,11 @@ void TestWindowsAspects::aspectsTabKeepsTheText() {
     FIND_CHILD(QTabBar, tabs, &report, "tabInterpretation");
     FIND_CHILD(QTextEdit, rtb, &report, "RTB");
     FIND_CHILD(AspectGrid, grid, &report, "picAspects");
+    FIND_CHILD(QWidget, area, &report, "scrAspects"); // scrolls the grid where it is larger
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(2), QStringLiteral("&Aspects"));
     QVERIFY(rtb->isVisibleTo(&report) && !grid->isVisibleTo(&report));
-    QCOMPARE(grid->geometry(), rtb->geometry());
+    QCOMPARE(area->geometry(), rtb->geometry());
 
     report.showAspects(TwoAspects(), PointTable{}, 0);
     tabs->setCurrentIndex(2);
@@ -156,6 +159,34 @@ void TestWindowsAspects::aspectsTabKeepsTheText() {
     tabs->setCurrentIndex(0);
     QVERIFY(rtb->isVisibleTo(&report));
     QCOMPARE(rtb->toPlainText(), QStringLiteral("Bundle"));
+}
+
+// The orbs in the window's grid are drawn at least as tall as the interpretation's text.
+void TestWindowsAspects::orbsReadableOnScreen() {
+    ReportWindow report(BirthData{});
+    report.showAspects({{kSunBody, kMoonBody, AspectKind::Trine, 8.2, true}}, PointTable{}, 0);
+    report.showInterpretationTab(2);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    FIND_CHILD(AspectGrid, grid, &report, "picAspects");
+    FIND_CHILD(QTextEdit, rtb, &report, "RTB");
+    const QImage image = grid->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRectF cell = AspectGridCell(QRectF(grid->rect()).adjusted(1, 1, -1, -1), 1, 0);
+    // Rows of the cell holding ink of the orb's colour (48, 48, 64).
+    int top = image.height();
+    int bottom = -1;
+    for (int y = qFloor(cell.top()); y < qCeil(cell.bottom()); ++y) {
+        if (CountNear(image, QRectF(cell.left(), y, cell.width(), 1), QColor(48, 48, 64)) > 0) {
+            top = qMin(top, y);
+            bottom = qMax(bottom, y);
+        }
+    }
+    // "8°12'a": the digit 8 is the tallest glyph of the orb.
+    const int digit = QFontMetrics(rtb->font()).tightBoundingRect(QStringLiteral("8")).height();
+    QVERIFY2(
+        bottom - top + 1 >= digit,
+        qPrintable(QStringLiteral("orb %1 px, text digit %2 px").arg(bottom - top + 1).arg(digit)));
+    report.hide();
 }
 
 void TestWindowsAspects::wheelLinesOnlyWhenShown() {

@@ -36,6 +36,8 @@ BirthData MarchBirth() {
     birth.LatMinutes = 36;
     birth.LonDegrees = 77;
     birth.LonMinutes = 12;
+    birth.LatDirFlag = true; // north
+    birth.LonDirFlag = true; // east
     birth.BirthCity = "New Delhi";
     birth.BirthState = "Delhi";
     birth.BirthCountry = "India";
@@ -89,6 +91,7 @@ private slots:
     void glyphArrangements();
     void glyphIndicesOutsideRangeChangeNothing();
     void houseCellGrowsWithItsText();
+    void timeUsedLines();
     void longDetailsShowWholeInTooltip_data();
     void longDetailsShowWholeInTooltip();
     void reportRunsKeepColourAndWeight();
@@ -116,7 +119,7 @@ void TestWindowsReport::controlsAndCaptions() {
     } frames[] = {
         {"Frame2", "Interpretation", QRect(0, 0, 223, 261), true},            // 0, 0, 3350, 3915
         {"fraWestern", "Planetary Positions", QRect(0, 260, 223, 267), true}, // 0, 3900, 3350, 4005
-        {"Frame1", "Personal Information", QRect(240, 0, 450, 87), true},     // 3600, 0, 6750, 1300
+        {"Frame1", "Personal Information", QRect(240, 0, 450, 108), true},    // 3600, 0, 6750, 1620
         {"fraVedic", "Other Details", QRect(), false},
     };
     for (const auto &frame : frames) {
@@ -141,7 +144,7 @@ void TestWindowsReport::controlsAndCaptions() {
     QCOMPARE(rtb->geometry(), QRect(8, 16, 207, 240)); // 120, 240, 3100, 3600
 
     FIND_CHILD(QWidget, wheel, &report, "picNatal");
-    QCOMPARE(wheel->geometry(), QRect(240, 96, 450, 431)); // 3600, 1440, 6750, 6465
+    QCOMPARE(wheel->geometry(), QRect(240, 117, 450, 410)); // 3600, 1760, 6750, 6145
 
     for (const char *name : {"txtFolder", "txtFile"}) {
         auto *edit = report.findChild<QLineEdit *>(QString::fromLatin1(name));
@@ -153,31 +156,42 @@ void TestWindowsReport::controlsAndCaptions() {
 }
 
 void TestWindowsReport::positionRows_data() {
-    QTest::addColumn<int>("nameIndex");
+    QTest::addColumn<QString>("nameLabel");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("valueIndex");
     QTest::addColumn<int>("top"); // pixels inside the frame
     // Rows start at 300 twips, 255 twips apart, so that fourteen fit in the frame.
-    QTest::newRow("row 1 Sun") << 0 << "Sun" << 0 << 20;
-    QTest::newRow("row 2 Moon") << 1 << "Moon" << 1 << 37;
-    QTest::newRow("row 7 Saturn") << 6 << "Saturn" << 6 << 122; // 300 + 6 * 255 = 1830
-    QTest::newRow("row 8 Uranus from entry 13") << 13 << "Uranus" << 7 << 139;
-    QTest::newRow("row 9 Neptune from entry 14") << 14 << "Neptune" << 8 << 156;
-    QTest::newRow("row 10 Pluto from entry 15") << 15 << "Pluto" << 9 << 173; // 2595
-    // Row 11 is the ascendant's value alone; the midheaven and the nodes follow it.
-    QTest::newRow("row 12 MC") << 11 << "MC" << 11 << 207; // 3105
-    QTest::newRow("row 13 North Node") << 12 << "North Node" << 12 << 224;
-    QTest::newRow("row 14 South Node from entry 10") << 10 << "South Node" << 13 << 241; // 3615
+    QTest::newRow("row 1 Sun") << "PlanetName_0"
+                               << "Sun" << 0 << 20;
+    QTest::newRow("row 2 Moon") << "PlanetName_1"
+                                << "Moon" << 1 << 37;
+    QTest::newRow("row 7 Saturn") << "PlanetName_6"
+                                  << "Saturn" << 6 << 122; // 300 + 6 * 255
+    QTest::newRow("row 8 Uranus from entry 13") << "PlanetName_13"
+                                                << "Uranus" << 7 << 139;
+    QTest::newRow("row 9 Neptune from entry 14") << "PlanetName_14"
+                                                 << "Neptune" << 8 << 156;
+    QTest::newRow("row 10 Pluto from entry 15") << "PlanetName_15"
+                                                << "Pluto" << 9 << 173;
+    // The ascendant's row has a label of its own; the midheaven and the nodes follow it.
+    QTest::newRow("row 11 Asc") << "PlanetName_Asc"
+                                << "Asc" << 10 << 190; // 2850
+    QTest::newRow("row 12 MC") << "PlanetName_11"
+                               << "MC" << 11 << 207; // 3105
+    QTest::newRow("row 13 North Node") << "PlanetName_12"
+                                       << "North Node" << 12 << 224;
+    QTest::newRow("row 14 South Node from entry 10") << "PlanetName_10"
+                                                     << "South Node" << 13 << 241; // 3615
 }
 
 void TestWindowsReport::positionRows() {
-    QFETCH(int, nameIndex);
+    QFETCH(QString, nameLabel);
     QFETCH(QString, caption);
     QFETCH(int, valueIndex);
     QFETCH(int, top);
     ReportWindow report(MarchBirth());
     FIND_CHILD(QWidget, frame, &report, "fraWestern");
-    auto *name = frame->findChild<QLabel *>(QStringLiteral("PlanetName_%1").arg(nameIndex));
+    auto *name = frame->findChild<QLabel *>(nameLabel);
     QVERIFY(name);
     QCOMPARE(name->text(), caption);
     QCOMPARE(name->geometry(), QRect(8, top, 100, 19)); // left 120, width 1500, height 285
@@ -223,10 +237,24 @@ void TestWindowsReport::detailLines_data() {
         << "Date of Birth: " + QLocale::system().monthName(3, QLocale::LongFormat) + " 5, 1980";
     QTest::newRow("time") << march << "lblTOB"
                           << "Time of Birth: 7 Hour 5 Minute";
-    QTest::newRow("latitude, no direction") << march << "lblLatitude"
-                                            << "Latitude: 28 Degree 36 Minute";
-    QTest::newRow("longitude, no direction") << march << "lblLongitude"
-                                             << "Longitude: 77 Degree 12 Minute";
+    QTest::newRow("latitude north") << march << "lblLatitude"
+                                    << "Latitude: 28 Degree 36 Minute N";
+    QTest::newRow("longitude east") << march << "lblLongitude"
+                                    << "Longitude: 77 Degree 12 Minute E";
+    BirthData sydney = march; // 33 52 S, 151 12 E
+    sydney.LatDegrees = 33;
+    sydney.LatMinutes = 52;
+    sydney.LatDirFlag = false;
+    sydney.LonDegrees = 151;
+    QTest::newRow("latitude south") << sydney << "lblLatitude"
+                                    << "Latitude: 33 Degree 52 Minute S";
+    BirthData lima = march; // 77 2 W
+    lima.LonMinutes = 2;
+    lima.LonDirFlag = false;
+    QTest::newRow("longitude west") << lima << "lblLongitude"
+                                    << "Longitude: 77 Degree 2 Minute W";
+    QTest::newRow("zone before the session writes it") << march << "lblTimeZone"
+                                                       << "Time zone: ";
     QTest::newRow("city") << march << "lblCity"
                           << "City: New Delhi";
     QTest::newRow("state") << march << "lblState"
@@ -248,7 +276,7 @@ void TestWindowsReport::detailLines_data() {
     QTest::newRow("minute 0 without leading zero") << zeros << "lblTOB"
                                                    << "Time of Birth: 0 Hour 0 Minute";
     QTest::newRow("latitude 0 0") << zeros << "lblLatitude"
-                                  << "Latitude: 0 Degree 0 Minute";
+                                  << "Latitude: 0 Degree 0 Minute N";
     QTest::newRow("December") << zeros << "lblDOB"
                               << "Date of Birth: December 31, 2050";
     QTest::newRow("empty city") << zeros << "lblCity"
@@ -387,6 +415,29 @@ void TestWindowsReport::houseCellGrowsWithItsText() {
         report.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lblNatal[A-Z][a-z]+$")))
             .size(),
         12);
+}
+
+// The zone and the universal time: two lines across the frame below the others, whole at
+// the design size.
+void TestWindowsReport::timeUsedLines() {
+    ReportWindow report(MarchBirth());
+    report.showTimeUsed(QStringLiteral("Central European Time with daylight saving, UTC+02:00"),
+                        QStringLiteral("1944-07-16 12:45"));
+    FIND_CHILD(QGroupBox, frame, &report, "Frame1");
+    FIND_CHILD(QLabel, zone, frame, "lblTimeZone");
+    FIND_CHILD(QLabel, universal, frame, "lblUniversal");
+    FIND_CHILD(QLabel, country, frame, "lblCountry");
+    QCOMPARE(zone->text(),
+             QStringLiteral("Time zone: Central European Time with daylight saving, UTC+02:00"));
+    QCOMPARE(universal->text(), QStringLiteral("Universal time: 1944-07-16 12:45"));
+    QVERIFY(zone->y() > country->y() && universal->y() > zone->y());
+    for (QLabel *line : {zone, universal}) {
+        QVERIFY(frame->contentsRect().contains(line->geometry()));
+        QVERIFY(line->toolTip().isEmpty()); // not cut
+        QVERIFY(QFontMetrics(line->font()).horizontalAdvance(line->text()) <= line->width());
+    }
+    FIND_CHILD(QWidget, wheel, &report, "picNatal");
+    QVERIFY(wheel->y() >= frame->geometry().bottom());
 }
 
 void TestWindowsReport::longDetailsShowWholeInTooltip_data() {

@@ -1,7 +1,8 @@
 // Every time zone the atlas uses, through the birth-data form: the universal time that the
 // zone and daylight-saving choice the form makes for a place gives must be the time-zone
 // database's, for noon on 1 January and 1 July of every fifth year and for the hour after
-// each of the zone's changes, 1901 to 2050.
+// each of the zone's changes, 1901 to 2050; or, where the zone list has no entry of the
+// database's offset, a notice that says so.
 #include "engine/time_scale.h"
 #include "reading/atlas.h"
 #include "reading/form_values.h"
@@ -83,6 +84,7 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
 
     int cases = 0;
     int wrong = 0;
+    int told = 0;         // offsets the list lacks, said so
     QStringList failures; // the first few
     for (int p = 0; p < atlas.size(); ++p) {
         const AtlasPlace &place = atlas.place(p);
@@ -136,28 +138,37 @@ void TestZoneSweep::everyZoneOfTheAtlas() {
                     std::lround(lon * 4.0) * (Controls(form).optLongEast[0]->isChecked() ? 1 : -1);
                 const qint64 expected =
                     QDateTime(wall.date(), wall.time(), Qt::UTC).toSecsSinceEpoch() - lmt * 60;
-                right = Controls(form).cboTimeZone->currentIndex() == kLocalMeanTimePosition &&
+                right = ZonePosition(Controls(form).cboTimeZone) == kLocalMeanTimePosition &&
                         formInstant == expected;
             } else if (instant) {
                 right = std::llabs(formInstant - *instant) <= kHalfMinute;
             }
             if (right)
                 continue;
+            // An offset the list lacks (Pitcairn's UTC-08:30 until 1998) is said under the
+            // list, never replaced by another zone in silence.
+            const std::optional<ZoneAdvice> advice = finder.adviceForForm();
+            if (advice && advice->zonePosition < 0 &&
+                Controls(form).lblZoneNotice->text().contains(
+                    QStringLiteral("No zone in the list has"))) {
+                ++told;
+                continue;
+            }
             ++wrong;
             if (failures.size() < 20)
                 failures << QStringLiteral("%1 %2: form %3 (%4, tick %5), database %6")
                                 .arg(place.timeZone, wall.toString(Qt::ISODate))
                                 .arg(QDateTime::fromSecsSinceEpoch(formInstant, Qt::UTC)
                                          .toString(Qt::ISODate))
-                                .arg(Controls(form).cboTimeZone->currentText())
+                                .arg(ZoneTableText(Controls(form).cboTimeZone))
                                 .arg(Controls(form).chkDST->isChecked())
                                 .arg(instant ? QDateTime::fromSecsSinceEpoch(*instant, Qt::UTC)
                                                    .toString(Qt::ISODate)
                                              : QStringLiteral("none"));
         }
     }
-    qInfo("%d zones, %d cases, %d wrong: %.3f%% right", atlas.size(), cases, wrong,
-          100.0 * (cases - wrong) / cases);
+    qInfo("%d zones, %d cases, %d wrong, %d told the list lacks the offset: %.3f%% right",
+          atlas.size(), cases, wrong, told, 100.0 * (cases - wrong - told) / cases);
     QVERIFY2(wrong == 0, qPrintable(failures.join(QLatin1Char('\n'))));
 }
 

@@ -2,9 +2,11 @@
 
 #include "windows/chart_glyphs.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtMath>
 
 #include <cmath>
 
@@ -16,9 +18,13 @@ const QColor kLineColour(176, 180, 200);
 const QColor kDiagonalFill(236, 240, 252);
 const QColor kPointColour(0, 0, 96);
 const QColor kOrbColour(48, 48, 64);
-constexpr qreal kGlyphShare = 0.6;    // of an aspect cell's height, for the glyph
-constexpr qreal kMinuteCell = 26.0;   // cells at least this wide show minutes as well
-constexpr qreal kOrbFontShare = 0.24; // of a cell's side, for the orb's font
+constexpr qreal kOrbPadding = 0.05;     // of a cell's side, either side of the orb
+constexpr qreal kLeastGlyphShare = 0.4; // of a cell's height left for the glyph
+// The widest orbs a cell is made for. Orbs run up to 10 degrees (8, and 2 more with a
+// luminary): the cells hold any orb below that whole, and an orb of 10 degrees and
+// minutes, the rare widest, reaches into the padding.
+const QString kWidestWholeOrb = QStringLiteral("10\u00b0a");
+const QString kWidestMinuteOrb = QStringLiteral("9\u00b059'a");
 
 qreal CellSide(const QRectF &area) {
     return qMin(area.width(), area.height()) / kAspectPointCount;
@@ -78,24 +84,32 @@ void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<As
                    kPointColour);
     }
 
-    QFont font = painter.font();
-    font.setPixelSize(qMax(6, static_cast<int>(side * kOrbFontShare)));
-    painter.setFont(font);
-    const bool minutes = side >= kMinuteCell;
+    // The orbs in the painter's font, the text size of what the grid stands in; minutes
+    // where the cells are wide enough for them.
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const bool minutes =
+        metrics.horizontalAdvance(kWidestMinuteOrb) <= side * (1 - 2 * kOrbPadding);
+    const qreal orbHeight = qMin(metrics.height(), side * (1 - kLeastGlyphShare));
     for (const Aspect &aspect : aspects) {
         if (aspect.A < 0 || aspect.B >= kAspectPointCount || aspect.A >= aspect.B)
             continue;
         const QRectF cell = AspectGridCell(area, aspect.B, aspect.A);
-        const QRectF glyphBox(cell.left(), cell.top(), cell.width(), cell.height() * kGlyphShare);
+        const QRectF glyphBox(cell.left(), cell.top(), cell.width(), cell.height() - orbHeight);
         const qreal glyphInset = side * 0.1;
         PaintGlyph(painter, glyphBox.adjusted(glyphInset, glyphInset, -glyphInset, 0),
                    AspectGlyphPath(aspect.Kind), AspectColour(aspect.Kind));
         painter.setPen(kOrbColour);
         const QRectF orbBox(cell.left(), glyphBox.bottom(), cell.width(),
                             cell.bottom() - glyphBox.bottom());
-        painter.drawText(orbBox, Qt::AlignHCenter | Qt::AlignTop, OrbLabel(aspect, minutes));
+        painter.drawText(orbBox, Qt::AlignHCenter | Qt::AlignBottom, OrbLabel(aspect, minutes));
     }
     painter.restore();
+}
+
+qreal AspectGridCellSide(const QFont &orbFont, const QPaintDevice *device, bool withMinutes) {
+    const QFontMetricsF metrics(orbFont, device);
+    const qreal width = metrics.horizontalAdvance(withMinutes ? kWidestMinuteOrb : kWidestWholeOrb);
+    return qMax(width / (1 - 2 * kOrbPadding), metrics.height() / (1 - kLeastGlyphShare));
 }
 
 QString DescribeAspect(const Aspect &aspect) {
@@ -112,6 +126,15 @@ QString DescribeAspect(const Aspect &aspect) {
 
 AspectGrid::AspectGrid(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize AspectGrid::minimumSizeHint() const {
+    const int side = qCeil(AspectGridCellSide(font(), this, false) * kAspectPointCount) + 2;
+    return QSize(side, side);
+}
+
+QSize AspectGrid::sizeHint() const {
+    return minimumSizeHint();
 }
 
 void AspectGrid::setAspects(std::vector<Aspect> aspects) {

@@ -287,8 +287,13 @@ ReadingSheet ChartWindow::readingSheet() const {
         sheet = *m_sheet;
     else
         sheet.wheel = m_report->wheelPicture();
-    // The aspects as the window shows them now, after any change of orbs.
+    // The aspects as the window shows them now, after any change of orbs, and on the wheel
+    // as lines when the window shows them so.
     sheet.aspects = m_report->aspects();
+    const WheelPicture shown = m_report->wheelPicture();
+    sheet.wheel.aspectLinesShown = shown.aspectLinesShown;
+    sheet.wheel.aspectLines = shown.aspectLines;
+    sheet.wheel.aspectPointAngles = shown.aspectPointAngles;
     return sheet;
 }
 

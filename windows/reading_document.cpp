@@ -16,6 +16,9 @@
 #include <QTextCharFormat>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <memory>
+
 namespace starloom {
 
 namespace {
@@ -35,13 +38,19 @@ constexpr qreal kPdfMarginMillimetres = 15.0;
 constexpr int kPdfResolution = 600;        // dots per inch of the PDF's coordinates
 constexpr qreal kNoLigatureSpacing = 0.02; // device pixels, too little to see
 
-// A section's title in navy above a thin rule.
-void WriteSectionTitle(PageWriter &writer, const QString &title) {
+// The height of `lines` lines of body text.
+qreal BodyLines(PageWriter &writer, int lines) {
+    return lines * QFontMetricsF(writer.font(kBodyPoints), writer.painter().device()).lineSpacing();
+}
+
+// A section's title in navy above a thin rule, on the same page as the first `keep` of
+// what follows it (two lines of body text unless the section says more).
+void WriteSectionTitle(PageWriter &writer, const QString &title, qreal keep = -1) {
     const QFont font = writer.font(kSubheadingPoints, true);
     const QFontMetricsF metrics(font, writer.painter().device());
     const qreal height = metrics.height() + writer.points(3);
-    // The title stays with at least two lines of what follows it.
-    const qreal top = writer.take(height + 2 * writer.points(kBodyPoints) * 1.3);
+    writer.keepTogether(height + (keep >= 0 ? keep : BodyLines(writer, 2)));
+    const qreal top = writer.take(height);
     QPainter &p = writer.painter();
     p.setFont(font);
     p.setPen(kHeadingNavy);
@@ -49,7 +58,6 @@ void WriteSectionTitle(PageWriter &writer, const QString &title) {
     p.setPen(QPen(kRuleGrey, writer.points(0.5)));
     p.drawLine(QPointF(writer.left(), top + height - writer.points(1.5)),
                QPointF(writer.left() + writer.width(), top + height - writer.points(1.5)));
-    writer.skip(-(2 * writer.points(kBodyPoints) * 1.3)); // give back the held lines
 }
 
 // The height of word-wrapped text in a column of `width`.
@@ -97,14 +105,18 @@ void PageWriter::writeFooter() {
 }
 
 qreal PageWriter::take(qreal height) {
+    keepTogether(height);
+    const qreal top = m_y;
+    m_y += height;
+    return top;
+}
+
+void PageWriter::keepTogether(qreal height) {
     if (m_y + height > m_body.bottom() && m_y > m_body.top()) {
         if (!m_device.newPage())
             m_ok = false;
         startPage();
     }
-    const qreal top = m_y;
-    m_y += height;
-    return top;
 }
 
 void PageWriter::skip(qreal height) {
@@ -144,27 +156,62 @@ void PageWriter::writeRuns(const QList<ReportTextRun> &runs, const QFont &font) 
         }
     }
     const QFontMetricsF metrics(font, m_painter.device());
+    // Every paragraph laid out first, so that a heading can be kept with what follows it.
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
     for (const Paragraph &paragraph : paragraphs) {
         if (paragraph.text.trimmed().isEmpty()) {
-            take(metrics.lineSpacing());
+            layouts.push_back(nullptr); // a blank line
             continue;
         }
-        QTextLayout layout(paragraph.text, font, m_painter.device());
-        layout.setFormats(paragraph.formats);
+        auto layout = std::make_unique<QTextLayout>(paragraph.text, font, m_painter.device());
+        layout->setFormats(paragraph.formats);
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
+        layout->setTextOption(option);
+        layout->beginLayout();
         qreal y = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(m_body.width());
             line.setPosition(QPointF(0, y));
             y += line.height();
         }
-        layout.endLayout();
+        layout->endLayout();
+        layouts.push_back(std::move(layout));
+    }
+    // A heading is a paragraph written in bold only ("Positive Attributes").
+    const auto heading = [&](std::size_t i) {
+        if (layouts[i] == nullptr)
+            return false;
+        return std::all_of(paragraphs[i].formats.begin(), paragraphs[i].formats.end(),
+                           [](const QTextLayout::FormatRange &range) {
+                               return range.length == 0 || range.format.fontWeight() == QFont::Bold;
+                           });
+    };
+    const auto height = [&](std::size_t i, int lines) {
+        qreal total = 0;
+        for (int k = 0; k < layouts[i]->lineCount() && k < lines; ++k)
+            total += layouts[i]->lineAt(k).height();
+        return total;
+    };
+    constexpr int kLinesKeptWithHeading = 2;
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        if (layouts[i] == nullptr) {
+            take(metrics.lineSpacing());
+            continue;
+        }
+        if (heading(i) && (i == 0 || !heading(i - 1))) {
+            // The headings in a row stay with the first lines of the text under them.
+            qreal keep = 0;
+            std::size_t next = i;
+            for (; next < layouts.size() && heading(next); ++next)
+                keep += height(next, layouts[next]->lineCount());
+            if (next < layouts.size() && layouts[next] != nullptr)
+                keep += height(next, kLinesKeptWithHeading);
+            keepTogether(keep);
+        }
         m_painter.setPen(kBodyText);
-        for (int i = 0; i < layout.lineCount(); ++i) {
-            const QTextLine line = layout.lineAt(i);
+        for (int k = 0; k < layouts[i]->lineCount(); ++k) {
+            const QTextLine line = layouts[i]->lineAt(k);
             const qreal top = take(line.height());
             line.draw(&m_painter, QPointF(m_body.left(), top - line.y()));
         }
@@ -247,7 +294,9 @@ void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
 }
 
 void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet) {
-    WriteSectionTitle(writer, QStringLiteral("Interpretation"));
+    // The title stays with the first pattern's name, its "Pattern" heading and the first
+    // two lines under them.
+    WriteSectionTitle(writer, QStringLiteral("Interpretation"), BodyLines(writer, 4));
     writer.writeRuns(sheet.interpretation, writer.font(kBodyPoints));
 }
 
@@ -256,9 +305,12 @@ void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
     const ShapeByDegreesView &shape = sheet.degrees;
     if (shape.pattern.isEmpty())
         return;
-    WriteSectionTitle(writer, QStringLiteral("Pattern by Degrees"));
     const QFont body = writer.font(kBodyPoints);
     const QFont bold = writer.font(kBodyPoints, true);
+    // The heading stays with the pattern's name and the sentence on it.
+    WriteSectionTitle(writer, QStringLiteral("Pattern by Degrees"),
+                      QFontMetricsF(bold, writer.painter().device()).lineSpacing() +
+                          WrappedHeight(writer.painter(), shape.patternText, body, writer.width()));
     writer.writeText(shape.pattern, bold, kHeadingNavy);
     writer.writeText(shape.patternText, body, kBodyText);
     const QString leading = shape.leading.size() > 1 ? QStringLiteral("Leading Planets: ")
@@ -277,11 +329,15 @@ void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
     if (sheet.aspects.empty())
         return;
     WriteSectionTitle(writer, QStringLiteral("Aspects"));
+    // As wide as the wheel, or wider where the orbs at the body text's size need it.
+    const QFont orbs = writer.font(kBodyPoints);
+    QPainter &p = writer.painter();
     const qreal side =
-        qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+        qMin(writer.width(), qMax(writer.points(kWheelMillimetres * kPointsPerMillimetre),
+                                  AspectGridCellSide(orbs, p.device(), true) * kAspectPointCount));
     const qreal top = writer.take(side);
-    PaintAspectGrid(writer.painter(),
-                    QRectF(writer.left() + (writer.width() - side) / 2, top, side, side),
+    p.setFont(orbs);
+    PaintAspectGrid(p, QRectF(writer.left() + (writer.width() - side) / 2, top, side, side),
                     sheet.aspects);
     writer.skip(writer.points(kSectionGapPoints));
 }

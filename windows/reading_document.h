@@ -49,6 +49,7 @@ public:
 
     QPainter &painter() { return m_painter; }
     qreal width() const { return m_body.width(); }
+    qreal height() const { return m_body.height(); } // of the body of one page
     qreal left() const { return m_body.left(); }
     qreal points(qreal pt) const { return pt * m_pixelsPerPoint; }
     // The font at `pt` points, measured for this device.
@@ -57,6 +58,9 @@ public:
     // Reserves `height` on the page, on a new page when the rest of this one is too short
     // (a block taller than a whole page starts a page of its own). Returns its top.
     qreal take(qreal height);
+    // Starts a new page unless `height` still fits on this one (or the page has just begun),
+    // so that what is written next stays together.
+    void keepTogether(qreal height);
     // Leaves a blank of `height`, unless the page has just begun.
     void skip(qreal height);
     int pageCount() const { return m_page; }
@@ -67,6 +71,8 @@ public:
     // one page.
     void writeText(const QString &text, const QFont &font, const QColor &colour);
     // The same for runs, each in its colour and weight; CR LF, CR or LF start a new line.
+    // A paragraph all in bold is a heading: it stays on the page of the headings after it
+    // and of the first two lines of the text under them.
     void writeRuns(const QList<ReportTextRun> &runs, const QFont &font);
 
 private:

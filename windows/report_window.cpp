@@ -2,6 +2,7 @@
 
 #include "windows/aspect_grid.h"
 #include "windows/design_units.h"
+#include "windows/elided_label.h"
 #include "windows/natal_wheel.h"
 #include "windows/planet_colours.h"
 
@@ -9,7 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -44,6 +45,15 @@ constexpr int kLeftDetailLeft = 120;
 constexpr int kLeftDetailWidth = 3120;
 constexpr int kRightDetailLeft = 3360;
 constexpr int kRightDetailWidth = 3270;
+constexpr int kWideDetailWidth = 6510; // twips, across both columns
+// Six lines from 240 twips down: the four pairs of the two columns, then the zone and the
+// universal time across the frame, whose names are too long for one column.
+constexpr int kFirstDetailTop = 240;  // twips
+constexpr int kDetailPitch = 210;     // twips from one line's top to the next
+constexpr int kPersonalHeight = 1620; // twips, the frame holding the six lines
+// The wheel lies below the frame with the design's gap and keeps its design bottom edge.
+constexpr int kWheelTop = kPersonalHeight + 140; // twips
+constexpr int kWheelBottom = 7905;               // twips
 
 // Captions of the `PlanetName` array. Entries 7 to 9 are never shown: Uranus, Neptune
 // and Pluto appear through entries 13 to 15 instead. Entries 11, 12 and 10 name the
@@ -57,10 +67,12 @@ const std::array<QString, kPlanetLabelCount> kPlanetCaptions = {
     QStringLiteral("Pluto")};
 
 // The `PlanetName` entry shown in each visible row of the positions table; row r shows
-// the value of `Planet` r beside it. The ascendant's row (10) has no name.
+// the value of `Planet` r beside it. The ascendant's row (10) has no entry of the array;
+// its own label names it.
 constexpr int kNoName = -1;
 constexpr std::array<int, 14> kVisibleNameRows = {0,  1,  2,  3,       4,  5,  6,
                                                   13, 14, 15, kNoName, 11, 12, 10};
+constexpr int kAscendantRow = 10;
 constexpr std::array<int, 3> kHiddenNames = {7, 8, 9};
 constexpr int kFirstHiddenValue = 14;
 
@@ -89,27 +101,6 @@ QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, 
 QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
-
-// A detail line: one line in its box; a text too long for it ends in an ellipsis, and the
-// tool tip then shows it whole. The text itself stays whole.
-class DetailLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    void updateTip() {
-        const bool cut = QFontMetrics(font()).horizontalAdvance(text()) > contentsRect().width();
-        setToolTip(cut ? text() : QString());
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override {
-        QPainter painter(this);
-        const QFontMetrics metrics(font());
-        const QString shown = metrics.elidedText(text(), Qt::ElideRight, contentsRect().width());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
-    }
-};
 
 // Nearest whole pixels of a rectangle scaled by `factor`.
 QRect Scaled(const QRect &rect, qreal factor) {
@@ -180,6 +171,8 @@ void ReportWindow::createPositionsFrame() {
             placeRow(names[kVisibleNameRows[row]], kNameColumnLeft, kNameColumnWidth, top);
         placeRow(m_planetValues[row], kValueColumnLeft, kValueColumnWidth, top);
     }
+    placeRow(AddLabel(positions, QStringLiteral("PlanetName_Asc"), QStringLiteral("Asc"), QRect()),
+             kNameColumnLeft, kNameColumnWidth, kFirstRowTop + kAscendantRow * kRowPitch);
     for (std::size_t i = 0; i < kHiddenNames.size(); ++i) {
         QLabel *name = names[kHiddenNames[i]];
         placeRow(name, kNameColumnLeft, kNameColumnWidth,
@@ -205,22 +198,24 @@ void ReportWindow::createPositionsFrame() {
 void ReportWindow::createPersonalFrame() {
     auto *personal =
         AddFrame(this, QStringLiteral("Frame1"), QStringLiteral("Personal Information"),
-                 TwipsRect(3600, 0, 6750, 1300));
+                 TwipsRect(3600, 0, 6750, kPersonalHeight));
     const struct {
         const char *name;
         const char *designText;
         int left;
         int width;
-        int top;
+        int line; // 0 the first
     } details[] = {
-        {"lblName", "Name: ", kLeftDetailLeft, kLeftDetailWidth, 240},
-        {"lblCity", "City: ", kLeftDetailLeft, kLeftDetailWidth, 480},
-        {"lblState", "State: ", kLeftDetailLeft, kLeftDetailWidth, 720},
-        {"lblCountry", "Country: ", kLeftDetailLeft, kLeftDetailWidth, 960},
-        {"lblDOB", "Date of Birth: ", kRightDetailLeft, kRightDetailWidth, 240},
-        {"lblTOB", "Time of Birth: ", kRightDetailLeft, kRightDetailWidth, 480},
-        {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 720},
-        {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 960},
+        {"lblName", "Name: ", kLeftDetailLeft, kLeftDetailWidth, 0},
+        {"lblCity", "City: ", kLeftDetailLeft, kLeftDetailWidth, 1},
+        {"lblState", "State: ", kLeftDetailLeft, kLeftDetailWidth, 2},
+        {"lblCountry", "Country: ", kLeftDetailLeft, kLeftDetailWidth, 3},
+        {"lblDOB", "Date of Birth: ", kRightDetailLeft, kRightDetailWidth, 0},
+        {"lblTOB", "Time of Birth: ", kRightDetailLeft, kRightDetailWidth, 1},
+        {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 2},
+        {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 3},
+        {"lblTimeZone", "Time zone: ", kLeftDetailLeft, kWideDetailWidth, 4},
+        {"lblUniversal", "Universal time: ", kLeftDetailLeft, kWideDetailWidth, 5},
     };
     // The lines start inside the frame's border with a little room, never on it.
     QStyleOptionGroupBox box;
@@ -233,19 +228,22 @@ void ReportWindow::createPersonalFrame() {
             ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, personal)
             .top();
     constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
-    const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(240));
+    const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(kFirstDetailTop));
     for (const auto &detail : details) {
-        auto *label = new DetailLabel(QString::fromLatin1(detail.designText), personal);
+        // A line too long for its box is cut with an ellipsis and shown whole in its tip.
+        auto *label = new ElidedLabel(QString::fromLatin1(detail.designText), personal);
         label->setObjectName(QString::fromLatin1(detail.name));
-        label->setTextFormat(Qt::PlainText);
-        label->setGeometry(
-            TwipsRect(detail.left, detail.top, detail.width, kDetailHeight).translated(0, drop));
+        label->setGeometry(TwipsRect(detail.left, kFirstDetailTop + detail.line * kDetailPitch,
+                                     detail.width, kDetailHeight)
+                               .translated(0, drop));
     }
 }
 
 void ReportWindow::createWheel() {
     m_wheel = new NatalWheel(this);
-    m_wheel->setGeometry(TwipsRect(3600, 1440, 6750, 6465));
+    m_wheel->setGeometry(TwipsRect(3600, kWheelTop, 6750, kWheelBottom - kWheelTop));
+    // A hidden wheel hears of its size only when shown; its labels take their places now.
+    m_wheel->placeLabels();
 }
 
 void ReportWindow::createImageNameBoxes() {
@@ -291,24 +289,24 @@ void ReportWindow::createOtherDetailsFrame() {
 void ReportWindow::writeDetails(const BirthData &birth) {
     // On screen the month is named in the user's own language, unlike the files.
     const QString month = QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat);
-    const std::array<std::string, 8> lines = BirthDetailLines(birth, month.toStdString());
+    const std::array<std::string, 8> lines =
+        BirthDetailLines(birth, month.toStdString(), DirectionLetters::Shown);
     constexpr const char *kNames[8] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",
                                        "lblLongitude", "lblCity", "lblState", "lblCountry"};
     const bool monthNamed = birth.BirthMonth >= 1 && birth.BirthMonth <= 12;
     for (int i = 0; i < 8; ++i) {
         if (i == 1 && !monthNamed)
             continue;
-        if (auto *label = findChild<QLabel *>(QString::fromLatin1(kNames[i])))
+        if (auto *label = findChild<ElidedLabel *>(QString::fromLatin1(kNames[i])))
             label->setText(FromUtf8(lines[i]));
     }
-    updateDetailTips();
 }
 
-void ReportWindow::updateDetailTips() {
-    for (QLabel *label : findChildren<QLabel *>()) {
-        if (auto *detail = dynamic_cast<DetailLabel *>(label))
-            detail->updateTip();
-    }
+void ReportWindow::showTimeUsed(const QString &zone, const QString &universalTime) {
+    findChild<ElidedLabel *>(QStringLiteral("lblTimeZone"))
+        ->setText(QStringLiteral("Time zone: ") + zone);
+    findChild<ElidedLabel *>(QStringLiteral("lblUniversal"))
+        ->setText(QStringLiteral("Universal time: ") + universalTime);
 }
 
 void ReportWindow::setGlyph(int slot, int signIndex) {
@@ -404,10 +402,16 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_degrees->setGeometry(m_text->geometry());
     m_degrees->hide();
 
-    m_grid = new AspectGrid(frame);
+    // The grid keeps its orbs at the text's size; where the frame is too small for the
+    // whole grid at that size, it scrolls.
+    m_gridArea = new QScrollArea(frame);
+    m_gridArea->setObjectName(QStringLiteral("scrAspects"));
+    m_gridArea->setWidgetResizable(true);
+    m_grid = new AspectGrid;
     m_grid->setObjectName(QStringLiteral("picAspects"));
-    m_grid->setGeometry(m_text->geometry());
-    m_grid->hide();
+    m_gridArea->setWidget(m_grid);
+    m_gridArea->setGeometry(m_text->geometry());
+    m_gridArea->hide();
 
     m_tabs = new QTabBar(frame);
     m_tabs->setObjectName(QStringLiteral("tabInterpretation"));
@@ -426,7 +430,7 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
         m_text->setVisible(page == kTextPage);
         m_degrees->setVisible(page == kDegreesPage);
-        m_grid->setVisible(page == kAspectPage);
+        m_gridArea->setVisible(page == kAspectPage);
     });
 }
 
@@ -542,7 +546,6 @@ void ReportWindow::setZoom(qreal factor) {
     setFixedSize(qRound(kReportWidth * factor), qRound(kReportHeight * factor));
     // A hidden wheel hears of its new size only when shown; its labels move now.
     m_wheel->placeLabels();
-    updateDetailTips();
 }
 
 } // namespace starloom

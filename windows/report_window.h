@@ -19,6 +19,7 @@
 class QLabel;
 class QLineEdit;
 class QPixmap;
+class QScrollArea;
 class QTabBar;
 class QTextEdit;
 
@@ -61,8 +62,13 @@ class ReportWindow final : public QWidget {
     Q_OBJECT
 public:
     // Builds the window (object name "frmDisplay") and writes the eight detail labels
-    // from `birth` as it is now.
+    // from `birth` as it is now, the latitude and longitude with their directions.
     explicit ReportWindow(const BirthData &birth, QWidget *parent = nullptr);
+
+    // The zone the birth time was read in ("British Double Summer Time, UTC+02:00") and
+    // the universal time it gives ("1944-07-16 12:45"), on the two detail lines below the
+    // others.
+    void showTimeUsed(const QString &zone, const QString &universalTime);
 
     // Shows image list entry signIndex + 1 (the glyph of sign signIndex, 0 = Aries) in glyph
     // slot `imgSign` slot (house slot + 1). Indices outside 0..11 leave the slots as they are.
@@ -130,15 +136,13 @@ private:
     void createCaptureHolder();
     void createInterpretationFrame(); // the interpretation text and its tabs
     void createPositionsFrame();
-    void createPersonalFrame(); // the eight detail lines
+    void createPersonalFrame(); // the ten detail lines
     void createWheel();
     void createImageNameBoxes(); // the last saved image's folder and name, never seen
     void createOtherDetailsFrame();
     void writeDetails(const BirthData &birth);
     void buildInterpretationTabs(QWidget *frame);
     void placeInterpretationTabs(qreal factor);
-    // Long detail lines show whole in their tool tips.
-    void updateDetailTips();
 
     // A child's geometry and font size at the design scale.
     struct DesignGeometry {
@@ -157,6 +161,7 @@ private:
     QTabBar *m_tabs = nullptr;
     QTextEdit *m_degrees = nullptr;
     AspectGrid *m_grid = nullptr;
+    QScrollArea *m_gridArea = nullptr; // holds the grid
     QLabel *m_lagna = nullptr;
     QLabel *m_rashi = nullptr;
     QLabel *m_captureHolder = nullptr;

@@ -298,15 +298,17 @@ void BirthForm::loadForm() {
     for (int minute = 0; minute <= 59; ++minute)
         m_minute->addItem(QString::number(minute));
     BuildTimeZoneTables(m_readingState.Zones);
-    for (int zone = 0; zone < kZoneCount; ++zone)
-        m_zone->addItem(QString::fromStdString(m_readingState.Zones.ZoneNames[zone]));
+    // Sorted by name, each entry keeping its list position, which is what the program
+    // computes with and what reading files store.
+    for (const int position : ZoneListOrder())
+        m_zone->addItem(ZoneListText(position), position);
     FillBodyNames(m_readingState.BodyNames);
     m_day->setCurrentIndex(0);
     m_month->setCurrentIndex(0);
     m_year->setCurrentIndex(kStartYearPosition);
     m_hour->setCurrentIndex(0);
     m_minute->setCurrentIndex(0);
-    m_zone->setCurrentIndex(0);
+    chooseZone(0, false);
 }
 
 bool BirthForm::refuse(const QString &message, QWidget *focus) {
@@ -369,7 +371,7 @@ FormValues BirthForm::values() const {
     v.yearText = m_year->currentText();
     v.hourText = m_hour->currentText();
     v.minuteText = m_minute->currentText();
-    v.zonePosition = m_zone->currentIndex();
+    v.zonePosition = m_zone->currentIndex() < 0 ? -1 : m_zone->currentData().toInt();
     v.dst = m_dst->checkState() != Qt::Unchecked; // ticked or greyed
     v.latDegrees = m_latDegrees->text();
     v.latMinutes = m_latMinutes->text();
@@ -405,7 +407,8 @@ void BirthForm::setValues(const FormValues &v) {
     SelectText(m_year, v.yearText);
     SelectText(m_hour, v.hourText);
     SelectText(m_minute, v.minuteText);
-    SelectPosition(m_zone, v.zonePosition);
+    if (const int row = m_zone->findData(v.zonePosition); row >= 0)
+        m_zone->setCurrentIndex(row);
     m_dst->setCheckState(v.dst ? Qt::Checked : Qt::Unchecked);
     m_latDegrees->setText(v.latDegrees);
     m_latMinutes->setText(v.latMinutes);
@@ -482,7 +485,8 @@ void BirthForm::setPlace(const AtlasPlace &place) {
 }
 
 void BirthForm::chooseZone(int position, bool dst) {
-    m_zone->setCurrentIndex(position);
+    if (const int row = m_zone->findData(position); row >= 0)
+        m_zone->setCurrentIndex(row);
     m_dst->setChecked(dst);
 }
 

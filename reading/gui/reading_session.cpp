@@ -11,6 +11,7 @@
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
+#include "windows/elided_label.h"
 #include "windows/report_window.h"
 
 #include <QComboBox>
@@ -101,6 +102,7 @@ bool ReadingSession::CalculateReading() {
         commands.newReading = [this] {
             m_state.SavedReadingFile.clear();
             m_readingFile.clear();
+            m_fileZone.reset();
             returnToForm(true);
         };
         commands.exit = [this] {
@@ -198,16 +200,17 @@ void ReadingSession::changeAspectOrbs(const AspectOrbs &orbs) {
 // zone and offset and where they came from, and warns when the offset differs from what
 // the atlas gives for the chosen place.
 void ReadingSession::showTimeUsed(const FormValues &values) {
-    auto *label = m_chart->findChild<QLabel *>(QStringLiteral("lblUniversalTime"));
-    if (label == nullptr) {
-        label = new QLabel(m_chart);
-        label->setObjectName(QStringLiteral("lblUniversalTime"));
-        m_chart->statusBar()->addWidget(label, 1);
-    }
+    ElidedLabel *label = statusLabel(QStringLiteral("lblUniversalTime"), false);
     const int offset = ZoneOffsetMinutesEast(m_state.Birth);
     const std::optional<AtlasPlace> place = m_places->chosenPlace();
-    QString text = TimeUsedLine(m_state.Chart.UniversalTime, values.zonePosition, values.dst,
-                                offset, m_places->zoneFromAtlas() ? place->timeZone : QString());
+    ZoneSource source;
+    if (m_places->zoneFromAtlas())
+        source = {ZoneSource::Kind::Atlas, place->timeZone};
+    else if (m_fileZone && m_fileZone->position == values.zonePosition &&
+             m_fileZone->dst == values.dst)
+        source = {ZoneSource::Kind::ReadingFile, m_fileZone->file};
+    QString text =
+        TimeUsedLine(m_state.Chart.UniversalTime, values.zonePosition, values.dst, offset, source);
     if (const std::optional<ZoneAdvice> advice = m_places->adviceForForm()) {
         if (advice->zonePosition < 0 || advice->offsetMinutes != offset) {
             const QString zone =
@@ -219,6 +222,8 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
         }
     }
     label->setText(text);
+    m_chart->report()->showTimeUsed(DescribeZone(values.zonePosition, values.dst, offset),
+                                    UniversalTimeText(m_state.Chart.UniversalTime));
 }
 
 void ReadingSession::setPositionMethod(PositionMethod method) {
@@ -235,16 +240,7 @@ void ReadingSession::setHouseSystem(HouseSystem system) {
 // system; a note on either (a date outside the standard formulas' years, houses undefined
 // at the place) is the labels' tooltip and the wheel's.
 void ReadingSession::showPositionMethod(const NatalChart &chart) {
-    const auto statusLabel = [this](const QString &name) {
-        auto *label = m_chart->findChild<QLabel *>(name);
-        if (label == nullptr) {
-            label = new QLabel(m_chart);
-            label->setObjectName(name);
-            m_chart->statusBar()->addPermanentWidget(label);
-        }
-        return label;
-    };
-    QLabel *method = statusLabel(QStringLiteral("lblPositionMethod"));
+    ElidedLabel *method = statusLabel(QStringLiteral("lblPositionMethod"), true);
     QString text = chart.Method == PositionMethod::Precise
                        ? QStringLiteral("Positions: precise, JPL-based")
                        : QStringLiteral("Positions: standard formulas");
@@ -253,14 +249,30 @@ void ReadingSession::showPositionMethod(const NatalChart &chart) {
                     .arg(kStandardFirstYear)
                     .arg(kStandardLastYear);
     method->setText(text);
-    method->setToolTip(QString::fromStdString(PositionsNote(chart)));
-    QLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"));
+    method->setNote(QString::fromStdString(PositionsNote(chart)));
+    ElidedLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"), true);
     text = QStringLiteral("Houses: ") + QString::fromUtf8(HouseSystemTitle(chart.Houses.used));
     if (chart.Houses.used != chart.Houses.requested)
         text += QStringLiteral(" (%1 undefined here)")
                     .arg(QString::fromUtf8(HouseSystemTitle(chart.Houses.requested)));
     houses->setText(text);
-    houses->setToolTip(QString::fromStdString(HousesNote(chart)));
+    houses->setNote(QString::fromStdString(HousesNote(chart)));
+}
+
+// The status bar's texts share its width: a text too long for its share is cut with an
+// ellipsis and shown whole in its tool tip, so that no text is cut off unseen at the
+// window's opening size. The time line takes the room the other two leave.
+ElidedLabel *ReadingSession::statusLabel(const QString &name, bool permanent) {
+    auto *label = m_chart->statusBar()->findChild<ElidedLabel *>(name);
+    if (label == nullptr) {
+        label = new ElidedLabel(QString(), m_chart);
+        label->setObjectName(name);
+        if (permanent)
+            m_chart->statusBar()->addPermanentWidget(label);
+        else
+            m_chart->statusBar()->addWidget(label, 1);
+    }
+    return label;
 }
 
 // A reading just opened takes the file's name; any other keeps the name of the file it was
@@ -394,6 +406,7 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     FormValues values = m_form->values();
     ApplyReadingFile(*lines, values);
     m_form->setValues(values);
+    m_fileZone = FileZone{QFileInfo(path).fileName(), values.zonePosition, values.dst};
     // Opened from a chart window, the reading gets a window of its own (the report window
     // writes the person's details when it is made); the old one closes once the new one, or
     // the form with the refused field, is up.

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -30,6 +31,7 @@ HouseSystem LoadHouseSystem(QSettings &settings);
 bool StoreHouseSystem(QSettings &settings, HouseSystem system);
 
 class BirthForm;
+class ElidedLabel;
 class PlaceFinder;
 class ReportWindow;
 
@@ -95,6 +97,9 @@ private:
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
     void showPositionMethod(const NatalChart &chart);
+    // The status bar's label of that name, made at its first use; a permanent one stays
+    // at the bar's right end.
+    ElidedLabel *statusLabel(const QString &name, bool permanent);
     void followReadingFile(const QString &opened);
     // Where the save dialogs start, without an extension (see documentName).
     QString proposedStem() const;
@@ -114,6 +119,14 @@ private:
     QString m_readingFile;
     QByteArray m_readingFileBytes;
     QString m_openingFile; // set while a reading file's data are being calculated
+    // The zone and tick of the reading file opened last, so that a chart made with them
+    // says where its zone came from.
+    struct FileZone {
+        QString file; // its name without the folder
+        int position = 0;
+        bool dst = false;
+    };
+    std::optional<FileZone> m_fileZone;
 };
 
 } // namespace starloom

@@ -1,6 +1,8 @@
 #include "reading/gui/reading_sheet.h"
 
+#include "engine/time_scale.h"
 #include "engine/zodiac.h"
+#include "reading/atlas.h"
 
 #include <QLocale>
 
@@ -77,12 +79,8 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
                               ? language.monthName(birth.BirthMonth, QLocale::LongFormat)
                               : QString::number(birth.BirthMonth);
-    QString zone;
-    if (zonePosition >= 0 && zonePosition < static_cast<int>(state.Zones.ZoneNames.size()))
-        zone = FromUtf8(state.Zones.ZoneNames[zonePosition]);
-    if (birth.DstFlag)
-        zone += QStringLiteral(", daylight saving time");
-    const CivilDateTime &ut = state.Chart.UniversalTime;
+    // The zone as the window names it, with the offset the birth was read in.
+    const QString zone = DescribeZone(zonePosition, birth.DstFlag, ZoneOffsetMinutesEast(birth));
     sheet.rightDetails = {QStringLiteral("Date of Birth: %1 %2, %3")
                               .arg(month)
                               .arg(birth.BirthDay)
@@ -91,12 +89,8 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                               .arg(birth.BirthHour)
                               .arg(birth.BirthMinute),
                           QStringLiteral("Time zone: ") + zone,
-                          QStringLiteral("Universal time: %1-%2-%3 %4:%5")
-                              .arg(ut.year, 4, 10, QLatin1Char('0'))
-                              .arg(ut.month, 2, 10, QLatin1Char('0'))
-                              .arg(ut.day, 2, 10, QLatin1Char('0'))
-                              .arg(ut.hour, 2, 10, QLatin1Char('0'))
-                              .arg(ut.minute, 2, 10, QLatin1Char('0')),
+                          QStringLiteral("Universal time: ") +
+                              UniversalTimeText(state.Chart.UniversalTime),
                           QStringLiteral("Latitude: ") +
                               Angle(birth.LatDegrees, birth.LatMinutes,
                                     birth.LatDirFlag ? QLatin1Char('N') : QLatin1Char('S')),
@@ -128,6 +122,11 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
     sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText), {}});
     sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
+    // The planets' exact degrees and the empty arc, as the window's wheel marks them.
+    sheet.wheel.hasDegreeMarks = true;
+    sheet.wheel.degreeMarks.Longitude = sheet.degrees.longitudes;
+    sheet.wheel.degreeMarks.EmptyArcFrom = sheet.degrees.emptyArcFrom;
+    sheet.wheel.degreeMarks.EmptyArcSize = sheet.degrees.emptyArcSize;
     sheet.aspects = outcome.Aspects;
     return sheet;
 }

@@ -74,4 +74,18 @@ inline FormControls Controls(const QObject &form) {
     return FormControls(form);
 }
 
+// The zone list shows its entries sorted by name; each keeps its list position (what the
+// program computes with and reading files store) as its item data.
+inline int ZonePosition(const QComboBox *list) {
+    return list->currentData().toInt();
+}
+inline void SelectZone(QComboBox *list, int position) {
+    list->setCurrentIndex(list->findData(position));
+}
+// The zone table's own text of the chosen entry, "Indian Time, IST, +5.3".
+inline QString ZoneTableText(const QComboBox *list) {
+    const std::string_view name = kZoneEntries[ZonePosition(list)].name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 } // namespace starloom::testing

@@ -20,7 +20,7 @@ inline void FillMay1990(BirthForm &form) {
         Controls(form).cboYear->findText(QStringLiteral("1990")));
     Controls(form).cboHour->setCurrentIndex(12);
     Controls(form).cboMinute->setCurrentIndex(0);
-    Controls(form).cboTimeZone->setCurrentIndex(29); // Greenwich Mean Time
+    SelectZone(Controls(form).cboTimeZone, 29); // Greenwich Mean Time
     Controls(form).txtLatD->setText(QStringLiteral("51"));
     Controls(form).txtLatM->setText(QStringLiteral("28"));
     Controls(form).txtLonD->setText(QStringLiteral("0"));
