@@ -12,3 +12,7 @@ target_compile_definitions(test_precise PRIVATE STARLOOM_SOURCE_DIR="${PROJECT_S
 # The house cusps against the same library's house routine.
 starloom_add_test(test_houses LABEL engine SOURCES test_houses.cpp LIBS starloom_engine)
 starloom_link_swiss_ephemeris(test_houses)
+# Whole charts of numbers, their houses against the library's for the same instant and place.
+starloom_add_test(test_natal_chart LABEL engine SOURCES test_natal_chart.cpp
+                  LIBS starloom_retrograde starloom_engine)
+starloom_link_swiss_ephemeris(test_natal_chart)

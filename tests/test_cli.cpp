@@ -187,6 +187,20 @@ void TestCli::refusals_data() {
         return QStringList{"save", "@OUT.act"} + options;
     };
 
+    // A chart needs the precise table's span: a birth carried by its zone one minute past
+    // either end is refused; a latitude of 90 degrees has no ascendant.
+    QTest::newRow("one minute before 1800 UT")
+        << reading(
+               WithOption(WithOption(WithOption(mary, "--date", "1800-01-01"), "--time", "00:59"),
+                          "--zone", "20"))
+        << "This birth falls at 1799-12-31 23:59 universal time.";
+    QTest::newRow("one minute after 2199 UT")
+        << reading(
+               WithOption(WithOption(WithOption(mary, "--date", "2199-12-31"), "--time", "14:00"),
+                          "--zone", "1"))
+        << "This birth falls at 2200-01-01 00:00 universal time.";
+    QTest::newRow("north pole") << reading(WithOption(mary, "--lat", "90:00N"))
+                                << "At a pole (latitude 90 degrees)";
     // The form's own checks, with its messages.
     QTest::newRow("empty name") << reading(WithOption(mary, "--name", ""))
                                 << "Please Enter Your Name";
