@@ -286,10 +286,31 @@ void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
     writer.skip(writer.points(kSectionGapPoints));
 }
 
+void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet) {
+    for (const SecondChartSheet &second : sheet.secondCharts) {
+        WriteSectionTitle(writer, second.title);
+        writer.writeText(second.moment, writer.font(kBodyPoints), kBodyText);
+        writer.skip(writer.points(kSectionGapPoints));
+        const qreal side =
+            qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+        const qreal top = writer.take(side);
+        const QRectF target(writer.left() + (writer.width() - side) / 2, top, side, side);
+        PaintNatalWheel(writer.painter(), target, second.wheel);
+        writer.skip(writer.points(kSectionGapPoints));
+        WriteSectionTitle(writer, QStringLiteral("Aspects Between the Charts"));
+        if (second.aspects.isEmpty())
+            writer.writeText(QStringLiteral("No aspects within the orbs."),
+                             writer.font(kBodyPoints), kBodyText);
+        for (const QString &line : second.aspects)
+            writer.writeText(line, writer.font(kBodyPoints), kBodyText);
+        writer.skip(writer.points(kSectionGapPoints));
+    }
+}
+
 std::vector<DocumentSection> ReadingSections() {
-    return {WriteHeadingSection,    WriteDetailsSection,       WriteWheelSection,
-            WritePositionsSection,  WriteSignsSection,         WriteDegreesSection,
-            WriteAspectGridSection, WriteInterpretationSection};
+    return {WriteHeadingSection,    WriteDetailsSection,        WriteWheelSection,
+            WritePositionsSection,  WriteSignsSection,          WriteDegreesSection,
+            WriteAspectGridSection, WriteInterpretationSection, WriteSecondChartSections};
 }
 
 bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error) {
