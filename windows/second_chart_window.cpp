@@ -413,7 +413,7 @@ void SecondChartWindow::buildControls() {
     split->addWidget(m_tabs);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
-    split->setSizes({520, 440});
+    split->setSizes({480, 500});
     column->addWidget(split, 1);
 
     auto *keys = new QLabel(
