@@ -292,9 +292,10 @@ void SecondChartWindow::buildActions() {
 }
 
 void SecondChartWindow::fillMenu(QMenu *menu) {
+    int separators = 0;
     for (QAction *action : m_menuActions) {
         if (action == nullptr)
-            menu->addSeparator();
+            menu->addSeparator()->setObjectName(QStringLiteral("mnuChartSep%1").arg(++separators));
         else
             menu->addAction(action);
         if (action != nullptr && action->objectName() == QLatin1String("mnuStepBack")) {
