@@ -106,7 +106,7 @@ private slots:
     void bottomButtons();
     void menus_data();
     void menus();
-    void menuBarHoldsThreeMenus();
+    void menuBarHoldsFourMenus();
     void toolbarButtons();
     void viewToolbarTwiceRestoresIt();
     void freshWindowShowsToolbarAgain();
@@ -239,13 +239,15 @@ void TestWindowsChart::menus_data() {
     QTest::addColumn<QStringList>("captions"); // "-" for a separator
     QTest::addColumn<QStringList>("keys");     // each entry's shortcut, portable text
     QTest::newRow("File") << "mnuFile"
-                          << "&File" << QStringList{"mnuNew",        "mnuOpen",       "mnuFileSep0",
-                                                    "mnuSaveAsText", "mnuSaveAsJpeg", "mnuFileSep1",
-                                                    "mnuExport",     "mnuExportPdf",  "mnuFilesep2",
-                                                    "mnuPrint",      "mnuFileSep3",   "mnuBack",
-                                                    "mnuFileSep4",   "mnuExit"}
+                          << "&File"
+                          << QStringList{"mnuNew",      "mnuOpen",       "mnuCompareWith",
+                                         "mnuFileSep0", "mnuSaveAsText", "mnuSaveAsJpeg",
+                                         "mnuFileSep1", "mnuExport",     "mnuExportPdf",
+                                         "mnuFilesep2", "mnuPrint",      "mnuFileSep3",
+                                         "mnuBack",     "mnuFileSep4",   "mnuExit"}
                           << QStringList{"&New",
                                          QString::fromUtf8("&Open\u2026"),
+                                         QString::fromUtf8("Compare &With\u2026"),
                                          "-",
                                          "Save &As",
                                          "Save As &JPEG",
@@ -258,8 +260,8 @@ void TestWindowsChart::menus_data() {
                                          "&Back",
                                          "-",
                                          "E&xit"}
-                          << QStringList{"", "Ctrl+O", "",       "Ctrl+S", "", "", "Ctrl+E",
-                                         "", "",       "Ctrl+P", "",       "", "", "Ctrl+Q"};
+                          << QStringList{"", "Ctrl+O", "", "", "Ctrl+S", "",      "", "Ctrl+E", "",
+                                         "", "Ctrl+P", "", "", "",       "Ctrl+Q"};
     QTest::newRow("View") << "mnuView"
                           << "&View"
                           << QStringList{"mnuToolBar",  "mnuPrecisePositions", "mnuHouseSystem",
@@ -270,6 +272,22 @@ void TestWindowsChart::menus_data() {
                                          "Aspect &Lines", QString::fromUtf8("Aspect &Orbs…"),
                                          "&Zoom"}
                           << QStringList{"", "", "", "", "", "", ""};
+    QTest::newRow("Chart")
+        << "mnuChart"
+        << "&Chart" << QStringList{"mnuTransits",  "mnuProgressions", "mnuDirections",
+                                   "mnuChartSep1", "mnuStepForward",  "mnuStepBack",
+                                   "mnuStepUnit",  "mnuChartSep2",    "mnuSecondChartOrbs"}
+        << QStringList{"&Transits",
+                       "Secondary &Progressions",
+                       "Solar &Arc Directions",
+                       "-",
+                       "Step &Forward",
+                       "Step &Back",
+                       "Step &Unit",
+                       "-",
+                       QString::fromUtf8("Second Chart &Orbs\u2026")}
+        << QStringList{
+               "Ctrl+T", "Ctrl+Shift+P", "Ctrl+Shift+D", "", "Alt+Right", "Alt+Left", "", "", ""};
     QTest::newRow("Help")
         << "mnuHelp"
         << "&Help" << QStringList{"mnuOnline", "mnuVisit",    "mnuHelpSep1",
@@ -313,12 +331,12 @@ void TestWindowsChart::menus() {
     }
 }
 
-void TestWindowsChart::menuBarHoldsThreeMenus() {
+void TestWindowsChart::menuBarHoldsFourMenus() {
     ChartWindow *window = makeWindow();
     QStringList titles;
     for (QAction *action : window->menuBar()->actions())
         titles.append(action->text());
-    QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&View", "&Chart", "&Help"}));
     FIND_CHILD(QAction, toolbarEntry, window, "mnuToolBar");
     QVERIFY(toolbarEntry->isCheckable());
     QVERIFY(toolbarEntry->isChecked());

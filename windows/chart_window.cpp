@@ -9,6 +9,7 @@
 #include "windows/image_saving.h"
 #include "windows/printing.h"
 #include "windows/report_window.h"
+#include "windows/second_chart_window.h"
 #include "windows/toolbar_icons.h"
 
 #include <QActionGroup>
@@ -227,6 +228,7 @@ ChartWindow::ChartWindow(ReportWindow *report, ShellServices services, ChartComm
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
+    m_second = new SecondChartWindow(this);
     buildMenus();
     assignShortcuts();
     buildToolbar();
@@ -294,7 +296,17 @@ ReadingSheet ChartWindow::readingSheet() const {
     sheet.wheel.aspectLinesShown = shown.aspectLinesShown;
     sheet.wheel.aspectLines = shown.aspectLines;
     sheet.wheel.aspectPointAngles = shown.aspectPointAngles;
+    sheet.secondCharts = m_second->sheets();
     return sheet;
+}
+
+SecondChartWindow *ChartWindow::secondChart() const {
+    return m_second;
+}
+
+void ChartWindow::setNatalChart(const NatalChart &chart, const QString &name, double eastLongitude,
+                                const AspectOrbs &orbs) {
+    m_second->setNatal(chart, readingSheet().wheel, name, eastLongitude, chart.Latitude, orbs);
 }
 
 qreal ChartWindow::zoom() const {
@@ -361,6 +373,8 @@ void ChartWindow::buildMenus() {
     addEntry(file, "mnuNew", QStringLiteral("&New"), [this] { leaveWith(m_commands.newReading); });
     addEntry(file, "mnuOpen", QStringLiteral("&Open\u2026"),
              [this, run] { run(m_commands.openReading); });
+    addEntry(file, "mnuCompareWith", QStringLiteral("Compare &With\u2026"),
+             [this, run] { run(m_commands.compareWith); });
     addSeparator(file, "mnuFileSep0");
     addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"),
              [this, run] { run(m_commands.saveReading); });
@@ -441,6 +455,12 @@ void ChartWindow::buildMenus() {
         if (fit)
             applyZoom(m_area->fitFactor());
     });
+
+    // The second charts over this one: transits, progressions, directions; synastry comes
+    // from File > Compare With.
+    QMenu *chart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    chart->setObjectName(QStringLiteral("mnuChart"));
+    m_second->fillMenu(chart);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -29,11 +29,14 @@ inline constexpr qreal kZoomSteps[] = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
 
 class ReportWindow;
 class ReportArea;
+class SecondChartWindow;
+struct NatalChart;
 
 struct ChartCommands {
     std::function<void()> saveReading; // File > Save As, toolbar Save
     std::function<void()> exportText;  // File > Export Chart As Text
     std::function<void()> openReading; // File > Open: a reading file, as the form opens one
+    std::function<void()> compareWith; // File > Compare With: a second reading, for synastry
     std::function<void()> back;        // File > Back, button Back: show the birth-data form
     std::function<void()>
         newReading;              // File > New, toolbar New: forget the saved file, show the form
@@ -85,6 +88,14 @@ public:
     // report window's name and wheel only.
     void setReadingSheet(ReadingSheet sheet);
     ReadingSheet readingSheet() const;
+
+    // The chart shown, as numbers, for the second charts laid over it (the Chart menu and
+    // File > Compare With): the person's name, the birth's longitude (degrees east) and the
+    // orbs of its own aspects. Give it after the reading sheet, whose wheel it takes.
+    void setNatalChart(const NatalChart &chart, const QString &name, double eastLongitude,
+                       const AspectOrbs &orbs);
+    // The window of the second chart, hidden until one is asked for.
+    SecondChartWindow *secondChart() const;
 
     // The report window's scale: 1 is its design size. Zoom In and Zoom Out step through
     // kZoomSteps; Fit to Window follows the window's size.
@@ -154,6 +165,7 @@ private:
     QPushButton *m_back = nullptr;
     QPushButton *m_exit = nullptr;
     ReportArea *m_area = nullptr;
+    SecondChartWindow *m_second = nullptr;
     QAction *m_fitAction = nullptr;
     std::optional<ReadingSheet> m_sheet;
     qreal m_zoom = 1.0;

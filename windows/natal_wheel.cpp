@@ -13,6 +13,7 @@
 #include <QWidgetItem>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -91,6 +92,13 @@ constexpr qreal kDiscRadius = 28.0;       // central disc
 constexpr qreal kArrowTail = 68.0;        // the horizon and meridian arrows run outwards
 constexpr qreal kArrowTip = 81.0;         // from tail to tip
 constexpr qreal kSectorDegrees = 30.0;    // one sign, one house
+// The bi-wheel's outer ring lies outside the rim: a tick at each point's degree, then its
+// glyph, spread round the ring where glyphs would touch.
+constexpr qreal kOuterRingRadius = 128.0; // outer edge of the ring
+constexpr qreal kOuterTickEnd = 104.0;    // ticks run from the rim to here
+constexpr qreal kOuterGlyphRadius = 115.0;
+constexpr qreal kOuterGlyphSide = 11.0;
+constexpr qreal kOuterGlyphGap = 6.0; // degrees between two glyphs' centres at least
 
 // A path for the part of an annulus between two radii that spans the first sector,
 // counter-clockwise from the positive x axis.
@@ -356,6 +364,51 @@ void DrawLabels(QPainter &p, const WheelPicture &picture, const WheelHouseLayout
     for (const HouseNames &house : picture.houseNames) {
         for (const PlacedName &name : house.names)
             PaintWheelText(p, name.box, name.text, house.textSize, false);
+    }
+}
+
+// A place on the wheel's circle of `radius` at a screen angle (counter-clockwise, y down).
+QPointF OnCircle(qreal radius, qreal degrees) {
+    const qreal radians = qDegreesToRadians(degrees);
+    return QPointF(radius * std::cos(radians), -radius * std::sin(radians));
+}
+
+// The ring, a tick at each point's exact degree, a leader to its glyph and the glyph in
+// the point's colour; a retrograde point has a small R beside its glyph.
+void DrawOuterRing(QPainter &p, const WheelPicture &picture) {
+    QPen circle(kNumberColour);
+    circle.setWidthF(0.6);
+    p.setPen(circle);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(0, 0), kOuterRingRadius, kOuterRingRadius);
+    const std::vector<double> glyphAngles = OuterRingGlyphAngles(picture);
+    for (std::size_t i = 0; i < picture.outerRing.size(); ++i) {
+        const WheelRingPoint &point = picture.outerRing[i];
+        if (!std::isfinite(point.longitude))
+            continue;
+        const QColor colour =
+            point.point < kWheelPlanetMarks ? PlanetColour(point.point) : kNumberColour;
+        const double exact = WheelScreenAngle(picture.houseSign[0], point.longitude);
+        QPen tick(colour);
+        tick.setWidthF(1.0);
+        p.setPen(tick);
+        p.drawLine(OnCircle(kRimRadius, exact), OnCircle(kOuterTickEnd, exact));
+        QPen leader(colour);
+        leader.setWidthF(0.4);
+        p.setPen(leader);
+        p.drawLine(OnCircle(kOuterTickEnd, exact),
+                   OnCircle(kOuterGlyphRadius - kOuterGlyphSide / 2, glyphAngles[i]));
+        const QPointF centre = OnCircle(kOuterGlyphRadius, glyphAngles[i]);
+        const QRectF box(centre.x() - kOuterGlyphSide / 2, centre.y() - kOuterGlyphSide / 2,
+                         kOuterGlyphSide, kOuterGlyphSide);
+        PaintGlyph(p, box, PointGlyphPath(point.point), colour);
+        if (point.retrograde) {
+            p.setPen(colour);
+            const QPointF mark = OnCircle(kOuterGlyphRadius + kOuterGlyphSide * 0.75,
+                                          glyphAngles[i] - kOuterGlyphGap * 0.45);
+            PaintWheelText(p, QRectF(mark.x() - 3, mark.y() - 3, 6, 6), QStringLiteral("R"),
+                           kCuspNumberTextSize, true);
+        }
     }
 }
 
@@ -740,13 +793,90 @@ WheelHouseLayout WheelHouseLayoutOf(const WheelPicture &picture) {
     return layout;
 }
 
+std::vector<double> OuterRingGlyphAngles(const WheelPicture &picture) {
+    const std::size_t count = picture.outerRing.size();
+    std::vector<double> angles(count, 0.0);
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!std::isfinite(picture.outerRing[i].longitude))
+            continue;
+        angles[i] = WheelScreenAngle(picture.houseSign[0], picture.outerRing[i].longitude);
+        order.push_back(i);
+    }
+    if (order.size() < 2)
+        return angles;
+    std::sort(order.begin(), order.end(),
+              [&angles](std::size_t a, std::size_t b) { return angles[a] < angles[b]; });
+    // Neighbours closer than the gap push each other apart, half the shortfall each, until
+    // every gap is wide enough or the passes run out; the ring is too wide for twelve
+    // glyphs ever to need more than the whole circle.
+    std::vector<double> placed;
+    for (const std::size_t i : order)
+        placed.push_back(angles[i]);
+    const std::size_t n = placed.size();
+    constexpr int kPasses = 60;
+    for (int pass = 0; pass < kPasses; ++pass) {
+        bool moved = false;
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t next = (k + 1) % n;
+            double gap = placed[next] - placed[k];
+            if (next == 0)
+                gap += 360.0;
+            if (gap < kOuterGlyphGap - 1e-9) {
+                const double push = (kOuterGlyphGap - gap) / 2;
+                placed[k] -= push;
+                placed[next] += push;
+                moved = true;
+            }
+        }
+        if (!moved)
+            break;
+    }
+    for (std::size_t k = 0; k < n; ++k)
+        angles[order[k]] = placed[k];
+    return angles;
+}
+
+namespace {
+
+// The wheel's scale: units of the 200-unit frame per pixel of `target`'s shorter side, with
+// the outer ring's room when the picture has one.
+qreal WheelUnitsExtent(const WheelPicture &picture) {
+    return picture.hasOuterRing ? kOuterRingRadius : kRimRadius;
+}
+
+} // namespace
+
+int OuterRingPointAt(const QRectF &target, const WheelPicture &picture, const QPointF &position) {
+    if (!picture.hasOuterRing)
+        return -1;
+    const qreal side = qMin(target.width(), target.height()) - 2.0;
+    if (side <= 0)
+        return -1;
+    const qreal units = 2 * WheelUnitsExtent(picture) / side;
+    const QPointF at = (position - target.center()) * units;
+    const std::vector<double> angles = OuterRingGlyphAngles(picture);
+    for (std::size_t i = 0; i < angles.size(); ++i) {
+        if (!std::isfinite(picture.outerRing[i].longitude))
+            continue;
+        const QPointF centre = OnCircle(kOuterGlyphRadius, angles[i]);
+        if (std::abs(at.x() - centre.x()) <= kOuterGlyphSide / 2 &&
+            std::abs(at.y() - centre.y()) <= kOuterGlyphSide / 2)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &picture) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(target.center());
     // One pixel of margin keeps the rim's line inside the picture.
     const qreal side = qMin(target.width(), target.height()) - 2.0;
-    p.scale(side / (2 * kRimRadius), side / (2 * kRimRadius));
+    const qreal extent = WheelUnitsExtent(picture);
+    p.scale(side / (2 * extent), side / (2 * extent));
+    if (picture.hasOuterRing)
+        DrawOuterRing(p, picture);
     const WheelHouseLayout layout = WheelHouseLayoutOf(picture);
     DrawBandsAndSectors(p, layout);
     DrawScale(p);
@@ -775,7 +905,7 @@ void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &pict
     }
     DrawLabels(p, picture, layout);
     if (picture.hasHouses && !picture.houses.note.isEmpty()) {
-        const qreal unitsPerPixel = 2 * kRimRadius / side;
+        const qreal unitsPerPixel = 2 * extent / side;
         p.setPen(kNoteColour);
         for (const PlacedName &line :
              PlaceCornerNote(picture.houses.note, target.width() / 2 * unitsPerPixel,

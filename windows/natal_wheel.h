@@ -49,6 +49,14 @@ struct WheelHouses {
     QString note;            // why the houses are not of the system asked for, or empty
 };
 
+// A point of a second chart on the bi-wheel's outer ring.
+struct WheelRingPoint {
+    int point = 0;        // aspect point: 0 = Sun .. 9 = Pluto, 10 = Asc, 11 = MC
+    double longitude = 0; // degrees
+    bool retrograde = false;
+    QString name; // what the ring shows on hover
+};
+
 struct WheelPicture {
     std::array<int, kSignCount> houseSign{};
     std::array<HouseNames, kSignCount> houseNames{};
@@ -62,6 +70,10 @@ struct WheelPicture {
     // The angles at their degrees and the cusps, when given.
     bool hasHouses = false;
     WheelHouses houses;
+    // A second chart's points on a ring outside the rim (the bi-wheel), when given: the
+    // wheel then shrinks to leave room for the ring.
+    bool hasOuterRing = false;
+    std::vector<WheelRingPoint> outerRing;
 };
 
 // The picture of an arrangement: the sign of house 1 (the others follow in zodiac order)
@@ -85,6 +97,15 @@ struct WheelHouseLayout {
     std::array<HouseSector, kSignCount> sectors{};
 };
 WheelHouseLayout WheelHouseLayoutOf(const WheelPicture &picture);
+
+// The screen angles (same measure as WheelScreenAngle) of the outer ring's glyphs, one per
+// point of picture.outerRing in its order: each at its point's degree, spread apart just
+// enough that no two glyphs overlap. Each glyph keeps a leader to its exact degree.
+std::vector<double> OuterRingGlyphAngles(const WheelPicture &picture);
+
+// The index in picture.outerRing of the glyph under `position`, for a wheel painted in
+// `target`; -1 when no glyph is there.
+int OuterRingPointAt(const QRectF &target, const WheelPicture &picture, const QPointF &position);
 
 // Draws the whole wheel, with its glyphs, house numbers and names, as large as fits in
 // `target` and centred on it, in vector strokes and text.

@@ -342,10 +342,46 @@ void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
     writer.skip(writer.points(kSectionGapPoints));
 }
 
+void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet) {
+    QPainter &p = writer.painter();
+    for (const SecondChartSheet &second : sheet.secondCharts) {
+        // The title, the moment and the bi-wheel as one block, on one page.
+        const QFont titleFont = writer.font(kSubheadingPoints, true);
+        const QFont bodyFont = writer.font(kBodyPoints);
+        const QFontMetricsF titleMetrics(titleFont, p.device());
+        const QFontMetricsF bodyMetrics(bodyFont, p.device());
+        const qreal titleHeight = titleMetrics.height() + writer.points(3);
+        const qreal momentHeight = bodyMetrics.lineSpacing() + writer.points(kSectionGapPoints);
+        const qreal side =
+            qMin(writer.width(), writer.points(kWheelMillimetres * kPointsPerMillimetre));
+        const qreal top = writer.take(titleHeight + momentHeight + side);
+        p.setFont(titleFont);
+        p.setPen(kHeadingNavy);
+        p.drawText(QPointF(writer.left(), top + titleMetrics.ascent()), second.title);
+        p.setPen(QPen(kRuleGrey, writer.points(0.5)));
+        p.drawLine(QPointF(writer.left(), top + titleHeight - writer.points(1.5)),
+                   QPointF(writer.left() + writer.width(), top + titleHeight - writer.points(1.5)));
+        p.setFont(bodyFont);
+        p.setPen(kBodyText);
+        p.drawText(QPointF(writer.left(), top + titleHeight + bodyMetrics.ascent()), second.moment);
+        const QRectF target(writer.left() + (writer.width() - side) / 2,
+                            top + titleHeight + momentHeight, side, side);
+        PaintNatalWheel(p, target, second.wheel);
+        writer.skip(writer.points(kSectionGapPoints));
+        WriteSectionTitle(writer, QStringLiteral("Aspects Between the Charts"));
+        if (second.aspects.isEmpty())
+            writer.writeText(QStringLiteral("No aspects within the orbs."),
+                             writer.font(kBodyPoints), kBodyText);
+        for (const QString &line : second.aspects)
+            writer.writeText(line, writer.font(kBodyPoints), kBodyText);
+        writer.skip(writer.points(kSectionGapPoints));
+    }
+}
+
 std::vector<DocumentSection> ReadingSections() {
-    return {WriteHeadingSection,    WriteDetailsSection,       WriteWheelSection,
-            WritePositionsSection,  WriteSignsSection,         WriteDegreesSection,
-            WriteAspectGridSection, WriteInterpretationSection};
+    return {WriteHeadingSection,    WriteDetailsSection,        WriteWheelSection,
+            WritePositionsSection,  WriteSignsSection,          WriteDegreesSection,
+            WriteAspectGridSection, WriteInterpretationSection, WriteSecondChartSections};
 }
 
 bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error) {

@@ -20,6 +20,15 @@ class QPainter;
 
 namespace starloom {
 
+// A second chart laid over the natal one (transits, progressions, directions, synastry):
+// its title, its moment, the bi-wheel and the aspects between the two charts, one a line.
+struct SecondChartSheet {
+    QString title;
+    QString moment;
+    WheelPicture wheel;
+    QStringList aspects;
+};
+
 // Everything the document shows of one finished reading.
 struct ReadingSheet {
     QString name;
@@ -39,6 +48,7 @@ struct ReadingSheet {
     QList<ReportTextRun> interpretation;
     ShapeByDegreesView degrees;
     std::vector<Aspect> aspects;
+    QList<SecondChartSheet> secondCharts; // in the order they were made
 };
 
 // Lays sections out one below the other on the pages of a paged device. Lengths are in the
@@ -100,6 +110,9 @@ void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet);
 void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet);
 void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet);
 void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet);
+// A section per second chart: its title and moment, the bi-wheel and the aspects
+// between the two charts.
+void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet);
 std::vector<DocumentSection> ReadingSections();
 
 // Draws the whole document on a printer or PDF writer that is set up (page size, margins)

@@ -13,6 +13,7 @@
 #include "windows/chart_window.h"
 #include "windows/elided_label.h"
 #include "windows/report_window.h"
+#include "windows/second_chart_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -98,6 +99,7 @@ bool ReadingSession::CalculateReading() {
         commands.saveReading = [this] { SaveReadingFile(); };
         commands.exportText = [this] { ExportReadingText(); };
         commands.openReading = [this] { OpenReadingFile(); };
+        commands.compareWith = [this] { CompareWithReadingFile(); };
         commands.back = [this] { returnToForm(false); };
         commands.newReading = [this] {
             m_state.SavedReadingFile.clear();
@@ -145,6 +147,8 @@ void ReadingSession::showReading(const ReadingOutcome &outcome) {
     fillReportWindow(*m_chart->report(), outcome);
     m_chart->setReadingSheet(
         MakeReadingSheet(m_state, outcome, m_shownValues.zonePosition, QLocale::system()));
+    m_chart->setNatalChart(outcome.Chart, QString::fromStdString(m_state.Birth.BirthName),
+                           BirthEastLongitude(m_state.Birth), m_state.Orbs);
     showTimeUsed(m_shownValues);
     showPositionMethod(outcome.Chart);
 }
@@ -376,12 +380,12 @@ void ReadingSession::OpenReadingFile() {
         OpenReadingFileAt(path);
 }
 
-void ReadingSession::OpenReadingFileAt(const QString &path) {
+std::optional<QStringList> ReadingSession::readReadingLines(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
         m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         QStringLiteral("Please Check The File."),
                                         MessageIcon::Error);
-        return;
+        return std::nullopt;
     }
     // A pipe or device is refused before it is opened for reading, where it could wait for
     // ever; the whole file is judged before anything of it reaches the form, so a file that
@@ -393,16 +397,22 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
                                         QStringLiteral("The file %1 could not be opened.\n%2")
                                             .arg(QDir::toNativeSeparators(path), reason),
                                         MessageIcon::Error);
-        return;
+        return std::nullopt;
     }
     ReadingFileFault fault;
-    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
+    std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
     if (!lines) {
         m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
                                         ReadingFileRefusal(QFileInfo(path).fileName(), fault),
                                         MessageIcon::Error);
-        return;
     }
+    return lines;
+}
+
+void ReadingSession::OpenReadingFileAt(const QString &path) {
+    const std::optional<QStringList> lines = readReadingLines(path);
+    if (!lines)
+        return;
     FormValues values = m_form->values();
     ApplyReadingFile(*lines, values);
     m_form->setValues(values);
@@ -420,6 +430,51 @@ void ReadingSession::OpenReadingFileAt(const QString &path) {
     if (!shown)
         m_form->showCentredOn(previous->screen());
     previous->leave();
+}
+
+void ReadingSession::CompareWithReadingFile() {
+    if (m_chart == nullptr)
+        return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = QStringLiteral("Compare With");
+    request.filter = kReadingFilter;
+    request.defaultSuffix = QStringLiteral("act");
+    request.mustExist = true;
+    const QString path = m_services.dialogs->chooseFile(dialogParent(), request);
+    if (!path.isEmpty())
+        CompareWithReadingFileAt(path);
+}
+
+// The second reading is checked as the form checks a birth and computed as a natal chart
+// of its own, with the method and houses of the chart on the screen; the form and the
+// chart on the screen stay as they are.
+bool ReadingSession::CompareWithReadingFileAt(const QString &path) {
+    if (m_chart == nullptr)
+        return false;
+    const std::optional<QStringList> lines = readReadingLines(path);
+    if (!lines)
+        return false;
+    FormValues values;
+    ApplyReadingFile(*lines, values);
+    if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, refusal->message,
+                                        refusal->icon);
+        return false;
+    }
+    ReadingState other;
+    other.Method = m_state.Method;
+    other.Houses = m_state.Houses;
+    other.Orbs = m_state.Orbs;
+    const ReadingOutcome outcome = RunReading(values, other);
+    m_chart->secondChart()->showSynastry(outcome.Chart,
+                                         QString::fromStdString(other.Birth.BirthName));
+    return true;
+}
+
+double BirthEastLongitude(const BirthData &birth) {
+    const double degrees = birth.LonDegrees + birth.LonMinutes / 60.0;
+    return birth.LonDirFlag ? degrees : -degrees;
 }
 
 } // namespace starloom

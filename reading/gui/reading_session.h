@@ -30,6 +30,9 @@ bool StorePositionMethod(QSettings &settings, PositionMethod method);
 HouseSystem LoadHouseSystem(QSettings &settings);
 bool StoreHouseSystem(QSettings &settings, HouseSystem system);
 
+// The birth place's longitude from the record, degrees east positive.
+double BirthEastLongitude(const BirthData &birth);
+
 class BirthForm;
 class ElidedLabel;
 class PlaceFinder;
@@ -79,6 +82,11 @@ public:
     // The same for a file named from outside the dialog (the command line, a dropped
     // file): the same name rule, messages and calculation.
     void OpenReadingFileAt(const QString &path);
+    // File > Compare With: a second reading file, checked as the form checks a birth and
+    // shown as synastry over the chart on the screen. False, after saying why, when the
+    // file is refused.
+    void CompareWithReadingFile();
+    bool CompareWithReadingFileAt(const QString &path);
 
 private:
     void fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome);
@@ -94,6 +102,8 @@ private:
     // Back and New: the form in place of the chart window, on its screen; New empties it.
     void returnToForm(bool afresh);
     QWidget *dialogParent() const;
+    // A reading file's lines, or nothing after a message saying why it was refused.
+    std::optional<QStringList> readReadingLines(const QString &path);
     void reportWriteFailure(const QString &path, const QString &reason);
     void showTimeUsed(const FormValues &values);
     void showPositionMethod(const NatalChart &chart);
