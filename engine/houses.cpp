@@ -127,10 +127,14 @@ constexpr double kRoundingShift = 6755399441055744.0;
 constexpr std::int64_t kRoundingShiftBits = 0x4338000000000000;
 constexpr std::int64_t kSignBit = std::numeric_limits<std::int64_t>::min();
 
-// Both lanes set to `value`.
-[[gnu::always_inline]] inline Lanes2 Broadcast(double value) {
-    return Lanes2{} + value;
+// Constants for both lanes, written out as vectors: GCC loads those whole, while a number
+// combined with a vector is copied into both lanes at run time.
+constexpr Lanes2 Both(double value) {
+    return Lanes2{value, value};
 }
+constexpr Bits2 kSignBits = {kSignBit, kSignBit};
+constexpr Bits2 kNotSignBits = {~kSignBit, ~kSignBit};
+
 [[gnu::always_inline]] inline Bits2 Bits(Lanes2 v) {
     return reinterpret_cast<Bits2>(v);
 }
@@ -150,6 +154,13 @@ constexpr std::int64_t kSignBit = std::numeric_limits<std::int64_t>::min();
     return reinterpret_cast<Bits2>(__builtin_ia32_cmpltpd(a, b));
 #else
     return a < b;
+#endif
+}
+[[gnu::always_inline]] inline Lanes2 Max(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return __builtin_ia32_maxpd(a, b);
+#else
+    return Select(Less(a, b), a, b);
 #endif
 }
 [[gnu::always_inline]] inline Bits2 LessOrEqual(Lanes2 a, Lanes2 b) {
@@ -193,13 +204,13 @@ template <typename V> struct SinCosLanes {
 // cosine are r - r^3/6 + r^5/120 and 1 - r^2/2 + r^4/24 in radians (what is left out stays
 // below 1e-15).
 [[gnu::always_inline]] inline SinCosLanes<Lanes2> OfDegreesLanes(Lanes2 degrees) {
-    const Lanes2 shifted = degrees + kRoundingShift;
-    const Lanes2 whole = shifted - kRoundingShift;
-    const Lanes2 r = (degrees - whole) * kDegToRad;
+    const Lanes2 shifted = degrees + Both(kRoundingShift);
+    const Lanes2 whole = shifted - Both(kRoundingShift);
+    const Lanes2 r = (degrees - whole) * Both(kDegToRad);
     const Lanes2 r2 = r * r;
-    const Lanes2 restSin = r * (1.0 + r2 * (-1.0 / 6.0 + r2 * (1.0 / 120.0)));
-    const Lanes2 restCos = 1.0 + r2 * (-0.5 + r2 * (1.0 / 24.0));
-    const Bits2 index = Bits(shifted) - (kRoundingShiftBits - 360);
+    const Lanes2 restSin = r * (Both(1.0) + r2 * (Both(-1.0 / 6.0) + r2 * Both(1.0 / 120.0)));
+    const Lanes2 restCos = Both(1.0) + r2 * (Both(-0.5) + r2 * Both(1.0 / 24.0));
+    const Bits2 index = Bits(shifted) - Bits2{kRoundingShiftBits - 360, kRoundingShiftBits - 360};
     const Lanes2 tableSin = {kWholeDegrees.sin[index[0]], kWholeDegrees.sin[index[1]]};
     const Lanes2 tableCos = {kWholeDegrees.cos[index[0]], kWholeDegrees.cos[index[1]]};
     return {tableSin * restCos + tableCos * restSin, tableCos * restCos - tableSin * restSin};
@@ -227,11 +238,20 @@ template <typename V> struct SinCosLanes {
     return wrapped >= 360.0 ? 0.0 : wrapped + 0.0;
 }
 
+// Wrap360 for both lanes, to the same results.
+[[gnu::always_inline]] inline Lanes2 Wrap360(Lanes2 degrees) {
+    const Lanes2 turn = Both(360.0);
+    const Bits2 below = Less(degrees, Lanes2{});
+    const Bits2 beyond = LessOrEqual(turn, degrees);
+    const Lanes2 wrapped = degrees + FromBits((below & Bits(turn)) | (beyond & Bits(-turn)));
+    return FromBits(Bits(wrapped) & ~LessOrEqual(turn, wrapped)) + Lanes2{};
+}
+
 // The longitudes opposite some in 0..360, also in 0..360: 180 added below 180, taken away
 // from there on.
 [[gnu::always_inline]] inline Lanes2 Opposites(Lanes2 degrees) {
-    const Lanes2 half = Broadcast(180.0);
-    return degrees + FromBits(Bits(half) ^ (LessOrEqual(half, degrees) & kSignBit));
+    const Lanes2 half = Both(180.0);
+    return degrees + FromBits(Bits(half) ^ (LessOrEqual(half, degrees) & kSignBits));
 }
 [[gnu::always_inline]] inline Lanes4 Opposites(Lanes4 degrees) {
     return {Opposites(degrees.low), Opposites(degrees.high)};
@@ -255,30 +275,34 @@ const ArcTangentNodes kArcTangentNodes;
 // then unfolded: 90 - a where |y| > |x|, 180 - that where x < 0, 360 - that where y < 0,
 // as an offset (exact) and a sign, so that the result is rounded once.
 [[gnu::always_inline]] inline Lanes2 Directions(Lanes2 y, Lanes2 x) {
-    const Lanes2 ax = FromBits(Bits(x) & ~kSignBit);
-    const Lanes2 ay = FromBits(Bits(y) & ~kSignBit);
+    const Lanes2 ax = FromBits(Bits(x) & kNotSignBits);
+    const Lanes2 ay = FromBits(Bits(y) & kNotSignBits);
     const Bits2 swap = Less(ax, ay);
     const Lanes2 num = Select(swap, ay, ax);
     const Lanes2 den = Select(swap, ax, ay);
-    const Lanes2 t = num / (den + FromBits(LessOrEqual(den, Lanes2{}) & Bits(Broadcast(1.0))));
-    const Lanes2 shifted = t * kArcTangentNodeCount + kRoundingShift;
-    const Lanes2 c = (shifted - kRoundingShift) * (1.0 / kArcTangentNodeCount); // exact
-    const Bits2 k = Bits(shifted) - kRoundingShiftBits;
+    // (At the origin, where both are 0, any positive divisor gives t = 0.)
+    const Lanes2 t = num / Max(den, Both(std::numeric_limits<double>::min()));
+    const Lanes2 shifted = t * Both(kArcTangentNodeCount) + Both(kRoundingShift);
+    const Lanes2 c = (shifted - Both(kRoundingShift)) * Both(1.0 / kArcTangentNodeCount); // exact
+    const Bits2 k = Bits(shifted) - Bits2{kRoundingShiftBits, kRoundingShiftBits};
     const Lanes2 node = {kArcTangentNodes.at[k[0]], kArcTangentNodes.at[k[1]]};
-    const Lanes2 u = (t - c) / (1.0 + t * c); // t - c is exact
+    const Lanes2 u = (t - c) / (Both(1.0) + t * c); // t - c is exact
+    // The series in degrees, summed in pairs of terms (Estrin's scheme) for a shorter chain of
+    // dependent operations.
+    const Lanes2 uDegrees = u * Both(kRadToDeg);
     const Lanes2 u2 = u * u;
-    const Lanes2 rest = u + u * u2 * (-1.0 / 3.0 + u2 * (1.0 / 5.0 + u2 * (-1.0 / 7.0)));
-    const Lanes2 first = node + rest * kRadToDeg;
+    const Lanes2 higher = (Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0)) + (u2 * u2) * Both(-1.0 / 7.0);
+    const Lanes2 first = node + (uDegrees + (uDegrees * u2) * higher);
     const Bits2 xNegative = Less(x, Lanes2{});
     const Bits2 yNegative = Less(y, Lanes2{});
-    const Lanes2 offset90 = FromBits(swap & Bits(Broadcast(90.0)));
-    const Lanes2 offset180 = FromBits(Bits(offset90) ^ (xNegative & kSignBit)) +
-                             FromBits(xNegative & Bits(Broadcast(180.0)));
-    const Lanes2 offset = FromBits(Bits(offset180) ^ (yNegative & kSignBit)) +
-                          FromBits(yNegative & Bits(Broadcast(360.0)));
+    const Lanes2 offset90 = FromBits(swap & Bits(Both(90.0)));
+    const Lanes2 offset180 = FromBits(Bits(offset90) ^ (xNegative & kSignBits)) +
+                             FromBits(xNegative & Bits(Both(180.0)));
+    const Lanes2 offset = FromBits(Bits(offset180) ^ (yNegative & kSignBits)) +
+                          FromBits(yNegative & Bits(Both(360.0)));
     const Lanes2 direction =
-        offset + FromBits(Bits(first) ^ ((swap ^ xNegative ^ yNegative) & kSignBit));
-    return FromBits(Bits(direction) & ~LessOrEqual(Broadcast(360.0), direction));
+        offset + FromBits(Bits(first) ^ ((swap ^ xNegative ^ yNegative) & kSignBits));
+    return FromBits(Bits(direction) & ~LessOrEqual(Both(360.0), direction));
 }
 
 [[gnu::always_inline]] inline Lanes4 Directions(Lanes4 y, Lanes4 x) {
@@ -400,12 +424,12 @@ void EqualCusps(double ascendant, HouseCuspTable &cusps) {
 
 // Porphyry: the arcs of longitude from the midheaven to the ascendant and from the
 // ascendant to the lower meridian, each cut into three. Cusps 11, 12, 2 and 3.
-Lanes4 PorphyryCusps(double ascendant, double midheaven) {
+[[gnu::always_inline]] inline Lanes4 PorphyryCusps(double ascendant, double midheaven) {
     const double upper = Wrap360(ascendant - midheaven); // midheaven to ascendant
     const double lower = 180.0 - upper;                  // ascendant to the lower meridian
     constexpr double kThird = 1.0 / 3.0;
-    return Lanes4{Wrap360(midheaven + upper * kThird), Wrap360(midheaven + 2.0 * upper * kThird),
-                  Wrap360(ascendant + lower * kThird), Wrap360(ascendant + 2.0 * lower * kThird)};
+    return {Wrap360(Lanes2{midheaven, midheaven} + Lanes2{upper, 2.0 * upper} * kThird),
+            Wrap360(Lanes2{ascendant, ascendant} + Lanes2{lower, 2.0 * lower} * kThird)};
 }
 // Placidus: a cusp is the ecliptic point that has run a third (cusps 11 and 3) or two
 // thirds (12 and 2) of its own semi-arc from the meridian. A point of declination d has the
@@ -456,8 +480,8 @@ CuspPoints PlacidusCusps(const Sky &sky) {
         const Lanes4 f2 = -9.0 * sin3 + m * m * K * ra.sin;
         step = 2.0 * f * f1 / (2.0 * f1 * f1 - f * f2);
         w -= step;
-        const Lanes2 size = FromBits(Bits(step.low) & ~kSignBit);
-        const Lanes2 sizeHigh = FromBits(Bits(step.high) & ~kSignBit);
+        const Lanes2 size = FromBits(Bits(step.low) & kNotSignBits);
+        const Lanes2 sizeHigh = FromBits(Bits(step.high) & kNotSignBits);
         if (std::max(std::max(size[0], size[1]), std::max(sizeHigh[0], sizeHigh[1])) < kConverged)
             break;
     }
@@ -613,7 +637,7 @@ Angles FindAngles(HouseSystem system, const Sky &sky, bool midheavenDown) {
     const SinCos mc = {sky.ramc.sin, sky.ramc.cos * sky.cosE}; // tan L = tan RAMC / cos e
     if (system == HouseSystem::Koch) {
         // sin AD = tan phi tan e sin RAMC, AD = the direction of (sin AD, cos AD).
-        const double s = sky.tanPhi * sky.sinE / sky.cosE * sky.ramc.sin;
+        const double s = sky.tanPhi * (sky.sinE / sky.cosE) * sky.ramc.sin;
         const double c2 = 1.0 - s * s;
         const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, s, s},
                                     Lanes4{asc.cos, mc.cos, c2 > 0.0 ? std::sqrt(c2) : 0.0, 1.0});
@@ -651,7 +675,8 @@ void QuadrantTable(Lanes4 cusps11To3, const Angles &angles, HouseCuspTable &cusp
 }
 
 // All twelve cusps of `system`.
-void FillCusps(HouseSystem system, const Sky &sky, const Angles &angles, HouseCuspTable &cusps) {
+[[gnu::always_inline]] inline void FillCusps(HouseSystem system, const Sky &sky, const Angles &angles,
+                                             HouseCuspTable &cusps) {
     switch (system) {
     case HouseSystem::WholeSign:
         WholeSignCusps(angles.ascendant, cusps);
@@ -684,6 +709,11 @@ void FillCusps(HouseSystem system, const Sky &sky, const Angles &angles, HouseCu
         MorinusCusps(sky, cusps);
         break;
     }
+}
+
+// Porphyry's cusps where Topocentric cusps come out of order (rare: not inlined).
+[[gnu::noinline]] void FillPorphyryCusps(const Angles &angles, HouseCuspTable &cusps) {
+    QuadrantTable(PorphyryCusps(angles.ascendant, angles.midheaven), angles, cusps);
 }
 
 double FiniteOrZero(double x) {
@@ -749,7 +779,7 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
     if (polar && used == HouseSystem::Topocentric && !QuadrantsInOrder(houses.cusps)) {
         houses.used = HouseSystem::Porphyry;
         houses.fallback = HouseFallback::PolarCircle;
-        FillCusps(houses.used, sky, angles, houses.cusps);
+        FillPorphyryCusps(angles, houses.cusps);
     }
     return houses;
 }
