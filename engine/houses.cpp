@@ -156,6 +156,13 @@ constexpr Bits2 kNotSignBits = {~kSignBit, ~kSignBit};
     return a < b;
 #endif
 }
+[[gnu::always_inline]] inline Lanes2 Min(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return __builtin_ia32_minpd(a, b);
+#else
+    return Select(Less(b, a), a, b);
+#endif
+}
 [[gnu::always_inline]] inline Lanes2 Max(Lanes2 a, Lanes2 b) {
 #ifdef __SSE2__
     return __builtin_ia32_maxpd(a, b);
@@ -208,8 +215,9 @@ template <typename V> struct SinCosLanes {
     const Lanes2 whole = shifted - Both(kRoundingShift);
     const Lanes2 r = (degrees - whole) * Both(kDegToRad);
     const Lanes2 r2 = r * r;
-    const Lanes2 restSin = r * (Both(1.0) + r2 * (Both(-1.0 / 6.0) + r2 * Both(1.0 / 120.0)));
-    const Lanes2 restCos = Both(1.0) + r2 * (Both(-0.5) + r2 * Both(1.0 / 24.0));
+    // Summed in pairs of terms (Estrin's scheme) for a shorter chain of dependent operations.
+    const Lanes2 restSin = r + (r * r2) * (Both(-1.0 / 6.0) + r2 * Both(1.0 / 120.0));
+    const Lanes2 restCos = (Both(1.0) + r2 * Both(-0.5)) + (r2 * r2) * Both(1.0 / 24.0);
     const Bits2 index = Bits(shifted) - Bits2{kRoundingShiftBits - 360, kRoundingShiftBits - 360};
     const Lanes2 tableSin = {kWholeDegrees.sin[index[0]], kWholeDegrees.sin[index[1]]};
     const Lanes2 tableCos = {kWholeDegrees.cos[index[0]], kWholeDegrees.cos[index[1]]};
@@ -278,21 +286,18 @@ const ArcTangentNodes kArcTangentNodes;
     const Lanes2 ax = FromBits(Bits(x) & kNotSignBits);
     const Lanes2 ay = FromBits(Bits(y) & kNotSignBits);
     const Bits2 swap = Less(ax, ay);
-    const Lanes2 num = Select(swap, ay, ax);
-    const Lanes2 den = Select(swap, ax, ay);
+    const Lanes2 num = Min(ax, ay);
     // (At the origin, where both are 0, any positive divisor gives t = 0.)
-    const Lanes2 t = num / Max(den, Both(std::numeric_limits<double>::min()));
-    const Lanes2 shifted = t * Both(kArcTangentNodeCount) + Both(kRoundingShift);
-    const Lanes2 c = (shifted - Both(kRoundingShift)) * Both(1.0 / kArcTangentNodeCount); // exact
+    const Lanes2 den = Max(ax, Max(ay, Both(std::numeric_limits<double>::min())));
+    const Lanes2 t = num / den;
+    // The node in whole 64ths, n = 64 c, and u = (t - c) / (1 + t c) = (64 t - n) / (64 + t n),
+    // where 64 t - n is exact.
+    const Lanes2 scaled = t * Both(kArcTangentNodeCount);
+    const Lanes2 shifted = scaled + Both(kRoundingShift);
+    const Lanes2 n = shifted - Both(kRoundingShift);
     const Bits2 k = Bits(shifted) - Bits2{kRoundingShiftBits, kRoundingShiftBits};
-    const Lanes2 node = {kArcTangentNodes.at[k[0]], kArcTangentNodes.at[k[1]]};
-    const Lanes2 u = (t - c) / (Both(1.0) + t * c); // t - c is exact
-    // The series in degrees, summed in pairs of terms (Estrin's scheme) for a shorter chain of
-    // dependent operations.
-    const Lanes2 uDegrees = u * Both(kRadToDeg);
-    const Lanes2 u2 = u * u;
-    const Lanes2 higher = (Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0)) + (u2 * u2) * Both(-1.0 / 7.0);
-    const Lanes2 first = node + (uDegrees + (uDegrees * u2) * higher);
+    const Lanes2 u = (scaled - n) / (Both(kArcTangentNodeCount) + t * n);
+    // The unfolding, and the node's arctangent with its sign, meanwhile.
     const Bits2 xNegative = Less(x, Lanes2{});
     const Bits2 yNegative = Less(y, Lanes2{});
     const Lanes2 offset90 = FromBits(swap & Bits(Both(90.0)));
@@ -300,8 +305,16 @@ const ArcTangentNodes kArcTangentNodes;
                              FromBits(xNegative & Bits(Both(180.0)));
     const Lanes2 offset = FromBits(Bits(offset180) ^ (yNegative & kSignBits)) +
                           FromBits(yNegative & Bits(Both(360.0)));
-    const Lanes2 direction =
-        offset + FromBits(Bits(first) ^ ((swap ^ xNegative ^ yNegative) & kSignBits));
+    const Bits2 sign = (swap ^ xNegative ^ yNegative) & kSignBits;
+    const Lanes2 node = {kArcTangentNodes.at[k[0]], kArcTangentNodes.at[k[1]]};
+    const Lanes2 nodeDirection = offset + FromBits(Bits(node) ^ sign);
+    // The series in degrees, summed in pairs of terms (Estrin's scheme) for a shorter chain of
+    // dependent operations.
+    const Lanes2 uDegrees = u * Both(kRadToDeg);
+    const Lanes2 u2 = u * u;
+    const Lanes2 higher = (Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0)) + (u2 * u2) * Both(-1.0 / 7.0);
+    const Lanes2 rest = uDegrees + (uDegrees * u2) * higher;
+    const Lanes2 direction = nodeDirection + FromBits(Bits(rest) ^ sign);
     return FromBits(Bits(direction) & ~LessOrEqual(Both(360.0), direction));
 }
 
