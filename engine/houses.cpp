@@ -509,10 +509,14 @@ CuspPoints PlacidusCusps(const Sky &sky) {
 // are cusps 10 (itself), 11 and 12; going on by the same steps gives 1, 2 and 3 (4 is the
 // moment the midheaven's degree sets). In sidereal angles: cusp 11 is the ascendant of
 // RAMC - 60 - 2 AD/3, cusp 12 of RAMC - 30 - AD/3, cusp 2 of RAMC + 30 + AD/3 and cusp 3 of
-// RAMC + 60 + 2 AD/3, all at the birthplace's latitude. `ascensionalDifference` in degrees.
-CuspPoints KochCusps(const Sky &sky, double ascensionalDifference) {
-    const SinCos third = OfLessThanTurn(ascensionalDifference * (1.0 / 3.0));
-    const SinCos twoThirds = Double(third);
+// RAMC + 60 + 2 AD/3, all at the birthplace's latitude. `complement` is 90 - AD, degrees
+// (0..180).
+CuspPoints KochCusps(const Sky &sky, double complement) {
+    // AD/3 and 2 AD/3, side by side.
+    const SinCosLanes<Lanes2> thirds =
+        OfDegreesLanes(Lanes2{30.0, 60.0} - Both(complement) * Lanes2{1.0 / 3.0, 2.0 / 3.0});
+    const SinCos third = {thirds.sin[0], thirds.cos[0]};
+    const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
     const SinCosLanes<Lanes4> steps = TurnRamc(sky, kSixtiethsOfTurn); // -60, -30, 30, 60
     const SinCosLanes<Lanes4> times =
         TurnLanes(steps, {Lanes4{-twoThirds.sin, -third.sin, third.sin, twoThirds.sin},
@@ -571,10 +575,11 @@ CuspPoints CampanusCusps(const Sky &sky) {
 // the sidereal angle. (The same S as 90 + the ascensional difference, but without that
 // formula's loss of digits near the poles.) `ascendantRa` is that right ascension, degrees.
 CuspPoints AlcabitiusCusps(const Sky &sky, double ascendantRa) {
-    const double semiArc = Wrap360(ascendantRa - sky.ramcDegrees); // degrees, 0..180
-    // S/3 lies in 0..60 degrees.
-    const SinCos third = OfLessThanTurn(semiArc * (1.0 / 3.0));
-    const SinCos twoThirds = Double(third);
+    // S (0..180 degrees) and S/3 and 2S/3, side by side.
+    const Lanes2 semiArc = Wrap360(Both(ascendantRa - sky.ramcDegrees));
+    const SinCosLanes<Lanes2> thirds = OfDegreesLanes(semiArc * Lanes2{1.0 / 3.0, 2.0 / 3.0});
+    const SinCos third = {thirds.sin[0], thirds.cos[0]};
+    const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
     const SinCosLanes<Lanes4> start = TurnRamc(
         sky, {Lanes4{0.0, 0.0, kHalfRootThree, kHalfRootThree}, Lanes4{1.0, 1.0, 0.5, -0.5}});
     const SinCosLanes<Lanes4> ra =
@@ -638,7 +643,7 @@ struct Angles {
     SinCos ascendantPoint;
     double ascendant;
     double midheaven;
-    double extra; // Koch: the midheaven's ascensional difference; Alcabitius: the
+    double extra; // Koch: 90 less the midheaven's ascensional difference; Alcabitius: the
                   // ascendant's right ascension (degrees)
 };
 
@@ -649,14 +654,17 @@ Angles FindAngles(HouseSystem system, const Sky &sky, bool midheavenDown) {
     const SinCos asc = angles.ascendantPoint;
     const SinCos mc = {sky.ramc.sin, sky.ramc.cos * sky.cosE}; // tan L = tan RAMC / cos e
     if (system == HouseSystem::Koch) {
-        // sin AD = tan phi tan e sin RAMC, AD = the direction of (sin AD, cos AD).
-        const double s = sky.tanPhi * (sky.sinE / sky.cosE) * sky.ramc.sin;
-        const double c2 = 1.0 - s * s;
-        const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, s, s},
-                                    Lanes4{asc.cos, mc.cos, c2 > 0.0 ? std::sqrt(c2) : 0.0, 1.0});
+        // sin AD = tan phi tan e sin RAMC = P / Q with P = sin phi sin e sin RAMC and
+        // Q = cos phi cos e, so that 90 - AD is the direction of (P, sqrt(Q^2 - P^2)), in
+        // 0..180, with no division (|P| < Q outside the polar circles, where Koch is used).
+        const double P = sky.sinPhi * sky.sinE * sky.ramc.sin;
+        const double Q = sky.cosPhi * sky.cosE;
+        const double c2 = (Q - P) * (Q + P);
+        const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, c2 > 0.0 ? std::sqrt(c2) : 0.0, 0.0},
+                                    Lanes4{asc.cos, mc.cos, P, 1.0});
         angles.ascendant = d[0];
         angles.midheaven = d[1];
-        angles.extra = d[2] > 180.0 ? d[2] - 360.0 : d[2];
+        angles.extra = d[2];
     } else if (system == HouseSystem::Alcabitius) {
         // tan RA = tan A cos e.
         const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, asc.sin * sky.cosE, 0.0},
