@@ -438,11 +438,11 @@ void EqualCusps(double ascendant, HouseCuspTable &cusps) {
 // Porphyry: the arcs of longitude from the midheaven to the ascendant and from the
 // ascendant to the lower meridian, each cut into three. Cusps 11, 12, 2 and 3.
 [[gnu::always_inline]] inline Lanes4 PorphyryCusps(double ascendant, double midheaven) {
-    const double upper = Wrap360(ascendant - midheaven); // midheaven to ascendant
-    const double lower = 180.0 - upper;                  // ascendant to the lower meridian
-    constexpr double kThird = 1.0 / 3.0;
-    return {Wrap360(Lanes2{midheaven, midheaven} + Lanes2{upper, 2.0 * upper} * kThird),
-            Wrap360(Lanes2{ascendant, ascendant} + Lanes2{lower, 2.0 * lower} * kThird)};
+    // A third and two thirds of the arc from the midheaven to the ascendant; those of the arc
+    // from the ascendant to the lower meridian are 60 and 120 degrees less them.
+    const Lanes2 thirds = Wrap360(Both(ascendant - midheaven)) * Lanes2{1.0 / 3.0, 2.0 / 3.0};
+    return {Wrap360(Both(midheaven) + thirds),
+            Wrap360(Lanes2{ascendant + 60.0, ascendant + 120.0} - thirds)};
 }
 // Placidus: a cusp is the ecliptic point that has run a third (cusps 11 and 3) or two
 // thirds (12 and 2) of its own semi-arc from the meridian. A point of declination d has the
@@ -517,11 +517,16 @@ CuspPoints KochCusps(const Sky &sky, double complement) {
         OfDegreesLanes(Lanes2{30.0, 60.0} - Both(complement) * Lanes2{1.0 / 3.0, 2.0 / 3.0});
     const SinCos third = {thirds.sin[0], thirds.cos[0]};
     const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
-    const SinCosLanes<Lanes4> steps = TurnRamc(sky, kSixtiethsOfTurn); // -60, -30, 30, 60
-    const SinCosLanes<Lanes4> times =
-        TurnLanes(steps, {Lanes4{-twoThirds.sin, -third.sin, third.sin, twoThirds.sin},
-                          Lanes4{twoThirds.cos, third.cos, third.cos, twoThirds.cos}});
-    return HorizonPoints(sky, times, Lanes4(sky.tanPhi, sky.tanPhi, sky.tanPhi, sky.tanPhi));
+    // The horizon points (HorizonPoints) of the sidereal angles RAMC + s + t, s = -60, -30, 30
+    // and 60 and t the lanes' thirds, with the parts that do not depend on t first.
+    const SinCosLanes<Lanes4> steps = TurnRamc(sky, kSixtiethsOfTurn);
+    const Lanes4 sinPart = steps.sin * sky.cosE;
+    const Lanes4 cosPart = steps.cos * sky.cosE;
+    const double polePart = sky.sinE * sky.tanPhi;
+    const SinCosLanes<Lanes4> t = {Lanes4{-twoThirds.sin, -third.sin, third.sin, twoThirds.sin},
+                                   Lanes4{twoThirds.cos, third.cos, third.cos, twoThirds.cos}};
+    return {steps.cos * t.cos - steps.sin * t.sin,
+            -((sinPart * t.cos + cosPart * t.sin) + polePart)};
 }
 
 // The systems whose house circles pass through the north and south points of the horizon
