@@ -578,11 +578,10 @@ CuspPoints CampanusCusps(const Sky &sky) {
 // 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3. The ascendant is rising, so S is the hour
 // angle it still has to go to the meridian: its right ascension (tan RA = tan A cos e) less
 // the sidereal angle. (The same S as 90 + the ascensional difference, but without that
-// formula's loss of digits near the poles.) `ascendantRa` is that right ascension, degrees.
-CuspPoints AlcabitiusCusps(const Sky &sky, double ascendantRa) {
-    // S (0..180 degrees) and S/3 and 2S/3, side by side.
-    const Lanes2 semiArc = Wrap360(Both(ascendantRa - sky.ramcDegrees));
-    const SinCosLanes<Lanes2> thirds = OfDegreesLanes(semiArc * Lanes2{1.0 / 3.0, 2.0 / 3.0});
+// formula's loss of digits near the poles.) `semiArc` is S, degrees (0..180).
+CuspPoints AlcabitiusCusps(const Sky &sky, double semiArc) {
+    // S/3 and 2S/3, side by side.
+    const SinCosLanes<Lanes2> thirds = OfDegreesLanes(Both(semiArc) * Lanes2{1.0 / 3.0, 2.0 / 3.0});
     const SinCos third = {thirds.sin[0], thirds.cos[0]};
     const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
     const SinCosLanes<Lanes4> start = TurnRamc(
@@ -649,7 +648,7 @@ struct Angles {
     double ascendant;
     double midheaven;
     double extra; // Koch: 90 less the midheaven's ascensional difference; Alcabitius: the
-                  // ascendant's right ascension (degrees)
+                  // ascendant's semi-arc (degrees)
 };
 
 // The angles' directions, with the extra one where the system needs it.
@@ -671,9 +670,12 @@ Angles FindAngles(HouseSystem system, const Sky &sky, bool midheavenDown) {
         angles.midheaven = d[1];
         angles.extra = d[2];
     } else if (system == HouseSystem::Alcabitius) {
-        // tan RA = tan A cos e.
-        const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, asc.sin * sky.cosE, 0.0},
-                                    Lanes4{asc.cos, mc.cos, asc.cos, 1.0});
+        // The ascendant's right ascension RA (tan RA = tan A cos e) less the sidereal angle: the
+        // direction (sin A cos e, cos A) turned back by RAMC.
+        const double y = asc.sin * sky.cosE;
+        const Lanes4 d = Directions(
+            Lanes4{asc.sin, mc.sin, y * sky.ramc.cos - asc.cos * sky.ramc.sin, 0.0},
+            Lanes4{asc.cos, mc.cos, asc.cos * sky.ramc.cos + y * sky.ramc.sin, 1.0});
         angles.ascendant = d[0];
         angles.midheaven = d[1];
         angles.extra = d[2];
