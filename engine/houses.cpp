@@ -265,8 +265,8 @@ template <typename V> struct SinCosLanes {
     return {Opposites(degrees.low), Opposites(degrees.high)};
 }
 
-// The arctangents (in degrees) of the nodes c = k/64, k = 0..64.
-constexpr int kArcTangentNodeCount = 64;
+// The arctangents (in degrees) of the nodes c = k/256, k = 0..256.
+constexpr int kArcTangentNodeCount = 256;
 struct ArcTangentNodes {
     std::array<double, kArcTangentNodeCount + 1> at{};
     ArcTangentNodes() {
@@ -278,8 +278,8 @@ const ArcTangentNodes kArcTangentNodes;
 
 // The directions of the points (x, y) in degrees, 0 <= a < 360 (0 at the origin). The ratio
 // t = min/max of |x| and |y|, in 0..1, is taken to its nearest node c (exactly, in whole
-// 64ths): atan t = atan c + atan u with u = (t - c) / (1 + t c), |u| <= 1/128, whose series
-// u - u^3/3 + u^5/5 - u^7/7 leaves out less than 1e-19. The direction in the first octant is
+// 256ths): atan t = atan c + atan u with u = (t - c) / (1 + t c), |u| <= 1/512, whose series
+// u - u^3/3 + u^5/5 leaves out less than 1e-19. The direction in the first octant is
 // then unfolded: 90 - a where |y| > |x|, 180 - that where x < 0, 360 - that where y < 0,
 // as an offset (exact) and a sign, so that the result is rounded once.
 [[gnu::always_inline]] inline Lanes2 Directions(Lanes2 y, Lanes2 x) {
@@ -290,8 +290,8 @@ const ArcTangentNodes kArcTangentNodes;
     // (At the origin, where both are 0, any positive divisor gives t = 0.)
     const Lanes2 den = Max(ax, Max(ay, Both(std::numeric_limits<double>::min())));
     const Lanes2 t = num / den;
-    // The node in whole 64ths, n = 64 c, and u = (t - c) / (1 + t c) = (64 t - n) / (64 + t n),
-    // where 64 t - n is exact.
+    // The node in whole 256ths, n = 256 c, and u = (t - c) / (1 + t c) = (256 t - n) /
+    // (256 + t n), where 256 t - n is exact.
     const Lanes2 scaled = t * Both(kArcTangentNodeCount);
     const Lanes2 shifted = scaled + Both(kRoundingShift);
     const Lanes2 n = shifted - Both(kRoundingShift);
@@ -312,7 +312,7 @@ const ArcTangentNodes kArcTangentNodes;
     // dependent operations.
     const Lanes2 uDegrees = u * Both(kRadToDeg);
     const Lanes2 u2 = u * u;
-    const Lanes2 higher = (Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0)) + (u2 * u2) * Both(-1.0 / 7.0);
+    const Lanes2 higher = Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0);
     const Lanes2 rest = uDegrees + (uDegrees * u2) * higher;
     const Lanes2 direction = nodeDirection + FromBits(Bits(rest) ^ sign);
     return FromBits(Bits(direction) & ~LessOrEqual(Both(360.0), direction));
@@ -381,7 +381,11 @@ bool MidheavenDown(const Sky &sky) {
 SinCos AscendantPoint(const Sky &sky, bool midheavenDown) {
     const double sin = sky.ramc.cos * sky.cosPhi;
     const double cos = -(sky.ramc.sin * sky.cosE * sky.cosPhi + sky.sinE * sky.sinPhi);
-    return midheavenDown ? SinCos{-sin, -cos} : SinCos{sin, cos};
+    // A branch (taken only inside the polar circles) rather than a selection that would wait
+    // for the test.
+    if (__builtin_expect(midheavenDown, 0))
+        return {-sin, -cos};
+    return {sin, cos};
 }
 
 // The ecliptic points with right ascensions `ra`, where the hour circles of those right
@@ -673,9 +677,9 @@ Angles FindAngles(HouseSystem system, const Sky &sky, bool midheavenDown) {
         // The ascendant's right ascension RA (tan RA = tan A cos e) less the sidereal angle: the
         // direction (sin A cos e, cos A) turned back by RAMC.
         const double y = asc.sin * sky.cosE;
-        const Lanes4 d = Directions(
-            Lanes4{asc.sin, mc.sin, y * sky.ramc.cos - asc.cos * sky.ramc.sin, 0.0},
-            Lanes4{asc.cos, mc.cos, asc.cos * sky.ramc.cos + y * sky.ramc.sin, 1.0});
+        const Lanes4 d =
+            Directions(Lanes4{asc.sin, mc.sin, y * sky.ramc.cos - asc.cos * sky.ramc.sin, 0.0},
+                       Lanes4{asc.cos, mc.cos, asc.cos * sky.ramc.cos + y * sky.ramc.sin, 1.0});
         angles.ascendant = d[0];
         angles.midheaven = d[1];
         angles.extra = d[2];
@@ -703,8 +707,8 @@ void QuadrantTable(Lanes4 cusps11To3, const Angles &angles, HouseCuspTable &cusp
 }
 
 // All twelve cusps of `system`.
-[[gnu::always_inline]] inline void FillCusps(HouseSystem system, const Sky &sky, const Angles &angles,
-                                             HouseCuspTable &cusps) {
+[[gnu::always_inline]] inline void FillCusps(HouseSystem system, const Sky &sky,
+                                             const Angles &angles, HouseCuspTable &cusps) {
     switch (system) {
     case HouseSystem::WholeSign:
         WholeSignCusps(angles.ascendant, cusps);
