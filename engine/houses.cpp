@@ -50,25 +50,10 @@ struct SinCos {
 };
 
 constexpr SinCos k30{0.5, kHalfRootThree};
-constexpr SinCos k60{kHalfRootThree, 0.5};
-constexpr SinCos k120{kHalfRootThree, -0.5};
-constexpr SinCos k150{0.5, -kHalfRootThree};
-constexpr SinCos kMinus30{-0.5, kHalfRootThree};
-constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 
 // The angle a + b.
 [[gnu::always_inline]] inline SinCos Turn(SinCos a, SinCos b) {
     return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
-}
-
-// The angle a - b.
-[[gnu::always_inline]] inline SinCos TurnBack(SinCos a, SinCos b) {
-    return {a.sin * b.cos - a.cos * b.sin, a.cos * b.cos + a.sin * b.sin};
-}
-
-// The angle 2a.
-[[gnu::always_inline]] inline SinCos Double(SinCos a) {
-    return {2.0 * a.sin * a.cos, (a.cos - a.sin) * (a.cos + a.sin)};
 }
 
 // --- Sines, cosines and directions --------------------------------------------------------
@@ -82,9 +67,6 @@ constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 // series leave out is below 1e-15 and the rounding a few units of the last place, well below
 // 1e-13 degree and far inside the 0.001" the cusps are checked to.
 
-// Every function that takes or gives these is internal to this file and inlined or compiled
-// once, so that the vectors' calling convention with and without AVX does not matter.
-#pragma GCC diagnostic ignored "-Wpsabi"
 using Lanes2 = double __attribute__((vector_size(16)));
 using Bits2 = std::int64_t __attribute__((vector_size(16)));
 
@@ -228,12 +210,6 @@ template <typename V> struct SinCosLanes {
     const SinCosLanes<Lanes2> low = OfDegreesLanes(degrees.low);
     const SinCosLanes<Lanes2> high = OfDegreesLanes(degrees.high);
     return {{low.sin, high.sin}, {low.cos, high.cos}};
-}
-
-// The sine and cosine of d degrees, |d| < 360.
-[[gnu::always_inline]] inline SinCos OfLessThanTurn(double degrees) {
-    const SinCosLanes<Lanes2> lanes = OfDegreesLanes(Lanes2{degrees, 0.0});
-    return {lanes.sin[0], lanes.cos[0]};
 }
 
 // Degrees from a little below 0 to below 720 brought into 0 <= a < 360; a value a hair
