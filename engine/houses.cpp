@@ -78,17 +78,17 @@ struct Lanes4 {
     constexpr Lanes4() = default;
     constexpr Lanes4(Lanes2 lowLanes, Lanes2 highLanes) : low(lowLanes), high(highLanes) {}
     constexpr Lanes4(double a, double b, double c, double d) : low{a, b}, high{c, d} {}
-    constexpr double operator[](int i) const { return i < 2 ? low[i] : high[i - 2]; }
+    double operator[](int i) const { return i < 2 ? low[i] : high[i - 2]; }
 };
 // Lane by lane arithmetic, also with a number for every lane.
 #define STARLOOM_LANES4_OPERATOR(op)                                                               \
-    [[gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, Lanes4 b) {                         \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, Lanes4 b) {           \
         return {a.low op b.low, a.high op b.high};                                                 \
     }                                                                                              \
-    [[gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, double b) {                         \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, double b) {           \
         return {a.low op b, a.high op b};                                                          \
     }                                                                                              \
-    [[gnu::always_inline]] inline Lanes4 operator op(double a, Lanes4 b) {                         \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(double a, Lanes4 b) {           \
         return {a op b.low, a op b.high};                                                          \
     }
 STARLOOM_LANES4_OPERATOR(+)
