@@ -13,6 +13,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace starloom {
 
@@ -49,79 +50,166 @@ struct SinCos {
 };
 
 constexpr SinCos k30{0.5, kHalfRootThree};
-constexpr SinCos k60{kHalfRootThree, 0.5};
-constexpr SinCos k120{kHalfRootThree, -0.5};
-constexpr SinCos k150{0.5, -kHalfRootThree};
-constexpr SinCos kMinus30{-0.5, kHalfRootThree};
-constexpr SinCos kMinus60{-kHalfRootThree, 0.5};
 
 // The angle a + b.
 [[gnu::always_inline]] inline SinCos Turn(SinCos a, SinCos b) {
     return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
 }
 
-// The angle a - b.
-[[gnu::always_inline]] inline SinCos TurnBack(SinCos a, SinCos b) {
-    return {a.sin * b.cos - a.cos * b.sin, a.cos * b.cos + a.sin * b.sin};
-}
-
-// The angle 2a.
-[[gnu::always_inline]] inline SinCos Double(SinCos a) {
-    return {2.0 * a.sin * a.cos, (a.cos - a.sin) * (a.cos + a.sin)};
-}
-
 // --- Sines, cosines and directions --------------------------------------------------------
 // A house system costs a handful of sines, cosines and arctangents, so these are our own:
 // the library functions of the C runtime take care over the last bit of every result and
 // over arguments of any size, and would cost several times what the houses themselves do.
-// Arguments are split in degrees, where that is exact, into a tabulated part and a small
-// rest for a short Taylor series (coefficients 1/n!); what the series leave out is below
-// 1e-15 and the rounding a few units of the last place, well below 1e-13 degree and far
-// inside the 0.001" the cusps are checked to.
+// The independent ones of a chart are evaluated side by side in the lanes of a vector (GCC's
+// vector extensions), two or four at a time, which the processor does in one or two
+// instructions per step. Arguments are split in degrees, where that is exact, into a
+// tabulated part and a small rest for a short Taylor series (coefficients 1/n!); what the
+// series leave out is below 1e-15 and the rounding a few units of the last place, well below
+// 1e-13 degree and far inside the 0.001" the cusps are checked to.
+
+using Lanes2 = double __attribute__((vector_size(16)));
+using Bits2 = std::int64_t __attribute__((vector_size(16)));
+
+// Four lanes as two pairs: the processors we build for without options have two-lane
+// instructions only, and GCC keeps wider vectors in memory there.
+struct Lanes4 {
+    Lanes2 low{};  // lanes 0 and 1
+    Lanes2 high{}; // lanes 2 and 3
+    constexpr Lanes4() = default;
+    constexpr Lanes4(Lanes2 lowLanes, Lanes2 highLanes) : low(lowLanes), high(highLanes) {}
+    constexpr Lanes4(double a, double b, double c, double d) : low{a, b}, high{c, d} {}
+    double operator[](int i) const { return i < 2 ? low[i] : high[i - 2]; }
+};
+// Lane by lane arithmetic, also with a number for every lane.
+#define STARLOOM_LANES4_OPERATOR(op)                                                               \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, Lanes4 b) {           \
+        return {a.low op b.low, a.high op b.high};                                                 \
+    }                                                                                              \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(Lanes4 a, double b) {           \
+        return {a.low op b, a.high op b};                                                          \
+    }                                                                                              \
+    [[maybe_unused, gnu::always_inline]] inline Lanes4 operator op(double a, Lanes4 b) {           \
+        return {a op b.low, a op b.high};                                                          \
+    }
+STARLOOM_LANES4_OPERATOR(+)
+STARLOOM_LANES4_OPERATOR(-)
+STARLOOM_LANES4_OPERATOR(*)
+STARLOOM_LANES4_OPERATOR(/)
+#undef STARLOOM_LANES4_OPERATOR
+[[gnu::always_inline]] inline Lanes4 operator-(Lanes4 a) {
+    return {-a.low, -a.high};
+}
+[[gnu::always_inline]] inline Lanes4 &operator-=(Lanes4 &a, Lanes4 b) {
+    return a = a - b;
+}
+
+// Adding and taking away 1.5 * 2^52 rounds to a whole number in double arithmetic, and the
+// sum's low bits are that whole number (two's complement, after taking away the shift's).
+constexpr double kRoundingShift = 6755399441055744.0;
+constexpr std::int64_t kRoundingShiftBits = 0x4338000000000000;
+constexpr std::int64_t kSignBit = std::numeric_limits<std::int64_t>::min();
+
+// Constants for both lanes, written out as vectors: GCC loads those whole, while a number
+// combined with a vector is copied into both lanes at run time.
+constexpr Lanes2 Both(double value) {
+    return Lanes2{value, value};
+}
+constexpr Bits2 kSignBits = {kSignBit, kSignBit};
+constexpr Bits2 kNotSignBits = {~kSignBit, ~kSignBit};
+
+[[gnu::always_inline]] inline Bits2 Bits(Lanes2 v) {
+    return reinterpret_cast<Bits2>(v);
+}
+[[gnu::always_inline]] inline Lanes2 FromBits(Bits2 b) {
+    return reinterpret_cast<Lanes2>(b);
+}
+// The lanes of `a` where `mask` is all zeros, of `b` where it is all ones.
+[[gnu::always_inline]] inline Lanes2 Select(Bits2 mask, Lanes2 a, Lanes2 b) {
+    return FromBits((Bits(a) & ~mask) | (Bits(b) & mask));
+}
+
+// Lane by lane comparisons, all ones where a < b (a <= b), zeros elsewhere. GCC's own vector
+// comparisons compare lane by lane in scalar code where the processor has no instruction for
+// the whole vector; SSE2's do two lanes.
+[[gnu::always_inline]] inline Bits2 Less(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return reinterpret_cast<Bits2>(__builtin_ia32_cmpltpd(a, b));
+#else
+    return a < b;
+#endif
+}
+[[gnu::always_inline]] inline Lanes2 Min(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return __builtin_ia32_minpd(a, b);
+#else
+    return Select(Less(b, a), a, b);
+#endif
+}
+[[gnu::always_inline]] inline Lanes2 Max(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return __builtin_ia32_maxpd(a, b);
+#else
+    return Select(Less(a, b), a, b);
+#endif
+}
+[[gnu::always_inline]] inline Bits2 LessOrEqual(Lanes2 a, Lanes2 b) {
+#ifdef __SSE2__
+    return reinterpret_cast<Bits2>(__builtin_ia32_cmplepd(a, b));
+#else
+    return a <= b;
+#endif
+}
 
 // The sines and cosines of 0, 90, 180 and 270 degrees.
 constexpr std::array<SinCos, 4> kQuarterTurns = {
     {{0.0, 1.0}, {1.0, 0.0}, {0.0, -1.0}, {-1.0, 0.0}}};
 
-// The sines and cosines of the whole degrees 0..359, each from the sine and cosine of its
-// rest after whole quarter turns (so that the quarter points are exact zeros and ones).
+// The sines and cosines of the whole degrees -360..360 (entry d + 360), each from the sine
+// and cosine of its rest after whole quarter turns (so that the quarter points are exact
+// zeros and ones).
+constexpr int kWholeDegreeCount = 721;
 struct WholeDegrees {
-    std::array<SinCos, 360> at{};
+    std::array<double, kWholeDegreeCount> sin{};
+    std::array<double, kWholeDegreeCount> cos{};
     WholeDegrees() {
-        for (int d = 0; d < 360; ++d) {
+        for (int i = 0; i < kWholeDegreeCount; ++i) {
+            const int d = (i + 360) % 360;
             const double rest = (d % 90) * kDegToRad;
-            at[d] = Turn(kQuarterTurns[d / 90], {std::sin(rest), std::cos(rest)});
+            const SinCos at = Turn(kQuarterTurns[d / 90], {std::sin(rest), std::cos(rest)});
+            sin[i] = at.sin;
+            cos[i] = at.cos;
         }
     }
 };
 const WholeDegrees kWholeDegrees;
 
-// The sine and cosine of d degrees, |d| < 360: the nearest whole degree from the table,
-// turned by the rest r (at most half a degree, exact in degrees), whose sine and cosine
-// are r - r^3/6 + r^5/120 and 1 - r^2/2 + r^4/24 in radians (what is left out stays below
-// 1e-15).
-[[gnu::always_inline]] inline SinCos OfLessThanTurn(double degrees) {
-    // Adding and taking away 1.5 * 2^52 rounds to a whole number in double arithmetic.
-    constexpr double kRoundingShift = 6755399441055744.0;
-    const double whole = (degrees + kRoundingShift) - kRoundingShift;
-    const double r = (degrees - whole) * kDegToRad;
-    const double r2 = r * r;
-    const SinCos rest = {r * (1.0 + r2 * (-1.0 / 6.0 + r2 * (1.0 / 120.0))),
-                         1.0 + r2 * (-0.5 + r2 * (1.0 / 24.0))};
-    int index = static_cast<int>(whole);
-    index += index < 0 ? 360 : 0;
-    index -= index >= 360 ? 360 : 0;
-    return Turn(kWholeDegrees.at[index], rest);
+template <typename V> struct SinCosLanes {
+    V sin;
+    V cos;
+};
+
+// The sines and cosines of angles in degrees, |d| < 360: the nearest whole degree from the
+// table, turned by the rest r (at most half a degree, exact in degrees), whose sine and
+// cosine are r - r^3/6 + r^5/120 and 1 - r^2/2 + r^4/24 in radians (what is left out stays
+// below 1e-15).
+[[gnu::always_inline]] inline SinCosLanes<Lanes2> OfDegreesLanes(Lanes2 degrees) {
+    const Lanes2 shifted = degrees + Both(kRoundingShift);
+    const Lanes2 whole = shifted - Both(kRoundingShift);
+    const Lanes2 r = (degrees - whole) * Both(kDegToRad);
+    const Lanes2 r2 = r * r;
+    // Summed in pairs of terms (Estrin's scheme) for a shorter chain of dependent operations.
+    const Lanes2 restSin = r + (r * r2) * (Both(-1.0 / 6.0) + r2 * Both(1.0 / 120.0));
+    const Lanes2 restCos = (Both(1.0) + r2 * Both(-0.5)) + (r2 * r2) * Both(1.0 / 24.0);
+    const Bits2 index = Bits(shifted) - Bits2{kRoundingShiftBits - 360, kRoundingShiftBits - 360};
+    const Lanes2 tableSin = {kWholeDegrees.sin[index[0]], kWholeDegrees.sin[index[1]]};
+    const Lanes2 tableCos = {kWholeDegrees.cos[index[0]], kWholeDegrees.cos[index[1]]};
+    return {tableSin * restCos + tableCos * restSin, tableCos * restCos - tableSin * restSin};
 }
 
-// The sine and cosine of any finite number of degrees.
-[[gnu::always_inline]] inline SinCos OfDegrees(double degrees) {
-    return OfLessThanTurn(std::fabs(degrees) < 360.0 ? degrees : std::fmod(degrees, 360.0));
-}
-
-// The sine and cosine of an angle in radians, less than a turn.
-[[gnu::always_inline]] inline SinCos OfRadians(double radians) {
-    return OfLessThanTurn(radians * kRadToDeg);
+[[gnu::always_inline]] inline SinCosLanes<Lanes4> OfDegreesLanes(Lanes4 degrees) {
+    const SinCosLanes<Lanes2> low = OfDegreesLanes(degrees.low);
+    const SinCosLanes<Lanes2> high = OfDegreesLanes(degrees.high);
+    return {{low.sin, high.sin}, {low.cos, high.cos}};
 }
 
 // Degrees from a little below 0 to below 720 brought into 0 <= a < 360; a value a hair
@@ -134,88 +222,80 @@ const WholeDegrees kWholeDegrees;
     return wrapped >= 360.0 ? 0.0 : wrapped + 0.0;
 }
 
-// The longitude opposite one in 0..360, also in 0..360.
-[[gnu::always_inline]] inline double Opposite(double degrees) {
-    constexpr std::array<double, 2> kHalfTurn = {180.0, -180.0};
-    return degrees + kHalfTurn[degrees >= 180.0];
+// Wrap360 for both lanes, to the same results.
+[[gnu::always_inline]] inline Lanes2 Wrap360(Lanes2 degrees) {
+    const Lanes2 turn = Both(360.0);
+    const Bits2 below = Less(degrees, Lanes2{});
+    const Bits2 beyond = LessOrEqual(turn, degrees);
+    const Lanes2 wrapped = degrees + FromBits((below & Bits(turn)) | (beyond & Bits(-turn)));
+    return FromBits(Bits(wrapped) & ~LessOrEqual(turn, wrapped)) + Lanes2{};
 }
 
-// The Taylor series of the arctangent (in degrees) about the nodes c = k/64, k = 0..64:
-// atan(c + d) = a0 + a1 d + ... + a8 d^8. With g = atan' = 1 / (1 + x^2), the identity
-// (1 + x^2) g = 1 written about c gives g's coefficients one from the two before it,
-// (1 + c^2) g_n = -(2c g_(n-1) + g_(n-2)), and a_(n+1) = g_n / (n + 1). About the nearest
-// node |d| <= 1/128, and the first term left out, below 1e-19, is far below the rounding.
-constexpr int kArcTangentNodeCount = 64;
-constexpr int kArcTangentTerms = 9; // a0 .. a8
-struct ArcTangentSeries {
-    std::array<std::array<double, kArcTangentTerms>, kArcTangentNodeCount + 1> node{};
-    ArcTangentSeries() {
-        for (int k = 0; k <= kArcTangentNodeCount; ++k) {
-            const double c = static_cast<double>(k) / kArcTangentNodeCount;
-            const double q = 1.0 + c * c;
-            std::array<double, kArcTangentTerms> g{};
-            g[0] = 1.0 / q;
-            g[1] = -2.0 * c * g[0] / q;
-            for (int n = 2; n < kArcTangentTerms; ++n)
-                g[n] = -(2.0 * c * g[n - 1] + g[n - 2]) / q;
-            node[k][0] = std::atan(c) * kRadToDeg;
-            for (int n = 1; n < kArcTangentTerms; ++n)
-                node[k][n] = g[n - 1] / n * kRadToDeg;
-        }
+// The longitudes opposite some in 0..360, also in 0..360: 180 added below 180, taken away
+// from there on.
+[[gnu::always_inline]] inline Lanes2 Opposites(Lanes2 degrees) {
+    const Lanes2 half = Both(180.0);
+    return degrees + FromBits(Bits(half) ^ (LessOrEqual(half, degrees) & kSignBits));
+}
+[[gnu::always_inline]] inline Lanes4 Opposites(Lanes4 degrees) {
+    return {Opposites(degrees.low), Opposites(degrees.high)};
+}
+
+// The arctangents (in degrees) of the nodes c = k/256, k = 0..256.
+constexpr int kArcTangentNodeCount = 256;
+struct ArcTangentNodes {
+    std::array<double, kArcTangentNodeCount + 1> at{};
+    ArcTangentNodes() {
+        for (int k = 0; k <= kArcTangentNodeCount; ++k)
+            at[k] = std::atan(static_cast<double>(k) / kArcTangentNodeCount) * kRadToDeg;
     }
 };
-const ArcTangentSeries kArcTangentSeries;
+const ArcTangentNodes kArcTangentNodes;
 
-// How the direction in the first octant, a, becomes the direction of the point: offset +
-// sign * a, by whether |y| > |x| (bit 0), x is negative (bit 1) and y is (bit 2). Looking the
-// folding up instead of branching on it saves the mispredicted branches of random points.
-struct Unfold {
-    double offset;
-    double sign;
-};
-constexpr std::array<Unfold, 8> kUnfold = {{
-    {0.0, 1.0},    // a
-    {90.0, -1.0},  // 90 - a
-    {180.0, -1.0}, // 180 - a
-    {90.0, 1.0},   // 180 - (90 - a)
-    {360.0, -1.0}, // 360 - a
-    {270.0, 1.0},  // 360 - (90 - a)
-    {180.0, 1.0},  // 360 - (180 - a)
-    {270.0, -1.0}, // 360 - (180 - (90 - a))
-}};
-
-// The direction of the point (x, y) in degrees, 0 <= a < 360 (0 or 180 at the origin): the ratio
-// t = min/max of |x| and |y|, in 0..1, goes through the series about its nearest node, and
-// the result is unfolded from the first octant.
-[[gnu::always_inline]] inline double DirectionDegrees(double y, double x) {
-    const double ax = std::fabs(x);
-    const double ay = std::fabs(y);
-    const double num = std::min(ax, ay);
-    const double den = std::max(ax, ay);
-    const double t = num / (den > 0.0 ? den : 1.0);
-    const int k = static_cast<int>(t * kArcTangentNodeCount + 0.5);
-    const double d = t - k * (1.0 / kArcTangentNodeCount); // exact
-    const std::array<double, kArcTangentTerms> &a = kArcTangentSeries.node[k];
-    // Summed in pairs of terms (Estrin's scheme).
-    const double d2 = d * d;
-    const double d4 = d2 * d2;
-    const double high = (a[5] + d * a[6]) + d2 * (a[7] + d * a[8]);
-    const double first = a[0] + d * (((a[1] + d * a[2]) + d2 * (a[3] + d * a[4])) + d4 * high);
-    // The sign bits of x and y (a negative zero counts as negative, which changes nothing
-    // but the origin's direction).
-    const auto negative = [](double v) {
-        return static_cast<int>(std::bit_cast<std::uint64_t>(v) >> 63);
-    };
-    const Unfold &unfold = kUnfold[(ay > ax) | negative(x) << 1 | negative(y) << 2];
-    const double direction = unfold.offset + unfold.sign * first;
-    return direction >= 360.0 ? 0.0 : direction;
+// The directions of the points (x, y) in degrees, 0 <= a < 360 (0 at the origin). The ratio
+// t = min/max of |x| and |y|, in 0..1, is taken to its nearest node c (exactly, in whole
+// 256ths): atan t = atan c + atan u with u = (t - c) / (1 + t c), |u| <= 1/512, whose series
+// u - u^3/3 + u^5/5 leaves out less than 1e-19. The direction in the first octant is
+// then unfolded: 90 - a where |y| > |x|, 180 - that where x < 0, 360 - that where y < 0,
+// as an offset (exact) and a sign, so that the result is rounded once.
+[[gnu::always_inline]] inline Lanes2 Directions(Lanes2 y, Lanes2 x) {
+    const Lanes2 ax = FromBits(Bits(x) & kNotSignBits);
+    const Lanes2 ay = FromBits(Bits(y) & kNotSignBits);
+    const Bits2 swap = Less(ax, ay);
+    const Lanes2 num = Min(ax, ay);
+    // (At the origin, where both are 0, any positive divisor gives t = 0.)
+    const Lanes2 den = Max(ax, Max(ay, Both(std::numeric_limits<double>::min())));
+    const Lanes2 t = num / den;
+    // The node in whole 256ths, n = 256 c, and u = (t - c) / (1 + t c) = (256 t - n) /
+    // (256 + t n), where 256 t - n is exact.
+    const Lanes2 scaled = t * Both(kArcTangentNodeCount);
+    const Lanes2 shifted = scaled + Both(kRoundingShift);
+    const Lanes2 n = shifted - Both(kRoundingShift);
+    const Bits2 k = Bits(shifted) - Bits2{kRoundingShiftBits, kRoundingShiftBits};
+    const Lanes2 u = (scaled - n) / (Both(kArcTangentNodeCount) + t * n);
+    // The unfolding, and the node's arctangent with its sign, meanwhile.
+    const Bits2 xNegative = Less(x, Lanes2{});
+    const Bits2 yNegative = Less(y, Lanes2{});
+    const Lanes2 offset90 = FromBits(swap & Bits(Both(90.0)));
+    const Lanes2 offset180 = FromBits(Bits(offset90) ^ (xNegative & kSignBits)) +
+                             FromBits(xNegative & Bits(Both(180.0)));
+    const Lanes2 offset = FromBits(Bits(offset180) ^ (yNegative & kSignBits)) +
+                          FromBits(yNegative & Bits(Both(360.0)));
+    const Bits2 sign = (swap ^ xNegative ^ yNegative) & kSignBits;
+    const Lanes2 node = {kArcTangentNodes.at[k[0]], kArcTangentNodes.at[k[1]]};
+    const Lanes2 nodeDirection = offset + FromBits(Bits(node) ^ sign);
+    // The series in degrees, summed in pairs of terms (Estrin's scheme) for a shorter chain of
+    // dependent operations.
+    const Lanes2 uDegrees = u * Both(kRadToDeg);
+    const Lanes2 u2 = u * u;
+    const Lanes2 higher = Both(-1.0 / 3.0) + u2 * Both(1.0 / 5.0);
+    const Lanes2 rest = uDegrees + (uDegrees * u2) * higher;
+    const Lanes2 direction = nodeDirection + FromBits(Bits(rest) ^ sign);
+    return FromBits(Bits(direction) & ~LessOrEqual(Both(360.0), direction));
 }
 
-// The arcsine of s (|s| <= 1, a little more is taken as 1), degrees.
-[[gnu::always_inline]] inline double ArcSineDegrees(double s) {
-    const double c2 = 1.0 - s * s;
-    const double a = DirectionDegrees(s, c2 > 0.0 ? std::sqrt(c2) : 0.0);
-    return a > 180.0 ? a - 360.0 : a;
+[[gnu::always_inline]] inline Lanes4 Directions(Lanes4 y, Lanes4 x) {
+    return {Directions(y.low, x.low), Directions(y.high, x.high)};
 }
 
 // --- The sky of one chart ---------------------------------------------------------------
@@ -231,19 +311,35 @@ struct Sky {
     double tanPhi = 0.0;      //
 };
 
-// The ecliptic point on the horizon of a place whose sidereal angle is `x` and whose
-// latitude has tangent `tanPole` (J. Meeus, chapter 14, for the horizon's equation):
+// The sines and cosines of the sidereal angle plus each lane's `offset`.
+[[gnu::always_inline]] inline SinCosLanes<Lanes4> TurnRamc(const Sky &sky,
+                                                           SinCosLanes<Lanes4> offset) {
+    return {sky.ramc.sin * offset.cos + sky.ramc.cos * offset.sin,
+            sky.ramc.cos * offset.cos - sky.ramc.sin * offset.sin};
+}
+
+// Each lane's angle a turned by the lane's b.
+[[gnu::always_inline]] inline SinCosLanes<Lanes4> TurnLanes(SinCosLanes<Lanes4> a,
+                                                            SinCosLanes<Lanes4> b) {
+    return {a.sin * b.cos + a.cos * b.sin, a.cos * b.cos - a.sin * b.sin};
+}
+
+// Four points of the ecliptic (cusps 11, 12, 2 and 3) as directions (x, y) times a positive
+// number.
+struct CuspPoints {
+    Lanes4 y;
+    Lanes4 x;
+};
+
+// The ecliptic points on the horizons of places whose sidereal angles are `x` and whose
+// latitudes have tangents `tanPole` (J. Meeus, chapter 14, for the horizon's equation):
 //   tan A = cos X / -(sin X cos e + sin e tan pole),
 // as the direction (sin A, cos A) times a positive number, in the half of the circle where
 // sin A has the sign of cos X. That is the rising point wherever |pole| < 90 - e, and so
 // for every house circle at a latitude outside the polar circles.
-[[gnu::always_inline]] inline SinCos HorizonPoint(const Sky &sky, SinCos x, double tanPole) {
+[[gnu::always_inline]] inline CuspPoints HorizonPoints(const Sky &sky, SinCosLanes<Lanes4> x,
+                                                       Lanes4 tanPole) {
     return {x.cos, -(x.sin * sky.cosE + sky.sinE * tanPole)};
-}
-
-[[gnu::always_inline]] inline double HorizonIntersection(const Sky &sky, SinCos x, double tanPole) {
-    const SinCos point = HorizonPoint(sky, x, tanPole);
-    return DirectionDegrees(point.sin, point.cos);
 }
 
 // The ascendant's direction (times a positive number): the rising one of the two points
@@ -261,26 +357,30 @@ bool MidheavenDown(const Sky &sky) {
 SinCos AscendantPoint(const Sky &sky, bool midheavenDown) {
     const double sin = sky.ramc.cos * sky.cosPhi;
     const double cos = -(sky.ramc.sin * sky.cosE * sky.cosPhi + sky.sinE * sky.sinPhi);
-    return midheavenDown ? SinCos{-sin, -cos} : SinCos{sin, cos};
+    // A branch (taken only inside the polar circles) rather than a selection that would wait
+    // for the test.
+    if (__builtin_expect(midheavenDown, 0))
+        return {-sin, -cos};
+    return {sin, cos};
 }
 
-// The ecliptic point with right ascension `ra`, where the hour circle of that right
-// ascension cuts the ecliptic: tan L = tan RA / cos e, in the quadrant of RA. With the
+// The ecliptic points with right ascensions `ra`, where the hour circles of those right
+// ascensions cut the ecliptic: tan L = tan RA / cos e, in the quadrant of RA. With the
 // sidereal angle it is the midheaven: the ecliptic point on the upper meridian, whether or
 // not that point is above the horizon (inside the polar circles it may not be).
-[[gnu::always_inline]] inline double EclipticOfRightAscension(const Sky &sky, SinCos ra) {
-    return DirectionDegrees(ra.sin, ra.cos * sky.cosE);
+[[gnu::always_inline]] inline CuspPoints EclipticOfRightAscension(const Sky &sky,
+                                                                  SinCosLanes<Lanes4> ra) {
+    return {ra.sin, ra.cos * sky.cosE};
 }
 
-// The ecliptic longitude of the point of the equator at right ascension `ra`, seen along
-// the great circle through the poles of the ecliptic: tan L = tan RA cos e.
-[[gnu::always_inline]] inline double EclipticOfEquatorPoint(const Sky &sky, SinCos ra) {
-    return DirectionDegrees(ra.sin * sky.cosE, ra.cos);
-}
+// -60, -30, 30 and 60 degrees.
+constexpr SinCosLanes<Lanes4> kSixtiethsOfTurn = {
+    Lanes4{-kHalfRootThree, -0.5, 0.5, kHalfRootThree},
+    Lanes4{0.5, kHalfRootThree, kHalfRootThree, 0.5}};
 
 // --- The systems --------------------------------------------------------------------------
-// Each fills cusps 11, 12, 2 and 3 (or all twelve); the angles and the opposite cusps are
-// filled by the caller for the quadrant systems.
+// The quadrant systems give the points of cusps 11, 12, 2 and 3; their directions, the
+// angles and the opposite cusps are filled in by the caller.
 
 constexpr int kCusp1 = 0, kCusp2 = 1, kCusp3 = 2, kCusp10 = 9, kCusp11 = 10, kCusp12 = 11;
 
@@ -316,17 +416,14 @@ void EqualCusps(double ascendant, HouseCuspTable &cusps) {
 }
 
 // Porphyry: the arcs of longitude from the midheaven to the ascendant and from the
-// ascendant to the lower meridian, each cut into three.
-void PorphyryCusps(double ascendant, double midheaven, HouseCuspTable &cusps) {
-    const double upper = Wrap360(ascendant - midheaven); // midheaven to ascendant
-    const double lower = 180.0 - upper;                  // ascendant to the lower meridian
-    constexpr double kThird = 1.0 / 3.0;
-    cusps[kCusp11] = Wrap360(midheaven + upper * kThird);
-    cusps[kCusp12] = Wrap360(midheaven + 2.0 * upper * kThird);
-    cusps[kCusp2] = Wrap360(ascendant + lower * kThird);
-    cusps[kCusp3] = Wrap360(ascendant + 2.0 * lower * kThird);
+// ascendant to the lower meridian, each cut into three. Cusps 11, 12, 2 and 3.
+[[gnu::always_inline]] inline Lanes4 PorphyryCusps(double ascendant, double midheaven) {
+    // A third and two thirds of the arc from the midheaven to the ascendant; those of the arc
+    // from the ascendant to the lower meridian are 60 and 120 degrees less them.
+    const Lanes2 thirds = Wrap360(Both(ascendant - midheaven)) * Lanes2{1.0 / 3.0, 2.0 / 3.0};
+    return {Wrap360(Both(midheaven) + thirds),
+            Wrap360(Lanes2{ascendant + 60.0, ascendant + 120.0} - thirds)};
 }
-
 // Placidus: a cusp is the ecliptic point that has run a third (cusps 11 and 3) or two
 // thirds (12 and 2) of its own semi-arc from the meridian. A point of declination d has the
 // ascensional difference AD, sin AD = tan phi tan d, and its diurnal semi-arc is 90 + AD;
@@ -342,46 +439,48 @@ void PorphyryCusps(double ascendant, double midheaven, HouseCuspTable &cusps) {
 // correct digits per step, and three steps reach the last bits anywhere within 66 degrees
 // of latitude, two at most latitudes. The four cusps are solved side by side, which lets
 // the processor overlap their arithmetic.
-void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
+CuspPoints PlacidusCusps(const Sky &sky) {
     constexpr int kMostSteps = 8;
     constexpr double kConverged = 1e-5; // radians: the next step is of the order of its cube
-    constexpr std::array<int, 4> kCusp = {kCusp11, kCusp12, kCusp2, kCusp3};
-    constexpr std::array<double, 4> kM = {1.0, 2.0, 2.0, 1.0};
-    const std::array<SinCos, 4> start = {Turn(sky.ramc, k30), Turn(sky.ramc, k60),
-                                         Turn(sky.ramc, k120), Turn(sky.ramc, k150)};
+    const Lanes4 m(1.0, 2.0, 2.0, 1.0);
+    const SinCosLanes<Lanes4> start =
+        TurnRamc(sky, {Lanes4{0.5, kHalfRootThree, kHalfRootThree, 0.5},
+                       Lanes4{kHalfRootThree, 0.5, -0.5, -kHalfRootThree}}); // 30, 60, 120, 150
     const double K = sky.tanPhi * sky.sinE / sky.cosE;
-    std::array<double, 4> w;
-    std::array<SinCos, 4> ra; // RAMC + c + m w, before the last step
-    std::array<double, 4> step{};
     // The start is the root of F linearised about w = 0 (sin 3w ~ 3w, sin m w ~ m w,
     // cos m w ~ 1): within 0.6 degree of the root within 66 degrees of latitude, close
     // enough for two or three steps.
-    for (int j = 0; j < 4; ++j)
-        w[j] = K * start[j].sin / (3.0 - kM[j] * K * start[j].cos);
+    Lanes4 w = K * start.sin / (3.0 - m * K * start.cos);
+    SinCosLanes<Lanes4> ra; // RAMC + c + m w, before the last step
+    Lanes4 step{};
     for (int round = 0; round < kMostSteps; ++round) {
-        double largest = 0.0;
-        for (int j = 0; j < 4; ++j) {
-            const SinCos third = OfRadians(w[j]);
-            ra[j] = Turn(start[j], kM[j] == 1.0 ? third : Double(third));
-            const double s2 = third.sin * third.sin;
-            const double sin3 = third.sin * (3.0 - 4.0 * s2);
-            const double cos3 = third.cos * (1.0 - 4.0 * s2);
-            const double f = sin3 - K * ra[j].sin;
-            const double f1 = 3.0 * cos3 - kM[j] * K * ra[j].cos;
-            const double f2 = -9.0 * sin3 + kM[j] * kM[j] * K * ra[j].sin;
-            step[j] = 2.0 * f * f1 / (2.0 * f1 * f1 - f * f2);
-            w[j] -= step[j];
-            largest = std::max(largest, std::fabs(step[j]));
-        }
-        if (largest < kConverged)
+        const SinCosLanes<Lanes4> third = OfDegreesLanes(w * kRadToDeg);
+        const SinCosLanes<Lanes4> both = {2.0 * third.sin * third.cos,
+                                          (third.cos - third.sin) * (third.cos + third.sin)};
+        // m w: w in lanes 0 and 3, 2w in lanes 1 and 2.
+        const Bits2 lowTwice = {0, -1};
+        const Bits2 highTwice = {-1, 0};
+        const SinCosLanes<Lanes4> turn = {{Select(lowTwice, third.sin.low, both.sin.low),
+                                           Select(highTwice, third.sin.high, both.sin.high)},
+                                          {Select(lowTwice, third.cos.low, both.cos.low),
+                                           Select(highTwice, third.cos.high, both.cos.high)}};
+        ra = TurnLanes(start, turn);
+        const Lanes4 s2 = third.sin * third.sin;
+        const Lanes4 sin3 = third.sin * (3.0 - 4.0 * s2);
+        const Lanes4 cos3 = third.cos * (1.0 - 4.0 * s2);
+        const Lanes4 f = sin3 - K * ra.sin;
+        const Lanes4 f1 = 3.0 * cos3 - m * K * ra.cos;
+        const Lanes4 f2 = -9.0 * sin3 + m * m * K * ra.sin;
+        step = 2.0 * f * f1 / (2.0 * f1 * f1 - f * f2);
+        w -= step;
+        const Lanes2 size = FromBits(Bits(step.low) & kNotSignBits);
+        const Lanes2 sizeHigh = FromBits(Bits(step.high) & kNotSignBits);
+        if (std::max(std::max(size[0], size[1]), std::max(sizeHigh[0], sizeHigh[1])) < kConverged)
             break;
     }
-    for (int j = 0; j < 4; ++j) {
-        // The last step turns RA by -m step, small enough for sin = x, cos = 1 - x^2/2.
-        const double turn = -kM[j] * step[j];
-        cusps[kCusp[j]] =
-            EclipticOfRightAscension(sky, Turn(ra[j], {turn, 1.0 - 0.5 * turn * turn}));
-    }
+    // The last step turns RA by -m step, small enough for sin = x, cos = 1 - x^2/2.
+    const Lanes4 turn = -m * step;
+    return EclipticOfRightAscension(sky, TurnLanes(ra, {turn, 1.0 - 0.5 * turn * turn}));
 }
 
 // Koch: the midheaven's degree takes its diurnal semi-arc, 90 + AD (AD its ascensional
@@ -390,17 +489,24 @@ void PlacidusCusps(const Sky &sky, HouseCuspTable &cusps) {
 // are cusps 10 (itself), 11 and 12; going on by the same steps gives 1, 2 and 3 (4 is the
 // moment the midheaven's degree sets). In sidereal angles: cusp 11 is the ascendant of
 // RAMC - 60 - 2 AD/3, cusp 12 of RAMC - 30 - AD/3, cusp 2 of RAMC + 30 + AD/3 and cusp 3 of
-// RAMC + 60 + 2 AD/3, all at the birthplace's latitude.
-void KochCusps(const Sky &sky, HouseCuspTable &cusps) {
-    const double K = sky.tanPhi * sky.sinE / sky.cosE;
-    const SinCos third = OfRadians(ArcSineDegrees(K * sky.ramc.sin) * (kDegToRad / 3.0));
-    const SinCos twoThirds = Double(third);
-    cusps[kCusp11] =
-        HorizonIntersection(sky, TurnBack(Turn(sky.ramc, kMinus60), twoThirds), sky.tanPhi);
-    cusps[kCusp12] =
-        HorizonIntersection(sky, TurnBack(Turn(sky.ramc, kMinus30), third), sky.tanPhi);
-    cusps[kCusp2] = HorizonIntersection(sky, Turn(Turn(sky.ramc, k30), third), sky.tanPhi);
-    cusps[kCusp3] = HorizonIntersection(sky, Turn(Turn(sky.ramc, k60), twoThirds), sky.tanPhi);
+// RAMC + 60 + 2 AD/3, all at the birthplace's latitude. `complement` is 90 - AD, degrees
+// (0..180).
+CuspPoints KochCusps(const Sky &sky, double complement) {
+    // AD/3 and 2 AD/3, side by side.
+    const SinCosLanes<Lanes2> thirds =
+        OfDegreesLanes(Lanes2{30.0, 60.0} - Both(complement) * Lanes2{1.0 / 3.0, 2.0 / 3.0});
+    const SinCos third = {thirds.sin[0], thirds.cos[0]};
+    const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
+    // The horizon points (HorizonPoints) of the sidereal angles RAMC + s + t, s = -60, -30, 30
+    // and 60 and t the lanes' thirds, with the parts that do not depend on t first.
+    const SinCosLanes<Lanes4> steps = TurnRamc(sky, kSixtiethsOfTurn);
+    const Lanes4 sinPart = steps.sin * sky.cosE;
+    const Lanes4 cosPart = steps.cos * sky.cosE;
+    const double polePart = sky.sinE * sky.tanPhi;
+    const SinCosLanes<Lanes4> t = {Lanes4{-twoThirds.sin, -third.sin, third.sin, twoThirds.sin},
+                                   Lanes4{twoThirds.cos, third.cos, third.cos, twoThirds.cos}};
+    return {steps.cos * t.cos - steps.sin * t.sin,
+            -((sinPart * t.cos + cosPart * t.sin) + polePart)};
 }
 
 // The systems whose house circles pass through the north and south points of the horizon
@@ -408,55 +514,42 @@ void KochCusps(const Sky &sky, HouseCuspTable &cusps) {
 // and 12 and 90 + h' and 180 - h' for 2 and 3, with the tangents of their poles given. Such
 // a circle is the horizon of the sidereal angle RAMC + H - 90 at the latitude (the pole)
 // tan f = tan phi sin H; Regiomontanus has the poles of its own circles, Topocentric its
-// own, smaller ones.
-struct HouseCircles {
-    SinCos offset11, offset12, offset2, offset3; // H - 90 for each cusp
-    double tanPole11, tanPole12, tanPole2, tanPole3;
-};
-
-void CuspsOnCircles(const Sky &sky, const HouseCircles &c, HouseCuspTable &cusps) {
-    cusps[kCusp11] = HorizonIntersection(sky, Turn(sky.ramc, c.offset11), c.tanPole11);
-    cusps[kCusp12] = HorizonIntersection(sky, Turn(sky.ramc, c.offset12), c.tanPole12);
-    cusps[kCusp2] = HorizonIntersection(sky, Turn(sky.ramc, c.offset2), c.tanPole2);
-    cusps[kCusp3] = HorizonIntersection(sky, Turn(sky.ramc, c.offset3), c.tanPole3);
+// own, smaller ones. `offset` is H - 90 for each cusp.
+CuspPoints CuspsOnCircles(const Sky &sky, SinCosLanes<Lanes4> offset, Lanes4 tanPole) {
+    return HorizonPoints(sky, TurnRamc(sky, offset), tanPole);
 }
 
 // Regiomontanus: the circles cut the equator 30, 60, 120 and 150 degrees east of the
 // meridian; tan f = tan phi sin H.
-void RegiomontanusCusps(const Sky &sky, HouseCuspTable &cusps) {
+CuspPoints RegiomontanusCusps(const Sky &sky) {
     const double near = sky.tanPhi * 0.5;           // H = 30 and 150
     const double far = sky.tanPhi * kHalfRootThree; // H = 60 and 120
-    CuspsOnCircles(sky, {kMinus60, kMinus30, k30, k60, near, far, far, near}, cusps);
+    return CuspsOnCircles(sky, kSixtiethsOfTurn, Lanes4{near, far, far, near});
 }
 
 // Topocentric (W. Polich and A. P. Nelson Page): the same sidereal steps as
 // Regiomontanus, with the poles' tangents a third and two thirds of tan phi.
-void TopocentricCusps(const Sky &sky, HouseCuspTable &cusps) {
+CuspPoints TopocentricCusps(const Sky &sky) {
     const double near = sky.tanPhi * (1.0 / 3.0);
     const double far = sky.tanPhi * (2.0 / 3.0);
-    CuspsOnCircles(sky, {kMinus60, kMinus30, k30, k60, near, far, far, near}, cusps);
+    return CuspsOnCircles(sky, kSixtiethsOfTurn, Lanes4{near, far, far, near});
 }
 
 // Campanus: the circles through the north and south points that cut the prime vertical 30
 // and 60 degrees from the zenith (and, below the horizon, 120 and 150). The circle turned by
 // g from the meridian meets the equator at the hour angle H with tan H = cos phi tan g;
 // no arctangent is needed, since only H's sine and cosine enter.
-void CampanusCusps(const Sky &sky, double cosPhi, HouseCuspTable &cusps) {
-    const auto circle = [&](double tanG) {
-        const double tanH = cosPhi * tanG;
-        const double cosH = 1.0 / std::sqrt(1.0 + tanH * tanH);
-        return SinCos{tanH * cosH, cosH};
-    };
-    const SinCos h30 = circle(1.0 / (2.0 * kHalfRootThree)); // tan 30
-    const SinCos h60 = circle(2.0 * kHalfRootThree);         // tan 60
+CuspPoints CampanusCusps(const Sky &sky) {
+    // tan H for g = 30 and 60, side by side.
+    const Lanes2 tanH = sky.cosPhi * Lanes2{1.0 / (2.0 * kHalfRootThree), 2.0 * kHalfRootThree};
+    Lanes2 cosH = 1.0 + tanH * tanH;
+    cosH = Lanes2{1.0 / std::sqrt(cosH[0]), 1.0 / std::sqrt(cosH[1])};
+    const Lanes2 sinH = tanH * cosH;
     // H - 90 for H = h30 and h60, and for 180 - h60 and 180 - h30.
-    const SinCos less30{-h30.cos, h30.sin};
-    const SinCos less60{-h60.cos, h60.sin};
-    const SinCos more60{h60.cos, h60.sin};
-    const SinCos more30{h30.cos, h30.sin};
-    const double pole30 = sky.tanPhi * h30.sin;
-    const double pole60 = sky.tanPhi * h60.sin;
-    CuspsOnCircles(sky, {less30, less60, more60, more30, pole30, pole60, pole60, pole30}, cusps);
+    const SinCosLanes<Lanes4> offset = {Lanes4{-cosH[0], -cosH[1], cosH[1], cosH[0]},
+                                        Lanes4{sinH[0], sinH[1], sinH[1], sinH[0]}};
+    const Lanes4 tanPole = sky.tanPhi * offset.cos;
+    return CuspsOnCircles(sky, offset, tanPole);
 }
 
 // Alcabitius: the ascendant's diurnal semi-arc S cut into thirds along the equator; the
@@ -465,33 +558,37 @@ void CampanusCusps(const Sky &sky, double cosPhi, HouseCuspTable &cusps) {
 // 3: RAMC + 60 + 2S/3 and RAMC + 120 + S/3. The ascendant is rising, so S is the hour
 // angle it still has to go to the meridian: its right ascension (tan RA = tan A cos e) less
 // the sidereal angle. (The same S as 90 + the ascensional difference, but without that
-// formula's loss of digits near the poles.) `ascendant` is the ascendant's direction.
-void AlcabitiusCusps(const Sky &sky, SinCos ascendant, HouseCuspTable &cusps) {
-    const double ra = DirectionDegrees(ascendant.sin * sky.cosE, ascendant.cos);
-    const double semiArc = Wrap360(ra - sky.ramcDegrees); // degrees, 0..180
-    // S/3 lies in 0..60 degrees.
-    const SinCos third = OfLessThanTurn(semiArc * (1.0 / 3.0));
-    const SinCos twoThirds = Double(third);
-    cusps[kCusp11] = EclipticOfRightAscension(sky, Turn(sky.ramc, third));
-    cusps[kCusp12] = EclipticOfRightAscension(sky, Turn(sky.ramc, twoThirds));
-    cusps[kCusp2] = EclipticOfRightAscension(sky, Turn(Turn(sky.ramc, k60), twoThirds));
-    cusps[kCusp3] = EclipticOfRightAscension(sky, Turn(Turn(sky.ramc, k120), third));
+// formula's loss of digits near the poles.) `semiArc` is S, degrees (0..180).
+CuspPoints AlcabitiusCusps(const Sky &sky, double semiArc) {
+    // S/3 and 2S/3, side by side.
+    const SinCosLanes<Lanes2> thirds = OfDegreesLanes(Both(semiArc) * Lanes2{1.0 / 3.0, 2.0 / 3.0});
+    const SinCos third = {thirds.sin[0], thirds.cos[0]};
+    const SinCos twoThirds = {thirds.sin[1], thirds.cos[1]};
+    const SinCosLanes<Lanes4> start = TurnRamc(
+        sky, {Lanes4{0.0, 0.0, kHalfRootThree, kHalfRootThree}, Lanes4{1.0, 1.0, 0.5, -0.5}});
+    const SinCosLanes<Lanes4> ra =
+        TurnLanes(start, {Lanes4{third.sin, twoThirds.sin, twoThirds.sin, third.sin},
+                          Lanes4{third.cos, twoThirds.cos, twoThirds.cos, third.cos}});
+    return EclipticOfRightAscension(sky, ra);
 }
 
 // Morinus: the equator cut into twelve 30-degree arcs from the east point (RAMC + 90), each
-// division carried to the ecliptic along the circle through the ecliptic's poles.
+// division carried to the ecliptic along the circle through the ecliptic's poles:
+// tan L = tan RA cos e.
 void MorinusCusps(const Sky &sky, HouseCuspTable &cusps) {
-    SinCos ra{sky.ramc.cos, -sky.ramc.sin}; // RAMC + 90
-    for (int n = 0; n < kHouseCount / 2; ++n) {
-        cusps[n] = EclipticOfEquatorPoint(sky, ra);
-        cusps[n + 6] = Opposite(cusps[n]);
-        ra = Turn(ra, k30);
-    }
-}
-
-bool IsQuadrantSystem(HouseSystem system) {
-    return system != HouseSystem::WholeSign && system != HouseSystem::Equal &&
-           system != HouseSystem::Morinus;
+    std::array<SinCos, kHouseCount / 2> ra;
+    ra[0] = {sky.ramc.cos, -sky.ramc.sin}; // RAMC + 90
+    for (int n = 1; n < kHouseCount / 2; ++n)
+        ra[n] = Turn(ra[n - 1], k30);
+    const Lanes4 first = Directions(Lanes4{ra[0].sin, ra[1].sin, ra[2].sin, ra[3].sin} * sky.cosE,
+                                    Lanes4{ra[0].cos, ra[1].cos, ra[2].cos, ra[3].cos});
+    const Lanes2 last =
+        Directions(Lanes2{ra[4].sin, ra[5].sin} * sky.cosE, Lanes2{ra[4].cos, ra[5].cos});
+    const Lanes4 firstOpposite = Opposites(first);
+    const Lanes2 lastOpposite = Opposites(last);
+    cusps = {first[0],         first[1],         first[2],         first[3],
+             last[0],          last[1],          firstOpposite[0], firstOpposite[1],
+             firstOpposite[2], firstOpposite[3], lastOpposite[0],  lastOpposite[1]};
 }
 
 // Where a system has no houses. Placidus and Koch need every degree of the ecliptic (Koch
@@ -525,16 +622,69 @@ bool QuadrantsInOrder(const HouseCuspTable &cusps) {
 }
 
 // The angles of the chart: the ascendant's direction (times a positive number) and the two
-// longitudes, degrees.
+// longitudes, degrees, and what Koch and Alcabitius need from the same round of arctangents.
 struct Angles {
     SinCos ascendantPoint;
     double ascendant;
     double midheaven;
+    double extra; // Koch: 90 less the midheaven's ascensional difference; Alcabitius: the
+                  // ascendant's semi-arc (degrees)
 };
 
+// The angles' directions, with the extra one where the system needs it.
+Angles FindAngles(HouseSystem system, const Sky &sky, bool midheavenDown) {
+    Angles angles;
+    angles.ascendantPoint = AscendantPoint(sky, midheavenDown);
+    const SinCos asc = angles.ascendantPoint;
+    const SinCos mc = {sky.ramc.sin, sky.ramc.cos * sky.cosE}; // tan L = tan RAMC / cos e
+    if (system == HouseSystem::Koch) {
+        // sin AD = tan phi tan e sin RAMC = P / Q with P = sin phi sin e sin RAMC and
+        // Q = cos phi cos e, so that 90 - AD is the direction of (P, sqrt(Q^2 - P^2)), in
+        // 0..180, with no division (|P| < Q outside the polar circles, where Koch is used).
+        const double P = sky.sinPhi * sky.sinE * sky.ramc.sin;
+        const double Q = sky.cosPhi * sky.cosE;
+        const double c2 = (Q - P) * (Q + P);
+        const Lanes4 d = Directions(Lanes4{asc.sin, mc.sin, c2 > 0.0 ? std::sqrt(c2) : 0.0, 0.0},
+                                    Lanes4{asc.cos, mc.cos, P, 1.0});
+        angles.ascendant = d[0];
+        angles.midheaven = d[1];
+        angles.extra = d[2];
+    } else if (system == HouseSystem::Alcabitius) {
+        // The ascendant's right ascension RA (tan RA = tan A cos e) less the sidereal angle: the
+        // direction (sin A cos e, cos A) turned back by RAMC.
+        const double y = asc.sin * sky.cosE;
+        const Lanes4 d =
+            Directions(Lanes4{asc.sin, mc.sin, y * sky.ramc.cos - asc.cos * sky.ramc.sin, 0.0},
+                       Lanes4{asc.cos, mc.cos, asc.cos * sky.ramc.cos + y * sky.ramc.sin, 1.0});
+        angles.ascendant = d[0];
+        angles.midheaven = d[1];
+        angles.extra = d[2];
+    } else {
+        const Lanes2 d = Directions(Lanes2{asc.sin, mc.sin}, Lanes2{asc.cos, mc.cos});
+        angles.ascendant = d[0];
+        angles.midheaven = d[1];
+        angles.extra = 0.0;
+    }
+    return angles;
+}
+
+// A quadrant system's table from cusps 11, 12, 2 and 3 and the angles.
+void QuadrantTable(Lanes4 cusps11To3, const Angles &angles, HouseCuspTable &cusps) {
+    const Lanes4 opposite = Opposites(cusps11To3);
+    const Lanes2 angleOpposite = Opposites(Lanes2{angles.ascendant, angles.midheaven});
+    cusps = {angles.ascendant, cusps11To3[2],    cusps11To3[3],    angleOpposite[1],
+             opposite[0],      opposite[1],      angleOpposite[0], opposite[2],
+             opposite[3],      angles.midheaven, cusps11To3[0],    cusps11To3[1]};
+}
+
+[[gnu::always_inline]] inline void QuadrantTable(CuspPoints points, const Angles &angles,
+                                                 HouseCuspTable &cusps) {
+    QuadrantTable(Directions(points.y, points.x), angles, cusps);
+}
+
 // All twelve cusps of `system`.
-void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, const Angles &angles,
-               HouseCuspTable &cusps) {
+[[gnu::always_inline]] inline void FillCusps(HouseSystem system, const Sky &sky,
+                                             const Angles &angles, HouseCuspTable &cusps) {
     switch (system) {
     case HouseSystem::WholeSign:
         WholeSignCusps(angles.ascendant, cusps);
@@ -543,40 +693,35 @@ void FillCusps(HouseSystem system, const Sky &sky, double cosPhi, const Angles &
         EqualCusps(angles.ascendant, cusps);
         break;
     case HouseSystem::Porphyry:
-        PorphyryCusps(angles.ascendant, angles.midheaven, cusps);
+        QuadrantTable(PorphyryCusps(angles.ascendant, angles.midheaven), angles, cusps);
         break;
     case HouseSystem::Placidus:
-        PlacidusCusps(sky, cusps);
+        QuadrantTable(PlacidusCusps(sky), angles, cusps);
         break;
     case HouseSystem::Koch:
-        KochCusps(sky, cusps);
+        QuadrantTable(KochCusps(sky, angles.extra), angles, cusps);
         break;
     case HouseSystem::Regiomontanus:
-        RegiomontanusCusps(sky, cusps);
+        QuadrantTable(RegiomontanusCusps(sky), angles, cusps);
         break;
     case HouseSystem::Campanus:
-        CampanusCusps(sky, cosPhi, cusps);
+        QuadrantTable(CampanusCusps(sky), angles, cusps);
         break;
     case HouseSystem::Alcabitius:
-        AlcabitiusCusps(sky, angles.ascendantPoint, cusps);
+        QuadrantTable(AlcabitiusCusps(sky, angles.extra), angles, cusps);
         break;
     case HouseSystem::Topocentric:
-        TopocentricCusps(sky, cusps);
+        QuadrantTable(TopocentricCusps(sky), angles, cusps);
         break;
     case HouseSystem::Morinus:
         MorinusCusps(sky, cusps);
         break;
     }
-    if (IsQuadrantSystem(system)) {
-        cusps[kCusp1] = angles.ascendant;
-        cusps[kCusp10] = angles.midheaven;
-        cusps[kCusp10 - 6] = Opposite(cusps[kCusp10]);
-        cusps[kCusp11 - 6] = Opposite(cusps[kCusp11]);
-        cusps[kCusp12 - 6] = Opposite(cusps[kCusp12]);
-        cusps[kCusp1 + 6] = Opposite(cusps[kCusp1]);
-        cusps[kCusp2 + 6] = Opposite(cusps[kCusp2]);
-        cusps[kCusp3 + 6] = Opposite(cusps[kCusp3]);
-    }
+}
+
+// Porphyry's cusps where Topocentric cusps come out of order (rare: not inlined).
+[[gnu::noinline]] void FillPorphyryCusps(const Angles &angles, HouseCuspTable &cusps) {
+    QuadrantTable(PorphyryCusps(angles.ascendant, angles.midheaven), angles, cusps);
 }
 
 double FiniteOrZero(double x) {
@@ -614,19 +759,17 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
     sky.ramcDegrees = FiniteOrZero(ramcDegrees);
     if (!(std::fabs(sky.ramcDegrees) < 360.0))
         sky.ramcDegrees = std::fmod(sky.ramcDegrees, 360.0);
-    sky.ramc = OfLessThanTurn(sky.ramcDegrees);
-    const SinCos e = OfDegrees(obliquity);
-    sky.sinE = e.sin;
-    sky.cosE = e.cos;
-    const SinCos phi = OfLessThanTurn(latitude);
-    sky.sinPhi = phi.sin;
-    sky.cosPhi = phi.cos;
-    sky.tanPhi = phi.sin / phi.cos;
+    // The sines and cosines of the sidereal angle, the obliquity and the latitude together.
+    const SinCosLanes<Lanes4> trig = OfDegreesLanes(Lanes4{
+        sky.ramcDegrees, std::fabs(obliquity) < 360.0 ? obliquity : std::fmod(obliquity, 360.0),
+        latitude, 0.0});
+    sky.ramc = {trig.sin[0], trig.cos[0]};
+    sky.sinE = trig.sin[1];
+    sky.cosE = trig.cos[1];
+    sky.sinPhi = trig.sin[2];
+    sky.cosPhi = trig.cos[2];
+    sky.tanPhi = sky.sinPhi / sky.cosPhi;
     const bool midheavenDown = MidheavenDown(sky); // only ever inside the polar circles
-    Angles angles;
-    angles.ascendantPoint = AscendantPoint(sky, midheavenDown);
-    angles.ascendant = DirectionDegrees(angles.ascendantPoint.sin, angles.ascendantPoint.cos);
-    angles.midheaven = EclipticOfRightAscension(sky, sky.ramc);
 
     HouseSystem used = system;
     HouseFallback fallback = HouseFallback::None;
@@ -638,14 +781,15 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
         used = HouseSystem::Porphyry;
         fallback = HouseFallback::PolarCircle;
     }
-    HouseCuspTable cusps; // every one filled below
-    FillCusps(used, sky, phi.cos, angles, cusps);
-    if (polar && used == HouseSystem::Topocentric && !QuadrantsInOrder(cusps)) {
-        used = HouseSystem::Porphyry;
-        fallback = HouseFallback::PolarCircle;
-        FillCusps(used, sky, phi.cos, angles, cusps);
+    const Angles angles = FindAngles(used, sky, midheavenDown);
+    HouseCusps houses{system, used, fallback, angles.ascendant, angles.midheaven, {}};
+    FillCusps(used, sky, angles, houses.cusps);
+    if (polar && used == HouseSystem::Topocentric && !QuadrantsInOrder(houses.cusps)) {
+        houses.used = HouseSystem::Porphyry;
+        houses.fallback = HouseFallback::PolarCircle;
+        FillPorphyryCusps(angles, houses.cusps);
     }
-    return {system, used, fallback, angles.ascendant, angles.midheaven, cusps};
+    return houses;
 }
 
 int HouseOfLongitude(double longitude, const HouseCuspTable &cusps) {
