@@ -222,6 +222,15 @@ void BiWheel::paintEvent(QPaintEvent *) {
     PaintNatalWheel(p, QRectF(rect()), m_picture);
 }
 
+SecondChartWindow::~SecondChartWindow() {
+    for (QObject *editor :
+         std::initializer_list<QObject *>{m_momentEdit, m_latitude, m_longitude}) {
+        if (editor != nullptr)
+            editor->disconnect(this);
+    }
+    m_eventsTimer->stop();
+}
+
 SecondChartWindow::SecondChartWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("wndSecondChart"));
     setWindowTitle(tr("Second Chart"));

@@ -82,6 +82,9 @@ public:
     // A window of its own ("wndSecondChart") over `parent`, hidden until a second chart
     // is asked for.
     explicit SecondChartWindow(QWidget *parent = nullptr);
+    // The editors report their last edit when they lose the focus, which they do while the
+    // window is being taken apart: by then it must no longer listen.
+    ~SecondChartWindow() override;
 
     // The chart the second charts are laid over: its numbers, its wheel, the person's
     // name, the birth place (where transits are cast until another place is entered;
