@@ -2,6 +2,7 @@
 #include "engine/natal_chart.h"
 #include "engine/precise.h"
 #include "retrograde/retrograde.h"
+#include "support/utc_birth.h"
 
 #include <swephexp.h>
 
@@ -14,19 +15,7 @@ namespace {
 
 BirthData Birth(int year, int month, int day, int hour, int minute, int latDegrees, bool north,
                 int lonDegrees, bool east) {
-    BirthData b;
-    b.BirthYear = static_cast<std::int16_t>(year);
-    b.BirthMonth = static_cast<std::int16_t>(month);
-    b.BirthDay = static_cast<std::int16_t>(day);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.ZoneHoursText = "0";
-    b.ZoneMinutesText = "0";
-    b.LatDegrees = static_cast<std::int16_t>(latDegrees);
-    b.LatDirFlag = north;
-    b.LonDegrees = static_cast<std::int16_t>(lonDegrees);
-    b.LonDirFlag = east;
-    return b;
+    return UtcBirth(year, month, day, hour, minute, latDegrees, north, lonDegrees, east);
 }
 
 NatalChart Cast(const BirthData &birth, HouseSystem system,
