@@ -1,6 +1,7 @@
 // Command-line and batch values into the form's values.
 #include "cli/birth_options.h"
 
+#include "cli/place_index.h"
 #include "engine/tables.h"
 
 #include <optional>
@@ -191,7 +192,7 @@ QString RowTexts::number(int value) {
 
 const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
     const Atlas &atlas = Atlas::shared();
-    const std::vector<int> found = atlas.named(QString::fromStdString(name));
+    const std::vector<int> &found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
         error = "--place: no place called \"" + name + "\" in the atlas";
         return nullptr;

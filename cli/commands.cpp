@@ -221,15 +221,18 @@ an error object for that row. Exit status 1 when any row gave an error object,
 )";
 
 const char kStatsHelp[] =
-    R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--houses SYSTEM] [--plot FILE.svg]
+    R"(Usage: starloom-cli stats IN.csv [--threads N] [--positions METHOD] [--houses SYSTEM]
+                          [--plot FILE.svg]
 
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
 for each planetary pattern by signs, each pattern by degrees, each leading
-planet, each kind of aspect and the bodies in each house. Rows that are malformed or that the birth-data
-form refuses are skipped and counted; the reasons of the first ten go to
-standard error. IN.csv may be "-" for standard input.
+planet, each kind of aspect and the bodies in each house. Rows are read and
+refused exactly as the batch reads them; refused rows are skipped and counted,
+and the reasons of the first ten go to standard error. IN.csv may be "-" for
+standard input.
 
+  --threads N         worker threads, 1 to 64 (default: the number of processors)
   --positions METHOD  how the planets' positions are computed: standard (the
                       program's own formulas; the default) or precise
   --houses SYSTEM     the house system the bodies are counted by (whole-sign, the
@@ -516,6 +519,22 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     return kExitOk;
 }
 
+// --threads, or the number of processors.
+bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &error) {
+    threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
+    if (!parsed.has("--threads"))
+        return true;
+    const std::string text = parsed.value("--threads");
+    const bool digits =
+        !text.empty() && text.size() <= 2 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    threads = digits ? std::stoi(text) : 0;
+    if (threads >= 1 && threads <= kMostThreads)
+        return true;
+    error = "--threads must be a whole number from 1 to " + std::to_string(kMostThreads);
+    return false;
+}
+
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
@@ -525,26 +544,13 @@ int BatchCommand(const std::vector<std::string> &args) {
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
-    std::string methodError;
-    if (!ChoiceOfArguments(parsed, options.chart, methodError))
-        return Refuse(methodError);
+    std::string optionError;
+    if (!ChoiceOfArguments(parsed, options.chart, optionError))
+        return Refuse(optionError);
     options.input = parsed.positionals[0];
     options.output = parsed.value("--out");
-    options.threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
-    if (parsed.has("--threads")) {
-        const std::string text = parsed.value("--threads");
-        int threads = 0;
-        const bool digits =
-            !text.empty() && text.size() <= 2 &&
-            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (digits)
-            threads = std::stoi(text);
-        if (threads < 1 || threads > kMostThreads)
-            return Refuse("--threads must be a whole number from 1 to " +
-                          std::to_string(kMostThreads));
-        options.threads = threads;
-    }
+    if (!ThreadsOfArguments(parsed, options.threads, optionError))
+        return Refuse(optionError);
     if (parsed.has("--out") && options.output.empty())
         return Refuse("--out needs a file name");
     std::string error;
@@ -557,14 +563,17 @@ int BatchCommand(const std::vector<std::string> &args) {
 int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {kPositionsOption, kHousesOption, {"--plot", true}}),
-                     kStatsHelp, parsed, status) ||
+    if (!ParseOrHelp(
+            args,
+            With({}, {{"--threads", true}, kPositionsOption, kHousesOption, {"--plot", true}}),
+            kStatsHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     StatsOptions options;
     options.input = parsed.positionals[0];
     std::string error;
-    if (!ChoiceOfArguments(parsed, options.chart, error))
+    if (!ChoiceOfArguments(parsed, options.chart, error) ||
+        !ThreadsOfArguments(parsed, options.threads, error))
         return Refuse(error);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");

@@ -69,6 +69,7 @@ private slots:
     void refusals_data();
     void refusals();
     void plot();
+    void rowsReadAsTheBatchReadsThem();
 
 private:
     QTemporaryDir m_dir;
@@ -171,6 +172,35 @@ void TestCliStats::plot() {
     for (const QString &key : Counts(run.out).keys())
         QVERIFY2(texts.contains(key.section('/', 1)), qPrintable(key));
     QVERIFY(texts.contains(QStringLiteral("Leading planets")));
+}
+
+// One pipeline for both commands: a refused row has the batch's reason, and the thread
+// count changes nothing.
+void TestCliStats::rowsReadAsTheBatchReadsThem() {
+    QByteArray csv = Rows();
+    csv += "Short Row,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London\n"
+           "Bad\"Quote,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n"
+           ",1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n"
+           "Far North,1990,1,1,0,0,29,0,95,0,N,0,0,W,London,London,England\n"
+           "Too Early,1799,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n";
+    const CliRun one = RunCli({"stats", "-", "--threads", "1"}, {}, csv);
+    const CliRun three = RunCli({"stats", "-", "--threads", "3"}, {}, csv);
+    QCOMPARE(one.exitCode, 1);
+    QCOMPARE(three.out, one.out);
+    QCOMPARE(three.err, one.err);
+    const CliRun batch = RunCli({"batch", "-", "--threads", "2"}, {}, csv);
+    QByteArray expected;
+    for (const QByteArray &line : batch.out.split('\n')) {
+        if (!line.startsWith("{\"line\""))
+            continue;
+        const auto json = nlohmann::json::parse(line.toStdString());
+        expected += "starloom-cli: line " + QByteArray::number(json["line"].get<int>()) + ": " +
+                    QByteArray::fromStdString(json["error"].get<std::string>()) +
+                    " (row skipped)\n";
+    }
+    QCOMPARE(expected.count('\n'), 11); // six of 31 April, five others
+    // The first ten reasons, in input order.
+    QCOMPARE(one.err, expected.left(expected.lastIndexOf("starloom-cli: line")));
 }
 
 QTEST_GUILESS_MAIN(TestCliStats)
