@@ -139,7 +139,15 @@ object instead:
                   "opposition", "trine", "square" or "sextile"), orb (degrees
                   from exact) and applying; points are the ten bodies, Asc and
                   MC, with the default orbs 8, 8, 7, 7 and 5 degrees (2 more
-                  for the Sun and the Moon)
+                  for the Sun and the Moon). An aspect is applying when the two
+                  points' motion at the birth instant brings them towards the
+                  exact angle: the Sun's, the Moon's and the planets' daily
+                  motion at that instant (the standard formulas differentiated,
+                  or the precise table's own rates), the ascendant's and
+                  midheaven's over the next quarter of an hour. Where the
+                  relative motion is below 0.1 degrees a day the flag is a near
+                  tie: judged from the positions a day later instead, it can
+                  come out the other way.
 
 )";
 

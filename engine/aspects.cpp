@@ -31,6 +31,13 @@ double AllowedOrb(const AspectOrbs &orbs, AspectKind kind, int a, int b) {
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs) {
     std::vector<Aspect> found;
+    FindAspects(longitude, dailyMotion, orbs, found);
+    return found;
+}
+
+void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, const AspectOrbs &orbs,
+                 std::vector<Aspect> &found) {
+    found.clear();
     // Room for every pair at once: a chart has about twenty aspects, and growing the list
     // one doubling at a time cost several allocations per chart in a batch.
     found.reserve(kAspectPointCount * (kAspectPointCount - 1) / 2);
@@ -63,7 +70,6 @@ std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &d
                 {a, b, static_cast<AspectKind>(best), bestOrb, offExact * widening < 0});
         }
     }
-    return found;
 }
 
 std::vector<Aspect> FindChartAspects(const ChartPositions &chart, const AspectOrbs &orbs) {
