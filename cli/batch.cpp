@@ -25,7 +25,7 @@ public:
                                                        NodeTarget::WriteInto);
     }
     bool open() { return m_file == nullptr || m_file->open(); }
-    bool write(const std::string &bytes) {
+    bool write(std::string_view bytes) {
         if (m_file != nullptr)
             return m_file->write(bytes.data(), static_cast<qint64>(bytes.size()));
         if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size())
@@ -62,11 +62,10 @@ private:
 class JsonLines : public RowConsumer {
 public:
     void take(const RowReading &row, ChunkResult &out) override {
-        m_json.appendLine(*row.state, *row.outcome, row.zone, out.text);
+        m_json.appendLine(row, out.text);
     }
     void refuse(long long line, const std::string &reason, ChunkResult &out) override {
-        out.text += CompactJson(Json{{"line", line}, {"error", reason}});
-        out.text += '\n';
+        m_json.appendError(line, reason, out.text);
     }
 
 private:
@@ -103,7 +102,7 @@ int RunBatch(const BatchOptions &options, std::string &error) {
     bool writeFailed = false;
     const auto collect = [&](ChunkResult &chunk) {
         anyFailed = anyFailed || chunk.refused > 0;
-        if (!writeFailed && !sink.write(chunk.text))
+        if (!writeFailed && !sink.write(chunk.text.view()))
             writeFailed = true;
         return true;
     };

@@ -1,6 +1,7 @@
 // The row pipeline: a reader, a pool of workers and an in-order collector.
 #include "cli/row_pipeline.h"
 
+#include "retrograde/retrograde.h"
 #include "shell/core/file_io.h"
 
 #include <condition_variable>
@@ -161,40 +162,14 @@ private:
     bool m_stopped = false;
 };
 
-// Each row starts from a state no reading has touched, so nothing of an earlier row stays
-// behind in a field a reading keeps when it cannot set it (and the thread count cannot
-// change the output). Copying into the same state reuses its storage. The zone tables are
-// left out: the worker builds them once and no reading writes them.
-void ResetExceptZones(ReadingState &state, const ReadingState &fresh) {
-    // Every member is named: a member added to ReadingState stops the build here until it
-    // is reset as well.
-    auto &[birth, zones, bodyNames, chart, retro, orbs, fileName, savedFile, method, houses] =
-        state;
-    const auto &[freshBirth, freshZones, freshBodyNames, freshChart, freshRetro, freshOrbs,
-                 freshFileName, freshSavedFile, freshMethod, freshHouses] = fresh;
-    birth = freshBirth;
-    bodyNames = freshBodyNames;
-    chart = freshChart;
-    retro = freshRetro;
-    orbs = freshOrbs;
-    method = freshMethod;
-    houses = freshHouses;
-    fileName = freshFileName;
-    savedFile = freshSavedFile;
-    static_cast<void>(zones);
-    static_cast<void>(freshZones);
-}
-
 } // namespace
 
-RowCalculator::RowCalculator(ChartChoice choice)
-    : m_fresh(std::make_unique<ReadingState>()), m_state(std::make_unique<ReadingState>()) {
-    // What the birth-data form's load step fills before any reading.
-    BuildTimeZoneTables(m_fresh->Zones);
-    FillBodyNames(m_fresh->BodyNames);
-    m_fresh->Method = choice.Method;
-    m_fresh->Houses = choice.Houses;
-    *m_state = *m_fresh;
+RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<ReadingState>()) {
+    BuildTimeZoneTables(m_state->Zones);
+    m_request.Method = choice.Method;
+    m_request.Houses = choice.Houses;
+    m_request.Orbs = m_state->Orbs;
+    m_request.Stations = &IsRetrograde;
 }
 
 const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string &reason) {
@@ -208,11 +183,17 @@ const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string 
         reason = refusal->message.toStdString();
         return nullptr;
     }
-    ResetExceptZones(*m_state, *m_fresh);
-    m_outcome = RunReadingOnBuiltZones(m_values, *m_state);
+    // Each row starts from a record no reading has touched, so nothing of an earlier row
+    // stays behind in a field the values cannot set (and the thread count cannot change
+    // the output).
+    m_state->Birth = BirthData();
+    ReadValuesIntoRecord(m_values, *m_state);
+    CalculateNatalChart(m_state->Birth, m_request, m_chart);
+    DescribeChart(m_chart, m_facts);
     m_reading.line = record.line;
-    m_reading.state = m_state.get();
-    m_reading.outcome = &m_outcome;
+    m_reading.birth = &m_state->Birth;
+    m_reading.chart = &m_chart;
+    m_reading.facts = &m_facts;
     m_reading.zone = ZoneUsed{m_values.zonePosition, &m_source};
     return &m_reading;
 }

@@ -6,9 +6,9 @@
 #pragma once
 
 #include "cli/birth_options.h"
+#include "cli/byte_buffer.h"
 #include "cli/csv_reader.h"
-#include "cli/reading_output.h"
-#include "reading/driver.h"
+#include "cli/row_reading.h"
 #include "reading/reading_state.h"
 
 #include <sys/stat.h>
@@ -26,17 +26,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRowsFailed = 1; // a batch ran, but some rows were refused
 inline constexpr int kExitRefused = 2;    // bad arguments or input, or a file not written
 
-// One calculated row, as a worker hands it on.
-struct RowReading {
-    long long line = 0; // the line of the input on which the row starts
-    const ReadingState *state = nullptr;
-    const ReadingOutcome *outcome = nullptr;
-    ZoneUsed zone;
-};
-
 // What the workers made of one chunk of rows, handed to the collector in input order.
 struct ChunkResult {
-    std::string text;              // bytes for the output, in row order
+    ByteBuffer text;               // bytes for the output, in row order
     long long readings = 0;        // rows calculated
     long long refused = 0;         // rows malformed or refused
     std::vector<long long> counts; // the consumer's tallies, as it keeps them
@@ -55,7 +47,8 @@ public:
 };
 
 // One worker's way from a record to a reading: the record's fields into the form's values,
-// the form's checks, then the reading on a state of its own.
+// the form's checks, the values into the birth-data record, then the chart of numbers and
+// its facts. Nothing is allocated for a row once the first rows have been read.
 class RowCalculator {
 public:
     explicit RowCalculator(ChartChoice choice);
@@ -70,9 +63,10 @@ private:
     RowTexts m_texts;
     FormValues m_values;
     TimeSource m_source;
-    std::unique_ptr<ReadingState> m_fresh; // as the program holds it before its first reading
-    std::unique_ptr<ReadingState> m_state;
-    ReadingOutcome m_outcome;
+    std::unique_ptr<ReadingState> m_state; // its zone tables built once, its record per row
+    ChartRequest m_request;
+    NatalChart m_chart;
+    ChartFacts m_facts;
     RowReading m_reading;
 };
 

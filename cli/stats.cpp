@@ -39,15 +39,15 @@ std::vector<std::string> LeadingLabels() {
 
 void CountSignPatterns(const RowReading &row, std::span<long long> counts) {
     for (int slot = 0; slot < kPatternCount; ++slot)
-        counts[slot] += row.outcome->Patterns.Work.PatternFlags[slot] ? 1 : 0;
+        counts[slot] += row.facts->patterns[slot] ? 1 : 0;
 }
 
 void CountDegreePatterns(const RowReading &row, std::span<long long> counts) {
-    ++counts[static_cast<int>(row.outcome->PatternsByDegrees.Pattern)];
+    ++counts[static_cast<int>(row.facts->shape.Pattern)];
 }
 
 void CountLeadingPlanets(const RowReading &row, std::span<long long> counts) {
-    const DegreeShape &shape = row.outcome->PatternsByDegrees;
+    const DegreeShape &shape = row.facts->shape;
     if (shape.LeadingCount == 0)
         ++counts[kPlanetCount];
     for (int i = 0; i < shape.LeadingCount; ++i)
@@ -55,7 +55,7 @@ void CountLeadingPlanets(const RowReading &row, std::span<long long> counts) {
 }
 
 void CountAspects(const RowReading &row, std::span<long long> counts) {
-    const std::array<int, kAspectKindCount> byKind = CountAspectsByKind(row.outcome->Aspects);
+    const std::array<int, kAspectKindCount> byKind = CountAspectsByKind(row.chart->Aspects);
     for (int kind = 0; kind < kAspectKindCount; ++kind)
         counts[kind] += byKind[kind];
 }
@@ -71,7 +71,7 @@ std::vector<std::string> HouseLabels() {
 // The ten planets, Sun to Pluto, each by its house.
 void CountBodiesByHouse(const RowReading &row, std::span<long long> counts) {
     for (int body = kSunBody; body <= kPlutoBody; ++body)
-        ++counts[row.outcome->Chart.Bodies[body].House - 1];
+        ++counts[row.chart->Bodies[body].House - 1];
 }
 
 // Each worker's tallies, every table's slots one after the other in a chunk's counts; and
@@ -89,8 +89,8 @@ public:
     }
     void refuse(long long line, const std::string &reason, ChunkResult &out) override {
         if (out.refused <= kReasonsShown)
-            out.text +=
-                "starloom-cli: line " + std::to_string(line) + ": " + reason + " (row skipped)\n";
+            out.text.append("starloom-cli: line " + std::to_string(line) + ": " + reason +
+                            " (row skipped)\n");
     }
 
 private:
@@ -138,9 +138,10 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
     long long shown = 0; // reasons written
     const auto collect = [&result, &shown](ChunkResult &chunk) {
         // The reasons come in input order; only the first few of the whole file are shown.
-        for (std::size_t from = 0; from < chunk.text.size() && shown < kReasonsShown; ++shown) {
-            const std::size_t end = chunk.text.find('\n', from) + 1;
-            std::fwrite(chunk.text.data() + from, 1, end - from, stderr);
+        const std::string_view reasons = chunk.text.view();
+        for (std::size_t from = 0; from < reasons.size() && shown < kReasonsShown; ++shown) {
+            const std::size_t end = reasons.find('\n', from) + 1;
+            std::fwrite(reasons.data() + from, 1, end - from, stderr);
             from = end;
         }
         result.refused += chunk.refused;
