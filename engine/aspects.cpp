@@ -9,17 +9,34 @@ namespace {
 
 // The separation from a to b the short way round, -180 < s <= 180 degrees.
 double SignedSeparation(double a, double b) {
-    double s = std::fmod(b - a, 360.0);
-    if (s > 180.0)
-        s -= 360.0;
-    else if (s <= -180.0)
-        s += 360.0;
-    return s;
+    double s = b - a;
+    if (!(std::fabs(s) < 360.0)) // within a turn fmod leaves the difference as it is
+        s = std::fmod(s, 360.0);
+    // Selected, not branched on: a pair is as likely to lie one way round as the other.
+    const double down = s - 360.0;
+    const double up = s + 360.0;
+    return s > 180.0 ? down : s <= -180.0 ? up : s;
 }
 
 bool IsLuminary(int point) {
     return point == kSunBody || point == kMoonBody;
 }
+
+// The kind whose exact angle is nearest a separation of 0..180 degrees; where two are
+// equally near, the first in AspectKind order. Counted rather than branched: the processor
+// cannot foresee which kind a pair of points comes nearest.
+int NearestKind(double separation) {
+    constexpr int kByAngle[] = {
+        static_cast<int>(AspectKind::Conjunction), static_cast<int>(AspectKind::Sextile),
+        static_cast<int>(AspectKind::Square), static_cast<int>(AspectKind::Trine),
+        static_cast<int>(AspectKind::Opposition)};
+    const int step = static_cast<int>(separation > 30.0) + static_cast<int>(separation >= 75.0) +
+                     static_cast<int>(separation >= 105.0) + static_cast<int>(separation >= 150.0);
+    return kByAngle[step];
+}
+
+// Half the least distance between two exact angles (60 and 90, 90 and 120 degrees).
+constexpr double kHalfNarrowestGap = 15.0;
 
 } // namespace
 
@@ -37,10 +54,21 @@ std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &d
 
 void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, const AspectOrbs &orbs,
                  std::vector<Aspect> &found) {
-    found.clear();
-    // Room for every pair at once: a chart has about twenty aspects, and growing the list
-    // one doubling at a time cost several allocations per chart in a batch.
-    found.reserve(kAspectPointCount * (kAspectPointCount - 1) / 2);
+    // The orbs every kind allows, without and with a luminary in the pair.
+    std::array<std::array<double, kAspectKindCount>, 2> allowed{};
+    bool narrow = true;
+    for (int kind = 0; kind < kAspectKindCount; ++kind) {
+        allowed[0][kind] = AllowedOrb(orbs, static_cast<AspectKind>(kind), kAscBody, kAscBody);
+        allowed[1][kind] = AllowedOrb(orbs, static_cast<AspectKind>(kind), kSunBody, kAscBody);
+        narrow =
+            narrow && allowed[0][kind] < kHalfNarrowestGap && allowed[1][kind] < kHalfNarrowestGap;
+    }
+    // With every orb below half the narrowest gap between exact angles (the default orbs
+    // are), at most one kind is within its orb, and only the nearest can be: the others are
+    // then not looked at. Every pair is written into the list's next place, which only
+    // an aspect takes: nothing branches on whether a pair is one.
+    std::array<Aspect, kAspectPointCount *(kAspectPointCount - 1) / 2> pairs;
+    std::size_t count = 0;
     for (int a = 0; a < kAspectPointCount; ++a) {
         for (int b = a + 1; b < kAspectPointCount; ++b) {
             // The horizon and the meridian are the chart's frame, not bodies in it.
@@ -50,26 +78,36 @@ void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, con
                 continue;
             const double s = SignedSeparation(longitude[a], longitude[b]);
             const double separation = std::fabs(s);
+            const std::array<double, kAspectKindCount> &limit =
+                allowed[IsLuminary(a) || IsLuminary(b) ? 1 : 0];
+            // The kind nearest exact among those within their orbs, the first of equals.
             int best = -1;
             double bestOrb = 0;
-            for (int kind = 0; kind < kAspectKindCount; ++kind) {
+            if (narrow) {
+                const int kind = NearestKind(separation);
                 const double orb = std::fabs(separation - kAspectAngles[kind]);
-                if (orb <= AllowedOrb(orbs, static_cast<AspectKind>(kind), a, b) &&
-                    (best < 0 || orb < bestOrb)) {
-                    best = kind;
-                    bestOrb = orb;
+                const bool within = orb <= limit[kind];
+                best = within ? kind : -1;
+                bestOrb = orb;
+            } else {
+                for (int kind = 0; kind < kAspectKindCount; ++kind) {
+                    const double orb = std::fabs(separation - kAspectAngles[kind]);
+                    if (orb <= limit[kind] && (best < 0 || orb < bestOrb)) {
+                        best = kind;
+                        bestOrb = orb;
+                    }
                 }
             }
-            if (best < 0)
-                continue;
             // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies
             // when that drives the separation towards the exact angle.
-            const double offExact = separation - kAspectAngles[best];
+            const int kind = best < 0 ? 0 : best;
+            const double offExact = separation - kAspectAngles[kind];
             const double widening = (s < 0 ? -1.0 : 1.0) * (dailyMotion[b] - dailyMotion[a]);
-            found.push_back(
-                {a, b, static_cast<AspectKind>(best), bestOrb, offExact * widening < 0});
+            pairs[count] = {a, b, static_cast<AspectKind>(kind), bestOrb, offExact * widening < 0};
+            count += best >= 0 ? 1 : 0;
         }
     }
+    found.assign(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 std::vector<Aspect> FindChartAspects(const ChartPositions &chart, const AspectOrbs &orbs) {

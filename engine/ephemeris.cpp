@@ -163,9 +163,7 @@ double ReduceRadians(double x) {
     return r;
 }
 
-// std::fmod is exact, so these give the same numbers that removing 360 one turn at a
-// time would, but in one step and without looping forever on an infinity.
-double ReduceDegrees(double a) {
+double ReduceDegreesByRemainder(double a) {
     double r = std::fmod(a, 360.0);
     if (r < 0.0)
         r += 360.0;
@@ -173,7 +171,14 @@ double ReduceDegrees(double a) {
     return r >= 360.0 ? 0.0 : r;
 }
 
+// As ReduceDegrees: the remainder is spared within a turn either side of 0..360.
 double ReduceDegreesKeepingFullTurn(double a) {
+    if (a >= 0.0 && a < 360.0)
+        return a;
+    if (a >= 360.0 && a < 720.0)
+        return a == 360.0 ? 360.0 : a - 360.0;
+    if (a < 0.0 && a > -360.0)
+        return a + 360.0;
     double r = std::fmod(a, 360.0);
     if (r < 0.0)
         r += 360.0;

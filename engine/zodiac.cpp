@@ -97,9 +97,12 @@ bool DegreesMinutesSign(double longitude, int &degrees, int &minutes, int &sign)
         return false;
     const double deg = std::floor(v);
     minutes = static_cast<int>(std::floor(60.0 * (v - deg)));
-    sign = static_cast<int>(std::floor(deg / 30.0));
-    degrees = static_cast<int>(std::fmod(deg, 30.0));
-    return sign >= 0 && sign < kSignCount && minutes >= 0 && minutes < 60;
+    // Whole degrees below 360: the integer quotient and remainder are exactly the floor of
+    // deg / 30 and fmod(deg, 30).
+    const int whole = static_cast<int>(deg);
+    sign = whole / 30;
+    degrees = whole % 30;
+    return sign < kSignCount && minutes >= 0 && minutes < 60;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // place, the same bytes whatever the thread count; and the CSV reader on its own.
 #include "cli/csv_reader.h"
 #include "cli/reading_output.h"
+#include "cli/shortest_double.h"
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
@@ -12,7 +13,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <limits>
+#include <random>
 #include <thread>
 
 using namespace starloom;
@@ -76,6 +82,48 @@ QByteArray GeneratedRows(int count) {
     return csv;
 }
 
+// The significant digits of a decimal text ("212.5", "1e-05", "-0.0012") and the power of
+// ten of the first of them; "" for zero.
+std::pair<std::string, int> Significant(std::string_view text) {
+    if (!text.empty() && text[0] == '-')
+        text.remove_prefix(1);
+    const std::size_t e = text.find('e');
+    int exponent = e == std::string_view::npos ? 0 : std::stoi(std::string(text.substr(e + 1)));
+    const std::string_view mantissa = text.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::string digits;
+    for (const char c : mantissa) {
+        if (c != '.')
+            digits += c;
+    }
+    exponent += static_cast<int>(point) - 1;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {"", 0};
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {digits.substr(first), exponent - static_cast<int>(first)};
+}
+
+// Our text of a double against the library's shortest form: the same digits at the same
+// place, and a text that reads as a floating-point number and back as the same double.
+QString ShortestMismatch(double value) {
+    char ours[kShortestDoubleBytes];
+    const std::string_view text(ours, WriteShortestDouble(ours, value) - ours);
+    char theirs[kShortestDoubleBytes];
+    const std::string_view library(
+        theirs, std::to_chars(theirs, theirs + sizeof theirs, value).ptr - theirs);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    const bool looksFloating = text.find_first_of(".e") != std::string_view::npos;
+    if (Significant(text) == Significant(library) && looksFloating &&
+        std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value))
+        return {};
+    return QStringLiteral("%1: ours %2, library's %3")
+        .arg(value, 0, 'g', 17)
+        .arg(QString::fromUtf8(text.data(), qsizetype(text.size())))
+        .arg(QString::fromUtf8(library.data(), qsizetype(library.size())));
+}
+
 bool WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -114,6 +162,9 @@ private slots:
     void writerLineIsTheCompactObject_data();
     void writerLineIsTheCompactObject();
     void writerLineIsTheDriversReading();
+    void shortestNumbers_data();
+    void shortestNumbers();
+    void shortestNumbersAtRandom();
     void threadCountDoesNotChangeTheOutput();
     void outputFileAndStandardInput();
     void refusedInputWritesNothing_data();
@@ -312,6 +363,61 @@ void TestCliBatch::writerLineIsTheDriversReading() {
         const std::string expected = CompactJson(ReadingJson(state, outcome, zone));
         QVERIFY2(nlohmann::json::parse(line.view()) == nlohmann::json::parse(expected),
                  expected.c_str());
+    }
+}
+
+void TestCliBatch::shortestNumbers_data() {
+    QTest::addColumn<double>("value");
+    QTest::newRow("one") << 1.0;
+    QTest::newRow("a tenth") << 0.1;
+    QTest::newRow("tenths that do not add up") << 0.1 + 0.2;
+    QTest::newRow("two thirds") << 2.0 / 3.0;
+    QTest::newRow("a cusp") << 330.0;
+    QTest::newRow("below a full turn") << std::nextafter(360.0, 0.0);
+    QTest::newRow("a power of two") << 256.0;
+    QTest::newRow("below a power of two") << std::nextafter(256.0, 0.0);
+    QTest::newRow("above a power of two") << std::nextafter(256.0, 512.0);
+    QTest::newRow("smallest written by hand") << std::ldexp(1.0, -10);
+    QTest::newRow("just below that") << std::nextafter(std::ldexp(1.0, -10), 0.0);
+    QTest::newRow("largest written by hand") << std::nextafter(std::ldexp(1.0, 21), 0.0);
+    QTest::newRow("just above that") << std::ldexp(1.0, 21);
+    QTest::newRow("a small orb") << 1e-5;
+    QTest::newRow("negative") << -123.456;
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative zero") << -0.0;
+    QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("largest double") << std::numeric_limits<double>::max();
+}
+
+void TestCliBatch::shortestNumbers() {
+    QFETCH(double, value);
+    const QString mismatch = ShortestMismatch(value);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+// Doubles of every exponent the hand-made path takes, and longitudes; and at every power of
+// two there, where the doubles below lie closer together than those above, its first
+// neighbours on both sides and the last double before the next power.
+void TestCliBatch::shortestNumbersAtRandom() {
+    for (int exponent = -12; exponent <= 22; ++exponent) {
+        const double power = std::ldexp(1.0, exponent);
+        for (const double value : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e9),
+                                   std::nextafter(2 * power, 0.0)}) {
+            const QString mismatch = ShortestMismatch(value);
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        }
+    }
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<std::uint64_t> exponent(1010, 1046);
+    std::uniform_int_distribution<std::uint64_t> fraction(0, (1ULL << 52) - 1);
+    std::uniform_real_distribution<double> longitude(0.0, 360.0);
+    for (int i = 0; i < 1000000; ++i) {
+        const double value = i % 2 == 0
+                                 ? longitude(random)
+                                 : std::bit_cast<double>(exponent(random) << 52 | fraction(random));
+        const QString mismatch = ShortestMismatch(value);
+        if (!mismatch.isEmpty())
+            QFAIL(qPrintable(mismatch));
     }
 }
 
