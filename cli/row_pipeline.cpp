@@ -16,8 +16,8 @@ namespace starloom::cli {
 
 namespace {
 
-constexpr std::size_t kRowsPerChunk = 512;                  // rows handed to a worker at a time
-constexpr std::size_t kChunksPerThread = 4;                 // chunks in flight per worker, at most
+constexpr std::size_t kRowsPerChunk = 256;                  // rows handed to a worker at a time
+constexpr std::size_t kChunksPerThread = 3;                 // chunks in flight per worker, at most
 constexpr std::size_t kBytesPerChunk = 2 * kCsvRecordLimit; // field bytes in one chunk, about
 
 struct Chunk {

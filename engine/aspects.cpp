@@ -22,18 +22,17 @@ bool IsLuminary(int point) {
     return point == kSunBody || point == kMoonBody;
 }
 
-// The kind whose exact angle is nearest a separation of 0..180 degrees; where two are
-// equally near, the first in AspectKind order. Counted rather than branched: the processor
-// cannot foresee which kind a pair of points comes nearest.
-int NearestKind(double separation) {
-    constexpr int kByAngle[] = {
-        static_cast<int>(AspectKind::Conjunction), static_cast<int>(AspectKind::Sextile),
-        static_cast<int>(AspectKind::Square), static_cast<int>(AspectKind::Trine),
-        static_cast<int>(AspectKind::Opposition)};
-    const int step = static_cast<int>(separation > 30.0) + static_cast<int>(separation >= 75.0) +
-                     static_cast<int>(separation >= 105.0) + static_cast<int>(separation >= 150.0);
-    return kByAngle[step];
+// Which exact angle a separation of 0..180 degrees is nearest, counted in order of the
+// angles (0, 60, 90, 120, 180): where two are equally near, the one of the kind first in
+// AspectKind order. Counted rather than branched on: the processor cannot foresee which
+// angle a pair of points comes nearest.
+int NearestStep(double separation) {
+    return static_cast<int>(separation > 30.0) + static_cast<int>(separation >= 75.0) +
+           static_cast<int>(separation >= 105.0) + static_cast<int>(separation >= 150.0);
 }
+constexpr std::array<AspectKind, kAspectKindCount> kKindOfStep = {
+    AspectKind::Conjunction, AspectKind::Sextile, AspectKind::Square, AspectKind::Trine,
+    AspectKind::Opposition};
 
 // Half the least distance between two exact angles (60 and 90, 90 and 120 degrees).
 constexpr double kHalfNarrowestGap = 15.0;
@@ -63,33 +62,63 @@ void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, con
         narrow =
             narrow && allowed[0][kind] < kHalfNarrowestGap && allowed[1][kind] < kHalfNarrowestGap;
     }
-    // With every orb below half the narrowest gap between exact angles (the default orbs
-    // are), at most one kind is within its orb, and only the nearest can be: the others are
-    // then not looked at. Every pair is written into the list's next place, which only
-    // an aspect takes: nothing branches on whether a pair is one.
+    bool finite = true;
+    for (const double l : longitude)
+        finite = finite && std::isfinite(l);
+    // Every pair is written into the list's next place, which only an aspect keeps: nothing
+    // branches on whether a pair is one.
     std::array<Aspect, kAspectPointCount *(kAspectPointCount - 1) / 2> pairs;
     std::size_t count = 0;
-    for (int a = 0; a < kAspectPointCount; ++a) {
-        for (int b = a + 1; b < kAspectPointCount; ++b) {
-            // The horizon and the meridian are the chart's frame, not bodies in it.
-            if (a == kAscBody && b == kMidheavenPoint)
-                continue;
-            if (!std::isfinite(longitude[a]) || !std::isfinite(longitude[b]))
-                continue;
-            const double s = SignedSeparation(longitude[a], longitude[b]);
-            const double separation = std::fabs(s);
-            const std::array<double, kAspectKindCount> &limit =
-                allowed[IsLuminary(a) || IsLuminary(b) ? 1 : 0];
-            // The kind nearest exact among those within their orbs, the first of equals.
-            int best = -1;
-            double bestOrb = 0;
-            if (narrow) {
-                const int kind = NearestKind(separation);
-                const double orb = std::fabs(separation - kAspectAngles[kind]);
-                const bool within = orb <= limit[kind];
-                best = within ? kind : -1;
-                bestOrb = orb;
-            } else {
+    const auto keep = [&](int a, int b, double s, int best, double orb) {
+        // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies when
+        // that drives the separation towards the exact angle.
+        const int kind = best < 0 ? 0 : best;
+        const double offExact = std::fabs(s) - kAspectAngles[kind];
+        const double widening = (s < 0 ? -1.0 : 1.0) * (dailyMotion[b] - dailyMotion[a]);
+        pairs[count] = {a, b, static_cast<AspectKind>(kind), orb, offExact * widening < 0};
+        count += best >= 0 ? 1 : 0;
+    };
+    if (narrow && finite) {
+        // With every orb below half the narrowest gap between exact angles (the default
+        // orbs are), at most one kind is within its orb, and only the nearest can be.
+        std::array<std::array<double, kAspectKindCount>, 2> angleOfStep{};
+        std::array<std::array<double, kAspectKindCount>, 2> limitOfStep{};
+        for (int step = 0; step < kAspectKindCount; ++step) {
+            const auto kind = static_cast<int>(kKindOfStep[step]);
+            for (int luminary = 0; luminary < 2; ++luminary) {
+                angleOfStep[luminary][step] = kAspectAngles[kind];
+                limitOfStep[luminary][step] = allowed[luminary][kind];
+            }
+        }
+        for (int a = 0; a < kAspectPointCount; ++a) {
+            // Points come in chart order, the Sun and the Moon first.
+            const int luminary = IsLuminary(a) ? 1 : 0;
+            for (int b = a + 1; b < kAspectPointCount; ++b) {
+                if (a == kAscBody && b == kMidheavenPoint)
+                    continue;
+                const double s = SignedSeparation(longitude[a], longitude[b]);
+                const double separation = std::fabs(s);
+                const int step = NearestStep(separation);
+                const double orb = std::fabs(separation - angleOfStep[luminary][step]);
+                const bool within = orb <= limitOfStep[luminary][step];
+                keep(a, b, s, within ? static_cast<int>(kKindOfStep[step]) : -1, orb);
+            }
+        }
+    } else {
+        for (int a = 0; a < kAspectPointCount; ++a) {
+            for (int b = a + 1; b < kAspectPointCount; ++b) {
+                // The horizon and the meridian are the chart's frame, not bodies in it.
+                if (a == kAscBody && b == kMidheavenPoint)
+                    continue;
+                if (!std::isfinite(longitude[a]) || !std::isfinite(longitude[b]))
+                    continue;
+                const double s = SignedSeparation(longitude[a], longitude[b]);
+                const double separation = std::fabs(s);
+                const std::array<double, kAspectKindCount> &limit =
+                    allowed[IsLuminary(a) || IsLuminary(b) ? 1 : 0];
+                // The kind nearest exact among those within their orbs, the first of equals.
+                int best = -1;
+                double bestOrb = 0;
                 for (int kind = 0; kind < kAspectKindCount; ++kind) {
                     const double orb = std::fabs(separation - kAspectAngles[kind]);
                     if (orb <= limit[kind] && (best < 0 || orb < bestOrb)) {
@@ -97,14 +126,8 @@ void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, con
                         bestOrb = orb;
                     }
                 }
+                keep(a, b, s, best, bestOrb);
             }
-            // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies
-            // when that drives the separation towards the exact angle.
-            const int kind = best < 0 ? 0 : best;
-            const double offExact = separation - kAspectAngles[kind];
-            const double widening = (s < 0 ? -1.0 : 1.0) * (dailyMotion[b] - dailyMotion[a]);
-            pairs[count] = {a, b, static_cast<AspectKind>(kind), bestOrb, offExact * widening < 0};
-            count += best >= 0 ? 1 : 0;
         }
     }
     found.assign(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(count));

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <complex>
 #include <limits>
 #include <numbers>
 
@@ -320,17 +321,38 @@ double MoonLongitude(double T) {
 
 double MoonLongitudeRate(double T) {
     // The series term by term: c E sin(arg) changes at c (E' sin(arg) + E cos(arg) arg').
+    // Each argument is a sum of small multiples of four angles, so its cosine and sine are
+    // the real and imaginary parts of a product of powers of e^(iD), e^(iM), e^(iM'),
+    // e^(iF): four sines and cosines for the whole series instead of one per term.
     const MoonArguments a = MoonArgumentsAt(T);
+    using Turn = std::complex<double>;
+    const auto powers = [](double angle, int lowest, int highest) {
+        std::array<Turn, 8> table{}; // exponents lowest .. highest
+        const Turn unit = std::polar(1.0, angle);
+        Turn up(1.0, 0.0);
+        for (int n = 0; n <= highest; ++n, up *= unit)
+            table[n - lowest] = up;
+        Turn down = std::conj(unit);
+        for (int n = -1; n >= lowest; --n, down *= std::conj(unit))
+            table[n - lowest] = down;
+        return table;
+    };
+    constexpr int kLowD = 0, kLowM = -1, kLowMp = -2, kLowF = -2;
+    const std::array<Turn, 8> powD = powers(a.D, kLowD, 4);
+    const std::array<Turn, 8> powM = powers(a.M, kLowM, 1);
+    const std::array<Turn, 8> powMp = powers(a.Mp, kLowMp, 3);
+    const std::array<Turn, 8> powF = powers(a.F, kLowF, 2);
     const double ERate = -0.002516 - 2.0 * 0.0000074 * T; // per century
     double sum = 481267.88134236;                         // degrees per century
     for (const MoonTerm &term : kMoonTerms) {
-        const double arg = term.d * a.D + term.m * a.M + term.mp * a.Mp + term.f * a.F;
+        const Turn z = powD[term.d - kLowD] * powM[term.m - kLowM] * powMp[term.mp - kLowMp] *
+                       powF[term.f - kLowF];
         const double argRate = (term.d * 445267.1115168 + term.m * 35999.0502909 +
                                 term.mp * 477198.8676313 + term.f * 483202.0175273) *
                                kDegToRad;
-        double rate = term.coefficient * std::cos(arg) * argRate;
+        double rate = term.coefficient * z.real() * argRate;
         if (term.timesE)
-            rate = rate * a.E + term.coefficient * std::sin(arg) * ERate;
+            rate = rate * a.E + term.coefficient * z.imag() * ERate;
         sum += rate;
     }
     return sum / kDaysPerJulianCentury;
