@@ -28,9 +28,13 @@ public:
     bool write(std::string_view bytes) {
         if (m_file != nullptr)
             return m_file->write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size())
+        // Each chunk goes out at once, so that a failing output (a full disk) is seen at the
+        // first chunk rather than at the end.
+        errno = 0;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+            std::fflush(stdout) == 0)
             return true;
-        m_error = errno;
+        m_error = errno != 0 ? errno : EIO;
         return false;
     }
     bool commit() {
@@ -100,11 +104,11 @@ int RunBatch(const BatchOptions &options, std::string &error) {
 
     bool anyFailed = false;
     bool writeFailed = false;
+    // The first write that fails ends the run: nothing more is read or worked.
     const auto collect = [&](ChunkResult &chunk) {
         anyFailed = anyFailed || chunk.refused > 0;
-        if (!writeFailed && !sink.write(chunk.text.view()))
-            writeFailed = true;
-        return true;
+        writeFailed = !sink.write(chunk.text.view());
+        return !writeFailed;
     };
     if (!rows.run([] { return std::make_unique<JsonLines>(); }, collect, error)) {
         sink.cancel();

@@ -310,6 +310,14 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         }
         numbers[i] = *number;
     }
+    // The reading file refuses control characters (a NUL, a tab, a line break) in any of
+    // its lines; a name the file could not keep is refused here already.
+    for (const char c : fields[0]) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            error = "name must not hold control characters";
+            return false;
+        }
+    }
     FormValues row;
     row.name = texts.text(0, fields[0]);
     row.yearText = RowTexts::number(numbers[0]);

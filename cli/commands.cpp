@@ -224,8 +224,12 @@ row leaves empty; an empty place cell means the row's own fields.
                 (not the input; a device or pipe is written into)
 
 A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
-an error object for that row. Exit status 1 when any row gave an error object,
-2 when the input has no header or a file cannot be read or written.
+an error object for that row, as does a name with a control character (which a
+reading file cannot keep). Exit status 1 when any row gave an error object, 2
+when the input has no header or a file cannot be read or written: a first line
+that is not the header (or runs on longer than one) is refused before anything
+else is read, an output that cannot be made before any row is worked, and the
+first write that fails ends the batch.
 )";
 
 const char kStatsHelp[] =
@@ -527,6 +531,20 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     return kExitOk;
 }
 
+// Whether a file can be written at `path`: the file writer is opened there (making its
+// unnamed file in the folder, or refusing a folder, device or pipe) and dropped. For an
+// output made only after long work, so that a missing or read-only folder is reported
+// before the work rather than after it.
+bool CanBeWritten(const std::string &path, std::string &error) {
+    WholeFileWriter probe(QString::fromStdString(path), NodeTarget::Refuse);
+    if (!probe.open()) {
+        error = path + ": " + probe.errorString().toStdString();
+        return false;
+    }
+    probe.cancel();
+    return true;
+}
+
 // --threads, or the number of processors.
 bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &error) {
     threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
@@ -587,6 +605,8 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return Refuse("--plot needs a file name");
     if (parsed.has("--plot") && !drawing.writeStatsPlot)
         return Refuse("--plot: this build of the tool draws no charts");
+    if (parsed.has("--plot") && !CanBeWritten(parsed.value("--plot"), error))
+        return Refuse(error);
     StatsResult result;
     if (!CountBirths(options, result, error))
         return Refuse(error);

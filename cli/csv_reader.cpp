@@ -28,6 +28,7 @@ void Fail(CsvRecord &record, const char *why) {
 struct CsvProgress {
     explicit CsvProgress(CsvRecord &r) : record(r) {}
     CsvRecord &record;
+    std::size_t bytesRead = 0; // of the input, line ends and quotes included
     std::size_t fieldCount = 0;
     std::size_t recordBytes = 0;
     bool tooLong = false;  // past a limit: the rest of the record is read but not kept
@@ -159,7 +160,21 @@ bool CsvReader::fill() {
     return m_pos < m_end;
 }
 
+bool CsvReader::next(CsvRecord &record, std::size_t mostBytes) {
+    m_mostBytes = mostBytes;
+    const bool got = next(record);
+    m_mostBytes = 0;
+    if (m_stopped) {
+        record.fields.clear();
+        record.error = "the first " + std::to_string(mostBytes) + " bytes end no line";
+        return true;
+    }
+    return got;
+}
+
 bool CsvReader::next(CsvRecord &record) {
+    if (m_stopped)
+        return false;
     for (;;) {
         record.error.clear();
         record.line = m_line;
@@ -185,6 +200,10 @@ char CsvReader::readRecord(CsvProgress &progress) {
     for (;;) {
         if (m_pos == m_end && !fill())
             return 0;
+        if (m_mostBytes != 0 && ++progress.bytesRead > m_mostBytes) {
+            m_stopped = true;
+            return 0;
+        }
         const char c = m_buffer[m_pos];
         ++m_pos;
         const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;

@@ -34,6 +34,10 @@ public:
     // quote, a quoted field still open at the end, a field, record or field count past its
     // limit) is returned with its error and reading goes on after it.
     bool next(CsvRecord &record);
+    // The same, reading at most `mostBytes` bytes of the record: a longer one comes back
+    // with an error at once, and the reader has stopped (for a first line that cannot be a
+    // header, whatever follows it).
+    bool next(CsvRecord &record, std::size_t mostBytes);
 
     // Whether reading stopped on an input error rather than at the end of the input, and
     // the system's error number then.
@@ -55,6 +59,8 @@ private:
     bool m_atStart = true; // a byte-order mark may open the input
     bool m_failed = false;
     int m_errorNumber = 0;
+    std::size_t m_mostBytes = 0; // bytes the record being read may take; 0 for no limit
+    bool m_stopped = false;      // a record hit m_mostBytes
 };
 
 } // namespace starloom::cli

@@ -19,6 +19,9 @@ namespace {
 constexpr std::size_t kRowsPerChunk = 256;                  // rows handed to a worker at a time
 constexpr std::size_t kChunksPerThread = 3;                 // chunks in flight per worker, at most
 constexpr std::size_t kBytesPerChunk = 2 * kCsvRecordLimit; // field bytes in one chunk, about
+// More than the header can take with every field quoted, a byte-order mark and CR LF: a
+// first line that runs on past this is refused without reading the rest of it.
+constexpr std::size_t kMostHeaderBytes = 512;
 
 struct Chunk {
     std::vector<CsvRecord> records;
@@ -242,8 +245,8 @@ bool RowPipeline::open(std::string &error) {
 
 bool RowPipeline::readHeader(std::string &error) {
     CsvRecord header;
-    const bool isHeader =
-        m_reader->next(header) && header.error.empty() && IsBatchHeader(header.fields);
+    const bool isHeader = m_reader->next(header, kMostHeaderBytes) && header.error.empty() &&
+                          IsBatchHeader(header.fields);
     if (m_reader->failed()) {
         error = inputName() + ": " + SystemReason(m_reader->errorNumber()).toStdString();
         return false;

@@ -171,6 +171,8 @@ private slots:
     void refusedInputWritesNothing();
     void coordinatesAsTheBoxesTakeThem_data();
     void coordinatesAsTheBoxesTakeThem();
+    void namesAsTheReadingFileTakesThem_data();
+    void namesAsTheReadingFileTakesThem();
     void inputThatCannotBeRead_data();
     void inputThatCannotBeRead();
     void outputIntoDeviceOrPipe_data();
@@ -512,6 +514,34 @@ void TestCliBatch::coordinatesAsTheBoxesTakeThem() {
                            ",28,N,0,0,W,Greenwich,London,England\n";
     const CliRun run = RunCli({"batch", "-"}, {}, csv);
     QVERIFY2(run.out.startsWith(result), run.out.left(200).constData());
+}
+
+// A name the reading file would refuse is refused in its row, by both commands.
+void TestCliBatch::namesAsTheReadingFileTakesThem_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("NUL") << QByteArray("Ann\0Lee", 7) << false;
+    QTest::newRow("tab") << QByteArray("Ann\tLee") << false;
+    QTest::newRow("line break in quotes") << QByteArray("\"Ann\nLee\"") << false;
+    QTest::newRow("escape") << QByteArray("Ann\x1b") << false;
+    QTest::newRow("delete") << QByteArray("Ann\x7f") << false;
+    QTest::newRow("letters beyond ASCII") << QByteArray("Zo\xc3\xab") << true;
+}
+
+void TestCliBatch::namesAsTheReadingFileTakesThem() {
+    QFETCH(QByteArray, name);
+    QFETCH(bool, taken);
+    const QByteArray csv =
+        QByteArray(kHeader) + "\n" + name + ",1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,L,E\n";
+    const CliRun batch = RunCli({"batch", "-"}, {}, csv);
+    const CliRun stats = RunCli({"stats", "-"}, {}, csv);
+    QCOMPARE(batch.exitCode, taken ? 0 : 1);
+    QCOMPARE(stats.exitCode, taken ? 0 : 1);
+    if (!taken) {
+        constexpr char kReason[] = "name must not hold control characters";
+        QCOMPARE(batch.out, QByteArray("{\"line\":2,\"error\":\"") + kReason + "\"}\n");
+        QCOMPARE(stats.err, QByteArray("starloom-cli: line 2: ") + kReason + " (row skipped)\n");
+    }
 }
 
 void TestCliBatch::inputThatCannotBeRead_data() {
