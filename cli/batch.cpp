@@ -87,7 +87,7 @@ bool OutputIsTheInput(const std::string &output, const struct stat &inputInfo) {
 } // namespace
 
 int RunBatch(const BatchOptions &options, std::string &error) {
-    RowPipeline rows({options.input, options.threads, options.chart});
+    RowPipeline rows({options.input, options.threads, options.chart, options.progress});
     if (!rows.open(error))
         return kExitRefused;
     if (OutputIsTheInput(options.output, rows.inputInfo())) {

@@ -10,10 +10,11 @@
 namespace starloom::cli {
 
 struct BatchOptions {
-    std::string input;  // a file, or "-" for standard input
-    std::string output; // a file written whole or not at all; empty for standard output
-    int threads = 1;    // worker threads, 1 or more
-    ChartChoice chart;  // positions method and house system
+    std::string input;     // a file, or "-" for standard input
+    std::string output;    // a file written whole or not at all; empty for standard output
+    int threads = 1;       // worker threads, 1 or more
+    ChartChoice chart;     // positions method and house system
+    bool progress = false; // a progress line on standard error while the rows run
 };
 
 // Runs the batch. kExitRefused, with `error` set, when the input cannot be read, its first

@@ -203,7 +203,7 @@ needed.
 )";
 
 const char kBatchHelp[] =
-    R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--positions METHOD]
+    R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--quiet] [--positions METHOD]
                           [--houses SYSTEM]
 
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
@@ -222,6 +222,10 @@ row leaves empty; an empty place cell means the row's own fields.
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
                 (not the input; a device or pipe is written into)
+  --quiet       no progress line; without it, when standard error is a
+                terminal and the lines do not go to that terminal, one line
+                there shows the rows done, the rows a second and, for a file,
+                the time left
 
 A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
 an error object for that row, as does a name with a control character (which a
@@ -233,8 +237,8 @@ first write that fails ends the batch.
 )";
 
 const char kStatsHelp[] =
-    R"(Usage: starloom-cli stats IN.csv [--threads N] [--positions METHOD] [--houses SYSTEM]
-                          [--plot FILE.svg]
+    R"(Usage: starloom-cli stats IN.csv [--threads N] [--quiet] [--positions METHOD]
+                          [--houses SYSTEM] [--plot FILE.svg]
 
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
@@ -245,6 +249,9 @@ and the reasons of the first ten go to standard error. IN.csv may be "-" for
 standard input.
 
   --threads N         worker threads, 1 to 64 (default: the number of processors)
+  --quiet             no progress line; without it, when standard error is a
+                      terminal, one line there shows the rows done, the rows a
+                      second and, for a file, the time left
   --positions METHOD  how the planets' positions are computed: standard (the
                       program's own formulas; the default) or precise
   --houses SYSTEM     the house system the bodies are counted by (whole-sign, the
@@ -545,6 +552,11 @@ bool CanBeWritten(const std::string &path, std::string &error) {
     return true;
 }
 
+// A progress line while rows are worked: on a terminal, unless --quiet.
+bool ShowsProgress(const Arguments &parsed) {
+    return !parsed.has("--quiet") && ::isatty(STDERR_FILENO);
+}
+
 // --threads, or the number of processors.
 bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &error) {
     threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
@@ -564,9 +576,13 @@ bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &erro
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(
-            args, With({}, {{"--threads", true}, {"--out", true}, kPositionsOption, kHousesOption}),
-            std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
+    if (!ParseOrHelp(args,
+                     With({}, {{"--threads", true},
+                               {"--out", true},
+                               {"--quiet", false},
+                               kPositionsOption,
+                               kHousesOption}),
+                     std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
@@ -579,6 +595,9 @@ int BatchCommand(const std::vector<std::string> &args) {
         return Refuse(optionError);
     if (parsed.has("--out") && options.output.empty())
         return Refuse("--out needs a file name");
+    // Lines going to the terminal show the batch's progress themselves.
+    options.progress =
+        ShowsProgress(parsed) && !(options.output.empty() && ::isatty(STDOUT_FILENO));
     std::string error;
     status = RunBatch(options, error);
     if (status == kExitRefused)
@@ -601,6 +620,7 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     if (!ChoiceOfArguments(parsed, options.chart, error) ||
         !ThreadsOfArguments(parsed, options.threads, error))
         return Refuse(error);
+    options.progress = ShowsProgress(parsed);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
     if (parsed.has("--plot") && !drawing.writeStatsPlot)

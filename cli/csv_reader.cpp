@@ -147,6 +147,7 @@ bool CsvReader::fill() {
     m_pos = 0;
     errno = 0;
     m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_input);
+    m_filled += m_end;
     if (m_end == 0 && std::ferror(m_input)) {
         m_failed = true;
         m_errorNumber = errno != 0 ? errno : EIO;

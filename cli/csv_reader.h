@@ -43,6 +43,8 @@ public:
     // the system's error number then.
     bool failed() const { return m_failed; }
     int errorNumber() const { return m_errorNumber; }
+    // Bytes of the input taken so far (a byte-order mark included).
+    unsigned long long bytesRead() const { return m_filled - (m_end - m_pos); }
 
 private:
     bool fill();
@@ -59,8 +61,9 @@ private:
     bool m_atStart = true; // a byte-order mark may open the input
     bool m_failed = false;
     int m_errorNumber = 0;
-    std::size_t m_mostBytes = 0; // bytes the record being read may take; 0 for no limit
-    bool m_stopped = false;      // a record hit m_mostBytes
+    unsigned long long m_filled = 0; // bytes read into the buffer since the start
+    std::size_t m_mostBytes = 0;     // bytes the record being read may take; 0 for no limit
+    bool m_stopped = false;          // a record hit m_mostBytes
 };
 
 } // namespace starloom::cli

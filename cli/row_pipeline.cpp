@@ -4,6 +4,8 @@
 #include "retrograde/retrograde.h"
 #include "shell/core/file_io.h"
 
+#include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -165,6 +167,65 @@ private:
     bool m_stopped = false;
 };
 
+// One line on standard error, rewritten a few times a second: the rows done, how many a
+// second, and, when the input's size is known, the time left. Cleared at the end, so that
+// nothing of it stays on the terminal.
+class ProgressLine {
+public:
+    ProgressLine(bool shown, unsigned long long inputBytes)
+        : m_shown(shown), m_inputBytes(inputBytes), m_start(Clock::now()), m_last(m_start) {}
+
+    void update(long long rows, unsigned long long bytesRead) {
+        if (!m_shown)
+            return;
+        const Clock::time_point now = Clock::now();
+        if (m_written && now - m_last < kInterval)
+            return;
+        m_last = now;
+        m_written = true;
+        const double seconds = std::chrono::duration<double>(now - m_start).count();
+        std::string text = "\r" + std::to_string(rows) + " rows";
+        if (seconds > 0.0) {
+            text += ", " + std::to_string(std::llround(rows / seconds)) + " rows a second";
+            if (m_inputBytes > 0 && bytesRead > 0 && bytesRead <= m_inputBytes) {
+                const auto left = static_cast<long long>(
+                    std::ceil(seconds * static_cast<double>(m_inputBytes - bytesRead) /
+                              static_cast<double>(bytesRead)));
+                text += ", " + Duration(left) + " left";
+            }
+        }
+        text += "\x1b[K"; // the rest of the earlier line cleared
+        Write(text);
+    }
+    void finish() {
+        if (m_written)
+            Write("\r\x1b[K");
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kInterval{250};
+
+    // "0:42", "12:05", "1:02:03".
+    static std::string Duration(long long seconds) {
+        const auto two = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+        if (seconds >= 3600)
+            return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" +
+                   two(seconds % 60);
+        return std::to_string(seconds / 60) + ":" + two(seconds % 60);
+    }
+    static void Write(const std::string &text) {
+        // Unbuffered and unchecked: a line that cannot be shown is no reason to stop.
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text.data(), text.size());
+    }
+
+    const bool m_shown;
+    const unsigned long long m_inputBytes;
+    const Clock::time_point m_start;
+    Clock::time_point m_last;
+    bool m_written = false;
+};
+
 } // namespace
 
 RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<ReadingState>()) {
@@ -262,7 +323,16 @@ bool RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &collec
                       std::string &error) {
     ChunkQueue queue;
     const auto threads = static_cast<std::size_t>(m_source.threads);
-    InputOrder order(queue, collect, kChunksPerThread * threads);
+    ProgressLine progress(m_source.progress, S_ISREG(m_info.st_mode)
+                                                 ? static_cast<unsigned long long>(m_info.st_size)
+                                                 : 0ULL);
+    long long rowsDone = 0;
+    const Collector collectShowing = [&](ChunkResult &chunk) {
+        rowsDone += chunk.readings + chunk.refused;
+        progress.update(rowsDone, m_reader->bytesRead());
+        return collect(chunk);
+    };
+    InputOrder order(queue, collectShowing, kChunksPerThread * threads);
     std::vector<std::unique_ptr<RowConsumer>> consumers;
     for (std::size_t i = 0; i < threads; ++i)
         consumers.push_back(makeConsumer());
@@ -282,6 +352,7 @@ bool RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &collec
     queue.close();
     for (std::thread &worker : workers)
         worker.join();
+    progress.finish();
     if (m_reader->failed() && !order.stopped()) {
         error = inputName() + ": " + SystemReason(m_reader->errorNumber()).toStdString();
         return false;

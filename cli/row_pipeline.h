@@ -71,9 +71,10 @@ private:
 };
 
 struct RowSource {
-    std::string input; // a file, or "-" for standard input
-    int threads = 1;   // worker threads, 1 or more
-    ChartChoice chart; // positions method and house system
+    std::string input;     // a file, or "-" for standard input
+    int threads = 1;       // worker threads, 1 or more
+    ChartChoice chart;     // positions method and house system
+    bool progress = false; // a progress line on standard error (a terminal) while rows run
 };
 
 class RowPipeline {

@@ -124,7 +124,7 @@ const std::vector<StatsCounter> &StatsCounters() {
 }
 
 bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error) {
-    RowPipeline rows({options.input, options.threads, options.chart});
+    RowPipeline rows({options.input, options.threads, options.chart, options.progress});
     if (!rows.open(error) || !rows.readHeader(error))
         return false;
 

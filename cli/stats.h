@@ -46,9 +46,10 @@ struct StatsResult {
 };
 
 struct StatsOptions {
-    std::string input; // a file, or "-" for standard input
-    int threads = 1;   // worker threads, 1 or more
-    ChartChoice chart; // positions method and house system
+    std::string input;     // a file, or "-" for standard input
+    int threads = 1;       // worker threads, 1 or more
+    ChartChoice chart;     // positions method and house system
+    bool progress = false; // a progress line on standard error while the rows run
 };
 
 // Reads the batch CSV (the batch command's header and rows) through the batch's row

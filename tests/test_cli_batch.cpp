@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <bit>
@@ -124,6 +125,20 @@ QString ShortestMismatch(double value) {
         .arg(QString::fromUtf8(library.data(), qsizetype(library.size())));
 }
 
+// Runs the tool with a terminal (a pseudo-terminal made by script(1)) for its standard
+// output and error; what the terminal received.
+QByteArray RunInTerminal(const QStringList &args) {
+    QString command = QStringLiteral("'" STARLOOM_CLI "'");
+    for (const QString &arg : args)
+        command += QStringLiteral(" '") + arg + QLatin1Char('\'');
+    QProcess process;
+    process.start(QStringLiteral("script"), {"-qec", command, "/dev/null"});
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        process.kill();
+    return process.readAllStandardOutput();
+}
+
 bool WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -173,6 +188,8 @@ private slots:
     void coordinatesAsTheBoxesTakeThem();
     void namesAsTheReadingFileTakesThem_data();
     void namesAsTheReadingFileTakesThem();
+    void progressOnATerminalOnly_data();
+    void progressOnATerminalOnly();
     void inputThatCannotBeRead_data();
     void inputThatCannotBeRead();
     void outputIntoDeviceOrPipe_data();
@@ -542,6 +559,36 @@ void TestCliBatch::namesAsTheReadingFileTakesThem() {
         QCOMPARE(batch.out, QByteArray("{\"line\":2,\"error\":\"") + kReason + "\"}\n");
         QCOMPARE(stats.err, QByteArray("starloom-cli: line 2: ") + kReason + " (row skipped)\n");
     }
+}
+
+void TestCliBatch::progressOnATerminalOnly_data() {
+    QTest::addColumn<QStringList>("args"); // IN.csv and OUT in place of "in" and "out"
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("batch into a file") << QStringList{"batch", "in", "--out", "out"} << true;
+    QTest::newRow("batch, quiet") << QStringList{"batch", "in", "--out", "out", "--quiet"} << false;
+    QTest::newRow("batch onto the terminal") << QStringList{"batch", "in"} << false;
+    QTest::newRow("stats") << QStringList{"stats", "in"} << true;
+    QTest::newRow("stats, quiet") << QStringList{"stats", "in", "--quiet"} << false;
+}
+
+// The line says how far the rows are, and is cleared at the end; away from a terminal there
+// is none.
+void TestCliBatch::progressOnATerminalOnly() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, shown);
+    const QString in = dir_.filePath(QStringLiteral("progress.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(600)));
+    args.replace(args.indexOf("in"), in);
+    if (args.contains("out"))
+        args.replace(args.indexOf("out"), dir_.filePath(QStringLiteral("progress.jsonl")));
+    const QByteArray terminal = RunInTerminal(args);
+    const QRegularExpression line(
+        QStringLiteral("\r\\d+ rows, \\d+ rows a second, \\d+:\\d\\d left\x1b\\[K"));
+    QCOMPARE(line.match(QString::fromUtf8(terminal)).hasMatch(), shown);
+    if (shown)
+        QVERIFY(terminal.contains("\r\x1b[K"));
+    const CliRun piped = RunCli(args);
+    QCOMPARE(piped.err.contains("rows a second"), false);
 }
 
 void TestCliBatch::inputThatCannotBeRead_data() {
