@@ -160,8 +160,9 @@ std::string ShareText(long long count, long long total) {
     if (total <= 0)
         return "-";
     // Tenths of a percent, rounded half up, written by hand: the C library's formatting
-    // follows the locale.
-    const long long tenths = (count * 2000 + total) / (2 * total);
+    // follows the locale. Worked in 128 bits, so that no count overflows.
+    const auto tenths = static_cast<long long>((static_cast<__int128>(count) * 2000 + total) /
+                                               (static_cast<__int128>(total) * 2));
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
 

@@ -1,10 +1,14 @@
 // starloom-cli stats: the counts of a CSV file's readings against the same rows' JSON
 // objects from the batch command, its refusals, and the bar chart.
+#include "cli/stats.h"
 #include "test_cli_support.h"
 
 #include <nlohmann/json.hpp>
 
+#include <QImage>
 #include <QMap>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -70,6 +74,8 @@ private slots:
     void refusals();
     void plot();
     void rowsReadAsTheBatchReadsThem();
+    void plotHoldsItsData_data();
+    void plotHoldsItsData();
 
 private:
     QTemporaryDir m_dir;
@@ -203,5 +209,53 @@ void TestCliStats::rowsReadAsTheBatchReadsThem() {
     QCOMPARE(one.err, expected.left(expected.lastIndexOf("starloom-cli: line")));
 }
 
-QTEST_GUILESS_MAIN(TestCliStats)
+// Every bar and every label lies inside the picture, whatever the counts: the chart is
+// drawn again into a larger transparent image, placed with a margin round it, and the
+// margin must stay untouched.
+void TestCliStats::plotHoldsItsData_data() {
+    QTest::addColumn<long long>("readings");
+    QTest::addColumn<long long>("perReading"); // of each category, in hundredths
+    QTest::newRow("no births") << 0LL << 0LL;
+    QTest::newRow("one birth, thirty aspects of a kind") << 1LL << 3000LL;
+    QTest::newRow("seven births") << 7LL << 40LL;
+    QTest::newRow("a trillion births") << 1000000000000LL << 2500LL;
+}
+
+void TestCliStats::plotHoldsItsData() {
+    QFETCH(long long, readings);
+    QFETCH(long long, perReading);
+    starloom::cli::StatsResult result;
+    result.readings = readings;
+    for (const starloom::cli::StatsCounter &counter : starloom::cli::StatsCounters()) {
+        std::vector<long long> counts;
+        for (std::size_t i = 0; i < counter.labels.size(); ++i)
+            counts.push_back(readings / 100 * perReading * static_cast<long long>(i + 1) /
+                                 static_cast<long long>(counter.labels.size()) +
+                             perReading * static_cast<long long>(i + 1) / 100);
+        result.tables.push_back({counter.title, counter.note, counter.labels, counts});
+    }
+    const QString path = m_dir.filePath(QStringLiteral("held.svg"));
+    std::string error;
+    QVERIFY2(starloom::cli::WriteStatsPlot(result, path, error), error.c_str());
+    QSvgRenderer svg(path);
+    QVERIFY(svg.isValid());
+    const QSize size = svg.viewBox().size(); // the picture in its own units
+    constexpr int kAround = 200; // pixels of margin
+    QImage image(size + QSize(2 * kAround, 2 * kAround), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        svg.render(&painter, QRectF(QPointF(kAround, kAround), size));
+    }
+    const QRect inside(QPoint(kAround, kAround), size);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!inside.contains(x, y) && qAlpha(image.pixel(x, y)) != 0)
+                QFAIL(qPrintable(
+                    QStringLiteral("drawn outside at %1, %2").arg(x - kAround).arg(y - kAround)));
+        }
+    }
+}
+
+QTEST_MAIN(TestCliStats)
 #include "test_cli_stats.moc"
