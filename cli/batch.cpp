@@ -76,6 +76,20 @@ private:
     ReadingJsonWriter m_json;
 };
 
+// Each worker's CSV records.
+class CsvRecords : public RowConsumer {
+public:
+    void take(const RowReading &row, ChunkResult &out) override {
+        m_csv.appendRecord(row, out.text);
+    }
+    void refuse(long long line, const std::string &reason, ChunkResult &out) override {
+        m_csv.appendError(line, reason, out.text);
+    }
+
+private:
+    ReadingCsvWriter m_csv;
+};
+
 // Writing the output over the input would replace the rows before they are read.
 bool OutputIsTheInput(const std::string &output, const struct stat &inputInfo) {
     struct stat outputInfo {};
@@ -102,6 +116,16 @@ int RunBatch(const BatchOptions &options, std::string &error) {
         return kExitRefused;
     }
 
+    if (options.format == BatchFormat::Csv) {
+        ByteBuffer header;
+        ReadingCsvWriter().appendHeader(header);
+        if (!sink.write(header.view())) {
+            error = (options.output.empty() ? std::string("standard output") : options.output) +
+                    ": " + sink.reason();
+            sink.cancel();
+            return kExitRefused;
+        }
+    }
     bool anyFailed = false;
     bool writeFailed = false;
     // The first write that fails ends the run: nothing more is read or worked.
@@ -110,7 +134,12 @@ int RunBatch(const BatchOptions &options, std::string &error) {
         writeFailed = !sink.write(chunk.text.view());
         return !writeFailed;
     };
-    if (!rows.run([] { return std::make_unique<JsonLines>(); }, collect, error)) {
+    const RowPipeline::ConsumerMaker consumer = [&options]() -> std::unique_ptr<RowConsumer> {
+        if (options.format == BatchFormat::Csv)
+            return std::make_unique<CsvRecords>();
+        return std::make_unique<JsonLines>();
+    };
+    if (!rows.run(consumer, collect, error)) {
         sink.cancel();
         return kExitRefused;
     }

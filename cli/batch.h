@@ -1,5 +1,5 @@
-// Many readings from a comma-separated file to JSON Lines, one object per row in input
-// order, on several threads (the row pipeline's).
+// Many readings from a comma-separated file to JSON Lines (one object per row) or to a CSV
+// table (one record per row), in input order, on several threads (the row pipeline's).
 #pragma once
 
 #include "cli/row_pipeline.h"
@@ -9,12 +9,16 @@
 
 namespace starloom::cli {
 
+// What the batch writes: JSON Lines (the reading's object per row), or a CSV table.
+enum class BatchFormat { JsonLines, Csv };
+
 struct BatchOptions {
     std::string input;     // a file, or "-" for standard input
     std::string output;    // a file written whole or not at all; empty for standard output
     int threads = 1;       // worker threads, 1 or more
     ChartChoice chart;     // positions method and house system
     bool progress = false; // a progress line on standard error while the rows run
+    BatchFormat format = BatchFormat::JsonLines;
 };
 
 // Runs the batch. kExitRefused, with `error` set, when the input cannot be read, its first

@@ -203,8 +203,8 @@ needed.
 )";
 
 const char kBatchHelp[] =
-    R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--quiet] [--positions METHOD]
-                          [--houses SYSTEM]
+    R"(Usage: starloom-cli batch IN.csv [--format jsonl|csv] [--threads N] [--out FILE] [--quiet]
+                          [--positions METHOD] [--houses SYSTEM]
 
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
 breaks) whose first line is the header
@@ -219,6 +219,15 @@ A filled place cell works as --place: the atlas place's coordinates, city, state
 and country, and the zone and dst of the time-zone database, fill the cells the
 row leaves empty; an empty place cell means the row's own fields.
 
+  --format F    jsonl (the default): the JSON lines above; csv: a table for
+                spreadsheets (RFC 4180, CR LF line ends), a header and then one
+                record per row: line (of the input), name, universal_time,
+                positions, zone_index, zone_name, zone_offset_minutes, zone_dst,
+                for each of sun .. pluto its _longitude, _sign, _retrograde and
+                _house, asc, asc_sign, mc, north_node, south_node, nodes,
+                patterns (by signs, joined by "; "), pattern_by_degrees, leading
+                (its leading planets, joined by "; ") and error (a refused row's
+                reason, every value column then empty); values as in the JSON
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
                 (not the input; a device or pipe is written into)
@@ -579,6 +588,7 @@ int BatchCommand(const std::vector<std::string> &args) {
     if (!ParseOrHelp(args,
                      With({}, {{"--threads", true},
                                {"--out", true},
+                               {"--format", true},
                                {"--quiet", false},
                                kPositionsOption,
                                kHousesOption}),
@@ -595,6 +605,12 @@ int BatchCommand(const std::vector<std::string> &args) {
         return Refuse(optionError);
     if (parsed.has("--out") && options.output.empty())
         return Refuse("--out needs a file name");
+    if (parsed.has("--format")) {
+        const std::string format = parsed.value("--format");
+        if (format != "jsonl" && format != "csv")
+            return Refuse("--format must be jsonl or csv");
+        options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
+    }
     // Lines going to the terminal show the batch's progress themselves.
     options.progress =
         ShowsProgress(parsed) && !(options.output.empty() && ::isatty(STDOUT_FILENO));

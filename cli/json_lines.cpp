@@ -1,7 +1,7 @@
 // The batch's JSON lines, written in place from the chart of numbers.
 #include "cli/reading_output.h"
 
-#include "cli/shortest_double.h"
+#include "cli/line_writer.h"
 
 #include "engine/houses.h"
 #include "engine/tables.h"
@@ -16,48 +16,17 @@ namespace starloom::cli {
 
 namespace {
 
-// Room asked for each part of a line; a text asks for its own.
-constexpr std::size_t kPartBytes = 1024;
-constexpr std::size_t kNumberBytes = 32;        // the longest shortest form of a double, and more
 constexpr std::size_t kEscapedBytesPerByte = 6; // "\u001f"
 
-// One line being written into a buffer, through a pointer into room the buffer gave.
-class Line {
+// A JSON line: the writer's parts, numbers (null for NaN and the infinities, the library's
+// choice too) and JSON strings.
+class Line : public LineWriter {
 public:
-    explicit Line(ByteBuffer &out) : m_out(out), m_at(out.room(kPartBytes)) {}
+    using LineWriter::LineWriter;
+    using LineWriter::number;
 
-    // Room for `bytes` more from here on.
-    void need(std::size_t bytes) {
-        m_out.commit(m_at);
-        m_at = m_out.room(bytes);
-    }
-    void finish() {
-        *m_at++ = '\n';
-        m_out.commit(m_at);
-    }
-
-    void put(std::string_view bytes) {
-        std::memcpy(m_at, bytes.data(), bytes.size());
-        m_at += bytes.size();
-    }
-    // A literal of ours: its length is known where it is written.
-    template <std::size_t N> [[gnu::always_inline]] void put(const char (&bytes)[N]) {
-        std::memcpy(m_at, bytes, N - 1);
-        m_at += N - 1;
-    }
-    void put(char c) { *m_at++ = c; }
-
-    // The shortest text that reads back as the same double; null for NaN and the
-    // infinities (the library's choice too).
-    void number(double value) {
-        if (!std::isfinite(value)) {
-            put("null");
-            return;
-        }
-        m_at = WriteShortestDouble(m_at, value);
-    }
-    void integer(long long value) { m_at = std::to_chars(m_at, m_at + kNumberBytes, value).ptr; }
-    void flag(bool value) { put(value ? std::string_view("true") : std::string_view("false")); }
+    void number(double value) { LineWriter::number(value, "null"); }
+    void finish() { LineWriter::finish("\n"); }
 
     // A JSON string as the library writes it with its replacement of bad UTF-8: quotes,
     // backslashes and control characters escaped, everything else as it is. A part's room
@@ -79,91 +48,59 @@ public:
 private:
     // Writes the text escaped; false, with nothing kept, when it is not valid UTF-8.
     bool Escape(std::string_view value) {
-        char *const start = m_at;
+        char *&cursor = at();
+        char *const start = cursor;
         const auto *bytes = reinterpret_cast<const unsigned char *>(value.data());
         const std::size_t size = value.size();
         for (std::size_t i = 0; i < size;) {
             const unsigned char c = bytes[i];
             if (c >= 0x80) {
-                const std::size_t length = Utf8Length(bytes + i, size - i);
+                const std::size_t length = Utf8SequenceLength(bytes + i, size - i);
                 if (length == 0) {
-                    m_at = start - 1; // the opening quote too
+                    cursor = start - 1; // the opening quote too
                     return false;
                 }
-                std::memcpy(m_at, bytes + i, length);
-                m_at += length;
+                std::memcpy(cursor, bytes + i, length);
+                cursor += length;
                 i += length;
                 continue;
             }
             ++i;
             if (c >= 0x20 && c != '"' && c != '\\') {
-                *m_at++ = static_cast<char>(c);
+                *cursor++ = static_cast<char>(c);
                 continue;
             }
-            *m_at++ = '\\';
+            *cursor++ = '\\';
             switch (c) {
             case '"':
             case '\\':
-                *m_at++ = static_cast<char>(c);
+                *cursor++ = static_cast<char>(c);
                 break;
             case '\b':
-                *m_at++ = 'b';
+                *cursor++ = 'b';
                 break;
             case '\f':
-                *m_at++ = 'f';
+                *cursor++ = 'f';
                 break;
             case '\n':
-                *m_at++ = 'n';
+                *cursor++ = 'n';
                 break;
             case '\r':
-                *m_at++ = 'r';
+                *cursor++ = 'r';
                 break;
             case '\t':
-                *m_at++ = 't';
+                *cursor++ = 't';
                 break;
             default: {
                 constexpr char kHex[] = "0123456789abcdef";
                 put("u00");
-                *m_at++ = kHex[c >> 4];
-                *m_at++ = kHex[c & 0xF];
+                *cursor++ = kHex[c >> 4];
+                *cursor++ = kHex[c & 0xF];
             }
             }
         }
         return true;
     }
-
-    // The length of the well-formed UTF-8 sequence (RFC 3629: no overlong forms, no
-    // surrogates, nothing past U+10FFFF) that starts with a byte of 0x80 or more; 0 when it
-    // is not one.
-    static std::size_t Utf8Length(const unsigned char *s, std::size_t left) {
-        const unsigned char c = s[0];
-        std::size_t length = 0;
-        unsigned char low = 0x80; // range of the second byte
-        unsigned char high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return 0;
-        }
-        if (left < length || s[1] < low || s[1] > high)
-            return 0;
-        for (std::size_t i = 2; i < length; ++i) {
-            if (s[i] < 0x80 || s[i] > 0xBF)
-                return 0;
-        }
-        return length;
-    }
-
-    ByteBuffer &m_out;
-    char *m_at;
 };
 
 // "1990-05-01T12:00Z"; years of four digits.

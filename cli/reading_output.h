@@ -50,6 +50,27 @@ private:
     std::string m_utf8;                   // a QString's text in UTF-8
 };
 
+// Writes readings as a flat table for spreadsheets (RFC 4180, CR LF line ends): a header,
+// then one record per row with its input line, the name, the universal time, the method,
+// the zone (index, name, offset, dst), each of the Sun to Pluto's longitude, sign,
+// retrograde flag and house, the ascendant and its sign, the midheaven, the nodes and their
+// kind, the patterns by signs and the leading planets (each joined by "; "), the pattern by
+// degrees, and an error column, filled (and every value column empty) for a refused row.
+// Values are written as in the JSON lines.
+class ReadingCsvWriter {
+public:
+    ReadingCsvWriter();
+    ReadingCsvWriter(const ReadingCsvWriter &) = delete;
+    ReadingCsvWriter &operator=(const ReadingCsvWriter &) = delete;
+
+    void appendHeader(ByteBuffer &out);
+    void appendRecord(const RowReading &row, ByteBuffer &out);
+    void appendError(long long line, std::string_view reason, ByteBuffer &out);
+
+private:
+    std::vector<std::string> m_zoneNames; // by list position
+};
+
 // The object on one line, strings in UTF-8 (anything else replaced).
 std::string CompactJson(const Json &json);
 

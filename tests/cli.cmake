@@ -2,7 +2,8 @@
 # program's own writers and the desktop driver; included by tests/CMakeLists.txt.
 set(cli_test_definitions
     STARLOOM_CLI="$<TARGET_FILE:starloom-cli>"
-    STARLOOM_CLI_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden/cli")
+    STARLOOM_CLI_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden/cli"
+    STARLOOM_BATCH_CHECK="${CMAKE_CURRENT_SOURCE_DIR}/support/batch_check.py")
 foreach(name test_cli test_cli_batch test_cli_place test_cli_faults)
     starloom_add_test(${name} LABEL cli SOURCES ${name}.cpp test_cli_support.h
                       LIBS starloom_cli)

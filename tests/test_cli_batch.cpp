@@ -139,6 +139,16 @@ QByteArray RunInTerminal(const QStringList &args) {
     return process.readAllStandardOutput();
 }
 
+// tests/support/batch_check.py run by Python 3 on `args`; its standard output, or
+// "<python3 not run>" when it could not be.
+QByteArray BatchCheck(const QStringList &args) {
+    QProcess python;
+    python.start(QStringLiteral("python3"), QStringList{STARLOOM_BATCH_CHECK} + args);
+    if (!python.waitForFinished(120000) || python.exitCode() != 0)
+        return "<python3 not run> " + python.readAllStandardError();
+    return python.readAllStandardOutput();
+}
+
 bool WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -188,6 +198,9 @@ private slots:
     void coordinatesAsTheBoxesTakeThem();
     void namesAsTheReadingFileTakesThem_data();
     void namesAsTheReadingFileTakesThem();
+    void numbersAsTheyWere_data();
+    void numbersAsTheyWere();
+    void csvTableHoldsTheLinesValues();
     void progressOnATerminalOnly_data();
     void progressOnATerminalOnly();
     void inputThatCannotBeRead_data();
@@ -559,6 +572,57 @@ void TestCliBatch::namesAsTheReadingFileTakesThem() {
         QCOMPARE(batch.out, QByteArray("{\"line\":2,\"error\":\"") + kReason + "\"}\n");
         QCOMPARE(stats.err, QByteArray("starloom-cli: line 2: ") + kReason + " (row skipped)\n");
     }
+}
+
+// Every value of 2,000 generated rows, read back by Python, as the batch gave it before
+// its numbers were printed by our own shortest printer and before the standard method
+// judged applying from instantaneous motions: one digest of the objects without their
+// applying flags, written again by Python (so digits do not matter, only the doubles). The
+// digests were made with the earlier program; the applying rule has its own test
+// (test_natal_chart).
+void TestCliBatch::numbersAsTheyWere_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("standard") << "standard"
+                              << QByteArray("64773dd3b673e55929b833d9d7f3c0d95decde3dd4b155a6"
+                                            "91a07d26add710e4");
+    QTest::newRow("precise") << "precise"
+                             << QByteArray("2b6a29a3106e9af927eb7062402f77c14a704eab696bd40b"
+                                           "3735ab800cad29af");
+}
+
+void TestCliBatch::numbersAsTheyWere() {
+    QFETCH(QString, method);
+    QFETCH(QByteArray, digest);
+    const QString in = dir_.filePath(QStringLiteral("two-thousand.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(2000)));
+    const QString out = dir_.filePath(QStringLiteral("two-thousand.jsonl"));
+    const CliRun run = RunCli({"batch", in, "--positions", method, "--out", out});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(BatchCheck({"digest", out}).trimmed(), digest);
+}
+
+// The CSV table read back by Python's csv module holds the JSON lines' values, value by
+// value: generated rows, refused ones among them, and names that need quoting, are beyond
+// ASCII or are not UTF-8 at all.
+void TestCliBatch::csvTableHoldsTheLinesValues() {
+    const QString in = dir_.filePath(QStringLiteral("table.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(500) +
+                             "\"Smith, \"\"John\"\"\",1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"
+                             "Luc\xc3\xad"
+                             "a,1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"
+                             "Bad \xff"
+                             " end,1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"));
+    const QString lines = dir_.filePath(QStringLiteral("table.jsonl"));
+    const QString table = dir_.filePath(QStringLiteral("table.out.csv"));
+    QCOMPARE(RunCli({"batch", in, "--houses", "equal", "--out", lines}).exitCode, 1);
+    QCOMPARE(RunCli({"batch", in, "--houses", "equal", "--format", "csv", "--out", table}).exitCode,
+             1);
+    QCOMPARE(BatchCheck({"csv", lines, table}), QByteArray());
+    QFile written(table);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray header = written.readLine();
+    QVERIFY(header.startsWith("line,name,universal_time,") && header.endsWith(",error\r\n"));
 }
 
 void TestCliBatch::progressOnATerminalOnly_data() {
