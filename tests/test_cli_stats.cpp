@@ -240,7 +240,7 @@ void TestCliStats::plotHoldsItsData() {
     QSvgRenderer svg(path);
     QVERIFY(svg.isValid());
     const QSize size = svg.viewBox().size(); // the picture in its own units
-    constexpr int kAround = 200; // pixels of margin
+    constexpr int kAround = 200;             // pixels of margin
     QImage image(size + QSize(2 * kAround, 2 * kAround), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     {
