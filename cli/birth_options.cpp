@@ -192,7 +192,7 @@ QString RowTexts::number(int value) {
 
 const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
     const Atlas &atlas = Atlas::shared();
-    const std::vector<int> &found = PlaceIndex::shared().named(QString::fromStdString(name));
+    const std::vector<int> found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
         error = "--place: no place called \"" + name + "\" in the atlas";
         return nullptr;

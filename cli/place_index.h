@@ -1,14 +1,15 @@
-// The atlas's places by name: every place under its folded name and its folded label
-// ("springfield" and "springfield, missouri, united states of america"), built once. A batch
-// whose rows name many different places then finds each in one look-up instead of folding
-// every name of the atlas for every row.
+// The atlas's places by name: every place under the hash of its folded name and of its
+// folded label ("springfield" and "springfield, missouri, united states of america"), built
+// once. A batch whose rows name many different places then finds each in a few steps
+// instead of folding every name of the atlas for every row.
 #pragma once
 
 #include "reading/atlas.h"
 
-#include <QHash>
 #include <QString>
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace starloom::cli {
@@ -23,10 +24,13 @@ public:
     // What Atlas::named gives: the places whose name or label equals the text (blanks
     // around it ignored, letter case and accents too), the most populous first. Empty when
     // none does.
-    const std::vector<int> &named(const QString &text) const;
+    std::vector<int> named(const QString &text) const;
 
 private:
-    QHash<QString, std::vector<int>> m_byName; // folded name or label: atlas indexes
+    const Atlas &m_atlas;
+    // (hash of a folded name or label, atlas index), sorted. Only hashes are kept, so the
+    // index is small; the few places under a hash are folded again to be sure.
+    std::vector<std::pair<std::size_t, int>> m_byHash;
 };
 
 } // namespace starloom::cli
