@@ -4,6 +4,7 @@
 #include "cli/place_index.h"
 #include "engine/tables.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace starloom::cli {
@@ -175,7 +176,18 @@ QString RowTexts::text(std::size_t column, const std::string &bytes) {
     Last &last = m_last[column];
     if (last.bytes != bytes || last.text.isNull()) {
         last.bytes = bytes;
-        last.text = Text(bytes);
+        // An ASCII text goes into the storage of the column's last text when nothing else
+        // holds that any more (a name differs from row to row), else into a new string.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii && last.text.isDetached()) {
+            last.text.resize(static_cast<qsizetype>(bytes.size()));
+            QChar *chars = last.text.data();
+            for (std::size_t i = 0; i < bytes.size(); ++i)
+                chars[i] = QLatin1Char(bytes[i]);
+        } else {
+            last.text = Text(bytes);
+        }
     }
     return last.text;
 }

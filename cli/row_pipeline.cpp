@@ -241,6 +241,8 @@ const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string 
         reason = record.error;
         return nullptr;
     }
+    // The last row's texts let go first, so that the row texts can reuse their storage.
+    m_values = FormValues();
     if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source))
         return nullptr;
     if (const std::optional<Refusal> refusal = CheckFormValues(m_values)) {
@@ -250,7 +252,7 @@ const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string 
     // Each row starts from a record no reading has touched, so nothing of an earlier row
     // stays behind in a field the values cannot set (and the thread count cannot change
     // the output).
-    m_state->Birth = BirthData();
+    m_state->Birth = m_freshBirth; // a copy keeps the record's string storage
     ReadValuesIntoRecord(m_values, *m_state);
     CalculateNatalChart(m_state->Birth, m_request, m_chart);
     DescribeChart(m_chart, m_facts);

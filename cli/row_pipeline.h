@@ -64,6 +64,7 @@ private:
     FormValues m_values;
     TimeSource m_source;
     std::unique_ptr<ReadingState> m_state; // its zone tables built once, its record per row
+    const BirthData m_freshBirth;          // the record before any row
     ChartRequest m_request;
     NatalChart m_chart;
     ChartFacts m_facts;
