@@ -1,15 +1,18 @@
-// Wall time and peak memory of `starloom-cli batch` on a large generated CSV file.
+// Wall time and peak memory of `starloom-cli batch` (or `stats`) on a large generated CSV
+// file.
 //
-//   starloom-cli-batch-measure [--rows N] [--threads N] [--cli PATH]
+//   starloom-cli-batch-measure [--rows N] [--threads N] [--positions METHOD]
+//                              [--command batch|stats] [--cli PATH]
 //
 // Writes N rows (default 1,000,000) of births spread over every column's range into a
-// temporary folder, runs the tool once on them with --out in the same folder, and prints
-// the wall time, the CPU times (in all and per row) and the tool's peak resident memory
-// (from wait4). The folder is removed afterwards. Not part of the tests: the figures depend
-// on the machine.
+// temporary folder, runs the tool once on them (batch with --out in the same folder, stats
+// with its table to /dev/null), and prints the wall time, the CPU times (in all and per
+// row) and the tool's peak resident memory (from wait4). The folder is removed afterwards.
+// Not part of the tests: the figures depend on the machine.
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <unistd.h>
 
@@ -72,6 +75,8 @@ int main(int argc, char *argv[]) {
     long rows = kDefaultRows;
     int threads = kDefaultThreads;
     std::string cli = STARLOOM_CLI_PATH;
+    std::string positions = "standard";
+    std::string command = "batch";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--rows")
@@ -80,6 +85,10 @@ int main(int argc, char *argv[]) {
             threads = std::atoi(argv[i + 1]);
         else if (option == "--cli")
             cli = argv[i + 1];
+        else if (option == "--positions")
+            positions = argv[i + 1];
+        else if (option == "--command")
+            command = argv[i + 1];
     }
 
     namespace fs = std::filesystem;
@@ -99,17 +108,29 @@ int main(int argc, char *argv[]) {
     }
 
     const std::string threadText = std::to_string(threads);
+    const bool stats = command == "stats";
     std::vector<char *> args = {cli.data(),
-                                const_cast<char *>("batch"),
+                                command.data(),
                                 const_cast<char *>(in.c_str()),
                                 const_cast<char *>("--threads"),
                                 const_cast<char *>(threadText.c_str()),
-                                const_cast<char *>("--out"),
-                                const_cast<char *>(out.c_str()),
-                                nullptr};
+                                const_cast<char *>("--positions"),
+                                positions.data()};
+    if (!stats) {
+        args.push_back(const_cast<char *>("--out"));
+        args.push_back(const_cast<char *>(out.c_str()));
+    }
+    args.push_back(nullptr);
+    // The stats table goes nowhere: only the counting is measured.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stats)
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
-    if (posix_spawn(&child, cli.c_str(), nullptr, nullptr, args.data(), environ) != 0) {
+    const int spawned = posix_spawn(&child, cli.c_str(), &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
         std::fprintf(stderr, "cannot run %s\n", cli.c_str());
         fs::remove_all(folder);
         return 1;
@@ -121,9 +142,10 @@ int main(int argc, char *argv[]) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    std::printf("starloom-cli batch --threads %d: exit %d\n", threads,
-                WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-    std::printf("  rows written   %ld\n", CountLines(out));
+    std::printf("starloom-cli %s --threads %d --positions %s: exit %d\n", command.c_str(), threads,
+                positions.c_str(), WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    if (!stats)
+        std::printf("  rows written   %ld\n", CountLines(out));
     std::printf("  wall time      %.2f s\n", wall);
     const double cpu = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     std::printf("  CPU time       %.2f s user, %.2f s system\n", seconds(usage.ru_utime),

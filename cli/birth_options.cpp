@@ -1,8 +1,10 @@
 // Command-line and batch values into the form's values.
 #include "cli/birth_options.h"
 
+#include "cli/place_index.h"
 #include "engine/tables.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace starloom::cli {
@@ -174,7 +176,18 @@ QString RowTexts::text(std::size_t column, const std::string &bytes) {
     Last &last = m_last[column];
     if (last.bytes != bytes || last.text.isNull()) {
         last.bytes = bytes;
-        last.text = Text(bytes);
+        // An ASCII text goes into the storage of the column's last text when nothing else
+        // holds that any more (a name differs from row to row), else into a new string.
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (ascii && last.text.isDetached()) {
+            last.text.resize(static_cast<qsizetype>(bytes.size()));
+            QChar *chars = last.text.data();
+            for (std::size_t i = 0; i < bytes.size(); ++i)
+                chars[i] = QLatin1Char(bytes[i]);
+        } else {
+            last.text = Text(bytes);
+        }
     }
     return last.text;
 }
@@ -191,7 +204,7 @@ QString RowTexts::number(int value) {
 
 const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
     const Atlas &atlas = Atlas::shared();
-    const std::vector<int> found = atlas.named(QString::fromStdString(name));
+    const std::vector<int> found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
         error = "--place: no place called \"" + name + "\" in the atlas";
         return nullptr;
@@ -308,6 +321,14 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
             return false;
         }
         numbers[i] = *number;
+    }
+    // The reading file refuses control characters (a NUL, a tab, a line break) in any of
+    // its lines; a name the file could not keep is refused here already.
+    for (const char c : fields[0]) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            error = "name must not hold control characters";
+            return false;
+        }
     }
     FormValues row;
     row.name = texts.text(0, fields[0]);

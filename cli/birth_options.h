@@ -92,7 +92,8 @@ private:
 };
 
 // One batch row (kBatchColumns fields) into fresh form values. Year, month, day, hour,
-// minute and zone are numbers in their lists' ranges; dst is 0 or 1; a direction is N or S
+// minute and zone are numbers in their lists' ranges; the name holds no control character
+// (as in a reading file); dst is 0 or 1; a direction is N or S
 // (E or W), or empty for none chosen; a coordinate field holds one to three digits (what
 // the box lets through) or nothing. Texts go into their boxes as they stand, so an empty
 // name, place or coordinate is the form's refusal.

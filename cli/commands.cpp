@@ -147,7 +147,15 @@ object instead:
                   "opposition", "trine", "square" or "sextile"), orb (degrees
                   from exact) and applying; points are the ten bodies, Asc and
                   MC, with the default orbs 8, 8, 7, 7 and 5 degrees (2 more
-                  for the Sun and the Moon)
+                  for the Sun and the Moon). An aspect is applying when the two
+                  points' motion at the birth instant brings them towards the
+                  exact angle: the Sun's, the Moon's and the planets' daily
+                  motion at that instant (the standard formulas differentiated,
+                  or the precise table's own rates), the ascendant's and
+                  midheaven's over the next quarter of an hour. Where the
+                  relative motion is below 0.1 degrees a day the flag is a near
+                  tie: judged from the positions a day later instead, it can
+                  come out the other way.
 
 )";
 
@@ -203,8 +211,8 @@ needed.
 )";
 
 const char kBatchHelp[] =
-    R"(Usage: starloom-cli batch IN.csv [--threads N] [--out FILE] [--positions METHOD]
-                          [--houses SYSTEM]
+    R"(Usage: starloom-cli batch IN.csv [--format jsonl|csv] [--threads N] [--out FILE] [--quiet]
+                          [--positions METHOD] [--houses SYSTEM]
 
 Reads a CSV file (RFC 4180: quoted fields may hold commas, quotes and line
 breaks) whose first line is the header
@@ -219,25 +227,48 @@ A filled place cell works as --place: the atlas place's coordinates, city, state
 and country, and the zone and dst of the time-zone database, fill the cells the
 row leaves empty; an empty place cell means the row's own fields.
 
+  --format F    jsonl (the default): the JSON lines above; csv: a table for
+                spreadsheets (RFC 4180, CR LF line ends), a header and then one
+                record per row: line (of the input), name, universal_time,
+                positions, zone_index, zone_name, zone_offset_minutes, zone_dst,
+                for each of sun .. pluto its _longitude, _sign, _retrograde and
+                _house, asc, asc_sign, mc, north_node, south_node, nodes,
+                patterns (by signs, joined by "; "), pattern_by_degrees, leading
+                (its leading planets, joined by "; ") and error (a refused row's
+                reason, every value column then empty); values as in the JSON
   --threads N   worker threads, 1 to 64 (default: the number of processors)
   --out FILE    write to FILE, whole or not at all, instead of standard output
                 (not the input; a device or pipe is written into)
+  --quiet       no progress line; without it, when standard error is a
+                terminal and the lines do not go to that terminal, one line
+                there shows the rows done, the rows a second and, for a file,
+                the time left
 
 A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
-an error object for that row. Exit status 1 when any row gave an error object,
-2 when the input has no header or a file cannot be read or written.
+an error object for that row, as does a name with a control character (which a
+reading file cannot keep). Exit status 1 when any row gave an error object, 2
+when the input has no header or a file cannot be read or written: a first line
+that is not the header (or runs on longer than one) is refused before anything
+else is read, an output that cannot be made before any row is worked, and the
+first write that fails ends the batch.
 )";
 
 const char kStatsHelp[] =
-    R"(Usage: starloom-cli stats IN.csv [--positions METHOD] [--houses SYSTEM] [--plot FILE.svg]
+    R"(Usage: starloom-cli stats IN.csv [--threads N] [--quiet] [--positions METHOD]
+                          [--houses SYSTEM] [--plot FILE.svg]
 
 Reads a CSV file with the header and rows of 'starloom-cli batch', makes the
 reading of every row and prints, as tables, the count and share of the readings
 for each planetary pattern by signs, each pattern by degrees, each leading
-planet, each kind of aspect and the bodies in each house. Rows that are malformed or that the birth-data
-form refuses are skipped and counted; the reasons of the first ten go to
-standard error. IN.csv may be "-" for standard input.
+planet, each kind of aspect and the bodies in each house. Rows are read and
+refused exactly as the batch reads them; refused rows are skipped and counted,
+and the reasons of the first ten go to standard error. IN.csv may be "-" for
+standard input.
 
+  --threads N         worker threads, 1 to 64 (default: the number of processors)
+  --quiet             no progress line; without it, when standard error is a
+                      terminal, one line there shows the rows done, the rows a
+                      second and, for a file, the time left
   --positions METHOD  how the planets' positions are computed: standard (the
                       program's own formulas; the default) or precise
   --houses SYSTEM     the house system the bodies are counted by (whole-sign, the
@@ -604,37 +635,73 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     return kExitOk;
 }
 
+// Whether a file can be written at `path`: the file writer is opened there (making its
+// unnamed file in the folder, or refusing a folder, device or pipe) and dropped. For an
+// output made only after long work, so that a missing or read-only folder is reported
+// before the work rather than after it.
+bool CanBeWritten(const std::string &path, std::string &error) {
+    WholeFileWriter probe(QString::fromStdString(path), NodeTarget::Refuse);
+    if (!probe.open()) {
+        error = path + ": " + probe.errorString().toStdString();
+        return false;
+    }
+    probe.cancel();
+    return true;
+}
+
+// A progress line while rows are worked: on a terminal, unless --quiet.
+bool ShowsProgress(const Arguments &parsed) {
+    return !parsed.has("--quiet") && ::isatty(STDERR_FILENO);
+}
+
+// --threads, or the number of processors.
+bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &error) {
+    threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
+    if (!parsed.has("--threads"))
+        return true;
+    const std::string text = parsed.value("--threads");
+    const bool digits =
+        !text.empty() && text.size() <= 2 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    threads = digits ? std::stoi(text) : 0;
+    if (threads >= 1 && threads <= kMostThreads)
+        return true;
+    error = "--threads must be a whole number from 1 to " + std::to_string(kMostThreads);
+    return false;
+}
+
 int BatchCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(
-            args, With({}, {{"--threads", true}, {"--out", true}, kPositionsOption, kHousesOption}),
-            std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
+    if (!ParseOrHelp(args,
+                     With({}, {{"--threads", true},
+                               {"--out", true},
+                               {"--format", true},
+                               {"--quiet", false},
+                               kPositionsOption,
+                               kHousesOption}),
+                     std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
-    std::string methodError;
-    if (!ChoiceOfArguments(parsed, options.chart, methodError))
-        return Refuse(methodError);
+    std::string optionError;
+    if (!ChoiceOfArguments(parsed, options.chart, optionError))
+        return Refuse(optionError);
     options.input = parsed.positionals[0];
     options.output = parsed.value("--out");
-    options.threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
-    if (parsed.has("--threads")) {
-        const std::string text = parsed.value("--threads");
-        int threads = 0;
-        const bool digits =
-            !text.empty() && text.size() <= 2 &&
-            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (digits)
-            threads = std::stoi(text);
-        if (threads < 1 || threads > kMostThreads)
-            return Refuse("--threads must be a whole number from 1 to " +
-                          std::to_string(kMostThreads));
-        options.threads = threads;
-    }
+    if (!ThreadsOfArguments(parsed, options.threads, optionError))
+        return Refuse(optionError);
     if (parsed.has("--out") && options.output.empty())
         return Refuse("--out needs a file name");
+    if (parsed.has("--format")) {
+        const std::string format = parsed.value("--format");
+        if (format != "jsonl" && format != "csv")
+            return Refuse("--format must be jsonl or csv");
+        options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
+    }
+    // Lines going to the terminal show the batch's progress themselves.
+    options.progress =
+        ShowsProgress(parsed) && !(options.output.empty() && ::isatty(STDOUT_FILENO));
     std::string error;
     status = RunBatch(options, error);
     if (status == kExitRefused)
@@ -645,19 +712,25 @@ int BatchCommand(const std::vector<std::string> &args) {
 int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {kPositionsOption, kHousesOption, {"--plot", true}}),
-                     kStatsHelp, parsed, status) ||
+    if (!ParseOrHelp(
+            args,
+            With({}, {{"--threads", true}, kPositionsOption, kHousesOption, {"--plot", true}}),
+            kStatsHelp, parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     StatsOptions options;
     options.input = parsed.positionals[0];
     std::string error;
-    if (!ChoiceOfArguments(parsed, options.chart, error))
+    if (!ChoiceOfArguments(parsed, options.chart, error) ||
+        !ThreadsOfArguments(parsed, options.threads, error))
         return Refuse(error);
+    options.progress = ShowsProgress(parsed);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
     if (parsed.has("--plot") && !drawing.writeStatsPlot)
         return Refuse("--plot: this build of the tool draws no charts");
+    if (parsed.has("--plot") && !CanBeWritten(parsed.value("--plot"), error))
+        return Refuse(error);
     StatsResult result;
     if (!CountBirths(options, result, error))
         return Refuse(error);

@@ -28,6 +28,7 @@ void Fail(CsvRecord &record, const char *why) {
 struct CsvProgress {
     explicit CsvProgress(CsvRecord &r) : record(r) {}
     CsvRecord &record;
+    std::size_t bytesRead = 0; // of the input, line ends and quotes included
     std::size_t fieldCount = 0;
     std::size_t recordBytes = 0;
     bool tooLong = false;  // past a limit: the rest of the record is read but not kept
@@ -146,6 +147,7 @@ bool CsvReader::fill() {
     m_pos = 0;
     errno = 0;
     m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_input);
+    m_filled += m_end;
     if (m_end == 0 && std::ferror(m_input)) {
         m_failed = true;
         m_errorNumber = errno != 0 ? errno : EIO;
@@ -159,7 +161,21 @@ bool CsvReader::fill() {
     return m_pos < m_end;
 }
 
+bool CsvReader::next(CsvRecord &record, std::size_t mostBytes) {
+    m_mostBytes = mostBytes;
+    const bool got = next(record);
+    m_mostBytes = 0;
+    if (m_stopped) {
+        record.fields.clear();
+        record.error = "the first " + std::to_string(mostBytes) + " bytes end no line";
+        return true;
+    }
+    return got;
+}
+
 bool CsvReader::next(CsvRecord &record) {
+    if (m_stopped)
+        return false;
     for (;;) {
         record.error.clear();
         record.line = m_line;
@@ -185,6 +201,10 @@ char CsvReader::readRecord(CsvProgress &progress) {
     for (;;) {
         if (m_pos == m_end && !fill())
             return 0;
+        if (m_mostBytes != 0 && ++progress.bytesRead > m_mostBytes) {
+            m_stopped = true;
+            return 0;
+        }
         const char c = m_buffer[m_pos];
         ++m_pos;
         const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;

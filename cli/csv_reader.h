@@ -34,11 +34,17 @@ public:
     // quote, a quoted field still open at the end, a field, record or field count past its
     // limit) is returned with its error and reading goes on after it.
     bool next(CsvRecord &record);
+    // The same, reading at most `mostBytes` bytes of the record: a longer one comes back
+    // with an error at once, and the reader has stopped (for a first line that cannot be a
+    // header, whatever follows it).
+    bool next(CsvRecord &record, std::size_t mostBytes);
 
     // Whether reading stopped on an input error rather than at the end of the input, and
     // the system's error number then.
     bool failed() const { return m_failed; }
     int errorNumber() const { return m_errorNumber; }
+    // Bytes of the input taken so far (a byte-order mark included).
+    unsigned long long bytesRead() const { return m_filled - (m_end - m_pos); }
 
 private:
     bool fill();
@@ -55,6 +61,9 @@ private:
     bool m_atStart = true; // a byte-order mark may open the input
     bool m_failed = false;
     int m_errorNumber = 0;
+    unsigned long long m_filled = 0; // bytes read into the buffer since the start
+    std::size_t m_mostBytes = 0;     // bytes the record being read may take; 0 for no limit
+    bool m_stopped = false;          // a record hit m_mostBytes
 };
 
 } // namespace starloom::cli

@@ -1,8 +1,6 @@
 // Counting patterns over a batch of births.
 #include "cli/stats.h"
 
-#include "cli/birth_options.h"
-#include "cli/csv_reader.h"
 #include "engine/aspects.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/pattern_table.h"
@@ -10,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 namespace starloom::cli {
 
@@ -38,29 +37,25 @@ std::vector<std::string> LeadingLabels() {
     return labels;
 }
 
-void CountSignPatterns(const ReadingState &, const ReadingOutcome &outcome,
-                       std::vector<long long> &counts) {
+void CountSignPatterns(const RowReading &row, std::span<long long> counts) {
     for (int slot = 0; slot < kPatternCount; ++slot)
-        counts[slot] += outcome.Patterns.Work.PatternFlags[slot] ? 1 : 0;
+        counts[slot] += row.facts->patterns[slot] ? 1 : 0;
 }
 
-void CountDegreePatterns(const ReadingState &, const ReadingOutcome &outcome,
-                         std::vector<long long> &counts) {
-    ++counts[static_cast<int>(outcome.PatternsByDegrees.Pattern)];
+void CountDegreePatterns(const RowReading &row, std::span<long long> counts) {
+    ++counts[static_cast<int>(row.facts->shape.Pattern)];
 }
 
-void CountLeadingPlanets(const ReadingState &, const ReadingOutcome &outcome,
-                         std::vector<long long> &counts) {
-    const DegreeShape &shape = outcome.PatternsByDegrees;
+void CountLeadingPlanets(const RowReading &row, std::span<long long> counts) {
+    const DegreeShape &shape = row.facts->shape;
     if (shape.LeadingCount == 0)
         ++counts[kPlanetCount];
     for (int i = 0; i < shape.LeadingCount; ++i)
         ++counts[shape.Leading[i]];
 }
 
-void CountAspects(const ReadingState &, const ReadingOutcome &outcome,
-                  std::vector<long long> &counts) {
-    const std::array<int, kAspectKindCount> byKind = CountAspectsByKind(outcome.Aspects);
+void CountAspects(const RowReading &row, std::span<long long> counts) {
+    const std::array<int, kAspectKindCount> byKind = CountAspectsByKind(row.chart->Aspects);
     for (int kind = 0; kind < kAspectKindCount; ++kind)
         counts[kind] += byKind[kind];
 }
@@ -74,28 +69,33 @@ std::vector<std::string> HouseLabels() {
 }
 
 // The ten planets, Sun to Pluto, each by its house.
-void CountBodiesByHouse(const ReadingState &, const ReadingOutcome &outcome,
-                        std::vector<long long> &counts) {
+void CountBodiesByHouse(const RowReading &row, std::span<long long> counts) {
     for (int body = kSunBody; body <= kPlutoBody; ++body)
-        ++counts[outcome.Chart.Bodies[body].House - 1];
+        ++counts[row.chart->Bodies[body].House - 1];
 }
 
-struct InputFile {
-    std::FILE *file = nullptr;
-    bool owned = false;
-    ~InputFile() {
-        if (owned && file != nullptr)
-            std::fclose(file);
+// Each worker's tallies, every table's slots one after the other in a chunk's counts; and
+// the reasons of a chunk's first refused rows, each on a line of the chunk's text.
+class Tally : public RowConsumer {
+public:
+    explicit Tally(std::size_t slotCount) : m_slots(slotCount) {}
+    void start(ChunkResult &out) override { out.counts.assign(m_slots, 0); }
+    void take(const RowReading &row, ChunkResult &out) override {
+        std::size_t first = 0;
+        for (const StatsCounter &counter : StatsCounters()) {
+            counter.count(row, std::span(out.counts).subspan(first, counter.labels.size()));
+            first += counter.labels.size();
+        }
     }
+    void refuse(long long line, const std::string &reason, ChunkResult &out) override {
+        if (out.refused <= kReasonsShown)
+            out.text.append("starloom-cli: line " + std::to_string(line) + ": " + reason +
+                            " (row skipped)\n");
+    }
+
+private:
+    std::size_t m_slots;
 };
-
-void NoteRefusal(StatsResult &result, long long line, const std::string &reason) {
-    if (++result.refused <= kReasonsShown) {
-        const std::string text =
-            "starloom-cli: line " + std::to_string(line) + ": " + reason + " (row skipped)\n";
-        std::fwrite(text.data(), 1, text.size(), stderr);
-    }
-}
 
 std::string Padded(const std::string &text, std::size_t width, bool right) {
     if (text.size() >= width)
@@ -124,70 +124,45 @@ const std::vector<StatsCounter> &StatsCounters() {
 }
 
 bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error) {
-    InputFile input;
-    if (options.input == "-") {
-        input.file = stdin;
-    } else {
-        input.file = std::fopen(options.input.c_str(), "rb");
-        input.owned = true;
-    }
-    if (input.file == nullptr) {
-        error = options.input + ": cannot be opened for reading";
+    RowPipeline rows({options.input, options.threads, options.chart, options.progress});
+    if (!rows.open(error) || !rows.readHeader(error))
         return false;
-    }
-    CsvReader reader(input.file);
-    CsvRecord record;
-    if (!(reader.next(record) && record.error.empty() && IsBatchHeader(record.fields))) {
-        error = options.input + ": the first line must be the header " + std::string(kBatchHeader);
-        return false;
-    }
 
     result = StatsResult();
-    const std::vector<StatsCounter> &counters = StatsCounters();
-    for (const StatsCounter &counter : counters)
+    std::size_t slotCount = 0;
+    for (const StatsCounter &counter : StatsCounters()) {
         result.tables.push_back({counter.title, counter.note, counter.labels,
                                  std::vector<long long>(counter.labels.size(), 0)});
-
-    // Each row starts from the state the program holds before its first reading, so that
-    // nothing of an earlier row stays behind.
-    auto fresh = std::make_unique<ReadingState>();
-    BuildTimeZoneTables(fresh->Zones);
-    FillBodyNames(fresh->BodyNames);
-    auto state = std::make_unique<ReadingState>();
-    RowTexts texts;
-    while (reader.next(record)) {
-        FormValues values;
-        std::string reason = record.error;
-        TimeSource source;
-        if (reason.empty() && FormValuesFromRow(record.fields, values, reason, texts, &source)) {
-            if (const std::optional<Refusal> refusal = CheckFormValues(values))
-                reason = refusal->message.toStdString();
-        }
-        if (!reason.empty()) {
-            NoteRefusal(result, record.line, reason);
-            continue;
-        }
-        *state = *fresh;
-        state->Method = options.chart.Method;
-        state->Houses = options.chart.Houses;
-        const ReadingOutcome outcome = RunReading(values, *state);
-        ++result.readings;
-        for (std::size_t i = 0; i < counters.size(); ++i)
-            counters[i].count(*state, outcome, result.tables[i].counts);
+        slotCount += counter.labels.size();
     }
-    if (reader.failed()) {
-        error = options.input + ": read error";
-        return false;
-    }
-    return true;
+    long long shown = 0; // reasons written
+    const auto collect = [&result, &shown](ChunkResult &chunk) {
+        // The reasons come in input order; only the first few of the whole file are shown.
+        const std::string_view reasons = chunk.text.view();
+        for (std::size_t from = 0; from < reasons.size() && shown < kReasonsShown; ++shown) {
+            const std::size_t end = reasons.find('\n', from) + 1;
+            std::fwrite(reasons.data() + from, 1, end - from, stderr);
+            from = end;
+        }
+        result.refused += chunk.refused;
+        result.readings += chunk.readings;
+        std::size_t slot = 0;
+        for (StatsTable &table : result.tables) {
+            for (long long &count : table.counts)
+                count += chunk.counts[slot++];
+        }
+        return true;
+    };
+    return rows.run([slotCount] { return std::make_unique<Tally>(slotCount); }, collect, error);
 }
 
 std::string ShareText(long long count, long long total) {
     if (total <= 0)
         return "-";
     // Tenths of a percent, rounded half up, written by hand: the C library's formatting
-    // follows the locale.
-    const long long tenths = (count * 2000 + total) / (2 * total);
+    // follows the locale. Worked in 128 bits, so that no count overflows.
+    const auto tenths = static_cast<long long>((static_cast<__int128>(count) * 2000 + total) /
+                                               (static_cast<__int128>(total) * 2));
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
 

@@ -6,11 +6,13 @@
 // input, the text and the chart follow from it.
 #pragma once
 
+#include "cli/row_pipeline.h"
 #include "reading/driver.h"
 #include "reading/reading_state.h"
 
 #include <QString>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,7 @@ struct StatsCounter {
     std::string note; // what a share is of, or how a reading may count more than once
     std::vector<std::string> labels;
     // Adds one reading to `counts` (one slot per label).
-    void (*count)(const ReadingState &state, const ReadingOutcome &outcome,
-                  std::vector<long long> &counts);
+    void (*count)(const RowReading &row, std::span<long long> counts);
 };
 
 inline constexpr const char *kLeadingPlanetsTitle = "Leading planets";
@@ -45,14 +46,16 @@ struct StatsResult {
 };
 
 struct StatsOptions {
-    std::string input; // a file, or "-" for standard input
-    ChartChoice chart; // positions method and house system
+    std::string input;     // a file, or "-" for standard input
+    int threads = 1;       // worker threads, 1 or more
+    ChartChoice chart;     // positions method and house system
+    bool progress = false; // a progress line on standard error while the rows run
 };
 
-// Reads the batch CSV (the batch command's header and rows) and counts its readings. Rows
-// that are malformed or refused are counted and their first few reasons written to
-// standard error. False, with `error` set, when the input cannot be read or its first line
-// is not the header.
+// Reads the batch CSV (the batch command's header and rows) through the batch's row
+// pipeline and counts its readings. Rows that are malformed or refused are counted and the
+// reasons of the first few, in input order, written to standard error. False, with `error`
+// set, when the input cannot be read or its first line is not the header.
 bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error);
 
 // The tables as text: count and share of the readings for each category.

@@ -43,12 +43,30 @@ struct Scale {
     double step; // percent between grid lines
 };
 
-// A round top for the scale a little above the largest share, so that the bars of one
-// panel can be compared with each other.
+constexpr int kGridLines = 5; // about as many steps on a scale
+
+// Each panel on its own scale, from 0 to a round top at or a little above its largest
+// share (an average chart has several aspects of a kind, so a share may pass 100%): a step
+// of 1, 2 or 5 times a power of ten, about five steps in all.
 Scale ScaleFor(double largest) {
-    const double step = largest <= 10 ? 2 : largest <= 25 ? 5 : largest <= 60 ? 10 : 20;
-    const double top = std::max(step, std::ceil(largest / step) * step);
-    return {std::min(top, 100.0), step};
+    if (!(largest > 0))
+        return {100.0, 20.0};
+    const double rough = largest / kGridLines;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough) {
+            step = factor * power;
+            break;
+        }
+    }
+    return {std::max(step, std::ceil(largest / step) * step), step};
+}
+
+// "20%", "2.5%", "0.05%": as many decimals as the step needs.
+QString PercentLabel(double percent, double step) {
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    return QString::number(percent, 'f', decimals) + QLatin1Char('%');
 }
 
 // Leading planets in the colours the wheel marks them in; the other panels each in one
@@ -102,7 +120,7 @@ void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long lon
         p.setPen(QPen(kGrid, 1));
         p.drawLine(QPointF(x, barsTop - 4), QPointF(x, barsBottom));
         p.setPen(kQuietInk);
-        const QString label = QString::number(percent, 'f', 0) + QLatin1Char('%');
+        const QString label = PercentLabel(percent, scale.step);
         const qreal width = QFontMetricsF(p.font()).horizontalAdvance(label);
         p.drawText(QPointF(x - width / 2, barsTop - 7), label);
     }
@@ -122,11 +140,16 @@ void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long lon
         p.setBrush(BarColour(table, index, row));
         if (right > kBarsLeft)
             p.drawRoundedRect(QRectF(kBarsLeft, y + 1, right - kBarsLeft, kBarHeight), 2, 2);
-        p.setPen(kInk);
-        p.setFont(Font(11, count > 0 && percent >= largest));
-        p.drawText(QPointF(right + 6, y + kBarHeight - 2),
-                   Text(ShareText(count, readings)) + QStringLiteral("  (") +
-                       QString::number(count) + QLatin1Char(')'));
+        // The share after its bar, or, when that would run past the picture's edge, inside
+        // the bar's end (a bar that long always has the room).
+        const QFont valueFont = Font(11, count > 0 && percent >= largest);
+        const QString value = Text(ShareText(count, readings)) + QStringLiteral("  (") +
+                              QString::number(count) + QLatin1Char(')');
+        const qreal width = QFontMetricsF(valueFont).horizontalAdvance(value);
+        const bool inside = right + 6 + width > kWidth - kMargin;
+        p.setPen(inside ? QColor(Qt::white) : kInk);
+        p.setFont(valueFont);
+        p.drawText(QPointF(inside ? right - 6 - width : right + 6, y + kBarHeight - 2), value);
     }
     p.setPen(QPen(kQuietInk, 1));
     p.drawLine(QPointF(kBarsLeft, barsTop - 4), QPointF(kBarsLeft, barsBottom));

@@ -21,7 +21,25 @@ double ArcTan2(double y, double x);
 
 // Degrees brought into 0 <= a < 360 by whole turns. Any finite a; NaN or an infinity
 // gives NaN.
-double ReduceDegrees(double a);
+//
+// The remainder of a division by 360 (std::fmod, which is exact) gives the same number
+// that removing 360 one turn at a time would, in one step and without looping forever on
+// an infinity. Within a turn either side of 0..360, where nearly every angle of a chart
+// lies, the remainder is the angle itself or one exact subtraction away (a - 360 is exact
+// for 360 <= a < 720), so the division is spared there: every chart reduces hundreds of
+// angles.
+double ReduceDegreesByRemainder(double a);
+inline double ReduceDegrees(double a) {
+    if (a >= 0.0 && a < 360.0)
+        return a;
+    if (a >= 360.0 && a < 720.0)
+        return a - 360.0;
+    if (a < 0.0 && a > -360.0) {
+        const double r = a + 360.0;
+        return r >= 360.0 ? 0.0 : r; // a tiny negative angle rounds up to a full turn
+    }
+    return ReduceDegreesByRemainder(a);
+}
 
 // Degrees brought into 0 <= a <= 360 by whole turns, where a positive whole number of
 // turns stays exactly 360 rather than 0. The Moon's and the planets' longitudes keep this

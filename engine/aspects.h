@@ -49,8 +49,14 @@ struct Aspect {
 // wide orbs let two kinds overlap), ordered by A then B. A point is never in aspect with
 // itself, and the ascendant and midheaven are not taken as a pair. An orb counts up to and
 // including its limit. Longitudes are degrees in any range; motions are degrees per day.
+//
+// Applying or separating is judged from the daily motions at the instant: an aspect applies
+// when the two points' relative motion drives their separation towards the exact angle.
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs);
+// The same into `found`, emptied first; its storage is reused.
+void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, const AspectOrbs &orbs,
+                 std::vector<Aspect> &found);
 
 // The aspects between the points of two charts: point A of the first (0..11) to point B of
 // the second, every pair (the same point of both included), at most one aspect a pair, the

@@ -29,7 +29,6 @@ constexpr std::array<PlanetSource, 9> kPlanetSources = {{
     {kPlutoBody, kPluto},
 }};
 
-constexpr int kBodyStepDays = 1;      // days between the two looks at a body
 constexpr int kAngleStepMinutes = 15; // minutes between the two looks at an angle
 
 // The change from `from` to `to` the short way round, in -180 < change <= 180 degrees.
@@ -170,31 +169,47 @@ std::optional<PositionMethod> PositionMethodFromName(std::string_view name) {
     return std::nullopt;
 }
 
-void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart) {
-    SiteAndClock clock = PrepareSiteAndClock(birth);
-    const UniversalMoment dayLater = clock.Moment.DaysLater(kBodyStepDays);
-    const double d = dayLater.DaysSinceJ2000();
+namespace {
+
+// The Sun's, the Moon's and the planets' instantaneous daily motions at the moment, in
+// chart order, and their longitudes.
+void BodiesAndMotions(const UniversalMoment &moment, std::array<double, kBodyCount> &longitude,
+                      PointTable &motion) {
+    const double d = moment.DaysSinceJ2000();
     double j2000[kElementBodies];
-    GeocentricLongitudes(d, j2000);
+    double rates[kElementBodies];
+    GeocentricLongitudesAndRates(d, j2000, rates);
+    const double precession = PrecessionRate(d);
     for (const PlanetSource &source : kPlanetSources) {
-        const double later = PrecessLongitudeToDate(j2000[source.element], d);
-        chart.DailyMotion[source.chart] =
-            ShortArc(chart.Longitude[source.chart], later) / kBodyStepDays;
+        longitude[source.chart] = PrecessLongitudeToDate(j2000[source.element], d);
+        motion[source.chart] = rates[source.element] + precession;
     }
+    const double T = moment.CenturiesSinceJ2000();
+    longitude[kMoonBody] = MoonLongitude(T);
+    motion[kMoonBody] = MoonLongitudeRate(T);
+}
 
-    const double moonLater = MoonLongitude(dayLater.CenturiesSinceJ2000());
-    chart.DailyMotion[kMoonBody] = ShortArc(chart.Longitude[kMoonBody], moonLater) / kBodyStepDays;
+} // namespace
 
-    clock.Moment = clock.Moment.MinutesLater(kAngleStepMinutes);
-    const double sidereal = LocalSiderealDegrees(clock);
-    const double obliquity = MeanObliquity1900(clock.Moment.CenturiesSince1900());
+void StandardAngleMotions(const SiteAndClock &clock, double ascendant, double midheaven,
+                          PointTable &motion) {
+    SiteAndClock later = clock;
+    later.Moment = clock.Moment.MinutesLater(kAngleStepMinutes);
+    const double sidereal = LocalSiderealDegrees(later);
+    const double obliquity = MeanObliquity1900(later.Moment.CenturiesSince1900());
     const double perDay = 1440.0 / kAngleStepMinutes;
-    chart.DailyMotion[kAscBody] =
-        ShortArc(chart.Longitude[kAscBody],
-                 AscendantFromSiderealTime(sidereal, obliquity, clock.SiteLatitude)) *
+    motion[kAscBody] =
+        ShortArc(ascendant, AscendantFromSiderealTime(sidereal, obliquity, later.SiteLatitude)) *
         perDay;
-    chart.DailyMotion[kMidheavenPoint] =
-        ShortArc(chart.Midheaven, MidheavenFromSiderealTime(sidereal, obliquity)) * perDay;
+    motion[kMidheavenPoint] =
+        ShortArc(midheaven, MidheavenFromSiderealTime(sidereal, obliquity)) * perDay;
+}
+
+void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart) {
+    const SiteAndClock clock = PrepareSiteAndClock(birth);
+    std::array<double, kBodyCount> longitude{};
+    BodiesAndMotions(clock.Moment, longitude, chart.DailyMotion);
+    StandardAngleMotions(clock, chart.Longitude[kAscBody], chart.Midheaven, chart.DailyMotion);
 }
 
 void CalculateChart(const BirthData &birth, ChartPositions &chart) {
@@ -202,6 +217,27 @@ void CalculateChart(const BirthData &birth, ChartPositions &chart) {
     CalculateMoonPosition(birth, chart);
     CalculatePlanetPositions(birth, chart);
     CalculateDailyMotions(birth, chart);
+}
+
+// The same steps as the three operations, in numbers only: every value comes out of the
+// same functions with the same arguments.
+void CalculateStandardNumbers(const BirthData &birth, ChartNumbers &numbers) {
+    const SiteAndClock clock = PrepareSiteAndClock(birth);
+    numbers.LocalSidereal = LocalSiderealDegrees(clock);
+    numbers.Obliquity = MeanObliquity1900(clock.Moment.CenturiesSince1900());
+    numbers.Latitude = clock.SiteLatitude;
+    numbers.Longitude[kAscBody] =
+        AscendantFromSiderealTime(numbers.LocalSidereal, numbers.Obliquity, numbers.Latitude);
+    numbers.Midheaven =
+        ReduceDegrees(MidheavenFromSiderealTime(numbers.LocalSidereal, numbers.Obliquity));
+    numbers.NorthNode = ReduceDegrees(MeanLunarNode(clock.Moment.CenturiesSinceJ2000()));
+    numbers.SouthNode = ReduceDegrees(numbers.NorthNode + 180.0);
+    numbers.Nodes = NodeKind::Mean;
+    numbers.UniversalTime = clock.Moment.Civil();
+    numbers.Method = PositionMethod::Standard;
+    BodiesAndMotions(clock.Moment, numbers.Longitude, numbers.DailyMotion);
+    StandardAngleMotions(clock, numbers.Longitude[kAscBody], numbers.Midheaven,
+                         numbers.DailyMotion);
 }
 
 } // namespace starloom

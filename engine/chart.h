@@ -140,12 +140,41 @@ void CalculatePlanetPositions(const BirthData &birth, ChartPositions &chart);
 // names no sign (a longitude of exactly 360) leaves the previous name in place.
 void TakeMoonSignFromText(ChartPositions &chart);
 
-// Sets DailyMotion: each point's longitude a short while later less its longitude now,
-// per day. The bodies are taken a day later; the ascendant and midheaven, which turn
-// once a day, a quarter of an hour later. Needs the three operations above first.
+// Sets DailyMotion, degrees per day: the Sun's, the Moon's and the planets' instantaneous
+// rates (the formulas' own motion, differentiated), and for the ascendant and midheaven,
+// which turn once a day, their change over the next quarter of an hour. Needs the three
+// operations above first.
 void CalculateDailyMotions(const BirthData &birth, ChartPositions &chart);
 
 // The three operations in their fixed order, then the daily motions.
 void CalculateChart(const BirthData &birth, ChartPositions &chart);
+
+// The numbers a calculation gives, without any text: what the chart of numbers
+// (engine/natal_chart.h) is made from.
+struct ChartNumbers {
+    std::array<double, kBodyCount> Longitude{}; // chart order, as ChartPositions holds them
+    PointTable DailyMotion{};                   // degrees per day, as ChartPositions holds them
+    double Midheaven = 0;                       // degrees 0..360
+    double NorthNode = 0;                       // degrees 0..360
+    double SouthNode = 0;
+    NodeKind Nodes = NodeKind::Mean;
+    CivilDateTime UniversalTime;
+    PositionMethod Method = PositionMethod::Standard;
+    // What the ascendant and midheaven were cast with: the local sidereal angle (degrees,
+    // west longitude taken off), the obliquity (degrees) and the latitude (degrees north).
+    double LocalSidereal = 0;
+    double Obliquity = 0;
+    double Latitude = 0;
+};
+
+// The standard method's numbers: the same longitudes, midheaven, nodes, universal time and
+// daily motions that CalculateChart leaves, made without its texts. Birth fields as above.
+void CalculateStandardNumbers(const BirthData &birth, ChartNumbers &numbers);
+
+// The ascendant's and the midheaven's motion over the quarter of an hour after the clock's
+// moment, degrees per day, from the standard formulas (for their longitudes `ascendant`
+// and `midheaven` at the moment), into motion[kAscBody] and motion[kMidheavenPoint].
+void StandardAngleMotions(const SiteAndClock &clock, double ascendant, double midheaven,
+                          PointTable &motion);
 
 } // namespace starloom

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <complex>
 #include <limits>
 #include <numbers>
 
@@ -58,21 +59,78 @@ double AngleRadians(double baseDegrees, double rateArcsec, double T) {
     return (baseDegrees + rateArcsec * T / kArcsecPerDegree) * kDegToRad;
 }
 
-// Heliocentric ecliptic x, y (astronomical units) in the plane of the J2000 ecliptic.
+// Heliocentric ecliptic x, y (astronomical units) in the plane of the J2000 ecliptic, and
+// their rates (astronomical units per day) when asked for.
 struct PlaneXY {
     double x, y;
 };
 
-PlaneXY HeliocentricXY(const OrbitalElements &el, bool inEcliptic) {
+// How fast the elements of one body change, per day: the semi-major axis (astronomical
+// units), the eccentricity, and the mean anomaly, the perihelion and the node (radians).
+// (The inclination's drift moves a longitude by less than a billionth of a degree a day and
+// is left out of the rates.)
+struct ElementRates {
+    double a, e, meanAnomaly, peri, node;
+};
+
+ElementRates RatesOf(int index) {
+    const ElementRow &row = kElements[index];
+    const double perDay = kDegToRad / kArcsecPerDegree / kDaysPerJulianCentury;
+    return {row.aRate / kDaysPerJulianCentury, row.eRate / kDaysPerJulianCentury,
+            (row.LRate - row.periRate) * perDay, row.periRate * perDay, row.nodeRate * perDay};
+}
+
+// The position of a body in its orbit, and, when `rate` is given, its velocity: the
+// elements' rates carried through Kepler's equation and the ellipse r = a (1 - e^2) / (1 +
+// e cos nu), with dnu/dM = (1 + e cos nu)^2 / (1 - e^2)^1.5 and dnu/de = sin nu (2 + e cos
+// nu) / (1 - e^2) (J. M. A. Danby, "Fundamentals of Celestial Mechanics", 2nd ed., chapter
+// 6), and the turning of the perihelion and the node.
+PlaneXY HeliocentricXY(const OrbitalElements &el, bool inEcliptic,
+                       const ElementRates *rate = nullptr, PlaneXY *velocity = nullptr) {
     const double M = ReduceRadians(el.L - el.peri);
     const double nu = SolveKepler(M, el.e);
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(nu));
-    if (inEcliptic) // the Earth: inclination and node are not used
-        return {r * std::cos(nu + el.peri), r * std::sin(nu + el.peri)};
+    const double cosNu = std::cos(nu);
+    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * cosNu);
+    double nuRate = 0.0;
+    double rRate = 0.0;
+    if (rate != nullptr) {
+        const double sinNu = std::sin(nu);
+        const double oneLessE2 = 1.0 - el.e * el.e;
+        const double q = 1.0 + el.e * cosNu;
+        nuRate = rate->meanAnomaly * q * q / (oneLessE2 * std::sqrt(oneLessE2)) +
+                 sinNu * (2.0 + el.e * cosNu) / oneLessE2 * rate->e;
+        rRate = rate->a * oneLessE2 / q +
+                el.a * (-2.0 * el.e * q - oneLessE2 * cosNu) / (q * q) * rate->e +
+                el.a * oneLessE2 * el.e * sinNu / (q * q) * nuRate;
+    }
+    if (inEcliptic) { // the Earth: inclination and node are not used
+        const double w = nu + el.peri;
+        const double cosW = std::cos(w);
+        const double sinW = std::sin(w);
+        if (rate != nullptr) {
+            const double wRate = nuRate + rate->peri;
+            *velocity = {rRate * cosW - r * sinW * wRate, rRate * sinW + r * cosW * wRate};
+        }
+        return {r * cosW, r * sinW};
+    }
     const double u = el.peri + nu - el.node; // argument of latitude
     const double cosI = std::cos(el.i);
-    return {r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * cosI),
-            r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * cosI)};
+    const double cosNode = std::cos(el.node);
+    const double sinNode = std::sin(el.node);
+    const double cosU = std::cos(u);
+    const double sinU = std::sin(u);
+    const double X = cosNode * cosU - sinNode * sinU * cosI;
+    const double Y = sinNode * cosU + cosNode * sinU * cosI;
+    if (rate != nullptr) {
+        const double uRate = nuRate + rate->peri - rate->node;
+        const double n = rate->node;
+        const double XRate = -sinNode * n * cosU - cosNode * sinU * uRate -
+                             cosNode * n * sinU * cosI - sinNode * cosU * uRate * cosI;
+        const double YRate = cosNode * n * cosU - sinNode * sinU * uRate -
+                             sinNode * n * sinU * cosI + cosNode * cosU * uRate * cosI;
+        *velocity = {rRate * X + r * XRate, rRate * Y + r * YRate};
+    }
+    return {r * X, r * Y};
 }
 
 // Periodic terms of the Moon's longitude: multiples of D, M, M', F, the coefficient in
@@ -106,9 +164,7 @@ double ReduceRadians(double x) {
     return r;
 }
 
-// std::fmod is exact, so these give the same numbers that removing 360 one turn at a
-// time would, but in one step and without looping forever on an infinity.
-double ReduceDegrees(double a) {
+double ReduceDegreesByRemainder(double a) {
     double r = std::fmod(a, 360.0);
     if (r < 0.0)
         r += 360.0;
@@ -116,7 +172,14 @@ double ReduceDegrees(double a) {
     return r >= 360.0 ? 0.0 : r;
 }
 
+// As ReduceDegrees: the remainder is spared within a turn either side of 0..360.
 double ReduceDegreesKeepingFullTurn(double a) {
+    if (a >= 0.0 && a < 360.0)
+        return a;
+    if (a >= 360.0 && a < 720.0)
+        return a == 360.0 ? 360.0 : a - 360.0;
+    if (a < 0.0 && a > -360.0)
+        return a + 360.0;
     double r = std::fmod(a, 360.0);
     if (r < 0.0)
         r += 360.0;
@@ -183,6 +246,27 @@ double LongitudeFromEarth(int index, const OrbitalElements &body, const PlaneXY 
     return ReduceDegreesKeepingFullTurn(ArcTan2(b.y - earth.y, b.x - earth.x) * kRadToDeg);
 }
 
+// The rate of the longitude of the direction (x, y) moving at (vx, vy): (x vy - y vx) /
+// (x^2 + y^2) radians per unit of time, here degrees per day.
+double DirectionRate(const PlaneXY &p, const PlaneXY &v) {
+    return (p.x * v.y - p.y * v.x) / (p.x * p.x + p.y * p.y) * kRadToDeg;
+}
+
+// The moon series' mean arguments (radians, and their rates in radians per Julian
+// century) and the eccentricity factor.
+struct MoonArguments {
+    double Lp, D, M, Mp, F, E;
+};
+
+MoonArguments MoonArgumentsAt(double T) {
+    return {218.3164591 + 481267.88134236 * T,              // mean longitude, degrees
+            (297.8502042 + 445267.1115168 * T) * kDegToRad, // mean elongation
+            (357.5291092 + 35999.0502909 * T) * kDegToRad,  // Sun's mean anomaly
+            (134.9634114 + 477198.8676313 * T) * kDegToRad, // Moon's mean anomaly
+            (93.2720993 + 483202.0175273 * T) * kDegToRad,  // argument of latitude
+            1.0 - 0.002516 * T - 0.0000074 * T * T};        // Earth's eccentricity factor
+}
+
 } // namespace
 
 void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]) {
@@ -191,27 +275,87 @@ void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]) {
         longitudes[index] = LongitudeFromEarth(index, *LoadOrbitalElements(index, d), earthXY);
 }
 
+void GeocentricLongitudesAndRates(double d, double (&longitudes)[kElementBodies],
+                                  double (&rates)[kElementBodies]) {
+    const ElementRates earthRates = RatesOf(kEarth);
+    PlaneXY earthVelocity{};
+    const PlaneXY earthXY =
+        HeliocentricXY(*LoadOrbitalElements(kEarth, d), true, &earthRates, &earthVelocity);
+    for (int index = 0; index < kElementBodies; ++index) {
+        const OrbitalElements body = *LoadOrbitalElements(index, d);
+        PlaneXY b{0.0, 0.0};
+        PlaneXY v{0.0, 0.0};
+        if (index != kEarth) {
+            const ElementRates bodyRates = RatesOf(index);
+            b = HeliocentricXY(body, false, &bodyRates, &v);
+        }
+        longitudes[index] =
+            ReduceDegreesKeepingFullTurn(ArcTan2(b.y - earthXY.y, b.x - earthXY.x) * kRadToDeg);
+        rates[index] = DirectionRate({b.x - earthXY.x, b.y - earthXY.y},
+                                     {v.x - earthVelocity.x, v.y - earthVelocity.y});
+    }
+}
+
+double PrecessionRate(double d) {
+    const double T = d / kDaysPerJulianCentury;
+    return (5029.0966 + 2.0 * 1.11113 * T) / kArcsecPerDegree / kDaysPerJulianCentury;
+}
+
 double PrecessLongitudeToDate(double lambda, double d) {
     const double T = d / kDaysPerJulianCentury;
     return ReduceDegrees(lambda + (5029.0966 * T + 1.11113 * T * T) / kArcsecPerDegree);
 }
 
 double MoonLongitude(double T) {
-    const double Lp = 218.3164591 + 481267.88134236 * T;              // mean longitude, degrees
-    const double D = (297.8502042 + 445267.1115168 * T) * kDegToRad;  // mean elongation
-    const double M = (357.5291092 + 35999.0502909 * T) * kDegToRad;   // Sun's mean anomaly
-    const double Mp = (134.9634114 + 477198.8676313 * T) * kDegToRad; // Moon's mean anomaly
-    const double F = (93.2720993 + 483202.0175273 * T) * kDegToRad;   // argument of latitude
-    const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;          // Earth's eccentricity factor
+    const MoonArguments a = MoonArgumentsAt(T);
     double sum = 0.0;
     for (const MoonTerm &term : kMoonTerms) {
-        const double arg = term.d * D + term.m * M + term.mp * Mp + term.f * F;
+        const double arg = term.d * a.D + term.m * a.M + term.mp * a.Mp + term.f * a.F;
         double value = term.coefficient * std::sin(arg);
         if (term.timesE)
-            value *= E;
+            value *= a.E;
         sum += value;
     }
-    return ReduceDegreesKeepingFullTurn(Lp + sum);
+    return ReduceDegreesKeepingFullTurn(a.Lp + sum);
+}
+
+double MoonLongitudeRate(double T) {
+    // The series term by term: c E sin(arg) changes at c (E' sin(arg) + E cos(arg) arg').
+    // Each argument is a sum of small multiples of four angles, so its cosine and sine are
+    // the real and imaginary parts of a product of powers of e^(iD), e^(iM), e^(iM'),
+    // e^(iF): four sines and cosines for the whole series instead of one per term.
+    const MoonArguments a = MoonArgumentsAt(T);
+    using Turn = std::complex<double>;
+    const auto powers = [](double angle, int lowest, int highest) {
+        std::array<Turn, 8> table{}; // exponents lowest .. highest
+        const Turn unit = std::polar(1.0, angle);
+        Turn up(1.0, 0.0);
+        for (int n = 0; n <= highest; ++n, up *= unit)
+            table[n - lowest] = up;
+        Turn down = std::conj(unit);
+        for (int n = -1; n >= lowest; --n, down *= std::conj(unit))
+            table[n - lowest] = down;
+        return table;
+    };
+    constexpr int kLowD = 0, kLowM = -1, kLowMp = -2, kLowF = -2;
+    const std::array<Turn, 8> powD = powers(a.D, kLowD, 4);
+    const std::array<Turn, 8> powM = powers(a.M, kLowM, 1);
+    const std::array<Turn, 8> powMp = powers(a.Mp, kLowMp, 3);
+    const std::array<Turn, 8> powF = powers(a.F, kLowF, 2);
+    const double ERate = -0.002516 - 2.0 * 0.0000074 * T; // per century
+    double sum = 481267.88134236;                         // degrees per century
+    for (const MoonTerm &term : kMoonTerms) {
+        const Turn z = powD[term.d - kLowD] * powM[term.m - kLowM] * powMp[term.mp - kLowMp] *
+                       powF[term.f - kLowF];
+        const double argRate = (term.d * 445267.1115168 + term.m * 35999.0502909 +
+                                term.mp * 477198.8676313 + term.f * 483202.0175273) *
+                               kDegToRad;
+        double rate = term.coefficient * z.real() * argRate;
+        if (term.timesE)
+            rate = rate * a.E + term.coefficient * z.imag() * ERate;
+        sum += rate;
+    }
+    return sum / kDaysPerJulianCentury;
 }
 
 } // namespace starloom

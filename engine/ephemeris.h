@@ -53,6 +53,17 @@ double SolveKepler(double M, double e);
 // all of them. Any finite d (see LoadOrbitalElements); NaN or an infinity gives NaN.
 void GeocentricLongitudes(double d, double (&longitudes)[kElementBodies]);
 
+// GeocentricLongitudes, the same numbers, and each body's instantaneous rate of change of
+// that longitude in degrees per day (negative while it moves backwards), from the motion of
+// the body and the Earth in their Keplerian orbits. Any finite d; NaN or an infinity gives
+// NaN.
+void GeocentricLongitudesAndRates(double d, double (&longitudes)[kElementBodies],
+                                  double (&rates)[kElementBodies]);
+
+// The rate of PrecessLongitudeToDate's correction at d days from J2000.0, degrees per day
+// (about 0.0000382).
+double PrecessionRate(double d);
+
 // General precession in longitude from J2000 to the date (J. H. Lieske et al. 1977,
 // IAU 1976 values): the J2000 longitude `lambda` (degrees, any finite value) at d days of
 // universal time from J2000.0 turned into a longitude of the equinox of date, in
@@ -66,5 +77,9 @@ double PrecessLongitudeToDate(double lambda, double d);
 // of a degree within a century or two of 2000 and drifts further outside; NaN or an
 // infinite T gives NaN.
 double MoonLongitude(double T);
+
+// The instantaneous rate of MoonLongitude at T, degrees per day (the series differentiated
+// term by term; 11.8 to 15.4 degrees a day).
+double MoonLongitudeRate(double T);
 
 } // namespace starloom

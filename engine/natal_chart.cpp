@@ -19,21 +19,43 @@ bool InStandardYears(const BirthData &birth) {
     return birth.BirthYear >= kStandardFirstYear && birth.BirthYear <= kStandardLastYear;
 }
 
-// The sidereal angle and obliquity the standard formulas cast the ascendant with.
-void StandardHouseFrame(const BirthData &birth, NatalChart &chart) {
+// The precise table's numbers of a birth: CalculatePreciseChart's, without its texts. The
+// midheaven and the ascendant come from the apparent sidereal time and the true obliquity,
+// the node is the true node, and the angles' daily motion is their change over a quarter of
+// an hour. False outside the table.
+bool CalculatePreciseNumbers(const BirthData &birth, ChartNumbers &numbers) {
+    const CivilDateTime ut = UniversalDateTime(birth);
+    const double d = JulianDaysSinceJ2000(ut);
     const SiteAndClock clock = PrepareSiteAndClock(birth);
-    chart.LocalSidereal = LocalSiderealDegrees(clock);
-    chart.Obliquity = MeanObliquity1900(clock.Moment.CenturiesSince1900());
-    chart.Latitude = clock.SiteLatitude;
-}
-
-// The same from the precise table: apparent sidereal time and the true obliquity.
-void PreciseHouseFrame(const BirthData &birth, NatalChart &chart) {
-    const SiteAndClock clock = PrepareSiteAndClock(birth);
-    const double d = JulianDaysSinceJ2000(chart.UniversalTime);
-    chart.LocalSidereal = ApparentSiderealDegrees(d) - clock.SiteLongitude; // west positive
-    chart.Obliquity = TrueObliquity(d);
-    chart.Latitude = clock.SiteLatitude;
+    const double east = -clock.SiteLongitude; // SiteLongitude counts west positive
+    PreciseChartValues values;
+    if (!PreciseChartAt(d, east, clock.SiteLatitude, values))
+        return false;
+    numbers.Longitude = values.longitude;
+    numbers.DailyMotion = {};
+    std::copy(values.dailyMotion.begin(), values.dailyMotion.end(), numbers.DailyMotion.begin());
+    numbers.UniversalTime = ut;
+    numbers.Method = PositionMethod::Precise;
+    numbers.LocalSidereal = ApparentSiderealDegrees(d) + east;
+    numbers.Obliquity = TrueObliquity(d);
+    numbers.Latitude = clock.SiteLatitude;
+    numbers.Midheaven =
+        ReduceDegrees(MidheavenFromSiderealTime(numbers.LocalSidereal, numbers.Obliquity));
+    numbers.NorthNode = ReduceDegrees(TrueNodeLongitude(d));
+    numbers.SouthNode = ReduceDegrees(numbers.NorthNode + 180.0);
+    numbers.Nodes = NodeKind::True;
+    constexpr double kAngleStepDays = 0.25 / 24.0; // a quarter of an hour
+    const auto perDay = [](double from, double to) {
+        const double change = std::fmod(to - from + 540.0, 360.0) - 180.0; // the short way
+        return change / kAngleStepDays;
+    };
+    const double later = d + kAngleStepDays;
+    numbers.DailyMotion[kAscBody] =
+        perDay(numbers.Longitude[kAscBody], PreciseAscendant(later, east, clock.SiteLatitude));
+    numbers.DailyMotion[kMidheavenPoint] =
+        perDay(numbers.Midheaven, MidheavenFromSiderealTime(ApparentSiderealDegrees(later) + east,
+                                                            TrueObliquity(later)));
+    return true;
 }
 
 // Cusps in whole signs or equal houses from the chart's own ascendant, so that the houses
@@ -49,18 +71,24 @@ void CuspsFromAscendant(HouseCusps &houses, double ascendant) {
 
 NatalChart CalculateNatalChart(const BirthData &birth, const ChartRequest &request) {
     NatalChart chart;
-    ChartPositions positions;
+    CalculateNatalChart(birth, request, chart);
+    return chart;
+}
+
+void CalculateNatalChart(const BirthData &birth, const ChartRequest &request, NatalChart &chart) {
+    ChartNumbers numbers;
     bool precise = false;
     if (request.Method == PositionMethod::Precise || !InStandardYears(birth))
-        precise = CalculatePreciseChart(birth, positions);
+        precise = CalculatePreciseNumbers(birth, numbers);
     if (!precise)
-        CalculateChart(birth, positions);
-    chart.Method = positions.Method;
+        CalculateStandardNumbers(birth, numbers);
+    chart.Method = numbers.Method;
     chart.PreciseForDate = precise && request.Method == PositionMethod::Standard;
-    chart.UniversalTime = positions.UniversalTime;
+    chart.UniversalTime = numbers.UniversalTime;
     for (int body = 0; body < kBodyCount; ++body) {
-        chart.Bodies[body].Longitude = positions.Longitude[body];
-        chart.Bodies[body].DailyMotion = positions.DailyMotion[body];
+        chart.Bodies[body].Longitude = numbers.Longitude[body];
+        chart.Bodies[body].DailyMotion = numbers.DailyMotion[body];
+        chart.Bodies[body].Retrograde = false;
     }
     for (int p = 0; p < kPlanetCount; ++p) {
         ChartPoint &planet = chart.Bodies[kFirstPlanet + p];
@@ -73,19 +101,18 @@ NatalChart CalculateNatalChart(const BirthData &birth, const ChartRequest &reque
             planet.Retrograde = planet.DailyMotion < 0.0;
         }
     }
-    chart.Ascendant = positions.Longitude[kAscBody];
-    chart.Midheaven = positions.Midheaven;
+    chart.Ascendant = numbers.Longitude[kAscBody];
+    chart.Midheaven = numbers.Midheaven;
     chart.Descendant = ReduceDegrees(chart.Ascendant + 180.0);
     chart.ImumCoeli = ReduceDegrees(chart.Midheaven + 180.0);
-    chart.MidheavenMotion = positions.DailyMotion[kMidheavenPoint];
-    chart.NorthNode = positions.NorthNode;
-    chart.SouthNode = positions.SouthNode;
-    chart.Nodes = positions.Nodes;
+    chart.MidheavenMotion = numbers.DailyMotion[kMidheavenPoint];
+    chart.NorthNode = numbers.NorthNode;
+    chart.SouthNode = numbers.SouthNode;
+    chart.Nodes = numbers.Nodes;
+    chart.LocalSidereal = numbers.LocalSidereal;
+    chart.Obliquity = numbers.Obliquity;
+    chart.Latitude = numbers.Latitude;
 
-    if (precise)
-        PreciseHouseFrame(birth, chart);
-    else
-        StandardHouseFrame(birth, chart);
     chart.Houses =
         CalculateHouseCusps(request.Houses, chart.LocalSidereal, chart.Obliquity, chart.Latitude);
     chart.Houses.ascendant = chart.Ascendant;
@@ -97,9 +124,8 @@ NatalChart CalculateNatalChart(const BirthData &birth, const ChartRequest &reque
             HouseOfLongitude(chart.Bodies[body].Longitude, chart.Houses.cusps);
     chart.Bodies[kAscBody].House = 1;
 
-    chart.Aspects =
-        FindAspects(AspectPointLongitudes(chart), AspectPointMotions(chart), request.Orbs);
-    return chart;
+    FindAspects(AspectPointLongitudes(chart), AspectPointMotions(chart), request.Orbs,
+                chart.Aspects);
 }
 
 ChartPositions PositionsOf(const NatalChart &chart) {

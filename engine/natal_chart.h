@@ -73,6 +73,9 @@ struct ChartRequest {
 // gives a chart with Method Standard computed by the formulas as they stand (the form and
 // the command line refuse such births before they get here).
 NatalChart CalculateNatalChart(const BirthData &birth, const ChartRequest &request);
+// The same into an existing chart, whose storage (the aspect list's) is reused: for a batch
+// that computes one chart after another.
+void CalculateNatalChart(const BirthData &birth, const ChartRequest &request, NatalChart &chart);
 
 // The numbers of a chart in the older shape the file writers and the classifier read: the
 // eleven longitudes, their texts, the angles, the nodes and the motions.

@@ -3,6 +3,7 @@
 
 #include "engine/tables.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -84,6 +85,73 @@ std::string FormatChartPosition(std::string_view dms) {
         result += '0';
     result += mm;
     return result;
+}
+
+namespace {
+
+// Whole degrees within the sign, whole minutes and the sign of a longitude below 360
+// degrees, truncated as FormatZodiacDMS truncates them; false for any other value.
+bool DegreesMinutesSign(double longitude, int &degrees, int &minutes, int &sign) {
+    const double v = std::fabs(longitude);
+    if (!(v < 360.0))
+        return false;
+    const double deg = std::floor(v);
+    minutes = static_cast<int>(std::floor(60.0 * (v - deg)));
+    // Whole degrees below 360: the integer quotient and remainder are exactly the floor of
+    // deg / 30 and fmod(deg, 30).
+    const int whole = static_cast<int>(deg);
+    sign = whole / 30;
+    degrees = whole % 30;
+    return sign < kSignCount && minutes >= 0 && minutes < 60;
+}
+
+} // namespace
+
+ChartPositionChars ChartPositionCharsOf(double longitude) {
+    ChartPositionChars out;
+    int degrees = 0;
+    int minutes = 0;
+    int sign = 0;
+    if (DegreesMinutesSign(longitude, degrees, minutes, sign)) {
+        char *c = out.chars.data();
+        c[0] = static_cast<char>('0' + degrees / 10);
+        c[1] = static_cast<char>('0' + degrees % 10);
+        c[2] = ' ';
+        c[3] = SignAbbreviations[3 * sign];
+        c[4] = SignAbbreviations[3 * sign + 1];
+        c[5] = SignAbbreviations[3 * sign + 2];
+        c[6] = ' ';
+        c[7] = static_cast<char>('0' + minutes / 10);
+        c[8] = static_cast<char>('0' + minutes % 10);
+        out.size = 9;
+        out.sign = sign;
+        return out;
+    }
+    // 360 degrees and beyond, NaN: whatever the two texts make of them.
+    const std::string text = FormatChartPosition(FormatZodiacDMS(longitude));
+    out.size = static_cast<std::uint8_t>(std::min(text.size(), out.chars.size()));
+    std::copy_n(text.begin(), out.size, out.chars.begin());
+    if (text.size() >= 6) {
+        for (int k = 0; k < kSignCount; ++k) {
+            if (text.compare(3, 3, SignAbbreviations.substr(3 * k, 3)) == 0)
+                out.sign = k;
+        }
+    }
+    return out;
+}
+
+int SignOfZodiacDMS(double longitude) {
+    int degrees = 0;
+    int minutes = 0;
+    int sign = 0;
+    if (DegreesMinutesSign(longitude, degrees, minutes, sign))
+        return sign;
+    const std::string dms = FormatZodiacDMS(longitude);
+    const std::string_view t = TrimBlanks(dms);
+    if (t.size() < 3)
+        return -1;
+    const std::optional<int> k = SignIndexOfAbbreviation(t.substr(t.size() - 3));
+    return k ? *k : -1;
 }
 
 std::string_view SignNameOfText(std::string_view text) {

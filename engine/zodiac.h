@@ -1,6 +1,8 @@
 // Zodiac texts: how every position reaches the rest of the program.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,22 @@ std::string FormatZodiacDMS(double longitude);
 // text is accepted: a missing degree sign or apostrophe leaves the degrees or minutes
 // "0", and the last three characters are taken as the sign whatever they are.
 std::string FormatChartPosition(std::string_view dms);
+
+// The chart form of a longitude, made in place without a text: the characters of
+// FormatChartPosition(FormatZodiacDMS(longitude)) (nine for a longitude below 360 degrees,
+// at most nine for any value) and the sign its characters 4 to 6 name, 0 (Aries) .. 11, or -1
+// when they name none.
+struct ChartPositionChars {
+    std::array<char, 12> chars{};
+    std::uint8_t size = 0;
+    int sign = -1;
+    std::string_view text() const { return {chars.data(), size}; }
+};
+ChartPositionChars ChartPositionCharsOf(double longitude);
+
+// The sign, 0 (Aries) .. 11, whose abbreviation ends FormatZodiacDMS(longitude): what
+// SignNameOfText finds in that text. -1 when it names none (360 degrees or more, NaN).
+int SignOfZodiacDMS(double longitude);
 
 // Full name of the sign whose abbreviation ends the trimmed text ("Aries" for a text
 // ending "Ari"); empty when it names no sign (any text is accepted).

@@ -65,10 +65,11 @@ int SignOfPositionText(std::string_view text) {
     return -1;
 }
 
-void CountSignOccupancy(const PositionTable &PositionText, PatternWork &work) {
+namespace {
+
+void CountSigns(const std::array<int, kBodyCount> &signs, PatternWork &work) {
     work.BodiesInSign.fill(0);
-    for (int body = 0; body < kBodyCount; ++body) {
-        const int sign = SignOfPositionText(PositionText[body]);
+    for (const int sign : signs) {
         if (sign >= 0)
             ++work.BodiesInSign[sign];
     }
@@ -77,6 +78,19 @@ void CountSignOccupancy(const PositionTable &PositionText, PatternWork &work) {
         work.VacantSign[sign] = work.BodiesInSign[sign] == 0;
         work.N += work.VacantSign[sign] ? 1 : 0;
     }
+}
+
+std::array<int, kBodyCount> SignsOf(const PositionTable &PositionText) {
+    std::array<int, kBodyCount> signs{};
+    for (int body = 0; body < kBodyCount; ++body)
+        signs[body] = SignOfPositionText(PositionText[body]);
+    return signs;
+}
+
+} // namespace
+
+void CountSignOccupancy(const PositionTable &PositionText, PatternWork &work) {
+    CountSigns(SignsOf(PositionText), work);
 }
 
 // A Seesaw is two groups of bodies facing each other across two empty stretches. The walk
@@ -152,8 +166,12 @@ bool BucketHolds(const std::array<bool, kSignCount> &VacantSign,
 }
 
 PatternWork ClassifyPositions(const PositionTable &PositionText) {
+    return ClassifySigns(SignsOf(PositionText));
+}
+
+PatternWork ClassifySigns(const std::array<int, kBodyCount> &signs) {
     PatternWork work;
-    CountSignOccupancy(PositionText, work);
+    CountSigns(signs, work);
     WalkSeesawBoundaries(work);
 
     auto &flags = work.PatternFlags;

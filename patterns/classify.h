@@ -57,6 +57,9 @@ bool BucketHolds(const std::array<bool, kSignCount> &VacantSign,
 // Occupancy, the Seesaw walk and all seven flags for the eleven position texts. Splay is
 // set exactly when no other flag is, so at least one flag is always set.
 PatternWork ClassifyPositions(const PositionTable &PositionText);
+// The same from the sign each of the eleven bodies stands in (0 = Aries .. 11; -1 for a
+// body whose text names no sign), as SignOfPositionText reads them from the texts.
+PatternWork ClassifySigns(const std::array<int, kBodyCount> &signs);
 
 // The classification and the report the report window shows for it.
 PatternReport ClassifyPlanetaryPattern(const PositionTable &PositionText);

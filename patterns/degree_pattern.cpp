@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace starloom {
 
@@ -40,7 +39,9 @@ bool AtMost(double arc, double limit) {
 double Normalised(double degrees) {
     if (!std::isfinite(degrees))
         return 0.0;
-    double turned = std::fmod(degrees, kFullCircle);
+    // fmod leaves a longitude already within one turn as it is.
+    double turned =
+        degrees >= 0.0 && degrees < kFullCircle ? degrees : std::fmod(degrees, kFullCircle);
     if (turned < 0.0)
         turned += kFullCircle;
     return turned >= kFullCircle ? 0.0 : turned; // -1e-20 turns into 360 after the addition
@@ -67,9 +68,15 @@ Circle SortAround(const PlanetLongitudes &longitudes) {
     Circle circle;
     for (int body = 0; body < kPlanetCount; ++body)
         circle.longitude[body] = Normalised(longitudes[body]);
-    std::iota(circle.order.begin(), circle.order.end(), 0);
-    std::stable_sort(circle.order.begin(), circle.order.end(),
-                     [&circle](int a, int b) { return circle.longitude[a] < circle.longitude[b]; });
+    // Insertion sort: stable, and for ten planets quicker than a sort that needs a buffer.
+    for (int body = 0; body < kPlanetCount; ++body) {
+        int at = body;
+        while (at > 0 && circle.longitude[body] < circle.longitude[circle.order[at - 1]]) {
+            circle.order[at] = circle.order[at - 1];
+            --at;
+        }
+        circle.order[at] = body;
+    }
     for (int i = 0; i + 1 < kPlanetCount; ++i)
         circle.gap[i] = circle.longitude[circle.order[i + 1]] - circle.longitude[circle.order[i]];
     // The last gap wraps past 0 degrees; it is the whole circle when all planets coincide.

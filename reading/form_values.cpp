@@ -79,6 +79,21 @@ std::optional<Refusal> CheckUniversalMoment(const FormValues &v) {
                    MessageIcon::Error, FormField::None};
 }
 
+// The text without its leading and trailing blanks, in UTF-8, into `out`: an ASCII text
+// (nearly every one) is copied into the storage `out` already has, without a temporary.
+void AssignTrimmed(std::string &out, const QString &text) {
+    const QStringView trimmed = TrimBlanks(QStringView(text));
+    out.resize(static_cast<std::size_t>(trimmed.size()));
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        if (c >= 0x80) {
+            out = trimmed.toUtf8().toStdString();
+            return;
+        }
+        out[static_cast<std::size_t>(i)] = static_cast<char>(c);
+    }
+}
+
 void SetNumber(std::int16_t &field, const QString &text) {
     if (const std::optional<std::int16_t> value = TextToInt16(text))
         field = *value;
@@ -126,7 +141,7 @@ std::optional<Refusal> CheckFormValues(const FormValues &v) {
 
 void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     BirthData &birth = state.Birth;
-    birth.BirthName = TrimmedBlanks(v.name).toStdString();
+    AssignTrimmed(birth.BirthName, v.name);
     if (v.monthPosition >= 0 && v.monthPosition < 12)
         birth.BirthMonth = static_cast<std::int16_t>(v.monthPosition + 1);
     SetNumber(birth.BirthDay, v.dayText);
@@ -150,9 +165,9 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
                            birth.ZoneHoursText, birth.ZoneMinutesText);
     }
     birth.DstFlag = v.dst;
-    birth.BirthCity = TrimmedBlanks(v.city).toStdString();
-    birth.BirthState = TrimmedBlanks(v.state).toStdString();
-    birth.BirthCountry = TrimmedBlanks(v.country).toStdString();
+    AssignTrimmed(birth.BirthCity, v.city);
+    AssignTrimmed(birth.BirthState, v.state);
+    AssignTrimmed(birth.BirthCountry, v.country);
 }
 
 } // namespace starloom

@@ -2,6 +2,7 @@
 #include "engine/aspects.h"
 #include "engine/chart.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <swephexp.h>
@@ -50,6 +51,8 @@ private slots:
     void pairs_data();
     void pairs();
     void everyPairOnceNeverItself();
+    void nearestKindWithinItsOrb_data();
+    void nearestKindWithinItsOrb();
     void midheavenAgainstReference_data();
     void midheavenAgainstReference();
     void chartMidheavenAndNodes();
@@ -184,6 +187,65 @@ void TestAspects::everyPairOnceNeverItself() {
     const std::array<int, kAspectKindCount> counts = CountAspectsByKind(found);
     QCOMPARE(counts[0], 65);
     QCOMPARE(counts[1] + counts[2] + counts[3] + counts[4], 0);
+}
+
+// Random charts against the rule read literally: every pair's separation the short way
+// round, the kinds within their orbs, the nearest of them (the first of equals), orbs
+// that cannot overlap, that just cannot, and wide ones.
+void TestAspects::nearestKindWithinItsOrb_data() {
+    QTest::addColumn<AspectOrbs>("orbs");
+    QTest::newRow("default orbs") << AspectOrbs{};
+    AspectOrbs justNarrow;
+    justNarrow.Orb = {12.5, 12.5, 12.5, 12.5, 12.5};
+    justNarrow.LuminaryExtra = 2.49;
+    QTest::newRow("just below half the gap between angles") << justNarrow;
+    AspectOrbs half = justNarrow;
+    half.LuminaryExtra = 2.5;
+    QTest::newRow("half the gap for the luminaries") << half;
+    QTest::newRow("wide orbs") << WideOrbs();
+}
+
+void TestAspects::nearestKindWithinItsOrb() {
+    QFETCH(AspectOrbs, orbs);
+    QRandomGenerator random(4242);
+    for (int chart = 0; chart < 3000; ++chart) {
+        PointTable longitude{};
+        PointTable motion{};
+        for (int p = 0; p < kAspectPointCount; ++p) {
+            // Whole and half degrees now and then, so that separations fall on the
+            // boundaries between kinds.
+            const double degrees = random.bounded(360.0);
+            longitude[p] = p % 3 == 0 ? std::round(degrees * 2) / 2 : degrees;
+            motion[p] = random.bounded(2.0) - 1.0;
+        }
+        const std::vector<Aspect> found = FindAspects(longitude, motion, orbs);
+        std::size_t next = 0;
+        for (int a = 0; a < kAspectPointCount; ++a) {
+            for (int b = a + 1; b < kAspectPointCount; ++b) {
+                if (a == kAscBody && b == kMidheavenPoint)
+                    continue;
+                const double separation =
+                    std::fabs(std::remainder(longitude[b] - longitude[a], 360.0));
+                int best = -1;
+                for (int kind = 0; kind < kAspectKindCount; ++kind) {
+                    const double orb = std::fabs(separation - kAspectAngles[kind]);
+                    const bool luminary = a <= kMoonBody || b <= kMoonBody;
+                    const double limit = orbs.Orb[kind] + (luminary ? orbs.LuminaryExtra : 0);
+                    if (orb <= limit &&
+                        (best < 0 || orb < std::fabs(separation - kAspectAngles[best])))
+                        best = kind;
+                }
+                if (best < 0)
+                    continue;
+                QVERIFY(next < found.size());
+                QCOMPARE(found[next].A, a);
+                QCOMPARE(found[next].B, b);
+                QCOMPARE(static_cast<int>(found[next].Kind), best);
+                ++next;
+            }
+        }
+        QCOMPARE(next, found.size());
+    }
 }
 
 void TestAspects::midheavenAgainstReference_data() {

@@ -2,6 +2,7 @@
 // place, the same bytes whatever the thread count; and the CSV reader on its own.
 #include "cli/csv_reader.h"
 #include "cli/reading_output.h"
+#include "cli/shortest_double.h"
 #include "support/fault_files.h"
 #include "test_cli_support.h"
 
@@ -9,9 +10,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <limits>
+#include <random>
 #include <thread>
 
 using namespace starloom;
@@ -75,6 +83,72 @@ QByteArray GeneratedRows(int count) {
     return csv;
 }
 
+// The significant digits of a decimal text ("212.5", "1e-05", "-0.0012") and the power of
+// ten of the first of them; "" for zero.
+std::pair<std::string, int> Significant(std::string_view text) {
+    if (!text.empty() && text[0] == '-')
+        text.remove_prefix(1);
+    const std::size_t e = text.find('e');
+    int exponent = e == std::string_view::npos ? 0 : std::stoi(std::string(text.substr(e + 1)));
+    const std::string_view mantissa = text.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::string digits;
+    for (const char c : mantissa) {
+        if (c != '.')
+            digits += c;
+    }
+    exponent += static_cast<int>(point) - 1;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {"", 0};
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return {digits.substr(first), exponent - static_cast<int>(first)};
+}
+
+// Our text of a double against the library's shortest form: the same digits at the same
+// place, and a text that reads as a floating-point number and back as the same double.
+QString ShortestMismatch(double value) {
+    char ours[kShortestDoubleBytes];
+    const std::string_view text(ours, WriteShortestDouble(ours, value) - ours);
+    char theirs[kShortestDoubleBytes];
+    const std::string_view library(
+        theirs, std::to_chars(theirs, theirs + sizeof theirs, value).ptr - theirs);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    const bool looksFloating = text.find_first_of(".e") != std::string_view::npos;
+    if (Significant(text) == Significant(library) && looksFloating &&
+        std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value))
+        return {};
+    return QStringLiteral("%1: ours %2, library's %3")
+        .arg(value, 0, 'g', 17)
+        .arg(QString::fromUtf8(text.data(), qsizetype(text.size())))
+        .arg(QString::fromUtf8(library.data(), qsizetype(library.size())));
+}
+
+// Runs the tool with a terminal (a pseudo-terminal made by script(1)) for its standard
+// output and error; what the terminal received.
+QByteArray RunInTerminal(const QStringList &args) {
+    QString command = QStringLiteral("'" STARLOOM_CLI "'");
+    for (const QString &arg : args)
+        command += QStringLiteral(" '") + arg + QLatin1Char('\'');
+    QProcess process;
+    process.start(QStringLiteral("script"), {"-qec", command, "/dev/null"});
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        process.kill();
+    return process.readAllStandardOutput();
+}
+
+// tests/support/batch_check.py run by Python 3 on `args`; its standard output, or
+// "<python3 not run>" when it could not be.
+QByteArray BatchCheck(const QStringList &args) {
+    QProcess python;
+    python.start(QStringLiteral("python3"), QStringList{STARLOOM_BATCH_CHECK} + args);
+    if (!python.waitForFinished(120000) || python.exitCode() != 0)
+        return "<python3 not run> " + python.readAllStandardError();
+    return python.readAllStandardOutput();
+}
+
 bool WriteAll(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -112,12 +186,23 @@ private slots:
     void goodRowsAreTheReadingsObjects();
     void writerLineIsTheCompactObject_data();
     void writerLineIsTheCompactObject();
+    void writerLineIsTheDriversReading();
+    void shortestNumbers_data();
+    void shortestNumbers();
+    void shortestNumbersAtRandom();
     void threadCountDoesNotChangeTheOutput();
     void outputFileAndStandardInput();
     void refusedInputWritesNothing_data();
     void refusedInputWritesNothing();
     void coordinatesAsTheBoxesTakeThem_data();
     void coordinatesAsTheBoxesTakeThem();
+    void namesAsTheReadingFileTakesThem_data();
+    void namesAsTheReadingFileTakesThem();
+    void numbersAsTheyWere_data();
+    void numbersAsTheyWere();
+    void csvTableHoldsTheLinesValues();
+    void progressOnATerminalOnly_data();
+    void progressOnATerminalOnly();
     void inputThatCannotBeRead_data();
     void inputThatCannotBeRead();
     void outputIntoDeviceOrPipe_data();
@@ -264,11 +349,108 @@ void TestCliBatch::writerLineIsTheCompactObject() {
     }
     source.timeNote = note;
     const ZoneUsed zone{FixedBirths()[birth].values.zonePosition, &source};
-    std::string line = "kept|";
-    writer.appendLine(state, outcome, zone, line);
-    QCOMPARE(
-        QByteArray::fromStdString(line),
-        QByteArray::fromStdString("kept|" + CompactJson(ReadingJson(state, outcome, zone)) + "\n"));
+    ByteBuffer line;
+    line.append("kept|");
+    ChartFacts facts;
+    DescribeChart(outcome.Chart, facts);
+    writer.appendLine({7, &state.Birth, &outcome.Chart, &facts, zone}, line);
+    const std::string_view written = line.view();
+    QVERIFY(written.starts_with("kept|") && written.ends_with("}\n"));
+    // The same object; a number may have other digits than the library's, never another value.
+    const auto object = nlohmann::json::parse(written.substr(5));
+    QVERIFY2(object == nlohmann::json::parse(CompactJson(ReadingJson(state, outcome, zone))),
+             written.data());
+}
+
+// The line made from the chart of numbers holds what the reading driver makes of the same
+// chart through its text tables, for births of every kind, both methods and several house
+// systems.
+void TestCliBatch::writerLineIsTheDriversReading() {
+    QRandomGenerator random(20261208);
+    ReadingJsonWriter writer;
+    ByteBuffer line;
+    ChartFacts facts;
+    for (int i = 0; i < 1500; ++i) {
+        FormValues values = FixedBirths()[0].values;
+        values.yearText = QString::number(kFirstYear + random.bounded(kLastYear - kFirstYear + 1));
+        values.monthPosition = random.bounded(12);
+        values.dayText = QString::number(1 + random.bounded(28));
+        values.hourText = QString::number(random.bounded(24));
+        values.minuteText = QString::number(random.bounded(60));
+        values.zonePosition = random.bounded(kZoneCount);
+        values.latDegrees = QString::number(random.bounded(90));
+        values.lonDegrees = QString::number(random.bounded(181));
+        values.latDirection = random.bounded(2);
+        values.lonDirection = random.bounded(2);
+        if (CheckFormValues(values))
+            continue;
+        ReadingState state;
+        state.Method = i % 2 == 0 ? PositionMethod::Standard : PositionMethod::Precise;
+        state.Houses = kHouseSystems[i % kHouseSystemCount];
+        const ReadingOutcome outcome = RunReading(values, state);
+        const ZoneUsed zone{values.zonePosition, nullptr};
+        line.clear();
+        DescribeChart(outcome.Chart, facts);
+        writer.appendLine({1, &state.Birth, &outcome.Chart, &facts, zone}, line);
+        const std::string expected = CompactJson(ReadingJson(state, outcome, zone));
+        QVERIFY2(nlohmann::json::parse(line.view()) == nlohmann::json::parse(expected),
+                 expected.c_str());
+    }
+}
+
+void TestCliBatch::shortestNumbers_data() {
+    QTest::addColumn<double>("value");
+    QTest::newRow("one") << 1.0;
+    QTest::newRow("a tenth") << 0.1;
+    QTest::newRow("tenths that do not add up") << 0.1 + 0.2;
+    QTest::newRow("two thirds") << 2.0 / 3.0;
+    QTest::newRow("a cusp") << 330.0;
+    QTest::newRow("below a full turn") << std::nextafter(360.0, 0.0);
+    QTest::newRow("a power of two") << 256.0;
+    QTest::newRow("below a power of two") << std::nextafter(256.0, 0.0);
+    QTest::newRow("above a power of two") << std::nextafter(256.0, 512.0);
+    QTest::newRow("smallest written by hand") << std::ldexp(1.0, -10);
+    QTest::newRow("just below that") << std::nextafter(std::ldexp(1.0, -10), 0.0);
+    QTest::newRow("largest written by hand") << std::nextafter(std::ldexp(1.0, 21), 0.0);
+    QTest::newRow("just above that") << std::ldexp(1.0, 21);
+    QTest::newRow("a small orb") << 1e-5;
+    QTest::newRow("negative") << -123.456;
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative zero") << -0.0;
+    QTest::newRow("smallest double") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("largest double") << std::numeric_limits<double>::max();
+}
+
+void TestCliBatch::shortestNumbers() {
+    QFETCH(double, value);
+    const QString mismatch = ShortestMismatch(value);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+// Doubles of every exponent the hand-made path takes, and longitudes; and at every power of
+// two there, where the doubles below lie closer together than those above, its first
+// neighbours on both sides and the last double before the next power.
+void TestCliBatch::shortestNumbersAtRandom() {
+    for (int exponent = -12; exponent <= 22; ++exponent) {
+        const double power = std::ldexp(1.0, exponent);
+        for (const double value : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e9),
+                                   std::nextafter(2 * power, 0.0)}) {
+            const QString mismatch = ShortestMismatch(value);
+            QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        }
+    }
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<std::uint64_t> exponent(1010, 1046);
+    std::uniform_int_distribution<std::uint64_t> fraction(0, (1ULL << 52) - 1);
+    std::uniform_real_distribution<double> longitude(0.0, 360.0);
+    for (int i = 0; i < 1000000; ++i) {
+        const double value = i % 2 == 0
+                                 ? longitude(random)
+                                 : std::bit_cast<double>(exponent(random) << 52 | fraction(random));
+        const QString mismatch = ShortestMismatch(value);
+        if (!mismatch.isEmpty())
+            QFAIL(qPrintable(mismatch));
+    }
 }
 
 void TestCliBatch::threadCountDoesNotChangeTheOutput() {
@@ -362,6 +544,115 @@ void TestCliBatch::coordinatesAsTheBoxesTakeThem() {
                            ",28,N,0,0,W,Greenwich,London,England\n";
     const CliRun run = RunCli({"batch", "-"}, {}, csv);
     QVERIFY2(run.out.startsWith(result), run.out.left(200).constData());
+}
+
+// A name the reading file would refuse is refused in its row, by both commands.
+void TestCliBatch::namesAsTheReadingFileTakesThem_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("NUL") << QByteArray("Ann\0Lee", 7) << false;
+    QTest::newRow("tab") << QByteArray("Ann\tLee") << false;
+    QTest::newRow("line break in quotes") << QByteArray("\"Ann\nLee\"") << false;
+    QTest::newRow("escape") << QByteArray("Ann\x1b") << false;
+    QTest::newRow("delete") << QByteArray("Ann\x7f") << false;
+    QTest::newRow("letters beyond ASCII") << QByteArray("Zo\xc3\xab") << true;
+}
+
+void TestCliBatch::namesAsTheReadingFileTakesThem() {
+    QFETCH(QByteArray, name);
+    QFETCH(bool, taken);
+    const QByteArray csv =
+        QByteArray(kHeader) + "\n" + name + ",1990,5,1,12,0,29,0,51,28,N,0,0,W,Greenwich,L,E\n";
+    const CliRun batch = RunCli({"batch", "-"}, {}, csv);
+    const CliRun stats = RunCli({"stats", "-"}, {}, csv);
+    QCOMPARE(batch.exitCode, taken ? 0 : 1);
+    QCOMPARE(stats.exitCode, taken ? 0 : 1);
+    if (!taken) {
+        constexpr char kReason[] = "name must not hold control characters";
+        QCOMPARE(batch.out, QByteArray("{\"line\":2,\"error\":\"") + kReason + "\"}\n");
+        QCOMPARE(stats.err, QByteArray("starloom-cli: line 2: ") + kReason + " (row skipped)\n");
+    }
+}
+
+// Every value of 2,000 generated rows, read back by Python, as the batch gave it before
+// its numbers were printed by our own shortest printer and before the standard method
+// judged applying from instantaneous motions: one digest of the objects without their
+// applying flags, written again by Python (so digits do not matter, only the doubles). The
+// digests were made with the earlier program (with its eastern ascendant, houses and
+// 1800-2199 table); the applying rule has its own test (test_natal_chart).
+void TestCliBatch::numbersAsTheyWere_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("standard") << "standard"
+                              << QByteArray("0e16c983af890af7741a3439dd909232b3bcf24461d2dc57"
+                                            "c74ec84c8336b106");
+    QTest::newRow("precise") << "precise"
+                             << QByteArray("3d8c7d5f127363cfae12fc8b64787ab1ed91572ee4f630a1"
+                                           "ec196dfb160d581b");
+}
+
+void TestCliBatch::numbersAsTheyWere() {
+    QFETCH(QString, method);
+    QFETCH(QByteArray, digest);
+    const QString in = dir_.filePath(QStringLiteral("two-thousand.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(2000)));
+    const QString out = dir_.filePath(QStringLiteral("two-thousand.jsonl"));
+    const CliRun run = RunCli({"batch", in, "--positions", method, "--out", out});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(BatchCheck({"digest", out}).trimmed(), digest);
+}
+
+// The CSV table read back by Python's csv module holds the JSON lines' values, value by
+// value: generated rows, refused ones among them, and names that need quoting, are beyond
+// ASCII or are not UTF-8 at all.
+void TestCliBatch::csvTableHoldsTheLinesValues() {
+    const QString in = dir_.filePath(QStringLiteral("table.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(500) +
+                             "\"Smith, \"\"John\"\"\",1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"
+                             "Luc\xc3\xad"
+                             "a,1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"
+                             "Bad \xff"
+                             " end,1990,5,1,12,0,29,0,51,28,N,0,0,W,G,L,E\n"));
+    const QString lines = dir_.filePath(QStringLiteral("table.jsonl"));
+    const QString table = dir_.filePath(QStringLiteral("table.out.csv"));
+    QCOMPARE(RunCli({"batch", in, "--houses", "equal", "--out", lines}).exitCode, 1);
+    QCOMPARE(RunCli({"batch", in, "--houses", "equal", "--format", "csv", "--out", table}).exitCode,
+             1);
+    QCOMPARE(BatchCheck({"csv", lines, table}), QByteArray());
+    QFile written(table);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray header = written.readLine();
+    QVERIFY(header.startsWith("line,name,universal_time,") && header.endsWith(",error\r\n"));
+}
+
+void TestCliBatch::progressOnATerminalOnly_data() {
+    QTest::addColumn<QStringList>("args"); // IN.csv and OUT in place of "in" and "out"
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("batch into a file") << QStringList{"batch", "in", "--out", "out"} << true;
+    QTest::newRow("batch, quiet") << QStringList{"batch", "in", "--out", "out", "--quiet"} << false;
+    QTest::newRow("batch onto the terminal") << QStringList{"batch", "in"} << false;
+    QTest::newRow("stats") << QStringList{"stats", "in"} << true;
+    QTest::newRow("stats, quiet") << QStringList{"stats", "in", "--quiet"} << false;
+}
+
+// The line says how far the rows are, and is cleared at the end; away from a terminal there
+// is none.
+void TestCliBatch::progressOnATerminalOnly() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, shown);
+    const QString in = dir_.filePath(QStringLiteral("progress.csv"));
+    QVERIFY(WriteAll(in, GeneratedRows(600)));
+    args.replace(args.indexOf("in"), in);
+    if (args.contains("out"))
+        args.replace(args.indexOf("out"), dir_.filePath(QStringLiteral("progress.jsonl")));
+    const QByteArray terminal = RunInTerminal(args);
+    const QRegularExpression line(
+        QStringLiteral("\r\\d+ rows, \\d+ rows a second, \\d+:\\d\\d left\x1b\\[K"));
+    QCOMPARE(line.match(QString::fromUtf8(terminal)).hasMatch(), shown);
+    if (shown)
+        QVERIFY(terminal.contains("\r\x1b[K"));
+    const CliRun piped = RunCli(args);
+    QCOMPARE(piped.err.contains("rows a second"), false);
 }
 
 void TestCliBatch::inputThatCannotBeRead_data() {

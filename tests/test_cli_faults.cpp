@@ -54,6 +54,31 @@ CliRun RunShell(const QString &setup, const QStringList &args, const QString &fo
     return run;
 }
 
+// Runs the tool on an endless input, the header and the same row for ever (`rows`) or
+// endless zero bytes, with its standard output sent by `redirect`. It can only end by
+// giving up early; a tool that reads on is stopped after half a minute (exit status 124).
+CliRun RunOnEndlessInput(bool rows, const QString &redirect, const QStringList &args) {
+    const QList<QByteArray> lines = QByteArray(kOneRow).split('\n');
+    const QString input = rows ? QStringLiteral("{ echo '%1'; yes '%2'; }")
+                                     .arg(QString::fromUtf8(lines[0]), QString::fromUtf8(lines[1]))
+                               : QStringLiteral("cat /dev/zero");
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{"-c", input + " | timeout 30 \"$0\" \"$@\" " + redirect,
+                              QStringLiteral(STARLOOM_CLI)} +
+                      args);
+    CliRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    return run;
+}
+
 QByteArray Content(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
@@ -86,6 +111,8 @@ struct Child {
 class TestCliFaults : public QObject {
     Q_OBJECT
 private slots:
+    void givesUpAtOnce_data();
+    void givesUpAtOnce();
     void lostStandardOutput_data();
     void lostStandardOutput();
     void writeFails_data();
@@ -106,6 +133,40 @@ private slots:
     void damagedTableRefusesToStart_data();
     void damagedTableRefusesToStart();
 };
+
+// What cannot work is said before any work, and the first failed write ends the run.
+void TestCliFaults::givesUpAtOnce_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("rows"); // else endless zero bytes
+    QTest::addColumn<QString>("redirect");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("batch into a full device")
+        << QStringList{"batch", "-"} << true << ">/dev/full"
+        << QByteArray("standard output: No space left on device");
+    QTest::newRow("batch into a missing folder")
+        << QStringList{"batch", "-", "--out", "/nonexistent/folder/out.jsonl"} << true
+        << ">/dev/null" << QByteArray("/nonexistent/folder/out.jsonl: No such file or directory");
+    QTest::newRow("stats drawing into a missing folder")
+        << QStringList{"stats", "-", "--plot", "/nonexistent/folder/chart.svg"} << true << ""
+        << QByteArray("/nonexistent/folder/chart.svg: No such file or directory");
+    for (const char *command : {"batch", "stats"}) {
+        QTest::addRow("%s reading zero bytes", command)
+            << QStringList{command, "-"} << false << ">/dev/null"
+            << QByteArray("the first line must be the header");
+    }
+}
+
+void TestCliFaults::givesUpAtOnce() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, rows);
+    QFETCH(QString, redirect);
+    QFETCH(QByteArray, message);
+    const CliRun run = RunOnEndlessInput(rows, redirect, args);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+    QCOMPARE(run.out, QByteArray());
+}
 
 void TestCliFaults::lostStandardOutput_data() {
     QTest::addColumn<QStringList>("args");

@@ -1,4 +1,5 @@
 // starloom-cli reading --place: the atlas on the command line.
+#include "cli/place_index.h"
 #include "test_cli_support.h"
 
 #include <QJsonArray>
@@ -6,6 +7,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+using namespace starloom;
 using namespace starloom::clitest;
 
 class TestCliPlace : public QObject {
@@ -17,6 +19,9 @@ private slots:
     void databaseTime_data();
     void databaseTime();
     void batchPlaceColumn();
+    void indexFindsWhatTheAtlasFinds_data();
+    void indexFindsWhatTheAtlasFinds();
+    void indexFindsPlacesAcrossTheAtlas();
 };
 
 void TestCliPlace::placeGivesCoordinatesAndZone() {
@@ -182,6 +187,36 @@ void TestCliPlace::batchPlaceColumn() {
     QVERIFY(!cy.contains("place"));
     QVERIFY(QJsonDocument::fromJson(lines[3]).object().value("error").toString().contains(
         QStringLiteral("no place called")));
+}
+
+// The batch's index of names against the atlas's own search, which folds every name of the
+// atlas for each look-up.
+void TestCliPlace::indexFindsWhatTheAtlasFinds_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name") << "Madrid";
+    QTest::newRow("other letter case, blanks around") << "  mADRID ";
+    QTest::newRow("accents ignored") << "zurich";
+    QTest::newRow("accents given") << QString::fromUtf8("Z\xc3\xbcrich");
+    QTest::newRow("many places, one name") << "Springfield";
+    QTest::newRow("label") << "Springfield, Missouri, United States of America";
+    QTest::newRow("label, folded") << "springfield, missouri, united states of america";
+    QTest::newRow("unknown") << "Nowhere At All Town";
+    QTest::newRow("empty") << "";
+}
+
+void TestCliPlace::indexFindsWhatTheAtlasFinds() {
+    QFETCH(QString, name);
+    QCOMPARE(starloom::cli::PlaceIndex::shared().named(name), Atlas::shared().named(name));
+}
+
+void TestCliPlace::indexFindsPlacesAcrossTheAtlas() {
+    const Atlas &atlas = Atlas::shared();
+    QVERIFY(atlas.size() > 1000);
+    // Every 1009th place, by its name and by its label.
+    for (int i = 0; i < atlas.size(); i += 1009) {
+        for (const QString &text : {atlas.place(i).name, atlas.place(i).label()})
+            QCOMPARE(starloom::cli::PlaceIndex::shared().named(text), atlas.named(text));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCliPlace)

@@ -1,10 +1,14 @@
 // starloom-cli stats: the counts of a CSV file's readings against the same rows' JSON
 // objects from the batch command, its refusals, and the bar chart.
+#include "cli/stats.h"
 #include "test_cli_support.h"
 
 #include <nlohmann/json.hpp>
 
+#include <QImage>
 #include <QMap>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -69,6 +73,9 @@ private slots:
     void refusals_data();
     void refusals();
     void plot();
+    void rowsReadAsTheBatchReadsThem();
+    void plotHoldsItsData_data();
+    void plotHoldsItsData();
 
 private:
     QTemporaryDir m_dir;
@@ -173,5 +180,82 @@ void TestCliStats::plot() {
     QVERIFY(texts.contains(QStringLiteral("Leading planets")));
 }
 
-QTEST_GUILESS_MAIN(TestCliStats)
+// One pipeline for both commands: a refused row has the batch's reason, and the thread
+// count changes nothing.
+void TestCliStats::rowsReadAsTheBatchReadsThem() {
+    QByteArray csv = Rows();
+    csv += "Short Row,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London\n"
+           "Bad\"Quote,1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n"
+           ",1990,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n"
+           "Far North,1990,1,1,0,0,29,0,95,0,N,0,0,W,London,London,England\n"
+           "Too Early,1799,1,1,0,0,29,0,51,28,N,0,0,W,London,London,England\n";
+    const CliRun one = RunCli({"stats", "-", "--threads", "1"}, {}, csv);
+    const CliRun three = RunCli({"stats", "-", "--threads", "3"}, {}, csv);
+    QCOMPARE(one.exitCode, 1);
+    QCOMPARE(three.out, one.out);
+    QCOMPARE(three.err, one.err);
+    const CliRun batch = RunCli({"batch", "-", "--threads", "2"}, {}, csv);
+    QByteArray expected;
+    for (const QByteArray &line : batch.out.split('\n')) {
+        if (!line.startsWith("{\"line\""))
+            continue;
+        const auto json = nlohmann::json::parse(line.toStdString());
+        expected += "starloom-cli: line " + QByteArray::number(json["line"].get<int>()) + ": " +
+                    QByteArray::fromStdString(json["error"].get<std::string>()) +
+                    " (row skipped)\n";
+    }
+    QCOMPARE(expected.count('\n'), 11); // six of 31 April, five others
+    // The first ten reasons, in input order.
+    QCOMPARE(one.err, expected.left(expected.lastIndexOf("starloom-cli: line")));
+}
+
+// Every bar and every label lies inside the picture, whatever the counts: the chart is
+// drawn again into a larger transparent image, placed with a margin round it, and the
+// margin must stay untouched.
+void TestCliStats::plotHoldsItsData_data() {
+    QTest::addColumn<long long>("readings");
+    QTest::addColumn<long long>("perReading"); // of each category, in hundredths
+    QTest::newRow("no births") << 0LL << 0LL;
+    QTest::newRow("one birth, thirty aspects of a kind") << 1LL << 3000LL;
+    QTest::newRow("seven births") << 7LL << 40LL;
+    QTest::newRow("a trillion births") << 1000000000000LL << 2500LL;
+}
+
+void TestCliStats::plotHoldsItsData() {
+    QFETCH(long long, readings);
+    QFETCH(long long, perReading);
+    starloom::cli::StatsResult result;
+    result.readings = readings;
+    for (const starloom::cli::StatsCounter &counter : starloom::cli::StatsCounters()) {
+        std::vector<long long> counts;
+        for (std::size_t i = 0; i < counter.labels.size(); ++i)
+            counts.push_back(readings / 100 * perReading * static_cast<long long>(i + 1) /
+                                 static_cast<long long>(counter.labels.size()) +
+                             perReading * static_cast<long long>(i + 1) / 100);
+        result.tables.push_back({counter.title, counter.note, counter.labels, counts});
+    }
+    const QString path = m_dir.filePath(QStringLiteral("held.svg"));
+    std::string error;
+    QVERIFY2(starloom::cli::WriteStatsPlot(result, path, error), error.c_str());
+    QSvgRenderer svg(path);
+    QVERIFY(svg.isValid());
+    const QSize size = svg.viewBox().size(); // the picture in its own units
+    constexpr int kAround = 200;             // pixels of margin
+    QImage image(size + QSize(2 * kAround, 2 * kAround), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        svg.render(&painter, QRectF(QPointF(kAround, kAround), size));
+    }
+    const QRect inside(QPoint(kAround, kAround), size);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!inside.contains(x, y) && qAlpha(image.pixel(x, y)) != 0)
+                QFAIL(qPrintable(
+                    QStringLiteral("drawn outside at %1, %2").arg(x - kAround).arg(y - kAround)));
+        }
+    }
+}
+
+QTEST_MAIN(TestCliStats)
 #include "test_cli_stats.moc"

@@ -33,6 +33,7 @@ private slots:
     void againstPublishedPositions();
     void moonAtJ2000();
     void moonNeverNegative();
+    void ratesAreTheLongitudesSlope();
     void loadOrbitalElements();
     void arcTan2_data();
     void arcTan2();
@@ -129,6 +130,47 @@ void TestEphemeris::moonNeverNegative() {
         const double lambda = MoonLongitude(T);
         if (!(lambda >= 0.0 && lambda <= 360.0))
             QFAIL(qPrintable(QString("T=%1 gives %2").arg(T).arg(lambda)));
+    }
+}
+
+// The analytic daily motions against the slope of the longitudes themselves, a central
+// difference over a thousandth of a day (its own error is far below the tolerance), across
+// the formulas' years, retrograde stretches included.
+void TestEphemeris::ratesAreTheLongitudesSlope() {
+    constexpr double kStep = 0.001;              // days
+    constexpr double kMillionthDegreeDay = 1e-6; // degrees per day
+    const auto slope = [](double before, double after) {
+        return std::remainder(after - before, 360.0) / (2 * kStep);
+    };
+    for (double d = -36500.0; d <= 18250.0; d += 97.3) {
+        double longitudes[kElementBodies];
+        double rates[kElementBodies];
+        GeocentricLongitudesAndRates(d, longitudes, rates);
+        double before[kElementBodies];
+        double after[kElementBodies];
+        GeocentricLongitudes(d - kStep, before);
+        GeocentricLongitudes(d + kStep, after);
+        for (int body = 0; body < kElementBodies; ++body) {
+            QCOMPARE(longitudes[body], Longitude(body, d));
+            const double rate = rates[body] + PrecessionRate(d);
+            const double expected = slope(PrecessLongitudeToDate(before[body], d - kStep),
+                                          PrecessLongitudeToDate(after[body], d + kStep));
+            QVERIFY2(std::fabs(rate - expected) < kMillionthDegreeDay,
+                     qPrintable(QStringLiteral("body %1, day %2: %3 against %4")
+                                    .arg(body)
+                                    .arg(d)
+                                    .arg(rate, 0, 'g', 12)
+                                    .arg(expected, 0, 'g', 12)));
+        }
+        const double T = d / 36525.0;
+        const double moon = MoonLongitudeRate(T);
+        const double moonSlope =
+            slope(MoonLongitude((d - kStep) / 36525.0), MoonLongitude((d + kStep) / 36525.0));
+        QVERIFY2(std::fabs(moon - moonSlope) < kMillionthDegreeDay,
+                 qPrintable(QStringLiteral("Moon, day %1: %2 against %3")
+                                .arg(d)
+                                .arg(moon, 0, 'g', 12)
+                                .arg(moonSlope, 0, 'g', 12)));
     }
 }
 

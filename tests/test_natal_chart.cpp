@@ -1,4 +1,5 @@
 // The chart of numbers: its houses, its method by date and the text forms made from it.
+#include "engine/ephemeris.h"
 #include "engine/natal_chart.h"
 #include "engine/precise.h"
 #include "retrograde/retrograde.h"
@@ -8,6 +9,8 @@
 
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 using namespace starloom;
 
@@ -51,6 +54,8 @@ class TestNatalChart : public QObject {
     Q_OBJECT
 private slots:
     void textsAreTheFormulasOwn();
+    void preciseNumbersAreTheTablesOwn();
+    void applyingChangesOnlyNearTies();
     void wholeSignHousesCountSignsFromTheAscendant();
     void everySystemPutsTheAscendantInHouseOne_data();
     void everySystemPutsTheAscendantInHouseOne();
@@ -74,7 +79,74 @@ void TestNatalChart::textsAreTheFormulasOwn() {
         QCOMPARE(made.MidheavenText, direct.MidheavenText);
         QCOMPARE(made.NorthNodeText, direct.NorthNodeText);
         QCOMPARE(made.DailyMotion, direct.DailyMotion);
+        QCOMPARE(made.Longitude, direct.Longitude);
+        QCOMPARE(made.Midheaven, direct.Midheaven);
+        QCOMPARE(made.NorthNode, direct.NorthNode);
     }
+}
+
+// The chart of numbers takes the precise table's values the way the table's own chart
+// operation does, number for number.
+void TestNatalChart::preciseNumbersAreTheTablesOwn() {
+    QRandomGenerator random(2051);
+    for (int i = 0; i < 2000; ++i) {
+        const BirthData birth = RandomBirth(random);
+        ChartPositions direct;
+        QVERIFY(CalculatePreciseChart(birth, direct));
+        const ChartPositions made =
+            PositionsOf(Cast(birth, HouseSystem::WholeSign, PositionMethod::Precise));
+        QCOMPARE(made.Longitude, direct.Longitude);
+        QCOMPARE(made.DailyMotion, direct.DailyMotion);
+        QCOMPARE(made.Midheaven, direct.Midheaven);
+        QCOMPARE(made.NorthNode, direct.NorthNode);
+        QCOMPARE(made.SouthNode, direct.SouthNode);
+        QCOMPARE(made.PositionText, direct.PositionText);
+    }
+}
+
+// The standard method judges applying and separating from the bodies' instantaneous
+// motions. Judged instead from each body's longitude a day later (as the program once did),
+// a flag comes out otherwise only where the two bodies' relative motion is nearly zero: the
+// day-long difference is the motion half a day on, and half a day of Mercury's acceleration
+// near its stations is below 0.1 degrees a day.
+void TestNatalChart::applyingChangesOnlyNearTies() {
+    constexpr double kTieMotion = 0.1; // degrees per day
+    QRandomGenerator random(1999);
+    int changed = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const BirthData birth = RandomBirth(random);
+        const NatalChart chart = Cast(birth, HouseSystem::WholeSign);
+        PointTable dayLater = AspectPointMotions(chart);
+        const double d = UniversalMoment::OfBirth(birth).DaysSinceJ2000();
+        double later[kElementBodies];
+        GeocentricLongitudes(d + 1.0, later);
+        // The element table's body of each chart body (the Moon has none; the Sun is the
+        // Earth's opposite).
+        const int element[kAscBody] = {kEarth,   -1,      kMercury, kVenus,   kMars,
+                                       kJupiter, kSaturn, kUranus,  kNeptune, kPluto};
+        for (int body = 0; body < kAscBody; ++body) {
+            const double then = body == kMoonBody
+                                    ? MoonLongitude((d + 1.0) / 36525.0)
+                                    : PrecessLongitudeToDate(later[element[body]], d + 1.0);
+            dayLater[body] = std::remainder(then - chart.Bodies[body].Longitude, 360.0);
+        }
+        const std::vector<Aspect> before =
+            FindAspects(AspectPointLongitudes(chart), dayLater, AspectOrbs{});
+        QCOMPARE(before.size(), chart.Aspects.size());
+        for (std::size_t k = 0; k < before.size(); ++k) {
+            const Aspect &now = chart.Aspects[k];
+            if (now.Applying == before[k].Applying)
+                continue;
+            ++changed;
+            const PointTable motion = AspectPointMotions(chart);
+            QVERIFY2(
+                std::fabs(motion[now.B] - motion[now.A]) < kTieMotion,
+                qPrintable(
+                    QStringLiteral("birth %1: points %2 and %3").arg(i).arg(now.A).arg(now.B)));
+        }
+    }
+    // Ties are rare: a few aspects in a thousand at most.
+    QVERIFY2(changed < 3000 * 21 / 200, qPrintable(QString::number(changed)));
 }
 
 void TestNatalChart::wholeSignHousesCountSignsFromTheAscendant() {

@@ -1,13 +1,15 @@
 // libFuzzer target: a batch file as starloom-cli reads it. The bytes are read record by
-// record by the CSV reader, and every record with the batch's number of columns is put
-// into form values and checked as the form checks them; a row that passes is read.
-#include "cli/birth_options.h"
+// record by the CSV reader, and every record goes the batch's way: into form values,
+// checked as the form checks them, calculated and written as its JSON line (or its error
+// line), which must then parse.
 #include "cli/csv_reader.h"
-#include "reading/driver.h"
+#include "cli/reading_output.h"
+#include "cli/row_pipeline.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -17,19 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (input == nullptr)
         return 0;
     starloom::cli::CsvReader reader(input);
-    starloom::cli::RowTexts texts;
     starloom::cli::CsvRecord record;
+    static starloom::cli::RowCalculator calculator(starloom::ChartChoice{});
+    static starloom::cli::ReadingJsonWriter writer;
+    starloom::cli::ByteBuffer out;
+    std::string reason;
     while (reader.next(record)) {
-        if (!record.error.empty() ||
-            record.fields.size() != static_cast<std::size_t>(starloom::cli::kBatchColumns))
-            continue;
-        starloom::FormValues values;
-        std::string error;
-        if (!starloom::cli::FormValuesFromRow(record.fields, values, error, texts) ||
-            starloom::CheckFormValues(values))
-            continue;
-        starloom::ReadingState state;
-        starloom::RunReading(values, state);
+        out.clear();
+        if (const starloom::cli::RowReading *row = calculator.calculate(record, reason))
+            writer.appendLine(*row, out);
+        else
+            writer.appendError(record.line, reason, out);
+        if (!nlohmann::json::accept(out.view()))
+            std::abort();
     }
     std::fclose(input);
     return 0;

@@ -1,0 +1,195 @@
+// The shortest round-trip text of a double.
+//
+// Every double x is M * 2^E, and every real number closer to x than to its neighbours
+// reads back as x: the rounding interval, half a unit of the last place either side (a
+// quarter below when x is a power of two, since the doubles below it lie closer
+// together). The shortest text is the decimal with the fewest fraction digits k that has a
+// point inside the interval, n / 10^k; among those the nearest to x. For the angles and
+// orbs of a chart (2^-10 <= |x| < 2^21) the interval's ends times 10^k, for every k that
+// can be needed, are exact integers below 2^128, so the search is done exactly in 128-bit
+// arithmetic. Other values go to std::to_chars, which finds the same digits more slowly.
+//
+// The interval's ends are never such a point here (they hold at most one factor 2, 10^k
+// at most twenty-one, and the denominator 2^(2-E) at least 2^34), so whether a reader
+// would take an end back to x does not arise.
+#include "cli/shortest_double.h"
+
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+namespace starloom::cli {
+
+namespace {
+
+using u128 = unsigned __int128;
+
+constexpr int kExponentBias = 1075;    // x = M * 2^(biased exponent - 1075)
+constexpr int kFirstFastBiased = 1013; // 2^-10
+constexpr int kLastFastBiased = 1043;  // below 2^21
+
+constexpr std::uint64_t kPowersOfTen[20] = {1ULL,
+                                            10ULL,
+                                            100ULL,
+                                            1000ULL,
+                                            10000ULL,
+                                            100000ULL,
+                                            1000000ULL,
+                                            10000000ULL,
+                                            100000000ULL,
+                                            1000000000ULL,
+                                            10000000000ULL,
+                                            100000000000ULL,
+                                            1000000000000ULL,
+                                            10000000000000ULL,
+                                            100000000000000ULL,
+                                            1000000000000000ULL,
+                                            10000000000000000ULL,
+                                            100000000000000000ULL,
+                                            1000000000000000000ULL,
+                                            10000000000000000000ULL};
+
+// value * 10^k for k up to 22.
+u128 TimesPowerOfTen(std::uint64_t value, int k) {
+    if (k < 20)
+        return static_cast<u128>(value) * kPowersOfTen[k];
+    return static_cast<u128>(value) * kPowersOfTen[19] * kPowersOfTen[k - 19];
+}
+
+constexpr char kTwoDigits[] = "00010203040506070809101112131415161718192021222324252627282930313233"
+                              "34353637383940414243444546474849505152535455565758596061626364656667"
+                              "6869707172737475767778798081828384858687888990919293949596979899";
+
+// The eight digits of value < 10^8 at `out`, leading zeros included; the four pairs are
+// worked out side by side.
+void EightDigits(char *out, std::uint32_t value) {
+    const std::uint32_t pairs[4] = {value / 1000000, value / 10000 % 100, value / 100 % 100,
+                                    value % 100};
+    for (int i = 0; i < 4; ++i)
+        std::memcpy(out + 2 * i, kTwoDigits + 2 * pairs[i], 2);
+}
+
+// Writes the decimal digits of `value` (below 10^18) so that they end at `end`, and
+// returns where they start.
+char *DigitsBefore(char *end, std::uint64_t value) {
+    char *start = end;
+    while (value >= 100000000) {
+        start -= 8;
+        EightDigits(start, static_cast<std::uint32_t>(value % 100000000));
+        value /= 100000000;
+    }
+    auto rest = static_cast<std::uint32_t>(value);
+    while (rest >= 100) {
+        start -= 2;
+        std::memcpy(start, kTwoDigits + 2 * (rest % 100), 2);
+        rest /= 100;
+    }
+    if (rest >= 10) {
+        start -= 2;
+        std::memcpy(start, kTwoDigits + 2 * rest, 2);
+    } else {
+        *--start = static_cast<char>('0' + rest);
+    }
+    return start;
+}
+
+// The number of decimal digits of 0 < value < 10^19.
+int DigitCount(std::uint64_t value) {
+    const int guess = (std::bit_width(value) * 1233) >> 12; // log10(2) * bits, rounded down
+    return guess + 1 - static_cast<int>(value < kPowersOfTen[guess]);
+}
+
+// std::to_chars, with ".0" after a whole number.
+char *WriteByLibrary(char *out, double value) {
+    char *const start = out;
+    out = std::to_chars(out, out + kShortestDoubleBytes, value).ptr;
+    for (const char *c = start; c < out; ++c) {
+        if (*c == '.' || *c == 'e')
+            return out;
+    }
+    *out++ = '.';
+    *out++ = '0';
+    return out;
+}
+
+} // namespace
+
+char *WriteShortestDouble(char *out, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased < kFirstFastBiased || biased > kLastFastBiased)
+        return WriteByLibrary(out, value);
+    if (bits >> 63)
+        *out++ = '-';
+    const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
+    const std::uint64_t mantissa = fraction | (1ULL << 52);
+    const int shift = 2 - (biased - kExponentBias); // 34 .. 64: x = 4M / 2^shift
+
+    // A whole number (a cusp of whole-sign houses) is its digits.
+    if (shift <= 54 && (mantissa & ((1ULL << (shift - 2)) - 1)) == 0) {
+        const std::uint64_t whole = mantissa >> (shift - 2);
+        out += DigitCount(whole);
+        DigitsBefore(out, whole);
+        *out++ = '.';
+        *out++ = '0';
+        return out;
+    }
+
+    // The interval in units of 2^(E - 2): from 4M - 2 (4M - 1 below a power of two) to
+    // 4M + 2, x itself at 4M.
+    const std::uint64_t low = 4 * mantissa - (fraction == 0 ? 1 : 2);
+    const std::uint64_t high = 4 * mantissa + 2;
+
+    // Seventeen significant digits always reach into the interval (eighteen when the
+    // estimate of x's power of ten from its power of two comes out one low); then digits
+    // are taken off the end for as long as a point of the interval still ends there.
+    const int powerOfTwo = biased - 1023;
+    const int powerOfTen = (powerOfTwo * 78913) >> 18; // log10(2) * p, rounded down
+    int k = 16 - powerOfTen;
+    auto first = static_cast<std::uint64_t>((TimesPowerOfTen(low, k) >> shift) + 1);
+    auto last = static_cast<std::uint64_t>(TimesPowerOfTen(high, k) >> shift);
+    while (k > 0) {
+        const std::uint64_t shorterFirst = (first + 9) / 10;
+        const std::uint64_t shorterLast = last / 10;
+        if (shorterFirst > shorterLast)
+            break;
+        first = shorterFirst;
+        last = shorterLast;
+        --k;
+    }
+    // The point nearest to x, a tie to the even one, kept inside the interval.
+    const u128 exact = TimesPowerOfTen(4 * mantissa, k);
+    const u128 half = static_cast<u128>(1) << (shift - 1);
+    auto n = static_cast<std::uint64_t>(exact >> shift);
+    const u128 rest = exact & ((static_cast<u128>(1) << shift) - 1);
+    if (rest > half || (rest == half && (n & 1) != 0))
+        ++n;
+    n = n < first ? first : n > last ? last : n;
+
+    // n / 10^k in fixed notation. The digits are written where they end up, never read
+    // back through a wider load than the stores that made them (which would stall).
+    const int count = DigitCount(n);
+    if (count <= k) { // below 1: "0.", zeros, the digits
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = count; i < k; ++i)
+            *out++ = '0';
+        out += count;
+        DigitsBefore(out, n);
+        return out;
+    }
+    // The digits one place on, then the whole part moved back over the gap for the point.
+    DigitsBefore(out + 1 + count, n);
+    const int whole = count - k;
+    for (int i = 0; i < whole; ++i)
+        out[i] = out[i + 1];
+    out[whole] = '.';
+    if (k == 0) {
+        out[whole + 1] = '0';
+        return out + whole + 2;
+    }
+    return out + 1 + count;
+}
+
+} // namespace starloom::cli
