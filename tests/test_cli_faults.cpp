@@ -35,23 +35,11 @@ constexpr char kOneRow[] = "name,year,month,day,hour,minute,zone,dst,lat_deg,lat
 
 // Runs the tool through the shell, which first runs `setup` (redirections, limits).
 CliRun RunShell(const QString &setup, const QStringList &args, const QString &folder = {}) {
-    QProcess process;
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
-    process.start(QStringLiteral("/bin/sh"),
-                  QStringList{"-c", setup + QStringLiteral(" exec \"$0\" \"$@\""),
-                              QStringLiteral(STARLOOM_CLI)} +
-                      args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    if (process.exitStatus() == QProcess::NormalExit)
-        run.exitCode = process.exitCode();
-    return run;
+    return RunProgram(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", setup + QStringLiteral(" exec \"$0\" \"$@\""),
+                                  QStringLiteral(STARLOOM_CLI)} +
+                          args,
+                      folder);
 }
 
 // Runs the tool on an endless input, the header and the same row for ever (`rows`) or
@@ -62,21 +50,10 @@ CliRun RunOnEndlessInput(bool rows, const QString &redirect, const QStringList &
     const QString input = rows ? QStringLiteral("{ echo '%1'; yes '%2'; }")
                                      .arg(QString::fromUtf8(lines[0]), QString::fromUtf8(lines[1]))
                                : QStringLiteral("cat /dev/zero");
-    QProcess process;
-    process.start(QStringLiteral("/bin/sh"),
-                  QStringList{"-c", input + " | timeout 30 \"$0\" \"$@\" " + redirect,
-                              QStringLiteral(STARLOOM_CLI)} +
-                      args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    if (process.exitStatus() == QProcess::NormalExit)
-        run.exitCode = process.exitCode();
-    return run;
+    return RunProgram(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", input + " | timeout 30 \"$0\" \"$@\" " + redirect,
+                                  QStringLiteral(STARLOOM_CLI)} +
+                          args);
 }
 
 QByteArray Content(const QString &path) {

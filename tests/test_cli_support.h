@@ -17,14 +17,14 @@ struct CliRun {
     QByteArray err;
 };
 
-// Runs starloom-cli with `args` in `folder` (the test's current folder when empty), with
-// `input` on its standard input and the locale pinned, and waits for it to end.
-inline CliRun RunCli(const QStringList &args, const QString &folder = {},
-                     const QByteArray &input = {}) {
+// Runs `program` with `args` in `folder` (the test's current folder when empty), with
+// `input` on its standard input, and waits for it to end.
+inline CliRun RunProgram(const QString &program, const QStringList &args,
+                         const QString &folder = {}, const QByteArray &input = {}) {
     QProcess process;
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(STARLOOM_CLI), args);
+    process.start(program, args);
     CliRun run;
     if (!process.waitForStarted())
         return run;
@@ -40,6 +40,12 @@ inline CliRun RunCli(const QStringList &args, const QString &folder = {},
     else
         process.kill();
     return run;
+}
+
+// Runs starloom-cli the same way.
+inline CliRun RunCli(const QStringList &args, const QString &folder = {},
+                     const QByteArray &input = {}) {
+    return RunProgram(QStringLiteral(STARLOOM_CLI), args, folder, input);
 }
 
 // The committed golden file tests/golden/cli/<name>; with STARLOOM_UPDATE_GOLDEN=1 in the
