@@ -323,7 +323,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         numbers[i] = *number;
     }
     // The reading file refuses control characters (a NUL, a tab, a line break) in any of
-    // its lines; a name the file could not keep is refused here already.
+    // its lines; a name the file could not keep is refused here already. Rows are not held
+    // to the letters-only rule of the form and --name: research files name people by codes
+    // ("Person 12").
     for (const char c : fields[0]) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             error = "name must not hold control characters";

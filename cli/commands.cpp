@@ -9,6 +9,7 @@
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
+#include "reading/name_text.h"
 #include "reading/reading_file.h"
 #include "shell/core/file_io.h"
 
@@ -77,6 +78,8 @@ const char kBirthHelp[] = R"(Birth details:
   --city TEXT         city; "Unknown" when not given
   --state TEXT        state; "Unknown" when not given
   --country TEXT      country; "Unknown" when not given
+                      (these four take letters of any script, blanks, hyphens,
+                      apostrophes and full stops, as the form's boxes do)
   --place NAME        a place from the offline atlas ("Madrid" or "Madrid, Madrid,
                       Spain"; the most populous match): fills city, state, country,
                       --lat and --lon, and, unless --zone is given, the zone and
@@ -246,7 +249,8 @@ row leaves empty; an empty place cell means the row's own fields.
 
 A field over 64 KiB, a record over 1 MiB or one of more than 1024 fields gives
 an error object for that row, as does a name with a control character (which a
-reading file cannot keep). Exit status 1 when any row gave an error object, 2
+reading file cannot keep); the letters-only rule of --name does not apply to
+rows, whose names may be codes such as "Person 12". Exit status 1 when any row gave an error object, 2
 when the input has no header or a file cannot be read or written: a first line
 that is not the header (or runs on longer than one) is refused before anything
 else is read, an output that cannot be made before any row is worked, and the
@@ -1022,6 +1026,14 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
     result.dst = args.has("--dst");
     if (place != nullptr && !args.has("--zone") && !SetPlaceZone(*place, result, given, error))
         return false;
+    // The letters-only boxes' rule, with the form's message for a refused key; a place the
+    // atlas gives is taken as the atlas writes it.
+    for (const char *name : {"--name", "--city", "--state", "--country"}) {
+        if (args.has(name) && !IsNameText(QString::fromStdString(args.value(name)))) {
+            error = std::string(name) + ": Please enter only letters";
+            return false;
+        }
+    }
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
         return QString::fromStdString(given);

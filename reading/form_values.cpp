@@ -102,8 +102,9 @@ void SetNumber(std::int16_t &field, const QString &text) {
 } // namespace
 
 std::optional<Refusal> CheckFormValues(const FormValues &v) {
-    // A box is empty only when it holds no text at all: blanks count as text.
-    if (v.name.isEmpty())
+    // A name of blanks alone would be stored as no name at all; the other boxes count
+    // blanks as text.
+    if (TrimBlanks(QStringView(v.name)).isEmpty())
         return Refuse("Please Enter Your Name", FormField::Name);
     if (v.latDegrees.isEmpty())
         return Refuse("Please Enter Degree of Latitude", FormField::LatDegrees);

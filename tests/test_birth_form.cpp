@@ -2,6 +2,7 @@
 // the reading of the form into the birth-data record.
 #include "reading/driver.h"
 #include "reading/gui/birth_form.h"
+#include "reading/name_text.h"
 #include "reading/number_text.h"
 #include "support/form_controls.h"
 #include "support/scripted_services.h"
@@ -81,6 +82,8 @@ private slots:
     void validation();
     void directionChoiceIsMadeForTheUser();
     void blankNameBecomesEmptyName();
+    void nameRule_data();
+    void nameRule();
     void coordinateSearch_data();
     void coordinateSearch();
     void numberRule_data();
@@ -203,15 +206,23 @@ void TestBirthForm::keystrokeFilters_data() {
                                         << ""
                                         << "";
     QTest::newRow("hyphen in city") << "txtCity" << int(Qt::Key_Minus) << "-"
-                                    << "" << letters;
+                                    << "-"
+                                    << "";
     QTest::newRow("full stop in city") << "txtCity" << int(Qt::Key_Period) << "."
-                                       << "" << letters;
+                                       << "."
+                                       << "";
     QTest::newRow("apostrophe in state") << "txtState" << int(Qt::Key_Apostrophe) << "'"
-                                         << "" << letters;
+                                         << "'"
+                                         << "";
+    QTest::newRow("accented letter in name")
+        << "txtName" << int(Qt::Key_Eacute) << QString::fromUtf8("é") << QString::fromUtf8("é")
+        << "";
     QTest::newRow("digit in country") << "txtCountry" << int(Qt::Key_1) << "1"
                                       << "" << letters;
-    QTest::newRow("accented letter in name")
-        << "txtName" << int(Qt::Key_Eacute) << QString::fromUtf8("é") << "" << letters;
+    QTest::newRow("at sign in city") << "txtCity" << int(Qt::Key_At) << "@"
+                                     << "" << letters;
+    QTest::newRow("slash in name") << "txtName" << int(Qt::Key_Slash) << "/"
+                                   << "" << letters;
     QTest::newRow("digit in latitude") << "txtLatD" << int(Qt::Key_4) << "4"
                                        << "4"
                                        << "";
@@ -261,10 +272,10 @@ void TestBirthForm::filtersHoldWithSuggestionsOpen_data() {
                                    << "Lon"
                                    << "1"
                                    << "Lon" << letters;
-    QTest::newRow("full stop in city") << "txtCity"
-                                       << "Lon"
-                                       << "."
-                                       << "Lon" << letters;
+    QTest::newRow("slash in city") << "txtCity"
+                                   << "Lon"
+                                   << "/"
+                                   << "Lon" << letters;
     QTest::newRow("letter in city") << "txtCity"
                                     << "Lon"
                                     << "d"
@@ -352,8 +363,9 @@ void TestBirthForm::validation_data() {
         << FormEdit([](BirthForm &f) { SetDate(f, 29, 1, "2000"); }) << "" << 0 << "";
     QTest::newRow("31 March passes")
         << FormEdit([](BirthForm &f) { SetDate(f, 31, 2, "1990"); }) << "" << 0 << "";
-    QTest::newRow("name of blanks passes")
-        << FormEdit([](BirthForm &f) { Controls(f).txtName->setText("   "); }) << "" << 0 << "";
+    QTest::newRow("1 name of blanks")
+        << FormEdit([](BirthForm &f) { Controls(f).txtName->setText("   "); })
+        << "Please Enter Your Name" << error << "txtName";
     // Pasted text that is no number, or no place on Earth, is refused after the twelve steps.
     QTest::newRow("pasted letters in latitude")
         << FormEdit([](BirthForm &f) { Controls(f).txtLatD->setText("abc"); })
@@ -442,14 +454,51 @@ void TestBirthForm::directionChoiceIsMadeForTheUser() {
     QVERIFY(form_->ValidateInput());
 }
 
+// A name of blanks is refused as an empty one; the blanks around a name or place are not
+// kept.
 void TestBirthForm::blankNameBecomesEmptyName() {
     FillValid(*form_);
     Controls(*form_).txtName->setText(QStringLiteral("   "));
+    QVERIFY(!form_->ValidateInput());
+    QCOMPARE(shell_->dialogs.takeOnlyMessage(), QStringLiteral("Please Enter Your Name"));
+    Controls(*form_).txtName->setText(QStringLiteral(" Anna "));
     Controls(*form_).txtCity->setText(QStringLiteral("  Pune "));
     QVERIFY(form_->ValidateInput());
     ReadValuesIntoRecord(form_->values(), *state_);
-    QCOMPARE(state_->Birth.BirthName, std::string());
+    QCOMPARE(state_->Birth.BirthName, std::string("Anna"));
     QCOMPARE(state_->Birth.BirthCity, std::string("Pune"));
+}
+
+void TestBirthForm::nameRule_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("decomposed accent (e + U+0301)") << "Jose\u0301" << true;
+    QTest::newRow("hyphens, apostrophes, full stop") << "Jean-Luc O'Brien O’Neil St. Ives" << true;
+    QTest::newRow("typographic hyphen U+2010") << "Baden\u2010Baden" << true;
+    QTest::newRow("Greek") << "Σωκράτης" << true;
+    QTest::newRow("Cyrillic") << "Пётр Ильич" << true;
+    QTest::newRow("Arabic with vowel signs") << "مُحَمَّد" << true;
+    QTest::newRow("Hebrew with points") << "דָּוִד" << true;
+    QTest::newRow("Japanese kana, kanji, long-vowel mark") << "やまだ ヤマダー 山田々" << true;
+    QTest::newRow("ideograph beyond U+FFFF") << "\U00020BB7野家" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("ASCII digit") << "Person 12" << false;
+    QTest::newRow("Arabic-Indic digit") << "محمد ٣" << false;
+    QTest::newRow("full-width digit") << "山田１" << false;
+    QTest::newRow("at sign") << "a@b" << false;
+    QTest::newRow("comma") << "Paris, Texas" << false;
+    QTest::newRow("no-break space") << "Anna\u00A0Maria" << false;
+    QTest::newRow("Hebrew maqaf (a dash, not a hyphen)") << "בן\u05BEגוריון" << false;
+    QTest::newRow("Kangxi radical (a symbol)") << "\u2F2D" << false;
+    QTest::newRow("emoji") << "Anna \U0001F600" << false;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << false;
+}
+
+// One rule for the form's letters-only boxes and the command line's name options.
+void TestBirthForm::nameRule() {
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(IsNameText(text), accepted);
 }
 
 void TestBirthForm::coordinateSearch_data() {

@@ -60,6 +60,8 @@ private slots:
     void versionAndHelp();
     void refusals_data();
     void refusals();
+    void namesOfEveryScript_data();
+    void namesOfEveryScript();
     void damagedFileIsRefusedWhole_data();
     void damagedFileIsRefusedWhole();
     void positionsMethod_data();
@@ -204,6 +206,16 @@ void TestCli::refusals_data() {
     // The form's own checks, with its messages.
     QTest::newRow("empty name") << reading(WithOption(mary, "--name", ""))
                                 << "Please Enter Your Name";
+    QTest::newRow("name of blanks")
+        << reading(WithOption(mary, "--name", "   ")) << "Please Enter Your Name";
+    // The letters-only boxes' rule, with the form's message for a refused key.
+    QTest::newRow("digit in name")
+        << reading(WithOption(mary, "--name", "Person 12")) << "--name: Please enter only letters";
+    QTest::newRow("symbol in city, save") << save(WithOption(mary, "--city", "Greenwich & Co"))
+                                          << "--city: Please enter only letters";
+    QTest::newRow("Arabic-Indic digit in country")
+        << reading(WithOption(mary, "--country", QString::fromUtf8("مصر ٣")))
+        << "--country: Please enter only letters";
     QTest::newRow("empty city, save")
         << save(WithOption(mary, "--city", "")) << "Please Enter Your City name";
     QTest::newRow("empty state, export")
@@ -287,6 +299,31 @@ void TestCli::refusals() {
     QCOMPARE(run.err.count('\n'), 1);
     QVERIFY2(run.err.startsWith("starloom-cli: " + message.toUtf8()), run.err.constData());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestCli::namesOfEveryScript_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("city");
+    QTest::newRow("Latin") << "José Müller-O’Brien"
+                           << "Stratford-upon-Avon";
+    QTest::newRow("Arabic") << "مُحَمَّد"
+                            << "القاهرة";
+    QTest::newRow("CJK") << "山田太郎"
+                         << "京都市";
+}
+
+// Names with accents, hyphens and apostrophes, and in Arabic and CJK scripts, pass, and the
+// reading keeps them as given.
+void TestCli::namesOfEveryScript() {
+    QFETCH(QString, name);
+    QFETCH(QString, city);
+    const CliRun run =
+        RunCli(QStringList{"reading"} +
+               WithOption(WithOption(MaryAnn().options, "--name", name), "--city", city));
+    QVERIFY_CLEAN(run);
+    const QString text = QString::fromUtf8(run.out);
+    QVERIFY2(text.startsWith(QStringLiteral("Name: ") + name + QLatin1Char('\n')), run.out);
+    QVERIFY2(text.contains(QStringLiteral("\nCity: ") + city + QLatin1Char('\n')), run.out);
 }
 
 void TestCli::damagedFileIsRefusedWhole_data() {

@@ -20,8 +20,10 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -63,6 +65,22 @@ QString ReadFile(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
+// Types `text` into `box` as a keyboard layout of the script sends it, one key a character,
+// or, with `inputMethod`, as an input method commits a converted word (kana and kanji).
+void TypeInto(QLineEdit *box, const QString &text, bool inputMethod) {
+    box->clear();
+    box->setFocus();
+    if (inputMethod) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+        return;
+    }
+    for (const char32_t c : text.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                            Qt::NoModifier);
+}
+
 } // namespace
 
 class TestReadingSession : public QObject {
@@ -83,6 +101,8 @@ private slots:
     void formComesBackWhole_data();
     void formComesBackWhole();
     void saveThenOpen();
+    void namesOfEveryScript_data();
+    void namesOfEveryScript();
     void dialogsProposeTheirOwnKind_data();
     void dialogsProposeTheirOwnKind();
     void openRefusesOtherNames();
@@ -502,6 +522,76 @@ void TestReadingSession::saveThenOpen() {
     FIND_CHILD(QLabel, time, session_->chartWindow(), "lblUniversalTime");
     QVERIFY2(time->text().endsWith(QStringLiteral("\u00b7 from the reading file mary.act")),
              qPrintable(time->text()));
+}
+
+void TestReadingSession::namesOfEveryScript_data() {
+    QTest::addColumn<QStringList>("texts"); // name, city, state, country
+    QTest::addColumn<bool>("inputMethod");
+    QTest::newRow("Latin") << QStringList{"José Müller-O’Brien", "St. Jean-d'Angély",
+                                          "Baden-Württemberg", "Deutschland"}
+                           << false;
+    QTest::newRow("Greek") << QStringList{"Σωκράτης Παπαδόπουλος", "Αθήνα", "Αττική", "Ελλάδα"}
+                           << false;
+    QTest::newRow("Cyrillic") << QStringList{"Пётр Ильич Чайковский", "Воткинск", "Удмуртия",
+                                             "Россия"}
+                              << false;
+    QTest::newRow("Arabic") << QStringList{"محمد عبد الله", "القاهرة", "الجيزة", "مصر"} << false;
+    QTest::newRow("Hebrew") << QStringList{"דוד גרין", "תל אביב", "המרכז", "ישראל"} << false;
+    // 山, 田 and 日 are also Kangxi radicals, which a PDF's text map can confuse them with.
+    QTest::newRow("CJK") << QStringList{"山田太郎", "京都市", "京都府", "日本"} << true;
+}
+
+// Typed into the form, calculated, saved, reopened, exported as text and as PDF: every
+// name comes back as it was typed.
+void TestReadingSession::namesOfEveryScript() {
+    QFETCH(QStringList, texts);
+    QFETCH(bool, inputMethod);
+    BirthForm &form = session_->form();
+    FillMay1990(form);
+    QLineEdit *const boxes[] = {Controls(form).txtName, Controls(form).txtCity,
+                                Controls(form).txtState, Controls(form).txtCountry};
+    for (int i = 0; i < texts.size(); ++i) {
+        TypeInto(boxes[i], texts[i], inputMethod);
+        QCOMPARE(boxes[i]->text(), texts[i]);
+    }
+    QVERIFY(shell_->dialogs.messages.isEmpty());
+    session_->CalculateReading();
+    QVERIFY(session_->chartWindow() != nullptr);
+    const QString act = dir_->filePath(QStringLiteral("names.act"));
+    shell_->dialogs.fileAnswers = {act};
+    session_->SaveReadingFile();
+    QPointer<ChartWindow> chart = session_->chartWindow();
+    chart->findChild<QPushButton *>(QStringLiteral("cmdBack"))->click();
+    QTRY_VERIFY(chart.isNull());
+    Controls(form).txtName->setText(QStringLiteral("Someone Else"));
+    shell_->dialogs.fileAnswers = {act};
+    QTest::mouseClick(Controls(form).cmdOpen, Qt::LeftButton);
+    QCOMPARE(Controls(form).txtName->text(), texts[0]);
+    QCOMPARE(Controls(form).txtCountry->text(), texts[3]);
+
+    const QString txt = dir_->filePath(QStringLiteral("names.txt"));
+    const QString pdf = dir_->filePath(QStringLiteral("names.pdf"));
+    shell_->dialogs.fileAnswers = {txt, pdf};
+    session_->ExportReadingText();
+    session_->chartWindow()->exportPdf();
+    QVERIFY(shell_->dialogs.messages.isEmpty());
+    QFile file(txt);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString exported = QString::fromUtf8(file.readAll());
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(60000));
+    // pdftotext wraps right-to-left runs in embedding marks.
+    const QString printed =
+        QString::fromUtf8(pdftotext.readAllStandardOutput())
+            .remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}]")));
+    const QStringList captions = {"Name: ", "City: ", "State: ", "Country: "};
+    for (int i = 0; i < captions.size(); ++i) {
+        QVERIFY2(exported.contains(captions[i] + texts[i] + QStringLiteral("\r\n")),
+                 qPrintable(exported));
+        QVERIFY2(printed.contains(captions[i] + texts[i] + QLatin1Char('\n')),
+                 qPrintable(printed.left(400)));
+    }
 }
 
 void TestReadingSession::dialogsProposeTheirOwnKind_data() {

@@ -4,6 +4,7 @@
 
 #include "windows/aspect_grid.h"
 #include "windows/design_units.h"
+#include "windows/pdf_text_map.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -424,6 +425,7 @@ bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &er
             return false;
     }
     buffer.close();
+    RepairGlyphTextMaps(bytes);
 
     // A device or pipe given as the name is refused rather than replaced by a file.
     QString reason;

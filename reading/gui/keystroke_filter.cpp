@@ -1,6 +1,7 @@
 // Keystroke filters.
 #include "reading/gui/keystroke_filter.h"
 
+#include "reading/name_text.h"
 #include "shell/user_dialogs.h"
 
 #include <QCoreApplication>
@@ -11,24 +12,23 @@
 namespace starloom {
 
 namespace {
-constexpr char16_t kBackspace = 8;
-constexpr char16_t kDelete = 127;
+constexpr char32_t kBackspace = 8;
+constexpr char32_t kDelete = 127;
 
-bool IsControlCode(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == kDelete;
+bool IsControlCode(char32_t c) {
+    return c < 0x20 || c == kDelete;
 }
 } // namespace
 
 KeystrokeFilter::KeystrokeFilter(Kind kind, UserDialogs *dialogs, QObject *parent)
     : QObject(parent), m_kind(kind), m_dialogs(dialogs) {}
 
-bool KeystrokeFilter::accepts(Kind kind, QChar c) {
-    const char16_t u = c.unicode();
-    if (u == kBackspace || u == kDelete)
+bool KeystrokeFilter::accepts(Kind kind, char32_t c) {
+    if (c == kBackspace || c == kDelete)
         return true;
     if (kind == Kind::Digits)
-        return u >= u'0' && u <= u'9';
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ';
+        return c >= U'0' && c <= U'9';
+    return IsNameCharacter(c);
 }
 
 // One filter on the whole application rather than on each box: it sees a key before any
@@ -89,7 +89,9 @@ bool KeystrokeFilter::filterTyped(QLineEdit *box, QEvent *event) {
     } else {
         typed = static_cast<QInputMethodEvent *>(event)->commitString();
     }
-    for (const QChar c : std::as_const(typed)) {
+    // Whole characters: a letter beyond the first 65536 (a rare ideograph) comes as two
+    // halves of UTF-16.
+    for (const char32_t c : typed.toUcs4()) {
         // Return, Enter and Escape come with control codes as their text; they are keys
         // for the form, not characters for the box.
         if (IsControlCode(c))

@@ -1,5 +1,6 @@
-// The character filters of the form's text boxes: names and places take letters and
-// blanks, coordinates take digits. A refused character is dropped and explained.
+// The character filters of the form's text boxes: names and places take the letters of
+// any script with the few signs names are written with (IsNameCharacter), coordinates take
+// digits. A refused character is dropped and explained.
 #pragma once
 
 #include <QList>
@@ -20,7 +21,7 @@ public:
 
     // Whether a typed character may enter a box of this kind. Keys that type no character
     // (Return, Escape, Tab, arrows, function keys, shortcuts) are never refused.
-    static bool accepts(Kind kind, QChar c);
+    static bool accepts(Kind kind, char32_t c);
 
     // Filters what is typed into `box`, also while a suggestion list of the box is open:
     // such a list takes the keys first and passes them to the box past its filters.
