@@ -14,6 +14,13 @@ bool IsNameCharacter(char32_t c) {
     case U'\'':
     case U'\u2019': // right single quotation mark, the curly apostrophe
     case U'.':
+    // The same signs as other scripts write them in names: the Hebrew hyphen (maqaf), the
+    // ideographic space, the katakana middle dot between the parts of a foreign name, and
+    // the zero-width non-joiner that Persian spelling needs inside a word.
+    case U'\u05BE':
+    case U'\u3000':
+    case U'\u30FB':
+    case U'\u200C':
         return true;
     default:
         break;

@@ -11,7 +11,9 @@ namespace starloom {
 // categories, so Greek, Cyrillic, Arabic, Hebrew and the ideographs of Chinese and
 // Japanese too), a combining mark (the accents of a decomposed "é", Hebrew points, Arabic
 // vowel signs), a blank, a hyphen ("Jean-Luc", "Stratford-upon-Avon"), an apostrophe,
-// straight or curly ("O'Brien", "O’Brien"), or a full stop ("St. Louis"). Digits and
+// straight or curly ("O'Brien", "O’Brien"), a full stop ("St. Louis"), or the same signs
+// as other scripts write them (the Hebrew hyphen, the ideographic space, the katakana
+// middle dot, the Persian zero-width non-joiner). Digits and
 // other symbols are not part of anyone's name.
 bool IsNameCharacter(char32_t c);
 
