@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace starloom {
@@ -33,6 +34,11 @@ QString SettingsWriteReason(const QString &path) {
     if (const QString node = NotRegularFile(path); !node.isEmpty())
         return node;
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0)
+        return SystemReason(errno);
+    if (!S_ISDIR(info.st_mode))
+        return SystemReason(ENOTDIR);
     if (::access(folder.constData(), W_OK) != 0)
         return SystemReason(errno);
     const QByteArray file = QFile::encodeName(path);
