@@ -60,13 +60,13 @@ int main(int argc, char *argv[]) {
                    [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});
     // View > Precise Positions is remembered from one run to the next.
     session.setPositionMethod(starloom::LoadPositionMethod(*settings));
-    session.onPositionMethodChosen([&settings](starloom::PositionMethod method) {
-        starloom::StorePositionMethod(*settings, method);
+    session.onPositionMethodChosen([&settings, &dialogs](starloom::PositionMethod method) {
+        starloom::ShowStatus(dialogs, nullptr, starloom::StorePositionMethod(*settings, method));
     });
     // So is View > House System.
     session.setHouseSystem(starloom::LoadHouseSystem(*settings));
-    session.onHouseSystemChosen([&settings](starloom::HouseSystem system) {
-        starloom::StoreHouseSystem(*settings, system);
+    session.onHouseSystemChosen([&settings, &dialogs](starloom::HouseSystem system) {
+        starloom::ShowStatus(dialogs, nullptr, starloom::StoreHouseSystem(*settings, system));
     });
 
     // Files wait until the form is up: the one named here, and any a later copy hands over

@@ -15,6 +15,7 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/status.h"
 
 #include <span>
 #include <string>
@@ -42,6 +43,10 @@ struct PreciseTableCheck {
 // byte of the table, a few milliseconds. The programs call it at start and refuse to run
 // when it fails; the functions below use no table that has not passed it.
 const PreciseTableCheck &PreciseTableStatus();
+
+// A check as the programs report it: success, or StatusCode::Damaged naming the table, with
+// the check's reason.
+Status StatusOf(const PreciseTableCheck &check);
 
 // The same check of any bytes (a copy of the table, say), which must start at an address
 // that is a multiple of 8.

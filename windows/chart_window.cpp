@@ -1,5 +1,6 @@
 #include "windows/chart_window.h"
 
+#include "shell/core/settings_write.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
@@ -873,10 +874,13 @@ void ChartWindow::saveWindowSettings() {
     QSettings *settings = m_services.settings;
     if (settings == nullptr)
         return;
-    settings->setValue(kGeometryKey, saveGeometry());
-    settings->setValue(kZoomKey, m_zoom);
-    settings->setValue(kFitKey, fitsToWindow());
-    settings->sync();
+    const Status written = WriteSettings(*settings, [this](QSettings &store) {
+        store.setValue(kGeometryKey, saveGeometry());
+        store.setValue(kZoomKey, m_zoom);
+        store.setValue(kFitKey, fitsToWindow());
+    });
+    if (m_services.dialogs != nullptr)
+        ShowStatus(*m_services.dialogs, this, written);
 }
 
 } // namespace starloom

@@ -131,13 +131,13 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
         if (FileExists(candidate))
             continue;
         target = candidate;
-        const ClaimResult claim = WriteNewFile(candidate, bytes, &reason);
-        if (claim == ClaimResult::Written) {
-            reason.clear();
+        const Status claim = WriteNewFile(candidate, bytes);
+        if (claim.ok())
             break;
-        }
-        if (claim == ClaimResult::Taken)
+        if (claim.code == StatusCode::NameTaken)
             target.clear();
+        else
+            reason = QString::fromStdString(claim.reason);
     }
     if (target.isEmpty() && reason.isEmpty())
         ShowTooManyCopies(file, saving);

@@ -319,16 +319,17 @@ bool BirthForm::refuse(const QString &message, QWidget *focus) {
 }
 
 bool BirthForm::ValidateInput() {
-    const std::optional<Refusal> refusal = CheckFormValues(values());
-    if (!refusal)
+    const Status refused = CheckFormValues(values());
+    if (refused.ok())
         return true;
-    m_services.dialogs->showMessage(this, kProgramTitle, refusal->message, refusal->icon);
-    if (refusal->field == FormField::LatDirection)
+    ShowStatus(*m_services.dialogs, this, refused);
+    const FormField field = FieldOfStatus(refused);
+    if (field == FormField::LatDirection)
         m_latitude[0]->setChecked(true);
-    else if (refusal->field == FormField::LonDirection)
+    else if (field == FormField::LonDirection)
         m_longitude[0]->setChecked(true);
     else
-        focusField(refusal->field);
+        focusField(field);
     return false;
 }
 
