@@ -10,6 +10,8 @@
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidgetItem>
 #include <QtMath>
 
@@ -523,6 +525,9 @@ protected:
 
 NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picNatal"));
+    // Tab stops here, so that a screen reader reads the chart the wheel shows.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Natal wheel"));
     resize(kWheelWidth, kWheelHeight);
     m_layout = new FittingLayout(this);
 
@@ -739,6 +744,17 @@ void NatalWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     PaintNatalWheel(p, rect(), picture());
+    PaintFocusFrame(p, *this);
+}
+
+void PaintFocusFrame(QPainter &painter, const QWidget &widget) {
+    if (!widget.hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(&widget);
+    option.rect = widget.rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = widget.palette().color(widget.backgroundRole());
+    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
 }
 
 WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells) {

@@ -111,6 +111,10 @@ int OuterRingPointAt(const QRectF &target, const WheelPicture &picture, const QP
 // `target` and centred on it, in vector strokes and text.
 void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture);
 
+// A frame round a custom-drawn widget that has the keyboard focus, in the style's own
+// look, so that a keyboard user sees where Tab has brought them. Nothing without focus.
+void PaintFocusFrame(QPainter &painter, const QWidget &widget);
+
 class NatalWheel final : public QWidget {
     Q_OBJECT
 public:

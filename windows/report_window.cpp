@@ -1,6 +1,7 @@
 #include "windows/report_window.h"
 
 #include "windows/aspect_grid.h"
+#include "windows/chart_description.h"
 #include "windows/design_units.h"
 #include "windows/elided_label.h"
 #include "windows/natal_wheel.h"
@@ -145,6 +146,7 @@ void ReportWindow::createInterpretationFrame() {
                                     QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
     m_text = new QTextEdit(interpretation);
     m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(tr("Interpretation by signs"));
     m_text->setReadOnly(true);
     m_text->setUndoRedoEnabled(false);
     m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
@@ -155,6 +157,7 @@ void ReportWindow::createPositionsFrame() {
     auto *positions =
         AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
                  TwipsRect(0, 3900, 3350, 4005));
+    m_positions = positions;
     std::array<QLabel *, kPlanetLabelCount> names{};
     for (int i = 0; i < kPlanetLabelCount; ++i) {
         names[i] = AddLabel(positions, QStringLiteral("PlanetName_%1").arg(i), kPlanetCaptions[i],
@@ -251,10 +254,12 @@ void ReportWindow::createImageNameBoxes() {
     // all below the visible area.
     m_imageFolder = new QLineEdit(this);
     m_imageFolder->setObjectName(QStringLiteral("txtFolder"));
+    m_imageFolder->setAccessibleName(tr("Folder of the last saved image"));
     m_imageFolder->setGeometry(TwipsRect(120, 8400, 3000, 285));
     m_imageFolder->hide();
     m_imageFile = new QLineEdit(this);
     m_imageFile->setObjectName(QStringLiteral("txtFile"));
+    m_imageFile->setAccessibleName(tr("Name of the last saved image"));
     m_imageFile->setGeometry(TwipsRect(3240, 8400, 3000, 285));
     m_imageFile->hide();
 }
@@ -333,6 +338,12 @@ void ReportWindow::showWheelHouses(const WheelHouses &houses) {
     m_wheel->setHouses(houses);
 }
 
+void ReportWindow::describeChart(const NatalChart &chart) {
+    const QString text = DescribeChartPositions(chart);
+    m_wheel->setAccessibleDescription(text);
+    m_positions->setAccessibleDescription(text);
+}
+
 void ReportWindow::showChartNote(const QString &note) {
     m_wheel->setToolTip(note);
 }
@@ -362,6 +373,11 @@ void ReportWindow::showWheel(const std::array<QString, 12> &signCells,
 void ReportWindow::showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
                                int firstHouseSign) {
     m_grid->setAspects(aspects);
+    // The grid read out: one aspect after another, as its tooltips give them.
+    QStringList lines;
+    for (const Aspect &aspect : aspects)
+        lines << DescribeAspect(aspect);
+    m_gridArea->setAccessibleDescription(lines.join(QStringLiteral("; ")));
     m_wheel->setAspectLines(longitude, aspects, firstHouseSign);
 }
 
@@ -397,6 +413,7 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
 void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_degrees = new QTextEdit(frame);
     m_degrees->setObjectName(QStringLiteral("rtbDegrees"));
+    m_degrees->setAccessibleName(tr("Pattern by degrees"));
     m_degrees->setReadOnly(true);
     m_degrees->setUndoRedoEnabled(false);
     m_degrees->setGeometry(m_text->geometry());
@@ -406,6 +423,7 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     // whole grid at that size, it scrolls.
     m_gridArea = new QScrollArea(frame);
     m_gridArea->setObjectName(QStringLiteral("scrAspects"));
+    m_gridArea->setAccessibleName(tr("Aspect grid"));
     m_gridArea->setWidgetResizable(true);
     m_grid = new AspectGrid;
     m_grid->setObjectName(QStringLiteral("picAspects"));
