@@ -7,6 +7,7 @@
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/aspect_orbs_dialog.h"
+#include "windows/chart_colours.h"
 #include "windows/chart_window.h"
 #include "windows/report_window.h"
 #include "windows/second_chart_window.h"
@@ -18,6 +19,7 @@
 #include <QStandardPaths>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace starloom;
@@ -56,6 +58,96 @@ QStringList UnnamedFocusable(QWidget *window) {
     return unnamed;
 }
 
+// WCAG 2.1 contrast ratio, from its definitions of relative luminance and contrast ratio.
+double Contrast(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double kText = 4.5; // WCAG AA, text
+constexpr double kMark = 3.0; // WCAG AA, lines and marks
+
+using Colours = std::function<QList<QColor>(const ChartColours &)>;
+
+template <std::size_t N> QList<QColor> All(const std::array<QColor, N> &colours) {
+    return QList<QColor>(colours.begin(), colours.end());
+}
+
+// The houses' shades, bare and under the empty arc's translucent shade.
+QList<QColor> Houses(const ChartColours &c) {
+    QList<QColor> houses = All(c.houseShade);
+    const double a = c.emptyArc.alphaF();
+    for (const QColor &shade : All(c.houseShade))
+        houses << QColor::fromRgbF(shade.redF() * (1 - a) + c.emptyArc.redF() * a,
+                                   shade.greenF() * (1 - a) + c.emptyArc.greenF() * a,
+                                   shade.blueF() * (1 - a) + c.emptyArc.blueF() * a);
+    return houses;
+}
+
+// What the wheel and the grid draw, on what they draw it, and the least contrast asked.
+const struct {
+    const char *what;
+    Colours inks;
+    Colours grounds;
+    double least;
+} kDrawn[] = {
+    {"body names", [](auto &c) { return QList{c.names}; }, Houses, kText},
+    {"house numbers", [](auto &c) { return QList{c.numbers}; },
+     [](auto &c) { return All(c.bands) + Houses(c); }, kText},
+    {"corner note", [](auto &c) { return QList{c.note}; },
+     [](auto &c) { return QList{c.background}; }, kText},
+    {"retrograde R", [](auto &c) { return All(c.planetText); },
+     [](auto &c) { return QList{c.background}; }, kText},
+    {"orbs", [](auto &c) { return QList{c.gridOrb}; }, [](auto &c) { return QList{c.background}; },
+     kText},
+    {"rings and sign lines", [](auto &c) { return QList{c.line}; },
+     [](auto &c) {
+         return All(c.bands) + Houses(c) + QList{c.scale, c.background};
+     },
+     kMark},
+    {"degree ticks", [](auto &c) { return QList{c.tick}; }, [](auto &c) { return QList{c.scale}; },
+     kMark},
+    {"cusps",
+     [](auto &c) {
+         return QList{c.cusp, c.angularCusp};
+     },
+     [](auto &c) { return Houses(c) + QList{c.scale}; }, kMark},
+    {"arrows", [](auto &c) { return QList{c.arrow}; }, Houses, kMark},
+    {"planet marks", [](auto &c) { return All(c.planetMarks); },
+     [](auto &c) {
+         return Houses(c) + QList{c.scale, c.background};
+     },
+     kMark},
+    {"sign glyphs", [](auto &c) { return All(c.signGlyphs); }, [](auto &c) { return All(c.bands); },
+     kMark},
+    {"aspect lines and glyphs", [](auto &c) { return All(c.aspects) + QList{c.aspectTick}; },
+     [](auto &c) { return QList{c.aspectFace}; }, kMark},
+    {"aspect glyphs on the grid", [](auto &c) { return All(c.aspects); },
+     [](auto &c) { return QList{c.background}; }, kMark},
+    {"grid lines and points",
+     [](auto &c) {
+         return QList{c.gridLine, c.gridPoint};
+     },
+     [](auto &c) {
+         return QList{c.background, c.gridDiagonal};
+     },
+     kMark},
+};
+
+QPalette DarkPalette() {
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    return dark;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -66,6 +158,9 @@ private slots:
     void everyFocusableControlIsNamed_data();
     void everyFocusableControlIsNamed();
     void wheelReadsTheChart();
+    void contrastFormula();
+    void chartColoursReadable_data();
+    void chartColoursReadable();
 
 private:
     // The session after a reading of the sample birth, its chart window shown.
@@ -163,6 +258,38 @@ void TestAccessibility::wheelReadsTheChart() {
     QVERIFY(!entries[3].contains(QStringLiteral("retrograde")));
     FIND_CHILD(QWidget, table, chart->report(), "fraWestern");
     QCOMPARE(AccessibleText(table, QAccessible::Description), entries.join(QStringLiteral("; ")));
+}
+
+// The formula the test measures with, against the ratios WCAG's examples give.
+void TestAccessibility::contrastFormula() {
+    QCOMPARE(Contrast(Qt::black, Qt::white), 21.0);
+    QCOMPARE(Contrast(Qt::white, Qt::white), 1.0);
+    QVERIFY(std::abs(Contrast(QColor(0x77, 0x77, 0x77), Qt::white) - 4.48) < 0.01);
+}
+
+void TestAccessibility::chartColoursReadable_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light palette") << QPalette(QColor(239, 239, 239), QColor(239, 239, 239));
+    QTest::newRow("dark palette") << DarkPalette();
+}
+
+// Every text the wheel and the grid write and every line and mark they draw, in the colours
+// their painting takes from the palette, against each surface it lies on.
+void TestAccessibility::chartColoursReadable() {
+    QFETCH(QPalette, palette);
+    const ChartColours colours = ChartColoursFor(palette);
+    QCOMPARE(colours.background, palette.color(QPalette::Base));
+    for (const auto &drawn : kDrawn) {
+        for (const QColor &ink : drawn.inks(colours)) {
+            for (const QColor &ground : drawn.grounds(colours)) {
+                const double ratio = Contrast(ink, ground);
+                QVERIFY2(ratio >= drawn.least,
+                         qPrintable(QStringLiteral("%1 %2 on %3: %4")
+                                        .arg(QLatin1String(drawn.what), ink.name(), ground.name())
+                                        .arg(ratio, 0, 'f', 2)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

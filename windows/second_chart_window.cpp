@@ -3,6 +3,7 @@
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "windows/aspect_orbs_dialog.h"
+#include "windows/chart_colours.h"
 #include "windows/chart_description.h"
 #include "windows/chart_glyphs.h"
 
@@ -222,8 +223,9 @@ bool BiWheel::event(QEvent *event) {
 
 void BiWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    PaintNatalWheel(p, QRectF(rect()), m_picture);
+    const ChartColours colours = ChartColoursFor(palette());
+    p.fillRect(rect(), colours.background);
+    PaintNatalWheel(p, QRectF(rect()), m_picture, colours);
     PaintFocusFrame(p, *this);
 }
 
