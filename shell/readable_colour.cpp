@@ -67,4 +67,25 @@ QColor Blend(const QColor &from, const QColor &to, double t) {
                   mix(from.blue(), to.blue()), mix(from.alpha(), to.alpha()));
 }
 
+QPalette DarkCheckingPalette() {
+    const QColor window(53, 53, 53);
+    QPalette dark(window, window);
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::BrightText, Qt::red);
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Link, QColor(96, 170, 255));
+    dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    return dark;
+}
+
 } // namespace starloom

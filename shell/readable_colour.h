@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPalette>
 
 namespace starloom {
 
@@ -30,5 +31,10 @@ bool IsLightSurface(const QColor &colour);
 
 // `from` moved the fraction `t` (0..1) of the way towards `to`, channel by channel.
 QColor Blend(const QColor &from, const QColor &to, double t);
+
+// A dark palette in the manner of the Fusion style's dark scheme: dark grey window and
+// base, white texts. What the windows are checked against where the desktop offers no dark
+// palette of its own (the program takes it when STARLOOM_DARK_PALETTE is set).
+QPalette DarkCheckingPalette();
 
 } // namespace starloom

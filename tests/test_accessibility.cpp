@@ -4,6 +4,7 @@
 #include "reading/driver.h"
 #include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
+#include "shell/readable_colour.h"
 #include "support/sample_form.h"
 #include "support/scripted_services.h"
 #include "windows/aspect_orbs_dialog.h"
@@ -140,14 +141,6 @@ const struct {
      kMark},
 };
 
-QPalette DarkPalette() {
-    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
-    dark.setColor(QPalette::Base, QColor(42, 42, 42));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::WindowText, Qt::white);
-    return dark;
-}
-
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -270,7 +263,7 @@ void TestAccessibility::contrastFormula() {
 void TestAccessibility::chartColoursReadable_data() {
     QTest::addColumn<QPalette>("palette");
     QTest::newRow("light palette") << QPalette(QColor(239, 239, 239), QColor(239, 239, 239));
-    QTest::newRow("dark palette") << DarkPalette();
+    QTest::newRow("dark palette") << DarkCheckingPalette();
 }
 
 // Every text the wheel and the grid write and every line and mark they draw, in the colours

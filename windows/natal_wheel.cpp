@@ -1,5 +1,6 @@
 #include "windows/natal_wheel.h"
 
+#include "shell/readable_colour.h"
 #include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
 #include "windows/design_units.h"
@@ -11,8 +12,6 @@
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOption>
 #include <QWidgetItem>
 #include <QtMath>
 
@@ -747,17 +746,24 @@ void NatalWheel::paintEvent(QPaintEvent *) {
     const ChartColours colours = ChartColoursFor(palette());
     p.fillRect(rect(), colours.background);
     PaintNatalWheel(p, rect(), picture(), colours);
-    PaintFocusFrame(p, *this);
+    PaintFocusFrame(p, *this, colours.background);
 }
 
-void PaintFocusFrame(QPainter &painter, const QWidget &widget) {
+void PaintFocusFrame(QPainter &painter, const QWidget &widget, const QColor &background) {
     if (!widget.hasFocus())
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(&widget);
-    option.rect = widget.rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = widget.palette().color(widget.backgroundRole());
-    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+    // The styles' own focus frames are faint on a picture this large: a two-pixel line in
+    // the palette's highlight, as strong as a mark must be on the background.
+    constexpr int kFrameWidth = 2; // pixels
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen frame(ReadableOn(widget.palette().color(QPalette::Highlight), {background}, kMarkContrast),
+               kFrameWidth);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget.rect()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells) {

@@ -116,9 +116,9 @@ struct ChartColours;
 void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture,
                      const ChartColours &colours);
 
-// A frame round a custom-drawn widget that has the keyboard focus, in the style's own
-// look, so that a keyboard user sees where Tab has brought them. Nothing without focus.
-void PaintFocusFrame(QPainter &painter, const QWidget &widget);
+// A frame round a custom-drawn widget that has the keyboard focus, drawn on `background`,
+// so that a keyboard user sees where Tab has brought them. Nothing without focus.
+void PaintFocusFrame(QPainter &painter, const QWidget &widget, const QColor &background);
 
 class NatalWheel final : public QWidget {
     Q_OBJECT

@@ -226,7 +226,7 @@ void BiWheel::paintEvent(QPaintEvent *) {
     const ChartColours colours = ChartColoursFor(palette());
     p.fillRect(rect(), colours.background);
     PaintNatalWheel(p, QRectF(rect()), m_picture, colours);
-    PaintFocusFrame(p, *this);
+    PaintFocusFrame(p, *this, colours.background);
 }
 
 SecondChartWindow::~SecondChartWindow() {
