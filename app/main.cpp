@@ -10,6 +10,7 @@
 #include "shell/core/file_io.h"
 #include "shell/instance_channel.h"
 #include "shell/program_icon.h"
+#include "shell/readable_colour.h"
 #include "shell/shutdown.h"
 #include "shell/single_instance.h"
 #include "shell/start_up.h"
@@ -30,6 +31,11 @@ int main(int argc, char *argv[]) {
     // The program ends through CloseAllAndEnd, not when its last window is hidden: the
     // form hides while a chart window is up.
     QApplication::setQuitOnLastWindowClosed(false);
+    // For checking the windows on a dark palette on a desktop that offers none.
+    if (qEnvironmentVariableIsSet("STARLOOM_DARK_PALETTE")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(starloom::DarkCheckingPalette());
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -307,6 +307,7 @@ SecondChartWindow *ChartWindow::secondChart() const {
 
 void ChartWindow::setNatalChart(const NatalChart &chart, const QString &name, double eastLongitude,
                                 const AspectOrbs &orbs) {
+    m_report->describeChart(chart);
     m_second->setNatal(chart, readingSheet().wheel, name, eastLongitude, chart.Latitude, orbs);
 }
 
@@ -587,7 +588,7 @@ void ChartWindow::assignShortcuts() {
 // follows no link.
 void ChartWindow::buildTabOrder() {
     QList<QWidget *> order{m_address};
-    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects"}) {
+    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects", "picNatal"}) {
         auto *part = m_report->findChild<QWidget *>(QString::fromLatin1(name));
         if (part != nullptr && (part->focusPolicy() & Qt::TabFocus) != 0)
             order.append(part);

@@ -221,7 +221,15 @@ bool FileExists(const QString &path) {
 }
 
 QPixmap CaptureFormImage(QWidget &window) {
-    return window.grab();
+    // The image holds the reading, without the frame that shows where the keyboard is.
+    QWidget *focused = window.focusWidget();
+    const bool framed = focused != nullptr && focused->hasFocus();
+    if (framed)
+        focused->clearFocus();
+    QPixmap image = window.grab();
+    if (framed)
+        focused->setFocus(Qt::OtherFocusReason);
+    return image;
 }
 
 } // namespace starloom
