@@ -283,6 +283,12 @@ void TestAccessibility::chartColoursReadable() {
             }
         }
     }
+    // The form's zone notice, written in its own colour, on the form.
+    session_->form().setPalette(palette);
+    const auto *notice = session_->form().findChild<QLabel *>(QStringLiteral("lblZoneNotice"));
+    QVERIFY(notice != nullptr);
+    QVERIFY(Contrast(notice->palette().color(QPalette::WindowText),
+                     palette.color(QPalette::Window)) >= kTextContrast);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -4,6 +4,7 @@
 #include "reading/gui/keystroke_filter.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
+#include "shell/readable_colour.h"
 #include "shell/shutdown.h"
 
 #include <QAction>
@@ -114,7 +115,7 @@ void BirthForm::createInputs(QWidget *central) {
     m_dst->setObjectName(QStringLiteral("chkDST"));
     m_zoneNotice = new QLabel(central);
     m_zoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
-    m_zoneNotice->setStyleSheet(QStringLiteral("color: #800000;"));
+    colourZoneNotice();
     m_zoneNotice->setWordWrap(true); // a long notice wraps rather than widen the form
     m_latDegrees = TextBox("txtLatD", central);
     m_latMinutes = TextBox("txtLatM", central);
@@ -565,6 +566,22 @@ void BirthForm::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// The notice is written in maroon, made lighter on a dark palette until it reads as well as
+// any text must against the form's background.
+void BirthForm::colourZoneNotice() {
+    QPalette palette = m_zoneNotice->palette();
+    palette.setColor(QPalette::WindowText,
+                     ReadableOn(QColor(0x80, 0x00, 0x00), {this->palette().color(QPalette::Window)},
+                                kTextContrast));
+    m_zoneNotice->setPalette(palette);
+}
+
+void BirthForm::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_zoneNotice != nullptr)
+        colourZoneNotice();
 }
 
 void BirthForm::closeEvent(QCloseEvent *event) {

@@ -92,6 +92,7 @@ signals:
     void zoneSetByHand();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // A drag that carries exactly one local file is accepted; dropping it emits fileDropped.
     // Which files are readings is for the open step to judge, with its own messages.
@@ -106,6 +107,7 @@ private:
     // The controls, built in this order by buildControls().
     void buildControls();
     void createInputs(QWidget *central);
+    void colourZoneNotice();
     void forwardUserChanges();
     void createKeystrokeFilters();
     void layOutInputs(QWidget *central, QGridLayout *grid);
