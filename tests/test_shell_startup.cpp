@@ -56,6 +56,7 @@ private slots:
     void settingsNodeIsNeverReplaced();
     void failedSettingsWriteIsReported_data();
     void failedSettingsWriteIsReported();
+    void settingsOnAFullDiskSayWhy();
 
     void refusedStartTouchesNothing();
     void acceptedStartRunsReminderThenForm();
@@ -406,6 +407,18 @@ void TestShellStartUp::failedSettingsWriteIsReported() {
     QVERIFY(shell_->dialogs.messages.first().text.startsWith(QStringLiteral("There maybe")));
     QCOMPARE(QSettings(path, QSettings::IniFormat).value(kScrambledKey).toString().isEmpty(),
              false);
+}
+
+// The store gives no reason of its own; the one said is the file system's.
+void TestShellStartUp::settingsOnAFullDiskSayWhy() {
+    const QString folder = home_->filePath(QStringLiteral("conf"));
+    FullDisk disk(folder);
+    if (!disk.mounted())
+        QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
+    QVERIFY(disk.fill());
+    QSettings settings(folder + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    CheckUpdateReminder(settings, shell_->services());
+    QVERIFY(shell_->dialogs.takeOnlyMessage().endsWith(QLatin1String("No space left on device")));
 }
 
 void TestShellStartUp::refusedStartTouchesNothing() {

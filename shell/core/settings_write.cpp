@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace starloom {
@@ -44,6 +45,16 @@ QString SettingsWriteReason(const QString &path) {
     const QByteArray file = QFile::encodeName(path);
     if (::access(file.constData(), F_OK) == 0 && ::access(file.constData(), W_OK) != 0)
         return SystemReason(errno);
+    // The store says only that it could not write; a file system without a free block or
+    // file entry for this user is the common cause left.
+    struct statvfs space {};
+    if (::statvfs(folder.constData(), &space) == 0) {
+        const bool root = ::geteuid() == 0;
+        const auto blocks = root ? space.f_bfree : space.f_bavail;
+        const auto entries = root ? space.f_ffree : space.f_favail;
+        if (blocks == 0 || (space.f_files != 0 && entries == 0))
+            return SystemReason(ENOSPC);
+    }
     return SystemReason(EACCES); // what QSettings's AccessError stands for
 }
 
