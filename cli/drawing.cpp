@@ -46,10 +46,7 @@ std::unique_ptr<QCoreApplication> Application(int &argc, char **argv,
 Status WritePdf(const Reading &reading, const std::string &path) {
     const ReadingSheet sheet =
         MakeReadingSheet(reading.state, reading.outcome, reading.values.zonePosition, QLocale::c());
-    QString reason;
-    if (WriteReadingPdf(QString::fromStdString(path), sheet, reason))
-        return Success();
-    return Failure(StatusCode::WriteFailed, path, reason.toStdString());
+    return WriteReadingPdf(QString::fromStdString(path), sheet);
 }
 
 Status WritePlot(const StatsResult &result, const std::string &path) {

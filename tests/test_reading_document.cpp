@@ -155,8 +155,8 @@ void TestReadingDocument::pdfHoldsTheWholeReading() {
     QFETCH(ReadingSheet, sheet);
     QFETCH(QStringList, expected);
     const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
-    QString error;
-    QVERIFY2(WriteReadingPdf(pdf, sheet, error), qPrintable(error));
+    const Status written = WriteReadingPdf(pdf, sheet);
+    QVERIFY2(written.ok(), written.reason.c_str());
 
     const QString text = DocumentText(pdf);
     QVERIFY(!text.isEmpty());
@@ -288,9 +288,10 @@ void TestReadingDocument::commandLineWritesTheSameDocument() {
 // A folder that is not there: an error that says why, and no file of either name.
 void TestReadingDocument::unwritableFileLeavesNothing() {
     const QString folder = m_dir.filePath(QStringLiteral("missing"));
-    QString error;
-    QVERIFY(!WriteReadingPdf(folder + QStringLiteral("/reading.pdf"), ReadingSheet{}, error));
-    QVERIFY(!error.isEmpty());
+    const QString path = folder + QStringLiteral("/reading.pdf");
+    const Status written = WriteReadingPdf(path, ReadingSheet{});
+    QCOMPARE(written,
+             Failure(StatusCode::WriteFailed, path.toStdString(), "No such file or directory"));
     QVERIFY(!QFileInfo::exists(folder));
 }
 

@@ -643,10 +643,10 @@ void ChartWindow::printChart() {
                            QPageLayout::Millimeter);
     if (!dialogs.choosePrinter(this, printer))
         return;
-    QString error;
-    if (!WriteReadingDocument(printer, readingSheet(), error)) {
+    if (const Status printed = WriteReadingDocument(printer, readingSheet()); !printed.ok()) {
         dialogs.showMessage(this, kProgramTitle,
-                            QStringLiteral("The chart could not be sent to the printer.\n") + error,
+                            QStringLiteral("The chart could not be sent to the printer.\n") +
+                                QString::fromStdString(printed.reason),
                             MessageIcon::Error);
     }
 }
@@ -669,13 +669,7 @@ QString ChartWindow::proposedName(const QString &extension) const {
 }
 
 void ChartWindow::writePdfTo(const QString &path) {
-    QString error;
-    if (!WriteReadingPdf(path, readingSheet(), error)) {
-        m_services.dialogs->showMessage(this, kProgramTitle,
-                                        QStringLiteral("The file %1 could not be written.\n%2")
-                                            .arg(QDir::toNativeSeparators(path), error),
-                                        MessageIcon::Error);
-    }
+    ShowStatus(*m_services.dialogs, this, WriteReadingPdf(path, readingSheet()));
 }
 
 void ChartWindow::editAspectOrbs() {

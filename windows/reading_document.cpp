@@ -385,28 +385,24 @@ std::vector<DocumentSection> ReadingSections() {
             WriteAspectGridSection, WriteInterpretationSection, WriteSecondChartSections};
 }
 
-bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error) {
+Status WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet) {
     QPainter painter;
-    if (!painter.begin(&device)) {
-        error = QStringLiteral("The document could not be started.");
-        return false;
-    }
+    if (!painter.begin(&device))
+        return Failure(StatusCode::WriteFailed, {}, "The document could not be started.");
     painter.setRenderHint(QPainter::Antialiasing);
     PageWriter writer(painter, device);
     for (const DocumentSection &section : ReadingSections())
         section(writer, sheet);
     const bool ok = writer.ok();
-    if (!painter.end() || !ok) {
-        error = QStringLiteral("The document could not be completed.");
-        return false;
-    }
-    return true;
+    if (!painter.end() || !ok)
+        return Failure(StatusCode::WriteFailed, {}, "The document could not be completed.");
+    return Success();
 }
 
 // The document is made in memory, then written to the file unbuffered, one call after
 // another until all bytes are out: a device that takes only part of them answers the next
 // call with the system's own reason ("File too large", "No space left on device").
-bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &error) {
+Status WriteReadingPdf(const QString &path, const ReadingSheet &sheet) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -421,16 +417,16 @@ bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &er
                                       QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                                 kPdfMarginMillimetres, kPdfMarginMillimetres),
                                       QPageLayout::Millimeter));
-        if (!WriteReadingDocument(pdf, sheet, error))
-            return false;
+        if (Status drawn = WriteReadingDocument(pdf, sheet); !drawn.ok()) {
+            drawn.subject = path.toStdString();
+            return drawn;
+        }
     }
     buffer.close();
     RepairGlyphTextMaps(bytes);
 
     // A device or pipe given as the name is refused rather than replaced by a file.
-    const Status written = WriteWholeFile(path, bytes, NodeTarget::Refuse);
-    error = QString::fromStdString(written.reason);
-    return written.ok();
+    return WriteWholeFile(path, bytes, NodeTarget::Refuse);
 }
 
 } // namespace starloom

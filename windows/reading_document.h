@@ -3,6 +3,7 @@
 // out for the printer's page and written the same way to a PDF file.
 #pragma once
 
+#include "engine/status.h"
 #include "windows/natal_wheel.h"
 #include "windows/report_window.h"
 
@@ -116,12 +117,13 @@ void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet);
 std::vector<DocumentSection> ReadingSections();
 
 // Draws the whole document on a printer or PDF writer that is set up (page size, margins)
-// but not yet painted on. False, with `error` set, when painting could not start.
-bool WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet, QString &error);
+// but not yet painted on. A WriteFailed status without a subject when painting could not
+// start or finish (the device is a printer or a file only its caller can name).
+Status WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet);
 
 // Writes the document to a PDF file on the page size usual for the system's locale (Letter
 // where measures are imperial, A4 elsewhere). The file appears whole or not at all; an
-// earlier file of that name stays as it was on failure. False, with `error` set, on failure.
-bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &error);
+// earlier file of that name stays as it was on failure, which names the path.
+Status WriteReadingPdf(const QString &path, const ReadingSheet &sheet);
 
 } // namespace starloom
