@@ -1,5 +1,6 @@
 #include "windows/chart_window.h"
 
+#include "shell/language_menu.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
@@ -455,6 +456,9 @@ void ChartWindow::buildMenus() {
         if (fit)
             applyZoom(m_area->fitFactor());
     });
+
+    addSeparator(view, "mnuViewSep2");
+    AddLanguageMenu(view, m_services, this);
 
     // The second charts over this one: transits, progressions, directions; synastry comes
     // from File > Compare With.

@@ -2,6 +2,7 @@
 #include "reading/gui/birth_form.h"
 
 #include "reading/gui/keystroke_filter.h"
+#include "shell/language_menu.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/shutdown.h"
@@ -271,6 +272,11 @@ void BirthForm::buildMenus() {
     QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &BirthForm::close);
+
+    // The program's language, from the first window on.
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    AddLanguageMenu(view, m_services, this);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

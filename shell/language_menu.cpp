@@ -1,0 +1,62 @@
+// The View > Language submenu.
+#include "shell/language_menu.h"
+
+#include "shell/core/language.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenu>
+
+namespace starloom {
+
+namespace {
+
+// Each language under its own name, so that a reader finds it whatever the program speaks.
+QString NativeName(const QString &code) {
+    if (code == QLatin1String("en"))
+        return QStringLiteral("English"); // not the "American English" of the locale data
+    const QLocale locale(code);
+    QString name = locale.nativeLanguageName();
+    if (code.contains(QLatin1Char('_')))
+        name += QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
+    return name.left(1).toUpper() + name.mid(1);
+}
+
+} // namespace
+
+QMenu *AddLanguageMenu(QMenu *view, const ShellServices &services, QWidget *parent) {
+    QMenu *menu = view->addMenu(QCoreApplication::translate("LanguageMenu", "Lan&guage"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const QString chosen =
+        services.settings != nullptr ? ChosenLanguage(*services.settings) : QString();
+    auto addChoice = [&](const QString &code, const QString &caption, const QString &name) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu, [services, parent, code] {
+            if (services.settings == nullptr || ChosenLanguage(*services.settings) == code ||
+                !StoreChosenLanguage(*services.settings, code))
+                return;
+            if (services.dialogs != nullptr)
+                services.dialogs->showMessage(
+                    parent, kProgramTitle,
+                    QCoreApplication::translate(
+                        "LanguageMenu", "QM Starloom speaks the language you chose from its "
+                                        "next start. Please close it and start it again."),
+                    MessageIcon::Information);
+        });
+    };
+    addChoice(QString(), QCoreApplication::translate("LanguageMenu", "System Language"),
+              QStringLiteral("mnuLanguageSystem"));
+    menu->addSeparator();
+    for (const QString &code : ShippedLanguageCodes())
+        addChoice(code, NativeName(code), QStringLiteral("mnuLanguage_") + code);
+    return menu;
+}
+
+} // namespace starloom
