@@ -266,11 +266,12 @@ void TestWindowsChart::menus_data() {
                           << "&View"
                           << QStringList{"mnuToolBar",  "mnuPrecisePositions", "mnuHouseSystem",
                                          "mnuViewSep1", "mnuAspectLines",      "mnuAspectOrbs",
-                                         "mnuZoom"}
+                                         "mnuZoom",     "mnuViewSep2",         "mnuLanguage"}
                           << QStringList{"&Toolbar",      "&Precise Positions",
                                          "&House System", "-",
                                          "Aspect &Lines", QString::fromUtf8("Aspect &Orbs…"),
-                                         "&Zoom"}
+                                         "&Zoom",         "-",
+                                         "Lan&guage"}
                           << QStringList{"", "", "", "", "", "", ""};
     QTest::newRow("Chart")
         << "mnuChart"
