@@ -272,7 +272,7 @@ void TestWindowsChart::menus_data() {
                                          "Aspect &Lines", QString::fromUtf8("Aspect &Orbs…"),
                                          "&Zoom",         "-",
                                          "Lan&guage"}
-                          << QStringList{"", "", "", "", "", "", ""};
+                          << QStringList{"", "", "", "", "", "", "", "", ""};
     QTest::newRow("Chart")
         << "mnuChart"
         << "&Chart" << QStringList{"mnuTransits",  "mnuProgressions", "mnuDirections",
