@@ -61,6 +61,9 @@ struct Refusal {
 // The checks that run before every calculation, in their fixed order; the first that
 // fails is returned. Nothing when the birth may be calculated.
 std::optional<Refusal> CheckFormValues(const FormValues &values);
+// The refusal's message in the program's language, for the reader; `message` itself stays
+// English, as the batch and JSON outputs carry it.
+QString TranslatedMessage(const Refusal &refusal);
 
 // Copies the values into state.Birth, field by field, from the zone tables in state.Zones.
 // A field whose text is not a number (or does not fit in 16 bits), or a zone position

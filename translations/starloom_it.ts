@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>FormValues</name>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
@@ -71,6 +153,176 @@
     </message>
     <message>
         <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BirthForm</name>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a city to search the atlas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Of Birth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Get My Starloom Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talk about your chart with other readers in our discussion forum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get My Natal &amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>starloom::KeystrokeFilter</name>
+    <message>
+        <source>Please enter only letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReadingSession</name>
+    <message>
+        <source>Select the source file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened.
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -262,6 +514,25 @@
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>starloom::frmAbout</name>
+    <message>
+        <source>Licensed under the GNU General Public License, version 3 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

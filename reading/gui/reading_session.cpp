@@ -371,7 +371,7 @@ void ReadingSession::ExportReadingText() {
 void ReadingSession::OpenReadingFile() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.title = QStringLiteral("Select the source file");
+    request.title = tr("Select the source file");
     request.filter = kReadingFilter;
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
@@ -382,8 +382,7 @@ void ReadingSession::OpenReadingFile() {
 
 std::optional<QStringList> ReadingSession::readReadingLines(const QString &path) {
     if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
-                                        QStringLiteral("Please Check The File."),
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, tr("Please Check The File."),
                                         MessageIcon::Error);
         return std::nullopt;
     }
@@ -393,10 +392,10 @@ std::optional<QStringList> ReadingSession::readReadingLines(const QString &path)
     QByteArray bytes;
     QString reason;
     if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
-                                        QStringLiteral("The file %1 could not be opened.\n%2")
-                                            .arg(QDir::toNativeSeparators(path), reason),
-                                        MessageIcon::Error);
+        m_services.dialogs->showMessage(
+            dialogParent(), kProgramTitle,
+            tr("The file %1 could not be opened.\n%2").arg(QDir::toNativeSeparators(path), reason),
+            MessageIcon::Error);
         return std::nullopt;
     }
     ReadingFileFault fault;
@@ -458,7 +457,7 @@ bool ReadingSession::CompareWithReadingFileAt(const QString &path) {
     FormValues values;
     ApplyReadingFile(*lines, values);
     if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, refusal->message,
+        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, TranslatedMessage(*refusal),
                                         refusal->icon);
         return false;
     }
