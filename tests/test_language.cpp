@@ -1,5 +1,6 @@
 // The program's languages: which shipped language a locale name asks for, the translators
 // that speak it, and starloom-cli's machine-readable output, the same bytes in every language.
+#include "reading/form_values.h"
 #include "shell/core/language.h"
 #include "test_cli_support.h"
 
@@ -59,8 +60,17 @@ void TestLanguage::useLanguage() {
     QCOMPARE(QLocale().language(), QLocale::French);
     // Qt's own standard buttons speak the language too.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+    // The program's own texts, and the checks' messages as a window shows them.
+    QVERIFY(UseLanguage(QStringLiteral("de")));
+    QCOMPARE(QCoreApplication::translate("starloom::BirthForm", "Daylight Saving Time"),
+             QStringLiteral("Sommerzeit"));
+    const Refusal refusal = *CheckFormValues(FormValues{});
+    QCOMPARE(refusal.message, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(TranslatedMessage(refusal), QStringLiteral("Bitte geben Sie Ihren Namen ein"));
+    QCOMPARE(QLocale().standaloneMonthName(3), QStringLiteral("März"));
     QVERIFY(UseLanguage(QStringLiteral("en")));
     QCOMPARE(QLocale().language(), QLocale::English);
+    QCOMPARE(TranslatedMessage(refusal), refusal.message);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 

@@ -5,535 +5,536 @@
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Ziffern eingeben</translation>
     </message>
     <message>
         <source>Please Enter Correct Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige Breite ein</translation>
     </message>
     <message>
         <source>Please Enter Correct Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige Länge ein</translation>
     </message>
     <message>
         <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>An einem Pol (Breite 90 Grad) geht kein Punkt des Tierkreises im Osten auf, daher hat ein Horoskop dort keinen Aszendenten. Bitte geben Sie eine Breite unter 90 Grad ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Grad der Breite ein</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Minuten der Breite ein</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Grad der Länge ein</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Minuten der Länge ein</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Geburtsort ein</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr Bundesland bzw. Ihre Region ein</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr Land ein</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Richtung der Breite (Nord oder Süd)</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Richtung der Länge (Ost oder West)</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie ein gültiges Datum ein!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie ein gültiges Datum ein!</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom verwendet die gewählte Sprache ab dem nächsten Start. Bitte schließen Sie das Programm und starten Sie es erneut.</translation>
     </message>
     <message>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingebaute Tabelle der genauen Positionen ist beschädigt (%1). Bitte installieren Sie QM Starloom erneut.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Transit</translation>
     </message>
     <message>
         <source>Progressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Progr.</translation>
     </message>
     <message>
         <source>Directed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>%1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>, rückläufig</translation>
     </message>
     <message>
         <source>%1 natal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Radix-%2</translation>
     </message>
     <message>
         <source>turns retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>wird rückläufig</translation>
     </message>
     <message>
         <source>turns direct</source>
-        <translation type="unfinished"></translation>
+        <translation>wird direktläufig</translation>
     </message>
     <message>
         <source>enters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tritt in %1 ein</translation>
     </message>
     <message>
         <source>enters house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tritt in Haus %1 ein</translation>
     </message>
 </context>
 <context>
     <name>SecondChartWindow</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
     <name>starloom::BirthForm</name>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Süd</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>West</translation>
     </message>
     <message>
         <source>Type a city to search the atlas</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort eingeben, um im Atlas zu suchen</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum:</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtszeit:</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
-        <translation type="unfinished"></translation>
+        <translation>Std/Min/Sek</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad/Min</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Region:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um Breite &amp;&amp; Länge zu finden</translation>
     </message>
     <message>
         <source>&amp;Get My Starloom Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Starloom-Deutung &amp;erstellen</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gespeicherte Deutung öffnen</translation>
     </message>
     <message>
         <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfahren Sie mit QM Starloom, was die Verteilung der Planeten in Ihrem Geburtshoroskop bedeutet.</translation>
     </message>
     <message>
         <source>Talk about your chart with other readers in our discussion forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprechen Sie in unserem Diskussionsforum mit anderen Lesern über Ihr Horoskop</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein &amp;Geburtshoroskop erstellen</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Besuchen Sie uns online</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info über die Software</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Ort ein</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Region ein</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Land ein</translation>
     </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Buchstaben eingeben</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur Ziffern eingeben</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei auswählen</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Datei.</translation>
     </message>
     <message>
         <source>The file %1 could not be opened.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.
+%2</translation>
     </message>
 </context>
 <context>
     <name>starloom::SecondChartWindow</name>
     <message>
         <source>Second Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweithoroskop</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transite</translation>
     </message>
     <message>
         <source>Secondary &amp;Progressions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundär&amp;progressionen</translation>
     </message>
     <message>
         <source>Solar &amp;Arc Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenbogen-&amp;Direktionen</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt &amp;vor</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt &amp;zurück</translation>
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orben des Zweithoroskops…</translation>
     </message>
     <message>
         <source>Step &amp;Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt&amp;weite</translation>
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitpunkt (UT):</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt zurück (Alt+Links)</translation>
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite: Alt+1 Stunde, Alt+2 Tag, Alt+3 Woche, Alt+4 Monat, Alt+5 Jahr</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt vor (Alt+Rechts)</translation>
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort der Transite: Grad, Nord positiv</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort der Transite: Grad, Ost positiv</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rben…</translation>
     </message>
     <message>
         <source>Second chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweithoroskop</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspekt</translation>
     </message>
     <message>
         <source>Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>Radix</translation>
     </message>
     <message>
         <source>Orb</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbis</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Universal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltzeit</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Planet</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Double-click an event to move the transits to its moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf ein Ereignis, um die Transite auf seinen Zeitpunkt zu setzen</translation>
     </message>
     <message>
         <source>&amp;Aspects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspekte</translation>
     </message>
     <message>
         <source>Transit &amp;Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Transit-&amp;Ereignisse</translation>
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Rechts und Alt+Links gehen einen Schritt vor und zurück; Alt+1 bis Alt+5 wählen als Schritt eine Stunde, einen Tag, eine Woche, einen Monat oder ein Jahr. Zeigen Sie auf ein äußeres Symbol, um seinen Namen zu sehen.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transite für %1</translation>
     </message>
     <message>
         <source>Secondary Progressions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärprogressionen für %1</translation>
     </message>
     <message>
         <source>Solar Arc Directions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenbogen-Direktionen für %1</translation>
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Synastrie: %1 und %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT (Ortszeit %2), in %3</translation>
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis %1 UT: progressierter Zeitpunkt %2 UT, MC in Rektaszension um %3 weitergerückt</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis %1 UT: Sonnenbogen %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, geboren %2 UT</translation>
     </message>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 von %1</translation>
     </message>
     <message>
         <source>natal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Radix-%1</translation>
     </message>
     <message>
         <source>applying</source>
-        <translation type="unfinished"></translation>
+        <translation>applikativ</translation>
     </message>
     <message>
         <source>separating</source>
-        <translation type="unfinished"></translation>
+        <translation>separativ</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingress</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%1) %3 %4, Orbis %5, %6</translation>
     </message>
 </context>
 <context>
     <name>starloom::frmAbout</name>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenziert unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um %1 zu besuchen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom zeigt das Muster, in dem die Planeten im Geburtshoroskop eines Menschen angeordnet sind. Diese Verteilung der Planeten steht für bestimmte positive und negative Eigenschaften, die sich in der Persönlichkeit eines Menschen widerspiegeln.</translation>
     </message>
 </context>
 </TS>
