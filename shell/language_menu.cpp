@@ -5,7 +5,6 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QLocale>
 #include <QMenu>
 
 namespace starloom {
@@ -13,14 +12,22 @@ namespace starloom {
 namespace {
 
 // Each language under its own name, so that a reader finds it whatever the program speaks.
+// (The locale data's own names are regional: "American English", "español de España".)
 QString NativeName(const QString &code) {
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English"); // not the "American English" of the locale data
-    const QLocale locale(code);
-    QString name = locale.nativeLanguageName();
-    if (code.contains(QLatin1Char('_')))
-        name += QStringLiteral(" (") + locale.nativeTerritoryName() + QLatin1Char(')');
-    return name.left(1).toUpper() + name.mid(1);
+    static const struct {
+        const char *code;
+        const char *name;
+    } names[] = {{"en", "English"},
+                 {"de", "Deutsch"},
+                 {"fr", "Français"},
+                 {"es", "Español"},
+                 {"pt_BR", "Português (Brasil)"},
+                 {"it", "Italiano"}};
+    for (const auto &entry : names) {
+        if (code == QLatin1String(entry.code))
+            return QString::fromUtf8(entry.name);
+    }
+    return code;
 }
 
 } // namespace

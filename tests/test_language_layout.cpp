@@ -120,6 +120,7 @@ void TestLanguageLayout::languageMenuKeepsTheChoice() {
     FIND_CHILD(QAction, system, &form, "mnuLanguageSystem");
     FIND_CHILD(QAction, german, &form, "mnuLanguage_de");
     QVERIFY(system->isChecked());
+    QCOMPARE(german->text(), QStringLiteral("Deutsch"));
     german->trigger();
     QCOMPARE(ChosenLanguage(settings), QStringLiteral("de"));
     QCOMPARE(StartLanguage(settings), QStringLiteral("de"));
