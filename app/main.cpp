@@ -11,6 +11,7 @@
 #include "shell/core/language.h"
 #include "shell/instance_channel.h"
 #include "shell/program_icon.h"
+#include "shell/readable_colour.h"
 #include "shell/shutdown.h"
 #include "shell/single_instance.h"
 #include "shell/start_up.h"
@@ -35,6 +36,11 @@ int main(int argc, char *argv[]) {
     // View > Language, else the system's.
     const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     starloom::UseLanguage(starloom::StartLanguage(*settings));
+    // For checking the windows on a dark palette on a desktop that offers none.
+    if (qEnvironmentVariableIsSet("STARLOOM_DARK_PALETTE")) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(starloom::DarkCheckingPalette());
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -64,13 +70,13 @@ int main(int argc, char *argv[]) {
                    [&services](QWidget *parent) { starloom::ShowAboutBox(parent, services); }});
     // View > Precise Positions is remembered from one run to the next.
     session.setPositionMethod(starloom::LoadPositionMethod(*settings));
-    session.onPositionMethodChosen([&settings](starloom::PositionMethod method) {
-        starloom::StorePositionMethod(*settings, method);
+    session.onPositionMethodChosen([&settings, &dialogs](starloom::PositionMethod method) {
+        starloom::ShowStatus(dialogs, nullptr, starloom::StorePositionMethod(*settings, method));
     });
     // So is View > House System.
     session.setHouseSystem(starloom::LoadHouseSystem(*settings));
-    session.onHouseSystemChosen([&settings](starloom::HouseSystem system) {
-        starloom::StoreHouseSystem(*settings, system);
+    session.onHouseSystemChosen([&settings, &dialogs](starloom::HouseSystem system) {
+        starloom::ShowStatus(dialogs, nullptr, starloom::StoreHouseSystem(*settings, system));
     });
 
     // Files wait until the form is up: the one named here, and any a later copy hands over

@@ -24,10 +24,10 @@ public:
             m_file = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
                                                        NodeTarget::WriteInto);
     }
-    bool open() { return m_file == nullptr || m_file->open(); }
+    bool open() { return m_file == nullptr || m_file->open().ok(); }
     bool write(std::string_view bytes) {
         if (m_file != nullptr)
-            return m_file->write(bytes.data(), static_cast<qint64>(bytes.size()));
+            return m_file->write(bytes.data(), static_cast<qint64>(bytes.size())).ok();
         // Each chunk goes out at once, so that a failing output (a full disk) is seen at the
         // first chunk rather than at the end.
         errno = 0;
@@ -39,7 +39,7 @@ public:
     }
     bool commit() {
         if (m_file != nullptr)
-            return m_file->commit();
+            return m_file->commit().ok();
         errno = 0;
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return true;
@@ -53,7 +53,7 @@ public:
     }
     std::string reason() const {
         if (m_file != nullptr)
-            return m_file->errorString().toStdString();
+            return m_file->status().reason;
         return m_error != 0 ? SystemReason(m_error).toStdString() : std::string("write error");
     }
 

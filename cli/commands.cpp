@@ -6,6 +6,7 @@
 #include "cli/reading_output.h"
 #include "cli/second_chart_output.h"
 #include "cli/stats.h"
+#include "cli/status_line.h"
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
@@ -388,10 +389,13 @@ void Print(const std::string &text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
+// Input refused: `message` is the whole sentence, `subject` the option or file it concerns.
+Status Refused(std::string message, std::string subject = std::string()) {
+    return Failure(StatusCode::Refused, std::move(subject), std::move(message));
+}
+
 int Refuse(const std::string &message) {
-    const std::string line = "starloom-cli: " + message + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    return kExitRefused;
+    return Report(Refused(message));
 }
 
 const std::vector<OptionRule> kBirthOptions = {
@@ -414,27 +418,23 @@ std::string HouseSystemNameList() {
 }
 
 // The method --positions names and the system --houses names; standard and whole signs when
-// they are not given. False, with `error` set, for any other value.
-bool ChoiceOfArguments(const Arguments &args, ChartChoice &choice, std::string &error) {
+// they are not given. Refused for any other value.
+Status ChoiceOfArguments(const Arguments &args, ChartChoice &choice) {
     choice = {};
     if (args.has("--positions")) {
         const std::optional<PositionMethod> named =
             PositionMethodFromName(args.value("--positions"));
-        if (!named) {
-            error = "--positions must be standard or precise";
-            return false;
-        }
+        if (!named)
+            return Refused("--positions must be standard or precise", "--positions");
         choice.Method = *named;
     }
     if (args.has("--houses")) {
         const std::optional<HouseSystem> named = HouseSystemFromName(args.value("--houses"));
-        if (!named) {
-            error = "--houses must be " + HouseSystemNameList();
-            return false;
-        }
+        if (!named)
+            return Refused("--houses must be " + HouseSystemNameList(), "--houses");
         choice.Houses = *named;
     }
-    return true;
+    return Success();
 }
 
 std::vector<OptionRule> With(std::vector<OptionRule> rules, std::vector<OptionRule> more) {
@@ -457,12 +457,9 @@ bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionR
         status = kExitOk;
         return false;
     }
-    std::string error;
-    if (!ParseArguments(args, rules, parsed, error)) {
-        status = Refuse(error);
-        return false;
-    }
-    return true;
+    const Status parsing = ParseArguments(args, rules, parsed);
+    status = Report(parsing);
+    return parsing.ok();
 }
 
 bool ExpectPositionals(const Arguments &args, std::size_t count, const char *what, int &status) {
@@ -476,15 +473,13 @@ bool ExpectPositionals(const Arguments &args, std::size_t count, const char *wha
 }
 
 // The values of the birth options, or of --from's reading file.
-bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::string &error) {
+Status ValuesFromOptionsOrFile(const Arguments &args, FormValues &values) {
     if (args.has("--from")) {
-        if (AnyBirthOption(args)) {
-            error = "--from cannot be combined with birth details";
-            return false;
-        }
-        return FormValuesFromReadingFile(args.value("--from"), values, error);
+        if (AnyBirthOption(args))
+            return Refused("--from cannot be combined with birth details", "--from");
+        return FormValuesFromReadingFile(args.value("--from"), values);
     }
-    return FormValuesFromOptions(args, values, error);
+    return FormValuesFromOptions(args, values);
 }
 
 // The command's birth, from its options (or --from's reading file where the command takes
@@ -493,16 +488,17 @@ bool ValuesFromOptionsOrFile(const Arguments &args, FormValues &values, std::str
 std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllowed, int &status) {
     FormValues values;
     TimeSource source;
-    std::string error;
     ChartChoice choice;
-    const bool read =
-        ChoiceOfArguments(args, choice, error) &&
-        (fileAllowed && args.has("--from") ? ValuesFromOptionsOrFile(args, values, error)
-                                           : FormValuesFromOptions(args, values, error, &source));
-    std::unique_ptr<Reading> reading = read ? CalculateReading(values, error, choice) : nullptr;
-    if (reading == nullptr) {
-        status = Refuse(error);
-        return reading;
+    std::unique_ptr<Reading> reading;
+    Status read = ChoiceOfArguments(args, choice);
+    if (read.ok())
+        read = fileAllowed && args.has("--from") ? ValuesFromOptionsOrFile(args, values)
+                                                 : FormValuesFromOptions(args, values, &source);
+    if (read.ok())
+        read = CalculateReading(values, reading, choice);
+    if (!read.ok()) {
+        status = Report(read);
+        return nullptr;
     }
     reading->source = std::move(source);
     // A clock time the clocks skipped or repeated is read by a rule; say which.
@@ -515,10 +511,7 @@ std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllo
 }
 
 int WriteFile(const std::string &path, const QByteArray &bytes) {
-    QString reason;
-    if (!WriteWholeFile(QString::fromStdString(path), bytes, &reason))
-        return Refuse(path + ": " + reason.toStdString());
-    return kExitOk;
+    return Report(WriteWholeFile(QString::fromStdString(path), bytes));
 }
 
 int PrintReading(const Reading &reading, bool json) {
@@ -554,12 +547,12 @@ int OpenCommand(const std::vector<std::string> &args) {
         !ExpectPositionals(parsed, 1, "FILE.act", status))
         return status;
     FormValues values;
-    std::string error;
-    if (!FormValuesFromReadingFile(parsed.positionals[0], values, error))
-        return Refuse(error);
-    const std::unique_ptr<Reading> reading = CalculateReading(values, error);
-    if (reading == nullptr)
-        return Refuse(error);
+    std::unique_ptr<Reading> reading;
+    Status read = FormValuesFromReadingFile(parsed.positionals[0], values);
+    if (read.ok())
+        read = CalculateReading(values, reading);
+    if (!read.ok())
+        return Report(read);
     return PrintReading(*reading, parsed.has("--json"));
 }
 
@@ -611,18 +604,17 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         QFileInfo(QString::fromStdString(name)).isDir())
         return Refuse(name + ": names a folder, not an image file");
     FormValues values;
-    std::string error;
     ChartChoice choice;
-    if (!ChoiceOfArguments(parsed, choice, error) ||
-        !ValuesFromOptionsOrFile(parsed, values, error))
-        return Refuse(error);
-    if (const std::optional<Refusal> refusal = CheckFormValues(values))
-        return Refuse(refusal->message.toStdString());
+    Status read = ChoiceOfArguments(parsed, choice);
+    if (read.ok())
+        read = ValuesFromOptionsOrFile(parsed, values);
+    if (read.ok())
+        read = CheckFormValues(values);
+    if (!read.ok())
+        return Report(read);
     if (!drawing.saveImage)
         return Refuse("image: this build of the tool draws no images");
-    if (!drawing.saveImage(values, parsed.positionals[0], error, choice))
-        return Refuse(error);
-    return kExitOk;
+    return Report(drawing.saveImage(values, parsed.positionals[0], choice));
 }
 
 int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
@@ -638,24 +630,18 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return status;
     if (!drawing.writePdf)
         return Refuse("pdf: this build of the tool draws no documents");
-    std::string reason;
-    if (!drawing.writePdf(*reading, parsed.positionals[0], reason))
-        return Refuse(parsed.positionals[0] + ": " + reason);
-    return kExitOk;
+    return Report(drawing.writePdf(*reading, parsed.positionals[0]));
 }
 
 // Whether a file can be written at `path`: the file writer is opened there (making its
 // unnamed file in the folder, or refusing a folder, device or pipe) and dropped. For an
 // output made only after long work, so that a missing or read-only folder is reported
 // before the work rather than after it.
-bool CanBeWritten(const std::string &path, std::string &error) {
+Status CanBeWritten(const std::string &path) {
     WholeFileWriter probe(QString::fromStdString(path), NodeTarget::Refuse);
-    if (!probe.open()) {
-        error = path + ": " + probe.errorString().toStdString();
-        return false;
-    }
+    Status opened = probe.open();
     probe.cancel();
-    return true;
+    return opened;
 }
 
 // A progress line while rows are worked: on a terminal, unless --quiet.
@@ -664,19 +650,19 @@ bool ShowsProgress(const Arguments &parsed) {
 }
 
 // --threads, or the number of processors.
-bool ThreadsOfArguments(const Arguments &parsed, int &threads, std::string &error) {
+Status ThreadsOfArguments(const Arguments &parsed, int &threads) {
     threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads);
     if (!parsed.has("--threads"))
-        return true;
+        return Success();
     const std::string text = parsed.value("--threads");
     const bool digits =
         !text.empty() && text.size() <= 2 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     threads = digits ? std::stoi(text) : 0;
     if (threads >= 1 && threads <= kMostThreads)
-        return true;
-    error = "--threads must be a whole number from 1 to " + std::to_string(kMostThreads);
-    return false;
+        return Success();
+    return Refused("--threads must be a whole number from 1 to " + std::to_string(kMostThreads),
+                   "--threads");
 }
 
 int BatchCommand(const std::vector<std::string> &args) {
@@ -693,13 +679,12 @@ int BatchCommand(const std::vector<std::string> &args) {
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
-    std::string optionError;
-    if (!ChoiceOfArguments(parsed, options.chart, optionError))
-        return Refuse(optionError);
+    if (const Status chosen = ChoiceOfArguments(parsed, options.chart); !chosen.ok())
+        return Report(chosen);
     options.input = parsed.positionals[0];
     options.output = parsed.value("--out");
-    if (!ThreadsOfArguments(parsed, options.threads, optionError))
-        return Refuse(optionError);
+    if (const Status threads = ThreadsOfArguments(parsed, options.threads); !threads.ok())
+        return Report(threads);
     if (parsed.has("--out") && options.output.empty())
         return Refuse("--out needs a file name");
     if (parsed.has("--format")) {
@@ -729,22 +714,28 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return status;
     StatsOptions options;
     options.input = parsed.positionals[0];
-    std::string error;
-    if (!ChoiceOfArguments(parsed, options.chart, error) ||
-        !ThreadsOfArguments(parsed, options.threads, error))
-        return Refuse(error);
+    Status chosen = ChoiceOfArguments(parsed, options.chart);
+    if (chosen.ok())
+        chosen = ThreadsOfArguments(parsed, options.threads);
+    if (!chosen.ok())
+        return Report(chosen);
     options.progress = ShowsProgress(parsed);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
         return Refuse("--plot needs a file name");
     if (parsed.has("--plot") && !drawing.writeStatsPlot)
         return Refuse("--plot: this build of the tool draws no charts");
-    if (parsed.has("--plot") && !CanBeWritten(parsed.value("--plot"), error))
-        return Refuse(error);
+    if (parsed.has("--plot")) {
+        if (const Status writable = CanBeWritten(parsed.value("--plot")); !writable.ok())
+            return Report(writable);
+    }
     StatsResult result;
-    if (!CountBirths(options, result, error))
+    if (std::string error; !CountBirths(options, result, error))
         return Refuse(error);
-    if (parsed.has("--plot") && !drawing.writeStatsPlot(result, parsed.value("--plot"), error))
-        return Refuse(error);
+    if (parsed.has("--plot")) {
+        if (const Status plotted = drawing.writeStatsPlot(result, parsed.value("--plot"));
+            !plotted.ok())
+            return Report(plotted);
+    }
     Print(StatsText(result));
     return result.refused > 0 ? kExitRowsFailed : kExitOk;
 }
@@ -783,17 +774,12 @@ int HousesCommand(const std::vector<std::string> &args) {
 
 // The moment an option names (a date alone: its midnight, or with `endOfDay` the one that
 // ends it), refused when missing or malformed.
-bool MomentOption(const Arguments &args, const char *name, bool endOfDay, double &day,
-                  std::string &error) {
-    if (!args.has(name)) {
-        error = std::string("missing ") + name;
-        return false;
-    }
-    if (!ParseUniversalMoment(args.value(name), endOfDay, day, error)) {
-        error = std::string(name) + ": " + error;
-        return false;
-    }
-    return true;
+Status MomentOption(const Arguments &args, const char *name, bool endOfDay, double &day) {
+    if (!args.has(name))
+        return Refused(std::string("missing ") + name, name);
+    if (std::string reason; !ParseUniversalMoment(args.value(name), endOfDay, day, reason))
+        return Refused(std::string(name) + ": " + reason, name);
+    return Success();
 }
 
 // Two charts and their cross aspects, as text or as the JSON object (indented as the
@@ -820,10 +806,11 @@ int TransitsCommand(const std::vector<std::string> &args) {
         return status;
     double from = 0;
     double to = 0;
-    std::string error;
-    if (!MomentOption(parsed, "--start", false, from, error) ||
-        !MomentOption(parsed, "--end", true, to, error))
-        return Refuse(error);
+    Status moments = MomentOption(parsed, "--start", false, from);
+    if (moments.ok())
+        moments = MomentOption(parsed, "--end", true, to);
+    if (!moments.ok())
+        return Report(moments);
     if (to < from)
         return Refuse("--end lies before --start");
     if (from < PreciseFirstDay() || to > PreciseLastDay())
@@ -863,9 +850,8 @@ int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kin
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     double target = 0;
-    std::string error;
-    if (!MomentOption(parsed, "--date", false, target, error))
-        return Refuse(error);
+    if (const Status moment = MomentOption(parsed, "--date", false, target); !moment.ok())
+        return Report(moment);
     // The birth's options as the other commands take them.
     Arguments birth = parsed;
     birth.values.erase("--date");
@@ -908,19 +894,18 @@ int SynastryCommand(const std::vector<std::string> &args) {
                      std::string(kSynastryHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
         !ExpectPositionals(parsed, 2, "A.act and B.act", status))
         return status;
-    std::string error;
     ChartChoice choice;
-    if (!ChoiceOfArguments(parsed, choice, error))
-        return Refuse(error);
+    if (const Status chosen = ChoiceOfArguments(parsed, choice); !chosen.ok())
+        return Report(chosen);
     std::unique_ptr<Reading> readings[2];
     for (int i = 0; i < 2; ++i) {
         const std::string &path = parsed.positionals[i];
         FormValues values;
-        if (!FormValuesFromReadingFile(path, values, error))
-            return Refuse(error);
-        readings[i] = CalculateReading(values, error, choice);
-        if (readings[i] == nullptr)
-            return Refuse(path + ": " + error);
+        if (const Status read = FormValuesFromReadingFile(path, values); !read.ok())
+            return Report(read);
+        // Two files: the form's refusal says which one it is about.
+        if (const Status read = CalculateReading(values, readings[i], choice); !read.ok())
+            return Refuse(path + ": " + StatusLine(read));
     }
     ChartPair pair;
     pair.kind = SecondChartKind::Synastry;
@@ -949,8 +934,8 @@ std::string Arguments::value(const std::string &name) const {
     return found == values.end() ? std::string() : found->second;
 }
 
-bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
-                    Arguments &parsed, std::string &error) {
+Status ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
+                      Arguments &parsed) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -966,19 +951,13 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
         const std::string name = arg.substr(0, equals);
         const auto rule = std::find_if(rules.begin(), rules.end(),
                                        [&name](const OptionRule &s) { return name == s.name; });
-        if (rule == rules.end()) {
-            error = "unknown option '" + name + "'";
-            return false;
-        }
-        if (parsed.has(name)) {
-            error = name + " given twice";
-            return false;
-        }
+        if (rule == rules.end())
+            return Refused("unknown option '" + name + "'", name);
+        if (parsed.has(name))
+            return Refused(name + " given twice", name);
         if (!rule->takesValue) {
-            if (equals != std::string::npos) {
-                error = name + " takes no value";
-                return false;
-            }
+            if (equals != std::string::npos)
+                return Refused(name + " takes no value", name);
             parsed.flags.push_back(name);
             continue;
         }
@@ -987,22 +966,21 @@ bool ParseArguments(const std::vector<std::string> &args, const std::vector<Opti
         } else if (i + 1 < args.size()) {
             parsed.values[name] = args[++i];
         } else {
-            error = name + " needs a value";
-            return false;
+            return Refused(name + " needs a value", name);
         }
     }
-    return true;
+    return Success();
 }
 
-bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error,
-                           TimeSource *source) {
+Status FormValuesFromOptions(const Arguments &args, FormValues &values, TimeSource *source) {
     FormValues result;
     TimeSource given;
     const AtlasPlace *place = nullptr;
+    std::string error;
     if (args.has("--place")) {
         place = FindPlace(args.value("--place"), error);
         if (place == nullptr)
-            return false;
+            return Refused(error, "--place");
         SetPlaceCoordinates(*place, result);
         given.place = *place;
     }
@@ -1019,25 +997,20 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
         if (!args.has(option.name)) {
             if (place != nullptr && option.fromPlace)
                 continue;
-            error = std::string("missing ") + option.name;
-            return false;
+            return Refused(std::string("missing ") + option.name, option.name);
         }
         std::string reason;
-        if (!option.set(args.value(option.name), result, reason)) {
-            error = std::string(option.name) + ": " + reason;
-            return false;
-        }
+        if (!option.set(args.value(option.name), result, reason))
+            return Refused(std::string(option.name) + ": " + reason, option.name);
     }
     result.dst = args.has("--dst");
     if (place != nullptr && !args.has("--zone") && !SetPlaceZone(*place, result, given, error))
-        return false;
+        return Refused(error, "--place");
     // The letters-only boxes' rule, with the form's message for a refused key; a place the
     // atlas gives is taken as the atlas writes it.
     for (const char *name : {"--name", "--city", "--state", "--country"}) {
-        if (args.has(name) && !IsNameText(QString::fromStdString(args.value(name)))) {
-            error = std::string(name) + ": Please enter only letters";
-            return false;
-        }
+        if (args.has(name) && !IsNameText(QString::fromStdString(args.value(name))))
+            return Refused(std::string(name) + ": Please enter only letters", name);
     }
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
@@ -1053,48 +1026,30 @@ bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::strin
     values = std::move(result);
     if (source != nullptr)
         *source = std::move(given);
-    return true;
+    return Success();
 }
 
-bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error) {
-    // The same rule as the form's opener: the name's last three characters, exactly.
-    if (path.size() < 3 || path.compare(path.size() - 3, 3, "act") != 0) {
-        error = "Please Check The File.";
-        return false;
-    }
-    // A pipe or device is refused at once instead of waiting on it; a file that is not a
-    // reading is refused whole, as the form's opener refuses it.
-    QByteArray bytes;
-    QString reason;
-    if (!ReadRegularFile(QString::fromStdString(path), kReadingFileByteLimit, bytes, &reason)) {
-        error = path + ": " + reason.toStdString();
-        return false;
-    }
-    ReadingFileFault fault;
-    const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
-    if (!lines) {
-        error = ReadingFileRefusal(QFileInfo(QString::fromStdString(path)).fileName(), fault)
-                    .toStdString();
-        return false;
-    }
+Status FormValuesFromReadingFile(const std::string &path, FormValues &values) {
+    QStringList lines;
+    if (Status read = ReadReadingFile(QString::fromStdString(path), lines); !read.ok())
+        return read;
     FormValues result;
-    ApplyReadingFile(*lines, result);
+    ApplyReadingFile(lines, result);
     values = std::move(result);
-    return true;
+    return Success();
 }
 
-std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
-                                          ChartChoice choice) {
-    if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
-        error = refusal->message.toStdString();
-        return nullptr;
-    }
-    auto reading = std::make_unique<Reading>();
-    reading->values = values;
-    reading->state.Method = choice.Method;
-    reading->state.Houses = choice.Houses;
-    reading->outcome = RunReading(reading->values, reading->state);
-    return reading;
+Status CalculateReading(const FormValues &values, std::unique_ptr<Reading> &reading,
+                        ChartChoice choice) {
+    if (Status refused = CheckFormValues(values); !refused.ok())
+        return refused;
+    auto made = std::make_unique<Reading>();
+    made->values = values;
+    made->state.Method = choice.Method;
+    made->state.Houses = choice.Houses;
+    made->outcome = RunReading(made->values, made->state);
+    reading = std::move(made);
+    return Success();
 }
 
 namespace {
@@ -1203,9 +1158,8 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
     }
     // Every reading may need the built-in table of precise positions: the tool does not run
     // on a damaged one.
-    if (const PreciseTableCheck &table = PreciseTableStatus(); !table.intact)
-        return Refuse("the built-in table of precise positions is damaged (" + table.reason +
-                      "); install the program again");
+    if (const Status table = StatusOf(PreciseTableStatus()); !table.ok())
+        return Report(table);
     // The tool reports its own errors, one line each; Qt's notes about the offscreen
     // platform and the environment are not for its users.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/birth_options.h"
+#include "engine/status.h"
 #include "reading/driver.h"
 #include "reading/form_values.h"
 #include "reading/reading_state.h"
@@ -35,9 +36,9 @@ struct OptionRule {
 };
 
 // Reads "--name value", "--name=value", flags and plain arguments ("--" ends the options).
-// False, with `error` set, on an unknown option, a missing value or an option given twice.
-bool ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
-                    Arguments &parsed, std::string &error);
+// Refused, naming the option, on an unknown option, a missing value or an option given twice.
+Status ParseArguments(const std::vector<std::string> &args, const std::vector<OptionRule> &rules,
+                      Arguments &parsed);
 
 // One reading as the program makes it: the values checked, then RunReading on a fresh state.
 struct Reading {
@@ -47,21 +48,21 @@ struct Reading {
     TimeSource source; // the atlas place and zone behind it, if any
 };
 
-// The birth options of the reading, save, export and image commands into form values. False,
-// with `error` set, when one is missing or malformed. `source`, when given, says what --place
-// gave.
-bool FormValuesFromOptions(const Arguments &args, FormValues &values, std::string &error,
-                           TimeSource *source = nullptr);
+// The birth options of the reading, save, export and image commands into form values.
+// Refused, naming the option, when one is missing or malformed. `source`, when given, says
+// what --place gave.
+Status FormValuesFromOptions(const Arguments &args, FormValues &values,
+                             TimeSource *source = nullptr);
 
-// The form's values refilled from a reading file, on top of the form's start values. False,
-// with `error` set, when the name does not end in "act", the file cannot be read or it is
-// not a whole reading (the message then names the file and the line).
-bool FormValuesFromReadingFile(const std::string &path, FormValues &values, std::string &error);
+// The form's values refilled from a reading file (ReadReadingFile), on top of the form's
+// start values; `values` is untouched when the file is refused.
+Status FormValuesFromReadingFile(const std::string &path, FormValues &values);
 
-// Checks the values as the form does and runs the reading by the given method and houses. Null,
-// with `error` set to the form's message, when the form refuses them.
-std::unique_ptr<Reading> CalculateReading(const FormValues &values, std::string &error,
-                                          ChartChoice choice = {});
+// Checks the values as the form does and runs the reading by the given method and houses
+// into `reading`. The form's refusal (CheckFormValues), `reading` untouched, when the form
+// refuses them.
+Status CalculateReading(const FormValues &values, std::unique_ptr<Reading> &reading,
+                        ChartChoice choice = {});
 
 // What the commands that draw need of Qt's GUI modules, which every other command does
 // without. The program hands them in; a command whose part is missing refuses to run.
@@ -72,15 +73,12 @@ struct Drawing {
                                                     const std::vector<std::string> &args)>
         application;
     // The image command's reading saved as a JPEG image (values already checked).
-    std::function<bool(const FormValues &values, const std::string &path, std::string &error,
-                       ChartChoice choice)>
+    std::function<Status(const FormValues &values, const std::string &path, ChartChoice choice)>
         saveImage;
-    // The printed reading written to a PDF file; `error` is the reason only.
-    std::function<bool(const Reading &reading, const std::string &path, std::string &error)>
-        writePdf;
+    // The printed reading written to a PDF file.
+    std::function<Status(const Reading &reading, const std::string &path)> writePdf;
     // The stats command's tables drawn as a bar chart into an SVG file.
-    std::function<bool(const StatsResult &result, const std::string &path, std::string &error)>
-        writeStatsPlot;
+    std::function<Status(const StatsResult &result, const std::string &path)> writeStatsPlot;
 };
 
 // The whole tool: `args` are the command-line arguments without the program's name.

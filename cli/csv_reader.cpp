@@ -205,14 +205,40 @@ char CsvReader::readRecord(CsvProgress &progress) {
             m_stopped = true;
             return 0;
         }
+        const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;
+        if (!quoted && m_mostBytes == 0 && keepPlainRun(progress))
+            continue;
         const char c = m_buffer[m_pos];
         ++m_pos;
-        const bool quoted = progress.state == State::Quoted || progress.state == State::QuoteInside;
         if (quoted && TakeQuoted(progress, c, m_line))
             continue;
         if (TakeUnquoted(progress, c, m_line))
             return c;
     }
+}
+
+// Outside quotes, the bytes up to the next comma, quote or line end are kept at once, as
+// byte by byte, when they keep the field and the record within their limits (otherwise
+// they go byte by byte, to the limit's refusal). False when there are none.
+bool CsvReader::keepPlainRun(CsvProgress &progress) {
+    if (progress.tooLong)
+        return false;
+    const char *const start = m_buffer.data() + m_pos;
+    const char *const end = m_buffer.data() + m_end;
+    const char *stop = start;
+    while (stop != end && *stop != ',' && *stop != '"' && *stop != '\r' && *stop != '\n')
+        ++stop;
+    const auto run = static_cast<std::size_t>(stop - start);
+    std::string &current = progress.record.fields[progress.fieldCount - 1];
+    if (run == 0 || progress.recordBytes + run > kCsvRecordLimit ||
+        current.size() + run > kCsvFieldLimit)
+        return false;
+    progress.recordBytes += run;
+    progress.anything = true;
+    progress.state = State::Unquoted;
+    current.append(start, run);
+    m_pos += run;
+    return true;
 }
 
 // A CR ended the record: an LF right after it belongs to the same line end.

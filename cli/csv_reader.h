@@ -51,6 +51,7 @@ private:
     // Reads the bytes of one record: the CR or LF that ended it, or 0 at the end of the
     // input.
     char readRecord(CsvProgress &progress);
+    bool keepPlainRun(CsvProgress &progress);
     void skipLfAfterCr();
 
     std::FILE *m_input;

@@ -43,18 +43,17 @@ std::unique_ptr<QCoreApplication> Application(int &argc, char **argv,
     return nullptr;
 }
 
-bool WritePdf(const Reading &reading, const std::string &path, std::string &error) {
+Status WritePdf(const Reading &reading, const std::string &path) {
     const ReadingSheet sheet =
         MakeReadingSheet(reading.state, reading.outcome, reading.values.zonePosition, QLocale::c());
     QString reason;
     if (WriteReadingPdf(QString::fromStdString(path), sheet, reason))
-        return true;
-    error = reason.toStdString();
-    return false;
+        return Success();
+    return Failure(StatusCode::WriteFailed, path, reason.toStdString());
 }
 
-bool WritePlot(const StatsResult &result, const std::string &path, std::string &error) {
-    return WriteStatsPlot(result, QString::fromStdString(path), error);
+Status WritePlot(const StatsResult &result, const std::string &path) {
+    return WriteStatsPlot(result, QString::fromStdString(path));
 }
 
 } // namespace

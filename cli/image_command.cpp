@@ -48,8 +48,7 @@ std::string OneLine(QString text) {
 
 } // namespace
 
-bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error,
-                      ChartChoice choice) {
+Status SaveReadingImage(const FormValues &values, const std::string &path, ChartChoice choice) {
     // A dialog hands back a full path; a name without a folder would otherwise go to the
     // program's own folder.
     CommandLineDialogs dialogs(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
@@ -61,20 +60,17 @@ bool SaveReadingImage(const FormValues &values, const std::string &path, std::st
     session.form().setValues(values);
     session.CalculateReading();
     ChartWindow *chart = session.chartWindow();
-    if (!dialogs.messages.isEmpty() || chart == nullptr) {
-        error = dialogs.messages.isEmpty() ? std::string("the reading could not be shown")
-                                           : OneLine(dialogs.messages.first());
-        return false;
-    }
+    if (!dialogs.messages.isEmpty() || chart == nullptr)
+        return Failure(StatusCode::Refused, path,
+                       dialogs.messages.isEmpty() ? std::string("the reading could not be shown")
+                                                  : OneLine(dialogs.messages.first()));
     ImageSaving saving;
     saving.dialogs = &dialogs;
     saving.parent = chart;
     SaveChartAsJpeg(*chart->report(), saving);
-    if (!dialogs.messages.isEmpty()) {
-        error = OneLine(dialogs.messages.first());
-        return false;
-    }
-    return true;
+    if (!dialogs.messages.isEmpty())
+        return Failure(StatusCode::Refused, path, OneLine(dialogs.messages.first()));
+    return Success();
 }
 
 } // namespace starloom::cli

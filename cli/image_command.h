@@ -12,10 +12,9 @@ namespace starloom::cli {
 // chart window and report window on the offscreen platform, then the chart window's
 // Save As JPEG with `path` as the name chosen in its dialog: the name is cut at its first
 // dot and given ".jpg", and a free numbered name is taken when that file exists. Needs a
-// QApplication. False, with `error` set to the program's message, when nothing was saved.
-// The positions and houses are computed as `choice` says, whatever the user's settings
-// choose.
-bool SaveReadingImage(const FormValues &values, const std::string &path, std::string &error,
-                      ChartChoice choice = {});
+// QApplication. Refused, with the program's message on one line as its reason, when
+// nothing was saved. The positions and houses are computed as `choice` says, whatever the
+// user's settings choose.
+Status SaveReadingImage(const FormValues &values, const std::string &path, ChartChoice choice = {});
 
 } // namespace starloom::cli

@@ -8,9 +8,11 @@
 #include "patterns/pattern_table.h"
 #include "retrograde/retrograde.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 namespace starloom::cli {
 
@@ -125,25 +127,80 @@ void Plain(Line &line, std::string_view value) {
     line.put('"');
 }
 
-std::string_view SignName(int sign) {
+constexpr std::string_view SignName(int sign) {
     return sign >= 0 ? kSignFullNames[sign] : std::string_view();
 }
+
+// The parts of a line that depend only on which body, sign, pair of points or aspect they
+// are for, set out once: each in a slot of fixed size, copied whole by a few wide moves
+// (no call, no length to look at) into room the line has, the line then moving on by the
+// part's own length.
+template <std::size_t Bytes> struct Snippet {
+    std::array<char, Bytes> bytes{};
+    std::size_t size = 0;
+
+    constexpr Snippet() = default;
+    constexpr Snippet(std::initializer_list<std::string_view> parts) {
+        for (const std::string_view part : parts) {
+            if (size + part.size() > Bytes)
+                throw "a snippet longer than its slot"; // stops the compilation
+            for (const char c : part)
+                bytes[size++] = c;
+        }
+    }
+};
+// Within the room a part of the line asked for (kPartBytes).
+template <std::size_t Bytes> void Put(Line &line, const Snippet<Bytes> &snippet) {
+    line.putWhole(snippet.bytes, snippet.size);
+}
+
+constexpr std::size_t kSnippetBytes = 48;
+using Part = Snippet<kSnippetBytes>;
+
+// {"name":"Sun","position":" .. ","sign":"Scorpio","longitude":
+constexpr std::array<Part, kBodyCount> kBodyStarts = [] {
+    std::array<Part, kBodyCount> parts;
+    for (int body = 0; body < kBodyCount; ++body)
+        parts[body] = Part{"{\"name\":\"", kPlainBodyNames[body], "\",\"position\":\""};
+    return parts;
+}();
+constexpr std::array<Part, kSignCount + 1> kSignParts = [] { // no sign first
+    std::array<Part, kSignCount + 1> parts;
+    for (int sign = -1; sign < kSignCount; ++sign)
+        parts[sign + 1] = Part{"\",\"sign\":\"", SignName(sign), "\",\"longitude\":"};
+    return parts;
+}();
+// {"a":"Sun","b":"Moon","aspect":" by the pair's points, then conjunction","orb":
+constexpr std::array<std::array<Part, kAspectPointCount>, kAspectPointCount> kPairParts = [] {
+    std::array<std::array<Part, kAspectPointCount>, kAspectPointCount> parts;
+    for (int a = 0; a < kAspectPointCount; ++a) {
+        for (int b = 0; b < kAspectPointCount; ++b)
+            parts[a][b] = Part{"{\"a\":\"", kAspectPointNames[a], "\",\"b\":\"",
+                               kAspectPointNames[b], "\",\"aspect\":\""};
+    }
+    return parts;
+}();
+constexpr std::array<Part, kAspectKindCount> kKindParts = [] {
+    std::array<Part, kAspectKindCount> parts;
+    for (int kind = 0; kind < kAspectKindCount; ++kind)
+        parts[kind] = Part{kAspectNames[kind], "\",\"orb\":"};
+    return parts;
+}();
 
 void WriteBodies(Line &line, const NatalChart &chart, const ChartFacts &facts) {
     line.put(",\"bodies\":[");
     for (int body = 0; body < kBodyCount; ++body) {
         line.need(kPartBytes);
-        line.put(body == 0 ? "{\"name\":" : ",{\"name\":");
-        Plain(line, kPlainBodyNames[body]);
-        line.put(",\"position\":");
-        Plain(line, facts.positions[body].text());
-        line.put(",\"sign\":");
-        Plain(line, SignName(facts.positions[body].sign));
-        line.put(",\"longitude\":");
+        if (body > 0)
+            line.put(',');
+        Put(line, kBodyStarts[body]);
+        const ChartPositionChars &position = facts.positions[body];
+        line.putWhole(position.chars, position.size);
+        Put(line, kSignParts[position.sign + 1]);
         line.number(chart.Bodies[body].Longitude);
-        line.put(",\"retrograde\":");
-        line.flag(IsRetrogradePlanet(chart, body - kMercuryBody));
-        line.put(",\"house\":");
+        line.put(IsRetrogradePlanet(chart, body - kMercuryBody)
+                     ? std::string_view(",\"retrograde\":true,\"house\":")
+                     : std::string_view(",\"retrograde\":false,\"house\":"));
         line.integer(chart.Bodies[body].House);
         line.put('}');
     }
@@ -231,18 +288,14 @@ void WriteAspects(Line &line, const std::vector<Aspect> &aspects) {
     bool first = true;
     for (const Aspect &aspect : aspects) {
         line.need(kPartBytes);
-        line.put(first ? "{\"a\":" : ",{\"a\":");
+        if (!first)
+            line.put(',');
         first = false;
-        Plain(line, kAspectPointNames[aspect.A]);
-        line.put(",\"b\":");
-        Plain(line, kAspectPointNames[aspect.B]);
-        line.put(",\"aspect\":");
-        Plain(line, kAspectNames[static_cast<int>(aspect.Kind)]);
-        line.put(",\"orb\":");
+        Put(line, kPairParts[aspect.A][aspect.B]);
+        Put(line, kKindParts[static_cast<int>(aspect.Kind)]);
         line.number(aspect.Orb);
-        line.put(",\"applying\":");
-        line.flag(aspect.Applying);
-        line.put('}');
+        line.put(aspect.Applying ? std::string_view(",\"applying\":true}")
+                                 : std::string_view(",\"applying\":false}"));
     }
     line.put(']');
 }

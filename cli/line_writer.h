@@ -6,6 +6,7 @@
 #include "cli/byte_buffer.h"
 #include "cli/shortest_double.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -41,6 +42,13 @@ public:
         m_at += N - 1;
     }
     void put(char c) { *m_at++ = c; }
+    // The first `size` bytes of a slot the room holds whole: the slot is copied by moves of
+    // a length known where it is written, and the line moves on by `size`.
+    template <std::size_t Bytes>
+    [[gnu::always_inline]] void putWhole(const std::array<char, Bytes> &slot, std::size_t size) {
+        std::memcpy(m_at, slot.data(), Bytes);
+        m_at += size;
+    }
 
     // The shortest text that reads back as the same double; `nonFinite` for NaN and the
     // infinities.

@@ -245,8 +245,8 @@ const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string 
     m_values = FormValues();
     if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source))
         return nullptr;
-    if (const std::optional<Refusal> refusal = CheckFormValues(m_values)) {
-        reason = refusal->message.toStdString();
+    if (Status refused = CheckFormValues(m_values); !refused.ok()) {
+        reason = std::move(refused.reason);
         return nullptr;
     }
     // Each row starts from a record no reading has touched, so nothing of an earlier row

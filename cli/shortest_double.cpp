@@ -94,6 +94,35 @@ char *DigitsBefore(char *end, std::uint64_t value) {
     return start;
 }
 
+// The eight digits of value < 10^8 at `out`, leading zeros included, worked out in the
+// lanes of one 64-bit word: two halves of four digits, then four of two, then eight of one
+// (quotients by 100 and 10 as products and shifts, exact in this range), each lane's digit
+// then offset to its character.
+void EightDigitsInLanes(char *out, std::uint32_t value) {
+    const std::uint64_t halves =
+        (value / 10000) | (static_cast<std::uint64_t>(value % 10000) << 32);
+    const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007FULL;
+    const std::uint64_t quarters = hundreds | ((halves - hundreds * 100) << 16);
+    const std::uint64_t tens = ((quarters * 103) >> 10) & 0x000F000F000F000FULL;
+    const std::uint64_t digits = (tens | ((quarters - tens * 10) << 8)) | 0x3030303030303030ULL;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(out, &digits, 8);
+    } else {
+        for (int i = 0; i < 8; ++i)
+            out[i] = static_cast<char>(digits >> (8 * i));
+    }
+}
+
+// The eighteen digits of value < 10^18 at `out`, leading zeros included.
+constexpr int kPaddedDigits = 18;
+void EighteenDigits(char *out, std::uint64_t value) {
+    const std::uint64_t top = value / 10000000000000000ULL; // below 100
+    const std::uint64_t rest = value % 10000000000000000ULL;
+    std::memcpy(out, kTwoDigits + 2 * top, 2);
+    EightDigitsInLanes(out + 2, static_cast<std::uint32_t>(rest / 100000000));
+    EightDigitsInLanes(out + 10, static_cast<std::uint32_t>(rest % 100000000));
+}
+
 // The number of decimal digits of 0 < value < 10^19.
 int DigitCount(std::uint64_t value) {
     const int guess = (std::bit_width(value) * 1233) >> 12; // log10(2) * bits, rounded down
@@ -167,29 +196,32 @@ char *WriteShortestDouble(char *out, double value) {
         ++n;
     n = n < first ? first : n > last ? last : n;
 
-    // n / 10^k in fixed notation. The digits are written where they end up, never read
-    // back through a wider load than the stores that made them (which would stall).
+    // n / 10^k in fixed notation. The digits are set out, padded with zeros, in a buffer of
+    // their own and copied from it in pieces of a fixed length, longer than any piece can
+    // be; the text then ends where its last digit does. Within kShortestDoubleBytes: a
+    // sign, at most seven whole digits (x < 2^21) or "0." and three zeros (x >= 2^-10),
+    // and a copy of kDigitCopy.
+    constexpr int kDigitCopy = 20;
+    char digits[kPaddedDigits + kDigitCopy + 2] = {};
+    EighteenDigits(digits, n);
     const int count = DigitCount(n);
+    const char *const lead = digits + kPaddedDigits - count;
     if (count <= k) { // below 1: "0.", zeros, the digits
-        *out++ = '0';
-        *out++ = '.';
-        for (int i = count; i < k; ++i)
-            *out++ = '0';
-        out += count;
-        DigitsBefore(out, n);
-        return out;
+        std::memcpy(out, "0.0000", 6);
+        out += 2 + (k - count);
+        std::memcpy(out, lead, kDigitCopy);
+        return out + count;
     }
-    // The digits one place on, then the whole part moved back over the gap for the point.
-    DigitsBefore(out + 1 + count, n);
+    // The whole part, the point, the fraction (or a 0 after a whole number).
     const int whole = count - k;
-    for (int i = 0; i < whole; ++i)
-        out[i] = out[i + 1];
+    std::memcpy(out, lead, kDigitCopy);
     out[whole] = '.';
     if (k == 0) {
         out[whole + 1] = '0';
         return out + whole + 2;
     }
-    return out + 1 + count;
+    std::memcpy(out + whole + 1, lead + whole, kDigitCopy);
+    return out + count + 1;
 }
 
 } // namespace starloom::cli

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "cli/row_pipeline.h"
+#include "engine/status.h"
 #include "reading/driver.h"
 #include "reading/reading_state.h"
 
@@ -61,9 +62,9 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
 // The tables as text: count and share of the readings for each category.
 std::string StatsText(const StatsResult &result);
 
-// The tables as a bar chart in an SVG file. False, with `error` set, when the file cannot be
-// written. Needs a QGuiApplication.
-bool WriteStatsPlot(const StatsResult &result, const QString &path, std::string &error);
+// The tables as a bar chart in an SVG file; WriteFailed when the file cannot be written.
+// Needs a QGuiApplication.
+Status WriteStatsPlot(const StatsResult &result, const QString &path);
 
 // The share of `count` in `total` as a percentage with one decimal ("12.5%"), "-" when the
 // total is 0; the same whatever the locale.

@@ -157,7 +157,7 @@ void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long lon
 
 } // namespace
 
-bool WriteStatsPlot(const StatsResult &result, const QString &path, std::string &error) {
+Status WriteStatsPlot(const StatsResult &result, const QString &path) {
     qreal height = kTitleHeight + kMargin;
     for (const StatsTable &table : result.tables)
         height += PanelHeight(table) + kPanelGap;
@@ -190,12 +190,7 @@ bool WriteStatsPlot(const StatsResult &result, const QString &path, std::string 
             top += PanelHeight(result.tables[i]) + kPanelGap;
         }
     }
-    QString reason;
-    if (!WriteWholeFile(path, svg.data(), &reason)) {
-        error = path.toStdString() + ": " + reason.toStdString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, svg.data());
 }
 
 } // namespace starloom::cli

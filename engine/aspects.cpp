@@ -2,6 +2,7 @@
 #include "engine/aspects.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace starloom {
 
@@ -76,6 +77,93 @@ bool AspectBetween(int a, double la, double va, int b, double lb, double vb, con
 
 } // namespace
 
+namespace {
+
+// The pairs of aspect points in the order aspects are listed (by A, then B), without the
+// ascendant and the midheaven as a pair: the horizon and the meridian are the chart's
+// frame, not bodies in it.
+constexpr int kPairCount = kAspectPointCount * (kAspectPointCount - 1) / 2 - 1;
+struct PointPairs {
+    std::array<std::uint8_t, kPairCount> a{};
+    std::array<std::uint8_t, kPairCount> b{};
+};
+constexpr PointPairs kPairs = [] {
+    PointPairs pairs;
+    int n = 0;
+    for (int a = 0; a < kAspectPointCount; ++a) {
+        for (int b = a + 1; b < kAspectPointCount; ++b) {
+            if (a == kAscBody && b == kMidheavenPoint)
+                continue;
+            pairs.a[n] = static_cast<std::uint8_t>(a);
+            pairs.b[n] = static_cast<std::uint8_t>(b);
+            ++n;
+        }
+    }
+    return pairs;
+}();
+
+// The aspect found at separation s (-180 < s <= 180) applies when the separation, growing
+// at sign(s) (vb - va) degrees a day, is driven towards the exact angle of `kind`.
+bool Applies(double s, int kind, double relativeMotion) {
+    const double offExact = std::fabs(s) - kAspectAngles[kind];
+    const double sign = 1.0 - 2.0 * static_cast<double>(s < 0.0); // exactly -1 or 1
+    return offExact * (sign * relativeMotion) < 0;
+}
+
+// Every orb below half the narrowest gap between exact angles (the default orbs are), and
+// every longitude finite: at most one kind is within its orb, and only the nearest can be.
+// The pairs are worked out without a branch on where a pair lies or whether it is an
+// aspect (the processor cannot foresee either), then the aspects are kept in order.
+void FindNarrowAspects(const PointTable &longitude, const PointTable &dailyMotion,
+                       const std::array<std::array<double, kAspectKindCount>, 2> &allowed,
+                       std::vector<Aspect> &found) {
+    std::array<std::array<double, kAspectKindCount>, 2> angleOfStep{};
+    std::array<std::array<double, kAspectKindCount>, 2> limitOfStep{};
+    std::array<int, kAspectKindCount> kindOfStep{};
+    for (int step = 0; step < kAspectKindCount; ++step) {
+        const auto kind = static_cast<int>(kKindOfStep[step]);
+        kindOfStep[step] = kind;
+        for (int luminary = 0; luminary < 2; ++luminary) {
+            angleOfStep[luminary][step] = kAspectAngles[kind];
+            limitOfStep[luminary][step] = allowed[luminary][kind];
+        }
+    }
+    std::array<double, kPairCount> separations;
+    std::array<int, kPairCount> kinds;
+    std::array<double, kPairCount> orbs;
+    std::array<std::uint8_t, kPairCount> kept; // the pairs that are aspects, in order
+    int count = 0;
+    for (int p = 0; p < kPairCount; ++p) {
+        const int a = kPairs.a[p];
+        double s = longitude[kPairs.b[p]] - longitude[a];
+        if (!(std::fabs(s) < 360.0)) [[unlikely]] // within a turn fmod leaves it as it is
+            s = std::fmod(s, 360.0);
+        // The short way round, -180 < s <= 180: a whole turn taken off or added, or
+        // nothing (s - 0.0 is s).
+        s -= 360.0 *
+             static_cast<double>(static_cast<int>(s > 180.0) - static_cast<int>(s <= -180.0));
+        const double separation = std::fabs(s);
+        const int luminary = static_cast<int>(a <= kMoonBody); // the Sun and the Moon first
+        const int step = NearestStep(separation);
+        const double orb = std::fabs(separation - angleOfStep[luminary][step]);
+        separations[p] = s;
+        kinds[p] = kindOfStep[step];
+        orbs[p] = orb;
+        kept[count] = static_cast<std::uint8_t>(p);
+        count += static_cast<int>(orb <= limitOfStep[luminary][step]);
+    }
+    found.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const int p = kept[i];
+        const int a = kPairs.a[p];
+        const int b = kPairs.b[p];
+        found[i] = {a, b, static_cast<AspectKind>(kinds[p]), orbs[p],
+                    Applies(separations[p], kinds[p], dailyMotion[b] - dailyMotion[a])};
+    }
+}
+
+} // namespace
+
 std::vector<Aspect> FindAspects(const PointTable &longitude, const PointTable &dailyMotion,
                                 const AspectOrbs &orbs) {
     std::vector<Aspect> found;
@@ -97,69 +185,36 @@ void FindAspects(const PointTable &longitude, const PointTable &dailyMotion, con
     bool finite = true;
     for (const double l : longitude)
         finite = finite && std::isfinite(l);
-    // Every pair is written into the list's next place, which only an aspect keeps: nothing
-    // branches on whether a pair is one.
-    std::array<Aspect, kAspectPointCount *(kAspectPointCount - 1) / 2> pairs;
-    std::size_t count = 0;
-    const auto keep = [&](int a, int b, double s, int best, double orb) {
-        // The separation grows at sign(s) (vb - va) degrees a day; the aspect applies when
-        // that drives the separation towards the exact angle.
-        const int kind = best < 0 ? 0 : best;
-        const double offExact = std::fabs(s) - kAspectAngles[kind];
-        const double widening = (s < 0 ? -1.0 : 1.0) * (dailyMotion[b] - dailyMotion[a]);
-        pairs[count] = {a, b, static_cast<AspectKind>(kind), orb, offExact * widening < 0};
-        count += best >= 0 ? 1 : 0;
-    };
     if (narrow && finite) {
-        // With every orb below half the narrowest gap between exact angles (the default
-        // orbs are), at most one kind is within its orb, and only the nearest can be.
-        std::array<std::array<double, kAspectKindCount>, 2> angleOfStep{};
-        std::array<std::array<double, kAspectKindCount>, 2> limitOfStep{};
-        for (int step = 0; step < kAspectKindCount; ++step) {
-            const auto kind = static_cast<int>(kKindOfStep[step]);
-            for (int luminary = 0; luminary < 2; ++luminary) {
-                angleOfStep[luminary][step] = kAspectAngles[kind];
-                limitOfStep[luminary][step] = allowed[luminary][kind];
-            }
-        }
-        for (int a = 0; a < kAspectPointCount; ++a) {
-            // Points come in chart order, the Sun and the Moon first.
-            const int luminary = IsLuminary(a) ? 1 : 0;
-            for (int b = a + 1; b < kAspectPointCount; ++b) {
-                if (a == kAscBody && b == kMidheavenPoint)
-                    continue;
-                const double s = SignedSeparation(longitude[a], longitude[b]);
-                const double separation = std::fabs(s);
-                const int step = NearestStep(separation);
-                const double orb = std::fabs(separation - angleOfStep[luminary][step]);
-                const bool within = orb <= limitOfStep[luminary][step];
-                keep(a, b, s, within ? static_cast<int>(kKindOfStep[step]) : -1, orb);
-            }
-        }
-    } else {
-        for (int a = 0; a < kAspectPointCount; ++a) {
-            for (int b = a + 1; b < kAspectPointCount; ++b) {
-                // The horizon and the meridian are the chart's frame, not bodies in it.
-                if (a == kAscBody && b == kMidheavenPoint)
-                    continue;
-                if (!std::isfinite(longitude[a]) || !std::isfinite(longitude[b]))
-                    continue;
-                const double s = SignedSeparation(longitude[a], longitude[b]);
-                const double separation = std::fabs(s);
-                const std::array<double, kAspectKindCount> &limit =
-                    allowed[IsLuminary(a) || IsLuminary(b) ? 1 : 0];
-                // The kind nearest exact among those within their orbs, the first of equals.
-                int best = -1;
-                double bestOrb = 0;
-                for (int kind = 0; kind < kAspectKindCount; ++kind) {
-                    const double orb = std::fabs(separation - kAspectAngles[kind]);
-                    if (orb <= limit[kind] && (best < 0 || orb < bestOrb)) {
-                        best = kind;
-                        bestOrb = orb;
-                    }
+        FindNarrowAspects(longitude, dailyMotion, allowed, found);
+        return;
+    }
+    std::array<Aspect, kPairCount> pairs;
+    std::size_t count = 0;
+    for (int a = 0; a < kAspectPointCount; ++a) {
+        for (int b = a + 1; b < kAspectPointCount; ++b) {
+            // The horizon and the meridian are the chart's frame, not bodies in it.
+            if (a == kAscBody && b == kMidheavenPoint)
+                continue;
+            if (!std::isfinite(longitude[a]) || !std::isfinite(longitude[b]))
+                continue;
+            const double s = SignedSeparation(longitude[a], longitude[b]);
+            const double separation = std::fabs(s);
+            const std::array<double, kAspectKindCount> &limit =
+                allowed[IsLuminary(a) || IsLuminary(b) ? 1 : 0];
+            // The kind nearest exact among those within their orbs, the first of equals.
+            int best = -1;
+            double bestOrb = 0;
+            for (int kind = 0; kind < kAspectKindCount; ++kind) {
+                const double orb = std::fabs(separation - kAspectAngles[kind]);
+                if (orb <= limit[kind] && (best < 0 || orb < bestOrb)) {
+                    best = kind;
+                    bestOrb = orb;
                 }
-                keep(a, b, s, best, bestOrb);
             }
+            if (best >= 0)
+                pairs[count++] = {a, b, static_cast<AspectKind>(best), bestOrb,
+                                  Applies(s, best, dailyMotion[b] - dailyMotion[a])};
         }
     }
     found.assign(pairs.begin(), pairs.begin() + static_cast<std::ptrdiff_t>(count));

@@ -793,18 +793,24 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
 }
 
 int HouseOfLongitude(double longitude, const HouseCuspTable &cusps) {
-    double at = std::isfinite(longitude) ? std::fmod(longitude, 360.0) : 0.0;
+    double at = 0.0;
+    if (std::isfinite(longitude)) // fmod leaves a longitude within a turn as it is
+        at = std::fabs(longitude) < 360.0 ? longitude : std::fmod(longitude, 360.0);
     at = Wrap360(at);
+    // Every house is asked, the first that holds the longitude wins: no branch on which
+    // house a body is in, which the processor could not foresee.
+    unsigned holding = 0;
     for (int n = 0; n < kHouseCount; ++n) {
         const double from = cusps[n];
         const double to = cusps[(n + 1) % kHouseCount];
+        const bool pastFrom = at >= from;
+        const bool shortOfTo = at < to;
         // A house that runs across 0 degrees holds what is past its first cusp or short of
         // the next one.
-        const bool inside = from <= to ? (at >= from && at < to) : (at >= from || at < to);
-        if (inside)
-            return n + 1;
+        const bool inside = from <= to ? pastFrom && shortOfTo : pastFrom || shortOfTo;
+        holding |= static_cast<unsigned>(inside) << n;
     }
-    return 1;
+    return holding == 0 ? 1 : std::countr_zero(holding) + 1;
 }
 
 std::string HouseFallbackNote(const HouseCusps &houses, double latitudeDegrees) {

@@ -36,12 +36,12 @@ bool CalculatePreciseNumbers(const BirthData &birth, ChartNumbers &numbers) {
     std::copy(values.dailyMotion.begin(), values.dailyMotion.end(), numbers.DailyMotion.begin());
     numbers.UniversalTime = ut;
     numbers.Method = PositionMethod::Precise;
-    numbers.LocalSidereal = ApparentSiderealDegrees(d) + east;
-    numbers.Obliquity = TrueObliquity(d);
+    numbers.LocalSidereal = values.sidereal + east;
+    numbers.Obliquity = values.obliquity;
     numbers.Latitude = clock.SiteLatitude;
     numbers.Midheaven =
         ReduceDegrees(MidheavenFromSiderealTime(numbers.LocalSidereal, numbers.Obliquity));
-    numbers.NorthNode = ReduceDegrees(TrueNodeLongitude(d));
+    numbers.NorthNode = ReduceDegrees(values.trueNode);
     numbers.SouthNode = ReduceDegrees(numbers.NorthNode + 180.0);
     numbers.Nodes = NodeKind::True;
     constexpr double kAngleStepDays = 0.25 / 24.0; // a quarter of an hour
@@ -49,12 +49,11 @@ bool CalculatePreciseNumbers(const BirthData &birth, ChartNumbers &numbers) {
         const double change = std::fmod(to - from + 540.0, 360.0) - 180.0; // the short way
         return change / kAngleStepDays;
     };
-    const double later = d + kAngleStepDays;
-    numbers.DailyMotion[kAscBody] =
-        perDay(numbers.Longitude[kAscBody], PreciseAscendant(later, east, clock.SiteLatitude));
-    numbers.DailyMotion[kMidheavenPoint] =
-        perDay(numbers.Midheaven, MidheavenFromSiderealTime(ApparentSiderealDegrees(later) + east,
-                                                            TrueObliquity(later)));
+    const PreciseAngleParts later =
+        PreciseAnglePartsAt(d + kAngleStepDays, east, clock.SiteLatitude);
+    numbers.DailyMotion[kAscBody] = perDay(numbers.Longitude[kAscBody], later.ascendant);
+    numbers.DailyMotion[kMidheavenPoint] = perDay(
+        numbers.Midheaven, MidheavenFromSiderealTime(later.sidereal + east, later.obliquity));
     return true;
 }
 

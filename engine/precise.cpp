@@ -263,7 +263,7 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
     // instead of each waiting for the sum before it. The series of the table's bodies come
     // first, then the three the ascendant needs.
     constexpr int kLineDoubles = 8; // doubles per cache line
-    constexpr std::array<int, kPlutoBody + 4> kChartSeries = {kSunSeries,
+    constexpr std::array<int, kPlutoBody + 5> kChartSeries = {kSunSeries,
                                                               kMoonSeries,
                                                               kMercurySeries,
                                                               kVenusSeries,
@@ -275,7 +275,8 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                                                               kPlutoSeries,
                                                               kNutationLongitudeSeries,
                                                               kTrueObliquitySeries,
-                                                              kMeanSiderealRestSeries};
+                                                              kMeanSiderealRestSeries,
+                                                              kTrueNodeSeries};
     std::array<ChebyshevPlace, kPreciseSeriesCount> places; // by series
     for (const int series : kChartSeries) {
         LocateInSeries(facts.table.series[series], facts.segmentsPerDay[series], utDays,
@@ -323,7 +324,26 @@ bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
     const double sidereal = SiderealFromParts(utDays, rest, nutation.value, obliquity.cosine);
     values.longitude[kAscBody] = AscendantFromParts(sidereal + eastLongitude, obliquity, latitude);
     values.dailyMotion[kAscBody] = 0.0;
+    values.sidereal = Reduce360(sidereal);
+    values.obliquity = sums[kTrueObliquitySeries].value;
+    values.trueNode =
+        Reduce360(Evaluate(kTrueNodeSeries, places[kTrueNodeSeries]).value + nutation.value);
     return true;
+}
+
+PreciseAngleParts PreciseAnglePartsAt(double utDays, double eastLongitude, double latitude) {
+    if (!InRange(utDays))
+        return {kNaN, kNaN, kNaN};
+    // As SiderealInTable, ObliquityInTable and AscendantInTable, each series once.
+    const double nutation = SeriesValue(kNutationLongitudeSeries, utDays);
+    const double rest = SeriesValue(kMeanSiderealRestSeries, utDays);
+    const double obliquity = ObliquityInTable(utDays);
+    const SineAndCosine turned = ObliquitySineAndCosine(obliquity);
+    const double sidereal = SiderealFromParts(utDays, rest, nutation, turned.cosine);
+    const double ascendant = std::isnan(sidereal)
+                                 ? kNaN
+                                 : AscendantFromParts(sidereal + eastLongitude, turned, latitude);
+    return {Reduce360(sidereal), obliquity, ascendant};
 }
 
 bool CalculatePreciseChart(const BirthData &birth, ChartPositions &chart) {

@@ -15,6 +15,7 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/status.h"
 
 #include <span>
 #include <string>
@@ -42,6 +43,10 @@ struct PreciseTableCheck {
 // byte of the table, a few milliseconds. The programs call it at start and refuse to run
 // when it fails; the functions below use no table that has not passed it.
 const PreciseTableCheck &PreciseTableStatus();
+
+// A check as the programs report it: success, or StatusCode::Damaged naming the table, with
+// the check's reason.
+Status StatusOf(const PreciseTableCheck &check);
 
 // The same check of any bytes (a copy of the table, say), which must start at an address
 // that is a multiple of 8.
@@ -73,13 +78,27 @@ double ApparentSiderealDegrees(double utDays);
 // ecliptic on the eastern horizon, inside the polar circles too.
 double PreciseAscendant(double utDays, double eastLongitude, double latitude);
 
+// The apparent sidereal time, the true obliquity and the ascendant at one instant, each the
+// same number as ApparentSiderealDegrees, TrueObliquity and PreciseAscendant give, from one
+// look at each series they share; NaN outside the table.
+struct PreciseAngleParts {
+    double sidereal = 0;  // degrees, 0..360
+    double obliquity = 0; // degrees
+    double ascendant = 0; // degrees, 0..360
+};
+PreciseAngleParts PreciseAnglePartsAt(double utDays, double eastLongitude, double latitude);
+
 // The eleven positions of a chart as numbers: the apparent longitudes of the Sun to Pluto
 // with their daily motions, and the ascendant for the place (east longitude and latitude in
-// degrees) in slot kAscBody (its motion left 0). False, with `values` untouched, outside the
-// table.
+// degrees) in slot kAscBody (its motion left 0); with them the parts of the instant the
+// rest of a chart is cast from, each the same number as the function named gives. False,
+// with `values` untouched, outside the table.
 struct PreciseChartValues {
     std::array<double, kBodyCount> longitude{};   // degrees, 0..360
     std::array<double, kBodyCount> dailyMotion{}; // degrees per day
+    double sidereal = 0;                          // ApparentSiderealDegrees, degrees 0..360
+    double obliquity = 0;                         // TrueObliquity, degrees
+    double trueNode = 0;                          // TrueNodeLongitude, degrees 0..360
 };
 bool PreciseChartAt(double utDays, double eastLongitude, double latitude,
                     PreciseChartValues &values);

@@ -30,6 +30,12 @@ std::span<const unsigned char> EmbeddedPreciseTable() {
             static_cast<std::size_t>(starloom_precise_table_end - starloom_precise_table)};
 }
 
+Status StatusOf(const PreciseTableCheck &check) {
+    if (check.intact)
+        return Success();
+    return Failure(StatusCode::Damaged, "built-in table of precise positions", check.reason);
+}
+
 const PreciseTableCheck &PreciseTableStatus() {
     static const PreciseTableCheck status = CheckPreciseTable(EmbeddedPreciseTable());
     return status;

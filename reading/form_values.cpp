@@ -17,13 +17,22 @@ constexpr int kJune = 5;
 constexpr int kSeptember = 8;
 constexpr int kNovember = 10;
 
-Refusal Refuse(const char *message, FormField field) {
-    return Refusal{QString::fromLatin1(message), MessageIcon::Error, field};
+Status Refuse(const char *message, FormField field) {
+    return Failure(StatusCode::Refused, std::string(FieldName(field)), message);
 }
+
+constexpr std::string_view kDateSubject = "date";
+constexpr std::string_view kMomentSubject = "moment";
+
+// The entries by name, in FormField's order.
+constexpr std::string_view kFieldNames[] = {
+    "",     "name",  "latDegrees", "latMinutes",   "lonDegrees",  "lonMinutes",
+    "city", "state", "country",    "latDirection", "lonDirection"};
+static_assert(std::size(kFieldNames) == static_cast<std::size_t>(FormField::LonDirection) + 1);
 
 // Pasted text or a reading file can put anything into the coordinate boxes; a chart for a
 // place that does not exist, or for the previous reading's place, must not come of it.
-std::optional<Refusal> CheckCoordinates(const FormValues &v) {
+Status CheckCoordinates(const FormValues &v) {
     const std::optional<std::int16_t> latDeg = TextToInt16(v.latDegrees);
     if (!latDeg)
         return Refuse("Please enter only numbers", FormField::LatDegrees);
@@ -50,35 +59,36 @@ std::optional<Refusal> CheckCoordinates(const FormValues &v) {
         return Refuse("At a pole (latitude 90 degrees) no point of the zodiac rises in the east, "
                       "so a chart has no ascendant. Please enter a latitude below 90 degrees.",
                       FormField::LatDegrees);
-    return std::nullopt;
+    return Success();
 }
 
 // Charts can be cast for universal times the precise table holds. Only a birth in the first
 // or the last year of the list can fall outside it, carried across New Year by its zone.
-std::optional<Refusal> CheckUniversalMoment(const FormValues &v) {
+Status CheckUniversalMoment(const FormValues &v) {
     const int year = v.yearText.toInt();
     if (year != kFirstYear && year != kLastYear)
-        return std::nullopt;
+        return Success();
     ReadingState state;
     BuildTimeZoneTables(state.Zones);
     ReadValuesIntoRecord(v, state);
     const CivilDateTime ut = UniversalDateTime(state.Birth);
     const double days = JulianDaysSinceJ2000(ut);
     if (days >= PreciseFirstDay() && days < PreciseLastDay())
-        return std::nullopt;
+        return Success();
     const QString when = QStringLiteral("%1-%2-%3 %4:%5")
                              .arg(ut.year, 4, 10, QLatin1Char('0'))
                              .arg(ut.month, 2, 10, QLatin1Char('0'))
                              .arg(ut.day, 2, 10, QLatin1Char('0'))
                              .arg(ut.hour, 2, 10, QLatin1Char('0'))
                              .arg(ut.minute, 2, 10, QLatin1Char('0'));
-    return Refusal{QStringLiteral("This birth falls at %1 universal time. Charts can be cast "
+    return Failure(StatusCode::Refused, std::string(kMomentSubject),
+                   QStringLiteral("This birth falls at %1 universal time. Charts can be cast "
                                   "from 1 January %2 00:00 to 31 December %3 23:59 universal "
                                   "time.")
                        .arg(when)
                        .arg(kFirstYear)
-                       .arg(kLastYear),
-                   MessageIcon::Error, FormField::None};
+                       .arg(kLastYear)
+                       .toStdString());
 }
 
 // The text without its leading and trailing blanks, in UTF-8, into `out`: an ASCII text
@@ -103,7 +113,19 @@ void SetNumber(std::int16_t &field, const QString &text) {
 
 } // namespace
 
-std::optional<Refusal> CheckFormValues(const FormValues &v) {
+std::string_view FieldName(FormField field) {
+    return kFieldNames[static_cast<std::size_t>(field)];
+}
+
+FormField FieldOfStatus(const Status &status) {
+    for (std::size_t i = 1; i < std::size(kFieldNames); ++i) {
+        if (status.subject == kFieldNames[i])
+            return static_cast<FormField>(i);
+    }
+    return FormField::None;
+}
+
+Status CheckFormValues(const FormValues &v) {
     // A name of blanks alone would be stored as no name at all; the other boxes count
     // blanks as text.
     if (TrimBlanks(QStringView(v.name)).isEmpty())
@@ -131,14 +153,14 @@ std::optional<Refusal> CheckFormValues(const FormValues &v) {
     const int year = v.yearText.toInt();
     const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     if (v.monthPosition == kFebruary && (leapYear ? day >= 30 : day >= 29))
-        return Refusal{QStringLiteral("Please Enter Correct Date Or Month!"),
-                       MessageIcon::Information, FormField::None};
+        return Failure(StatusCode::Notice, std::string(kDateSubject),
+                       "Please Enter Correct Date Or Month!");
     const int m = v.monthPosition;
     if ((m == kApril || m == kJune || m == kSeptember || m == kNovember) && day == 31)
-        return Refusal{QStringLiteral("Please Enter Correct Date Or Month !"),
-                       MessageIcon::Information, FormField::None};
-    if (std::optional<Refusal> refusal = CheckCoordinates(v))
-        return refusal;
+        return Failure(StatusCode::Notice, std::string(kDateSubject),
+                       "Please Enter Correct Date Or Month !");
+    if (Status refused = CheckCoordinates(v); !refused.ok())
+        return refused;
     return CheckUniversalMoment(v);
 }
 
@@ -173,8 +195,9 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     AssignTrimmed(birth.BirthCountry, v.country);
 }
 
-// The checks' messages as lupdate finds them. The checks keep their messages in English, as
-// the batch and the JSON output carry them; the windows show them through TranslatedMessage.
+// The checks' messages, and the reading file's refusal, as lupdate finds them. The checks
+// keep their messages in English, as the batch and the JSON output carry them; a window
+// shows them translated (StatusMessage).
 [[maybe_unused]] constexpr const char *kRefusalMessages[] = {
     QT_TRANSLATE_NOOP("FormValues", "Please enter only numbers"),
     QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Latitude"),
@@ -194,10 +217,7 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     QT_TRANSLATE_NOOP("FormValues", "Please Select Direction For The Longitude"),
     QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Date Or Month!"),
     QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Date Or Month !"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Check The File."),
 };
-
-QString TranslatedMessage(const Refusal &refusal) {
-    return QCoreApplication::translate("FormValues", refusal.message.toUtf8().constData());
-}
 
 } // namespace starloom

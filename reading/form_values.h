@@ -3,12 +3,12 @@
 // judged and read the same way whichever way it was entered.
 #pragma once
 
+#include "engine/status.h"
 #include "reading/reading_state.h"
-#include "shell/core/messages.h"
 
 #include <QString>
 
-#include <optional>
+#include <string_view>
 
 namespace starloom {
 
@@ -52,18 +52,19 @@ enum class FormField {
     LonDirection, // "East" gets chosen for the user
 };
 
-struct Refusal {
-    QString message;
-    MessageIcon icon = MessageIcon::Error;
-    FormField field = FormField::None;
-};
+// The name a refusal gives the entry it concerns (Status::subject): "name", "latDegrees",
+// ...; "date" for a day the month does not have, "moment" for a birth outside the
+// universal times a chart can be cast for. Empty for None.
+std::string_view FieldName(FormField field);
+
+// The entry a refusal sends the user back to; None when its subject names no entry.
+FormField FieldOfStatus(const Status &status);
 
 // The checks that run before every calculation, in their fixed order; the first that
-// fails is returned. Nothing when the birth may be calculated.
-std::optional<Refusal> CheckFormValues(const FormValues &values);
-// The refusal's message in the program's language, for the reader; `message` itself stays
-// English, as the batch and JSON outputs carry it.
-QString TranslatedMessage(const Refusal &refusal);
+// fails is returned: StatusCode::Refused (the error icon) or Notice (a date the calendar
+// does not have: the information icon), naming the entry and with the whole message as
+// its reason. Success when the birth may be calculated.
+Status CheckFormValues(const FormValues &values);
 
 // Copies the values into state.Birth, field by field, from the zone tables in state.Zones.
 // A field whose text is not a number (or does not fit in 16 bits), or a zone position

@@ -7,6 +7,7 @@
 #include "shell/core/setting_text.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -221,11 +222,25 @@ std::optional<QStringList> ParseReadingFile(const QByteArray &bytes, ReadingFile
     return std::nullopt;
 }
 
-QString ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault) {
-    if (fault.line <= 0)
-        return QStringLiteral("%1: %2").arg(fileName, fault.reason);
-    return QStringLiteral("%1, line %2: %3")
-        .arg(fileName, QString::number(fault.line), fault.reason);
+Status ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault) {
+    const QString where =
+        fault.line <= 0 ? fileName : QStringLiteral("%1, line %2").arg(fileName).arg(fault.line);
+    return Failure(StatusCode::BadContents, where.toStdString(), fault.reason.toStdString());
+}
+
+Status ReadReadingFile(const QString &path, QStringList &lines) {
+    // The name's last three characters, exactly, as the program has always judged it.
+    if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive))
+        return Failure(StatusCode::Refused, path.toStdString(), "Please Check The File.");
+    QByteArray bytes;
+    if (Status read = ReadRegularFile(path, kReadingFileByteLimit, bytes); !read.ok())
+        return read;
+    ReadingFileFault fault;
+    std::optional<QStringList> parsed = ParseReadingFile(bytes, &fault);
+    if (!parsed)
+        return ReadingFileRefusal(QFileInfo(path).fileName(), fault);
+    lines = std::move(*parsed);
+    return Success();
 }
 
 bool ReadingFileFlag(const QString &line) {
@@ -285,10 +300,10 @@ QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart) {
     return file;
 }
 
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error) {
+Status WriteWholeFile(const QString &path, const QByteArray &bytes) {
     // A reading or an export belongs in a file of its own: a device or pipe chosen as the
     // target is refused rather than written into or replaced.
-    return WriteWholeFile(path, bytes, NodeTarget::Refuse, error);
+    return WriteWholeFile(path, bytes, NodeTarget::Refuse);
 }
 
 } // namespace starloom

@@ -4,6 +4,7 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/status.h"
 
 #include <QByteArray>
 #include <QString>
@@ -49,9 +50,15 @@ struct ReadingFileFault {
 std::optional<QStringList> ParseReadingFile(const QByteArray &bytes,
                                             ReadingFileFault *fault = nullptr);
 
-// What the user is told of a refused file: "anna.act, line 4: year 2999 is outside
-// 1800–2199", named by `fileName` (the name without its folder).
-QString ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault);
+// A refused file as a StatusCode::BadContents: the file by `fileName` (the name without its
+// folder) and the line, "anna.act, line 4", and the fault, "year 2999 is outside 1800–2199".
+Status ReadingFileRefusal(const QString &fileName, const ReadingFileFault &fault);
+
+// The 17 lines of the reading file at `path`, judged whole before anything of it is used.
+// Refused ("Please Check The File.") unless the name ends in "act"; ReadFailed when it
+// cannot be read (a pipe or device is refused without waiting on it); BadContents when it
+// is not a whole reading (ParseReadingFile). `lines` is untouched on failure.
+Status ReadReadingFile(const QString &path, QStringList &lines);
 
 // Whether a flag line reads as true: the word True in any letter case or a non-zero
 // number. False or zero read as false; anything else, a missing line included, as true.
@@ -71,7 +78,7 @@ QString SafeFileStem(const QString &name);
 QByteArray MakeTextExport(const BirthData &birth, const ChartPositions &chart);
 
 // Writes the whole file or nothing: an earlier file of that name is left untouched when
-// the write fails, and `error` then holds the system's reason.
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error);
+// the write fails (StatusCode::WriteFailed, with the system's reason).
+Status WriteWholeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace starloom

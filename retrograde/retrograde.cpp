@@ -122,11 +122,21 @@ bool IsRetrograde(const CivilDateTime &moment, std::string_view planet) {
         return false;
     const std::int64_t day = DayOfMoment(moment);
     // Only the last period that turned retrograde before this day can hold it: every
-    // earlier period ended on or before the date on which that one began.
-    const auto later =
-        std::partition_point(table->Days.begin(), table->Days.end(),
-                             [day](const StationDays &period) { return period.Retrograde < day; });
-    return later != table->Days.begin() && day < std::prev(later)->Direct;
+    // earlier period ended on or before the date on which that one began. It is found by
+    // halving the periods that can be it, the half taken by a selection rather than a
+    // branch (which way a date goes cannot be foreseen): `base` starts the n periods the
+    // first that began on or after the day is among, or is just past.
+    const StationDays *base = table->Days.data();
+    std::size_t n = table->Days.size();
+    if (n == 0)
+        return false;
+    while (n > 1) {
+        const std::size_t half = n / 2;
+        base = base[half].Retrograde < day ? base + half : base;
+        n -= half;
+    }
+    const StationDays *later = base + (base->Retrograde < day ? 1 : 0);
+    return later != table->Days.data() && day < later[-1].Direct;
 }
 
 namespace {

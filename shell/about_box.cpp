@@ -4,6 +4,7 @@
 #include "shell/link_label.h"
 #include "shell/program_font.h"
 #include "shell/program_icon.h"
+#include "shell/readable_colour.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -67,7 +68,10 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_link
     linkFont.setUnderline(true);
     homePage->setFont(linkFont);
     QPalette linkColours = homePage->palette();
-    linkColours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    // Blue, as links are, lightened on a dark palette until it reads there.
+    linkColours.setColor(
+        QPalette::WindowText,
+        ReadableOn(QColor(0x00, 0x00, 0xFF), {linkColours.color(QPalette::Window)}, kTextContrast));
     homePage->setPalette(linkColours);
     connect(homePage, &LinkLabel::clicked, this, [this] { OpenHomePage(m_links); });
 

@@ -46,16 +46,21 @@ QMenu *AddLanguageMenu(QMenu *view, const ShellServices &services, QWidget *pare
         action->setChecked(code == chosen);
         group->addAction(action);
         QObject::connect(action, &QAction::triggered, menu, [services, parent, code] {
-            if (services.settings == nullptr || ChosenLanguage(*services.settings) == code ||
-                !StoreChosenLanguage(*services.settings, code))
+            if (services.settings == nullptr || ChosenLanguage(*services.settings) == code)
                 return;
-            if (services.dialogs != nullptr)
-                services.dialogs->showMessage(
-                    parent, kProgramTitle,
-                    QCoreApplication::translate(
-                        "LanguageMenu", "QM Starloom speaks the language you chose from its "
-                                        "next start. Please close it and start it again."),
-                    MessageIcon::Information);
+            const Status written = StoreChosenLanguage(*services.settings, code);
+            if (services.dialogs == nullptr)
+                return;
+            if (!written.ok()) {
+                ShowStatus(*services.dialogs, parent, written);
+                return;
+            }
+            services.dialogs->showMessage(
+                parent, kProgramTitle,
+                QCoreApplication::translate("LanguageMenu",
+                                            "QM Starloom speaks the language you chose from its "
+                                            "next start. Please close it and start it again."),
+                MessageIcon::Information);
         });
     };
     addChoice(QString(), QCoreApplication::translate("LanguageMenu", "System Language"),

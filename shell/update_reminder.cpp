@@ -2,6 +2,7 @@
 #include "shell/update_reminder.h"
 
 #include "shell/core/setting_text.h"
+#include "shell/core/settings_write.h"
 
 #include <QSettings>
 #include <QVariant>
@@ -20,9 +21,12 @@ QString DurationKey() {
     return kSettingsSection + QLatin1Char('/') + EncodeSettingText(kDurationEntry);
 }
 
-void StoreToday(QSettings &settings, QDate today) {
-    settings.setValue(DurationKey(), EncodeSettingText(today.toString(Qt::ISODate)));
-    settings.sync();
+// A date that cannot be kept is reported; the reminder then comes again at the next start.
+void StoreToday(QSettings &settings, QDate today, const ShellServices &services) {
+    const Status written = WriteSettings(settings, [today](QSettings &store) {
+        store.setValue(DurationKey(), EncodeSettingText(today.toString(Qt::ISODate)));
+    });
+    ShowStatus(*services.dialogs, nullptr, written);
 }
 
 } // namespace
@@ -54,7 +58,7 @@ void CheckUpdateReminder(QSettings &settings, const ShellServices &services) {
         return;
     const QString stored = DecodeSettingText(value.toString());
     if (stored.isEmpty()) {
-        StoreToday(settings, today);
+        StoreToday(settings, today, services);
         return;
     }
     const QDate last = ReadReminderDate(stored, today);
@@ -68,7 +72,7 @@ void CheckUpdateReminder(QSettings &settings, const ShellServices &services) {
         QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
             QStringLiteral("Do you want to check for an update?"),
         MessageIcon::Information, MessageButtons::YesNo);
-    StoreToday(settings, today);
+    StoreToday(settings, today, services);
     if (answer == MessageAnswer::Yes)
         OpenDownloadPage(*services.links);
 }

@@ -1,6 +1,8 @@
 // The real message boxes and dialogs.
 #include "shell/user_dialogs.h"
 
+#include "shell/core/status_text.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -19,6 +21,11 @@ FileDialogRequest SaveFileRequest(const QString &title, const QString &filter,
     request.proposedName = proposedName;
     request.confirmOverwrite = true;
     return request;
+}
+
+void ShowStatus(UserDialogs &dialogs, QWidget *parent, const Status &status) {
+    if (!status.ok())
+        dialogs.showMessage(parent, kProgramTitle, StatusMessage(status), StatusIcon(status));
 }
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {

@@ -3,6 +3,7 @@
 // window.
 #pragma once
 
+#include "engine/status.h"
 #include "shell/core/messages.h"
 
 #include <QMessageBox>
@@ -58,6 +59,10 @@ public:
     QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
+
+// Tells the user of a failed step: a message box titled with the program's title, with the
+// status's text and icon (shell/core/status_text.h). Nothing for success.
+void ShowStatus(UserDialogs &dialogs, QWidget *parent, const Status &status);
 
 // The icon a message box shows for each kind of message.
 QMessageBox::Icon ToQtIcon(MessageIcon icon);

@@ -59,6 +59,8 @@ if(TARGET starloom_cli AND TARGET starloom-cli)
 
     starloom_add_test(test_cli_core LABEL cli SOURCES test_cli_core.cpp test_cli_support.h
                       LIBS starloom_cli)
+    # A failure's status, from the step that failed to the window's and the tool's words.
+    starloom_add_test(test_status LABEL files SOURCES test_status.cpp LIBS starloom_cli)
     target_compile_definitions(test_cli_core PRIVATE
         STARLOOM_CLI="$<TARGET_FILE:starloom-cli-core>"
         STARLOOM_CLI_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden/cli")

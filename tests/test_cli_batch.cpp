@@ -382,7 +382,7 @@ void TestCliBatch::writerLineIsTheDriversReading() {
         values.lonDegrees = QString::number(random.bounded(181));
         values.latDirection = random.bounded(2);
         values.lonDirection = random.bounded(2);
-        if (CheckFormValues(values))
+        if (!CheckFormValues(values).ok())
             continue;
         ReadingState state;
         state.Method = i % 2 == 0 ? PositionMethod::Standard : PositionMethod::Precise;

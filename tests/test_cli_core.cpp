@@ -20,9 +20,9 @@ private slots:
 };
 
 void TestCliCore::readingLoadsNoGuiModule() {
-    std::string error;
-    const std::unique_ptr<cli::Reading> reading = cli::CalculateReading(MaryAnn().values, error);
-    QVERIFY2(reading != nullptr, error.c_str());
+    std::unique_ptr<cli::Reading> reading;
+    const Status calculated = cli::CalculateReading(MaryAnn().values, reading);
+    QVERIFY2(calculated.ok(), calculated.reason.c_str());
     // The Sun as tests/golden/cli/maryann.txt has it.
     QCOMPARE(reading->state.Chart.PositionText[0], std::string("10 Tau 51"));
     QVERIFY(!qApp->inherits("QGuiApplication"));

@@ -235,8 +235,8 @@ void TestCliStats::plotHoldsItsData() {
         result.tables.push_back({counter.title, counter.note, counter.labels, counts});
     }
     const QString path = m_dir.filePath(QStringLiteral("held.svg"));
-    std::string error;
-    QVERIFY2(starloom::cli::WriteStatsPlot(result, path, error), error.c_str());
+    const starloom::Status plotted = starloom::cli::WriteStatsPlot(result, path);
+    QVERIFY2(plotted.ok(), plotted.reason.c_str());
     QSvgRenderer svg(path);
     QVERIFY(svg.isValid());
     const QSize size = svg.viewBox().size(); // the picture in its own units

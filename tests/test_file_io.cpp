@@ -132,14 +132,13 @@ void TestFileIo::failingCallRefusesTheSave() {
         file.write("earlier");
     }
     g_fault = {call, error, noUnnamedFiles};
-    QString reason;
     const QByteArray bytes(5000, 'x');
-    if (way == Way::Claim)
-        QCOMPARE(WriteNewFile(path, bytes, &reason), ClaimResult::Failed);
-    else
-        QVERIFY(!WriteWholeFile(path, bytes, NodeTarget::Refuse, &reason));
-    // The reason is the C library's text for the error number, not one of our own.
-    QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(error)));
+    const Status written = way == Way::Claim ? WriteNewFile(path, bytes)
+                                             : WriteWholeFile(path, bytes, NodeTarget::Refuse);
+    // A failed write of that file, for the C library's reason, not one of our own.
+    QCOMPARE(written.code, StatusCode::WriteFailed);
+    QCOMPARE(QString::fromStdString(written.subject), path);
+    QCOMPARE(QString::fromStdString(written.reason), QString::fromLocal8Bit(std::strerror(error)));
     const bool earlier = way == Way::OverEarlier;
     QCOMPARE(Content(path), earlier ? QByteArray("earlier") : QByteArray("<none>"));
     QCOMPARE(Entries(dir.path()), earlier ? QStringList{"anna.act"} : QStringList());
@@ -213,11 +212,9 @@ void TestFileIo::leftoverOfEndedWriterRemoved() {
             QCOMPARE(::chown(native.constData(), 4321, 4321), 0);
     }
     const QString path = dir.filePath(QStringLiteral("anna.act"));
-    QString reason;
-    if (claim)
-        QCOMPARE(WriteNewFile(path, "new", &reason), ClaimResult::Written);
-    else
-        QVERIFY2(WriteWholeFile(path, "new", NodeTarget::Refuse, &reason), qPrintable(reason));
+    const Status written =
+        claim ? WriteNewFile(path, "new") : WriteWholeFile(path, "new", NodeTarget::Refuse);
+    QVERIFY2(written.ok(), written.reason.c_str());
     struct stat info {};
     QCOMPARE(::lstat(native.constData(), &info) != 0, removed);
     QCOMPARE(Content(path), QByteArray("new"));
@@ -245,13 +242,14 @@ void TestFileIo::longestNameWritten() {
     g_fault.noUnnamedFiles = noUnnamedFiles;
     QTemporaryDir dir;
     const QString path = dir.filePath(file);
-    QString reason;
     for (const QByteArray &bytes : {QByteArray("first"), QByteArray("second")}) {
-        QVERIFY2(WriteWholeFile(path, bytes, NodeTarget::Refuse, &reason), qPrintable(reason));
+        const Status written = WriteWholeFile(path, bytes, NodeTarget::Refuse);
+        QVERIFY2(written.ok(), written.reason.c_str());
         QCOMPARE(Content(path), bytes);
     }
-    QCOMPARE(WriteNewFile(dir.filePath(QStringLiteral("b") + file.mid(1)), "claimed", &reason),
-             ClaimResult::Written);
+    const QString claimed = dir.filePath(QStringLiteral("b") + file.mid(1));
+    QVERIFY(WriteNewFile(claimed, "claimed").ok());
+    QCOMPARE(WriteNewFile(claimed, "again").code, StatusCode::NameTaken);
     QCOMPARE(Entries(dir.path()).size(), 2);
 }
 

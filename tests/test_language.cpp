@@ -2,6 +2,7 @@
 // that speak it, and starloom-cli's machine-readable output, the same bytes in every language.
 #include "reading/form_values.h"
 #include "shell/core/language.h"
+#include "shell/core/status_text.h"
 #include "test_cli_support.h"
 
 #include <QCoreApplication>
@@ -64,13 +65,13 @@ void TestLanguage::useLanguage() {
     QVERIFY(UseLanguage(QStringLiteral("de")));
     QCOMPARE(QCoreApplication::translate("starloom::BirthForm", "Daylight Saving Time"),
              QStringLiteral("Sommerzeit"));
-    const Refusal refusal = *CheckFormValues(FormValues{});
-    QCOMPARE(refusal.message, QStringLiteral("Please Enter Your Name"));
-    QCOMPARE(TranslatedMessage(refusal), QStringLiteral("Bitte geben Sie Ihren Namen ein"));
+    const Status refusal = CheckFormValues(FormValues{});
+    QCOMPARE(refusal.reason, std::string("Please Enter Your Name"));
+    QCOMPARE(StatusMessage(refusal), QStringLiteral("Bitte geben Sie Ihren Namen ein"));
     QCOMPARE(QLocale().standaloneMonthName(3), QStringLiteral("März"));
     QVERIFY(UseLanguage(QStringLiteral("en")));
     QCOMPARE(QLocale().language(), QLocale::English);
-    QCOMPARE(TranslatedMessage(refusal), refusal.message);
+    QCOMPARE(StatusMessage(refusal), QStringLiteral("Please Enter Your Name"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 

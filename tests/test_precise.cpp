@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -405,6 +406,7 @@ private slots:
     void dayCount();
     void rangeEdges_data();
     void rangeEdges();
+    void partsAsSingles();
     void tableEnds_data();
     void tableEnds();
     void builtInTable();
@@ -700,6 +702,33 @@ void TestPrecise::rangeEdges() {
     if (served) {
         QVERIFY(std::isfinite(chart.DailyMotion[kAscBody]));
         QVERIFY(std::isfinite(chart.DailyMotion[kMidheavenPoint]));
+    }
+}
+
+void TestPrecise::partsAsSingles() {
+    // What a chart takes from PreciseChartAt and PreciseAnglePartsAt is, bit for bit, what
+    // the single functions give: at every instant of againstLibrary, at the table's edges
+    // and a quarter of an hour on from them (the angles' motion), and beyond.
+    const auto same = [](double a, double b) {
+        return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    };
+    std::vector<Instant> instants = Instants();
+    for (const double day : {kFirstMinute, kLastMinute, kLastMinute + 0.25 / 24.0,
+                             std::nextafter(PreciseLastDay(), 0.0), PreciseLastDay()})
+        instants.push_back({day, 64.1, -21.9}); // near Reykjavik: a fast ascendant
+    for (const Instant &at : instants) {
+        const PreciseAngleParts parts = PreciseAnglePartsAt(at.day, at.eastLongitude, at.latitude);
+        QVERIFY(same(parts.sidereal, ApparentSiderealDegrees(at.day)));
+        QVERIFY(same(parts.obliquity, TrueObliquity(at.day)));
+        QVERIFY(same(parts.ascendant, PreciseAscendant(at.day, at.eastLongitude, at.latitude)));
+        PreciseChartValues values;
+        if (!PreciseChartAt(at.day, at.eastLongitude, at.latitude, values))
+            continue;
+        QVERIFY(same(values.sidereal, ApparentSiderealDegrees(at.day)));
+        QVERIFY(same(values.obliquity, TrueObliquity(at.day)));
+        QVERIFY(same(values.trueNode, TrueNodeLongitude(at.day)));
+        QVERIFY(same(values.longitude[kAscBody],
+                     PreciseAscendant(at.day, at.eastLongitude, at.latitude)));
     }
 }
 

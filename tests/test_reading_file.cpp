@@ -1,6 +1,7 @@
 // The reading file and the text export: bytes on disk, reading back, and safe writing.
 #include "reading/gui/birth_form.h"
 #include "reading/reading_file.h"
+#include "shell/core/status_text.h"
 #include "support/form_controls.h"
 #include "support/scripted_services.h"
 
@@ -318,7 +319,9 @@ void TestReadingFile::damagedFileIsRefusedWhole() {
     QFETCH(QString, message);
     ReadingFileFault fault;
     const std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
-    QCOMPARE(lines ? QString() : ReadingFileRefusal(QStringLiteral("anna.act"), fault), message);
+    QCOMPARE(lines ? QString()
+                   : StatusMessage(ReadingFileRefusal(QStringLiteral("anna.act"), fault)),
+             message);
     if (lines)
         QCOMPARE(lines->size(), 17);
 }
@@ -391,16 +394,16 @@ void TestReadingFile::textExportGolden() {
 void TestReadingFile::failedWriteKeepsEarlierFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("anna.act"));
-    QString error;
-    QVERIFY(WriteWholeFile(path, QByteArrayLiteral("first"), &error));
+    QVERIFY(WriteWholeFile(path, QByteArrayLiteral("first")).ok());
     auto content = [&path] {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     };
 
     // A folder that is not there.
-    QVERIFY(!WriteWholeFile(dir.filePath(QStringLiteral("gone/anna.act")), "x", &error));
-    QVERIFY(!error.isEmpty());
+    const Status gone = WriteWholeFile(dir.filePath(QStringLiteral("gone/anna.act")), "x");
+    QCOMPARE(gone.code, StatusCode::WriteFailed);
+    QVERIFY(!gone.reason.empty());
 
     // A device that fills up half-way through the write: the file-size limit makes the
     // system refuse the bytes past 1 KiB, as a full disk would.
@@ -410,12 +413,11 @@ void TestReadingFile::failedWriteKeepsEarlierFile() {
     struct rlimit small = old;
     small.rlim_cur = 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    error.clear();
-    const bool written = WriteWholeFile(path, QByteArray(64 * 1024, 'x'), &error);
+    const Status written = WriteWholeFile(path, QByteArray(64 * 1024, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    QVERIFY(!written);
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(written.code, StatusCode::WriteFailed);
+    QVERIFY(!written.reason.empty());
     QCOMPARE(content(), QByteArrayLiteral("first"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"anna.act"}));
 }

@@ -231,7 +231,7 @@ void TestReadingSession::aspectOrbsAreKeptAndApplied() {
     QVERIFY(session_->chartWindow() != nullptr);
     QCOMPARE(session_->chartWindow()->report()->aspects().size(), fewer);
     QCOMPARE(session_->state().Orbs.Orb[0], 1.0);
-    StoreAspectOrbs(*OpenProgramSettings(), AspectOrbs{});
+    QVERIFY(StoreAspectOrbs(*OpenProgramSettings(), AspectOrbs{}).ok());
 }
 
 void TestReadingSession::statusBarShowsTheTimeUsed() {
@@ -847,7 +847,7 @@ void TestReadingSession::positionMethodSetting() {
     QCOMPARE(LoadPositionMethod(settings), expected);
     // Stored and read back in a fresh store, each way.
     for (const PositionMethod method : {PositionMethod::Precise, PositionMethod::Standard}) {
-        QVERIFY(StorePositionMethod(settings, method));
+        QVERIFY(StorePositionMethod(settings, method).ok());
         QSettings reread(path, QSettings::IniFormat);
         QCOMPARE(LoadPositionMethod(reread), method);
     }

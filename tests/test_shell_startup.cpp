@@ -7,7 +7,9 @@
 #include "support/scripted_services.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -52,6 +54,8 @@ private slots:
     void lockHoldsOnAFullDisk();
     void noLockIsSaidAndStartGoesOn();
     void settingsNodeIsNeverReplaced();
+    void failedSettingsWriteIsReported_data();
+    void failedSettingsWriteIsReported();
 
     void refusedStartTouchesNothing();
     void acceptedStartRunsReminderThenForm();
@@ -348,6 +352,60 @@ void TestShellStartUp::settingsNodeIsNeverReplaced() {
     QCOMPARE(QFileInfo(path).symLinkTarget(), device);
     QCOMPARE(NodeType(device), mode_t(S_IFCHR));
     QFile::remove(path);
+}
+
+void TestShellStartUp::failedSettingsWriteIsReported_data() {
+    QTest::addColumn<QString>("file");     // the settings file, under the home folder
+    QTest::addColumn<QString>("obstacle"); // made after the store, where the system refuses
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file replaced by a folder") << "settings.ini"
+                                               << "settings.ini/"
+                                               << "not a regular file but a folder";
+    QTest::newRow("folder replaced by a file") << "conf/settings.ini"
+                                               << "conf"
+                                               << "Not a directory";
+}
+
+// The reminder's date is the first write of a run. A settings file that cannot be written
+// is said once, as any other file is; the date is kept for the run, and a later write that
+// succeeds says nothing.
+void TestShellStartUp::failedSettingsWriteIsReported() {
+    QFETCH(QString, file);
+    QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
+    const QString path = home_->filePath(file);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QSettings settings(path, QSettings::IniFormat);
+    const QString blocked = home_->filePath(obstacle);
+    QDir(QFileInfo(path).path()).removeRecursively();
+    if (obstacle.endsWith(QLatin1Char('/'))) {
+        QVERIFY(QDir().mkpath(blocked));
+    } else {
+        QFile node(blocked);
+        QVERIFY(node.open(QIODevice::WriteOnly));
+    }
+
+    CheckUpdateReminder(settings, shell_->services());
+    QCOMPARE(shell_->dialogs.messages.size(), 1);
+    const RecordedMessage said = shell_->dialogs.messages.takeFirst();
+    QCOMPARE(said.title, QStringLiteral("QM Starloom"));
+    QCOMPARE(said.icon, MessageIcon::Error);
+    QCOMPARE(said.text, QStringLiteral("The file %1 could not be written.\n%2").arg(path, reason));
+    QCOMPARE(settings.value(kScrambledKey).toString(), QStringLiteral("CACG>BC>AH"));
+
+    // Nothing more while nothing is written; the next write, with the way clear, is silent.
+    CheckUpdateReminder(settings, shell_->services());
+    QCOMPARE(shell_->dialogs.messages.size(), 0);
+    if (obstacle.endsWith(QLatin1Char('/')))
+        QVERIFY(QDir(blocked).removeRecursively());
+    else
+        QVERIFY(QFile::remove(blocked) && QDir().mkpath(QFileInfo(path).path()));
+    shell_->clock.date = kToday.addYears(1);
+    CheckUpdateReminder(settings, shell_->services());
+    QCOMPARE(shell_->dialogs.messages.size(), 1); // the reminder itself, a year on
+    QVERIFY(shell_->dialogs.messages.first().text.startsWith(QStringLiteral("There maybe")));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(kScrambledKey).toString().isEmpty(),
+             false);
 }
 
 void TestShellStartUp::refusedStartTouchesNothing() {

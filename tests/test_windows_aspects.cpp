@@ -241,7 +241,7 @@ void TestWindowsAspects::orbSettings() {
     AspectOrbs changed = read;
     changed.Orb[4] = 3.5;
     changed.LuminaryExtra = 0.0;
-    StoreAspectOrbs(settings, changed);
+    QVERIFY(StoreAspectOrbs(settings, changed).ok());
     const AspectOrbs again = LoadAspectOrbs(settings);
     QCOMPARE(again.Orb, changed.Orb);
     QCOMPARE(again.LuminaryExtra, 0.0);

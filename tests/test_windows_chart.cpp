@@ -735,8 +735,8 @@ void TestWindowsChart::keysOnTheRealWidgets() {
 void TestWindowsChart::tabReachesEveryControl_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("order"); // from the first control, one key press each
-    const QStringList forward{"lblURL",        "tabInterpretation", "RTB",    "Label1",
-                              "cmdSaveAsJPEG", "cmdBack",           "cmdExit"};
+    const QStringList forward{"lblURL", "tabInterpretation", "RTB",     "picNatal",
+                              "Label1", "cmdSaveAsJPEG",     "cmdBack", "cmdExit"};
     QStringList backward(forward.rbegin(), forward.rend() - 1);
     backward.prepend(forward.first());
     QTest::newRow("Tab, top to bottom") << int(Qt::Key_Tab) << (forward + QStringList{"lblURL"});

@@ -14,6 +14,9 @@ starloom_add_test(test_windows_degrees LABEL gui SERIAL
 # The aspect grid, the wheel's aspect lines and the orbs dialog.
 starloom_add_test(test_windows_aspects LABEL gui SERIAL
                   SOURCES test_windows_aspects.cpp LIBS starloom_windows)
+# Names for every control, the chart in words, and readable colours on any palette.
+starloom_add_test(test_accessibility LABEL gui SERIAL
+                  SOURCES test_accessibility.cpp LIBS starloom_reading_gui)
 # The wheel's labels keep clear of each other and of the sector lines.
 starloom_add_test(test_windows_wheel_labels LABEL gui
                   SOURCES test_windows_wheel_labels.cpp LIBS starloom_windows)

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation>%1 %2° %3 %4′</translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation>%1, Haus %2</translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation>%1, rückläufig</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
@@ -66,6 +182,10 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Bitte geben Sie ein gültiges Datum ein!</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Bitte prüfen Sie die Datei.</translation>
     </message>
 </context>
 <context>
@@ -154,6 +274,28 @@
     <message>
         <source>Year</source>
         <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message>
+        <source>The file %1 could not be opened.
+%2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.
+%2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doppelrad</translation>
     </message>
 </context>
 <context>
@@ -298,6 +440,42 @@
         <source>Please Enter Country</source>
         <translation>Bitte geben Sie das Land ein</translation>
     </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Geburtsmonat</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Geburtsstunde</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Geburtsminute</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Breite, Grad</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Breite, Minuten</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Länge, Grad</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Länge, Minuten</translation>
+    </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
@@ -311,20 +489,40 @@
     </message>
 </context>
 <context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation>Radixhoroskop</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Quelldatei auswählen</translation>
     </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
     <message>
-        <source>Please Check The File.</source>
-        <translation>Bitte prüfen Sie die Datei.</translation>
+        <source>Interpretation by signs</source>
+        <translation>Deutung nach Zeichen</translation>
     </message>
     <message>
-        <source>The file %1 could not be opened.
-%2</source>
-        <translation>Die Datei %1 konnte nicht geöffnet werden.
-%2</translation>
+        <source>Folder of the last saved image</source>
+        <translation>Ordner des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation>Name des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation>Verteilungsmuster nach Graden</translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Aspektgitter</translation>
     </message>
 </context>
 <context>
@@ -516,6 +714,30 @@
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
         <translation>%2 (%1) %3 %4, Orbis %5, %6</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation>Aspekte zwischen Zweithoroskop und Radix</translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation>Kommende Transitereignisse</translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
+        <translation>Radix: %1. %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
@@ -65,6 +181,10 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -153,6 +273,26 @@
     </message>
     <message>
         <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message>
+        <source>The file %1 could not be opened.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -298,6 +438,42 @@
         <source>Please Enter Country</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Month of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
@@ -311,18 +487,39 @@
     </message>
 </context>
 <context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
     <message>
-        <source>Please Check The File.</source>
+        <source>Interpretation by signs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file %1 could not be opened.
-%2</source>
+        <source>Folder of the last saved image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -514,6 +711,30 @@
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

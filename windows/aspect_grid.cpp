@@ -1,5 +1,6 @@
 #include "windows/aspect_grid.h"
 
+#include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
 
 #include <QFontMetricsF>
@@ -14,10 +15,6 @@ namespace starloom {
 
 namespace {
 
-const QColor kLineColour(176, 180, 200);
-const QColor kDiagonalFill(236, 240, 252);
-const QColor kPointColour(0, 0, 96);
-const QColor kOrbColour(48, 48, 64);
 constexpr qreal kOrbPadding = 0.05;     // of a cell's side, either side of the orb
 constexpr qreal kLeastGlyphShare = 0.4; // of a cell's height left for the glyph
 // The widest orbs a cell is made for. Orbs run up to 10 degrees (8, and 2 more with a
@@ -64,24 +61,29 @@ bool AspectGridCellAt(const QRectF &area, const QPointF &at, int &row, int &colu
 }
 
 void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects) {
+    PaintAspectGrid(painter, area, aspects, PaperChartColours());
+}
+
+void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects,
+                     const ChartColours &colours) {
     const qreal side = CellSide(area);
     if (side <= 0)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen line(kLineColour);
+    QPen line(colours.gridLine);
     line.setWidthF(qMax<qreal>(0.5, side / 40.0));
     const qreal inset = side * 0.14;
     for (int row = 0; row < kAspectPointCount; ++row) {
         for (int column = 0; column <= row; ++column) {
             const QRectF cell = AspectGridCell(area, row, column);
             painter.setPen(line);
-            painter.setBrush(column == row ? QBrush(kDiagonalFill) : QBrush(Qt::NoBrush));
+            painter.setBrush(column == row ? QBrush(colours.gridDiagonal) : QBrush(Qt::NoBrush));
             painter.drawRect(cell);
         }
         const QRectF diagonal = AspectGridCell(area, row, row);
         PaintGlyph(painter, diagonal.adjusted(inset, inset, -inset, -inset), PointGlyphPath(row),
-                   kPointColour);
+                   colours.gridPoint);
     }
 
     // The orbs in the painter's font, the text size of what the grid stands in; minutes
@@ -97,8 +99,8 @@ void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<As
         const QRectF glyphBox(cell.left(), cell.top(), cell.width(), cell.height() - orbHeight);
         const qreal glyphInset = side * 0.1;
         PaintGlyph(painter, glyphBox.adjusted(glyphInset, glyphInset, -glyphInset, 0),
-                   AspectGlyphPath(aspect.Kind), AspectColour(aspect.Kind));
-        painter.setPen(kOrbColour);
+                   AspectGlyphPath(aspect.Kind), colours.aspects[static_cast<int>(aspect.Kind)]);
+        painter.setPen(colours.gridOrb);
         const QRectF orbBox(cell.left(), glyphBox.bottom(), cell.width(),
                             cell.bottom() - glyphBox.bottom());
         painter.drawText(orbBox, Qt::AlignHCenter | Qt::AlignBottom, OrbLabel(aspect, minutes));
@@ -144,8 +146,9 @@ void AspectGrid::setAspects(std::vector<Aspect> aspects) {
 
 void AspectGrid::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    PaintAspectGrid(painter, QRectF(rect()).adjusted(1, 1, -1, -1), m_aspects);
+    const ChartColours colours = ChartColoursFor(palette());
+    painter.fillRect(rect(), colours.background);
+    PaintAspectGrid(painter, QRectF(rect()).adjusted(1, 1, -1, -1), m_aspects, colours);
 }
 
 bool AspectGrid::event(QEvent *event) {

@@ -27,6 +27,11 @@ bool AspectGridCellAt(const QRectF &area, const QPointF &at, int &row, int &colu
 // applying or "s" for separating ("2°15'a"; whole degrees only where the cells are too
 // narrow for minutes). The painter's state is left as it was.
 void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects);
+// The same in the colours given (those of the palette it is shown on); the one above
+// paints in the paper's.
+struct ChartColours;
+void PaintAspectGrid(QPainter &painter, const QRectF &area, const std::vector<Aspect> &aspects,
+                     const ChartColours &colours);
 
 // The smallest cell side, in pixels of `device`, at which every orb fits under its glyph
 // in `orbFont`: in whole degrees, or with minutes.

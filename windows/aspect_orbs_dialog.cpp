@@ -1,5 +1,7 @@
 #include "windows/aspect_orbs_dialog.h"
 
+#include "shell/core/settings_write.h"
+
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -55,13 +57,14 @@ AspectOrbs LoadAspectOrbs(QSettings &settings) {
     return orbs;
 }
 
-void StoreAspectOrbs(QSettings &settings, const AspectOrbs &orbs) {
-    settings.beginGroup(kGroup);
-    for (int kind = 0; kind < kAspectKindCount; ++kind)
-        settings.setValue(kKeys[kind], QString::number(orbs.Orb[kind]));
-    settings.setValue(kLuminariesKey, QString::number(orbs.LuminaryExtra));
-    settings.endGroup();
-    settings.sync();
+Status StoreAspectOrbs(QSettings &settings, const AspectOrbs &orbs) {
+    return WriteSettings(settings, [&orbs](QSettings &store) {
+        store.beginGroup(kGroup);
+        for (int kind = 0; kind < kAspectKindCount; ++kind)
+            store.setValue(kKeys[kind], QString::number(orbs.Orb[kind]));
+        store.setValue(kLuminariesKey, QString::number(orbs.LuminaryExtra));
+        store.endGroup();
+    });
 }
 
 AspectOrbsDialog::AspectOrbsDialog(const AspectOrbs &orbs, QWidget *parent) : QDialog(parent) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/aspects.h"
+#include "engine/status.h"
 
 #include <QDialog>
 
@@ -16,7 +17,8 @@ namespace starloom {
 // The orbs in the settings' "Aspects" group; a value that is missing, not a number or
 // outside its range (0 to 15 degrees, 0 to 5 for the luminaries' extra) gives its default.
 AspectOrbs LoadAspectOrbs(QSettings &settings);
-void StoreAspectOrbs(QSettings &settings, const AspectOrbs &orbs);
+// Written at once (WriteSettings); WriteFailed when the settings file could not be written.
+Status StoreAspectOrbs(QSettings &settings, const AspectOrbs &orbs);
 
 constexpr double kLargestOrb = 15.0;          // degrees
 constexpr double kLargestLuminaryExtra = 5.0; // degrees

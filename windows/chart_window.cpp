@@ -1,5 +1,6 @@
 #include "windows/chart_window.h"
 
+#include "shell/core/settings_write.h"
 #include "shell/language_menu.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
@@ -307,6 +308,7 @@ SecondChartWindow *ChartWindow::secondChart() const {
 
 void ChartWindow::setNatalChart(const NatalChart &chart, const QString &name, double eastLongitude,
                                 const AspectOrbs &orbs) {
+    m_report->describeChart(chart);
     m_second->setNatal(chart, readingSheet().wheel, name, eastLongitude, chart.Latitude, orbs);
 }
 
@@ -590,7 +592,7 @@ void ChartWindow::assignShortcuts() {
 // follows no link.
 void ChartWindow::buildTabOrder() {
     QList<QWidget *> order{m_address};
-    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects"}) {
+    for (const char *name : {"tabInterpretation", "RTB", "rtbDegrees", "picAspects", "picNatal"}) {
         auto *part = m_report->findChild<QWidget *>(QString::fromLatin1(name));
         if (part != nullptr && (part->focusPolicy() & Qt::TabFocus) != 0)
             order.append(part);
@@ -877,10 +879,13 @@ void ChartWindow::saveWindowSettings() {
     QSettings *settings = m_services.settings;
     if (settings == nullptr)
         return;
-    settings->setValue(kGeometryKey, saveGeometry());
-    settings->setValue(kZoomKey, m_zoom);
-    settings->setValue(kFitKey, fitsToWindow());
-    settings->sync();
+    const Status written = WriteSettings(*settings, [this](QSettings &store) {
+        store.setValue(kGeometryKey, saveGeometry());
+        store.setValue(kZoomKey, m_zoom);
+        store.setValue(kFitKey, fitsToWindow());
+    });
+    if (m_services.dialogs != nullptr)
+        ShowStatus(*m_services.dialogs, this, written);
 }
 
 } // namespace starloom

@@ -131,13 +131,13 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
         if (FileExists(candidate))
             continue;
         target = candidate;
-        const ClaimResult claim = WriteNewFile(candidate, bytes, &reason);
-        if (claim == ClaimResult::Written) {
-            reason.clear();
+        const Status claim = WriteNewFile(candidate, bytes);
+        if (claim.ok())
             break;
-        }
-        if (claim == ClaimResult::Taken)
+        if (claim.code == StatusCode::NameTaken)
             target.clear();
+        else
+            reason = QString::fromStdString(claim.reason);
     }
     if (target.isEmpty() && reason.isEmpty())
         ShowTooManyCopies(file, saving);
@@ -221,7 +221,15 @@ bool FileExists(const QString &path) {
 }
 
 QPixmap CaptureFormImage(QWidget &window) {
-    return window.grab();
+    // The image holds the reading, without the frame that shows where the keyboard is.
+    QWidget *focused = window.focusWidget();
+    const bool framed = focused != nullptr && focused->hasFocus();
+    if (framed)
+        focused->clearFocus();
+    QPixmap image = window.grab();
+    if (framed)
+        focused->setFocus(Qt::OtherFocusReason);
+    return image;
 }
 
 } // namespace starloom

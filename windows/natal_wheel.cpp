@@ -1,5 +1,7 @@
 #include "windows/natal_wheel.h"
 
+#include "shell/readable_colour.h"
+#include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
 #include "windows/design_units.h"
 #include "windows/planet_colours.h"
@@ -79,10 +81,6 @@ constexpr int kSignLabelHeight = 195;    // twips
 constexpr qreal kCellFontPoints = 7.0;   // house cells and per-sign labels
 constexpr qreal kNumberFontPoints = 6.0; // house numbers
 
-const QColor kCellTextColour(0, 0, 96);
-const QColor kNumberColour(64, 64, 80);
-const QColor kNoteColour(88, 88, 104);
-
 // The wheel is drawn in a square frame of 200 units centred on the picture, so that the
 // outer rim is at radius 100 whatever the widget's size.
 constexpr qreal kRimRadius = 100.0;
@@ -131,16 +129,16 @@ QPainterPath AnnulusPath(qreal inner, qreal outer, qreal start, qreal span) {
 
 // The coloured bands of the signs, and the houses' sectors shaded in turn: the signs' own
 // sectors for whole signs, from cusp to cusp otherwise.
-void DrawBandsAndSectors(QPainter &p, const WheelHouseLayout &layout) {
+void DrawBandsAndSectors(QPainter &p, const WheelHouseLayout &layout, const ChartColours &c) {
     const QPainterPath band = SectorPath(kBandInnerRadius, kRimRadius);
     const QPainterPath sector = SectorPath(kDiscRadius, kScaleInnerRadius);
     for (int house = 0; house < kSignCount; ++house) {
         p.save();
         p.rotate(HouseStartRotation(house));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor::fromHsv(house * 30, 56, 255));
+        p.setBrush(c.bands[house]);
         p.drawPath(band);
-        const QColor shade = house % 2 ? QColor(255, 255, 255) : QColor(244, 246, 255);
+        const QColor shade = c.houseShade[house % 2];
         p.setBrush(shade);
         if (!layout.cuspsShown)
             p.drawPath(sector);
@@ -154,15 +152,15 @@ void DrawBandsAndSectors(QPainter &p, const WheelHouseLayout &layout) {
     }
 }
 
-void DrawScale(QPainter &p) {
-    p.setBrush(QColor(250, 246, 232));
+void DrawScale(QPainter &p, const ChartColours &c) {
+    p.setBrush(c.scale);
     p.setPen(Qt::NoPen);
     QPainterPath ring;
     ring.addEllipse(QPointF(0, 0), kBandInnerRadius, kBandInnerRadius);
     ring.addEllipse(QPointF(0, 0), kScaleInnerRadius, kScaleInnerRadius);
     p.drawPath(ring);
 
-    QPen tick(QColor(96, 96, 112));
+    QPen tick(c.tick);
     tick.setCosmetic(true);
     tick.setWidthF(0.8);
     p.setPen(tick);
@@ -181,8 +179,8 @@ void DrawScale(QPainter &p) {
 // the zodiac's rings and the cusps divide the houses: each cusp line runs from the disc
 // across the graduated ring to its degree, those of the angular houses (1, 4, 7, 10)
 // heavier.
-void DrawCirclesAndSectorLines(QPainter &p, const WheelHouseLayout &layout) {
-    QPen line(QColor(48, 48, 96));
+void DrawCirclesAndSectorLines(QPainter &p, const WheelHouseLayout &layout, const ChartColours &c) {
+    QPen line(c.line);
     line.setCosmetic(true);
     line.setWidthF(1.0);
     p.setPen(line);
@@ -200,7 +198,7 @@ void DrawCirclesAndSectorLines(QPainter &p, const WheelHouseLayout &layout) {
         return;
     for (int house = 0; house < kSignCount; ++house) {
         const bool angular = house % 3 == 0;
-        QPen cusp(angular ? QColor(24, 24, 72) : QColor(72, 72, 120));
+        QPen cusp(angular ? c.angularCusp : c.cusp);
         cusp.setCosmetic(true);
         cusp.setWidthF(angular ? 2.0 : 1.0);
         cusp.setCapStyle(Qt::FlatCap);
@@ -247,7 +245,7 @@ void DrawDisc(QPainter &p) {
 // The largest empty arc, faintly shaded across the houses and the graduated ring so the
 // shape of the chart shows at a glance. Angles as QPainterPath takes them: counter-clockwise
 // on screen from the right-hand point.
-void ShadeEmptyArc(QPainter &p, double startAngle, double sweep) {
+void ShadeEmptyArc(QPainter &p, double startAngle, double sweep, const QColor &shade) {
     if (sweep <= 0.0)
         return;
     QPainterPath arc;
@@ -264,13 +262,15 @@ void ShadeEmptyArc(QPainter &p, double startAngle, double sweep) {
         arc.closeSubpath();
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(72, 88, 160, 34));
+    p.setBrush(shade);
     p.drawPath(arc);
 }
 
 // A planet's exact degree: a tick across the graduated ring and a dot just inside it, in the
-// planet's colour, with a white edge so that neighbouring marks stay apart.
-void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour) {
+// planet's colour, with an edge of the background's colour so that neighbouring marks stay
+// apart.
+void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour,
+                    const QColor &edgeColour) {
     constexpr qreal kDotRadius = 1.5;
     constexpr qreal kDotCentre = kScaleInnerRadius - 2.2;
     p.save();
@@ -280,7 +280,7 @@ void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour) {
     tick.setCapStyle(Qt::FlatCap);
     p.setPen(tick);
     p.drawLine(QPointF(kScaleInnerRadius, 0), QPointF(kBandInnerRadius, 0));
-    QPen edge(Qt::white);
+    QPen edge(edgeColour);
     edge.setWidthF(0.5);
     p.setPen(edge);
     p.setBrush(colour);
@@ -290,8 +290,7 @@ void DrawDegreeMark(QPainter &p, double screenAngle, const QColor &colour) {
 
 // Short arrows at the ascendant (the horizon) and the midheaven (the meridian), pointing
 // at their degrees on the graduated ring.
-void DrawAxisArrows(QPainter &p, const WheelHouseLayout &layout) {
-    const QColor arrowColour(176, 24, 24);
+void DrawAxisArrows(QPainter &p, const WheelHouseLayout &layout, const QColor &arrowColour) {
     for (const double towards : {layout.ascendantAngle, layout.midheavenAngle}) {
         p.save();
         p.rotate(-towards);
@@ -314,11 +313,11 @@ void DrawAxisArrows(QPainter &p, const WheelHouseLayout &layout) {
 // The disc with the aspects in place of the emblem: a pale face, a tick for each point on
 // its rim and a chord for each aspect.
 void DrawAspectDisc(QPainter &p, const std::vector<qreal> &points,
-                    const std::vector<std::pair<QLineF, QColor>> &chords) {
+                    const std::vector<std::pair<QLineF, QColor>> &chords, const ChartColours &c) {
     QPen rim(QColor(212, 176, 64));
     rim.setWidthF(1.6);
     p.setPen(rim);
-    p.setBrush(QColor(255, 253, 244));
+    p.setBrush(c.aspectFace);
     p.drawEllipse(QPointF(0, 0), kDiscRadius, kDiscRadius);
     for (const auto &[chord, colour] : chords) {
         QPen pen(colour);
@@ -327,7 +326,7 @@ void DrawAspectDisc(QPainter &p, const std::vector<qreal> &points,
         p.setPen(pen);
         p.drawLine(chord);
     }
-    QPen tick(QColor(0, 0, 96));
+    QPen tick(c.aspectTick);
     tick.setWidthF(1.0);
     p.setPen(tick);
     for (const qreal angle : points) {
@@ -349,10 +348,13 @@ QPointF OnChordCircle(qreal degrees) {
 // The glyph of each sign on the outer ring; the number of each house beside its sign's
 // glyph for whole signs, round the disc between the cusps otherwise; and the bodies' names
 // inside the houses, each in the box the placement gave it.
-void DrawLabels(QPainter &p, const WheelPicture &picture, const WheelHouseLayout &layout) {
-    p.setPen(kNumberColour);
+void DrawLabels(QPainter &p, const WheelPicture &picture, const WheelHouseLayout &layout,
+                const ChartColours &c) {
+    p.setPen(c.numbers);
     for (int house = 0; house < kSignCount; ++house) {
-        PaintSignGlyph(p, GlyphBox(house), picture.houseSign[house]);
+        const int sign = picture.houseSign[house];
+        if (sign >= 0 && sign < kSignCount)
+            PaintSignGlyph(p, GlyphBox(house), sign, c.signGlyphs[sign]);
         if (layout.cuspsShown)
             PaintWheelText(p, CuspNumberBox(layout.sectors[house], house),
                            QString::number(house + 1), kCuspNumberTextSize, true);
@@ -360,7 +362,7 @@ void DrawLabels(QPainter &p, const WheelPicture &picture, const WheelHouseLayout
             PaintWheelText(p, HouseNumberBox(house), QString::number(house + 1),
                            kHouseNumberTextSize, true);
     }
-    p.setPen(kCellTextColour);
+    p.setPen(c.names);
     for (const HouseNames &house : picture.houseNames) {
         for (const PlacedName &name : house.names)
             PaintWheelText(p, name.box, name.text, house.textSize, false);
@@ -375,8 +377,8 @@ QPointF OnCircle(qreal radius, qreal degrees) {
 
 // The ring, a tick at each point's exact degree, a leader to its glyph and the glyph in
 // the point's colour; a retrograde point has a small R beside its glyph.
-void DrawOuterRing(QPainter &p, const WheelPicture &picture) {
-    QPen circle(kNumberColour);
+void DrawOuterRing(QPainter &p, const WheelPicture &picture, const ChartColours &c) {
+    QPen circle(c.line);
     circle.setWidthF(0.6);
     p.setPen(circle);
     p.setBrush(Qt::NoBrush);
@@ -386,8 +388,8 @@ void DrawOuterRing(QPainter &p, const WheelPicture &picture) {
         const WheelRingPoint &point = picture.outerRing[i];
         if (!std::isfinite(point.longitude))
             continue;
-        const QColor colour =
-            point.point < kWheelPlanetMarks ? PlanetColour(point.point) : kNumberColour;
+        const bool planet = point.point >= 0 && point.point < kWheelPlanetMarks;
+        const QColor colour = planet ? c.planetMarks[point.point] : c.numbers;
         const double exact = WheelScreenAngle(picture.houseSign[0], point.longitude);
         QPen tick(colour);
         tick.setWidthF(1.0);
@@ -403,7 +405,7 @@ void DrawOuterRing(QPainter &p, const WheelPicture &picture) {
                          kOuterGlyphSide, kOuterGlyphSide);
         PaintGlyph(p, box, PointGlyphPath(point.point), colour);
         if (point.retrograde) {
-            p.setPen(colour);
+            p.setPen(planet ? c.planetText[point.point] : c.numbers);
             const QPointF mark = OnCircle(kOuterGlyphRadius + kOuterGlyphSide * 0.75,
                                           glyphAngles[i] - kOuterGlyphGap * 0.45);
             PaintWheelText(p, QRectF(mark.x() - 3, mark.y() - 3, 6, 6), QStringLiteral("R"),
@@ -523,14 +525,18 @@ protected:
 
 NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picNatal"));
+    // Tab stops here, so that a screen reader reads the chart the wheel shows.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Natal wheel"));
     resize(kWheelWidth, kWheelHeight);
     m_layout = new FittingLayout(this);
 
     QFont numberFont = ProgramFont(kNumberFontPoints, true);
+    const ChartColours colours = ChartColoursFor(palette());
     QPalette numberPalette = palette();
-    numberPalette.setColor(QPalette::WindowText, kNumberColour);
+    numberPalette.setColor(QPalette::WindowText, colours.numbers);
     QPalette cellPalette = palette();
-    cellPalette.setColor(QPalette::WindowText, kCellTextColour);
+    cellPalette.setColor(QPalette::WindowText, colours.names);
 
     for (int i = 0; i < kSignCount; ++i) {
         auto *slot = new SignGlyphSlot((kDesignAscendantSign + i) % kSignCount, this);
@@ -737,8 +743,27 @@ void NatalWheel::resizeEvent(QResizeEvent *event) {
 
 void NatalWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    PaintNatalWheel(p, rect(), picture());
+    const ChartColours colours = ChartColoursFor(palette());
+    p.fillRect(rect(), colours.background);
+    PaintNatalWheel(p, rect(), picture(), colours);
+    PaintFocusFrame(p, *this, colours.background);
+}
+
+void PaintFocusFrame(QPainter &painter, const QWidget &widget, const QColor &background) {
+    if (!widget.hasFocus())
+        return;
+    // The styles' own focus frames are faint on a picture this large: a two-pixel line in
+    // the palette's highlight, as strong as a mark must be on the background.
+    constexpr int kFrameWidth = 2; // pixels
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen frame(ReadableOn(widget.palette().color(QPalette::Highlight), {background}, kMarkContrast),
+               kFrameWidth);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget.rect()).adjusted(1, 1, -1, -1));
+    painter.restore();
 }
 
 WheelPicture MakeWheelPicture(int firstHouseSign, const std::array<QString, kSignCount> &cells) {
@@ -868,6 +893,11 @@ int OuterRingPointAt(const QRectF &target, const WheelPicture &picture, const QP
 }
 
 void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &picture) {
+    PaintNatalWheel(p, target, picture, PaperChartColours());
+}
+
+void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &picture,
+                     const ChartColours &c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(target.center());
@@ -876,10 +906,10 @@ void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &pict
     const qreal extent = WheelUnitsExtent(picture);
     p.scale(side / (2 * extent), side / (2 * extent));
     if (picture.hasOuterRing)
-        DrawOuterRing(p, picture);
+        DrawOuterRing(p, picture, c);
     const WheelHouseLayout layout = WheelHouseLayoutOf(picture);
-    DrawBandsAndSectors(p, layout);
-    DrawScale(p);
+    DrawBandsAndSectors(p, layout, c);
+    DrawScale(p, c);
     // 0 degrees of the sign of house 1 lies on the left point, the signs following
     // counter-clockwise.
     const auto screenAngleOf = [&picture](double longitude) {
@@ -887,26 +917,27 @@ void PaintNatalWheel(QPainter &p, const QRectF &target, const WheelPicture &pict
     };
     const WheelDegreeMarks &marks = picture.degreeMarks;
     if (picture.hasDegreeMarks)
-        ShadeEmptyArc(p, screenAngleOf(marks.EmptyArcFrom), marks.EmptyArcSize);
-    DrawCirclesAndSectorLines(p, layout);
+        ShadeEmptyArc(p, screenAngleOf(marks.EmptyArcFrom), marks.EmptyArcSize, c.emptyArc);
+    DrawCirclesAndSectorLines(p, layout, c);
     if (picture.aspectLinesShown) {
         std::vector<std::pair<QLineF, QColor>> chords;
         for (const WheelChord &chord : picture.aspectLines)
             chords.emplace_back(QLineF(OnChordCircle(chord.from), OnChordCircle(chord.to)),
-                                AspectColour(chord.kind));
-        DrawAspectDisc(p, picture.aspectPointAngles, chords);
+                                c.aspects[static_cast<int>(chord.kind)]);
+        DrawAspectDisc(p, picture.aspectPointAngles, chords, c);
     } else {
         DrawDisc(p);
     }
-    DrawAxisArrows(p, layout);
+    DrawAxisArrows(p, layout, c.arrow);
     if (picture.hasDegreeMarks) {
         for (int body = 0; body < kWheelPlanetMarks; ++body)
-            DrawDegreeMark(p, screenAngleOf(marks.Longitude[body]), PlanetColour(body));
+            DrawDegreeMark(p, screenAngleOf(marks.Longitude[body]), c.planetMarks[body],
+                           c.background);
     }
-    DrawLabels(p, picture, layout);
+    DrawLabels(p, picture, layout, c);
     if (picture.hasHouses && !picture.houses.note.isEmpty()) {
         const qreal unitsPerPixel = 2 * extent / side;
-        p.setPen(kNoteColour);
+        p.setPen(c.note);
         for (const PlacedName &line :
              PlaceCornerNote(picture.houses.note, target.width() / 2 * unitsPerPixel,
                              target.height() / 2 * unitsPerPixel))

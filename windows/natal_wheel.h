@@ -110,6 +110,15 @@ int OuterRingPointAt(const QRectF &target, const WheelPicture &picture, const QP
 // Draws the whole wheel, with its glyphs, house numbers and names, as large as fits in
 // `target` and centred on it, in vector strokes and text.
 void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture);
+// The same in the colours given (those of the palette it is shown on); the one above
+// draws in the paper's.
+struct ChartColours;
+void PaintNatalWheel(QPainter &painter, const QRectF &target, const WheelPicture &picture,
+                     const ChartColours &colours);
+
+// A frame round a custom-drawn widget that has the keyboard focus, drawn on `background`,
+// so that a keyboard user sees where Tab has brought them. Nothing without focus.
+void PaintFocusFrame(QPainter &painter, const QWidget &widget, const QColor &background);
 
 class NatalWheel final : public QWidget {
     Q_OBJECT

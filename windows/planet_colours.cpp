@@ -6,9 +6,10 @@ namespace starloom {
 
 namespace {
 
-// Colours told apart at a glance, each near the hue the planet is traditionally given.
+// Colours told apart at a glance, each near the hue the planet is traditionally given, and
+// each with a contrast of at least 3:1 on the wheel's light surfaces.
 const std::array<QColor, 10> kPlanetColours = {
-    QColor(214, 150, 0),  // Sun: gold
+    QColor(176, 120, 0),  // Sun: dark gold
     QColor(96, 112, 144), // Moon: silver grey
     QColor(0, 140, 128),  // Mercury: teal
     QColor(40, 150, 60),  // Venus: green

@@ -428,12 +428,9 @@ bool WriteReadingPdf(const QString &path, const ReadingSheet &sheet, QString &er
     RepairGlyphTextMaps(bytes);
 
     // A device or pipe given as the name is refused rather than replaced by a file.
-    QString reason;
-    if (!WriteWholeFile(path, bytes, NodeTarget::Refuse, &reason)) {
-        error = reason;
-        return false;
-    }
-    return true;
+    const Status written = WriteWholeFile(path, bytes, NodeTarget::Refuse);
+    error = QString::fromStdString(written.reason);
+    return written.ok();
 }
 
 } // namespace starloom

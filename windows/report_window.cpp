@@ -1,6 +1,8 @@
 #include "windows/report_window.h"
 
+#include "shell/readable_colour.h"
 #include "windows/aspect_grid.h"
+#include "windows/chart_description.h"
 #include "windows/design_units.h"
 #include "windows/elided_label.h"
 #include "windows/natal_wheel.h"
@@ -98,6 +100,15 @@ QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, 
     return frame;
 }
 
+// A colour of the interpretation text as it reads on the palette's base: black is the
+// palette's own text colour, any other keeps its hue and is lightened or darkened as far as
+// it takes to reach the contrast of text.
+QColor ReadableText(const QColor &colour, const QPalette &palette) {
+    if (colour == Qt::black)
+        return palette.color(QPalette::Text);
+    return ReadableOn(colour, {palette.color(QPalette::Base)}, kTextContrast);
+}
+
 QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
@@ -117,9 +128,11 @@ ReportWindow::ReportWindow(const BirthData &birth, QWidget *parent) : QWidget(pa
     setWindowTitle(QStringLiteral("QM Starloom v1.05"));
     setFont(ProgramFont(kSmallFontPoints));
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    // A sheet of the palette's base colour: white on a light palette, and on a dark one
+    // dark, with the palette's light texts.
+    QPalette sheet = palette();
+    sheet.setColor(QPalette::Window, sheet.color(QPalette::Base));
+    setPalette(sheet);
     setFixedSize(kReportWidth, kReportHeight);
 
     // The children in the order of their stacking and of the keyboard's path.
@@ -145,6 +158,7 @@ void ReportWindow::createInterpretationFrame() {
                                     QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
     m_text = new QTextEdit(interpretation);
     m_text->setObjectName(QStringLiteral("RTB"));
+    m_text->setAccessibleName(tr("Interpretation by signs"));
     m_text->setReadOnly(true);
     m_text->setUndoRedoEnabled(false);
     m_text->setGeometry(TwipsRect(120, 240, 3100, 3600));
@@ -155,6 +169,7 @@ void ReportWindow::createPositionsFrame() {
     auto *positions =
         AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
                  TwipsRect(0, 3900, 3350, 4005));
+    m_positions = positions;
     std::array<QLabel *, kPlanetLabelCount> names{};
     for (int i = 0; i < kPlanetLabelCount; ++i) {
         names[i] = AddLabel(positions, QStringLiteral("PlanetName_%1").arg(i), kPlanetCaptions[i],
@@ -251,10 +266,12 @@ void ReportWindow::createImageNameBoxes() {
     // all below the visible area.
     m_imageFolder = new QLineEdit(this);
     m_imageFolder->setObjectName(QStringLiteral("txtFolder"));
+    m_imageFolder->setAccessibleName(tr("Folder of the last saved image"));
     m_imageFolder->setGeometry(TwipsRect(120, 8400, 3000, 285));
     m_imageFolder->hide();
     m_imageFile = new QLineEdit(this);
     m_imageFile->setObjectName(QStringLiteral("txtFile"));
+    m_imageFile->setAccessibleName(tr("Name of the last saved image"));
     m_imageFile->setGeometry(TwipsRect(3240, 8400, 3000, 285));
     m_imageFile->hide();
 }
@@ -333,6 +350,12 @@ void ReportWindow::showWheelHouses(const WheelHouses &houses) {
     m_wheel->setHouses(houses);
 }
 
+void ReportWindow::describeChart(const NatalChart &chart) {
+    const QString text = DescribeChartPositions(chart);
+    m_wheel->setAccessibleDescription(text);
+    m_positions->setAccessibleDescription(text);
+}
+
 void ReportWindow::showChartNote(const QString &note) {
     m_wheel->setToolTip(note);
 }
@@ -362,6 +385,11 @@ void ReportWindow::showWheel(const std::array<QString, 12> &signCells,
 void ReportWindow::showAspects(const std::vector<Aspect> &aspects, const PointTable &longitude,
                                int firstHouseSign) {
     m_grid->setAspects(aspects);
+    // The grid read out: one aspect after another, as its tooltips give them.
+    QStringList lines;
+    for (const Aspect &aspect : aspects)
+        lines << DescribeAspect(aspect);
+    m_gridArea->setAccessibleDescription(lines.join(QStringLiteral("; ")));
     m_wheel->setAspectLines(longitude, aspects, firstHouseSign);
 }
 
@@ -382,7 +410,7 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
     QTextCursor cursor(m_text->document());
     for (const ReportTextRun &run : runs) {
         QTextCharFormat format;
-        format.setForeground(run.colour);
+        format.setForeground(ReadableText(run.colour, m_text->palette()));
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         QString text = run.text;
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -397,6 +425,7 @@ void ReportWindow::writeReport(const QList<ReportTextRun> &runs) {
 void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_degrees = new QTextEdit(frame);
     m_degrees->setObjectName(QStringLiteral("rtbDegrees"));
+    m_degrees->setAccessibleName(tr("Pattern by degrees"));
     m_degrees->setReadOnly(true);
     m_degrees->setUndoRedoEnabled(false);
     m_degrees->setGeometry(m_text->geometry());
@@ -406,6 +435,7 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     // whole grid at that size, it scrolls.
     m_gridArea = new QScrollArea(frame);
     m_gridArea->setObjectName(QStringLiteral("scrAspects"));
+    m_gridArea->setAccessibleName(tr("Aspect grid"));
     m_gridArea->setWidgetResizable(true);
     m_grid = new AspectGrid;
     m_grid->setObjectName(QStringLiteral("picAspects"));
@@ -437,16 +467,26 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
 // The tabs at `factor` times their design size, on the frame's title line at its right.
 void ReportWindow::placeInterpretationTabs(qreal factor) {
     const auto px = [factor](qreal pixels) { return qRound(pixels * factor); };
+    // The tabs' own light greys on a light palette; on a dark one the same made from the
+    // palette's base, with texts that read on them.
+    const QColor base = palette().color(QPalette::Base);
+    const bool light = IsLightSurface(base);
+    const QColor face = light ? QColor(0xe4, 0xe6, 0xee) : Blend(base, Qt::white, 0.12);
+    const QColor edge = light ? QColor(0xa8, 0xaa, 0xbb) : Blend(base, Qt::white, 0.35);
+    const QColor text = ReadableOn(QColor(0x50, 0x50, 0x60), {face}, kTextContrast);
+    const QColor chosen = ReadableOn(QColor(0x00, 0x00, 0x80), {base}, kTextContrast);
     m_tabs->setStyleSheet(
         QStringLiteral(
-            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: #505060;"
-            " background: #e4e6ee; border: 1px solid #a8aabb; border-bottom: none;"
+            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: %5;"
+            " background: %6; border: 1px solid %7; border-bottom: none;"
             " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
-            "QTabBar::tab:selected { color: #000080; background: white; }")
+            "QTabBar::tab:selected { color: %8; background: %9; }")
             .arg(px(4))
             .arg(px(13))
             .arg(px(2))
-            .arg(px(3)));
+            .arg(px(3))
+            .arg(text.name(), face.name(), edge.name(), chosen.name(),
+                 light ? QStringLiteral("white") : base.name()));
     m_tabs->ensurePolished(); // the style sheet's padding is part of the size
     // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
     const int width = m_tabs->sizeHint().width() + px(kTabSlack);
@@ -462,9 +502,10 @@ void ReportWindow::showInterpretationTab(int tab) {
 void ReportWindow::showShapeByDegrees(const ShapeByDegreesView &shape) {
     m_degrees->clear();
     QTextCursor cursor(m_degrees->document());
-    const auto write = [&cursor](const QString &text, const QColor &colour, bool bold) {
+    const QPalette &palette = m_degrees->palette();
+    const auto write = [&cursor, &palette](const QString &text, const QColor &colour, bool bold) {
         QTextCharFormat format;
-        format.setForeground(colour);
+        format.setForeground(ReadableText(colour, palette));
         format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
         cursor.insertText(text, format);
     };

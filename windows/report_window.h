@@ -5,6 +5,7 @@
 
 #include "engine/aspects.h"
 #include "engine/birth_data.h"
+#include "engine/natal_chart.h"
 #include "engine/tables.h"
 #include "windows/natal_wheel.h"
 
@@ -92,6 +93,8 @@ public:
     void showHouses(const std::array<int, kBodyCount> &houses);
     // The angles at their degrees and the cusps on the wheel, with the chart's note.
     void showWheelHouses(const WheelHouses &houses);
+    // The chart read out: the wheel's and the positions table's accessible description.
+    void describeChart(const NatalChart &chart);
     // A note on how the chart was computed (the method or houses used instead of those
     // asked for); empty for none.
     void showChartNote(const QString &note);
@@ -158,6 +161,7 @@ private:
     std::array<QLabel *, kBodyCount> m_houseValues{};
     NatalWheel *m_wheel = nullptr;
     QTextEdit *m_text = nullptr;
+    QWidget *m_positions = nullptr; // the positions table's frame
     QTabBar *m_tabs = nullptr;
     QTextEdit *m_degrees = nullptr;
     AspectGrid *m_grid = nullptr;

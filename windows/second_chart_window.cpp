@@ -3,6 +3,8 @@
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "windows/aspect_orbs_dialog.h"
+#include "windows/chart_colours.h"
+#include "windows/chart_description.h"
 #include "windows/chart_glyphs.h"
 
 #include <QAction>
@@ -183,6 +185,9 @@ QString TransitEventText(const TransitEvent &event) {
 
 BiWheel::BiWheel(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBiWheel"));
+    // Tab stops here, so that a screen reader reads both charts.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Bi-wheel"));
     setMinimumSize(320, 320);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -218,8 +223,10 @@ bool BiWheel::event(QEvent *event) {
 
 void BiWheel::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    PaintNatalWheel(p, QRectF(rect()), m_picture);
+    const ChartColours colours = ChartColoursFor(palette());
+    p.fillRect(rect(), colours.background);
+    PaintNatalWheel(p, QRectF(rect()), m_picture, colours);
+    PaintFocusFrame(p, *this, colours.background);
 }
 
 SecondChartWindow::~SecondChartWindow() {
@@ -342,10 +349,12 @@ void SecondChartWindow::buildControls() {
     connect(m_momentEdit, &QDateTimeEdit::editingFinished, this, &SecondChartWindow::momentEdited);
     m_back = new QPushButton(QStringLiteral("\u25c0"), this);
     m_back->setObjectName(QStringLiteral("cmdStepBack"));
+    m_back->setAccessibleName(tr("Step back"));
     m_back->setToolTip(tr("Step back (Alt+Left)"));
     m_back->setAutoRepeat(true);
     m_unitBox = new QComboBox(this);
     m_unitBox->setObjectName(QStringLiteral("cboStepUnit"));
+    m_unitBox->setAccessibleName(tr("Step unit"));
     for (const char *name : kStepNames)
         m_unitBox->addItem(tr(name));
     m_unitBox->setCurrentIndex(static_cast<int>(m_stepUnit));
@@ -353,6 +362,7 @@ void SecondChartWindow::buildControls() {
                              "Alt+5 year"));
     m_forward = new QPushButton(QStringLiteral("\u25b6"), this);
     m_forward->setObjectName(QStringLiteral("cmdStepForward"));
+    m_forward->setAccessibleName(tr("Step forward"));
     m_forward->setToolTip(tr("Step forward (Alt+Right)"));
     m_forward->setAutoRepeat(true);
     connect(m_back, &QPushButton::clicked, this, [this] { step(-1); });
@@ -403,11 +413,13 @@ void SecondChartWindow::buildControls() {
     m_aspectList = new QTreeWidget(m_tabs);
     m_aspectList->setObjectName(QStringLiteral("lstCrossAspects"));
     m_aspectList->setRootIsDecorated(false);
+    m_aspectList->setAccessibleName(tr("Aspects between the second chart and the natal chart"));
     m_aspectList->setHeaderLabels(
         {tr("Second chart"), tr("Aspect"), tr("Natal"), tr("Orb"), tr("Phase")});
     m_eventList = new QTreeWidget(m_tabs);
     m_eventList->setObjectName(QStringLiteral("lstTransitEvents"));
     m_eventList->setRootIsDecorated(false);
+    m_eventList->setAccessibleName(tr("Coming transit events"));
     m_eventList->setHeaderLabels(
         {tr("Local time"), tr("Universal time"), tr("Kind"), tr("Body"), tr("Event")});
     m_eventList->setToolTip(tr("Double-click an event to move the transits to its moment"));
@@ -622,6 +634,9 @@ void SecondChartWindow::showChart() {
     m_longitude->setEnabled(transits);
     m_tabs->setTabEnabled(1, transits);
     m_wheel->setPicture(picture());
+    m_wheel->setAccessibleDescription(
+        tr("Natal chart: %1. %2: %3")
+            .arg(DescribeChartPositions(m_natal), title(), DescribeSecondChartPositions(m_chart)));
     fillAspects();
 }
 

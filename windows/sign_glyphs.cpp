@@ -217,7 +217,7 @@ QColor SignElementColour(int sign) {
     case Element::Earth:
         return QColor(24, 128, 48);
     case Element::Air:
-        return QColor(196, 140, 0);
+        return QColor(168, 116, 0);
     case Element::Water:
         return QColor(32, 80, 208);
     }
@@ -225,6 +225,10 @@ QColor SignElementColour(int sign) {
 }
 
 void PaintSignGlyph(QPainter &painter, const QRectF &box, int sign) {
+    PaintSignGlyph(painter, box, sign, SignElementColour(sign));
+}
+
+void PaintSignGlyph(QPainter &painter, const QRectF &box, int sign, const QColor &colour) {
     if (sign < 0 || sign >= kSignCount || box.isEmpty())
         return;
     const QPainterPath path = SignGlyphPath(sign);
@@ -238,8 +242,7 @@ void PaintSignGlyph(QPainter &painter, const QRectF &box, int sign) {
     painter.translate(box.center());
     painter.scale(scale, scale);
     painter.translate(-inked.center());
-    painter.setPen(
-        QPen(SignElementColour(sign), kStrokeUnits, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(colour, kStrokeUnits, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     painter.restore();

@@ -23,5 +23,7 @@ QColor SignElementColour(int sign);
 // Strokes a sign's glyph in its element's colour, scaled to fit the box and centred in it.
 // Draws nothing for an index outside 0..11.
 void PaintSignGlyph(QPainter &painter, const QRectF &box, int sign);
+// The same in the colour given.
+void PaintSignGlyph(QPainter &painter, const QRectF &box, int sign, const QColor &colour);
 
 } // namespace starloom

@@ -126,6 +126,17 @@ void BirthForm::createInputs(QWidget *central) {
         box->setMaxLength(kCoordinateDigits);
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     }
+    // Controls that share one caption get names of their own, so that a screen reader
+    // tells them apart.
+    m_month->setAccessibleName(tr("Month of birth"));
+    m_day->setAccessibleName(tr("Day of birth"));
+    m_year->setAccessibleName(tr("Year of birth"));
+    m_hour->setAccessibleName(tr("Hour of birth"));
+    m_minute->setAccessibleName(tr("Minute of birth"));
+    m_latDegrees->setAccessibleName(tr("Latitude degrees"));
+    m_latMinutes->setAccessibleName(tr("Latitude minutes"));
+    m_lonDegrees->setAccessibleName(tr("Longitude degrees"));
+    m_lonMinutes->setAccessibleName(tr("Longitude minutes"));
     // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
     m_latitudeGroup = new QButtonGroup(this);
     m_longitudeGroup = new QButtonGroup(this);
@@ -324,17 +335,17 @@ bool BirthForm::refuse(const QString &message, QWidget *focus) {
 }
 
 bool BirthForm::ValidateInput() {
-    const std::optional<Refusal> refusal = CheckFormValues(values());
-    if (!refusal)
+    const Status refused = CheckFormValues(values());
+    if (refused.ok())
         return true;
-    m_services.dialogs->showMessage(this, kProgramTitle, TranslatedMessage(*refusal),
-                                    refusal->icon);
-    if (refusal->field == FormField::LatDirection)
+    ShowStatus(*m_services.dialogs, this, refused);
+    const FormField field = FieldOfStatus(refused);
+    if (field == FormField::LatDirection)
         m_latitude[0]->setChecked(true);
-    else if (refusal->field == FormField::LonDirection)
+    else if (field == FormField::LonDirection)
         m_longitude[0]->setChecked(true);
     else
-        focusField(refusal->field);
+        focusField(field);
     return false;
 }
 

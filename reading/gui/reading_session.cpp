@@ -8,6 +8,7 @@
 #include "reading/gui/reading_sheet.h"
 #include "reading/reading_file.h"
 #include "shell/core/file_io.h"
+#include "shell/core/settings_write.h"
 #include "shell/start_up.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_window.h"
@@ -50,16 +51,16 @@ HouseSystem LoadHouseSystem(QSettings &settings) {
     return stored.value_or(HouseSystem::WholeSign);
 }
 
-bool StoreHouseSystem(QSettings &settings, HouseSystem system) {
-    settings.setValue(kHouseSystemKey, QString::fromUtf8(HouseSystemName(system)));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+Status StoreHouseSystem(QSettings &settings, HouseSystem system) {
+    return WriteSettings(settings, [system](QSettings &store) {
+        store.setValue(kHouseSystemKey, QString::fromUtf8(HouseSystemName(system)));
+    });
 }
 
-bool StorePositionMethod(QSettings &settings, PositionMethod method) {
-    settings.setValue(kPrecisePositionsKey, method == PositionMethod::Precise);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+Status StorePositionMethod(QSettings &settings, PositionMethod method) {
+    return WriteSettings(settings, [method](QSettings &store) {
+        store.setValue(kPrecisePositionsKey, method == PositionMethod::Precise);
+    });
 }
 
 ReadingSession::ReadingSession(ShellServices services, Hooks hooks)
@@ -195,7 +196,7 @@ void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect>
 
 void ReadingSession::changeAspectOrbs(const AspectOrbs &orbs) {
     m_state.Orbs = orbs;
-    StoreAspectOrbs(*OpenProgramSettings(), orbs);
+    report(StoreAspectOrbs(*OpenProgramSettings(), orbs));
     if (m_chart != nullptr)
         showAspects(*m_chart->report(), FindChartAspects(m_state.Chart, m_state.Orbs));
 }
@@ -321,11 +322,9 @@ QWidget *ReadingSession::dialogParent() const {
     return m_form.get();
 }
 
-void ReadingSession::reportWriteFailure(const QString &path, const QString &reason) {
-    m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
-                                    QStringLiteral("The file %1 could not be written.\n%2")
-                                        .arg(QDir::toNativeSeparators(path), reason),
-                                    MessageIcon::Error);
+bool ReadingSession::report(const Status &status) {
+    ShowStatus(*m_services.dialogs, dialogParent(), status);
+    return status.ok();
 }
 
 void ReadingSession::SaveReadingFile() {
@@ -336,11 +335,8 @@ void ReadingSession::SaveReadingFile() {
         return;
     m_state.ReadingFileName = path;
     const QByteArray contents = EncodeReadingFile(m_state.Birth, m_form->values().zonePosition);
-    QString reason;
-    if (!WriteWholeFile(path, contents, &reason)) {
-        reportWriteFailure(path, reason);
+    if (!report(WriteWholeFile(path, contents)))
         return;
-    }
     m_state.SavedReadingFile = path;
     m_readingFile = path;
     m_readingFileBytes = contents;
@@ -359,11 +355,8 @@ void ReadingSession::ExportReadingText() {
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
-    QString reason;
-    if (!WriteWholeFile(path, MakeTextExport(m_state.Birth, m_state.Chart), &reason)) {
-        reportWriteFailure(path, reason);
+    if (!report(WriteWholeFile(path, MakeTextExport(m_state.Birth, m_state.Chart))))
         return;
-    }
     if (m_chart != nullptr)
         m_chart->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
 }
@@ -381,30 +374,11 @@ void ReadingSession::OpenReadingFile() {
 }
 
 std::optional<QStringList> ReadingSession::readReadingLines(const QString &path) {
-    if (!path.endsWith(QStringLiteral("act"), Qt::CaseSensitive)) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, tr("Please Check The File."),
-                                        MessageIcon::Error);
+    // The whole file is judged before anything of it reaches the form, so a file that is
+    // not a reading leaves the user's entries as they were.
+    QStringList lines;
+    if (!report(ReadReadingFile(path, lines)))
         return std::nullopt;
-    }
-    // A pipe or device is refused before it is opened for reading, where it could wait for
-    // ever; the whole file is judged before anything of it reaches the form, so a file that
-    // is not a reading leaves the user's entries as they were.
-    QByteArray bytes;
-    QString reason;
-    if (!ReadRegularFile(path, kReadingFileByteLimit, bytes, &reason)) {
-        m_services.dialogs->showMessage(
-            dialogParent(), kProgramTitle,
-            tr("The file %1 could not be opened.\n%2").arg(QDir::toNativeSeparators(path), reason),
-            MessageIcon::Error);
-        return std::nullopt;
-    }
-    ReadingFileFault fault;
-    std::optional<QStringList> lines = ParseReadingFile(bytes, &fault);
-    if (!lines) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle,
-                                        ReadingFileRefusal(QFileInfo(path).fileName(), fault),
-                                        MessageIcon::Error);
-    }
     return lines;
 }
 
@@ -456,11 +430,8 @@ bool ReadingSession::CompareWithReadingFileAt(const QString &path) {
         return false;
     FormValues values;
     ApplyReadingFile(*lines, values);
-    if (const std::optional<Refusal> refusal = CheckFormValues(values)) {
-        m_services.dialogs->showMessage(dialogParent(), kProgramTitle, TranslatedMessage(*refusal),
-                                        refusal->icon);
+    if (!report(CheckFormValues(values)))
         return false;
-    }
     ReadingState other;
     other.Method = m_state.Method;
     other.Houses = m_state.Houses;

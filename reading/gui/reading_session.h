@@ -23,12 +23,12 @@ namespace starloom {
 // The per-user choice of View > Precise Positions in the settings store; the standard
 // method when nothing (or something else) is stored.
 PositionMethod LoadPositionMethod(QSettings &settings);
-// False when the settings store could not be written.
-bool StorePositionMethod(QSettings &settings, PositionMethod method);
+// Written at once (WriteSettings); WriteFailed when the settings file could not be written.
+Status StorePositionMethod(QSettings &settings, PositionMethod method);
 // The per-user choice of View > House System; whole signs when nothing (or something
 // unknown) is stored.
 HouseSystem LoadHouseSystem(QSettings &settings);
-bool StoreHouseSystem(QSettings &settings, HouseSystem system);
+Status StoreHouseSystem(QSettings &settings, HouseSystem system);
 
 // The birth place's longitude from the record, degrees east positive.
 double BirthEastLongitude(const BirthData &birth);
@@ -104,7 +104,8 @@ private:
     QWidget *dialogParent() const;
     // A reading file's lines, or nothing after a message saying why it was refused.
     std::optional<QStringList> readReadingLines(const QString &path);
-    void reportWriteFailure(const QString &path, const QString &reason);
+    // A failed step in a message box over the window on top; false for a failure.
+    bool report(const Status &status);
     void showTimeUsed(const FormValues &values);
     void showPositionMethod(const NatalChart &chart);
     // The status bar's label of that name, made at its first use; a permanent one stays

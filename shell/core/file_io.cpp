@@ -330,6 +330,13 @@ void SetWriterCalls(const WriterCalls &calls) {
     g_calls = calls;
 }
 
+QString NotRegularFile(const QString &path) {
+    struct stat st {};
+    if (::stat(Native(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return QString();
+    return NotRegular(st.st_mode);
+}
+
 QString SystemReason(int error) {
     char buffer[256];
     // The GNU strerror_r returns the text, which may or may not be in the buffer.
@@ -352,19 +359,23 @@ WholeFileWriter::~WholeFileWriter() {
     cancel();
 }
 
-bool WholeFileWriter::fail(int error) {
+Status FileFailure(StatusCode code, const QString &path, const QString &reason) {
+    return Failure(code, path.toStdString(), reason.toStdString());
+}
+
+Status WholeFileWriter::fail(int error) {
     return failWith(SystemReason(error));
 }
 
-bool WholeFileWriter::failWith(const QString &reason) {
-    if (m_error.isEmpty())
-        m_error = reason;
+Status WholeFileWriter::failWith(const QString &reason) {
+    if (m_status.ok())
+        m_status = FileFailure(StatusCode::WriteFailed, m_path, reason);
     cancel();
-    return false;
+    return m_status;
 }
 
-bool WholeFileWriter::open() {
-    m_error.clear();
+Status WholeFileWriter::open() {
+    m_status = Success();
     if (m_path.isEmpty())
         return failWith(SystemReason(ENOENT));
     const QByteArray path = Native(m_path);
@@ -380,7 +391,7 @@ bool WholeFileWriter::open() {
         if (m_fd < 0)
             return fail(errno);
         m_direct = true;
-        return true;
+        return Success();
     }
     if (exists) {
         // Through a symbolic link the file it points to is replaced, not the link.
@@ -442,25 +453,25 @@ bool WholeFileWriter::open() {
     const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
     if (::fchmod(m_fd, mode) != 0 && exists)
         return fail(errno);
-    return true;
+    return Success();
 }
 
-bool WholeFileWriter::write(const char *data, qint64 size) {
+Status WholeFileWriter::write(const char *data, qint64 size) {
     if (m_fd < 0)
-        return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
+        return fail(EBADF); // the first failure, when there was one, is kept
     if (const int error = WriteAll(m_fd, data, size))
         return fail(error);
-    return true;
+    return Success();
 }
 
-bool WholeFileWriter::commit() {
+Status WholeFileWriter::commit() {
     if (m_fd < 0)
-        return failWith(m_error.isEmpty() ? SystemReason(EBADF) : m_error);
+        return fail(EBADF);
     if (m_direct) {
         const int fd = std::exchange(m_fd, -1);
         if (g_calls.close(fd) != 0 && errno != EINTR)
             return fail(errno);
-        return true;
+        return Success();
     }
     // Delayed allocation reports a full disk only here.
     if (g_calls.fsync(m_fd) != 0 && errno != EINVAL)
@@ -488,7 +499,7 @@ bool WholeFileWriter::commit() {
         return fail(errno);
     m_tempName.clear();
     ForgetTemporary(m_tempSlot);
-    return true;
+    return Success();
 }
 
 void WholeFileWriter::cancel() {
@@ -497,25 +508,21 @@ void WholeFileWriter::cancel() {
     RemoveTemporary(m_tempName, m_tempSlot);
 }
 
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes,
-                    QString *error) {
+Status WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes) {
     WholeFileWriter file(path, nodes);
-    if (file.open() && file.write(bytes) && file.commit())
-        return true;
-    if (error != nullptr)
-        *error = file.errorString();
-    return false;
+    if (file.open().ok() && file.write(bytes).ok() && file.commit().ok())
+        return Success();
+    return file.status();
 }
 
-ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *error) {
+Status WriteNewFile(const QString &path, const QByteArray &bytes) {
     const QByteArray name = Native(path);
+    const Status taken = FileFailure(StatusCode::NameTaken, path, SystemReason(EEXIST));
     struct stat st {};
     if (::lstat(name.constData(), &st) == 0)
-        return ClaimResult::Taken;
-    auto failed = [error](int number) {
-        if (error != nullptr)
-            *error = SystemReason(number);
-        return ClaimResult::Failed;
+        return taken;
+    auto failed = [&path](int number) {
+        return FileFailure(StatusCode::WriteFailed, path, SystemReason(number));
     };
     const QByteArray folder = FolderOf(name);
     RemoveLeftoverTemporaries(folder);
@@ -559,21 +566,19 @@ ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *
     const int closeError = g_calls.close(std::exchange(fd, -1)) == 0 || errno == EINTR ? 0 : errno;
     if (linked != 0) {
         drop();
-        return linked == EEXIST ? ClaimResult::Taken : failed(linked);
+        return linked == EEXIST ? taken : failed(linked);
     }
     drop(); // the temporary's own name, if any
     if (closeError != 0) {
         ::unlink(name.constData());
         return failed(closeError);
     }
-    return ClaimResult::Written;
+    return Success();
 }
 
-bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QString *error) {
-    auto failed = [error](const QString &reason) {
-        if (error != nullptr)
-            *error = reason;
-        return false;
+Status ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes) {
+    auto failed = [&path](const QString &reason) {
+        return FileFailure(StatusCode::ReadFailed, path, reason);
     };
     // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
     const int fd = ::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -605,7 +610,7 @@ bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QStri
     }
     ::close(fd);
     bytes = std::move(result);
-    return true;
+    return Success();
 }
 
 } // namespace starloom

@@ -14,6 +14,8 @@
 // made on this machine by a process that no longer runs.
 #pragma once
 
+#include "engine/status.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,7 +28,9 @@ enum class NodeTarget {
     WriteInto, // the bytes are written straight into a device or pipe (a folder is refused)
 };
 
-// A file written in one or more pieces and made visible by commit().
+// A file written in one or more pieces and made visible by commit(). Each step's failure is
+// a StatusCode::WriteFailed naming the path as given and the system's reason; after the
+// first failure every later step fails with the same status.
 class WholeFileWriter {
 public:
     WholeFileWriter(QString path, NodeTarget nodes);
@@ -34,20 +38,20 @@ public:
     WholeFileWriter(const WholeFileWriter &) = delete;
     WholeFileWriter &operator=(const WholeFileWriter &) = delete;
 
-    bool open();
-    bool write(const char *data, qint64 size);
-    bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    Status open();
+    Status write(const char *data, qint64 size);
+    Status write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
     // Flushes to the disk, closes and gives the file its name.
-    bool commit();
+    Status commit();
     // Drops what was written; an earlier file of the name is untouched.
     void cancel();
 
-    // The system's reason for the first failure, without the file's name.
-    const QString &errorString() const { return m_error; }
+    // The first failure, or success while there was none.
+    const Status &status() const { return m_status; }
 
 private:
-    bool fail(int error);
-    bool failWith(const QString &reason);
+    Status fail(int error);
+    Status failWith(const QString &reason);
 
     QString m_path;
     QString m_target; // the path with symbolic links followed
@@ -56,22 +60,27 @@ private:
     bool m_direct = false; // writing straight into a device or pipe
     QByteArray m_tempName; // a named temporary, when the file system has no unnamed files
     int m_tempSlot = -1;   // its place among the temporaries a signal removes
-    QString m_error;
+    Status m_status;
 };
 
 // The whole of `bytes` into `path`, replacing a regular file of that name.
-bool WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes, QString *error);
-
-enum class ClaimResult { Written, Taken, Failed };
+Status WriteWholeFile(const QString &path, const QByteArray &bytes, NodeTarget nodes);
 
 // Creates `path` holding `bytes`, but only when nothing of that name exists: two programs
-// claiming the same name at once never both succeed. Taken when the name is already used;
-// Failed, with `error` set, when the file could not be written.
-ClaimResult WriteNewFile(const QString &path, const QByteArray &bytes, QString *error);
+// claiming the same name at once never both succeed. StatusCode::NameTaken when the name is
+// already used; WriteFailed when the file could not be written.
+Status WriteNewFile(const QString &path, const QByteArray &bytes);
 
-// Reads at most `limit` bytes of a regular file. Refuses a pipe, device or folder without
-// waiting on it; false with `error` set to the reason.
-bool ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes, QString *error);
+// Reads at most `limit` bytes of a regular file into `bytes`. Refuses a pipe, device or
+// folder without waiting on it: StatusCode::ReadFailed with the reason, `bytes` untouched.
+Status ReadRegularFile(const QString &path, qint64 limit, QByteArray &bytes);
+
+// A failure of `code` concerning the file `path`, for the reason given.
+Status FileFailure(StatusCode code, const QString &path, const QString &reason);
+
+// What stands at `path` when it is something else than a regular file ("not a regular file
+// but a folder"); empty for a regular file or nothing. Links are followed.
+QString NotRegularFile(const QString &path);
 
 // The system's text for an error number ("No space left on device").
 QString SystemReason(int error);

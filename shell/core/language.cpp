@@ -1,6 +1,8 @@
 // The shipped languages and the translators that speak them.
 #include "shell/core/language.h"
 
+#include "shell/core/settings_write.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -89,13 +91,13 @@ QString ChosenLanguage(QSettings &settings) {
     return ShippedLanguageCodes().contains(code) ? code : QString();
 }
 
-bool StoreChosenLanguage(QSettings &settings, const QString &code) {
-    if (code.isEmpty())
-        settings.remove(kLanguageKey);
-    else
-        settings.setValue(kLanguageKey, code);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+Status StoreChosenLanguage(const QSettings &settings, const QString &code) {
+    return WriteSettings(settings, [&code](QSettings &store) {
+        if (code.isEmpty())
+            store.remove(kLanguageKey);
+        else
+            store.setValue(kLanguageKey, code);
+    });
 }
 
 QString StartLanguage(QSettings &settings) {

@@ -4,6 +4,8 @@
 // (JSON, reading files, batches, CSV) never passes through a translation.
 #pragma once
 
+#include "engine/status.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -32,7 +34,8 @@ bool UseLanguage(const QString &code);
 
 // The language chosen in View > Language, kept under View/Language; empty: the system's.
 QString ChosenLanguage(QSettings &settings);
-bool StoreChosenLanguage(QSettings &settings, const QString &code);
+// Writes the choice (empty: the system's) to the settings file, checked as every write is.
+Status StoreChosenLanguage(const QSettings &settings, const QString &code);
 // The language the desktop program starts in: the one chosen, else the system's.
 QString StartLanguage(QSettings &settings);
 

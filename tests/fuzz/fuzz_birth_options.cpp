@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (set(text, values, error))
             ++taken;
     }
-    if (taken != static_cast<int>(std::size(kSetters)) || starloom::CheckFormValues(values))
+    if (taken != static_cast<int>(std::size(kSetters)) || !starloom::CheckFormValues(values).ok())
         return 0;
     starloom::ReadingState state;
     starloom::RunReading(values, state);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList lines = starloom::ReadReadingFileLines(device);
     starloom::FormValues values;
     starloom::ApplyReadingFile(lines, values);
-    if (starloom::CheckFormValues(values))
+    if (!starloom::CheckFormValues(values).ok())
         return 0;
     starloom::ReadingState state;
     starloom::ReadValuesIntoRecord(values, state);

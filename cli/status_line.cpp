@@ -1,0 +1,41 @@
+#include "cli/status_line.h"
+
+#include "cli/row_pipeline.h"
+
+#include <cstdio>
+
+namespace starloom::cli {
+
+std::string StatusLine(const Status &status) {
+    switch (status.code) {
+    case StatusCode::Ok:
+        return std::string();
+    case StatusCode::Refused:
+    case StatusCode::Notice:
+        return status.reason;
+    case StatusCode::ReadFailed:
+    case StatusCode::BadContents:
+    case StatusCode::WriteFailed:
+    case StatusCode::NameTaken:
+        return status.subject + ": " + status.reason;
+    case StatusCode::Damaged:
+        // The built-in table of precise positions is the one part checked for damage.
+        return "the built-in table of precise positions is damaged (" + status.reason +
+               "); install the program again";
+    }
+    return status.reason;
+}
+
+int ExitStatusOf(const Status &status) {
+    return status.ok() ? kExitOk : kExitRefused;
+}
+
+int Report(const Status &status) {
+    if (!status.ok()) {
+        const std::string line = "starloom-cli: " + StatusLine(status) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+    }
+    return ExitStatusOf(status);
+}
+
+} // namespace starloom::cli
