@@ -8,6 +8,7 @@
 #include "reading/gui/reading_session.h"
 #include "shell/about_box.h"
 #include "shell/core/file_io.h"
+#include "shell/core/language.h"
 #include "shell/instance_channel.h"
 #include "shell/program_icon.h"
 #include "shell/readable_colour.h"
@@ -31,6 +32,10 @@ int main(int argc, char *argv[]) {
     // The program ends through CloseAllAndEnd, not when its last window is hidden: the
     // form hides while a chart window is up.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The language first, so that every text from here on speaks it: the one chosen in
+    // View > Language, else the system's.
+    const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
+    starloom::UseLanguage(starloom::StartLanguage(*settings));
     // For checking the windows on a dark palette on a desktop that offers none.
     if (qEnvironmentVariableIsSet("STARLOOM_DARK_PALETTE")) {
         QApplication::setStyle(QStringLiteral("Fusion"));
@@ -55,7 +60,6 @@ int main(int argc, char *argv[]) {
         return 2;
     starloom::DesktopLinkOpener links(&dialogs);
     starloom::SystemClock clock;
-    const std::unique_ptr<QSettings> settings = starloom::OpenProgramSettings();
     const starloom::ShellServices services{&dialogs, &links, &clock, settings.get()};
 
     starloom::SingleInstance instance(starloom::SingleInstance::defaultLockFolder());

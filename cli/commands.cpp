@@ -13,6 +13,7 @@
 #include "reading/name_text.h"
 #include "reading/reading_file.h"
 #include "shell/core/file_io.h"
+#include "shell/core/language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -62,6 +64,9 @@ Commands:
 Options:
   --help      show this help, or a command's help after its name
   --version   show the version
+  --lang CODE the language of the texts: en, de, fr, es, pt_BR or it (by default
+              the one the environment's locale names); JSON, reading files,
+              batches and CSV are the same in every language
 
 Exit status: 0 done; 1 a batch ran but some rows were refused; 2 refused (bad
 arguments, birth details the birth-data form refuses, a file that cannot be read
@@ -1113,6 +1118,30 @@ int RunCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     return status;
 }
 
+namespace {
+
+// Takes `--lang CODE` (or `--lang=CODE`) out of the arguments, wherever it stands, and says
+// what it gave: nothing when absent; an empty code when it lacks its value.
+std::optional<std::string> TakeLanguageOption(std::vector<std::string> &args) {
+    const std::string option = "--lang";
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == option) {
+            const bool valued = it + 1 != args.end();
+            std::string code = valued ? *(it + 1) : std::string();
+            args.erase(it, valued ? it + 2 : it + 1);
+            return code;
+        }
+        if (it->rfind(option + "=", 0) == 0) {
+            std::string code = it->substr(option.size() + 1);
+            args.erase(it);
+            return code;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int Main(int argc, char *argv[], const Drawing &drawing) {
     ReportFileSizeLimitAsError();
     // A standard stream started closed keeps its number taken, by the null device opened
@@ -1140,6 +1169,7 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
     // The arguments are taken before the application object exists, so that none of them
     // is read as an option of Qt's own.
     std::vector<std::string> args(argv + 1, argv + argc);
+    const std::optional<std::string> language = TakeLanguageOption(args);
     // The commands that draw bring their own GUI application; the others need no display
     // and none of Qt's GUI modules.
     std::unique_ptr<QCoreApplication> app;
@@ -1147,6 +1177,10 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
         app = drawing.application(argc, argv, args);
     if (app == nullptr)
         app = std::make_unique<QCoreApplication>(argc, argv);
+    const QString code = language ? QString::fromStdString(*language) : SystemLanguage();
+    if (!UseLanguage(code))
+        return Refuse("unknown language '" + *language + "' for --lang (shipped: " +
+                      ShippedLanguageCodes().join(QStringLiteral(", ")).toStdString() + ")");
     return RunCommand(args, drawing);
 }
 

@@ -5,6 +5,8 @@
 
 #include "engine/precise.h"
 
+#include <QCoreApplication>
+
 namespace starloom {
 
 namespace {
@@ -192,5 +194,30 @@ void ReadValuesIntoRecord(const FormValues &v, ReadingState &state) {
     AssignTrimmed(birth.BirthState, v.state);
     AssignTrimmed(birth.BirthCountry, v.country);
 }
+
+// The checks' messages, and the reading file's refusal, as lupdate finds them. The checks
+// keep their messages in English, as the batch and the JSON output carry them; a window
+// shows them translated (StatusMessage).
+[[maybe_unused]] constexpr const char *kRefusalMessages[] = {
+    QT_TRANSLATE_NOOP("FormValues", "Please enter only numbers"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Latitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Longitude"),
+    QT_TRANSLATE_NOOP("FormValues",
+                      "At a pole (latitude 90 degrees) no point of the zodiac rises in the east, "
+                      "so a chart has no ascendant. Please enter a latitude below 90 degrees."),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Your Name"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Degree of Latitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Minutes of Latitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Degree of Longitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Minute of Longitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Your City name"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Your State name"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Your Country name"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Select Direction For The Latitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Select Direction For The Longitude"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Date Or Month!"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Enter Correct Date Or Month !"),
+    QT_TRANSLATE_NOOP("FormValues", "Please Check The File."),
+};
 
 } // namespace starloom

@@ -21,8 +21,8 @@ constexpr int kTextWidth = 380;         // pixels; the description wraps at this
 constexpr qreal kLabelPointSize = 9.0;  // points
 constexpr qreal kTitlePointSize = 12.0; // points
 
-const QString kLicenceText =
-    QStringLiteral("Licensed under the GNU General Public License, version 3 or later.");
+const char kLicenceText[] = QT_TRANSLATE_NOOP(
+    "starloom::frmAbout", "Licensed under the GNU General Public License, version 3 or later.");
 
 } // namespace
 
@@ -45,13 +45,13 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_link
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto *description = new QLabel(kAboutDescription, this);
+    auto *description = new QLabel(tr(kAboutDescription), this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setTextFormat(Qt::PlainText);
     description->setWordWrap(true);
     description->setFixedWidth(kTextWidth);
 
-    auto *licence = new QLabel(kLicenceText, this);
+    auto *licence = new QLabel(tr(kLicenceText), this);
     licence->setObjectName(QStringLiteral("lblLicence"));
     licence->setTextFormat(Qt::PlainText);
     licence->setWordWrap(true);
@@ -62,7 +62,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_link
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
 
-    auto *homePage = new LinkLabel(QStringLiteral("Click here to visit ") + kHomePageAddress, this);
+    auto *homePage = new LinkLabel(tr("Click here to visit %1").arg(kHomePageAddress), this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     QFont linkFont = ProgramFont(kLabelPointSize);
     linkFont.setUnderline(true);
@@ -75,7 +75,7 @@ frmAbout::frmAbout(LinkOpener &links, QWidget *parent) : QDialog(parent), m_link
     homePage->setPalette(linkColours);
     connect(homePage, &LinkLabel::clicked, this, [this] { OpenHomePage(m_links); });
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -8,7 +8,8 @@
 namespace starloom {
 
 inline const QString kAboutCaption = QStringLiteral("QM Starloom v1.15");
-inline const QString kAboutDescription = QStringLiteral(
+inline const char kAboutDescription[] = QT_TRANSLATE_NOOP(
+    "starloom::frmAbout",
     "QM Starloom displays the pattern in which the planets are arranged in a person's natal "
     "chart. This pattern of grouping of planets represents certain positive and negative "
     "attributes that are reflected in the personality of an individual.");

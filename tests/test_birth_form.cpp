@@ -162,7 +162,7 @@ void TestBirthForm::menus() {
     QStringList titles;
     for (QAction *action : form_->menuBar()->actions())
         titles << action->text();
-    QCOMPARE(titles, QStringList({"&File", "&Help"}));
+    QCOMPARE(titles, QStringList({"&File", "&View", "&Help"}));
     FIND_CHILD(QMenu, file, form_->menuBar(), "mnuFile");
     FIND_CHILD(QMenu, help, form_->menuBar(), "mnuHelp");
     QCOMPARE(Captions(file),

@@ -266,12 +266,13 @@ void TestWindowsChart::menus_data() {
                           << "&View"
                           << QStringList{"mnuToolBar",  "mnuPrecisePositions", "mnuHouseSystem",
                                          "mnuViewSep1", "mnuAspectLines",      "mnuAspectOrbs",
-                                         "mnuZoom"}
+                                         "mnuZoom",     "mnuViewSep2",         "mnuLanguage"}
                           << QStringList{"&Toolbar",      "&Precise Positions",
                                          "&House System", "-",
                                          "Aspect &Lines", QString::fromUtf8("Aspect &Orbs…"),
-                                         "&Zoom"}
-                          << QStringList{"", "", "", "", "", "", ""};
+                                         "&Zoom",         "-",
+                                         "Lan&guage"}
+                          << QStringList{"", "", "", "", "", "", "", "", ""};
     QTest::newRow("Chart")
         << "mnuChart"
         << "&Chart" << QStringList{"mnuTransits",  "mnuProgressions", "mnuDirections",

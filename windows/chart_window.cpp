@@ -1,6 +1,7 @@
 #include "windows/chart_window.h"
 
 #include "shell/core/settings_write.h"
+#include "shell/language_menu.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/program_icon.h"
@@ -457,6 +458,9 @@ void ChartWindow::buildMenus() {
         if (fit)
             applyZoom(m_area->fitFactor());
     });
+
+    addSeparator(view, "mnuViewSep2");
+    AddLanguageMenu(view, m_services, this);
 
     // The second charts over this one: transits, progressions, directions; synastry comes
     // from File > Compare With.

@@ -2,6 +2,7 @@
 #include "reading/gui/birth_form.h"
 
 #include "reading/gui/keystroke_filter.h"
+#include "shell/language_menu.h"
 #include "shell/link_label.h"
 #include "shell/links.h"
 #include "shell/readable_colour.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -111,7 +113,7 @@ void BirthForm::createInputs(QWidget *central) {
     m_hour = List("cboHour", central);
     m_minute = List("cboMinute", central);
     m_zone = List("cboTimeZone", central);
-    m_dst = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+    m_dst = new QCheckBox(tr("Daylight Saving Time"), central);
     m_dst->setObjectName(QStringLiteral("chkDST"));
     m_zoneNotice = new QLabel(central);
     m_zoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
@@ -139,13 +141,13 @@ void BirthForm::createInputs(QWidget *central) {
     // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
     m_latitudeGroup = new QButtonGroup(this);
     m_longitudeGroup = new QButtonGroup(this);
-    m_latitude[0] = Option("optLatSouth_0", QStringLiteral("South"), m_latitudeGroup, 0, central);
-    m_latitude[1] = Option("optLatSouth_1", QStringLiteral("North"), m_latitudeGroup, 1, central);
-    m_longitude[0] = Option("optLongEast_0", QStringLiteral("East"), m_longitudeGroup, 0, central);
-    m_longitude[1] = Option("optLongEast_1", QStringLiteral("West"), m_longitudeGroup, 1, central);
+    m_latitude[0] = Option("optLatSouth_0", tr("South"), m_latitudeGroup, 0, central);
+    m_latitude[1] = Option("optLatSouth_1", tr("North"), m_latitudeGroup, 1, central);
+    m_longitude[0] = Option("optLongEast_0", tr("East"), m_longitudeGroup, 0, central);
+    m_longitude[1] = Option("optLongEast_1", tr("West"), m_longitudeGroup, 1, central);
     m_city = TextBox("txtCity", central);
     // Typing offers places from the offline atlas, which fill in coordinates and zone.
-    m_city->setPlaceholderText(QStringLiteral("Type a city to search the atlas"));
+    m_city->setPlaceholderText(tr("Type a city to search the atlas"));
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
 }
@@ -185,25 +187,24 @@ void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
         grid->addLayout(line, row, 1);
         ++row;
     };
-    addRow(QStringLiteral("Name:"), {m_name}, true);
-    addRow(QStringLiteral("Birthday:"), {m_month, m_day, m_year}, false);
-    addRow(QStringLiteral("Time Of Birth:"),
-           {m_hour, m_minute, new QLabel(QStringLiteral("HH/MM/SS"), central)}, false);
-    addRow(QStringLiteral("Time Zone:"), {m_zone}, true);
+    addRow(tr("Name:"), {m_name}, true);
+    addRow(tr("Birthday:"), {m_month, m_day, m_year}, false);
+    addRow(tr("Time Of Birth:"), {m_hour, m_minute, new QLabel(tr("HH/MM/SS"), central)}, false);
+    addRow(tr("Time Zone:"), {m_zone}, true);
     // Straight into the grid, which gives a wrapped notice the height of all its lines.
     grid->addWidget(m_zoneNotice, row++, 1);
     addRow(QString(), {m_dst}, false);
-    addRow(QStringLiteral("Latitude:"),
-           {m_latDegrees, m_latMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
-            m_latitude[0], m_latitude[1]},
+    addRow(tr("Latitude:"),
+           {m_latDegrees, m_latMinutes, new QLabel(tr("DEG/MIN"), central), m_latitude[0],
+            m_latitude[1]},
            false);
-    addRow(QStringLiteral("Longitude:"),
-           {m_lonDegrees, m_lonMinutes, new QLabel(QStringLiteral("DEG/MIN"), central),
-            m_longitude[0], m_longitude[1]},
+    addRow(tr("Longitude:"),
+           {m_lonDegrees, m_lonMinutes, new QLabel(tr("DEG/MIN"), central), m_longitude[0],
+            m_longitude[1]},
            false);
-    addRow(QStringLiteral("City:"), {m_city}, true);
-    addRow(QStringLiteral("State:"), {m_state}, true);
-    addRow(QStringLiteral("Country:"), {m_country}, true);
+    addRow(tr("City:"), {m_city}, true);
+    addRow(tr("State:"), {m_state}, true);
+    addRow(tr("Country:"), {m_country}, true);
 
     // Keyboard order follows the rows: each coordinate's boxes, then its direction.
     QWidget *const order[] = {m_name,       m_month,      m_day,          m_year,
@@ -216,16 +217,16 @@ void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
 }
 
 void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
-    m_search = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
+    m_search = new QPushButton(tr("Click here to find Latitude && Longitude"), central);
     m_search->setObjectName(QStringLiteral("Command1"));
     connect(m_search, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
     outer->addWidget(m_search);
 
     auto *buttons = new QHBoxLayout;
-    m_calculate = new QPushButton(QStringLiteral("&Get My Starloom Reading"), central);
+    m_calculate = new QPushButton(tr("&Get My Starloom Reading"), central);
     m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_calculate->setDefault(false);
-    m_open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    m_open = new QPushButton(tr("&Open Previously Saved Reading"), central);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
     // The platform's Open keys (File > Open) press the button; its caption keeps its own
     // Alt key.
@@ -242,10 +243,10 @@ void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
 
 // The line about the program and the link to the discussion forum.
 void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
-    auto *label1 = new QLabel(
-        QStringLiteral("Know what the distribution of the planets in your natal chart mean "
-                       "with QM Starloom."),
-        central);
+    auto *label1 =
+        new QLabel(tr("Know what the distribution of the planets in your natal chart mean "
+                      "with QM Starloom."),
+                   central);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     outer->addWidget(label1);
@@ -253,8 +254,7 @@ void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
     // One stop for Tab in either direction, followed with Return, Enter or Space. (A rich
     // text label with a keyboard link holds Shift+Tab on its link for ever.)
     auto *label8 = new LinkLabel(
-        QStringLiteral("Talk about your chart with other readers in our discussion forum"),
-        central);
+        tr("Talk about your chart with other readers in our discussion forum"), central);
     label8->setObjectName(QStringLiteral("Label8"));
     QFont underlined = label8->font();
     underlined.setUnderline(true);
@@ -272,37 +272,42 @@ void BirthForm::buildMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addAction(file, "mnuCalculate", QStringLiteral("Get My Natal &Chart")),
-            &QAction::triggered, this, &BirthForm::calculateRequested);
-    QAction *open = addAction(file, "mnuOpen", QStringLiteral("&Open\u2026"));
+    connect(addAction(file, "mnuCalculate", tr("Get My Natal &Chart")), &QAction::triggered, this,
+            &BirthForm::calculateRequested);
+    QAction *open = addAction(file, "mnuOpen", tr("&Open\u2026"));
     open->setShortcuts(QKeySequence::Open);
     connect(open, &QAction::triggered, m_open, &QPushButton::click);
     file->addSeparator();
-    QAction *exit = addAction(file, "mnuExit", QStringLiteral("&Exit"));
+    QAction *exit = addAction(file, "mnuExit", tr("&Exit"));
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &BirthForm::close);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    // The program's language, from the first window on.
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    AddLanguageMenu(view, m_services, this);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addAction(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
+    connect(addAction(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this,
             [this] { OpenOnlineHelpPage(*m_services.links); });
-    connect(addAction(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [this] { OpenHomePage(*m_services.links); });
+    connect(addAction(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this,
+            [this] { OpenHomePage(*m_services.links); });
     help->addSeparator();
-    connect(addAction(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [this] { OpenDownloadPage(*m_services.links); });
+    connect(addAction(help, "mnuUpdate", tr("Check for Software &Update")), &QAction::triggered,
+            this, [this] { OpenDownloadPage(*m_services.links); });
     help->addSeparator();
-    connect(addAction(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &BirthForm::aboutRequested);
+    connect(addAction(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
+            &BirthForm::aboutRequested);
 }
 
 void BirthForm::loadForm() {
     for (int day = 1; day <= 31; ++day)
         m_day->addItem(QString::number(day));
     for (int month = 1; month <= 12; ++month)
-        m_month->addItem(QString::fromUtf8(EnglishMonthName(month)));
+        m_month->addItem(QLocale().standaloneMonthName(month, QLocale::LongFormat));
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_year->addItem(QString::number(year));
     for (int hour = 0; hour <= 23; ++hour)
@@ -467,15 +472,15 @@ void BirthForm::showCentredOn(QScreen *screen) {
 
 void BirthForm::SearchCoordinates() {
     if (m_city->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter City"), m_city);
+        refuse(tr("Please Enter City"), m_city);
         return;
     }
     if (m_state->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter State"), m_state);
+        refuse(tr("Please Enter State"), m_state);
         return;
     }
     if (m_country->text().isEmpty()) {
-        refuse(QStringLiteral("Please Enter Country"), m_country);
+        refuse(tr("Please Enter Country"), m_country);
         return;
     }
     OpenWebSearch(*m_services.links, m_city->text() + QLatin1Char(' ') + m_state->text() +

@@ -104,12 +104,12 @@ bool KeystrokeFilter::filterTyped(QLineEdit *box, QEvent *event) {
 
 bool KeystrokeFilter::refuse(QLineEdit *box) {
     if (m_kind == Kind::Letters) {
-        m_dialogs->showMessage(box->window(), kProgramTitle,
-                               QStringLiteral("Please enter only letters"), MessageIcon::Error);
+        m_dialogs->showMessage(box->window(), kProgramTitle, tr("Please enter only letters"),
+                               MessageIcon::Error);
         box->setFocus();
     } else {
-        m_dialogs->showMessage(box->window(), kProgramTitle,
-                               QStringLiteral("Please enter only numbers"), MessageIcon::Error);
+        m_dialogs->showMessage(box->window(), kProgramTitle, tr("Please enter only numbers"),
+                               MessageIcon::Error);
     }
     return true;
 }

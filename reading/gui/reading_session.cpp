@@ -364,7 +364,7 @@ void ReadingSession::ExportReadingText() {
 void ReadingSession::OpenReadingFile() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.title = QStringLiteral("Select the source file");
+    request.title = tr("Select the source file");
     request.filter = kReadingFilter;
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;

@@ -24,15 +24,17 @@ QString StatusMessage(const Status &status) {
         return QString();
     case StatusCode::Refused:
     case StatusCode::Notice:
-        return Text(status.reason);
+        // The checks word their refusals in English, for the batch and the JSON output;
+        // the reader sees them in the program's language.
+        return QCoreApplication::translate("FormValues", status.reason.c_str());
     case StatusCode::ReadFailed:
-        return QStringLiteral("The file %1 could not be opened.\n%2")
+        return QCoreApplication::translate("StatusText", "The file %1 could not be opened.\n%2")
             .arg(PathText(status.subject), Text(status.reason));
     case StatusCode::BadContents:
         return QStringLiteral("%1: %2").arg(Text(status.subject), Text(status.reason));
     case StatusCode::WriteFailed:
     case StatusCode::NameTaken:
-        return QStringLiteral("The file %1 could not be written.\n%2")
+        return QCoreApplication::translate("StatusText", "The file %1 could not be written.\n%2")
             .arg(PathText(status.subject), Text(status.reason));
     case StatusCode::Damaged:
         // The built-in table of precise positions is the one part of the program checked

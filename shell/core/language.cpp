@@ -1,0 +1,108 @@
+// The shipped languages and the translators that speak them.
+#include "shell/core/language.h"
+
+#include "shell/core/settings_write.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+
+namespace starloom {
+
+namespace {
+
+const char *const kShippedCodes[] = {"en", "de", "fr", "es", "pt_BR", "it"};
+const QString kLanguageKey = QStringLiteral("View/Language");
+
+// "de_DE.UTF-8" and "de-DE@euro" both name the language "de" of the country "DE".
+QString LanguageAndCountry(const QString &localeName) {
+    QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return name;
+}
+
+} // namespace
+
+QStringList ShippedLanguageCodes() {
+    QStringList codes;
+    for (const char *code : kShippedCodes)
+        codes << QLatin1String(code);
+    return codes;
+}
+
+QString ShippedLanguageFor(const QString &localeName) {
+    const QString name = LanguageAndCountry(localeName);
+    const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+    if (language.isEmpty())
+        return {};
+    for (const char *code : kShippedCodes) {
+        if (name.compare(QLatin1String(code), Qt::CaseInsensitive) == 0)
+            return QLatin1String(code);
+    }
+    for (const char *code : kShippedCodes) {
+        if (QString::fromLatin1(code).section(QLatin1Char('_'), 0, 0) == language)
+            return QLatin1String(code);
+    }
+    return {};
+}
+
+QString SystemLanguage() {
+    for (const QString &name : QLocale::system().uiLanguages()) {
+        if (const QString code = ShippedLanguageFor(name); !code.isEmpty())
+            return code;
+    }
+    return QStringLiteral("en");
+}
+
+bool UseLanguage(const QString &code) {
+    if (!ShippedLanguageCodes().contains(code))
+        return false;
+    // One pair of translators for the whole run, replaced on each change of language.
+    static std::unique_ptr<QTranslator> program;
+    static std::unique_ptr<QTranslator> qt;
+    for (std::unique_ptr<QTranslator> *translator : {&program, &qt}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    // The system's own locale where it speaks the language, so that its country's way of
+    // writing dates and numbers stays (Austrian German, Canadian French).
+    const QLocale system = QLocale::system();
+    const QLocale locale = ShippedLanguageFor(system.name()) == code ? system : QLocale(code);
+    QLocale::setDefault(locale);
+    if (code == QLatin1String("en"))
+        return true; // the source text
+    program = std::make_unique<QTranslator>();
+    if (program->load(QStringLiteral(":/i18n/starloom_") + code))
+        QCoreApplication::installTranslator(program.get());
+    qt = std::make_unique<QTranslator>();
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt.get());
+    return true;
+}
+
+QString ChosenLanguage(QSettings &settings) {
+    const QString code = settings.value(kLanguageKey).toString();
+    return ShippedLanguageCodes().contains(code) ? code : QString();
+}
+
+Status StoreChosenLanguage(const QSettings &settings, const QString &code) {
+    return WriteSettings(settings, [&code](QSettings &store) {
+        if (code.isEmpty())
+            store.remove(kLanguageKey);
+        else
+            store.setValue(kLanguageKey, code);
+    });
+}
+
+QString StartLanguage(QSettings &settings) {
+    const QString chosen = ChosenLanguage(settings);
+    return chosen.isEmpty() ? SystemLanguage() : chosen;
+}
+
+} // namespace starloom

@@ -1,0 +1,25 @@
+# The program's languages: the choice of language and what it must leave alone.
+starloom_add_test(test_language LABEL files SOURCES test_language.cpp test_cli_support.h
+                  LIBS starloom_cli)
+target_compile_definitions(test_language PRIVATE ${cli_test_definitions})
+add_dependencies(test_language starloom-cli)
+
+# The layout test's pseudo-translation: every text 40% longer and accented, made from the
+# German file's source texts by tools/pseudo_translation and compiled by lrelease.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(pseudo_ts ${CMAKE_CURRENT_BINARY_DIR}/starloom_pseudo.ts)
+set(pseudo_qm ${CMAKE_CURRENT_BINARY_DIR}/starloom_pseudo.qm)
+add_custom_command(
+    OUTPUT ${pseudo_qm}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/pseudo_translation/pseudo_translate.py
+            ${PROJECT_SOURCE_DIR}/translations/starloom_de.ts ${pseudo_ts}
+    COMMAND Qt6::lrelease -silent ${pseudo_ts} -qm ${pseudo_qm}
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/pseudo_translation/pseudo_translate.py
+            ${PROJECT_SOURCE_DIR}/translations/starloom_de.ts
+    VERBATIM)
+add_custom_target(starloom_pseudo_translation DEPENDS ${pseudo_qm})
+starloom_add_test(test_language_layout LABEL gui SERIAL
+                  SOURCES test_language_layout.cpp support/scripted_services.h
+                  LIBS starloom_reading_gui)
+target_compile_definitions(test_language_layout PRIVATE STARLOOM_PSEUDO_QM="${pseudo_qm}")
+add_dependencies(test_language_layout starloom_pseudo_translation)

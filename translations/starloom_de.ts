@@ -1,0 +1,762 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation>%1 %2° %3 %4′</translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation>%1, Haus %2</translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation>%1, rückläufig</translation>
+    </message>
+</context>
+<context>
+    <name>FormValues</name>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>Bitte nur Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Latitude</source>
+        <translation>Bitte geben Sie eine gültige Breite ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Longitude</source>
+        <translation>Bitte geben Sie eine gültige Länge ein</translation>
+    </message>
+    <message>
+        <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
+        <translation>An einem Pol (Breite 90 Grad) geht kein Punkt des Tierkreises im Osten auf, daher hat ein Horoskop dort keinen Aszendenten. Bitte geben Sie eine Breite unter 90 Grad ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>Bitte geben Sie die Grad der Breite ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Minutes of Latitude</source>
+        <translation>Bitte geben Sie die Minuten der Breite ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>Bitte geben Sie die Grad der Länge ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>Bitte geben Sie die Minuten der Länge ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your City name</source>
+        <translation>Bitte geben Sie Ihren Geburtsort ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your State name</source>
+        <translation>Bitte geben Sie Ihr Bundesland bzw. Ihre Region ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Country name</source>
+        <translation>Bitte geben Sie Ihr Land ein</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Latitude</source>
+        <translation>Bitte wählen Sie die Richtung der Breite (Nord oder Süd)</translation>
+    </message>
+    <message>
+        <source>Please Select Direction For The Longitude</source>
+        <translation>Bitte wählen Sie die Richtung der Länge (Ost oder West)</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Bitte geben Sie ein gültiges Datum ein!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Bitte geben Sie ein gültiges Datum ein!</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>Bitte prüfen Sie die Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
+        <translation>QM Starloom verwendet die gewählte Sprache ab dem nächsten Start. Bitte schließen Sie das Programm und starten Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>System Language</source>
+        <translation>Systemsprache</translation>
+    </message>
+</context>
+<context>
+    <name>PreciseTable</name>
+    <message>
+        <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
+        <translation>Die eingebaute Tabelle der genauen Positionen ist beschädigt (%1). Bitte installieren Sie QM Starloom erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Transiting</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progr.</translation>
+    </message>
+    <message>
+        <source>Directed</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>, retrograde</source>
+        <translation>, rückläufig</translation>
+    </message>
+    <message>
+        <source>%1 natal %2</source>
+        <translation>%1 Radix-%2</translation>
+    </message>
+    <message>
+        <source>turns retrograde</source>
+        <translation>wird rückläufig</translation>
+    </message>
+    <message>
+        <source>turns direct</source>
+        <translation>wird direktläufig</translation>
+    </message>
+    <message>
+        <source>enters %1</source>
+        <translation>tritt in %1 ein</translation>
+    </message>
+    <message>
+        <source>enters house %1</source>
+        <translation>tritt in Haus %1 ein</translation>
+    </message>
+</context>
+<context>
+    <name>SecondChartWindow</name>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>StatusText</name>
+    <message>
+        <source>The file %1 could not be opened.
+%2</source>
+        <translation>Die Datei %1 konnte nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.
+%2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doppelrad</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BirthForm</name>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Type a city to search the atlas</source>
+        <translation>Ort eingeben, um im Atlas zu suchen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Birthday:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Time Of Birth:</source>
+        <translation>Geburtszeit:</translation>
+    </message>
+    <message>
+        <source>HH/MM/SS</source>
+        <translation>Std/Min/Sek</translation>
+    </message>
+    <message>
+        <source>Time Zone:</source>
+        <translation>Zeitzone:</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>Grad/Min</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Region:</translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation>Land:</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>Hier klicken, um Breite &amp;&amp; Länge zu finden</translation>
+    </message>
+    <message>
+        <source>&amp;Get My Starloom Reading</source>
+        <translation>Meine Starloom-Deutung &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>&amp;Gespeicherte Deutung öffnen</translation>
+    </message>
+    <message>
+        <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
+        <translation>Erfahren Sie mit QM Starloom, was die Verteilung der Planeten in Ihrem Geburtshoroskop bedeutet.</translation>
+    </message>
+    <message>
+        <source>Talk about your chart with other readers in our discussion forum</source>
+        <translation>Sprechen Sie in unserem Diskussionsforum mit anderen Lesern über Ihr Horoskop</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Get My Natal &amp;Chart</source>
+        <translation>Mein &amp;Geburtshoroskop erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Besuchen Sie uns online</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Info über die Software</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Bitte geben Sie den Ort ein</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Bitte geben Sie die Region ein</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Bitte geben Sie das Land ein</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Geburtsmonat</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>Geburtsstunde</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>Geburtsminute</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>Breite, Grad</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>Breite, Minuten</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>Länge, Grad</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>Länge, Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::KeystrokeFilter</name>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>Bitte nur Buchstaben eingeben</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>Bitte nur Ziffern eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation>Radixhoroskop</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReadingSession</name>
+    <message>
+        <source>Select the source file</source>
+        <translation>Quelldatei auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
+    <message>
+        <source>Interpretation by signs</source>
+        <translation>Deutung nach Zeichen</translation>
+    </message>
+    <message>
+        <source>Folder of the last saved image</source>
+        <translation>Ordner des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation>Name des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation>Verteilungsmuster nach Graden</translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Aspektgitter</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::SecondChartWindow</name>
+    <message>
+        <source>Second Chart</source>
+        <translation>Zweithoroskop</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Transite</translation>
+    </message>
+    <message>
+        <source>Secondary &amp;Progressions</source>
+        <translation>Sekundär&amp;progressionen</translation>
+    </message>
+    <message>
+        <source>Solar &amp;Arc Directions</source>
+        <translation>Sonnenbogen-&amp;Direktionen</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forward</source>
+        <translation>Schritt &amp;vor</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Step by &amp;%1</source>
+        <translation>Schrittweite &amp;%1</translation>
+    </message>
+    <message>
+        <source>Second Chart &amp;Orbs…</source>
+        <translation>&amp;Orben des Zweithoroskops…</translation>
+    </message>
+    <message>
+        <source>Step &amp;Unit</source>
+        <translation>Schritt&amp;weite</translation>
+    </message>
+    <message>
+        <source>&amp;Moment (UT):</source>
+        <translation>&amp;Zeitpunkt (UT):</translation>
+    </message>
+    <message>
+        <source>Step back (Alt+Left)</source>
+        <translation>Schritt zurück (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
+        <translation>Schrittweite: Alt+1 Stunde, Alt+2 Tag, Alt+3 Woche, Alt+4 Monat, Alt+5 Jahr</translation>
+    </message>
+    <message>
+        <source>Step forward (Alt+Right)</source>
+        <translation>Schritt vor (Alt+Rechts)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, north positive</source>
+        <translation>Ort der Transite: Grad, Nord positiv</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>&amp;Länge:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, east positive</source>
+        <translation>Ort der Transite: Grad, Ost positiv</translation>
+    </message>
+    <message>
+        <source>O&amp;rbs…</source>
+        <translation>O&amp;rben…</translation>
+    </message>
+    <message>
+        <source>Second chart</source>
+        <translation>Zweithoroskop</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Radix</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbis</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Double-click an event to move the transits to its moment</source>
+        <translation>Doppelklicken Sie auf ein Ereignis, um die Transite auf seinen Zeitpunkt zu setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspekte</translation>
+    </message>
+    <message>
+        <source>Transit &amp;Events</source>
+        <translation>Transit-&amp;Ereignisse</translation>
+    </message>
+    <message>
+        <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
+        <translation>Alt+Rechts und Alt+Links gehen einen Schritt vor und zurück; Alt+1 bis Alt+5 wählen als Schritt eine Stunde, einen Tag, eine Woche, einen Monat oder ein Jahr. Zeigen Sie auf ein äußeres Symbol, um seinen Namen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Transits for %1</source>
+        <translation>Transite für %1</translation>
+    </message>
+    <message>
+        <source>Secondary Progressions for %1</source>
+        <translation>Sekundärprogressionen für %1</translation>
+    </message>
+    <message>
+        <source>Solar Arc Directions for %1</source>
+        <translation>Sonnenbogen-Direktionen für %1</translation>
+    </message>
+    <message>
+        <source>Synastry: %1 and %2</source>
+        <translation>Synastrie: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 UT (local time %2), at %3</source>
+        <translation>%1 UT (Ortszeit %2), in %3</translation>
+    </message>
+    <message>
+        <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
+        <translation>Bis %1 UT: progressierter Zeitpunkt %2 UT, MC in Rektaszension um %3 weitergerückt</translation>
+    </message>
+    <message>
+        <source>To %1 UT: solar arc %2%3</source>
+        <translation>Bis %1 UT: Sonnenbogen %2%3</translation>
+    </message>
+    <message>
+        <source>%1 born %2 UT</source>
+        <translation>%1, geboren %2 UT</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2</source>
+        <translation>%2 von %1</translation>
+    </message>
+    <message>
+        <source>natal %1</source>
+        <translation>Radix-%1</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applikativ</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativ</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Ingress</source>
+        <translation>Ingress</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation>%2 (%1) %3 %4, Orbis %5, %6</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation>Aspekte zwischen Zweithoroskop und Radix</translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation>Kommende Transitereignisse</translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
+        <translation>Radix: %1. %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::frmAbout</name>
+    <message>
+        <source>Licensed under the GNU General Public License, version 3 or later.</source>
+        <translation>Lizenziert unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Hier klicken, um %1 zu besuchen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
+        <translation>QM Starloom zeigt das Muster, in dem die Planeten im Geburtshoroskop eines Menschen angeordnet sind. Diese Verteilung der Planeten steht für bestimmte positive und negative Eigenschaften, die sich in der Persönlichkeit eines Menschen widerspiegeln.</translation>
+    </message>
+</context>
+</TS>
