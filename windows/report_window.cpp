@@ -305,7 +305,7 @@ void ReportWindow::createOtherDetailsFrame() {
 // A month outside 1..12 has no name, so the date line then keeps its design text.
 void ReportWindow::writeDetails(const BirthData &birth) {
     // On screen the month is named in the user's own language, unlike the files.
-    const QString month = QLocale::system().monthName(birth.BirthMonth, QLocale::LongFormat);
+    const QString month = QLocale().monthName(birth.BirthMonth, QLocale::LongFormat);
     const std::array<std::string, 8> lines =
         BirthDetailLines(birth, month.toStdString(), DirectionLetters::Shown);
     constexpr const char *kNames[8] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",

@@ -117,9 +117,11 @@ QString WhoseOf(SecondChartKind kind, const QString &otherName) {
 }
 
 const char *const kStepNames[kMomentStepCount] = {
-    QT_TRANSLATE_NOOP("SecondChartWindow", "Hour"), QT_TRANSLATE_NOOP("SecondChartWindow", "Day"),
-    QT_TRANSLATE_NOOP("SecondChartWindow", "Week"), QT_TRANSLATE_NOOP("SecondChartWindow", "Month"),
-    QT_TRANSLATE_NOOP("SecondChartWindow", "Year")};
+    QT_TRANSLATE_NOOP("starloom::SecondChartWindow", "Hour"),
+    QT_TRANSLATE_NOOP("starloom::SecondChartWindow", "Day"),
+    QT_TRANSLATE_NOOP("starloom::SecondChartWindow", "Week"),
+    QT_TRANSLATE_NOOP("starloom::SecondChartWindow", "Month"),
+    QT_TRANSLATE_NOOP("starloom::SecondChartWindow", "Year")};
 
 } // namespace
 

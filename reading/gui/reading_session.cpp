@@ -147,7 +147,7 @@ void ReadingSession::showReading(const ReadingOutcome &outcome) {
     m_chart->setHouseSystemChecked(m_state.Houses);
     fillReportWindow(*m_chart->report(), outcome);
     m_chart->setReadingSheet(
-        MakeReadingSheet(m_state, outcome, m_shownValues.zonePosition, QLocale::system()));
+        MakeReadingSheet(m_state, outcome, m_shownValues.zonePosition, QLocale()));
     m_chart->setNatalChart(outcome.Chart, QString::fromStdString(m_state.Birth.BirthName),
                            BirthEastLongitude(m_state.Birth), m_state.Orbs);
     showTimeUsed(m_shownValues);
