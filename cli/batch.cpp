@@ -100,30 +100,28 @@ bool OutputIsTheInput(const std::string &output, const struct stat &inputInfo) {
 
 } // namespace
 
-int RunBatch(const BatchOptions &options, std::string &error) {
+Status RunBatch(const BatchOptions &options, bool &rowsFailed) {
+    rowsFailed = false;
     RowPipeline rows({options.input, options.threads, options.chart, options.progress});
-    if (!rows.open(error))
-        return kExitRefused;
+    if (Status opened = rows.open(); !opened.ok())
+        return opened;
     if (OutputIsTheInput(options.output, rows.inputInfo())) {
-        error = options.output + ": is the input file; choose another output file";
-        return kExitRefused;
+        return Failure(StatusCode::Refused, options.output,
+                       options.output + ": is the input file; choose another output file");
     }
-    if (!rows.readHeader(error))
-        return kExitRefused;
+    if (Status header = rows.readHeader(); !header.ok())
+        return header;
     Sink sink(options.output);
-    if (!sink.open()) {
-        error = options.output + ": " + sink.reason();
-        return kExitRefused;
-    }
+    const std::string outputName = options.output.empty() ? "standard output" : options.output;
+    if (!sink.open())
+        return Failure(StatusCode::WriteFailed, options.output, sink.reason());
 
     if (options.format == BatchFormat::Csv) {
         ByteBuffer header;
         ReadingCsvWriter().appendHeader(header);
         if (!sink.write(header.view())) {
-            error = (options.output.empty() ? std::string("standard output") : options.output) +
-                    ": " + sink.reason();
             sink.cancel();
-            return kExitRefused;
+            return Failure(StatusCode::WriteFailed, outputName, sink.reason());
         }
     }
     bool anyFailed = false;
@@ -139,17 +137,16 @@ int RunBatch(const BatchOptions &options, std::string &error) {
             return std::make_unique<CsvRecords>();
         return std::make_unique<JsonLines>();
     };
-    if (!rows.run(consumer, collect, error)) {
+    if (Status run = rows.run(consumer, collect); !run.ok()) {
         sink.cancel();
-        return kExitRefused;
+        return run;
     }
     if (writeFailed || !sink.commit()) {
-        error = (options.output.empty() ? std::string("standard output") : options.output) + ": " +
-                sink.reason();
         sink.cancel();
-        return kExitRefused;
+        return Failure(StatusCode::WriteFailed, outputName, sink.reason());
     }
-    return anyFailed ? kExitRowsFailed : kExitOk;
+    rowsFailed = anyFailed;
+    return Success();
 }
 
 } // namespace starloom::cli

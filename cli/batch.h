@@ -21,9 +21,9 @@ struct BatchOptions {
     BatchFormat format = BatchFormat::JsonLines;
 };
 
-// Runs the batch. kExitRefused, with `error` set, when the input cannot be read, its first
-// line is not the header or the output cannot be written; otherwise kExitOk, or
-// kExitRowsFailed when any row gave an error object.
-int RunBatch(const BatchOptions &options, std::string &error);
+// Runs the batch. A failure when the input cannot be read, its first line is not the header
+// or the output cannot be written (WriteFailed, naming the output or "standard output");
+// otherwise success, with `rowsFailed` true when any row gave an error object.
+Status RunBatch(const BatchOptions &options, bool &rowsFailed);
 
 } // namespace starloom::cli

@@ -696,11 +696,10 @@ int BatchCommand(const std::vector<std::string> &args) {
     // Lines going to the terminal show the batch's progress themselves.
     options.progress =
         ShowsProgress(parsed) && !(options.output.empty() && ::isatty(STDOUT_FILENO));
-    std::string error;
-    status = RunBatch(options, error);
-    if (status == kExitRefused)
-        return Refuse(error);
-    return status;
+    bool rowsFailed = false;
+    if (const Status run = RunBatch(options, rowsFailed); !run.ok())
+        return Report(run);
+    return rowsFailed ? kExitRowsFailed : kExitOk;
 }
 
 int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
@@ -729,8 +728,8 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
             return Report(writable);
     }
     StatsResult result;
-    if (std::string error; !CountBirths(options, result, error))
-        return Refuse(error);
+    if (const Status counted = CountBirths(options, result); !counted.ok())
+        return Report(counted);
     if (parsed.has("--plot")) {
         if (const Status plotted = drawing.writeStatsPlot(result, parsed.value("--plot"));
             !plotted.ok())

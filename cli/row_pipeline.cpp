@@ -275,54 +275,54 @@ std::string RowPipeline::inputName() const {
     return m_source.input == "-" ? std::string("standard input") : m_source.input;
 }
 
+namespace {
+
+// The input `name` could not be read, for the system's reason `error`.
+Status ReadFailure(const std::string &name, int error) {
+    return Failure(StatusCode::ReadFailed, name, SystemReason(error).toStdString());
+}
+
+} // namespace
+
 // A folder is refused here; on Linux it would open and fail only at the first read.
-bool RowPipeline::open(std::string &error) {
+Status RowPipeline::open() {
     const std::string &name = m_source.input;
     if (name == "-") {
         m_file = stdin;
     } else {
         const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            error = name + ": " + SystemReason(errno).toStdString();
-            return false;
-        }
+        if (fd < 0)
+            return ReadFailure(name, errno);
         m_file = ::fdopen(fd, "rb");
         if (m_file == nullptr) {
+            const int failed = errno;
             ::close(fd);
-            error = name + ": " + SystemReason(errno).toStdString();
-            return false;
+            return ReadFailure(name, failed);
         }
         m_owned = true;
     }
-    if (::fstat(::fileno(m_file), &m_info) != 0) {
-        error = inputName() + ": " + SystemReason(errno).toStdString();
-        return false;
-    }
-    if (S_ISDIR(m_info.st_mode)) {
-        error = inputName() + ": " + SystemReason(EISDIR).toStdString();
-        return false;
-    }
+    if (::fstat(::fileno(m_file), &m_info) != 0)
+        return ReadFailure(inputName(), errno);
+    if (S_ISDIR(m_info.st_mode))
+        return ReadFailure(inputName(), EISDIR);
     m_reader = std::make_unique<CsvReader>(m_file);
-    return true;
+    return Success();
 }
 
-bool RowPipeline::readHeader(std::string &error) {
+Status RowPipeline::readHeader() {
     CsvRecord header;
     const bool isHeader = m_reader->next(header, kMostHeaderBytes) && header.error.empty() &&
                           IsBatchHeader(header.fields);
-    if (m_reader->failed()) {
-        error = inputName() + ": " + SystemReason(m_reader->errorNumber()).toStdString();
-        return false;
-    }
+    if (m_reader->failed())
+        return ReadFailure(inputName(), m_reader->errorNumber());
     if (!isHeader) {
-        error = m_source.input + ": the first line must be the header " + std::string(kBatchHeader);
-        return false;
+        return Failure(StatusCode::BadContents, m_source.input,
+                       "the first line must be the header " + std::string(kBatchHeader));
     }
-    return true;
+    return Success();
 }
 
-bool RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &collect,
-                      std::string &error) {
+Status RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &collect) {
     ChunkQueue queue;
     const auto threads = static_cast<std::size_t>(m_source.threads);
     ProgressLine progress(m_source.progress, S_ISREG(m_info.st_mode)
@@ -355,11 +355,9 @@ bool RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &collec
     for (std::thread &worker : workers)
         worker.join();
     progress.finish();
-    if (m_reader->failed() && !order.stopped()) {
-        error = inputName() + ": " + SystemReason(m_reader->errorNumber()).toStdString();
-        return false;
-    }
-    return true;
+    if (m_reader->failed() && !order.stopped())
+        return ReadFailure(inputName(), m_reader->errorNumber());
+    return Success();
 }
 
 } // namespace starloom::cli

@@ -5,6 +5,8 @@
 // command reads it and however many threads work.
 #pragma once
 
+#include "engine/status.h"
+
 #include "cli/birth_options.h"
 #include "cli/byte_buffer.h"
 #include "cli/csv_reader.h"
@@ -85,21 +87,21 @@ public:
     RowPipeline(const RowPipeline &) = delete;
     RowPipeline &operator=(const RowPipeline &) = delete;
 
-    // Opens the input: false, with `error` set, when it cannot be opened or is a folder.
-    bool open(std::string &error);
+    // Opens the input: ReadFailed when it cannot be opened or is a folder.
+    Status open();
     // What the system says of the opened input.
     const struct stat &inputInfo() const { return m_info; }
-    // Reads the first record, which must be the header: false, with `error` set, when it
-    // is not or the input cannot be read.
-    bool readHeader(std::string &error);
+    // Reads the first record, which must be the header: BadContents when it is not,
+    // ReadFailed when the input cannot be read.
+    Status readHeader();
 
     // Every data row, worked by the worker threads: `makeConsumer` gives each worker its
     // consumer; `collect` is called on this thread with each chunk's result in input order,
-    // and stops the run by returning false (no row is read or handed on after that). False,
-    // with `error` set, when the input could not be read to its end.
+    // and stops the run by returning false (no row is read or handed on after that).
+    // ReadFailed when the input could not be read to its end.
     using ConsumerMaker = std::function<std::unique_ptr<RowConsumer>()>;
     using Collector = std::function<bool(ChunkResult &)>;
-    bool run(const ConsumerMaker &makeConsumer, const Collector &collect, std::string &error);
+    Status run(const ConsumerMaker &makeConsumer, const Collector &collect);
 
     // "standard input" for "-", else the input's name.
     std::string inputName() const;

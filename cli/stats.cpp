@@ -123,10 +123,12 @@ const std::vector<StatsCounter> &StatsCounters() {
     return counters;
 }
 
-bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error) {
+Status CountBirths(const StatsOptions &options, StatsResult &result) {
     RowPipeline rows({options.input, options.threads, options.chart, options.progress});
-    if (!rows.open(error) || !rows.readHeader(error))
-        return false;
+    if (Status opened = rows.open(); !opened.ok())
+        return opened;
+    if (Status header = rows.readHeader(); !header.ok())
+        return header;
 
     result = StatsResult();
     std::size_t slotCount = 0;
@@ -153,7 +155,7 @@ bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &
         }
         return true;
     };
-    return rows.run([slotCount] { return std::make_unique<Tally>(slotCount); }, collect, error);
+    return rows.run([slotCount] { return std::make_unique<Tally>(slotCount); }, collect);
 }
 
 std::string ShareText(long long count, long long total) {

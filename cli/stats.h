@@ -57,7 +57,7 @@ struct StatsOptions {
 // pipeline and counts its readings. Rows that are malformed or refused are counted and the
 // reasons of the first few, in input order, written to standard error. False, with `error`
 // set, when the input cannot be read or its first line is not the header.
-bool CountBirths(const StatsOptions &options, StatsResult &result, std::string &error);
+Status CountBirths(const StatsOptions &options, StatsResult &result);
 
 // The tables as text: count and share of the readings for each category.
 std::string StatsText(const StatsResult &result);
