@@ -5,275 +5,275 @@
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lua</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercúrio</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Vênus</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marte</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Júpiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Urano</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Netuno</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutão</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Midheaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Meio do Céu</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Áries</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Touro</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Gêmeos</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Câncer</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leão</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgem</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Libra</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escorpião</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagitário</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricórnio</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquário</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Peixes</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1 %2° %3 %4′</source>
         <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2° %3 %4′</translation>
     </message>
     <message>
         <source>%1, house %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, casa %2</translation>
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, retrógrado</translation>
     </message>
 </context>
 <context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite apenas números</translation>
     </message>
     <message>
         <source>Please Enter Correct Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe uma latitude válida</translation>
     </message>
     <message>
         <source>Please Enter Correct Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe uma longitude válida</translation>
     </message>
     <message>
         <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em um polo (latitude de 90 graus) nenhum ponto do zodíaco nasce no leste, por isso o mapa não tem Ascendente. Informe uma latitude menor que 90 graus.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o seu nome</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe os graus da latitude</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe os minutos da latitude</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe os graus da longitude</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe os minutos da longitude</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe a sua cidade de nascimento</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o seu estado</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o seu país</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a direção da latitude (norte ou sul)</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a direção da longitude (leste ou oeste)</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe uma data válida!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe uma data válida!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique o arquivo.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O QM Starloom usará o idioma escolhido a partir da próxima inicialização. Feche o programa e abra-o novamente.</translation>
     </message>
     <message>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do sistema</translation>
     </message>
 </context>
 <context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tabela interna de posições precisas está danificada (%1). Instale o QM Starloom novamente.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Trâns.</translation>
     </message>
     <message>
         <source>Progressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Progr.</translation>
     </message>
     <message>
         <source>Directed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>%1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>, retrógrado</translation>
     </message>
     <message>
         <source>%1 natal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com %2 natal</translation>
     </message>
     <message>
         <source>turns retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>fica retrógrado</translation>
     </message>
     <message>
         <source>turns direct</source>
-        <translation type="unfinished"></translation>
+        <translation>fica direto</translation>
     </message>
     <message>
         <source>enters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra em %1</translation>
     </message>
     <message>
         <source>enters house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra na casa %1</translation>
     </message>
 </context>
 <context>
     <name>SecondChartWindow</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
 </context>
 <context>
@@ -281,480 +281,482 @@
     <message>
         <source>The file %1 could not be opened.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo %1.
+%2</translation>
     </message>
     <message>
         <source>The file %1 could not be written.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>starloom::BiWheel</name>
     <message>
         <source>Bi-wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda dupla</translation>
     </message>
 </context>
 <context>
     <name>starloom::BirthForm</name>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário de verão</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sul</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Norte</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Leste</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>Type a city to search the atlas</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma cidade para buscar no atlas</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento:</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nascimento:</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
-        <translation type="unfinished"></translation>
+        <translation>HH/MM/SS</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude:</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translation>GRAU/MIN</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cidade:</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para encontrar latitude &amp;&amp; longitude</translation>
     </message>
     <message>
         <source>&amp;Get My Starloom Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerar minha interpretação Starloom</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir interpretação &amp;salva</translation>
     </message>
     <message>
         <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubra com o QM Starloom o que a distribuição dos planetas no seu mapa natal significa.</translation>
     </message>
     <message>
         <source>Talk about your chart with other readers in our discussion forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Converse sobre o seu mapa com outros leitores em nosso fórum de discussão</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar meu &amp;mapa natal</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exibir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda &amp;on-line</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visite nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar &amp;atualizações</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o programa</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe a cidade</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o estado</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o país</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês de nascimento</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de nascimento</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano de nascimento</translation>
     </message>
     <message>
         <source>Hour of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nascimento</translation>
     </message>
     <message>
         <source>Minute of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto de nascimento</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, graus</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, minutos</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, graus</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, minutos</translation>
     </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite apenas letras</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite apenas números</translation>
     </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
     <message>
         <source>Natal wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda do mapa natal</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o arquivo de origem</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReportWindow</name>
     <message>
         <source>Interpretation by signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretação pelos signos</translation>
     </message>
     <message>
         <source>Folder of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta da última imagem salva</translation>
     </message>
     <message>
         <source>Name of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da última imagem salva</translation>
     </message>
     <message>
         <source>Pattern by degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão de distribuição por graus</translation>
     </message>
     <message>
         <source>Aspect grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade de aspectos</translation>
     </message>
 </context>
 <context>
     <name>starloom::SecondChartWindow</name>
     <message>
         <source>Second Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo mapa</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trânsitos</translation>
     </message>
     <message>
         <source>Secondary &amp;Progressions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progressões secundárias</translation>
     </message>
     <message>
         <source>Solar &amp;Arc Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Direções por arco solar</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avançar um passo</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar um passo</translation>
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo: &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orbes do segundo mapa…</translation>
     </message>
     <message>
         <source>Step &amp;Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidade do passo</translation>
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Momento (UT):</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar um passo (Alt+Esquerda)</translation>
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo: Alt+1 hora, Alt+2 dia, Alt+3 semana, Alt+4 mês, Alt+5 ano</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar um passo (Alt+Direita)</translation>
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitude:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Local dos trânsitos: graus, norte positivo</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;ngitude:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Local dos trânsitos: graus, leste positivo</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rbes…</translation>
     </message>
     <message>
         <source>Second chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo mapa</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto</translation>
     </message>
     <message>
         <source>Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
     <message>
         <source>Orb</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbe</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Universal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo universal</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Double-click an event to move the transits to its moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique duas vezes em um evento para levar os trânsitos ao momento dele</translation>
     </message>
     <message>
         <source>&amp;Aspects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspectos</translation>
     </message>
     <message>
         <source>Transit &amp;Events</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eventos de trânsito</translation>
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Direita e Alt+Esquerda avançam e voltam um passo; Alt+1 a Alt+5 definem o passo em uma hora, um dia, uma semana, um mês ou um ano. Passe o mouse sobre um símbolo do anel externo para ver o nome dele.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trânsitos de %1</translation>
     </message>
     <message>
         <source>Secondary Progressions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progressões secundárias de %1</translation>
     </message>
     <message>
         <source>Solar Arc Directions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Direções por arco solar de %1</translation>
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinastria: %1 e %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT (hora local %2), em %3</translation>
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Até %1 UT: momento progredido %2 UT, Meio do Céu avançou %3 em ascensão reta</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Até %1 UT: arco solar %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nascimento em %2 UT</translation>
     </message>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 de %1</translation>
     </message>
     <message>
         <source>natal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 natal</translation>
     </message>
     <message>
         <source>applying</source>
-        <translation type="unfinished"></translation>
+        <translation>aplicativo</translation>
     </message>
     <message>
         <source>separating</source>
-        <translation type="unfinished"></translation>
+        <translation>separativo</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4, orbe %5, %6</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar um passo</translation>
     </message>
     <message>
         <source>Step unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade do passo</translation>
     </message>
     <message>
         <source>Step forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar um passo</translation>
     </message>
     <message>
         <source>Aspects between the second chart and the natal chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspectos entre o segundo mapa e o mapa natal</translation>
     </message>
     <message>
         <source>Coming transit events</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos eventos de trânsito</translation>
     </message>
     <message>
         <source>Natal chart: %1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa natal: %1. %2: %3</translation>
     </message>
 </context>
 <context>
     <name>starloom::frmAbout</name>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenciado sob a GNU General Public License, versão 3 ou posterior.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
-        <translation type="unfinished"></translation>
+        <translation>O QM Starloom mostra o padrão em que os planetas estão dispostos no mapa natal de uma pessoa. Esse padrão de agrupamento dos planetas representa certos atributos positivos e negativos que se refletem na personalidade do indivíduo.</translation>
     </message>
 </context>
 </TS>
