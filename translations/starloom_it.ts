@@ -5,275 +5,275 @@
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercurio</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Venere</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marte</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Giove</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Urano</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettuno</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutone</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Midheaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio Cielo</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ariete</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Toro</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemelli</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancro</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leone</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergine</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilancia</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorpione</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagittario</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricorno</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquario</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesci</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1 %2° %3 %4′</source>
         <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2° %3 %4′</translation>
     </message>
     <message>
         <source>%1, house %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, casa %2</translation>
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, in moto retrogrado</translation>
     </message>
 </context>
 <context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci solo numeri</translation>
     </message>
     <message>
         <source>Please Enter Correct Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una latitudine valida</translation>
     </message>
     <message>
         <source>Please Enter Correct Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una longitudine valida</translation>
     </message>
     <message>
         <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai poli (latitudine 90 gradi) nessun punto dello zodiaco sorge a est, quindi il tema non ha Ascendente. Inserisci una latitudine inferiore a 90 gradi.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il tuo nome</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i gradi della latitudine</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i minuti della latitudine</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i gradi della longitudine</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci i minuti della longitudine</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la città di nascita</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la regione o lo stato</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il Paese</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la direzione della latitudine (Nord o Sud)</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la direzione della longitudine (Est o Ovest)</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una data valida!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una data valida!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla il file.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>Lin&amp;gua</translation>
     </message>
     <message>
         <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom userà la lingua scelta dal prossimo avvio. Chiudi il programma e avvialo di nuovo.</translation>
     </message>
     <message>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua di sistema</translation>
     </message>
 </context>
 <context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella interna delle posizioni precise è danneggiata (%1). Reinstalla QM Starloom.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Transito</translation>
     </message>
     <message>
         <source>Progressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Progr.</translation>
     </message>
     <message>
         <source>Directed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>%1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>, in moto retrogrado</translation>
     </message>
     <message>
         <source>%1 natal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 natale</translation>
     </message>
     <message>
         <source>turns retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>inizia il moto retrogrado</translation>
     </message>
     <message>
         <source>turns direct</source>
-        <translation type="unfinished"></translation>
+        <translation>torna in moto diretto</translation>
     </message>
     <message>
         <source>enters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra in %1</translation>
     </message>
     <message>
         <source>enters house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra nella casa %1</translation>
     </message>
 </context>
 <context>
     <name>SecondChartWindow</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
 </context>
 <context>
@@ -281,480 +281,482 @@
     <message>
         <source>The file %1 could not be opened.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1.
+%2</translation>
     </message>
     <message>
         <source>The file %1 could not be written.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>starloom::BiWheel</name>
     <message>
         <source>Bi-wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppia ruota</translation>
     </message>
 </context>
 <context>
     <name>starloom::BirthForm</name>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora legale</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovest</translation>
     </message>
     <message>
         <source>Type a city to search the atlas</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita una città per cercarla nell&apos;atlante</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di nascita:</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di nascita:</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore/Min/Sec</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso orario:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine:</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi/Min</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Città:</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regione:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paese:</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per trovare Latitudine &amp;&amp; Longitudine</translation>
     </message>
     <message>
         <source>&amp;Get My Starloom Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ottieni la mia lettura Starloom</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri una lettura &amp;salvata</translation>
     </message>
     <message>
         <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopri con QM Starloom che cosa significa la distribuzione dei pianeti nel tuo tema natale.</translation>
     </message>
     <message>
         <source>Talk about your chart with other readers in our discussion forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Parla del tuo tema con altri lettori nel nostro forum di discussione</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola il mio &amp;tema natale</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida in linea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visita il nostro sito</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca &amp;aggiornamenti del software</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni sul software</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la città</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la regione</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il Paese</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese di nascita</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di nascita</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno di nascita</translation>
     </message>
     <message>
         <source>Hour of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di nascita</translation>
     </message>
     <message>
         <source>Minute of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto di nascita</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, gradi</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, minuti</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, gradi</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, minuti</translation>
     </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci solo lettere</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci solo numeri</translation>
     </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
     <message>
         <source>Natal wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota del tema natale</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il file di origine</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReportWindow</name>
     <message>
         <source>Interpretation by signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretazione per segni</translation>
     </message>
     <message>
         <source>Folder of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dell&apos;ultima immagine salvata</translation>
     </message>
     <message>
         <source>Name of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;ultima immagine salvata</translation>
     </message>
     <message>
         <source>Pattern by degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema di distribuzione per gradi</translation>
     </message>
     <message>
         <source>Aspect grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia degli aspetti</translation>
     </message>
 </context>
 <context>
     <name>starloom::SecondChartWindow</name>
     <message>
         <source>Second Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo tema</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transiti</translation>
     </message>
     <message>
         <source>Secondary &amp;Progressions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progressioni secondarie</translation>
     </message>
     <message>
         <source>Solar &amp;Arc Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Direzioni d&apos;arco solare</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo &amp;avanti</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo &amp;indietro</translation>
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo: &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orbite del secondo tema…</translation>
     </message>
     <message>
         <source>Step &amp;Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unità del passo</translation>
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Momento (UT):</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo indietro (Alt+Sinistra)</translation>
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation type="unfinished"></translation>
+        <translation>Il passo: Alt+1 ora, Alt+2 giorno, Alt+3 settimana, Alt+4 mese, Alt+5 anno</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo avanti (Alt+Destra)</translation>
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitudine:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo dei transiti: gradi, nord positivo</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;ngitudine:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo dei transiti: gradi, est positivo</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rbite…</translation>
     </message>
     <message>
         <source>Second chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo tema</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetto</translation>
     </message>
     <message>
         <source>Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>Natale</translation>
     </message>
     <message>
         <source>Orb</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbita</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora locale</translation>
     </message>
     <message>
         <source>Universal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo universale</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianeta</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Double-click an event to move the transits to its moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su un evento per portare i transiti al suo momento</translation>
     </message>
     <message>
         <source>&amp;Aspects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspetti</translation>
     </message>
     <message>
         <source>Transit &amp;Events</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eventi di transito</translation>
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Destra e Alt+Sinistra fanno un passo avanti e indietro; da Alt+1 ad Alt+5 il passo è di un&apos;ora, un giorno, una settimana, un mese o un anno. Punta un simbolo esterno per vederne il nome.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transiti per %1</translation>
     </message>
     <message>
         <source>Secondary Progressions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progressioni secondarie per %1</translation>
     </message>
     <message>
         <source>Solar Arc Directions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzioni d&apos;arco solare per %1</translation>
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinastria: %1 e %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT (ora locale %2), a %3</translation>
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Al %1 UT: momento progresso %2 UT, Medio Cielo avanzato di %3 in ascensione retta</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Al %1 UT: arco solare %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nascita %2 UT</translation>
     </message>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 di %1</translation>
     </message>
     <message>
         <source>natal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 natale</translation>
     </message>
     <message>
         <source>applying</source>
-        <translation type="unfinished"></translation>
+        <translation>applicativo</translation>
     </message>
     <message>
         <source>separating</source>
-        <translation type="unfinished"></translation>
+        <translation>separativo</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Stazione</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%1) %3 %4, orbita %5, %6</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo indietro</translation>
     </message>
     <message>
         <source>Step unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità del passo</translation>
     </message>
     <message>
         <source>Step forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo avanti</translation>
     </message>
     <message>
         <source>Aspects between the second chart and the natal chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetti tra il secondo tema e il tema natale</translation>
     </message>
     <message>
         <source>Coming transit events</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossimi eventi di transito</translation>
     </message>
     <message>
         <source>Natal chart: %1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema natale: %1. %2: %3</translation>
     </message>
 </context>
 <context>
     <name>starloom::frmAbout</name>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuito con licenza GNU General Public License, versione 3 o successiva.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per visitare %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom mostra lo schema in cui sono disposti i pianeti nel tema natale di una persona. Questo modo in cui i pianeti si raggruppano rappresenta determinate qualità positive e negative che si riflettono nella personalità di un individuo.</translation>
     </message>
 </context>
 </TS>
