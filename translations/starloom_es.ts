@@ -5,275 +5,275 @@
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercurio</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Venus</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marte</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Júpiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Urano</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Neptuno</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutón</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Midheaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio Cielo</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Aries</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauro</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Géminis</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cáncer</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leo</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgo</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Libra</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escorpio</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagitario</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricornio</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Acuario</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Piscis</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>%1 %2° %3 %4′</source>
         <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2° %3 %4′</translation>
     </message>
     <message>
         <source>%1, house %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, casa %2</translation>
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, retrógrado</translation>
     </message>
 </context>
 <context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo números</translation>
     </message>
     <message>
         <source>Please Enter Correct Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una latitud válida</translation>
     </message>
     <message>
         <source>Please Enter Correct Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una longitud válida</translation>
     </message>
     <message>
         <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>En un polo (latitud 90 grados) ningún punto del zodíaco asciende por el este, de modo que la carta no tiene Ascendente. Introduzca una latitud inferior a 90 grados.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su nombre</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los grados de la latitud</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los minutos de la latitud</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los grados de la longitud</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los minutos de la longitud</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su ciudad de nacimiento</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su región (estado o provincia)</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su país</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la dirección de la latitud (norte o sur)</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la dirección de la longitud (este u oeste)</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca una fecha válida!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca una fecha válida!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revise el archivo.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom usará el idioma elegido a partir del próximo inicio. Cierre el programa y vuelva a iniciarlo.</translation>
     </message>
     <message>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
 </context>
 <context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla integrada de posiciones precisas está dañada (%1). Vuelva a instalar QM Starloom.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsito</translation>
     </message>
     <message>
         <source>Progressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Progr.</translation>
     </message>
     <message>
         <source>Directed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>%1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>, retrógrado</translation>
     </message>
     <message>
         <source>%1 natal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 natal</translation>
     </message>
     <message>
         <source>turns retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>se vuelve retrógrado</translation>
     </message>
     <message>
         <source>turns direct</source>
-        <translation type="unfinished"></translation>
+        <translation>se vuelve directo</translation>
     </message>
     <message>
         <source>enters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra en %1</translation>
     </message>
     <message>
         <source>enters house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entra en la casa %1</translation>
     </message>
 </context>
 <context>
     <name>SecondChartWindow</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
 </context>
 <context>
@@ -281,480 +281,482 @@
     <message>
         <source>The file %1 could not be opened.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo %1.
+%2</translation>
     </message>
     <message>
         <source>The file %1 could not be written.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>starloom::BiWheel</name>
     <message>
         <source>Bi-wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda doble</translation>
     </message>
 </context>
 <context>
     <name>starloom::BirthForm</name>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Norte</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>Type a city to search the atlas</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una ciudad para buscarla en el atlas</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento:</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nacimiento:</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
-        <translation type="unfinished"></translation>
+        <translation>HH/MM/SS</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud:</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translation>GRADOS/MIN</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad:</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Región:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para buscar latitud &amp;&amp; longitud</translation>
     </message>
     <message>
         <source>&amp;Get My Starloom Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obtener mi lectura de Starloom</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lectura &amp;guardada</translation>
     </message>
     <message>
         <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubra con QM Starloom qué significa la distribución de los planetas en su carta natal.</translation>
     </message>
     <message>
         <source>Talk about your chart with other readers in our discussion forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Comente su carta con otros lectores en nuestro foro de discusión</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtener mi &amp;carta natal</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visítenos en línea</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca del programa</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la ciudad</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la región</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el país</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de nacimiento</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de nacimiento</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de nacimiento</translation>
     </message>
     <message>
         <source>Hour of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de nacimiento</translation>
     </message>
     <message>
         <source>Minute of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto de nacimiento</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, grados</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, minutos</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, grados</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, minutos</translation>
     </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo letras</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca solo números</translation>
     </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
     <message>
         <source>Natal wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rueda natal</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el archivo de origen</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReportWindow</name>
     <message>
         <source>Interpretation by signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación por signos</translation>
     </message>
     <message>
         <source>Folder of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de la última imagen guardada</translation>
     </message>
     <message>
         <source>Name of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la última imagen guardada</translation>
     </message>
     <message>
         <source>Pattern by degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón por grados</translation>
     </message>
     <message>
         <source>Aspect grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de aspectos</translation>
     </message>
 </context>
 <context>
     <name>starloom::SecondChartWindow</name>
     <message>
         <source>Second Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda carta</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tránsitos</translation>
     </message>
     <message>
         <source>Secondary &amp;Progressions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progresiones secundarias</translation>
     </message>
     <message>
         <source>Solar &amp;Arc Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Direcciones por arco solar</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanzar un paso</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retroceder un paso</translation>
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso: &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orbes de la segunda carta…</translation>
     </message>
     <message>
         <source>Step &amp;Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad de paso</translation>
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Momento (UT):</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder un paso (Alt+Izquierda)</translation>
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation type="unfinished"></translation>
+        <translation>El paso: Alt+1 hora, Alt+2 día, Alt+3 semana, Alt+4 mes, Alt+5 año</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un paso (Alt+Derecha)</translation>
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitud:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar de los tránsitos: grados, norte positivo</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lon&amp;gitud:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar de los tránsitos: grados, este positivo</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rbes…</translation>
     </message>
     <message>
         <source>Second chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda carta</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto</translation>
     </message>
     <message>
         <source>Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
     <message>
         <source>Orb</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbe</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Universal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo universal</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Double-click an event to move the transits to its moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un evento para llevar los tránsitos a su momento</translation>
     </message>
     <message>
         <source>&amp;Aspects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspectos</translation>
     </message>
     <message>
         <source>Transit &amp;Events</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eventos de tránsito</translation>
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Derecha y Alt+Izquierda avanzan y retroceden un paso; Alt+1 a Alt+5 fijan el paso en una hora, un día, una semana, un mes o un año. Señale un símbolo exterior para ver su nombre.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsitos de %1</translation>
     </message>
     <message>
         <source>Secondary Progressions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresiones secundarias de %1</translation>
     </message>
     <message>
         <source>Solar Arc Directions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones por arco solar de %1</translation>
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinastría: %1 y %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 UT (hora local %2), en %3</translation>
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta %1 UT: momento progresado %2 UT, el Medio Cielo avanzó %3 en ascensión recta</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta %1 UT: arco solar %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nacimiento %2 UT</translation>
     </message>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 de %1</translation>
     </message>
     <message>
         <source>natal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 natal</translation>
     </message>
     <message>
         <source>applying</source>
-        <translation type="unfinished"></translation>
+        <translation>aplicativo</translation>
     </message>
     <message>
         <source>separating</source>
-        <translation type="unfinished"></translation>
+        <translation>separativo</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%1) %3 %4, orbe %5, %6</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder un paso</translation>
     </message>
     <message>
         <source>Step unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de paso</translation>
     </message>
     <message>
         <source>Step forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un paso</translation>
     </message>
     <message>
         <source>Aspects between the second chart and the natal chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspectos entre la segunda carta y la carta natal</translation>
     </message>
     <message>
         <source>Coming transit events</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos eventos de tránsito</translation>
     </message>
     <message>
         <source>Natal chart: %1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta natal: %1. %2: %3</translation>
     </message>
 </context>
 <context>
     <name>starloom::frmAbout</name>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuido bajo la GNU General Public License, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para visitar %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom muestra el patrón en que se distribuyen los planetas en la carta natal de una persona. Este patrón de agrupación de los planetas representa ciertos atributos positivos y negativos que se reflejan en la personalidad del individuo.</translation>
     </message>
 </context>
 </TS>
