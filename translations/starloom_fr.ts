@@ -5,275 +5,275 @@
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercure</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Vénus</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jupiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturne</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Uranus</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Neptune</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluton</translation>
     </message>
     <message>
         <source>Ascendant</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendant</translation>
     </message>
     <message>
         <source>Midheaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu du Ciel</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélier</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Taureau</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Gémeaux</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancer</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lion</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierge</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorpion</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagittaire</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricorne</translation>
     </message>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Verseau</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Poissons</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
     <message>
         <source>%1 %2° %3 %4′</source>
         <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2° %3 %4′</translation>
     </message>
     <message>
         <source>%1, house %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maison %2</translation>
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rétrograde</translation>
     </message>
 </context>
 <context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des chiffres</translation>
     </message>
     <message>
         <source>Please Enter Correct Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une latitude valide</translation>
     </message>
     <message>
         <source>Please Enter Correct Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une longitude valide</translation>
     </message>
     <message>
         <source>At a pole (latitude 90 degrees) no point of the zodiac rises in the east, so a chart has no ascendant. Please enter a latitude below 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>À un pôle (latitude 90 degrés), aucun point du zodiaque ne se lève à l’est, donc un thème n’y a pas d’Ascendant. Veuillez saisir une latitude inférieure à 90 degrés.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
     <message>
         <source>Please Enter Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les degrés de latitude</translation>
     </message>
     <message>
         <source>Please Enter Minutes of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les minutes de latitude</translation>
     </message>
     <message>
         <source>Please Enter Degree of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les degrés de longitude</translation>
     </message>
     <message>
         <source>Please Enter Minute of Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les minutes de longitude</translation>
     </message>
     <message>
         <source>Please Enter Your City name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre ville de naissance</translation>
     </message>
     <message>
         <source>Please Enter Your State name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre région ou État</translation>
     </message>
     <message>
         <source>Please Enter Your Country name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre pays</translation>
     </message>
     <message>
         <source>Please Select Direction For The Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l’orientation de la latitude (Nord ou Sud)</translation>
     </message>
     <message>
         <source>Please Select Direction For The Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l’orientation de la longitude (Est ou Ouest)</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une date valide !</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une date valide !</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier le fichier.</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>Lan&amp;gue</translation>
     </message>
     <message>
         <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom utilisera la langue choisie dès son prochain démarrage. Veuillez le fermer puis le relancer.</translation>
     </message>
     <message>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
     <name>PreciseTable</name>
     <message>
         <source>The built-in table of precise positions is damaged (%1). Please install QM Starloom again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table intégrée des positions précises est endommagée (%1). Veuillez réinstaller QM Starloom.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Transit</translation>
     </message>
     <message>
         <source>Progressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog.</translation>
     </message>
     <message>
         <source>Directed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>%1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>, rétrograde</translation>
     </message>
     <message>
         <source>%1 natal %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 natal</translation>
     </message>
     <message>
         <source>turns retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>devient rétrograde</translation>
     </message>
     <message>
         <source>turns direct</source>
-        <translation type="unfinished"></translation>
+        <translation>redevient direct</translation>
     </message>
     <message>
         <source>enters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entre en %1</translation>
     </message>
     <message>
         <source>enters house %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entre en maison %1</translation>
     </message>
 </context>
 <context>
     <name>SecondChartWindow</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
 </context>
 <context>
@@ -281,480 +281,482 @@
     <message>
         <source>The file %1 could not be opened.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier %1.
+%2</translation>
     </message>
     <message>
         <source>The file %1 could not be written.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>starloom::BiWheel</name>
     <message>
         <source>Bi-wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Double roue</translation>
     </message>
 </context>
 <context>
     <name>starloom::BirthForm</name>
     <message>
         <source>Daylight Saving Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d’été</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>Type a city to search the atlas</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une ville pour la chercher dans l’atlas</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance :</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de naissance :</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
-        <translation type="unfinished"></translation>
+        <translation>HH/MM/SS</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire :</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude :</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
-        <translation type="unfinished"></translation>
+        <translation>DEG/MIN</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude :</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Région :</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays :</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour trouver latitude &amp;&amp; longitude</translation>
     </message>
     <message>
         <source>&amp;Get My Starloom Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir mon &amp;interprétation Starloom</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une interprétation enregistrée</translation>
     </message>
     <message>
         <source>Know what the distribution of the planets in your natal chart mean with QM Starloom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvrez avec QM Starloom ce que signifie la répartition des planètes dans votre thème natal.</translation>
     </message>
     <message>
         <source>Talk about your chart with other readers in our discussion forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlez de votre thème avec d’autres lecteurs sur notre forum de discussion</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Get My Natal &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir mon &amp;thème natal</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide en ligne</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visiter notre site Web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une &amp;mise à jour du logiciel</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos du logiciel</translation>
     </message>
     <message>
         <source>Please Enter City</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir la ville</translation>
     </message>
     <message>
         <source>Please Enter State</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir la région</translation>
     </message>
     <message>
         <source>Please Enter Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le pays</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois de naissance</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de naissance</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de naissance</translation>
     </message>
     <message>
         <source>Hour of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de naissance</translation>
     </message>
     <message>
         <source>Minute of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute de naissance</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, degrés</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, minutes</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, degrés</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, minutes</translation>
     </message>
 </context>
 <context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des lettres</translation>
     </message>
     <message>
         <source>Please enter only numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des chiffres</translation>
     </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
     <message>
         <source>Natal wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roue du thème natal</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier source</translation>
     </message>
 </context>
 <context>
     <name>starloom::ReportWindow</name>
     <message>
         <source>Interpretation by signs</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation par signe</translation>
     </message>
     <message>
         <source>Folder of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de la dernière image enregistrée</translation>
     </message>
     <message>
         <source>Name of the last saved image</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la dernière image enregistrée</translation>
     </message>
     <message>
         <source>Pattern by degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration par degrés</translation>
     </message>
     <message>
         <source>Aspect grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille des aspects</translation>
     </message>
 </context>
 <context>
     <name>starloom::SecondChartWindow</name>
     <message>
         <source>Second Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Second thème</translation>
     </message>
     <message>
         <source>&amp;Transits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transits</translation>
     </message>
     <message>
         <source>Secondary &amp;Progressions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progressions secondaires</translation>
     </message>
     <message>
         <source>Solar &amp;Arc Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Directions par &amp;arc solaire</translation>
     </message>
     <message>
         <source>Step &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vancer d’un pas</translation>
     </message>
     <message>
         <source>Step &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reculer d’un pas</translation>
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas : &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orbes du second thème…</translation>
     </message>
     <message>
         <source>Step &amp;Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité de pas</translation>
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moment (TU) :</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer d’un pas (Alt+Gauche)</translation>
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pas : Alt+1 heure, Alt+2 jour, Alt+3 semaine, Alt+4 mois, Alt+5 année</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer d’un pas (Alt+Droite)</translation>
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Latitude :</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu des transits : degrés, nord positif</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo&amp;ngitude :</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu des transits : degrés, est positif</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;rbes…</translation>
     </message>
     <message>
         <source>Second chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Second thème</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspect</translation>
     </message>
     <message>
         <source>Natal</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
     <message>
         <source>Orb</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbe</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>Universal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps universel</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Astre</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>Double-click an event to move the transits to its moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un événement pour amener les transits à son moment</translation>
     </message>
     <message>
         <source>&amp;Aspects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aspects</translation>
     </message>
     <message>
         <source>Transit &amp;Events</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;vénements de transit</translation>
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Droite et Alt+Gauche avancent et reculent d’un pas ; Alt+1 à Alt+5 règlent le pas sur une heure, un jour, une semaine, un mois ou une année. Pointez un symbole extérieur pour voir son nom.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transits pour %1</translation>
     </message>
     <message>
         <source>Secondary Progressions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progressions secondaires pour %1</translation>
     </message>
     <message>
         <source>Solar Arc Directions for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Directions par arc solaire pour %1</translation>
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Synastrie : %1 et %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 TU (heure locale %2), à %3</translation>
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Au %1 TU : moment progressé %2 TU, MC avancé de %3 en ascension droite</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Au %1 TU : arc solaire %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, né(e) le %2 TU</translation>
     </message>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 de %1</translation>
     </message>
     <message>
         <source>natal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 natal</translation>
     </message>
     <message>
         <source>applying</source>
-        <translation type="unfinished"></translation>
+        <translation>appliquant</translation>
     </message>
     <message>
         <source>separating</source>
-        <translation type="unfinished"></translation>
+        <translation>séparant</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Ingress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrès</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4, orbe %5, %6</translation>
     </message>
     <message>
         <source>Step back</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer d’un pas</translation>
     </message>
     <message>
         <source>Step unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de pas</translation>
     </message>
     <message>
         <source>Step forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer d’un pas</translation>
     </message>
     <message>
         <source>Aspects between the second chart and the natal chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspects entre le second thème et le thème natal</translation>
     </message>
     <message>
         <source>Coming transit events</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochains événements de transit</translation>
     </message>
     <message>
         <source>Natal chart: %1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème natal : %1. %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>starloom::frmAbout</name>
     <message>
         <source>Licensed under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribué sous licence GNU General Public License, version 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour visiter %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>QM Starloom displays the pattern in which the planets are arranged in a person&apos;s natal chart. This pattern of grouping of planets represents certain positive and negative attributes that are reflected in the personality of an individual.</source>
-        <translation type="unfinished"></translation>
+        <translation>QM Starloom affiche la configuration selon laquelle les planètes sont disposées dans le thème natal d’une personne. Cette répartition des planètes représente certains traits positifs et négatifs qui se reflètent dans la personnalité d’un individu.</translation>
     </message>
 </context>
 </TS>
