@@ -23,3 +23,11 @@ starloom_add_test(test_language_layout LABEL gui SERIAL
                   LIBS starloom_reading_gui)
 target_compile_definitions(test_language_layout PRIVATE STARLOOM_PSEUDO_QM="${pseudo_qm}")
 add_dependencies(test_language_layout starloom_pseudo_translation)
+
+# Every shipped language is whole: no message unfinished, none losing a placeholder, a line
+# break or a mnemonic of its source.
+file(GLOB shipped_ts ${PROJECT_SOURCE_DIR}/translations/starloom_*.ts)
+add_test(NAME test_translations_complete
+         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/support/translations_complete.py
+                 ${shipped_ts})
+set_tests_properties(test_translations_complete PROPERTIES LABELS files)

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>; </source>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>%1 %2° %3 %4′</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir une date valide !</translation>
+        <translation>Veuillez saisir une date valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir une date valide !</translation>
+        <translation>Veuillez saisir une date valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
@@ -254,29 +254,6 @@
     </message>
 </context>
 <context>
-    <name>SecondChartWindow</name>
-    <message>
-        <source>Hour</source>
-        <translation>Heure</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Jour</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Semaine</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Année</translation>
-    </message>
-</context>
-<context>
     <name>StatusText</name>
     <message>
         <source>The file %1 could not be opened.
@@ -326,15 +303,15 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Birthday:</source>
-        <translation>Date de naissance :</translation>
+        <translation>Date de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Time Of Birth:</source>
-        <translation>Heure de naissance :</translation>
+        <translation>Heure de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>HH/MM/SS</source>
@@ -342,11 +319,11 @@
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation>Fuseau horaire :</translation>
+        <translation>Fuseau horaire&#xa0;:</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation>Latitude :</translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>DEG/MIN</source>
@@ -354,19 +331,19 @@
     </message>
     <message>
         <source>Longitude:</source>
-        <translation>Longitude :</translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>City:</source>
-        <translation>Ville :</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation>Région :</translation>
+        <translation>Région&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
@@ -553,7 +530,7 @@
     </message>
     <message>
         <source>Step by &amp;%1</source>
-        <translation>Pas : &amp;%1</translation>
+        <translation>Pas&#xa0;: &amp;%1</translation>
     </message>
     <message>
         <source>Second Chart &amp;Orbs…</source>
@@ -565,7 +542,7 @@
     </message>
     <message>
         <source>&amp;Moment (UT):</source>
-        <translation>&amp;Moment (TU) :</translation>
+        <translation>&amp;Moment (TU)&#xa0;:</translation>
     </message>
     <message>
         <source>Step back (Alt+Left)</source>
@@ -573,7 +550,7 @@
     </message>
     <message>
         <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
-        <translation>Le pas : Alt+1 heure, Alt+2 jour, Alt+3 semaine, Alt+4 mois, Alt+5 année</translation>
+        <translation>Le pas&#xa0;: Alt+1 heure, Alt+2 jour, Alt+3 semaine, Alt+4 mois, Alt+5 année</translation>
     </message>
     <message>
         <source>Step forward (Alt+Right)</source>
@@ -581,19 +558,19 @@
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation>&amp;Latitude :</translation>
+        <translation>&amp;Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, north positive</source>
-        <translation>Lieu des transits : degrés, nord positif</translation>
+        <translation>Lieu des transits&#xa0;: degrés, nord positif</translation>
     </message>
     <message>
         <source>Lo&amp;ngitude:</source>
-        <translation>Lo&amp;ngitude :</translation>
+        <translation>Lo&amp;ngitude&#xa0;:</translation>
     </message>
     <message>
         <source>Where transits are cast: degrees, east positive</source>
-        <translation>Lieu des transits : degrés, est positif</translation>
+        <translation>Lieu des transits&#xa0;: degrés, est positif</translation>
     </message>
     <message>
         <source>O&amp;rbs…</source>
@@ -653,7 +630,7 @@
     </message>
     <message>
         <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
-        <translation>Alt+Droite et Alt+Gauche avancent et reculent d’un pas ; Alt+1 à Alt+5 règlent le pas sur une heure, un jour, une semaine, un mois ou une année. Pointez un symbole extérieur pour voir son nom.</translation>
+        <translation>Alt+Droite et Alt+Gauche avancent et reculent d’un pas&#xa0;; Alt+1 à Alt+5 règlent le pas sur une heure, un jour, une semaine, un mois ou une année. Pointez un symbole extérieur pour voir son nom.</translation>
     </message>
     <message>
         <source>Transits for %1</source>
@@ -669,7 +646,7 @@
     </message>
     <message>
         <source>Synastry: %1 and %2</source>
-        <translation>Synastrie : %1 et %2</translation>
+        <translation>Synastrie&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>%1 UT (local time %2), at %3</source>
@@ -677,11 +654,11 @@
     </message>
     <message>
         <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
-        <translation>Au %1 TU : moment progressé %2 TU, MC avancé de %3 en ascension droite</translation>
+        <translation>Au %1 TU&#xa0;: moment progressé %2 TU, MC avancé de %3 en ascension droite</translation>
     </message>
     <message>
         <source>To %1 UT: solar arc %2%3</source>
-        <translation>Au %1 TU : arc solaire %2%3</translation>
+        <translation>Au %1 TU&#xa0;: arc solaire %2%3</translation>
     </message>
     <message>
         <source>%1 born %2 UT</source>
@@ -737,7 +714,27 @@
     </message>
     <message>
         <source>Natal chart: %1. %2: %3</source>
-        <translation>Thème natal : %1. %2 : %3</translation>
+        <translation>Thème natal&#xa0;: %1. %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
     </message>
 </context>
 <context>

@@ -254,29 +254,6 @@
     </message>
 </context>
 <context>
-    <name>SecondChartWindow</name>
-    <message>
-        <source>Hour</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>Dia</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Semana</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mês</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Ano</translation>
-    </message>
-</context>
-<context>
     <name>StatusText</name>
     <message>
         <source>The file %1 could not be opened.
@@ -738,6 +715,26 @@
     <message>
         <source>Natal chart: %1. %2: %3</source>
         <translation>Mapa natal: %1. %2: %3</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
     </message>
 </context>
 <context>
