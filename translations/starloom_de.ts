@@ -455,6 +455,121 @@
     </message>
 </context>
 <context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Als &amp;JPEG speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>Horoskop als &amp;Text exportieren</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Als P&amp;DF exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>D&amp;rucken</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>&amp;Präzise Positionen</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Häusersystem</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>Aspekt&amp;linien</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orben der Aspekte…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>Ho&amp;roskop</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Besuchen Sie uns online</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Info über die Software</translation>
+    </message>
+</context>
+<context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
@@ -500,6 +615,18 @@
     <message>
         <source>Aspect grid</source>
         <translation>Aspektgitter</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;pekte</translation>
     </message>
 </context>
 <context>

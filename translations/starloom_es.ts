@@ -455,6 +455,121 @@
     </message>
 </context>
 <context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Comparar con…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Guardar como</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Guardar como &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Exportar carta como texto</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exportar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Posiciones &amp;precisas</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Sistema de casas</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Líneas de aspecto</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orbes de aspecto…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar a la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en línea</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+</context>
+<context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
@@ -500,6 +615,18 @@
     <message>
         <source>Aspect grid</source>
         <translation>Tabla de aspectos</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Signos</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Grados</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;pectos</translation>
     </message>
 </context>
 <context>

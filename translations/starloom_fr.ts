@@ -455,6 +455,121 @@
     </message>
 </context>
 <context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Enregistrer en &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Exporter le thème en texte</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exporter en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barre d’&amp;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Positions &amp;précises</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Système de maisons</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Lignes d’aspect</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>Orbes des &amp;aspects…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajuster à la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Thème</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site Web</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+</context>
+<context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
@@ -500,6 +615,18 @@
     <message>
         <source>Aspect grid</source>
         <translation>Grille des aspects</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Signes</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Degrés</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspects</translation>
     </message>
 </context>
 <context>

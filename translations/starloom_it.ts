@@ -455,6 +455,121 @@
     </message>
 </context>
 <context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Apri…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Confronta con…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Salva con nome</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Salva come &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Esporta tema come testo</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Esporta come P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Es&amp;ci</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Posizioni &amp;precise</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>Sistema di &amp;case</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Linee degli aspetti</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orbite degli aspetti…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Dimensioni reali</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Tema</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Guida in linea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visita il nostro sito</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Cerca &amp;aggiornamenti del software</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Informazioni sul software</translation>
+    </message>
+</context>
+<context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
@@ -500,6 +615,18 @@
     <message>
         <source>Aspect grid</source>
         <translation>Griglia degli aspetti</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Segni</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Gradi</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;petti</translation>
     </message>
 </context>
 <context>

@@ -455,6 +455,121 @@
     </message>
 </context>
 <context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Comparar com…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Salvar como</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Salvar como &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Exportar mapa como texto</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exportar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Posições &amp;precisas</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>Sistema de &amp;casas</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Linhas de aspecto</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orbes dos aspectos…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamanho real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar à &amp;janela</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Mapa</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ajuda &amp;on-line</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visite nosso site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Verificar &amp;atualizações</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o programa</translation>
+    </message>
+</context>
+<context>
     <name>starloom::KeystrokeFilter</name>
     <message>
         <source>Please enter only letters</source>
@@ -500,6 +615,18 @@
     <message>
         <source>Aspect grid</source>
         <translation>Grade de aspectos</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Signos</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Graus</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;pectos</translation>
     </message>
 </context>
 <context>

@@ -371,37 +371,35 @@ void ChartWindow::buildMenus() {
             command();
     };
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addEntry(file, "mnuNew", QStringLiteral("&New"), [this] { leaveWith(m_commands.newReading); });
-    addEntry(file, "mnuOpen", QStringLiteral("&Open\u2026"),
-             [this, run] { run(m_commands.openReading); });
-    addEntry(file, "mnuCompareWith", QStringLiteral("Compare &With\u2026"),
+    addEntry(file, "mnuNew", tr("&New"), [this] { leaveWith(m_commands.newReading); });
+    addEntry(file, "mnuOpen", tr("&Open\u2026"), [this, run] { run(m_commands.openReading); });
+    addEntry(file, "mnuCompareWith", tr("Compare &With\u2026"),
              [this, run] { run(m_commands.compareWith); });
     addSeparator(file, "mnuFileSep0");
-    addEntry(file, "mnuSaveAsText", QStringLiteral("Save &As"),
-             [this, run] { run(m_commands.saveReading); });
-    addEntry(file, "mnuSaveAsJpeg", QStringLiteral("Save As &JPEG"), [this] { saveChartAsJpeg(); });
+    addEntry(file, "mnuSaveAsText", tr("Save &As"), [this, run] { run(m_commands.saveReading); });
+    addEntry(file, "mnuSaveAsJpeg", tr("Save As &JPEG"), [this] { saveChartAsJpeg(); });
     addSeparator(file, "mnuFileSep1");
-    addEntry(file, "mnuExport", QStringLiteral("&Export Chart As Text"),
+    addEntry(file, "mnuExport", tr("&Export Chart As Text"),
              [this, run] { run(m_commands.exportText); });
     // D, as P is Print's.
-    addEntry(file, "mnuExportPdf", QStringLiteral("Export as P&DF\u2026"), [this] { exportPdf(); });
+    addEntry(file, "mnuExportPdf", tr("Export as P&DF\u2026"), [this] { exportPdf(); });
     addSeparator(file, "mnuFilesep2");
-    addEntry(file, "mnuPrint", QStringLiteral("&Print"), [this] { printChart(); });
+    addEntry(file, "mnuPrint", tr("&Print"), [this] { printChart(); });
     addSeparator(file, "mnuFileSep3");
-    addEntry(file, "mnuBack", QStringLiteral("&Back"), [this] { leaveWith(m_commands.back); });
+    addEntry(file, "mnuBack", tr("&Back"), [this] { leaveWith(m_commands.back); });
     addSeparator(file, "mnuFileSep4");
-    addEntry(file, "mnuExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
+    addEntry(file, "mnuExit", tr("E&xit"), [this] { exitProgram(); });
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction *toolbar = view->addAction(QStringLiteral("&Toolbar"));
+    QAction *toolbar = view->addAction(tr("&Toolbar"));
     toolbar->setObjectName(QStringLiteral("mnuToolBar"));
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, this, [this](bool shown) { m_toolbar->setVisible(shown); });
-    m_precisePositions = view->addAction(QStringLiteral("&Precise Positions"));
+    m_precisePositions = view->addAction(tr("&Precise Positions"));
     m_precisePositions->setObjectName(QStringLiteral("mnuPrecisePositions"));
     m_precisePositions->setCheckable(true);
     connect(m_precisePositions, &QAction::toggled, this, [this](bool precise) {
@@ -409,7 +407,7 @@ void ChartWindow::buildMenus() {
             m_commands.precisePositions(precise);
     });
     // The house systems, one checked at a time; the chart is cast again at once.
-    QMenu *houses = view->addMenu(QStringLiteral("&House System"));
+    QMenu *houses = view->addMenu(tr("&House System"));
     houses->menuAction()->setObjectName(QStringLiteral("mnuHouseSystem"));
     auto *houseGroup = new QActionGroup(houses);
     houseGroup->setExclusive(true);
@@ -429,29 +427,28 @@ void ChartWindow::buildMenus() {
     m_houseSystems[static_cast<int>(HouseSystem::WholeSign)]->setChecked(true);
     addSeparator(view, "mnuViewSep1");
     // Off by default, and on each new chart window, like the toolbar's check mark.
-    QAction *lines = view->addAction(QStringLiteral("Aspect &Lines"));
+    QAction *lines = view->addAction(tr("Aspect &Lines"));
     lines->setObjectName(QStringLiteral("mnuAspectLines"));
     lines->setCheckable(true);
     lines->setChecked(false);
     connect(lines, &QAction::toggled, this,
             [this](bool shown) { m_report->setAspectLinesShown(shown); });
-    addEntry(view, "mnuAspectOrbs", QStringLiteral("Aspect &Orbs\u2026"),
-             [this] { editAspectOrbs(); });
+    addEntry(view, "mnuAspectOrbs", tr("Aspect &Orbs\u2026"), [this] { editAspectOrbs(); });
 
     // The report window as a whole, larger or smaller: every part is laid out and drawn
     // again at the new scale, so text and wheel stay sharp.
-    QMenu *zoom = view->addMenu(QStringLiteral("&Zoom"));
+    QMenu *zoom = view->addMenu(tr("&Zoom"));
     zoom->menuAction()->setObjectName(QStringLiteral("mnuZoom"));
-    QAction *larger = addEntry(zoom, "mnuZoomIn", QStringLiteral("Zoom &In"), [this] { zoomIn(); });
+    QAction *larger = addEntry(zoom, "mnuZoomIn", tr("Zoom &In"), [this] { zoomIn(); });
     larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    addEntry(zoom, "mnuZoomOut", QStringLiteral("Zoom &Out"), [this] {
+    addEntry(zoom, "mnuZoomOut", tr("Zoom &Out"), [this] {
         zoomOut();
     })->setShortcut(QKeySequence::ZoomOut);
-    addEntry(zoom, "mnuActualSize", QStringLiteral("&Actual Size"), [this] {
+    addEntry(zoom, "mnuActualSize", tr("&Actual Size"), [this] {
         setZoom(1.0);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     zoom->addSeparator();
-    m_fitAction = zoom->addAction(QStringLiteral("&Fit to Window"));
+    m_fitAction = zoom->addAction(tr("&Fit to Window"));
     m_fitAction->setObjectName(QStringLiteral("mnuFitToWindow"));
     m_fitAction->setCheckable(true);
     connect(m_fitAction, &QAction::toggled, this, [this](bool fit) {
@@ -464,25 +461,24 @@ void ChartWindow::buildMenus() {
 
     // The second charts over this one: transits, progressions, directions; synastry comes
     // from File > Compare With.
-    QMenu *chart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    QMenu *chart = menuBar()->addMenu(tr("&Chart"));
     chart->setObjectName(QStringLiteral("mnuChart"));
     m_second->fillMenu(chart);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addEntry(help, "mnuOnline", QStringLiteral("&Online Help"), [this] {
+    addEntry(help, "mnuOnline", tr("&Online Help"), [this] {
         if (m_services.links)
             OpenOnlineHelpPage(*m_services.links);
     });
-    addEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { openHomePage(); });
+    addEntry(help, "mnuVisit", tr("&Visit Us Online"), [this] { openHomePage(); });
     addSeparator(help, "mnuHelpSep1");
-    addEntry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"), [this] {
+    addEntry(help, "mnuUpdate", tr("Check for Software &Update"), [this] {
         if (m_services.links)
             OpenDownloadPage(*m_services.links);
     });
     addSeparator(help, "mnuHelpSep2");
-    addEntry(help, "mnuAbout", QStringLiteral("&About Software"),
-             [this, run] { run(m_commands.about); });
+    addEntry(help, "mnuAbout", tr("&About Software"), [this, run] { run(m_commands.about); });
 }
 
 void ChartWindow::buildToolbar() {

@@ -448,9 +448,9 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_tabs->setFont(ProgramFont(kTabFontPoints));
     m_tabs->setDrawBase(false);
     m_tabs->setExpanding(false);
-    m_tabs->addTab(QStringLiteral("&Signs"));
-    m_tabs->addTab(QStringLiteral("&Degrees"));
-    m_tabs->addTab(QStringLiteral("&Aspects"));
+    m_tabs->addTab(tr("&Signs"));
+    m_tabs->addTab(tr("&Degrees"));
+    m_tabs->addTab(tr("&Aspects"));
     m_tabs->setTabToolTip(kTextPage, QStringLiteral("The planetary patterns by signs"));
     m_tabs->setTabToolTip(kDegreesPage,
                           QStringLiteral("The chart's shape by degrees and its leading planet"));
