@@ -9,6 +9,7 @@
 #include "retrograde/retrograde.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -207,31 +208,45 @@ void WriteBodies(Line &line, const NatalChart &chart, const ChartFacts &facts) {
     line.put(']');
 }
 
+// A body's line in a wheel's cell: CR LF, its name, and its retrograde mark when it has one.
+constexpr std::array<std::array<Part, 2>, kAscBody> kCellLines = [] {
+    std::array<std::array<Part, 2>, kAscBody> parts;
+    for (int body = 0; body < kAscBody; ++body) {
+        parts[body][0] = Part{"\\r\\n", kPlainBodyNames[body]};
+        parts[body][1] = Part{"\\r\\n", kPlainBodyNames[body], kRetrogradeMark};
+    }
+    return parts;
+}();
+
 // The wheel's cells, house 1 first, as ArrangeChartWheel fills them: in whole signs each
 // house is a sign counted from the ascendant's, in any other system the bodies go by their
 // houses and the ascendant into the first. A body's line starts with CR LF and carries
-// its retrograde mark.
+// its retrograde mark. Each body is put in its cell first (the cells' bodies as the bits
+// of a word, in body order), so that no branch asks every cell about every body.
 void WriteHouseCells(Line &line, const NatalChart &chart, const ChartFacts &facts) {
     const bool wholeSigns = chart.Houses.used == HouseSystem::WholeSign;
     const int ascSign = facts.positions[kAscBody].sign;
     const int firstSign = ascSign >= 0 ? ascSign : 0;
+    std::array<unsigned, kHouseCount> bodiesIn{};
+    for (int body = 0; body < kAscBody; ++body) {
+        const int sign = facts.positions[body].sign;
+        const int house = wholeSigns ? (sign - firstSign + kSignCount) % kSignCount
+                                     : chart.Bodies[body].House - 1;
+        const bool placed = (!wholeSigns || sign >= 0) && house >= 0 && house < kHouseCount;
+        if (placed) [[likely]]
+            bodiesIn[house] |= 1U << body;
+    }
+    const bool ascInFirst = !wholeSigns || ascSign >= 0;
     line.need(kPartBytes);
     line.put(",\"house_cells\":[");
     for (int house = 0; house < kHouseCount; ++house) {
         line.need(kPartBytes);
         line.put(house == 0 ? "\"" : ",\"");
-        const int sign = (firstSign + house) % kSignCount;
-        for (int body = 0; body < kAscBody; ++body) {
-            const bool here = wholeSigns ? facts.positions[body].sign == sign
-                                         : chart.Bodies[body].House == house + 1;
-            if (!here)
-                continue;
-            line.put("\\r\\n");
-            line.put(kPlainBodyNames[body]);
-            if (IsRetrogradePlanet(chart, body - kMercuryBody))
-                line.put(kRetrogradeMark);
+        for (unsigned bodies = bodiesIn[house]; bodies != 0; bodies &= bodies - 1) {
+            const int body = std::countr_zero(bodies);
+            Put(line, kCellLines[body][IsRetrogradePlanet(chart, body - kMercuryBody) ? 1 : 0]);
         }
-        if (wholeSigns ? ascSign >= 0 && sign == ascSign : house == 0)
+        if (house == 0 && ascInFirst)
             line.put("\\r\\nAsc");
         line.put('"');
     }
