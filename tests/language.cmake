@@ -5,17 +5,18 @@ target_compile_definitions(test_language PRIVATE ${cli_test_definitions})
 add_dependencies(test_language starloom-cli)
 
 # The layout test's pseudo-translation: every text 40% longer and accented, made from the
-# German file's source texts by tools/pseudo_translation and compiled by lrelease.
+# German files' source texts (every domain) by tools/pseudo_translation, compiled by lrelease.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB german_ts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*_de.ts)
 set(pseudo_ts ${CMAKE_CURRENT_BINARY_DIR}/starloom_pseudo.ts)
 set(pseudo_qm ${CMAKE_CURRENT_BINARY_DIR}/starloom_pseudo.qm)
 add_custom_command(
     OUTPUT ${pseudo_qm}
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/pseudo_translation/pseudo_translate.py
-            ${PROJECT_SOURCE_DIR}/translations/starloom_de.ts ${pseudo_ts}
+            ${pseudo_ts} ${german_ts}
     COMMAND Qt6::lrelease -silent ${pseudo_ts} -qm ${pseudo_qm}
     DEPENDS ${PROJECT_SOURCE_DIR}/tools/pseudo_translation/pseudo_translate.py
-            ${PROJECT_SOURCE_DIR}/translations/starloom_de.ts
+            ${german_ts}
     VERBATIM)
 add_custom_target(starloom_pseudo_translation DEPENDS ${pseudo_qm})
 starloom_add_test(test_language_layout LABEL gui SERIAL
@@ -26,7 +27,7 @@ add_dependencies(test_language_layout starloom_pseudo_translation)
 
 # Every shipped language is whole: no message unfinished, none losing a placeholder, a line
 # break or a mnemonic of its source.
-file(GLOB shipped_ts ${PROJECT_SOURCE_DIR}/translations/starloom_*.ts)
+file(GLOB shipped_ts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 add_test(NAME test_translations_complete
          COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/support/translations_complete.py
                  ${shipped_ts})

@@ -10,12 +10,16 @@
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 namespace starloom {
 
 namespace {
 
 const char *const kShippedCodes[] = {"en", "de", "fr", "es", "pt_BR", "it"};
+// The program's texts come in three files per language: the desktop windows', those both
+// programs show, and the command-line tool's.
+const char *const kTranslationDomains[] = {"starloom", "core", "cli"};
 const QString kLanguageKey = QStringLiteral("View/Language");
 
 // "de_DE.UTF-8" and "de-DE@euro" both name the language "de" of the country "DE".
@@ -61,14 +65,12 @@ QString SystemLanguage() {
 bool UseLanguage(const QString &code) {
     if (!ShippedLanguageCodes().contains(code))
         return false;
-    // One pair of translators for the whole run, replaced on each change of language.
-    static std::unique_ptr<QTranslator> program;
-    static std::unique_ptr<QTranslator> qt;
-    for (std::unique_ptr<QTranslator> *translator : {&program, &qt}) {
-        if (*translator)
-            QCoreApplication::removeTranslator(translator->get());
-        translator->reset();
-    }
+    // The program's translators (one per domain of texts) and Qt's own, replaced on each
+    // change of language.
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    for (const std::unique_ptr<QTranslator> &translator : translators)
+        QCoreApplication::removeTranslator(translator.get());
+    translators.clear();
     // The system's own locale where it speaks the language, so that its country's way of
     // writing dates and numbers stays (Austrian German, Canadian French).
     const QLocale system = QLocale::system();
@@ -76,13 +78,19 @@ bool UseLanguage(const QString &code) {
     QLocale::setDefault(locale);
     if (code == QLatin1String("en"))
         return true; // the source text
-    program = std::make_unique<QTranslator>();
-    if (program->load(QStringLiteral(":/i18n/starloom_") + code))
-        QCoreApplication::installTranslator(program.get());
-    qt = std::make_unique<QTranslator>();
+    for (const char *domain : kTranslationDomains) {
+        auto program = std::make_unique<QTranslator>();
+        if (program->load(QStringLiteral(":/i18n/%1_%2").arg(QLatin1String(domain), code))) {
+            QCoreApplication::installTranslator(program.get());
+            translators.push_back(std::move(program));
+        }
+    }
+    auto qt = std::make_unique<QTranslator>();
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
+        translators.push_back(std::move(qt));
+    }
     return true;
 }
 

@@ -5,9 +5,10 @@ window laid out for English shows where a longer language would be cut off or ov
 Placeholders (%1, %L2), mnemonics (&F), escaped ampersands (&&) and line breaks stay as they
 are.
 
-    pseudo_translate.py SOURCE.ts OUTPUT.ts
+    pseudo_translate.py OUTPUT.ts SOURCE.ts [SOURCE.ts ...]
 
-SOURCE.ts is any of the program's translation files (only its source texts are read).
+Each SOURCE.ts is one of the program's translation files (only its source texts are read);
+the contexts of all of them go into the one OUTPUT.ts.
 """
 import math
 import re
@@ -38,9 +39,11 @@ def pseudo(text):
     return "[" + body + " " + "~" * padding + "]"
 
 
-def main(source, output):
-    tree = ET.parse(source)
+def main(output, sources):
+    tree = ET.parse(sources[0])
     root = tree.getroot()
+    for source in sources[1:]:
+        root.extend(ET.parse(source).getroot().findall("context"))
     root.set("language", "en_ZZ")  # no real language: the test installs it by hand
     for message in root.iter("message"):
         translation = message.find("translation")
@@ -55,6 +58,6 @@ def main(source, output):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2:])
