@@ -17,9 +17,9 @@ namespace starloom {
 namespace {
 
 const char *const kShippedCodes[] = {"en", "de", "fr", "es", "pt_BR", "it"};
-// The program's texts come in three files per language: the desktop windows', those both
-// programs show, and the command-line tool's.
-const char *const kTranslationDomains[] = {"starloom", "core", "cli"};
+// The program's texts come in four files per language: the form and shell's, the chart
+// windows', those both programs show, and the command-line tool's.
+const char *const kTranslationDomains[] = {"starloom", "windows", "core", "cli"};
 const QString kLanguageKey = QStringLiteral("View/Language");
 
 // "de_DE.UTF-8" and "de-DE@euro" both name the language "de" of the country "DE".

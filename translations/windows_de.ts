@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation>%1 %2° %3 %4′</translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation>%1, Haus %2</translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation>%1, rückläufig</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Transiting</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progr.</translation>
+    </message>
+    <message>
+        <source>Directed</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>, retrograde</source>
+        <translation>, rückläufig</translation>
+    </message>
+    <message>
+        <source>%1 natal %2</source>
+        <translation>%1 Radix-%2</translation>
+    </message>
+    <message>
+        <source>turns retrograde</source>
+        <translation>wird rückläufig</translation>
+    </message>
+    <message>
+        <source>turns direct</source>
+        <translation>wird direktläufig</translation>
+    </message>
+    <message>
+        <source>enters %1</source>
+        <translation>tritt in %1 ein</translation>
+    </message>
+    <message>
+        <source>enters house %1</source>
+        <translation>tritt in Haus %1 ein</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Doppelrad</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Als &amp;JPEG speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>Horoskop als &amp;Text exportieren</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Als P&amp;DF exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>D&amp;rucken</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>&amp;Präzise Positionen</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Häusersystem</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>Aspekt&amp;linien</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orben der Aspekte…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>Ho&amp;roskop</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Besuchen Sie uns online</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Info über die Software</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation>Radixhoroskop</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
+    <message>
+        <source>Interpretation by signs</source>
+        <translation>Deutung nach Zeichen</translation>
+    </message>
+    <message>
+        <source>Folder of the last saved image</source>
+        <translation>Ordner des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation>Name des zuletzt gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation>Verteilungsmuster nach Graden</translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Aspektgitter</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;pekte</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::SecondChartWindow</name>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Second Chart</source>
+        <translation>Zweithoroskop</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Transite</translation>
+    </message>
+    <message>
+        <source>Secondary &amp;Progressions</source>
+        <translation>Sekundär&amp;progressionen</translation>
+    </message>
+    <message>
+        <source>Solar &amp;Arc Directions</source>
+        <translation>Sonnenbogen-&amp;Direktionen</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forward</source>
+        <translation>Schritt &amp;vor</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>Schritt &amp;zurück</translation>
+    </message>
+    <message>
+        <source>Step by &amp;%1</source>
+        <translation>Schrittweite &amp;%1</translation>
+    </message>
+    <message>
+        <source>Second Chart &amp;Orbs…</source>
+        <translation>&amp;Orben des Zweithoroskops…</translation>
+    </message>
+    <message>
+        <source>Step &amp;Unit</source>
+        <translation>Schritt&amp;weite</translation>
+    </message>
+    <message>
+        <source>&amp;Moment (UT):</source>
+        <translation>&amp;Zeitpunkt (UT):</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step back (Alt+Left)</source>
+        <translation>Schritt zurück (Alt+Links)</translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
+        <translation>Schrittweite: Alt+1 Stunde, Alt+2 Tag, Alt+3 Woche, Alt+4 Monat, Alt+5 Jahr</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Step forward (Alt+Right)</source>
+        <translation>Schritt vor (Alt+Rechts)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, north positive</source>
+        <translation>Ort der Transite: Grad, Nord positiv</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>&amp;Länge:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, east positive</source>
+        <translation>Ort der Transite: Grad, Ost positiv</translation>
+    </message>
+    <message>
+        <source>O&amp;rbs…</source>
+        <translation>O&amp;rben…</translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation>Aspekte zwischen Zweithoroskop und Radix</translation>
+    </message>
+    <message>
+        <source>Second chart</source>
+        <translation>Zweithoroskop</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Radix</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbis</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation>Kommende Transitereignisse</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Double-click an event to move the transits to its moment</source>
+        <translation>Doppelklicken Sie auf ein Ereignis, um die Transite auf seinen Zeitpunkt zu setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspekte</translation>
+    </message>
+    <message>
+        <source>Transit &amp;Events</source>
+        <translation>Transit-&amp;Ereignisse</translation>
+    </message>
+    <message>
+        <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
+        <translation>Alt+Rechts und Alt+Links gehen einen Schritt vor und zurück; Alt+1 bis Alt+5 wählen als Schritt eine Stunde, einen Tag, eine Woche, einen Monat oder ein Jahr. Zeigen Sie auf ein äußeres Symbol, um seinen Namen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Transits for %1</source>
+        <translation>Transite für %1</translation>
+    </message>
+    <message>
+        <source>Secondary Progressions for %1</source>
+        <translation>Sekundärprogressionen für %1</translation>
+    </message>
+    <message>
+        <source>Solar Arc Directions for %1</source>
+        <translation>Sonnenbogen-Direktionen für %1</translation>
+    </message>
+    <message>
+        <source>Synastry: %1 and %2</source>
+        <translation>Synastrie: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 UT (local time %2), at %3</source>
+        <translation>%1 UT (Ortszeit %2), in %3</translation>
+    </message>
+    <message>
+        <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
+        <translation>Bis %1 UT: progressierter Zeitpunkt %2 UT, MC in Rektaszension um %3 weitergerückt</translation>
+    </message>
+    <message>
+        <source>To %1 UT: solar arc %2%3</source>
+        <translation>Bis %1 UT: Sonnenbogen %2%3</translation>
+    </message>
+    <message>
+        <source>%1 born %2 UT</source>
+        <translation>%1, geboren %2 UT</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2</source>
+        <translation>%2 von %1</translation>
+    </message>
+    <message>
+        <source>natal %1</source>
+        <translation>Radix-%1</translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
+        <translation>Radix: %1. %2: %3</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applikativ</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativ</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Ingress</source>
+        <translation>Ingress</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation>%2 (%1) %3 %4, Orbis %5, %6</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Plutón</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medio Cielo</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation>%1 %2° %3 %4′</translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation>%1, casa %2</translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation>%1, retrógrado</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Transiting</source>
+        <translation>Tránsito</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Progr.</translation>
+    </message>
+    <message>
+        <source>Directed</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>, retrograde</source>
+        <translation>, retrógrado</translation>
+    </message>
+    <message>
+        <source>%1 natal %2</source>
+        <translation>%1 %2 natal</translation>
+    </message>
+    <message>
+        <source>turns retrograde</source>
+        <translation>se vuelve retrógrado</translation>
+    </message>
+    <message>
+        <source>turns direct</source>
+        <translation>se vuelve directo</translation>
+    </message>
+    <message>
+        <source>enters %1</source>
+        <translation>entra en %1</translation>
+    </message>
+    <message>
+        <source>enters house %1</source>
+        <translation>entra en la casa %1</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Rueda doble</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Comparar con…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>&amp;Guardar como</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Guardar como &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Exportar carta como texto</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exportar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Posiciones &amp;precisas</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Sistema de casas</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Líneas de aspecto</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>&amp;Orbes de aspecto…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar a la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en línea</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation>Rueda natal</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
+    <message>
+        <source>Interpretation by signs</source>
+        <translation>Interpretación por signos</translation>
+    </message>
+    <message>
+        <source>Folder of the last saved image</source>
+        <translation>Carpeta de la última imagen guardada</translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation>Nombre de la última imagen guardada</translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation>Patrón por grados</translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Tabla de aspectos</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Signos</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Grados</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>As&amp;pectos</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::SecondChartWindow</name>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Second Chart</source>
+        <translation>Segunda carta</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Tránsitos</translation>
+    </message>
+    <message>
+        <source>Secondary &amp;Progressions</source>
+        <translation>&amp;Progresiones secundarias</translation>
+    </message>
+    <message>
+        <source>Solar &amp;Arc Directions</source>
+        <translation>&amp;Direcciones por arco solar</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forward</source>
+        <translation>&amp;Avanzar un paso</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>&amp;Retroceder un paso</translation>
+    </message>
+    <message>
+        <source>Step by &amp;%1</source>
+        <translation>Paso: &amp;%1</translation>
+    </message>
+    <message>
+        <source>Second Chart &amp;Orbs…</source>
+        <translation>&amp;Orbes de la segunda carta…</translation>
+    </message>
+    <message>
+        <source>Step &amp;Unit</source>
+        <translation>&amp;Unidad de paso</translation>
+    </message>
+    <message>
+        <source>&amp;Moment (UT):</source>
+        <translation>&amp;Momento (UT):</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Retroceder un paso</translation>
+    </message>
+    <message>
+        <source>Step back (Alt+Left)</source>
+        <translation>Retroceder un paso (Alt+Izquierda)</translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation>Unidad de paso</translation>
+    </message>
+    <message>
+        <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
+        <translation>El paso: Alt+1 hora, Alt+2 día, Alt+3 semana, Alt+4 mes, Alt+5 año</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Avanzar un paso</translation>
+    </message>
+    <message>
+        <source>Step forward (Alt+Right)</source>
+        <translation>Avanzar un paso (Alt+Derecha)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Latitud:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, north positive</source>
+        <translation>Lugar de los tránsitos: grados, norte positivo</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>Lon&amp;gitud:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, east positive</source>
+        <translation>Lugar de los tránsitos: grados, este positivo</translation>
+    </message>
+    <message>
+        <source>O&amp;rbs…</source>
+        <translation>O&amp;rbes…</translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation>Aspectos entre la segunda carta y la carta natal</translation>
+    </message>
+    <message>
+        <source>Second chart</source>
+        <translation>Segunda carta</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natal</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbe</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation>Próximos eventos de tránsito</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Hora local</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Tiempo universal</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Planeta</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Double-click an event to move the transits to its moment</source>
+        <translation>Haga doble clic en un evento para llevar los tránsitos a su momento</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspectos</translation>
+    </message>
+    <message>
+        <source>Transit &amp;Events</source>
+        <translation>&amp;Eventos de tránsito</translation>
+    </message>
+    <message>
+        <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
+        <translation>Alt+Derecha y Alt+Izquierda avanzan y retroceden un paso; Alt+1 a Alt+5 fijan el paso en una hora, un día, una semana, un mes o un año. Señale un símbolo exterior para ver su nombre.</translation>
+    </message>
+    <message>
+        <source>Transits for %1</source>
+        <translation>Tránsitos de %1</translation>
+    </message>
+    <message>
+        <source>Secondary Progressions for %1</source>
+        <translation>Progresiones secundarias de %1</translation>
+    </message>
+    <message>
+        <source>Solar Arc Directions for %1</source>
+        <translation>Direcciones por arco solar de %1</translation>
+    </message>
+    <message>
+        <source>Synastry: %1 and %2</source>
+        <translation>Sinastría: %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 UT (local time %2), at %3</source>
+        <translation>%1 UT (hora local %2), en %3</translation>
+    </message>
+    <message>
+        <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
+        <translation>Hasta %1 UT: momento progresado %2 UT, el Medio Cielo avanzó %3 en ascensión recta</translation>
+    </message>
+    <message>
+        <source>To %1 UT: solar arc %2%3</source>
+        <translation>Hasta %1 UT: arco solar %2%3</translation>
+    </message>
+    <message>
+        <source>%1 born %2 UT</source>
+        <translation>%1, nacimiento %2 UT</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2</source>
+        <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>natal %1</source>
+        <translation>%1 natal</translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
+        <translation>Carta natal: %1. %2: %3</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>aplicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>Ingress</source>
+        <translation>Ingreso</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation>%2 (%1) %3 %4, orbe %5, %6</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ChartDescription</name>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluton</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendant</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Milieu du Ciel</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>%1 %2° %3 %4′</source>
+        <extracomment>A point of the chart: its name, degree, sign and minute, as in &quot;Sun 23° Cancer 49′&quot;.</extracomment>
+        <translation>%1 %2° %3 %4′</translation>
+    </message>
+    <message>
+        <source>%1, house %2</source>
+        <translation>%1, maison %2</translation>
+    </message>
+    <message>
+        <source>%1, retrograde</source>
+        <translation>%1, rétrograde</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Transiting</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Progressed</source>
+        <translation>Prog.</translation>
+    </message>
+    <message>
+        <source>Directed</source>
+        <translation>Dir.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>, retrograde</source>
+        <translation>, rétrograde</translation>
+    </message>
+    <message>
+        <source>%1 natal %2</source>
+        <translation>%1 %2 natal</translation>
+    </message>
+    <message>
+        <source>turns retrograde</source>
+        <translation>devient rétrograde</translation>
+    </message>
+    <message>
+        <source>turns direct</source>
+        <translation>redevient direct</translation>
+    </message>
+    <message>
+        <source>enters %1</source>
+        <translation>entre en %1</translation>
+    </message>
+    <message>
+        <source>enters house %1</source>
+        <translation>entre en maison %1</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::BiWheel</name>
+    <message>
+        <source>Bi-wheel</source>
+        <translation>Double roue</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ChartWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Enregistrer &amp;sous</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>Enregistrer en &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>&amp;Exporter le thème en texte</translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF…</source>
+        <translation>Exporter en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barre d’&amp;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Precise Positions</source>
+        <translation>Positions &amp;précises</translation>
+    </message>
+    <message>
+        <source>&amp;House System</source>
+        <translation>&amp;Système de maisons</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Lines</source>
+        <translation>&amp;Lignes d’aspect</translation>
+    </message>
+    <message>
+        <source>Aspect &amp;Orbs…</source>
+        <translation>Orbes des &amp;aspects…</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajuster à la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Thème</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site Web</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::NatalWheel</name>
+    <message>
+        <source>Natal wheel</source>
+        <translation>Roue du thème natal</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::ReportWindow</name>
+    <message>
+        <source>Interpretation by signs</source>
+        <translation>Interprétation par signe</translation>
+    </message>
+    <message>
+        <source>Folder of the last saved image</source>
+        <translation>Dossier de la dernière image enregistrée</translation>
+    </message>
+    <message>
+        <source>Name of the last saved image</source>
+        <translation>Nom de la dernière image enregistrée</translation>
+    </message>
+    <message>
+        <source>Pattern by degrees</source>
+        <translation>Configuration par degrés</translation>
+    </message>
+    <message>
+        <source>Aspect grid</source>
+        <translation>Grille des aspects</translation>
+    </message>
+    <message>
+        <source>&amp;Signs</source>
+        <translation>&amp;Signes</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Degrés</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspects</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::SecondChartWindow</name>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Second Chart</source>
+        <translation>Second thème</translation>
+    </message>
+    <message>
+        <source>&amp;Transits</source>
+        <translation>&amp;Transits</translation>
+    </message>
+    <message>
+        <source>Secondary &amp;Progressions</source>
+        <translation>&amp;Progressions secondaires</translation>
+    </message>
+    <message>
+        <source>Solar &amp;Arc Directions</source>
+        <translation>Directions par &amp;arc solaire</translation>
+    </message>
+    <message>
+        <source>Step &amp;Forward</source>
+        <translation>A&amp;vancer d’un pas</translation>
+    </message>
+    <message>
+        <source>Step &amp;Back</source>
+        <translation>&amp;Reculer d’un pas</translation>
+    </message>
+    <message>
+        <source>Step by &amp;%1</source>
+        <translation>Pas&#xa0;: &amp;%1</translation>
+    </message>
+    <message>
+        <source>Second Chart &amp;Orbs…</source>
+        <translation>&amp;Orbes du second thème…</translation>
+    </message>
+    <message>
+        <source>Step &amp;Unit</source>
+        <translation>&amp;Unité de pas</translation>
+    </message>
+    <message>
+        <source>&amp;Moment (UT):</source>
+        <translation>&amp;Moment (TU)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Reculer d’un pas</translation>
+    </message>
+    <message>
+        <source>Step back (Alt+Left)</source>
+        <translation>Reculer d’un pas (Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>Step unit</source>
+        <translation>Unité de pas</translation>
+    </message>
+    <message>
+        <source>The step: Alt+1 hour, Alt+2 day, Alt+3 week, Alt+4 month, Alt+5 year</source>
+        <translation>Le pas&#xa0;: Alt+1 heure, Alt+2 jour, Alt+3 semaine, Alt+4 mois, Alt+5 année</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Avancer d’un pas</translation>
+    </message>
+    <message>
+        <source>Step forward (Alt+Right)</source>
+        <translation>Avancer d’un pas (Alt+Droite)</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Latitude&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, north positive</source>
+        <translation>Lieu des transits&#xa0;: degrés, nord positif</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>Lo&amp;ngitude&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Where transits are cast: degrees, east positive</source>
+        <translation>Lieu des transits&#xa0;: degrés, est positif</translation>
+    </message>
+    <message>
+        <source>O&amp;rbs…</source>
+        <translation>O&amp;rbes…</translation>
+    </message>
+    <message>
+        <source>Aspects between the second chart and the natal chart</source>
+        <translation>Aspects entre le second thème et le thème natal</translation>
+    </message>
+    <message>
+        <source>Second chart</source>
+        <translation>Second thème</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>Natal</source>
+        <translation>Natal</translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation>Orbe</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Coming transit events</source>
+        <translation>Prochains événements de transit</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Heure locale</translation>
+    </message>
+    <message>
+        <source>Universal time</source>
+        <translation>Temps universel</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Astre</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Double-click an event to move the transits to its moment</source>
+        <translation>Double-cliquez sur un événement pour amener les transits à son moment</translation>
+    </message>
+    <message>
+        <source>&amp;Aspects</source>
+        <translation>&amp;Aspects</translation>
+    </message>
+    <message>
+        <source>Transit &amp;Events</source>
+        <translation>É&amp;vénements de transit</translation>
+    </message>
+    <message>
+        <source>Alt+Right and Alt+Left step forward and back; Alt+1 to Alt+5 step by an hour, a day, a week, a month or a year. Point at an outer glyph for its name.</source>
+        <translation>Alt+Droite et Alt+Gauche avancent et reculent d’un pas&#xa0;; Alt+1 à Alt+5 règlent le pas sur une heure, un jour, une semaine, un mois ou une année. Pointez un symbole extérieur pour voir son nom.</translation>
+    </message>
+    <message>
+        <source>Transits for %1</source>
+        <translation>Transits pour %1</translation>
+    </message>
+    <message>
+        <source>Secondary Progressions for %1</source>
+        <translation>Progressions secondaires pour %1</translation>
+    </message>
+    <message>
+        <source>Solar Arc Directions for %1</source>
+        <translation>Directions par arc solaire pour %1</translation>
+    </message>
+    <message>
+        <source>Synastry: %1 and %2</source>
+        <translation>Synastrie&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 UT (local time %2), at %3</source>
+        <translation>%1 TU (heure locale %2), à %3</translation>
+    </message>
+    <message>
+        <source>To %1 UT: progressed moment %2 UT, midheaven moved %3 in right ascension</source>
+        <translation>Au %1 TU&#xa0;: moment progressé %2 TU, MC avancé de %3 en ascension droite</translation>
+    </message>
+    <message>
+        <source>To %1 UT: solar arc %2%3</source>
+        <translation>Au %1 TU&#xa0;: arc solaire %2%3</translation>
+    </message>
+    <message>
+        <source>%1 born %2 UT</source>
+        <translation>%1, né(e) le %2 TU</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2</source>
+        <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>natal %1</source>
+        <translation>%1 natal</translation>
+    </message>
+    <message>
+        <source>Natal chart: %1. %2: %3</source>
+        <translation>Thème natal&#xa0;: %1. %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>appliquant</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>séparant</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Ingress</source>
+        <translation>Ingrès</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4, orb %5, %6</source>
+        <translation>%1 %2 %3 %4, orbe %5, %6</translation>
+    </message>
+</context>
+</TS>
