@@ -663,6 +663,10 @@ void BirthForm::changeEvent(QEvent *event) {
         colourZoneNotice();
     if (event->type() == QEvent::LanguageChange && m_zoneNotice != nullptr) {
         retranslate();
+        // Laid out for the new texts first, so that the notice said again is measured at
+        // the zone list's new width.
+        if (isVisible())
+            neededHeight();
         emit languageChanged();
     }
 }
