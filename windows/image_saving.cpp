@@ -21,6 +21,10 @@ constexpr int kLastCopyNumber = 999; // numbered variants run from _001 to _999
 
 const QString kJpegExtension = QStringLiteral(".jpg");
 
+QString Translated(const char *text) {
+    return QCoreApplication::translate("ImageSaving", text);
+}
+
 // The image as JPEG bytes at the highest quality; empty, with `reason` set, on failure.
 QByteArray EncodeJpeg(const QImage &image, QString &reason) {
     QByteArray bytes;
@@ -45,9 +49,8 @@ QString NumberedName(const QString &file, int copy) {
 void ShowTooManyCopies(const QString &file, const ImageSaving &saving) {
     if (saving.dialogs != nullptr) {
         saving.dialogs->showMessage(
-            saving.parent, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file,
-            QStringLiteral("There are too many Copies of this file  ") + file,
-            MessageIcon::Critical);
+            saving.parent, Translated(" UNABLE  TO  CREATE  NEW  FILE") + file,
+            Translated("There are too many Copies of this file  ") + file, MessageIcon::Critical);
     }
 }
 
@@ -87,6 +90,10 @@ QString FileNameOf(const QString &path) {
 
 } // namespace
 
+QString JpegFilter() {
+    return Translated("JPEG Image (*.jpg)") + QStringLiteral("|*.jpg");
+}
+
 QDateTime SystemLocalTime() {
     return QDateTime::currentDateTime();
 }
@@ -99,7 +106,7 @@ SavedImage SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
         return {};
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.filter = kJpegFilter;
+    request.filter = JpegFilter();
     request.defaultSuffix = kJpegSuffix;
     // No overwrite question: the name is numbered instead of replacing a file.
     request.confirmOverwrite = false;
@@ -149,7 +156,7 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
         return target; // empty when every numbered name was taken
     if (saving.dialogs != nullptr) {
         saving.dialogs->showMessage(saving.parent, kProgramTitle,
-                                    QStringLiteral("The image could not be saved as %1.\n\n%2")
+                                    Translated("The image could not be saved as %1.\n\n%2")
                                         .arg(QDir::toNativeSeparators(target), reason),
                                     MessageIcon::Error);
     }
@@ -157,7 +164,7 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
 }
 
 QString ImageSavedNotice(const QString &chosen, const QString &written) {
-    QString notice = QStringLiteral("Saved ") + QDir::toNativeSeparators(written);
+    QString notice = Translated("Saved %1").arg(QDir::toNativeSeparators(written));
     if (FileNameOf(chosen).isEmpty())
         return notice; // a name made from the date: nothing was chosen to differ from
     QString intended = FileNameOf(ImageNameFor(chosen));
@@ -165,9 +172,9 @@ QString ImageSavedNotice(const QString &chosen, const QString &written) {
         intended += kJpegExtension;
     // The extension's letter case is the dialog's doing (it adds "JPG"), not a change.
     if (intended.compare(FileNameOf(chosen), Qt::CaseInsensitive) != 0)
-        notice += QStringLiteral(" instead of ") + FileNameOf(chosen);
+        notice = Translated("%1 instead of %2").arg(notice, FileNameOf(chosen));
     if (FileNameOf(written) != intended)
-        notice += QStringLiteral(" (%1 already exists)").arg(intended);
+        notice = Translated("%1 (%2 already exists)").arg(notice, intended);
     return notice;
 }
 
