@@ -559,9 +559,11 @@ QWidget *ChartWindow::buildButtonBand() {
         button->setAutoDefault(true);
         return button;
     };
-    m_saveJpeg = makeButton("cmdSaveAsJPEG", tr("Save As &JPEG"), kWideButtonWidth);
-    m_back = makeButton("cmdBack", tr("&Back"), kButtonWidth);
-    m_exit = makeButton("cmdExit", tr("E&xit"), kButtonWidth);
+    // The buttons' access keys share the window with the menu bar's and the report's tabs,
+    // so they are translated apart from the File menu's entries of the same name.
+    m_saveJpeg = makeButton("cmdSaveAsJPEG", tr("Save As &JPEG", "button"), kWideButtonWidth);
+    m_back = makeButton("cmdBack", tr("&Back", "button"), kButtonWidth);
+    m_exit = makeButton("cmdExit", tr("E&xit", "button"), kButtonWidth);
     connect(m_saveJpeg, &QPushButton::clicked, this, &ChartWindow::saveChartAsJpeg);
     connect(m_back, &QPushButton::clicked, this, [this] { leaveWith(m_commands.back); });
     connect(m_exit, &QPushButton::clicked, this, &ChartWindow::exitProgram);

@@ -21,10 +21,6 @@ constexpr int kLastCopyNumber = 999; // numbered variants run from _001 to _999
 
 const QString kJpegExtension = QStringLiteral(".jpg");
 
-QString Translated(const char *text) {
-    return QCoreApplication::translate("ImageSaving", text);
-}
-
 // The image as JPEG bytes at the highest quality; empty, with `reason` set, on failure.
 QByteArray EncodeJpeg(const QImage &image, QString &reason) {
     QByteArray bytes;
@@ -49,8 +45,11 @@ QString NumberedName(const QString &file, int copy) {
 void ShowTooManyCopies(const QString &file, const ImageSaving &saving) {
     if (saving.dialogs != nullptr) {
         saving.dialogs->showMessage(
-            saving.parent, Translated(" UNABLE  TO  CREATE  NEW  FILE") + file,
-            Translated("There are too many Copies of this file  ") + file, MessageIcon::Critical);
+            saving.parent,
+            QCoreApplication::translate("ImageSaving", " UNABLE  TO  CREATE  NEW  FILE") + file,
+            QCoreApplication::translate("ImageSaving", "There are too many Copies of this file  ") +
+                file,
+            MessageIcon::Critical);
     }
 }
 
@@ -91,7 +90,8 @@ QString FileNameOf(const QString &path) {
 } // namespace
 
 QString JpegFilter() {
-    return Translated("JPEG Image (*.jpg)") + QStringLiteral("|*.jpg");
+    return QCoreApplication::translate("ImageSaving", "JPEG Image (*.jpg)") +
+           QStringLiteral("|*.jpg");
 }
 
 QDateTime SystemLocalTime() {
@@ -155,16 +155,18 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
     if (reason.isEmpty())
         return target; // empty when every numbered name was taken
     if (saving.dialogs != nullptr) {
-        saving.dialogs->showMessage(saving.parent, kProgramTitle,
-                                    Translated("The image could not be saved as %1.\n\n%2")
-                                        .arg(QDir::toNativeSeparators(target), reason),
-                                    MessageIcon::Error);
+        saving.dialogs->showMessage(
+            saving.parent, kProgramTitle,
+            QCoreApplication::translate("ImageSaving", "The image could not be saved as %1.\n\n%2")
+                .arg(QDir::toNativeSeparators(target), reason),
+            MessageIcon::Error);
     }
     return {};
 }
 
 QString ImageSavedNotice(const QString &chosen, const QString &written) {
-    QString notice = Translated("Saved %1").arg(QDir::toNativeSeparators(written));
+    QString notice = QCoreApplication::translate("ImageSaving", "Saved %1")
+                         .arg(QDir::toNativeSeparators(written));
     if (FileNameOf(chosen).isEmpty())
         return notice; // a name made from the date: nothing was chosen to differ from
     QString intended = FileNameOf(ImageNameFor(chosen));
@@ -172,9 +174,11 @@ QString ImageSavedNotice(const QString &chosen, const QString &written) {
         intended += kJpegExtension;
     // The extension's letter case is the dialog's doing (it adds "JPG"), not a change.
     if (intended.compare(FileNameOf(chosen), Qt::CaseInsensitive) != 0)
-        notice = Translated("%1 instead of %2").arg(notice, FileNameOf(chosen));
+        notice = QCoreApplication::translate("ImageSaving", "%1 instead of %2")
+                     .arg(notice, FileNameOf(chosen));
     if (FileNameOf(written) != intended)
-        notice = Translated("%1 (%2 already exists)").arg(notice, intended);
+        notice = QCoreApplication::translate("ImageSaving", "%1 (%2 already exists)")
+                     .arg(notice, intended);
     return notice;
 }
 

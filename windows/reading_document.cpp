@@ -40,10 +40,6 @@ constexpr qreal kPdfMarginMillimetres = 15.0;
 constexpr int kPdfResolution = 600;        // dots per inch of the PDF's coordinates
 constexpr qreal kNoLigatureSpacing = 0.02; // device pixels, too little to see
 
-QString Translated(const char *text) {
-    return QCoreApplication::translate("ReadingDocument", text);
-}
-
 // The height of `lines` lines of body text.
 qreal BodyLines(PageWriter &writer, int lines) {
     return lines * QFontMetricsF(writer.font(kBodyPoints), writer.painter().device()).lineSpacing();
@@ -105,7 +101,8 @@ void PageWriter::writeFooter() {
     m_painter.setPen(kRuleGrey.darker(150));
     const QRectF foot(m_body.left(), m_body.bottom() + points(kFooterPoints), m_body.width(),
                       points(kFooterPoints) * 1.5);
-    m_painter.drawText(foot, Qt::AlignHCenter | Qt::AlignTop, Translated("Page %1").arg(m_page));
+    m_painter.drawText(foot, Qt::AlignHCenter | Qt::AlignTop,
+                       QCoreApplication::translate("ReadingDocument", "Page %1").arg(m_page));
     m_painter.restore();
 }
 
@@ -226,14 +223,16 @@ void PageWriter::writeRuns(const QList<ReportTextRun> &runs, const QFont &font) 
 void WriteHeadingSection(PageWriter &writer, const ReadingSheet &sheet) {
     writer.writeText(QStringLiteral("QM Starloom"), writer.font(kHeadingPoints, true),
                      kHeadingNavy);
-    writer.writeText(Translated("Natal chart of %1").arg(sheet.name),
-                     writer.font(kSubheadingPoints + 1, true), kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Natal chart of %1").arg(sheet.name),
+        writer.font(kSubheadingPoints + 1, true), kBodyText);
     writer.skip(writer.points(kSectionGapPoints));
 }
 
 // Two columns, each line wrapped within its column.
 void WriteDetailsSection(PageWriter &writer, const ReadingSheet &sheet) {
-    WriteSectionTitle(writer, Translated("Personal Information"));
+    WriteSectionTitle(writer,
+                      QCoreApplication::translate("ReadingDocument", "Personal Information"));
     QPainter &p = writer.painter();
     const QFont font = writer.font(kBodyPoints);
     const qreal gap = writer.points(12);
@@ -270,7 +269,8 @@ void WriteWheelSection(PageWriter &writer, const ReadingSheet &sheet) {
 }
 
 void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
-    WriteSectionTitle(writer, Translated("Planetary Positions"));
+    WriteSectionTitle(writer,
+                      QCoreApplication::translate("ReadingDocument", "Planetary Positions"));
     QPainter &p = writer.painter();
     const QFont font = writer.font(kBodyPoints);
     const QFontMetricsF metrics(font, p.device());
@@ -289,8 +289,12 @@ void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
 
 void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
     const QFont font = writer.font(kBodyPoints);
-    writer.writeText(Translated("Ascendant sign: %1").arg(sheet.ascendantSign), font, kBodyText);
-    writer.writeText(Translated("Moon sign: %1").arg(sheet.moonSign), font, kBodyText);
+    writer.writeText(QCoreApplication::translate("ReadingDocument", "Ascendant sign: %1")
+                         .arg(sheet.ascendantSign),
+                     font, kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Moon sign: %1").arg(sheet.moonSign), font,
+        kBodyText);
     if (!sheet.houses.isEmpty())
         writer.writeText(sheet.houses, font, kBodyText);
     for (const QString &note : sheet.notes)
@@ -301,7 +305,8 @@ void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
 void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet) {
     // The title stays with the first pattern's name, its "Pattern" heading and the first
     // two lines under them.
-    WriteSectionTitle(writer, Translated("Interpretation"), BodyLines(writer, 4));
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Interpretation"),
+                      BodyLines(writer, 4));
     writer.writeRuns(sheet.interpretation, writer.font(kBodyPoints));
 }
 
@@ -313,19 +318,23 @@ void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
     const QFont body = writer.font(kBodyPoints);
     const QFont bold = writer.font(kBodyPoints, true);
     // The heading stays with the pattern's name and the sentence on it.
-    WriteSectionTitle(writer, Translated("Pattern by Degrees"),
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Pattern by Degrees"),
                       QFontMetricsF(bold, writer.painter().device()).lineSpacing() +
                           WrappedHeight(writer.painter(), shape.patternText, body, writer.width()));
     writer.writeText(shape.pattern, bold, kHeadingNavy);
     writer.writeText(shape.patternText, body, kBodyText);
-    const QString leading = shape.leading.size() > 1 ? Translated("Leading Planets: %1")
-                                                     : Translated("Leading Planet: %1");
+    const QString leading =
+        shape.leading.size() > 1
+            ? QCoreApplication::translate("ReadingDocument", "Leading Planets: %1")
+            : QCoreApplication::translate("ReadingDocument", "Leading Planet: %1");
     writer.writeText(leading.arg(shape.leadingNames.isEmpty()
-                                     ? Translated("none")
+                                     ? QCoreApplication::translate("ReadingDocument", "none")
                                      : QStringList(shape.leadingNames).join(QStringLiteral(", "))),
                      bold, kBodyText);
     writer.writeText(shape.sentence, body, kBodyText);
-    writer.writeText(Translated("Empty Arc: %1").arg(shape.emptyArc), body, kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Empty Arc: %1").arg(shape.emptyArc), body,
+        kBodyText);
     writer.skip(writer.points(kSectionGapPoints));
 }
 
@@ -333,7 +342,7 @@ void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
 void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
     if (sheet.aspects.empty())
         return;
-    WriteSectionTitle(writer, Translated("Aspects"));
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Aspects"));
     // As wide as the wheel, or wider where the orbs at the body text's size need it.
     const QFont orbs = writer.font(kBodyPoints);
     QPainter &p = writer.painter();
@@ -373,10 +382,12 @@ void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet) {
                             top + titleHeight + momentHeight, side, side);
         PaintNatalWheel(p, target, second.wheel);
         writer.skip(writer.points(kSectionGapPoints));
-        WriteSectionTitle(writer, Translated("Aspects Between the Charts"));
+        WriteSectionTitle(
+            writer, QCoreApplication::translate("ReadingDocument", "Aspects Between the Charts"));
         if (second.aspects.isEmpty())
-            writer.writeText(Translated("No aspects within the orbs."), writer.font(kBodyPoints),
-                             kBodyText);
+            writer.writeText(
+                QCoreApplication::translate("ReadingDocument", "No aspects within the orbs."),
+                writer.font(kBodyPoints), kBodyText);
         for (const QString &line : second.aspects)
             writer.writeText(line, writer.font(kBodyPoints), kBodyText);
         writer.skip(writer.points(kSectionGapPoints));
@@ -392,16 +403,20 @@ std::vector<DocumentSection> ReadingSections() {
 Status WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet) {
     QPainter painter;
     if (!painter.begin(&device))
-        return Failure(StatusCode::WriteFailed, {},
-                       Translated("The document could not be started.").toStdString());
+        return Failure(
+            StatusCode::WriteFailed, {},
+            QCoreApplication::translate("ReadingDocument", "The document could not be started.")
+                .toStdString());
     painter.setRenderHint(QPainter::Antialiasing);
     PageWriter writer(painter, device);
     for (const DocumentSection &section : ReadingSections())
         section(writer, sheet);
     const bool ok = writer.ok();
     if (!painter.end() || !ok)
-        return Failure(StatusCode::WriteFailed, {},
-                       Translated("The document could not be completed.").toStdString());
+        return Failure(
+            StatusCode::WriteFailed, {},
+            QCoreApplication::translate("ReadingDocument", "The document could not be completed.")
+                .toStdString());
     return Success();
 }
 

@@ -81,18 +81,16 @@ QString ZodiacPosition(double longitude) {
         .arg(Latin(kSignFullNames[sign]));
 }
 
-QString Translated(const char *text, const char *comment = nullptr) {
-    return QCoreApplication::translate("starloom::SecondChartWindow", text, comment);
-}
-
 // A moment to the minute, in the order and with the marks of the chosen language.
 QString MinuteFormat() {
-    return Translated("yyyy-MM-dd HH:mm", "The form of a date and time, as QDateTime writes it");
+    return QCoreApplication::translate("starloom::SecondChartWindow", "yyyy-MM-dd HH:mm",
+                                       "The form of a date and time, as QDateTime writes it");
 }
 
 QString UniversalText(double utDays) {
     const CivilDateTime t = NearestMinute(utDays);
-    return Translated("%1-%2-%3 %4:%5", "A date and time: year, month, day, hour, minute")
+    return QCoreApplication::translate("starloom::SecondChartWindow", "%1-%2-%3 %4:%5",
+                                       "A date and time: year, month, day, hour, minute")
         .arg(t.year, 4, 10, QLatin1Char('0'))
         .arg(t.month, 2, 10, QLatin1Char('0'))
         .arg(t.day, 2, 10, QLatin1Char('0'))
@@ -108,8 +106,11 @@ QString LocalText(double utDays) {
 // "51°30'N 0°07'W"
 QString PlaceText(double east, double north) {
     return DegreesMinutes(north) +
-           (north < 0 ? Translated("S", "south") : Translated("N", "north")) + QLatin1Char(' ') +
-           DegreesMinutes(east) + (east < 0 ? Translated("W", "west") : Translated("E", "east"));
+           (north < 0 ? QCoreApplication::translate("starloom::SecondChartWindow", "S", "south")
+                      : QCoreApplication::translate("starloom::SecondChartWindow", "N", "north")) +
+           QLatin1Char(' ') + DegreesMinutes(east) +
+           (east < 0 ? QCoreApplication::translate("starloom::SecondChartWindow", "W", "west")
+                     : QCoreApplication::translate("starloom::SecondChartWindow", "E", "east"));
 }
 
 QString WhoseOf(SecondChartKind kind, const QString &otherName) {
