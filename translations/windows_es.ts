@@ -539,7 +539,7 @@ Do you want to save the reading as a PDF file instead?</source>
     </message>
     <message>
         <source>Date of Birth: %1</source>
-        <translation>Fecha de nacimiento: %1</translation>
+        <translation>Nacimiento: %1</translation>
     </message>
     <message>
         <source>Time of Birth: %1</source>

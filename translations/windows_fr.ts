@@ -539,7 +539,7 @@ Voulez-vous plutôt enregistrer l&apos;interprétation dans un fichier PDF&#xa0;
     </message>
     <message>
         <source>Date of Birth: %1</source>
-        <translation>Date de naissance&#xa0;: %1</translation>
+        <translation>Naissance&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time of Birth: %1</source>

@@ -539,7 +539,7 @@ Deseja salvar a interpretação como arquivo PDF?</translation>
     </message>
     <message>
         <source>Date of Birth: %1</source>
-        <translation>Data de nascimento: %1</translation>
+        <translation>Nascimento: %1</translation>
     </message>
     <message>
         <source>Time of Birth: %1</source>

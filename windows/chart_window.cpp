@@ -803,6 +803,13 @@ void ChartWindow::applyResizingRule() {
     }
 }
 
+int ChartWindow::bandOuterWidth() const {
+    const int buttons = WidthTwips(m_saveJpeg, kWideButtonWidth) +
+                        WidthTwips(m_back, kButtonWidth) + WidthTwips(m_exit, kButtonWidth);
+    return TwipsToPixels(kLinkLeft + kRightMargin + 3 * kButtonGap + buttons) +
+           static_cast<const BandLink *>(m_link)->naturalWidth();
+}
+
 // The opening size and place: as the user left it last time when that still fits the
 // screen; otherwise large enough for the whole report window with its frame and bands,
 // centred on the screen; maximised, with scroll bars, where the screen is smaller.
@@ -834,16 +841,19 @@ void ChartWindow::placeOnScreen() {
     // Fit to Window follows the window; the opening size is that of the design scale.
     const QSize scaling =
         fitsToWindow() ? QSize(kReportWidth, kReportHeight) - m_report->size() : QSize(0, 0);
-    const QSize wanted = (sizeHint() + scaling).expandedTo(QSize(m_report->width(), 0));
+    QMargins frame = kFrameEstimate;
+    if (windowHandle() != nullptr && isVisible())
+        frame = windowHandle()->frameMargins();
+    // Wide enough for the report window, and for the bottom band where a language's longer
+    // captions need more (the frame, still unknown, left as room to spare).
+    const int least = qMax(m_report->width(), bandOuterWidth());
+    const QSize wanted = (sizeHint() + scaling).expandedTo(QSize(least, 0));
     resize(wanted);
     m_openingSize = wanted;
     const QScreen *screen = this->screen();
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    QMargins frame = kFrameEstimate;
-    if (windowHandle() != nullptr && isVisible())
-        frame = windowHandle()->frameMargins();
     const QSize outer = wanted.grownBy(frame);
     if (outer.width() > available.width() || outer.height() > available.height()) {
         setWindowState(windowState() | Qt::WindowMaximized);

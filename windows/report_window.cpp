@@ -28,8 +28,10 @@ constexpr int kNameColumnLeft = 120;   // twips inside the positions frame
 constexpr int kNameColumnWidth = 1500; // twips
 constexpr int kValueColumnLeft = 1620; // twips
 constexpr int kValueColumnWidth = 1600;
-constexpr int kHouseColumnLeft = 2640; // twips
-constexpr int kHouseColumnWidth = 540;
+// The house column's right edge is the design's; it reaches left over the value column's
+// unused end, so that a longer language's house mark has room beside the position.
+constexpr int kHouseColumnLeft = 2400; // twips
+constexpr int kHouseColumnWidth = 780;
 constexpr int kRowHeight = 285;   // twips
 constexpr int kFirstRowTop = 300; // twips
 // Twips from one row's top to the next: fourteen rows (the ten bodies, the ascendant,
@@ -41,6 +43,8 @@ constexpr int kHiddenRowPitch = 327; // twips
 constexpr qreal kTabFontPoints = 7.0; // the interpretation frame's tabs
 constexpr int kTabRightMargin = 3;    // pixels between the tabs and the frame's right edge
 constexpr int kTabSlack = 3;          // pixels
+// Pixels on each side of a tab's caption: the design's, and closer where a language needs.
+constexpr int kTabPaddings[] = {4, 2, 1};
 
 constexpr int kDetailHeight = 195; // twips, one line
 constexpr int kLeftDetailLeft = 120;
@@ -106,6 +110,16 @@ QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, cons
     return label;
 }
 
+// Where a frame draws a part of itself: its title, or the room inside its border.
+QRect FramePart(const QGroupBox *frame, QStyle::SubControl part) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, part, frame);
+}
+
 QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, const QRect &rect) {
     auto *frame = new QGroupBox(title, parent);
     frame->setObjectName(name);
@@ -167,8 +181,10 @@ void ReportWindow::createCaptureHolder() {
 }
 
 void ReportWindow::createInterpretationFrame() {
-    auto *interpretation =
-        AddFrame(this, QStringLiteral("Frame2"), tr("Interpretation"), TwipsRect(0, 0, 3350, 3915));
+    m_interpretationTitle = tr("Interpretation");
+    auto *interpretation = AddFrame(this, QStringLiteral("Frame2"), m_interpretationTitle,
+                                    TwipsRect(0, 0, 3350, 3915));
+    m_interpretation = interpretation;
     m_text = new QTextEdit(interpretation);
     m_text->setObjectName(QStringLiteral("RTB"));
     m_text->setAccessibleName(tr("Interpretation by signs"));
@@ -244,15 +260,7 @@ void ReportWindow::createPersonalFrame() {
         {"lblUniversal", kUniversalLine, kLeftDetailLeft, kWideDetailWidth, 5},
     };
     // The lines start inside the frame's border with a little room, never on it.
-    QStyleOptionGroupBox box;
-    box.initFrom(personal);
-    box.text = personal->title();
-    box.lineWidth = 1;
-    box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const int contentsTop =
-        personal->style()
-            ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, personal)
-            .top();
+    const int contentsTop = FramePart(personal, QStyle::SC_GroupBoxContents).top();
     constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
     const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(kFirstDetailTop));
     for (const auto &detail : details) {
@@ -509,23 +517,40 @@ void ReportWindow::placeInterpretationTabs(qreal factor) {
     const QColor edge = light ? QColor(0xa8, 0xaa, 0xbb) : Blend(base, Qt::white, 0.35);
     const QColor text = ReadableOn(QColor(0x50, 0x50, 0x60), {face}, kTextContrast);
     const QColor chosen = ReadableOn(QColor(0x00, 0x00, 0x80), {base}, kTextContrast);
-    m_tabs->setStyleSheet(
-        QStringLiteral(
-            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: %5;"
-            " background: %6; border: 1px solid %7; border-bottom: none;"
-            " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
-            "QTabBar::tab:selected { color: %8; background: %9; }")
-            .arg(px(4))
-            .arg(px(13))
-            .arg(px(2))
-            .arg(px(3))
-            .arg(text.name(), face.name(), edge.name(), chosen.name(),
-                 light ? QStringLiteral("white") : base.name()));
-    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
-    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
-    const int width = m_tabs->sizeHint().width() + px(kTabSlack);
-    m_tabs->setGeometry(m_tabs->parentWidget()->width() - width - px(kTabRightMargin), 0, width,
-                        m_text->y());
+    m_interpretation->setTitle(m_interpretationTitle);
+    m_interpretation->setToolTip(QString());
+    // Where the frame's title and the tabs (in a longer language) do not both fit on the
+    // title line, the tabs close up round their captions first.
+    for (const int padding : kTabPaddings) {
+        m_tabs->setStyleSheet(
+            QStringLiteral(
+                "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: %5;"
+                " background: %6; border: 1px solid %7; border-bottom: none;"
+                " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
+                "QTabBar::tab:selected { color: %8; background: %9; }")
+                .arg(px(padding))
+                .arg(px(13))
+                .arg(px(2))
+                .arg(px(3))
+                .arg(text.name(), face.name(), edge.name(), chosen.name(),
+                     light ? QStringLiteral("white") : base.name()));
+        m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+        // A few pixels more than the tabs need: the last tab's frame is drawn on its right
+        // edge.
+        const int width = m_tabs->sizeHint().width() + px(kTabSlack);
+        m_tabs->setGeometry(m_interpretation->width() - width - px(kTabRightMargin), 0, width,
+                            m_text->y());
+        if (FramePart(m_interpretation, QStyle::SC_GroupBoxLabel).right() + px(kTabSlack) <
+            m_tabs->x())
+            return;
+    }
+    // Then the title gives way, cut with an ellipsis and whole in its tool tip.
+    const QRect title = FramePart(m_interpretation, QStyle::SC_GroupBoxLabel);
+    const QFontMetrics metrics = m_interpretation->fontMetrics();
+    const int room = m_tabs->x() - px(kTabSlack) - title.left() -
+                     (title.width() - metrics.horizontalAdvance(m_interpretationTitle));
+    m_interpretation->setTitle(metrics.elidedText(m_interpretationTitle, Qt::ElideRight, room));
+    m_interpretation->setToolTip(m_interpretationTitle);
 }
 
 void ReportWindow::showInterpretationTab(int tab) {
