@@ -281,6 +281,88 @@
         <source>The document could not be completed.</source>
         <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
     </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Region: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Land: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Weltzeit: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Häuser: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Geburtsdatum: %2. %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Geburtszeit: %1 Std. %2 Min. Ortszeit</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Breite: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Haus %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Positionen: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>präzise, auf JPL-Grundlage</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>Standardformeln</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 Grad, von %2 bis %3</translation>
+    </message>
 </context>
 <context>
     <name>starloom::AspectOrbsDialog</name>

@@ -281,6 +281,88 @@
         <source>The document could not be completed.</source>
         <translation>No se pudo completar el documento.</translation>
     </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Ciudad: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Estado: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>País: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zona horaria: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tiempo universal: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Casas: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Fecha de nacimiento: %2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Hora de nacimiento: %1 h %2 min, hora local</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitud: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitud: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Posiciones: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>precisas, basadas en JPL</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>fórmulas estándar</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 grados, de %2 a %3</translation>
+    </message>
 </context>
 <context>
     <name>starloom::AspectOrbsDialog</name>

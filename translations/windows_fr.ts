@@ -281,6 +281,88 @@
         <source>The document could not be completed.</source>
         <translation>Le document n&apos;a pas pu être terminé.</translation>
     </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Ville&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Région&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Pays&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuseau horaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Temps universel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Maisons&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Date de naissance&#xa0;: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Heure de naissance&#xa0;: %1 h %2 min, heure locale</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitude&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitude&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Maison %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Positions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>précises, d&apos;après le JPL</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>formules standard</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 degrés, de %2 à %3</translation>
+    </message>
 </context>
 <context>
     <name>starloom::AspectOrbsDialog</name>

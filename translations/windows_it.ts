@@ -281,6 +281,88 @@
         <source>The document could not be completed.</source>
         <translation>Impossibile completare il documento.</translation>
     </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Città: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Regione: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Paese: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso orario: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tempo universale: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Data di nascita: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Ora di nascita: %1 h %2 min, ora locale</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitudine: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitudine: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Posizioni: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>precise, basate sul JPL</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>formule standard</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 gradi, da %2 a %3</translation>
+    </message>
 </context>
 <context>
     <name>starloom::AspectOrbsDialog</name>

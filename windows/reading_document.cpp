@@ -70,6 +70,75 @@ qreal WrappedHeight(QPainter &painter, const QString &text, const QFont &font, q
 
 } // namespace
 
+QString SheetLine(SheetCaption caption, const QString &value) {
+    static const char *const captions[] = {
+        QT_TRANSLATE_NOOP("ReadingDocument", "Name: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "City: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "State: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Country: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Time zone: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Universal time: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Houses: %1")};
+    return QCoreApplication::translate("ReadingDocument", captions[static_cast<int>(caption)])
+        .arg(value);
+}
+
+QString SheetDate(const QString &month, int day, int year) {
+    //: The date of birth: the month's name, the day and the year.
+    return QCoreApplication::translate("ReadingDocument", "Date of Birth: %1 %2, %3")
+        .arg(month)
+        .arg(day)
+        .arg(year);
+}
+
+QString SheetTime(int hour, int minute) {
+    return QCoreApplication::translate("ReadingDocument",
+                                       "Time of Birth: %1 Hour %2 Minute local time")
+        .arg(hour)
+        .arg(minute);
+}
+
+namespace {
+
+// Degrees and minutes with the direction's letter, as an atlas writes them: 28° 36' N.
+QString SheetAngle(int degrees, int minutes, SheetDirection direction) {
+    static const char *const letters[] = {
+        QT_TRANSLATE_NOOP("ReadingDocument", "N"), QT_TRANSLATE_NOOP("ReadingDocument", "S"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "E"), QT_TRANSLATE_NOOP("ReadingDocument", "W")};
+    return QStringLiteral("%1\u00B0 %2' %3")
+        .arg(degrees)
+        .arg(minutes)
+        .arg(QCoreApplication::translate("ReadingDocument", letters[static_cast<int>(direction)]));
+}
+
+} // namespace
+
+QString SheetLatitude(int degrees, int minutes, SheetDirection direction) {
+    return QCoreApplication::translate("ReadingDocument", "Latitude: %1")
+        .arg(SheetAngle(degrees, minutes, direction));
+}
+
+QString SheetLongitude(int degrees, int minutes, SheetDirection direction) {
+    return QCoreApplication::translate("ReadingDocument", "Longitude: %1")
+        .arg(SheetAngle(degrees, minutes, direction));
+}
+
+QString SheetHouse(int house) {
+    return QCoreApplication::translate("ReadingDocument", "House %1").arg(house);
+}
+
+QString SheetPositions(bool precise) {
+    return QCoreApplication::translate("ReadingDocument", "Positions: %1")
+        .arg(precise ? QCoreApplication::translate("ReadingDocument", "precise, JPL-based")
+                     : QCoreApplication::translate("ReadingDocument", "standard formulas"));
+}
+
+QString SheetEmptyArc(double degrees, const QString &from, const QString &to) {
+    //: The empty arc of a chart: its size in degrees and the positions it runs between.
+    return QCoreApplication::translate("ReadingDocument", "%1 degrees, from %2 to %3")
+        .arg(QLocale().toString(degrees, 'f', 1), from, to);
+}
+
 PageWriter::PageWriter(QPainter &painter, QPagedPaintDevice &device)
     : m_painter(painter), m_device(device) {
     // The painter's origin is the top-left corner of the area inside the margins.
