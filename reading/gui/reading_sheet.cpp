@@ -4,7 +4,6 @@
 #include "engine/zodiac.h"
 #include "reading/atlas.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 namespace starloom {
@@ -13,16 +12,6 @@ namespace {
 
 QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
-}
-
-// The sheet's words in the program's language.
-QString Text(const char *source) {
-    return QCoreApplication::translate("ReadingSheet", source);
-}
-
-// Degrees and minutes with the direction's letter, as an atlas writes them: 28° 36' N.
-QString Angle(int degrees, int minutes, const QString &direction) {
-    return QStringLiteral("%1\u00B0 %2' %3").arg(degrees).arg(minutes).arg(direction);
 }
 
 QString FromView(std::string_view text) {
@@ -45,9 +34,8 @@ ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions 
         view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
     }
     view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
-    view.emptyArc = Text(QT_TRANSLATE_NOOP("ReadingSheet", "%1 degrees, from %2 to %3"))
-                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
-                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
+    view.emptyArc = SheetEmptyArc(shape.EmptyArcSize, ChartForm(shape.EmptyArcFrom),
+                                  ChartForm(shape.EmptyArcTo));
     for (int body = 0; body < kPlanetCount; ++body)
         view.longitudes[body] = chart.Longitude[body];
     view.emptyArcFrom = shape.EmptyArcFrom;
@@ -78,52 +66,33 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     const BirthData &birth = state.Birth;
     ReadingSheet sheet;
     sheet.name = FromUtf8(birth.BirthName);
-    sheet.leftDetails = {
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Name: %1")).arg(sheet.name),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "City: %1")).arg(FromUtf8(birth.BirthCity)),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "State: %1")).arg(FromUtf8(birth.BirthState)),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Country: %1")).arg(FromUtf8(birth.BirthCountry))};
+    sheet.leftDetails = {SheetLine(SheetCaption::Name, sheet.name),
+                         SheetLine(SheetCaption::City, FromUtf8(birth.BirthCity)),
+                         SheetLine(SheetCaption::State, FromUtf8(birth.BirthState)),
+                         SheetLine(SheetCaption::Country, FromUtf8(birth.BirthCountry))};
     const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
                               ? language.monthName(birth.BirthMonth, QLocale::LongFormat)
                               : QString::number(birth.BirthMonth);
     // The zone as the window names it, with the offset the birth was read in.
     const QString zone = DescribeZone(zonePosition, birth.DstFlag, ZoneOffsetMinutesEast(birth));
-    // The directions' letters as each language abbreviates them (O for Ost, ouest, oeste).
-    const QString north =
-        QCoreApplication::translate("ReadingSheet", "N", "north, after a latitude");
-    const QString south =
-        QCoreApplication::translate("ReadingSheet", "S", "south, after a latitude");
-    const QString east =
-        QCoreApplication::translate("ReadingSheet", "E", "east, after a longitude");
-    const QString west =
-        QCoreApplication::translate("ReadingSheet", "W", "west, after a longitude");
     sheet.rightDetails = {
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Date of Birth: %1 %2, %3"))
-            .arg(month)
-            .arg(birth.BirthDay)
-            .arg(birth.BirthYear),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Time of Birth: %1 Hour %2 Minute local time"))
-            .arg(birth.BirthHour)
-            .arg(birth.BirthMinute),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Time zone: %1")).arg(zone),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Universal time: %1"))
-            .arg(UniversalTimeText(state.Chart.UniversalTime)),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Latitude: %1"))
-            .arg(Angle(birth.LatDegrees, birth.LatMinutes, birth.LatDirFlag ? north : south)),
-        Text(QT_TRANSLATE_NOOP("ReadingSheet", "Longitude: %1"))
-            .arg(Angle(birth.LonDegrees, birth.LonMinutes, birth.LonDirFlag ? east : west))};
+        SheetDate(month, birth.BirthDay, birth.BirthYear),
+        SheetTime(birth.BirthHour, birth.BirthMinute),
+        SheetLine(SheetCaption::TimeZone, zone),
+        SheetLine(SheetCaption::UniversalTime, UniversalTimeText(state.Chart.UniversalTime)),
+        SheetLatitude(birth.LatDegrees, birth.LatMinutes,
+                      birth.LatDirFlag ? SheetDirection::North : SheetDirection::South),
+        SheetLongitude(birth.LonDegrees, birth.LonMinutes,
+                       birth.LonDirFlag ? SheetDirection::East : SheetDirection::West)};
     const NatalChart &chart = outcome.Chart;
     for (int i = 0; i < kBodyCount; ++i) {
-        sheet.positions.append(
-            {FromUtf8(state.BodyNames[i]).trimmed(), FromUtf8(state.Chart.PositionText[i]),
-             Text(QT_TRANSLATE_NOOP("ReadingSheet", "House %1")).arg(chart.Bodies[i].House)});
+        sheet.positions.append({FromUtf8(state.BodyNames[i]).trimmed(),
+                                FromUtf8(state.Chart.PositionText[i]),
+                                SheetHouse(chart.Bodies[i].House)});
     }
-    sheet.rightDetails.append(
-        chart.Method == PositionMethod::Precise
-            ? Text(QT_TRANSLATE_NOOP("ReadingSheet", "Positions: precise, JPL-based"))
-            : Text(QT_TRANSLATE_NOOP("ReadingSheet", "Positions: standard formulas")));
-    sheet.houses = Text(QT_TRANSLATE_NOOP("ReadingSheet", "Houses: %1"))
-                       .arg(FromUtf8(std::string(HouseSystemTitle(chart.Houses.used))));
+    sheet.rightDetails.append(SheetPositions(chart.Method == PositionMethod::Precise));
+    sheet.houses =
+        SheetLine(SheetCaption::Houses, FromUtf8(std::string(HouseSystemTitle(chart.Houses.used))));
     for (const std::string &note : {PositionsNote(chart), HousesNote(chart)}) {
         if (!note.empty())
             sheet.notes.append(FromUtf8(note));
