@@ -43,17 +43,22 @@ struct TimeSource {
     QString timeNote;                // a skipped or repeated clock time, said in one line
 };
 
+// Who a place refusal speaks to: the --place option's user, in the chosen language, or a
+// batch row's reader, in English and naming the place column, as the batch's lines keep it.
+enum class PlaceWording { Option, Row };
+
 // The atlas place a name gives ("Madrid" or "Madrid, Madrid, Spain"): the most populous
 // match, unless places of that name in the same country make a bare name ambiguous. Null,
 // with `error` set, when none or several fit.
-const AtlasPlace *FindPlace(const std::string &name, std::string &error);
+const AtlasPlace *FindPlace(const std::string &name, std::string &error,
+                            PlaceWording wording = PlaceWording::Option);
 // The place's latitude and longitude into the values, as the form's atlas puts them.
 void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values);
 // The zone and daylight saving the time-zone database gives at the place for the values'
 // date and time, and a note when the clocks skipped or repeated that time. False, with
 // `error` set, when no entry of the zone list fits.
 bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
-                  std::string &error);
+                  std::string &error, PlaceWording wording = PlaceWording::Option);
 
 // The columns of a batch file, in order; a last column "place" may follow them.
 inline constexpr std::string_view kBatchHeader =
