@@ -114,11 +114,6 @@ std::string NoteLine(const std::string &note) {
     return Utf8(OutputText::tr("Note: %1").arg(QString::fromStdString(note))) + '\n';
 }
 
-// " applying" or " separating", after an aspect's orb.
-std::string MotionText(const Aspect &aspect) {
-    return ' ' + Utf8(aspect.Applying ? OutputText::tr("applying") : OutputText::tr("separating"));
-}
-
 } // namespace
 
 Json ReadingJson(const ReadingState &state, const ReadingOutcome &outcome, const ZoneUsed &zone) {
@@ -306,6 +301,10 @@ std::string OrbText(double orb) {
     const int part = minutes % 60;
     return std::to_string(minutes / 60) + "\u00b0" + (part < 10 ? "0" : "") + std::to_string(part) +
            "'";
+}
+
+std::string MotionText(const Aspect &aspect) {
+    return ' ' + Utf8(aspect.Applying ? OutputText::tr("applying") : OutputText::tr("separating"));
 }
 
 std::string_view NodeKindName(NodeKind kind) {

@@ -1,6 +1,7 @@
 // The row pipeline: a reader, a pool of workers and an in-order collector.
 #include "cli/row_pipeline.h"
 
+#include "cli/cli_text.h"
 #include "retrograde/retrograde.h"
 #include "shell/core/file_io.h"
 
@@ -184,16 +185,18 @@ public:
         m_last = now;
         m_written = true;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
-        std::string text = "\r" + std::to_string(rows) + " rows";
+        QString line = Messages::tr("%1 rows").arg(rows);
         if (seconds > 0.0) {
-            text += ", " + std::to_string(std::llround(rows / seconds)) + " rows a second";
+            line = Messages::tr("%1, %2 rows a second").arg(line).arg(std::llround(rows / seconds));
             if (m_inputBytes > 0 && bytesRead > 0 && bytesRead <= m_inputBytes) {
                 const auto left = static_cast<long long>(
                     std::ceil(seconds * static_cast<double>(m_inputBytes - bytesRead) /
                               static_cast<double>(bytesRead)));
-                text += ", " + Duration(left) + " left";
+                line =
+                    Messages::tr("%1, %2 left").arg(line, QString::fromStdString(Duration(left)));
             }
         }
+        std::string text = "\r" + Utf8(line);
         text += "\x1b[K"; // the rest of the earlier line cleared
         Write(text);
     }
@@ -272,7 +275,7 @@ RowPipeline::~RowPipeline() {
 }
 
 std::string RowPipeline::inputName() const {
-    return m_source.input == "-" ? std::string("standard input") : m_source.input;
+    return m_source.input == "-" ? Utf8(Messages::tr("standard input")) : m_source.input;
 }
 
 namespace {
@@ -317,7 +320,9 @@ Status RowPipeline::readHeader() {
         return ReadFailure(inputName(), m_reader->errorNumber());
     if (!isHeader) {
         return Failure(StatusCode::BadContents, m_source.input,
-                       "the first line must be the header " + std::string(kBatchHeader));
+                       Utf8(Messages::tr("the first line must be the header %1")
+                                .arg(QLatin1String(kBatchHeader.data(),
+                                                   static_cast<qsizetype>(kBatchHeader.size())))));
     }
     return Success();
 }
