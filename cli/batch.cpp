@@ -55,7 +55,7 @@ public:
     std::string reason() const {
         if (m_file != nullptr)
             return m_file->status().reason;
-        return Utf8(m_error != 0 ? SystemReason(m_error) : Messages::tr("write error"));
+        return Utf8(m_error != 0 ? SystemReason(m_error) : CliMessages::tr("write error"));
     }
 
 private:
@@ -108,14 +108,14 @@ Status RunBatch(const BatchOptions &options, bool &rowsFailed) {
         return opened;
     if (OutputIsTheInput(options.output, rows.inputInfo())) {
         return Failure(StatusCode::Refused, options.output,
-                       Utf8(Messages::tr("%1: is the input file; choose another output file")
+                       Utf8(CliMessages::tr("%1: is the input file; choose another output file")
                                 .arg(QString::fromStdString(options.output))));
     }
     if (Status header = rows.readHeader(); !header.ok())
         return header;
     Sink sink(options.output);
     const std::string outputName =
-        options.output.empty() ? Utf8(Messages::tr("standard output")) : options.output;
+        options.output.empty() ? Utf8(CliMessages::tr("standard output")) : options.output;
     if (!sink.open())
         return Failure(StatusCode::WriteFailed, options.output, sink.reason());
 

@@ -36,15 +36,14 @@ std::string RangeReason(std::string_view what, int first, int last) {
 
 // An option's value out of its range, in the chosen language.
 std::string OptionRange(const char *what, int first, int last) {
-    return Utf8(QCoreApplication::translate("starloom::cli::Messages", what).arg(first).arg(last));
+    return Utf8(QCoreApplication::translate("CliMessages", what).arg(first).arg(last));
 }
 
 // A refusal of a place worded for the --place option (in the chosen language) or for a
 // batch row's place column (in English, as the batch's lines keep it).
 QString PlaceWords(PlaceWording wording, const char *text) {
-    return wording == PlaceWording::Option
-               ? QCoreApplication::translate("starloom::cli::Messages", text)
-               : QString::fromUtf8(text);
+    return wording == PlaceWording::Option ? QCoreApplication::translate("CliMessages", text)
+                                           : QString::fromUtf8(text);
 }
 
 // What a place refusal names: the option or the row's column.
@@ -87,8 +86,8 @@ bool SetCoordinate(std::string_view text, char letter0, char letter1, QString &d
                         AllDigits(deg, 1, kCoordinateDigits) &&
                         AllDigits(min, 1, kCoordinateDigits);
     if (!shaped) {
-        error = Utf8(Messages::tr("must be degrees:minutes (one to three digits each) followed "
-                                  "by %1 or %2")
+        error = Utf8(CliMessages::tr("must be degrees:minutes (one to three digits each) followed "
+                                     "by %1 or %2")
                          .arg(QChar::fromLatin1(letter0), QChar::fromLatin1(letter1)));
         return false;
     }
@@ -121,28 +120,28 @@ bool SetDate(std::string_view text, FormValues &values, std::string &error) {
     const std::size_t dash1 = text.find('-');
     const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : text.find('-', dash1 + 1);
     if (dash2 == std::string_view::npos || text.find('-', dash2 + 1) != std::string_view::npos) {
-        error = Utf8(Messages::tr("must be YYYY-MM-DD"));
+        error = Utf8(CliMessages::tr("must be YYYY-MM-DD"));
         return false;
     }
     const auto year = ListNumber(text.substr(0, dash1), kFirstYear, kLastYear);
     const auto month = ListNumber(text.substr(dash1 + 1, dash2 - dash1 - 1), 1, 12);
     const auto day = ListNumber(text.substr(dash2 + 1), 1, 31);
     if (!year) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
-                                              "the year must be a whole number from %1 to %2"),
-                            kFirstYear, kLastYear);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the year must be a whole number from %1 to %2"),
+            kFirstYear, kLastYear);
         return false;
     }
     if (!month) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
-                                              "the month must be a whole number from %1 to %2"),
-                            1, 12);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the month must be a whole number from %1 to %2"), 1,
+            12);
         return false;
     }
     if (!day) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
-                                              "the day must be a whole number from %1 to %2"),
-                            1, 31);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the day must be a whole number from %1 to %2"), 1,
+            31);
         return false;
     }
     values.yearText = QString::number(*year);
@@ -156,21 +155,21 @@ bool SetTime(std::string_view text, FormValues &values, std::string &error) {
     std::string_view minuteText;
     if (!SplitPair(text, hourText, minuteText) || !AllDigits(hourText, 1, 2) ||
         !AllDigits(minuteText, 1, 2)) {
-        error = Utf8(Messages::tr("must be HH:MM"));
+        error = Utf8(CliMessages::tr("must be HH:MM"));
         return false;
     }
     const auto hour = ListNumber(hourText, 0, 23);
     const auto minute = ListNumber(minuteText, 0, 59);
     if (!hour) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
-                                              "the hour must be a whole number from %1 to %2"),
-                            0, 23);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the hour must be a whole number from %1 to %2"), 0,
+            23);
         return false;
     }
     if (!minute) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
-                                              "the minute must be a whole number from %1 to %2"),
-                            0, 59);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the minute must be a whole number from %1 to %2"), 0,
+            59);
         return false;
     }
     values.hourText = QString::number(*hour);
@@ -181,7 +180,7 @@ bool SetTime(std::string_view text, FormValues &values, std::string &error) {
 bool SetZone(std::string_view text, FormValues &values, std::string &error) {
     const auto zone = ListNumber(text, 0, kZoneCount - 1);
     if (!zone) {
-        error = OptionRange(QT_TRANSLATE_NOOP("starloom::cli::Messages",
+        error = OptionRange(QT_TRANSLATE_NOOP("CliMessages",
                                               "the zone must be a whole number from %1 to %2 (see "
                                               "the zones command)"),
                             0, kZoneCount - 1);
@@ -240,7 +239,7 @@ const AtlasPlace *FindPlace(const std::string &name, std::string &error, PlaceWo
     const std::vector<int> found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
         error =
-            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("starloom::cli::Messages",
+            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("CliMessages",
                                                        "%1: no place called \"%2\" in the atlas"))
                      .arg(PlaceSubject(wording), QString::fromStdString(name)));
         return nullptr;
@@ -259,7 +258,7 @@ const AtlasPlace *FindPlace(const std::string &name, std::string &error, PlaceWo
         if (sameCountry.size() > 5)
             choices += ", ...";
         error =
-            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("starloom::cli::Messages",
+            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("CliMessages",
                                                        "%1: \"%2\" is ambiguous; say which: %3"))
                      .arg(PlaceSubject(wording), QString::fromStdString(name),
                           QString::fromStdString(choices)));
@@ -288,7 +287,7 @@ bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &sourc
         AdviseZone(place.timeZone, date, QTime(values.hourText.toInt(), values.minuteText.toInt()));
     if (advice.zonePosition < 0) {
         error = Utf8(wording == PlaceWording::Option
-                         ? Messages::tr("--place: %1 Give --zone.").arg(advice.notice)
+                         ? CliMessages::tr("--place: %1 Give --zone.").arg(advice.notice)
                          : QStringLiteral("place: %1 Give the zone.").arg(advice.notice));
         return false;
     }

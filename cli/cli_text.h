@@ -9,22 +9,25 @@
 
 #include <string>
 
-namespace starloom::cli {
+// The contexts of the tool's texts in the translation files (outside the namespace, so that
+// every call names the same context).
 
 // The help and usage texts.
-struct HelpText {
-    Q_DECLARE_TR_FUNCTIONS(starloom::cli::HelpText)
+struct CliHelp {
+    Q_DECLARE_TR_FUNCTIONS(CliHelp)
 };
 
 // Errors and notices on standard error.
-struct Messages {
-    Q_DECLARE_TR_FUNCTIONS(starloom::cli::Messages)
+struct CliMessages {
+    Q_DECLARE_TR_FUNCTIONS(CliMessages)
 };
 
 // The text output of the commands: headings, labels and the sentences around the numbers.
-struct OutputText {
-    Q_DECLARE_TR_FUNCTIONS(starloom::cli::OutputText)
+struct CliOutput {
+    Q_DECLARE_TR_FUNCTIONS(CliOutput)
 };
+
+namespace starloom::cli {
 
 // The text as the tool writes it: UTF-8.
 inline std::string Utf8(const QString &text) {

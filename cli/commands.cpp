@@ -40,8 +40,7 @@ namespace {
 
 constexpr int kMostThreads = 64;
 
-const char kUsage[] =
-    QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(Usage: starloom-cli <command> [options]
+const char kUsage[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli <command> [options]
 
 QM Starloom readings from the command line, made by the program's own code.
 
@@ -75,7 +74,7 @@ arguments, birth details the birth-data form refuses, a file that cannot be read
 or written), with a one-line message on standard error.
 )");
 
-const char kBirthHelp[] = QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(Birth details:
+const char kBirthHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Birth details:
   --date YYYY-MM-DD   date of birth, years 1800 to 2199
   --time HH:MM        local clock time of birth, 0:00 to 23:59
   --zone N            time zone list position, 0 to 163 (see 'starloom-cli zones')
@@ -102,7 +101,7 @@ as the birth-data form checks them, with its messages: an empty name or place,
 )");
 
 const char kPositionsHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(  --positions METHOD  standard (the default): the built-in formulas, retrograde
                       marks from the station tables; precise: the table fitted
                       to a JPL-based ephemeris, to a hundredth of an arcsecond,
@@ -110,7 +109,7 @@ const char kPositionsHelp[] = QT_TRANSLATE_NOOP(
 )");
 
 const char kHousesHelp[] =
-    QT_TRANSLATE_NOOP("starloom::cli::HelpText",
+    QT_TRANSLATE_NOOP("CliHelp",
                       R"(  --houses SYSTEM     how the sky is divided into houses: whole-sign (the
                       default: whole signs from the ascendant's), equal, porphyry,
                       placidus, koch, regiomontanus, campanus, alcabitius,
@@ -118,7 +117,7 @@ const char kHousesHelp[] =
 )");
 
 const char kReadingHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli reading [--json] [--positions METHOD] [--houses SYSTEM] <birth details>
 
 Prints one reading: the personal details, the universal time with the zone and
@@ -173,15 +172,14 @@ object instead:
 
 )");
 
-const char kOpenHelp[] =
-    QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(Usage: starloom-cli open FILE.act [--json]
+const char kOpenHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli open FILE.act [--json]
 
 Prints the reading of a reading file, as the program's Open Previously Saved
 Reading makes it. The name must end in "act" (lower case). The file's details
 are checked as the birth-data form checks them. With --json, one JSON object.
 )");
 
-const char kSaveHelp[] = QT_TRANSLATE_NOOP("starloom::cli::HelpText",
+const char kSaveHelp[] = QT_TRANSLATE_NOOP("CliHelp",
                                            R"(Usage: starloom-cli save FILE.act <birth details>
 
 Writes the reading file of the birth, byte for byte as the program's Save As
@@ -190,7 +188,7 @@ does. The file is written whole or not at all; an existing file is replaced.
 )");
 
 const char kExportHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli export FILE.txt [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the text export of the reading, byte for byte as the program's Export
@@ -202,7 +200,7 @@ is replaced.
 )");
 
 const char kImageHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli image FILE.jpg [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Saves the result window of the reading as a JPEG image, as the program's Save As
@@ -215,7 +213,7 @@ no file is ever replaced. The window is drawn without a screen.
 )");
 
 const char kPdfHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli pdf FILE.pdf [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the reading as the program prints it and as its Export as PDF writes it:
@@ -230,7 +228,7 @@ needed.
 )");
 
 const char kBatchHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli batch IN.csv [--format jsonl|csv] [--threads N] [--out FILE] [--quiet]
                           [--positions METHOD] [--houses SYSTEM]
 
@@ -275,7 +273,7 @@ first write that fails ends the batch.
 )");
 
 const char kStatsHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli stats IN.csv [--threads N] [--quiet] [--positions METHOD]
                           [--houses SYSTEM] [--plot FILE.svg]
 
@@ -302,8 +300,7 @@ Exit status 1 when any row was skipped, 2 when the input has no header or a
 file cannot be read or written.
 )");
 
-const char kHousesListHelp[] =
-    QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(Usage: starloom-cli houses
+const char kHousesListHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli houses
 
 Lists the house systems --houses takes, with their names as the program shows
 them. Where Placidus, Koch or Topocentric houses do not exist (inside the polar
@@ -311,7 +308,7 @@ circles at some sidereal times) or at a pole, a chart gives Porphyry houses and
 says so.
 )");
 
-const char kZonesHelp[] = QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(Usage: starloom-cli zones
+const char kZonesHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli zones
 
 Lists the 164 time zones of the birth-data form by name, as the form shows them,
 each after its list position: the number --zone and the batch's zone column
@@ -320,7 +317,7 @@ per degree, east ahead of Greenwich.
 )");
 
 const char kTransitsHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli transits (<birth details> | --from FILE.act) --start DATE --end DATE
                              [--json] [--positions METHOD] [--houses SYSTEM]
 
@@ -347,21 +344,21 @@ precise table, so the dates must lie within its span.
 )");
 
 const char kProgressionsUsage[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli progressions (<birth details> | --from FILE.act) --date DATE
           [--json] [--positions METHOD] [--houses SYSTEM]
 
 )");
 
 const char kDirectionsUsage[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli directions (<birth details> | --from FILE.act) --date DATE
           [--json] [--positions METHOD] [--houses SYSTEM]
 
 )");
 
 // The part of the progressions and directions help after what each chart is.
-const char kMovingChartHelp[] = QT_TRANSLATE_NOOP("starloom::cli::HelpText", R"(
+const char kMovingChartHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(
 Prints the natal chart and the second chart side by side (each point with the
 natal house it falls in) and the aspects between them, natal point first, with
 an orb of 1 degree for every kind, applying or separating as the second chart
@@ -381,7 +378,7 @@ second chart's point, aspect, orb, applying).
 )");
 
 const char kProgressionsAbout[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Secondary progressions: the chart of the day N days after birth for N years of
 life (tropical years), the bodies by the precise table. The progressed MC moves
 by the solar arc in right ascension: the natal sidereal angle (RAMC) grows by
@@ -393,7 +390,7 @@ the Sun's arc in longitude added to the MC would not. arc is that arc.
 )");
 
 const char kDirectionsAbout[] =
-    QT_TRANSLATE_NOOP("starloom::cli::HelpText",
+    QT_TRANSLATE_NOOP("CliHelp",
                       R"(Solar arc directions: every natal point (the ten bodies, Asc and MC) moved
 forwards by the solar arc, the progressed Sun's longitude (one day after birth
 for each year of life, by the precise table) less the Sun's at birth. arc is
@@ -401,7 +398,7 @@ that arc, in degrees.
 )");
 
 const char kSynastryHelp[] = QT_TRANSLATE_NOOP(
-    "starloom::cli::HelpText",
+    "CliHelp",
     R"(Usage: starloom-cli synastry A.act B.act [--json] [--positions METHOD] [--houses SYSTEM]
 
 Compares two readings: both charts' positions (each point of B with the house
@@ -419,7 +416,7 @@ B's point, aspect, orb, applying).
 std::string HelpOf(std::initializer_list<const char *> parts) {
     std::string help;
     for (const char *part : parts)
-        help += Utf8(QCoreApplication::translate("starloom::cli::HelpText", part));
+        help += Utf8(QCoreApplication::translate("CliHelp", part));
     return help;
 }
 
@@ -442,7 +439,7 @@ int Refuse(const QString &message) {
 
 // "missing --date": an option or argument that must be given.
 QString Missing(const std::string &what) {
-    return Messages::tr("missing %1").arg(QString::fromStdString(what));
+    return CliMessages::tr("missing %1").arg(QString::fromStdString(what));
 }
 
 const std::vector<OptionRule> kBirthOptions = {
@@ -459,7 +456,7 @@ QString HouseSystemNameList() {
     for (const HouseSystem system : kHouseSystems)
         names << QString::fromUtf8(HouseSystemName(system));
     const QString last = names.takeLast();
-    return Messages::tr("%1 or %2").arg(names.join(QStringLiteral(", ")), last);
+    return CliMessages::tr("%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 // The method --positions names and the system --houses names; standard and whole signs when
@@ -470,13 +467,14 @@ Status ChoiceOfArguments(const Arguments &args, ChartChoice &choice) {
         const std::optional<PositionMethod> named =
             PositionMethodFromName(args.value("--positions"));
         if (!named)
-            return Refused(Messages::tr("--positions must be standard or precise"), "--positions");
+            return Refused(CliMessages::tr("--positions must be standard or precise"),
+                           "--positions");
         choice.Method = *named;
     }
     if (args.has("--houses")) {
         const std::optional<HouseSystem> named = HouseSystemFromName(args.value("--houses"));
         if (!named)
-            return Refused(Messages::tr("--houses must be %1").arg(HouseSystemNameList()),
+            return Refused(CliMessages::tr("--houses must be %1").arg(HouseSystemNameList()),
                            "--houses");
         choice.Houses = *named;
     }
@@ -512,7 +510,7 @@ bool ExpectPositionals(const Arguments &args, std::size_t count, const char *wha
     if (args.positionals.size() != count) {
         status = Refuse(args.positionals.size() < count
                             ? Missing(what)
-                            : Messages::tr("unexpected argument '%1'")
+                            : CliMessages::tr("unexpected argument '%1'")
                                   .arg(QString::fromStdString(args.positionals[count])));
         return false;
     }
@@ -523,7 +521,8 @@ bool ExpectPositionals(const Arguments &args, std::size_t count, const char *wha
 Status ValuesFromOptionsOrFile(const Arguments &args, FormValues &values) {
     if (args.has("--from")) {
         if (AnyBirthOption(args))
-            return Refused(Messages::tr("--from cannot be combined with birth details"), "--from");
+            return Refused(CliMessages::tr("--from cannot be combined with birth details"),
+                           "--from");
         return FormValuesFromReadingFile(args.value("--from"), values);
     }
     return FormValuesFromOptions(args, values);
@@ -551,7 +550,8 @@ std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllo
     // A clock time the clocks skipped or repeated is read by a rule; say which.
     if (!reading->source.timeNote.isEmpty()) {
         const std::string line =
-            "starloom-cli: " + Utf8(Messages::tr("note: %1").arg(reading->source.timeNote)) + "\n";
+            "starloom-cli: " + Utf8(CliMessages::tr("note: %1").arg(reading->source.timeNote)) +
+            "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
     }
     return reading;
@@ -646,10 +646,10 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     const std::string &name = parsed.positionals[0];
     const std::string last = name.substr(name.find_last_of('/') + 1);
     if (name.empty())
-        return Refuse(Messages::tr("the image's file name is empty"));
+        return Refuse(CliMessages::tr("the image's file name is empty"));
     if (last.empty() || last == "." || last == ".." ||
         QFileInfo(QString::fromStdString(name)).isDir())
-        return Refuse(Messages::tr("%1: names a folder, not an image file")
+        return Refuse(CliMessages::tr("%1: names a folder, not an image file")
                           .arg(QString::fromStdString(name)));
     FormValues values;
     ChartChoice choice;
@@ -661,7 +661,7 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     if (!read.ok())
         return Report(read);
     if (!drawing.saveImage)
-        return Refuse(Messages::tr("image: this build of the tool draws no images"));
+        return Refuse(CliMessages::tr("image: this build of the tool draws no images"));
     return Report(drawing.saveImage(values, parsed.positionals[0], choice));
 }
 
@@ -677,7 +677,7 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     if (reading == nullptr)
         return status;
     if (!drawing.writePdf)
-        return Refuse(Messages::tr("pdf: this build of the tool draws no documents"));
+        return Refuse(CliMessages::tr("pdf: this build of the tool draws no documents"));
     return Report(drawing.writePdf(*reading, parsed.positionals[0]));
 }
 
@@ -709,8 +709,9 @@ Status ThreadsOfArguments(const Arguments &parsed, int &threads) {
     threads = digits ? std::stoi(text) : 0;
     if (threads >= 1 && threads <= kMostThreads)
         return Success();
-    return Refused(Messages::tr("--threads must be a whole number from 1 to %1").arg(kMostThreads),
-                   "--threads");
+    return Refused(
+        CliMessages::tr("--threads must be a whole number from 1 to %1").arg(kMostThreads),
+        "--threads");
 }
 
 int BatchCommand(const std::vector<std::string> &args) {
@@ -734,11 +735,11 @@ int BatchCommand(const std::vector<std::string> &args) {
     if (const Status threads = ThreadsOfArguments(parsed, options.threads); !threads.ok())
         return Report(threads);
     if (parsed.has("--out") && options.output.empty())
-        return Refuse(Messages::tr("--out needs a file name"));
+        return Refuse(CliMessages::tr("--out needs a file name"));
     if (parsed.has("--format")) {
         const std::string format = parsed.value("--format");
         if (format != "jsonl" && format != "csv")
-            return Refuse(Messages::tr("--format must be jsonl or csv"));
+            return Refuse(CliMessages::tr("--format must be jsonl or csv"));
         options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
     }
     // Lines going to the terminal show the batch's progress themselves.
@@ -768,9 +769,9 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return Report(chosen);
     options.progress = ShowsProgress(parsed);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
-        return Refuse(Messages::tr("--plot needs a file name"));
+        return Refuse(CliMessages::tr("--plot needs a file name"));
     if (parsed.has("--plot") && !drawing.writeStatsPlot)
-        return Refuse(Messages::tr("--plot: this build of the tool draws no charts"));
+        return Refuse(CliMessages::tr("--plot: this build of the tool draws no charts"));
     if (parsed.has("--plot")) {
         if (const Status writable = CanBeWritten(parsed.value("--plot")); !writable.ok())
             return Report(writable);
@@ -859,10 +860,10 @@ int TransitsCommand(const std::vector<std::string> &args) {
     if (!moments.ok())
         return Report(moments);
     if (to < from)
-        return Refuse(Messages::tr("--end lies before --start"));
+        return Refuse(CliMessages::tr("--end lies before --start"));
     if (from < PreciseFirstDay() || to > PreciseLastDay())
-        return Refuse(Messages::tr("transits are computed from the precise table: --start and "
-                                   "--end must lie within %1")
+        return Refuse(CliMessages::tr("transits are computed from the precise table: --start and "
+                                      "--end must lie within %1")
                           .arg(QString::fromStdString(PreciseSpanText())));
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
@@ -919,7 +920,7 @@ int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kin
                                    : SolarArcChart(*pair.first, target, pair.second);
     if (!made)
         return Refuse(
-            Messages::tr("--date: the progressed moment must lie within the precise table, %1")
+            CliMessages::tr("--date: the progressed moment must lie within the precise table, %1")
                 .arg(QString::fromStdString(PreciseSpanText())));
     pair.aspects = CrossAspects(*pair.first, pair.second, kMovingChartOrbs);
     return PrintSecondChart(pair, parsed.has("--json"));
@@ -998,14 +999,15 @@ Status ParseArguments(const std::vector<std::string> &args, const std::vector<Op
         const auto rule = std::find_if(rules.begin(), rules.end(),
                                        [&name](const OptionRule &s) { return name == s.name; });
         if (rule == rules.end())
-            return Refused(Messages::tr("unknown option '%1'").arg(QString::fromStdString(name)),
+            return Refused(CliMessages::tr("unknown option '%1'").arg(QString::fromStdString(name)),
                            name);
         if (parsed.has(name))
-            return Refused(Messages::tr("%1 given twice").arg(QString::fromStdString(name)), name);
+            return Refused(CliMessages::tr("%1 given twice").arg(QString::fromStdString(name)),
+                           name);
         if (!rule->takesValue) {
             if (equals != std::string::npos)
-                return Refused(Messages::tr("%1 takes no value").arg(QString::fromStdString(name)),
-                               name);
+                return Refused(
+                    CliMessages::tr("%1 takes no value").arg(QString::fromStdString(name)), name);
             parsed.flags.push_back(name);
             continue;
         }
@@ -1014,7 +1016,7 @@ Status ParseArguments(const std::vector<std::string> &args, const std::vector<Op
         } else if (i + 1 < args.size()) {
             parsed.values[name] = args[++i];
         } else {
-            return Refused(Messages::tr("%1 needs a value").arg(QString::fromStdString(name)),
+            return Refused(CliMessages::tr("%1 needs a value").arg(QString::fromStdString(name)),
                            name);
         }
     }
@@ -1059,8 +1061,8 @@ Status FormValuesFromOptions(const Arguments &args, FormValues &values, TimeSour
     // atlas gives is taken as the atlas writes it.
     for (const char *name : {"--name", "--city", "--state", "--country"}) {
         if (args.has(name) && !IsNameText(QString::fromStdString(args.value(name))))
-            return Refused(Messages::tr("%1: Please enter only letters").arg(QLatin1String(name)),
-                           name);
+            return Refused(
+                CliMessages::tr("%1: Please enter only letters").arg(QLatin1String(name)), name);
     }
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
@@ -1122,7 +1124,7 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
                                     {"directions", DirectionsCommand},
                                     {"synastry", SynastryCommand}};
     if (args.empty())
-        return Refuse(Messages::tr("missing command (see 'starloom-cli --help')"));
+        return Refuse(CliMessages::tr("missing command (see 'starloom-cli --help')"));
     if (args[0] == "--help") {
         Print(HelpOf({kUsage}));
         return kExitOk;
@@ -1139,7 +1141,7 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
         if (args[0] == command.name)
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
     }
-    return Refuse(Messages::tr("unknown command '%1' (see 'starloom-cli --help')")
+    return Refuse(CliMessages::tr("unknown command '%1' (see 'starloom-cli --help')")
                       .arg(QString::fromStdString(args[0])));
 }
 
@@ -1163,8 +1165,9 @@ int RunCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     const int reason = errno;
     if ((!flushed || std::ferror(stdout)) && status != kExitRefused) {
         std::clearerr(stdout);
-        return Refuse(Messages::tr("standard output: %1")
-                          .arg(reason != 0 ? SystemReason(reason) : Messages::tr("write error")));
+        return Refuse(
+            CliMessages::tr("standard output: %1")
+                .arg(reason != 0 ? SystemReason(reason) : CliMessages::tr("write error")));
     }
     return status;
 }
@@ -1233,7 +1236,7 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
     const QString code = language ? QString::fromStdString(*language) : SystemLanguage();
     if (!UseLanguage(code)) {
         UseLanguage(SystemLanguage());
-        return Refuse(Messages::tr("unknown language '%1' for --lang (shipped: %2)")
+        return Refuse(CliMessages::tr("unknown language '%1' for --lang (shipped: %2)")
                           .arg(code, ShippedLanguageCodes().join(QStringLiteral(", "))));
     }
     return RunCommand(args, drawing);

@@ -64,7 +64,7 @@ Status SaveReadingImage(const FormValues &values, const std::string &path, Chart
     if (!dialogs.messages.isEmpty() || chart == nullptr)
         return Failure(StatusCode::Refused, path,
                        dialogs.messages.isEmpty()
-                           ? Utf8(Messages::tr("the reading could not be shown"))
+                           ? Utf8(CliMessages::tr("the reading could not be shown"))
                            : OneLine(dialogs.messages.first()));
     ImageSaving saving;
     saving.dialogs = &dialogs;

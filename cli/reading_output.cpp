@@ -87,21 +87,21 @@ std::string DetailLines(const BirthData &birth) {
     const QLocale locale = NumberLocale();
     //: The date of birth's format (QDate::toString): MMMM the month's name, d the day, yyyy
     //: the year, e.g. "d. MMMM yyyy" for "1. Mai 1990".
-    const QString dateText = locale.toString(date, OutputText::tr("MMMM d, yyyy"));
+    const QString dateText = locale.toString(date, CliOutput::tr("MMMM d, yyyy"));
     const QString lines[] = {
-        OutputText::tr("Name: %1").arg(QString::fromStdString(birth.BirthName)),
-        OutputText::tr("Date of Birth: %1").arg(dateText),
-        OutputText::tr("Time of Birth: %1 Hour %2 Minute")
+        CliOutput::tr("Name: %1").arg(QString::fromStdString(birth.BirthName)),
+        CliOutput::tr("Date of Birth: %1").arg(dateText),
+        CliOutput::tr("Time of Birth: %1 Hour %2 Minute")
             .arg(number(birth.BirthHour), number(birth.BirthMinute)),
-        OutputText::tr("Latitude: %1 Degree %2 Minute %3")
+        CliOutput::tr("Latitude: %1 Degree %2 Minute %3")
             .arg(number(birth.LatDegrees), number(birth.LatMinutes),
-                 birth.LatDirFlag ? OutputText::tr("N", "north") : OutputText::tr("S", "south")),
-        OutputText::tr("Longitude: %1 Degree %2 Minute %3")
+                 birth.LatDirFlag ? CliOutput::tr("N", "north") : CliOutput::tr("S", "south")),
+        CliOutput::tr("Longitude: %1 Degree %2 Minute %3")
             .arg(number(birth.LonDegrees), number(birth.LonMinutes),
-                 birth.LonDirFlag ? OutputText::tr("E", "east") : OutputText::tr("W", "west")),
-        OutputText::tr("City: %1").arg(QString::fromStdString(birth.BirthCity)),
-        OutputText::tr("State: %1").arg(QString::fromStdString(birth.BirthState)),
-        OutputText::tr("Country: %1").arg(QString::fromStdString(birth.BirthCountry)),
+                 birth.LonDirFlag ? CliOutput::tr("E", "east") : CliOutput::tr("W", "west")),
+        CliOutput::tr("City: %1").arg(QString::fromStdString(birth.BirthCity)),
+        CliOutput::tr("State: %1").arg(QString::fromStdString(birth.BirthState)),
+        CliOutput::tr("Country: %1").arg(QString::fromStdString(birth.BirthCountry)),
     };
     std::string text;
     for (const QString &line : lines)
@@ -111,7 +111,7 @@ std::string DetailLines(const BirthData &birth) {
 
 // A note under a heading: "Note: ...".
 std::string NoteLine(const std::string &note) {
-    return Utf8(OutputText::tr("Note: %1").arg(QString::fromStdString(note))) + '\n';
+    return Utf8(CliOutput::tr("Note: %1").arg(QString::fromStdString(note))) + '\n';
 }
 
 } // namespace
@@ -213,31 +213,31 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
     if (const std::string note = PositionsNote(natal); !note.empty())
         text += NoteLine(note);
 
-    text += '\n' + Utf8(OutputText::tr("Planetary Positions")) + '\n';
+    text += '\n' + Utf8(CliOutput::tr("Planetary Positions")) + '\n';
     for (int body = 0; body < kBodyCount; ++body) {
         std::string name(kPlainBodyNames[body]);
         name.resize(kNameColumn, ' ');
         text += name + state.Chart.PositionText[body] + "  " +
-                Utf8(OutputText::tr("house %1").arg(natal.Bodies[body].House)) + '\n';
+                Utf8(CliOutput::tr("house %1").arg(natal.Bodies[body].House)) + '\n';
     }
 
     const ChartPositions &chart = state.Chart;
     constexpr int kNodeColumn = 12; // characters of the angle's and nodes' names
     const std::string kind =
         " (" +
-        Utf8(chart.Nodes == NodeKind::True ? OutputText::tr("true", "the lunar nodes' kind")
-                                           : OutputText::tr("mean", "the lunar nodes' kind")) +
+        Utf8(chart.Nodes == NodeKind::True ? CliOutput::tr("true", "the lunar nodes' kind")
+                                           : CliOutput::tr("mean", "the lunar nodes' kind")) +
         ")";
-    text += '\n' + Utf8(OutputText::tr("Midheaven and Lunar Nodes")) + '\n';
+    text += '\n' + Utf8(CliOutput::tr("Midheaven and Lunar Nodes")) + '\n';
     text +=
-        PaddedColumn(OutputText::tr("MC", "midheaven"), kNodeColumn) + chart.MidheavenText + '\n';
+        PaddedColumn(CliOutput::tr("MC", "midheaven"), kNodeColumn) + chart.MidheavenText + '\n';
     text +=
-        PaddedColumn(OutputText::tr("North Node"), kNodeColumn) + chart.NorthNodeText + kind + '\n';
+        PaddedColumn(CliOutput::tr("North Node"), kNodeColumn) + chart.NorthNodeText + kind + '\n';
     text +=
-        PaddedColumn(OutputText::tr("South Node"), kNodeColumn) + chart.SouthNodeText + kind + '\n';
+        PaddedColumn(CliOutput::tr("South Node"), kNodeColumn) + chart.SouthNodeText + kind + '\n';
 
     const QString houseSystem = QString::fromUtf8(HouseSystemTitle(natal.Houses.used));
-    text += '\n' + Utf8(OutputText::tr("Houses (%1)").arg(houseSystem)) + '\n';
+    text += '\n' + Utf8(CliOutput::tr("Houses (%1)").arg(houseSystem)) + '\n';
     if (const std::string note = HousesNote(natal); !note.empty())
         text += NoteLine(note);
     const WheelArrangement &wheel = outcome.Wheel;
@@ -254,9 +254,9 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += '\n';
     }
 
-    text += '\n' + Utf8(OutputText::tr("Aspects")) + '\n';
+    text += '\n' + Utf8(CliOutput::tr("Aspects")) + '\n';
     if (outcome.Aspects.empty())
-        text += Utf8(OutputText::tr("none", "no aspects")) + '\n';
+        text += Utf8(CliOutput::tr("none", "no aspects")) + '\n';
     for (const Aspect &aspect : outcome.Aspects) {
         std::string first(kAspectPointNames[aspect.A]);
         first.resize(kNameColumn, ' ');
@@ -267,7 +267,7 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += first + kindName + second + OrbText(aspect.Orb) + MotionText(aspect) + '\n';
     }
 
-    text += '\n' + Utf8(OutputText::tr("Interpretation")) + '\n';
+    text += '\n' + Utf8(CliOutput::tr("Interpretation")) + '\n';
     text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
     text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
@@ -280,18 +280,18 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     const auto planet = [&shape](int i) {
         return QString::fromUtf8(kPlainBodyNames[shape.Leading[i]]);
     };
-    QString leading = OutputText::tr("no leading planet");
+    QString leading = CliOutput::tr("no leading planet");
     if (shape.LeadingCount == 1)
-        leading = OutputText::tr("led by %1").arg(planet(0));
+        leading = CliOutput::tr("led by %1").arg(planet(0));
     else if (shape.LeadingCount == 2)
-        leading = OutputText::tr("led by %1 and %2").arg(planet(0), planet(1));
+        leading = CliOutput::tr("led by %1 and %2").arg(planet(0), planet(1));
     // Tenths of a degree, rounded as before the locale was asked: half away from zero.
     const QString size =
         NumberLocale().toString(std::llround(shape.EmptyArcSize * 10.0) / 10.0, 'f', 1);
     const QString pattern = QString::fromUtf8(DegreePatternName(shape.Pattern));
     return Utf8(
-        OutputText::tr("Pattern by degrees: %1, %2 (largest empty arc %3 degrees, from %4 to "
-                       "%5)")
+        CliOutput::tr("Pattern by degrees: %1, %2 (largest empty arc %3 degrees, from %4 to "
+                      "%5)")
             .arg(pattern, leading, size, QString::fromStdString(position(shape.EmptyArcFrom)),
                  QString::fromStdString(position(shape.EmptyArcTo))));
 }
@@ -304,7 +304,7 @@ std::string OrbText(double orb) {
 }
 
 std::string MotionText(const Aspect &aspect) {
-    return ' ' + Utf8(aspect.Applying ? OutputText::tr("applying") : OutputText::tr("separating"));
+    return ' ' + Utf8(aspect.Applying ? CliOutput::tr("applying") : CliOutput::tr("separating"));
 }
 
 std::string_view NodeKindName(NodeKind kind) {

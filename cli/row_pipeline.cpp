@@ -185,15 +185,16 @@ public:
         m_last = now;
         m_written = true;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
-        QString line = Messages::tr("%1 rows").arg(rows);
+        QString line = CliMessages::tr("%1 rows").arg(rows);
         if (seconds > 0.0) {
-            line = Messages::tr("%1, %2 rows a second").arg(line).arg(std::llround(rows / seconds));
+            line =
+                CliMessages::tr("%1, %2 rows a second").arg(line).arg(std::llround(rows / seconds));
             if (m_inputBytes > 0 && bytesRead > 0 && bytesRead <= m_inputBytes) {
                 const auto left = static_cast<long long>(
                     std::ceil(seconds * static_cast<double>(m_inputBytes - bytesRead) /
                               static_cast<double>(bytesRead)));
-                line =
-                    Messages::tr("%1, %2 left").arg(line, QString::fromStdString(Duration(left)));
+                line = CliMessages::tr("%1, %2 left")
+                           .arg(line, QString::fromStdString(Duration(left)));
             }
         }
         std::string text = "\r" + Utf8(line);
@@ -275,7 +276,7 @@ RowPipeline::~RowPipeline() {
 }
 
 std::string RowPipeline::inputName() const {
-    return m_source.input == "-" ? Utf8(Messages::tr("standard input")) : m_source.input;
+    return m_source.input == "-" ? Utf8(CliMessages::tr("standard input")) : m_source.input;
 }
 
 namespace {
@@ -320,7 +321,7 @@ Status RowPipeline::readHeader() {
         return ReadFailure(inputName(), m_reader->errorNumber());
     if (!isHeader) {
         return Failure(StatusCode::BadContents, m_source.input,
-                       Utf8(Messages::tr("the first line must be the header %1")
+                       Utf8(CliMessages::tr("the first line must be the header %1")
                                 .arg(QLatin1String(kBatchHeader.data(),
                                                    static_cast<qsizetype>(kBatchHeader.size())))));
     }

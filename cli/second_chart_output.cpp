@@ -38,7 +38,7 @@ std::string DateTimeText(const CivilDateTime &t) {
     const QDateTime moment(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute));
     //: The format of a date and time of universal time in the text output (QDateTime::
     //: toString), e.g. "dd.MM.yyyy HH:mm" for "01.04.2024 22:15".
-    return Utf8(NumberLocale().toString(moment, OutputText::tr("yyyy-MM-dd HH:mm")));
+    return Utf8(NumberLocale().toString(moment, CliOutput::tr("yyyy-MM-dd HH:mm")));
 }
 
 std::string Padded(std::string_view text, std::size_t width) {
@@ -155,11 +155,11 @@ std::string_view KindName(SecondChartKind kind) {
 QString SecondLabel(const ChartPair &pair) {
     switch (pair.kind) {
     case SecondChartKind::Progressions:
-        return OutputText::tr("Progressed");
+        return CliOutput::tr("Progressed");
     case SecondChartKind::Directions:
-        return OutputText::tr("Directed");
+        return CliOutput::tr("Directed");
     case SecondChartKind::Transits:
-        return OutputText::tr("Transiting");
+        return CliOutput::tr("Transiting");
     case SecondChartKind::Synastry:
         break;
     }
@@ -170,16 +170,16 @@ QString SecondLabel(const ChartPair &pair) {
 QString AspectsHeading(const ChartPair &pair) {
     switch (pair.kind) {
     case SecondChartKind::Progressions:
-        return OutputText::tr("Aspects (natal point, then progressed point; orb 1 degree)");
+        return CliOutput::tr("Aspects (natal point, then progressed point; orb 1 degree)");
     case SecondChartKind::Directions:
-        return OutputText::tr("Aspects (natal point, then directed point; orb 1 degree)");
+        return CliOutput::tr("Aspects (natal point, then directed point; orb 1 degree)");
     case SecondChartKind::Transits:
-        return OutputText::tr("Aspects (natal point, then transiting point; orb 1 degree)");
+        return CliOutput::tr("Aspects (natal point, then transiting point; orb 1 degree)");
     case SecondChartKind::Synastry:
         break;
     }
-    return OutputText::tr("Aspects (%1's point, then %2's point; orbs 8, 8, 7, 7 and 5 degrees, "
-                          "2 more for the Sun and the Moon)")
+    return CliOutput::tr("Aspects (%1's point, then %2's point; orbs 8, 8, 7, 7 and 5 degrees, "
+                         "2 more for the Sun and the Moon)")
         .arg(QString::fromStdString(pair.firstName), QString::fromStdString(pair.secondName));
 }
 
@@ -195,7 +195,7 @@ std::string PreciseSpanText() {
     const double last = std::floor(PreciseLastDay() - 0.5) + 0.5 - 1.0;
     const std::string from = MinuteText(NearestMinute(first), false);
     const std::string to = MinuteText(NearestMinute(last), false);
-    return Utf8(OutputText::tr("%1 to %2").arg(Text(from.substr(0, 10)), Text(to.substr(0, 10))));
+    return Utf8(CliOutput::tr("%1 to %2").arg(Text(from.substr(0, 10)), Text(to.substr(0, 10))));
 }
 
 bool ParseUniversalMoment(std::string_view text, bool endOfDay, double &day, std::string &error) {
@@ -206,13 +206,13 @@ bool ParseUniversalMoment(std::string_view text, bool endOfDay, double &day, std
         !ReadNumber(text.substr(5, 2), 2, t.month) || !ReadNumber(text.substr(8, 2), 2, t.day) ||
         (withTime && (!ReadNumber(text.substr(11, 2), 2, t.hour) ||
                       !ReadNumber(text.substr(14, 2), 2, t.minute)))) {
-        error = Utf8(Messages::tr("'%1' is not a date YYYY-MM-DD or YYYY-MM-DDTHH:MM")
+        error = Utf8(CliMessages::tr("'%1' is not a date YYYY-MM-DD or YYYY-MM-DDTHH:MM")
                          .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
         return false;
     }
     if (t.year < kFirstYear || t.year > kLastYear || t.month < 1 || t.month > 12 || t.day < 1 ||
         t.day > DaysInMonth(t.year, t.month) || t.hour > 23 || t.minute > 59) {
-        error = Utf8(Messages::tr("'%1' is not a day of the calendar")
+        error = Utf8(CliMessages::tr("'%1' is not a day of the calendar")
                          .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
         return false;
     }
@@ -247,19 +247,19 @@ std::string TransitEventLine(const TransitEvent &event, bool json) {
     switch (event.Kind) {
     case TransitEventKind::Aspect:
         line += Padded(kAspectNames[int(event.Aspect)], kAspectColumn) +
-                Utf8(OutputText::tr("natal %1")
+                Utf8(CliOutput::tr("natal %1")
                          .arg(QString::fromUtf8(kAspectPointNames[event.NatalPoint])));
         break;
     case TransitEventKind::Station:
-        line += Utf8(event.Direction == StationDirection::Retrograde
-                         ? OutputText::tr("turns retrograde")
-                         : OutputText::tr("turns direct"));
+        line +=
+            Utf8(event.Direction == StationDirection::Retrograde ? CliOutput::tr("turns retrograde")
+                                                                 : CliOutput::tr("turns direct"));
         break;
     case TransitEventKind::Ingress:
-        line += Utf8(
-            event.Sign >= 0
-                ? OutputText::tr("enters %1").arg(QString::fromUtf8(kSignFullNames[event.Sign]))
-                : OutputText::tr("enters house %1").arg(event.House));
+        line +=
+            Utf8(event.Sign >= 0
+                     ? CliOutput::tr("enters %1").arg(QString::fromUtf8(kSignFullNames[event.Sign]))
+                     : CliOutput::tr("enters house %1").arg(event.House));
         break;
     }
     return line + "\n";
@@ -309,23 +309,23 @@ std::string SecondChartText(const ChartPair &pair) {
     QString heading;
     switch (pair.kind) {
     case SecondChartKind::Progressions:
-        heading = OutputText::tr("Secondary progressions of %1 to %2 UT\n"
-                                 "Born %3 UT; progressed moment %4 UT, one day for each year of "
-                                 "life\n"
-                                 "Midheaven moved by the solar arc in right ascension: %5 degrees")
+        heading = CliOutput::tr("Secondary progressions of %1 to %2 UT\n"
+                                "Born %3 UT; progressed moment %4 UT, one day for each year of "
+                                "life\n"
+                                "Midheaven moved by the solar arc in right ascension: %5 degrees")
                       .arg(firstName, date, born, secondTime, arc);
         break;
     case SecondChartKind::Directions:
-        heading = OutputText::tr("Solar arc directions of %1 to %2 UT\n"
-                                 "Born %3 UT; solar arc %4 degrees, the progressed Sun's at %5 UT")
+        heading = CliOutput::tr("Solar arc directions of %1 to %2 UT\n"
+                                "Born %3 UT; solar arc %4 degrees, the progressed Sun's at %5 UT")
                       .arg(firstName, date, born, arc, secondTime);
         break;
     case SecondChartKind::Transits:
-        heading = OutputText::tr("Transits to %1 at %2 UT").arg(firstName, secondTime);
+        heading = CliOutput::tr("Transits to %1 at %2 UT").arg(firstName, secondTime);
         break;
     case SecondChartKind::Synastry:
-        heading = OutputText::tr("Synastry of %1 and %2\n"
-                                 "%1: born %3 UT; %2: born %4 UT")
+        heading = CliOutput::tr("Synastry of %1 and %2\n"
+                                "%1: born %3 UT; %2: born %4 UT")
                       .arg(firstName, secondName, born, secondTime);
         break;
     }
@@ -335,10 +335,10 @@ std::string SecondChartText(const ChartPair &pair) {
     const auto label = [synastry](const std::string &name, const QString &word) {
         return synastry ? Padded(name, kPositionColumn) : PaddedColumn(word, kPositionColumn);
     };
-    text += "\n" + PaddedColumn(OutputText::tr("Point"), kNameColumn) +
-            label(first.name, OutputText::tr("Natal")) + label(second.name, SecondLabel(pair)) +
-            Utf8(synastry ? OutputText::tr("in %1's house").arg(firstName)
-                          : OutputText::tr("in natal house")) +
+    text += "\n" + PaddedColumn(CliOutput::tr("Point"), kNameColumn) +
+            label(first.name, CliOutput::tr("Natal")) + label(second.name, SecondLabel(pair)) +
+            Utf8(synastry ? CliOutput::tr("in %1's house").arg(firstName)
+                          : CliOutput::tr("in natal house")) +
             "\n";
     for (int point = 0; point < kAspectPointCount; ++point) {
         const auto position = [point](const Side &side) {
@@ -351,7 +351,7 @@ std::string SecondChartText(const ChartPair &pair) {
     }
     text += "\n" + Utf8(AspectsHeading(pair)) + "\n";
     if (pair.aspects.empty())
-        text += Utf8(OutputText::tr("none", "no aspects")) + "\n";
+        text += Utf8(CliOutput::tr("none", "no aspects")) + "\n";
     for (const Aspect &aspect : pair.aspects)
         text += Padded(kAspectPointNames[aspect.A], kNameColumn) +
                 Padded(kAspectNames[int(aspect.Kind)], kAspectColumn) +

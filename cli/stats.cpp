@@ -35,7 +35,7 @@ std::vector<std::string> SignPatternLabels() {
 std::vector<std::string> LeadingLabels() {
     std::vector<std::string> labels =
         Names(kPlainBodyNames.begin(), kPlainBodyNames.begin() + kPlanetCount);
-    labels.push_back(Utf8(OutputText::tr("none", "no leading planet")));
+    labels.push_back(Utf8(CliOutput::tr("none", "no leading planet")));
     return labels;
 }
 
@@ -66,7 +66,7 @@ void CountAspects(const RowReading &row, std::span<long long> counts) {
 std::vector<std::string> HouseLabels() {
     std::vector<std::string> labels;
     for (int house = 1; house <= kHouseCount; ++house)
-        labels.push_back(Utf8(OutputText::tr("House %1").arg(house)));
+        labels.push_back(Utf8(CliOutput::tr("House %1").arg(house)));
     return labels;
 }
 
@@ -95,7 +95,7 @@ public:
         if (out.refused <= kReasonsShown)
             out.text.append(
                 "starloom-cli: " +
-                Utf8(Messages::tr("line %1: %2 (row skipped)")
+                Utf8(CliMessages::tr("line %1: %2 (row skipped)")
                          .arg(line)
                          .arg(QCoreApplication::translate("FormValues", reason.c_str()))) +
                 "\n");
@@ -122,24 +122,23 @@ std::string Padded(const std::string &text, qsizetype width, bool right) {
 
 const std::vector<StatsCounter> &StatsCounters() {
     static const std::vector<StatsCounter> counters = {
-        {QT_TRANSLATE_NOOP("starloom::cli::OutputText", "Patterns by signs"),
-         QT_TRANSLATE_NOOP("starloom::cli::OutputText",
+        {QT_TRANSLATE_NOOP("CliOutput", "Patterns by signs"),
+         QT_TRANSLATE_NOOP("CliOutput",
                            "a chart may show several, so the shares add up to more than 100%"),
          SignPatternLabels(), CountSignPatterns},
-        {QT_TRANSLATE_NOOP("starloom::cli::OutputText", "Patterns by degrees"),
-         QT_TRANSLATE_NOOP("starloom::cli::OutputText", "one per chart"),
+        {QT_TRANSLATE_NOOP("CliOutput", "Patterns by degrees"),
+         QT_TRANSLATE_NOOP("CliOutput", "one per chart"),
          Names(kDegreePatternNames.begin(), kDegreePatternNames.end()), CountDegreePatterns},
         {kLeadingPlanetsTitle,
-         QT_TRANSLATE_NOOP("starloom::cli::OutputText",
-                           "a Bucket's handle of two planets counts for both"),
+         QT_TRANSLATE_NOOP("CliOutput", "a Bucket's handle of two planets counts for both"),
          LeadingLabels(), CountLeadingPlanets},
-        {QT_TRANSLATE_NOOP("starloom::cli::OutputText", "Aspects"),
-         QT_TRANSLATE_NOOP("starloom::cli::OutputText",
+        {QT_TRANSLATE_NOOP("CliOutput", "Aspects"),
+         QT_TRANSLATE_NOOP("CliOutput",
                            "every aspect counts, so a share above 100% is more than one a chart"),
          Names(kAspectNames.begin(), kAspectNames.end()), CountAspects},
-        {QT_TRANSLATE_NOOP("starloom::cli::OutputText", "Bodies by house"),
+        {QT_TRANSLATE_NOOP("CliOutput", "Bodies by house"),
          QT_TRANSLATE_NOOP(
-             "starloom::cli::OutputText",
+             "CliOutput",
              "the Sun, the Moon and the planets each count once, so the shares add up to 1000%"),
          HouseLabels(), CountBodiesByHouse},
     };
@@ -193,21 +192,20 @@ std::string ShareText(long long count, long long total) {
 }
 
 std::string StatsTitle(const StatsTable &table) {
-    return Utf8(QCoreApplication::translate("starloom::cli::OutputText", table.title.c_str()));
+    return Utf8(QCoreApplication::translate("CliOutput", table.title.c_str()));
 }
 
 std::string StatsNote(const StatsTable &table) {
-    return table.note.empty()
-               ? std::string()
-               : Utf8(QCoreApplication::translate("starloom::cli::OutputText", table.note.c_str()));
+    return table.note.empty() ? std::string()
+                              : Utf8(QCoreApplication::translate("CliOutput", table.note.c_str()));
 }
 
 std::string StatsText(const StatsResult &result) {
-    std::string text = Utf8(OutputText::tr("Readings: %1").arg(result.readings)) + "\n";
+    std::string text = Utf8(CliOutput::tr("Readings: %1").arg(result.readings)) + "\n";
     if (result.refused > 0)
-        text += Utf8(OutputText::tr("Rows skipped: %1").arg(result.refused)) + "\n";
-    const std::string countHeading = Utf8(OutputText::tr("count", "the stats column"));
-    const std::string shareHeading = Utf8(OutputText::tr("share", "the stats column"));
+        text += Utf8(CliOutput::tr("Rows skipped: %1").arg(result.refused)) + "\n";
+    const std::string countHeading = Utf8(CliOutput::tr("count", "the stats column"));
+    const std::string shareHeading = Utf8(CliOutput::tr("share", "the stats column"));
     for (const StatsTable &table : result.tables) {
         qsizetype labelWidth = 8;
         for (const std::string &label : table.labels)

@@ -32,7 +32,7 @@ struct StatsCounter {
 // Titles and notes are the English source texts; StatsTitle and StatsNote give them in the
 // chosen language.
 inline constexpr const char *kLeadingPlanetsTitle =
-    QT_TRANSLATE_NOOP("starloom::cli::OutputText", "Leading planets");
+    QT_TRANSLATE_NOOP("CliOutput", "Leading planets");
 
 // The counts the stats command makes, in the order it prints them.
 const std::vector<StatsCounter> &StatsCounters();

@@ -175,9 +175,9 @@ Status WriteStatsPlot(const StatsResult &result, const QString &path) {
     const QLocale grouping =
         NumberLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
     const QString title =
-        OutputText::tr("Planetary patterns of %1 births").arg(grouping.toString(result.readings));
+        CliOutput::tr("Planetary patterns of %1 births").arg(grouping.toString(result.readings));
     generator.setTitle(title);
-    generator.setDescription(OutputText::tr("Made by starloom-cli stats"));
+    generator.setDescription(CliOutput::tr("Made by starloom-cli stats"));
     {
         QPainter p(&generator);
         p.setRenderHint(QPainter::Antialiasing);
@@ -188,7 +188,7 @@ Status WriteStatsPlot(const StatsResult &result, const QString &path) {
         p.setPen(kQuietInk);
         p.setFont(Font(12));
         p.drawText(QPointF(kMargin, kMargin + 32),
-                   OutputText::tr("Share of the readings in each category; counts in brackets"));
+                   CliOutput::tr("Share of the readings in each category; counts in brackets"));
         qreal top = kTitleHeight + kMargin;
         for (std::size_t i = 0; i < result.tables.size(); ++i) {
             DrawPanel(p, result.tables[i], i, result.readings, top);

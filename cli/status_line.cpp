@@ -24,8 +24,8 @@ std::string StatusLine(const Status &status) {
         return status.subject + ": " + status.reason;
     case StatusCode::Damaged:
         // The built-in table of precise positions is the one part checked for damage.
-        return Utf8(Messages::tr("the built-in table of precise positions is damaged (%1); "
-                                 "install the program again")
+        return Utf8(CliMessages::tr("the built-in table of precise positions is damaged (%1); "
+                                    "install the program again")
                         .arg(QString::fromStdString(status.reason)));
     }
     return status.reason;
