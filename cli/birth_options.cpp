@@ -29,26 +29,30 @@ std::optional<int> ListNumber(std::string_view text, int first, int last) {
     return value;
 }
 
-std::string RangeReason(std::string_view what, int first, int last) {
-    return std::string(what) + " must be a whole number from " + std::to_string(first) + " to " +
-           std::to_string(last);
-}
-
 // An option's value out of its range, in the chosen language.
 std::string OptionRange(const char *what, int first, int last) {
     return Utf8(QCoreApplication::translate("CliMessages", what).arg(first).arg(last));
 }
 
-// A refusal of a place worded for the --place option (in the chosen language) or for a
-// batch row's place column (in English, as the batch's lines keep it).
-QString PlaceWords(PlaceWording wording, const char *text) {
-    return wording == PlaceWording::Option ? QCoreApplication::translate("CliMessages", text)
-                                           : QString::fromUtf8(text);
+// A refusal's text (marked for translation where it is written) in the words its reader
+// reads: English for a batch's lines, else the chosen language.
+QString Words(Wording wording, const char *text) {
+    return wording == Wording::BatchRow ? QString::fromUtf8(text)
+                                        : QCoreApplication::translate("CliMessages", text);
 }
 
 // What a place refusal names: the option or the row's column.
-QString PlaceSubject(PlaceWording wording) {
-    return wording == PlaceWording::Option ? QStringLiteral("--place") : QStringLiteral("place");
+QString PlaceSubject(Wording wording) {
+    return wording == Wording::Option ? QStringLiteral("--place") : QStringLiteral("place");
+}
+
+// A row's column out of its range.
+std::string RangeReason(const char *column, int first, int last, Wording wording) {
+    return Utf8(
+        Words(wording, QT_TRANSLATE_NOOP("CliMessages", "%1 must be a whole number from %2 to %3"))
+            .arg(QLatin1String(column))
+            .arg(first)
+            .arg(last));
 }
 
 QString Text(std::string_view text) {
@@ -234,14 +238,13 @@ QString RowTexts::number(int value) {
     return value >= 0 && value <= kLastNumber ? kNumbers[value] : QString::number(value);
 }
 
-const AtlasPlace *FindPlace(const std::string &name, std::string &error, PlaceWording wording) {
+const AtlasPlace *FindPlace(const std::string &name, std::string &error, Wording wording) {
     const Atlas &atlas = Atlas::shared();
     const std::vector<int> found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
-        error =
-            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("CliMessages",
-                                                       "%1: no place called \"%2\" in the atlas"))
-                     .arg(PlaceSubject(wording), QString::fromStdString(name)));
+        error = Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "%1: no place called \"%2\" in the atlas"))
+                         .arg(PlaceSubject(wording), QString::fromStdString(name)));
         return nullptr;
     }
     const AtlasPlace &first = atlas.place(found.front());
@@ -257,11 +260,10 @@ const AtlasPlace *FindPlace(const std::string &name, std::string &error, PlaceWo
             choices += (i == 0 ? "\"" : ", \"") + sameCountry[i] + "\"";
         if (sameCountry.size() > 5)
             choices += ", ...";
-        error =
-            Utf8(PlaceWords(wording, QT_TRANSLATE_NOOP("CliMessages",
-                                                       "%1: \"%2\" is ambiguous; say which: %3"))
-                     .arg(PlaceSubject(wording), QString::fromStdString(name),
-                          QString::fromStdString(choices)));
+        error = Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "%1: \"%2\" is ambiguous; say which: %3"))
+                         .arg(PlaceSubject(wording), QString::fromStdString(name),
+                              QString::fromStdString(choices)));
         return nullptr;
     }
     return &first;
@@ -279,16 +281,18 @@ void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values) {
 }
 
 bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
-                  std::string &error, PlaceWording wording) {
+                  std::string &error, Wording wording) {
     const QDate date(values.yearText.toInt(), values.monthPosition + 1, values.dayText.toInt());
     if (!date.isValid())
         return true; // 30 February: the form's date check refuses it with its own message
     const ZoneAdvice advice =
         AdviseZone(place.timeZone, date, QTime(values.hourText.toInt(), values.minuteText.toInt()));
     if (advice.zonePosition < 0) {
-        error = Utf8(wording == PlaceWording::Option
-                         ? CliMessages::tr("--place: %1 Give --zone.").arg(advice.notice)
-                         : QStringLiteral("place: %1 Give the zone.").arg(advice.notice));
+        error =
+            Utf8(wording == Wording::Option
+                     ? CliMessages::tr("--place: %1 Give --zone.").arg(advice.notice)
+                     : Words(wording, QT_TRANSLATE_NOOP("CliMessages", "place: %1 Give the zone."))
+                           .arg(advice.notice));
         return false;
     }
     values.zonePosition = advice.zonePosition;
@@ -298,11 +302,11 @@ bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &sourc
     return true;
 }
 
-const AtlasPlace *RowTexts::place(const std::string &name, std::string &error) {
+const AtlasPlace *RowTexts::place(const std::string &name, std::string &error, Wording wording) {
     if (name != m_placeName || (m_place == nullptr && m_placeError.empty())) {
         m_placeName = name;
         m_placeError.clear();
-        m_place = FindPlace(name, m_placeError, PlaceWording::Row);
+        m_place = FindPlace(name, m_placeError, wording);
     }
     error = m_placeError;
     return m_place;
@@ -320,16 +324,18 @@ bool IsBatchHeader(const std::vector<std::string> &fields) {
 }
 
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error, RowTexts &texts, TimeSource *source) {
+                       std::string &error, RowTexts &texts, TimeSource *source, Wording wording) {
     const bool placeColumn = fields.size() == static_cast<std::size_t>(kBatchColumns) + 1;
     if (fields.size() != static_cast<std::size_t>(kBatchColumns) && !placeColumn) {
-        error = "expected " + std::to_string(kBatchColumns) + " fields, found " +
-                std::to_string(fields.size());
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "expected %1 fields, found %2"))
+                     .arg(kBatchColumns)
+                     .arg(fields.size()));
         return false;
     }
     const AtlasPlace *place = nullptr;
     if (placeColumn && !fields[kBatchColumns].empty()) {
-        place = texts.place(fields[kBatchColumns], error);
+        place = texts.place(fields[kBatchColumns], error, wording);
         if (place == nullptr)
             return false;
     }
@@ -357,7 +363,7 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
             continue;
         const auto number = ListNumber(fields[i + 1], kLists[i].first, kLists[i].last);
         if (!number) {
-            error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last);
+            error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last, wording);
             return false;
         }
         numbers[i] = *number;
@@ -368,7 +374,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     // ("Person 12").
     for (const char c : fields[0]) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            error = "name must not hold control characters";
+            error =
+                Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "name must not hold control characters")));
             return false;
         }
     }
@@ -401,7 +409,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         // The form's coordinate boxes take digits only, three at most; an empty one is the
         // form's own refusal.
         if (!field.empty() && !AllDigits(field, 1, kCoordinateDigits)) {
-            error = std::string(coordinates[i].name) + " must be one to three digits";
+            error = Utf8(
+                Words(wording, QT_TRANSLATE_NOOP("CliMessages", "%1 must be one to three digits"))
+                    .arg(QLatin1String(coordinates[i].name)));
             return false;
         }
         const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
@@ -409,11 +419,13 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         *coordinates[i].box = text;
     }
     if (!fromPlace(10) && !SetDirection(fields[10], 'S', 'N', row.latDirection)) {
-        error = "lat_dir must be N, S or empty";
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "lat_dir must be N, S or empty")));
         return false;
     }
     if (!fromPlace(13) && !SetDirection(fields[13], 'E', 'W', row.lonDirection)) {
-        error = "lon_dir must be E, W or empty";
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "lon_dir must be E, W or empty")));
         return false;
     }
     row.city = fromPlace(14) ? place->name : texts.text(14, fields[14]);
@@ -423,7 +435,7 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     if (place != nullptr) {
         given.place = *place;
         if (fromPlace(kZoneColumn)) {
-            if (!SetPlaceZone(*place, row, given, error, PlaceWording::Row))
+            if (!SetPlaceZone(*place, row, given, error, wording))
                 return false;
         }
     }

@@ -232,7 +232,8 @@ private:
 
 } // namespace
 
-RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<ReadingState>()) {
+RowCalculator::RowCalculator(ChartChoice choice, Wording wording)
+    : m_wording(wording), m_state(std::make_unique<ReadingState>()) {
     BuildTimeZoneTables(m_state->Zones);
     m_request.Method = choice.Method;
     m_request.Houses = choice.Houses;
@@ -242,15 +243,20 @@ RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<Read
 
 const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string &reason) {
     if (!record.error.empty()) {
-        reason = record.error;
+        reason = m_wording == Wording::BatchRow
+                     ? record.error
+                     : Utf8(QCoreApplication::translate("CliMessages", record.error.c_str()));
         return nullptr;
     }
     // The last row's texts let go first, so that the row texts can reuse their storage.
     m_values = FormValues();
-    if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source))
+    if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source, m_wording))
         return nullptr;
     if (Status refused = CheckFormValues(m_values); !refused.ok()) {
-        reason = std::move(refused.reason);
+        // The form's checks word their refusals in English.
+        reason = m_wording == Wording::BatchRow
+                     ? std::move(refused.reason)
+                     : Utf8(QCoreApplication::translate("FormValues", refused.reason.c_str()));
         return nullptr;
     }
     // Each row starts from a record no reading has touched, so nothing of an earlier row
@@ -347,7 +353,7 @@ Status RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &coll
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < threads; ++i) {
         workers.emplace_back([&queue, consumer = consumers[i].get(), this] {
-            RowCalculator calculator(m_source.chart);
+            RowCalculator calculator(m_source.chart, m_source.reasons);
             while (Chunk *chunk = queue.pop()) {
                 Work(*chunk, calculator, *consumer);
                 queue.finish(chunk);

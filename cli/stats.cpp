@@ -90,15 +90,12 @@ public:
         }
     }
     void refuse(long long line, const std::string &reason, ChunkResult &out) override {
-        // The form's refusals are shown in the chosen language (the rows' own shape faults
-        // stay in the words the batch's lines give them).
         if (out.refused <= kReasonsShown)
-            out.text.append(
-                "starloom-cli: " +
-                Utf8(CliMessages::tr("line %1: %2 (row skipped)")
-                         .arg(line)
-                         .arg(QCoreApplication::translate("FormValues", reason.c_str()))) +
-                "\n");
+            out.text.append("starloom-cli: " +
+                            Utf8(CliMessages::tr("line %1: %2 (row skipped)")
+                                     .arg(line)
+                                     .arg(QString::fromStdString(reason))) +
+                            "\n");
     }
 
 private:
@@ -146,7 +143,9 @@ const std::vector<StatsCounter> &StatsCounters() {
 }
 
 Status CountBirths(const StatsOptions &options, StatsResult &result) {
-    RowPipeline rows({options.input, options.threads, options.chart, options.progress});
+    // The reasons of skipped rows are read by the user, in the chosen language.
+    RowPipeline rows(
+        {options.input, options.threads, options.chart, options.progress, Wording::StatsRow});
     if (Status opened = rows.open(); !opened.ok())
         return opened;
     if (Status header = rows.readHeader(); !header.ok())

@@ -902,6 +902,58 @@ b: der Punkt von B, aspect, orb, applying).
         <source>the built-in table of precise positions is damaged (%1); install the program again</source>
         <translation>die eingebaute Tabelle der präzisen Positionen ist beschädigt (%1); installieren Sie das Programm erneut</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>place: %1 Give the zone.</source>
+        <translation>place: %1 Geben Sie die Zone an.</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>%1 Felder erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>name must not hold control characters</source>
+        <translation>name darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>%1 must be one to three digits</source>
+        <translation>%1 muss aus ein bis drei Ziffern bestehen</translation>
+    </message>
+    <message>
+        <source>lat_dir must be N, S or empty</source>
+        <translation>lat_dir muss N, S oder leer sein</translation>
+    </message>
+    <message>
+        <source>lon_dir must be E, W or empty</source>
+        <translation>lon_dir muss E, W oder leer sein</translation>
+    </message>
+    <message>
+        <source>more than 1024 fields in the record</source>
+        <translation>mehr als 1024 Felder im Datensatz</translation>
+    </message>
+    <message>
+        <source>the record is longer than 1 MiB</source>
+        <translation>der Datensatz ist länger als 1 MiB</translation>
+    </message>
+    <message>
+        <source>a field is longer than 64 KiB</source>
+        <translation>ein Feld ist länger als 64 KiB</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed at the end of the input</source>
+        <translation>ein Feld in Anführungszeichen ist am Ende der Eingabe nicht geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

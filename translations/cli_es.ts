@@ -902,6 +902,58 @@ punto de B, aspect, orb, applying).
         <source>the built-in table of precise positions is damaged (%1); install the program again</source>
         <translation>la tabla integrada de posiciones precisas está dañada (%1); vuelva a instalar el programa</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 debe ser un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>place: %1 Give the zone.</source>
+        <translation>place: %1 Indique el huso.</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>se esperaban %1 campos, hay %2</translation>
+    </message>
+    <message>
+        <source>name must not hold control characters</source>
+        <translation>name no debe contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>%1 must be one to three digits</source>
+        <translation>%1 debe tener de una a tres cifras</translation>
+    </message>
+    <message>
+        <source>lat_dir must be N, S or empty</source>
+        <translation>lat_dir debe ser N, S o vacío</translation>
+    </message>
+    <message>
+        <source>lon_dir must be E, W or empty</source>
+        <translation>lon_dir debe ser E, W o vacío</translation>
+    </message>
+    <message>
+        <source>more than 1024 fields in the record</source>
+        <translation>más de 1024 campos en el registro</translation>
+    </message>
+    <message>
+        <source>the record is longer than 1 MiB</source>
+        <translation>el registro ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>a field is longer than 64 KiB</source>
+        <translation>un campo ocupa más de 64 KiB</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texto tras unas comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>unas comillas dentro de un campo que no empieza con ellas</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed at the end of the input</source>
+        <translation>un campo entre comillas no está cerrado al final de la entrada</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

@@ -902,6 +902,58 @@ point de B, aspect, orb, applying).
         <source>the built-in table of precise positions is damaged (%1); install the program again</source>
         <translation>la table intégrée des positions précises est endommagée (%1)&#xa0;; réinstallez le programme</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 doit être un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>place: %1 Give the zone.</source>
+        <translation>place&#xa0;: %1 Indiquez le fuseau.</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>%1 champs attendus, %2 trouvés</translation>
+    </message>
+    <message>
+        <source>name must not hold control characters</source>
+        <translation>name ne doit pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 must be one to three digits</source>
+        <translation>%1 doit compter un à trois chiffres</translation>
+    </message>
+    <message>
+        <source>lat_dir must be N, S or empty</source>
+        <translation>lat_dir doit être N, S ou vide</translation>
+    </message>
+    <message>
+        <source>lon_dir must be E, W or empty</source>
+        <translation>lon_dir doit être E, W ou vide</translation>
+    </message>
+    <message>
+        <source>more than 1024 fields in the record</source>
+        <translation>plus de 1024 champs dans l’enregistrement</translation>
+    </message>
+    <message>
+        <source>the record is longer than 1 MiB</source>
+        <translation>l’enregistrement dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>a field is longer than 64 KiB</source>
+        <translation>un champ dépasse 64 Kio</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>du texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed at the end of the input</source>
+        <translation>un champ entre guillemets n’est pas fermé à la fin de l’entrée</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

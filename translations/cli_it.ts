@@ -902,6 +902,58 @@ punto di B, aspect, orb, applying).
         <source>the built-in table of precise positions is damaged (%1); install the program again</source>
         <translation>la tabella integrata delle posizioni precise è danneggiata (%1); reinstalla il programma</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 deve essere un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>place: %1 Give the zone.</source>
+        <translation>place: %1 Indica il fuso.</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>attesi %1 campi, trovati %2</translation>
+    </message>
+    <message>
+        <source>name must not hold control characters</source>
+        <translation>name non deve contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>%1 must be one to three digits</source>
+        <translation>%1 deve avere da una a tre cifre</translation>
+    </message>
+    <message>
+        <source>lat_dir must be N, S or empty</source>
+        <translation>lat_dir deve essere N, S o vuoto</translation>
+    </message>
+    <message>
+        <source>lon_dir must be E, W or empty</source>
+        <translation>lon_dir deve essere E, W o vuoto</translation>
+    </message>
+    <message>
+        <source>more than 1024 fields in the record</source>
+        <translation>più di 1024 campi nel record</translation>
+    </message>
+    <message>
+        <source>the record is longer than 1 MiB</source>
+        <translation>il record supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>a field is longer than 64 KiB</source>
+        <translation>un campo supera 64 KiB</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>testo dopo le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>virgolette dentro un campo che non inizia con esse</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed at the end of the input</source>
+        <translation>un campo tra virgolette non è chiuso alla fine dell’ingresso</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>

@@ -902,6 +902,58 @@ ponto de B, aspect, orb, applying).
         <source>the built-in table of precise positions is damaged (%1); install the program again</source>
         <translation>a tabela interna de posições precisas está danificada (%1); instale o programa novamente</translation>
     </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3</source>
+        <translation>%1 deve ser um número inteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>place: %1 Give the zone.</source>
+        <translation>place: %1 Informe o fuso.</translation>
+    </message>
+    <message>
+        <source>expected %1 fields, found %2</source>
+        <translation>esperados %1 campos, encontrados %2</translation>
+    </message>
+    <message>
+        <source>name must not hold control characters</source>
+        <translation>name não deve conter caracteres de controle</translation>
+    </message>
+    <message>
+        <source>%1 must be one to three digits</source>
+        <translation>%1 deve ter de um a três dígitos</translation>
+    </message>
+    <message>
+        <source>lat_dir must be N, S or empty</source>
+        <translation>lat_dir deve ser N, S ou vazio</translation>
+    </message>
+    <message>
+        <source>lon_dir must be E, W or empty</source>
+        <translation>lon_dir deve ser E, W ou vazio</translation>
+    </message>
+    <message>
+        <source>more than 1024 fields in the record</source>
+        <translation>mais de 1024 campos no registro</translation>
+    </message>
+    <message>
+        <source>the record is longer than 1 MiB</source>
+        <translation>o registro tem mais de 1 MiB</translation>
+    </message>
+    <message>
+        <source>a field is longer than 64 KiB</source>
+        <translation>um campo tem mais de 64 KiB</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texto após aspas de fechamento</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>aspas dentro de um campo que não começa com elas</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed at the end of the input</source>
+        <translation>um campo entre aspas não está fechado no fim da entrada</translation>
+    </message>
 </context>
 <context>
     <name>CliOutput</name>
