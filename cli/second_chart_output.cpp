@@ -35,7 +35,8 @@ std::string MinuteText(const CivilDateTime &t, bool iso) {
 
 // "2024-04-01 22:15" as the chosen language writes a date and time, for the text forms.
 std::string DateTimeText(const CivilDateTime &t) {
-    const QDateTime moment(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute));
+    // In UTC: a local time zone would move a time its clocks skipped.
+    const QDateTime moment(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute), Qt::UTC);
     //: The format of a date and time of universal time in the text output (QDateTime::
     //: toString), e.g. "dd.MM.yyyy HH:mm" for "01.04.2024 22:15".
     return Utf8(NumberLocale().toString(moment, CliOutput::tr("yyyy-MM-dd HH:mm")));
