@@ -1,11 +1,15 @@
 // Text and JSON of one reading.
 #include "cli/reading_output.h"
 
+#include "cli/cli_text.h"
+
 #include "engine/zodiac.h"
 #include "patterns/classify.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
 #include "retrograde/retrograde.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +76,42 @@ std::string HouseBodies(const QString &cell) {
 std::string_view SignOfPosition(const std::string &positionText) {
     const int sign = SignOfPositionText(positionText);
     return sign >= 0 ? kSignFullNames[sign] : std::string_view();
+}
+
+// The eight lines of the person's details, as the text export words them (with the
+// directions' letters) in English and in the chosen language's words otherwise; the date as
+// that language writes it.
+std::string DetailLines(const BirthData &birth) {
+    const auto number = [](int value) { return QString::number(value); };
+    const QDate date(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+    const QLocale locale = NumberLocale();
+    //: The date of birth's format (QDate::toString): MMMM the month's name, d the day, yyyy
+    //: the year, e.g. "d. MMMM yyyy" for "1. Mai 1990".
+    const QString dateText = locale.toString(date, CliOutput::tr("MMMM d, yyyy"));
+    const QString lines[] = {
+        CliOutput::tr("Name: %1").arg(QString::fromStdString(birth.BirthName)),
+        CliOutput::tr("Date of Birth: %1").arg(dateText),
+        CliOutput::tr("Time of Birth: %1 Hour %2 Minute")
+            .arg(number(birth.BirthHour), number(birth.BirthMinute)),
+        CliOutput::tr("Latitude: %1 Degree %2 Minute %3")
+            .arg(number(birth.LatDegrees), number(birth.LatMinutes),
+                 birth.LatDirFlag ? CliOutput::tr("N", "north") : CliOutput::tr("S", "south")),
+        CliOutput::tr("Longitude: %1 Degree %2 Minute %3")
+            .arg(number(birth.LonDegrees), number(birth.LonMinutes),
+                 birth.LonDirFlag ? CliOutput::tr("E", "east") : CliOutput::tr("W", "west")),
+        CliOutput::tr("City: %1").arg(QString::fromStdString(birth.BirthCity)),
+        CliOutput::tr("State: %1").arg(QString::fromStdString(birth.BirthState)),
+        CliOutput::tr("Country: %1").arg(QString::fromStdString(birth.BirthCountry)),
+    };
+    std::string text;
+    for (const QString &line : lines)
+        text += Utf8(line) + '\n';
+    return text;
+}
+
+// A note under a heading: "Note: ...".
+std::string NoteLine(const std::string &note) {
+    return Utf8(CliOutput::tr("Note: %1").arg(QString::fromStdString(note))) + '\n';
 }
 
 } // namespace
@@ -158,10 +198,7 @@ std::string CompactJson(const Json &json) {
 
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
                         const ZoneUsed &zone) {
-    std::string text;
-    for (const std::string &line : BirthDetailLines(
-             state.Birth, EnglishMonthName(state.Birth.BirthMonth), DirectionLetters::Shown))
-        text += line + '\n';
+    std::string text = DetailLines(state.Birth);
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
     ZoneSource source;
@@ -174,26 +211,35 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 
     const NatalChart &natal = outcome.Chart;
     if (const std::string note = PositionsNote(natal); !note.empty())
-        text += "Note: " + note + '\n';
+        text += NoteLine(note);
 
-    text += "\nPlanetary Positions\n";
+    text += '\n' + Utf8(CliOutput::tr("Planetary Positions")) + '\n';
     for (int body = 0; body < kBodyCount; ++body) {
         std::string name(kPlainBodyNames[body]);
         name.resize(kNameColumn, ' ');
-        text += name + state.Chart.PositionText[body] + "  house " +
-                std::to_string(natal.Bodies[body].House) + '\n';
+        text += name + state.Chart.PositionText[body] + "  " +
+                Utf8(CliOutput::tr("house %1").arg(natal.Bodies[body].House)) + '\n';
     }
 
     const ChartPositions &chart = state.Chart;
-    const std::string kind = " (" + std::string(NodeKindName(chart.Nodes)) + ")";
-    text += "\nMidheaven and Lunar Nodes\n";
-    text += "MC          " + chart.MidheavenText + '\n';
-    text += "North Node  " + chart.NorthNodeText + kind + '\n';
-    text += "South Node  " + chart.SouthNodeText + kind + '\n';
+    constexpr int kNodeColumn = 12; // characters of the angle's and nodes' names
+    const std::string kind =
+        " (" +
+        Utf8(chart.Nodes == NodeKind::True ? CliOutput::tr("true", "the lunar nodes' kind")
+                                           : CliOutput::tr("mean", "the lunar nodes' kind")) +
+        ")";
+    text += '\n' + Utf8(CliOutput::tr("Midheaven and Lunar Nodes")) + '\n';
+    text +=
+        PaddedColumn(CliOutput::tr("MC", "midheaven"), kNodeColumn) + chart.MidheavenText + '\n';
+    text +=
+        PaddedColumn(CliOutput::tr("North Node"), kNodeColumn) + chart.NorthNodeText + kind + '\n';
+    text +=
+        PaddedColumn(CliOutput::tr("South Node"), kNodeColumn) + chart.SouthNodeText + kind + '\n';
 
-    text += "\nHouses (" + std::string(HouseSystemTitle(natal.Houses.used)) + ")\n";
+    const QString houseSystem = QString::fromUtf8(HouseSystemTitle(natal.Houses.used));
+    text += '\n' + Utf8(CliOutput::tr("Houses (%1)").arg(houseSystem)) + '\n';
     if (const std::string note = HousesNote(natal); !note.empty())
-        text += "Note: " + note + '\n';
+        text += NoteLine(note);
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
         // Whole-sign houses are named by their signs, the others by their cusps.
@@ -208,9 +254,9 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += '\n';
     }
 
-    text += "\nAspects\n";
+    text += '\n' + Utf8(CliOutput::tr("Aspects")) + '\n';
     if (outcome.Aspects.empty())
-        text += "none\n";
+        text += Utf8(CliOutput::tr("none", "no aspects")) + '\n';
     for (const Aspect &aspect : outcome.Aspects) {
         std::string first(kAspectPointNames[aspect.A]);
         first.resize(kNameColumn, ' ');
@@ -218,11 +264,10 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         kindName.resize(kAspectColumn, ' ');
         std::string second(kAspectPointNames[aspect.B]);
         second.resize(kNameColumn, ' ');
-        text += first + kindName + second + OrbText(aspect.Orb) +
-                (aspect.Applying ? " applying\n" : " separating\n");
+        text += first + kindName + second + OrbText(aspect.Orb) + MotionText(aspect) + '\n';
     }
 
-    text += "\nInterpretation\n";
+    text += '\n' + Utf8(CliOutput::tr("Interpretation")) + '\n';
     text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
     text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
@@ -232,18 +277,23 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     const auto position = [](double longitude) {
         return FormatChartPosition(FormatZodiacDMS(longitude));
     };
-    std::string leading = "no leading planet";
-    if (shape.LeadingCount > 0) {
-        leading = "led by " + std::string(kPlainBodyNames[shape.Leading[0]]);
-        if (shape.LeadingCount == 2)
-            leading += " and " + std::string(kPlainBodyNames[shape.Leading[1]]);
-    }
-    // Tenths of a degree written by hand: the C library's formatting follows the locale.
-    const long long tenths = std::llround(shape.EmptyArcSize * 10.0);
-    const std::string size = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-    return "Pattern by degrees: " + std::string(DegreePatternName(shape.Pattern)) + ", " + leading +
-           " (largest empty arc " + size + " degrees, from " + position(shape.EmptyArcFrom) +
-           " to " + position(shape.EmptyArcTo) + ")";
+    const auto planet = [&shape](int i) {
+        return QString::fromUtf8(kPlainBodyNames[shape.Leading[i]]);
+    };
+    QString leading = CliOutput::tr("no leading planet");
+    if (shape.LeadingCount == 1)
+        leading = CliOutput::tr("led by %1").arg(planet(0));
+    else if (shape.LeadingCount == 2)
+        leading = CliOutput::tr("led by %1 and %2").arg(planet(0), planet(1));
+    // Tenths of a degree, rounded as before the locale was asked: half away from zero.
+    const QString size =
+        NumberLocale().toString(std::llround(shape.EmptyArcSize * 10.0) / 10.0, 'f', 1);
+    const QString pattern = QString::fromUtf8(DegreePatternName(shape.Pattern));
+    return Utf8(
+        CliOutput::tr("Pattern by degrees: %1, %2 (largest empty arc %3 degrees, from %4 to "
+                      "%5)")
+            .arg(pattern, leading, size, QString::fromStdString(position(shape.EmptyArcFrom)),
+                 QString::fromStdString(position(shape.EmptyArcTo))));
 }
 
 std::string OrbText(double orb) {
@@ -251,6 +301,10 @@ std::string OrbText(double orb) {
     const int part = minutes % 60;
     return std::to_string(minutes / 60) + "\u00b0" + (part < 10 ? "0" : "") + std::to_string(part) +
            "'";
+}
+
+std::string MotionText(const Aspect &aspect) {
+    return ' ' + Utf8(aspect.Applying ? CliOutput::tr("applying") : CliOutput::tr("separating"));
 }
 
 std::string_view NodeKindName(NodeKind kind) {

@@ -88,6 +88,9 @@ std::string ShapeByDegreesLine(const DegreeShape &shape);
 // An orb as whole degrees and minutes, minutes truncated: "2°05'".
 std::string OrbText(double orb);
 
+// " applying" or " separating", in the chosen language, after an aspect's orb.
+std::string MotionText(const Aspect &aspect);
+
 // "mean" or "true".
 std::string_view NodeKindName(NodeKind kind);
 
