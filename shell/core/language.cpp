@@ -71,10 +71,12 @@ bool UseLanguage(const QString &code) {
     for (const std::unique_ptr<QTranslator> &translator : translators)
         QCoreApplication::removeTranslator(translator.get());
     translators.clear();
-    // The system's own locale where it speaks the language, so that its country's way of
-    // writing dates and numbers stays (Austrian German, Canadian French).
-    const QLocale system = QLocale::system();
-    const QLocale locale = ShippedLanguageFor(system.name()) == code ? system : QLocale(code);
+    // The system's language and country where it speaks the language, so that its country's
+    // way of writing dates and numbers stays (Austrian German, Canadian French). The locale is
+    // made from the name rather than taken as the system's own, whose month names come from
+    // LC_TIME: LANGUAGE=de with LANG=C would otherwise show German texts with English months.
+    const QString system = QLocale::system().name();
+    const QLocale locale = ShippedLanguageFor(system) == code ? QLocale(system) : QLocale(code);
     QLocale::setDefault(locale);
     if (code == QLatin1String("en"))
         return true; // the source text
