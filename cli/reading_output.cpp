@@ -5,6 +5,7 @@
 #include "patterns/classify.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
+#include "reading/chart_words.h"
 #include "retrograde/retrograde.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ std::string HouseBodies(const QString &cell) {
         QString body = line;
         while (body.endsWith(QLatin1Char(' ')))
             body.chop(1);
-        bodies += body.toStdString();
+        bodies += MarkedBodyWord(body.toStdString()).toStdString();
     }
     return bodies;
 }
@@ -178,20 +179,23 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 
     text += "\nPlanetary Positions\n";
     for (int body = 0; body < kBodyCount; ++body) {
-        std::string name(kPlainBodyNames[body]);
-        name.resize(kNameColumn, ' ');
-        text += name + state.Chart.PositionText[body] + "  house " +
+        text += PaddedWord(BodyWord(body), kNameColumn) +
+                PositionWords(state.Chart.PositionText[body]).toStdString() + "  house " +
                 std::to_string(natal.Bodies[body].House) + '\n';
     }
 
     const ChartPositions &chart = state.Chart;
     const std::string kind = " (" + std::string(NodeKindName(chart.Nodes)) + ")";
     text += "\nMidheaven and Lunar Nodes\n";
-    text += "MC          " + chart.MidheavenText + '\n';
-    text += "North Node  " + chart.NorthNodeText + kind + '\n';
-    text += "South Node  " + chart.SouthNodeText + kind + '\n';
+    constexpr int kNodeColumn = 12; // characters of the midheaven's and the nodes' names
+    text += PaddedWord(BodyWord(kMidheavenPoint), kNodeColumn) +
+            PositionWords(chart.MidheavenText).toStdString() + '\n';
+    text += PaddedWord(NodeWord(true), kNodeColumn) +
+            PositionWords(chart.NorthNodeText).toStdString() + kind + '\n';
+    text += PaddedWord(NodeWord(false), kNodeColumn) +
+            PositionWords(chart.SouthNodeText).toStdString() + kind + '\n';
 
-    text += "\nHouses (" + std::string(HouseSystemTitle(natal.Houses.used)) + ")\n";
+    text += "\nHouses (" + HouseSystemWord(natal.Houses.used).toStdString() + ")\n";
     if (const std::string note = HousesNote(natal); !note.empty())
         text += "Note: " + note + '\n';
     const WheelArrangement &wheel = outcome.Wheel;
@@ -199,8 +203,8 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         // Whole-sign houses are named by their signs, the others by their cusps.
         const std::string cusp =
             natal.Houses.used == HouseSystem::WholeSign
-                ? std::string(kSignFullNames[(wheel.AscSignIndex + house) % kSignCount])
-                : ChartPositionOf(natal.Houses.cusps[house]);
+                ? SignWord((wheel.AscSignIndex + house) % kSignCount).toStdString()
+                : PositionWords(ChartPositionOf(natal.Houses.cusps[house])).toStdString();
         text += (house < 9 ? " " : "") + std::to_string(house + 1) + " " + cusp + ":";
         const std::string bodies = HouseBodies(wheel.HouseCell[house]);
         if (!bodies.empty())
@@ -212,18 +216,14 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
     if (outcome.Aspects.empty())
         text += "none\n";
     for (const Aspect &aspect : outcome.Aspects) {
-        std::string first(kAspectPointNames[aspect.A]);
-        first.resize(kNameColumn, ' ');
-        std::string kindName(kAspectNames[static_cast<int>(aspect.Kind)]);
-        kindName.resize(kAspectColumn, ' ');
-        std::string second(kAspectPointNames[aspect.B]);
-        second.resize(kNameColumn, ' ');
-        text += first + kindName + second + OrbText(aspect.Orb) +
+        text += PaddedWord(BodyWord(aspect.A), kNameColumn) +
+                PaddedWord(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedWord(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
                 (aspect.Applying ? " applying\n" : " separating\n");
     }
 
     text += "\nInterpretation\n";
-    text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
+    text += UnixLineEnds(ReportPlainText(PatternReportWords(outcome.Patterns.Work.PatternFlags)));
     text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
 }
@@ -234,16 +234,20 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     };
     std::string leading = "no leading planet";
     if (shape.LeadingCount > 0) {
-        leading = "led by " + std::string(kPlainBodyNames[shape.Leading[0]]);
+        leading = "led by " + BodyWord(shape.Leading[0]).toStdString();
         if (shape.LeadingCount == 2)
-            leading += " and " + std::string(kPlainBodyNames[shape.Leading[1]]);
+            leading += " and " + BodyWord(shape.Leading[1]).toStdString();
     }
     // Tenths of a degree written by hand: the C library's formatting follows the locale.
     const long long tenths = std::llround(shape.EmptyArcSize * 10.0);
     const std::string size = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-    return "Pattern by degrees: " + std::string(DegreePatternName(shape.Pattern)) + ", " + leading +
-           " (largest empty arc " + size + " degrees, from " + position(shape.EmptyArcFrom) +
-           " to " + position(shape.EmptyArcTo) + ")";
+    return "Pattern by degrees: " + DegreePatternWord(shape.Pattern).toStdString() + ", " +
+           leading + " (largest empty arc " + size + " degrees, from " +
+           position(shape.EmptyArcFrom) + " to " + position(shape.EmptyArcTo) + ")";
+}
+
+std::string PaddedWord(const QString &word, int width) {
+    return word.leftJustified(std::max<qsizetype>(width, word.size() + 1)).toStdString();
 }
 
 std::string OrbText(double orb) {

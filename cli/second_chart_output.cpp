@@ -5,6 +5,7 @@
 #include "engine/civil_days.h"
 #include "engine/precise.h"
 #include "engine/tables.h"
+#include "reading/chart_words.h"
 
 #include <cctype>
 #include <cmath>
@@ -209,17 +210,18 @@ std::string TransitEventLine(const TransitEvent &event, bool json) {
         }
         return line + "\n";
     }
-    std::string line = MinuteText(t, false) + " UT  " + Padded(body, kBodyColumn);
+    std::string line =
+        MinuteText(t, false) + " UT  " + PaddedWord(TransitBodyWord(event.Body), kBodyColumn);
     switch (event.Kind) {
     case TransitEventKind::Aspect:
-        line += Padded(kAspectNames[int(event.Aspect)], kAspectColumn) + "natal " +
-                std::string(kAspectPointNames[event.NatalPoint]);
+        line += PaddedWord(AspectWord(event.Aspect), kAspectColumn) + "natal " +
+                BodyWord(event.NatalPoint).toStdString();
         break;
     case TransitEventKind::Station:
         line += "turns " + std::string(StationDirectionName(event.Direction));
         break;
     case TransitEventKind::Ingress:
-        line += event.Sign >= 0 ? "enters " + std::string(kSignFullNames[event.Sign])
+        line += event.Sign >= 0 ? "enters " + SignWord(event.Sign).toStdString()
                                 : "enters house " + std::to_string(event.House);
         break;
     }
@@ -294,11 +296,12 @@ std::string SecondChartText(const ChartPair &pair) {
             (synastry ? first.name + "'s" : "natal") + " house\n";
     for (int point = 0; point < kAspectPointCount; ++point) {
         const auto position = [point](const Side &side) {
-            return ChartPositionOf(side.longitude[point]) + (side.retrograde[point] ? " R" : "");
+            return PositionWords(ChartPositionOf(side.longitude[point])) +
+                   (side.retrograde[point] ? QStringLiteral(" R") : QString());
         };
-        text += Padded(kAspectPointNames[point], kNameColumn) +
-                Padded(position(first), kPositionColumn) +
-                Padded(position(second), kPositionColumn) +
+        text += PaddedWord(BodyWord(point), kNameColumn) +
+                PaddedWord(position(first), kPositionColumn) +
+                PaddedWord(position(second), kPositionColumn) +
                 (second.house[point] > 0 ? std::to_string(second.house[point]) : "") + "\n";
     }
     const auto whose = [synastry](const std::string &label) {
@@ -311,9 +314,9 @@ std::string SecondChartText(const ChartPair &pair) {
     if (pair.aspects.empty())
         text += "none\n";
     for (const Aspect &aspect : pair.aspects)
-        text += Padded(kAspectPointNames[aspect.A], kNameColumn) +
-                Padded(kAspectNames[int(aspect.Kind)], kAspectColumn) +
-                Padded(kAspectPointNames[aspect.B], kNameColumn) + OrbText(aspect.Orb) +
+        text += PaddedWord(BodyWord(aspect.A), kNameColumn) +
+                PaddedWord(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedWord(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
                 (aspect.Applying ? " applying\n" : " separating\n");
     return text;
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <array>
+#include <cctype>
 #include <string>
 
 namespace starloom {
@@ -135,6 +136,19 @@ QString PositionWords(std::string_view position) {
 
 QString BodyWord(int point) {
     return Listed(kAstrology, kPointWords, point);
+}
+
+QString MarkedBodyWord(std::string_view marked) {
+    const QString text = QString::fromUtf8(marked.data(), static_cast<qsizetype>(marked.size()));
+    for (int body = 0; body < kBodyCount; ++body) {
+        const std::string_view name = kPlainBodyNames[body];
+        // The name whole: "Mars" is not the start of a longer word.
+        if (marked.starts_with(name) &&
+            (marked.size() == name.size() ||
+             !std::isalpha(static_cast<unsigned char>(marked[name.size()]))))
+            return BodyWord(body) + text.mid(static_cast<qsizetype>(name.size()));
+    }
+    return text;
 }
 
 QString SpokenPointWord(int point) {

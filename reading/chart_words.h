@@ -39,6 +39,11 @@ QString PositionWords(std::string_view position);
 // first eleven); empty outside.
 QString BodyWord(int point);
 
+// A chart body's name as the positions and the wheel show it, its retrograde mark kept
+// ("Mercury (R) "): the body's name in the reader's language and what follows it in
+// `marked`; a text that does not start with one of the eleven names as it is.
+QString MarkedBodyWord(std::string_view marked);
+
 // The ascendant and the midheaven written out ("Ascendant", "Midheaven"), for texts read
 // aloud: 10 and 11 as in BodyWord, the planets as there.
 QString SpokenPointWord(int point);

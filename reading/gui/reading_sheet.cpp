@@ -3,6 +3,7 @@
 #include "engine/time_scale.h"
 #include "engine/zodiac.h"
 #include "reading/atlas.h"
+#include "reading/chart_words.h"
 
 #include <QLocale>
 
@@ -19,10 +20,6 @@ QString Angle(int degrees, int minutes, QChar direction) {
     return QStringLiteral("%1\u00B0 %2' %3").arg(degrees).arg(minutes).arg(direction);
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A longitude in the chart form of the positions table, "15 Tau 30".
 QString ChartForm(double longitude) {
     return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
@@ -32,13 +29,13 @@ QString ChartForm(double longitude) {
 
 ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart) {
     ShapeByDegreesView view;
-    view.pattern = FromView(DegreePatternName(shape.Pattern));
-    view.patternText = FromView(DegreePatternText(shape.Pattern));
+    view.pattern = DegreePatternWord(shape.Pattern);
+    view.patternText = DegreePatternTextWords(shape.Pattern);
     for (int i = 0; i < shape.LeadingCount; ++i) {
         view.leading.append(shape.Leading[i]);
-        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
+        view.leadingNames.append(BodyWord(shape.Leading[i]));
     }
-    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
+    view.sentence = LeadingPlanetSentenceWords(shape);
     view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
                         .arg(QString::number(shape.EmptyArcSize, 'f', 1),
                              ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
@@ -99,28 +96,28 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                                     birth.LonDirFlag ? QLatin1Char('E') : QLatin1Char('W'))};
     const NatalChart &chart = outcome.Chart;
     for (int i = 0; i < kBodyCount; ++i) {
-        sheet.positions.append({FromUtf8(state.BodyNames[i]).trimmed(),
-                                FromUtf8(state.Chart.PositionText[i]),
+        sheet.positions.append({MarkedBodyWord(state.BodyNames[i]).trimmed(),
+                                PositionWords(state.Chart.PositionText[i]),
                                 QStringLiteral("House %1").arg(chart.Bodies[i].House)});
     }
     sheet.rightDetails.append(QStringLiteral("Positions: ") +
                               (chart.Method == PositionMethod::Precise
                                    ? QStringLiteral("precise, JPL-based")
                                    : QStringLiteral("standard formulas")));
-    sheet.houses =
-        QStringLiteral("Houses: ") + FromUtf8(std::string(HouseSystemTitle(chart.Houses.used)));
+    sheet.houses = QStringLiteral("Houses: ") + HouseSystemWord(chart.Houses.used);
     for (const std::string &note : {PositionsNote(chart), HousesNote(chart)}) {
         if (!note.empty())
             sheet.notes.append(FromUtf8(note));
     }
-    sheet.ascendantSign = AscendantSignName(state.Chart.AscendantText);
-    sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
+    sheet.ascendantSign = AstrologyWord(AscendantSignName(state.Chart.AscendantText).toStdString());
+    sheet.moonSign = AstrologyWord(state.Chart.MoonSignName);
     sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell,
                                    WheelHousesOf(chart));
-    sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
-    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText), {}});
-    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
-    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText), {}});
+    sheet.interpretation = ReportTextRuns(PatternReportWords(outcome.Patterns.Work.PatternFlags));
+    sheet.positions.append(
+        {BodyWord(kMidheavenPoint), PositionWords(state.Chart.MidheavenText), {}});
+    sheet.positions.append({NodeWord(true), PositionWords(state.Chart.NorthNodeText), {}});
+    sheet.positions.append({NodeWord(false), PositionWords(state.Chart.SouthNodeText), {}});
     sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
     // The planets' exact degrees and the empty arc, as the window's wheel marks them.
     sheet.wheel.hasDegreeMarks = true;
