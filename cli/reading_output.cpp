@@ -174,8 +174,8 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
             '\n';
 
     const NatalChart &natal = outcome.Chart;
-    if (const std::string note = PositionsNote(natal); !note.empty())
-        text += "Note: " + note + '\n';
+    if (const QString note = PositionsNoteWords(natal); !note.isEmpty())
+        text += "Note: " + note.toStdString() + '\n';
 
     text += "\nPlanetary Positions\n";
     for (int body = 0; body < kBodyCount; ++body) {
@@ -196,8 +196,8 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
             PositionWords(chart.SouthNodeText).toStdString() + kind + '\n';
 
     text += "\nHouses (" + HouseSystemWord(natal.Houses.used).toStdString() + ")\n";
-    if (const std::string note = HousesNote(natal); !note.empty())
-        text += "Note: " + note + '\n';
+    if (const QString note = HousesNoteWords(natal); !note.isEmpty())
+        text += "Note: " + note.toStdString() + '\n';
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
         // Whole-sign houses are named by their signs, the others by their cusps.

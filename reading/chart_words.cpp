@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <string>
 
 namespace starloom {
@@ -81,6 +82,32 @@ constexpr const char *kHandleSentence = QT_TRANSLATE_NOOP(
 constexpr const char *kHandlePairSentence =
     QT_TRANSLATE_NOOP("Patterns", "%1 and %2 stand together as the handle: the chart's energy "
                                   "flows out through %3, and through %4.");
+
+// The notes of HouseFallbackNote and PositionsNote as whole wordings: %1 is the house
+// system asked for, %2 the latitude ("70°00′ N").
+constexpr const char *kNotes = "ChartNotes";
+constexpr const char *kRisingEclipticNote =
+    QT_TRANSLATE_NOOP("ChartNotes", "%1 houses are undefined at %2, inside the polar circle, "
+                                    "where part of the ecliptic never rises or sets; Porphyry "
+                                    "houses are shown instead.");
+constexpr const char *kTopocentricNote = QT_TRANSLATE_NOOP(
+    "ChartNotes", "%1 houses are undefined at %2 at this time, inside the polar circle, where "
+                  "their cusps would not follow each other round the ecliptic; Porphyry houses "
+                  "are shown instead.");
+constexpr const char *kMidheavenNote = QT_TRANSLATE_NOOP(
+    "ChartNotes", "%1 houses are undefined at %2 at this time, while the midheaven is below the "
+                  "horizon; Porphyry houses are shown instead.");
+constexpr const char *kNorthPoleNote = QT_TRANSLATE_NOOP(
+    "ChartNotes", "%1 houses are undefined at the North Pole, where no point of the ecliptic "
+                  "rises in the east; Porphyry houses for a point 11 m from the pole are shown "
+                  "instead.");
+constexpr const char *kSouthPoleNote = QT_TRANSLATE_NOOP(
+    "ChartNotes", "%1 houses are undefined at the South Pole, where no point of the ecliptic "
+                  "rises in the east; Porphyry houses for a point 11 m from the pole are shown "
+                  "instead.");
+constexpr const char *kPreciseForDateNote = QT_TRANSLATE_NOOP(
+    "ChartNotes", "The built-in formulas cover %1 to %2; this chart's positions come from the "
+                  "precise table, and retrograde planets are marked by their motion.");
 
 template <std::size_t N>
 QString Listed(const char *context, const std::array<const char *, N> &list, int index) {
@@ -173,6 +200,48 @@ QString AspectWord(AspectKind kind) {
 
 QString HouseSystemWord(HouseSystem system) {
     return Listed(kAstrology, kHouseSystemWords, static_cast<int>(system));
+}
+
+QString HouseFallbackNoteWords(const HouseCusps &houses, double latitudeDegrees) {
+    const QString system = HouseSystemWord(houses.requested);
+    const bool north = !(latitudeDegrees < 0.0);
+    switch (houses.fallback) {
+    case HouseFallback::None:
+        return QString();
+    case HouseFallback::PolarCircle: {
+        // Degrees and minutes of arc, rounded to the minute, as the engine writes them.
+        const long minutes =
+            std::lround(std::fabs(std::isfinite(latitudeDegrees) ? latitudeDegrees : 0.0) * 60.0);
+        const QString where = QStringLiteral("%1\u00B0%2\u2032 %3")
+                                  .arg(minutes / 60)
+                                  .arg(minutes % 60, 2, 10, QLatin1Char('0'))
+                                  .arg(north ? QLatin1Char('N') : QLatin1Char('S'));
+        // The engine's reasons: Placidus and Koch need the ecliptic to rise, Topocentric
+        // cusps to follow each other, the others the midheaven above the horizon.
+        const char *note =
+            houses.requested == HouseSystem::Placidus || houses.requested == HouseSystem::Koch
+                ? kRisingEclipticNote
+            : houses.requested == HouseSystem::Topocentric ? kTopocentricNote
+                                                           : kMidheavenNote;
+        return QCoreApplication::translate(kNotes, note).arg(system, where);
+    }
+    case HouseFallback::Pole:
+        return QCoreApplication::translate(kNotes, north ? kNorthPoleNote : kSouthPoleNote)
+            .arg(system);
+    }
+    return QString();
+}
+
+QString HousesNoteWords(const NatalChart &chart) {
+    return HouseFallbackNoteWords(chart.Houses, chart.Latitude);
+}
+
+QString PositionsNoteWords(const NatalChart &chart) {
+    if (!chart.PreciseForDate)
+        return QString();
+    return QCoreApplication::translate(kNotes, kPreciseForDateNote)
+        .arg(kStandardFirstYear)
+        .arg(kStandardLastYear);
 }
 
 ReportRuns PatternReportWords(const std::array<bool, kPatternCount> &PatternFlags) {

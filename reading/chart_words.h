@@ -11,6 +11,7 @@
 
 #include "engine/aspects.h"
 #include "engine/houses.h"
+#include "engine/natal_chart.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
 
@@ -60,6 +61,13 @@ QString AspectWord(AspectKind kind);
 
 // "Whole Sign", "Placidus", ...: the title of a house system.
 QString HouseSystemWord(HouseSystem system);
+
+// HouseFallbackNote and PositionsNote in the reader's language: why a chart's houses are
+// not of the system asked for, and that its positions come from the precise table; empty
+// when there is nothing to note.
+QString HouseFallbackNoteWords(const HouseCusps &houses, double latitudeDegrees);
+QString HousesNoteWords(const NatalChart &chart);
+QString PositionsNoteWords(const NatalChart &chart);
 
 // The interpretation report of BuildPatternReport with its texts in the reader's language:
 // the same runs, colours and line ends (UTF-8 texts).

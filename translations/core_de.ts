@@ -265,6 +265,33 @@
     </message>
 </context>
 <context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 nicht definiert: Innerhalb des Polarkreises geht ein Teil der Ekliptik nie auf oder unter; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 zu dieser Zeit nicht definiert: Innerhalb des Polarkreises würden ihre Spitzen einander nicht der Reihe nach um die Ekliptik folgen; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 zu dieser Zeit nicht definiert, da die Himmelsmitte unter dem Horizont steht; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Die Häuser im System %1 sind am Nordpol nicht definiert, wo kein Punkt der Ekliptik im Osten aufgeht; stattdessen werden Häuser im System Porphyrius für einen Punkt 11 m vom Pol entfernt gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Die Häuser im System %1 sind am Südpol nicht definiert, wo kein Punkt der Ekliptik im Osten aufgeht; stattdessen werden Häuser im System Porphyrius für einen Punkt 11 m vom Pol entfernt gezeigt.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>Die eingebauten Formeln reichen von %1 bis %2; die Positionen dieses Horoskops stammen aus der genauen Tabelle, und rückläufige Planeten werden nach ihrer Bewegung markiert.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>

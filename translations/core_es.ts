@@ -265,6 +265,33 @@
     </message>
 </context>
 <context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>Las casas %1 no están definidas a %2, dentro del círculo polar, donde parte de la eclíptica nunca sale ni se pone; en su lugar se muestran casas Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>Las casas %1 no están definidas a %2 a esta hora, dentro del círculo polar, donde sus cúspides no se sucederían en orden alrededor de la eclíptica; en su lugar se muestran casas Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>Las casas %1 no están definidas a %2 a esta hora, porque el Medio Cielo está bajo el horizonte; en su lugar se muestran casas Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Las casas %1 no están definidas en el Polo Norte, donde ningún punto de la eclíptica sale por el este; en su lugar se muestran casas Porfirio para un punto a 11 m del polo.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Las casas %1 no están definidas en el Polo Sur, donde ningún punto de la eclíptica sale por el este; en su lugar se muestran casas Porfirio para un punto a 11 m del polo.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>Las fórmulas integradas abarcan de %1 a %2; las posiciones de esta carta proceden de la tabla precisa, y los planetas retrógrados se marcan según su movimiento.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>

@@ -265,6 +265,33 @@
     </message>
 </context>
 <context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>Les maisons %1 ne sont pas définies à %2, à l&apos;intérieur du cercle polaire, où une partie de l&apos;écliptique ne se lève ni ne se couche jamais&#xa0;; les maisons Porphyre sont affichées à la place.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>Les maisons %1 ne sont pas définies à %2 à cette heure, à l&apos;intérieur du cercle polaire, où leurs cuspides ne se suivraient pas dans l&apos;ordre autour de l&apos;écliptique&#xa0;; les maisons Porphyre sont affichées à la place.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>Les maisons %1 ne sont pas définies à %2 à cette heure, car le Milieu du Ciel est sous l&apos;horizon&#xa0;; les maisons Porphyre sont affichées à la place.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Les maisons %1 ne sont pas définies au pôle Nord, où aucun point de l&apos;écliptique ne se lève à l&apos;est&#xa0;; les maisons Porphyre d&apos;un point situé à 11 m du pôle sont affichées à la place.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Les maisons %1 ne sont pas définies au pôle Sud, où aucun point de l&apos;écliptique ne se lève à l&apos;est&#xa0;; les maisons Porphyre d&apos;un point situé à 11 m du pôle sont affichées à la place.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>Les formules intégrées couvrent les années %1 à %2&#xa0;; les positions de ce thème proviennent de la table précise, et les planètes rétrogrades sont signalées d&apos;après leur mouvement.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>

@@ -265,6 +265,33 @@
     </message>
 </context>
 <context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>Le case %1 non sono definite a %2, all&apos;interno del circolo polare, dove parte dell&apos;eclittica non sorge né tramonta mai; al loro posto sono mostrate le case Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>Le case %1 non sono definite a %2 in quest&apos;ora, all&apos;interno del circolo polare, dove le loro cuspidi non si succederebbero in ordine lungo l&apos;eclittica; al loro posto sono mostrate le case Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>Le case %1 non sono definite a %2 in quest&apos;ora, perché il Medio Cielo è sotto l&apos;orizzonte; al loro posto sono mostrate le case Porfirio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Le case %1 non sono definite al Polo Nord, dove nessun punto dell&apos;eclittica sorge a est; al loro posto sono mostrate le case Porfirio per un punto a 11 m dal polo.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Le case %1 non sono definite al Polo Sud, dove nessun punto dell&apos;eclittica sorge a est; al loro posto sono mostrate le case Porfirio per un punto a 11 m dal polo.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>Le formule integrate coprono dal %1 al %2; le posizioni di questo tema provengono dalla tabella precisa e i pianeti retrogradi sono indicati in base al loro moto.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>

@@ -265,6 +265,33 @@
     </message>
 </context>
 <context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2, dentro do círculo polar, onde parte da eclíptica nunca nasce nem se põe; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2 neste horário, dentro do círculo polar, onde suas cúspides não se sucederiam em ordem ao redor da eclíptica; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2 neste horário, pois o Meio do Céu está abaixo do horizonte; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>As casas %1 não são definidas no Polo Norte, onde nenhum ponto da eclíptica nasce no leste; em seu lugar são mostradas casas Porfírio para um ponto a 11 m do polo.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>As casas %1 não são definidas no Polo Sul, onde nenhum ponto da eclíptica nasce no leste; em seu lugar são mostradas casas Porfírio para um ponto a 11 m do polo.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>As fórmulas embutidas cobrem de %1 a %2; as posições deste mapa vêm da tabela precisa, e os planetas retrógrados são marcados pelo seu movimento.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>

@@ -256,13 +256,13 @@ void ReadingSession::showPositionMethod(const NatalChart &chart) {
                     .arg(kStandardFirstYear)
                     .arg(kStandardLastYear);
     method->setText(text);
-    method->setNote(QString::fromStdString(PositionsNote(chart)));
+    method->setNote(PositionsNoteWords(chart));
     ElidedLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"), true);
     text = QStringLiteral("Houses: ") + HouseSystemWord(chart.Houses.used);
     if (chart.Houses.used != chart.Houses.requested)
         text += QStringLiteral(" (%1 undefined here)").arg(HouseSystemWord(chart.Houses.requested));
     houses->setText(text);
-    houses->setNote(QString::fromStdString(HousesNote(chart)));
+    houses->setNote(HousesNoteWords(chart));
 }
 
 // The status bar's texts share its width: a text too long for its share is cut with an

@@ -60,7 +60,7 @@ WheelHouses WheelHousesOf(const NatalChart &chart) {
     houses.midheaven = chart.Midheaven;
     houses.cuspsShown = chart.Houses.used != HouseSystem::WholeSign;
     houses.cusps = chart.Houses.cusps;
-    houses.note = QString::fromStdString(HousesNote(chart));
+    houses.note = HousesNoteWords(chart);
     return houses;
 }
 
@@ -105,9 +105,9 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                                    ? QStringLiteral("precise, JPL-based")
                                    : QStringLiteral("standard formulas")));
     sheet.houses = QStringLiteral("Houses: ") + HouseSystemWord(chart.Houses.used);
-    for (const std::string &note : {PositionsNote(chart), HousesNote(chart)}) {
-        if (!note.empty())
-            sheet.notes.append(FromUtf8(note));
+    for (const QString &note : {PositionsNoteWords(chart), HousesNoteWords(chart)}) {
+        if (!note.isEmpty())
+            sheet.notes.append(note);
     }
     sheet.ascendantSign = AstrologyWord(AscendantSignName(state.Chart.AscendantText).toStdString());
     sheet.moonSign = AstrologyWord(state.Chart.MoonSignName);
