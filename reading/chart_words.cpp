@@ -178,6 +178,18 @@ QString MarkedBodyWord(std::string_view marked) {
     return text;
 }
 
+std::array<QString, kSignCount> WheelCellWords(const std::array<QString, kSignCount> &cells) {
+    const QString lineBreak = QStringLiteral("\r\n");
+    std::array<QString, kSignCount> shown;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        QStringList lines = cells[i].split(lineBreak);
+        for (QString &line : lines)
+            line = MarkedBodyWord(line.toStdString());
+        shown[i] = lines.join(lineBreak);
+    }
+    return shown;
+}
+
 QString SpokenPointWord(int point) {
     if (point == kAscBody || point == kMidheavenPoint)
         return Listed(kAstrology, kSpokenAngleWords, point - kAscBody);

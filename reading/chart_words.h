@@ -12,11 +12,13 @@
 #include "engine/aspects.h"
 #include "engine/houses.h"
 #include "engine/natal_chart.h"
+#include "engine/tables.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
 
 #include <QString>
 
+#include <array>
 #include <string_view>
 
 namespace starloom {
@@ -44,6 +46,10 @@ QString BodyWord(int point);
 // ("Mercury (R) "): the body's name in the reader's language and what follows it in
 // `marked`; a text that does not start with one of the eleven names as it is.
 QString MarkedBodyWord(std::string_view marked);
+
+// The wheel's cells (ArrangeWheel: one marked body name, or "Asc", a line each, every line
+// begun by CR LF) with each name in the reader's language.
+std::array<QString, kSignCount> WheelCellWords(const std::array<QString, kSignCount> &cells);
 
 // The ascendant and the midheaven written out ("Ascendant", "Midheaven"), for texts read
 // aloud: 10 and 11 as in BodyWord, the planets as there.

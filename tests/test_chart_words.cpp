@@ -123,6 +123,8 @@ void TestChartWords::englishIsTheEngines_data() {
     QTest::newRow("sign outside") << SignWord(kSignCount) << QString();
     QTest::newRow("point outside") << BodyWord(-1) << QString();
     QTest::newRow("not a body") << MarkedBodyWord("Marsh") << QStringLiteral("Marsh");
+    const QString cell = QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc");
+    QTest::newRow("wheel cell") << WheelCellWords({cell})[0] << cell;
 }
 
 void TestChartWords::englishIsTheEngines() {
@@ -191,6 +193,8 @@ void TestChartWords::germanWords() {
     QCOMPARE(SignAbbreviationWord(4), QStringLiteral("Löw"));
     QCOMPARE(BodyWord(2), QStringLiteral("Merkur"));
     QCOMPARE(MarkedBodyWord("Neptune (R) "), QStringLiteral("Neptun (R) "));
+    QCOMPARE(WheelCellWords({QStringLiteral("\r\nSun\r\nMercury (R) \r\nAsc")})[0],
+             QStringLiteral("\r\nSonne\r\nMerkur (R) \r\nAC"));
     QCOMPARE(AspectWord(AspectKind::Square), QStringLiteral("Quadrat"));
     QCOMPARE(HouseSystemWord(HouseSystem::WholeSign), QStringLiteral("Ganzzeichen"));
     QCOMPARE(DegreePatternWord(DegreePattern::Locomotive), QStringLiteral("Lokomotive"));

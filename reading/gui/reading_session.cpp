@@ -169,7 +169,7 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         AstrologyWord(m_state.Chart.MoonSignName));
 
     const WheelArrangement &wheel = outcome.Wheel;
-    report.showWheel(wheel.SignCellText, wheel.HouseCell);
+    report.showWheel(WheelCellWords(wheel.SignCellText), WheelCellWords(wheel.HouseCell));
     if (wheel.FirstHouseSign >= 0) {
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);

@@ -111,8 +111,8 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     }
     sheet.ascendantSign = AstrologyWord(AscendantSignName(state.Chart.AscendantText).toStdString());
     sheet.moonSign = AstrologyWord(state.Chart.MoonSignName);
-    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell,
-                                   WheelHousesOf(chart));
+    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign,
+                                   WheelCellWords(outcome.Wheel.HouseCell), WheelHousesOf(chart));
     sheet.interpretation = ReportTextRuns(PatternReportWords(outcome.Patterns.Work.PatternFlags));
     sheet.positions.append(
         {BodyWord(kMidheavenPoint), PositionWords(state.Chart.MidheavenText), {}});
