@@ -230,7 +230,7 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 
 std::string ShapeByDegreesLine(const DegreeShape &shape) {
     const auto position = [](double longitude) {
-        return FormatChartPosition(FormatZodiacDMS(longitude));
+        return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude))).toStdString();
     };
     std::string leading = "no leading planet";
     if (shape.LeadingCount > 0) {

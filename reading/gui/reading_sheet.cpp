@@ -22,7 +22,7 @@ QString Angle(int degrees, int minutes, QChar direction) {
 
 // A longitude in the chart form of the positions table, "15 Tau 30".
 QString ChartForm(double longitude) {
-    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
+    return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude)));
 }
 
 } // namespace
