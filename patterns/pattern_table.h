@@ -4,7 +4,9 @@
 // scattered all round (Splash), gathered together (Bundle), filling one half (Bowl), one
 // half with a lone body opposite (Bucket), two facing groups (Seesaw), two thirds with an
 // empty trine (Locomotive), or none of these (Splay). The texts are shown to the user as
-// they stand, spelling included.
+// they stand, spelling included; each is marked for the translators, the names in the
+// context "Astrology" and the texts in "Patterns" (reading/chart_words.h shows them in the
+// reader's language).
 #pragma once
 
 #include "patterns/text_noop.h"
