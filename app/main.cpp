@@ -43,13 +43,14 @@ int main(int argc, char *argv[]) {
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Natal charts and the pattern of the planets in them."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Main", "Natal charts and the pattern of the planets in them."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A reading file (.act) to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("Main", "A reading file (.act) to open."),
+        QCoreApplication::translate("Main", "[file]"));
     parser.process(app);
     const QString file = starloom::ReadingFileArgument(parser.positionalArguments());
 

@@ -1,6 +1,7 @@
 // The batch: the row pipeline's readings as JSON lines, written in input order.
 #include "cli/batch.h"
 
+#include "cli/cli_text.h"
 #include "cli/reading_output.h"
 #include "shell/core/file_io.h"
 
@@ -54,7 +55,7 @@ public:
     std::string reason() const {
         if (m_file != nullptr)
             return m_file->status().reason;
-        return m_error != 0 ? SystemReason(m_error).toStdString() : std::string("write error");
+        return Utf8(m_error != 0 ? SystemReason(m_error) : CliMessages::tr("write error"));
     }
 
 private:
@@ -107,12 +108,14 @@ Status RunBatch(const BatchOptions &options, bool &rowsFailed) {
         return opened;
     if (OutputIsTheInput(options.output, rows.inputInfo())) {
         return Failure(StatusCode::Refused, options.output,
-                       options.output + ": is the input file; choose another output file");
+                       Utf8(CliMessages::tr("%1: is the input file; choose another output file")
+                                .arg(QString::fromStdString(options.output))));
     }
     if (Status header = rows.readHeader(); !header.ok())
         return header;
     Sink sink(options.output);
-    const std::string outputName = options.output.empty() ? "standard output" : options.output;
+    const std::string outputName =
+        options.output.empty() ? Utf8(CliMessages::tr("standard output")) : options.output;
     if (!sink.open())
         return Failure(StatusCode::WriteFailed, options.output, sink.reason());
 

@@ -1,6 +1,7 @@
 // Command-line and batch values into the form's values.
 #include "cli/birth_options.h"
 
+#include "cli/cli_text.h"
 #include "cli/place_index.h"
 #include "engine/tables.h"
 
@@ -28,9 +29,30 @@ std::optional<int> ListNumber(std::string_view text, int first, int last) {
     return value;
 }
 
-std::string RangeReason(std::string_view what, int first, int last) {
-    return std::string(what) + " must be a whole number from " + std::to_string(first) + " to " +
-           std::to_string(last);
+// An option's value out of its range, in the chosen language.
+std::string OptionRange(const char *what, int first, int last) {
+    return Utf8(QCoreApplication::translate("CliMessages", what).arg(first).arg(last));
+}
+
+// A refusal's text (marked for translation where it is written) in the words its reader
+// reads: English for a batch's lines, else the chosen language.
+QString Words(Wording wording, const char *text) {
+    return wording == Wording::BatchRow ? QString::fromUtf8(text)
+                                        : QCoreApplication::translate("CliMessages", text);
+}
+
+// What a place refusal names: the option or the row's column.
+QString PlaceSubject(Wording wording) {
+    return wording == Wording::Option ? QStringLiteral("--place") : QStringLiteral("place");
+}
+
+// A row's column out of its range.
+std::string RangeReason(const char *column, int first, int last, Wording wording) {
+    return Utf8(
+        Words(wording, QT_TRANSLATE_NOOP("CliMessages", "%1 must be a whole number from %2 to %3"))
+            .arg(QLatin1String(column))
+            .arg(first)
+            .arg(last));
 }
 
 QString Text(std::string_view text) {
@@ -68,8 +90,9 @@ bool SetCoordinate(std::string_view text, char letter0, char letter1, QString &d
                         AllDigits(deg, 1, kCoordinateDigits) &&
                         AllDigits(min, 1, kCoordinateDigits);
     if (!shaped) {
-        error = std::string("must be degrees:minutes (one to three digits each) followed by ") +
-                letter0 + " or " + letter1;
+        error = Utf8(CliMessages::tr("must be degrees:minutes (one to three digits each) followed "
+                                     "by %1 or %2")
+                         .arg(QChar::fromLatin1(letter0), QChar::fromLatin1(letter1)));
         return false;
     }
     degrees = Text(deg);
@@ -101,22 +124,28 @@ bool SetDate(std::string_view text, FormValues &values, std::string &error) {
     const std::size_t dash1 = text.find('-');
     const std::size_t dash2 = dash1 == std::string_view::npos ? dash1 : text.find('-', dash1 + 1);
     if (dash2 == std::string_view::npos || text.find('-', dash2 + 1) != std::string_view::npos) {
-        error = "must be YYYY-MM-DD";
+        error = Utf8(CliMessages::tr("must be YYYY-MM-DD"));
         return false;
     }
     const auto year = ListNumber(text.substr(0, dash1), kFirstYear, kLastYear);
     const auto month = ListNumber(text.substr(dash1 + 1, dash2 - dash1 - 1), 1, 12);
     const auto day = ListNumber(text.substr(dash2 + 1), 1, 31);
     if (!year) {
-        error = RangeReason("the year", kFirstYear, kLastYear);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the year must be a whole number from %1 to %2"),
+            kFirstYear, kLastYear);
         return false;
     }
     if (!month) {
-        error = RangeReason("the month", 1, 12);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the month must be a whole number from %1 to %2"), 1,
+            12);
         return false;
     }
     if (!day) {
-        error = RangeReason("the day", 1, 31);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the day must be a whole number from %1 to %2"), 1,
+            31);
         return false;
     }
     values.yearText = QString::number(*year);
@@ -130,17 +159,21 @@ bool SetTime(std::string_view text, FormValues &values, std::string &error) {
     std::string_view minuteText;
     if (!SplitPair(text, hourText, minuteText) || !AllDigits(hourText, 1, 2) ||
         !AllDigits(minuteText, 1, 2)) {
-        error = "must be HH:MM";
+        error = Utf8(CliMessages::tr("must be HH:MM"));
         return false;
     }
     const auto hour = ListNumber(hourText, 0, 23);
     const auto minute = ListNumber(minuteText, 0, 59);
     if (!hour) {
-        error = RangeReason("the hour", 0, 23);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the hour must be a whole number from %1 to %2"), 0,
+            23);
         return false;
     }
     if (!minute) {
-        error = RangeReason("the minute", 0, 59);
+        error = OptionRange(
+            QT_TRANSLATE_NOOP("CliMessages", "the minute must be a whole number from %1 to %2"), 0,
+            59);
         return false;
     }
     values.hourText = QString::number(*hour);
@@ -151,7 +184,10 @@ bool SetTime(std::string_view text, FormValues &values, std::string &error) {
 bool SetZone(std::string_view text, FormValues &values, std::string &error) {
     const auto zone = ListNumber(text, 0, kZoneCount - 1);
     if (!zone) {
-        error = RangeReason("the zone", 0, kZoneCount - 1) + " (see the zones command)";
+        error = OptionRange(QT_TRANSLATE_NOOP("CliMessages",
+                                              "the zone must be a whole number from %1 to %2 (see "
+                                              "the zones command)"),
+                            0, kZoneCount - 1);
         return false;
     }
     values.zonePosition = *zone;
@@ -202,11 +238,13 @@ QString RowTexts::number(int value) {
     return value >= 0 && value <= kLastNumber ? kNumbers[value] : QString::number(value);
 }
 
-const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
+const AtlasPlace *FindPlace(const std::string &name, std::string &error, Wording wording) {
     const Atlas &atlas = Atlas::shared();
     const std::vector<int> found = PlaceIndex::shared().named(QString::fromStdString(name));
     if (found.empty()) {
-        error = "--place: no place called \"" + name + "\" in the atlas";
+        error = Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "%1: no place called \"%2\" in the atlas"))
+                         .arg(PlaceSubject(wording), QString::fromStdString(name)));
         return nullptr;
     }
     const AtlasPlace &first = atlas.place(found.front());
@@ -217,11 +255,15 @@ const AtlasPlace *FindPlace(const std::string &name, std::string &error) {
             sameCountry.push_back(atlas.place(index).label().toStdString());
     }
     if (!fullLabel && sameCountry.size() > 1) {
-        error = "--place: \"" + name + "\" is ambiguous; say which:";
+        std::string choices;
         for (std::size_t i = 0; i < sameCountry.size() && i < 5; ++i)
-            error += (i == 0 ? " \"" : ", \"") + sameCountry[i] + "\"";
+            choices += (i == 0 ? "\"" : ", \"") + sameCountry[i] + "\"";
         if (sameCountry.size() > 5)
-            error += ", ...";
+            choices += ", ...";
+        error = Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "%1: \"%2\" is ambiguous; say which: %3"))
+                         .arg(PlaceSubject(wording), QString::fromStdString(name),
+                              QString::fromStdString(choices)));
         return nullptr;
     }
     return &first;
@@ -239,14 +281,18 @@ void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values) {
 }
 
 bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
-                  std::string &error) {
+                  std::string &error, Wording wording) {
     const QDate date(values.yearText.toInt(), values.monthPosition + 1, values.dayText.toInt());
     if (!date.isValid())
         return true; // 30 February: the form's date check refuses it with its own message
     const ZoneAdvice advice =
         AdviseZone(place.timeZone, date, QTime(values.hourText.toInt(), values.minuteText.toInt()));
     if (advice.zonePosition < 0) {
-        error = "--place: " + advice.notice.toStdString() + " Give --zone.";
+        error =
+            Utf8(wording == Wording::Option
+                     ? CliMessages::tr("--place: %1 Give --zone.").arg(advice.notice)
+                     : Words(wording, QT_TRANSLATE_NOOP("CliMessages", "place: %1 Give the zone."))
+                           .arg(advice.notice));
         return false;
     }
     values.zonePosition = advice.zonePosition;
@@ -256,11 +302,11 @@ bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &sourc
     return true;
 }
 
-const AtlasPlace *RowTexts::place(const std::string &name, std::string &error) {
+const AtlasPlace *RowTexts::place(const std::string &name, std::string &error, Wording wording) {
     if (name != m_placeName || (m_place == nullptr && m_placeError.empty())) {
         m_placeName = name;
         m_placeError.clear();
-        m_place = FindPlace(name, m_placeError);
+        m_place = FindPlace(name, m_placeError, wording);
     }
     error = m_placeError;
     return m_place;
@@ -278,20 +324,20 @@ bool IsBatchHeader(const std::vector<std::string> &fields) {
 }
 
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error, RowTexts &texts, TimeSource *source) {
+                       std::string &error, RowTexts &texts, TimeSource *source, Wording wording) {
     const bool placeColumn = fields.size() == static_cast<std::size_t>(kBatchColumns) + 1;
     if (fields.size() != static_cast<std::size_t>(kBatchColumns) && !placeColumn) {
-        error = "expected " + std::to_string(kBatchColumns) + " fields, found " +
-                std::to_string(fields.size());
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "expected %1 fields, found %2"))
+                     .arg(kBatchColumns)
+                     .arg(fields.size()));
         return false;
     }
     const AtlasPlace *place = nullptr;
     if (placeColumn && !fields[kBatchColumns].empty()) {
-        place = texts.place(fields[kBatchColumns], error);
-        if (place == nullptr) {
-            error.replace(0, std::string("--place").size(), "place");
+        place = texts.place(fields[kBatchColumns], error, wording);
+        if (place == nullptr)
             return false;
-        }
     }
     // With a place, these cells may stay empty for the place to fill.
     const auto fromPlace = [&fields, place](std::size_t column) {
@@ -317,7 +363,7 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
             continue;
         const auto number = ListNumber(fields[i + 1], kLists[i].first, kLists[i].last);
         if (!number) {
-            error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last);
+            error = RangeReason(kLists[i].name, kLists[i].first, kLists[i].last, wording);
             return false;
         }
         numbers[i] = *number;
@@ -328,7 +374,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     // ("Person 12").
     for (const char c : fields[0]) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            error = "name must not hold control characters";
+            error =
+                Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages",
+                                                      "name must not hold control characters")));
             return false;
         }
     }
@@ -361,7 +409,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         // The form's coordinate boxes take digits only, three at most; an empty one is the
         // form's own refusal.
         if (!field.empty() && !AllDigits(field, 1, kCoordinateDigits)) {
-            error = std::string(coordinates[i].name) + " must be one to three digits";
+            error = Utf8(
+                Words(wording, QT_TRANSLATE_NOOP("CliMessages", "%1 must be one to three digits"))
+                    .arg(QLatin1String(coordinates[i].name)));
             return false;
         }
         const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
@@ -369,11 +419,13 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
         *coordinates[i].box = text;
     }
     if (!fromPlace(10) && !SetDirection(fields[10], 'S', 'N', row.latDirection)) {
-        error = "lat_dir must be N, S or empty";
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "lat_dir must be N, S or empty")));
         return false;
     }
     if (!fromPlace(13) && !SetDirection(fields[13], 'E', 'W', row.lonDirection)) {
-        error = "lon_dir must be E, W or empty";
+        error =
+            Utf8(Words(wording, QT_TRANSLATE_NOOP("CliMessages", "lon_dir must be E, W or empty")));
         return false;
     }
     row.city = fromPlace(14) ? place->name : texts.text(14, fields[14]);
@@ -383,12 +435,8 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     if (place != nullptr) {
         given.place = *place;
         if (fromPlace(kZoneColumn)) {
-            if (!SetPlaceZone(*place, row, given, error)) {
-                error.replace(0, std::string("--place").size(), "place");
-                error.replace(error.size() - std::string("Give --zone.").size(), std::string::npos,
-                              "Give the zone.");
+            if (!SetPlaceZone(*place, row, given, error, wording))
                 return false;
-            }
         }
     }
     values = std::move(row);

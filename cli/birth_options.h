@@ -43,17 +43,24 @@ struct TimeSource {
     QString timeNote;                // a skipped or repeated clock time, said in one line
 };
 
+// Who reads a refusal of a birth detail: the user of an option (--place), in the chosen
+// language; the reader of a batch's lines, in English, as the lines keep it whatever the
+// language; the reader of the stats command's notes on skipped rows, in the chosen language.
+// A row's refusal names its column ("place"), an option's the option.
+enum class Wording { Option, BatchRow, StatsRow };
+
 // The atlas place a name gives ("Madrid" or "Madrid, Madrid, Spain"): the most populous
 // match, unless places of that name in the same country make a bare name ambiguous. Null,
 // with `error` set, when none or several fit.
-const AtlasPlace *FindPlace(const std::string &name, std::string &error);
+const AtlasPlace *FindPlace(const std::string &name, std::string &error,
+                            Wording wording = Wording::Option);
 // The place's latitude and longitude into the values, as the form's atlas puts them.
 void SetPlaceCoordinates(const AtlasPlace &place, FormValues &values);
 // The zone and daylight saving the time-zone database gives at the place for the values'
 // date and time, and a note when the clocks skipped or repeated that time. False, with
 // `error` set, when no entry of the zone list fits.
 bool SetPlaceZone(const AtlasPlace &place, FormValues &values, TimeSource &source,
-                  std::string &error);
+                  std::string &error, Wording wording = Wording::Option);
 
 // The columns of a batch file, in order; a last column "place" may follow them.
 inline constexpr std::string_view kBatchHeader =
@@ -82,8 +89,9 @@ private:
     std::vector<Last> m_last;
 
 public:
-    // The place a batch row names, looked up once for a run of rows that name the same.
-    const AtlasPlace *place(const std::string &name, std::string &error);
+    // The place a batch row names, looked up once for a run of rows that name the same (the
+    // refusal worded as `wording` says, the same for every call).
+    const AtlasPlace *place(const std::string &name, std::string &error, Wording wording);
 
 private:
     std::string m_placeName;
@@ -101,8 +109,10 @@ private:
 // A row with the place column filled takes the place as --place does: its coordinates,
 // city, state and country, and the zone and daylight saving of the time-zone database,
 // wherever the row leaves those cells empty; a cell the row fills wins. `source`, when
-// given, says what the place gave.
+// given, says what the place gave; `wording` who reads the refusal (a batch row or a stats
+// row).
 bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &values,
-                       std::string &error, RowTexts &texts, TimeSource *source = nullptr);
+                       std::string &error, RowTexts &texts, TimeSource *source = nullptr,
+                       Wording wording = Wording::BatchRow);
 
 } // namespace starloom::cli

@@ -3,6 +3,7 @@
 
 #include "cli/batch.h"
 #include "cli/birth_options.h"
+#include "cli/cli_text.h"
 #include "cli/reading_output.h"
 #include "cli/second_chart_output.h"
 #include "cli/stats.h"
@@ -40,7 +41,7 @@ namespace {
 
 constexpr int kMostThreads = 64;
 
-const char kUsage[] = R"(Usage: starloom-cli <command> [options]
+const char kUsage[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli <command> [options]
 
 QM Starloom readings from the command line, made by the program's own code.
 
@@ -72,9 +73,9 @@ Options:
 Exit status: 0 done; 1 a batch ran but some rows were refused; 2 refused (bad
 arguments, birth details the birth-data form refuses, a file that cannot be read
 or written), with a one-line message on standard error.
-)";
+)");
 
-const char kBirthHelp[] = R"(Birth details:
+const char kBirthHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Birth details:
   --date YYYY-MM-DD   date of birth, years 1800 to 2199
   --time HH:MM        local clock time of birth, 0:00 to 23:59
   --zone N            time zone list position, 0 to 163 (see 'starloom-cli zones')
@@ -98,23 +99,26 @@ const char kBirthHelp[] = R"(Birth details:
 gives them. The details are checked
 as the birth-data form checks them, with its messages: an empty name or place,
 30 February or a latitude beyond 90 degrees is refused.
-)";
+)");
 
-const char kPositionsHelp[] =
+const char kPositionsHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(  --positions METHOD  standard (the default): the built-in formulas, retrograde
                       marks from the station tables; precise: the table fitted
                       to a JPL-based ephemeris, to a hundredth of an arcsecond,
                       retrograde marks from the planets' motion
-)";
+)");
 
 const char kHousesHelp[] =
-    R"(  --houses SYSTEM     how the sky is divided into houses: whole-sign (the
+    QT_TRANSLATE_NOOP("CliHelp",
+                      R"(  --houses SYSTEM     how the sky is divided into houses: whole-sign (the
                       default: whole signs from the ascendant's), equal, porphyry,
                       placidus, koch, regiomontanus, campanus, alcabitius,
                       topocentric or morinus (see 'starloom-cli houses')
-)";
+)");
 
-const char kReadingHelp[] =
+const char kReadingHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli reading [--json] [--positions METHOD] [--houses SYSTEM] <birth details>
 
 Prints one reading: the personal details, the universal time with the zone and
@@ -167,23 +171,25 @@ object instead:
                   tie: judged from the positions a day later instead, it can
                   come out the other way.
 
-)";
+)");
 
-const char kOpenHelp[] = R"(Usage: starloom-cli open FILE.act [--json]
+const char kOpenHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli open FILE.act [--json]
 
 Prints the reading of a reading file, as the program's Open Previously Saved
 Reading makes it. The name must end in "act" (lower case). The file's details
 are checked as the birth-data form checks them. With --json, one JSON object.
-)";
+)");
 
-const char kSaveHelp[] = R"(Usage: starloom-cli save FILE.act <birth details>
+const char kSaveHelp[] = QT_TRANSLATE_NOOP("CliHelp",
+                                           R"(Usage: starloom-cli save FILE.act <birth details>
 
 Writes the reading file of the birth, byte for byte as the program's Save As
 does. The file is written whole or not at all; an existing file is replaced.
 
-)";
+)");
 
-const char kExportHelp[] =
+const char kExportHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli export FILE.txt [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the text export of the reading, byte for byte as the program's Export
@@ -192,9 +198,10 @@ is replaced.
 
   --from FILE.act     take the birth details from a reading file
 
-)";
+)");
 
-const char kImageHelp[] =
+const char kImageHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli image FILE.jpg [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Saves the result window of the reading as a JPEG image, as the program's Save As
@@ -204,9 +211,10 @@ no file is ever replaced. The window is drawn without a screen.
 
   --from FILE.act     take the birth details from a reading file
 
-)";
+)");
 
-const char kPdfHelp[] =
+const char kPdfHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli pdf FILE.pdf [--positions METHOD] [--houses SYSTEM] (<birth details> | --from FILE.act)
 
 Writes the reading as the program prints it and as its Export as PDF writes it:
@@ -218,9 +226,10 @@ needed.
 
   --from FILE.act     take the birth details from a reading file
 
-)";
+)");
 
-const char kBatchHelp[] =
+const char kBatchHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli batch IN.csv [--format jsonl|csv] [--threads N] [--out FILE] [--quiet]
                           [--positions METHOD] [--houses SYSTEM]
 
@@ -262,9 +271,10 @@ when the input has no header or a file cannot be read or written: a first line
 that is not the header (or runs on longer than one) is refused before anything
 else is read, an output that cannot be made before any row is worked, and the
 first write that fails ends the batch.
-)";
+)");
 
-const char kStatsHelp[] =
+const char kStatsHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli stats IN.csv [--threads N] [--quiet] [--positions METHOD]
                           [--houses SYSTEM] [--plot FILE.svg]
 
@@ -289,25 +299,26 @@ standard input.
 
 Exit status 1 when any row was skipped, 2 when the input has no header or a
 file cannot be read or written.
-)";
+)");
 
-const char kHousesListHelp[] = R"(Usage: starloom-cli houses
+const char kHousesListHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli houses
 
 Lists the house systems --houses takes, with their names as the program shows
 them. Where Placidus, Koch or Topocentric houses do not exist (inside the polar
 circles at some sidereal times) or at a pole, a chart gives Porphyry houses and
 says so.
-)";
+)");
 
-const char kZonesHelp[] = R"(Usage: starloom-cli zones
+const char kZonesHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(Usage: starloom-cli zones
 
 Lists the 164 time zones of the birth-data form by name, as the form shows them,
 each after its list position: the number --zone and the batch's zone column
 take. "Local Mean Time" takes its offset from the birth's longitude: 4 minutes
 per degree, east ahead of Greenwich.
-)";
+)");
 
-const char kTransitsHelp[] =
+const char kTransitsHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli transits (<birth details> | --from FILE.act) --start DATE --end DATE
                              [--json] [--positions METHOD] [--houses SYSTEM]
 
@@ -331,11 +342,24 @@ precise table, so the dates must lie within its span.
                  "direct"), for an ingress sign (its full name) or house (1 to 12)
   --from FILE.act  take the birth details from a reading file
 
-)";
+)");
+
+const char kProgressionsUsage[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
+    R"(Usage: starloom-cli progressions (<birth details> | --from FILE.act) --date DATE
+          [--json] [--positions METHOD] [--houses SYSTEM]
+
+)");
+
+const char kDirectionsUsage[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
+    R"(Usage: starloom-cli directions (<birth details> | --from FILE.act) --date DATE
+          [--json] [--positions METHOD] [--houses SYSTEM]
+
+)");
 
 // The part of the progressions and directions help after what each chart is.
-const char kMovingChartHelp[] =
-    R"(
+const char kMovingChartHelp[] = QT_TRANSLATE_NOOP("CliHelp", R"(
 Prints the natal chart and the second chart side by side (each point with the
 natal house it falls in) and the aspects between them, natal point first, with
 an orb of 1 degree for every kind, applying or separating as the second chart
@@ -352,9 +376,10 @@ second chart's point, aspect, orb, applying).
                        birth details below
   --from FILE.act      take the birth details from a reading file
 
-)";
+)");
 
-const char kProgressionsAbout[] =
+const char kProgressionsAbout[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Secondary progressions: the chart of the day N days after birth for N years of
 life (tropical years), the bodies by the precise table. The progressed MC moves
 by the solar arc in right ascension: the natal sidereal angle (RAMC) grows by
@@ -363,16 +388,18 @@ follow from it with the natal latitude and obliquity. The MC is the meridian's
 point and the meridian turns with right ascension, so this keeps the
 progressed MC on the progressed meridian and the Asc consistent with it, where
 the Sun's arc in longitude added to the MC would not. arc is that arc.
-)";
+)");
 
 const char kDirectionsAbout[] =
-    R"(Solar arc directions: every natal point (the ten bodies, Asc and MC) moved
+    QT_TRANSLATE_NOOP("CliHelp",
+                      R"(Solar arc directions: every natal point (the ten bodies, Asc and MC) moved
 forwards by the solar arc, the progressed Sun's longitude (one day after birth
 for each year of life, by the precise table) less the Sun's at birth. arc is
 that arc, in degrees.
-)";
+)");
 
-const char kSynastryHelp[] =
+const char kSynastryHelp[] = QT_TRANSLATE_NOOP(
+    "CliHelp",
     R"(Usage: starloom-cli synastry A.act B.act [--json] [--positions METHOD] [--houses SYSTEM]
 
 Compares two readings: both charts' positions (each point of B with the house
@@ -384,7 +411,15 @@ each with name, universal_time, positions, bodies (as the reading's; B's house
 is A's house it falls in) and angles (asc, mc), and aspects (a: A's point, b:
 B's point, aspect, orb, applying).
 
-)";
+)");
+
+// The help made of `parts`, each in the chosen language.
+std::string HelpOf(std::initializer_list<const char *> parts) {
+    std::string help;
+    for (const char *part : parts)
+        help += Utf8(QCoreApplication::translate("CliHelp", part));
+    return help;
+}
 
 void Print(const std::string &text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -395,8 +430,17 @@ Status Refused(std::string message, std::string subject = std::string()) {
     return Failure(StatusCode::Refused, std::move(subject), std::move(message));
 }
 
-int Refuse(const std::string &message) {
+Status Refused(const QString &message, std::string subject = std::string()) {
+    return Refused(Utf8(message), std::move(subject));
+}
+
+int Refuse(const QString &message) {
     return Report(Refused(message));
+}
+
+// "missing --date": an option or argument that must be given.
+QString Missing(const std::string &what) {
+    return CliMessages::tr("missing %1").arg(QString::fromStdString(what));
 }
 
 const std::vector<OptionRule> kBirthOptions = {
@@ -408,14 +452,12 @@ const OptionRule kPositionsOption = {"--positions", true};
 const OptionRule kHousesOption = {"--houses", true};
 
 // Every house system's command-line name, "a, b, ... or z".
-std::string HouseSystemNameList() {
-    std::string list;
-    for (std::size_t i = 0; i < kHouseSystems.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == kHouseSystems.size() ? " or " : ", ";
-        list += HouseSystemName(kHouseSystems[i]);
-    }
-    return list;
+QString HouseSystemNameList() {
+    QStringList names;
+    for (const HouseSystem system : kHouseSystems)
+        names << QString::fromUtf8(HouseSystemName(system));
+    const QString last = names.takeLast();
+    return CliMessages::tr("%1 or %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 // The method --positions names and the system --houses names; standard and whole signs when
@@ -426,13 +468,15 @@ Status ChoiceOfArguments(const Arguments &args, ChartChoice &choice) {
         const std::optional<PositionMethod> named =
             PositionMethodFromName(args.value("--positions"));
         if (!named)
-            return Refused("--positions must be standard or precise", "--positions");
+            return Refused(CliMessages::tr("--positions must be standard or precise"),
+                           "--positions");
         choice.Method = *named;
     }
     if (args.has("--houses")) {
         const std::optional<HouseSystem> named = HouseSystemFromName(args.value("--houses"));
         if (!named)
-            return Refused("--houses must be " + HouseSystemNameList(), "--houses");
+            return Refused(CliMessages::tr("--houses must be %1").arg(HouseSystemNameList()),
+                           "--houses");
         choice.Houses = *named;
     }
     return Success();
@@ -466,8 +510,9 @@ bool ParseOrHelp(const std::vector<std::string> &args, const std::vector<OptionR
 bool ExpectPositionals(const Arguments &args, std::size_t count, const char *what, int &status) {
     if (args.positionals.size() != count) {
         status = Refuse(args.positionals.size() < count
-                            ? std::string("missing ") + what
-                            : "unexpected argument '" + args.positionals[count] + "'");
+                            ? Missing(what)
+                            : CliMessages::tr("unexpected argument '%1'")
+                                  .arg(QString::fromStdString(args.positionals[count])));
         return false;
     }
     return true;
@@ -477,7 +522,8 @@ bool ExpectPositionals(const Arguments &args, std::size_t count, const char *wha
 Status ValuesFromOptionsOrFile(const Arguments &args, FormValues &values) {
     if (args.has("--from")) {
         if (AnyBirthOption(args))
-            return Refused("--from cannot be combined with birth details", "--from");
+            return Refused(CliMessages::tr("--from cannot be combined with birth details"),
+                           "--from");
         return FormValuesFromReadingFile(args.value("--from"), values);
     }
     return FormValuesFromOptions(args, values);
@@ -505,7 +551,8 @@ std::unique_ptr<Reading> ReadingOfArguments(const Arguments &args, bool fileAllo
     // A clock time the clocks skipped or repeated is read by a rule; say which.
     if (!reading->source.timeNote.isEmpty()) {
         const std::string line =
-            "starloom-cli: note: " + reading->source.timeNote.toStdString() + "\n";
+            "starloom-cli: " + Utf8(CliMessages::tr("note: %1").arg(reading->source.timeNote)) +
+            "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
     }
     return reading;
@@ -531,8 +578,8 @@ int ReadingCommand(const std::vector<std::string> &args) {
     int status = kExitOk;
     if (!ParseOrHelp(args,
                      With(kBirthOptions, {{"--json", false}, kPositionsOption, kHousesOption}),
-                     std::string(kReadingHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
-                     parsed, status) ||
+                     HelpOf({kReadingHelp, kPositionsHelp, kHousesHelp, "\n", kBirthHelp}), parsed,
+                     status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, false, status);
@@ -544,7 +591,7 @@ int ReadingCommand(const std::vector<std::string> &args) {
 int OpenCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {{"--json", false}}), kOpenHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With({}, {{"--json", false}}), HelpOf({kOpenHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 1, "FILE.act", status))
         return status;
     FormValues values;
@@ -560,7 +607,7 @@ int OpenCommand(const std::vector<std::string> &args) {
 int SaveCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With(kBirthOptions, {}), std::string(kSaveHelp) + kBirthHelp, parsed,
+    if (!ParseOrHelp(args, With(kBirthOptions, {}), HelpOf({kSaveHelp, kBirthHelp}), parsed,
                      status) ||
         !ExpectPositionals(parsed, 1, "FILE.act", status))
         return status;
@@ -576,8 +623,8 @@ int ExportCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
-                     std::string(kExportHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
-                     parsed, status) ||
+                     HelpOf({kExportHelp, kPositionsHelp, kHousesHelp, "\n", kBirthHelp}), parsed,
+                     status) ||
         !ExpectPositionals(parsed, 1, "FILE.txt", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
@@ -591,8 +638,8 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
-                     std::string(kImageHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
-                     parsed, status) ||
+                     HelpOf({kImageHelp, kPositionsHelp, kHousesHelp, "\n", kBirthHelp}), parsed,
+                     status) ||
         !ExpectPositionals(parsed, 1, "FILE.jpg", status))
         return status;
     // The program's own dialog always hands back a file's name; a name that is empty or
@@ -600,10 +647,11 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     const std::string &name = parsed.positionals[0];
     const std::string last = name.substr(name.find_last_of('/') + 1);
     if (name.empty())
-        return Refuse("the image's file name is empty");
+        return Refuse(CliMessages::tr("the image's file name is empty"));
     if (last.empty() || last == "." || last == ".." ||
         QFileInfo(QString::fromStdString(name)).isDir())
-        return Refuse(name + ": names a folder, not an image file");
+        return Refuse(CliMessages::tr("%1: names a folder, not an image file")
+                          .arg(QString::fromStdString(name)));
     FormValues values;
     ChartChoice choice;
     Status read = ChoiceOfArguments(parsed, choice);
@@ -614,7 +662,7 @@ int ImageCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     if (!read.ok())
         return Report(read);
     if (!drawing.saveImage)
-        return Refuse("image: this build of the tool draws no images");
+        return Refuse(CliMessages::tr("image: this build of the tool draws no images"));
     return Report(drawing.saveImage(values, parsed.positionals[0], choice));
 }
 
@@ -622,15 +670,15 @@ int PdfCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With(kBirthOptions, {{"--from", true}, kPositionsOption, kHousesOption}),
-                     std::string(kPdfHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
-                     parsed, status) ||
+                     HelpOf({kPdfHelp, kPositionsHelp, kHousesHelp, "\n", kBirthHelp}), parsed,
+                     status) ||
         !ExpectPositionals(parsed, 1, "FILE.pdf", status))
         return status;
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
         return status;
     if (!drawing.writePdf)
-        return Refuse("pdf: this build of the tool draws no documents");
+        return Refuse(CliMessages::tr("pdf: this build of the tool draws no documents"));
     return Report(drawing.writePdf(*reading, parsed.positionals[0]));
 }
 
@@ -662,8 +710,9 @@ Status ThreadsOfArguments(const Arguments &parsed, int &threads) {
     threads = digits ? std::stoi(text) : 0;
     if (threads >= 1 && threads <= kMostThreads)
         return Success();
-    return Refused("--threads must be a whole number from 1 to " + std::to_string(kMostThreads),
-                   "--threads");
+    return Refused(
+        CliMessages::tr("--threads must be a whole number from 1 to %1").arg(kMostThreads),
+        "--threads");
 }
 
 int BatchCommand(const std::vector<std::string> &args) {
@@ -676,7 +725,7 @@ int BatchCommand(const std::vector<std::string> &args) {
                                {"--quiet", false},
                                kPositionsOption,
                                kHousesOption}),
-                     std::string(kBatchHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
+                     HelpOf({kBatchHelp, kPositionsHelp, kHousesHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     BatchOptions options;
@@ -687,11 +736,11 @@ int BatchCommand(const std::vector<std::string> &args) {
     if (const Status threads = ThreadsOfArguments(parsed, options.threads); !threads.ok())
         return Report(threads);
     if (parsed.has("--out") && options.output.empty())
-        return Refuse("--out needs a file name");
+        return Refuse(CliMessages::tr("--out needs a file name"));
     if (parsed.has("--format")) {
         const std::string format = parsed.value("--format");
         if (format != "jsonl" && format != "csv")
-            return Refuse("--format must be jsonl or csv");
+            return Refuse(CliMessages::tr("--format must be jsonl or csv"));
         options.format = format == "csv" ? BatchFormat::Csv : BatchFormat::JsonLines;
     }
     // Lines going to the terminal show the batch's progress themselves.
@@ -709,7 +758,7 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     if (!ParseOrHelp(
             args,
             With({}, {{"--threads", true}, kPositionsOption, kHousesOption, {"--plot", true}}),
-            kStatsHelp, parsed, status) ||
+            HelpOf({kStatsHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 1, "IN.csv", status))
         return status;
     StatsOptions options;
@@ -721,9 +770,9 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
         return Report(chosen);
     options.progress = ShowsProgress(parsed);
     if (parsed.has("--plot") && parsed.value("--plot").empty())
-        return Refuse("--plot needs a file name");
+        return Refuse(CliMessages::tr("--plot needs a file name"));
     if (parsed.has("--plot") && !drawing.writeStatsPlot)
-        return Refuse("--plot: this build of the tool draws no charts");
+        return Refuse(CliMessages::tr("--plot: this build of the tool draws no charts"));
     if (parsed.has("--plot")) {
         if (const Status writable = CanBeWritten(parsed.value("--plot")); !writable.ok())
             return Report(writable);
@@ -743,7 +792,7 @@ int StatsCommand(const std::vector<std::string> &args, const Drawing &drawing) {
 int ZonesCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {}), kZonesHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With({}, {}), HelpOf({kZonesHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     std::string text;
@@ -759,7 +808,7 @@ int ZonesCommand(const std::vector<std::string> &args) {
 int HousesCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
-    if (!ParseOrHelp(args, With({}, {}), kHousesListHelp, parsed, status) ||
+    if (!ParseOrHelp(args, With({}, {}), HelpOf({kHousesListHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     std::string text;
@@ -776,7 +825,7 @@ int HousesCommand(const std::vector<std::string> &args) {
 // ends it), refused when missing or malformed.
 Status MomentOption(const Arguments &args, const char *name, bool endOfDay, double &day) {
     if (!args.has(name))
-        return Refused(std::string("missing ") + name, name);
+        return Refused(Missing(name), name);
     if (std::string reason; !ParseUniversalMoment(args.value(name), endOfDay, day, reason))
         return Refused(std::string(name) + ": " + reason, name);
     return Success();
@@ -800,8 +849,8 @@ int TransitsCommand(const std::vector<std::string> &args) {
                                           {"--json", false},
                                           kPositionsOption,
                                           kHousesOption}),
-                     std::string(kTransitsHelp) + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp,
-                     parsed, status) ||
+                     HelpOf({kTransitsHelp, kPositionsHelp, kHousesHelp, "\n", kBirthHelp}), parsed,
+                     status) ||
         !ExpectPositionals(parsed, 0, "", status))
         return status;
     double from = 0;
@@ -812,11 +861,11 @@ int TransitsCommand(const std::vector<std::string> &args) {
     if (!moments.ok())
         return Report(moments);
     if (to < from)
-        return Refuse("--end lies before --start");
+        return Refuse(CliMessages::tr("--end lies before --start"));
     if (from < PreciseFirstDay() || to > PreciseLastDay())
-        return Refuse("transits are computed from the precise table: --start and --end must lie "
-                      "within " +
-                      PreciseSpanText());
+        return Refuse(CliMessages::tr("transits are computed from the precise table: --start and "
+                                      "--end must lie within %1")
+                          .arg(QString::fromStdString(PreciseSpanText())));
     const std::unique_ptr<Reading> reading = ReadingOfArguments(parsed, true, status);
     if (reading == nullptr)
         return status;
@@ -832,12 +881,10 @@ int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kin
     for (const OptionRule &rule : kBirthOptions)
         birthOptions.push_back(std::string(rule.name) == "--date" ? OptionRule{"--birth-date", true}
                                                                   : rule);
-    const std::string help = std::string("Usage: starloom-cli ") +
-                             (progressions ? "progressions" : "directions") +
-                             " (<birth details> | --from FILE.act) --date DATE\n"
-                             "          [--json] [--positions METHOD] [--houses SYSTEM]\n\n" +
-                             (progressions ? kProgressionsAbout : kDirectionsAbout) +
-                             kMovingChartHelp + kPositionsHelp + kHousesHelp + "\n" + kBirthHelp;
+    const std::string help =
+        HelpOf({progressions ? kProgressionsUsage : kDirectionsUsage,
+                progressions ? kProgressionsAbout : kDirectionsAbout, kMovingChartHelp,
+                kPositionsHelp, kHousesHelp, "\n", kBirthHelp});
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args,
@@ -859,7 +906,7 @@ int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kin
         birth.values["--date"] = parsed.value("--birth-date");
         birth.values.erase("--birth-date");
     } else if (!parsed.has("--from")) {
-        return Refuse("missing --birth-date");
+        return Refuse(Missing("--birth-date"));
     }
     const std::unique_ptr<Reading> reading = ReadingOfArguments(birth, true, status);
     if (reading == nullptr)
@@ -873,8 +920,9 @@ int MovingChartCommand(const std::vector<std::string> &args, SecondChartKind kin
     const bool made = progressions ? ProgressedChart(*pair.first, target, pair.second)
                                    : SolarArcChart(*pair.first, target, pair.second);
     if (!made)
-        return Refuse("--date: the progressed moment must lie within the precise table, " +
-                      PreciseSpanText());
+        return Refuse(
+            CliMessages::tr("--date: the progressed moment must lie within the precise table, %1")
+                .arg(QString::fromStdString(PreciseSpanText())));
     pair.aspects = CrossAspects(*pair.first, pair.second, kMovingChartOrbs);
     return PrintSecondChart(pair, parsed.has("--json"));
 }
@@ -891,7 +939,7 @@ int SynastryCommand(const std::vector<std::string> &args) {
     Arguments parsed;
     int status = kExitOk;
     if (!ParseOrHelp(args, With({}, {{"--json", false}, kPositionsOption, kHousesOption}),
-                     std::string(kSynastryHelp) + kPositionsHelp + kHousesHelp, parsed, status) ||
+                     HelpOf({kSynastryHelp, kPositionsHelp, kHousesHelp}), parsed, status) ||
         !ExpectPositionals(parsed, 2, "A.act and B.act", status))
         return status;
     ChartChoice choice;
@@ -905,7 +953,7 @@ int SynastryCommand(const std::vector<std::string> &args) {
             return Report(read);
         // Two files: the form's refusal says which one it is about.
         if (const Status read = CalculateReading(values, readings[i], choice); !read.ok())
-            return Refuse(path + ": " + StatusLine(read));
+            return Refuse(QString::fromStdString(path + ": " + StatusLine(read)));
     }
     ChartPair pair;
     pair.kind = SecondChartKind::Synastry;
@@ -952,12 +1000,15 @@ Status ParseArguments(const std::vector<std::string> &args, const std::vector<Op
         const auto rule = std::find_if(rules.begin(), rules.end(),
                                        [&name](const OptionRule &s) { return name == s.name; });
         if (rule == rules.end())
-            return Refused("unknown option '" + name + "'", name);
+            return Refused(CliMessages::tr("unknown option '%1'").arg(QString::fromStdString(name)),
+                           name);
         if (parsed.has(name))
-            return Refused(name + " given twice", name);
+            return Refused(CliMessages::tr("%1 given twice").arg(QString::fromStdString(name)),
+                           name);
         if (!rule->takesValue) {
             if (equals != std::string::npos)
-                return Refused(name + " takes no value", name);
+                return Refused(
+                    CliMessages::tr("%1 takes no value").arg(QString::fromStdString(name)), name);
             parsed.flags.push_back(name);
             continue;
         }
@@ -966,7 +1017,8 @@ Status ParseArguments(const std::vector<std::string> &args, const std::vector<Op
         } else if (i + 1 < args.size()) {
             parsed.values[name] = args[++i];
         } else {
-            return Refused(name + " needs a value", name);
+            return Refused(CliMessages::tr("%1 needs a value").arg(QString::fromStdString(name)),
+                           name);
         }
     }
     return Success();
@@ -997,7 +1049,7 @@ Status FormValuesFromOptions(const Arguments &args, FormValues &values, TimeSour
         if (!args.has(option.name)) {
             if (place != nullptr && option.fromPlace)
                 continue;
-            return Refused(std::string("missing ") + option.name, option.name);
+            return Refused(Missing(option.name), option.name);
         }
         std::string reason;
         if (!option.set(args.value(option.name), result, reason))
@@ -1010,7 +1062,8 @@ Status FormValuesFromOptions(const Arguments &args, FormValues &values, TimeSour
     // atlas gives is taken as the atlas writes it.
     for (const char *name : {"--name", "--city", "--state", "--country"}) {
         if (args.has(name) && !IsNameText(QString::fromStdString(args.value(name))))
-            return Refused(std::string(name) + ": Please enter only letters", name);
+            return Refused(
+                CliMessages::tr("%1: Please enter only letters").arg(QLatin1String(name)), name);
     }
     const auto text = [&args](const char *name, std::string_view fallback) {
         const std::string given = args.has(name) ? args.value(name) : std::string(fallback);
@@ -1072,9 +1125,9 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
                                     {"directions", DirectionsCommand},
                                     {"synastry", SynastryCommand}};
     if (args.empty())
-        return Refuse("missing command (see 'starloom-cli --help')");
+        return Refuse(CliMessages::tr("missing command (see 'starloom-cli --help')"));
     if (args[0] == "--help") {
-        Print(kUsage);
+        Print(HelpOf({kUsage}));
         return kExitOk;
     }
     if (args[0] == "--version") {
@@ -1089,7 +1142,8 @@ int Dispatch(const std::vector<std::string> &args, const Drawing &drawing) {
         if (args[0] == command.name)
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
     }
-    return Refuse("unknown command '" + args[0] + "' (see 'starloom-cli --help')");
+    return Refuse(CliMessages::tr("unknown command '%1' (see 'starloom-cli --help')")
+                      .arg(QString::fromStdString(args[0])));
 }
 
 } // namespace
@@ -1112,8 +1166,9 @@ int RunCommand(const std::vector<std::string> &args, const Drawing &drawing) {
     const int reason = errno;
     if ((!flushed || std::ferror(stdout)) && status != kExitRefused) {
         std::clearerr(stdout);
-        return Refuse("standard output: " + (reason != 0 ? SystemReason(reason).toStdString()
-                                                         : std::string("write error")));
+        return Refuse(
+            CliMessages::tr("standard output: %1")
+                .arg(reason != 0 ? SystemReason(reason) : CliMessages::tr("write error")));
     }
     return status;
 }
@@ -1177,10 +1232,14 @@ int Main(int argc, char *argv[], const Drawing &drawing) {
         app = drawing.application(argc, argv, args);
     if (app == nullptr)
         app = std::make_unique<QCoreApplication>(argc, argv);
+    // Without --lang the tool speaks the system's language, as the desktop program does; a
+    // code that does not ship is refused in that language.
     const QString code = language ? QString::fromStdString(*language) : SystemLanguage();
-    if (!UseLanguage(code))
-        return Refuse("unknown language '" + *language + "' for --lang (shipped: " +
-                      ShippedLanguageCodes().join(QStringLiteral(", ")).toStdString() + ")");
+    if (!UseLanguage(code)) {
+        UseLanguage(SystemLanguage());
+        return Refuse(CliMessages::tr("unknown language '%1' for --lang (shipped: %2)")
+                          .arg(code, ShippedLanguageCodes().join(QStringLiteral(", "))));
+    }
     return RunCommand(args, drawing);
 }
 

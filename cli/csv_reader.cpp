@@ -1,6 +1,8 @@
 // Comma-separated records, one byte at a time over a fixed buffer.
 #include "cli/csv_reader.h"
 
+#include <QtGlobal>
+
 #include <cerrno>
 
 namespace starloom::cli {
@@ -53,7 +55,7 @@ void OpenField(CsvProgress &p) {
     if (p.tooLong)
         return;
     if (p.fieldCount == kCsvFieldCountLimit) {
-        GiveUp(p, "more than 1024 fields in the record");
+        GiveUp(p, QT_TRANSLATE_NOOP("CliMessages", "more than 1024 fields in the record"));
         return;
     }
     std::vector<std::string> &fields = p.record.fields;
@@ -73,9 +75,9 @@ void Keep(CsvProgress &p, char c) {
         return;
     std::string &current = p.record.fields[p.fieldCount - 1];
     if (++p.recordBytes > kCsvRecordLimit)
-        GiveUp(p, "the record is longer than 1 MiB");
+        GiveUp(p, QT_TRANSLATE_NOOP("CliMessages", "the record is longer than 1 MiB"));
     else if (current.size() >= kCsvFieldLimit)
-        GiveUp(p, "a field is longer than 64 KiB");
+        GiveUp(p, QT_TRANSLATE_NOOP("CliMessages", "a field is longer than 64 KiB"));
     else
         current += c;
 }
@@ -103,7 +105,7 @@ bool TakeQuoted(CsvProgress &p, char c, long long &line) {
         return true;
     }
     if (c != ',' && c != '\r' && c != '\n') {
-        Fail(p.record, "text after a closing quote");
+        Fail(p.record, QT_TRANSLATE_NOOP("CliMessages", "text after a closing quote"));
         Keep(p, c);
         p.state = State::Unquoted;
         return true;
@@ -131,7 +133,8 @@ bool TakeUnquoted(CsvProgress &p, char c, long long &line) {
     }
     p.anything = true;
     if (c == '"')
-        Fail(p.record, "a quote inside a field that does not start with one");
+        Fail(p.record, QT_TRANSLATE_NOOP("CliMessages",
+                                         "a quote inside a field that does not start with one"));
     Keep(p, c);
     p.state = State::Unquoted;
     return false;
@@ -185,7 +188,8 @@ bool CsvReader::next(CsvRecord &record) {
         if (end == '\r')
             skipLfAfterCr();
         if (progress.state == State::Quoted)
-            Fail(record, "a quoted field is not closed at the end of the input");
+            Fail(record, QT_TRANSLATE_NOOP("CliMessages",
+                                           "a quoted field is not closed at the end of the input"));
         record.fields.resize(progress.fieldCount);
         if (record.fields.capacity() > kKeptFields)
             record.fields.shrink_to_fit();

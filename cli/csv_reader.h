@@ -19,7 +19,7 @@ inline constexpr std::size_t kCsvFieldCountLimit = 1024;    // fields of one rec
 struct CsvRecord {
     std::vector<std::string> fields;
     long long line = 0; // line of the input on which the record starts, from 1
-    std::string error;  // why the record is malformed; empty when it is not
+    std::string error;  // why the record is malformed, in English; empty when it is not
 };
 
 struct CsvProgress; // the record being read, and where the reading stands in it

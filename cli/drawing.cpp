@@ -1,6 +1,7 @@
 // The drawing commands' part that needs Qt's GUI modules.
 #include "cli/drawing.h"
 
+#include "cli/cli_text.h"
 #include "cli/image_command.h"
 #include "cli/stats.h"
 #include "reading/gui/reading_sheet.h"
@@ -44,8 +45,9 @@ std::unique_ptr<QCoreApplication> Application(int &argc, char **argv,
 }
 
 Status WritePdf(const Reading &reading, const std::string &path) {
-    const ReadingSheet sheet =
-        MakeReadingSheet(reading.state, reading.outcome, reading.values.zonePosition, QLocale::c());
+    // The month of birth in the chosen language; in English the same on every system.
+    const ReadingSheet sheet = MakeReadingSheet(reading.state, reading.outcome,
+                                                reading.values.zonePosition, NumberLocale());
     return WriteReadingPdf(QString::fromStdString(path), sheet);
 }
 

@@ -1,6 +1,7 @@
 // The image command: the desktop program's windows, driven without a screen.
 #include "cli/image_command.h"
 
+#include "cli/cli_text.h"
 #include "reading/gui/birth_form.h"
 #include "reading/gui/reading_session.h"
 #include "shell/services.h"
@@ -62,8 +63,9 @@ Status SaveReadingImage(const FormValues &values, const std::string &path, Chart
     ChartWindow *chart = session.chartWindow();
     if (!dialogs.messages.isEmpty() || chart == nullptr)
         return Failure(StatusCode::Refused, path,
-                       dialogs.messages.isEmpty() ? std::string("the reading could not be shown")
-                                                  : OneLine(dialogs.messages.first()));
+                       dialogs.messages.isEmpty()
+                           ? Utf8(CliMessages::tr("the reading could not be shown"))
+                           : OneLine(dialogs.messages.first()));
     ImageSaving saving;
     saving.dialogs = &dialogs;
     saving.parent = chart;

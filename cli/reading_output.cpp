@@ -1,12 +1,16 @@
 // Text and JSON of one reading.
 #include "cli/reading_output.h"
 
+#include "cli/cli_text.h"
+
 #include "engine/zodiac.h"
 #include "patterns/classify.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
 #include "reading/chart_words.h"
 #include "retrograde/retrograde.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +77,42 @@ std::string HouseBodies(const QString &cell) {
 std::string_view SignOfPosition(const std::string &positionText) {
     const int sign = SignOfPositionText(positionText);
     return sign >= 0 ? kSignFullNames[sign] : std::string_view();
+}
+
+// The eight lines of the person's details, as the text export words them (with the
+// directions' letters) in English and in the chosen language's words otherwise; the date as
+// that language writes it.
+std::string DetailLines(const BirthData &birth) {
+    const auto number = [](int value) { return QString::number(value); };
+    const QDate date(birth.BirthYear, birth.BirthMonth, birth.BirthDay);
+    const QLocale locale = NumberLocale();
+    //: The date of birth's format (QDate::toString): MMMM the month's name, d the day, yyyy
+    //: the year, e.g. "d. MMMM yyyy" for "1. Mai 1990".
+    const QString dateText = locale.toString(date, CliOutput::tr("MMMM d, yyyy"));
+    const QString lines[] = {
+        CliOutput::tr("Name: %1").arg(QString::fromStdString(birth.BirthName)),
+        CliOutput::tr("Date of Birth: %1").arg(dateText),
+        CliOutput::tr("Time of Birth: %1 Hour %2 Minute")
+            .arg(number(birth.BirthHour), number(birth.BirthMinute)),
+        CliOutput::tr("Latitude: %1 Degree %2 Minute %3")
+            .arg(number(birth.LatDegrees), number(birth.LatMinutes),
+                 birth.LatDirFlag ? CliOutput::tr("N", "north") : CliOutput::tr("S", "south")),
+        CliOutput::tr("Longitude: %1 Degree %2 Minute %3")
+            .arg(number(birth.LonDegrees), number(birth.LonMinutes),
+                 birth.LonDirFlag ? CliOutput::tr("E", "east") : CliOutput::tr("W", "west")),
+        CliOutput::tr("City: %1").arg(QString::fromStdString(birth.BirthCity)),
+        CliOutput::tr("State: %1").arg(QString::fromStdString(birth.BirthState)),
+        CliOutput::tr("Country: %1").arg(QString::fromStdString(birth.BirthCountry)),
+    };
+    std::string text;
+    for (const QString &line : lines)
+        text += Utf8(line) + '\n';
+    return text;
+}
+
+// A note under a heading: "Note: ...".
+std::string NoteLine(const std::string &note) {
+    return Utf8(CliOutput::tr("Note: %1").arg(QString::fromStdString(note))) + '\n';
 }
 
 } // namespace
@@ -159,10 +199,7 @@ std::string CompactJson(const Json &json) {
 
 std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome,
                         const ZoneUsed &zone) {
-    std::string text;
-    for (const std::string &line : BirthDetailLines(
-             state.Birth, EnglishMonthName(state.Birth.BirthMonth), DirectionLetters::Shown))
-        text += line + '\n';
+    std::string text = DetailLines(state.Birth);
     const bool fromAtlas =
         zone.source != nullptr && zone.source->place && zone.source->zoneFromAtlas;
     ZoneSource source;
@@ -175,29 +212,34 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 
     const NatalChart &natal = outcome.Chart;
     if (const QString note = PositionsNoteWords(natal); !note.isEmpty())
-        text += "Note: " + note.toStdString() + '\n';
+        text += NoteLine(note.toStdString());
 
-    text += "\nPlanetary Positions\n";
+    text += '\n' + Utf8(CliOutput::tr("Planetary Positions")) + '\n';
     for (int body = 0; body < kBodyCount; ++body) {
-        text += PaddedWord(BodyWord(body), kNameColumn) +
-                PositionWords(state.Chart.PositionText[body]).toStdString() + "  house " +
-                std::to_string(natal.Bodies[body].House) + '\n';
+        text += PaddedColumn(BodyWord(body), kNameColumn) +
+                PositionWords(state.Chart.PositionText[body]).toStdString() + "  " +
+                Utf8(CliOutput::tr("house %1").arg(natal.Bodies[body].House)) + '\n';
     }
 
     const ChartPositions &chart = state.Chart;
-    const std::string kind = " (" + std::string(NodeKindName(chart.Nodes)) + ")";
-    text += "\nMidheaven and Lunar Nodes\n";
-    constexpr int kNodeColumn = 12; // characters of the midheaven's and the nodes' names
-    text += PaddedWord(BodyWord(kMidheavenPoint), kNodeColumn) +
+    constexpr int kNodeColumn = 12; // characters of the angle's and nodes' names
+    const std::string kind =
+        " (" +
+        Utf8(chart.Nodes == NodeKind::True ? CliOutput::tr("true", "the lunar nodes' kind")
+                                           : CliOutput::tr("mean", "the lunar nodes' kind")) +
+        ")";
+    text += '\n' + Utf8(CliOutput::tr("Midheaven and Lunar Nodes")) + '\n';
+    text += PaddedColumn(CliOutput::tr("MC", "midheaven"), kNodeColumn) +
             PositionWords(chart.MidheavenText).toStdString() + '\n';
-    text += PaddedWord(NodeWord(true), kNodeColumn) +
+    text += PaddedColumn(CliOutput::tr("North Node"), kNodeColumn) +
             PositionWords(chart.NorthNodeText).toStdString() + kind + '\n';
-    text += PaddedWord(NodeWord(false), kNodeColumn) +
+    text += PaddedColumn(CliOutput::tr("South Node"), kNodeColumn) +
             PositionWords(chart.SouthNodeText).toStdString() + kind + '\n';
 
-    text += "\nHouses (" + HouseSystemWord(natal.Houses.used).toStdString() + ")\n";
+    const QString houseSystem = HouseSystemWord(natal.Houses.used);
+    text += '\n' + Utf8(CliOutput::tr("Houses (%1)").arg(houseSystem)) + '\n';
     if (const QString note = HousesNoteWords(natal); !note.isEmpty())
-        text += "Note: " + note.toStdString() + '\n';
+        text += NoteLine(note.toStdString());
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
         // Whole-sign houses are named by their signs, the others by their cusps.
@@ -212,17 +254,17 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
         text += '\n';
     }
 
-    text += "\nAspects\n";
+    text += '\n' + Utf8(CliOutput::tr("Aspects")) + '\n';
     if (outcome.Aspects.empty())
-        text += "none\n";
+        text += Utf8(CliOutput::tr("none", "no aspects")) + '\n';
     for (const Aspect &aspect : outcome.Aspects) {
-        text += PaddedWord(BodyWord(aspect.A), kNameColumn) +
-                PaddedWord(AspectWord(aspect.Kind), kAspectColumn) +
-                PaddedWord(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
-                (aspect.Applying ? " applying\n" : " separating\n");
+        text += PaddedColumn(BodyWord(aspect.A), kNameColumn) +
+                PaddedColumn(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedColumn(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
+                MotionText(aspect) + '\n';
     }
 
-    text += "\nInterpretation\n";
+    text += '\n' + Utf8(CliOutput::tr("Interpretation")) + '\n';
     text += UnixLineEnds(ReportPlainText(PatternReportWords(outcome.Patterns.Work.PatternFlags)));
     text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
@@ -232,22 +274,21 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     const auto position = [](double longitude) {
         return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude))).toStdString();
     };
-    std::string leading = "no leading planet";
-    if (shape.LeadingCount > 0) {
-        leading = "led by " + BodyWord(shape.Leading[0]).toStdString();
-        if (shape.LeadingCount == 2)
-            leading += " and " + BodyWord(shape.Leading[1]).toStdString();
-    }
-    // Tenths of a degree written by hand: the C library's formatting follows the locale.
-    const long long tenths = std::llround(shape.EmptyArcSize * 10.0);
-    const std::string size = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-    return "Pattern by degrees: " + DegreePatternWord(shape.Pattern).toStdString() + ", " +
-           leading + " (largest empty arc " + size + " degrees, from " +
-           position(shape.EmptyArcFrom) + " to " + position(shape.EmptyArcTo) + ")";
-}
-
-std::string PaddedWord(const QString &word, int width) {
-    return word.leftJustified(std::max<qsizetype>(width, word.size() + 1)).toStdString();
+    const auto planet = [&shape](int i) { return BodyWord(shape.Leading[i]); };
+    QString leading = CliOutput::tr("no leading planet");
+    if (shape.LeadingCount == 1)
+        leading = CliOutput::tr("led by %1").arg(planet(0));
+    else if (shape.LeadingCount == 2)
+        leading = CliOutput::tr("led by %1 and %2").arg(planet(0), planet(1));
+    // Tenths of a degree, rounded as before the locale was asked: half away from zero.
+    const QString size =
+        NumberLocale().toString(std::llround(shape.EmptyArcSize * 10.0) / 10.0, 'f', 1);
+    const QString pattern = DegreePatternWord(shape.Pattern);
+    return Utf8(
+        CliOutput::tr("Pattern by degrees: %1, %2 (largest empty arc %3 degrees, from %4 to "
+                      "%5)")
+            .arg(pattern, leading, size, QString::fromStdString(position(shape.EmptyArcFrom)),
+                 QString::fromStdString(position(shape.EmptyArcTo))));
 }
 
 std::string OrbText(double orb) {
@@ -255,6 +296,10 @@ std::string OrbText(double orb) {
     const int part = minutes % 60;
     return std::to_string(minutes / 60) + "\u00b0" + (part < 10 ? "0" : "") + std::to_string(part) +
            "'";
+}
+
+std::string MotionText(const Aspect &aspect) {
+    return ' ' + Utf8(aspect.Applying ? CliOutput::tr("applying") : CliOutput::tr("separating"));
 }
 
 std::string_view NodeKindName(NodeKind kind) {

@@ -85,13 +85,11 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
 // 12 Sco 04)", without a line end.
 std::string ShapeByDegreesLine(const DegreeShape &shape);
 
-// A word in the reader's language padded with blanks to `width` characters, and followed
-// by one blank at least where it is as long or longer, so that it never runs into the next
-// column.
-std::string PaddedWord(const QString &word, int width);
-
 // An orb as whole degrees and minutes, minutes truncated: "2°05'".
 std::string OrbText(double orb);
+
+// " applying" or " separating", in the chosen language, after an aspect's orb.
+std::string MotionText(const Aspect &aspect);
 
 // "mean" or "true".
 std::string_view NodeKindName(NodeKind kind);

@@ -1,6 +1,7 @@
 // The row pipeline: a reader, a pool of workers and an in-order collector.
 #include "cli/row_pipeline.h"
 
+#include "cli/cli_text.h"
 #include "retrograde/retrograde.h"
 #include "shell/core/file_io.h"
 
@@ -184,16 +185,19 @@ public:
         m_last = now;
         m_written = true;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
-        std::string text = "\r" + std::to_string(rows) + " rows";
+        QString line = CliMessages::tr("%1 rows").arg(rows);
         if (seconds > 0.0) {
-            text += ", " + std::to_string(std::llround(rows / seconds)) + " rows a second";
+            line =
+                CliMessages::tr("%1, %2 rows a second").arg(line).arg(std::llround(rows / seconds));
             if (m_inputBytes > 0 && bytesRead > 0 && bytesRead <= m_inputBytes) {
                 const auto left = static_cast<long long>(
                     std::ceil(seconds * static_cast<double>(m_inputBytes - bytesRead) /
                               static_cast<double>(bytesRead)));
-                text += ", " + Duration(left) + " left";
+                line = CliMessages::tr("%1, %2 left")
+                           .arg(line, QString::fromStdString(Duration(left)));
             }
         }
+        std::string text = "\r" + Utf8(line);
         text += "\x1b[K"; // the rest of the earlier line cleared
         Write(text);
     }
@@ -228,7 +232,8 @@ private:
 
 } // namespace
 
-RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<ReadingState>()) {
+RowCalculator::RowCalculator(ChartChoice choice, Wording wording)
+    : m_wording(wording), m_state(std::make_unique<ReadingState>()) {
     BuildTimeZoneTables(m_state->Zones);
     m_request.Method = choice.Method;
     m_request.Houses = choice.Houses;
@@ -238,15 +243,20 @@ RowCalculator::RowCalculator(ChartChoice choice) : m_state(std::make_unique<Read
 
 const RowReading *RowCalculator::calculate(const CsvRecord &record, std::string &reason) {
     if (!record.error.empty()) {
-        reason = record.error;
+        reason = m_wording == Wording::BatchRow
+                     ? record.error
+                     : Utf8(QCoreApplication::translate("CliMessages", record.error.c_str()));
         return nullptr;
     }
     // The last row's texts let go first, so that the row texts can reuse their storage.
     m_values = FormValues();
-    if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source))
+    if (!FormValuesFromRow(record.fields, m_values, reason, m_texts, &m_source, m_wording))
         return nullptr;
     if (Status refused = CheckFormValues(m_values); !refused.ok()) {
-        reason = std::move(refused.reason);
+        // The form's checks word their refusals in English.
+        reason = m_wording == Wording::BatchRow
+                     ? std::move(refused.reason)
+                     : Utf8(QCoreApplication::translate("FormValues", refused.reason.c_str()));
         return nullptr;
     }
     // Each row starts from a record no reading has touched, so nothing of an earlier row
@@ -272,7 +282,7 @@ RowPipeline::~RowPipeline() {
 }
 
 std::string RowPipeline::inputName() const {
-    return m_source.input == "-" ? std::string("standard input") : m_source.input;
+    return m_source.input == "-" ? Utf8(CliMessages::tr("standard input")) : m_source.input;
 }
 
 namespace {
@@ -317,7 +327,9 @@ Status RowPipeline::readHeader() {
         return ReadFailure(inputName(), m_reader->errorNumber());
     if (!isHeader) {
         return Failure(StatusCode::BadContents, m_source.input,
-                       "the first line must be the header " + std::string(kBatchHeader));
+                       Utf8(CliMessages::tr("the first line must be the header %1")
+                                .arg(QLatin1String(kBatchHeader.data(),
+                                                   static_cast<qsizetype>(kBatchHeader.size())))));
     }
     return Success();
 }
@@ -341,7 +353,7 @@ Status RowPipeline::run(const ConsumerMaker &makeConsumer, const Collector &coll
     std::vector<std::thread> workers;
     for (std::size_t i = 0; i < threads; ++i) {
         workers.emplace_back([&queue, consumer = consumers[i].get(), this] {
-            RowCalculator calculator(m_source.chart);
+            RowCalculator calculator(m_source.chart, m_source.reasons);
             while (Chunk *chunk = queue.pop()) {
                 Work(*chunk, calculator, *consumer);
                 queue.finish(chunk);

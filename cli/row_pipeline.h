@@ -53,7 +53,8 @@ public:
 // its facts. Nothing is allocated for a row once the first rows have been read.
 class RowCalculator {
 public:
-    explicit RowCalculator(ChartChoice choice);
+    // A refused row's reason is worded as `wording` says (a batch row or a stats row).
+    explicit RowCalculator(ChartChoice choice, Wording wording = Wording::BatchRow);
     RowCalculator(const RowCalculator &) = delete;
     RowCalculator &operator=(const RowCalculator &) = delete;
 
@@ -62,6 +63,7 @@ public:
     const RowReading *calculate(const CsvRecord &record, std::string &reason);
 
 private:
+    const Wording m_wording;
     RowTexts m_texts;
     FormValues m_values;
     TimeSource m_source;
@@ -78,6 +80,7 @@ struct RowSource {
     int threads = 1;       // worker threads, 1 or more
     ChartChoice chart;     // positions method and house system
     bool progress = false; // a progress line on standard error (a terminal) while rows run
+    Wording reasons = Wording::BatchRow; // who reads the reasons of refused rows
 };
 
 class RowPipeline {

@@ -1,11 +1,15 @@
 // Transit events, progressions, directions and synastry as the tool prints them.
 #include "cli/second_chart_output.h"
 
+#include "cli/cli_text.h"
+
 #include "engine/angles.h"
 #include "engine/civil_days.h"
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "reading/chart_words.h"
+
+#include <QDateTime>
 
 #include <cctype>
 #include <cmath>
@@ -30,6 +34,15 @@ std::string MinuteText(const CivilDateTime &t, bool iso) {
     return text;
 }
 
+// "2024-04-01 22:15" as the chosen language writes a date and time, for the text forms.
+std::string DateTimeText(const CivilDateTime &t) {
+    // In UTC: a local time zone would move a time its clocks skipped.
+    const QDateTime moment(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute), Qt::UTC);
+    //: The format of a date and time of universal time in the text output (QDateTime::
+    //: toString), e.g. "dd.MM.yyyy HH:mm" for "01.04.2024 22:15".
+    return Utf8(NumberLocale().toString(moment, CliOutput::tr("yyyy-MM-dd HH:mm")));
+}
+
 std::string Padded(std::string_view text, std::size_t width) {
     std::string padded(text);
     if (padded.size() < width)
@@ -50,12 +63,11 @@ bool ReadNumber(std::string_view text, std::size_t most, int &value) {
     return true;
 }
 
-// Degrees with two decimals, written by hand: the C library's formatting follows the locale.
+// Degrees with two decimals (rounded half away from zero, never "-0.00"), as the chosen
+// language writes them.
 std::string Degrees(double value) {
-    const long long hundredths = std::llround(std::fabs(value) * 100.0);
-    const long long part = hundredths % 100;
-    return (value < 0 && hundredths > 0 ? "-" : "") + std::to_string(hundredths / 100) + "." +
-           (part < 10 ? "0" : "") + std::to_string(part);
+    return Utf8(
+        NumberLocale().toString(static_cast<double>(std::llround(value * 100.0)) / 100.0, 'f', 2));
 }
 
 int SignOf(double longitude) {
@@ -141,19 +153,40 @@ std::string_view KindName(SecondChartKind kind) {
     return {};
 }
 
-// What the second chart's column is called in the text.
-std::string SecondLabel(const ChartPair &pair) {
+// What the second chart's column is called in the text (synastry: the second person's name).
+QString SecondLabel(const ChartPair &pair) {
     switch (pair.kind) {
     case SecondChartKind::Progressions:
-        return "Progressed";
+        return CliOutput::tr("Progressed");
     case SecondChartKind::Directions:
-        return "Directed";
+        return CliOutput::tr("Directed");
     case SecondChartKind::Transits:
-        return "Transiting";
+        return CliOutput::tr("Transiting");
     case SecondChartKind::Synastry:
         break;
     }
-    return pair.secondName;
+    return QString::fromStdString(pair.secondName);
+}
+
+// The heading of the cross aspects: whose point comes first, and the orbs.
+QString AspectsHeading(const ChartPair &pair) {
+    switch (pair.kind) {
+    case SecondChartKind::Progressions:
+        return CliOutput::tr("Aspects (natal point, then progressed point; orb 1 degree)");
+    case SecondChartKind::Directions:
+        return CliOutput::tr("Aspects (natal point, then directed point; orb 1 degree)");
+    case SecondChartKind::Transits:
+        return CliOutput::tr("Aspects (natal point, then transiting point; orb 1 degree)");
+    case SecondChartKind::Synastry:
+        break;
+    }
+    return CliOutput::tr("Aspects (%1's point, then %2's point; orbs 8, 8, 7, 7 and 5 degrees, "
+                         "2 more for the Sun and the Moon)")
+        .arg(QString::fromStdString(pair.firstName), QString::fromStdString(pair.secondName));
+}
+
+QString Text(const std::string &text) {
+    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -164,7 +197,7 @@ std::string PreciseSpanText() {
     const double last = std::floor(PreciseLastDay() - 0.5) + 0.5 - 1.0;
     const std::string from = MinuteText(NearestMinute(first), false);
     const std::string to = MinuteText(NearestMinute(last), false);
-    return from.substr(0, 10) + " to " + to.substr(0, 10);
+    return Utf8(CliOutput::tr("%1 to %2").arg(Text(from.substr(0, 10)), Text(to.substr(0, 10))));
 }
 
 bool ParseUniversalMoment(std::string_view text, bool endOfDay, double &day, std::string &error) {
@@ -175,12 +208,14 @@ bool ParseUniversalMoment(std::string_view text, bool endOfDay, double &day, std
         !ReadNumber(text.substr(5, 2), 2, t.month) || !ReadNumber(text.substr(8, 2), 2, t.day) ||
         (withTime && (!ReadNumber(text.substr(11, 2), 2, t.hour) ||
                       !ReadNumber(text.substr(14, 2), 2, t.minute)))) {
-        error = "'" + std::string(text) + "' is not a date YYYY-MM-DD or YYYY-MM-DDTHH:MM";
+        error = Utf8(CliMessages::tr("'%1' is not a date YYYY-MM-DD or YYYY-MM-DDTHH:MM")
+                         .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
         return false;
     }
     if (t.year < kFirstYear || t.year > kLastYear || t.month < 1 || t.month > 12 || t.day < 1 ||
         t.day > DaysInMonth(t.year, t.month) || t.hour > 23 || t.minute > 59) {
-        error = "'" + std::string(text) + "' is not a day of the calendar";
+        error = Utf8(CliMessages::tr("'%1' is not a day of the calendar")
+                         .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
         return false;
     }
     day = JulianDaysSinceJ2000(t) + (endOfDay && !withTime ? 1.0 : 0.0);
@@ -211,18 +246,20 @@ std::string TransitEventLine(const TransitEvent &event, bool json) {
         return line + "\n";
     }
     std::string line =
-        MinuteText(t, false) + " UT  " + PaddedWord(TransitBodyWord(event.Body), kBodyColumn);
+        DateTimeText(t) + " UT  " + PaddedColumn(TransitBodyWord(event.Body), kBodyColumn);
     switch (event.Kind) {
     case TransitEventKind::Aspect:
-        line += PaddedWord(AspectWord(event.Aspect), kAspectColumn) + "natal " +
-                BodyWord(event.NatalPoint).toStdString();
+        line += PaddedColumn(AspectWord(event.Aspect), kAspectColumn) +
+                Utf8(CliOutput::tr("natal %1").arg(BodyWord(event.NatalPoint)));
         break;
     case TransitEventKind::Station:
-        line += "turns " + std::string(StationDirectionName(event.Direction));
+        line +=
+            Utf8(event.Direction == StationDirection::Retrograde ? CliOutput::tr("turns retrograde")
+                                                                 : CliOutput::tr("turns direct"));
         break;
     case TransitEventKind::Ingress:
-        line += event.Sign >= 0 ? "enters " + SignWord(event.Sign).toStdString()
-                                : "enters house " + std::to_string(event.House);
+        line += Utf8(event.Sign >= 0 ? CliOutput::tr("enters %1").arg(SignWord(event.Sign))
+                                     : CliOutput::tr("enters house %1").arg(event.House));
         break;
     }
     return line + "\n";
@@ -263,61 +300,64 @@ Json SecondChartJson(const ChartPair &pair) {
 std::string SecondChartText(const ChartPair &pair) {
     const Side first = FirstSide(pair);
     const Side second = SecondSide(pair);
-    const std::string secondLabel = SecondLabel(pair);
-    std::string text;
-    const std::string date = MinuteText(NearestMinute(pair.targetDay), false) + " UT";
+    const QString firstName = Text(first.name);
+    const QString secondName = Text(second.name);
+    const QString born = Text(DateTimeText(first.time));
+    const QString secondTime = Text(DateTimeText(second.time));
+    const QString date = Text(DateTimeText(NearestMinute(pair.targetDay)));
+    const QString arc = Text(Degrees(pair.second.Arc));
+    QString heading;
     switch (pair.kind) {
     case SecondChartKind::Progressions:
-        text += "Secondary progressions of " + first.name + " to " + date + "\n";
-        text += "Born " + MinuteText(first.time, false) + " UT; progressed moment " +
-                MinuteText(second.time, false) + " UT, one day for each year of life\n";
-        text += "Midheaven moved by the solar arc in right ascension: " + Degrees(pair.second.Arc) +
-                " degrees\n";
+        heading = CliOutput::tr("Secondary progressions of %1 to %2 UT\n"
+                                "Born %3 UT; progressed moment %4 UT, one day for each year of "
+                                "life\n"
+                                "Midheaven moved by the solar arc in right ascension: %5 degrees")
+                      .arg(firstName, date, born, secondTime, arc);
         break;
     case SecondChartKind::Directions:
-        text += "Solar arc directions of " + first.name + " to " + date + "\n";
-        text += "Born " + MinuteText(first.time, false) + " UT; solar arc " +
-                Degrees(pair.second.Arc) + " degrees, the progressed Sun's at " +
-                MinuteText(second.time, false) + " UT\n";
+        heading = CliOutput::tr("Solar arc directions of %1 to %2 UT\n"
+                                "Born %3 UT; solar arc %4 degrees, the progressed Sun's at %5 UT")
+                      .arg(firstName, date, born, arc, secondTime);
         break;
     case SecondChartKind::Transits:
-        text += "Transits to " + first.name + " at " + MinuteText(second.time, false) + " UT\n";
+        heading = CliOutput::tr("Transits to %1 at %2 UT").arg(firstName, secondTime);
         break;
     case SecondChartKind::Synastry:
-        text += "Synastry of " + first.name + " and " + second.name + "\n";
-        text += first.name + ": born " + MinuteText(first.time, false) + " UT; " + second.name +
-                ": born " + MinuteText(second.time, false) + " UT\n";
+        heading = CliOutput::tr("Synastry of %1 and %2\n"
+                                "%1: born %3 UT; %2: born %4 UT")
+                      .arg(firstName, secondName, born, secondTime);
         break;
     }
+    std::string text = Utf8(heading) + "\n";
     const bool synastry = pair.kind == SecondChartKind::Synastry;
-    const std::string firstLabel = synastry ? first.name : "Natal";
-    text += "\n" + Padded("Point", kNameColumn) + Padded(firstLabel, kPositionColumn) +
-            Padded(secondLabel, kPositionColumn) + "in " +
-            (synastry ? first.name + "'s" : "natal") + " house\n";
+    // A person's name is padded as it stands; the words of the chosen language by characters.
+    const auto label = [synastry](const std::string &name, const QString &word) {
+        return synastry ? Padded(name, kPositionColumn) : PaddedColumn(word, kPositionColumn);
+    };
+    text += "\n" + PaddedColumn(CliOutput::tr("Point"), kNameColumn) +
+            label(first.name, CliOutput::tr("Natal")) + label(second.name, SecondLabel(pair)) +
+            Utf8(synastry ? CliOutput::tr("in %1's house").arg(firstName)
+                          : CliOutput::tr("in natal house")) +
+            "\n";
     for (int point = 0; point < kAspectPointCount; ++point) {
         const auto position = [point](const Side &side) {
             return PositionWords(ChartPositionOf(side.longitude[point])) +
                    (side.retrograde[point] ? QStringLiteral(" R") : QString());
         };
-        text += PaddedWord(BodyWord(point), kNameColumn) +
-                PaddedWord(position(first), kPositionColumn) +
-                PaddedWord(position(second), kPositionColumn) +
+        text += PaddedColumn(BodyWord(point), kNameColumn) +
+                PaddedColumn(position(first), kPositionColumn) +
+                PaddedColumn(position(second), kPositionColumn) +
                 (second.house[point] > 0 ? std::to_string(second.house[point]) : "") + "\n";
     }
-    const auto whose = [synastry](const std::string &label) {
-        return synastry ? label + "'s"
-                        : std::string(1, char(std::tolower(label[0]))) + label.substr(1);
-    };
-    text += "\nAspects (" + whose(firstLabel) + " point, then " + whose(secondLabel) + " point; " +
-            (synastry ? "orbs 8, 8, 7, 7 and 5 degrees, 2 more for the Sun and the Moon)\n"
-                      : "orb 1 degree)\n");
+    text += "\n" + Utf8(AspectsHeading(pair)) + "\n";
     if (pair.aspects.empty())
-        text += "none\n";
+        text += Utf8(CliOutput::tr("none", "no aspects")) + "\n";
     for (const Aspect &aspect : pair.aspects)
-        text += PaddedWord(BodyWord(aspect.A), kNameColumn) +
-                PaddedWord(AspectWord(aspect.Kind), kAspectColumn) +
-                PaddedWord(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
-                (aspect.Applying ? " applying\n" : " separating\n");
+        text += PaddedColumn(BodyWord(aspect.A), kNameColumn) +
+                PaddedColumn(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedColumn(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
+                MotionText(aspect) + "\n";
     return text;
 }
 

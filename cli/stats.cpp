@@ -1,6 +1,8 @@
 // Counting patterns over a batch of births.
 #include "cli/stats.h"
 
+#include "cli/cli_text.h"
+
 #include "engine/aspects.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/pattern_table.h"
@@ -33,7 +35,7 @@ std::vector<std::string> SignPatternLabels() {
 std::vector<std::string> LeadingLabels() {
     std::vector<std::string> labels =
         Names(kPlainBodyNames.begin(), kPlainBodyNames.begin() + kPlanetCount);
-    labels.emplace_back("none");
+    labels.push_back(Utf8(CliOutput::tr("none", "no leading planet")));
     return labels;
 }
 
@@ -64,7 +66,7 @@ void CountAspects(const RowReading &row, std::span<long long> counts) {
 std::vector<std::string> HouseLabels() {
     std::vector<std::string> labels;
     for (int house = 1; house <= kHouseCount; ++house)
-        labels.push_back("House " + std::to_string(house));
+        labels.push_back(Utf8(CliOutput::tr("House %1").arg(house)));
     return labels;
 }
 
@@ -89,18 +91,27 @@ public:
     }
     void refuse(long long line, const std::string &reason, ChunkResult &out) override {
         if (out.refused <= kReasonsShown)
-            out.text.append("starloom-cli: line " + std::to_string(line) + ": " + reason +
-                            " (row skipped)\n");
+            out.text.append("starloom-cli: " +
+                            Utf8(CliMessages::tr("line %1: %2 (row skipped)")
+                                     .arg(line)
+                                     .arg(QString::fromStdString(reason))) +
+                            "\n");
     }
 
 private:
     std::size_t m_slots;
 };
 
-std::string Padded(const std::string &text, std::size_t width, bool right) {
-    if (text.size() >= width)
+// Characters, not bytes: a label in the chosen language may hold letters of several bytes.
+qsizetype Width(const std::string &text) {
+    return QString::fromStdString(text).size();
+}
+
+std::string Padded(const std::string &text, qsizetype width, bool right) {
+    const qsizetype size = Width(text);
+    if (size >= width)
         return text;
-    const std::string fill(width - text.size(), ' ');
+    const std::string fill(static_cast<std::size_t>(width - size), ' ');
     return right ? fill + text : text + fill;
 }
 
@@ -108,23 +119,33 @@ std::string Padded(const std::string &text, std::size_t width, bool right) {
 
 const std::vector<StatsCounter> &StatsCounters() {
     static const std::vector<StatsCounter> counters = {
-        {"Patterns by signs", "a chart may show several, so the shares add up to more than 100%",
+        {QT_TRANSLATE_NOOP("CliOutput", "Patterns by signs"),
+         QT_TRANSLATE_NOOP("CliOutput",
+                           "a chart may show several, so the shares add up to more than 100%"),
          SignPatternLabels(), CountSignPatterns},
-        {"Patterns by degrees", "one per chart",
+        {QT_TRANSLATE_NOOP("CliOutput", "Patterns by degrees"),
+         QT_TRANSLATE_NOOP("CliOutput", "one per chart"),
          Names(kDegreePatternNames.begin(), kDegreePatternNames.end()), CountDegreePatterns},
-        {kLeadingPlanetsTitle, "a Bucket's handle of two planets counts for both", LeadingLabels(),
-         CountLeadingPlanets},
-        {"Aspects", "every aspect counts, so a share above 100% is more than one a chart",
+        {kLeadingPlanetsTitle,
+         QT_TRANSLATE_NOOP("CliOutput", "a Bucket's handle of two planets counts for both"),
+         LeadingLabels(), CountLeadingPlanets},
+        {QT_TRANSLATE_NOOP("CliOutput", "Aspects"),
+         QT_TRANSLATE_NOOP("CliOutput",
+                           "every aspect counts, so a share above 100% is more than one a chart"),
          Names(kAspectNames.begin(), kAspectNames.end()), CountAspects},
-        {"Bodies by house",
-         "the Sun, the Moon and the planets each count once, so the shares add up to 1000%",
+        {QT_TRANSLATE_NOOP("CliOutput", "Bodies by house"),
+         QT_TRANSLATE_NOOP(
+             "CliOutput",
+             "the Sun, the Moon and the planets each count once, so the shares add up to 1000%"),
          HouseLabels(), CountBodiesByHouse},
     };
     return counters;
 }
 
 Status CountBirths(const StatsOptions &options, StatsResult &result) {
-    RowPipeline rows({options.input, options.threads, options.chart, options.progress});
+    // The reasons of skipped rows are read by the user, in the chosen language.
+    RowPipeline rows(
+        {options.input, options.threads, options.chart, options.progress, Wording::StatsRow});
     if (Status opened = rows.open(); !opened.ok())
         return opened;
     if (Status header = rows.readHeader(); !header.ok())
@@ -161,27 +182,41 @@ Status CountBirths(const StatsOptions &options, StatsResult &result) {
 std::string ShareText(long long count, long long total) {
     if (total <= 0)
         return "-";
-    // Tenths of a percent, rounded half up, written by hand: the C library's formatting
-    // follows the locale. Worked in 128 bits, so that no count overflows.
+    // Tenths of a percent, rounded half up, worked in 128 bits, so that no count overflows;
+    // the decimal sign is the chosen language's.
     const auto tenths = static_cast<long long>((static_cast<__int128>(count) * 2000 + total) /
                                                (static_cast<__int128>(total) * 2));
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+    return std::to_string(tenths / 10) + Utf8(NumberLocale().decimalPoint()) +
+           std::to_string(tenths % 10) + "%";
+}
+
+std::string StatsTitle(const StatsTable &table) {
+    return Utf8(QCoreApplication::translate("CliOutput", table.title.c_str()));
+}
+
+std::string StatsNote(const StatsTable &table) {
+    return table.note.empty() ? std::string()
+                              : Utf8(QCoreApplication::translate("CliOutput", table.note.c_str()));
 }
 
 std::string StatsText(const StatsResult &result) {
-    std::string text = "Readings: " + std::to_string(result.readings) + "\n";
+    std::string text = Utf8(CliOutput::tr("Readings: %1").arg(result.readings)) + "\n";
     if (result.refused > 0)
-        text += "Rows skipped: " + std::to_string(result.refused) + "\n";
+        text += Utf8(CliOutput::tr("Rows skipped: %1").arg(result.refused)) + "\n";
+    const std::string countHeading = Utf8(CliOutput::tr("count", "the stats column"));
+    const std::string shareHeading = Utf8(CliOutput::tr("share", "the stats column"));
     for (const StatsTable &table : result.tables) {
-        std::size_t labelWidth = 8;
+        qsizetype labelWidth = 8;
         for (const std::string &label : table.labels)
-            labelWidth = std::max(labelWidth, label.size());
-        std::size_t countWidth = 5;
+            labelWidth = std::max(labelWidth, Width(label));
+        qsizetype countWidth = std::max<qsizetype>(5, Width(countHeading));
         for (const long long count : table.counts)
-            countWidth = std::max(countWidth, std::to_string(count).size());
-        text += "\n" + table.title + (table.note.empty() ? "" : " (" + table.note + ")") + "\n";
-        text += "  " + Padded("", labelWidth, false) + "  " + Padded("count", countWidth, true) +
-                "   share\n";
+            countWidth = std::max(countWidth, Width(std::to_string(count)));
+        const std::string note = StatsNote(table);
+        text += "\n" + StatsTitle(table) + (note.empty() ? "" : " (" + note + ")") + "\n";
+        text += "  " + Padded("", labelWidth, false) + "  " +
+                Padded(countHeading, countWidth, true) + "  " + Padded(shareHeading, 6, true) +
+                "\n";
         for (std::size_t i = 0; i < table.labels.size(); ++i) {
             text += "  " + Padded(table.labels[i], labelWidth, false) + "  " +
                     Padded(std::to_string(table.counts[i]), countWidth, true) + "  " +

@@ -11,6 +11,7 @@
 #include "reading/driver.h"
 #include "reading/reading_state.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <span>
@@ -28,7 +29,10 @@ struct StatsCounter {
     void (*count)(const RowReading &row, std::span<long long> counts);
 };
 
-inline constexpr const char *kLeadingPlanetsTitle = "Leading planets";
+// Titles and notes are the English source texts; StatsTitle and StatsNote give them in the
+// chosen language.
+inline constexpr const char *kLeadingPlanetsTitle =
+    QT_TRANSLATE_NOOP("CliOutput", "Leading planets");
 
 // The counts the stats command makes, in the order it prints them.
 const std::vector<StatsCounter> &StatsCounters();
@@ -59,6 +63,10 @@ struct StatsOptions {
 // set, when the input cannot be read or its first line is not the header.
 Status CountBirths(const StatsOptions &options, StatsResult &result);
 
+// A table's title and note in the chosen language.
+std::string StatsTitle(const StatsTable &table);
+std::string StatsNote(const StatsTable &table);
+
 // The tables as text: count and share of the readings for each category.
 std::string StatsText(const StatsResult &result);
 
@@ -66,8 +74,8 @@ std::string StatsText(const StatsResult &result);
 // Needs a QGuiApplication.
 Status WriteStatsPlot(const StatsResult &result, const QString &path);
 
-// The share of `count` in `total` as a percentage with one decimal ("12.5%"), "-" when the
-// total is 0; the same whatever the locale.
+// The share of `count` in `total` as a percentage with one decimal ("12.5%", "12,5%" in
+// German), "-" when the total is 0; in English the same whatever the system's locale.
 std::string ShareText(long long count, long long total);
 
 } // namespace starloom::cli

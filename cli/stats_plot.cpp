@@ -2,6 +2,8 @@
 // drawn with QPainter into an SVG document.
 #include "cli/stats.h"
 
+#include "cli/cli_text.h"
+
 #include "reading/reading_file.h"
 #include "windows/planet_colours.h"
 
@@ -66,7 +68,7 @@ Scale ScaleFor(double largest) {
 // "20%", "2.5%", "0.05%": as many decimals as the step needs.
 QString PercentLabel(double percent, double step) {
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-    return QString::number(percent, 'f', decimals) + QLatin1Char('%');
+    return NumberLocale().toString(percent, 'f', decimals) + QLatin1Char('%');
 }
 
 // Leading planets in the colours the wheel marks them in; the other panels each in one
@@ -98,10 +100,10 @@ void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long lon
                qreal top) {
     p.setPen(kInk);
     p.setFont(Font(15, true));
-    p.drawText(QPointF(kMargin, top + 14), Text(table.title));
+    p.drawText(QPointF(kMargin, top + 14), Text(StatsTitle(table)));
     p.setPen(kQuietInk);
     p.setFont(Font(11));
-    p.drawText(QPointF(kMargin, top + 29), Text(table.note));
+    p.drawText(QPointF(kMargin, top + 29), Text(StatsNote(table)));
 
     double largest = 0;
     for (const long long count : table.counts)
@@ -144,7 +146,7 @@ void DrawPanel(QPainter &p, const StatsTable &table, std::size_t index, long lon
         // the bar's end (a bar that long always has the room).
         const QFont valueFont = Font(11, count > 0 && percent >= largest);
         const QString value = Text(ShareText(count, readings)) + QStringLiteral("  (") +
-                              QString::number(count) + QLatin1Char(')');
+                              NumberLocale().toString(count) + QLatin1Char(')');
         const qreal width = QFontMetricsF(valueFont).horizontalAdvance(value);
         const bool inside = right + 6 + width > kWidth - kMargin;
         p.setPen(inside ? QColor(Qt::white) : kInk);
@@ -169,10 +171,13 @@ Status WriteStatsPlot(const StatsResult &result, const QString &path) {
     generator.setSize(QSize(static_cast<int>(kWidth), static_cast<int>(height)));
     generator.setViewBox(QRectF(0, 0, kWidth, height));
     generator.setResolution(kScreenDotsPerInch);
-    const QString title = QStringLiteral("Planetary patterns of %1 births")
-                              .arg(QLocale(QLocale::English).toString(result.readings));
+    // The count of births with its thousands grouped, as the chosen language groups them.
+    const QLocale grouping =
+        NumberLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    const QString title =
+        CliOutput::tr("Planetary patterns of %1 births").arg(grouping.toString(result.readings));
     generator.setTitle(title);
-    generator.setDescription(QStringLiteral("Made by starloom-cli stats"));
+    generator.setDescription(CliOutput::tr("Made by starloom-cli stats"));
     {
         QPainter p(&generator);
         p.setRenderHint(QPainter::Antialiasing);
@@ -183,7 +188,7 @@ Status WriteStatsPlot(const StatsResult &result, const QString &path) {
         p.setPen(kQuietInk);
         p.setFont(Font(12));
         p.drawText(QPointF(kMargin, kMargin + 32),
-                   QStringLiteral("Share of the readings in each category; counts in brackets"));
+                   CliOutput::tr("Share of the readings in each category; counts in brackets"));
         qreal top = kTitleHeight + kMargin;
         for (std::size_t i = 0; i < result.tables.size(); ++i) {
             DrawPanel(p, result.tables[i], i, result.readings, top);

@@ -1,5 +1,6 @@
 #include "cli/status_line.h"
 
+#include "cli/cli_text.h"
 #include "cli/row_pipeline.h"
 
 #include <cstdio>
@@ -12,7 +13,10 @@ std::string StatusLine(const Status &status) {
         return std::string();
     case StatusCode::Refused:
     case StatusCode::Notice:
-        return status.reason;
+        // The form's checks word their refusals in English, for the batch and the JSON
+        // output, and are shown here in the chosen language; the tool's own refusals are
+        // worded in it already.
+        return Utf8(QCoreApplication::translate("FormValues", status.reason.c_str()));
     case StatusCode::ReadFailed:
     case StatusCode::BadContents:
     case StatusCode::WriteFailed:
@@ -20,8 +24,9 @@ std::string StatusLine(const Status &status) {
         return status.subject + ": " + status.reason;
     case StatusCode::Damaged:
         // The built-in table of precise positions is the one part checked for damage.
-        return "the built-in table of precise positions is damaged (" + status.reason +
-               "); install the program again";
+        return Utf8(CliMessages::tr("the built-in table of precise positions is damaged (%1); "
+                                    "install the program again")
+                        .arg(QString::fromStdString(status.reason)));
     }
     return status.reason;
 }

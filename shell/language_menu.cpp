@@ -5,6 +5,7 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 
 namespace starloom {
@@ -30,16 +31,48 @@ QString NativeName(const QString &code) {
     return code;
 }
 
+QString MenuTitle() {
+    return QCoreApplication::translate("LanguageMenu", "Lan&guage");
+}
+
+QString SystemCaption() {
+    return QCoreApplication::translate("LanguageMenu", "System Language");
+}
+
+// Keeps the submenu's own texts in the program's language as it changes; the languages'
+// names stay as they are, each in its own language.
+class LanguageMenuTexts final : public QObject {
+public:
+    LanguageMenuTexts(QMenu *menu, QAction *system)
+        : QObject(menu), m_menu(menu), m_system(system) {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == m_menu && event->type() == QEvent::LanguageChange) {
+            m_menu->setTitle(MenuTitle());
+            m_system->setText(SystemCaption());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMenu *m_menu;
+    QAction *m_system;
+};
+
 } // namespace
 
 QMenu *AddLanguageMenu(QMenu *view, const ShellServices &services, QWidget *parent) {
-    QMenu *menu = view->addMenu(QCoreApplication::translate("LanguageMenu", "Lan&guage"));
+    QMenu *menu = view->addMenu(MenuTitle());
     menu->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
     auto *group = new QActionGroup(menu);
     group->setExclusive(true);
     const QString chosen =
         services.settings != nullptr ? ChosenLanguage(*services.settings) : QString();
-    auto addChoice = [&](const QString &code, const QString &caption, const QString &name) {
+    auto addChoice = [&](const QString &code, const QString &caption,
+                         const QString &name) -> QAction * {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         action->setCheckable(true);
@@ -49,6 +82,9 @@ QMenu *AddLanguageMenu(QMenu *view, const ShellServices &services, QWidget *pare
             if (services.settings == nullptr || ChosenLanguage(*services.settings) == code)
                 return;
             const Status written = StoreChosenLanguage(*services.settings, code);
+            // At once, whether or not the choice could be kept: the windows that follow the
+            // language (the form, its menus, this submenu) change their texts when told.
+            UseLanguage(code.isEmpty() ? SystemLanguage() : code);
             if (services.dialogs == nullptr)
                 return;
             if (!written.ok()) {
@@ -58,13 +94,16 @@ QMenu *AddLanguageMenu(QMenu *view, const ShellServices &services, QWidget *pare
             services.dialogs->showMessage(
                 parent, kProgramTitle,
                 QCoreApplication::translate("LanguageMenu",
-                                            "QM Starloom speaks the language you chose from its "
-                                            "next start. Please close it and start it again."),
+                                            "QM Starloom now speaks the language you chose, and "
+                                            "will from its next start too. Chart windows already "
+                                            "open keep their language until they are opened "
+                                            "again."),
                 MessageIcon::Information);
         });
+        return action;
     };
-    addChoice(QString(), QCoreApplication::translate("LanguageMenu", "System Language"),
-              QStringLiteral("mnuLanguageSystem"));
+    QAction *system = addChoice(QString(), SystemCaption(), QStringLiteral("mnuLanguageSystem"));
+    new LanguageMenuTexts(menu, system);
     menu->addSeparator();
     for (const QString &code : ShippedLanguageCodes())
         addChoice(code, NativeName(code), QStringLiteral("mnuLanguage_") + code);

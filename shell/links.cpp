@@ -4,6 +4,7 @@
 #include "shell/user_dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 namespace starloom {
@@ -25,8 +26,9 @@ void DesktopLinkOpener::open(const QUrl &url) {
 }
 
 QString NoBrowserMessage(const QUrl &url) {
-    return QStringLiteral("No web browser could be started for this page. To visit it, copy "
-                          "its address into a browser:\n\n%1")
+    return QCoreApplication::translate("Links",
+                                       "No web browser could be started for this page. To visit "
+                                       "it, copy its address into a browser:\n\n%1")
         .arg(url.toString());
 }
 

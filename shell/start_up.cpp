@@ -5,6 +5,7 @@
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QSettings>
@@ -77,9 +78,10 @@ StartUpResult RunStartUp(SingleInstance &instance, QSettings &settings,
             }
         }
         if (!started) {
-            services.dialogs->showMessage(nullptr, kProgramTitle,
-                                          QStringLiteral("Application is already running"),
-                                          MessageIcon::Information, MessageButtons::Ok);
+            services.dialogs->showMessage(
+                nullptr, kProgramTitle,
+                QCoreApplication::translate("StartUp", "Application is already running"),
+                MessageIcon::Information, MessageButtons::Ok);
             return StartUpResult::Refused;
         }
     }
@@ -88,9 +90,10 @@ StartUpResult RunStartUp(SingleInstance &instance, QSettings &settings,
         // is not kept out this time.
         services.dialogs->showMessage(
             nullptr, kProgramTitle,
-            QStringLiteral("QM Starloom could not make its lock against a second copy (%1). "
-                           "It starts anyway, but another copy started now would not be "
-                           "noticed.")
+            QCoreApplication::translate("StartUp",
+                                        "QM Starloom could not make its lock against a second "
+                                        "copy (%1). It starts anyway, but another copy started "
+                                        "now would not be noticed.")
                 .arg(instance.lockProblem()),
             MessageIcon::Information, MessageButtons::Ok);
     }

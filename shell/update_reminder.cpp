@@ -4,6 +4,7 @@
 #include "shell/core/setting_text.h"
 #include "shell/core/settings_write.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QVariant>
 
@@ -69,8 +70,10 @@ void CheckUpdateReminder(QSettings &settings, const ShellServices &services) {
         return;
     const MessageAnswer answer = services.dialogs->showMessage(
         nullptr, kProgramTitle,
-        QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
-            QStringLiteral("Do you want to check for an update?"),
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software available") +
+            QChar(u'\r') +
+            QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?"),
         MessageIcon::Information, MessageButtons::YesNo);
     StoreToday(settings, today, services);
     if (answer == MessageAnswer::Yes)

@@ -37,3 +37,12 @@ add_test(NAME test_translations_complete
          COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/support/translations_complete.py
                  ${shipped_ts})
 set_tests_properties(test_translations_complete PROPERTIES LABELS files)
+
+# The same for the chart window with its report, the second chart and the aspect orbs dialog.
+starloom_add_test(test_language_layout_windows LABEL gui SERIAL
+                  SOURCES test_language_layout_windows.cpp support/scripted_services.h
+                          support/sample_form.h
+                  LIBS starloom_reading_gui)
+target_compile_definitions(test_language_layout_windows PRIVATE
+                           STARLOOM_PSEUDO_QM="${pseudo_qm}")
+add_dependencies(test_language_layout_windows starloom_pseudo_translation)

@@ -18,12 +18,25 @@ struct CliRun {
 };
 
 // Runs `program` with `args` in `folder` (the test's current folder when empty), with
-// `input` on its standard input, and waits for it to end.
+// `input` on its standard input, and waits for it to end. `environment` changes the test's
+// own: "NAME=value" sets a variable, "NAME" alone removes it.
 inline CliRun RunProgram(const QString &program, const QStringList &args,
-                         const QString &folder = {}, const QByteArray &input = {}) {
+                         const QString &folder = {}, const QByteArray &input = {},
+                         const QStringList &environment = {}) {
     QProcess process;
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
+    if (!environment.isEmpty()) {
+        QProcessEnvironment changed = QProcessEnvironment::systemEnvironment();
+        for (const QString &entry : environment) {
+            if (entry.contains(QLatin1Char('=')))
+                changed.insert(entry.section(QLatin1Char('='), 0, 0),
+                               entry.section(QLatin1Char('='), 1));
+            else
+                changed.remove(entry);
+        }
+        process.setProcessEnvironment(changed);
+    }
     process.start(program, args);
     CliRun run;
     if (!process.waitForStarted())
@@ -44,8 +57,8 @@ inline CliRun RunProgram(const QString &program, const QStringList &args,
 
 // Runs starloom-cli the same way.
 inline CliRun RunCli(const QStringList &args, const QString &folder = {},
-                     const QByteArray &input = {}) {
-    return RunProgram(QStringLiteral(STARLOOM_CLI), args, folder, input);
+                     const QByteArray &input = {}, const QStringList &environment = {}) {
+    return RunProgram(QStringLiteral(STARLOOM_CLI), args, folder, input, environment);
 }
 
 // The committed golden file tests/golden/cli/<name>; with STARLOOM_UPDATE_GOLDEN=1 in the

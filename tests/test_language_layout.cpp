@@ -1,7 +1,9 @@
 // Layout in every language: the windows under a pseudo-translation that makes every text 40%
 // longer and accented, where no caption may be cut off or run into its neighbour. And the
-// View > Language menu, which keeps the choice for the next start.
+// View > Language menu, which changes the form's language at once and keeps the choice for
+// the next start.
 #include "reading/gui/birth_form.h"
+#include "reading/gui/place_finder.h"
 #include "shell/about_box.h"
 #include "shell/core/language.h"
 #include "support/scripted_services.h"
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -62,6 +65,60 @@ QStringList LayoutFaults(const QWidget *window) {
     return faults;
 }
 
+// An atlas without the city the tests type, so that the form notes it is not the atlas's.
+Atlas NoAtlas() {
+    return Atlas({{"Madrid", "Madrid", "Spain", "Europe/Madrid", 40.4165, -3.70256, 3255944}});
+}
+
+// Types a city the atlas does not know and leaves the box: the form then says so.
+void TypeUnknownCity(BirthForm &form) {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    FIND_CHILD(QLineEdit, city, &form, "txtCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("Atlantis"));
+    QTest::keyClick(city, Qt::Key_Tab);
+    QTRY_VERIFY(!city->hasFocus());
+}
+
+// What an object of the form shows as its text: a menu its title, a list its current entry,
+// a box its hint.
+QString ShownText(const QObject *object) {
+    if (const auto *action = qobject_cast<const QAction *>(object))
+        return action->text();
+    if (const auto *menu = qobject_cast<const QMenu *>(object))
+        return menu->title();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(object))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(object))
+        return label->text();
+    if (const auto *list = qobject_cast<const QComboBox *>(object))
+        return list->currentText();
+    if (const auto *box = qobject_cast<const QLineEdit *>(object))
+        return box->placeholderText();
+    return QStringLiteral("<no text>");
+}
+
+// The form's texts in English and German (translations/starloom_de.ts), March chosen.
+struct ShownTexts {
+    const char *object;
+    const char *english;
+    const char *german;
+};
+const ShownTexts kFormTexts[] = {
+    {"capBirthday", "Birthday:", "Geburtsdatum:"},
+    {"chkDST", "Daylight Saving Time", "Sommerzeit"},
+    {"cmdOpen", "&Open Previously Saved Reading", "&Gespeicherte Deutung öffnen"},
+    {"mnuFile", "&File", "&Datei"},
+    {"mnuCalculate", "Get My Natal &Chart", "Mein &Geburtshoroskop erstellen"},
+    {"mnuLanguage", "Lan&guage", "&Sprache"},
+    {"mnuLanguageSystem", "System Language", "Systemsprache"},
+    {"cboMonth", "March", "März"},
+    {"txtCity", "Type a city to search the atlas", "Ort eingeben, um im Atlas zu suchen"},
+    {"lblZoneNotice", "Not from the atlas: coordinates and zone are yours to set",
+     "Nicht aus dem Atlas: Koordinaten und Zeitzone bitte selbst eingeben"},
+};
+
 } // namespace
 
 class TestLanguageLayout : public QObject {
@@ -70,8 +127,10 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void birthFormHoldsLongerTexts();
+    void formNotesHoldLongerTexts();
     void aboutBoxHoldsLongerTexts();
     void languageMenuKeepsTheChoice();
+    void languageChangesTheOpenForm();
 
 private:
     QTranslator pseudo_;
@@ -96,6 +155,24 @@ void TestLanguageLayout::birthFormHoldsLongerTexts() {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FIND_CHILD(QAbstractButton, dst, &form, "chkDST");
     QVERIFY2(dst->text().startsWith(QLatin1Char('[')), qPrintable(dst->text()));
+    const QStringList faults = LayoutFaults(&form);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// The notes under the zone list, two of them at once so that the notice wraps.
+void TestLanguageLayout::formNotesHoldLongerTexts() {
+    ReadingState state;
+    ScriptedShell shell;
+    BirthForm form(state, shell.services());
+    const Atlas atlas = NoAtlas();
+    new PlaceFinder(form, &atlas);
+    FIND_CHILD(QComboBox, zone, &form, "cboTimeZone");
+    zone->setCurrentIndex(zone->findData(24)); // Eastern Daylight Time: ticked, counted twice
+    FIND_CHILD(QAbstractButton, dst, &form, "chkDST");
+    dst->click();
+    TypeUnknownCity(form);
+    FIND_CHILD(QLabel, notice, &form, "lblZoneNotice");
+    QVERIFY2(notice->text().count(QLatin1Char('[')) == 2, qPrintable(notice->text()));
     const QStringList faults = LayoutFaults(&form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
@@ -131,6 +208,48 @@ void TestLanguageLayout::languageMenuKeepsTheChoice() {
     system->trigger();
     QCOMPARE(ChosenLanguage(settings), QString());
     QCOMPARE(shell.dialogs.messages.size(), 2);
+}
+
+// German from the menu while the form is open, then English again: every text of the form
+// and its menus follows at once, the note says so in the new language, the month chosen
+// stays chosen.
+void TestLanguageLayout::languageChangesTheOpenForm() {
+    QCoreApplication::removeTranslator(&pseudo_); // the real languages alone
+    struct PseudoBack {
+        QTranslator &pseudo;
+        ~PseudoBack() { QCoreApplication::installTranslator(&pseudo); }
+    } pseudoBack{pseudo_};
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ReadingState state;
+    ScriptedShell shell;
+    ShellServices services = shell.services();
+    services.settings = &settings;
+    BirthForm form(state, services);
+    const Atlas atlas = NoAtlas();
+    new PlaceFinder(form, &atlas);
+    FIND_CHILD(QComboBox, month, &form, "cboMonth");
+    month->setCurrentIndex(2);
+    TypeUnknownCity(form);
+    FIND_CHILD(QAction, toGerman, &form, "mnuLanguage_de");
+    FIND_CHILD(QAction, toEnglish, &form, "mnuLanguage_en");
+    for (const auto &[choice, german] : {std::pair{toGerman, true}, std::pair{toEnglish, false}}) {
+        choice->trigger();
+        for (const ShownTexts &texts : kFormTexts) {
+            const QObject *object = form.findChild<QObject *>(QLatin1String(texts.object));
+            QVERIFY2(object != nullptr, texts.object);
+            QTRY_COMPARE(ShownText(object),
+                         QString::fromUtf8(german ? texts.german : texts.english));
+        }
+        QCOMPARE(month->accessibleName(),
+                 german ? QStringLiteral("Geburtsmonat") : QStringLiteral("Month of birth"));
+        QCOMPARE(form.values().monthPosition, 2);
+        QVERIFY2(shell.dialogs.takeOnlyMessage().startsWith(
+                     german ? QStringLiteral("QM Starloom verwendet jetzt")
+                            : QStringLiteral("QM Starloom now speaks")),
+                 qPrintable(choice->text()));
+    }
+    QCOMPARE(ChosenLanguage(settings), QStringLiteral("en"));
 }
 
 QTEST_MAIN(TestLanguageLayout)

@@ -8,12 +8,60 @@
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation>QM Starloom verwendet die gewählte Sprache ab dem nächsten Start. Bitte schließen Sie das Programm und starten Sie es erneut.</translation>
-    </message>
-    <message>
         <source>System Language</source>
         <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>QM Starloom now speaks the language you chose, and will from its next start too. Chart windows already open keep their language until they are opened again.</source>
+        <translation>QM Starloom verwendet jetzt die gewählte Sprache, auch bei jedem weiteren Start. Bereits geöffnete Horoskopfenster behalten ihre Sprache, bis sie neu geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation>Für diese Seite konnte kein Webbrowser gestartet werden. Um sie zu besuchen, kopieren Sie ihre Adresse in einen Browser:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Natal charts and the pattern of the planets in them.</source>
+        <translation>Geburtshoroskope und das Verteilungsmuster ihrer Planeten.</translation>
+    </message>
+    <message>
+        <source>A reading file (.act) to open.</source>
+        <translation>Eine Deutungsdatei (.act), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm läuft bereits</translation>
+    </message>
+    <message>
+        <source>QM Starloom could not make its lock against a second copy (%1). It starts anyway, but another copy started now would not be noticed.</source>
+        <translation>QM Starloom konnte seine Sperre gegen eine zweite Kopie nicht anlegen (%1). Das Programm startet trotzdem, aber eine jetzt gestartete weitere Kopie würde nicht bemerkt.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Möglicherweise ist eine Aktualisierung dieser Software verfügbar</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Möchten Sie nach einer Aktualisierung suchen?</translation>
     </message>
 </context>
 <context>
@@ -207,10 +255,73 @@
     </message>
 </context>
 <context>
+    <name>starloom::PlaceFinder</name>
+    <message>
+        <source>For %1 on this date the atlas gives %2; your choice is kept.</source>
+        <translation>Für %1 gibt der Atlas an diesem Datum %2 an; Ihre Wahl bleibt bestehen.</translation>
+    </message>
+    <message>
+        <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
+        <translation>%1 und Sommerzeit angekreuzt: Sommerzeit doppelt gezählt?</translation>
+    </message>
+    <message>
+        <source>Not from the atlas: coordinates and zone are yours to set</source>
+        <translation>Nicht aus dem Atlas: Koordinaten und Zeitzone bitte selbst eingeben</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Quelldatei auswählen</translation>
+    </message>
+    <message>
+        <source>QM Astrology Chart Type</source>
+        <translation>QM-Astrology-Horoskop</translation>
+    </message>
+    <message>
+        <source>Warning: for %1 on this date the atlas gives %2.</source>
+        <translation>Warnung: Für %1 gibt der Atlas an diesem Datum %2 an.</translation>
+    </message>
+    <message>
+        <source>Positions: precise, JPL-based</source>
+        <translation>Positionen: genau, nach JPL</translation>
+    </message>
+    <message>
+        <source>Positions: standard formulas</source>
+        <translation>Positionen: Standardformeln</translation>
+    </message>
+    <message>
+        <source>%1 (date outside %2–%3)</source>
+        <translation>%1 (Datum außerhalb %2–%3)</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Häuser: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1 (%2 undefined here)</source>
+        <translation>Häuser: %1 (%2 hier nicht definiert)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>Ziel-Textdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text</source>
+        <translation>Horoskop als Text exportieren</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportiert</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Vergleichen mit</translation>
     </message>
 </context>
 <context>

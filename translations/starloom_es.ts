@@ -8,12 +8,60 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation>QM Starloom usará el idioma elegido a partir del próximo inicio. Cierre el programa y vuelva a iniciarlo.</translation>
-    </message>
-    <message>
         <source>System Language</source>
         <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>QM Starloom now speaks the language you chose, and will from its next start too. Chart windows already open keep their language until they are opened again.</source>
+        <translation>QM Starloom ya usa el idioma elegido, también en los próximos inicios. Las ventanas de carta ya abiertas conservan su idioma hasta que se vuelvan a abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation>No se pudo abrir ningún navegador web para esta página. Para visitarla, copie su dirección en un navegador:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Natal charts and the pattern of the planets in them.</source>
+        <translation>Cartas natales y el patrón de sus planetas.</translation>
+    </message>
+    <message>
+        <source>A reading file (.act) to open.</source>
+        <translation>Un archivo de lectura (.act) que abrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
+    </message>
+    <message>
+        <source>QM Starloom could not make its lock against a second copy (%1). It starts anyway, but another copy started now would not be noticed.</source>
+        <translation>QM Starloom no pudo crear su bloqueo contra una segunda copia (%1). Se inicia de todos modos, pero otra copia abierta ahora no se detectaría.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Puede que haya una actualización disponible para este programa</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>¿Desea buscar una actualización?</translation>
     </message>
 </context>
 <context>
@@ -207,10 +255,73 @@
     </message>
 </context>
 <context>
+    <name>starloom::PlaceFinder</name>
+    <message>
+        <source>For %1 on this date the atlas gives %2; your choice is kept.</source>
+        <translation>Para %1 en esta fecha el atlas indica %2; se mantiene su elección.</translation>
+    </message>
+    <message>
+        <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
+        <translation>%1 con «Horario de verano» marcado: ¿horario de verano contado dos veces?</translation>
+    </message>
+    <message>
+        <source>Not from the atlas: coordinates and zone are yours to set</source>
+        <translation>No está en el atlas: las coordenadas y la zona las fija usted</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Seleccione el archivo de origen</translation>
+    </message>
+    <message>
+        <source>QM Astrology Chart Type</source>
+        <translation>Carta de QM Astrology</translation>
+    </message>
+    <message>
+        <source>Warning: for %1 on this date the atlas gives %2.</source>
+        <translation>Aviso: para %1 en esta fecha el atlas indica %2.</translation>
+    </message>
+    <message>
+        <source>Positions: precise, JPL-based</source>
+        <translation>Posiciones: precisas, según el JPL</translation>
+    </message>
+    <message>
+        <source>Positions: standard formulas</source>
+        <translation>Posiciones: fórmulas estándar</translation>
+    </message>
+    <message>
+        <source>%1 (date outside %2–%3)</source>
+        <translation>%1 (fecha fuera de %2–%3)</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Casas: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1 (%2 undefined here)</source>
+        <translation>Casas: %1 (%2 no definido aquí)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>Seleccione el archivo de texto de destino</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text</source>
+        <translation>Exportar la carta como texto</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportado</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar con</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,60 @@
         <translation>Lan&amp;gue</translation>
     </message>
     <message>
-        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation>QM Starloom utilisera la langue choisie dès son prochain démarrage. Veuillez le fermer puis le relancer.</translation>
-    </message>
-    <message>
         <source>System Language</source>
         <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>QM Starloom now speaks the language you chose, and will from its next start too. Chart windows already open keep their language until they are opened again.</source>
+        <translation>QM Starloom utilise désormais la langue choisie, y compris aux prochains démarrages. Les fenêtres de thème déjà ouvertes gardent leur langue jusqu’à ce qu’elles soient rouvertes.</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation>Aucun navigateur web n’a pu être lancé pour cette page. Pour la consulter, copiez son adresse dans un navigateur :
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Natal charts and the pattern of the planets in them.</source>
+        <translation>Thèmes natals et la configuration de leurs planètes.</translation>
+    </message>
+    <message>
+        <source>A reading file (.act) to open.</source>
+        <translation>Un fichier de lecture (.act) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L’application est déjà en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>QM Starloom could not make its lock against a second copy (%1). It starts anyway, but another copy started now would not be noticed.</source>
+        <translation>QM Starloom n’a pas pu poser son verrou contre une seconde copie (%1). Il démarre quand même, mais une autre copie lancée maintenant ne serait pas détectée.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Voulez-vous rechercher une mise à jour ?</translation>
     </message>
 </context>
 <context>
@@ -207,10 +255,73 @@
     </message>
 </context>
 <context>
+    <name>starloom::PlaceFinder</name>
+    <message>
+        <source>For %1 on this date the atlas gives %2; your choice is kept.</source>
+        <translation>Pour %1 à cette date, l’atlas indique %2 ; votre choix est conservé.</translation>
+    </message>
+    <message>
+        <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
+        <translation>%1 avec « Heure d’été » cochée : l’heure d’été comptée deux fois ?</translation>
+    </message>
+    <message>
+        <source>Not from the atlas: coordinates and zone are yours to set</source>
+        <translation>Hors de l’atlas : à vous de saisir les coordonnées et le fuseau</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Choisissez le fichier source</translation>
+    </message>
+    <message>
+        <source>QM Astrology Chart Type</source>
+        <translation>Thème QM Astrology</translation>
+    </message>
+    <message>
+        <source>Warning: for %1 on this date the atlas gives %2.</source>
+        <translation>Attention : pour %1 à cette date, l’atlas indique %2.</translation>
+    </message>
+    <message>
+        <source>Positions: precise, JPL-based</source>
+        <translation>Positions : précises, d’après le JPL</translation>
+    </message>
+    <message>
+        <source>Positions: standard formulas</source>
+        <translation>Positions : formules standard</translation>
+    </message>
+    <message>
+        <source>%1 (date outside %2–%3)</source>
+        <translation>%1 (date hors de %2–%3)</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Maisons : %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1 (%2 undefined here)</source>
+        <translation>Maisons : %1 (%2 non défini ici)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>Choisir le fichier texte de destination</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text</source>
+        <translation>Exporter le thème en texte</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exporté</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparer avec</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,60 @@
         <translation>Lin&amp;gua</translation>
     </message>
     <message>
-        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation>QM Starloom userà la lingua scelta dal prossimo avvio. Chiudi il programma e avvialo di nuovo.</translation>
-    </message>
-    <message>
         <source>System Language</source>
         <translation>Lingua di sistema</translation>
+    </message>
+    <message>
+        <source>QM Starloom now speaks the language you chose, and will from its next start too. Chart windows already open keep their language until they are opened again.</source>
+        <translation>QM Starloom ora usa la lingua scelta, anche ai prossimi avvii. Le finestre del tema già aperte mantengono la loro lingua finché non vengono riaperte.</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation>Non è stato possibile avviare un browser web per questa pagina. Per visitarla, copiarne l’indirizzo in un browser:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Natal charts and the pattern of the planets in them.</source>
+        <translation>Temi natali e la configurazione dei loro pianeti.</translation>
+    </message>
+    <message>
+        <source>A reading file (.act) to open.</source>
+        <translation>Un file di lettura (.act) da aprire.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[file]</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L’applicazione è già in esecuzione</translation>
+    </message>
+    <message>
+        <source>QM Starloom could not make its lock against a second copy (%1). It starts anyway, but another copy started now would not be noticed.</source>
+        <translation>QM Starloom non è riuscito a creare il proprio blocco contro una seconda copia (%1). Si avvia comunque, ma un’altra copia avviata ora non verrebbe rilevata.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Cercare un aggiornamento?</translation>
     </message>
 </context>
 <context>
@@ -207,10 +255,73 @@
     </message>
 </context>
 <context>
+    <name>starloom::PlaceFinder</name>
+    <message>
+        <source>For %1 on this date the atlas gives %2; your choice is kept.</source>
+        <translation>Per %1 in questa data l’atlante indica %2; la scelta fatta resta.</translation>
+    </message>
+    <message>
+        <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
+        <translation>%1 con «Ora legale» spuntata: ora legale contata due volte?</translation>
+    </message>
+    <message>
+        <source>Not from the atlas: coordinates and zone are yours to set</source>
+        <translation>Non dall’atlante: coordinate e fuso sono da impostare a mano</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Seleziona il file di origine</translation>
+    </message>
+    <message>
+        <source>QM Astrology Chart Type</source>
+        <translation>Tema QM Astrology</translation>
+    </message>
+    <message>
+        <source>Warning: for %1 on this date the atlas gives %2.</source>
+        <translation>Attenzione: per %1 in questa data l’atlante indica %2.</translation>
+    </message>
+    <message>
+        <source>Positions: precise, JPL-based</source>
+        <translation>Posizioni: precise, basate sul JPL</translation>
+    </message>
+    <message>
+        <source>Positions: standard formulas</source>
+        <translation>Posizioni: formule standard</translation>
+    </message>
+    <message>
+        <source>%1 (date outside %2–%3)</source>
+        <translation>%1 (data fuori da %2–%3)</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1 (%2 undefined here)</source>
+        <translation>Case: %1 (%2 non definito qui)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 salvato</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>Selezionare il file di testo di destinazione</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text</source>
+        <translation>Esporta il tema come testo</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 esportato</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Confronta con</translation>
     </message>
 </context>
 <context>

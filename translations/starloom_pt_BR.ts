@@ -8,12 +8,60 @@
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <source>QM Starloom speaks the language you chose from its next start. Please close it and start it again.</source>
-        <translation>O QM Starloom usará o idioma escolhido a partir da próxima inicialização. Feche o programa e abra-o novamente.</translation>
-    </message>
-    <message>
         <source>System Language</source>
         <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>QM Starloom now speaks the language you chose, and will from its next start too. Chart windows already open keep their language until they are opened again.</source>
+        <translation>O QM Starloom agora usa o idioma escolhido, também nas próximas vezes em que for iniciado. As janelas de mapa já abertas mantêm o idioma até serem abertas novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>Links</name>
+    <message>
+        <source>No web browser could be started for this page. To visit it, copy its address into a browser:
+
+%1</source>
+        <translation>Não foi possível abrir um navegador para esta página. Para visitá-la, copie o endereço em um navegador:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Natal charts and the pattern of the planets in them.</source>
+        <translation>Mapas natais e o padrão dos planetas neles.</translation>
+    </message>
+    <message>
+        <source>A reading file (.act) to open.</source>
+        <translation>Um arquivo de leitura (.act) a abrir.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[arquivo]</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O aplicativo já está em execução</translation>
+    </message>
+    <message>
+        <source>QM Starloom could not make its lock against a second copy (%1). It starts anyway, but another copy started now would not be noticed.</source>
+        <translation>O QM Starloom não conseguiu criar sua trava contra uma segunda cópia (%1). Ele será iniciado mesmo assim, mas outra cópia aberta agora não seria percebida.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Pode haver uma atualização disponível para este programa</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Deseja procurar uma atualização?</translation>
     </message>
 </context>
 <context>
@@ -207,10 +255,73 @@
     </message>
 </context>
 <context>
+    <name>starloom::PlaceFinder</name>
+    <message>
+        <source>For %1 on this date the atlas gives %2; your choice is kept.</source>
+        <translation>Para %1 nesta data o atlas indica %2; sua escolha é mantida.</translation>
+    </message>
+    <message>
+        <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
+        <translation>%1 com “Horário de verão” marcado: horário de verão contado duas vezes?</translation>
+    </message>
+    <message>
+        <source>Not from the atlas: coordinates and zone are yours to set</source>
+        <translation>Fora do atlas: coordenadas e fuso ficam a seu cargo</translation>
+    </message>
+</context>
+<context>
     <name>starloom::ReadingSession</name>
     <message>
         <source>Select the source file</source>
         <translation>Selecione o arquivo de origem</translation>
+    </message>
+    <message>
+        <source>QM Astrology Chart Type</source>
+        <translation>Mapa do QM Astrology</translation>
+    </message>
+    <message>
+        <source>Warning: for %1 on this date the atlas gives %2.</source>
+        <translation>Aviso: para %1 nesta data o atlas indica %2.</translation>
+    </message>
+    <message>
+        <source>Positions: precise, JPL-based</source>
+        <translation>Posições: precisas, baseadas no JPL</translation>
+    </message>
+    <message>
+        <source>Positions: standard formulas</source>
+        <translation>Posições: fórmulas padrão</translation>
+    </message>
+    <message>
+        <source>%1 (date outside %2–%3)</source>
+        <translation>%1 (data fora de %2–%3)</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Casas: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1 (%2 undefined here)</source>
+        <translation>Casas: %1 (%2 indefinido aqui)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 salvo</translation>
+    </message>
+    <message>
+        <source>Select the destination text file </source>
+        <translation>Selecione o arquivo de texto de destino</translation>
+    </message>
+    <message>
+        <source>Export Chart As Text</source>
+        <translation>Exportar o mapa como texto</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportado</translation>
+    </message>
+    <message>
+        <source>Compare With</source>
+        <translation>Comparar com</translation>
     </message>
 </context>
 <context>

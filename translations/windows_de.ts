@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AspectGrid</name>
+    <message>
+        <source>%1 %2 %3, orb %4°%5&apos;, %6</source>
+        <extracomment>An aspect: the two points, the aspect&apos;s name between them, its orb and its phase.</extracomment>
+        <translation>%1 %2 %3, Orbis %4°%5&apos;, %6</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applikativ</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativ</translation>
+    </message>
+</context>
+<context>
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
@@ -118,6 +134,41 @@
     </message>
 </context>
 <context>
+    <name>ImageSaving</name>
+    <message>
+        <source> UNABLE  TO  CREATE  NEW  FILE</source>
+        <translation> NEUE  DATEI  KANN  NICHT  ERSTELLT  WERDEN: </translation>
+    </message>
+    <message>
+        <source>There are too many Copies of this file  </source>
+        <translation>Es gibt zu viele Kopien dieser Datei:  </translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>JPEG-Bild (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1.
+
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 instead of %2</source>
+        <translation>%1 statt %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 already exists)</source>
+        <translation>%1 (%2 gibt es bereits)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
@@ -158,6 +209,194 @@
     <message>
         <source>enters house %1</source>
         <translation>tritt in Haus %1 ein</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingDocument</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Natal chart of %1</source>
+        <translation>Radixhoroskop von %1</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Planetenstände</translation>
+    </message>
+    <message>
+        <source>Ascendant sign: %1</source>
+        <translation>Aszendentenzeichen: %1</translation>
+    </message>
+    <message>
+        <source>Moon sign: %1</source>
+        <translation>Mondzeichen: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Verteilungsmuster nach Graden</translation>
+    </message>
+    <message>
+        <source>Leading Planets: %1</source>
+        <translation>Führende Planeten: %1</translation>
+    </message>
+    <message>
+        <source>Leading Planet: %1</source>
+        <translation>Führender Planet: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Empty Arc: %1</source>
+        <translation>Leerer Bogen: %1</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspekte</translation>
+    </message>
+    <message>
+        <source>Aspects Between the Charts</source>
+        <translation>Aspekte zwischen den Horoskopen</translation>
+    </message>
+    <message>
+        <source>No aspects within the orbs.</source>
+        <translation>Keine Aspekte innerhalb der Orben.</translation>
+    </message>
+    <message>
+        <source>The document could not be started.</source>
+        <translation>Das Dokument konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The document could not be completed.</source>
+        <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Region: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Land: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Weltzeit: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Häuser: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Geburtsdatum: %2. %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Geburtszeit: %1 Std. %2 Min. Ortszeit</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Breite: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Haus %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Positionen: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>präzise, auf JPL-Grundlage</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>Standardformeln</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 Grad, von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::AspectOrbsDialog</name>
+    <message>
+        <source>&amp;Conjunction (0°):</source>
+        <translation>&amp;Konjunktion (0°):</translation>
+    </message>
+    <message>
+        <source>&amp;Opposition (180°):</source>
+        <translation>&amp;Opposition (180°):</translation>
+    </message>
+    <message>
+        <source>&amp;Trine (120°):</source>
+        <translation>&amp;Trigon (120°):</translation>
+    </message>
+    <message>
+        <source>S&amp;quare (90°):</source>
+        <translation>&amp;Quadrat (90°):</translation>
+    </message>
+    <message>
+        <source>Se&amp;xtile (60°):</source>
+        <translation>Se&amp;xtil (60°):</translation>
+    </message>
+    <message>
+        <source>Aspect Orbs</source>
+        <translation>Orben der Aspekte</translation>
+    </message>
+    <message>
+        <source>How many degrees from exact an aspect still counts:</source>
+        <translation>Bis zu wie vielen Grad Abstand vom exakten Winkel ein Aspekt noch gilt:</translation>
+    </message>
+    <message>
+        <source>With the &amp;Sun or the Moon:</source>
+        <translation>Mit der &amp;Sonne oder dem Mond:</translation>
     </message>
 </context>
 <context>
@@ -281,6 +520,47 @@
         <source>&amp;About Software</source>
         <translation>&amp;Info über die Software</translation>
     </message>
+    <message>
+        <source>Visit the QM Starloom home page at %1</source>
+        <translation>Besuchen Sie die Website von QM Starloom unter %1</translation>
+    </message>
+    <message>
+        <source>For Analysis of this Natal chart log onto </source>
+        <translation>Zur Analyse dieses Radixhoroskops besuchen Sie </translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer.
+Do you want to save the reading as a PDF file instead?</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.
+Möchten Sie die Deutung stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The chart could not be sent to the printer.</source>
+        <translation>Das Horoskop konnte nicht an den Drucker gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <comment>button</comment>
+        <translation>Als &amp;JPEG speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <comment>button</comment>
+        <translation>Z&amp;urück</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>button</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
@@ -322,6 +602,164 @@
     <message>
         <source>&amp;Aspects</source>
         <translation>As&amp;pekte</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Region: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Land: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1</source>
+        <translation>Geburtsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1</source>
+        <translation>Geburtszeit: %1</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Breite: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Weltzeit: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Planetenstände</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>Weitere Angaben</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>Sonnenzeichen</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>Mondzeichen</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>Nakshatra</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>Pada</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>Herrscher</translation>
+    </message>
+    <message>
+        <source>Ayanamsha</source>
+        <translation>Ayanamsha</translation>
+    </message>
+    <message>
+        <source>Lagna Position</source>
+        <translation>Lagna-Position</translation>
+    </message>
+    <message>
+        <source>%1 Degree %2 Minute %3</source>
+        <extracomment>Degrees and minutes of latitude or longitude and the direction&apos;s letter.</extracomment>
+        <translation>%1° %2′ %3</translation>
+    </message>
+    <message>
+        <source>%1 Hour %2 Minute</source>
+        <extracomment>Hours and minutes of the local time of birth, on the clock of 24 hours.</extracomment>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter of north or of south after a latitude.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>The letter of east or of west after a longitude.</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date: the month&apos;s name, the day and the year, as in &quot;March 15, 1980&quot;.</extracomment>
+        <translation>%2. %1 %3</translation>
+    </message>
+    <message>
+        <source>H%1</source>
+        <extracomment>A body&apos;s house, short: &quot;H7&quot; for the seventh house.</extracomment>
+        <translation>H%1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Haus %1</translation>
+    </message>
+    <message>
+        <source>The planetary patterns by signs</source>
+        <translation>Die Planetenmuster nach Zeichen</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s shape by degrees and its leading planet</source>
+        <translation>Die Verteilung des Horoskops nach Graden und sein führender Planet</translation>
+    </message>
+    <message>
+        <source>The aspects between the planets, the ascendant and the midheaven</source>
+        <translation>Die Aspekte zwischen den Planeten, dem Aszendenten und dem Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Verteilungsmuster nach Graden</translation>
+    </message>
+    <message>
+        <source>Leading Planets</source>
+        <translation>Führende Planeten</translation>
+    </message>
+    <message>
+        <source>Leading Planet</source>
+        <translation>Führender Planet</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Empty Arc</source>
+        <translation>Leerer Bogen</translation>
     </message>
 </context>
 <context>
@@ -557,6 +995,36 @@
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
         <translation>%2 (%1) %3 %4, Orbis %5, %6</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <comment>The form of a date and time, as QDateTime writes it</comment>
+        <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3 %4:%5</source>
+        <comment>A date and time: year, month, day, hour, minute</comment>
+        <translation>%3.%2.%1 %4:%5</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>O</translation>
     </message>
 </context>
 </TS>

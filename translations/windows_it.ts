@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AspectGrid</name>
+    <message>
+        <source>%1 %2 %3, orb %4°%5&apos;, %6</source>
+        <extracomment>An aspect: the two points, the aspect&apos;s name between them, its orb and its phase.</extracomment>
+        <translation>%1 %2 %3, orbita %4°%5&apos;, %6</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>applicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
+</context>
+<context>
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
@@ -118,6 +134,41 @@
     </message>
 </context>
 <context>
+    <name>ImageSaving</name>
+    <message>
+        <source> UNABLE  TO  CREATE  NEW  FILE</source>
+        <translation> IMPOSSIBILE  CREARE  IL  FILE: </translation>
+    </message>
+    <message>
+        <source>There are too many Copies of this file  </source>
+        <translation>Ci sono troppe copie di questo file:  </translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>Immagine JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1.
+
+%2</source>
+        <translation>Impossibile salvare l&apos;immagine come %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+    <message>
+        <source>%1 instead of %2</source>
+        <translation>%1 invece di %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 already exists)</source>
+        <translation>%1 (%2 esiste già)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
@@ -158,6 +209,194 @@
     <message>
         <source>enters house %1</source>
         <translation>entra nella casa %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingDocument</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>Natal chart of %1</source>
+        <translation>Tema natale di %1</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dati personali</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Posizioni planetarie</translation>
+    </message>
+    <message>
+        <source>Ascendant sign: %1</source>
+        <translation>Segno ascendente: %1</translation>
+    </message>
+    <message>
+        <source>Moon sign: %1</source>
+        <translation>Segno lunare: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretazione</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Schema di distribuzione per gradi</translation>
+    </message>
+    <message>
+        <source>Leading Planets: %1</source>
+        <translation>Pianeti guida: %1</translation>
+    </message>
+    <message>
+        <source>Leading Planet: %1</source>
+        <translation>Pianeta guida: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Empty Arc: %1</source>
+        <translation>Arco vuoto: %1</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspetti</translation>
+    </message>
+    <message>
+        <source>Aspects Between the Charts</source>
+        <translation>Aspetti tra i temi</translation>
+    </message>
+    <message>
+        <source>No aspects within the orbs.</source>
+        <translation>Nessun aspetto entro le orbite.</translation>
+    </message>
+    <message>
+        <source>The document could not be started.</source>
+        <translation>Impossibile iniziare il documento.</translation>
+    </message>
+    <message>
+        <source>The document could not be completed.</source>
+        <translation>Impossibile completare il documento.</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Città: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Regione: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Paese: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso orario: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tempo universale: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Data di nascita: %2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Ora di nascita: %1 h %2 min, ora locale</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitudine: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitudine: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Posizioni: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>precise, basate sul JPL</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>formule standard</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 gradi, da %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::AspectOrbsDialog</name>
+    <message>
+        <source>&amp;Conjunction (0°):</source>
+        <translation>&amp;Congiunzione (0°):</translation>
+    </message>
+    <message>
+        <source>&amp;Opposition (180°):</source>
+        <translation>&amp;Opposizione (180°):</translation>
+    </message>
+    <message>
+        <source>&amp;Trine (120°):</source>
+        <translation>&amp;Trigono (120°):</translation>
+    </message>
+    <message>
+        <source>S&amp;quare (90°):</source>
+        <translation>&amp;Quadratura (90°):</translation>
+    </message>
+    <message>
+        <source>Se&amp;xtile (60°):</source>
+        <translation>S&amp;estile (60°):</translation>
+    </message>
+    <message>
+        <source>Aspect Orbs</source>
+        <translation>Orbite degli aspetti</translation>
+    </message>
+    <message>
+        <source>How many degrees from exact an aspect still counts:</source>
+        <translation>Fino a quanti gradi dall&apos;esattezza un aspetto conta ancora:</translation>
+    </message>
+    <message>
+        <source>With the &amp;Sun or the Moon:</source>
+        <translation>Con il &amp;Sole o la Luna:</translation>
     </message>
 </context>
 <context>
@@ -281,6 +520,47 @@
         <source>&amp;About Software</source>
         <translation>&amp;Informazioni sul software</translation>
     </message>
+    <message>
+        <source>Visit the QM Starloom home page at %1</source>
+        <translation>Visitate il sito di QM Starloom all&apos;indirizzo %1</translation>
+    </message>
+    <message>
+        <source>For Analysis of this Natal chart log onto </source>
+        <translation>Per l&apos;analisi di questo tema natale visitate </translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer.
+Do you want to save the reading as a PDF file instead?</source>
+        <translation>Su questo computer non è installata alcuna stampante.
+Salvare invece l&apos;interpretazione come file PDF?</translation>
+    </message>
+    <message>
+        <source>The chart could not be sent to the printer.</source>
+        <translation>Impossibile inviare il tema alla stampante.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Esporta come PDF</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <comment>button</comment>
+        <translation>Salva come &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <comment>button</comment>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>button</comment>
+        <translation>Es&amp;ci</translation>
+    </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
@@ -322,6 +602,164 @@
     <message>
         <source>&amp;Aspects</source>
         <translation>As&amp;petti</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Città: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Regione: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>Paese: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1</source>
+        <translation>Data di nascita: %1</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1</source>
+        <translation>Ora di nascita: %1</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitudine: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitudine: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso orario: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tempo universale: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretazione</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Posizioni planetarie</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dati personali</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>Altri dati</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>Segno solare</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>Segno lunare</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>Nakshatra</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>Pada</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>Signore</translation>
+    </message>
+    <message>
+        <source>Ayanamsha</source>
+        <translation>Ayanamsha</translation>
+    </message>
+    <message>
+        <source>Lagna Position</source>
+        <translation>Posizione del lagna</translation>
+    </message>
+    <message>
+        <source>%1 Degree %2 Minute %3</source>
+        <extracomment>Degrees and minutes of latitude or longitude and the direction&apos;s letter.</extracomment>
+        <translation>%1° %2′ %3</translation>
+    </message>
+    <message>
+        <source>%1 Hour %2 Minute</source>
+        <extracomment>Hours and minutes of the local time of birth, on the clock of 24 hours.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter of north or of south after a latitude.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>The letter of east or of west after a longitude.</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date: the month&apos;s name, the day and the year, as in &quot;March 15, 1980&quot;.</extracomment>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>H%1</source>
+        <extracomment>A body&apos;s house, short: &quot;H7&quot; for the seventh house.</extracomment>
+        <translation>C%1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>The planetary patterns by signs</source>
+        <translation>Le configurazioni planetarie per segni</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s shape by degrees and its leading planet</source>
+        <translation>La forma del tema per gradi e il suo pianeta guida</translation>
+    </message>
+    <message>
+        <source>The aspects between the planets, the ascendant and the midheaven</source>
+        <translation>Gli aspetti tra i pianeti, l&apos;ascendente e il medio cielo</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Schema di distribuzione per gradi</translation>
+    </message>
+    <message>
+        <source>Leading Planets</source>
+        <translation>Pianeti guida</translation>
+    </message>
+    <message>
+        <source>Leading Planet</source>
+        <translation>Pianeta guida</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Empty Arc</source>
+        <translation>Arco vuoto</translation>
     </message>
 </context>
 <context>
@@ -557,6 +995,36 @@
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
         <translation>%2 (%1) %3 %4, orbita %5, %6</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <comment>The form of a date and time, as QDateTime writes it</comment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3 %4:%5</source>
+        <comment>A date and time: year, month, day, hour, minute</comment>
+        <translation>%3/%2/%1 %4:%5</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AspectGrid</name>
+    <message>
+        <source>%1 %2 %3, orb %4°%5&apos;, %6</source>
+        <extracomment>An aspect: the two points, the aspect&apos;s name between them, its orb and its phase.</extracomment>
+        <translation>%1 %2 %3, orbe %4°%5&apos;, %6</translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation>aplicativo</translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation>separativo</translation>
+    </message>
+</context>
+<context>
     <name>ChartDescription</name>
     <message>
         <source>Sun</source>
@@ -118,6 +134,41 @@
     </message>
 </context>
 <context>
+    <name>ImageSaving</name>
+    <message>
+        <source> UNABLE  TO  CREATE  NEW  FILE</source>
+        <translation> NÃO  É  POSSÍVEL  CRIAR  O  ARQUIVO: </translation>
+    </message>
+    <message>
+        <source>There are too many Copies of this file  </source>
+        <translation>Há cópias demais deste arquivo:  </translation>
+    </message>
+    <message>
+        <source>JPEG Image (*.jpg)</source>
+        <translation>Imagem JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>The image could not be saved as %1.
+
+%2</source>
+        <translation>Não foi possível salvar a imagem como %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Salvo: %1</translation>
+    </message>
+    <message>
+        <source>%1 instead of %2</source>
+        <translation>%1 em vez de %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 already exists)</source>
+        <translation>%1 (%2 já existe)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Transiting</source>
@@ -158,6 +209,194 @@
     <message>
         <source>enters house %1</source>
         <translation>entra na casa %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingDocument</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Natal chart of %1</source>
+        <translation>Mapa natal de %1</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Posições planetárias</translation>
+    </message>
+    <message>
+        <source>Ascendant sign: %1</source>
+        <translation>Signo ascendente: %1</translation>
+    </message>
+    <message>
+        <source>Moon sign: %1</source>
+        <translation>Signo lunar: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Padrão de distribuição por graus</translation>
+    </message>
+    <message>
+        <source>Leading Planets: %1</source>
+        <translation>Planetas líderes: %1</translation>
+    </message>
+    <message>
+        <source>Leading Planet: %1</source>
+        <translation>Planeta líder: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Empty Arc: %1</source>
+        <translation>Arco vazio: %1</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspectos</translation>
+    </message>
+    <message>
+        <source>Aspects Between the Charts</source>
+        <translation>Aspectos entre os mapas</translation>
+    </message>
+    <message>
+        <source>No aspects within the orbs.</source>
+        <translation>Nenhum aspecto dentro dos orbes.</translation>
+    </message>
+    <message>
+        <source>The document could not be started.</source>
+        <translation>Não foi possível iniciar o documento.</translation>
+    </message>
+    <message>
+        <source>The document could not be completed.</source>
+        <translation>Não foi possível concluir o documento.</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Cidade: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Estado: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>País: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso horário: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tempo universal: %1</translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation>Casas: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1 %2, %3</source>
+        <extracomment>The date of birth: the month&apos;s name, the day and the year.</extracomment>
+        <translation>Data de nascimento: %2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1 Hour %2 Minute local time</source>
+        <translation>Hora de nascimento: %1 h %2 min, hora local</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitude: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitude: %1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation>Posições: %1</translation>
+    </message>
+    <message>
+        <source>precise, JPL-based</source>
+        <translation>precisas, baseadas no JPL</translation>
+    </message>
+    <message>
+        <source>standard formulas</source>
+        <translation>fórmulas padrão</translation>
+    </message>
+    <message>
+        <source>%1 degrees, from %2 to %3</source>
+        <extracomment>The empty arc of a chart: its size in degrees and the positions it runs between.</extracomment>
+        <translation>%1 graus, de %2 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>starloom::AspectOrbsDialog</name>
+    <message>
+        <source>&amp;Conjunction (0°):</source>
+        <translation>&amp;Conjunção (0°):</translation>
+    </message>
+    <message>
+        <source>&amp;Opposition (180°):</source>
+        <translation>&amp;Oposição (180°):</translation>
+    </message>
+    <message>
+        <source>&amp;Trine (120°):</source>
+        <translation>&amp;Trígono (120°):</translation>
+    </message>
+    <message>
+        <source>S&amp;quare (90°):</source>
+        <translation>&amp;Quadratura (90°):</translation>
+    </message>
+    <message>
+        <source>Se&amp;xtile (60°):</source>
+        <translation>Se&amp;xtil (60°):</translation>
+    </message>
+    <message>
+        <source>Aspect Orbs</source>
+        <translation>Orbes dos aspectos</translation>
+    </message>
+    <message>
+        <source>How many degrees from exact an aspect still counts:</source>
+        <translation>Até quantos graus do exato um aspecto ainda conta:</translation>
+    </message>
+    <message>
+        <source>With the &amp;Sun or the Moon:</source>
+        <translation>Com o &amp;Sol ou a Lua:</translation>
     </message>
 </context>
 <context>
@@ -281,6 +520,47 @@
         <source>&amp;About Software</source>
         <translation>&amp;Sobre o programa</translation>
     </message>
+    <message>
+        <source>Visit the QM Starloom home page at %1</source>
+        <translation>Visite a página do QM Starloom em %1</translation>
+    </message>
+    <message>
+        <source>For Analysis of this Natal chart log onto </source>
+        <translation>Para a análise deste mapa natal, acesse </translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer.
+Do you want to save the reading as a PDF file instead?</source>
+        <translation>Não há nenhuma impressora instalada neste computador.
+Deseja salvar a interpretação como arquivo PDF?</translation>
+    </message>
+    <message>
+        <source>The chart could not be sent to the printer.</source>
+        <translation>Não foi possível enviar o mapa para a impressora.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <comment>button</comment>
+        <translation>Salvar como &amp;JPEG</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <comment>button</comment>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>button</comment>
+        <translation>Sai&amp;r</translation>
+    </message>
 </context>
 <context>
     <name>starloom::NatalWheel</name>
@@ -322,6 +602,164 @@
     <message>
         <source>&amp;Aspects</source>
         <translation>As&amp;pectos</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nome: %1</translation>
+    </message>
+    <message>
+        <source>City: %1</source>
+        <translation>Cidade: %1</translation>
+    </message>
+    <message>
+        <source>State: %1</source>
+        <translation>Estado: %1</translation>
+    </message>
+    <message>
+        <source>Country: %1</source>
+        <translation>País: %1</translation>
+    </message>
+    <message>
+        <source>Date of Birth: %1</source>
+        <translation>Nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Time of Birth: %1</source>
+        <translation>Hora de nascimento: %1</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>Latitude: %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>Longitude: %1</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuso horário: %1</translation>
+    </message>
+    <message>
+        <source>Universal time: %1</source>
+        <translation>Tempo universal: %1</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretação</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>Posições planetárias</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>Outros dados</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>Signo solar</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>Signo lunar</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>Nakshatra</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>Pada</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>Regente</translation>
+    </message>
+    <message>
+        <source>Ayanamsha</source>
+        <translation>Ayanamsha</translation>
+    </message>
+    <message>
+        <source>Lagna Position</source>
+        <translation>Posição do lagna</translation>
+    </message>
+    <message>
+        <source>%1 Degree %2 Minute %3</source>
+        <extracomment>Degrees and minutes of latitude or longitude and the direction&apos;s letter.</extracomment>
+        <translation>%1° %2′ %3</translation>
+    </message>
+    <message>
+        <source>%1 Hour %2 Minute</source>
+        <extracomment>Hours and minutes of the local time of birth, on the clock of 24 hours.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The letter of north or of south after a latitude.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>The letter of east or of west after a longitude.</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date: the month&apos;s name, the day and the year, as in &quot;March 15, 1980&quot;.</extracomment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>H%1</source>
+        <extracomment>A body&apos;s house, short: &quot;H7&quot; for the seventh house.</extracomment>
+        <translation>C%1</translation>
+    </message>
+    <message>
+        <source>House %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>The planetary patterns by signs</source>
+        <translation>As configurações planetárias pelos signos</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s shape by degrees and its leading planet</source>
+        <translation>A forma do mapa por graus e seu planeta líder</translation>
+    </message>
+    <message>
+        <source>The aspects between the planets, the ascendant and the midheaven</source>
+        <translation>Os aspectos entre os planetas, o ascendente e o meio do céu</translation>
+    </message>
+    <message>
+        <source>Pattern by Degrees</source>
+        <translation>Padrão de distribuição por graus</translation>
+    </message>
+    <message>
+        <source>Leading Planets</source>
+        <translation>Planetas líderes</translation>
+    </message>
+    <message>
+        <source>Leading Planet</source>
+        <translation>Planeta líder</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Empty Arc</source>
+        <translation>Arco vazio</translation>
     </message>
 </context>
 <context>
@@ -557,6 +995,36 @@
     <message>
         <source>%1 %2 %3 %4, orb %5, %6</source>
         <translation>%1 %2 %3 %4, orbe %5, %6</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <comment>The form of a date and time, as QDateTime writes it</comment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>%1-%2-%3 %4:%5</source>
+        <comment>A date and time: year, month, day, hour, minute</comment>
+        <translation>%3/%2/%1 %4:%5</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>L</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
@@ -117,11 +118,13 @@ qreal AspectGridCellSide(const QFont &orbFont, const QPaintDevice *device, bool 
 
 QString DescribeAspect(const Aspect &aspect) {
     const int total = static_cast<int>(std::floor(aspect.Orb * 60.0));
-    return QStringLiteral("%1 %2 %3, orb %4\u00b0%5', %6")
+    //: An aspect: the two points, the aspect's name between them, its orb and its phase.
+    return QCoreApplication::translate("AspectGrid", "%1 %2 %3, orb %4\u00b0%5', %6")
         .arg(PointName(aspect.A), AspectWord(aspect.Kind), PointName(aspect.B))
         .arg(total / 60)
         .arg(total % 60, 2, 10, QLatin1Char('0'))
-        .arg(aspect.Applying ? QStringLiteral("applying") : QStringLiteral("separating"));
+        .arg(aspect.Applying ? QCoreApplication::translate("AspectGrid", "applying")
+                             : QCoreApplication::translate("AspectGrid", "separating"));
 }
 
 AspectGrid::AspectGrid(QWidget *parent) : QWidget(parent) {

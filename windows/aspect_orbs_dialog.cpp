@@ -22,10 +22,12 @@ const QString kLuminariesKey = QStringLiteral("Luminaries");
 const std::array<QString, kAspectKindCount> kKeys = {
     QStringLiteral("Conjunction"), QStringLiteral("Opposition"), QStringLiteral("Trine"),
     QStringLiteral("Square"), QStringLiteral("Sextile")};
-const std::array<QString, kAspectKindCount> kCaptions = {
-    QStringLiteral("&Conjunction (0\u00b0):"), QStringLiteral("&Opposition (180\u00b0):"),
-    QStringLiteral("&Trine (120\u00b0):"), QStringLiteral("S&quare (90\u00b0):"),
-    QStringLiteral("Se&xtile (60\u00b0):")};
+const char *const kCaptions[kAspectKindCount] = {
+    QT_TRANSLATE_NOOP("starloom::AspectOrbsDialog", "&Conjunction (0\u00b0):"),
+    QT_TRANSLATE_NOOP("starloom::AspectOrbsDialog", "&Opposition (180\u00b0):"),
+    QT_TRANSLATE_NOOP("starloom::AspectOrbsDialog", "&Trine (120\u00b0):"),
+    QT_TRANSLATE_NOOP("starloom::AspectOrbsDialog", "S&quare (90\u00b0):"),
+    QT_TRANSLATE_NOOP("starloom::AspectOrbsDialog", "Se&xtile (60\u00b0):")};
 
 double ReadOrb(QSettings &settings, const QString &key, double fallback, double largest) {
     bool ok = false;
@@ -69,20 +71,19 @@ Status StoreAspectOrbs(QSettings &settings, const AspectOrbs &orbs) {
 
 AspectOrbsDialog::AspectOrbsDialog(const AspectOrbs &orbs, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgAspectOrbs"));
-    setWindowTitle(QStringLiteral("Aspect Orbs"));
+    setWindowTitle(tr("Aspect Orbs"));
     auto *column = new QVBoxLayout(this);
-    auto *intro =
-        new QLabel(QStringLiteral("How many degrees from exact an aspect still counts:"), this);
+    auto *intro = new QLabel(tr("How many degrees from exact an aspect still counts:"), this);
     intro->setWordWrap(true);
     column->addWidget(intro);
     auto *form = new QFormLayout;
     for (int kind = 0; kind < kAspectKindCount; ++kind) {
         m_kinds[kind] = OrbBox(QStringLiteral("spn") + kKeys[kind], kLargestOrb, this);
-        form->addRow(kCaptions[kind], m_kinds[kind]);
+        form->addRow(tr(kCaptions[kind]), m_kinds[kind]);
     }
     m_luminaries = OrbBox(QStringLiteral("spnLuminaries"), kLargestLuminaryExtra, this);
     m_luminaries->setPrefix(QStringLiteral("+"));
-    form->addRow(QStringLiteral("With the &Sun or the Moon:"), m_luminaries);
+    form->addRow(tr("With the &Sun or the Moon:"), m_luminaries);
     column->addLayout(form);
 
     auto *buttons = new QDialogButtonBox(

@@ -33,6 +33,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -47,7 +48,6 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kLinkYellow(255, 255, 192);
 constexpr qreal kHeadingPoints = 18.0;
-const QString kLinkInvitation = QStringLiteral("For Analysis of this Natal chart log onto ");
 const QString kCaption = QStringLiteral("QM Starloom v1.15");
 constexpr int kNoticeMilliseconds = 6000; // how long a notice stays in the status bar
 
@@ -69,7 +69,6 @@ constexpr int kSettleDelay = 300;           // ms after the first show to check 
 const QString kGeometryKey = QStringLiteral("ChartWindow/Geometry");
 const QString kZoomKey = QStringLiteral("ChartWindow/Zoom");
 const QString kFitKey = QStringLiteral("ChartWindow/FitToWindow");
-const QString kPdfFilter = QStringLiteral("PDF Document (*.pdf)|*.pdf");
 constexpr qreal kPrintMargin = 15.0; // millimetres on every side of a printed page
 
 // The bottom band's link: the invitation above the address. Where the band leaves it less
@@ -117,6 +116,23 @@ QWidget *NavyBand(const QString &name, int heightTwips, QWidget *parent) {
     band->setPalette(navy);
     band->setFixedHeight(TwipsToPixels(heightTwips));
     return band;
+}
+
+// The width a push button needs for its caption and the style's margins and frame, without
+// the style's least width for buttons (the design's Back and Exit are narrower).
+int CaptionWidth(const QPushButton *button) {
+    const QStyle *style = button->style();
+    const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+    return button->fontMetrics().horizontalAdvance(caption) + margins;
+}
+
+// A button's width in twips: its design width while it has it, so that the rule places it
+// exactly as designed, else its own (widened for a longer caption).
+int WidthTwips(const QWidget *button, int designTwips) {
+    return button->width() == TwipsToPixels(designTwips) ? designTwips
+                                                         : PixelsToTwips(button->width());
 }
 
 void SetTextColour(QWidget *widget, const QColor &colour) {
@@ -516,8 +532,8 @@ QWidget *ChartWindow::buildHeadingBand() {
     m_heading->adjustSize();
     m_heading->move(0, 2);
 
-    auto *address = new LinkLabel(
-        QStringLiteral("Visit the QM Starloom home page at %1").arg(kHomePageAddress), band);
+    auto *address =
+        new LinkLabel(tr("Visit the QM Starloom home page at %1").arg(kHomePageAddress), band);
     address->setObjectName(QStringLiteral("lblURL"));
     QFont underlined = ProgramFont(kSmallFontPoints);
     underlined.setUnderline(true);
@@ -537,19 +553,24 @@ QWidget *ChartWindow::buildButtonBand() {
         auto *button = new QPushButton(caption, band);
         button->setObjectName(QString::fromLatin1(name));
         button->setFont(ProgramFont(kSmallFontPoints));
-        button->resize(TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+        // The design width, or more where the caption (a longer language's) needs it.
+        button->resize(qMax(TwipsToPixels(widthTwips), CaptionWidth(button)),
+                       TwipsToPixels(kButtonHeight));
         // Return and Enter press a focused button, as Space does.
         button->setAutoDefault(true);
         return button;
     };
-    m_saveJpeg = makeButton("cmdSaveAsJPEG", QStringLiteral("Save As &JPEG"), kWideButtonWidth);
-    m_back = makeButton("cmdBack", QStringLiteral("&Back"), kButtonWidth);
-    m_exit = makeButton("cmdExit", QStringLiteral("E&xit"), kButtonWidth);
+    // The buttons' access keys share the window with the menu bar's and the report's tabs,
+    // so they are translated apart from the File menu's entries of the same name.
+    m_saveJpeg = makeButton("cmdSaveAsJPEG", tr("Save As &JPEG", "button"), kWideButtonWidth);
+    m_back = makeButton("cmdBack", tr("&Back", "button"), kButtonWidth);
+    m_exit = makeButton("cmdExit", tr("E&xit", "button"), kButtonWidth);
     connect(m_saveJpeg, &QPushButton::clicked, this, &ChartWindow::saveChartAsJpeg);
     connect(m_back, &QPushButton::clicked, this, [this] { leaveWith(m_commands.back); });
     connect(m_exit, &QPushButton::clicked, this, &ChartWindow::exitProgram);
 
-    auto *link = new BandLink(kLinkInvitation, kHomePageAddress, band);
+    auto *link =
+        new BandLink(tr("For Analysis of this Natal chart log onto "), kHomePageAddress, band);
     link->setObjectName(QStringLiteral("Label1"));
     QFont boldUnderlined = ProgramFont(kSmallFontPoints, true);
     boldUnderlined.setUnderline(true);
@@ -628,11 +649,11 @@ void ChartWindow::printChart() {
         return;
     UserDialogs &dialogs = *m_services.dialogs;
     if (!dialogs.printerInstalled()) {
-        const MessageAnswer answer = dialogs.showMessage(
-            this, kProgramTitle,
-            QStringLiteral("No printer is installed on this computer.\n"
-                           "Do you want to save the reading as a PDF file instead?"),
-            MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer =
+            dialogs.showMessage(this, kProgramTitle,
+                                tr("No printer is installed on this computer.\n"
+                                   "Do you want to save the reading as a PDF file instead?"),
+                                MessageIcon::Question, MessageButtons::YesNo);
         if (answer == MessageAnswer::Yes)
             exportPdf();
         return;
@@ -646,7 +667,7 @@ void ChartWindow::printChart() {
         return;
     if (const Status printed = WriteReadingDocument(printer, readingSheet()); !printed.ok()) {
         dialogs.showMessage(this, kProgramTitle,
-                            QStringLiteral("The chart could not be sent to the printer.\n") +
+                            tr("The chart could not be sent to the printer.") + QLatin1Char('\n') +
                                 QString::fromStdString(printed.reason),
                             MessageIcon::Error);
     }
@@ -656,8 +677,9 @@ void ChartWindow::exportPdf() {
     if (m_services.dialogs == nullptr)
         return;
     const QString path = m_services.dialogs->chooseFile(
-        this, SaveFileRequest(QStringLiteral("Export as PDF"), kPdfFilter, QStringLiteral("pdf"),
-                              proposedName(QStringLiteral("pdf"))));
+        this,
+        SaveFileRequest(tr("Export as PDF"), tr("PDF Document (*.pdf)") + QStringLiteral("|*.pdf"),
+                        QStringLiteral("pdf"), proposedName(QStringLiteral("pdf"))));
     if (!path.isEmpty())
         writePdfTo(path);
 }
@@ -764,9 +786,9 @@ QMenu *ChartWindow::createPopupMenu() {
 // rule works in twips from the outer width; a narrow window gives negative left edges.
 void ChartWindow::applyResizingRule() {
     const int outer = PixelsToTwips(frameGeometry().width());
-    const int exitLeft = outer - kButtonWidth - kRightMargin;
-    const int backLeft = exitLeft - kButtonWidth - kButtonGap;
-    const int jpegLeft = backLeft - kWideButtonWidth - kButtonGap;
+    const int exitLeft = outer - WidthTwips(m_exit, kButtonWidth) - kRightMargin;
+    const int backLeft = exitLeft - WidthTwips(m_back, kButtonWidth) - kButtonGap;
+    const int jpegLeft = backLeft - WidthTwips(m_saveJpeg, kWideButtonWidth) - kButtonGap;
     const int top = TwipsToPixels(kButtonTop);
     m_exit->move(TwipsToPixels(exitLeft), top);
     m_back->move(TwipsToPixels(backLeft), top);
@@ -780,6 +802,13 @@ void ChartWindow::applyResizingRule() {
         const int left = (outer - PixelsToTwips(label->width())) / 2;
         label->move(TwipsToPixels(left), label->y());
     }
+}
+
+int ChartWindow::bandOuterWidth() const {
+    const int buttons = WidthTwips(m_saveJpeg, kWideButtonWidth) +
+                        WidthTwips(m_back, kButtonWidth) + WidthTwips(m_exit, kButtonWidth);
+    return TwipsToPixels(kLinkLeft + kRightMargin + 3 * kButtonGap + buttons) +
+           static_cast<const BandLink *>(m_link)->naturalWidth();
 }
 
 // The opening size and place: as the user left it last time when that still fits the
@@ -813,16 +842,19 @@ void ChartWindow::placeOnScreen() {
     // Fit to Window follows the window; the opening size is that of the design scale.
     const QSize scaling =
         fitsToWindow() ? QSize(kReportWidth, kReportHeight) - m_report->size() : QSize(0, 0);
-    const QSize wanted = (sizeHint() + scaling).expandedTo(QSize(m_report->width(), 0));
+    QMargins frame = kFrameEstimate;
+    if (windowHandle() != nullptr && isVisible())
+        frame = windowHandle()->frameMargins();
+    // Wide enough for the report window, and for the bottom band where a language's longer
+    // captions need more (the frame, still unknown, left as room to spare).
+    const int least = qMax(m_report->width(), bandOuterWidth());
+    const QSize wanted = (sizeHint() + scaling).expandedTo(QSize(least, 0));
     resize(wanted);
     m_openingSize = wanted;
     const QScreen *screen = this->screen();
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    QMargins frame = kFrameEstimate;
-    if (windowHandle() != nullptr && isVisible())
-        frame = windowHandle()->frameMargins();
     const QSize outer = wanted.grownBy(frame);
     if (outer.width() > available.width() || outer.height() > available.height()) {
         setWindowState(windowState() | Qt::WindowMaximized);

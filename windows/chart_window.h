@@ -143,6 +143,9 @@ private:
     void exitProgram();
     void openHomePage();
     void applyResizingRule();
+    // The outer width (frame included) at which the bottom band shows its link whole
+    // beside the buttons.
+    int bandOuterWidth() const;
     void fitToScreen();
     void placeOnScreen();
     void settleOnScreen();

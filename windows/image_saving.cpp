@@ -45,8 +45,10 @@ QString NumberedName(const QString &file, int copy) {
 void ShowTooManyCopies(const QString &file, const ImageSaving &saving) {
     if (saving.dialogs != nullptr) {
         saving.dialogs->showMessage(
-            saving.parent, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + file,
-            QStringLiteral("There are too many Copies of this file  ") + file,
+            saving.parent,
+            QCoreApplication::translate("ImageSaving", " UNABLE  TO  CREATE  NEW  FILE") + file,
+            QCoreApplication::translate("ImageSaving", "There are too many Copies of this file  ") +
+                file,
             MessageIcon::Critical);
     }
 }
@@ -87,6 +89,11 @@ QString FileNameOf(const QString &path) {
 
 } // namespace
 
+QString JpegFilter() {
+    return QCoreApplication::translate("ImageSaving", "JPEG Image (*.jpg)") +
+           QStringLiteral("|*.jpg");
+}
+
 QDateTime SystemLocalTime() {
     return QDateTime::currentDateTime();
 }
@@ -99,7 +106,7 @@ SavedImage SaveChartAsJpeg(ReportWindow &report, const ImageSaving &saving) {
         return {};
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.filter = kJpegFilter;
+    request.filter = JpegFilter();
     request.defaultSuffix = kJpegSuffix;
     // No overwrite question: the name is numbered instead of replacing a file.
     request.confirmOverwrite = false;
@@ -148,16 +155,18 @@ QString SaveImageAsJpeg(ReportWindow &report, const QString &name, bool recordNa
     if (reason.isEmpty())
         return target; // empty when every numbered name was taken
     if (saving.dialogs != nullptr) {
-        saving.dialogs->showMessage(saving.parent, kProgramTitle,
-                                    QStringLiteral("The image could not be saved as %1.\n\n%2")
-                                        .arg(QDir::toNativeSeparators(target), reason),
-                                    MessageIcon::Error);
+        saving.dialogs->showMessage(
+            saving.parent, kProgramTitle,
+            QCoreApplication::translate("ImageSaving", "The image could not be saved as %1.\n\n%2")
+                .arg(QDir::toNativeSeparators(target), reason),
+            MessageIcon::Error);
     }
     return {};
 }
 
 QString ImageSavedNotice(const QString &chosen, const QString &written) {
-    QString notice = QStringLiteral("Saved ") + QDir::toNativeSeparators(written);
+    QString notice = QCoreApplication::translate("ImageSaving", "Saved %1")
+                         .arg(QDir::toNativeSeparators(written));
     if (FileNameOf(chosen).isEmpty())
         return notice; // a name made from the date: nothing was chosen to differ from
     QString intended = FileNameOf(ImageNameFor(chosen));
@@ -165,9 +174,11 @@ QString ImageSavedNotice(const QString &chosen, const QString &written) {
         intended += kJpegExtension;
     // The extension's letter case is the dialog's doing (it adds "JPG"), not a change.
     if (intended.compare(FileNameOf(chosen), Qt::CaseInsensitive) != 0)
-        notice += QStringLiteral(" instead of ") + FileNameOf(chosen);
+        notice = QCoreApplication::translate("ImageSaving", "%1 instead of %2")
+                     .arg(notice, FileNameOf(chosen));
     if (FileNameOf(written) != intended)
-        notice += QStringLiteral(" (%1 already exists)").arg(intended);
+        notice = QCoreApplication::translate("ImageSaving", "%1 (%2 already exists)")
+                     .arg(notice, intended);
     return notice;
 }
 

@@ -28,9 +28,10 @@ struct ImageSaving {
     QString proposedName{}; // what the save dialog offers; empty: nothing
 };
 
-// The chosen file's default suffix (without the dot) and the save dialog's filter.
+// The chosen file's default suffix (without the dot) and the save dialog's filter, its
+// name in the chosen language.
 inline const QString kJpegSuffix = QStringLiteral("JPG");
-inline const QString kJpegFilter = QStringLiteral("JPEG Image (*.jpg)|*.jpg");
+QString JpegFilter();
 
 // What one Save As JPEG did: the name the user chose, and the file written, empty when
 // nothing was (a cancelled dialog, no free name, a failed write).

@@ -3,6 +3,7 @@
 #include "shell/user_dialogs.h"
 #include "windows/image_saving.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -23,9 +24,11 @@ void PrintWindowImage(QWidget &window, UserDialogs &dialogs, QWidget *parent) {
     const QImage image = CaptureFormImage(window).toImage();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        dialogs.showMessage(parent, kProgramTitle,
-                            QStringLiteral("The chart could not be sent to the printer."),
-                            MessageIcon::Error);
+        dialogs.showMessage(
+            parent, kProgramTitle,
+            QCoreApplication::translate("starloom::ChartWindow",
+                                        "The chart could not be sent to the printer."),
+            MessageIcon::Error);
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

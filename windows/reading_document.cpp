@@ -7,6 +7,7 @@
 #include "windows/pdf_text_map.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -69,6 +70,75 @@ qreal WrappedHeight(QPainter &painter, const QString &text, const QFont &font, q
 
 } // namespace
 
+QString SheetLine(SheetCaption caption, const QString &value) {
+    static const char *const captions[] = {
+        QT_TRANSLATE_NOOP("ReadingDocument", "Name: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "City: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "State: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Country: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Time zone: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Universal time: %1"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "Houses: %1")};
+    return QCoreApplication::translate("ReadingDocument", captions[static_cast<int>(caption)])
+        .arg(value);
+}
+
+QString SheetDate(const QString &month, int day, int year) {
+    //: The date of birth: the month's name, the day and the year.
+    return QCoreApplication::translate("ReadingDocument", "Date of Birth: %1 %2, %3")
+        .arg(month)
+        .arg(day)
+        .arg(year);
+}
+
+QString SheetTime(int hour, int minute) {
+    return QCoreApplication::translate("ReadingDocument",
+                                       "Time of Birth: %1 Hour %2 Minute local time")
+        .arg(hour)
+        .arg(minute);
+}
+
+namespace {
+
+// Degrees and minutes with the direction's letter, as an atlas writes them: 28° 36' N.
+QString SheetAngle(int degrees, int minutes, SheetDirection direction) {
+    static const char *const letters[] = {
+        QT_TRANSLATE_NOOP("ReadingDocument", "N"), QT_TRANSLATE_NOOP("ReadingDocument", "S"),
+        QT_TRANSLATE_NOOP("ReadingDocument", "E"), QT_TRANSLATE_NOOP("ReadingDocument", "W")};
+    return QStringLiteral("%1\u00B0 %2' %3")
+        .arg(degrees)
+        .arg(minutes)
+        .arg(QCoreApplication::translate("ReadingDocument", letters[static_cast<int>(direction)]));
+}
+
+} // namespace
+
+QString SheetLatitude(int degrees, int minutes, SheetDirection direction) {
+    return QCoreApplication::translate("ReadingDocument", "Latitude: %1")
+        .arg(SheetAngle(degrees, minutes, direction));
+}
+
+QString SheetLongitude(int degrees, int minutes, SheetDirection direction) {
+    return QCoreApplication::translate("ReadingDocument", "Longitude: %1")
+        .arg(SheetAngle(degrees, minutes, direction));
+}
+
+QString SheetHouse(int house) {
+    return QCoreApplication::translate("ReadingDocument", "House %1").arg(house);
+}
+
+QString SheetPositions(bool precise) {
+    return QCoreApplication::translate("ReadingDocument", "Positions: %1")
+        .arg(precise ? QCoreApplication::translate("ReadingDocument", "precise, JPL-based")
+                     : QCoreApplication::translate("ReadingDocument", "standard formulas"));
+}
+
+QString SheetEmptyArc(double degrees, const QString &from, const QString &to) {
+    //: The empty arc of a chart: its size in degrees and the positions it runs between.
+    return QCoreApplication::translate("ReadingDocument", "%1 degrees, from %2 to %3")
+        .arg(QLocale().toString(degrees, 'f', 1), from, to);
+}
+
 PageWriter::PageWriter(QPainter &painter, QPagedPaintDevice &device)
     : m_painter(painter), m_device(device) {
     // The painter's origin is the top-left corner of the area inside the margins.
@@ -101,7 +171,7 @@ void PageWriter::writeFooter() {
     const QRectF foot(m_body.left(), m_body.bottom() + points(kFooterPoints), m_body.width(),
                       points(kFooterPoints) * 1.5);
     m_painter.drawText(foot, Qt::AlignHCenter | Qt::AlignTop,
-                       QStringLiteral("Page %1").arg(m_page));
+                       QCoreApplication::translate("ReadingDocument", "Page %1").arg(m_page));
     m_painter.restore();
 }
 
@@ -222,14 +292,16 @@ void PageWriter::writeRuns(const QList<ReportTextRun> &runs, const QFont &font) 
 void WriteHeadingSection(PageWriter &writer, const ReadingSheet &sheet) {
     writer.writeText(QStringLiteral("QM Starloom"), writer.font(kHeadingPoints, true),
                      kHeadingNavy);
-    writer.writeText(QStringLiteral("Natal chart of ") + sheet.name,
-                     writer.font(kSubheadingPoints + 1, true), kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Natal chart of %1").arg(sheet.name),
+        writer.font(kSubheadingPoints + 1, true), kBodyText);
     writer.skip(writer.points(kSectionGapPoints));
 }
 
 // Two columns, each line wrapped within its column.
 void WriteDetailsSection(PageWriter &writer, const ReadingSheet &sheet) {
-    WriteSectionTitle(writer, QStringLiteral("Personal Information"));
+    WriteSectionTitle(writer,
+                      QCoreApplication::translate("ReadingDocument", "Personal Information"));
     QPainter &p = writer.painter();
     const QFont font = writer.font(kBodyPoints);
     const qreal gap = writer.points(12);
@@ -266,7 +338,8 @@ void WriteWheelSection(PageWriter &writer, const ReadingSheet &sheet) {
 }
 
 void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
-    WriteSectionTitle(writer, QStringLiteral("Planetary Positions"));
+    WriteSectionTitle(writer,
+                      QCoreApplication::translate("ReadingDocument", "Planetary Positions"));
     QPainter &p = writer.painter();
     const QFont font = writer.font(kBodyPoints);
     const QFontMetricsF metrics(font, p.device());
@@ -285,8 +358,12 @@ void WritePositionsSection(PageWriter &writer, const ReadingSheet &sheet) {
 
 void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
     const QFont font = writer.font(kBodyPoints);
-    writer.writeText(QStringLiteral("Ascendant sign: ") + sheet.ascendantSign, font, kBodyText);
-    writer.writeText(QStringLiteral("Moon sign: ") + sheet.moonSign, font, kBodyText);
+    writer.writeText(QCoreApplication::translate("ReadingDocument", "Ascendant sign: %1")
+                         .arg(sheet.ascendantSign),
+                     font, kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Moon sign: %1").arg(sheet.moonSign), font,
+        kBodyText);
     if (!sheet.houses.isEmpty())
         writer.writeText(sheet.houses, font, kBodyText);
     for (const QString &note : sheet.notes)
@@ -297,7 +374,8 @@ void WriteSignsSection(PageWriter &writer, const ReadingSheet &sheet) {
 void WriteInterpretationSection(PageWriter &writer, const ReadingSheet &sheet) {
     // The title stays with the first pattern's name, its "Pattern" heading and the first
     // two lines under them.
-    WriteSectionTitle(writer, QStringLiteral("Interpretation"), BodyLines(writer, 4));
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Interpretation"),
+                      BodyLines(writer, 4));
     writer.writeRuns(sheet.interpretation, writer.font(kBodyPoints));
 }
 
@@ -309,19 +387,23 @@ void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
     const QFont body = writer.font(kBodyPoints);
     const QFont bold = writer.font(kBodyPoints, true);
     // The heading stays with the pattern's name and the sentence on it.
-    WriteSectionTitle(writer, QStringLiteral("Pattern by Degrees"),
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Pattern by Degrees"),
                       QFontMetricsF(bold, writer.painter().device()).lineSpacing() +
                           WrappedHeight(writer.painter(), shape.patternText, body, writer.width()));
     writer.writeText(shape.pattern, bold, kHeadingNavy);
     writer.writeText(shape.patternText, body, kBodyText);
-    const QString leading = shape.leading.size() > 1 ? QStringLiteral("Leading Planets: ")
-                                                     : QStringLiteral("Leading Planet: ");
-    writer.writeText(leading + (shape.leadingNames.isEmpty()
-                                    ? QStringLiteral("none")
-                                    : QStringList(shape.leadingNames).join(QStringLiteral(", "))),
+    const QString leading =
+        shape.leading.size() > 1
+            ? QCoreApplication::translate("ReadingDocument", "Leading Planets: %1")
+            : QCoreApplication::translate("ReadingDocument", "Leading Planet: %1");
+    writer.writeText(leading.arg(shape.leadingNames.isEmpty()
+                                     ? QCoreApplication::translate("ReadingDocument", "none")
+                                     : QStringList(shape.leadingNames).join(QStringLiteral(", "))),
                      bold, kBodyText);
     writer.writeText(shape.sentence, body, kBodyText);
-    writer.writeText(QStringLiteral("Empty Arc: ") + shape.emptyArc, body, kBodyText);
+    writer.writeText(
+        QCoreApplication::translate("ReadingDocument", "Empty Arc: %1").arg(shape.emptyArc), body,
+        kBodyText);
     writer.skip(writer.points(kSectionGapPoints));
 }
 
@@ -329,7 +411,7 @@ void WriteDegreesSection(PageWriter &writer, const ReadingSheet &sheet) {
 void WriteAspectGridSection(PageWriter &writer, const ReadingSheet &sheet) {
     if (sheet.aspects.empty())
         return;
-    WriteSectionTitle(writer, QStringLiteral("Aspects"));
+    WriteSectionTitle(writer, QCoreApplication::translate("ReadingDocument", "Aspects"));
     // As wide as the wheel, or wider where the orbs at the body text's size need it.
     const QFont orbs = writer.font(kBodyPoints);
     QPainter &p = writer.painter();
@@ -369,10 +451,12 @@ void WriteSecondChartSections(PageWriter &writer, const ReadingSheet &sheet) {
                             top + titleHeight + momentHeight, side, side);
         PaintNatalWheel(p, target, second.wheel);
         writer.skip(writer.points(kSectionGapPoints));
-        WriteSectionTitle(writer, QStringLiteral("Aspects Between the Charts"));
+        WriteSectionTitle(
+            writer, QCoreApplication::translate("ReadingDocument", "Aspects Between the Charts"));
         if (second.aspects.isEmpty())
-            writer.writeText(QStringLiteral("No aspects within the orbs."),
-                             writer.font(kBodyPoints), kBodyText);
+            writer.writeText(
+                QCoreApplication::translate("ReadingDocument", "No aspects within the orbs."),
+                writer.font(kBodyPoints), kBodyText);
         for (const QString &line : second.aspects)
             writer.writeText(line, writer.font(kBodyPoints), kBodyText);
         writer.skip(writer.points(kSectionGapPoints));
@@ -388,14 +472,20 @@ std::vector<DocumentSection> ReadingSections() {
 Status WriteReadingDocument(QPagedPaintDevice &device, const ReadingSheet &sheet) {
     QPainter painter;
     if (!painter.begin(&device))
-        return Failure(StatusCode::WriteFailed, {}, "The document could not be started.");
+        return Failure(
+            StatusCode::WriteFailed, {},
+            QCoreApplication::translate("ReadingDocument", "The document could not be started.")
+                .toStdString());
     painter.setRenderHint(QPainter::Antialiasing);
     PageWriter writer(painter, device);
     for (const DocumentSection &section : ReadingSections())
         section(writer, sheet);
     const bool ok = writer.ok();
     if (!painter.end() || !ok)
-        return Failure(StatusCode::WriteFailed, {}, "The document could not be completed.");
+        return Failure(
+            StatusCode::WriteFailed, {},
+            QCoreApplication::translate("ReadingDocument", "The document could not be completed.")
+                .toStdString());
     return Success();
 }
 

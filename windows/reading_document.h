@@ -52,6 +52,21 @@ struct ReadingSheet {
     QList<SecondChartSheet> secondCharts; // in the order they were made
 };
 
+// The texts of the sheet's lines, in the chosen language. In English: "Name: Anna",
+// "Date of Birth: March 15, 1980" (the month's name as given), "Time of Birth: 7 Hour 5
+// Minute local time", "Latitude: 28° 36' N", "House 7", "Positions: standard formulas",
+// "187.5 degrees, from 15 Tau 30 to 22 Sco 00".
+enum class SheetCaption { Name, City, State, Country, TimeZone, UniversalTime, Houses };
+enum class SheetDirection { North, South, East, West };
+QString SheetLine(SheetCaption caption, const QString &value);
+QString SheetDate(const QString &month, int day, int year);
+QString SheetTime(int hour, int minute);
+QString SheetLatitude(int degrees, int minutes, SheetDirection direction);
+QString SheetLongitude(int degrees, int minutes, SheetDirection direction);
+QString SheetHouse(int house);
+QString SheetPositions(bool precise);
+QString SheetEmptyArc(double degrees, const QString &from, const QString &to);
+
 // Lays sections out one below the other on the pages of a paged device. Lengths are in the
 // device's pixels; `points` converts from typographic points.
 class PageWriter {

@@ -29,8 +29,10 @@ constexpr int kNameColumnLeft = 120;   // twips inside the positions frame
 constexpr int kNameColumnWidth = 1500; // twips
 constexpr int kValueColumnLeft = 1620; // twips
 constexpr int kValueColumnWidth = 1600;
-constexpr int kHouseColumnLeft = 2640; // twips
-constexpr int kHouseColumnWidth = 540;
+// The house column's right edge is the design's; it reaches left over the value column's
+// unused end, so that a longer language's house mark has room beside the position.
+constexpr int kHouseColumnLeft = 2400; // twips
+constexpr int kHouseColumnWidth = 780;
 constexpr int kRowHeight = 285;   // twips
 constexpr int kFirstRowTop = 300; // twips
 // Twips from one row's top to the next: fourteen rows (the ten bodies, the ascendant,
@@ -42,6 +44,8 @@ constexpr int kHiddenRowPitch = 327; // twips
 constexpr qreal kTabFontPoints = 7.0; // the interpretation frame's tabs
 constexpr int kTabRightMargin = 3;    // pixels between the tabs and the frame's right edge
 constexpr int kTabSlack = 3;          // pixels
+// Pixels on each side of a tab's caption: the design's, and closer where a language needs.
+constexpr int kTabPaddings[] = {4, 2, 1};
 
 constexpr int kDetailHeight = 195; // twips, one line
 constexpr int kLeftDetailLeft = 120;
@@ -57,6 +61,19 @@ constexpr int kPersonalHeight = 1620; // twips, the frame holding the six lines
 // The wheel lies below the frame with the design's gap and keeps its design bottom edge.
 constexpr int kWheelTop = kPersonalHeight + 140; // twips
 constexpr int kWheelBottom = 7905;               // twips
+
+// The lines of the personal frame, each a caption and its value.
+const char *const kNameLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Name: %1");
+const char *const kCityLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "City: %1");
+const char *const kStateLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "State: %1");
+const char *const kCountryLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Country: %1");
+const char *const kDateLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Date of Birth: %1");
+const char *const kTimeLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Time of Birth: %1");
+const char *const kLatitudeLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Latitude: %1");
+const char *const kLongitudeLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Longitude: %1");
+const char *const kZoneLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Time zone: %1");
+const char *const kUniversalLine =
+    QT_TRANSLATE_NOOP("starloom::ReportWindow", "Universal time: %1");
 
 // Caption i of the `PlanetName` array: Sun .. Pluto for 0 to 9. Entries 7 to 9 are never
 // shown: Uranus, Neptune and Pluto appear through entries 13 to 15 instead. Entries 11, 12
@@ -96,6 +113,16 @@ QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, cons
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(rect);
     return label;
+}
+
+// Where a frame draws a part of itself: its title, or the room inside its border.
+QRect FramePart(const QGroupBox *frame, QStyle::SubControl part) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, part, frame);
 }
 
 QGroupBox *AddFrame(QWidget *parent, const QString &name, const QString &title, const QRect &rect) {
@@ -159,8 +186,10 @@ void ReportWindow::createCaptureHolder() {
 }
 
 void ReportWindow::createInterpretationFrame() {
-    auto *interpretation = AddFrame(this, QStringLiteral("Frame2"),
-                                    QStringLiteral("Interpretation"), TwipsRect(0, 0, 3350, 3915));
+    m_interpretationTitle = tr("Interpretation");
+    auto *interpretation = AddFrame(this, QStringLiteral("Frame2"), m_interpretationTitle,
+                                    TwipsRect(0, 0, 3350, 3915));
+    m_interpretation = interpretation;
     m_text = new QTextEdit(interpretation);
     m_text->setObjectName(QStringLiteral("RTB"));
     m_text->setAccessibleName(tr("Interpretation by signs"));
@@ -171,9 +200,8 @@ void ReportWindow::createInterpretationFrame() {
 }
 
 void ReportWindow::createPositionsFrame() {
-    auto *positions =
-        AddFrame(this, QStringLiteral("fraWestern"), QStringLiteral("Planetary Positions"),
-                 TwipsRect(0, 3900, 3350, 4005));
+    auto *positions = AddFrame(this, QStringLiteral("fraWestern"), tr("Planetary Positions"),
+                               TwipsRect(0, 3900, 3350, 4005));
     m_positions = positions;
     std::array<QLabel *, kPlanetLabelCount> names{};
     for (int i = 0; i < kPlanetLabelCount; ++i) {
@@ -216,44 +244,36 @@ void ReportWindow::createPositionsFrame() {
 }
 
 void ReportWindow::createPersonalFrame() {
-    auto *personal =
-        AddFrame(this, QStringLiteral("Frame1"), QStringLiteral("Personal Information"),
-                 TwipsRect(3600, 0, 6750, kPersonalHeight));
+    auto *personal = AddFrame(this, QStringLiteral("Frame1"), tr("Personal Information"),
+                              TwipsRect(3600, 0, 6750, kPersonalHeight));
     const struct {
         const char *name;
-        const char *designText;
+        const char *line; // its caption, %1 where the value goes
         int left;
         int width;
-        int line; // 0 the first
+        int row; // 0 the first
     } details[] = {
-        {"lblName", "Name: ", kLeftDetailLeft, kLeftDetailWidth, 0},
-        {"lblCity", "City: ", kLeftDetailLeft, kLeftDetailWidth, 1},
-        {"lblState", "State: ", kLeftDetailLeft, kLeftDetailWidth, 2},
-        {"lblCountry", "Country: ", kLeftDetailLeft, kLeftDetailWidth, 3},
-        {"lblDOB", "Date of Birth: ", kRightDetailLeft, kRightDetailWidth, 0},
-        {"lblTOB", "Time of Birth: ", kRightDetailLeft, kRightDetailWidth, 1},
-        {"lblLatitude", "Latitude: ", kRightDetailLeft, kRightDetailWidth, 2},
-        {"lblLongitude", "Longitude: ", kRightDetailLeft, kRightDetailWidth, 3},
-        {"lblTimeZone", "Time zone: ", kLeftDetailLeft, kWideDetailWidth, 4},
-        {"lblUniversal", "Universal time: ", kLeftDetailLeft, kWideDetailWidth, 5},
+        {"lblName", kNameLine, kLeftDetailLeft, kLeftDetailWidth, 0},
+        {"lblCity", kCityLine, kLeftDetailLeft, kLeftDetailWidth, 1},
+        {"lblState", kStateLine, kLeftDetailLeft, kLeftDetailWidth, 2},
+        {"lblCountry", kCountryLine, kLeftDetailLeft, kLeftDetailWidth, 3},
+        {"lblDOB", kDateLine, kRightDetailLeft, kRightDetailWidth, 0},
+        {"lblTOB", kTimeLine, kRightDetailLeft, kRightDetailWidth, 1},
+        {"lblLatitude", kLatitudeLine, kRightDetailLeft, kRightDetailWidth, 2},
+        {"lblLongitude", kLongitudeLine, kRightDetailLeft, kRightDetailWidth, 3},
+        {"lblTimeZone", kZoneLine, kLeftDetailLeft, kWideDetailWidth, 4},
+        {"lblUniversal", kUniversalLine, kLeftDetailLeft, kWideDetailWidth, 5},
     };
     // The lines start inside the frame's border with a little room, never on it.
-    QStyleOptionGroupBox box;
-    box.initFrom(personal);
-    box.text = personal->title();
-    box.lineWidth = 1;
-    box.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const int contentsTop =
-        personal->style()
-            ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, personal)
-            .top();
+    const int contentsTop = FramePart(personal, QStyle::SC_GroupBoxContents).top();
     constexpr int kBorderRoom = 3; // pixels between the frame's border and the first line
     const int drop = qMax(0, contentsTop + kBorderRoom - TwipsToPixels(kFirstDetailTop));
     for (const auto &detail : details) {
         // A line too long for its box is cut with an ellipsis and shown whole in its tip.
-        auto *label = new ElidedLabel(QString::fromLatin1(detail.designText), personal);
+        // Before the birth is written, each line shows its caption alone.
+        auto *label = new ElidedLabel(tr(detail.line).arg(QString()), personal);
         label->setObjectName(QString::fromLatin1(detail.name));
-        label->setGeometry(TwipsRect(detail.left, kFirstDetailTop + detail.line * kDetailPitch,
+        label->setGeometry(TwipsRect(detail.left, kFirstDetailTop + detail.row * kDetailPitch,
                                      detail.width, kDetailHeight)
                                .translated(0, drop));
     }
@@ -282,22 +302,21 @@ void ReportWindow::createImageNameBoxes() {
 }
 
 void ReportWindow::createOtherDetailsFrame() {
-    auto *other = AddFrame(this, QStringLiteral("fraVedic"), QStringLiteral("Other Details"),
+    auto *other = AddFrame(this, QStringLiteral("fraVedic"), tr("Other Details"),
                            TwipsRect(0, 8800, 6750, 2400));
     const struct {
         const char *valueName;
         const char *caption;
-    } otherRows[] = {{"lblLagna", "Sun Sign"},
-                     {"lblRashi", "Moon Sign"},
-                     {"lblNakshatra", "Nakshatra"},
-                     {"lblPada", "Pada"},
-                     {"lblLord", "Lord"},
-                     {"lblAyanamsha", "Ayanamsha"},
-                     {"lblLagnaPosition", "Lagna Position"}};
+    } otherRows[] = {{"lblLagna", QT_TR_NOOP("Sun Sign")},
+                     {"lblRashi", QT_TR_NOOP("Moon Sign")},
+                     {"lblNakshatra", QT_TR_NOOP("Nakshatra")},
+                     {"lblPada", QT_TR_NOOP("Pada")},
+                     {"lblLord", QT_TR_NOOP("Lord")},
+                     {"lblAyanamsha", QT_TR_NOOP("Ayanamsha")},
+                     {"lblLagnaPosition", QT_TR_NOOP("Lagna Position")}};
     int top = 240;
     for (const auto &row : otherRows) {
-        AddLabel(other, QString(), QString::fromLatin1(row.caption),
-                 TwipsRect(120, top, 1800, kRowHeight));
+        AddLabel(other, QString(), tr(row.caption), TwipsRect(120, top, 1800, kRowHeight));
         AddLabel(other, QString::fromLatin1(row.valueName), QString(),
                  TwipsRect(2040, top, 2400, kRowHeight));
         top += kRowPitch;
@@ -307,28 +326,51 @@ void ReportWindow::createOtherDetailsFrame() {
     other->hide();
 }
 
-// A month outside 1..12 has no name, so the date line then keeps its design text.
+// The lines of the birth record in the chosen language; in English they read as the
+// record's own lines do ("Date of Birth: March 15, 1980", "Latitude: 28 Degree 36 Minute
+// N"). A month outside 1..12 has no name, so the date line then keeps its caption alone.
 void ReportWindow::writeDetails(const BirthData &birth) {
-    // On screen the month is named in the user's own language, unlike the files.
-    const QString month = QLocale().monthName(birth.BirthMonth, QLocale::LongFormat);
-    const std::array<std::string, 8> lines =
-        BirthDetailLines(birth, month.toStdString(), DirectionLetters::Shown);
-    constexpr const char *kNames[8] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",
-                                       "lblLongitude", "lblCity", "lblState", "lblCountry"};
-    const bool monthNamed = birth.BirthMonth >= 1 && birth.BirthMonth <= 12;
-    for (int i = 0; i < 8; ++i) {
-        if (i == 1 && !monthNamed)
-            continue;
-        if (auto *label = findChild<ElidedLabel *>(QString::fromLatin1(kNames[i])))
-            label->setText(FromUtf8(lines[i]));
-    }
+    const auto angle = [](int degrees, int minutes, const QString &direction) {
+        //: Degrees and minutes of latitude or longitude and the direction's letter.
+        return tr("%1 Degree %2 Minute %3").arg(degrees).arg(minutes).arg(direction);
+    };
+    //: Hours and minutes of the local time of birth, on the clock of 24 hours.
+    QString time = tr("%1 Hour %2 Minute").arg(birth.BirthHour).arg(birth.BirthMinute);
+    const struct {
+        const char *name;
+        const char *line;
+        QString value;
+    } lines[] = {
+        {"lblName", kNameLine, FromUtf8(birth.BirthName)},
+        {"lblTOB", kTimeLine, time},
+        //: The letter of north or of south after a latitude.
+        {"lblLatitude", kLatitudeLine,
+         angle(birth.LatDegrees, birth.LatMinutes, birth.LatDirFlag ? tr("N") : tr("S"))},
+        //: The letter of east or of west after a longitude.
+        {"lblLongitude", kLongitudeLine,
+         angle(birth.LonDegrees, birth.LonMinutes, birth.LonDirFlag ? tr("E") : tr("W"))},
+        {"lblCity", kCityLine, FromUtf8(birth.BirthCity)},
+        {"lblState", kStateLine, FromUtf8(birth.BirthState)},
+        {"lblCountry", kCountryLine, FromUtf8(birth.BirthCountry)},
+    };
+    for (const auto &line : lines)
+        findChild<ElidedLabel *>(QString::fromLatin1(line.name))
+            ->setText(tr(line.line).arg(line.value));
+    if (birth.BirthMonth < 1 || birth.BirthMonth > 12)
+        return;
+    // The month is named in the chosen language, unlike in the files.
+    //: A date: the month's name, the day and the year, as in "March 15, 1980".
+    const QString date = tr("%1 %2, %3")
+                             .arg(QLocale().monthName(birth.BirthMonth, QLocale::LongFormat))
+                             .arg(birth.BirthDay)
+                             .arg(birth.BirthYear);
+    findChild<ElidedLabel *>(QStringLiteral("lblDOB"))->setText(tr(kDateLine).arg(date));
 }
 
 void ReportWindow::showTimeUsed(const QString &zone, const QString &universalTime) {
-    findChild<ElidedLabel *>(QStringLiteral("lblTimeZone"))
-        ->setText(QStringLiteral("Time zone: ") + zone);
+    findChild<ElidedLabel *>(QStringLiteral("lblTimeZone"))->setText(tr(kZoneLine).arg(zone));
     findChild<ElidedLabel *>(QStringLiteral("lblUniversal"))
-        ->setText(QStringLiteral("Universal time: ") + universalTime);
+        ->setText(tr(kUniversalLine).arg(universalTime));
 }
 
 void ReportWindow::setGlyph(int slot, int signIndex) {
@@ -346,8 +388,9 @@ void ReportWindow::showPosition(int i, const QString &text) {
 
 void ReportWindow::showHouses(const std::array<int, kBodyCount> &houses) {
     for (int body = 0; body < kBodyCount; ++body) {
-        m_houseValues[body]->setText(QStringLiteral("H%1").arg(houses[body]));
-        m_houseValues[body]->setToolTip(QStringLiteral("House %1").arg(houses[body]));
+        //: A body's house, short: "H7" for the seventh house.
+        m_houseValues[body]->setText(tr("H%1").arg(houses[body]));
+        m_houseValues[body]->setToolTip(tr("House %1").arg(houses[body]));
     }
 }
 
@@ -456,11 +499,10 @@ void ReportWindow::buildInterpretationTabs(QWidget *frame) {
     m_tabs->addTab(tr("&Signs"));
     m_tabs->addTab(tr("&Degrees"));
     m_tabs->addTab(tr("&Aspects"));
-    m_tabs->setTabToolTip(kTextPage, QStringLiteral("The planetary patterns by signs"));
-    m_tabs->setTabToolTip(kDegreesPage,
-                          QStringLiteral("The chart's shape by degrees and its leading planet"));
-    m_tabs->setTabToolTip(kAspectPage, QStringLiteral("The aspects between the planets, the "
-                                                      "ascendant and the midheaven"));
+    m_tabs->setTabToolTip(kTextPage, tr("The planetary patterns by signs"));
+    m_tabs->setTabToolTip(kDegreesPage, tr("The chart's shape by degrees and its leading planet"));
+    m_tabs->setTabToolTip(kAspectPage,
+                          tr("The aspects between the planets, the ascendant and the midheaven"));
     placeInterpretationTabs(1.0);
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int page) {
         m_text->setVisible(page == kTextPage);
@@ -480,23 +522,40 @@ void ReportWindow::placeInterpretationTabs(qreal factor) {
     const QColor edge = light ? QColor(0xa8, 0xaa, 0xbb) : Blend(base, Qt::white, 0.35);
     const QColor text = ReadableOn(QColor(0x50, 0x50, 0x60), {face}, kTextContrast);
     const QColor chosen = ReadableOn(QColor(0x00, 0x00, 0x80), {base}, kTextContrast);
-    m_tabs->setStyleSheet(
-        QStringLiteral(
-            "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: %5;"
-            " background: %6; border: 1px solid %7; border-bottom: none;"
-            " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
-            "QTabBar::tab:selected { color: %8; background: %9; }")
-            .arg(px(4))
-            .arg(px(13))
-            .arg(px(2))
-            .arg(px(3))
-            .arg(text.name(), face.name(), edge.name(), chosen.name(),
-                 light ? QStringLiteral("white") : base.name()));
-    m_tabs->ensurePolished(); // the style sheet's padding is part of the size
-    // A few pixels more than the tabs need: the last tab's frame is drawn on its right edge.
-    const int width = m_tabs->sizeHint().width() + px(kTabSlack);
-    m_tabs->setGeometry(m_tabs->parentWidget()->width() - width - px(kTabRightMargin), 0, width,
-                        m_text->y());
+    m_interpretation->setTitle(m_interpretationTitle);
+    m_interpretation->setToolTip(QString());
+    // Where the frame's title and the tabs (in a longer language) do not both fit on the
+    // title line, the tabs close up round their captions first.
+    for (const int padding : kTabPaddings) {
+        m_tabs->setStyleSheet(
+            QStringLiteral(
+                "QTabBar::tab { padding: 0px %1px; height: %2px; margin-left: %3px; color: %5;"
+                " background: %6; border: 1px solid %7; border-bottom: none;"
+                " border-top-left-radius: %4px; border-top-right-radius: %4px; }"
+                "QTabBar::tab:selected { color: %8; background: %9; }")
+                .arg(px(padding))
+                .arg(px(13))
+                .arg(px(2))
+                .arg(px(3))
+                .arg(text.name(), face.name(), edge.name(), chosen.name(),
+                     light ? QStringLiteral("white") : base.name()));
+        m_tabs->ensurePolished(); // the style sheet's padding is part of the size
+        // A few pixels more than the tabs need: the last tab's frame is drawn on its right
+        // edge.
+        const int width = m_tabs->sizeHint().width() + px(kTabSlack);
+        m_tabs->setGeometry(m_interpretation->width() - width - px(kTabRightMargin), 0, width,
+                            m_text->y());
+        if (FramePart(m_interpretation, QStyle::SC_GroupBoxLabel).right() + px(kTabSlack) <
+            m_tabs->x())
+            return;
+    }
+    // Then the title gives way, cut with an ellipsis and whole in its tool tip.
+    const QRect title = FramePart(m_interpretation, QStyle::SC_GroupBoxLabel);
+    const QFontMetrics metrics = m_interpretation->fontMetrics();
+    const int room = m_tabs->x() - px(kTabSlack) - title.left() -
+                     (title.width() - metrics.horizontalAdvance(m_interpretationTitle));
+    m_interpretation->setTitle(metrics.elidedText(m_interpretationTitle, Qt::ElideRight, room));
+    m_interpretation->setToolTip(m_interpretationTitle);
 }
 
 void ReportWindow::showInterpretationTab(int tab) {
@@ -515,21 +574,21 @@ void ReportWindow::showShapeByDegrees(const ShapeByDegreesView &shape) {
         cursor.insertText(text, format);
     };
     const QColor heading(0, 128, 128);
-    write(QStringLiteral("Pattern by Degrees\n"), heading, true);
+    write(tr("Pattern by Degrees") + QLatin1Char('\n'), heading, true);
     write(shape.pattern + QLatin1Char('\n'), QColor(0, 0, 255), true);
     write(shape.patternText + QStringLiteral("\n\n"), Qt::black, false);
-    write(shape.leading.size() > 1 ? QStringLiteral("Leading Planets\n")
-                                   : QStringLiteral("Leading Planet\n"),
+    write((shape.leading.size() > 1 ? tr("Leading Planets") : tr("Leading Planet")) +
+              QLatin1Char('\n'),
           heading, true);
     if (shape.leading.isEmpty())
-        write(QStringLiteral("none"), Qt::black, false);
+        write(tr("none"), Qt::black, false);
     for (int i = 0; i < shape.leading.size() && i < shape.leadingNames.size(); ++i) {
         if (i > 0)
             write(QStringLiteral(", "), Qt::black, false);
         write(shape.leadingNames[i], PlanetColour(shape.leading[i]), true);
     }
     write(QLatin1Char('\n') + shape.sentence + QStringLiteral("\n\n"), Qt::black, false);
-    write(QStringLiteral("Empty Arc\n"), heading, true);
+    write(tr("Empty Arc") + QLatin1Char('\n'), heading, true);
     write(shape.emptyArc, Qt::black, false);
     m_degrees->moveCursor(QTextCursor::Start);
 

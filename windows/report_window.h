@@ -24,6 +24,8 @@ class QScrollArea;
 class QTabBar;
 class QTextEdit;
 
+class QGroupBox;
+
 namespace starloom {
 
 class AspectGrid;
@@ -163,6 +165,8 @@ private:
     QTextEdit *m_text = nullptr;
     QWidget *m_positions = nullptr; // the positions table's frame
     QTabBar *m_tabs = nullptr;
+    QGroupBox *m_interpretation = nullptr; // the frame whose title line the tabs share
+    QString m_interpretationTitle;
     QTextEdit *m_degrees = nullptr;
     AspectGrid *m_grid = nullptr;
     QScrollArea *m_gridArea = nullptr; // holds the grid

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -43,7 +44,6 @@ constexpr double kEventSpanDays = 366.0;
 constexpr int kEventLimit = 200;
 constexpr int kEventsDelay = 250; // ms after the last step before the list follows
 constexpr int kDayRole = Qt::UserRole;
-const QString kMinuteFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 QDateTime J2000() {
     return QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc());
@@ -77,9 +77,16 @@ QString ZodiacPosition(double longitude) {
         .arg(SignWord(sign));
 }
 
+// A moment to the minute, in the order and with the marks of the chosen language.
+QString MinuteFormat() {
+    return QCoreApplication::translate("starloom::SecondChartWindow", "yyyy-MM-dd HH:mm",
+                                       "The form of a date and time, as QDateTime writes it");
+}
+
 QString UniversalText(double utDays) {
     const CivilDateTime t = NearestMinute(utDays);
-    return QStringLiteral("%1-%2-%3 %4:%5")
+    return QCoreApplication::translate("starloom::SecondChartWindow", "%1-%2-%3 %4:%5",
+                                       "A date and time: year, month, day, hour, minute")
         .arg(t.year, 4, 10, QLatin1Char('0'))
         .arg(t.month, 2, 10, QLatin1Char('0'))
         .arg(t.day, 2, 10, QLatin1Char('0'))
@@ -89,13 +96,17 @@ QString UniversalText(double utDays) {
 
 QString LocalText(double utDays) {
     const double minute = std::round(utDays * 1440.0) / 1440.0;
-    return DateTimeOfDay(minute).toLocalTime().toString(kMinuteFormat);
+    return DateTimeOfDay(minute).toLocalTime().toString(MinuteFormat());
 }
 
 // "51°30'N 0°07'W"
 QString PlaceText(double east, double north) {
-    return DegreesMinutes(north) + (north < 0 ? QStringLiteral("S ") : QStringLiteral("N ")) +
-           DegreesMinutes(east) + (east < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+    return DegreesMinutes(north) +
+           (north < 0 ? QCoreApplication::translate("starloom::SecondChartWindow", "S", "south")
+                      : QCoreApplication::translate("starloom::SecondChartWindow", "N", "north")) +
+           QLatin1Char(' ') + DegreesMinutes(east) +
+           (east < 0 ? QCoreApplication::translate("starloom::SecondChartWindow", "W", "west")
+                     : QCoreApplication::translate("starloom::SecondChartWindow", "E", "east"));
 }
 
 QString WhoseOf(SecondChartKind kind, const QString &otherName) {
@@ -340,7 +351,7 @@ void SecondChartWindow::buildControls() {
     m_momentEdit = new QDateTimeEdit(this);
     m_momentEdit->setObjectName(QStringLiteral("dteSecondMoment"));
     m_momentEdit->setTimeSpec(Qt::UTC);
-    m_momentEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    m_momentEdit->setDisplayFormat(MinuteFormat());
     m_momentEdit->setDateTimeRange(DateTimeOfDay(PreciseFirstDay()),
                                    DateTimeOfDay(PreciseLastDay() - 1.0));
     momentLabel->setBuddy(m_momentEdit);

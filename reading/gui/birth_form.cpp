@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -36,8 +37,84 @@ constexpr int kStartYear = 1906; // the year the form starts on
 constexpr int kStartYearPosition = kStartYear - kFirstYear;
 constexpr int kUnboundedHeight = 1 << 20; // pixels: room enough for any wrapped text
 
-QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
+// Every text of the form, by the object name of what shows it: set when the form is made
+// and again whenever the program's language changes. (Context: the form's class, so that
+// tr() finds them.)
+struct FormText {
+    const char *object;
+    const char *text;
+};
+constexpr FormText kFormTexts[] = {
+    {"chkDST", QT_TRANSLATE_NOOP("starloom::BirthForm", "Daylight Saving Time")},
+    {"optLatSouth_0", QT_TRANSLATE_NOOP("starloom::BirthForm", "South")},
+    {"optLatSouth_1", QT_TRANSLATE_NOOP("starloom::BirthForm", "North")},
+    {"optLongEast_0", QT_TRANSLATE_NOOP("starloom::BirthForm", "East")},
+    {"optLongEast_1", QT_TRANSLATE_NOOP("starloom::BirthForm", "West")},
+    {"capName", QT_TRANSLATE_NOOP("starloom::BirthForm", "Name:")},
+    {"capBirthday", QT_TRANSLATE_NOOP("starloom::BirthForm", "Birthday:")},
+    {"capTime", QT_TRANSLATE_NOOP("starloom::BirthForm", "Time Of Birth:")},
+    {"capTimeUnits", QT_TRANSLATE_NOOP("starloom::BirthForm", "HH/MM/SS")},
+    {"capTimeZone", QT_TRANSLATE_NOOP("starloom::BirthForm", "Time Zone:")},
+    {"capLatitude", QT_TRANSLATE_NOOP("starloom::BirthForm", "Latitude:")},
+    {"capLatUnits", QT_TRANSLATE_NOOP("starloom::BirthForm", "DEG/MIN")},
+    {"capLongitude", QT_TRANSLATE_NOOP("starloom::BirthForm", "Longitude:")},
+    {"capLonUnits", QT_TRANSLATE_NOOP("starloom::BirthForm", "DEG/MIN")},
+    {"capCity", QT_TRANSLATE_NOOP("starloom::BirthForm", "City:")},
+    {"capState", QT_TRANSLATE_NOOP("starloom::BirthForm", "State:")},
+    {"capCountry", QT_TRANSLATE_NOOP("starloom::BirthForm", "Country:")},
+    {"Command1",
+     QT_TRANSLATE_NOOP("starloom::BirthForm", "Click here to find Latitude && Longitude")},
+    {"cmdCalculate", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Get My Starloom Reading")},
+    {"cmdOpen", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Open Previously Saved Reading")},
+    {"Label1", QT_TRANSLATE_NOOP("starloom::BirthForm",
+                                 "Know what the distribution of the planets in your natal chart "
+                                 "mean with QM Starloom.")},
+    {"Label8", QT_TRANSLATE_NOOP("starloom::BirthForm",
+                                 "Talk about your chart with other readers in our discussion "
+                                 "forum")},
+    {"mnuFile", QT_TRANSLATE_NOOP("starloom::BirthForm", "&File")},
+    {"mnuCalculate", QT_TRANSLATE_NOOP("starloom::BirthForm", "Get My Natal &Chart")},
+    {"mnuOpen", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Open\u2026")},
+    {"mnuExit", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Exit")},
+    {"mnuView", QT_TRANSLATE_NOOP("starloom::BirthForm", "&View")},
+    {"mnuHelp", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Help")},
+    {"mnuOnline", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Online Help")},
+    {"mnuVisit", QT_TRANSLATE_NOOP("starloom::BirthForm", "&Visit Us Online")},
+    {"mnuUpdate", QT_TRANSLATE_NOOP("starloom::BirthForm", "Check for Software &Update")},
+    {"mnuAbout", QT_TRANSLATE_NOOP("starloom::BirthForm", "&About Software")},
+};
+
+// Controls that share one caption get names of their own, so that a screen reader tells
+// them apart.
+constexpr FormText kAccessibleNames[] = {
+    {"cboMonth", QT_TRANSLATE_NOOP("starloom::BirthForm", "Month of birth")},
+    {"cboDate", QT_TRANSLATE_NOOP("starloom::BirthForm", "Day of birth")},
+    {"cboYear", QT_TRANSLATE_NOOP("starloom::BirthForm", "Year of birth")},
+    {"cboHour", QT_TRANSLATE_NOOP("starloom::BirthForm", "Hour of birth")},
+    {"cboMinute", QT_TRANSLATE_NOOP("starloom::BirthForm", "Minute of birth")},
+    {"txtLatD", QT_TRANSLATE_NOOP("starloom::BirthForm", "Latitude degrees")},
+    {"txtLatM", QT_TRANSLATE_NOOP("starloom::BirthForm", "Latitude minutes")},
+    {"txtLonD", QT_TRANSLATE_NOOP("starloom::BirthForm", "Longitude degrees")},
+    {"txtLonM", QT_TRANSLATE_NOOP("starloom::BirthForm", "Longitude minutes")},
+};
+
+// Puts `text` where the object called `name` shows its caption.
+void SetCaption(const QObject *form, const char *name, const QString &text) {
+    QObject *object = form->findChild<QObject *>(QLatin1String(name));
+    Q_ASSERT(object != nullptr);
+    if (auto *action = qobject_cast<QAction *>(object))
+        action->setText(text);
+    else if (auto *menu = qobject_cast<QMenu *>(object))
+        menu->setTitle(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(object))
+        button->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(object))
+        label->setText(text);
+}
+
+QLabel *Caption(const char *name, QWidget *buddy, QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setBuddy(buddy);
     return label;
 }
@@ -65,9 +142,8 @@ QString OnlyLocalFile(const QMimeData *data) {
     return urls.constFirst().toLocalFile();
 }
 
-QRadioButton *Option(const char *name, const QString &caption, QButtonGroup *group, int id,
-                     QWidget *parent) {
-    auto *option = new QRadioButton(caption, parent);
+QRadioButton *Option(const char *name, QButtonGroup *group, int id, QWidget *parent) {
+    auto *option = new QRadioButton(parent);
     option->setObjectName(QLatin1String(name));
     group->addButton(option, id);
     return option;
@@ -88,6 +164,7 @@ BirthForm::BirthForm(ReadingState &state, ShellServices services, QWidget *paren
     buildControls();
     buildMenus();
     loadForm();
+    retranslate();
 }
 
 void BirthForm::buildControls() {
@@ -113,7 +190,7 @@ void BirthForm::createInputs(QWidget *central) {
     m_hour = List("cboHour", central);
     m_minute = List("cboMinute", central);
     m_zone = List("cboTimeZone", central);
-    m_dst = new QCheckBox(tr("Daylight Saving Time"), central);
+    m_dst = new QCheckBox(central);
     m_dst->setObjectName(QStringLiteral("chkDST"));
     m_zoneNotice = new QLabel(central);
     m_zoneNotice->setObjectName(QStringLiteral("lblZoneNotice"));
@@ -127,27 +204,14 @@ void BirthForm::createInputs(QWidget *central) {
         box->setMaxLength(kCoordinateDigits);
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     }
-    // Controls that share one caption get names of their own, so that a screen reader
-    // tells them apart.
-    m_month->setAccessibleName(tr("Month of birth"));
-    m_day->setAccessibleName(tr("Day of birth"));
-    m_year->setAccessibleName(tr("Year of birth"));
-    m_hour->setAccessibleName(tr("Hour of birth"));
-    m_minute->setAccessibleName(tr("Minute of birth"));
-    m_latDegrees->setAccessibleName(tr("Latitude degrees"));
-    m_latMinutes->setAccessibleName(tr("Latitude minutes"));
-    m_lonDegrees->setAccessibleName(tr("Longitude degrees"));
-    m_lonMinutes->setAccessibleName(tr("Longitude minutes"));
     // Each pair is its own exclusive group, and neither button of a pair is chosen at start.
     m_latitudeGroup = new QButtonGroup(this);
     m_longitudeGroup = new QButtonGroup(this);
-    m_latitude[0] = Option("optLatSouth_0", tr("South"), m_latitudeGroup, 0, central);
-    m_latitude[1] = Option("optLatSouth_1", tr("North"), m_latitudeGroup, 1, central);
-    m_longitude[0] = Option("optLongEast_0", tr("East"), m_longitudeGroup, 0, central);
-    m_longitude[1] = Option("optLongEast_1", tr("West"), m_longitudeGroup, 1, central);
+    m_latitude[0] = Option("optLatSouth_0", m_latitudeGroup, 0, central);
+    m_latitude[1] = Option("optLatSouth_1", m_latitudeGroup, 1, central);
+    m_longitude[0] = Option("optLongEast_0", m_longitudeGroup, 0, central);
+    m_longitude[1] = Option("optLongEast_1", m_longitudeGroup, 1, central);
     m_city = TextBox("txtCity", central);
-    // Typing offers places from the offline atlas, which fill in coordinates and zone.
-    m_city->setPlaceholderText(tr("Type a city to search the atlas"));
     m_state = TextBox("txtState", central);
     m_country = TextBox("txtCountry", central);
 }
@@ -175,36 +239,36 @@ void BirthForm::createKeystrokeFilters() {
 void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
     // Each row: a caption in the first column, its controls side by side in the second.
     int row = 0;
-    auto addRow = [&](const QString &caption, std::initializer_list<QWidget *> controls,
+    auto addRow = [&](const char *caption, std::initializer_list<QWidget *> controls,
                       bool stretchLast) {
         auto *line = new QHBoxLayout;
         for (QWidget *control : controls)
             line->addWidget(control);
         if (!stretchLast)
             line->addStretch();
-        if (!caption.isEmpty())
+        if (caption != nullptr)
             grid->addWidget(Caption(caption, *controls.begin(), central), row, 0);
         grid->addLayout(line, row, 1);
         ++row;
     };
-    addRow(tr("Name:"), {m_name}, true);
-    addRow(tr("Birthday:"), {m_month, m_day, m_year}, false);
-    addRow(tr("Time Of Birth:"), {m_hour, m_minute, new QLabel(tr("HH/MM/SS"), central)}, false);
-    addRow(tr("Time Zone:"), {m_zone}, true);
+    addRow("capName", {m_name}, true);
+    addRow("capBirthday", {m_month, m_day, m_year}, false);
+    addRow("capTime", {m_hour, m_minute, Caption("capTimeUnits", nullptr, central)}, false);
+    addRow("capTimeZone", {m_zone}, true);
     // Straight into the grid, which gives a wrapped notice the height of all its lines.
     grid->addWidget(m_zoneNotice, row++, 1);
-    addRow(QString(), {m_dst}, false);
-    addRow(tr("Latitude:"),
-           {m_latDegrees, m_latMinutes, new QLabel(tr("DEG/MIN"), central), m_latitude[0],
+    addRow(nullptr, {m_dst}, false);
+    addRow("capLatitude",
+           {m_latDegrees, m_latMinutes, Caption("capLatUnits", nullptr, central), m_latitude[0],
             m_latitude[1]},
            false);
-    addRow(tr("Longitude:"),
-           {m_lonDegrees, m_lonMinutes, new QLabel(tr("DEG/MIN"), central), m_longitude[0],
+    addRow("capLongitude",
+           {m_lonDegrees, m_lonMinutes, Caption("capLonUnits", nullptr, central), m_longitude[0],
             m_longitude[1]},
            false);
-    addRow(tr("City:"), {m_city}, true);
-    addRow(tr("State:"), {m_state}, true);
-    addRow(tr("Country:"), {m_country}, true);
+    addRow("capCity", {m_city}, true);
+    addRow("capState", {m_state}, true);
+    addRow("capCountry", {m_country}, true);
 
     // Keyboard order follows the rows: each coordinate's boxes, then its direction.
     QWidget *const order[] = {m_name,       m_month,      m_day,          m_year,
@@ -217,20 +281,17 @@ void BirthForm::layOutInputs(QWidget *central, QGridLayout *grid) {
 }
 
 void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
-    m_search = new QPushButton(tr("Click here to find Latitude && Longitude"), central);
+    m_search = new QPushButton(central);
     m_search->setObjectName(QStringLiteral("Command1"));
     connect(m_search, &QPushButton::clicked, this, &BirthForm::SearchCoordinates);
     outer->addWidget(m_search);
 
     auto *buttons = new QHBoxLayout;
-    m_calculate = new QPushButton(tr("&Get My Starloom Reading"), central);
+    m_calculate = new QPushButton(central);
     m_calculate->setObjectName(QStringLiteral("cmdCalculate"));
     m_calculate->setDefault(false);
-    m_open = new QPushButton(tr("&Open Previously Saved Reading"), central);
+    m_open = new QPushButton(central);
     m_open->setObjectName(QStringLiteral("cmdOpen"));
-    // The platform's Open keys (File > Open) press the button; its caption keeps its own
-    // Alt key.
-    m_open->setToolTip(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
     buttons->addWidget(m_calculate);
     buttons->addWidget(m_open);
     outer->addLayout(buttons);
@@ -243,18 +304,14 @@ void BirthForm::createButtons(QWidget *central, QVBoxLayout *outer) {
 
 // The line about the program and the link to the discussion forum.
 void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
-    auto *label1 =
-        new QLabel(tr("Know what the distribution of the planets in your natal chart mean "
-                      "with QM Starloom."),
-                   central);
+    auto *label1 = new QLabel(central);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     outer->addWidget(label1);
 
     // One stop for Tab in either direction, followed with Return, Enter or Space. (A rich
     // text label with a keyboard link holds Shift+Tab on its link for ever.)
-    auto *label8 = new LinkLabel(
-        tr("Talk about your chart with other readers in our discussion forum"), central);
+    auto *label8 = new LinkLabel(QString(), central);
     label8->setObjectName(QStringLiteral("Label8"));
     QFont underlined = label8->font();
     underlined.setUnderline(true);
@@ -267,47 +324,64 @@ void BirthForm::createTexts(QWidget *central, QVBoxLayout *outer) {
 }
 
 void BirthForm::buildMenus() {
-    auto addAction = [](QMenu *menu, const char *name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
+    auto addAction = [](QMenu *menu, const char *name) {
+        QAction *action = menu->addAction(QString());
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QMenu *file = menuBar()->addMenu(QString());
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addAction(file, "mnuCalculate", tr("Get My Natal &Chart")), &QAction::triggered, this,
+    connect(addAction(file, "mnuCalculate"), &QAction::triggered, this,
             &BirthForm::calculateRequested);
-    QAction *open = addAction(file, "mnuOpen", tr("&Open\u2026"));
+    QAction *open = addAction(file, "mnuOpen");
     open->setShortcuts(QKeySequence::Open);
     connect(open, &QAction::triggered, m_open, &QPushButton::click);
     file->addSeparator();
-    QAction *exit = addAction(file, "mnuExit", tr("&Exit"));
+    QAction *exit = addAction(file, "mnuExit");
     exit->setShortcuts(QuitKeys());
     connect(exit, &QAction::triggered, this, &BirthForm::close);
 
     // The program's language, from the first window on.
-    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QMenu *view = menuBar()->addMenu(QString());
     view->setObjectName(QStringLiteral("mnuView"));
     AddLanguageMenu(view, m_services, this);
 
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QMenu *help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addAction(help, "mnuOnline", tr("&Online Help")), &QAction::triggered, this,
+    connect(addAction(help, "mnuOnline"), &QAction::triggered, this,
             [this] { OpenOnlineHelpPage(*m_services.links); });
-    connect(addAction(help, "mnuVisit", tr("&Visit Us Online")), &QAction::triggered, this,
+    connect(addAction(help, "mnuVisit"), &QAction::triggered, this,
             [this] { OpenHomePage(*m_services.links); });
     help->addSeparator();
-    connect(addAction(help, "mnuUpdate", tr("Check for Software &Update")), &QAction::triggered,
-            this, [this] { OpenDownloadPage(*m_services.links); });
+    connect(addAction(help, "mnuUpdate"), &QAction::triggered, this,
+            [this] { OpenDownloadPage(*m_services.links); });
     help->addSeparator();
-    connect(addAction(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this,
-            &BirthForm::aboutRequested);
+    connect(addAction(help, "mnuAbout"), &QAction::triggered, this, &BirthForm::aboutRequested);
+}
+
+// Every text of the form in the program's language now: captions, menus, accessible names,
+// the city box's hint, the Open button's keys and the month names (the list's positions,
+// which are what the form reads, stay).
+void BirthForm::retranslate() {
+    for (const FormText &entry : kFormTexts)
+        SetCaption(this, entry.object, tr(entry.text));
+    for (const FormText &entry : kAccessibleNames)
+        findChild<QWidget *>(QLatin1String(entry.object))->setAccessibleName(tr(entry.text));
+    // Typing offers places from the offline atlas, which fill in coordinates and zone.
+    m_city->setPlaceholderText(tr("Type a city to search the atlas"));
+    // The platform's Open keys (File > Open) press the button; its caption keeps its own
+    // Alt key.
+    m_open->setToolTip(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
+    const QLocale language;
+    for (int month = 1; month <= 12; ++month)
+        m_month->setItemText(month - 1, language.standaloneMonthName(month, QLocale::LongFormat));
 }
 
 void BirthForm::loadForm() {
     for (int day = 1; day <= 31; ++day)
         m_day->addItem(QString::number(day));
     for (int month = 1; month <= 12; ++month)
-        m_month->addItem(QLocale().standaloneMonthName(month, QLocale::LongFormat));
+        m_month->addItem(QString()); // named by retranslate()
     for (int year = kFirstYear; year <= kLastYear; ++year)
         m_year->addItem(QString::number(year));
     for (int hour = 0; hour <= 23; ++hour)
@@ -587,6 +661,14 @@ void BirthForm::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && m_zoneNotice != nullptr)
         colourZoneNotice();
+    if (event->type() == QEvent::LanguageChange && m_zoneNotice != nullptr) {
+        retranslate();
+        // Laid out for the new texts first, so that the notice said again is measured at
+        // the zone list's new width.
+        if (isVisible())
+            neededHeight();
+        emit languageChanged();
+    }
 }
 
 void BirthForm::closeEvent(QCloseEvent *event) {

@@ -90,6 +90,9 @@ signals:
     void zoneChanged();
     // The user picked a zone or clicked the tick (never the program setting them).
     void zoneSetByHand();
+    // The program's language changed and the form's own texts are in it now; what others
+    // put on the form (the zone notice) is theirs to say again.
+    void languageChanged();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -114,6 +117,7 @@ private:
     void createButtons(QWidget *central, QVBoxLayout *outer);
     void createTexts(QWidget *central, QVBoxLayout *outer);
     void buildMenus();
+    void retranslate();
     void loadForm();
     bool refuse(const QString &message, QWidget *focus);
     // The least height the form's contents need now.

@@ -41,6 +41,7 @@ PlaceFinder::PlaceFinder(BirthForm &form, const Atlas *atlas)
         refreshNotice();
     });
     connect(&m_form, &BirthForm::zoneChanged, this, &PlaceFinder::refreshNotice);
+    connect(&m_form, &BirthForm::languageChanged, this, &PlaceFinder::refreshNotice);
     connect(&m_form, &BirthForm::cityLeft, this, [this] {
         if (m_completer->popup()->isVisible())
             return;
@@ -187,7 +188,7 @@ void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
             ZoneEntryOffsetMinutes(position, ticked, values.lonDegrees.toInt(),
                                    values.lonMinutes.toInt(), values.lonDirection == 0);
         if (m_handZone && advice->zonePosition >= 0 && formOffset != advice->offsetMinutes) {
-            notes << QStringLiteral("For %1 on this date the atlas gives %2; your choice is kept.")
+            notes << tr("For %1 on this date the atlas gives %2; your choice is kept.")
                          .arg(chosenPlace()->name,
                               DescribeZone(advice->zonePosition, advice->dstTick,
                                            advice->offsetMinutes));
@@ -198,10 +199,10 @@ void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
             notes << advice->timeNote;
     }
     if (ticked && IsSeasonalZoneEntry(position))
-        notes << QStringLiteral("%1 with Daylight Saving Time ticked: daylight time counted twice?")
+        notes << tr("%1 with Daylight Saving Time ticked: daylight time counted twice?")
                      .arg(ZoneEntryName(position));
     if (m_notFromAtlas)
-        notes << QStringLiteral("Not from the atlas: coordinates and zone are yours to set");
+        notes << tr("Not from the atlas: coordinates and zone are yours to set");
     notes.removeAll(QString());
     showNotice(notes.join(QLatin1Char(' ')));
 }

@@ -34,11 +34,15 @@ constexpr int kMidheavenValue = 11;
 constexpr int kNorthNodeValue = 12;
 constexpr int kSouthNodeValue = 13;
 
-const QString kReadingFilter = QStringLiteral("QM Astrology Chart Type (*.act)|*.act");
 const QString kPrecisePositionsKey = QStringLiteral("View/PrecisePositions");
 const QString kHouseSystemKey = QStringLiteral("View/HouseSystem");
 
 } // namespace
+
+// A file dialog's filter: the kind of file in the program's language, its pattern as it is.
+QString ReadingSession::readingFilter() {
+    return tr("QM Astrology Chart Type") + QStringLiteral(" (*.act)|*.act");
+}
 
 PositionMethod LoadPositionMethod(QSettings &settings) {
     return settings.value(kPrecisePositionsKey).toString() == QStringLiteral("true")
@@ -224,8 +228,8 @@ void ReadingSession::showTimeUsed(const FormValues &values) {
                 advice->zonePosition >= 0
                     ? DescribeZone(advice->zonePosition, advice->dstTick, advice->offsetMinutes)
                     : FormatUtcOffset(advice->offsetMinutes);
-            text += QStringLiteral("   Warning: for %1 on this date the atlas gives %2.")
-                        .arg(place->name, zone);
+            text += QStringLiteral("   ") +
+                    tr("Warning: for %1 on this date the atlas gives %2.").arg(place->name, zone);
         }
     }
     label->setText(text);
@@ -248,19 +252,21 @@ void ReadingSession::setHouseSystem(HouseSystem system) {
 // at the place) is the labels' tooltip and the wheel's.
 void ReadingSession::showPositionMethod(const NatalChart &chart) {
     ElidedLabel *method = statusLabel(QStringLiteral("lblPositionMethod"), true);
-    QString text = chart.Method == PositionMethod::Precise
-                       ? QStringLiteral("Positions: precise, JPL-based")
-                       : QStringLiteral("Positions: standard formulas");
+    QString text = chart.Method == PositionMethod::Precise ? tr("Positions: precise, JPL-based")
+                                                           : tr("Positions: standard formulas");
     if (chart.PreciseForDate)
-        text += QStringLiteral(" (date outside %1\u2013%2)")
-                    .arg(kStandardFirstYear)
-                    .arg(kStandardLastYear);
+        text = tr("%1 (date outside %2\u2013%3)")
+                   .arg(text)
+                   .arg(kStandardFirstYear)
+                   .arg(kStandardLastYear);
     method->setText(text);
     method->setNote(PositionsNoteWords(chart));
     ElidedLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"), true);
-    text = QStringLiteral("Houses: ") + HouseSystemWord(chart.Houses.used);
-    if (chart.Houses.used != chart.Houses.requested)
-        text += QStringLiteral(" (%1 undefined here)").arg(HouseSystemWord(chart.Houses.requested));
+    const QString used = HouseSystemWord(chart.Houses.used);
+    text = chart.Houses.used == chart.Houses.requested
+               ? tr("Houses: %1").arg(used)
+               : tr("Houses: %1 (%2 undefined here)")
+                     .arg(used, HouseSystemWord(chart.Houses.requested));
     houses->setText(text);
     houses->setNote(HousesNoteWords(chart));
 }
@@ -330,7 +336,7 @@ bool ReadingSession::report(const Status &status) {
 
 void ReadingSession::SaveReadingFile() {
     const QString path = m_services.dialogs->chooseFile(
-        dialogParent(), SaveFileRequest(kProgramTitle, kReadingFilter, QStringLiteral("act"),
+        dialogParent(), SaveFileRequest(kProgramTitle, readingFilter(), QStringLiteral("act"),
                                         proposedStem() + QStringLiteral(".act")));
     if (path.isEmpty())
         return;
@@ -343,30 +349,30 @@ void ReadingSession::SaveReadingFile() {
     m_readingFileBytes = contents;
     if (m_chart != nullptr) {
         m_chart->setReadingFile(path);
-        m_chart->showNotice(QStringLiteral("Saved ") + QDir::toNativeSeparators(path));
+        m_chart->showNotice(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 
 void ReadingSession::ExportReadingText() {
     const QString path = m_services.dialogs->chooseFile(
         dialogParent(),
-        SaveFileRequest(QStringLiteral("Select the destination text file "),
-                        QStringLiteral("Export Chart As Text (*.txt)|*.txt"), QStringLiteral("txt"),
-                        proposedStem() + QStringLiteral(".txt")));
+        SaveFileRequest(tr("Select the destination text file "),
+                        tr("Export Chart As Text") + QStringLiteral(" (*.txt)|*.txt"),
+                        QStringLiteral("txt"), proposedStem() + QStringLiteral(".txt")));
     if (path.isEmpty())
         return;
     m_state.ReadingFileName = path;
     if (!report(WriteWholeFile(path, MakeTextExport(m_state.Birth, m_state.Chart))))
         return;
     if (m_chart != nullptr)
-        m_chart->showNotice(QStringLiteral("Exported ") + QDir::toNativeSeparators(path));
+        m_chart->showNotice(tr("Exported %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ReadingSession::OpenReadingFile() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.title = tr("Select the source file");
-    request.filter = kReadingFilter;
+    request.filter = readingFilter();
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
     const QString path = m_services.dialogs->chooseFile(dialogParent(), request);
@@ -411,8 +417,8 @@ void ReadingSession::CompareWithReadingFile() {
         return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.title = QStringLiteral("Compare With");
-    request.filter = kReadingFilter;
+    request.title = tr("Compare With");
+    request.filter = readingFilter();
     request.defaultSuffix = QStringLiteral("act");
     request.mustExist = true;
     const QString path = m_services.dialogs->chooseFile(dialogParent(), request);

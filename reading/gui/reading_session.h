@@ -114,6 +114,7 @@ private:
     void followReadingFile(const QString &opened);
     // Where the save dialogs start, without an extension (see documentName).
     QString proposedStem() const;
+    static QString readingFilter();
 
     ReadingState m_state;
     ShellServices m_services;

@@ -15,11 +15,6 @@ QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-// Degrees and minutes with the direction's letter, as an atlas writes them: 28° 36' N.
-QString Angle(int degrees, int minutes, QChar direction) {
-    return QStringLiteral("%1\u00B0 %2' %3").arg(degrees).arg(minutes).arg(direction);
-}
-
 // A longitude in the chart form of the positions table, "15 Tau 30".
 QString ChartForm(double longitude) {
     return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude)));
@@ -36,9 +31,8 @@ ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions 
         view.leadingNames.append(BodyWord(shape.Leading[i]));
     }
     view.sentence = LeadingPlanetSentenceWords(shape);
-    view.emptyArc = QStringLiteral("%1 degrees, from %2 to %3")
-                        .arg(QString::number(shape.EmptyArcSize, 'f', 1),
-                             ChartForm(shape.EmptyArcFrom), ChartForm(shape.EmptyArcTo));
+    view.emptyArc = SheetEmptyArc(shape.EmptyArcSize, ChartForm(shape.EmptyArcFrom),
+                                  ChartForm(shape.EmptyArcTo));
     for (int body = 0; body < kPlanetCount; ++body)
         view.longitudes[body] = chart.Longitude[body];
     view.emptyArcFrom = shape.EmptyArcFrom;
@@ -69,42 +63,32 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
     const BirthData &birth = state.Birth;
     ReadingSheet sheet;
     sheet.name = FromUtf8(birth.BirthName);
-    sheet.leftDetails = {QStringLiteral("Name: ") + sheet.name,
-                         QStringLiteral("City: ") + FromUtf8(birth.BirthCity),
-                         QStringLiteral("State: ") + FromUtf8(birth.BirthState),
-                         QStringLiteral("Country: ") + FromUtf8(birth.BirthCountry)};
+    sheet.leftDetails = {SheetLine(SheetCaption::Name, sheet.name),
+                         SheetLine(SheetCaption::City, FromUtf8(birth.BirthCity)),
+                         SheetLine(SheetCaption::State, FromUtf8(birth.BirthState)),
+                         SheetLine(SheetCaption::Country, FromUtf8(birth.BirthCountry))};
     const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
                               ? language.monthName(birth.BirthMonth, QLocale::LongFormat)
                               : QString::number(birth.BirthMonth);
     // The zone as the window names it, with the offset the birth was read in.
     const QString zone = DescribeZone(zonePosition, birth.DstFlag, ZoneOffsetMinutesEast(birth));
-    sheet.rightDetails = {QStringLiteral("Date of Birth: %1 %2, %3")
-                              .arg(month)
-                              .arg(birth.BirthDay)
-                              .arg(birth.BirthYear),
-                          QStringLiteral("Time of Birth: %1 Hour %2 Minute local time")
-                              .arg(birth.BirthHour)
-                              .arg(birth.BirthMinute),
-                          QStringLiteral("Time zone: ") + zone,
-                          QStringLiteral("Universal time: ") +
-                              UniversalTimeText(state.Chart.UniversalTime),
-                          QStringLiteral("Latitude: ") +
-                              Angle(birth.LatDegrees, birth.LatMinutes,
-                                    birth.LatDirFlag ? QLatin1Char('N') : QLatin1Char('S')),
-                          QStringLiteral("Longitude: ") +
-                              Angle(birth.LonDegrees, birth.LonMinutes,
-                                    birth.LonDirFlag ? QLatin1Char('E') : QLatin1Char('W'))};
+    sheet.rightDetails = {
+        SheetDate(month, birth.BirthDay, birth.BirthYear),
+        SheetTime(birth.BirthHour, birth.BirthMinute),
+        SheetLine(SheetCaption::TimeZone, zone),
+        SheetLine(SheetCaption::UniversalTime, UniversalTimeText(state.Chart.UniversalTime)),
+        SheetLatitude(birth.LatDegrees, birth.LatMinutes,
+                      birth.LatDirFlag ? SheetDirection::North : SheetDirection::South),
+        SheetLongitude(birth.LonDegrees, birth.LonMinutes,
+                       birth.LonDirFlag ? SheetDirection::East : SheetDirection::West)};
     const NatalChart &chart = outcome.Chart;
     for (int i = 0; i < kBodyCount; ++i) {
         sheet.positions.append({MarkedBodyWord(state.BodyNames[i]).trimmed(),
                                 PositionWords(state.Chart.PositionText[i]),
-                                QStringLiteral("House %1").arg(chart.Bodies[i].House)});
+                                SheetHouse(chart.Bodies[i].House)});
     }
-    sheet.rightDetails.append(QStringLiteral("Positions: ") +
-                              (chart.Method == PositionMethod::Precise
-                                   ? QStringLiteral("precise, JPL-based")
-                                   : QStringLiteral("standard formulas")));
-    sheet.houses = QStringLiteral("Houses: ") + HouseSystemWord(chart.Houses.used);
+    sheet.rightDetails.append(SheetPositions(chart.Method == PositionMethod::Precise));
+    sheet.houses = SheetLine(SheetCaption::Houses, HouseSystemWord(chart.Houses.used));
     for (const QString &note : {PositionsNoteWords(chart), HousesNoteWords(chart)}) {
         if (!note.isEmpty())
             sheet.notes.append(note);
