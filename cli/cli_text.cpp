@@ -11,7 +11,7 @@ QLocale NumberLocale() {
 }
 
 std::string PaddedColumn(const QString &text, int width) {
-    return Utf8(text.size() > width ? text + QLatin1Char(' ') : text.leftJustified(width));
+    return Utf8(text.size() >= width ? text + QLatin1Char(' ') : text.leftJustified(width));
 }
 
 } // namespace starloom::cli

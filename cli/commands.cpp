@@ -11,6 +11,7 @@
 #include "engine/precise.h"
 #include "engine/tables.h"
 #include "reading/atlas.h"
+#include "reading/chart_words.h"
 #include "reading/name_text.h"
 #include "reading/reading_file.h"
 #include "shell/core/file_io.h"
@@ -814,7 +815,7 @@ int HousesCommand(const std::vector<std::string> &args) {
     for (const HouseSystem system : kHouseSystems) {
         std::string name(HouseSystemName(system));
         name.resize(15, ' ');
-        text += name + std::string(HouseSystemTitle(system)) + '\n';
+        text += name + HouseSystemWord(system).toStdString() + '\n';
     }
     Print(text);
     return kExitOk;

@@ -7,6 +7,7 @@
 #include "patterns/classify.h"
 #include "patterns/degree_pattern.h"
 #include "patterns/report.h"
+#include "reading/chart_words.h"
 #include "retrograde/retrograde.h"
 
 #include <QDate>
@@ -67,7 +68,7 @@ std::string HouseBodies(const QString &cell) {
         QString body = line;
         while (body.endsWith(QLatin1Char(' ')))
             body.chop(1);
-        bodies += body.toStdString();
+        bodies += MarkedBodyWord(body.toStdString()).toStdString();
     }
     return bodies;
 }
@@ -210,14 +211,13 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
             '\n';
 
     const NatalChart &natal = outcome.Chart;
-    if (const std::string note = PositionsNote(natal); !note.empty())
-        text += NoteLine(note);
+    if (const QString note = PositionsNoteWords(natal); !note.isEmpty())
+        text += NoteLine(note.toStdString());
 
     text += '\n' + Utf8(CliOutput::tr("Planetary Positions")) + '\n';
     for (int body = 0; body < kBodyCount; ++body) {
-        std::string name(kPlainBodyNames[body]);
-        name.resize(kNameColumn, ' ');
-        text += name + state.Chart.PositionText[body] + "  " +
+        text += PaddedColumn(BodyWord(body), kNameColumn) +
+                PositionWords(state.Chart.PositionText[body]).toStdString() + "  " +
                 Utf8(CliOutput::tr("house %1").arg(natal.Bodies[body].House)) + '\n';
     }
 
@@ -229,24 +229,24 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
                                            : CliOutput::tr("mean", "the lunar nodes' kind")) +
         ")";
     text += '\n' + Utf8(CliOutput::tr("Midheaven and Lunar Nodes")) + '\n';
-    text +=
-        PaddedColumn(CliOutput::tr("MC", "midheaven"), kNodeColumn) + chart.MidheavenText + '\n';
-    text +=
-        PaddedColumn(CliOutput::tr("North Node"), kNodeColumn) + chart.NorthNodeText + kind + '\n';
-    text +=
-        PaddedColumn(CliOutput::tr("South Node"), kNodeColumn) + chart.SouthNodeText + kind + '\n';
+    text += PaddedColumn(CliOutput::tr("MC", "midheaven"), kNodeColumn) +
+            PositionWords(chart.MidheavenText).toStdString() + '\n';
+    text += PaddedColumn(CliOutput::tr("North Node"), kNodeColumn) +
+            PositionWords(chart.NorthNodeText).toStdString() + kind + '\n';
+    text += PaddedColumn(CliOutput::tr("South Node"), kNodeColumn) +
+            PositionWords(chart.SouthNodeText).toStdString() + kind + '\n';
 
-    const QString houseSystem = QString::fromUtf8(HouseSystemTitle(natal.Houses.used));
+    const QString houseSystem = HouseSystemWord(natal.Houses.used);
     text += '\n' + Utf8(CliOutput::tr("Houses (%1)").arg(houseSystem)) + '\n';
-    if (const std::string note = HousesNote(natal); !note.empty())
-        text += NoteLine(note);
+    if (const QString note = HousesNoteWords(natal); !note.isEmpty())
+        text += NoteLine(note.toStdString());
     const WheelArrangement &wheel = outcome.Wheel;
     for (int house = 0; house < kSignCount; ++house) {
         // Whole-sign houses are named by their signs, the others by their cusps.
         const std::string cusp =
             natal.Houses.used == HouseSystem::WholeSign
-                ? std::string(kSignFullNames[(wheel.AscSignIndex + house) % kSignCount])
-                : ChartPositionOf(natal.Houses.cusps[house]);
+                ? SignWord((wheel.AscSignIndex + house) % kSignCount).toStdString()
+                : PositionWords(ChartPositionOf(natal.Houses.cusps[house])).toStdString();
         text += (house < 9 ? " " : "") + std::to_string(house + 1) + " " + cusp + ":";
         const std::string bodies = HouseBodies(wheel.HouseCell[house]);
         if (!bodies.empty())
@@ -258,28 +258,23 @@ std::string ReadingText(const ReadingState &state, const ReadingOutcome &outcome
     if (outcome.Aspects.empty())
         text += Utf8(CliOutput::tr("none", "no aspects")) + '\n';
     for (const Aspect &aspect : outcome.Aspects) {
-        std::string first(kAspectPointNames[aspect.A]);
-        first.resize(kNameColumn, ' ');
-        std::string kindName(kAspectNames[static_cast<int>(aspect.Kind)]);
-        kindName.resize(kAspectColumn, ' ');
-        std::string second(kAspectPointNames[aspect.B]);
-        second.resize(kNameColumn, ' ');
-        text += first + kindName + second + OrbText(aspect.Orb) + MotionText(aspect) + '\n';
+        text += PaddedColumn(BodyWord(aspect.A), kNameColumn) +
+                PaddedColumn(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedColumn(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
+                MotionText(aspect) + '\n';
     }
 
     text += '\n' + Utf8(CliOutput::tr("Interpretation")) + '\n';
-    text += UnixLineEnds(ReportPlainText(outcome.Patterns.Runs));
+    text += UnixLineEnds(ReportPlainText(PatternReportWords(outcome.Patterns.Work.PatternFlags)));
     text += ShapeByDegreesLine(outcome.PatternsByDegrees) + '\n';
     return text;
 }
 
 std::string ShapeByDegreesLine(const DegreeShape &shape) {
     const auto position = [](double longitude) {
-        return FormatChartPosition(FormatZodiacDMS(longitude));
+        return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude))).toStdString();
     };
-    const auto planet = [&shape](int i) {
-        return QString::fromUtf8(kPlainBodyNames[shape.Leading[i]]);
-    };
+    const auto planet = [&shape](int i) { return BodyWord(shape.Leading[i]); };
     QString leading = CliOutput::tr("no leading planet");
     if (shape.LeadingCount == 1)
         leading = CliOutput::tr("led by %1").arg(planet(0));
@@ -288,7 +283,7 @@ std::string ShapeByDegreesLine(const DegreeShape &shape) {
     // Tenths of a degree, rounded as before the locale was asked: half away from zero.
     const QString size =
         NumberLocale().toString(std::llround(shape.EmptyArcSize * 10.0) / 10.0, 'f', 1);
-    const QString pattern = QString::fromUtf8(DegreePatternName(shape.Pattern));
+    const QString pattern = DegreePatternWord(shape.Pattern);
     return Utf8(
         CliOutput::tr("Pattern by degrees: %1, %2 (largest empty arc %3 degrees, from %4 to "
                       "%5)")

@@ -7,6 +7,7 @@
 #include "engine/civil_days.h"
 #include "engine/precise.h"
 #include "engine/tables.h"
+#include "reading/chart_words.h"
 
 #include <QDateTime>
 
@@ -244,12 +245,12 @@ std::string TransitEventLine(const TransitEvent &event, bool json) {
         }
         return line + "\n";
     }
-    std::string line = DateTimeText(t) + " UT  " + Padded(body, kBodyColumn);
+    std::string line =
+        DateTimeText(t) + " UT  " + PaddedColumn(TransitBodyWord(event.Body), kBodyColumn);
     switch (event.Kind) {
     case TransitEventKind::Aspect:
-        line += Padded(kAspectNames[int(event.Aspect)], kAspectColumn) +
-                Utf8(CliOutput::tr("natal %1")
-                         .arg(QString::fromUtf8(kAspectPointNames[event.NatalPoint])));
+        line += PaddedColumn(AspectWord(event.Aspect), kAspectColumn) +
+                Utf8(CliOutput::tr("natal %1").arg(BodyWord(event.NatalPoint)));
         break;
     case TransitEventKind::Station:
         line +=
@@ -257,10 +258,8 @@ std::string TransitEventLine(const TransitEvent &event, bool json) {
                                                                  : CliOutput::tr("turns direct"));
         break;
     case TransitEventKind::Ingress:
-        line +=
-            Utf8(event.Sign >= 0
-                     ? CliOutput::tr("enters %1").arg(QString::fromUtf8(kSignFullNames[event.Sign]))
-                     : CliOutput::tr("enters house %1").arg(event.House));
+        line += Utf8(event.Sign >= 0 ? CliOutput::tr("enters %1").arg(SignWord(event.Sign))
+                                     : CliOutput::tr("enters house %1").arg(event.House));
         break;
     }
     return line + "\n";
@@ -343,20 +342,21 @@ std::string SecondChartText(const ChartPair &pair) {
             "\n";
     for (int point = 0; point < kAspectPointCount; ++point) {
         const auto position = [point](const Side &side) {
-            return ChartPositionOf(side.longitude[point]) + (side.retrograde[point] ? " R" : "");
+            return PositionWords(ChartPositionOf(side.longitude[point])) +
+                   (side.retrograde[point] ? QStringLiteral(" R") : QString());
         };
-        text += Padded(kAspectPointNames[point], kNameColumn) +
-                Padded(position(first), kPositionColumn) +
-                Padded(position(second), kPositionColumn) +
+        text += PaddedColumn(BodyWord(point), kNameColumn) +
+                PaddedColumn(position(first), kPositionColumn) +
+                PaddedColumn(position(second), kPositionColumn) +
                 (second.house[point] > 0 ? std::to_string(second.house[point]) : "") + "\n";
     }
     text += "\n" + Utf8(AspectsHeading(pair)) + "\n";
     if (pair.aspects.empty())
         text += Utf8(CliOutput::tr("none", "no aspects")) + "\n";
     for (const Aspect &aspect : pair.aspects)
-        text += Padded(kAspectPointNames[aspect.A], kNameColumn) +
-                Padded(kAspectNames[int(aspect.Kind)], kAspectColumn) +
-                Padded(kAspectPointNames[aspect.B], kNameColumn) + OrbText(aspect.Orb) +
+        text += PaddedColumn(BodyWord(aspect.A), kNameColumn) +
+                PaddedColumn(AspectWord(aspect.Kind), kAspectColumn) +
+                PaddedColumn(BodyWord(aspect.B), kNameColumn) + OrbText(aspect.Orb) +
                 MotionText(aspect) + "\n";
     return text;
 }

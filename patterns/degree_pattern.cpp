@@ -159,28 +159,45 @@ bool SeesawGroupsHold(const Circle &circle) {
 }
 
 constexpr std::array<std::string_view, kDegreePatternCount> kPatternTexts = {
-    "All ten planets lie within a trine: life gathers round a few concerns, followed with "
-    "great focus.",
-    "The planets fill one half of the wheel and leave the other empty: a sense of purpose "
-    "that reaches out towards what seems to be missing.",
-    "One planet, or a close pair, stands apart from a half wheel of the others and carries "
-    "their energy out into the world.",
-    "The planets spread over two thirds of the wheel and leave an empty trine: a steady, "
-    "self-driven push that keeps going.",
-    "Two groups of planets face each other across two empty stretches: a life spent weighing "
-    "one side against the other.",
-    "The planets gather at three or four separate points: strong, individual interests that "
-    "go their own way.",
-    "The planets are spread all round the wheel: wide interests and a gift for many things at "
-    "once.",
+    STARLOOM_TEXT_NOOP(
+        "Patterns",
+        "All ten planets lie within a trine: life gathers round a few concerns, followed "
+        "with great focus."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns", "The planets fill one half of the wheel and leave the other empty: a sense of "
+                    "purpose that reaches out towards what seems to be missing."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns", "One planet, or a close pair, stands apart from a half wheel of the others and "
+                    "carries their energy out into the world."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns",
+        "The planets spread over two thirds of the wheel and leave an empty trine: a steady, "
+        "self-driven push that keeps going."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns",
+        "Two groups of planets face each other across two empty stretches: a life spent "
+        "weighing one side against the other."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns",
+        "The planets gather at three or four separate points: strong, individual interests "
+        "that go their own way."),
+    STARLOOM_TEXT_NOOP(
+        "Patterns",
+        "The planets are spread all round the wheel: wide interests and a gift for many "
+        "things at once."),
 };
 
 constexpr std::array<std::string_view, kPlanetCount> kPlanetRoles = {
-    "the wish to be oneself and to be seen", "feelings, moods and the need to feel at home",
-    "thinking, talking and learning",        "love, friendship and a sense of beauty",
-    "drive, courage and the urge to act",    "hope, growth and the search for meaning",
-    "duty, patience and lasting structure",  "independence, change and new ideas",
-    "imagination, ideals and compassion",    "intensity, power and renewal",
+    STARLOOM_TEXT_NOOP("Patterns", "the wish to be oneself and to be seen"),
+    STARLOOM_TEXT_NOOP("Patterns", "feelings, moods and the need to feel at home"),
+    STARLOOM_TEXT_NOOP("Patterns", "thinking, talking and learning"),
+    STARLOOM_TEXT_NOOP("Patterns", "love, friendship and a sense of beauty"),
+    STARLOOM_TEXT_NOOP("Patterns", "drive, courage and the urge to act"),
+    STARLOOM_TEXT_NOOP("Patterns", "hope, growth and the search for meaning"),
+    STARLOOM_TEXT_NOOP("Patterns", "duty, patience and lasting structure"),
+    STARLOOM_TEXT_NOOP("Patterns", "independence, change and new ideas"),
+    STARLOOM_TEXT_NOOP("Patterns", "imagination, ideals and compassion"),
+    STARLOOM_TEXT_NOOP("Patterns", "intensity, power and renewal"),
 };
 
 std::string PlanetName(int body) {
@@ -242,7 +259,7 @@ std::string_view PlanetRoleText(int body) {
 
 std::string LeadingPlanetNames(const DegreeShape &shape) {
     if (shape.LeadingCount == 0)
-        return "none";
+        return STARLOOM_TEXT_NOOP("Patterns", "none");
     std::string names = PlanetName(shape.Leading[0]);
     if (shape.LeadingCount == 2)
         names += ", " + PlanetName(shape.Leading[1]);
@@ -251,7 +268,8 @@ std::string LeadingPlanetNames(const DegreeShape &shape) {
 
 std::string LeadingPlanetSentence(const DegreeShape &shape) {
     if (shape.LeadingCount == 0)
-        return "No single planet leads this shape: its energy is shared out.";
+        return STARLOOM_TEXT_NOOP("Patterns",
+                                  "No single planet leads this shape: its energy is shared out.");
     const int first = shape.Leading[0];
     if (shape.Pattern != DegreePattern::Bucket) {
         return PlanetName(first) +

@@ -19,6 +19,8 @@
 // Mercury .. Pluto.
 #pragma once
 
+#include "patterns/text_noop.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -35,7 +37,10 @@ enum class DegreePattern : int { Bundle, Bowl, Bucket, Locomotive, Seesaw, Splay
 constexpr int kDegreePatternCount = 7;
 
 constexpr std::array<std::string_view, kDegreePatternCount> kDegreePatternNames = {
-    "Bundle", "Bowl", "Bucket", "Locomotive", "Seesaw", "Splay", "Splash"};
+    STARLOOM_TEXT_NOOP("Astrology", "Bundle"), STARLOOM_TEXT_NOOP("Astrology", "Bowl"),
+    STARLOOM_TEXT_NOOP("Astrology", "Bucket"), STARLOOM_TEXT_NOOP("Astrology", "Locomotive"),
+    STARLOOM_TEXT_NOOP("Astrology", "Seesaw"), STARLOOM_TEXT_NOOP("Astrology", "Splay"),
+    STARLOOM_TEXT_NOOP("Astrology", "Splash")};
 
 struct DegreeShape {
     DegreePattern Pattern = DegreePattern::Splash;

@@ -20,16 +20,23 @@ void Append(ReportRuns &runs, ReportColour colour, bool bold, std::string_view t
     runs.push_back(ReportRun{std::move(piece), colour, bold});
 }
 
-// A bold heading on its own line, then the text under it in the same colour.
-void AppendSection(ReportRuns &runs, ReportColour colour, std::string_view heading,
-                   std::string_view text, std::string_view ending) {
-    Append(runs, colour, true, heading, kLineEnd);
-    Append(runs, colour, false, text, ending);
-}
-
 } // namespace
 
 ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags) {
+    return BuildPatternReport(PatternFlags, nullptr);
+}
+
+ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags,
+                              ReportWords words) {
+    // Without `words` the table's own texts are used as they stand, copied once.
+    std::string translated;
+    const auto say = [&translated, words](const char *context,
+                                          std::string_view english) -> std::string_view {
+        if (words == nullptr)
+            return english;
+        translated = words(context, english);
+        return translated;
+    };
     ReportRuns runs;
     runs.reserve(kRunsPerBlock * static_cast<std::size_t>(
                                      std::count(PatternFlags.begin(), PatternFlags.end(), true)));
@@ -37,11 +44,19 @@ ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlag
         if (!PatternFlags[slot])
             continue;
         const PatternText &pattern = PatternTable[slot];
-        Append(runs, kNameColour, true, pattern.Name, kLineEnd);
-        AppendSection(runs, kDescriptionColour, "Pattern", pattern.Description, kLineEnd);
-        AppendSection(runs, kPositiveColour, "Positive Attributes", pattern.Positive, kLineEnd);
+        Append(runs, kNameColour, true, say("Astrology", pattern.Name), kLineEnd);
+        const auto section = [&](ReportColour colour, std::string_view heading,
+                                 std::string_view text, std::string_view ending) {
+            Append(runs, colour, true, say("Patterns", heading), kLineEnd);
+            Append(runs, colour, false, say("Patterns", text), ending);
+        };
+        section(kDescriptionColour, STARLOOM_TEXT_NOOP("Patterns", "Pattern"), pattern.Description,
+                kLineEnd);
+        section(kPositiveColour, STARLOOM_TEXT_NOOP("Patterns", "Positive Attributes"),
+                pattern.Positive, kLineEnd);
         // The empty line after the negative attributes separates one block from the next.
-        AppendSection(runs, kNegativeColour, "Negative Attributes", pattern.Negative, "\r\n\r\n");
+        section(kNegativeColour, STARLOOM_TEXT_NOOP("Patterns", "Negative Attributes"),
+                pattern.Negative, "\r\n\r\n");
     }
     return runs;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace starloom {
@@ -41,6 +42,16 @@ using ReportRuns = std::vector<ReportRun>;
 // "Negative Attributes" (bold) the matching text (not bold) in the heading's colour, and
 // one empty line at its end. No flags give no runs.
 ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags);
+
+// The words of the report in the reader's language: the text to show (UTF-8) for one of
+// its English texts, `context` being "Astrology" for a pattern's name and "Patterns" for
+// the headings and the texts under them.
+using ReportWords = std::string (*)(const char *context, std::string_view english);
+
+// The same report with every text passed through `words`; runs, colours and line ends are
+// the same as above.
+ReportRuns BuildPatternReport(const std::array<bool, kPatternCount> &PatternFlags,
+                              ReportWords words);
 
 // The runs' texts joined, formatting dropped; line ends stay CR LF.
 std::string ReportPlainText(const ReportRuns &runs);

@@ -4,6 +4,11 @@ starloom_add_test(test_language LABEL files SOURCES test_language.cpp test_cli_s
 target_compile_definitions(test_language PRIVATE ${cli_test_definitions})
 add_dependencies(test_language starloom-cli)
 
+# The astrological words and interpretation texts: English the engine's own, translations
+# whole.
+starloom_add_test(test_chart_words LABEL files SOURCES test_chart_words.cpp
+                  LIBS starloom_chart_words starloom_shell_core)
+
 # The layout test's pseudo-translation: every text 40% longer and accented, made from the
 # German files' source texts (every domain) by tools/pseudo_translation, compiled by lrelease.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)

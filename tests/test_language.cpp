@@ -168,12 +168,12 @@ void TestLanguage::cliTextInTheLanguage_data() {
                        "\nPlanetenpositionen\n",
                        "  Haus 10\n",
                        "\nMedium Coeli und Mondknoten\n",
-                       "Nordknoten  12 Aqu 04 (mittlerer)\n",
+                       "Nordknoten  12 Was 04 (mittlerer)\n",
                        "\nHäuser (",
                        "\nAspekte\n",
                        " applikativ\n",
                        "\nDeutung\n",
-                       "Verteilungsmuster nach Graden: Splash, kein führender Planet (größter "
+                       "Verteilungsmuster nach Graden: Streuung, kein führender Planet (größter "
                        "leerer Bogen 99,9 Grad, von "};
     QTest::newRow("French reading")
         << "fr" << reading << QByteArray()
@@ -181,7 +181,7 @@ void TestLanguage::cliTextInTheLanguage_data() {
                        "Longitude\u00a0: 0 degrés 0 minutes O\n",
                        "\nPositions planétaires\n",
                        "  maison 10\n",
-                       "Nœud Nord   12 Aqu 04 (moyen)\n",
+                       "Nœud Nord   12 Ver 04 (moyen)\n",
                        "\nMaisons (",
                        " séparant\n",
                        "\nInterprétation\n",

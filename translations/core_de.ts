@@ -2,6 +2,296 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Astrology</name>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Ari</source>
+        <comment>sign abbreviation</comment>
+        <translation>Wid</translation>
+    </message>
+    <message>
+        <source>Tau</source>
+        <comment>sign abbreviation</comment>
+        <translation>Sti</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <comment>sign abbreviation</comment>
+        <translation>Zwi</translation>
+    </message>
+    <message>
+        <source>Can</source>
+        <comment>sign abbreviation</comment>
+        <translation>Kre</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <comment>sign abbreviation</comment>
+        <translation>Löw</translation>
+    </message>
+    <message>
+        <source>Vir</source>
+        <comment>sign abbreviation</comment>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Lib</source>
+        <comment>sign abbreviation</comment>
+        <translation>Waa</translation>
+    </message>
+    <message>
+        <source>Sco</source>
+        <comment>sign abbreviation</comment>
+        <translation>Sko</translation>
+    </message>
+    <message>
+        <source>Sag</source>
+        <comment>sign abbreviation</comment>
+        <translation>Sch</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <comment>sign abbreviation</comment>
+        <translation>Ste</translation>
+    </message>
+    <message>
+        <source>Aqu</source>
+        <comment>sign abbreviation</comment>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Pis</source>
+        <comment>sign abbreviation</comment>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Himmelsmitte</translation>
+    </message>
+    <message>
+        <source>North Node</source>
+        <translation>Nordknoten</translation>
+    </message>
+    <message>
+        <source>South Node</source>
+        <translation>Südknoten</translation>
+    </message>
+    <message>
+        <source>conjunction</source>
+        <translation>Konjunktion</translation>
+    </message>
+    <message>
+        <source>opposition</source>
+        <translation>Opposition</translation>
+    </message>
+    <message>
+        <source>trine</source>
+        <translation>Trigon</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>sextile</source>
+        <translation>Sextil</translation>
+    </message>
+    <message>
+        <source>Whole Sign</source>
+        <translation>Ganzzeichen</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Äqual</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porphyrius</translation>
+    </message>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric</source>
+        <translation>Topozentrisch</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Bundle</source>
+        <translation>Bündel</translation>
+    </message>
+    <message>
+        <source>Bowl</source>
+        <translation>Schale</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Eimer</translation>
+    </message>
+    <message>
+        <source>Locomotive</source>
+        <translation>Lokomotive</translation>
+    </message>
+    <message>
+        <source>Seesaw</source>
+        <translation>Wippe</translation>
+    </message>
+    <message>
+        <source>Splay</source>
+        <translation>Spreizung</translation>
+    </message>
+    <message>
+        <source>Splash</source>
+        <translation>Streuung</translation>
+    </message>
+</context>
+<context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 nicht definiert: Innerhalb des Polarkreises geht ein Teil der Ekliptik nie auf oder unter; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 zu dieser Zeit nicht definiert: Innerhalb des Polarkreises würden ihre Spitzen einander nicht der Reihe nach um die Ekliptik folgen; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>Die Häuser im System %1 sind bei %2 zu dieser Zeit nicht definiert, da die Himmelsmitte unter dem Horizont steht; stattdessen werden Häuser im System Porphyrius gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Die Häuser im System %1 sind am Nordpol nicht definiert, wo kein Punkt der Ekliptik im Osten aufgeht; stattdessen werden Häuser im System Porphyrius für einen Punkt 11 m vom Pol entfernt gezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>Die Häuser im System %1 sind am Südpol nicht definiert, wo kein Punkt der Ekliptik im Osten aufgeht; stattdessen werden Häuser im System Porphyrius für einen Punkt 11 m vom Pol entfernt gezeigt.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>Die eingebauten Formeln reichen von %1 bis %2; die Positionen dieses Horoskops stammen aus der genauen Tabelle, und rückläufige Planeten werden nach ihrer Bewegung markiert.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
@@ -70,6 +360,193 @@
     <message>
         <source>Please Check The File.</source>
         <translation>Bitte prüfen Sie die Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>Patterns</name>
+    <message>
+        <source>%1 leads, rising first out of the empty arc: %2 set the whole chart in motion.</source>
+        <translation>%1 führt, als erster Planet aus dem leeren Bogen aufsteigend. Das setzt das ganze Horoskop in Bewegung: %2.</translation>
+    </message>
+    <message>
+        <source>%1 stands alone as the handle: the chart&apos;s energy flows out through %2.</source>
+        <translation>%1 steht allein als Henkel, und die Energie des Horoskops fließt hier hinaus: %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 stand together as the handle: the chart&apos;s energy flows out through %3, and through %4.</source>
+        <translation>%1 und %2 stehen gemeinsam als Henkel, und die Energie des Horoskops fließt hier hinaus: %3 sowie %4.</translation>
+    </message>
+    <message>
+        <source>All ten planets lie within a trine: life gathers round a few concerns, followed with great focus.</source>
+        <translation>Alle zehn Planeten liegen innerhalb eines Trigons: Das Leben sammelt sich um wenige Anliegen, die mit großer Konzentration verfolgt werden.</translation>
+    </message>
+    <message>
+        <source>The planets fill one half of the wheel and leave the other empty: a sense of purpose that reaches out towards what seems to be missing.</source>
+        <translation>Die Planeten füllen eine Hälfte des Rades und lassen die andere leer: ein Sinn für eine Aufgabe, der nach dem greift, was zu fehlen scheint.</translation>
+    </message>
+    <message>
+        <source>One planet, or a close pair, stands apart from a half wheel of the others and carries their energy out into the world.</source>
+        <translation>Ein Planet oder ein enges Paar steht abseits der übrigen, die ein halbes Rad füllen, und trägt ihre Energie hinaus in die Welt.</translation>
+    </message>
+    <message>
+        <source>The planets spread over two thirds of the wheel and leave an empty trine: a steady, self-driven push that keeps going.</source>
+        <translation>Die Planeten verteilen sich über zwei Drittel des Rades und lassen ein leeres Trigon frei: ein stetiger, aus sich selbst getriebener Schwung, der nicht nachlässt.</translation>
+    </message>
+    <message>
+        <source>Two groups of planets face each other across two empty stretches: a life spent weighing one side against the other.</source>
+        <translation>Zwei Planetengruppen stehen einander über zwei leere Strecken gegenüber: ein Leben, das die eine Seite gegen die andere abwägt.</translation>
+    </message>
+    <message>
+        <source>The planets gather at three or four separate points: strong, individual interests that go their own way.</source>
+        <translation>Die Planeten sammeln sich an drei oder vier getrennten Punkten: starke, eigenständige Interessen, die ihre eigenen Wege gehen.</translation>
+    </message>
+    <message>
+        <source>The planets are spread all round the wheel: wide interests and a gift for many things at once.</source>
+        <translation>Die Planeten sind rund um das Rad verteilt: breite Interessen und eine Begabung für vieles zugleich.</translation>
+    </message>
+    <message>
+        <source>the wish to be oneself and to be seen</source>
+        <translation>der Wunsch, man selbst zu sein und gesehen zu werden</translation>
+    </message>
+    <message>
+        <source>feelings, moods and the need to feel at home</source>
+        <translation>Gefühle, Stimmungen und das Bedürfnis, sich zu Hause zu fühlen</translation>
+    </message>
+    <message>
+        <source>thinking, talking and learning</source>
+        <translation>Denken, Sprechen und Lernen</translation>
+    </message>
+    <message>
+        <source>love, friendship and a sense of beauty</source>
+        <translation>Liebe, Freundschaft und Sinn für Schönheit</translation>
+    </message>
+    <message>
+        <source>drive, courage and the urge to act</source>
+        <translation>Antrieb, Mut und der Drang zu handeln</translation>
+    </message>
+    <message>
+        <source>hope, growth and the search for meaning</source>
+        <translation>Hoffnung, Wachstum und die Suche nach Sinn</translation>
+    </message>
+    <message>
+        <source>duty, patience and lasting structure</source>
+        <translation>Pflicht, Geduld und dauerhafte Strukturen</translation>
+    </message>
+    <message>
+        <source>independence, change and new ideas</source>
+        <translation>Unabhängigkeit, Wandel und neue Ideen</translation>
+    </message>
+    <message>
+        <source>imagination, ideals and compassion</source>
+        <translation>Fantasie, Ideale und Mitgefühl</translation>
+    </message>
+    <message>
+        <source>intensity, power and renewal</source>
+        <translation>Intensität, Macht und Erneuerung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>No single planet leads this shape: its energy is shared out.</source>
+        <translation>Kein einzelner Planet führt diese Figur an: Ihre Energie verteilt sich.</translation>
+    </message>
+    <message>
+        <source>The planets occupy almost all signs, and there are no adjacent vacant signs.</source>
+        <translation>Die Planeten besetzen fast alle Zeichen, und nirgends liegen zwei leere Zeichen nebeneinander.</translation>
+    </message>
+    <message>
+        <source>You will be interested in many things in your life. You will have no limitations or restrictions in your thinking. You will alwys be wanting to find out more about everything. You will have interests in a wide variety of topics. You are adaptable and flexible in thoughts and actions.</source>
+        <translation>Sie werden sich in Ihrem Leben für vieles interessieren. Ihr Denken kennt keine Grenzen oder Einschränkungen. Sie wollen stets mehr über alles erfahren. Ihre Interessen reichen über die unterschiedlichsten Themen. Sie sind anpassungsfähig und flexibel in Denken und Handeln.</translation>
+    </message>
+    <message>
+        <source>This scatters your energies. You will have difficulty in focusing on things.</source>
+        <translation>Das zerstreut Ihre Kräfte. Es wird Ihnen schwerfallen, sich auf etwas zu konzentrieren.</translation>
+    </message>
+    <message>
+        <source>The planets occupy the confines of a trine (120 degrees) or an even smaller space.</source>
+        <translation>Die Planeten liegen innerhalb eines Trigons (120 Grad) oder auf noch engerem Raum.</translation>
+    </message>
+    <message>
+        <source>You will have a lot of personal strength. You will be focussed and not influenced by anyone. You will be confident and have good leadership qualities. You will prosper on a limited scope. You will be an expert in your field.</source>
+        <translation>Sie besitzen große persönliche Stärke. Sie sind zielstrebig und lassen sich von niemandem beeinflussen. Sie sind selbstsicher und haben gute Führungsqualitäten. Auf einem begrenzten Gebiet werden Sie erfolgreich sein. In Ihrem Fach werden Sie sich bestens auskennen.</translation>
+    </message>
+    <message>
+        <source>You are on the go when you are active, else nothing will make you move. Your thinking will be limited. You will have many restictions. In areas other than your field you will feel lost and rejected.</source>
+        <translation>Wenn Sie aktiv sind, sind Sie ständig in Bewegung, sonst bringt Sie nichts von der Stelle. Ihr Denken wird begrenzt sein. Sie werden vielen Einschränkungen unterliegen. Außerhalb Ihres Fachgebiets werden Sie sich verloren und abgelehnt fühlen.</translation>
+    </message>
+    <message>
+        <source>The planets occupy one half of the chart (180 degrees).</source>
+        <translation>Die Planeten besetzen eine Hälfte des Horoskops (180 Grad).</translation>
+    </message>
+    <message>
+        <source>This is a highly motivating pattern. You will be highly determined in life. You have good people skills and can guide people for a cause. You will keep to yourself. You are very resourceful. You will be organized and on the lookout for knowledge of the unknown. You are aware of your skills and weakneses. You will have a lot of enrgy.</source>
+        <translation>Dies ist eine stark motivierende Figur. Sie gehen sehr entschlossen durchs Leben. Sie können gut mit Menschen umgehen und sie für eine Sache gewinnen und führen. Sie bleiben gern für sich. Sie sind sehr einfallsreich. Sie sind gut organisiert und immer auf der Suche nach Wissen über das Unbekannte. Sie kennen Ihre Fähigkeiten und Schwächen. Sie haben viel Energie.</translation>
+    </message>
+    <message>
+        <source>You will feel that you are missing out on something in life. You may not be compromising and have no interest in what other people think.</source>
+        <translation>Sie werden das Gefühl haben, im Leben etwas zu verpassen. Womöglich sind Sie wenig kompromissbereit und interessieren sich nicht dafür, was andere denken.</translation>
+    </message>
+    <message>
+        <source>All planets except one (or two together) occupy no more than one half of the chart. The one or two planets together oppose the other planets.</source>
+        <translation>Alle Planeten außer einem (oder zweien zusammen) besetzen höchstens eine Hälfte des Horoskops. Der eine Planet oder die beiden stehen den übrigen Planeten gegenüber.</translation>
+    </message>
+    <message>
+        <source>You will direct all your energies for the fulfillment of a single purpose. You will leave no stone unturned to see that your goal is achieved. You will have superuhuman power and unthinkable determination.</source>
+        <translation>Sie richten all Ihre Kräfte auf die Erfüllung eines einzigen Ziels. Sie lassen nichts unversucht, um Ihr Ziel zu erreichen. Sie verfügen über übermenschliche Kraft und unvorstellbare Entschlossenheit.</translation>
+    </message>
+    <message>
+        <source>The planet that is aloof can create problems for you and demands attention. It balances the rest of the chart.</source>
+        <translation>Der abseits stehende Planet kann Ihnen Probleme bereiten und verlangt Aufmerksamkeit. Er hält dem übrigen Horoskop das Gleichgewicht.</translation>
+    </message>
+    <message>
+        <source>The planets fall into two opposing groups. The vacant zodiacal areas measure at least 90 degrees or one segment 90 degrees and the other 60 degrees, never less.</source>
+        <translation>Die Planeten bilden zwei einander gegenüberliegende Gruppen. Die leeren Bereiche des Tierkreises messen jeweils mindestens 90 Grad, oder der eine 90 Grad und der andere 60 Grad, niemals weniger.</translation>
+    </message>
+    <message>
+        <source>You will be able to see both the sides of a coin and wil have to decide if you want to enjoy life or suffer. You will have a dual personality. You will need to strike a balance to be able to lead a happy life.</source>
+        <translation>Sie können beide Seiten einer Medaille sehen und müssen entscheiden, ob Sie das Leben genießen oder leiden wollen. Sie haben eine doppelte Persönlichkeit. Sie müssen ein Gleichgewicht finden, um ein glückliches Leben führen zu können.</translation>
+    </message>
+    <message>
+        <source>Your life will always have an up-down motion. You may be unable to make decisions.</source>
+        <translation>Ihr Leben wird stets ein Auf und Ab sein. Es kann Ihnen schwerfallen, Entscheidungen zu treffen.</translation>
+    </message>
+    <message>
+        <source>The planets fall more or less evenly within two thirds of the chart, leaving an empty trine (120 degrees).</source>
+        <translation>Die Planeten verteilen sich mehr oder weniger gleichmäßig über zwei Drittel des Horoskops und lassen ein leeres Trigon (120 Grad) frei.</translation>
+    </message>
+    <message>
+        <source>You are determined and physically fit to achieve your goals. You are a very practical person. The first and the last planet play an important part in shaping your personality. You will have a strong driving force. Your energy is very intense.</source>
+        <translation>Sie sind entschlossen und körperlich fit, um Ihre Ziele zu erreichen. Sie sind ein sehr praktischer Mensch. Der erste und der letzte Planet prägen Ihre Persönlichkeit wesentlich. Sie haben eine starke Antriebskraft. Ihre Energie ist sehr intensiv.</translation>
+    </message>
+    <message>
+        <source>You will not like discipline of any kind. You will find it very easy to go from being highly energetic to becoming utterly depressed. This is caused by the empty portion of your chart.</source>
+        <translation>Sie mögen keinerlei Disziplin. Sie können sehr leicht von großer Tatkraft in tiefe Niedergeschlagenheit fallen. Das liegt an dem leeren Teil Ihres Horoskops.</translation>
+    </message>
+    <message>
+        <source>The planets are not arranged into any one of the other six patterns but are distributed somewhat irregularly around the chart, usually based upon three points of emphasis, an arrangement that may result in a grand trine.</source>
+        <translation>Die Planeten fügen sich in keine der anderen sechs Figuren, sondern verteilen sich etwas unregelmäßig über das Horoskop, meist um drei Schwerpunkte herum – eine Anordnung, die ein großes Trigon ergeben kann.</translation>
+    </message>
+    <message>
+        <source>You will be well prepared to fight the worst battles. You will have a backup that you can turn to in times of need.</source>
+        <translation>Sie sind gut gerüstet, um die härtesten Kämpfe auszufechten. Sie haben einen Rückhalt, auf den Sie in Zeiten der Not zurückgreifen können.</translation>
+    </message>
+    <message>
+        <source>You can be ruthless. You will resist conventional ideas.</source>
+        <translation>Sie können rücksichtslos sein. Sie widersetzen sich herkömmlichen Vorstellungen.</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>Positive Attributes</source>
+        <translation>Positive Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Negative Attributes</source>
+        <translation>Negative Eigenschaften</translation>
     </message>
 </context>
 <context>

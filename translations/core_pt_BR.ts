@@ -2,6 +2,296 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Astrology</name>
+    <message>
+        <source>Aries</source>
+        <translation>Áries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Touro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gêmeos</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Câncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgem</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpião</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitário</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricórnio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Aquário</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Peixes</translation>
+    </message>
+    <message>
+        <source>Ari</source>
+        <comment>sign abbreviation</comment>
+        <translation>Ári</translation>
+    </message>
+    <message>
+        <source>Tau</source>
+        <comment>sign abbreviation</comment>
+        <translation>Tou</translation>
+    </message>
+    <message>
+        <source>Gem</source>
+        <comment>sign abbreviation</comment>
+        <translation>Gêm</translation>
+    </message>
+    <message>
+        <source>Can</source>
+        <comment>sign abbreviation</comment>
+        <translation>Cân</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <comment>sign abbreviation</comment>
+        <translation>Leã</translation>
+    </message>
+    <message>
+        <source>Vir</source>
+        <comment>sign abbreviation</comment>
+        <translation>Vir</translation>
+    </message>
+    <message>
+        <source>Lib</source>
+        <comment>sign abbreviation</comment>
+        <translation>Lib</translation>
+    </message>
+    <message>
+        <source>Sco</source>
+        <comment>sign abbreviation</comment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Sag</source>
+        <comment>sign abbreviation</comment>
+        <translation>Sag</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <comment>sign abbreviation</comment>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Aqu</source>
+        <comment>sign abbreviation</comment>
+        <translation>Aqu</translation>
+    </message>
+    <message>
+        <source>Pis</source>
+        <comment>sign abbreviation</comment>
+        <translation>Pei</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lua</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Netuno</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Plutão</translation>
+    </message>
+    <message>
+        <source>Asc</source>
+        <translation>Asc</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Meio do Céu</translation>
+    </message>
+    <message>
+        <source>North Node</source>
+        <translation>Nodo Norte</translation>
+    </message>
+    <message>
+        <source>South Node</source>
+        <translation>Nodo Sul</translation>
+    </message>
+    <message>
+        <source>conjunction</source>
+        <translation>conjunção</translation>
+    </message>
+    <message>
+        <source>opposition</source>
+        <translation>oposição</translation>
+    </message>
+    <message>
+        <source>trine</source>
+        <translation>trígono</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>quadratura</translation>
+    </message>
+    <message>
+        <source>sextile</source>
+        <translation>sextil</translation>
+    </message>
+    <message>
+        <source>Whole Sign</source>
+        <translation>Signos inteiros</translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation>Iguais</translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation>Porfírio</translation>
+    </message>
+    <message>
+        <source>Placidus</source>
+        <translation>Placidus</translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation>Koch</translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation>Regiomontanus</translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <translation>Campanus</translation>
+    </message>
+    <message>
+        <source>Alcabitius</source>
+        <translation>Alcabitius</translation>
+    </message>
+    <message>
+        <source>Topocentric</source>
+        <translation>Topocêntrico</translation>
+    </message>
+    <message>
+        <source>Morinus</source>
+        <translation>Morinus</translation>
+    </message>
+    <message>
+        <source>Bundle</source>
+        <translation>Feixe</translation>
+    </message>
+    <message>
+        <source>Bowl</source>
+        <translation>Tigela</translation>
+    </message>
+    <message>
+        <source>Bucket</source>
+        <translation>Balde</translation>
+    </message>
+    <message>
+        <source>Locomotive</source>
+        <translation>Locomotiva</translation>
+    </message>
+    <message>
+        <source>Seesaw</source>
+        <translation>Gangorra</translation>
+    </message>
+    <message>
+        <source>Splay</source>
+        <translation>Leque</translation>
+    </message>
+    <message>
+        <source>Splash</source>
+        <translation>Dispersão</translation>
+    </message>
+</context>
+<context>
+    <name>ChartNotes</name>
+    <message>
+        <source>%1 houses are undefined at %2, inside the polar circle, where part of the ecliptic never rises or sets; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2, dentro do círculo polar, onde parte da eclíptica nunca nasce nem se põe; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, inside the polar circle, where their cusps would not follow each other round the ecliptic; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2 neste horário, dentro do círculo polar, onde suas cúspides não se sucederiam em ordem ao redor da eclíptica; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at %2 at this time, while the midheaven is below the horizon; Porphyry houses are shown instead.</source>
+        <translation>As casas %1 não são definidas a %2 neste horário, pois o Meio do Céu está abaixo do horizonte; em seu lugar são mostradas casas Porfírio.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the North Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>As casas %1 não são definidas no Polo Norte, onde nenhum ponto da eclíptica nasce no leste; em seu lugar são mostradas casas Porfírio para um ponto a 11 m do polo.</translation>
+    </message>
+    <message>
+        <source>%1 houses are undefined at the South Pole, where no point of the ecliptic rises in the east; Porphyry houses for a point 11 m from the pole are shown instead.</source>
+        <translation>As casas %1 não são definidas no Polo Sul, onde nenhum ponto da eclíptica nasce no leste; em seu lugar são mostradas casas Porfírio para um ponto a 11 m do polo.</translation>
+    </message>
+    <message>
+        <source>The built-in formulas cover %1 to %2; this chart&apos;s positions come from the precise table, and retrograde planets are marked by their motion.</source>
+        <translation>As fórmulas embutidas cobrem de %1 a %2; as posições deste mapa vêm da tabela precisa, e os planetas retrógrados são marcados pelo seu movimento.</translation>
+    </message>
+</context>
+<context>
     <name>FormValues</name>
     <message>
         <source>Please enter only numbers</source>
@@ -70,6 +360,193 @@
     <message>
         <source>Please Check The File.</source>
         <translation>Verifique o arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>Patterns</name>
+    <message>
+        <source>%1 leads, rising first out of the empty arc: %2 set the whole chart in motion.</source>
+        <translation>%1 lidera, o primeiro planeta a surgir do arco vazio: com %2, o mapa inteiro se põe em movimento.</translation>
+    </message>
+    <message>
+        <source>%1 stands alone as the handle: the chart&apos;s energy flows out through %2.</source>
+        <translation>%1 forma a alça, à parte dos demais: a energia do mapa flui para fora mediante %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 stand together as the handle: the chart&apos;s energy flows out through %3, and through %4.</source>
+        <translation>%1 e %2 formam, lado a lado, a alça: a energia do mapa flui para fora mediante %3, e mediante %4.</translation>
+    </message>
+    <message>
+        <source>All ten planets lie within a trine: life gathers round a few concerns, followed with great focus.</source>
+        <translation>Os dez planetas cabem num trígono: a vida gira em torno de poucas questões, perseguidas com grande foco.</translation>
+    </message>
+    <message>
+        <source>The planets fill one half of the wheel and leave the other empty: a sense of purpose that reaches out towards what seems to be missing.</source>
+        <translation>Os planetas preenchem metade da roda e deixam a outra vazia: um senso de propósito que se estende em direção ao que parece faltar.</translation>
+    </message>
+    <message>
+        <source>One planet, or a close pair, stands apart from a half wheel of the others and carries their energy out into the world.</source>
+        <translation>Um planeta, ou um par próximo, fica à parte dos demais, reunidos em meia roda, e leva a energia deles para o mundo.</translation>
+    </message>
+    <message>
+        <source>The planets spread over two thirds of the wheel and leave an empty trine: a steady, self-driven push that keeps going.</source>
+        <translation>Os planetas se espalham por dois terços da roda e deixam um trígono vazio: um impulso constante e próprio, que não para.</translation>
+    </message>
+    <message>
+        <source>Two groups of planets face each other across two empty stretches: a life spent weighing one side against the other.</source>
+        <translation>Dois grupos de planetas se defrontam através de dois trechos vazios: uma vida passada pesando um lado contra o outro.</translation>
+    </message>
+    <message>
+        <source>The planets gather at three or four separate points: strong, individual interests that go their own way.</source>
+        <translation>Os planetas se agrupam em três ou quatro pontos separados: interesses fortes e individuais que seguem seu próprio caminho.</translation>
+    </message>
+    <message>
+        <source>The planets are spread all round the wheel: wide interests and a gift for many things at once.</source>
+        <translation>Os planetas se espalham por toda a roda: interesses amplos e um dom para muitas coisas ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>the wish to be oneself and to be seen</source>
+        <translation>o desejo de ser quem se é e de ser visto</translation>
+    </message>
+    <message>
+        <source>feelings, moods and the need to feel at home</source>
+        <translation>os sentimentos, os humores e a necessidade de se sentir em casa</translation>
+    </message>
+    <message>
+        <source>thinking, talking and learning</source>
+        <translation>o pensamento, a fala e o aprendizado</translation>
+    </message>
+    <message>
+        <source>love, friendship and a sense of beauty</source>
+        <translation>o amor, a amizade e o senso de beleza</translation>
+    </message>
+    <message>
+        <source>drive, courage and the urge to act</source>
+        <translation>a garra, a coragem e a vontade de agir</translation>
+    </message>
+    <message>
+        <source>hope, growth and the search for meaning</source>
+        <translation>a esperança, o crescimento e a busca de sentido</translation>
+    </message>
+    <message>
+        <source>duty, patience and lasting structure</source>
+        <translation>o dever, a paciência e as estruturas duradouras</translation>
+    </message>
+    <message>
+        <source>independence, change and new ideas</source>
+        <translation>a independência, a mudança e as ideias novas</translation>
+    </message>
+    <message>
+        <source>imagination, ideals and compassion</source>
+        <translation>a imaginação, os ideais e a compaixão</translation>
+    </message>
+    <message>
+        <source>intensity, power and renewal</source>
+        <translation>a intensidade, o poder e a renovação</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>No single planet leads this shape: its energy is shared out.</source>
+        <translation>Nenhum planeta lidera sozinho esta figura: sua energia se distribui.</translation>
+    </message>
+    <message>
+        <source>The planets occupy almost all signs, and there are no adjacent vacant signs.</source>
+        <translation>Os planetas ocupam quase todos os signos, e não há dois signos vazios vizinhos.</translation>
+    </message>
+    <message>
+        <source>You will be interested in many things in your life. You will have no limitations or restrictions in your thinking. You will alwys be wanting to find out more about everything. You will have interests in a wide variety of topics. You are adaptable and flexible in thoughts and actions.</source>
+        <translation>Você vai se interessar por muitas coisas na vida. Seu pensamento não terá limites nem restrições. Você sempre vai querer saber mais sobre tudo. Terá interesse por uma grande variedade de assuntos. Você é adaptável e flexível em pensamentos e ações.</translation>
+    </message>
+    <message>
+        <source>This scatters your energies. You will have difficulty in focusing on things.</source>
+        <translation>Isso dispersa suas energias. Você terá dificuldade em se concentrar nas coisas.</translation>
+    </message>
+    <message>
+        <source>The planets occupy the confines of a trine (120 degrees) or an even smaller space.</source>
+        <translation>Os planetas ocupam os limites de um trígono (120 graus) ou um espaço ainda menor.</translation>
+    </message>
+    <message>
+        <source>You will have a lot of personal strength. You will be focussed and not influenced by anyone. You will be confident and have good leadership qualities. You will prosper on a limited scope. You will be an expert in your field.</source>
+        <translation>Você terá muita força pessoal. Saberá manter o foco sem se deixar influenciar por ninguém. Terá autoconfiança e boas qualidades de liderança. Prosperará num campo de ação limitado. Será uma autoridade na sua área.</translation>
+    </message>
+    <message>
+        <source>You are on the go when you are active, else nothing will make you move. Your thinking will be limited. You will have many restictions. In areas other than your field you will feel lost and rejected.</source>
+        <translation>Quando está em ação, você não para; fora isso, nada consegue tirar você do lugar. Seu pensamento será limitado. Você terá muitas restrições. Fora da sua área, terá uma sensação de desorientação e rejeição.</translation>
+    </message>
+    <message>
+        <source>The planets occupy one half of the chart (180 degrees).</source>
+        <translation>Os planetas ocupam metade do mapa (180 graus).</translation>
+    </message>
+    <message>
+        <source>This is a highly motivating pattern. You will be highly determined in life. You have good people skills and can guide people for a cause. You will keep to yourself. You are very resourceful. You will be organized and on the lookout for knowledge of the unknown. You are aware of your skills and weakneses. You will have a lot of enrgy.</source>
+        <translation>Esta é uma figura muito motivadora. Você terá muita determinação na vida. Sabe lidar com pessoas e pode guiá-las por uma causa. Tende a guardar as coisas para si. Tem muitos recursos. Terá senso de organização e estará sempre em busca de conhecer o desconhecido. Conhece suas habilidades e fraquezas. Terá muita energia.</translation>
+    </message>
+    <message>
+        <source>You will feel that you are missing out on something in life. You may not be compromising and have no interest in what other people think.</source>
+        <translation>Você sentirá que está perdendo algo na vida. Talvez tenha dificuldade em ceder e não se interesse pelo que os outros pensam.</translation>
+    </message>
+    <message>
+        <source>All planets except one (or two together) occupy no more than one half of the chart. The one or two planets together oppose the other planets.</source>
+        <translation>Todos os planetas, exceto um (ou dois juntos), ocupam no máximo metade do mapa. Esse planeta, ou os dois juntos, fazem oposição aos demais planetas.</translation>
+    </message>
+    <message>
+        <source>You will direct all your energies for the fulfillment of a single purpose. You will leave no stone unturned to see that your goal is achieved. You will have superuhuman power and unthinkable determination.</source>
+        <translation>Você dirigirá todas as suas energias para cumprir um único propósito. Não medirá esforços para alcançar seu objetivo. Terá uma força sobre-humana e uma determinação inimaginável.</translation>
+    </message>
+    <message>
+        <source>The planet that is aloof can create problems for you and demands attention. It balances the rest of the chart.</source>
+        <translation>O planeta isolado pode lhe criar problemas e exige atenção. Ele equilibra o restante do mapa.</translation>
+    </message>
+    <message>
+        <source>The planets fall into two opposing groups. The vacant zodiacal areas measure at least 90 degrees or one segment 90 degrees and the other 60 degrees, never less.</source>
+        <translation>Os planetas se dividem em dois grupos opostos. As áreas vazias do zodíaco medem pelo menos 90 graus cada uma, ou uma 90 graus e a outra 60 graus, nunca menos.</translation>
+    </message>
+    <message>
+        <source>You will be able to see both the sides of a coin and wil have to decide if you want to enjoy life or suffer. You will have a dual personality. You will need to strike a balance to be able to lead a happy life.</source>
+        <translation>Você saberá ver os dois lados da moeda e terá de decidir se quer aproveitar a vida ou sofrer. Terá uma personalidade dupla. Precisará encontrar um equilíbrio para levar uma vida feliz.</translation>
+    </message>
+    <message>
+        <source>Your life will always have an up-down motion. You may be unable to make decisions.</source>
+        <translation>Sua vida terá sempre altos e baixos. Talvez você tenha dificuldade em tomar decisões.</translation>
+    </message>
+    <message>
+        <source>The planets fall more or less evenly within two thirds of the chart, leaving an empty trine (120 degrees).</source>
+        <translation>Os planetas se distribuem de forma mais ou menos regular por dois terços do mapa, deixando um trígono vazio (120 graus).</translation>
+    </message>
+    <message>
+        <source>You are determined and physically fit to achieve your goals. You are a very practical person. The first and the last planet play an important part in shaping your personality. You will have a strong driving force. Your energy is very intense.</source>
+        <translation>Você tem determinação e preparo físico para alcançar seus objetivos. É uma pessoa muito prática. O primeiro e o último planeta têm papel importante na formação da sua personalidade. Terá um forte impulso interior. Sua energia é muito intensa.</translation>
+    </message>
+    <message>
+        <source>You will not like discipline of any kind. You will find it very easy to go from being highly energetic to becoming utterly depressed. This is caused by the empty portion of your chart.</source>
+        <translation>Você não gostará de nenhum tipo de disciplina. Passará com muita facilidade de uma energia transbordante a um profundo abatimento. Isso se deve à parte vazia do seu mapa.</translation>
+    </message>
+    <message>
+        <source>The planets are not arranged into any one of the other six patterns but are distributed somewhat irregularly around the chart, usually based upon three points of emphasis, an arrangement that may result in a grand trine.</source>
+        <translation>Os planetas não formam nenhuma das outras seis figuras, mas se distribuem de forma um tanto irregular pelo mapa, geralmente em torno de três pontos de ênfase, uma disposição que pode resultar num grande trígono.</translation>
+    </message>
+    <message>
+        <source>You will be well prepared to fight the worst battles. You will have a backup that you can turn to in times of need.</source>
+        <translation>Você terá tudo o que é preciso para enfrentar as piores batalhas. Terá um apoio com que contar nos momentos de necessidade.</translation>
+    </message>
+    <message>
+        <source>You can be ruthless. You will resist conventional ideas.</source>
+        <translation>Você pode ser implacável. Resistirá às ideias convencionais.</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>Positive Attributes</source>
+        <translation>Traços positivos</translation>
+    </message>
+    <message>
+        <source>Negative Attributes</source>
+        <translation>Traços negativos</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "windows/aspect_grid.h"
 
+#include "reading/chart_words.h"
 #include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
 
@@ -117,12 +118,9 @@ qreal AspectGridCellSide(const QFont &orbFont, const QPaintDevice *device, bool 
 
 QString DescribeAspect(const Aspect &aspect) {
     const int total = static_cast<int>(std::floor(aspect.Orb * 60.0));
-    const std::string_view kind = kAspectNames[static_cast<int>(aspect.Kind)];
     //: An aspect: the two points, the aspect's name between them, its orb and its phase.
     return QCoreApplication::translate("AspectGrid", "%1 %2 %3, orb %4\u00b0%5', %6")
-        .arg(PointName(aspect.A),
-             QString::fromLatin1(kind.data(), static_cast<qsizetype>(kind.size())),
-             PointName(aspect.B))
+        .arg(PointName(aspect.A), AspectWord(aspect.Kind), PointName(aspect.B))
         .arg(total / 60)
         .arg(total % 60, 2, 10, QLatin1Char('0'))
         .arg(aspect.Applying ? QCoreApplication::translate("AspectGrid", "applying")

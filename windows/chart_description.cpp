@@ -1,5 +1,7 @@
 #include "windows/chart_description.h"
 
+#include "reading/chart_words.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -10,41 +12,8 @@ namespace starloom {
 
 namespace {
 
-// The names as a listener hears them: the ascendant and the midheaven in full.
-constexpr std::array<const char *, kAspectPointCount> kSpokenPointNames = {
-    QT_TRANSLATE_NOOP("ChartDescription", "Sun"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Moon"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Mercury"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Venus"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Mars"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Jupiter"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Saturn"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Uranus"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Neptune"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Pluto"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Ascendant"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Midheaven")};
-
-constexpr std::array<const char *, kSignCount> kSpokenSignNames = {
-    QT_TRANSLATE_NOOP("ChartDescription", "Aries"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Taurus"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Gemini"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Cancer"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Leo"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Virgo"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Libra"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Scorpio"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Sagittarius"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Capricorn"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Aquarius"),
-    QT_TRANSLATE_NOOP("ChartDescription", "Pisces")};
-
 constexpr int kMinutesPerSign = 30 * 60;
 constexpr int kMinutesPerCircle = 360 * 60;
-
-QString Translated(const char *text) {
-    return QCoreApplication::translate("ChartDescription", text);
-}
 
 QString Joined(const QStringList &entries) {
     return entries.join(QCoreApplication::translate("ChartDescription", "; "));
@@ -62,9 +31,9 @@ QString DescribePointPlace(int point, double longitude) {
     const int inCircle = minutes % kMinutesPerCircle;
     //: A point of the chart: its name, degree, sign and minute, as in "Sun 23° Cancer 49′".
     return QCoreApplication::translate("ChartDescription", "%1 %2° %3 %4′")
-        .arg(Translated(kSpokenPointNames[point]))
+        .arg(SpokenPointWord(point))
         .arg(inCircle % kMinutesPerSign / 60)
-        .arg(Translated(kSpokenSignNames[inCircle / kMinutesPerSign]))
+        .arg(SignWord(inCircle / kMinutesPerSign))
         .arg(inCircle % 60);
 }
 

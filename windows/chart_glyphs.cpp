@@ -1,5 +1,6 @@
 #include "windows/chart_glyphs.h"
 
+#include "reading/chart_words.h"
 #include "windows/sign_glyphs.h"
 
 #include <QPainter>
@@ -258,10 +259,7 @@ void PaintGlyph(QPainter &painter, const QRectF &box, const QPainterPath &glyph,
 }
 
 QString PointName(int point) {
-    if (point < 0 || point >= kAspectPointCount)
-        return QString();
-    const std::string_view name = kAspectPointNames[point];
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return BodyWord(point);
 }
 
 } // namespace starloom

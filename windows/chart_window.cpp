@@ -1,5 +1,6 @@
 #include "windows/chart_window.h"
 
+#include "reading/chart_words.h"
 #include "shell/core/settings_write.h"
 #include "shell/language_menu.h"
 #include "shell/link_label.h"
@@ -428,10 +429,10 @@ void ChartWindow::buildMenus() {
     auto *houseGroup = new QActionGroup(houses);
     houseGroup->setExclusive(true);
     for (const HouseSystem system : kHouseSystems) {
-        const QString title = QString::fromUtf8(HouseSystemTitle(system));
-        QAction *entry = houses->addAction(title);
+        QAction *entry = houses->addAction(HouseSystemWord(system));
         // "mnuHousesWholeSign", "mnuHousesPlacidus", ...
-        entry->setObjectName(QStringLiteral("mnuHouses") + QString(title).remove(QLatin1Char(' ')));
+        entry->setObjectName(QStringLiteral("mnuHouses") +
+                             QString::fromUtf8(HouseSystemTitle(system)).remove(QLatin1Char(' ')));
         entry->setCheckable(true);
         houseGroup->addAction(entry);
         m_houseSystems[static_cast<int>(system)] = entry;

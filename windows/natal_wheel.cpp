@@ -1,5 +1,6 @@
 #include "windows/natal_wheel.h"
 
+#include "reading/chart_words.h"
 #include "shell/readable_colour.h"
 #include "windows/chart_colours.h"
 #include "windows/chart_glyphs.h"
@@ -585,7 +586,7 @@ NatalWheel::NatalWheel(QWidget *parent) : QWidget(parent) {
         const TwipPoint cell =
             kHouseCellCorners[(sign - kDesignAscendantSign + kSignCount) % kSignCount];
         m_signLabels[sign] = makeFittingLabel(
-            QStringLiteral("lblNatal") + name, name,
+            QStringLiteral("lblNatal") + name, SignWord(sign),
             TwipsRect(cell.left, cell.top + kSignLabelDrop, kHouseCellWidth, kSignLabelHeight));
     }
     m_layout->onChange([this] { placeLabels(); });

@@ -1,5 +1,6 @@
 #include "windows/report_window.h"
 
+#include "reading/chart_words.h"
 #include "shell/readable_colour.h"
 #include "windows/aspect_grid.h"
 #include "windows/chart_description.h"
@@ -74,16 +75,20 @@ const char *const kZoneLine = QT_TRANSLATE_NOOP("starloom::ReportWindow", "Time 
 const char *const kUniversalLine =
     QT_TRANSLATE_NOOP("starloom::ReportWindow", "Universal time: %1");
 
-// Captions of the `PlanetName` array. Entries 7 to 9 are never shown: Uranus, Neptune
-// and Pluto appear through entries 13 to 15 instead. Entries 11, 12 and 10 name the
-// midheaven and the nodes, whose values are in `Planet` 11, 12 and 13.
-const std::array<QString, kPlanetLabelCount> kPlanetCaptions = {
-    QStringLiteral("Sun"),        QStringLiteral("Moon"),       QStringLiteral("Mercury"),
-    QStringLiteral("Venus"),      QStringLiteral("Mars"),       QStringLiteral("Jupiter"),
-    QStringLiteral("Saturn"),     QStringLiteral("Uranus"),     QStringLiteral("Neptune"),
-    QStringLiteral("Pluto"),      QStringLiteral("South Node"), QStringLiteral("MC"),
-    QStringLiteral("North Node"), QStringLiteral("Uranus"),     QStringLiteral("Neptune"),
-    QStringLiteral("Pluto")};
+// Caption i of the `PlanetName` array: Sun .. Pluto for 0 to 9. Entries 7 to 9 are never
+// shown: Uranus, Neptune and Pluto appear through entries 13 to 15 instead. Entries 11, 12
+// and 10 name the midheaven and the nodes, whose values are in `Planet` 11, 12 and 13.
+QString PlanetCaption(int i) {
+    constexpr int kSouthNodeCaption = 10;
+    constexpr int kMidheavenCaption = 11;
+    constexpr int kNorthNodeCaption = 12;
+    constexpr int kOuterPlanetsAgain = 13 - 7; // entries 13 to 15 repeat 7 to 9
+    if (i == kSouthNodeCaption || i == kNorthNodeCaption)
+        return NodeWord(i == kNorthNodeCaption);
+    if (i == kMidheavenCaption)
+        return BodyWord(kMidheavenPoint);
+    return BodyWord(i > kNorthNodeCaption ? i - kOuterPlanetsAgain : i);
+}
 
 // The `PlanetName` entry shown in each visible row of the positions table; row r shows
 // the value of `Planet` r beside it. The ascendant's row (10) has no entry of the array;
@@ -200,8 +205,8 @@ void ReportWindow::createPositionsFrame() {
     m_positions = positions;
     std::array<QLabel *, kPlanetLabelCount> names{};
     for (int i = 0; i < kPlanetLabelCount; ++i) {
-        names[i] = AddLabel(positions, QStringLiteral("PlanetName_%1").arg(i), kPlanetCaptions[i],
-                            QRect());
+        names[i] =
+            AddLabel(positions, QStringLiteral("PlanetName_%1").arg(i), PlanetCaption(i), QRect());
         m_planetValues[i] =
             AddLabel(positions, QStringLiteral("Planet_%1").arg(i), QString(), QRect());
     }
@@ -214,7 +219,7 @@ void ReportWindow::createPositionsFrame() {
             placeRow(names[kVisibleNameRows[row]], kNameColumnLeft, kNameColumnWidth, top);
         placeRow(m_planetValues[row], kValueColumnLeft, kValueColumnWidth, top);
     }
-    placeRow(AddLabel(positions, QStringLiteral("PlanetName_Asc"), QStringLiteral("Asc"), QRect()),
+    placeRow(AddLabel(positions, QStringLiteral("PlanetName_Asc"), BodyWord(kAscBody), QRect()),
              kNameColumnLeft, kNameColumnWidth, kFirstRowTop + kAscendantRow * kRowPitch);
     for (std::size_t i = 0; i < kHiddenNames.size(); ++i) {
         QLabel *name = names[kHiddenNames[i]];

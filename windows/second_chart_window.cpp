@@ -2,6 +2,7 @@
 
 #include "engine/precise.h"
 #include "engine/tables.h"
+#include "reading/chart_words.h"
 #include "windows/aspect_orbs_dialog.h"
 #include "windows/chart_colours.h"
 #include "windows/chart_description.h"
@@ -48,12 +49,7 @@ QDateTime J2000() {
     return QDateTime(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc());
 }
 
-QString Latin(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Capitalised(std::string_view text) {
-    QString name = Latin(text);
+QString Capitalised(QString name) {
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
@@ -78,7 +74,7 @@ QString ZodiacPosition(double longitude) {
     return QStringLiteral("%1\u00b0%2' %3")
         .arg(minutes / 60)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'))
-        .arg(Latin(kSignFullNames[sign]));
+        .arg(SignWord(sign));
 }
 
 // A moment to the minute, in the order and with the marks of the chosen language.
@@ -184,13 +180,13 @@ QString TransitEventText(const TransitEvent &event) {
     switch (event.Kind) {
     case TransitEventKind::Aspect:
         return QObject::tr("%1 natal %2")
-            .arg(Latin(kAspectNames[static_cast<int>(event.Aspect)]), PointName(event.NatalPoint));
+            .arg(AspectWord(event.Aspect), PointName(event.NatalPoint));
     case TransitEventKind::Station:
         return event.Direction == StationDirection::Retrograde ? QObject::tr("turns retrograde")
                                                                : QObject::tr("turns direct");
     case TransitEventKind::Ingress:
         if (event.Sign >= 0 && event.Sign < kSignCount)
-            return QObject::tr("enters %1").arg(Latin(kSignFullNames[event.Sign]));
+            return QObject::tr("enters %1").arg(SignWord(event.Sign));
         return QObject::tr("enters house %1").arg(event.House);
     }
     return QString();
@@ -660,9 +656,9 @@ void SecondChartWindow::fillAspects() {
     QList<QTreeWidgetItem *> rows;
     for (const Aspect &aspect : m_aspects) {
         rows.append(new QTreeWidgetItem(QStringList{
-            whose + QLatin1Char(' ') + PointName(aspect.B),
-            Capitalised(kAspectNames[static_cast<int>(aspect.Kind)]), pointLabel(aspect.A),
-            DegreesMinutes(aspect.Orb), aspect.Applying ? tr("applying") : tr("separating")}));
+            whose + QLatin1Char(' ') + PointName(aspect.B), Capitalised(AspectWord(aspect.Kind)),
+            pointLabel(aspect.A), DegreesMinutes(aspect.Orb),
+            aspect.Applying ? tr("applying") : tr("separating")}));
     }
     m_aspectList->addTopLevelItems(rows);
     m_aspectList->setUpdatesEnabled(true);
@@ -697,7 +693,7 @@ void SecondChartWindow::fillEvents() {
     for (const TransitEvent &event : m_events) {
         auto *row = new QTreeWidgetItem(QStringList{
             LocalText(event.Day), UniversalText(event.Day), kinds[static_cast<int>(event.Kind)],
-            Latin(kTransitBodyNames[event.Body]), TransitEventText(event)});
+            TransitBodyWord(event.Body), TransitEventText(event)});
         row->setData(0, kDayRole, event.Day);
         rows.append(row);
     }
@@ -732,8 +728,7 @@ QList<SecondChartSheet> SecondChartWindow::sheets() const {
     const QString whose = WhoseOf(m_kind, m_otherName);
     for (const Aspect &aspect : m_aspects) {
         sheet.aspects.append(tr("%1 %2 %3 %4, orb %5, %6")
-                                 .arg(whose, PointName(aspect.B),
-                                      Latin(kAspectNames[static_cast<int>(aspect.Kind)]),
+                                 .arg(whose, PointName(aspect.B), AspectWord(aspect.Kind),
                                       pointLabel(aspect.A), DegreesMinutes(aspect.Orb),
                                       aspect.Applying ? tr("applying") : tr("separating")));
     }

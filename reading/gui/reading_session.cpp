@@ -2,6 +2,7 @@
 #include "reading/gui/reading_session.h"
 
 #include "engine/zodiac.h"
+#include "reading/chart_words.h"
 #include "reading/driver.h"
 #include "reading/gui/birth_form.h"
 #include "reading/gui/place_finder.h"
@@ -166,12 +167,13 @@ void ReadingSession::recalculateShownChart() {
 
 void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome &outcome) {
     for (int i = 0; i < kBodyCount; ++i)
-        report.showPosition(i, QString::fromStdString(m_state.Chart.PositionText[i]));
-    report.showChartSigns(AscendantSignName(m_state.Chart.AscendantText),
-                          QString::fromStdString(m_state.Chart.MoonSignName));
+        report.showPosition(i, PositionWords(m_state.Chart.PositionText[i]));
+    report.showChartSigns(
+        AstrologyWord(AscendantSignName(m_state.Chart.AscendantText).toStdString()),
+        AstrologyWord(m_state.Chart.MoonSignName));
 
     const WheelArrangement &wheel = outcome.Wheel;
-    report.showWheel(wheel.SignCellText, wheel.HouseCell);
+    report.showWheel(WheelCellWords(wheel.SignCellText), WheelCellWords(wheel.HouseCell));
     if (wheel.FirstHouseSign >= 0) {
         for (int slot = 0; slot < kSignCount; ++slot)
             report.setGlyph(slot, (wheel.FirstHouseSign + slot) % kSignCount);
@@ -181,16 +183,16 @@ void ReadingSession::fillReportWindow(ReportWindow &report, const ReadingOutcome
         houses[body] = outcome.Chart.Bodies[body].House;
     report.showHouses(houses);
     report.showWheelHouses(WheelHousesOf(outcome.Chart));
-    report.writeReport(ReportTextRuns(outcome.Patterns.Runs));
+    report.writeReport(ReportTextRuns(PatternReportWords(outcome.Patterns.Work.PatternFlags)));
     report.showShapeByDegrees(MakeShapeView(outcome.PatternsByDegrees, m_state.Chart));
     showAspects(report, outcome.Aspects);
 }
 
 void ReadingSession::showAspects(ReportWindow &report, const std::vector<Aspect> &aspects) {
     const ChartPositions &chart = m_state.Chart;
-    report.showPosition(kMidheavenValue, QString::fromStdString(chart.MidheavenText));
-    report.showPosition(kNorthNodeValue, QString::fromStdString(chart.NorthNodeText));
-    report.showPosition(kSouthNodeValue, QString::fromStdString(chart.SouthNodeText));
+    report.showPosition(kMidheavenValue, PositionWords(chart.MidheavenText));
+    report.showPosition(kNorthNodeValue, PositionWords(chart.NorthNodeText));
+    report.showPosition(kSouthNodeValue, PositionWords(chart.SouthNodeText));
     PointTable longitude{};
     for (int body = 0; body < kBodyCount; ++body)
         longitude[body] = chart.Longitude[body];
@@ -258,15 +260,15 @@ void ReadingSession::showPositionMethod(const NatalChart &chart) {
                    .arg(kStandardFirstYear)
                    .arg(kStandardLastYear);
     method->setText(text);
-    method->setNote(QString::fromStdString(PositionsNote(chart)));
+    method->setNote(PositionsNoteWords(chart));
     ElidedLabel *houses = statusLabel(QStringLiteral("lblHouseSystem"), true);
-    const QString used = QString::fromUtf8(HouseSystemTitle(chart.Houses.used));
+    const QString used = HouseSystemWord(chart.Houses.used);
     text = chart.Houses.used == chart.Houses.requested
                ? tr("Houses: %1").arg(used)
                : tr("Houses: %1 (%2 undefined here)")
-                     .arg(used, QString::fromUtf8(HouseSystemTitle(chart.Houses.requested)));
+                     .arg(used, HouseSystemWord(chart.Houses.requested));
     houses->setText(text);
-    houses->setNote(QString::fromStdString(HousesNote(chart)));
+    houses->setNote(HousesNoteWords(chart));
 }
 
 // The status bar's texts share its width: a text too long for its share is cut with an

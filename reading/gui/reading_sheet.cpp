@@ -3,6 +3,7 @@
 #include "engine/time_scale.h"
 #include "engine/zodiac.h"
 #include "reading/atlas.h"
+#include "reading/chart_words.h"
 
 #include <QLocale>
 
@@ -14,26 +15,22 @@ QString FromUtf8(const std::string &text) {
     return QString::fromStdString(text);
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A longitude in the chart form of the positions table, "15 Tau 30".
 QString ChartForm(double longitude) {
-    return QString::fromStdString(FormatChartPosition(FormatZodiacDMS(longitude)));
+    return PositionWords(FormatChartPosition(FormatZodiacDMS(longitude)));
 }
 
 } // namespace
 
 ShapeByDegreesView MakeShapeView(const DegreeShape &shape, const ChartPositions &chart) {
     ShapeByDegreesView view;
-    view.pattern = FromView(DegreePatternName(shape.Pattern));
-    view.patternText = FromView(DegreePatternText(shape.Pattern));
+    view.pattern = DegreePatternWord(shape.Pattern);
+    view.patternText = DegreePatternTextWords(shape.Pattern);
     for (int i = 0; i < shape.LeadingCount; ++i) {
         view.leading.append(shape.Leading[i]);
-        view.leadingNames.append(FromView(kPlainBodyNames[shape.Leading[i]]));
+        view.leadingNames.append(BodyWord(shape.Leading[i]));
     }
-    view.sentence = QString::fromStdString(LeadingPlanetSentence(shape));
+    view.sentence = LeadingPlanetSentenceWords(shape);
     view.emptyArc = SheetEmptyArc(shape.EmptyArcSize, ChartForm(shape.EmptyArcFrom),
                                   ChartForm(shape.EmptyArcTo));
     for (int body = 0; body < kPlanetCount; ++body)
@@ -57,7 +54,7 @@ WheelHouses WheelHousesOf(const NatalChart &chart) {
     houses.midheaven = chart.Midheaven;
     houses.cuspsShown = chart.Houses.used != HouseSystem::WholeSign;
     houses.cusps = chart.Houses.cusps;
-    houses.note = QString::fromStdString(HousesNote(chart));
+    houses.note = HousesNoteWords(chart);
     return houses;
 }
 
@@ -86,25 +83,25 @@ ReadingSheet MakeReadingSheet(const ReadingState &state, const ReadingOutcome &o
                        birth.LonDirFlag ? SheetDirection::East : SheetDirection::West)};
     const NatalChart &chart = outcome.Chart;
     for (int i = 0; i < kBodyCount; ++i) {
-        sheet.positions.append({FromUtf8(state.BodyNames[i]).trimmed(),
-                                FromUtf8(state.Chart.PositionText[i]),
+        sheet.positions.append({MarkedBodyWord(state.BodyNames[i]).trimmed(),
+                                PositionWords(state.Chart.PositionText[i]),
                                 SheetHouse(chart.Bodies[i].House)});
     }
     sheet.rightDetails.append(SheetPositions(chart.Method == PositionMethod::Precise));
-    sheet.houses =
-        SheetLine(SheetCaption::Houses, FromUtf8(std::string(HouseSystemTitle(chart.Houses.used))));
-    for (const std::string &note : {PositionsNote(chart), HousesNote(chart)}) {
-        if (!note.empty())
-            sheet.notes.append(FromUtf8(note));
+    sheet.houses = SheetLine(SheetCaption::Houses, HouseSystemWord(chart.Houses.used));
+    for (const QString &note : {PositionsNoteWords(chart), HousesNoteWords(chart)}) {
+        if (!note.isEmpty())
+            sheet.notes.append(note);
     }
-    sheet.ascendantSign = AscendantSignName(state.Chart.AscendantText);
-    sheet.moonSign = FromUtf8(state.Chart.MoonSignName);
-    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign, outcome.Wheel.HouseCell,
-                                   WheelHousesOf(chart));
-    sheet.interpretation = ReportTextRuns(outcome.Patterns.Runs);
-    sheet.positions.append({QStringLiteral("MC"), FromUtf8(state.Chart.MidheavenText), {}});
-    sheet.positions.append({QStringLiteral("North Node"), FromUtf8(state.Chart.NorthNodeText), {}});
-    sheet.positions.append({QStringLiteral("South Node"), FromUtf8(state.Chart.SouthNodeText), {}});
+    sheet.ascendantSign = AstrologyWord(AscendantSignName(state.Chart.AscendantText).toStdString());
+    sheet.moonSign = AstrologyWord(state.Chart.MoonSignName);
+    sheet.wheel = MakeWheelPicture(outcome.Wheel.FirstHouseSign,
+                                   WheelCellWords(outcome.Wheel.HouseCell), WheelHousesOf(chart));
+    sheet.interpretation = ReportTextRuns(PatternReportWords(outcome.Patterns.Work.PatternFlags));
+    sheet.positions.append(
+        {BodyWord(kMidheavenPoint), PositionWords(state.Chart.MidheavenText), {}});
+    sheet.positions.append({NodeWord(true), PositionWords(state.Chart.NorthNodeText), {}});
+    sheet.positions.append({NodeWord(false), PositionWords(state.Chart.SouthNodeText), {}});
     sheet.degrees = MakeShapeView(outcome.PatternsByDegrees, state.Chart);
     // The planets' exact degrees and the empty arc, as the window's wheel marks them.
     sheet.wheel.hasDegreeMarks = true;

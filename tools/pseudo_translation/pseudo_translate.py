@@ -2,6 +2,7 @@
 """Makes a pseudo-translation for layout tests: every text of a Qt Linguist file, accented
 and bracketed and made 40% longer ("Birth Data" becomes "[Ḃîŕţĥ Ðåţå ~~~~]"), so that a
 window laid out for English shows where a longer language would be cut off or overlap.
+A text whose comment calls it an abbreviation is only accented: it keeps its length.
 Placeholders (%1, %L2), mnemonics (&F), escaped ampersands (&&) and line breaks stay as they
 are.
 
@@ -25,14 +26,18 @@ ACCENTED = dict(zip(
 KEEP = re.compile(r"%L?\d+|&&|\n")
 
 
+def accented(text):
+    return "".join(ACCENTED.get(c, c) for c in text)
+
+
 def pseudo(text):
     parts = []
     last = 0
     for match in KEEP.finditer(text):
-        parts.append("".join(ACCENTED.get(c, c) for c in text[last:match.start()]))
+        parts.append(accented(text[last:match.start()]))
         parts.append(match.group(0))
         last = match.end()
-    parts.append("".join(ACCENTED.get(c, c) for c in text[last:]))
+    parts.append(accented(text[last:]))
     body = "".join(parts)
     target = math.ceil(len(text) * GROWTH)
     padding = max(1, target - len(body) - 3)
@@ -48,7 +53,14 @@ def main(output, sources):
     for message in root.iter("message"):
         translation = message.find("translation")
         translation.attrib.pop("type", None)
-        text = pseudo(message.find("source").text or "")
+        source = message.find("source").text or ""
+        comment = message.find("comment")
+        # An abbreviation has the same few letters in every language (the signs' three):
+        # accented, it keeps its length.
+        if comment is not None and "abbreviation" in (comment.text or ""):
+            text = accented(source)
+        else:
+            text = pseudo(source)
         forms = translation.findall("numerusform")
         for form in forms:  # plural forms: the same pseudo text in each
             form.text = text
