@@ -3,6 +3,7 @@
 
 #include "engine/time_scale.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QTimeZone>
@@ -485,7 +486,7 @@ bool IsSeasonalZoneEntry(int position) {
 QString DescribeZone(int position, bool dst, int offsetMinutes) {
     QString name = ZoneEntryName(position);
     if (dst)
-        name += QStringLiteral(" with daylight saving");
+        name = QCoreApplication::translate("ZoneText", "%1 with daylight saving").arg(name);
     return name + QStringLiteral(", ") + FormatUtcOffset(offsetMinutes);
 }
 
@@ -500,12 +501,14 @@ QString UniversalTimeText(const CivilDateTime &universal) {
 
 QString TimeUsedLine(const CivilDateTime &universal, int position, bool dst, int offsetMinutes,
                      const ZoneSource &source) {
-    QString from = QStringLiteral("by hand");
+    // A line for people (the status bar, the tool's text), so in the reader's language; the
+    // zone's own name stays as the zone list gives it.
+    QString from = QCoreApplication::translate("ZoneText", "by hand");
     if (source.kind == ZoneSource::Kind::Atlas)
-        from = QStringLiteral("from the atlas (%1)").arg(source.name);
+        from = QCoreApplication::translate("ZoneText", "from the atlas (%1)").arg(source.name);
     else if (source.kind == ZoneSource::Kind::ReadingFile)
-        from = QStringLiteral("from the reading file %1").arg(source.name);
-    return QStringLiteral("Universal time %1 \u00b7 %2 \u00b7 %3")
+        from = QCoreApplication::translate("ZoneText", "from the reading file %1").arg(source.name);
+    return QCoreApplication::translate("ZoneText", "Universal time %1 · %2 · %3")
         .arg(UniversalTimeText(universal), DescribeZone(position, dst, offsetMinutes), from);
 }
 

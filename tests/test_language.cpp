@@ -165,6 +165,7 @@ void TestLanguage::cliTextInTheLanguage_data() {
         << QStringList{"Geburtsdatum: 1. Mai 1990\n",
                        "Geburtszeit: 12 Uhr 0 Min.\n",
                        "Länge: 0 Grad 0 Minuten W\n",
+                       "Weltzeit 1990-05-01 ",
                        "\nPlanetenpositionen\n",
                        "  Haus 10\n",
                        "\nMedium Coeli und Mondknoten\n",

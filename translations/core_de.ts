@@ -571,4 +571,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>ZoneText</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1 mit Sommerzeit</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>von Hand eingegeben</translation>
+    </message>
+    <message>
+        <source>from the atlas (%1)</source>
+        <translation>aus dem Atlas (%1)</translation>
+    </message>
+    <message>
+        <source>from the reading file %1</source>
+        <translation>aus der Deutungsdatei %1</translation>
+    </message>
+    <message>
+        <source>Universal time %1 · %2 · %3</source>
+        <translation>Weltzeit %1 · %2 · %3</translation>
+    </message>
+</context>
 </TS>

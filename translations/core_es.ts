@@ -571,4 +571,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>ZoneText</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1 con horario de verano</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>introducido a mano</translation>
+    </message>
+    <message>
+        <source>from the atlas (%1)</source>
+        <translation>según el atlas (%1)</translation>
+    </message>
+    <message>
+        <source>from the reading file %1</source>
+        <translation>según el archivo de lectura %1</translation>
+    </message>
+    <message>
+        <source>Universal time %1 · %2 · %3</source>
+        <translation>Tiempo universal %1 · %2 · %3</translation>
+    </message>
+</context>
 </TS>

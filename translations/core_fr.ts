@@ -571,4 +571,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>ZoneText</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1 avec heure d’été</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>saisi à la main</translation>
+    </message>
+    <message>
+        <source>from the atlas (%1)</source>
+        <translation>d’après l’atlas (%1)</translation>
+    </message>
+    <message>
+        <source>from the reading file %1</source>
+        <translation>d’après le fichier de lecture %1</translation>
+    </message>
+    <message>
+        <source>Universal time %1 · %2 · %3</source>
+        <translation>Temps universel %1 · %2 · %3</translation>
+    </message>
+</context>
 </TS>

@@ -571,4 +571,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>ZoneText</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1 con ora legale</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>inserito a mano</translation>
+    </message>
+    <message>
+        <source>from the atlas (%1)</source>
+        <translation>dall’atlante (%1)</translation>
+    </message>
+    <message>
+        <source>from the reading file %1</source>
+        <translation>dal file di lettura %1</translation>
+    </message>
+    <message>
+        <source>Universal time %1 · %2 · %3</source>
+        <translation>Tempo universale %1 · %2 · %3</translation>
+    </message>
+</context>
 </TS>

@@ -571,4 +571,27 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>ZoneText</name>
+    <message>
+        <source>%1 with daylight saving</source>
+        <translation>%1 com horário de verão</translation>
+    </message>
+    <message>
+        <source>by hand</source>
+        <translation>informado à mão</translation>
+    </message>
+    <message>
+        <source>from the atlas (%1)</source>
+        <translation>segundo o atlas (%1)</translation>
+    </message>
+    <message>
+        <source>from the reading file %1</source>
+        <translation>segundo o arquivo de leitura %1</translation>
+    </message>
+    <message>
+        <source>Universal time %1 · %2 · %3</source>
+        <translation>Tempo universal %1 · %2 · %3</translation>
+    </message>
+</context>
 </TS>
