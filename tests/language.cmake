@@ -46,3 +46,17 @@ starloom_add_test(test_language_layout_windows LABEL gui SERIAL
 target_compile_definitions(test_language_layout_windows PRIVATE
                            STARLOOM_PSEUDO_QM="${pseudo_qm}")
 add_dependencies(test_language_layout_windows starloom_pseudo_translation)
+
+# ... and the shipped files hold every text the sources mark: lupdate over copies of them
+# finds nothing new to translate.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+add_test(NAME test_translations_current
+         COMMAND ${CMAKE_COMMAND} -DPROJECTS=${PROJECT_BINARY_DIR}/shell/core/.lupdate
+                 -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+                 -DWORK=${CMAKE_CURRENT_BINARY_DIR}/translations_current
+                 -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                 -DGENERATOR=${_Qt6_LINGUIST_TOOLS_DIR}/GenerateLUpdateProject.cmake
+                 -DPYTHON=$<TARGET_FILE:Python3::Interpreter>
+                 -DCHECK=${CMAKE_CURRENT_SOURCE_DIR}/support/translations_complete.py
+                 -P ${CMAKE_CURRENT_SOURCE_DIR}/support/translations_current.cmake)
+set_tests_properties(test_translations_current PROPERTIES LABELS files)
