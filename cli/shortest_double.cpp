@@ -16,6 +16,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -129,6 +130,23 @@ int DigitCount(std::uint64_t value) {
     return guess + 1 - static_cast<int>(value < kPowersOfTen[guess]);
 }
 
+// The decimal digits of value < 10^7 at `out`; returns their end. Below 1000 (the degrees
+// of every angle and orb) the three digits are set out in the bytes of one word, moved down
+// past the leading zeros and stored at once, so that no branch asks how many there are.
+char *WriteWhole(char *out, std::uint64_t value) {
+    if (value >= 1000 || std::endian::native != std::endian::little) [[unlikely]] {
+        const int count = value == 0 ? 1 : DigitCount(value);
+        DigitsBefore(out + count, value);
+        return out + count;
+    }
+    const auto v = static_cast<std::uint32_t>(value);
+    const int count = 1 + static_cast<int>(v >= 10) + static_cast<int>(v >= 100);
+    const std::uint32_t digits = (v / 100 | (v / 10 % 10) << 8 | (v % 10) << 16) | 0x303030U;
+    const std::uint32_t shown = digits >> (8 * (3 - count));
+    std::memcpy(out, &shown, 4);
+    return out + count;
+}
+
 // std::to_chars, with ".0" after a whole number.
 char *WriteByLibrary(char *out, double value) {
     char *const start = out;
@@ -151,15 +169,14 @@ char *WriteShortestDouble(char *out, double value) {
         return WriteByLibrary(out, value);
     if (bits >> 63)
         *out++ = '-';
+    const double x = std::fabs(value);
     const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
     const std::uint64_t mantissa = fraction | (1ULL << 52);
     const int shift = 2 - (biased - kExponentBias); // 34 .. 64: x = 4M / 2^shift
 
     // A whole number (a cusp of whole-sign houses) is its digits.
     if (shift <= 54 && (mantissa & ((1ULL << (shift - 2)) - 1)) == 0) {
-        const std::uint64_t whole = mantissa >> (shift - 2);
-        out += DigitCount(whole);
-        DigitsBefore(out, whole);
+        out = WriteWhole(out, mantissa >> (shift - 2));
         *out++ = '.';
         *out++ = '0';
         return out;
@@ -196,32 +213,32 @@ char *WriteShortestDouble(char *out, double value) {
         ++n;
     n = n < first ? first : n > last ? last : n;
 
-    // n / 10^k in fixed notation. The digits are set out, padded with zeros, in a buffer of
-    // their own and copied from it in pieces of a fixed length, longer than any piece can
-    // be; the text then ends where its last digit does. Within kShortestDoubleBytes: a
-    // sign, at most seven whole digits (x < 2^21) or "0." and three zeros (x >= 2^-10),
-    // and a copy of kDigitCopy.
-    constexpr int kDigitCopy = 20;
-    char digits[kPaddedDigits + kDigitCopy + 2] = {};
-    EighteenDigits(digits, n);
-    const int count = DigitCount(n);
-    const char *const lead = digits + kPaddedDigits - count;
-    if (count <= k) { // below 1: "0.", zeros, the digits
-        std::memcpy(out, "0.0000", 6);
-        out += 2 + (k - count);
-        std::memcpy(out, lead, kDigitCopy);
-        return out + count;
-    }
-    // The whole part, the point, the fraction (or a 0 after a whole number).
-    const int whole = count - k;
-    std::memcpy(out, lead, kDigitCopy);
-    out[whole] = '.';
+    // n / 10^k in fixed notation: the whole part, the point, then k fraction digits (a 0
+    // when k is 0).
+    //
+    // The whole part is x's own, cut off: for k > 0, n / 10^k is no whole number and no
+    // whole number lies between it and x. Either would be a point of the interval with
+    // no fraction digits at all; points with fewer digits are also points with more
+    // (m = 10m / 10), so the search above would have gone on down to k = 0. (x itself
+    // whole took the way above.) For k = 0 the whole part is n.
+    const std::uint64_t whole = k == 0 ? n : static_cast<std::uint64_t>(x);
+    out = WriteWhole(out, whole);
+    *out++ = '.';
     if (k == 0) {
-        out[whole + 1] = '0';
-        return out + whole + 2;
+        *out++ = '0';
+        return out;
     }
-    std::memcpy(out + whole + 1, lead + whole, kDigitCopy);
-    return out + count + 1;
+    // The fraction n - whole * 10^k, zero-padded to k digits: below 1 (k up to 20) the
+    // zeros past the eighteenth digit first, then the fraction scaled to eighteen digits,
+    // its digits first and zeros after them, of which the text keeps the first k. Within
+    // kShortestDoubleBytes: a sign, at most seven whole digits (x < 2^21) or "0", the point
+    // and four zeros, and eighteen digits.
+    const std::uint64_t fractionDigits = whole == 0 ? n : n - whole * kPowersOfTen[k];
+    const int padded = k < kPaddedDigits ? k : kPaddedDigits;
+    std::memcpy(out, "0000", 4);
+    out += k - padded;
+    EighteenDigits(out, fractionDigits * kPowersOfTen[kPaddedDigits - padded]);
+    return out + padded;
 }
 
 } // namespace starloom::cli
