@@ -99,7 +99,7 @@ char *DigitsBefore(char *end, std::uint64_t value) {
 // lanes of one 64-bit word: two halves of four digits, then four of two, then eight of one
 // (quotients by 100 and 10 as products and shifts, exact in this range), each lane's digit
 // then offset to its character.
-void EightDigitsInLanes(char *out, std::uint32_t value) {
+[[gnu::always_inline]] inline void EightDigitsInLanes(char *out, std::uint32_t value) {
     const std::uint64_t halves =
         (value / 10000) | (static_cast<std::uint64_t>(value % 10000) << 32);
     const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007FULL;
@@ -114,14 +114,18 @@ void EightDigitsInLanes(char *out, std::uint32_t value) {
     }
 }
 
+// The sixteen digits of value < 10^16 at `out`, leading zeros included.
+void SixteenDigits(char *out, std::uint64_t value) {
+    EightDigitsInLanes(out, static_cast<std::uint32_t>(value / 100000000));
+    EightDigitsInLanes(out + 8, static_cast<std::uint32_t>(value % 100000000));
+}
+
 // The eighteen digits of value < 10^18 at `out`, leading zeros included.
 constexpr int kPaddedDigits = 18;
 void EighteenDigits(char *out, std::uint64_t value) {
     const std::uint64_t top = value / 10000000000000000ULL; // below 100
-    const std::uint64_t rest = value % 10000000000000000ULL;
     std::memcpy(out, kTwoDigits + 2 * top, 2);
-    EightDigitsInLanes(out + 2, static_cast<std::uint32_t>(rest / 100000000));
-    EightDigitsInLanes(out + 10, static_cast<std::uint32_t>(rest % 100000000));
+    SixteenDigits(out + 2, value % 10000000000000000ULL);
 }
 
 // The number of decimal digits of 0 < value < 10^19.
@@ -131,9 +135,10 @@ int DigitCount(std::uint64_t value) {
 }
 
 // The decimal digits of value < 10^7 at `out`; returns their end. Below 1000 (the degrees
-// of every angle and orb) the three digits are set out in the bytes of one word, moved down
-// past the leading zeros and stored at once, so that no branch asks how many there are.
-char *WriteWhole(char *out, std::uint64_t value) {
+// of every angle and orb) the leading digit and the pair after it are set out in the bytes
+// of one word, moved down past the leading zeros and stored at once, so that no branch
+// asks how many digits there are.
+inline char *WriteWhole(char *out, std::uint64_t value) {
     if (value >= 1000 || std::endian::native != std::endian::little) [[unlikely]] {
         const int count = value == 0 ? 1 : DigitCount(value);
         DigitsBefore(out + count, value);
@@ -141,7 +146,10 @@ char *WriteWhole(char *out, std::uint64_t value) {
     }
     const auto v = static_cast<std::uint32_t>(value);
     const int count = 1 + static_cast<int>(v >= 10) + static_cast<int>(v >= 100);
-    const std::uint32_t digits = (v / 100 | (v / 10 % 10) << 8 | (v % 10) << 16) | 0x303030U;
+    const std::uint32_t hundreds = v / 100;
+    std::uint16_t pair = 0;
+    std::memcpy(&pair, kTwoDigits + 2 * (v - 100 * hundreds), 2);
+    const std::uint32_t digits = (('0' + hundreds) | static_cast<std::uint32_t>(pair) << 8);
     const std::uint32_t shown = digits >> (8 * (3 - count));
     std::memcpy(out, &shown, 4);
     return out + count;
@@ -228,12 +236,18 @@ char *WriteShortestDouble(char *out, double value) {
         *out++ = '0';
         return out;
     }
-    // The fraction n - whole * 10^k, zero-padded to k digits: below 1 (k up to 20) the
-    // zeros past the eighteenth digit first, then the fraction scaled to eighteen digits,
-    // its digits first and zeros after them, of which the text keeps the first k. Within
-    // kShortestDoubleBytes: a sign, at most seven whole digits (x < 2^21) or "0", the point
-    // and four zeros, and eighteen digits.
-    const std::uint64_t fractionDigits = whole == 0 ? n : n - whole * kPowersOfTen[k];
+    // The fraction n - whole * 10^k, zero-padded to k digits: scaled to sixteen digits (k
+    // is at most 16 from 1 up), its digits first and zeros after them, of which the text
+    // keeps the first k. Below 1 (k up to 20), the zeros past the eighteenth digit first,
+    // then the fraction scaled to eighteen digits. Within kShortestDoubleBytes: a sign, at
+    // most seven whole digits (x < 2^21) or "0", the point and four zeros, and eighteen
+    // digits.
+    constexpr int kWholeFractionDigits = 16;
+    if (whole != 0) {
+        SixteenDigits(out, (n - whole * kPowersOfTen[k]) * kPowersOfTen[kWholeFractionDigits - k]);
+        return out + k;
+    }
+    const std::uint64_t fractionDigits = n;
     const int padded = k < kPaddedDigits ? k : kPaddedDigits;
     std::memcpy(out, "0000", 4);
     out += k - padded;
