@@ -118,9 +118,9 @@ void CalculateNatalChart(const BirthData &birth, const ChartRequest &request, Na
     chart.Houses.midheaven = chart.Midheaven;
     if (chart.Houses.used == HouseSystem::WholeSign || chart.Houses.used == HouseSystem::Equal)
         CuspsFromAscendant(chart.Houses, chart.Ascendant);
+    const HouseFinder houses(chart.Houses.cusps);
     for (int body = 0; body < kAscBody; ++body)
-        chart.Bodies[body].House =
-            HouseOfLongitude(chart.Bodies[body].Longitude, chart.Houses.cusps);
+        chart.Bodies[body].House = houses.houseOf(chart.Bodies[body].Longitude);
     chart.Bodies[kAscBody].House = 1;
 
     FindAspects(AspectPointLongitudes(chart), AspectPointMotions(chart), request.Orbs,
