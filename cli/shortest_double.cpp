@@ -212,13 +212,13 @@ char *WriteShortestDouble(char *out, double value) {
         last = shorterLast;
         --k;
     }
-    // The point nearest to x, a tie to the even one, kept inside the interval.
+    // The point nearest to x, a tie to the even one, kept inside the interval; the bits
+    // below the point (shift <= 64 of them) lie in the product's low word.
     const u128 exact = TimesPowerOfTen(4 * mantissa, k);
-    const u128 half = static_cast<u128>(1) << (shift - 1);
     auto n = static_cast<std::uint64_t>(exact >> shift);
-    const u128 rest = exact & ((static_cast<u128>(1) << shift) - 1);
-    if (rest > half || (rest == half && (n & 1) != 0))
-        ++n;
+    const std::uint64_t rest = static_cast<std::uint64_t>(exact) & (~0ULL >> (64 - shift));
+    const std::uint64_t half = 1ULL << (shift - 1);
+    n += static_cast<std::uint64_t>(rest > half || (rest == half && (n & 1) != 0));
     n = n < first ? first : n > last ? last : n;
 
     // n / 10^k in fixed notation: the whole part, the point, then k fraction digits (a 0
