@@ -24,9 +24,9 @@ bool InStandardYears(const BirthData &birth) {
 // the node is the true node, and the angles' daily motion is their change over a quarter of
 // an hour. False outside the table.
 bool CalculatePreciseNumbers(const BirthData &birth, ChartNumbers &numbers) {
-    const CivilDateTime ut = UniversalDateTime(birth);
-    const double d = JulianDaysSinceJ2000(ut);
     const SiteAndClock clock = PrepareSiteAndClock(birth);
+    const CivilDateTime ut = clock.Moment.Civil(); // UniversalDateTime, the moment worked once
+    const double d = JulianDaysSinceJ2000(ut);
     const double east = -clock.SiteLongitude; // SiteLongitude counts west positive
     PreciseChartValues values;
     if (!PreciseChartAt(d, east, clock.SiteLatitude, values))
