@@ -815,7 +815,14 @@ int HouseFinder::houseOf(double longitude) const {
     // past its first cusp and short of the next one; one that runs across 0 degrees what
     // is past its first cusp or short of the next one. (A comparison with a cusp that is
     // no number is false, in the lanes as in a single test.)
-    unsigned holding = 0;
+    // Each lane gathers its houses' bits, house n as bit n.
+    constexpr std::array<std::int64_t, kHouseCount> kHouseBits = [] {
+        std::array<std::int64_t, kHouseCount> houseBits{};
+        for (int n = 0; n < kHouseCount; ++n)
+            houseBits[n] = std::int64_t{1} << n;
+        return houseBits;
+    }();
+    Bits2 holding = {0, 0};
     for (int n = 0; n < kHouseCount; n += 2) {
         Lanes2 from;
         Lanes2 to;
@@ -823,13 +830,15 @@ int HouseFinder::houseOf(double longitude) const {
         std::memcpy(&from, &m_from[n], sizeof from);
         std::memcpy(&to, &m_to[n], sizeof to);
         std::memcpy(&acrossZero, &m_acrossZero[n], sizeof acrossZero);
+        Bits2 houseBits;
+        std::memcpy(&houseBits, &kHouseBits[n], sizeof houseBits);
         const auto pastFrom = reinterpret_cast<Bits2>(here >= from);
         const auto shortOfTo = reinterpret_cast<Bits2>(here < to);
         const Bits2 inside = (pastFrom & shortOfTo) | (acrossZero & (pastFrom | shortOfTo));
-        holding |= static_cast<unsigned>(inside[0] & 1) << n;
-        holding |= static_cast<unsigned>(inside[1] & 1) << (n + 1);
+        holding |= inside & houseBits;
     }
-    return holding == 0 ? 1 : std::countr_zero(holding) + 1;
+    const auto houses = static_cast<unsigned>(holding[0] | holding[1]);
+    return houses == 0 ? 1 : std::countr_zero(houses) + 1;
 }
 
 std::string HouseFallbackNote(const HouseCusps &houses, double latitudeDegrees) {
