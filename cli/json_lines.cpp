@@ -34,24 +34,28 @@ public:
 
     // A number's text as written, to be written again: the pattern's empty arc runs from
     // and to planets' longitudes and the ascendant's is written twice, so those texts are
-    // copied rather than worked out anew. Only the same double (bit for bit) is copied.
+    // copied rather than worked out anew. Only the same double (bit for bit) is copied. The
+    // place of the text in the buffer is kept, not its bytes: bytes read back right after
+    // they were stored would wait for the stores.
     struct Kept {
         std::uint64_t bits = 0;
-        std::array<char, kShortestDoubleBytes> chars;
+        std::size_t offset = 0;
         std::size_t size = 0;
     };
     void number(double value, Kept &kept) {
         char *const start = at();
         number(value);
         kept.bits = std::bit_cast<std::uint64_t>(value);
+        kept.offset = static_cast<std::size_t>(start - base());
         kept.size = static_cast<std::size_t>(at() - start);
-        std::memcpy(kept.chars.data(), start, kShortestDoubleBytes);
     }
     template <std::size_t N> void numberAgain(double value, const std::array<Kept, N> &kept) {
         const auto bits = std::bit_cast<std::uint64_t>(value);
         for (const Kept &k : kept) {
             if (k.bits == bits) {
-                putWhole(k.chars, k.size);
+                // Written with room for the longest number after it, and long before here.
+                std::memcpy(at(), base() + k.offset, kShortestDoubleBytes);
+                at() += k.size;
                 return;
             }
         }
