@@ -228,14 +228,14 @@ QString RowTexts::text(std::size_t column, const std::string &bytes) {
     return last.text;
 }
 
-QString RowTexts::number(int value) {
-    static const std::vector<QString> kNumbers = [] {
-        std::vector<QString> numbers;
-        for (int n = 0; n <= kLastNumber; ++n)
-            numbers.push_back(QString::number(n));
-        return numbers;
-    }();
-    return value >= 0 && value <= kLastNumber ? kNumbers[value] : QString::number(value);
+RowTexts::RowTexts() {
+    m_numbers.reserve(kLastNumber + 1);
+    for (int n = 0; n <= kLastNumber; ++n)
+        m_numbers.push_back(QString::number(n));
+}
+
+QString RowTexts::number(int value) const {
+    return value >= 0 && value <= kLastNumber ? m_numbers[value] : QString::number(value);
 }
 
 const AtlasPlace *FindPlace(const std::string &name, std::string &error, Wording wording) {
@@ -382,11 +382,11 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
     }
     FormValues row;
     row.name = texts.text(0, fields[0]);
-    row.yearText = RowTexts::number(numbers[0]);
+    row.yearText = texts.number(numbers[0]);
     row.monthPosition = numbers[1] - 1;
-    row.dayText = RowTexts::number(numbers[2]);
-    row.hourText = RowTexts::number(numbers[3]);
-    row.minuteText = RowTexts::number(numbers[4]);
+    row.dayText = texts.number(numbers[2]);
+    row.hourText = texts.number(numbers[3]);
+    row.minuteText = texts.number(numbers[4]);
     if (!fromPlace(kZoneColumn))
         row.zonePosition = numbers[5];
     if (!fromPlace(kDstColumn))
@@ -414,8 +414,9 @@ bool FormValuesFromRow(const std::vector<std::string> &fields, FormValues &value
                     .arg(QLatin1String(coordinates[i].name)));
             return false;
         }
-        const QString text = CanonicalNumber(field) ? RowTexts::number(std::stoi(field))
-                                                    : texts.text(coordinateColumns[i], field);
+        const QString text = CanonicalNumber(field)
+                                 ? texts.number(*ListNumber(field, 0, RowTexts::kLastNumber))
+                                 : texts.text(coordinateColumns[i], field);
         *coordinates[i].box = text;
     }
     if (!fromPlace(10) && !SetDirection(fields[10], 'S', 'N', row.latDirection)) {

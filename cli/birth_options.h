@@ -73,15 +73,21 @@ inline constexpr std::string_view kBatchPlaceColumn = "place";
 bool IsBatchHeader(const std::vector<std::string> &fields);
 
 // Makes the QStrings of batch rows with few allocations: a column that repeats the previous
-// row's text shares its string, and small whole numbers share strings made once.
+// row's text shares its string, and small whole numbers share strings made once. Each
+// worker thread has its own: a QString shared between threads would have its reference
+// count written from several processor cores for every row, each write taking the count's
+// cache line away from the other cores.
 class RowTexts {
 public:
+    RowTexts();
     QString text(std::size_t column, const std::string &bytes);
     // The decimal text of 0..kLastNumber without leading zeros, made once.
-    static QString number(int value);
+    QString number(int value) const;
     static constexpr int kLastNumber = kLastYear;
 
 private:
+    std::vector<QString> m_numbers;
+
     struct Last {
         std::string bytes;
         QString text;

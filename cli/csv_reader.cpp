@@ -182,6 +182,8 @@ bool CsvReader::next(CsvRecord &record) {
     for (;;) {
         record.error.clear();
         record.line = m_line;
+        if (takeWholeLine(record))
+            return true;
         CsvProgress progress(record);
         OpenField(progress);
         const char end = readRecord(progress);
@@ -243,6 +245,52 @@ bool CsvReader::keepPlainRun(CsvProgress &progress) {
     current.append(start, run);
     m_pos += run;
     return true;
+}
+
+// Most records are one line of plain fields, already whole in the buffer: such a line is
+// split at its commas at once. It gives what the reading byte by byte gives: a line
+// without quotes holds no field that could be malformed; it is shorter than the buffer, so
+// no field or record reaches its limit (the field count is counted); and each field is
+// emptied and kept as OpenField does. Anything else (a quote, an empty line, a line not
+// yet whole in the buffer, a limit on the bytes read) is left to the reading byte by byte,
+// which starts the record over: what was put into the fields here is emptied there.
+bool CsvReader::takeWholeLine(CsvRecord &record) {
+    static_assert(kBlockBytes <= kCsvFieldLimit && kBlockBytes <= kCsvRecordLimit);
+    if (m_mostBytes != 0 || m_pos == m_end)
+        return false;
+    const char *const end = m_buffer.data() + m_end;
+    const char *field = m_buffer.data() + m_pos;
+    if (*field == '\r' || *field == '\n')
+        return false;
+    std::vector<std::string> &fields = record.fields;
+    std::size_t count = 0;
+    for (const char *at = field; at != end; ++at) {
+        const char c = *at;
+        if (c == '"')
+            return false;
+        if (c != ',' && c != '\r' && c != '\n')
+            continue;
+        if (count == kCsvFieldCountLimit)
+            return false;
+        if (count == fields.size())
+            fields.emplace_back();
+        std::string &kept = fields[count++];
+        if (kept.capacity() > kKeptCapacity)
+            std::string().swap(kept);
+        kept.assign(field, static_cast<std::size_t>(at - field));
+        field = at + 1;
+        if (c == ',')
+            continue;
+        fields.resize(count);
+        if (fields.capacity() > kKeptFields)
+            fields.shrink_to_fit();
+        m_pos = static_cast<std::size_t>(field - m_buffer.data());
+        ++m_line;
+        if (c == '\r')
+            skipLfAfterCr();
+        return true;
+    }
+    return false;
 }
 
 // A CR ended the record: an LF right after it belongs to the same line end.

@@ -52,6 +52,7 @@ private:
     // input.
     char readRecord(CsvProgress &progress);
     bool keepPlainRun(CsvProgress &progress);
+    bool takeWholeLine(CsvRecord &record);
     void skipLfAfterCr();
 
     std::FILE *m_input;

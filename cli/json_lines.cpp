@@ -12,6 +12,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -30,6 +31,36 @@ public:
 
     void number(double value) { LineWriter::number(value, "null"); }
     void finish() { LineWriter::finish("\n"); }
+
+    // A number's text as written, to be written again: the pattern's empty arc runs from
+    // and to planets' longitudes and the ascendant's is written twice, so those texts are
+    // copied rather than worked out anew. Only the same double (bit for bit) is copied. The
+    // place of the text in the buffer is kept, not its bytes: bytes read back right after
+    // they were stored would wait for the stores.
+    struct Kept {
+        std::uint64_t bits = 0;
+        std::size_t offset = 0;
+        std::size_t size = 0;
+    };
+    void number(double value, Kept &kept) {
+        char *const start = at();
+        number(value);
+        kept.bits = std::bit_cast<std::uint64_t>(value);
+        kept.offset = static_cast<std::size_t>(start - base());
+        kept.size = static_cast<std::size_t>(at() - start);
+    }
+    template <std::size_t N> void numberAgain(double value, const std::array<Kept, N> &kept) {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        for (const Kept &k : kept) {
+            if (k.bits == bits) {
+                // Written with room for the longest number after it, and long before here.
+                std::memcpy(at(), base() + k.offset, kShortestDoubleBytes);
+                at() += k.size;
+                return;
+            }
+        }
+        number(value);
+    }
 
     // A JSON string as the library writes it with its replacement of bad UTF-8: quotes,
     // backslashes and control characters escaped, everything else as it is. A part's room
@@ -188,7 +219,10 @@ constexpr std::array<Part, kAspectKindCount> kKindParts = [] {
     return parts;
 }();
 
-void WriteBodies(Line &line, const NatalChart &chart, const ChartFacts &facts) {
+using KeptLongitudes = std::array<Line::Kept, kBodyCount>;
+
+void WriteBodies(Line &line, const NatalChart &chart, const ChartFacts &facts,
+                 KeptLongitudes &longitudes) {
     line.put(",\"bodies\":[");
     for (int body = 0; body < kBodyCount; ++body) {
         line.need(kPartBytes);
@@ -198,7 +232,7 @@ void WriteBodies(Line &line, const NatalChart &chart, const ChartFacts &facts) {
         const ChartPositionChars &position = facts.positions[body];
         line.putWhole(position.chars, position.size);
         Put(line, kSignParts[position.sign + 1]);
-        line.number(chart.Bodies[body].Longitude);
+        line.number(chart.Bodies[body].Longitude, longitudes[body]);
         line.put(IsRetrogradePlanet(chart, body - kMercuryBody)
                      ? std::string_view(",\"retrograde\":true,\"house\":")
                      : std::string_view(",\"retrograde\":false,\"house\":"));
@@ -271,7 +305,8 @@ void WriteHouses(Line &line, const NatalChart &chart) {
     line.put('}');
 }
 
-void WriteShapeAndAngles(Line &line, const NatalChart &chart, const DegreeShape &shape) {
+void WriteShapeAndAngles(Line &line, const NatalChart &chart, const DegreeShape &shape,
+                         const KeptLongitudes &longitudes) {
     line.need(kPartBytes);
     line.put(",\"pattern_by_degrees\":{\"name\":");
     Plain(line, DegreePatternName(shape.Pattern));
@@ -282,11 +317,11 @@ void WriteShapeAndAngles(Line &line, const NatalChart &chart, const DegreeShape 
         Plain(line, kPlainBodyNames[shape.Leading[i]]);
     }
     line.put("],\"empty_arc\":{\"from\":");
-    line.number(shape.EmptyArcFrom);
+    line.numberAgain(shape.EmptyArcFrom, longitudes);
     line.put(",\"to\":");
-    line.number(shape.EmptyArcTo);
+    line.numberAgain(shape.EmptyArcTo, longitudes);
     line.put("}},\"angles\":{\"asc\":");
-    line.number(chart.Bodies[kAscBody].Longitude);
+    line.numberAgain(chart.Bodies[kAscBody].Longitude, longitudes);
     line.put(",\"mc\":");
     line.number(chart.Midheaven);
     line.put("},\"nodes\":{\"north\":");
@@ -359,7 +394,8 @@ void ReadingJsonWriter::appendLine(const RowReading &row, ByteBuffer &out) {
     line.put(",\"dst\":");
     line.flag(birth.DstFlag);
     line.put('}');
-    WriteBodies(line, chart, facts);
+    KeptLongitudes longitudes;
+    WriteBodies(line, chart, facts, longitudes);
     line.need(kPartBytes);
     line.put(",\"ascendant_sign\":");
     Plain(line, SignName(facts.ascendantSign));
@@ -379,7 +415,7 @@ void ReadingJsonWriter::appendLine(const RowReading &row, ByteBuffer &out) {
     }
     line.put(']');
     WriteHouses(line, chart);
-    WriteShapeAndAngles(line, chart, facts.shape);
+    WriteShapeAndAngles(line, chart, facts.shape, longitudes);
     WriteAspects(line, chart.Aspects);
     if (const std::string note = PositionsNote(chart); !note.empty()) {
         line.put(",\"positions_note\":");

@@ -66,6 +66,8 @@ public:
 
 protected:
     char *&at() { return m_at; }
+    // The start of the buffer's bytes, which a request for room may move.
+    const char *base() const { return m_out.view().data(); }
 
 private:
     ByteBuffer &m_out;

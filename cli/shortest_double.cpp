@@ -16,6 +16,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -98,7 +99,7 @@ char *DigitsBefore(char *end, std::uint64_t value) {
 // lanes of one 64-bit word: two halves of four digits, then four of two, then eight of one
 // (quotients by 100 and 10 as products and shifts, exact in this range), each lane's digit
 // then offset to its character.
-void EightDigitsInLanes(char *out, std::uint32_t value) {
+[[gnu::always_inline]] inline void EightDigitsInLanes(char *out, std::uint32_t value) {
     const std::uint64_t halves =
         (value / 10000) | (static_cast<std::uint64_t>(value % 10000) << 32);
     const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007FULL;
@@ -113,20 +114,45 @@ void EightDigitsInLanes(char *out, std::uint32_t value) {
     }
 }
 
+// The sixteen digits of value < 10^16 at `out`, leading zeros included.
+void SixteenDigits(char *out, std::uint64_t value) {
+    EightDigitsInLanes(out, static_cast<std::uint32_t>(value / 100000000));
+    EightDigitsInLanes(out + 8, static_cast<std::uint32_t>(value % 100000000));
+}
+
 // The eighteen digits of value < 10^18 at `out`, leading zeros included.
 constexpr int kPaddedDigits = 18;
 void EighteenDigits(char *out, std::uint64_t value) {
     const std::uint64_t top = value / 10000000000000000ULL; // below 100
-    const std::uint64_t rest = value % 10000000000000000ULL;
     std::memcpy(out, kTwoDigits + 2 * top, 2);
-    EightDigitsInLanes(out + 2, static_cast<std::uint32_t>(rest / 100000000));
-    EightDigitsInLanes(out + 10, static_cast<std::uint32_t>(rest % 100000000));
+    SixteenDigits(out + 2, value % 10000000000000000ULL);
 }
 
 // The number of decimal digits of 0 < value < 10^19.
 int DigitCount(std::uint64_t value) {
     const int guess = (std::bit_width(value) * 1233) >> 12; // log10(2) * bits, rounded down
     return guess + 1 - static_cast<int>(value < kPowersOfTen[guess]);
+}
+
+// The decimal digits of value < 10^7 at `out`; returns their end. Below 1000 (the degrees
+// of every angle and orb) the leading digit and the pair after it are set out in the bytes
+// of one word, moved down past the leading zeros and stored at once, so that no branch
+// asks how many digits there are.
+inline char *WriteWhole(char *out, std::uint64_t value) {
+    if (value >= 1000 || std::endian::native != std::endian::little) [[unlikely]] {
+        const int count = value == 0 ? 1 : DigitCount(value);
+        DigitsBefore(out + count, value);
+        return out + count;
+    }
+    const auto v = static_cast<std::uint32_t>(value);
+    const int count = 1 + static_cast<int>(v >= 10) + static_cast<int>(v >= 100);
+    const std::uint32_t hundreds = v / 100;
+    std::uint16_t pair = 0;
+    std::memcpy(&pair, kTwoDigits + 2 * (v - 100 * hundreds), 2);
+    const std::uint32_t digits = (('0' + hundreds) | static_cast<std::uint32_t>(pair) << 8);
+    const std::uint32_t shown = digits >> (8 * (3 - count));
+    std::memcpy(out, &shown, 4);
+    return out + count;
 }
 
 // std::to_chars, with ".0" after a whole number.
@@ -151,15 +177,14 @@ char *WriteShortestDouble(char *out, double value) {
         return WriteByLibrary(out, value);
     if (bits >> 63)
         *out++ = '-';
+    const double x = std::fabs(value);
     const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
     const std::uint64_t mantissa = fraction | (1ULL << 52);
     const int shift = 2 - (biased - kExponentBias); // 34 .. 64: x = 4M / 2^shift
 
     // A whole number (a cusp of whole-sign houses) is its digits.
     if (shift <= 54 && (mantissa & ((1ULL << (shift - 2)) - 1)) == 0) {
-        const std::uint64_t whole = mantissa >> (shift - 2);
-        out += DigitCount(whole);
-        DigitsBefore(out, whole);
+        out = WriteWhole(out, mantissa >> (shift - 2));
         *out++ = '.';
         *out++ = '0';
         return out;
@@ -187,41 +212,47 @@ char *WriteShortestDouble(char *out, double value) {
         last = shorterLast;
         --k;
     }
-    // The point nearest to x, a tie to the even one, kept inside the interval.
+    // The point nearest to x, a tie to the even one, kept inside the interval; the bits
+    // below the point (shift <= 64 of them) lie in the product's low word.
     const u128 exact = TimesPowerOfTen(4 * mantissa, k);
-    const u128 half = static_cast<u128>(1) << (shift - 1);
     auto n = static_cast<std::uint64_t>(exact >> shift);
-    const u128 rest = exact & ((static_cast<u128>(1) << shift) - 1);
-    if (rest > half || (rest == half && (n & 1) != 0))
-        ++n;
+    const std::uint64_t rest = static_cast<std::uint64_t>(exact) & (~0ULL >> (64 - shift));
+    const std::uint64_t half = 1ULL << (shift - 1);
+    n += static_cast<std::uint64_t>(rest > half || (rest == half && (n & 1) != 0));
     n = n < first ? first : n > last ? last : n;
 
-    // n / 10^k in fixed notation. The digits are set out, padded with zeros, in a buffer of
-    // their own and copied from it in pieces of a fixed length, longer than any piece can
-    // be; the text then ends where its last digit does. Within kShortestDoubleBytes: a
-    // sign, at most seven whole digits (x < 2^21) or "0." and three zeros (x >= 2^-10),
-    // and a copy of kDigitCopy.
-    constexpr int kDigitCopy = 20;
-    char digits[kPaddedDigits + kDigitCopy + 2] = {};
-    EighteenDigits(digits, n);
-    const int count = DigitCount(n);
-    const char *const lead = digits + kPaddedDigits - count;
-    if (count <= k) { // below 1: "0.", zeros, the digits
-        std::memcpy(out, "0.0000", 6);
-        out += 2 + (k - count);
-        std::memcpy(out, lead, kDigitCopy);
-        return out + count;
-    }
-    // The whole part, the point, the fraction (or a 0 after a whole number).
-    const int whole = count - k;
-    std::memcpy(out, lead, kDigitCopy);
-    out[whole] = '.';
+    // n / 10^k in fixed notation: the whole part, the point, then k fraction digits (a 0
+    // when k is 0).
+    //
+    // The whole part is x's own, cut off: for k > 0, n / 10^k is no whole number and no
+    // whole number lies between it and x. Either would be a point of the interval with
+    // no fraction digits at all; points with fewer digits are also points with more
+    // (m = 10m / 10), so the search above would have gone on down to k = 0. (x itself
+    // whole took the way above.) For k = 0 the whole part is n.
+    const std::uint64_t whole = k == 0 ? n : static_cast<std::uint64_t>(x);
+    out = WriteWhole(out, whole);
+    *out++ = '.';
     if (k == 0) {
-        out[whole + 1] = '0';
-        return out + whole + 2;
+        *out++ = '0';
+        return out;
     }
-    std::memcpy(out + whole + 1, lead + whole, kDigitCopy);
-    return out + count + 1;
+    // The fraction n - whole * 10^k, zero-padded to k digits: scaled to sixteen digits (k
+    // is at most 16 from 1 up), its digits first and zeros after them, of which the text
+    // keeps the first k. Below 1 (k up to 20), the zeros past the eighteenth digit first,
+    // then the fraction scaled to eighteen digits. Within kShortestDoubleBytes: a sign, at
+    // most seven whole digits (x < 2^21) or "0", the point and four zeros, and eighteen
+    // digits.
+    constexpr int kWholeFractionDigits = 16;
+    if (whole != 0) {
+        SixteenDigits(out, (n - whole * kPowersOfTen[k]) * kPowersOfTen[kWholeFractionDigits - k]);
+        return out + k;
+    }
+    const std::uint64_t fractionDigits = n;
+    const int padded = k < kPaddedDigits ? k : kPaddedDigits;
+    std::memcpy(out, "0000", 4);
+    out += k - padded;
+    EighteenDigits(out, fractionDigits * kPowersOfTen[kPaddedDigits - padded]);
+    return out + padded;
 }
 
 } // namespace starloom::cli

@@ -13,6 +13,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace starloom {
@@ -793,24 +794,51 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
 }
 
 int HouseOfLongitude(double longitude, const HouseCuspTable &cusps) {
+    return HouseFinder(cusps).houseOf(longitude);
+}
+
+HouseFinder::HouseFinder(const HouseCuspTable &cusps) {
+    for (int n = 0; n < kHouseCount; ++n) {
+        m_from[n] = cusps[n];
+        m_to[n] = cusps[(n + 1) % kHouseCount];
+        m_acrossZero[n] = m_from[n] <= m_to[n] ? 0 : -1;
+    }
+}
+
+int HouseFinder::houseOf(double longitude) const {
     double at = 0.0;
     if (std::isfinite(longitude)) // fmod leaves a longitude within a turn as it is
         at = std::fabs(longitude) < 360.0 ? longitude : std::fmod(longitude, 360.0);
-    at = Wrap360(at);
+    const Lanes2 here = Both(Wrap360(at));
     // Every house is asked, the first that holds the longitude wins: no branch on which
-    // house a body is in, which the processor could not foresee.
-    unsigned holding = 0;
-    for (int n = 0; n < kHouseCount; ++n) {
-        const double from = cusps[n];
-        const double to = cusps[(n + 1) % kHouseCount];
-        const bool pastFrom = at >= from;
-        const bool shortOfTo = at < to;
-        // A house that runs across 0 degrees holds what is past its first cusp or short of
-        // the next one.
-        const bool inside = from <= to ? pastFrom && shortOfTo : pastFrom || shortOfTo;
-        holding |= static_cast<unsigned>(inside) << n;
+    // house a body is in, which the processor could not foresee. A house holds what is
+    // past its first cusp and short of the next one; one that runs across 0 degrees what
+    // is past its first cusp or short of the next one. (A comparison with a cusp that is
+    // no number is false, in the lanes as in a single test.)
+    // Each lane gathers its houses' bits, house n as bit n.
+    constexpr std::array<std::int64_t, kHouseCount> kHouseBits = [] {
+        std::array<std::int64_t, kHouseCount> houseBits{};
+        for (int n = 0; n < kHouseCount; ++n)
+            houseBits[n] = std::int64_t{1} << n;
+        return houseBits;
+    }();
+    Bits2 holding = {0, 0};
+    for (int n = 0; n < kHouseCount; n += 2) {
+        Lanes2 from;
+        Lanes2 to;
+        Bits2 acrossZero;
+        std::memcpy(&from, &m_from[n], sizeof from);
+        std::memcpy(&to, &m_to[n], sizeof to);
+        std::memcpy(&acrossZero, &m_acrossZero[n], sizeof acrossZero);
+        Bits2 houseBits;
+        std::memcpy(&houseBits, &kHouseBits[n], sizeof houseBits);
+        const auto pastFrom = reinterpret_cast<Bits2>(here >= from);
+        const auto shortOfTo = reinterpret_cast<Bits2>(here < to);
+        const Bits2 inside = (pastFrom & shortOfTo) | (acrossZero & (pastFrom | shortOfTo));
+        holding |= inside & houseBits;
     }
-    return holding == 0 ? 1 : std::countr_zero(holding) + 1;
+    const auto houses = static_cast<unsigned>(holding[0] | holding[1]);
+    return houses == 0 ? 1 : std::countr_zero(houses) + 1;
 }
 
 std::string HouseFallbackNote(const HouseCusps &houses, double latitudeDegrees) {

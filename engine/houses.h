@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,6 +93,21 @@ HouseCusps CalculateHouseCusps(HouseSystem system, double ramcDegrees, double ob
 // are in 0..360 in house order round the circle; a house of zero width holds nothing. NaN
 // gives 1.
 int HouseOfLongitude(double longitude, const HouseCuspTable &cusps);
+
+// The houses of several longitudes between the same cusps, each as HouseOfLongitude gives
+// it: where each house begins and ends, and whether it runs across 0 degrees, are set out
+// once, and a longitude is then held against two houses at a time.
+class HouseFinder {
+public:
+    explicit HouseFinder(const HouseCuspTable &cusps);
+    int houseOf(double longitude) const;
+
+private:
+    HouseCuspTable m_from{}; // cusp n
+    HouseCuspTable m_to{};   // cusp n + 1
+    // All ones for a house that runs across 0 degrees (or has a cusp that is no number).
+    std::array<std::int64_t, kHouseCount> m_acrossZero{};
+};
 
 // The sentence that tells a reader why the houses are not the ones asked for (empty when
 // they are), naming the requested system and Porphyry, e.g. "Placidus houses are undefined

@@ -24,9 +24,9 @@ bool InStandardYears(const BirthData &birth) {
 // the node is the true node, and the angles' daily motion is their change over a quarter of
 // an hour. False outside the table.
 bool CalculatePreciseNumbers(const BirthData &birth, ChartNumbers &numbers) {
-    const CivilDateTime ut = UniversalDateTime(birth);
-    const double d = JulianDaysSinceJ2000(ut);
     const SiteAndClock clock = PrepareSiteAndClock(birth);
+    const CivilDateTime ut = clock.Moment.Civil(); // UniversalDateTime, the moment worked once
+    const double d = JulianDaysSinceJ2000(ut);
     const double east = -clock.SiteLongitude; // SiteLongitude counts west positive
     PreciseChartValues values;
     if (!PreciseChartAt(d, east, clock.SiteLatitude, values))
@@ -118,9 +118,9 @@ void CalculateNatalChart(const BirthData &birth, const ChartRequest &request, Na
     chart.Houses.midheaven = chart.Midheaven;
     if (chart.Houses.used == HouseSystem::WholeSign || chart.Houses.used == HouseSystem::Equal)
         CuspsFromAscendant(chart.Houses, chart.Ascendant);
+    const HouseFinder houses(chart.Houses.cusps);
     for (int body = 0; body < kAscBody; ++body)
-        chart.Bodies[body].House =
-            HouseOfLongitude(chart.Bodies[body].Longitude, chart.Houses.cusps);
+        chart.Bodies[body].House = houses.houseOf(chart.Bodies[body].Longitude);
     chart.Bodies[kAscBody].House = 1;
 
     FindAspects(AspectPointLongitudes(chart), AspectPointMotions(chart), request.Orbs,

@@ -65,7 +65,7 @@ Status CheckCoordinates(const FormValues &v) {
 // Charts can be cast for universal times the precise table holds. Only a birth in the first
 // or the last year of the list can fall outside it, carried across New Year by its zone.
 Status CheckUniversalMoment(const FormValues &v) {
-    const int year = v.yearText.toInt();
+    const int year = TextToInt(v.yearText);
     if (year != kFirstYear && year != kLastYear)
         return Success();
     ReadingState state;
@@ -149,8 +149,8 @@ Status CheckFormValues(const FormValues &v) {
     if (v.lonDirection < 0)
         return Refuse("Please Select Direction For The Longitude", FormField::LonDirection);
     // The Gregorian rule: 1800, 1900 and 2100 have no 29 February.
-    const int day = v.dayText.toInt();
-    const int year = v.yearText.toInt();
+    const int day = TextToInt(v.dayText);
+    const int year = TextToInt(v.yearText);
     const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     if (v.monthPosition == kFebruary && (leapYear ? day >= 30 : day >= 29))
         return Failure(StatusCode::Notice, std::string(kDateSubject),

@@ -77,4 +77,12 @@ std::optional<std::int16_t> TextToInt16(const QString &text) {
     return static_cast<std::int16_t>(rounded);
 }
 
+int TextToInt(const QString &text) {
+    // Blanks around a sign and five digits at most: QString::toInt reads such a text to the
+    // same number.
+    if (int value = 0; ReadPlainWholeNumber(text, value))
+        return value;
+    return text.toInt();
+}
+
 } // namespace starloom

@@ -22,4 +22,8 @@ bool IsPlainDecimal(QStringView text);
 // does not fit in 16 bits.
 std::optional<std::int16_t> TextToInt16(const QString &text);
 
+// QString::toInt's value of the text (0 when it is no whole number), the plain whole
+// numbers of the form's lists read without the library's general rule.
+int TextToInt(const QString &text);
+
 } // namespace starloom

@@ -244,6 +244,10 @@ void TestCliBatch::csvRecords_data() {
     QTest::newRow("record over 1 MiB")
         << QByteArray(60000, 'y').append(',').repeated(20) + "\nok\n"
         << QStringList{"1: the record is longer than 1 MiB", "2: ok"};
+    QTest::newRow("1024 fields") << QByteArray(1023, ',') + "\nok\n"
+                                 << QStringList{"1: " + QString(1023, QLatin1Char('|')), "2: ok"};
+    QTest::newRow("1025 fields") << QByteArray(1024, ',') + "\nok\n"
+                                 << QStringList{"1: more than 1024 fields in the record", "2: ok"};
     QTest::newRow("2000 fields") << QByteArray(2000, ',') + "\nok\n"
                                  << QStringList{"1: more than 1024 fields in the record", "2: ok"};
     QTest::newRow("quoted lines over 1 MiB keep the count")
@@ -413,6 +417,12 @@ void TestCliBatch::shortestNumbers_data() {
     QTest::newRow("just below that") << std::nextafter(std::ldexp(1.0, -10), 0.0);
     QTest::newRow("largest written by hand") << std::nextafter(std::ldexp(1.0, 21), 0.0);
     QTest::newRow("just above that") << std::ldexp(1.0, 21);
+    QTest::newRow("just below a whole degree") << std::nextafter(30.0, 0.0);
+    QTest::newRow("just above a whole degree") << std::nextafter(100.0, 200.0);
+    QTest::newRow("zeros after the point") << 1.0000000000000002;
+    QTest::newRow("zeros past eighteen digits") << std::nextafter(std::ldexp(1.0, -10), 1.0);
+    QTest::newRow("an orb of a few seconds") << 0.0012345678901234567;
+    QTest::newRow("seventeen digits below a tenth") << 0.029943827054428596;
     QTest::newRow("a small orb") << 1e-5;
     QTest::newRow("negative") << -123.456;
     QTest::newRow("zero") << 0.0;
