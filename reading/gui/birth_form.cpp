@@ -383,17 +383,16 @@ void BirthForm::fillZones() {
     // Sorted by the names in the program's language, each entry keeping its list position,
     // which is what the program computes with and what reading files store. Said again in
     // another language, the list keeps its chosen entry, quietly: the zone itself is the same.
-    if (m_zone->count() == 0) {
-        for (const int position : ZoneListOrder())
-            m_zone->addItem(ZoneListText(position), position);
-        return;
-    }
+    const bool first = m_zone->count() == 0;
     const QVariant chosen = m_zone->currentData();
-    const QSignalBlocker quiet(m_zone);
+    QSignalBlocker quiet(m_zone);
+    if (first)
+        quiet.unblock();
     m_zone->clear();
     for (const int position : ZoneListOrder())
         m_zone->addItem(ZoneListText(position), position);
-    m_zone->setCurrentIndex(m_zone->findData(chosen));
+    if (!first)
+        m_zone->setCurrentIndex(m_zone->findData(chosen));
 }
 
 void BirthForm::loadForm() {
