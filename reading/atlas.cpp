@@ -3,6 +3,7 @@
 
 #include "engine/time_scale.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -156,6 +157,173 @@ const std::vector<EntryFacts> &Entries() {
     }();
     return entries;
 }
+
+// The names the zone list gives its entries, for the translators: a person reads each in the
+// program's language (ZoneEntryWord), while machine output keeps the table's own English name.
+[[maybe_unused]] constexpr const char *kZoneWords[] = {
+    QT_TRANSLATE_NOOP("ZoneNames", "Alaska/Hawaii Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Alaska/Hawaii Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Alaska/Hawaii War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Atlantic Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Atlantic War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Central Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Central Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Eastern Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Eastern Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Western Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Australian Western Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Azores Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Baghdad Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bering Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Brazil Zone 2"),
+    QT_TRANSLATE_NOOP("ZoneNames", "British Double Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "British Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "British War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central European Daylight"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central European Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "China Coast Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Eastern Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Eastern European Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Eastern European Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Eastern Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Eastern War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Greenwich Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Guam Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Hawaiian Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Hawaiian Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Hawaiian War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Indian Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Int'l Date Line East"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Int'l Date Line West"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Iran Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Japan Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Java Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Middle European Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Middle European Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moluccas Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Mountain Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Mountain Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Mountain War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "New Zealand Std Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "New Zealand Std Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "New Zealand Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "New Zealand Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Newfoundland Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Nome Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "North Sumatra Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Pacific Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Pacific Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Pacific War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "South Australia Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "South Australia Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "South Sumatra Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Universal Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "USSR Zone 10"),
+    QT_TRANSLATE_NOOP("ZoneNames", "USSR Zone 3"),
+    QT_TRANSLATE_NOOP("ZoneNames", "USSR Zone 4"),
+    QT_TRANSLATE_NOOP("ZoneNames", "USSR Zone 5"),
+    QT_TRANSLATE_NOOP("ZoneNames", "USSR Zone 6"),
+    QT_TRANSLATE_NOOP("ZoneNames", "West Africa Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Yukon Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Yukon Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Yukon War Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Addis Ababa Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Afghanistan Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Amsterdam Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Asuncion Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Athens Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Baghdad Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bangkok Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Batavia Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bathurst Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Belize Half Hour Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bermuda Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bermuda Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bogota Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bolivia Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Bucharest Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Caracas Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Central European Midsummer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Chatham Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Chatham Standard Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Chisinau Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Colon Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Cordoba Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Dublin Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "East Africa Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "East Africa Time (+2:30)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "East Africa Time (+2:45)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Fort-de-France Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Freetown Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Funchal Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Guyana Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Havana Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Helsinki Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Horta Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Howrah Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Irish Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Irkutsk Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Istanbul Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Jamestown Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Jerusalem Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Kaunas Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Kingston Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Kingstown Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Kyiv Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "La Paz Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Latvian Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Line Islands Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Local Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Madras Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Makassar Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Malaya Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Male Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Managua Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Marquesas Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Minsk Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Monrovia Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Monrovia Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moratuwa Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moscow Double Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moscow Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moscow Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Moscow Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Nepal Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Netherlands Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Newfoundland Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Newfoundland Daylight Time (until 1935)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Newfoundland Double Daylight Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Newfoundland Standard Time (until 1935)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Nigeria and Gold Coast Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "North Borneo Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Paramaribo Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Paris Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Perm Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Pontianak Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Port-au-Prince Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Quito Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Rangoon Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Riga Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Samoa Standard Time (until 1950)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "San Jose Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Santiago Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Santo Domingo Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Sierra Leone Summer Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Simferopol Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Singapore Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "South Africa Time (until 1903)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Tallinn Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Tbilisi Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Tehran Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Tonga Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Tonga Time (until 1941)"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Venezuela Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Warsaw Mean Time"),
+    QT_TRANSLATE_NOOP("ZoneNames", "Western Central Australia Time"),
+};
 
 int RoundedMinutes(int seconds) {
     return static_cast<int>(std::lround(seconds / 60.0));
@@ -405,6 +573,12 @@ QString ZoneEntryName(int position) {
     return Entries()[position].name;
 }
 
+QString ZoneEntryWord(int position) {
+    if (position < 0 || position >= kZoneCount)
+        return {};
+    return QCoreApplication::translate("ZoneNames", Entries()[position].name.toUtf8().constData());
+}
+
 int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinutes, bool east) {
     int offset = 0;
     if (position == kLocalMeanTimePosition) {
@@ -422,61 +596,35 @@ QString ZoneListText(int position) {
         return {};
     const EntryFacts &entry = Entries()[position];
     const QString offset = position == kLocalMeanTimePosition
-                               ? QStringLiteral("from the longitude")
+                               ? QCoreApplication::translate("ZoneText", "from the longitude")
                                : FormatUtcOffset(entry.offsetMinutes);
-    return QStringLiteral("%1, %2, %3").arg(entry.name, entry.abbreviation, offset);
+    return QStringLiteral("%1, %2, %3").arg(ZoneEntryWord(position), entry.abbreviation, offset);
 }
 
-namespace {
-
-// Compares names as a reader orders them: letter case ignored, and a run of digits by the
-// number it writes.
-int CompareNaturally(const QString &a, const QString &b) {
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            qsizetype endA = i;
-            qsizetype endB = j;
-            while (endA < a.size() && a[endA].isDigit())
-                ++endA;
-            while (endB < b.size() && b[endB].isDigit())
-                ++endB;
-            const qulonglong numberA = a.mid(i, endA - i).toULongLong();
-            const qulonglong numberB = b.mid(j, endB - j).toULongLong();
-            if (numberA != numberB)
-                return numberA < numberB ? -1 : 1;
-            i = endA;
-            j = endB;
-            continue;
-        }
-        const QChar x = a[i].toCaseFolded();
-        const QChar y = b[j].toCaseFolded();
-        if (x != y)
-            return x < y ? -1 : 1;
-        ++i;
-        ++j;
+std::vector<int> ZoneListOrder() {
+    // The language's own alphabet (accented letters among their base letters), letter case
+    // ignored and a run of digits by the number it writes. The C locale's collation knows
+    // only character codes, so there the names, the English ones, go in English order.
+    const QLocale language = QLocale().language() == QLocale::C
+                                 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                 : QLocale();
+    QCollator collator{language};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::vector<QString> words(kZoneCount);
+    std::vector<int> positions(kZoneCount);
+    for (int i = 0; i < kZoneCount; ++i) {
+        positions[i] = i;
+        words[i] = ZoneEntryWord(i);
     }
-    return (a.size() - i > 0) - (b.size() - j > 0);
-}
-
-} // namespace
-
-const std::vector<int> &ZoneListOrder() {
-    static const std::vector<int> order = [] {
-        std::vector<int> positions(kZoneCount);
-        for (int i = 0; i < kZoneCount; ++i)
-            positions[i] = i;
-        const std::vector<EntryFacts> &entries = Entries();
-        std::stable_sort(positions.begin(), positions.end(), [&entries](int a, int b) {
-            const int byName = CompareNaturally(entries[a].name, entries[b].name);
-            if (byName != 0)
-                return byName < 0;
-            return entries[a].offsetMinutes < entries[b].offsetMinutes;
-        });
-        return positions;
-    }();
-    return order;
+    const std::vector<EntryFacts> &entries = Entries();
+    std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+        const int byName = collator.compare(words[a], words[b]);
+        if (byName != 0)
+            return byName < 0;
+        return entries[a].offsetMinutes < entries[b].offsetMinutes;
+    });
+    return positions;
 }
 
 bool IsSeasonalZoneEntry(int position) {
@@ -484,7 +632,7 @@ bool IsSeasonalZoneEntry(int position) {
 }
 
 QString DescribeZone(int position, bool dst, int offsetMinutes) {
-    QString name = ZoneEntryName(position);
+    QString name = ZoneEntryWord(position);
     if (dst)
         name = QCoreApplication::translate("ZoneText", "%1 with daylight saving").arg(name);
     return name + QStringLiteral(", ") + FormatUtcOffset(offsetMinutes);

@@ -129,22 +129,28 @@ ZoneAdvice AdviseZone(const QTimeZone &zone, QDate date, QTime time);
 ZoneAdvice AdviseZone(const QString &ianaId, QDate date, QTime time);
 
 // The name part of a zone-list entry ("British Double Summer Time" of
-// "British Double Summer Time,BDST,+2.0"); empty outside the list.
+// "British Double Summer Time,BDST,+2.0"), in English as machine output writes it; empty
+// outside the list.
 QString ZoneEntryName(int position);
+// The entry's name as a person reads it, in the program's language ("Britische Doppelte
+// Sommerzeit" in German); empty outside the list.
+QString ZoneEntryWord(int position);
 // The whole offset, east positive in minutes, of an entry with or without the tick; the
 // longitude (degrees and minutes, east or west) gives "Local Mean Time" its offset.
 int ZoneEntryOffsetMinutes(int position, bool dst, int lonDegrees, int lonMinutes, bool east);
 // True for an entry that is itself a summer, daylight or war time.
 bool IsSeasonalZoneEntry(int position);
-// An entry as the zone lists show it, its offset written the one way: "Indian Time, IST,
-// UTC+05:30" (the table's own text says "+5.3"), "Local Mean Time, LMT, from the
-// longitude"; empty outside the list.
+// An entry as the zone lists show it, in the program's language, its offset written the one
+// way: "Indian Time, IST, UTC+05:30" (the table's own text says "+5.3"), "Local Mean Time,
+// LMT, from the longitude"; empty outside the list.
 QString ZoneListText(int position);
-// The list positions in the order the lists show them: by name, letter case ignored and
-// numbers within a name by their value ("USSR Zone 3" before "USSR Zone 10"), then by
-// offset. Reading files keep storing the positions themselves.
-const std::vector<int> &ZoneListOrder();
-// "Central European Time with daylight saving, UTC+02:00".
+// The list positions in the order the lists show them: by the name in the program's
+// language, as its locale sorts words, letter case ignored and numbers within a name by
+// their value ("USSR Zone 3" before "USSR Zone 10"), then by offset. Reading files keep
+// storing the positions themselves.
+std::vector<int> ZoneListOrder();
+// "Central European Time with daylight saving, UTC+02:00", the name in the program's
+// language.
 QString DescribeZone(int position, bool dst, int offsetMinutes);
 
 // A universal date and time as the program writes them: "1944-07-16 12:45".

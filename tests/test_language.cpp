@@ -1,6 +1,8 @@
 // The program's languages: which shipped language a locale name asks for, the translators
 // that speak it, starloom-cli's texts in the language chosen, and its machine-readable output,
 // the same bytes in every language.
+#include "engine/tables.h"
+#include "reading/atlas.h"
 #include "reading/form_values.h"
 #include "shell/core/language.h"
 #include "shell/core/status_text.h"
@@ -93,7 +95,16 @@ void TestLanguage::useLanguage() {
     QCOMPARE(refusal.reason, std::string("Please Enter Your Name"));
     QCOMPARE(StatusMessage(refusal), QStringLiteral("Bitte geben Sie Ihren Namen ein"));
     QCOMPARE(QLocale().standaloneMonthName(3), QStringLiteral("März"));
+    // Every zone's name said in German to people, the English one kept for machine output.
+    for (int position = 0; position < kZoneCount; ++position)
+        QVERIFY2(ZoneEntryWord(position) != ZoneEntryName(position),
+                 qPrintable(ZoneEntryName(position)));
+    QCOMPARE(DescribeZone(20, true, 120),
+             QStringLiteral("Mitteleuropäische Zeit mit Sommerzeit, UTC+02:00"));
+    QCOMPARE(ZoneEntryName(20), QStringLiteral("Central European Time"));
     QVERIFY(UseLanguage(QStringLiteral("en")));
+    QCOMPARE(DescribeZone(20, true, 120),
+             QStringLiteral("Central European Time with daylight saving, UTC+02:00"));
     QCOMPARE(QLocale().language(), QLocale::English);
     QCOMPARE(StatusMessage(refusal), QStringLiteral("Please Enter Your Name"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
@@ -133,6 +144,8 @@ void TestLanguage::machineOutputIsTheSameInEveryLanguage() {
     QVERIFY2(english.at(5).contains(R"({"line":3,"error":"month must be a whole number from 1 )"
                                     R"(to 12"})"),
              english.at(5).constData());
+    // The zone's name is the table's English one, whatever language the tool speaks.
+    QVERIFY2(english.at(0).contains(R"("name": "Greenwich Mean Time")"), english.at(0).constData());
     QCOMPARE(english.at(7), QByteArray("1"));
     QVERIFY(english.at(11).contains(R"("kind":"aspect")"));
     QVERIFY(english.at(14).contains(R"("kind": "progressions")"));
@@ -166,6 +179,7 @@ void TestLanguage::cliTextInTheLanguage_data() {
                        "Geburtszeit: 12 Uhr 0 Min.\n",
                        "Länge: 0 Grad 0 Minuten W\n",
                        "Weltzeit 1990-05-01 ",
+                       " · Mittlere Greenwich-Zeit, UTC · ",
                        "\nPlanetenpositionen\n",
                        "  Haus 10\n",
                        "\nMedium Coeli und Mondknoten\n",
@@ -187,6 +201,13 @@ void TestLanguage::cliTextInTheLanguage_data() {
                        " séparant\n",
                        "\nInterprétation\n",
                        "(plus grand arc vide 99,9 degrés, de "};
+    // The zone list by the German names, in German order.
+    QTest::newRow("German zones")
+        << "de" << QStringList{"zones"} << QByteArray()
+        << QStringList{" 72  Afghanistan-Zeit, AFT, UTC+04:30\n  2  Alaska-Hawaii-Kriegszeit",
+                       " 20  Mitteleuropäische Zeit, CET, UTC+01:00\n",
+                       " 15  Britische Doppelte Sommerzeit, BDST, UTC+02:00\n",
+                       "117  Mittlere Ortszeit, LMT, nach der geografischen Länge\n"};
     QTest::newRow("German help") << "de" << QStringList{"--help"} << QByteArray()
                                  << QStringList{"Aufruf: starloom-cli <Befehl> [Optionen]\n"};
     QTest::newRow("French reading help")

@@ -99,7 +99,8 @@ QString ShownText(const QObject *object) {
     return QStringLiteral("<no text>");
 }
 
-// The form's texts in English and German (translations/starloom_de.ts), March chosen.
+// The form's texts in English and German (translations/starloom_de.ts and core_de.ts), March
+// and Central European Time chosen.
 struct ShownTexts {
     const char *object;
     const char *english;
@@ -114,6 +115,8 @@ const ShownTexts kFormTexts[] = {
     {"mnuLanguage", "Lan&guage", "&Sprache"},
     {"mnuLanguageSystem", "System Language", "Systemsprache"},
     {"cboMonth", "March", "März"},
+    {"cboTimeZone", "Central European Time, CET, UTC+01:00",
+     "Mitteleuropäische Zeit, CET, UTC+01:00"},
     {"txtCity", "Type a city to search the atlas", "Ort eingeben, um im Atlas zu suchen"},
     {"lblZoneNotice", "Not from the atlas: coordinates and zone are yours to set",
      "Nicht aus dem Atlas: Koordinaten und Zeitzone bitte selbst eingeben"},
@@ -172,7 +175,8 @@ void TestLanguageLayout::formNotesHoldLongerTexts() {
     dst->click();
     TypeUnknownCity(form);
     FIND_CHILD(QLabel, notice, &form, "lblZoneNotice");
-    QVERIFY2(notice->text().count(QLatin1Char('[')) == 2, qPrintable(notice->text()));
+    // Two notes, the first with the zone's name in the language too.
+    QVERIFY2(notice->text().count(QLatin1Char('[')) == 3, qPrintable(notice->text()));
     const QStringList faults = LayoutFaults(&form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
@@ -211,8 +215,8 @@ void TestLanguageLayout::languageMenuKeepsTheChoice() {
 }
 
 // German from the menu while the form is open, then English again: every text of the form
-// and its menus follows at once, the note says so in the new language, the month chosen
-// stays chosen.
+// and its menus follows at once, the note says so in the new language, the month and zone
+// chosen stay chosen, and the zone list is sorted by the names it shows.
 void TestLanguageLayout::languageChangesTheOpenForm() {
     QCoreApplication::removeTranslator(&pseudo_); // the real languages alone
     struct PseudoBack {
@@ -230,6 +234,8 @@ void TestLanguageLayout::languageChangesTheOpenForm() {
     new PlaceFinder(form, &atlas);
     FIND_CHILD(QComboBox, month, &form, "cboMonth");
     month->setCurrentIndex(2);
+    FIND_CHILD(QComboBox, zone, &form, "cboTimeZone");
+    zone->setCurrentIndex(zone->findData(20)); // Central European Time
     TypeUnknownCity(form);
     FIND_CHILD(QAction, toGerman, &form, "mnuLanguage_de");
     FIND_CHILD(QAction, toEnglish, &form, "mnuLanguage_en");
@@ -244,6 +250,10 @@ void TestLanguageLayout::languageChangesTheOpenForm() {
         QCOMPARE(month->accessibleName(),
                  german ? QStringLiteral("Geburtsmonat") : QStringLiteral("Month of birth"));
         QCOMPARE(form.values().monthPosition, 2);
+        QCOMPARE(form.values().zonePosition, 20);
+        QCOMPARE(zone->itemText(0), german
+                                        ? QStringLiteral("Afghanistan-Zeit, AFT, UTC+04:30")
+                                        : QStringLiteral("Addis Ababa Mean Time, ADMT, UTC+02:35"));
         QVERIFY2(shell.dialogs.takeOnlyMessage().startsWith(
                      german ? QStringLiteral("QM Starloom verwendet jetzt")
                             : QStringLiteral("QM Starloom now speaks")),

@@ -572,6 +572,657 @@
     </message>
 </context>
 <context>
+    <name>ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>Alaska-Hawaii-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>Alaska-Hawaii-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>Alaska-Hawaii-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>Atlantik-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>Atlantik-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>Zentralaustralische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>Zentralaustralische Normalzeit</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>Ostaustralische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>Ostaustralische Normalzeit</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>Westaustralische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>Westaustralische Normalzeit</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>Azoren-Zeit</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>Bagdader Zeit</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>Bering-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>Brasilien Zone 2</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>Britische Doppelte Sommerzeit</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>Britische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>Britische Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>Nordamerikanische Zentral-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>Mitteleuropäische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>Mitteleuropäische Zeit</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>Nordamerikanische Zentral-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>Nordamerikanische Zentral-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>Chinesische Küstenzeit</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>Nordamerikanische Ostküsten-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>Osteuropäische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>Osteuropäische Zeit</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>Nordamerikanische Ostküsten-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>Nordamerikanische Ostküsten-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>Mittlere Greenwich-Zeit</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>Guam-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>Hawaii-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>Hawaii-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>Hawaii-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>Indische Zeit</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>Internationale Datumsgrenze (Ost)</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>Internationale Datumsgrenze (West)</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>Iranische Zeit</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>Japanische Normalzeit</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>Java-Zeit</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>Mitteleuropäische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>Mitteleuropäische Normalzeit</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>Molukken-Zeit</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>Rocky-Mountain-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>Rocky-Mountain-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>Rocky-Mountain-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>Neuseeländische Normal-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>Neuseeländische Normalzeit</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>Neuseeländische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>Neuseeländische Zeit</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>Neufundland-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>Nome-Zeit</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>Nordsumatra-Zeit</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>Nordamerikanische Westküsten-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>Nordamerikanische Westküsten-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>Nordamerikanische Westküsten-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>Südaustralische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>Südaustralische Normalzeit</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>Südsumatra-Zeit</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>UdSSR-Zone 10</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>UdSSR-Zone 3</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>UdSSR-Zone 4</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>UdSSR-Zone 5</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>UdSSR-Zone 6</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>Westafrikanische Zeit</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>Yukon-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>Yukon-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>Yukon-Kriegszeit</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Mean Time</source>
+        <translation>Mittlere Ortszeit Addis Abeba</translation>
+    </message>
+    <message>
+        <source>Afghanistan Time</source>
+        <translation>Afghanistan-Zeit</translation>
+    </message>
+    <message>
+        <source>Amsterdam Time</source>
+        <translation>Amsterdamer Zeit</translation>
+    </message>
+    <message>
+        <source>Asuncion Mean Time</source>
+        <translation>Mittlere Ortszeit Asunción</translation>
+    </message>
+    <message>
+        <source>Athens Mean Time</source>
+        <translation>Mittlere Ortszeit Athen</translation>
+    </message>
+    <message>
+        <source>Baghdad Mean Time</source>
+        <translation>Mittlere Ortszeit Bagdad</translation>
+    </message>
+    <message>
+        <source>Bangkok Mean Time</source>
+        <translation>Mittlere Ortszeit Bangkok</translation>
+    </message>
+    <message>
+        <source>Batavia Mean Time</source>
+        <translation>Mittlere Ortszeit Batavia</translation>
+    </message>
+    <message>
+        <source>Bathurst Mean Time</source>
+        <translation>Mittlere Ortszeit Bathurst</translation>
+    </message>
+    <message>
+        <source>Belize Half Hour Daylight Time</source>
+        <translation>Belize-Halbstunden-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Bermuda Mean Time</source>
+        <translation>Mittlere Ortszeit Bermuda</translation>
+    </message>
+    <message>
+        <source>Bermuda Summer Time</source>
+        <translation>Bermuda-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Bogota Mean Time</source>
+        <translation>Mittlere Ortszeit Bogotá</translation>
+    </message>
+    <message>
+        <source>Bolivia Summer Time</source>
+        <translation>Bolivianische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Bucharest Mean Time</source>
+        <translation>Mittlere Ortszeit Bukarest</translation>
+    </message>
+    <message>
+        <source>Caracas Mean Time</source>
+        <translation>Mittlere Ortszeit Caracas</translation>
+    </message>
+    <message>
+        <source>Central European Midsummer Time</source>
+        <translation>Mitteleuropäische Hochsommerzeit</translation>
+    </message>
+    <message>
+        <source>Chatham Daylight Time</source>
+        <translation>Chatham-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Chatham Standard Time</source>
+        <translation>Chatham-Normalzeit</translation>
+    </message>
+    <message>
+        <source>Chisinau Mean Time</source>
+        <translation>Mittlere Ortszeit Chișinău</translation>
+    </message>
+    <message>
+        <source>Colon Mean Time</source>
+        <translation>Mittlere Ortszeit Colón</translation>
+    </message>
+    <message>
+        <source>Cordoba Mean Time</source>
+        <translation>Mittlere Ortszeit Córdoba</translation>
+    </message>
+    <message>
+        <source>Dublin Mean Time</source>
+        <translation>Mittlere Ortszeit Dublin</translation>
+    </message>
+    <message>
+        <source>East Africa Time</source>
+        <translation>Ostafrikanische Zeit</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:30)</source>
+        <translation>Ostafrikanische Zeit (+2:30)</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:45)</source>
+        <translation>Ostafrikanische Zeit (+2:45)</translation>
+    </message>
+    <message>
+        <source>Fort-de-France Mean Time</source>
+        <translation>Mittlere Ortszeit Fort-de-France</translation>
+    </message>
+    <message>
+        <source>Freetown Mean Time</source>
+        <translation>Mittlere Ortszeit Freetown</translation>
+    </message>
+    <message>
+        <source>Funchal Mean Time</source>
+        <translation>Mittlere Ortszeit Funchal</translation>
+    </message>
+    <message>
+        <source>Guyana Time</source>
+        <translation>Guyana-Zeit</translation>
+    </message>
+    <message>
+        <source>Havana Mean Time</source>
+        <translation>Mittlere Ortszeit Havanna</translation>
+    </message>
+    <message>
+        <source>Helsinki Mean Time</source>
+        <translation>Mittlere Ortszeit Helsinki</translation>
+    </message>
+    <message>
+        <source>Horta Mean Time</source>
+        <translation>Mittlere Ortszeit Horta</translation>
+    </message>
+    <message>
+        <source>Howrah Mean Time</source>
+        <translation>Mittlere Ortszeit Howrah</translation>
+    </message>
+    <message>
+        <source>Irish Summer Time</source>
+        <translation>Irische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Irkutsk Mean Time</source>
+        <translation>Mittlere Ortszeit Irkutsk</translation>
+    </message>
+    <message>
+        <source>Istanbul Mean Time</source>
+        <translation>Mittlere Ortszeit Istanbul</translation>
+    </message>
+    <message>
+        <source>Jamestown Mean Time</source>
+        <translation>Mittlere Ortszeit Jamestown</translation>
+    </message>
+    <message>
+        <source>Jerusalem Mean Time</source>
+        <translation>Mittlere Ortszeit Jerusalem</translation>
+    </message>
+    <message>
+        <source>Kaunas Mean Time</source>
+        <translation>Mittlere Ortszeit Kaunas</translation>
+    </message>
+    <message>
+        <source>Kingston Mean Time</source>
+        <translation>Mittlere Ortszeit Kingston</translation>
+    </message>
+    <message>
+        <source>Kingstown Mean Time</source>
+        <translation>Mittlere Ortszeit Kingstown</translation>
+    </message>
+    <message>
+        <source>Kyiv Mean Time</source>
+        <translation>Mittlere Ortszeit Kiew</translation>
+    </message>
+    <message>
+        <source>La Paz Mean Time</source>
+        <translation>Mittlere Ortszeit La Paz</translation>
+    </message>
+    <message>
+        <source>Latvian Summer Time</source>
+        <translation>Lettische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Line Islands Time</source>
+        <translation>Linieninseln-Zeit</translation>
+    </message>
+    <message>
+        <source>Local Mean Time</source>
+        <translation>Mittlere Ortszeit</translation>
+    </message>
+    <message>
+        <source>Madras Mean Time</source>
+        <translation>Mittlere Ortszeit Madras</translation>
+    </message>
+    <message>
+        <source>Makassar Mean Time</source>
+        <translation>Mittlere Ortszeit Makassar</translation>
+    </message>
+    <message>
+        <source>Malaya Time</source>
+        <translation>Malaiische Zeit</translation>
+    </message>
+    <message>
+        <source>Male Mean Time</source>
+        <translation>Mittlere Ortszeit Malé</translation>
+    </message>
+    <message>
+        <source>Managua Mean Time</source>
+        <translation>Mittlere Ortszeit Managua</translation>
+    </message>
+    <message>
+        <source>Marquesas Time</source>
+        <translation>Marquesas-Zeit</translation>
+    </message>
+    <message>
+        <source>Minsk Mean Time</source>
+        <translation>Mittlere Ortszeit Minsk</translation>
+    </message>
+    <message>
+        <source>Monrovia Mean Time</source>
+        <translation>Mittlere Ortszeit Monrovia</translation>
+    </message>
+    <message>
+        <source>Monrovia Time</source>
+        <translation>Monrovia-Zeit</translation>
+    </message>
+    <message>
+        <source>Moratuwa Mean Time</source>
+        <translation>Mittlere Ortszeit Moratuwa</translation>
+    </message>
+    <message>
+        <source>Moscow Double Summer Time</source>
+        <translation>Moskauer Doppelte Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Moscow Mean Time</source>
+        <translation>Mittlere Ortszeit Moskau</translation>
+    </message>
+    <message>
+        <source>Moscow Summer Time</source>
+        <translation>Moskauer Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Moscow Time</source>
+        <translation>Moskauer Zeit</translation>
+    </message>
+    <message>
+        <source>Nepal Time</source>
+        <translation>Nepalesische Zeit</translation>
+    </message>
+    <message>
+        <source>Netherlands Summer Time</source>
+        <translation>Niederländische Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time</source>
+        <translation>Neufundland-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time (until 1935)</source>
+        <translation>Neufundland-Sommerzeit (bis 1935)</translation>
+    </message>
+    <message>
+        <source>Newfoundland Double Daylight Time</source>
+        <translation>Neufundland-Doppelsommerzeit</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time (until 1935)</source>
+        <translation>Neufundland-Normalzeit (bis 1935)</translation>
+    </message>
+    <message>
+        <source>Nigeria and Gold Coast Time</source>
+        <translation>Zeit von Nigeria und der Goldküste</translation>
+    </message>
+    <message>
+        <source>North Borneo Summer Time</source>
+        <translation>Nordborneo-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Paramaribo Mean Time</source>
+        <translation>Mittlere Ortszeit Paramaribo</translation>
+    </message>
+    <message>
+        <source>Paris Mean Time</source>
+        <translation>Mittlere Ortszeit Paris</translation>
+    </message>
+    <message>
+        <source>Perm Mean Time</source>
+        <translation>Mittlere Ortszeit Perm</translation>
+    </message>
+    <message>
+        <source>Pontianak Mean Time</source>
+        <translation>Mittlere Ortszeit Pontianak</translation>
+    </message>
+    <message>
+        <source>Port-au-Prince Mean Time</source>
+        <translation>Mittlere Ortszeit Port-au-Prince</translation>
+    </message>
+    <message>
+        <source>Quito Mean Time</source>
+        <translation>Mittlere Ortszeit Quito</translation>
+    </message>
+    <message>
+        <source>Rangoon Mean Time</source>
+        <translation>Mittlere Ortszeit Rangun</translation>
+    </message>
+    <message>
+        <source>Riga Mean Time</source>
+        <translation>Mittlere Ortszeit Riga</translation>
+    </message>
+    <message>
+        <source>Samoa Standard Time (until 1950)</source>
+        <translation>Samoa-Normalzeit (bis 1950)</translation>
+    </message>
+    <message>
+        <source>San Jose Mean Time</source>
+        <translation>Mittlere Ortszeit San José</translation>
+    </message>
+    <message>
+        <source>Santiago Mean Time</source>
+        <translation>Mittlere Ortszeit Santiago</translation>
+    </message>
+    <message>
+        <source>Santo Domingo Mean Time</source>
+        <translation>Mittlere Ortszeit Santo Domingo</translation>
+    </message>
+    <message>
+        <source>Sierra Leone Summer Time</source>
+        <translation>Sierra-Leone-Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Simferopol Mean Time</source>
+        <translation>Mittlere Ortszeit Simferopol</translation>
+    </message>
+    <message>
+        <source>Singapore Mean Time</source>
+        <translation>Mittlere Ortszeit Singapur</translation>
+    </message>
+    <message>
+        <source>South Africa Time (until 1903)</source>
+        <translation>Südafrikanische Zeit (bis 1903)</translation>
+    </message>
+    <message>
+        <source>Tallinn Mean Time</source>
+        <translation>Mittlere Ortszeit Tallinn</translation>
+    </message>
+    <message>
+        <source>Tbilisi Mean Time</source>
+        <translation>Mittlere Ortszeit Tiflis</translation>
+    </message>
+    <message>
+        <source>Tehran Mean Time</source>
+        <translation>Mittlere Ortszeit Teheran</translation>
+    </message>
+    <message>
+        <source>Tonga Time</source>
+        <translation>Tonga-Zeit</translation>
+    </message>
+    <message>
+        <source>Tonga Time (until 1941)</source>
+        <translation>Tonga-Zeit (bis 1941)</translation>
+    </message>
+    <message>
+        <source>Venezuela Time</source>
+        <translation>Venezolanische Zeit</translation>
+    </message>
+    <message>
+        <source>Warsaw Mean Time</source>
+        <translation>Mittlere Ortszeit Warschau</translation>
+    </message>
+    <message>
+        <source>Western Central Australia Time</source>
+        <translation>Zentral-/Westaustralische Zeit</translation>
+    </message>
+</context>
+<context>
     <name>ZoneText</name>
     <message>
         <source>%1 with daylight saving</source>
@@ -592,6 +1243,10 @@
     <message>
         <source>Universal time %1 · %2 · %3</source>
         <translation>Weltzeit %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>from the longitude</source>
+        <translation>nach der geografischen Länge</translation>
     </message>
 </context>
 </TS>

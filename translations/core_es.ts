@@ -572,6 +572,657 @@
     </message>
 </context>
 <context>
+    <name>ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>hora de verano de Alaska-Hawái</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>hora estándar de Alaska-Hawái</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>hora de guerra de Alaska-Hawái</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>hora estándar del Atlántico</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>hora de guerra del Atlántico</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>hora de verano de Australia central</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>hora estándar de Australia central</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>hora de verano de Australia oriental</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>hora estándar de Australia oriental</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>hora de verano de Australia occidental</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>hora estándar de Australia occidental</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>hora de las Azores</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>hora de Bagdad</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>hora estándar de Bering</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>zona 2 de Brasil</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>hora doble de verano británica</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>hora de verano británica</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>hora de guerra británica</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>hora de verano central</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>hora de verano central europea</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>hora central europea</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>hora estándar central</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>hora de guerra central</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>hora de la costa china</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>hora de verano oriental</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>hora de verano de Europa oriental</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>hora de Europa oriental</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>hora estándar oriental</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>hora de guerra oriental</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>hora del meridiano de Greenwich</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>hora estándar de Guam</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>hora de verano de Hawái</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>hora estándar de Hawái</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>hora de guerra de Hawái</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>hora de la India</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>línea internacional de cambio de fecha (este)</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>línea internacional de cambio de fecha (oeste)</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>hora de Irán</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>hora estándar de Japón</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>hora de Java</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>hora de verano de Europa central</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>hora de Europa central</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>hora de las Molucas</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>hora de verano de las Montañas Rocosas</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>hora estándar de las Montañas Rocosas</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>hora de guerra de las Montañas Rocosas</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>hora de verano estándar de Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>hora estándar de Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>hora de verano de Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>hora de Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>hora estándar de Terranova</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>hora de Nome</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>hora del norte de Sumatra</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>hora de verano del Pacífico</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>hora estándar del Pacífico</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>hora de guerra del Pacífico</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>hora de verano de Australia Meridional</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>hora estándar de Australia Meridional</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>hora del sur de Sumatra</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>tiempo universal</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>zona 10 de la URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>zona 3 de la URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>zona 4 de la URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>zona 5 de la URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>zona 6 de la URSS</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>hora de África occidental</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>hora de verano del Yukón</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>hora estándar del Yukón</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>hora de guerra del Yukón</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Mean Time</source>
+        <translation>hora media de Adís Abeba</translation>
+    </message>
+    <message>
+        <source>Afghanistan Time</source>
+        <translation>hora de Afganistán</translation>
+    </message>
+    <message>
+        <source>Amsterdam Time</source>
+        <translation>hora de Ámsterdam</translation>
+    </message>
+    <message>
+        <source>Asuncion Mean Time</source>
+        <translation>hora media de Asunción</translation>
+    </message>
+    <message>
+        <source>Athens Mean Time</source>
+        <translation>hora media de Atenas</translation>
+    </message>
+    <message>
+        <source>Baghdad Mean Time</source>
+        <translation>hora media de Bagdad</translation>
+    </message>
+    <message>
+        <source>Bangkok Mean Time</source>
+        <translation>hora media de Bangkok</translation>
+    </message>
+    <message>
+        <source>Batavia Mean Time</source>
+        <translation>hora media de Batavia</translation>
+    </message>
+    <message>
+        <source>Bathurst Mean Time</source>
+        <translation>hora media de Bathurst</translation>
+    </message>
+    <message>
+        <source>Belize Half Hour Daylight Time</source>
+        <translation>hora de verano de media hora de Belice</translation>
+    </message>
+    <message>
+        <source>Bermuda Mean Time</source>
+        <translation>hora media de las Bermudas</translation>
+    </message>
+    <message>
+        <source>Bermuda Summer Time</source>
+        <translation>hora de verano de las Bermudas</translation>
+    </message>
+    <message>
+        <source>Bogota Mean Time</source>
+        <translation>hora media de Bogotá</translation>
+    </message>
+    <message>
+        <source>Bolivia Summer Time</source>
+        <translation>hora de verano de Bolivia</translation>
+    </message>
+    <message>
+        <source>Bucharest Mean Time</source>
+        <translation>hora media de Bucarest</translation>
+    </message>
+    <message>
+        <source>Caracas Mean Time</source>
+        <translation>hora media de Caracas</translation>
+    </message>
+    <message>
+        <source>Central European Midsummer Time</source>
+        <translation>hora de pleno verano central europea</translation>
+    </message>
+    <message>
+        <source>Chatham Daylight Time</source>
+        <translation>hora de verano de Chatham</translation>
+    </message>
+    <message>
+        <source>Chatham Standard Time</source>
+        <translation>hora estándar de Chatham</translation>
+    </message>
+    <message>
+        <source>Chisinau Mean Time</source>
+        <translation>hora media de Chisináu</translation>
+    </message>
+    <message>
+        <source>Colon Mean Time</source>
+        <translation>hora media de Colón</translation>
+    </message>
+    <message>
+        <source>Cordoba Mean Time</source>
+        <translation>hora media de Córdoba</translation>
+    </message>
+    <message>
+        <source>Dublin Mean Time</source>
+        <translation>hora media de Dublín</translation>
+    </message>
+    <message>
+        <source>East Africa Time</source>
+        <translation>hora de África oriental</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:30)</source>
+        <translation>hora de África oriental (+2:30)</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:45)</source>
+        <translation>hora de África oriental (+2:45)</translation>
+    </message>
+    <message>
+        <source>Fort-de-France Mean Time</source>
+        <translation>hora media de Fort-de-France</translation>
+    </message>
+    <message>
+        <source>Freetown Mean Time</source>
+        <translation>hora media de Freetown</translation>
+    </message>
+    <message>
+        <source>Funchal Mean Time</source>
+        <translation>hora media de Funchal</translation>
+    </message>
+    <message>
+        <source>Guyana Time</source>
+        <translation>hora de Guyana</translation>
+    </message>
+    <message>
+        <source>Havana Mean Time</source>
+        <translation>hora media de La Habana</translation>
+    </message>
+    <message>
+        <source>Helsinki Mean Time</source>
+        <translation>hora media de Helsinki</translation>
+    </message>
+    <message>
+        <source>Horta Mean Time</source>
+        <translation>hora media de Horta</translation>
+    </message>
+    <message>
+        <source>Howrah Mean Time</source>
+        <translation>hora media de Howrah</translation>
+    </message>
+    <message>
+        <source>Irish Summer Time</source>
+        <translation>hora de verano de Irlanda</translation>
+    </message>
+    <message>
+        <source>Irkutsk Mean Time</source>
+        <translation>hora media de Irkutsk</translation>
+    </message>
+    <message>
+        <source>Istanbul Mean Time</source>
+        <translation>hora media de Estambul</translation>
+    </message>
+    <message>
+        <source>Jamestown Mean Time</source>
+        <translation>hora media de Jamestown</translation>
+    </message>
+    <message>
+        <source>Jerusalem Mean Time</source>
+        <translation>hora media de Jerusalén</translation>
+    </message>
+    <message>
+        <source>Kaunas Mean Time</source>
+        <translation>hora media de Kaunas</translation>
+    </message>
+    <message>
+        <source>Kingston Mean Time</source>
+        <translation>hora media de Kingston</translation>
+    </message>
+    <message>
+        <source>Kingstown Mean Time</source>
+        <translation>hora media de Kingstown</translation>
+    </message>
+    <message>
+        <source>Kyiv Mean Time</source>
+        <translation>hora media de Kiev</translation>
+    </message>
+    <message>
+        <source>La Paz Mean Time</source>
+        <translation>hora media de La Paz</translation>
+    </message>
+    <message>
+        <source>Latvian Summer Time</source>
+        <translation>hora de verano de Letonia</translation>
+    </message>
+    <message>
+        <source>Line Islands Time</source>
+        <translation>hora de las islas de la Línea</translation>
+    </message>
+    <message>
+        <source>Local Mean Time</source>
+        <translation>hora media local</translation>
+    </message>
+    <message>
+        <source>Madras Mean Time</source>
+        <translation>hora media de Madrás</translation>
+    </message>
+    <message>
+        <source>Makassar Mean Time</source>
+        <translation>hora media de Makassar</translation>
+    </message>
+    <message>
+        <source>Malaya Time</source>
+        <translation>hora de Malaya</translation>
+    </message>
+    <message>
+        <source>Male Mean Time</source>
+        <translation>hora media de Malé</translation>
+    </message>
+    <message>
+        <source>Managua Mean Time</source>
+        <translation>hora media de Managua</translation>
+    </message>
+    <message>
+        <source>Marquesas Time</source>
+        <translation>hora de las Marquesas</translation>
+    </message>
+    <message>
+        <source>Minsk Mean Time</source>
+        <translation>hora media de Minsk</translation>
+    </message>
+    <message>
+        <source>Monrovia Mean Time</source>
+        <translation>hora media de Monrovia</translation>
+    </message>
+    <message>
+        <source>Monrovia Time</source>
+        <translation>hora de Monrovia</translation>
+    </message>
+    <message>
+        <source>Moratuwa Mean Time</source>
+        <translation>hora media de Moratuwa</translation>
+    </message>
+    <message>
+        <source>Moscow Double Summer Time</source>
+        <translation>hora doble de verano de Moscú</translation>
+    </message>
+    <message>
+        <source>Moscow Mean Time</source>
+        <translation>hora media de Moscú</translation>
+    </message>
+    <message>
+        <source>Moscow Summer Time</source>
+        <translation>hora de verano de Moscú</translation>
+    </message>
+    <message>
+        <source>Moscow Time</source>
+        <translation>hora de Moscú</translation>
+    </message>
+    <message>
+        <source>Nepal Time</source>
+        <translation>hora de Nepal</translation>
+    </message>
+    <message>
+        <source>Netherlands Summer Time</source>
+        <translation>hora de verano de los Países Bajos</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time</source>
+        <translation>hora de verano de Terranova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time (until 1935)</source>
+        <translation>hora de verano de Terranova (hasta 1935)</translation>
+    </message>
+    <message>
+        <source>Newfoundland Double Daylight Time</source>
+        <translation>hora doble de verano de Terranova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time (until 1935)</source>
+        <translation>hora estándar de Terranova (hasta 1935)</translation>
+    </message>
+    <message>
+        <source>Nigeria and Gold Coast Time</source>
+        <translation>hora de Nigeria y Costa de Oro</translation>
+    </message>
+    <message>
+        <source>North Borneo Summer Time</source>
+        <translation>hora de verano de Borneo del Norte</translation>
+    </message>
+    <message>
+        <source>Paramaribo Mean Time</source>
+        <translation>hora media de Paramaribo</translation>
+    </message>
+    <message>
+        <source>Paris Mean Time</source>
+        <translation>hora media de París</translation>
+    </message>
+    <message>
+        <source>Perm Mean Time</source>
+        <translation>hora media de Perm</translation>
+    </message>
+    <message>
+        <source>Pontianak Mean Time</source>
+        <translation>hora media de Pontianak</translation>
+    </message>
+    <message>
+        <source>Port-au-Prince Mean Time</source>
+        <translation>hora media de Puerto Príncipe</translation>
+    </message>
+    <message>
+        <source>Quito Mean Time</source>
+        <translation>hora media de Quito</translation>
+    </message>
+    <message>
+        <source>Rangoon Mean Time</source>
+        <translation>hora media de Rangún</translation>
+    </message>
+    <message>
+        <source>Riga Mean Time</source>
+        <translation>hora media de Riga</translation>
+    </message>
+    <message>
+        <source>Samoa Standard Time (until 1950)</source>
+        <translation>hora estándar de Samoa (hasta 1950)</translation>
+    </message>
+    <message>
+        <source>San Jose Mean Time</source>
+        <translation>hora media de San José</translation>
+    </message>
+    <message>
+        <source>Santiago Mean Time</source>
+        <translation>hora media de Santiago</translation>
+    </message>
+    <message>
+        <source>Santo Domingo Mean Time</source>
+        <translation>hora media de Santo Domingo</translation>
+    </message>
+    <message>
+        <source>Sierra Leone Summer Time</source>
+        <translation>hora de verano de Sierra Leona</translation>
+    </message>
+    <message>
+        <source>Simferopol Mean Time</source>
+        <translation>hora media de Simferópol</translation>
+    </message>
+    <message>
+        <source>Singapore Mean Time</source>
+        <translation>hora media de Singapur</translation>
+    </message>
+    <message>
+        <source>South Africa Time (until 1903)</source>
+        <translation>hora de Sudáfrica (hasta 1903)</translation>
+    </message>
+    <message>
+        <source>Tallinn Mean Time</source>
+        <translation>hora media de Tallin</translation>
+    </message>
+    <message>
+        <source>Tbilisi Mean Time</source>
+        <translation>hora media de Tiflis</translation>
+    </message>
+    <message>
+        <source>Tehran Mean Time</source>
+        <translation>hora media de Teherán</translation>
+    </message>
+    <message>
+        <source>Tonga Time</source>
+        <translation>hora de Tonga</translation>
+    </message>
+    <message>
+        <source>Tonga Time (until 1941)</source>
+        <translation>hora de Tonga (hasta 1941)</translation>
+    </message>
+    <message>
+        <source>Venezuela Time</source>
+        <translation>hora de Venezuela</translation>
+    </message>
+    <message>
+        <source>Warsaw Mean Time</source>
+        <translation>hora media de Varsovia</translation>
+    </message>
+    <message>
+        <source>Western Central Australia Time</source>
+        <translation>hora de Australia centroccidental</translation>
+    </message>
+</context>
+<context>
     <name>ZoneText</name>
     <message>
         <source>%1 with daylight saving</source>
@@ -592,6 +1243,10 @@
     <message>
         <source>Universal time %1 · %2 · %3</source>
         <translation>Tiempo universal %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>from the longitude</source>
+        <translation>según la longitud</translation>
     </message>
 </context>
 </TS>

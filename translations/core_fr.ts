@@ -572,6 +572,657 @@
     </message>
 </context>
 <context>
+    <name>ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>heure d’été de l’Alaska-Hawaï</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>heure normale de l’Alaska-Hawaï</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>heure de guerre de l’Alaska-Hawaï</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>heure normale de l’Atlantique</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>heure de guerre de l’Atlantique</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>heure d’été du centre de l’Australie</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>heure normale du centre de l’Australie</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>heure d’été de l’Est de l’Australie</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>heure normale de l’Est de l’Australie</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>heure d’été de l’Ouest de l’Australie</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>heure normale de l’Ouest de l’Australie</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>heure des Açores</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>heure de Bagdad</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>heure normale de Béring</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>zone 2 du Brésil</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>heure double d’été britannique</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>heure d’été britannique</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>heure de guerre britannique</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>heure d’été du Centre</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>heure d’été d’Europe centrale</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>heure normale d’Europe centrale</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>heure normale du Centre</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>heure de guerre du Centre</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>heure de la côte chinoise</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>heure d’été de l’Est</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>heure d’été d’Europe de l’Est</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>heure normale d’Europe de l’Est</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>heure normale de l’Est</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>heure de guerre de l’Est</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>heure moyenne de Greenwich</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>heure normale de Guam</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>heure d’été d’Hawaï</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>heure normale d’Hawaï</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>heure de guerre d’Hawaï</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>heure de l’Inde</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>ligne de changement de date (est)</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>ligne de changement de date (ouest)</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>heure de l’Iran</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>heure normale du Japon</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>heure de Java</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>heure d’été d’Europe centrale</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>heure d’Europe centrale</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>heure des Moluques</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>heure d’été des Rocheuses</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>heure normale des Rocheuses</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>heure de guerre des Rocheuses</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>heure d’été normale de Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>heure normale de Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>heure d’été de Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>heure de Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>heure normale de Terre-Neuve</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>heure de Nome</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>heure du Nord de Sumatra</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>heure d’été du Pacifique</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>heure normale du Pacifique</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>heure de guerre du Pacifique</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>heure d’été d’Australie-Méridionale</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>heure normale d’Australie-Méridionale</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>heure du Sud de Sumatra</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>temps universel</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>zone 10 de l’URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>zone 3 de l’URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>zone 4 de l’URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>zone 5 de l’URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>zone 6 de l’URSS</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>heure d’Afrique de l’Ouest</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>heure d’été du Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>heure normale du Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>heure de guerre du Yukon</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Mean Time</source>
+        <translation>heure moyenne d’Addis-Abeba</translation>
+    </message>
+    <message>
+        <source>Afghanistan Time</source>
+        <translation>heure de l’Afghanistan</translation>
+    </message>
+    <message>
+        <source>Amsterdam Time</source>
+        <translation>heure d’Amsterdam</translation>
+    </message>
+    <message>
+        <source>Asuncion Mean Time</source>
+        <translation>heure moyenne d’Asunción</translation>
+    </message>
+    <message>
+        <source>Athens Mean Time</source>
+        <translation>heure moyenne d’Athènes</translation>
+    </message>
+    <message>
+        <source>Baghdad Mean Time</source>
+        <translation>heure moyenne de Bagdad</translation>
+    </message>
+    <message>
+        <source>Bangkok Mean Time</source>
+        <translation>heure moyenne de Bangkok</translation>
+    </message>
+    <message>
+        <source>Batavia Mean Time</source>
+        <translation>heure moyenne de Batavia</translation>
+    </message>
+    <message>
+        <source>Bathurst Mean Time</source>
+        <translation>heure moyenne de Bathurst</translation>
+    </message>
+    <message>
+        <source>Belize Half Hour Daylight Time</source>
+        <translation>heure d’été d’une demi-heure du Belize</translation>
+    </message>
+    <message>
+        <source>Bermuda Mean Time</source>
+        <translation>heure moyenne des Bermudes</translation>
+    </message>
+    <message>
+        <source>Bermuda Summer Time</source>
+        <translation>heure d’été des Bermudes</translation>
+    </message>
+    <message>
+        <source>Bogota Mean Time</source>
+        <translation>heure moyenne de Bogota</translation>
+    </message>
+    <message>
+        <source>Bolivia Summer Time</source>
+        <translation>heure d’été de Bolivie</translation>
+    </message>
+    <message>
+        <source>Bucharest Mean Time</source>
+        <translation>heure moyenne de Bucarest</translation>
+    </message>
+    <message>
+        <source>Caracas Mean Time</source>
+        <translation>heure moyenne de Caracas</translation>
+    </message>
+    <message>
+        <source>Central European Midsummer Time</source>
+        <translation>heure de plein été d’Europe centrale</translation>
+    </message>
+    <message>
+        <source>Chatham Daylight Time</source>
+        <translation>heure d’été des îles Chatham</translation>
+    </message>
+    <message>
+        <source>Chatham Standard Time</source>
+        <translation>heure normale des îles Chatham</translation>
+    </message>
+    <message>
+        <source>Chisinau Mean Time</source>
+        <translation>heure moyenne de Chișinău</translation>
+    </message>
+    <message>
+        <source>Colon Mean Time</source>
+        <translation>heure moyenne de Colón</translation>
+    </message>
+    <message>
+        <source>Cordoba Mean Time</source>
+        <translation>heure moyenne de Córdoba</translation>
+    </message>
+    <message>
+        <source>Dublin Mean Time</source>
+        <translation>heure moyenne de Dublin</translation>
+    </message>
+    <message>
+        <source>East Africa Time</source>
+        <translation>heure d’Afrique de l’Est</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:30)</source>
+        <translation>heure d’Afrique de l’Est (+2:30)</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:45)</source>
+        <translation>heure d’Afrique de l’Est (+2:45)</translation>
+    </message>
+    <message>
+        <source>Fort-de-France Mean Time</source>
+        <translation>heure moyenne de Fort-de-France</translation>
+    </message>
+    <message>
+        <source>Freetown Mean Time</source>
+        <translation>heure moyenne de Freetown</translation>
+    </message>
+    <message>
+        <source>Funchal Mean Time</source>
+        <translation>heure moyenne de Funchal</translation>
+    </message>
+    <message>
+        <source>Guyana Time</source>
+        <translation>heure du Guyana</translation>
+    </message>
+    <message>
+        <source>Havana Mean Time</source>
+        <translation>heure moyenne de La Havane</translation>
+    </message>
+    <message>
+        <source>Helsinki Mean Time</source>
+        <translation>heure moyenne d’Helsinki</translation>
+    </message>
+    <message>
+        <source>Horta Mean Time</source>
+        <translation>heure moyenne d’Horta</translation>
+    </message>
+    <message>
+        <source>Howrah Mean Time</source>
+        <translation>heure moyenne de Howrah</translation>
+    </message>
+    <message>
+        <source>Irish Summer Time</source>
+        <translation>heure d’été irlandaise</translation>
+    </message>
+    <message>
+        <source>Irkutsk Mean Time</source>
+        <translation>heure moyenne d’Irkoutsk</translation>
+    </message>
+    <message>
+        <source>Istanbul Mean Time</source>
+        <translation>heure moyenne d’Istanbul</translation>
+    </message>
+    <message>
+        <source>Jamestown Mean Time</source>
+        <translation>heure moyenne de Jamestown</translation>
+    </message>
+    <message>
+        <source>Jerusalem Mean Time</source>
+        <translation>heure moyenne de Jérusalem</translation>
+    </message>
+    <message>
+        <source>Kaunas Mean Time</source>
+        <translation>heure moyenne de Kaunas</translation>
+    </message>
+    <message>
+        <source>Kingston Mean Time</source>
+        <translation>heure moyenne de Kingston</translation>
+    </message>
+    <message>
+        <source>Kingstown Mean Time</source>
+        <translation>heure moyenne de Kingstown</translation>
+    </message>
+    <message>
+        <source>Kyiv Mean Time</source>
+        <translation>heure moyenne de Kyiv</translation>
+    </message>
+    <message>
+        <source>La Paz Mean Time</source>
+        <translation>heure moyenne de La Paz</translation>
+    </message>
+    <message>
+        <source>Latvian Summer Time</source>
+        <translation>heure d’été de Lettonie</translation>
+    </message>
+    <message>
+        <source>Line Islands Time</source>
+        <translation>heure des îles de la Ligne</translation>
+    </message>
+    <message>
+        <source>Local Mean Time</source>
+        <translation>heure moyenne locale</translation>
+    </message>
+    <message>
+        <source>Madras Mean Time</source>
+        <translation>heure moyenne de Madras</translation>
+    </message>
+    <message>
+        <source>Makassar Mean Time</source>
+        <translation>heure moyenne de Makassar</translation>
+    </message>
+    <message>
+        <source>Malaya Time</source>
+        <translation>heure de Malaisie britannique</translation>
+    </message>
+    <message>
+        <source>Male Mean Time</source>
+        <translation>heure moyenne de Malé</translation>
+    </message>
+    <message>
+        <source>Managua Mean Time</source>
+        <translation>heure moyenne de Managua</translation>
+    </message>
+    <message>
+        <source>Marquesas Time</source>
+        <translation>heure des îles Marquises</translation>
+    </message>
+    <message>
+        <source>Minsk Mean Time</source>
+        <translation>heure moyenne de Minsk</translation>
+    </message>
+    <message>
+        <source>Monrovia Mean Time</source>
+        <translation>heure moyenne de Monrovia</translation>
+    </message>
+    <message>
+        <source>Monrovia Time</source>
+        <translation>heure de Monrovia</translation>
+    </message>
+    <message>
+        <source>Moratuwa Mean Time</source>
+        <translation>heure moyenne de Moratuwa</translation>
+    </message>
+    <message>
+        <source>Moscow Double Summer Time</source>
+        <translation>heure double d’été de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Mean Time</source>
+        <translation>heure moyenne de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Summer Time</source>
+        <translation>heure d’été de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Time</source>
+        <translation>heure de Moscou</translation>
+    </message>
+    <message>
+        <source>Nepal Time</source>
+        <translation>heure du Népal</translation>
+    </message>
+    <message>
+        <source>Netherlands Summer Time</source>
+        <translation>heure d’été des Pays-Bas</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time</source>
+        <translation>heure d’été de Terre-Neuve</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time (until 1935)</source>
+        <translation>heure d’été de Terre-Neuve (jusqu’en 1935)</translation>
+    </message>
+    <message>
+        <source>Newfoundland Double Daylight Time</source>
+        <translation>heure double d’été de Terre-Neuve</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time (until 1935)</source>
+        <translation>heure normale de Terre-Neuve (jusqu’en 1935)</translation>
+    </message>
+    <message>
+        <source>Nigeria and Gold Coast Time</source>
+        <translation>heure du Nigeria et de la Côte-de-l’Or</translation>
+    </message>
+    <message>
+        <source>North Borneo Summer Time</source>
+        <translation>heure d’été du Nord-Bornéo</translation>
+    </message>
+    <message>
+        <source>Paramaribo Mean Time</source>
+        <translation>heure moyenne de Paramaribo</translation>
+    </message>
+    <message>
+        <source>Paris Mean Time</source>
+        <translation>heure moyenne de Paris</translation>
+    </message>
+    <message>
+        <source>Perm Mean Time</source>
+        <translation>heure moyenne de Perm</translation>
+    </message>
+    <message>
+        <source>Pontianak Mean Time</source>
+        <translation>heure moyenne de Pontianak</translation>
+    </message>
+    <message>
+        <source>Port-au-Prince Mean Time</source>
+        <translation>heure moyenne de Port-au-Prince</translation>
+    </message>
+    <message>
+        <source>Quito Mean Time</source>
+        <translation>heure moyenne de Quito</translation>
+    </message>
+    <message>
+        <source>Rangoon Mean Time</source>
+        <translation>heure moyenne de Rangoun</translation>
+    </message>
+    <message>
+        <source>Riga Mean Time</source>
+        <translation>heure moyenne de Riga</translation>
+    </message>
+    <message>
+        <source>Samoa Standard Time (until 1950)</source>
+        <translation>heure normale des Samoa (jusqu’en 1950)</translation>
+    </message>
+    <message>
+        <source>San Jose Mean Time</source>
+        <translation>heure moyenne de San José</translation>
+    </message>
+    <message>
+        <source>Santiago Mean Time</source>
+        <translation>heure moyenne de Santiago</translation>
+    </message>
+    <message>
+        <source>Santo Domingo Mean Time</source>
+        <translation>heure moyenne de Saint-Domingue</translation>
+    </message>
+    <message>
+        <source>Sierra Leone Summer Time</source>
+        <translation>heure d’été de Sierra Leone</translation>
+    </message>
+    <message>
+        <source>Simferopol Mean Time</source>
+        <translation>heure moyenne de Simferopol</translation>
+    </message>
+    <message>
+        <source>Singapore Mean Time</source>
+        <translation>heure moyenne de Singapour</translation>
+    </message>
+    <message>
+        <source>South Africa Time (until 1903)</source>
+        <translation>heure d’Afrique du Sud (jusqu’en 1903)</translation>
+    </message>
+    <message>
+        <source>Tallinn Mean Time</source>
+        <translation>heure moyenne de Tallinn</translation>
+    </message>
+    <message>
+        <source>Tbilisi Mean Time</source>
+        <translation>heure moyenne de Tbilissi</translation>
+    </message>
+    <message>
+        <source>Tehran Mean Time</source>
+        <translation>heure moyenne de Téhéran</translation>
+    </message>
+    <message>
+        <source>Tonga Time</source>
+        <translation>heure des Tonga</translation>
+    </message>
+    <message>
+        <source>Tonga Time (until 1941)</source>
+        <translation>heure des Tonga (jusqu’en 1941)</translation>
+    </message>
+    <message>
+        <source>Venezuela Time</source>
+        <translation>heure du Venezuela</translation>
+    </message>
+    <message>
+        <source>Warsaw Mean Time</source>
+        <translation>heure moyenne de Varsovie</translation>
+    </message>
+    <message>
+        <source>Western Central Australia Time</source>
+        <translation>heure du centre-ouest de l’Australie</translation>
+    </message>
+</context>
+<context>
     <name>ZoneText</name>
     <message>
         <source>%1 with daylight saving</source>
@@ -592,6 +1243,10 @@
     <message>
         <source>Universal time %1 · %2 · %3</source>
         <translation>Temps universel %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>from the longitude</source>
+        <translation>selon la longitude</translation>
     </message>
 </context>
 </TS>

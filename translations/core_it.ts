@@ -572,6 +572,657 @@
     </message>
 </context>
 <context>
+    <name>ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>Ora legale dell’Alaska-Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>Ora standard dell’Alaska-Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>Ora di guerra dell’Alaska-Hawaii</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>Ora standard dell’Atlantico</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>Ora di guerra dell’Atlantico</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>Ora legale dell’Australia centrale</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>Ora standard dell’Australia centrale</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>Ora legale dell’Australia orientale</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>Ora standard dell’Australia orientale</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>Ora legale dell’Australia occidentale</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>Ora standard dell’Australia occidentale</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>Ora delle Azzorre</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>Ora di Baghdad</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>Ora standard di Bering</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>Brasile zona 2</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>Ora legale doppia britannica</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>Ora legale britannica</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>Ora di guerra britannica</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>Ora legale centrale USA</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>Ora legale dell’Europa centrale</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>Ora dell’Europa centrale</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>Ora standard centrale USA</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>Ora di guerra centrale USA</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>Ora della costa cinese</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>Ora legale orientale USA</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>Ora legale dell’Europa orientale</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>Ora dell’Europa orientale</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>Ora standard orientale USA</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>Ora di guerra orientale USA</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>Ora del meridiano di Greenwich</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>Ora standard di Guam</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>Ora legale delle Hawaii</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>Ora standard delle Hawaii</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>Ora di guerra delle Hawaii</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>Ora dell’India</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>Linea del cambio di data (est)</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>Linea del cambio di data (ovest)</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>Ora dell’Iran</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>Ora standard del Giappone</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>Ora di Giava</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>Ora legale dell’Europa centrale</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>Ora standard dell’Europa centrale</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>Ora delle Molucche</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>Ora legale Montagne Rocciose USA</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>Ora standard Montagne Rocciose USA</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>Ora di guerra Montagne Rocciose USA</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>Ora legale standard della Nuova Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>Ora standard della Nuova Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>Ora legale della Nuova Zelanda</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>Ora della Nuova Zelanda</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>Ora standard di Terranova</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>Ora di Nome</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>Ora di Sumatra settentrionale</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>Ora legale del Pacifico USA</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>Ora standard del Pacifico USA</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>Ora di guerra del Pacifico USA</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>Ora legale dell’Australia Meridionale</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>Ora standard dell’Australia Meridionale</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>Ora di Sumatra meridionale</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Tempo universale</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>URSS zona 10</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>URSS zona 3</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>URSS zona 4</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>URSS zona 5</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>URSS zona 6</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>Ora dell’Africa occidentale</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>Ora legale dello Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>Ora standard dello Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>Ora di guerra dello Yukon</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Mean Time</source>
+        <translation>Ora media di Addis Abeba</translation>
+    </message>
+    <message>
+        <source>Afghanistan Time</source>
+        <translation>Ora dell’Afghanistan</translation>
+    </message>
+    <message>
+        <source>Amsterdam Time</source>
+        <translation>Ora di Amsterdam</translation>
+    </message>
+    <message>
+        <source>Asuncion Mean Time</source>
+        <translation>Ora media di Asunción</translation>
+    </message>
+    <message>
+        <source>Athens Mean Time</source>
+        <translation>Ora media di Atene</translation>
+    </message>
+    <message>
+        <source>Baghdad Mean Time</source>
+        <translation>Ora media di Baghdad</translation>
+    </message>
+    <message>
+        <source>Bangkok Mean Time</source>
+        <translation>Ora media di Bangkok</translation>
+    </message>
+    <message>
+        <source>Batavia Mean Time</source>
+        <translation>Ora media di Batavia</translation>
+    </message>
+    <message>
+        <source>Bathurst Mean Time</source>
+        <translation>Ora media di Bathurst</translation>
+    </message>
+    <message>
+        <source>Belize Half Hour Daylight Time</source>
+        <translation>Ora legale di mezz’ora del Belize</translation>
+    </message>
+    <message>
+        <source>Bermuda Mean Time</source>
+        <translation>Ora media delle Bermuda</translation>
+    </message>
+    <message>
+        <source>Bermuda Summer Time</source>
+        <translation>Ora legale delle Bermuda</translation>
+    </message>
+    <message>
+        <source>Bogota Mean Time</source>
+        <translation>Ora media di Bogotà</translation>
+    </message>
+    <message>
+        <source>Bolivia Summer Time</source>
+        <translation>Ora legale della Bolivia</translation>
+    </message>
+    <message>
+        <source>Bucharest Mean Time</source>
+        <translation>Ora media di Bucarest</translation>
+    </message>
+    <message>
+        <source>Caracas Mean Time</source>
+        <translation>Ora media di Caracas</translation>
+    </message>
+    <message>
+        <source>Central European Midsummer Time</source>
+        <translation>Ora di piena estate dell’Europa centrale</translation>
+    </message>
+    <message>
+        <source>Chatham Daylight Time</source>
+        <translation>Ora legale delle Chatham</translation>
+    </message>
+    <message>
+        <source>Chatham Standard Time</source>
+        <translation>Ora standard delle Chatham</translation>
+    </message>
+    <message>
+        <source>Chisinau Mean Time</source>
+        <translation>Ora media di Chișinău</translation>
+    </message>
+    <message>
+        <source>Colon Mean Time</source>
+        <translation>Ora media di Colón</translation>
+    </message>
+    <message>
+        <source>Cordoba Mean Time</source>
+        <translation>Ora media di Córdoba</translation>
+    </message>
+    <message>
+        <source>Dublin Mean Time</source>
+        <translation>Ora media di Dublino</translation>
+    </message>
+    <message>
+        <source>East Africa Time</source>
+        <translation>Ora dell’Africa orientale</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:30)</source>
+        <translation>Ora dell’Africa orientale (+2:30)</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:45)</source>
+        <translation>Ora dell’Africa orientale (+2:45)</translation>
+    </message>
+    <message>
+        <source>Fort-de-France Mean Time</source>
+        <translation>Ora media di Fort-de-France</translation>
+    </message>
+    <message>
+        <source>Freetown Mean Time</source>
+        <translation>Ora media di Freetown</translation>
+    </message>
+    <message>
+        <source>Funchal Mean Time</source>
+        <translation>Ora media di Funchal</translation>
+    </message>
+    <message>
+        <source>Guyana Time</source>
+        <translation>Ora della Guyana</translation>
+    </message>
+    <message>
+        <source>Havana Mean Time</source>
+        <translation>Ora media dell’Avana</translation>
+    </message>
+    <message>
+        <source>Helsinki Mean Time</source>
+        <translation>Ora media di Helsinki</translation>
+    </message>
+    <message>
+        <source>Horta Mean Time</source>
+        <translation>Ora media di Horta</translation>
+    </message>
+    <message>
+        <source>Howrah Mean Time</source>
+        <translation>Ora media di Howrah</translation>
+    </message>
+    <message>
+        <source>Irish Summer Time</source>
+        <translation>Ora legale irlandese</translation>
+    </message>
+    <message>
+        <source>Irkutsk Mean Time</source>
+        <translation>Ora media di Irkutsk</translation>
+    </message>
+    <message>
+        <source>Istanbul Mean Time</source>
+        <translation>Ora media di Istanbul</translation>
+    </message>
+    <message>
+        <source>Jamestown Mean Time</source>
+        <translation>Ora media di Jamestown</translation>
+    </message>
+    <message>
+        <source>Jerusalem Mean Time</source>
+        <translation>Ora media di Gerusalemme</translation>
+    </message>
+    <message>
+        <source>Kaunas Mean Time</source>
+        <translation>Ora media di Kaunas</translation>
+    </message>
+    <message>
+        <source>Kingston Mean Time</source>
+        <translation>Ora media di Kingston</translation>
+    </message>
+    <message>
+        <source>Kingstown Mean Time</source>
+        <translation>Ora media di Kingstown</translation>
+    </message>
+    <message>
+        <source>Kyiv Mean Time</source>
+        <translation>Ora media di Kiev</translation>
+    </message>
+    <message>
+        <source>La Paz Mean Time</source>
+        <translation>Ora media di La Paz</translation>
+    </message>
+    <message>
+        <source>Latvian Summer Time</source>
+        <translation>Ora legale lettone</translation>
+    </message>
+    <message>
+        <source>Line Islands Time</source>
+        <translation>Ora delle isole della Linea</translation>
+    </message>
+    <message>
+        <source>Local Mean Time</source>
+        <translation>Ora media locale</translation>
+    </message>
+    <message>
+        <source>Madras Mean Time</source>
+        <translation>Ora media di Madras</translation>
+    </message>
+    <message>
+        <source>Makassar Mean Time</source>
+        <translation>Ora media di Makassar</translation>
+    </message>
+    <message>
+        <source>Malaya Time</source>
+        <translation>Ora della Malesia britannica</translation>
+    </message>
+    <message>
+        <source>Male Mean Time</source>
+        <translation>Ora media di Malé</translation>
+    </message>
+    <message>
+        <source>Managua Mean Time</source>
+        <translation>Ora media di Managua</translation>
+    </message>
+    <message>
+        <source>Marquesas Time</source>
+        <translation>Ora delle Marchesi</translation>
+    </message>
+    <message>
+        <source>Minsk Mean Time</source>
+        <translation>Ora media di Minsk</translation>
+    </message>
+    <message>
+        <source>Monrovia Mean Time</source>
+        <translation>Ora media di Monrovia</translation>
+    </message>
+    <message>
+        <source>Monrovia Time</source>
+        <translation>Ora di Monrovia</translation>
+    </message>
+    <message>
+        <source>Moratuwa Mean Time</source>
+        <translation>Ora media di Moratuwa</translation>
+    </message>
+    <message>
+        <source>Moscow Double Summer Time</source>
+        <translation>Ora legale doppia di Mosca</translation>
+    </message>
+    <message>
+        <source>Moscow Mean Time</source>
+        <translation>Ora media di Mosca</translation>
+    </message>
+    <message>
+        <source>Moscow Summer Time</source>
+        <translation>Ora legale di Mosca</translation>
+    </message>
+    <message>
+        <source>Moscow Time</source>
+        <translation>Ora di Mosca</translation>
+    </message>
+    <message>
+        <source>Nepal Time</source>
+        <translation>Ora del Nepal</translation>
+    </message>
+    <message>
+        <source>Netherlands Summer Time</source>
+        <translation>Ora legale dei Paesi Bassi</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time</source>
+        <translation>Ora legale di Terranova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time (until 1935)</source>
+        <translation>Ora legale di Terranova (fino al 1935)</translation>
+    </message>
+    <message>
+        <source>Newfoundland Double Daylight Time</source>
+        <translation>Ora legale doppia di Terranova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time (until 1935)</source>
+        <translation>Ora standard di Terranova (fino al 1935)</translation>
+    </message>
+    <message>
+        <source>Nigeria and Gold Coast Time</source>
+        <translation>Ora della Nigeria e della Costa d’Oro</translation>
+    </message>
+    <message>
+        <source>North Borneo Summer Time</source>
+        <translation>Ora legale del Borneo settentrionale</translation>
+    </message>
+    <message>
+        <source>Paramaribo Mean Time</source>
+        <translation>Ora media di Paramaribo</translation>
+    </message>
+    <message>
+        <source>Paris Mean Time</source>
+        <translation>Ora media di Parigi</translation>
+    </message>
+    <message>
+        <source>Perm Mean Time</source>
+        <translation>Ora media di Perm’</translation>
+    </message>
+    <message>
+        <source>Pontianak Mean Time</source>
+        <translation>Ora media di Pontianak</translation>
+    </message>
+    <message>
+        <source>Port-au-Prince Mean Time</source>
+        <translation>Ora media di Port-au-Prince</translation>
+    </message>
+    <message>
+        <source>Quito Mean Time</source>
+        <translation>Ora media di Quito</translation>
+    </message>
+    <message>
+        <source>Rangoon Mean Time</source>
+        <translation>Ora media di Rangoon</translation>
+    </message>
+    <message>
+        <source>Riga Mean Time</source>
+        <translation>Ora media di Riga</translation>
+    </message>
+    <message>
+        <source>Samoa Standard Time (until 1950)</source>
+        <translation>Ora standard di Samoa (fino al 1950)</translation>
+    </message>
+    <message>
+        <source>San Jose Mean Time</source>
+        <translation>Ora media di San José</translation>
+    </message>
+    <message>
+        <source>Santiago Mean Time</source>
+        <translation>Ora media di Santiago</translation>
+    </message>
+    <message>
+        <source>Santo Domingo Mean Time</source>
+        <translation>Ora media di Santo Domingo</translation>
+    </message>
+    <message>
+        <source>Sierra Leone Summer Time</source>
+        <translation>Ora legale della Sierra Leone</translation>
+    </message>
+    <message>
+        <source>Simferopol Mean Time</source>
+        <translation>Ora media di Sinferopoli</translation>
+    </message>
+    <message>
+        <source>Singapore Mean Time</source>
+        <translation>Ora media di Singapore</translation>
+    </message>
+    <message>
+        <source>South Africa Time (until 1903)</source>
+        <translation>Ora del Sudafrica (fino al 1903)</translation>
+    </message>
+    <message>
+        <source>Tallinn Mean Time</source>
+        <translation>Ora media di Tallinn</translation>
+    </message>
+    <message>
+        <source>Tbilisi Mean Time</source>
+        <translation>Ora media di Tbilisi</translation>
+    </message>
+    <message>
+        <source>Tehran Mean Time</source>
+        <translation>Ora media di Teheran</translation>
+    </message>
+    <message>
+        <source>Tonga Time</source>
+        <translation>Ora di Tonga</translation>
+    </message>
+    <message>
+        <source>Tonga Time (until 1941)</source>
+        <translation>Ora di Tonga (fino al 1941)</translation>
+    </message>
+    <message>
+        <source>Venezuela Time</source>
+        <translation>Ora del Venezuela</translation>
+    </message>
+    <message>
+        <source>Warsaw Mean Time</source>
+        <translation>Ora media di Varsavia</translation>
+    </message>
+    <message>
+        <source>Western Central Australia Time</source>
+        <translation>Ora dell’Australia centroccidentale</translation>
+    </message>
+</context>
+<context>
     <name>ZoneText</name>
     <message>
         <source>%1 with daylight saving</source>
@@ -592,6 +1243,10 @@
     <message>
         <source>Universal time %1 · %2 · %3</source>
         <translation>Tempo universale %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>from the longitude</source>
+        <translation>dalla longitudine</translation>
     </message>
 </context>
 </TS>

@@ -572,6 +572,657 @@
     </message>
 </context>
 <context>
+    <name>ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>Horário de Verão do Alasca-Havaí</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>Horário Padrão do Alasca-Havaí</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>Horário de Guerra do Alasca-Havaí</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>Horário Padrão do Atlântico</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>Horário de Guerra do Atlântico</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>Horário de Verão da Austrália Central</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>Horário Padrão da Austrália Central</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>Horário de Verão da Austrália Oriental</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>Horário Padrão da Austrália Oriental</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>Horário de Verão da Austrália Ocidental</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>Horário Padrão da Austrália Ocidental</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>Horário dos Açores</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>Horário de Bagdá</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>Horário Padrão de Bering</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>Fuso 2 do Brasil</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>Horário Duplo de Verão Britânico</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>Horário de Verão Britânico</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>Horário de Guerra Britânico</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>Horário de Verão Central</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>Horário de Verão da Europa Central</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>Horário da Europa Central</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>Horário Padrão Central</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>Horário de Guerra Central</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>Horário da Costa Chinesa</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>Horário de Verão do Leste</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>Horário de Verão da Europa Oriental</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>Horário da Europa Oriental</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>Horário Padrão do Leste</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>Horário de Guerra do Leste</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>Horário do Meridiano de Greenwich</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>Horário Padrão de Guam</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>Horário de Verão do Havaí</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>Horário Padrão do Havaí</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>Horário de Guerra do Havaí</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>Horário da Índia</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>Linha Internacional de Data (Leste)</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>Linha Internacional de Data (Oeste)</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>Horário do Irã</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>Horário Padrão do Japão</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>Horário de Java</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>Horário de Verão da Europa Central</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>Horário Padrão da Europa Central</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>Horário das Molucas</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>Horário de Verão das Montanhas</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>Horário Padrão das Montanhas</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>Horário de Guerra das Montanhas</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>Horário de Verão Padrão da Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>Horário Padrão da Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>Horário de Verão da Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>Horário da Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>Horário Padrão da Terra Nova</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>Horário de Nome</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>Horário do Norte de Sumatra</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>Horário de Verão do Pacífico</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>Horário Padrão do Pacífico</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>Horário de Guerra do Pacífico</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>Horário de Verão da Austrália Meridional</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>Horário Padrão da Austrália Meridional</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>Horário do Sul de Sumatra</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Tempo Universal</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>Zona 10 da URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>Zona 3 da URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>Zona 4 da URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>Zona 5 da URSS</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>Zona 6 da URSS</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>Horário da África Ocidental</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>Horário de Verão do Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>Horário Padrão do Yukon</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>Horário de Guerra do Yukon</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Mean Time</source>
+        <translation>Horário Médio de Adis Abeba</translation>
+    </message>
+    <message>
+        <source>Afghanistan Time</source>
+        <translation>Horário do Afeganistão</translation>
+    </message>
+    <message>
+        <source>Amsterdam Time</source>
+        <translation>Horário de Amsterdã</translation>
+    </message>
+    <message>
+        <source>Asuncion Mean Time</source>
+        <translation>Horário Médio de Assunção</translation>
+    </message>
+    <message>
+        <source>Athens Mean Time</source>
+        <translation>Horário Médio de Atenas</translation>
+    </message>
+    <message>
+        <source>Baghdad Mean Time</source>
+        <translation>Horário Médio de Bagdá</translation>
+    </message>
+    <message>
+        <source>Bangkok Mean Time</source>
+        <translation>Horário Médio de Bangkok</translation>
+    </message>
+    <message>
+        <source>Batavia Mean Time</source>
+        <translation>Horário Médio da Batávia</translation>
+    </message>
+    <message>
+        <source>Bathurst Mean Time</source>
+        <translation>Horário Médio de Bathurst</translation>
+    </message>
+    <message>
+        <source>Belize Half Hour Daylight Time</source>
+        <translation>Horário de Verão de Meia Hora de Belize</translation>
+    </message>
+    <message>
+        <source>Bermuda Mean Time</source>
+        <translation>Horário Médio das Bermudas</translation>
+    </message>
+    <message>
+        <source>Bermuda Summer Time</source>
+        <translation>Horário de Verão das Bermudas</translation>
+    </message>
+    <message>
+        <source>Bogota Mean Time</source>
+        <translation>Horário Médio de Bogotá</translation>
+    </message>
+    <message>
+        <source>Bolivia Summer Time</source>
+        <translation>Horário de Verão da Bolívia</translation>
+    </message>
+    <message>
+        <source>Bucharest Mean Time</source>
+        <translation>Horário Médio de Bucareste</translation>
+    </message>
+    <message>
+        <source>Caracas Mean Time</source>
+        <translation>Horário Médio de Caracas</translation>
+    </message>
+    <message>
+        <source>Central European Midsummer Time</source>
+        <translation>Horário de Alto Verão da Europa Central</translation>
+    </message>
+    <message>
+        <source>Chatham Daylight Time</source>
+        <translation>Horário de Verão de Chatham</translation>
+    </message>
+    <message>
+        <source>Chatham Standard Time</source>
+        <translation>Horário Padrão de Chatham</translation>
+    </message>
+    <message>
+        <source>Chisinau Mean Time</source>
+        <translation>Horário Médio de Chisinau</translation>
+    </message>
+    <message>
+        <source>Colon Mean Time</source>
+        <translation>Horário Médio de Colón</translation>
+    </message>
+    <message>
+        <source>Cordoba Mean Time</source>
+        <translation>Horário Médio de Córdoba</translation>
+    </message>
+    <message>
+        <source>Dublin Mean Time</source>
+        <translation>Horário Médio de Dublin</translation>
+    </message>
+    <message>
+        <source>East Africa Time</source>
+        <translation>Horário da África Oriental</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:30)</source>
+        <translation>Horário da África Oriental (+2:30)</translation>
+    </message>
+    <message>
+        <source>East Africa Time (+2:45)</source>
+        <translation>Horário da África Oriental (+2:45)</translation>
+    </message>
+    <message>
+        <source>Fort-de-France Mean Time</source>
+        <translation>Horário Médio de Fort-de-France</translation>
+    </message>
+    <message>
+        <source>Freetown Mean Time</source>
+        <translation>Horário Médio de Freetown</translation>
+    </message>
+    <message>
+        <source>Funchal Mean Time</source>
+        <translation>Horário Médio do Funchal</translation>
+    </message>
+    <message>
+        <source>Guyana Time</source>
+        <translation>Horário da Guiana</translation>
+    </message>
+    <message>
+        <source>Havana Mean Time</source>
+        <translation>Horário Médio de Havana</translation>
+    </message>
+    <message>
+        <source>Helsinki Mean Time</source>
+        <translation>Horário Médio de Helsinque</translation>
+    </message>
+    <message>
+        <source>Horta Mean Time</source>
+        <translation>Horário Médio da Horta</translation>
+    </message>
+    <message>
+        <source>Howrah Mean Time</source>
+        <translation>Horário Médio de Howrah</translation>
+    </message>
+    <message>
+        <source>Irish Summer Time</source>
+        <translation>Horário de Verão da Irlanda</translation>
+    </message>
+    <message>
+        <source>Irkutsk Mean Time</source>
+        <translation>Horário Médio de Irkutsk</translation>
+    </message>
+    <message>
+        <source>Istanbul Mean Time</source>
+        <translation>Horário Médio de Istambul</translation>
+    </message>
+    <message>
+        <source>Jamestown Mean Time</source>
+        <translation>Horário Médio de Jamestown</translation>
+    </message>
+    <message>
+        <source>Jerusalem Mean Time</source>
+        <translation>Horário Médio de Jerusalém</translation>
+    </message>
+    <message>
+        <source>Kaunas Mean Time</source>
+        <translation>Horário Médio de Kaunas</translation>
+    </message>
+    <message>
+        <source>Kingston Mean Time</source>
+        <translation>Horário Médio de Kingston</translation>
+    </message>
+    <message>
+        <source>Kingstown Mean Time</source>
+        <translation>Horário Médio de Kingstown</translation>
+    </message>
+    <message>
+        <source>Kyiv Mean Time</source>
+        <translation>Horário Médio de Kiev</translation>
+    </message>
+    <message>
+        <source>La Paz Mean Time</source>
+        <translation>Horário Médio de La Paz</translation>
+    </message>
+    <message>
+        <source>Latvian Summer Time</source>
+        <translation>Horário de Verão da Letônia</translation>
+    </message>
+    <message>
+        <source>Line Islands Time</source>
+        <translation>Horário das Ilhas Line</translation>
+    </message>
+    <message>
+        <source>Local Mean Time</source>
+        <translation>Horário Médio Local</translation>
+    </message>
+    <message>
+        <source>Madras Mean Time</source>
+        <translation>Horário Médio de Madras</translation>
+    </message>
+    <message>
+        <source>Makassar Mean Time</source>
+        <translation>Horário Médio de Makassar</translation>
+    </message>
+    <message>
+        <source>Malaya Time</source>
+        <translation>Horário da Malaia</translation>
+    </message>
+    <message>
+        <source>Male Mean Time</source>
+        <translation>Horário Médio de Malé</translation>
+    </message>
+    <message>
+        <source>Managua Mean Time</source>
+        <translation>Horário Médio de Manágua</translation>
+    </message>
+    <message>
+        <source>Marquesas Time</source>
+        <translation>Horário das Marquesas</translation>
+    </message>
+    <message>
+        <source>Minsk Mean Time</source>
+        <translation>Horário Médio de Minsk</translation>
+    </message>
+    <message>
+        <source>Monrovia Mean Time</source>
+        <translation>Horário Médio de Monróvia</translation>
+    </message>
+    <message>
+        <source>Monrovia Time</source>
+        <translation>Horário de Monróvia</translation>
+    </message>
+    <message>
+        <source>Moratuwa Mean Time</source>
+        <translation>Horário Médio de Moratuwa</translation>
+    </message>
+    <message>
+        <source>Moscow Double Summer Time</source>
+        <translation>Horário de Verão Duplo de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Mean Time</source>
+        <translation>Horário Médio de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Summer Time</source>
+        <translation>Horário de Verão de Moscou</translation>
+    </message>
+    <message>
+        <source>Moscow Time</source>
+        <translation>Horário de Moscou</translation>
+    </message>
+    <message>
+        <source>Nepal Time</source>
+        <translation>Horário do Nepal</translation>
+    </message>
+    <message>
+        <source>Netherlands Summer Time</source>
+        <translation>Horário de Verão dos Países Baixos</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time</source>
+        <translation>Horário de Verão da Terra Nova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Daylight Time (until 1935)</source>
+        <translation>Horário de Verão da Terra Nova (até 1935)</translation>
+    </message>
+    <message>
+        <source>Newfoundland Double Daylight Time</source>
+        <translation>Horário de Verão Duplo da Terra Nova</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time (until 1935)</source>
+        <translation>Horário Padrão da Terra Nova (até 1935)</translation>
+    </message>
+    <message>
+        <source>Nigeria and Gold Coast Time</source>
+        <translation>Horário da Nigéria e Costa do Ouro</translation>
+    </message>
+    <message>
+        <source>North Borneo Summer Time</source>
+        <translation>Horário de Verão de Bornéu do Norte</translation>
+    </message>
+    <message>
+        <source>Paramaribo Mean Time</source>
+        <translation>Horário Médio de Paramaribo</translation>
+    </message>
+    <message>
+        <source>Paris Mean Time</source>
+        <translation>Horário Médio de Paris</translation>
+    </message>
+    <message>
+        <source>Perm Mean Time</source>
+        <translation>Horário Médio de Perm</translation>
+    </message>
+    <message>
+        <source>Pontianak Mean Time</source>
+        <translation>Horário Médio de Pontianak</translation>
+    </message>
+    <message>
+        <source>Port-au-Prince Mean Time</source>
+        <translation>Horário Médio de Porto Príncipe</translation>
+    </message>
+    <message>
+        <source>Quito Mean Time</source>
+        <translation>Horário Médio de Quito</translation>
+    </message>
+    <message>
+        <source>Rangoon Mean Time</source>
+        <translation>Horário Médio de Rangum</translation>
+    </message>
+    <message>
+        <source>Riga Mean Time</source>
+        <translation>Horário Médio de Riga</translation>
+    </message>
+    <message>
+        <source>Samoa Standard Time (until 1950)</source>
+        <translation>Horário Padrão de Samoa (até 1950)</translation>
+    </message>
+    <message>
+        <source>San Jose Mean Time</source>
+        <translation>Horário Médio de San José</translation>
+    </message>
+    <message>
+        <source>Santiago Mean Time</source>
+        <translation>Horário Médio de Santiago</translation>
+    </message>
+    <message>
+        <source>Santo Domingo Mean Time</source>
+        <translation>Horário Médio de Santo Domingo</translation>
+    </message>
+    <message>
+        <source>Sierra Leone Summer Time</source>
+        <translation>Horário de Verão de Serra Leoa</translation>
+    </message>
+    <message>
+        <source>Simferopol Mean Time</source>
+        <translation>Horário Médio de Simferopol</translation>
+    </message>
+    <message>
+        <source>Singapore Mean Time</source>
+        <translation>Horário Médio de Singapura</translation>
+    </message>
+    <message>
+        <source>South Africa Time (until 1903)</source>
+        <translation>Horário da África do Sul (até 1903)</translation>
+    </message>
+    <message>
+        <source>Tallinn Mean Time</source>
+        <translation>Horário Médio de Tallinn</translation>
+    </message>
+    <message>
+        <source>Tbilisi Mean Time</source>
+        <translation>Horário Médio de Tbilisi</translation>
+    </message>
+    <message>
+        <source>Tehran Mean Time</source>
+        <translation>Horário Médio de Teerã</translation>
+    </message>
+    <message>
+        <source>Tonga Time</source>
+        <translation>Horário de Tonga</translation>
+    </message>
+    <message>
+        <source>Tonga Time (until 1941)</source>
+        <translation>Horário de Tonga (até 1941)</translation>
+    </message>
+    <message>
+        <source>Venezuela Time</source>
+        <translation>Horário da Venezuela</translation>
+    </message>
+    <message>
+        <source>Warsaw Mean Time</source>
+        <translation>Horário Médio de Varsóvia</translation>
+    </message>
+    <message>
+        <source>Western Central Australia Time</source>
+        <translation>Horário da Austrália Centro-Ocidental</translation>
+    </message>
+</context>
+<context>
     <name>ZoneText</name>
     <message>
         <source>%1 with daylight saving</source>
@@ -592,6 +1243,10 @@
     <message>
         <source>Universal time %1 · %2 · %3</source>
         <translation>Tempo universal %1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>from the longitude</source>
+        <translation>pela longitude</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace starloom {
@@ -360,8 +361,8 @@ void BirthForm::buildMenus() {
 }
 
 // Every text of the form in the program's language now: captions, menus, accessible names,
-// the city box's hint, the Open button's keys and the month names (the list's positions,
-// which are what the form reads, stay).
+// the city box's hint, the Open button's keys, the month names and the zone list (the
+// lists' positions, which are what the form reads, stay).
 void BirthForm::retranslate() {
     for (const FormText &entry : kFormTexts)
         SetCaption(this, entry.object, tr(entry.text));
@@ -375,6 +376,23 @@ void BirthForm::retranslate() {
     const QLocale language;
     for (int month = 1; month <= 12; ++month)
         m_month->setItemText(month - 1, language.standaloneMonthName(month, QLocale::LongFormat));
+    fillZones();
+}
+
+void BirthForm::fillZones() {
+    // Sorted by the names in the program's language, each entry keeping its list position,
+    // which is what the program computes with and what reading files store. Said again in
+    // another language, the list keeps its chosen entry, quietly: the zone itself is the same.
+    const bool first = m_zone->count() == 0;
+    const QVariant chosen = m_zone->currentData();
+    QSignalBlocker quiet(m_zone);
+    if (first)
+        quiet.unblock();
+    m_zone->clear();
+    for (const int position : ZoneListOrder())
+        m_zone->addItem(ZoneListText(position), position);
+    if (!first)
+        m_zone->setCurrentIndex(m_zone->findData(chosen));
 }
 
 void BirthForm::loadForm() {
@@ -389,10 +407,7 @@ void BirthForm::loadForm() {
     for (int minute = 0; minute <= 59; ++minute)
         m_minute->addItem(QString::number(minute));
     BuildTimeZoneTables(m_readingState.Zones);
-    // Sorted by name, each entry keeping its list position, which is what the program
-    // computes with and what reading files store.
-    for (const int position : ZoneListOrder())
-        m_zone->addItem(ZoneListText(position), position);
+    fillZones();
     FillBodyNames(m_readingState.BodyNames);
     m_day->setCurrentIndex(0);
     m_month->setCurrentIndex(0);

@@ -119,6 +119,7 @@ private:
     void buildMenus();
     void retranslate();
     void loadForm();
+    void fillZones();
     bool refuse(const QString &message, QWidget *focus);
     // The least height the form's contents need now.
     int neededHeight() const;

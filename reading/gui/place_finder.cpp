@@ -200,7 +200,7 @@ void PlaceFinder::sayNotice(const std::optional<ZoneAdvice> &advice) {
     }
     if (ticked && IsSeasonalZoneEntry(position))
         notes << tr("%1 with Daylight Saving Time ticked: daylight time counted twice?")
-                     .arg(ZoneEntryName(position));
+                     .arg(ZoneEntryWord(position));
     if (m_notFromAtlas)
         notes << tr("Not from the atlas: coordinates and zone are yours to set");
     notes.removeAll(QString());
