@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
-        <translation>%1 con «Horario de verano» marcado: ¿horario de verano contado dos veces?</translation>
+        <translation>Zona %1 con «Horario de verano» marcado: ¿horario de verano contado dos veces?</translation>
     </message>
     <message>
         <source>Not from the atlas: coordinates and zone are yours to set</source>

@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>%1 with Daylight Saving Time ticked: daylight time counted twice?</source>
-        <translation>%1 avec « Heure d’été » cochée : l’heure d’été comptée deux fois ?</translation>
+        <translation>Fuseau %1 avec « Heure d’été » cochée : l’heure d’été comptée deux fois ?</translation>
     </message>
     <message>
         <source>Not from the atlas: coordinates and zone are yours to set</source>
