@@ -598,7 +598,12 @@ QString ZoneListText(int position) {
     const QString offset = position == kLocalMeanTimePosition
                                ? QCoreApplication::translate("ZoneText", "from the longitude")
                                : FormatUtcOffset(entry.offsetMinutes);
-    return QStringLiteral("%1, %2, %3").arg(ZoneEntryWord(position), entry.abbreviation, offset);
+    // French and Spanish write zone names in lower case, as they stand inside a sentence; an
+    // entry of a list starts with a capital like every other entry.
+    QString name = ZoneEntryWord(position);
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return QStringLiteral("%1, %2, %3").arg(name, entry.abbreviation, offset);
 }
 
 std::vector<int> ZoneListOrder() {
