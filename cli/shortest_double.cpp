@@ -14,6 +14,7 @@
 // would take an end back to x does not arise.
 #include "cli/shortest_double.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -51,12 +52,34 @@ constexpr std::uint64_t kPowersOfTen[20] = {1ULL,
                                             1000000000000000000ULL,
                                             10000000000000000000ULL};
 
-// value * 10^k for k up to 22.
-u128 TimesPowerOfTen(std::uint64_t value, int k) {
-    if (k < 20)
-        return static_cast<u128>(value) * kPowersOfTen[k];
-    return static_cast<u128>(value) * kPowersOfTen[19] * kPowersOfTen[k - 19];
+// x = 4M / 2^s with s = 54 - p for x in [2^p, 2^(p + 1)), so x * 10^k = 4M * 5^k / 2^(s - k)
+// and, with the mantissa at the top of a word (M * 2^11 = 4M * 2^9), x * 10^k * 2^64 is
+// M * 2^11 times 5^k * 2^(55 - s + k): an exact product of two words whose high word is
+// x * 10^k's whole part and whose low word its fraction. For every exponent of the fast
+// range that multiplier is a whole number below 2^64 (checked as the table is built).
+struct Scale {
+    std::uint64_t multiplier;
+    int digits; // k, the fraction digits of seventeen significant digits
+};
+
+constexpr std::array<Scale, kLastFastBiased - kFirstFastBiased + 1> MakeScales() {
+    std::array<Scale, kLastFastBiased - kFirstFastBiased + 1> scales{};
+    for (int biased = kFirstFastBiased; biased <= kLastFastBiased; ++biased) {
+        const int powerOfTwo = biased - 1023;
+        const int powerOfTen = (powerOfTwo * 78913) >> 18; // log10(2) * p, rounded down
+        const int digits = 16 - powerOfTen;
+        const int shift = 2 - (biased - kExponentBias);
+        std::uint64_t power = 1;
+        for (int i = 0; i < digits; ++i)
+            power *= 5;
+        const int up = 55 - shift + digits;
+        if (up < 0 || std::bit_width(power) + up > 64)
+            throw "multiplier out of range";
+        scales[biased - kFirstFastBiased] = {power << up, digits};
+    }
+    return scales;
 }
+constexpr auto kScales = MakeScales();
 
 constexpr char kTwoDigits[] = "00010203040506070809101112131415161718192021222324252627282930313233"
                               "34353637383940414243444546474849505152535455565758596061626364656667"
@@ -190,19 +213,23 @@ char *WriteShortestDouble(char *out, double value) {
         return out;
     }
 
-    // The interval in units of 2^(E - 2): from 4M - 2 (4M - 1 below a power of two) to
-    // 4M + 2, x itself at 4M.
-    const std::uint64_t low = 4 * mantissa - (fraction == 0 ? 1 : 2);
-    const std::uint64_t high = 4 * mantissa + 2;
+    // x * 10^k, k giving x seventeen significant digits (eighteen when the estimate of x's
+    // power of ten from its power of two comes out one low), is the product of the
+    // mantissa at the top of a word and the exponent's multiplier, the point between the
+    // product's words (see kScales). The interval's ends, 4M - 2 (4M - 1 below a power of
+    // two) and 4M + 2 in units of 2^(E - 2), are 2^10 (2^9) units of the top-aligned
+    // mantissa away, so the same multiplier moves them: their products lie that many
+    // multipliers below and above x's.
+    const Scale &scale = kScales[biased - kFirstFastBiased];
+    const u128 exact = static_cast<u128>(mantissa << 11) * scale.multiplier;
+    const u128 above = static_cast<u128>(scale.multiplier) << 10;
+    const u128 below = fraction == 0 ? above >> 1 : above;
+    auto first = static_cast<std::uint64_t>((exact - below) >> 64) + 1;
+    auto last = static_cast<std::uint64_t>((exact + above) >> 64);
 
-    // Seventeen significant digits always reach into the interval (eighteen when the
-    // estimate of x's power of ten from its power of two comes out one low); then digits
-    // are taken off the end for as long as a point of the interval still ends there.
-    const int powerOfTwo = biased - 1023;
-    const int powerOfTen = (powerOfTwo * 78913) >> 18; // log10(2) * p, rounded down
-    int k = 16 - powerOfTen;
-    auto first = static_cast<std::uint64_t>((TimesPowerOfTen(low, k) >> shift) + 1);
-    auto last = static_cast<std::uint64_t>(TimesPowerOfTen(high, k) >> shift);
+    // Digits are taken off the end for as long as a point of the interval still ends
+    // there.
+    int k = scale.digits;
     while (k > 0) {
         const std::uint64_t shorterFirst = (first + 9) / 10;
         const std::uint64_t shorterLast = last / 10;
@@ -212,14 +239,28 @@ char *WriteShortestDouble(char *out, double value) {
         last = shorterLast;
         --k;
     }
-    // The point nearest to x, a tie to the even one, kept inside the interval; the bits
-    // below the point (shift <= 64 of them) lie in the product's low word.
-    const u128 exact = TimesPowerOfTen(4 * mantissa, k);
-    auto n = static_cast<std::uint64_t>(exact >> shift);
-    const std::uint64_t rest = static_cast<std::uint64_t>(exact) & (~0ULL >> (64 - shift));
-    const std::uint64_t half = 1ULL << (shift - 1);
-    n += static_cast<std::uint64_t>(rest > half || (rest == half && (n & 1) != 0));
-    n = n < first ? first : n > last ? last : n;
+
+    // The point nearest to x, a tie to the even one, kept inside the interval. The
+    // interval is 2^E wide, times 10^k below 10^17 / 2^52 < 23 units of the last digit:
+    // with two digits or more taken off it holds at most one point, the one found. With
+    // none or one taken off, x * 10^k is the product's whole word `whole` and the fraction
+    // `rest` / 2^64 (of x * 10^(k + 1): its last digit `dropped` and the same fraction).
+    std::uint64_t n = first;
+    if (first != last) {
+        const auto whole = static_cast<std::uint64_t>(exact >> 64);
+        const auto rest = static_cast<std::uint64_t>(exact);
+        constexpr std::uint64_t kHalf = 1ULL << 63;
+        if (k == scale.digits) {
+            n = whole +
+                static_cast<std::uint64_t>(rest > kHalf || (rest == kHalf && (whole & 1) != 0));
+        } else {
+            const std::uint64_t kept = whole / 10;
+            const std::uint64_t dropped = whole - 10 * kept;
+            n = kept + static_cast<std::uint64_t>(dropped > 5 ||
+                                                  (dropped == 5 && (rest != 0 || (kept & 1) != 0)));
+        }
+        n = n < first ? first : n > last ? last : n;
+    }
 
     // n / 10^k in fixed notation: the whole part, the point, then k fraction digits (a 0
     // when k is 0).
