@@ -5,9 +5,10 @@
 // quarter below when x is a power of two, since the doubles below it lie closer
 // together). The shortest text is the decimal with the fewest fraction digits k that has a
 // point inside the interval, n / 10^k; among those the nearest to x. For the angles and
-// orbs of a chart (2^-10 <= |x| < 2^21) the interval's ends times 10^k, for every k that
-// can be needed, are exact integers below 2^128, so the search is done exactly in 128-bit
-// arithmetic. Other values go to std::to_chars, which finds the same digits more slowly.
+// orbs of a chart (2^-10 <= |x| < 2^21) x and the interval's ends times 10^k, for every k
+// that can be needed, are exact in 128-bit fixed point with 64 fraction bits, so the search
+// is done exactly in integer arithmetic. Other values go to std::to_chars, which finds the same
+// digits more slowly.
 //
 // The interval's ends are never such a point here (they hold at most one factor 2, 10^k
 // at most twenty-one, and the denominator 2^(2-E) at least 2^34), so whether a reader
@@ -20,6 +21,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace starloom::cli {
 
@@ -118,6 +123,41 @@ char *DigitsBefore(char *end, std::uint64_t value) {
     return start;
 }
 
+#if defined(__SSE2__)
+// The eight digits of value < 10^8 in the eight 16-bit lanes of a vector, first digit
+// first. The value is split into two halves h below 10^4 (the quotient by 10^4 as a
+// product and shift), each spread over four lanes, and every lane takes a prefix of its
+// half, h's quotient by 1000, 100, 10 or 1, as two products keeping their high sixteen
+// bits: 4h times 8389, 5243, 13108 or 2^15, then by 2^7, 2^11, 2^13 or 2^15, which is h
+// times 8389 / 2^23, 5243 / 2^19, 13108 / 2^17 or 1, near enough to the reciprocals to be
+// exact for every h below 10^4 (the factor four keeps two bits more of the first product).
+// A lane's digit is its prefix less ten times the prefix one lane up. Checked against the
+// word-lane version below for all 10^8 values.
+[[gnu::always_inline]] inline __m128i EightDigitLanes(std::uint32_t value) {
+    const __m128i whole = _mm_cvtsi32_si128(static_cast<int>(value));
+    const __m128i top = _mm_srli_epi64(
+        _mm_mul_epu32(whole, _mm_set1_epi32(static_cast<int>(0xD1B71759))), 45); // / 10^4
+    const __m128i bottom = _mm_sub_epi32(whole, _mm_mul_epu32(top, _mm_set1_epi32(10000)));
+    const __m128i halves = _mm_slli_epi64(_mm_unpacklo_epi16(top, bottom), 2);
+    const __m128i twice = _mm_unpacklo_epi16(halves, halves);
+    const __m128i spread = _mm_unpacklo_epi32(twice, twice);
+    const __m128i scaled = _mm_mulhi_epu16(
+        spread, _mm_setr_epi16(8389, 5243, 13108, -32768, 8389, 5243, 13108, -32768));
+    const __m128i prefixes = _mm_mulhi_epu16(
+        scaled, _mm_setr_epi16(1 << 7, 1 << 11, 1 << 13, -32768, 1 << 7, 1 << 11, 1 << 13, -32768));
+    return _mm_sub_epi16(prefixes,
+                         _mm_slli_epi64(_mm_mullo_epi16(prefixes, _mm_set1_epi16(10)), 16));
+}
+
+// The sixteen digits of value < 10^16 at `out`, leading zeros included: two vectors of
+// eight digits packed to bytes and offset to characters in one step.
+void SixteenDigits(char *out, std::uint64_t value) {
+    const __m128i digits =
+        _mm_packus_epi16(EightDigitLanes(static_cast<std::uint32_t>(value / 100000000)),
+                         EightDigitLanes(static_cast<std::uint32_t>(value % 100000000)));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), _mm_add_epi8(digits, _mm_set1_epi8('0')));
+}
+#else
 // The eight digits of value < 10^8 at `out`, leading zeros included, worked out in the
 // lanes of one 64-bit word: two halves of four digits, then four of two, then eight of one
 // (quotients by 100 and 10 as products and shifts, exact in this range), each lane's digit
@@ -142,6 +182,7 @@ void SixteenDigits(char *out, std::uint64_t value) {
     EightDigitsInLanes(out, static_cast<std::uint32_t>(value / 100000000));
     EightDigitsInLanes(out + 8, static_cast<std::uint32_t>(value % 100000000));
 }
+#endif
 
 // The eighteen digits of value < 10^18 at `out`, leading zeros included.
 constexpr int kPaddedDigits = 18;
@@ -241,21 +282,23 @@ char *WriteShortestDouble(char *out, double value) {
     }
 
     // The point nearest to x, a tie to the even one, kept inside the interval. The
-    // interval is 2^E wide, times 10^k below 10^17 / 2^52 < 23 units of the last digit:
-    // with two digits or more taken off it holds at most one point, the one found. With
-    // none or one taken off, x * 10^k is the product's whole word `whole` and the fraction
-    // `rest` / 2^64 (of x * 10^(k + 1): its last digit `dropped` and the same fraction).
+    // interval is 2^E wide, times 10^k below 10^17 / 2^52 < 23 units of the last digit of
+    // seventeen: with two digits or more taken off it holds at most one point, the one
+    // found. With none taken off, x * 10^k is the product's high word `units` and a
+    // fraction `rest` / 2^64 in its low word; with one, x * 10^k is a tenth of that: the
+    // units without their last digit `dropped`, and above a half past them when that digit
+    // is above 5, or 5 with anything after it.
     std::uint64_t n = first;
     if (first != last) {
-        const auto whole = static_cast<std::uint64_t>(exact >> 64);
+        const auto units = static_cast<std::uint64_t>(exact >> 64);
         const auto rest = static_cast<std::uint64_t>(exact);
         constexpr std::uint64_t kHalf = 1ULL << 63;
         if (k == scale.digits) {
-            n = whole +
-                static_cast<std::uint64_t>(rest > kHalf || (rest == kHalf && (whole & 1) != 0));
+            n = units +
+                static_cast<std::uint64_t>(rest > kHalf || (rest == kHalf && (units & 1) != 0));
         } else {
-            const std::uint64_t kept = whole / 10;
-            const std::uint64_t dropped = whole - 10 * kept;
+            const std::uint64_t kept = units / 10;
+            const std::uint64_t dropped = units - 10 * kept;
             n = kept + static_cast<std::uint64_t>(dropped > 5 ||
                                                   (dropped == 5 && (rest != 0 || (kept & 1) != 0)));
         }
