@@ -420,6 +420,11 @@ void TestCliBatch::shortestNumbers_data() {
     QTest::newRow("just below a whole degree") << std::nextafter(30.0, 0.0);
     QTest::newRow("just above a whole degree") << std::nextafter(100.0, 200.0);
     QTest::newRow("zeros after the point") << 1.0000000000000002;
+    // Exactly halfway between the two nearest shortest texts: the even one, found with no
+    // digit (1.00000762939453125) or one digit (10.0000152587890625) taken off the
+    // seventeen or eighteen first worked out.
+    QTest::newRow("halfway at seventeen digits") << 1.0 + std::ldexp(1.0, -17);
+    QTest::newRow("halfway at one digit fewer") << 10.0 + std::ldexp(1.0, -16);
     QTest::newRow("zeros past eighteen digits") << std::nextafter(std::ldexp(1.0, -10), 1.0);
     QTest::newRow("an orb of a few seconds") << 0.0012345678901234567;
     QTest::newRow("seventeen digits below a tenth") << 0.029943827054428596;
