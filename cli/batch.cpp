@@ -25,7 +25,15 @@ public:
             m_file = std::make_unique<WholeFileWriter>(QString::fromStdString(path),
                                                        NodeTarget::WriteInto);
     }
-    bool open() { return m_file == nullptr || m_file->open().ok(); }
+    bool open() {
+        if (m_file == nullptr)
+            return true;
+        if (!m_file->open().ok())
+            return false;
+        // Gigabytes written once: past the file cache, which would only be pushed out.
+        m_file->bypassCache();
+        return true;
+    }
     bool write(std::string_view bytes) {
         if (m_file != nullptr)
             return m_file->write(bytes.data(), static_cast<qint64>(bytes.size())).ok();

@@ -6,16 +6,25 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
 
 using namespace starloom;
 
@@ -86,6 +95,11 @@ private slots:
     void leftoverOfEndedWriterRemoved();
     void longestNameWritten_data();
     void longestNameWritten();
+    void largeFilePastTheCache_data();
+    void largeFilePastTheCache();
+
+private:
+    static void CheckLeftOutOfCache(const QString &path, qsizetype size);
 };
 
 // The three ways to write: replacing, over an earlier file or not, and claiming a new name
@@ -251,6 +265,89 @@ void TestFileIo::longestNameWritten() {
     QVERIFY(WriteNewFile(claimed, "claimed").ok());
     QCOMPARE(WriteNewFile(claimed, "again").code, StatusCode::NameTaken);
     QCOMPARE(Entries(dir.path()).size(), 2);
+}
+
+void TestFileIo::largeFilePastTheCache_data() {
+    QTest::addColumn<int>("piece");        // bytes handed to each write
+    QTest::addColumn<qint64>("sizeLimit"); // RLIMIT_FSIZE in bytes, 0 for none
+    QTest::addColumn<bool>("noUnnamedFiles");
+    constexpr int kBlock = 1 << 20; // the writer's gathering block
+    QTest::newRow("pieces smaller than a block") << 4093 << qint64(0) << false;
+    QTest::newRow("pieces larger than a block") << kBlock + 4097 << qint64(0) << false;
+    QTest::newRow("named temporary") << 65537 << qint64(0) << true;
+    QTest::newRow("size limit inside a block")
+        << 65537 << qint64(kBlock + kBlock / 2 + 100) << false;
+    QTest::newRow("size limit at a block's edge") << 65537 << qint64(2 * kBlock) << false;
+}
+
+// A file written past the cache holds the bytes exactly, however they were cut into pieces
+// and wherever a block ends; a size limit met part-way fails the save with the system's
+// reason and leaves nothing behind. Where the file system takes such writes (tmpfs keeps
+// every file in memory, so it is left out), at most the last partial block is in the cache.
+void TestFileIo::largeFilePastTheCache() {
+    QFETCH(int, piece);
+    QFETCH(qint64, sizeLimit);
+    QFETCH(bool, noUnnamedFiles);
+    g_fault.noUnnamedFiles = noUnnamedFiles;
+    QByteArray bytes(3 * (1 << 20) + 123, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>('a' + (i * 7 + i / 4096) % 26);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rows.jsonl"));
+
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (sizeLimit > 0) {
+        const rlimit limited{static_cast<rlim_t>(sizeLimit), before.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    WholeFileWriter file(path, NodeTarget::Refuse);
+    Status written = file.open();
+    file.bypassCache();
+    for (qsizetype at = 0; written.ok() && at < bytes.size(); at += piece)
+        written = file.write(bytes.constData() + at, std::min<qsizetype>(piece, bytes.size() - at));
+    if (written.ok())
+        written = file.commit();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    if (sizeLimit > 0) {
+        QCOMPARE(written.code, StatusCode::WriteFailed);
+        QCOMPARE(QString::fromStdString(written.reason), QString::fromLocal8Bit(strerror(EFBIG)));
+        QCOMPARE(Entries(dir.path()), QStringList());
+        return;
+    }
+    QVERIFY2(written.ok(), written.reason.c_str());
+    CheckLeftOutOfCache(path, bytes.size());
+    QVERIFY(Content(path) == bytes);
+}
+
+// Before the file is read back.
+void TestFileIo::CheckLeftOutOfCache(const QString &path, qsizetype size) {
+    const QString folder = QFileInfo(path).path();
+    struct statfs system {};
+    QCOMPARE(statfs(QFile::encodeName(folder).constData(), &system), 0);
+    const QByteArray probeName = QFile::encodeName(folder + QStringLiteral("/probe"));
+    const int probe = ::open(probeName.constData(), O_WRONLY | O_CREAT | O_DIRECT, 0600);
+    if (probe >= 0) {
+        ::close(probe);
+        ::unlink(probeName.constData());
+    }
+    if (system.f_type == TMPFS_MAGIC || probe < 0)
+        return;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    const long page = sysconf(_SC_PAGESIZE);
+    void *mapped = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+    ::close(fd);
+    QVERIFY(mapped != MAP_FAILED);
+    std::vector<unsigned char> resident((size + page - 1) / page);
+    QCOMPARE(mincore(mapped, size, resident.data()), 0);
+    munmap(mapped, size);
+    const auto cached = std::count_if(resident.begin(), resident.end(),
+                                      [](unsigned char flags) { return (flags & 1) != 0; });
+    QVERIFY2(cached <= (1 << 20) / page, qPrintable(QString::number(cached)));
 }
 
 QTEST_GUILESS_MAIN(TestFileIo)

@@ -32,6 +32,12 @@ int SystemOpen(const char *path, int flags, mode_t mode) {
     return ::open(path, flags, mode);
 }
 
+// Writes that bypass the file cache must start at an offset and an address that are
+// multiples of the device's block size and cover whole blocks; 4096 bytes is a multiple of
+// every block size in common use. A mebibyte a write keeps the calls few.
+constexpr qint64 kBypassAlignment = 4096;
+constexpr qint64 kBypassBlockBytes = qint64(1) << 20;
+
 // Constant-initialised, so it holds the real calls before any code runs.
 WriterCalls g_calls{SystemOpen, ::fsync, ::close, ::rename};
 
@@ -459,9 +465,66 @@ Status WholeFileWriter::open() {
 Status WholeFileWriter::write(const char *data, qint64 size) {
     if (m_fd < 0)
         return fail(EBADF); // the first failure, when there was one, is kept
+    if (m_block != nullptr)
+        return writeGathered(data, size);
     if (const int error = WriteAll(m_fd, data, size))
         return fail(error);
     return Success();
+}
+
+void WholeFileWriter::bypassCache() {
+    if (m_fd < 0 || m_direct || m_block != nullptr)
+        return;
+    // Such writes go to whole blocks of the file: from its start, or at a block's edge.
+    if (::lseek(m_fd, 0, SEEK_CUR) % kBypassAlignment != 0)
+        return;
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags | O_DIRECT) != 0)
+        return; // a file system without them: the bytes go through the cache
+    m_block.reset(static_cast<char *>(std::aligned_alloc(kBypassAlignment, kBypassBlockBytes)));
+    if (m_block == nullptr)
+        ::fcntl(m_fd, F_SETFL, flags);
+    m_gathered = 0;
+}
+
+Status WholeFileWriter::writeGathered(const char *data, qint64 size) {
+    while (size > 0 && m_block != nullptr) {
+        const qint64 take = std::min(size, kBypassBlockBytes - m_gathered);
+        std::memcpy(m_block.get() + m_gathered, data, static_cast<std::size_t>(take));
+        m_gathered += take;
+        data += take;
+        size -= take;
+        if (m_gathered == kBypassBlockBytes) {
+            if (const int error = writeBlock())
+                return fail(error);
+        }
+    }
+    // What is left after the bypass ended goes through the cache.
+    if (const int error = WriteAll(m_fd, data, size))
+        return fail(error);
+    return Success();
+}
+
+int WholeFileWriter::writeBlock() {
+    const ssize_t done = ::write(m_fd, m_block.get(), static_cast<std::size_t>(m_gathered));
+    if (done == m_gathered) {
+        m_gathered = 0;
+        return 0;
+    }
+    // Not taken whole (a size limit part-way through, an interruption, a block size larger
+    // than ours): the bypass ends, and the rest of the block goes through the cache, which
+    // also gives a failure its usual reason.
+    return leaveBypass(done > 0 ? done : 0);
+}
+
+int WholeFileWriter::leaveBypass(qint64 written) {
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(m_fd, F_SETFL, flags & ~O_DIRECT);
+    const std::unique_ptr<char, FreeBlock> block = std::move(m_block);
+    const qint64 rest = m_gathered - written;
+    m_gathered = 0;
+    return WriteAll(m_fd, block.get() + written, rest);
 }
 
 Status WholeFileWriter::commit() {
@@ -472,6 +535,12 @@ Status WholeFileWriter::commit() {
         if (g_calls.close(fd) != 0 && errno != EINTR)
             return fail(errno);
         return Success();
+    }
+    // The last, partial block goes through the cache: writes past the cache cover whole
+    // blocks only.
+    if (m_block != nullptr) {
+        if (const int error = leaveBypass(0))
+            return fail(error);
     }
     // Delayed allocation reports a full disk only here.
     if (g_calls.fsync(m_fd) != 0 && errno != EINVAL)
@@ -503,6 +572,8 @@ Status WholeFileWriter::commit() {
 }
 
 void WholeFileWriter::cancel() {
+    m_block.reset();
+    m_gathered = 0;
     if (m_fd >= 0)
         g_calls.close(std::exchange(m_fd, -1));
     RemoveTemporary(m_tempName, m_tempSlot);

@@ -19,6 +19,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdlib>
+#include <memory>
+
 namespace starloom {
 
 // What to do when the target exists and is not a regular file (a device, a pipe, a
@@ -41,6 +44,14 @@ public:
     Status open();
     Status write(const char *data, qint64 size);
     Status write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    // For a large file written once in many pieces and not read back soon (a batch's
+    // output): after open(), the bytes go to the disk without passing through the system's
+    // file cache, where the file system allows it (never into a device or pipe). Copying
+    // gigabytes into the cache and writing them back from there costs the system more than
+    // the writing itself, and pushes out what other programs keep cached. The pieces are
+    // gathered into blocks of the size and alignment such writes need; a write the file
+    // system will not take that way goes through the cache instead, as every write did.
+    void bypassCache();
     // Flushes to the disk, closes and gives the file its name.
     Status commit();
     // Drops what was written; an earlier file of the name is untouched.
@@ -52,6 +63,13 @@ public:
 private:
     Status fail(int error);
     Status failWith(const QString &reason);
+    Status writeGathered(const char *data, qint64 size);
+    int writeBlock();
+    int leaveBypass(qint64 written);
+
+    struct FreeBlock {
+        void operator()(char *block) const { std::free(block); }
+    };
 
     QString m_path;
     QString m_target; // the path with symbolic links followed
@@ -60,6 +78,8 @@ private:
     bool m_direct = false; // writing straight into a device or pipe
     QByteArray m_tempName; // a named temporary, when the file system has no unnamed files
     int m_tempSlot = -1;   // its place among the temporaries a signal removes
+    std::unique_ptr<char, FreeBlock> m_block; // bytes gathered while the cache is bypassed
+    qint64 m_gathered = 0;
     Status m_status;
 };
 
