@@ -65,6 +65,20 @@ QStringList LayoutFaults(const QWidget *window) {
     return faults;
 }
 
+// A birth-data form whose settings (the language chosen) go to a file of its own.
+struct FormWithSettings {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    ReadingState state;
+    ScriptedShell shell;
+    BirthForm form{state, WithSettings(shell.services(), settings)};
+
+    static ShellServices WithSettings(ShellServices services, QSettings &settings) {
+        services.settings = &settings;
+        return services;
+    }
+};
+
 // An atlas without the city the tests type, so that the form notes it is not the atlas's.
 Atlas NoAtlas() {
     return Atlas({{"Madrid", "Madrid", "Spain", "Europe/Madrid", 40.4165, -3.70256, 3255944}});
@@ -191,13 +205,10 @@ void TestLanguageLayout::aboutBoxHoldsLongerTexts() {
 }
 
 void TestLanguageLayout::languageMenuKeepsTheChoice() {
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    ReadingState state;
-    ScriptedShell shell;
-    ShellServices services = shell.services();
-    services.settings = &settings;
-    BirthForm form(state, services);
+    FormWithSettings made;
+    BirthForm &form = made.form;
+    ScriptedShell &shell = made.shell;
+    QSettings &settings = made.settings;
     FIND_CHILD(QAction, system, &form, "mnuLanguageSystem");
     FIND_CHILD(QAction, german, &form, "mnuLanguage_de");
     QVERIFY(system->isChecked());
@@ -223,13 +234,10 @@ void TestLanguageLayout::languageChangesTheOpenForm() {
         QTranslator &pseudo;
         ~PseudoBack() { QCoreApplication::installTranslator(&pseudo); }
     } pseudoBack{pseudo_};
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    ReadingState state;
-    ScriptedShell shell;
-    ShellServices services = shell.services();
-    services.settings = &settings;
-    BirthForm form(state, services);
+    FormWithSettings made;
+    BirthForm &form = made.form;
+    ScriptedShell &shell = made.shell;
+    QSettings &settings = made.settings;
     const Atlas atlas = NoAtlas();
     new PlaceFinder(form, &atlas);
     FIND_CHILD(QComboBox, month, &form, "cboMonth");
